@@ -1,0 +1,226 @@
+#include "data/Database.h"
+
+#include "data/Schema.h"
+#include "data/Sql.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QUrl>
+
+namespace pw {
+
+namespace {
+
+    QString engineText(const QSqlError& error)
+    {
+        QString text = error.databaseText();
+        if (text.isEmpty())
+            text = error.text();
+        return text.trimmed();
+    }
+
+    QString nextConnectionName()
+    {
+        static QAtomicInt counter;
+        return QStringLiteral("pewlark-%1").arg(counter.fetchAndAddRelaxed(1));
+    }
+
+} // namespace
+
+Database::Database(const QString& path, const QString& connectionName)
+    : m_path(path)
+    , m_connectionName(connectionName)
+{
+}
+
+Database::~Database()
+{
+    close();
+}
+
+std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
+{
+    const QFileInfo info(path);
+    if (mode == OpenMode::ExistingOnly) {
+        if (!info.exists())
+            throw DbError(QStringLiteral("The database file \"%1\" does not exist.").arg(path));
+        if (!info.isFile())
+            throw DbError(QStringLiteral("The database path \"%1\" is not a file.").arg(path));
+    } else if (info.exists()) {
+        throw DbError(QStringLiteral("The file \"%1\" already exists; it was left unchanged.").arg(path));
+    }
+
+    const QString name = nextConnectionName();
+    std::unique_ptr<Database> db(new Database(info.absoluteFilePath(), name));
+    {
+        QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        // An existing file is opened by URI with mode=rw so that the engine never
+        // creates an empty file in its place; a new one with mode=rwc.
+        QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+        url.setQuery(mode == OpenMode::ExistingOnly ? QStringLiteral("mode=rw") : QStringLiteral("mode=rwc"));
+        conn.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        conn.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=10000"));
+        if (!conn.open())
+            throw DbError(QStringLiteral("The database \"%1\" could not be opened: %2")
+                              .arg(path, engineText(conn.lastError())));
+    }
+    sql::installFunctions(db->connection());
+
+    try {
+        db->exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+        if (mode == OpenMode::CreateNew) {
+            schema::create(*db);
+        } else {
+            schema::checkAndUpgrade(*db);
+        }
+    } catch (const DbError& e) {
+        const QString text = e.text();
+        db->close();
+        if (mode == OpenMode::CreateNew)
+            QFile::remove(info.absoluteFilePath());
+        // Messages from the schema check already name the file.
+        if (text.contains(path) || text.contains(info.absoluteFilePath()))
+            throw;
+        throw DbError(QStringLiteral("The database \"%1\" could not be opened: %2").arg(path, text));
+    }
+    return db;
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+void Database::close()
+{
+    if (m_connectionName.isEmpty())
+        return;
+    {
+        QSqlDatabase conn = QSqlDatabase::database(m_connectionName, false);
+        if (conn.isOpen()) {
+            if (m_transactionDepth > 0)
+                conn.rollback();
+            conn.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+    m_transactionDepth = 0;
+}
+
+QSqlQuery Database::exec(const QString& sql, const QVariantList& params)
+{
+    QSqlDatabase conn = connection();
+    if (!conn.isOpen())
+        throw DbError(QStringLiteral("The database is not open."));
+    QSqlQuery query(conn);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw DbError(engineText(query.lastError()));
+    for (const QVariant& value : params)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw DbError(engineText(query.lastError()));
+    return query;
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery query = exec(sql, params);
+    if (query.next())
+        return query.value(0);
+    return {};
+}
+
+bool Database::exists(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery query = exec(sql, params);
+    return query.next();
+}
+
+qint64 Database::insert(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery query = exec(sql, params);
+    if (query.next())
+        return query.value(0).toLongLong();
+    const QVariant last = query.lastInsertId();
+    if (!last.isValid())
+        throw DbError(QStringLiteral("The new row's key was not returned."));
+    return last.toLongLong();
+}
+
+int Database::execChange(const QString& sql, const QVariantList& params)
+{
+    QSqlQuery query = exec(sql, params);
+    return query.numRowsAffected();
+}
+
+void Database::begin()
+{
+    if (m_transactionDepth == 0) {
+        m_rollbackOnly = false;
+        QSqlDatabase conn = connection();
+        if (!conn.transaction())
+            throw DbError(engineText(conn.lastError()));
+    }
+    ++m_transactionDepth;
+}
+
+void Database::commit()
+{
+    if (m_transactionDepth == 0)
+        return;
+    if (m_transactionDepth > 1) {
+        --m_transactionDepth;
+        return;
+    }
+    QSqlDatabase conn = connection();
+    if (m_rollbackOnly) {
+        conn.rollback();
+        m_transactionDepth = 0;
+        throw DbError(QStringLiteral("The change was undone because part of it failed."));
+    }
+    if (!conn.commit()) {
+        const QString text = engineText(conn.lastError());
+        conn.rollback();
+        m_transactionDepth = 0;
+        throw DbError(text);
+    }
+    m_transactionDepth = 0;
+}
+
+void Database::rollback()
+{
+    if (m_transactionDepth == 0)
+        return;
+    if (m_transactionDepth > 1) {
+        // An inner part failed: the whole change must not be committed.
+        --m_transactionDepth;
+        m_rollbackOnly = true;
+        return;
+    }
+    connection().rollback();
+    m_transactionDepth = 0;
+}
+
+Transaction::Transaction(Database& db)
+    : m_db(db)
+{
+    m_db.begin();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_db.rollback();
+}
+
+void Transaction::commit()
+{
+    m_done = true;
+    m_db.commit();
+}
+
+} // namespace pw

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <memory>
+#include <stdexcept>
+
+namespace pw {
+
+// Raised for every failure of the database engine or of opening a file. The
+// text is the engine's own, so the user sees what actually went wrong.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString& text)
+        : std::runtime_error(text.toStdString())
+    {
+    }
+    QString text() const { return QString::fromStdString(what()); }
+};
+
+class Transaction;
+
+// The one connection of the process. Every statement is prepared and its
+// values bound as parameters; typed text never becomes part of SQL text.
+class Database {
+public:
+    enum class OpenMode {
+        ExistingOnly, // the file must exist and hold a Pewlark schema
+        CreateNew, // the file must not exist; it is created with schema and seed values
+    };
+
+    // Opens (or creates) the file; throws DbError with a message that names
+    // the file and the problem.
+    static std::unique_ptr<Database> open(const QString& path, OpenMode mode);
+    ~Database();
+
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    QString path() const { return m_path; }
+    QSqlDatabase connection() const;
+
+    // Runs a statement with positional "?" parameters and returns the
+    // positioned-before-first query. Throws DbError on failure.
+    QSqlQuery exec(const QString& sql, const QVariantList& params = {});
+
+    // First column of the first row, or an invalid QVariant when no row.
+    QVariant scalar(const QString& sql, const QVariantList& params = {});
+
+    // True when the statement returns at least one row.
+    bool exists(const QString& sql, const QVariantList& params = {});
+
+    // Runs an INSERT and returns the new row's automatic key.
+    qint64 insert(const QString& sql, const QVariantList& params = {});
+
+    // Number of rows the last change touched, for callers that care.
+    int execChange(const QString& sql, const QVariantList& params = {});
+
+    bool inTransaction() const { return m_transactionDepth > 0; }
+
+    void close();
+
+private:
+    friend class Transaction;
+    Database(const QString& path, const QString& connectionName);
+    void begin();
+    void commit();
+    void rollback();
+
+    QString m_path;
+    QString m_connectionName;
+    int m_transactionDepth = 0;
+    bool m_rollbackOnly = false;
+};
+
+// Scope guard: everything done while it lives is one change. It rolls back
+// unless commit() was called, so an exception anywhere leaves nothing
+// half-written. Nested guards join the outermost transaction.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    void commit();
+
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};
+
+} // namespace pw

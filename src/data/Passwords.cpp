@@ -1,0 +1,48 @@
+#include "data/Passwords.h"
+
+#include "data/Database.h"
+
+#include <sodium.h>
+
+namespace pw::passwords {
+
+namespace {
+
+    void ensureInitialised()
+    {
+        static const int rc = sodium_init();
+        if (rc < 0)
+            throw DbError(QStringLiteral("The password library could not be started."));
+    }
+
+    QByteArray normalised(const QString& password)
+    {
+        return password.toCaseFolded().toUtf8();
+    }
+
+} // namespace
+
+QString hash(const QString& password)
+{
+    ensureInitialised();
+    const QByteArray plain = normalised(password);
+    char out[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(out, plain.constData(), static_cast<unsigned long long>(plain.size()),
+            crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE)
+        != 0)
+        throw DbError(QStringLiteral("Not enough memory to protect the password."));
+    return QString::fromLatin1(out);
+}
+
+bool verify(const QString& stored, const QString& typed)
+{
+    if (stored.isEmpty() || !stored.startsWith(QLatin1String("$argon2")))
+        return false;
+    ensureInitialised();
+    const QByteArray h = stored.toLatin1();
+    const QByteArray plain = normalised(typed);
+    return crypto_pwhash_str_verify(h.constData(), plain.constData(), static_cast<unsigned long long>(plain.size()))
+        == 0;
+}
+
+} // namespace pw::passwords

@@ -1,0 +1,287 @@
+#include "data/Schema.h"
+
+#include "data/Database.h"
+#include "data/Seed.h"
+
+#include <QSqlQuery>
+
+namespace pw::schema {
+
+namespace {
+
+    // Tables in the order they are created. "User", "Start" and "End" are quoted
+    // because other engines reserve them.
+    const char* const kTables[] = {
+        R"(CREATE TABLE Schema_Version (
+            Version INTEGER NOT NULL))",
+
+        R"(CREATE TABLE Member (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Status TEXT,
+            First_Name TEXT,
+            Middle_Name TEXT,
+            Last_Name TEXT,
+            Title TEXT,
+            Address_1 TEXT,
+            Address_2 TEXT,
+            City TEXT,
+            State TEXT,
+            Zip TEXT,
+            Phone TEXT,
+            Cell TEXT,
+            Work_Phone TEXT,
+            Email TEXT,
+            Picture TEXT,
+            Place_Of_Work TEXT,
+            Occupation TEXT,
+            Date_Of_Birth TEXT,
+            Anniversary_Date TEXT,
+            Gender TEXT,
+            Marital_Status TEXT,
+            Head_Of_Household INTEGER NOT NULL DEFAULT 0,
+            Map_Section TEXT,
+            Hobbies TEXT,
+            Organizations TEXT,
+            Notes TEXT,
+            Member_Active_Status TEXT,
+            Member_Since TEXT,
+            Came_Forward TEXT,
+            Baptized TEXT,
+            Letter_Out TEXT,
+            Deceased_Date TEXT,
+            Previous_Church TEXT,
+            Receive_Newsletter_Via_Mail INTEGER NOT NULL DEFAULT 0,
+            Receive_Newsletter_Via_EMail INTEGER NOT NULL DEFAULT 0,
+            Sunday_School_Attendance_Level TEXT,
+            Worship_Service_Attendance_Level TEXT,
+            Discipleship_Training_Attendance_Level TEXT,
+            Sunday_Evening_Service_Attendance_Level TEXT,
+            Wednesday_Night_Attendance_Level TEXT,
+            Sunday_School_Class INTEGER,
+            Discipleship_Training_Class INTEGER,
+            Wednesday_Night_Class INTEGER,
+            Care_Group_Assigned INTEGER,
+            DeaconID INTEGER,
+            Prospect_Active_Status TEXT,
+            Prospect_Source TEXT,
+            Prospect_Member_Of TEXT,
+            Prospect_Note TEXT,
+            Prospect_Sunday_School_Class_Assigned INTEGER,
+            Prospect_Care_Group_Assigned INTEGER,
+            Prospect_Phase TEXT,
+            Prospect_Next_Contact_Date TEXT,
+            Prospect_Next_Contact_Action TEXT,
+            Date_Added TEXT,
+            Added_By TEXT,
+            Date_Edited TEXT,
+            Edited_By TEXT))",
+
+        R"(CREATE TABLE Family_Connection (
+            Member_ID INTEGER NOT NULL,
+            Relationship TEXT,
+            Relative_Member_ID INTEGER NOT NULL))",
+
+        R"(CREATE TABLE Member_Responsibility (
+            Member_ID INTEGER NOT NULL,
+            Responsibility TEXT,
+            "Start" TEXT,
+            "End" TEXT))",
+
+        R"(CREATE TABLE Responsibilities (
+            Name TEXT PRIMARY KEY,
+            Description TEXT))",
+
+        R"(CREATE TABLE Prospect_Contact (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Prospect_ID INTEGER NOT NULL,
+            Contact_Date TEXT,
+            Action TEXT,
+            Type TEXT,
+            Visitor1 INTEGER,
+            Visitor2 INTEGER,
+            Rating TEXT,
+            Notes TEXT))",
+
+        R"(CREATE TABLE Outreach_Phase (
+            PhaseOrder INTEGER,
+            Phase TEXT,
+            Action TEXT,
+            TimePeriod INTEGER))",
+
+        R"(CREATE TABLE Sunday_School (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Name TEXT,
+            Description TEXT,
+            Teacher INTEGER,
+            Asst_Teacher INTEGER,
+            Location TEXT,
+            Notes TEXT))",
+
+        R"(CREATE TABLE Discipleship_Training (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Name TEXT,
+            Description TEXT,
+            Teacher INTEGER,
+            Asst_Teacher INTEGER,
+            Location TEXT,
+            Notes TEXT))",
+
+        R"(CREATE TABLE Wednesday_Night (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Name TEXT,
+            Description TEXT,
+            Teacher INTEGER,
+            Asst_Teacher INTEGER,
+            Location TEXT,
+            Notes TEXT))",
+
+        R"(CREATE TABLE Care_Group (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Group_Leader INTEGER,
+            Asst_Group_Leader INTEGER,
+            Sunday_School_Class INTEGER,
+            Notes TEXT))",
+
+        R"(CREATE TABLE "User" (
+            Member_ID INTEGER NOT NULL,
+            Username TEXT,
+            Password TEXT,
+            Type TEXT,
+            Inactive INTEGER NOT NULL DEFAULT 0,
+            DateEntered TEXT))",
+
+        R"(CREATE TABLE Permission (
+            ID INTEGER PRIMARY KEY,
+            Name TEXT))",
+
+        R"(CREATE TABLE UserPermission (
+            MemberID INTEGER NOT NULL,
+            PermissionID INTEGER NOT NULL))",
+
+        R"(CREATE TABLE UserType (Name TEXT))",
+
+        R"(CREATE TABLE Church (
+            Name TEXT,
+            Address1 TEXT,
+            Address2 TEXT,
+            City TEXT,
+            State TEXT,
+            Zip TEXT,
+            Phone TEXT,
+            Fax TEXT,
+            Email TEXT,
+            Website TEXT,
+            KeyPressDelay REAL))",
+
+        R"(CREATE TABLE MemberStatus (Status TEXT))",
+        R"(CREATE TABLE ChurchStatus (Status TEXT))",
+        R"(CREATE TABLE ProspectStatus (Status TEXT))",
+        R"(CREATE TABLE Titles (Title TEXT))",
+        R"(CREATE TABLE State (State TEXT))",
+        R"(CREATE TABLE AttendanceLevels (Levels TEXT))",
+        R"(CREATE TABLE Relationships (Relationships TEXT))",
+        R"(CREATE TABLE Prospect_Action (Action TEXT))",
+        R"(CREATE TABLE Prospect_Contact_Rating (Rating TEXT))",
+    };
+
+    // Indexes for the searches, lists and joins that run on every screen.
+    const char* const kIndexes[] = {
+        "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
+        "CREATE INDEX Member_Status ON Member (Status)",
+        "CREATE INDEX Member_ChurchStatus ON Member (Member_Active_Status)",
+        "CREATE INDEX Member_ProspectStatus ON Member (Prospect_Active_Status)",
+        "CREATE INDEX Member_ProspectPhase ON Member (Prospect_Phase)",
+        "CREATE INDEX Member_NextContact ON Member (Prospect_Next_Contact_Date)",
+        "CREATE INDEX Member_Deacon ON Member (DeaconID)",
+        "CREATE INDEX Member_SSClass ON Member (Sunday_School_Class)",
+        "CREATE INDEX Member_CareGroup ON Member (Care_Group_Assigned)",
+        "CREATE INDEX Family_Member ON Family_Connection (Member_ID)",
+        "CREATE INDEX Family_Relative ON Family_Connection (Relative_Member_ID)",
+        "CREATE INDEX Responsibility_Member ON Member_Responsibility (Member_ID)",
+        "CREATE INDEX Responsibility_Name ON Member_Responsibility (Responsibility)",
+        "CREATE INDEX Contact_Prospect ON Prospect_Contact (Prospect_ID, Contact_Date)",
+        "CREATE INDEX Contact_Visitor1 ON Prospect_Contact (Visitor1)",
+        "CREATE INDEX User_Member ON \"User\" (Member_ID)",
+        "CREATE INDEX User_Username ON \"User\" (Username)",
+        "CREATE INDEX UserPermission_Member ON UserPermission (MemberID, PermissionID)",
+    };
+
+    // Each entry upgrades a file from version (index + 1) to the next. Empty
+    // while there is only version 1.
+    using Upgrade = void (*)(Database&);
+    const Upgrade kUpgrades[] = { nullptr };
+
+} // namespace
+
+const QStringList& permissionNames()
+{
+    static const QStringList names = {
+        QStringLiteral("Member View"),
+        QStringLiteral("Member Entry/Edit"),
+        QStringLiteral("Prospect Contact Entry/Edit"),
+        QStringLiteral("Sunday School Class Entry/Edit"),
+        QStringLiteral("Discipleship Training Class Entry/Edit"),
+        QStringLiteral("Wednesday Night Class Entry/Edit"),
+        QStringLiteral("Care Group Entry/Edit"),
+        QStringLiteral("Church Responsibility Entry/Edit"),
+        QStringLiteral("Outreach Phase Entry/Edit"),
+        QStringLiteral("User Permissions"),
+        QStringLiteral("Church Info"),
+        QStringLiteral("Member Information Update Report"),
+        QStringLiteral("Prospect Visitation Sheet Report"),
+        QStringLiteral("Member Navigator Report"),
+        QStringLiteral("Prospect Navigator Report"),
+        QStringLiteral("Mailing Labels Report"),
+    };
+    return names;
+}
+
+void create(Database& db)
+{
+    Transaction tx(db);
+    for (const char* statement : kTables)
+        db.exec(QString::fromUtf8(statement));
+    for (const char* statement : kIndexes)
+        db.exec(QString::fromUtf8(statement));
+    db.exec(QStringLiteral("INSERT INTO Schema_Version (Version) VALUES (?)"), { kCurrentVersion });
+    seed::insertSeedValues(db);
+    tx.commit();
+}
+
+int version(Database& db)
+{
+    const QVariant v = db.scalar(QStringLiteral("SELECT MAX(Version) FROM Schema_Version"));
+    return v.isNull() ? 0 : v.toInt();
+}
+
+void checkAndUpgrade(Database& db)
+{
+    // Any read fails here when the file is not an SQLite database at all.
+    const bool hasVersionTable = db.exists(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"),
+        { QStringLiteral("Schema_Version") });
+    if (!hasVersionTable)
+        throw DbError(QStringLiteral("The file \"%1\" is not a Pewlark database.").arg(db.path()));
+
+    const int found = version(db);
+    if (found < 1)
+        throw DbError(QStringLiteral("The file \"%1\" is not a Pewlark database: it has no schema version.").arg(db.path()));
+    if (found > kCurrentVersion)
+        throw DbError(QStringLiteral("The database \"%1\" was written by a newer Pewlark (schema version %2); this "
+                                     "program reads schema versions up to %3. Install the newer Pewlark to open it.")
+                          .arg(db.path())
+                          .arg(found)
+                          .arg(kCurrentVersion));
+    if (found == kCurrentVersion)
+        return;
+
+    Transaction tx(db);
+    for (int v = found; v < kCurrentVersion; ++v) {
+        if (Upgrade step = kUpgrades[v - 1])
+            step(db);
+    }
+    db.exec(QStringLiteral("UPDATE Schema_Version SET Version = ?"), { kCurrentVersion });
+    tx.commit();
+}
+
+} // namespace pw::schema

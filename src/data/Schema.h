@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+namespace pw {
+class Database;
+
+namespace schema {
+
+    // The schema version this program writes. An older file is upgraded when
+    // it is opened; a newer one is refused.
+    constexpr int kCurrentVersion = 1;
+
+    // Creates every table, index and seed value in an empty database.
+    void create(Database& db);
+
+    // Checks that the open file is a Pewlark database this program can use and
+    // upgrades an older schema in one transaction. Throws DbError naming the file.
+    void checkAndUpgrade(Database& db);
+
+    int version(Database& db);
+
+    // The sixteen permission names, in the order of their identifiers 1..16.
+    const QStringList& permissionNames();
+
+} // namespace schema
+} // namespace pw

@@ -1,0 +1,49 @@
+#pragma once
+
+// Helpers for writing SQL that keeps its meaning on every engine we support.
+// Everything specific to one engine (SQLite today) lives in Sql.cpp.
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QSqlDatabase;
+
+namespace pw::sql {
+
+// "column = ?" comparing text without regard to letter case, in every alphabet.
+QString textEquals(const QString& column);
+// True when column contains the bound text anywhere, ignoring letter case.
+QString textContains(const QString& column);
+// An ORDER BY term that sorts text without regard to letter case.
+QString orderText(const QString& column);
+// Suffix that makes an INSERT return the new row's key.
+QString returningId(const QString& keyColumn = QStringLiteral("ID"));
+
+// Values as they are bound. Text is never Null (an empty box is stored as
+// empty text); a missing date or number is Null.
+QVariant text(const QString& value);
+QVariant date(const QDate& value);
+QVariant dateTime(const QDateTime& value);
+QVariant id(qint64 value); // 0 or less is Null
+QVariant yesNo(bool value);
+
+// Values as they are read back.
+QString toText(const QVariant& value); // Null gives empty text
+QDate toDate(const QVariant& value); // Null or unreadable gives an invalid date
+QDateTime toDateTime(const QVariant& value);
+qint64 toId(const QVariant& value); // Null gives 0
+bool toYesNo(const QVariant& value);
+
+// Case-insensitive text comparison and containment, the same rules the
+// database applies, for code that compares outside SQL.
+int compareText(const QString& a, const QString& b);
+bool containsText(const QString& haystack, const QString& needle);
+
+// Called once for every new connection: installs the functions and the
+// collation that the helpers above refer to.
+void installFunctions(const QSqlDatabase& db);
+
+} // namespace pw::sql

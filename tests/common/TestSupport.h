@@ -1,0 +1,79 @@
+#pragma once
+
+#include "app/Clock.h"
+#include "app/Context.h"
+#include "app/Messages.h"
+#include "data/Database.h"
+
+#include <QList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace pw::test {
+
+// Records every message and answers questions from a script (Yes when the
+// script is empty).
+class FakeMessages : public Messages {
+public:
+    struct Entry {
+        QString text;
+        QString title;
+        Icon icon;
+        bool question;
+    };
+
+    void show(const QString& text, const QString& title, Icon icon = Icon::None) override
+    {
+        entries.append({ text, title, icon, false });
+    }
+    Answer ask(const QString& text, const QString& title, Icon icon = Icon::Question) override
+    {
+        entries.append({ text, title, icon, true });
+        return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+    }
+
+    int count() const { return entries.size(); }
+    Entry last() const { return entries.isEmpty() ? Entry { {}, {}, Icon::None, false } : entries.last(); }
+    void clear() { entries.clear(); }
+
+    QList<Entry> entries;
+    QList<Answer> answers;
+};
+
+// A clock that moves only when the test says so.
+class FakeClock : public Clock {
+public:
+    QDateTime now() const override { return current; }
+    qint64 monotonicMs() const override { return monotonic; }
+    void advanceSeconds(double s) { monotonic += static_cast<qint64>(s * 1000.0); current = current.addMSecs(static_cast<qint64>(s * 1000.0)); }
+
+    QDateTime current { QDate(2026, 3, 15), QTime(10, 30, 0) };
+    qint64 monotonic = 1000000;
+};
+
+// A fresh database with schema and seed values in a temporary folder, and
+// fresh fakes, installed as the process-wide context for one test.
+class TestEnv {
+public:
+    TestEnv();
+    ~TestEnv();
+
+    Database& db() { return *database; }
+    QString folder() const { return dir.path(); }
+
+    // Adds a Member row and returns its identifier.
+    qint64 addMember(const QString& first, const QString& last, const QString& status = QStringLiteral("Member"));
+    // Adds a login account for a member; password stored as the program stores it.
+    void addUser(qint64 memberId, const QString& username, const QString& password, const QString& type,
+        bool inactive = false);
+    void grant(qint64 memberId, const QString& permission);
+    // Sets the current-user values as a login would.
+    void loginAs(qint64 memberId, const QString& type, const QString& username = QStringLiteral("tester"));
+
+    QTemporaryDir dir;
+    std::unique_ptr<Database> database;
+    FakeMessages messages;
+    FakeClock clock;
+};
+
+} // namespace pw::test
