@@ -18,6 +18,7 @@ PACKAGES=(
   poppler-utils
   xvfb
   xauth
+  qt6-qpa-plugins
 )
 
 missing=()

@@ -154,9 +154,37 @@ bool toYesNo(const QVariant& value)
     return s != QLatin1String("0") && s != QLatin1String("false") && !s.isEmpty();
 }
 
+namespace {
+
+    // Case-folded, in decomposed form, so that one letter typed two ways compares equal.
+    QString folded(const QString& s)
+    {
+        return s.normalized(QString::NormalizationForm_D).toCaseFolded();
+    }
+
+    // The folded text without accents: names sort by their letters first, so
+    // "Éclair" sorts among the E names rather than after Z.
+    QString primaryKey(const QString& foldedText)
+    {
+        QString key;
+        key.reserve(foldedText.size());
+        for (const QChar c : foldedText) {
+            if (c.category() != QChar::Mark_NonSpacing)
+                key.append(c);
+        }
+        return key;
+    }
+
+} // namespace
+
 int compareText(const QString& a, const QString& b)
 {
-    return a.compare(b, Qt::CaseInsensitive);
+    const QString fa = folded(a);
+    const QString fb = folded(b);
+    const int primary = primaryKey(fa).compare(primaryKey(fb));
+    if (primary != 0)
+        return primary;
+    return fa.compare(fb);
 }
 
 bool containsText(const QString& haystack, const QString& needle)

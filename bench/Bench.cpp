@@ -1,0 +1,108 @@
+#include "Bench.h"
+
+#include "data/Database.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <sqlite3.h>
+
+namespace pw::bench {
+
+void BenchContext::add(const Row& row)
+{
+    rows.push_back(row);
+    QTextStream err(stderr);
+    err << "  " << row.op << " (" << row.size << "): " << QString::number(row.medianMs, 'f', 1) << " ms";
+    if (row.rawMs >= 0)
+        err << ", raw " << QString::number(row.rawMs, 'f', 1) << " ms";
+    err << Qt::endl;
+}
+
+namespace {
+    volatile qint64 g_sink = 0;
+}
+
+void consume(qint64 value) { g_sink = g_sink + value; }
+
+double medianMs(int runs, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < std::max(1, runs); ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    const std::size_t n = times.size();
+    return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2.0;
+}
+
+double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* rowCount)
+{
+    sqlite3* db = nullptr;
+    const QByteArray file = path.toUtf8();
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory");
+        sqlite3_close(db);
+        throw DbError(QStringLiteral("\"%1\" could not be opened: %2").arg(path, text));
+    }
+    const QByteArray statement = sql.toUtf8();
+    qint64 rows = 0;
+    auto once = [&] {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, statement.constData(), -1, &stmt, nullptr) != SQLITE_OK)
+            throw DbError(QString::fromUtf8(sqlite3_errmsg(db)));
+        const int columns = sqlite3_column_count(stmt);
+        qint64 bytes = 0;
+        rows = 0;
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            for (int c = 0; c < columns; ++c) {
+                sqlite3_column_text(stmt, c);
+                bytes += sqlite3_column_bytes(stmt, c);
+            }
+            ++rows;
+        }
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_DONE)
+            throw DbError(QString::fromUtf8(sqlite3_errmsg(db)));
+        consume(bytes);
+    };
+    double ms = 0;
+    try {
+        once();
+        ms = medianMs(runs, once);
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    sqlite3_close(db);
+    if (rowCount)
+        *rowCount = rows;
+    return ms;
+}
+
+void printTable(const std::vector<Row>& rows, QTextStream& out)
+{
+    int opWidth = int(QStringLiteral("operation").size());
+    int sizeWidth = int(QStringLiteral("size").size());
+    for (const Row& row : rows) {
+        opWidth = std::max(opWidth, int(row.op.size()));
+        sizeWidth = std::max(sizeWidth, int(row.size.size()));
+    }
+    const auto number = [](double v) { return v < 0 ? QStringLiteral("-") : QString::number(v, 'f', 1); };
+    out << QStringLiteral("operation").leftJustified(opWidth) << "  " << QStringLiteral("size").leftJustified(sizeWidth)
+        << "  " << QStringLiteral("median ms").rightJustified(10) << "  " << QStringLiteral("raw ms").rightJustified(10)
+        << "  " << QStringLiteral("ratio").rightJustified(7) << '\n';
+    out << QString(opWidth + sizeWidth + 35, QLatin1Char('-')) << '\n';
+    for (const Row& row : rows) {
+        const QString ratio = row.rawMs > 0 ? QString::number(row.medianMs / row.rawMs, 'f', 2) : QStringLiteral("-");
+        out << row.op.leftJustified(opWidth) << "  " << row.size.leftJustified(sizeWidth) << "  "
+            << number(row.medianMs).rightJustified(10) << "  " << number(row.rawMs).rightJustified(10) << "  "
+            << ratio.rightJustified(7) << '\n';
+    }
+    out.flush();
+}
+
+} // namespace pw::bench

@@ -1,0 +1,55 @@
+#pragma once
+
+// A small benchmark framework: each operation is run several times and its
+// median is printed as one row of a table, next to the time plain SQLite
+// needs for the same query where that comparison makes sense.
+
+#include <QString>
+#include <QTextStream>
+#include <functional>
+#include <vector>
+
+namespace pw::bench {
+
+struct Row {
+    QString op; // what was measured
+    QString size; // how much of it, e.g. "100000 people"
+    double medianMs = 0;
+    double rawMs = -1; // the same query through the sqlite3 C API; below 0 when it does not apply
+};
+
+struct BenchContext {
+    int people = 100000;
+    int runs = 3;
+    QString workDir; // scratch folder, removed at the end
+    QString keepDir; // --keep: the reused database is written here and left behind
+    QString databasePath; // the generated demonstration church that later rows reuse
+    std::vector<Row> rows;
+
+    // Records a row and reports it at once, so a long run shows progress.
+    void add(const Row& row);
+};
+
+// Runs work `runs` times and returns the median wall-clock time in ms.
+double medianMs(int runs, const std::function<void()>& work);
+
+// Median time of preparing `sql` on a read-only sqlite3 connection to the
+// file and stepping through every row, reading every column. The connection
+// is opened once, outside the timing; one untimed run warms the file cache.
+// Returns the number of rows read through rowCount when given.
+double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* rowCount = nullptr);
+
+// Hands a value to the outside world so that the compiler cannot drop the
+// work that produced it.
+void consume(qint64 value);
+
+void printTable(const std::vector<Row>& rows, QTextStream& out);
+
+// Groups of rows, run in this order by main().
+
+// "demo generation" (sets databasePath) and the data-layer queries.
+void addDataRows(BenchContext& context);
+// Start-up and login of the application; see AppRows.cpp.
+void addAppRows(BenchContext& context);
+
+} // namespace pw::bench

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace pw {
+
+// Type-ahead in a selection-only combo box. One search state serves the whole
+// program: a key in another combo box, or a key after a pause of at least
+// ctx().settings.keyPressDelay seconds, starts a new search; otherwise the key
+// extends the current one. The first item from the top that begins with the
+// search text (ignoring case) is chosen as if by the user, so activated() and
+// textActivated() are emitted. Without a match the choice stays.
+void ComboTypeAhead(QComboBox* combo, QChar key);
+
+// Sends every character key of the combo box to ComboTypeAhead and swallows it.
+// Tab, Backtab and keys held with Control, Alt or Meta pass through, so focus
+// movement and shortcuts keep working; keys without text (arrows) keep the
+// combo box's own behaviour.
+void attachTypeAhead(QComboBox* combo);
+void attachTypeAhead(std::initializer_list<QComboBox*> combos);
+
+// Forgets the last key time, search text and combo box, as at start-up.
+void resetTypeAheadForTests();
+
+// The first `width` characters of text, or text padded with blanks to `width`.
+QString FixedWidth(const QString& text, int width);
+
+// Selects the whole displayed text (mask characters included) whenever the box
+// receives the focus, also when a mouse click gave it.
+void selectAllOnFocus(QLineEdit* box);
+void selectAllOnFocus(std::initializer_list<QLineEdit*> boxes);
+
+// Pick lists that stand for rows of another table keep each row's identifier as
+// the item's Qt::UserRole data.
+void addItemWithId(QComboBox* combo, const QString& text, qint64 id);
+// The identifier of the chosen item; 0 when nothing is chosen.
+qint64 selectedId(const QComboBox* combo);
+// Chooses the item with this identifier; false, and the choice unchanged, when
+// no item has it.
+bool selectById(QComboBox* combo, qint64 id);
+
+// Shows the busy pointer for its lifetime, also when an exception leaves the scope.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Screens are not dialogs, so these give them a dialog's keys: Enter that no
+// child used clicks the default button (a focused push button clicks itself),
+// Escape clicks the cancel button. Disabled buttons are not clicked.
+void setDefaultButton(QWidget* form, QPushButton* button);
+void setCancelButton(QWidget* form, QPushButton* button);
+
+} // namespace pw

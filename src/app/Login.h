@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/Context.h"
+
+#include <optional>
+
+namespace pw::login {
+
+// Looks up an active account whose user name matches in any letter case and
+// whose password matches. Both texts are trimmed first; they are only ever
+// bound as values, so quotes in them are just characters.
+std::optional<CurrentUser> authenticate(const QString& username, const QString& password);
+
+} // namespace pw::login

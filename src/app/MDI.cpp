@@ -1,0 +1,211 @@
+#include "app/MDI.h"
+
+#include "app/Context.h"
+#include "app/Guard.h"
+#include "app/Messages.h"
+#include "app/Permissions.h"
+#include "app/Startup.h"
+#include "app/Workspace.h"
+#include "app/frmAbout.h"
+#include "app/frmLogin.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenuBar>
+
+namespace pw {
+
+namespace {
+
+    MenuCommand opens(const char* name, const char* caption, QStringList permissions, const QString& refusalText,
+        const char* window)
+    {
+        return MenuCommand { QString::fromLatin1(name), QString::fromLatin1(caption), std::move(permissions),
+            refusalText, QString::fromLatin1(window) };
+    }
+
+    MenuCommand plain(const char* name, const char* caption)
+    {
+        return MenuCommand { QString::fromLatin1(name), QString::fromLatin1(caption), {}, {}, {} };
+    }
+
+    // Menus and submenus: object name and caption.
+    const QList<QPair<QString, QString>>& menuCaptions()
+    {
+        static const QList<QPair<QString, QString>> captions = {
+            { "File", "File" },
+            { "MemberS", "Members" },
+            { "Prospects", "Prospects" },
+            { "Administrative", "Administrative" },
+            { "ClassEntry", "Class Entry" },
+            { "Security", "Security" },
+            { "Reports", "Reports" },
+            { "MemberReports", "Member Reports" },
+            { "ProspectReports", "Prospect Reports" },
+            { "Help", "Help" },
+        };
+        return captions;
+    }
+
+} // namespace
+
+const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
+{
+    const QStringList memberViewOrEntry = { perm::MemberView, perm::MemberEntry };
+    static const QList<QPair<QStringList, MenuCommand>> tree = {
+        { { "File" }, plain("Exit", "Exit") },
+        { { "File" }, plain("LogOff", "Log Off") },
+        { { "File" }, opens("CompanyInfo", "Setup", { perm::ChurchInfo }, refusal::View, "frmChurchInfo") },
+        { { "MemberS" },
+            opens("MemberNavigator", "Member Navigator", memberViewOrEntry, refusal::View, "frmMemberNavigator") },
+        { { "MemberS" }, opens("MemberEntry", "Member Entry/Edit", memberViewOrEntry, refusal::View, "frmMemberEntry") },
+        { { "Prospects" },
+            opens("ProspectNavigator", "Prospect Navigator", memberViewOrEntry, refusal::View, "frmProspectNavigator") },
+        { { "Prospects" },
+            opens("ProspectEntry", "Prospect Contact Entry/Edit", { perm::ProspectContactEntry }, refusal::View,
+                "frmProspectContactEntry") },
+        { { "Administrative", "ClassEntry" },
+            opens("SSClassEntry", "Sunday School Class Entry", { perm::SSClassEntry }, refusal::View, "frmSSClassEntry") },
+        { { "Administrative", "ClassEntry" },
+            opens("DTClassEntry", "Discipleship Training Class Entry", { perm::DTClassEntry }, refusal::View,
+                "frmDTClassEntry") },
+        { { "Administrative", "ClassEntry" },
+            opens("WedClassEntry", "Wednesday Night Class Entry", { perm::WedClassEntry }, refusal::View,
+                "frmWedClassEntry") },
+        { { "Administrative" },
+            opens("CGEntry", "Care Group Entry", { perm::CareGroupEntry }, refusal::View, "frmCGClassEntry") },
+        { { "Administrative" },
+            opens("ChurchResponsibilityEntry", "Church Responsibility Entry", { perm::ResponsibilityEntry },
+                refusal::View, "frmResponsibilityEntry") },
+        { { "Administrative" },
+            opens("OutreachPhaseEntry", "Outreach Phase Entry", { perm::OutreachPhaseEntry }, refusal::View,
+                "frmOutreachPhaseEntry") },
+        { { "Administrative", "Security" },
+            opens("UserEntry", "User Entry", { perm::UserPermissions }, refusal::View, "frmUserEntry") },
+        { { "Reports", "MemberReports" },
+            opens("MemberInfoUpdateReportMdi", "Member Info Update Report", { perm::MemberInfoUpdateReport },
+                refusal::ViewReport, "frmMemberInformationUpdateReport") },
+        { { "Reports", "ProspectReports" },
+            opens("ProspectVisitationSheet", "Prospect Visitation Sheet", { perm::VisitationSheetReport },
+                refusal::ViewReport, "frmProspectVisitationSheetReport") },
+        { { "Help" }, plain("About", "About") },
+    };
+    return tree;
+}
+
+MDI::MDI(QWidget* parent)
+    : QMainWindow(parent)
+    , m_area(new QMdiArea(this))
+    , m_workspace(new Workspace(m_area, this))
+{
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(QStringLiteral("Pewlark"));
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+    buildMenus();
+    resize(1280, 800);
+}
+
+MDI::~MDI() = default;
+
+void MDI::buildMenus()
+{
+    QHash<QString, QMenu*> menus;
+    auto menuFor = [&](const QStringList& path) {
+        QMenu* parentMenu = nullptr;
+        for (const QString& name : path) {
+            QMenu* m = menus.value(name);
+            if (!m) {
+                QString caption = name;
+                for (const auto& c : menuCaptions())
+                    if (c.first == name)
+                        caption = c.second;
+                m = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
+                m->setObjectName(name);
+                m->menuAction()->setObjectName(name + QStringLiteral("Menu"));
+                menus.insert(name, m);
+            }
+            parentMenu = m;
+        }
+        return parentMenu;
+    };
+
+    for (const auto& entry : commands()) {
+        const MenuCommand& cmd = entry.second;
+        QAction* action = menuFor(entry.first)->addAction(cmd.caption);
+        action->setObjectName(cmd.name);
+        if (cmd.name == QLatin1String("Exit")) {
+            connect(action, &QAction::triggered, this, [] { CloseAndExit(); });
+        } else if (cmd.name == QLatin1String("LogOff")) {
+            connect(action, &QAction::triggered, this, [this] { guarded([this] { logOff(); }); });
+        } else if (cmd.name == QLatin1String("About")) {
+            connect(action, &QAction::triggered, this, [this] { m_workspace->open<frmAbout>(); });
+        } else {
+            connect(action, &QAction::triggered, this, [this, cmd] { guarded([this, &cmd] { runCommand(cmd); }); });
+        }
+    }
+}
+
+QAction* MDI::command(const QString& name) const
+{
+    return menuBar()->findChild<QAction*>(name);
+}
+
+QMenu* MDI::menu(const QString& name) const
+{
+    return menuBar()->findChild<QMenu*>(name);
+}
+
+void MDI::lock()
+{
+    for (QAction* action : menuBar()->findChildren<QAction*>())
+        action->setEnabled(false);
+    for (QMenu* m : menuBar()->findChildren<QMenu*>())
+        m->menuAction()->setEnabled(false);
+    menu(QStringLiteral("File"))->menuAction()->setEnabled(true);
+    command(QStringLiteral("Exit"))->setEnabled(true);
+}
+
+void MDI::unlock()
+{
+    for (QAction* action : menuBar()->findChildren<QAction*>())
+        action->setEnabled(true);
+    for (QMenu* m : menuBar()->findChildren<QMenu*>())
+        m->menuAction()->setEnabled(true);
+}
+
+void MDI::showLogin()
+{
+    if (m_workspace->find<frmLogin>())
+        return;
+    auto* login = m_workspace->open<frmLogin>(Workspace::Placement::LoginPosition);
+    connect(login, &frmLogin::loggedIn, this, &MDI::unlock);
+}
+
+void MDI::logOff()
+{
+    lock();
+    showLogin();
+}
+
+void MDI::runCommand(const MenuCommand& cmd)
+{
+    bool allowed = cmd.permissions.isEmpty();
+    for (const QString& permission : cmd.permissions) {
+        if (HasPermission(permission)) {
+            allowed = true;
+            break;
+        }
+    }
+    if (!allowed) {
+        messages().show(cmd.refusal, refusal::Title, Icon::Warning);
+        return;
+    }
+    // Screens come from the workspace's registry; a command whose screen is not
+    // part of this build passes its test and opens nothing.
+    m_workspace->open(cmd.window);
+}
+
+} // namespace pw

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QMdiArea;
+class QMenu;
+class QAction;
+
+namespace pw {
+
+class Workspace;
+
+// One command of the menu tree: the permissions it asks (either one will do)
+// and the window it opens.
+struct MenuCommand {
+    QString name; // object name of the action
+    QString caption;
+    QStringList permissions; // empty: no test
+    QString refusal; // message when every permission is missing
+    QString window; // window name opened through the workspace
+};
+
+// The main window: the frame of every screen, with the menu bar as the only
+// way to open them.
+class MDI : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDI(QWidget* parent = nullptr);
+    ~MDI() override;
+
+    Workspace* workspace() const { return m_workspace; }
+    QMdiArea* area() const { return m_area; }
+
+    // The command tree in menu order, as (menu path, command) pairs.
+    static const QList<QPair<QStringList, MenuCommand>>& commands();
+
+    QAction* command(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+
+    // Disables every menu and command, then enables File and File > Exit.
+    void lock();
+    // Enables every menu and command.
+    void unlock();
+
+    // Opens the login window (nothing else happens when it is already open).
+    void showLogin();
+    // Locks the commands and shows the login window; open windows stay open.
+    void logOff();
+
+    // What a screen-opening command does: asks its permissions, shows the
+    // refusal or opens (or leaves) the window.
+    void runCommand(const MenuCommand& command);
+
+private:
+    void buildMenus();
+
+    QMdiArea* m_area;
+    Workspace* m_workspace;
+};
+
+} // namespace pw

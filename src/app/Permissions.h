@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace pw {
+
+// Does the logged-in user hold the named permission? An "Admin" account
+// (exact letter case) holds every one; anyone else holds what their grant
+// rows say, read afresh at every call so a new grant works without a new login.
+bool HasPermission(const QString& name);
+
+// Permission names the program asks about.
+namespace perm {
+    inline const QString MemberView = QStringLiteral("Member View");
+    inline const QString MemberEntry = QStringLiteral("Member Entry/Edit");
+    inline const QString ProspectContactEntry = QStringLiteral("Prospect Contact Entry/Edit");
+    inline const QString SSClassEntry = QStringLiteral("Sunday School Class Entry/Edit");
+    inline const QString DTClassEntry = QStringLiteral("Discipleship Training Class Entry/Edit");
+    inline const QString WedClassEntry = QStringLiteral("Wednesday Night Class Entry/Edit");
+    inline const QString CareGroupEntry = QStringLiteral("Care Group Entry/Edit");
+    inline const QString ResponsibilityEntry = QStringLiteral("Church Responsibility Entry/Edit");
+    inline const QString OutreachPhaseEntry = QStringLiteral("Outreach Phase Entry/Edit");
+    inline const QString UserPermissions = QStringLiteral("User Permissions");
+    inline const QString ChurchInfo = QStringLiteral("Church Info");
+    inline const QString MemberInfoUpdateReport = QStringLiteral("Member Information Update Report");
+    inline const QString VisitationSheetReport = QStringLiteral("Prospect Visitation Sheet Report");
+    inline const QString MemberNavigatorReport = QStringLiteral("Member Navigator Report");
+    inline const QString ProspectNavigatorReport = QStringLiteral("Prospect Navigator Report");
+    inline const QString MailingLabelsReport = QStringLiteral("Mailing Labels Report");
+} // namespace perm
+
+// The refusal texts, all shown under "Invalid Permission" with a warning icon.
+namespace refusal {
+    inline const QString Title = QStringLiteral("Invalid Permission");
+    inline const QString View = QStringLiteral("You do not have permission to view this record.");
+    inline const QString Save = QStringLiteral("You do not have permission to save this record.");
+    inline const QString Remove = QStringLiteral("You do not have permission to remove this record.");
+    inline const QString Edit = QStringLiteral("You do not have permission to edit this record.");
+    inline const QString ViewReport = QStringLiteral("You do not have permission to view this report.");
+    inline const QString RunReport = QStringLiteral("You do not have permission to run this report.");
+} // namespace refusal
+
+// Asks for the permission and shows the refusal when it is missing.
+bool requirePermission(const QString& name, const QString& refusalText);
+
+} // namespace pw

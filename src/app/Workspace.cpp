@@ -1,0 +1,83 @@
+#include "app/Workspace.h"
+
+#include "app/Context.h"
+
+namespace pw {
+
+Workspace::Workspace(QMdiArea* area, QObject* parent)
+    : QObject(parent)
+    , m_area(area)
+{
+}
+
+void Workspace::registerScreen(const QString& windowName, Factory factory, Placement placement)
+{
+    m_factories.insert(windowName, std::move(factory));
+    m_placements.insert(windowName, placement);
+}
+
+QWidget* Workspace::find(const QString& windowName) const
+{
+    for (QMdiSubWindow* sub : m_area->subWindowList()) {
+        // A window that was just closed stays listed until it is deleted.
+        if (sub->widget() && !sub->isHidden() && sub->widget()->objectName() == windowName)
+            return sub->widget();
+    }
+    return nullptr;
+}
+
+QWidget* Workspace::open(const QString& windowName)
+{
+    if (QWidget* w = find(windowName))
+        return w;
+    const auto it = m_factories.constFind(windowName);
+    if (it == m_factories.constEnd())
+        return nullptr;
+    QWidget* w = (*it)();
+    if (!w)
+        return nullptr;
+    if (w->objectName().isEmpty())
+        w->setObjectName(windowName);
+    add(w, m_placements.value(windowName, Placement::TopLeft));
+    return w;
+}
+
+QMdiSubWindow* Workspace::add(QWidget* screen, Placement placement)
+{
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = m_area->addSubWindow(screen, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(screen->windowTitle());
+    sub->adjustSize();
+    const QSize own = sub->size();
+    const QSize area = m_area->viewport() ? m_area->viewport()->size() : m_area->size();
+    QPoint at(0, 0);
+    if (placement == Placement::Centred) {
+        at = QPoint((area.width() - own.width()) / 2, (area.height() - own.height()) / 2);
+    } else if (placement == Placement::LoginPosition) {
+        // Centred across, and a little above the middle (600 twips = 40 pixels).
+        at = QPoint(area.width() / 2 - own.width() / 2, (area.height() - 40) / 2 - own.height() / 2);
+    }
+    sub->move(QPoint(qMax(0, at.x()), qMax(0, at.y())));
+    sub->show();
+    screen->setFocus();
+    return sub;
+}
+
+void closeScreen(QWidget* screen)
+{
+    if (!screen)
+        return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget()))
+        sub->close();
+    else
+        screen->close();
+}
+
+Workspace* workspace()
+{
+    return ctx().workspace;
+}
+
+} // namespace pw

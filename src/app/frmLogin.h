@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class frmLogin;
+}
+
+namespace pw {
+
+// The login window: checks the account, sets the current-user values and
+// tells the main window to unlock its commands.
+class frmLogin : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmLogin(QWidget* parent = nullptr);
+    ~frmLogin() override;
+
+    Ui::frmLogin* ui;
+
+signals:
+    void loggedIn();
+
+private:
+    void btnLogin_clicked();
+    void btnCancel_clicked();
+};
+
+} // namespace pw

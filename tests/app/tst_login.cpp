@@ -1,0 +1,242 @@
+#include "TestSupport.h"
+
+#include "app/MDI.h"
+#include "app/Permissions.h"
+#include "app/Workspace.h"
+#include "app/frmLogin.h"
+#include "ui_frmLogin.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace pw;
+
+// Drives the real login window inside a real main window.
+struct LoginFixture {
+    test::TestEnv env;
+    MDI main;
+    frmLogin* login = nullptr;
+    qint64 adminId = 0;
+    qint64 userId = 0;
+
+    LoginFixture()
+    {
+        ctx().workspace = main.workspace();
+        adminId = env.addMember(QStringLiteral("Ada"), QStringLiteral("Admin"));
+        userId = env.addMember(QStringLiteral("Una"), QStringLiteral("User"));
+        env.addUser(adminId, QStringLiteral("Pastor.Jones"), QStringLiteral("Secret1"), QStringLiteral("Admin"));
+        env.addUser(userId, QStringLiteral("secretary"), QStringLiteral("O'Hara"), QStringLiteral("User"));
+        main.lock();
+        main.showLogin();
+        login = main.workspace()->find<frmLogin>();
+    }
+    ~LoginFixture() { ctx().workspace = nullptr; }
+
+    void type(const QString& username, const QString& password)
+    {
+        login->ui->txtUsername->setText(username);
+        login->ui->txtPassword->setText(password);
+    }
+    bool unlocked() const { return main.command(QStringLiteral("MemberEntry"))->isEnabled(); }
+};
+
+class TestLogin : public QObject {
+    Q_OBJECT
+private slots:
+    void loginOutcomes_data();
+    void loginOutcomes();
+    void emptyUsername();
+    void inactiveAccount();
+    void accountWithoutPassword();
+    void enterPressesLogin();
+    void logOffKeepsWindowsAndValues();
+    void hasPermission_data();
+    void hasPermission();
+    void grantTakesEffectWithoutNewLogin();
+    void beforeLoginEverythingIsRefused();
+};
+
+void TestLogin::loginOutcomes_data()
+{
+    QTest::addColumn<QString>("username");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("storedName"); // empty: refused
+
+    QTest::newRow("exact") << "Pastor.Jones" << "Secret1" << "Pastor.Jones";
+    QTest::newRow("other letter case") << "PASTOR.JONES" << "sECRET1" << "Pastor.Jones";
+    QTest::newRow("blanks around") << "  pastor.jones " << " Secret1  " << "Pastor.Jones";
+    QTest::newRow("apostrophe password") << "secretary" << "o'hara" << "secretary";
+    QTest::newRow("wrong password") << "Pastor.Jones" << "Secret2" << "";
+    QTest::newRow("unknown user") << "nobody" << "Secret1" << "";
+    QTest::newRow("blanks only") << "   " << "Secret1" << "";
+    QTest::newRow("injection in name") << "' OR '1'='1" << "' OR '1'='1" << "";
+    QTest::newRow("injection in password") << "Pastor.Jones" << "' OR '1'='1" << "";
+    QTest::newRow("apostrophe in name") << "O'Brien" << "x" << "";
+    QTest::newRow("empty password") << "Pastor.Jones" << "" << "";
+    QTest::newRow("wildcard name") << "%" << "Secret1" << "";
+}
+
+void TestLogin::loginOutcomes()
+{
+    QFETCH(QString, username);
+    QFETCH(QString, password);
+    QFETCH(QString, storedName);
+    LoginFixture f;
+    QVERIFY(f.login);
+    f.type(username, password);
+    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QApplication::processEvents();
+
+    if (storedName.isEmpty()) {
+        QCOMPARE(f.env.messages.count(), 1);
+        QCOMPARE(f.env.messages.last().text, QStringLiteral("Your username and/or password is invalid."));
+        QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Username/Password"));
+        QCOMPARE(f.env.messages.last().icon, Icon::Warning);
+        QVERIFY(f.login->ui->txtUsername->text().isEmpty());
+        QVERIFY(f.login->ui->txtPassword->text().isEmpty());
+        QVERIFY(!f.unlocked());
+        QCOMPARE(ctx().user.id, Q_INT64_C(0));
+        QVERIFY(f.main.workspace()->find<frmLogin>());
+        // The database is intact after odd input.
+        QCOMPARE(f.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM \"User\"")).toInt(), 2);
+    } else {
+        QCOMPARE(f.env.messages.count(), 0);
+        QCOMPARE(ctx().user.username, storedName);
+        QVERIFY(ctx().user.id > 0);
+        QVERIFY(f.unlocked());
+        QTRY_VERIFY(!f.main.workspace()->find<frmLogin>());
+    }
+}
+
+void TestLogin::emptyUsername()
+{
+    LoginFixture f;
+    f.type(QString(), QStringLiteral("Secret1"));
+    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QCOMPARE(f.env.messages.count(), 1);
+    QCOMPARE(f.env.messages.last().text, QStringLiteral("You must enter a username"));
+    QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Username"));
+    QCOMPARE(f.env.messages.last().icon, Icon::Warning);
+    // The password box keeps its text: only the empty-name message is shown.
+    QCOMPARE(f.login->ui->txtPassword->text(), QStringLiteral("Secret1"));
+    QVERIFY(!f.unlocked());
+}
+
+void TestLogin::inactiveAccount()
+{
+    LoginFixture f;
+    const qint64 id = f.env.addMember(QStringLiteral("Ina"), QStringLiteral("Active"));
+    f.env.addUser(id, QStringLiteral("gone"), QStringLiteral("pw"), QStringLiteral("Admin"), true);
+    f.type(QStringLiteral("gone"), QStringLiteral("pw"));
+    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QCOMPARE(f.env.messages.last().text, QStringLiteral("Your username and/or password is invalid."));
+    QVERIFY(!f.unlocked());
+}
+
+void TestLogin::accountWithoutPassword()
+{
+    LoginFixture f;
+    const qint64 id = f.env.addMember(QStringLiteral("No"), QStringLiteral("Password"));
+    f.env.addUser(id, QStringLiteral("newbie"), QString(), QStringLiteral("User"));
+    f.type(QStringLiteral("newbie"), QString());
+    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Username/Password"));
+    QVERIFY(!f.unlocked());
+}
+
+void TestLogin::enterPressesLogin()
+{
+    for (const char* box : { "txtUsername", "txtPassword" }) {
+        LoginFixture f;
+        f.type(QStringLiteral("pastor.jones"), QStringLiteral("secret1"));
+        auto* edit = f.login->findChild<QLineEdit*>(QString::fromLatin1(box));
+        QVERIFY(edit);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY2(f.unlocked(), box);
+        QCOMPARE(ctx().user.type, QStringLiteral("Admin"));
+    }
+}
+
+void TestLogin::logOffKeepsWindowsAndValues()
+{
+    LoginFixture f;
+    f.type(QStringLiteral("secretary"), QStringLiteral("O'Hara"));
+    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QVERIFY(f.unlocked());
+    f.main.command(QStringLiteral("About"))->trigger();
+    QWidget* about = f.main.workspace()->find(QStringLiteral("frmAbout"));
+    QVERIFY(about);
+
+    f.main.command(QStringLiteral("LogOff"))->trigger();
+    QVERIFY(!f.unlocked());
+    QVERIFY(f.main.command(QStringLiteral("Exit"))->isEnabled());
+    QCOMPARE(f.main.workspace()->find(QStringLiteral("frmAbout")), about);
+    QVERIFY(f.main.workspace()->find<frmLogin>());
+    QCOMPARE(ctx().user.username, QStringLiteral("secretary"));
+
+    // A second Log Off opens no second login window.
+    f.main.logOff();
+    int logins = 0;
+    for (QMdiSubWindow* sub : f.main.area()->subWindowList())
+        logins += qobject_cast<frmLogin*>(sub->widget()) ? 1 : 0;
+    QCOMPARE(logins, 1);
+}
+
+void TestLogin::hasPermission_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("grants");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<bool>("expected");
+
+    QTest::newRow("Admin without grants") << "Admin" << QStringList {} << "Church Info" << true;
+    QTest::newRow("Admin, unknown name") << "Admin" << QStringList {} << "No Such Permission" << true;
+    QTest::newRow("admin lower case is not Admin") << "admin" << QStringList {} << "Church Info" << false;
+    QTest::newRow("admin lower case with grant") << "admin" << QStringList { "Church Info" } << "Church Info" << true;
+    QTest::newRow("User with the grant") << "User" << QStringList { "Member View" } << "Member View" << true;
+    QTest::newRow("User with another grant") << "User" << QStringList { "Member View" } << "Member Entry/Edit" << false;
+    QTest::newRow("name in other case") << "User" << QStringList { "Member View" } << "member view" << true;
+    QTest::newRow("unknown name") << "User" << QStringList { "Member View" } << "Nonexistent" << false;
+    QTest::newRow("apostrophe in name") << "User" << QStringList { "Member View" } << "Member' OR '1'='1" << false;
+}
+
+void TestLogin::hasPermission()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, grants);
+    QFETCH(QString, asked);
+    QFETCH(bool, expected);
+    test::TestEnv env;
+    const qint64 id = env.addMember(QStringLiteral("A"), QStringLiteral("B"));
+    for (const QString& g : grants)
+        env.grant(id, g);
+    env.loginAs(id, type);
+    QCOMPARE(HasPermission(asked), expected);
+}
+
+void TestLogin::grantTakesEffectWithoutNewLogin()
+{
+    test::TestEnv env;
+    const qint64 id = env.addMember(QStringLiteral("A"), QStringLiteral("B"));
+    env.loginAs(id, QStringLiteral("User"));
+    QVERIFY(!HasPermission(perm::UserPermissions));
+    env.grant(id, perm::UserPermissions);
+    QVERIFY(HasPermission(perm::UserPermissions));
+    env.db().exec(QStringLiteral("DELETE FROM UserPermission WHERE MemberID = ?"), { id });
+    QVERIFY(!HasPermission(perm::UserPermissions));
+}
+
+void TestLogin::beforeLoginEverythingIsRefused()
+{
+    test::TestEnv env;
+    for (const QString& name : { perm::MemberView, perm::ChurchInfo, perm::UserPermissions })
+        QVERIFY(!HasPermission(name));
+    // Except what a grant row for member 0 gives, as the rule reads.
+    env.grant(0, perm::ChurchInfo);
+    QVERIFY(HasPermission(perm::ChurchInfo));
+}
+
+QTEST_MAIN(TestLogin)
+#include "tst_login.moc"

@@ -1,0 +1,446 @@
+#include "TestSupport.h"
+
+#include "app/Guard.h"
+#include "app/MDI.h"
+#include "app/Permissions.h"
+#include "app/Startup.h"
+#include "app/Workspace.h"
+#include "app/frmAbout.h"
+#include "ui_frmAbout.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace pw;
+
+namespace {
+
+// The menu tree as the user sees it: each menu's caption, then its entries.
+QStringList menuTree(QMenu* menu, const QString& indent = QString())
+{
+    QStringList lines;
+    for (QAction* a : menu->actions()) {
+        lines << indent + a->objectName() + QLatin1Char('=') + a->text();
+        if (a->menu())
+            lines << menuTree(a->menu(), indent + QStringLiteral("  "));
+    }
+    return lines;
+}
+
+struct MainFixture {
+    test::TestEnv env;
+    MDI main;
+    qint64 userId = 0;
+    int opened = 0;
+
+    MainFixture()
+    {
+        ctx().workspace = main.workspace();
+        userId = env.addMember(QStringLiteral("Una"), QStringLiteral("User"));
+        // Every window that a command can open stands in as a plain screen with a box.
+        for (const auto& entry : MDI::commands()) {
+            const QString window = entry.second.window;
+            if (window.isEmpty())
+                continue;
+            main.workspace()->registerScreen(window, [this, window] {
+                ++opened;
+                auto* w = new QWidget;
+                w->setObjectName(window);
+                auto* box = new QLineEdit(w);
+                box->setObjectName(QStringLiteral("txtEntry"));
+                return w;
+            });
+        }
+    }
+    ~MainFixture() { ctx().workspace = nullptr; }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void menuTreeInOrder();
+    void lockedBeforeLogin();
+    void commandPermissions_data();
+    void commandPermissions();
+    void openWindowIsLeftUnchanged();
+    void aboutBox();
+    void systemInfoUnavailable();
+    void exitClosesDatabase();
+    void engineErrorKeepsProgramRunning();
+    void startupFailures_data();
+    void startupFailures();
+    void startupReadsChurchDelay_data();
+    void startupReadsChurchDelay();
+    void secondCopyIsRefused();
+};
+
+void TestMainWindow::menuTreeInOrder()
+{
+    MainFixture f;
+    QStringList tree;
+    for (QAction* top : f.main.menuBar()->actions()) {
+        tree << top->menu()->objectName() + QLatin1Char('=') + top->text();
+        tree << menuTree(top->menu(), QStringLiteral("  "));
+    }
+    const QStringList expected = {
+        "File=File",
+        "  Exit=Exit",
+        "  LogOff=Log Off",
+        "  CompanyInfo=Setup",
+        "MemberS=Members",
+        "  MemberNavigator=Member Navigator",
+        "  MemberEntry=Member Entry/Edit",
+        "Prospects=Prospects",
+        "  ProspectNavigator=Prospect Navigator",
+        "  ProspectEntry=Prospect Contact Entry/Edit",
+        "Administrative=Administrative",
+        "  ClassEntryMenu=Class Entry",
+        "    SSClassEntry=Sunday School Class Entry",
+        "    DTClassEntry=Discipleship Training Class Entry",
+        "    WedClassEntry=Wednesday Night Class Entry",
+        "  CGEntry=Care Group Entry",
+        "  ChurchResponsibilityEntry=Church Responsibility Entry",
+        "  OutreachPhaseEntry=Outreach Phase Entry",
+        "  SecurityMenu=Security",
+        "    UserEntry=User Entry",
+        "Reports=Reports",
+        "  MemberReportsMenu=Member Reports",
+        "    MemberInfoUpdateReportMdi=Member Info Update Report",
+        "  ProspectReportsMenu=Prospect Reports",
+        "    ProspectVisitationSheet=Prospect Visitation Sheet",
+        "Help=Help",
+        "  About=About",
+    };
+    QCOMPARE(tree, expected);
+    QCOMPARE(f.main.windowTitle(), QStringLiteral("Pewlark"));
+    // No separators and no shortcut keys.
+    for (QAction* a : f.main.menuBar()->findChildren<QAction*>()) {
+        QVERIFY(!a->isSeparator());
+        QVERIFY(a->shortcut().isEmpty());
+    }
+}
+
+void TestMainWindow::lockedBeforeLogin()
+{
+    MainFixture f;
+    f.main.lock();
+    QStringList enabled;
+    for (QAction* a : f.main.menuBar()->findChildren<QAction*>())
+        if (a->isEnabled())
+            enabled << a->objectName();
+    enabled.sort();
+    QCOMPARE(enabled, (QStringList { "Exit", "FileMenu" }));
+    f.main.unlock();
+    for (QAction* a : f.main.menuBar()->findChildren<QAction*>())
+        QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+}
+
+void TestMainWindow::commandPermissions_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("grants");
+    QTest::addColumn<QString>("refusal"); // empty: the window opens
+
+    const QString view = QStringLiteral("You do not have permission to view this record.");
+    const QString report = QStringLiteral("You do not have permission to view this report.");
+    const QStringList none;
+    const QStringList memberView = { QStringLiteral("Member View") };
+    const QStringList memberEntry = { QStringLiteral("Member Entry/Edit") };
+
+    // The three commands that accept either permission.
+    for (const char* cmd : { "MemberNavigator", "MemberEntry", "ProspectNavigator" }) {
+        QTest::addRow("%s with Member View", cmd) << cmd << "User" << memberView << "";
+        QTest::addRow("%s with Member Entry/Edit", cmd) << cmd << "User" << memberEntry << "";
+        QTest::addRow("%s without", cmd) << cmd << "User" << none << view;
+    }
+    const QList<QPair<const char*, const char*>> single = {
+        { "CompanyInfo", "Church Info" },
+        { "ProspectEntry", "Prospect Contact Entry/Edit" },
+        { "SSClassEntry", "Sunday School Class Entry/Edit" },
+        { "DTClassEntry", "Discipleship Training Class Entry/Edit" },
+        { "WedClassEntry", "Wednesday Night Class Entry/Edit" },
+        { "CGEntry", "Care Group Entry/Edit" },
+        { "ChurchResponsibilityEntry", "Church Responsibility Entry/Edit" },
+        { "OutreachPhaseEntry", "Outreach Phase Entry/Edit" },
+        { "UserEntry", "User Permissions" },
+        { "MemberInfoUpdateReportMdi", "Member Information Update Report" },
+        { "ProspectVisitationSheet", "Prospect Visitation Sheet Report" },
+    };
+    for (const auto& c : single) {
+        const bool isReport = QByteArray(c.first).contains("Report") || QByteArray(c.first).contains("Visitation");
+        QTest::addRow("%s granted", c.first) << c.first << "User" << QStringList { c.second } << "";
+        QTest::addRow("%s with Member View only", c.first) << c.first << "User" << memberView << (isReport ? report : view);
+        QTest::addRow("%s as Admin", c.first) << c.first << "Admin" << none << "";
+        QTest::addRow("%s as admin (lower case)", c.first) << c.first << "admin" << none << (isReport ? report : view);
+    }
+}
+
+void TestMainWindow::commandPermissions()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, type);
+    QFETCH(QStringList, grants);
+    QFETCH(QString, refusal);
+    MainFixture f;
+    for (const QString& g : grants)
+        f.env.grant(f.userId, g);
+    f.env.loginAs(f.userId, type);
+    f.main.unlock();
+
+    f.main.command(command)->trigger();
+    QWidget* window = nullptr;
+    for (const auto& entry : MDI::commands())
+        if (entry.second.name == command)
+            window = f.main.workspace()->find(entry.second.window);
+
+    if (refusal.isEmpty()) {
+        QCOMPARE(f.env.messages.count(), 0);
+        QVERIFY(window);
+        QCOMPARE(f.opened, 1);
+    } else {
+        QCOMPARE(f.env.messages.count(), 1);
+        QCOMPARE(f.env.messages.last().text, refusal);
+        QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Permission"));
+        QCOMPARE(f.env.messages.last().icon, Icon::Warning);
+        QVERIFY(!window);
+        QCOMPARE(f.opened, 0);
+    }
+}
+
+void TestMainWindow::openWindowIsLeftUnchanged()
+{
+    MainFixture f;
+    f.env.grant(f.userId, QStringLiteral("Member View"));
+    f.env.loginAs(f.userId, QStringLiteral("User"));
+    f.main.unlock();
+    f.main.command(QStringLiteral("MemberEntry"))->trigger();
+    QWidget* first = f.main.workspace()->find(QStringLiteral("frmMemberEntry"));
+    QVERIFY(first);
+    first->findChild<QLineEdit*>(QStringLiteral("txtEntry"))->setText(QStringLiteral("half-typed"));
+    f.main.command(QStringLiteral("About"))->trigger(); // another window comes to the front
+
+    f.main.command(QStringLiteral("MemberEntry"))->trigger();
+    QCOMPARE(f.opened, 1);
+    QCOMPARE(f.main.workspace()->find(QStringLiteral("frmMemberEntry")), first);
+    QCOMPARE(first->findChild<QLineEdit*>(QStringLiteral("txtEntry"))->text(), QStringLiteral("half-typed"));
+    QCOMPARE(f.main.area()->subWindowList().size(), 2);
+}
+
+void TestMainWindow::aboutBox()
+{
+    MainFixture f;
+    f.env.loginAs(f.userId, QStringLiteral("User")); // no grants: the About box needs none
+    f.main.unlock();
+    f.main.command(QStringLiteral("About"))->trigger();
+    auto* about = f.main.workspace()->find<frmAbout>();
+    QVERIFY(about);
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Screen"));
+    QCOMPARE(about->ui->lblTitle->text(), QStringLiteral("Pewlark"));
+    QCOMPARE(about->ui->lblVersion->text(), QStringLiteral("Version 1.0"));
+    QCOMPARE(about->ui->lblDescription->text(), QStringLiteral("Designed and Written By:"));
+    QCOMPARE(about->ui->cmdOK->text(), QStringLiteral("OK"));
+    QCOMPARE(about->ui->cmdSysInfo->text(), QStringLiteral("&System Info..."));
+    QCOMPARE(about->parentWidget()->pos(), QPoint(0, 0));
+    QVERIFY(!(about->parentWidget()->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(about->parentWidget()->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QCOMPARE(f.env.messages.count(), 0);
+
+    // Escape presses OK, which closes the box.
+    QTest::keyClick(about->ui->cmdOK, Qt::Key_Escape);
+    QTRY_VERIFY(!f.main.workspace()->find<frmAbout>());
+}
+
+void TestMainWindow::systemInfoUnavailable()
+{
+    MainFixture f;
+    auto saved = frmAbout::systemInfoLauncher();
+    int started = 0;
+    frmAbout::systemInfoLauncher() = [&started] {
+        ++started;
+        return false;
+    };
+    auto* about = f.main.workspace()->open<frmAbout>();
+    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    QCOMPARE(started, 1);
+    QCOMPARE(f.env.messages.count(), 1);
+    QCOMPARE(f.env.messages.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
+
+    frmAbout::systemInfoLauncher() = []() -> bool { throw std::runtime_error("no such program"); };
+    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    QCOMPARE(f.env.messages.count(), 2);
+    QCOMPARE(f.env.messages.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
+
+    frmAbout::systemInfoLauncher() = [] { return true; };
+    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    QCOMPARE(f.env.messages.count(), 2);
+    frmAbout::systemInfoLauncher() = saved;
+}
+
+void TestMainWindow::exitClosesDatabase()
+{
+    MainFixture f;
+    f.main.lock();
+    QVERIFY(f.env.db().connection().isOpen());
+    f.main.command(QStringLiteral("Exit"))->trigger();
+    QVERIFY(!f.env.db().connection().isOpen());
+    QCOMPARE(f.env.messages.count(), 0);
+}
+
+void TestMainWindow::engineErrorKeepsProgramRunning()
+{
+    MainFixture f;
+    f.env.loginAs(f.userId, QStringLiteral("Admin"));
+    f.main.workspace()->registerScreen(QStringLiteral("frmUserEntry"), []() -> QWidget* {
+        db().exec(QStringLiteral("SELECT * FROM TableThatIsNotThere"));
+        return new QWidget;
+    });
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    f.main.command(QStringLiteral("UserEntry"))->trigger();
+    QCOMPARE(f.env.messages.count(), 1);
+    QCOMPARE(f.env.messages.last().title, QStringLiteral("Pewlark"));
+    QVERIFY2(f.env.messages.last().text.contains(QStringLiteral("TableThatIsNotThere")),
+        qPrintable(f.env.messages.last().text));
+    QVERIFY(!QApplication::overrideCursor());
+    // Still usable: the next command works and the data is there.
+    f.main.command(QStringLiteral("MemberEntry"))->trigger();
+    QVERIFY(f.main.workspace()->find(QStringLiteral("frmMemberEntry")));
+    QVERIFY(f.env.db().exists(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), { f.userId }));
+
+    // A failed change inside an action is rolled back.
+    const bool ok = guarded([] {
+        Transaction tx(db());
+        db().exec(QStringLiteral("DELETE FROM Member"));
+        db().exec(QStringLiteral("INSERT INTO Member (NoSuchColumn) VALUES (1)"));
+        tx.commit();
+    });
+    QVERIFY(!ok);
+    QVERIFY(f.env.db().exists(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), { f.userId }));
+}
+
+void TestMainWindow::startupFailures_data()
+{
+    QTest::addColumn<QString>("config"); // %DB% is replaced by a database path in the test folder
+    QTest::addColumn<QString>("database"); // "", "pewlark", "text", "newer"
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("missing config") << "<none>" << "" << "does not exist";
+    QTest::newRow("too few fields") << "a\nb,%DB%\n" << "pewlark" << "holds 3 of the five fields";
+    QTest::newRow("database missing") << "a\nb,%DB%\nc,/p/" << "" << "does not exist";
+    QTest::newRow("not a database") << "a\nb,%DB%\nc,/p/" << "text" << "could not be opened";
+    QTest::newRow("newer schema") << "a\nb,%DB%\nc,/p/" << "newer" << "newer Pewlark";
+}
+
+void TestMainWindow::startupFailures()
+{
+    QFETCH(QString, config);
+    QFETCH(QString, database);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString dbPath = dir.filePath(QStringLiteral("church.sqlite"));
+    const QString configPath = dir.filePath(QStringLiteral("config.txt"));
+    if (database == QLatin1String("pewlark") || database == QLatin1String("newer")) {
+        auto db = Database::open(dbPath, Database::OpenMode::CreateNew);
+        if (database == QLatin1String("newer"))
+            db->exec(QStringLiteral("UPDATE Schema_Version SET Version = Version + 1"));
+    } else if (database == QLatin1String("text")) {
+        QFile f(dbPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("just some words, not a database\n");
+    }
+    if (config != QLatin1String("<none>")) {
+        QFile f(configPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QString(config).replace(QStringLiteral("%DB%"), dbPath).toUtf8());
+    }
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+
+    auto* messages = new test::FakeMessages;
+    Application app({}, std::unique_ptr<Messages>(messages));
+    const int code = app.start(configPath, dir.filePath(QStringLiteral("lock")));
+    QVERIFY(code != 0);
+    QCOMPARE(messages->count(), 1);
+    QVERIFY2(messages->last().text.contains(expected), qPrintable(messages->last().text));
+    const QString named = config == QLatin1String("<none>") || expected.startsWith(QLatin1String("holds")) ? configPath : dbPath;
+    QVERIFY2(messages->last().text.contains(named), qPrintable(messages->last().text));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
+    QVERIFY(!app.mainWindow() || !app.mainWindow()->isVisible());
+}
+
+void TestMainWindow::startupReadsChurchDelay_data()
+{
+    QTest::addColumn<QVariant>("stored"); // invalid: no church row
+    QTest::addColumn<double>("expected");
+    QTest::newRow("no church row") << QVariant() << 0.0;
+    QTest::newRow("two seconds") << QVariant(2.0) << 2.0;
+    QTest::newRow("fraction") << QVariant(1.5) << 1.5;
+    QTest::newRow("empty text") << QVariant(QStringLiteral("")) << 0.0;
+    QTest::newRow("null") << QVariant(QStringLiteral("<null>")) << 0.0;
+}
+
+void TestMainWindow::startupReadsChurchDelay()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(double, expected);
+    QTemporaryDir dir;
+    const QString dbPath = dir.filePath(QStringLiteral("church.sqlite"));
+    {
+        auto db = Database::open(dbPath, Database::OpenMode::CreateNew);
+        if (stored.isValid()) {
+            const QVariant value = stored.toString() == QLatin1String("<null>") ? QVariant() : stored;
+            db->exec(QStringLiteral("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Grace', ?)"), { value });
+        }
+    }
+    const QString configPath = dir.filePath(QStringLiteral("config.txt"));
+    {
+        QFile f(configPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(config::write({ dbPath, dir.path() + QLatin1Char('/') }).toUtf8());
+    }
+    auto* messages = new test::FakeMessages;
+    Application app({}, std::unique_ptr<Messages>(messages));
+    QCOMPARE(app.start(configPath, dir.filePath(QStringLiteral("lock"))), 0);
+    QCOMPARE(messages->count(), 0);
+    QCOMPARE(ctx().settings.keyPressDelay, expected);
+    QCOMPARE(ctx().settings.databasePath, dbPath);
+    QVERIFY(app.mainWindow()->isVisible());
+    QVERIFY(app.mainWindow()->command(QStringLiteral("Exit"))->isEnabled());
+    QVERIFY(!app.mainWindow()->command(QStringLiteral("LogOff"))->isEnabled());
+    QVERIFY(!app.mainWindow()->command(QStringLiteral("CompanyInfo"))->isEnabled());
+    QVERIFY(app.mainWindow()->workspace()->find(QStringLiteral("frmLogin")));
+}
+
+void TestMainWindow::secondCopyIsRefused()
+{
+    QTemporaryDir dir;
+    const QString dbPath = dir.filePath(QStringLiteral("church.sqlite"));
+    Database::open(dbPath, Database::OpenMode::CreateNew)->close();
+    const QString configPath = dir.filePath(QStringLiteral("config.txt"));
+    {
+        QFile f(configPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(config::write({ dbPath, dir.path() + QLatin1Char('/') }).toUtf8());
+    }
+    const QString lock = dir.filePath(QStringLiteral("pewlark.lock"));
+    SingleInstance first(lock);
+    QVERIFY(first.acquire());
+
+    auto* messages = new test::FakeMessages;
+    Application app({}, std::unique_ptr<Messages>(messages));
+    QVERIFY(app.start(configPath, lock) != 0);
+    QCOMPARE(messages->count(), 1);
+    QCOMPARE(messages->last().text, QStringLiteral("This application is already running."));
+    QCOMPARE(messages->last().title, QStringLiteral("Application Already Running"));
+    QCOMPARE(messages->last().icon, Icon::None);
+    QVERIFY(!app.mainWindow()->isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
