@@ -87,10 +87,7 @@ ConfigValues load(const QString& fileName)
     return parse(QString::fromUtf8(file.readAll()), fileName);
 }
 
-QString defaultPath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.txt"));
-}
+QString defaultPath() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.txt")); }
 
 QString write(const ConfigValues& values)
 {

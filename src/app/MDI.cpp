@@ -10,15 +10,17 @@
 #include "app/frmLogin.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace pw {
 
 namespace {
 
-    MenuCommand opens(const char* name, const char* caption, QStringList permissions, const QString& refusalText,
-        const char* window)
+    MenuCommand opens(
+        const char* name, const char* caption, QStringList permissions, const QString& refusalText, const char* window)
     {
         return MenuCommand { QString::fromLatin1(name), QString::fromLatin1(caption), std::move(permissions),
             refusalText, QString::fromLatin1(window) };
@@ -58,14 +60,17 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
         { { "File" }, opens("CompanyInfo", "Setup", { perm::ChurchInfo }, refusal::View, "frmChurchInfo") },
         { { "MemberS" },
             opens("MemberNavigator", "Member Navigator", memberViewOrEntry, refusal::View, "frmMemberNavigator") },
-        { { "MemberS" }, opens("MemberEntry", "Member Entry/Edit", memberViewOrEntry, refusal::View, "frmMemberEntry") },
+        { { "MemberS" },
+            opens("MemberEntry", "Member Entry/Edit", memberViewOrEntry, refusal::View, "frmMemberEntry") },
         { { "Prospects" },
-            opens("ProspectNavigator", "Prospect Navigator", memberViewOrEntry, refusal::View, "frmProspectNavigator") },
+            opens(
+                "ProspectNavigator", "Prospect Navigator", memberViewOrEntry, refusal::View, "frmProspectNavigator") },
         { { "Prospects" },
             opens("ProspectEntry", "Prospect Contact Entry/Edit", { perm::ProspectContactEntry }, refusal::View,
                 "frmProspectContactEntry") },
         { { "Administrative", "ClassEntry" },
-            opens("SSClassEntry", "Sunday School Class Entry", { perm::SSClassEntry }, refusal::View, "frmSSClassEntry") },
+            opens("SSClassEntry", "Sunday School Class Entry", { perm::SSClassEntry }, refusal::View,
+                "frmSSClassEntry") },
         { { "Administrative", "ClassEntry" },
             opens("DTClassEntry", "Discipleship Training Class Entry", { perm::DTClassEntry }, refusal::View,
                 "frmDTClassEntry") },
@@ -105,7 +110,10 @@ MDI::MDI(QWidget* parent)
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     buildMenus();
-    resize(1280, 800);
+    QSize size(1280, 800);
+    if (QScreen* display = QGuiApplication::primaryScreen())
+        size = size.boundedTo(display->availableSize());
+    resize(size);
 }
 
 MDI::~MDI() = default;
@@ -148,15 +156,9 @@ void MDI::buildMenus()
     }
 }
 
-QAction* MDI::command(const QString& name) const
-{
-    return menuBar()->findChild<QAction*>(name);
-}
+QAction* MDI::command(const QString& name) const { return menuBar()->findChild<QAction*>(name); }
 
-QMenu* MDI::menu(const QString& name) const
-{
-    return menuBar()->findChild<QMenu*>(name);
-}
+QMenu* MDI::menu(const QString& name) const { return menuBar()->findChild<QMenu*>(name); }
 
 void MDI::lock()
 {
@@ -181,6 +183,10 @@ void MDI::showLogin()
     if (m_workspace->find<frmLogin>())
         return;
     auto* login = m_workspace->open<frmLogin>(Workspace::Placement::LoginPosition);
+    // Closing the login window by its frame would leave a locked program with
+    // nothing to do but exit; its own "Close" button is the way out.
+    if (QWidget* frame = login->parentWidget())
+        frame->setWindowFlag(Qt::WindowCloseButtonHint, false);
     connect(login, &frmLogin::loggedIn, this, &MDI::unlock);
 }
 

@@ -14,8 +14,8 @@ bool HasPermission(const QString& name)
         return true;
     // A name without a Permission row gives identifier 0, which only a grant
     // row for permission 0 would match.
-    const qint64 permissionId
-        = sql::toId(db().scalar(QStringLiteral("SELECT ID FROM Permission WHERE ") + sql::textEquals("Name"), { name }));
+    const qint64 permissionId = sql::toId(
+        db().scalar(QStringLiteral("SELECT ID FROM Permission WHERE ") + sql::textEquals("Name"), { name }));
     return db().exists(QStringLiteral("SELECT 1 FROM UserPermission WHERE MemberID = ? AND PermissionID = ?"),
         { user.id, permissionId });
 }

@@ -3,6 +3,7 @@
 #include "app/Context.h"
 #include "app/MDI.h"
 #include "app/Workspace.h"
+#include "app/frmAbout.h"
 #include "data/Database.h"
 #include "data/DemoGenerator.h"
 #include "data/Sql.h"
@@ -53,10 +54,7 @@ SingleInstance::SingleInstance(const QString& lockPath)
     m_lock.setStaleLockTime(0); // a lock is stale only when its process is gone
 }
 
-bool SingleInstance::acquire()
-{
-    return m_lock.tryLock(0);
-}
+bool SingleInstance::acquire() { return m_lock.tryLock(0); }
 
 QString SingleInstance::defaultLockPath()
 {
@@ -109,6 +107,7 @@ int Application::start(const QString& configPath, const QString& lockPath)
         return fail(e.text());
     }
 
+    QApplication::setWindowIcon(QIcon(frmAbout::logo()));
     m_mainWindow = std::make_unique<MDI>();
     c.workspace = m_mainWindow->workspace();
     if (m_registrar)

@@ -42,8 +42,8 @@ public:
     using ScreenRegistrar = std::function<void(Workspace&)>;
 
     // Messages and clock may be replaced (tests); by default the real ones are used.
-    explicit Application(ScreenRegistrar registrar = {}, std::unique_ptr<Messages> messages = {},
-        std::unique_ptr<Clock> clock = {});
+    explicit Application(
+        ScreenRegistrar registrar = {}, std::unique_ptr<Messages> messages = {}, std::unique_ptr<Clock> clock = {});
     ~Application();
 
     // The start-up sequence up to the login window. Returns 0 when the main

@@ -45,8 +45,9 @@ QWidget* Workspace::open(const QString& windowName)
 QMdiSubWindow* Workspace::add(QWidget* screen, Placement placement)
 {
     screen->setAttribute(Qt::WA_DeleteOnClose);
-    QMdiSubWindow* sub = m_area->addSubWindow(screen, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QMdiSubWindow* sub = m_area->addSubWindow(screen,
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(screen->windowTitle());
     sub->adjustSize();
@@ -75,9 +76,6 @@ void closeScreen(QWidget* screen)
         screen->close();
 }
 
-Workspace* workspace()
-{
-    return ctx().workspace;
-}
+Workspace* workspace() { return ctx().workspace; }
 
 } // namespace pw

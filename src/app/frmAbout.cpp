@@ -1,8 +1,8 @@
 #include "app/frmAbout.h"
 
+#include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Messages.h"
-#include "app/Context.h"
 #include "app/Workspace.h"
 #include "ui_frmAbout.h"
 
@@ -13,25 +13,21 @@
 
 namespace pw {
 
-namespace {
-
-    // A simple drawn mark: a white cross on a blue disc.
-    QPixmap logo()
-    {
-        QPixmap pix(64, 64);
-        pix.fill(Qt::transparent);
-        QPainter p(&pix);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(QColor(0x2b, 0x55, 0x8c));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(2, 2, 60, 60);
-        p.setBrush(Qt::white);
-        p.drawRect(28, 12, 8, 40);
-        p.drawRect(18, 22, 28, 8);
-        return pix;
-    }
-
-} // namespace
+// A simple drawn mark: a white cross on a blue disc.
+QPixmap frmAbout::logo()
+{
+    QPixmap pix(64, 64);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0x2b, 0x55, 0x8c));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(2, 2, 60, 60);
+    p.setBrush(Qt::white);
+    p.drawRect(28, 12, 8, 40);
+    p.drawRect(18, 22, 28, 8);
+    return pix;
+}
 
 std::function<bool()>& frmAbout::systemInfoLauncher()
 {
@@ -41,7 +37,8 @@ std::function<bool()>& frmAbout::systemInfoLauncher()
 
 bool frmAbout::startInstalledSystemInfo()
 {
-    static const char* const tools[] = { "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager" };
+    static const char* const tools[]
+        = { "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager" };
     for (const char* tool : tools) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool));
         if (!path.isEmpty() && QProcess::startDetached(path, {}))
@@ -67,15 +64,9 @@ frmAbout::frmAbout(QWidget* parent)
     setFocusProxy(ui->cmdOK);
 }
 
-frmAbout::~frmAbout()
-{
-    delete ui;
-}
+frmAbout::~frmAbout() { delete ui; }
 
-void frmAbout::cmdOK_clicked()
-{
-    closeScreen(this);
-}
+void frmAbout::cmdOK_clicked() { closeScreen(this); }
 
 void frmAbout::cmdSysInfo_clicked()
 {

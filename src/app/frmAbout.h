@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -20,6 +21,8 @@ public:
     static std::function<bool()>& systemInfoLauncher();
     // Looks for an installed system-information tool and starts it.
     static bool startInstalledSystemInfo();
+    // The program's mark, also used as the window icon.
+    static QPixmap logo();
 
     Ui::frmAbout* ui;
 

@@ -24,10 +24,7 @@ frmLogin::frmLogin(QWidget* parent)
     setFocusProxy(ui->txtUsername);
 }
 
-frmLogin::~frmLogin()
-{
-    delete ui;
-}
+frmLogin::~frmLogin() { delete ui; }
 
 void frmLogin::btnLogin_clicked()
 {
@@ -50,9 +47,6 @@ void frmLogin::btnLogin_clicked()
     closeScreen(this);
 }
 
-void frmLogin::btnCancel_clicked()
-{
-    CloseAndExit();
-}
+void frmLogin::btnCancel_clicked() { CloseAndExit(); }
 
 } // namespace pw

@@ -35,10 +35,7 @@ Database::Database(const QString& path, const QString& connectionName)
 {
 }
 
-Database::~Database()
-{
-    close();
-}
+Database::~Database() { close(); }
 
 std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
 {
@@ -63,8 +60,8 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
         conn.setDatabaseName(url.toString(QUrl::FullyEncoded));
         conn.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=10000"));
         if (!conn.open())
-            throw DbError(QStringLiteral("The database \"%1\" could not be opened: %2")
-                              .arg(path, engineText(conn.lastError())));
+            throw DbError(
+                QStringLiteral("The database \"%1\" could not be opened: %2").arg(path, engineText(conn.lastError())));
     }
     sql::installFunctions(db->connection());
 
@@ -88,10 +85,7 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
     return db;
 }
 
-QSqlDatabase Database::connection() const
-{
-    return QSqlDatabase::database(m_connectionName, false);
-}
+QSqlDatabase Database::connection() const { return QSqlDatabase::database(m_connectionName, false); }
 
 void Database::close()
 {

@@ -15,10 +15,7 @@ namespace {
             throw DbError(QStringLiteral("The password library could not be started."));
     }
 
-    QByteArray normalised(const QString& password)
-    {
-        return password.toCaseFolded().toUtf8();
-    }
+    QByteArray normalised(const QString& password) { return password.toCaseFolded().toUtf8(); }
 
 } // namespace
 

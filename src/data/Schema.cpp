@@ -257,15 +257,16 @@ int version(Database& db)
 void checkAndUpgrade(Database& db)
 {
     // Any read fails here when the file is not an SQLite database at all.
-    const bool hasVersionTable = db.exists(
-        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"),
-        { QStringLiteral("Schema_Version") });
+    const bool hasVersionTable
+        = db.exists(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"),
+            { QStringLiteral("Schema_Version") });
     if (!hasVersionTable)
         throw DbError(QStringLiteral("The file \"%1\" is not a Pewlark database.").arg(db.path()));
 
     const int found = version(db);
     if (found < 1)
-        throw DbError(QStringLiteral("The file \"%1\" is not a Pewlark database: it has no schema version.").arg(db.path()));
+        throw DbError(
+            QStringLiteral("The file \"%1\" is not a Pewlark database: it has no schema version.").arg(db.path()));
     if (found > kCurrentVersion)
         throw DbError(QStringLiteral("The database \"%1\" was written by a newer Pewlark (schema version %2); this "
                                      "program reads schema versions up to %3. Install the newer Pewlark to open it.")

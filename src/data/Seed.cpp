@@ -42,10 +42,10 @@ const QStringList& titles()
 
 const QStringList& states()
 {
-    static const QStringList v = { "AK", "AL", "AR", "AZ", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "HI", "IA", "ID",
-        "IL", "IN", "KS", "KY", "LA", "MA", "MD", "ME", "MI", "MN", "MO", "MS", "MT", "NC", "ND", "NE", "NH", "NJ", "NM",
-        "NV", "NY", "OH", "OK", "OR", "PA", "PR", "RI", "SC", "SD", "TN", "TX", "UT", "VA", "VT", "WA", "WI", "WV",
-        "WY" };
+    static const QStringList v
+        = { "AK", "AL", "AR", "AZ", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "HI", "IA", "ID", "IL", "IN", "KS", "KY",
+              "LA", "MA", "MD", "ME", "MI", "MN", "MO", "MS", "MT", "NC", "ND", "NE", "NH", "NJ", "NM", "NV", "NY",
+              "OH", "OK", "OR", "PA", "PR", "RI", "SC", "SD", "TN", "TX", "UT", "VA", "VT", "WA", "WI", "WV", "WY" };
     return v;
 }
 
@@ -57,9 +57,9 @@ const QStringList& attendanceLevels()
 
 const QStringList& relationships()
 {
-    static const QStringList v = { "Wife", "Husband", "Son", "Daughter", "Father", "Mother", "Brother", "Sister",
-        "Grandson", "Granddaughter", "Grandfather", "Grandmother", "Stepson", "Stepdaughter", "Nephew", "Niece",
-        "Other" };
+    static const QStringList v
+        = { "Wife", "Husband", "Son", "Daughter", "Father", "Mother", "Brother", "Sister", "Grandson", "Granddaughter",
+              "Grandfather", "Grandmother", "Stepson", "Stepdaughter", "Nephew", "Niece", "Other" };
     return v;
 }
 
@@ -105,7 +105,8 @@ void insertSeedValues(Database& db)
     fill(db, QStringLiteral("Prospect_Contact_Rating"), QStringLiteral("Rating"), contactRatings());
 
     for (const Phase& p : outreachPhases())
-        db.exec(QStringLiteral("INSERT INTO Outreach_Phase (PhaseOrder, Phase, Action, TimePeriod) VALUES (?, ?, ?, ?)"),
+        db.exec(
+            QStringLiteral("INSERT INTO Outreach_Phase (PhaseOrder, Phase, Action, TimePeriod) VALUES (?, ?, ?, ?)"),
             { p.order, p.name, p.action, p.weeks });
 
     db.exec(QStringLiteral("INSERT INTO Responsibilities (Name, Description) VALUES (?, ?)"),

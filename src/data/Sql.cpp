@@ -73,50 +73,26 @@ QString textEquals(const QString& column)
     return column + QStringLiteral(" = ? COLLATE ") + QLatin1String(kCollation);
 }
 
-QString textContains(const QString& column)
-{
-    return QStringLiteral("pw_contains(%1, ?)").arg(column);
-}
+QString textContains(const QString& column) { return QStringLiteral("pw_contains(%1, ?)").arg(column); }
 
-QString orderText(const QString& column)
-{
-    return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation);
-}
+QString orderText(const QString& column) { return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation); }
 
-QString returningId(const QString& keyColumn)
-{
-    return QStringLiteral(" RETURNING ") + keyColumn;
-}
+QString returningId(const QString& keyColumn) { return QStringLiteral(" RETURNING ") + keyColumn; }
 
-QVariant text(const QString& value)
-{
-    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
-}
+QVariant text(const QString& value) { return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value); }
 
-QVariant date(const QDate& value)
-{
-    return value.isValid() ? QVariant(value.toString(Qt::ISODate)) : QVariant();
-}
+QVariant date(const QDate& value) { return value.isValid() ? QVariant(value.toString(Qt::ISODate)) : QVariant(); }
 
 QVariant dateTime(const QDateTime& value)
 {
     return value.isValid() ? QVariant(value.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))) : QVariant();
 }
 
-QVariant id(qint64 value)
-{
-    return value > 0 ? QVariant(value) : QVariant();
-}
+QVariant id(qint64 value) { return value > 0 ? QVariant(value) : QVariant(); }
 
-QVariant yesNo(bool value)
-{
-    return QVariant(value ? 1 : 0);
-}
+QVariant yesNo(bool value) { return QVariant(value ? 1 : 0); }
 
-QString toText(const QVariant& value)
-{
-    return value.isNull() ? QString() : value.toString();
-}
+QString toText(const QVariant& value) { return value.isNull() ? QString() : value.toString(); }
 
 QDate toDate(const QVariant& value)
 {
@@ -141,10 +117,7 @@ QDateTime toDateTime(const QVariant& value)
     return dt;
 }
 
-qint64 toId(const QVariant& value)
-{
-    return value.isNull() ? 0 : value.toLongLong();
-}
+qint64 toId(const QVariant& value) { return value.isNull() ? 0 : value.toLongLong(); }
 
 bool toYesNo(const QVariant& value)
 {
@@ -157,10 +130,7 @@ bool toYesNo(const QVariant& value)
 namespace {
 
     // Case-folded, in decomposed form, so that one letter typed two ways compares equal.
-    QString folded(const QString& s)
-    {
-        return s.normalized(QString::NormalizationForm_D).toCaseFolded();
-    }
+    QString folded(const QString& s) { return s.normalized(QString::NormalizationForm_D).toCaseFolded(); }
 
     // The folded text without accents: names sort by their letters first, so
     // "Éclair" sorts among the E names rather than after Z.
@@ -203,8 +173,8 @@ void installFunctions(const QSqlDatabase& db)
 
     int rc = sqlite3_create_collation(h, kCollation, SQLITE_UTF8, nullptr, collate);
     if (rc == SQLITE_OK)
-        rc = sqlite3_create_function(h, "pw_contains", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-            containsFunction, nullptr, nullptr);
+        rc = sqlite3_create_function(
+            h, "pw_contains", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, containsFunction, nullptr, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_create_function(
             h, "pw_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldFunction, nullptr, nullptr);

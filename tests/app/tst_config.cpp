@@ -28,24 +28,32 @@ void TestConfig::fields_data()
     QTest::newRow("quoted path with comma") << "x\nDB,\"/data/First Church, Main St/church.sqlite\"\nP,\"/p/\""
                                             << "/data/First Church, Main St/church.sqlite"
                                             << "/p/";
-    QTest::newRow("all on one line") << "a,b,/db.sqlite,c,/pics/" << "/db.sqlite"
+    QTest::newRow("all on one line") << "a,b,/db.sqlite,c,/pics/"
+                                     << "/db.sqlite"
                                      << "/pics/";
     QTest::newRow("one per line, CRLF") << "a\r\nb\r\nC:\\Church\\db.sqlite\r\nc\r\nC:\\Pics\\\r\n"
                                         << "C:\\Church\\db.sqlite"
                                         << "C:\\Pics\\";
-    QTest::newRow("blanks before fields") << "a,   b,\t  /db.sqlite\n  c ,  /pics/" << "/db.sqlite"
+    QTest::newRow("blanks before fields") << "a,   b,\t  /db.sqlite\n  c ,  /pics/"
+                                          << "/db.sqlite"
                                           << "/pics/";
-    QTest::newRow("blanks before a quoted field") << "a\nb,   \"/my db.sqlite\"\nc,\"/p/\"" << "/my db.sqlite"
+    QTest::newRow("blanks before a quoted field") << "a\nb,   \"/my db.sqlite\"\nc,\"/p/\""
+                                                  << "/my db.sqlite"
                                                   << "/p/";
-    QTest::newRow("folder without separator is kept as typed") << "a\nb,/db\nc,C:\\Pics" << "/db"
+    QTest::newRow("folder without separator is kept as typed") << "a\nb,/db\nc,C:\\Pics"
+                                                               << "/db"
                                                                << "C:\\Pics";
-    QTest::newRow("nothing after the fifth field is read") << "a,b,/db,c,/p/,extra,\"more\"\nand more" << "/db"
+    QTest::newRow("nothing after the fifth field is read") << "a,b,/db,c,/p/,extra,\"more\"\nand more"
+                                                           << "/db"
                                                            << "/p/";
-    QTest::newRow("empty lines between fields") << "a\n\nb,/db\n\n\nc,/p/" << "/db"
+    QTest::newRow("empty lines between fields") << "a\n\nb,/db\n\n\nc,/p/"
+                                                << "/db"
                                                 << "/p/";
-    QTest::newRow("empty field between commas") << "a,,/db,c,/p/" << "/db"
+    QTest::newRow("empty field between commas") << "a,,/db,c,/p/"
+                                                << "/db"
                                                 << "/p/";
-    QTest::newRow("non-ASCII path") << "a\nb,\"/home/josé/église.sqlite\"\nc,/p/" << "/home/josé/église.sqlite"
+    QTest::newRow("non-ASCII path") << "a\nb,\"/home/josé/église.sqlite\"\nc,/p/"
+                                    << "/home/josé/église.sqlite"
                                     << "/p/";
 }
 

@@ -64,18 +64,42 @@ void TestLogin::loginOutcomes_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("storedName"); // empty: refused
 
-    QTest::newRow("exact") << "Pastor.Jones" << "Secret1" << "Pastor.Jones";
-    QTest::newRow("other letter case") << "PASTOR.JONES" << "sECRET1" << "Pastor.Jones";
-    QTest::newRow("blanks around") << "  pastor.jones " << " Secret1  " << "Pastor.Jones";
-    QTest::newRow("apostrophe password") << "secretary" << "o'hara" << "secretary";
-    QTest::newRow("wrong password") << "Pastor.Jones" << "Secret2" << "";
-    QTest::newRow("unknown user") << "nobody" << "Secret1" << "";
-    QTest::newRow("blanks only") << "   " << "Secret1" << "";
-    QTest::newRow("injection in name") << "' OR '1'='1" << "' OR '1'='1" << "";
-    QTest::newRow("injection in password") << "Pastor.Jones" << "' OR '1'='1" << "";
-    QTest::newRow("apostrophe in name") << "O'Brien" << "x" << "";
-    QTest::newRow("empty password") << "Pastor.Jones" << "" << "";
-    QTest::newRow("wildcard name") << "%" << "Secret1" << "";
+    QTest::newRow("exact") << "Pastor.Jones"
+                           << "Secret1"
+                           << "Pastor.Jones";
+    QTest::newRow("other letter case") << "PASTOR.JONES"
+                                       << "sECRET1"
+                                       << "Pastor.Jones";
+    QTest::newRow("blanks around") << "  pastor.jones "
+                                   << " Secret1  "
+                                   << "Pastor.Jones";
+    QTest::newRow("apostrophe password") << "secretary"
+                                         << "o'hara"
+                                         << "secretary";
+    QTest::newRow("wrong password") << "Pastor.Jones"
+                                    << "Secret2"
+                                    << "";
+    QTest::newRow("unknown user") << "nobody"
+                                  << "Secret1"
+                                  << "";
+    QTest::newRow("blanks only") << "   "
+                                 << "Secret1"
+                                 << "";
+    QTest::newRow("injection in name") << "' OR '1'='1"
+                                       << "' OR '1'='1"
+                                       << "";
+    QTest::newRow("injection in password") << "Pastor.Jones"
+                                           << "' OR '1'='1"
+                                           << "";
+    QTest::newRow("apostrophe in name") << "O'Brien"
+                                        << "x"
+                                        << "";
+    QTest::newRow("empty password") << "Pastor.Jones"
+                                    << ""
+                                    << "";
+    QTest::newRow("wildcard name") << "%"
+                                   << "Secret1"
+                                   << "";
 }
 
 void TestLogin::loginOutcomes()
@@ -173,7 +197,10 @@ void TestLogin::logOffKeepsWindowsAndValues()
     QVERIFY(!f.unlocked());
     QVERIFY(f.main.command(QStringLiteral("Exit"))->isEnabled());
     QCOMPARE(f.main.workspace()->find(QStringLiteral("frmAbout")), about);
-    QVERIFY(f.main.workspace()->find<frmLogin>());
+    frmLogin* again = f.main.workspace()->find<frmLogin>();
+    QVERIFY(again);
+    // Only its own "Close" button ends the login window.
+    QVERIFY(!(again->parentWidget()->windowFlags() & Qt::WindowCloseButtonHint));
     QCOMPARE(ctx().user.username, QStringLiteral("secretary"));
 
     // A second Log Off opens no second login window.

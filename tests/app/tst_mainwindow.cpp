@@ -177,7 +177,8 @@ void TestMainWindow::commandPermissions_data()
     for (const auto& c : single) {
         const bool isReport = QByteArray(c.first).contains("Report") || QByteArray(c.first).contains("Visitation");
         QTest::addRow("%s granted", c.first) << c.first << "User" << QStringList { c.second } << "";
-        QTest::addRow("%s with Member View only", c.first) << c.first << "User" << memberView << (isReport ? report : view);
+        QTest::addRow("%s with Member View only", c.first)
+            << c.first << "User" << memberView << (isReport ? report : view);
         QTest::addRow("%s as Admin", c.first) << c.first << "Admin" << none << "";
         QTest::addRow("%s as admin (lower case)", c.first) << c.first << "admin" << none << (isReport ? report : view);
     }
@@ -331,11 +332,21 @@ void TestMainWindow::startupFailures_data()
     QTest::addColumn<QString>("database"); // "", "pewlark", "text", "newer"
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("missing config") << "<none>" << "" << "does not exist";
-    QTest::newRow("too few fields") << "a\nb,%DB%\n" << "pewlark" << "holds 3 of the five fields";
-    QTest::newRow("database missing") << "a\nb,%DB%\nc,/p/" << "" << "does not exist";
-    QTest::newRow("not a database") << "a\nb,%DB%\nc,/p/" << "text" << "could not be opened";
-    QTest::newRow("newer schema") << "a\nb,%DB%\nc,/p/" << "newer" << "newer Pewlark";
+    QTest::newRow("missing config") << "<none>"
+                                    << ""
+                                    << "does not exist";
+    QTest::newRow("too few fields") << "a\nb,%DB%\n"
+                                    << "pewlark"
+                                    << "holds 3 of the five fields";
+    QTest::newRow("database missing") << "a\nb,%DB%\nc,/p/"
+                                      << ""
+                                      << "does not exist";
+    QTest::newRow("not a database") << "a\nb,%DB%\nc,/p/"
+                                    << "text"
+                                    << "could not be opened";
+    QTest::newRow("newer schema") << "a\nb,%DB%\nc,/p/"
+                                  << "newer"
+                                  << "newer Pewlark";
 }
 
 void TestMainWindow::startupFailures()
@@ -368,7 +379,8 @@ void TestMainWindow::startupFailures()
     QVERIFY(code != 0);
     QCOMPARE(messages->count(), 1);
     QVERIFY2(messages->last().text.contains(expected), qPrintable(messages->last().text));
-    const QString named = config == QLatin1String("<none>") || expected.startsWith(QLatin1String("holds")) ? configPath : dbPath;
+    const QString named
+        = config == QLatin1String("<none>") || expected.startsWith(QLatin1String("holds")) ? configPath : dbPath;
     QVERIFY2(messages->last().text.contains(named), qPrintable(messages->last().text));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
     QVERIFY(!app.mainWindow() || !app.mainWindow()->isVisible());

@@ -17,10 +17,7 @@ TestEnv::TestEnv()
     c.settings.pictureFolder = dir.path() + QLatin1Char('/');
 }
 
-TestEnv::~TestEnv()
-{
-    ctx() = Context {};
-}
+TestEnv::~TestEnv() { ctx() = Context {}; }
 
 qint64 TestEnv::addMember(const QString& first, const QString& last, const QString& status)
 {
@@ -31,8 +28,8 @@ qint64 TestEnv::addMember(const QString& first, const QString& last, const QStri
         { status, first, last });
 }
 
-void TestEnv::addUser(qint64 memberId, const QString& username, const QString& password, const QString& type,
-    bool inactive)
+void TestEnv::addUser(
+    qint64 memberId, const QString& username, const QString& password, const QString& type, bool inactive)
 {
     database->exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive, DateEntered) "
                                   "VALUES (?, ?, ?, ?, ?, ?)"),

@@ -45,7 +45,11 @@ class FakeClock : public Clock {
 public:
     QDateTime now() const override { return current; }
     qint64 monotonicMs() const override { return monotonic; }
-    void advanceSeconds(double s) { monotonic += static_cast<qint64>(s * 1000.0); current = current.addMSecs(static_cast<qint64>(s * 1000.0)); }
+    void advanceSeconds(double s)
+    {
+        monotonic += static_cast<qint64>(s * 1000.0);
+        current = current.addMSecs(static_cast<qint64>(s * 1000.0));
+    }
 
     QDateTime current { QDate(2026, 3, 15), QTime(10, 30, 0) };
     qint64 monotonic = 1000000;
@@ -64,8 +68,8 @@ public:
     // Adds a Member row and returns its identifier.
     qint64 addMember(const QString& first, const QString& last, const QString& status = QStringLiteral("Member"));
     // Adds a login account for a member; password stored as the program stores it.
-    void addUser(qint64 memberId, const QString& username, const QString& password, const QString& type,
-        bool inactive = false);
+    void addUser(
+        qint64 memberId, const QString& username, const QString& password, const QString& type, bool inactive = false);
     void grant(qint64 memberId, const QString& permission);
     // Sets the current-user values as a login would.
     void loginAs(qint64 memberId, const QString& type, const QString& username = QStringLiteral("tester"));

@@ -26,8 +26,8 @@ QByteArray fileHash(const QString& path)
 QStringList lastNamesWhere(Database& db, const QString& condition, const QVariantList& params)
 {
     QStringList names;
-    QSqlQuery q = db.exec(QStringLiteral("SELECT Last_Name FROM Member WHERE ") + condition + QStringLiteral(" ORDER BY ID"),
-        params);
+    QSqlQuery q = db.exec(
+        QStringLiteral("SELECT Last_Name FROM Member WHERE ") + condition + QStringLiteral(" ORDER BY ID"), params);
     while (q.next())
         names << q.value(0).toString();
     return names;
@@ -97,7 +97,9 @@ void TestDatabase::comparisonsIgnoreCaseInEveryAlphabet_data()
     QTest::newRow("cyrillic") << eq << "ИВАНОВ" << QStringList { "Иванов" };
     QTest::newRow("greek contains") << has << "ΠΑΠ" << QStringList { "Παπαδόπουλος" };
     QTest::newRow("equals is whole text") << eq << "john" << QStringList {};
-    QTest::newRow("empty contains all") << has << "" << QStringList { "Johnson", "SONYA", "José", "Müller", "Иванов", "Παπαδόπουλος" };
+    QTest::newRow("empty contains all") << has << ""
+                                        << QStringList { "Johnson", "SONYA", "José", "Müller", "Иванов",
+                                               "Παπαδόπουλος" };
     QTest::newRow("wildcards are literal") << has << "%" << QStringList {};
 }
 
@@ -185,7 +187,8 @@ void TestDatabase::datesRoundTrip()
     const qint64 id = env.addMember(QStringLiteral("A"), QStringLiteral("B"));
     const QDate day(2026, 1, 13); // a day above 12 cannot be mistaken for a month
     const QDateTime moment(QDate(2026, 11, 30), QTime(23, 59, 58));
-    env.db().exec(QStringLiteral("UPDATE Member SET Date_Of_Birth = ?, Date_Added = ?, Anniversary_Date = ? WHERE ID = ?"),
+    env.db().exec(
+        QStringLiteral("UPDATE Member SET Date_Of_Birth = ?, Date_Added = ?, Anniversary_Date = ? WHERE ID = ?"),
         { sql::date(day), sql::dateTime(moment), sql::date(QDate()), id });
     QSqlQuery q = env.db().exec(
         QStringLiteral("SELECT Date_Of_Birth, Date_Added, Anniversary_Date FROM Member WHERE ID = ?"), { id });
@@ -196,7 +199,8 @@ void TestDatabase::datesRoundTrip()
     QVERIFY(q.value(2).isNull());
     QVERIFY(!sql::toDate(q.value(2)).isValid());
     // Dates compare as calendar days in SQL too.
-    QVERIFY(env.db().exists(QStringLiteral("SELECT 1 FROM Member WHERE Date_Of_Birth > ?"), { sql::date(QDate(2026, 1, 2)) }));
+    QVERIFY(env.db().exists(
+        QStringLiteral("SELECT 1 FROM Member WHERE Date_Of_Birth > ?"), { sql::date(QDate(2026, 1, 2)) }));
 }
 
 void TestDatabase::emptyTextIsNotNull()
@@ -217,7 +221,8 @@ void TestDatabase::positionalInsertsFollowColumnOrder()
     env.db().exec(QStringLiteral("INSERT INTO Family_Connection VALUES (?, ?, ?)"), { 7, QStringLiteral("Wife"), 9 });
     env.db().exec(QStringLiteral("INSERT INTO Member_Responsibility VALUES (?, ?, ?, ?)"),
         { 7, QStringLiteral("Deacon"), QStringLiteral("2020-01-01"), QStringLiteral("2024-12-31") });
-    QSqlQuery f = env.db().exec(QStringLiteral("SELECT Member_ID, Relationship, Relative_Member_ID FROM Family_Connection"));
+    QSqlQuery f
+        = env.db().exec(QStringLiteral("SELECT Member_ID, Relationship, Relative_Member_ID FROM Family_Connection"));
     QVERIFY(f.next());
     QCOMPARE(f.value(0).toInt(), 7);
     QCOMPARE(f.value(1).toString(), QStringLiteral("Wife"));
@@ -235,7 +240,8 @@ void TestDatabase::seedValues()
     test::TestEnv env;
     QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 16);
     for (const QString& name : schema::permissionNames())
-        QVERIFY2(env.db().exists(QStringLiteral("SELECT 1 FROM Permission WHERE Name = ?"), { name }), qPrintable(name));
+        QVERIFY2(
+            env.db().exists(QStringLiteral("SELECT 1 FROM Permission WHERE Name = ?"), { name }), qPrintable(name));
     for (const char* status : { "Member", "Child Of Member", "Prospect" })
         QVERIFY(env.db().exists(QStringLiteral("SELECT 1 FROM MemberStatus WHERE Status = ?"), { status }));
     for (const char* status : { "Active", "Inactive" })
@@ -243,8 +249,10 @@ void TestDatabase::seedValues()
     for (const char* type : { "Admin", "User" })
         QVERIFY(env.db().exists(QStringLiteral("SELECT 1 FROM UserType WHERE Name = ?"), { type }));
     // Every phase's action is one of the contact actions.
-    QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Outreach_Phase WHERE Action NOT IN "
-                                            "(SELECT Action FROM Prospect_Action)")).toInt(),
+    QCOMPARE(env.db()
+                 .scalar(QStringLiteral("SELECT COUNT(*) FROM Outreach_Phase WHERE Action NOT IN "
+                                        "(SELECT Action FROM Prospect_Action)"))
+                 .toInt(),
         0);
     QVERIFY(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Outreach_Phase")).toInt() >= 3);
     QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM State")).toInt(), 52);
@@ -255,11 +263,16 @@ void TestDatabase::openRefusals_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("missing") << "missing" << "does not exist";
-    QTest::newRow("not a database") << "text" << "could not be opened";
-    QTest::newRow("other sqlite") << "other" << "is not a Pewlark database";
-    QTest::newRow("newer") << "newer" << "newer Pewlark";
-    QTest::newRow("folder") << "folder" << "is not a file";
+    QTest::newRow("missing") << "missing"
+                             << "does not exist";
+    QTest::newRow("not a database") << "text"
+                                    << "could not be opened";
+    QTest::newRow("other sqlite") << "other"
+                                  << "is not a Pewlark database";
+    QTest::newRow("newer") << "newer"
+                           << "newer Pewlark";
+    QTest::newRow("folder") << "folder"
+                            << "is not a file";
 }
 
 void TestDatabase::openRefusals()
@@ -334,7 +347,8 @@ void TestDatabase::passwordsAreHashedAndFoldCase()
     QVERIFY(passwords::verify(stored, QStringLiteral("GRACE'CHURCH")));
     QVERIFY(!passwords::verify(stored, QStringLiteral("Grace Church")));
     QVERIFY(!passwords::verify(QString(), QString()));
-    QVERIFY(!passwords::verify(QStringLiteral("Grace'Church"), QStringLiteral("Grace'Church"))); // plain text never matches
+    QVERIFY(
+        !passwords::verify(QStringLiteral("Grace'Church"), QStringLiteral("Grace'Church"))); // plain text never matches
     QVERIFY(passwords::hash(QStringLiteral("same")) != passwords::hash(QStringLiteral("same"))); // salted
 }
 
