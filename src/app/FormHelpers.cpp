@@ -5,7 +5,9 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -216,6 +218,49 @@ bool selectById(QComboBox* combo, qint64 id)
         }
     }
     return false;
+}
+
+void bindOptionalDate(QCheckBox* check, QDateEdit* picker)
+{
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    picker->setEnabled(check->isChecked());
+    QObject::connect(check, &QCheckBox::toggled, picker, &QWidget::setEnabled);
+}
+
+QDate optionalDate(const QCheckBox* check, const QDateEdit* picker)
+{
+    return check->isChecked() ? picker->date() : QDate();
+}
+
+void setOptionalDate(QCheckBox* check, QDateEdit* picker, const QDate& date)
+{
+    if (date.isValid())
+        picker->setDate(date);
+    check->setChecked(date.isValid());
+    picker->setEnabled(date.isValid());
+}
+
+void setupPhoneBox(QLineEdit* box) { box->setInputMask(QStringLiteral("(999) 999-9999;_")); }
+
+QString phoneDigits(const QLineEdit* box)
+{
+    QString digits;
+    for (const QChar c : box->text()) {
+        if (c.isDigit())
+            digits.append(c);
+    }
+    return digits;
+}
+
+void setPhoneDigits(QLineEdit* box, const QString& digits)
+{
+    QString only;
+    for (const QChar c : digits) {
+        if (c.isDigit())
+            only.append(c);
+    }
+    box->setText(only);
 }
 
 BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <initializer_list>
 
+class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -44,6 +47,20 @@ qint64 selectedId(const QComboBox* combo);
 // Chooses the item with this identifier; false, and the choice unchanged, when
 // no item has it.
 bool selectById(QComboBox* combo, qint64 id);
+
+// An optional date is a check box beside a date picker: the picker is usable
+// only while the box is ticked, and the date is empty (Null) when it is clear.
+void bindOptionalDate(QCheckBox* check, QDateEdit* picker);
+QDate optionalDate(const QCheckBox* check, const QDateEdit* picker);
+// Ticks the box and shows the date, or clears the box for an invalid date
+// (the picker then keeps showing its last date, greyed).
+void setOptionalDate(QCheckBox* check, QDateEdit* picker, const QDate& date);
+
+// Telephone boxes take the digits of a number through the mask
+// "(999) 999-9999"; the digits alone are what is stored.
+void setupPhoneBox(QLineEdit* box);
+QString phoneDigits(const QLineEdit* box);
+void setPhoneDigits(QLineEdit* box, const QString& digits);
 
 // Shows the busy pointer for its lifetime, also when an exception leaves the scope.
 class BusyCursor {

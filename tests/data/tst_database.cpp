@@ -54,6 +54,7 @@ private slots:
     void openRefusals_data();
     void openRefusals();
     void createRefusesExistingFile();
+    void pathsWithOddCharacters();
     void upgradeKeepsCurrentVersion();
     void passwordsAreHashedAndFoldCase();
 };
@@ -328,6 +329,21 @@ void TestDatabase::createRefusesExistingFile()
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("precious"));
+}
+
+void TestDatabase::pathsWithOddCharacters()
+{
+    QTemporaryDir dir;
+    for (const char* name : { "Grace, Main St #2/church?.sqlite", "Église 100%/données.sqlite" }) {
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        Database::open(path, Database::OpenMode::CreateNew)->close();
+        QVERIFY2(QFileInfo::exists(path), name);
+        auto db = Database::open(path, Database::OpenMode::ExistingOnly);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 16);
+        // No stray file was made beside it under another spelling of the name.
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files).size(), 1);
+    }
 }
 
 void TestDatabase::upgradeKeepsCurrentVersion()

@@ -1,0 +1,66 @@
+#include "app/PickList.h"
+
+#include <QComboBox>
+
+namespace pw {
+
+PickListModel::PickListModel(QObject* parent)
+    : QAbstractListModel(parent)
+{
+}
+
+void PickListModel::setItems(QVector<PickItem> items)
+{
+    beginResetModel();
+    m_items = std::move(items);
+    endResetModel();
+}
+
+int PickListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_items.size());
+}
+
+QVariant PickListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_items.size())
+        return {};
+    const PickItem& item = m_items.at(index.row());
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return item.text;
+    if (role == Qt::UserRole && item.id != 0) // a plain text entry has no identifier
+        return QVariant(static_cast<qlonglong>(item.id));
+    return {};
+}
+
+void fillPickList(QComboBox* combo, QVector<PickItem> items)
+{
+    auto* model = qobject_cast<PickListModel*>(combo->model());
+    if (!model) {
+        model = new PickListModel(combo);
+        combo->setModel(model);
+    }
+    model->setItems(std::move(items));
+    combo->setCurrentIndex(-1);
+}
+
+void fillTextList(QComboBox* combo, const QStringList& texts)
+{
+    QVector<PickItem> items;
+    items.reserve(texts.size());
+    for (const QString& t : texts)
+        items.append({ t, 0 });
+    fillPickList(combo, std::move(items));
+}
+
+QString personName(const QString& last, const QString& first, const QString& middle)
+{
+    return last + QStringLiteral(", ") + first + QLatin1Char(' ') + middle;
+}
+
+QString personNameWithTitle(const QString& last, const QString& first, const QString& middle, const QString& title)
+{
+    return personName(last, first, middle) + QLatin1Char(' ') + title;
+}
+
+} // namespace pw
