@@ -1,20 +1,17 @@
 #pragma once
 
+#include "data/Database.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
 
 namespace pw {
 
 // A start-up problem: the message names the file and what is wrong with it.
-class StartupError : public std::runtime_error {
+class StartupError : public Error {
 public:
-    explicit StartupError(const QString& text)
-        : std::runtime_error(text.toStdString())
-    {
-    }
-    QString text() const { return QString::fromStdString(what()); }
+    using Error::Error;
 };
 
 struct ConfigValues {

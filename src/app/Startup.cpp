@@ -101,9 +101,7 @@ int Application::start(const QString& configPath, const QString& lockPath)
         c.settings.pictureFolder = values.pictureFolder;
         m_database = Database::open(values.databasePath, Database::OpenMode::ExistingOnly);
         c.database = m_database.get();
-    } catch (const StartupError& e) {
-        return fail(e.text());
-    } catch (const DbError& e) {
+    } catch (const Error& e) {
         return fail(e.text());
     }
 

@@ -10,15 +10,21 @@
 
 namespace pw {
 
-// Raised for every failure of the database engine or of opening a file. The
-// text is the engine's own, so the user sees what actually went wrong.
-class DbError : public std::runtime_error {
+// An error whose text is meant for the user.
+class Error : public std::runtime_error {
 public:
-    explicit DbError(const QString& text)
+    explicit Error(const QString& text)
         : std::runtime_error(text.toStdString())
     {
     }
     QString text() const { return QString::fromStdString(what()); }
+};
+
+// Raised for every failure of the database engine or of opening a file. The
+// text is the engine's own, so the user sees what actually went wrong.
+class DbError : public Error {
+public:
+    using Error::Error;
 };
 
 class Transaction;
