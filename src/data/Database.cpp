@@ -151,6 +151,33 @@ int Database::execChange(const QString& sql, const QVariantList& params)
     return query.numRowsAffected();
 }
 
+Statement::Statement(Database& db, const QString& sql)
+    : m_query(db.connection())
+{
+    m_query.setForwardOnly(true);
+    if (!m_query.prepare(sql))
+        throw DbError(engineText(m_query.lastError()));
+}
+
+QSqlQuery& Statement::run(const QVariantList& params)
+{
+    for (int i = 0; i < params.size(); ++i)
+        m_query.bindValue(i, params.at(i));
+    if (!m_query.exec())
+        throw DbError(engineText(m_query.lastError()));
+    return m_query;
+}
+
+qint64 Statement::insert(const QVariantList& params)
+{
+    run(params);
+    if (!m_query.next())
+        throw DbError(QStringLiteral("The new row's key was not returned."));
+    const qint64 id = m_query.value(0).toLongLong();
+    m_query.finish();
+    return id;
+}
+
 void Database::begin()
 {
     if (m_transactionDepth == 0) {

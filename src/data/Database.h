@@ -28,6 +28,21 @@ public:
 };
 
 class Transaction;
+class Database;
+
+// A statement prepared once and run many times with new values, for loops
+// that write or read many rows.
+class Statement {
+public:
+    Statement(Database& db, const QString& sql);
+    // Binds the values and runs the statement; throws DbError on failure.
+    QSqlQuery& run(const QVariantList& params);
+    // Runs an INSERT ... RETURNING and gives the new row's key.
+    qint64 insert(const QVariantList& params);
+
+private:
+    QSqlQuery m_query;
+};
 
 // The one connection of the process. Every statement is prepared and its
 // values bound as parameters; typed text never becomes part of SQL text.

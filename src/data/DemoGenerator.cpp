@@ -93,49 +93,6 @@ namespace {
 
     // ---------------------------------------------------------------- statements
 
-    // A statement prepared once and run many times; Database::exec prepares on
-    // every call, which costs too much for a hundred thousand rows.
-    class Statement {
-    public:
-        Statement(const QSqlDatabase& connection, const QString& sql)
-            : m_query(connection)
-        {
-            m_query.setForwardOnly(true);
-            if (!m_query.prepare(sql))
-                fail();
-        }
-
-        void run(const QVariantList& values)
-        {
-            for (int i = 0; i < values.size(); ++i)
-                m_query.bindValue(i, values.at(i));
-            if (!m_query.exec())
-                fail();
-        }
-
-        qint64 insert(const QVariantList& values)
-        {
-            run(values);
-            if (!m_query.next())
-                throw DbError(QStringLiteral("The new row's key was not returned."));
-            const qint64 id = m_query.value(0).toLongLong();
-            m_query.finish();
-            return id;
-        }
-
-    private:
-        [[noreturn]] void fail()
-        {
-            const QSqlError error = m_query.lastError();
-            QString text = error.databaseText();
-            if (text.isEmpty())
-                text = error.text();
-            throw DbError(text.trimmed());
-        }
-
-        QSqlQuery m_query;
-    };
-
     // ---------------------------------------------------------------- fixed church data
 
     const QString kAdded = QStringLiteral("admin");
@@ -284,14 +241,14 @@ namespace {
             , m_streets(data::streetNames())
             , m_suffixes(data::streetSuffixes())
             , m_domains(data::emailDomains())
-            , m_member(db.connection(), insertMemberSql())
-            , m_family(db.connection(),
+            , m_member(db, insertMemberSql())
+            , m_family(db,
                   QStringLiteral(
                       "INSERT INTO Family_Connection (Member_ID, Relationship, Relative_Member_ID) VALUES (?, ?, ?)"))
-            , m_responsibility(db.connection(),
+            , m_responsibility(db,
                   QStringLiteral("INSERT INTO Member_Responsibility (Member_ID, Responsibility, \"Start\", \"End\") "
                                  "VALUES (?, ?, ?, ?)"))
-            , m_contact(db.connection(),
+            , m_contact(db,
                   QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action, Type, Visitor1, "
                                  "Visitor2, Rating, Notes) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"))
         {
