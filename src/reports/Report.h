@@ -1,0 +1,48 @@
+#pragma once
+
+// A laid-out report. One layout function per design paints it onto any paged
+// device, so the preview, the printer and PDF files all show the same pages.
+
+#include "reports/ReportData.h"
+
+#include <QPagedPaintDevice>
+#include <QRectF>
+#include <memory>
+
+class QPrinter;
+
+namespace pw::reports {
+
+class Report {
+public:
+    explicit Report(ReportData data);
+
+    const ReportData& data() const { return m_data; }
+    QString title() const; // designTitle of the design
+
+    // Sets the page size, orientation and margins the design wants on a
+    // printer or PDF writer before anything is painted.
+    void preparePage(QPagedPaintDevice& device) const;
+
+    // Paints every page onto the device (a QPrinter, a QPdfWriter) and
+    // returns how many pages were painted. Calls device.newPage() between
+    // pages. The device's page layout must already be prepared.
+    int render(QPagedPaintDevice& device) const;
+
+    // Writes the report to a PDF file. Throws pw::Error when the file cannot
+    // be written.
+    void writePdf(const QString& path) const;
+
+private:
+    ReportData m_data;
+};
+
+using ReportPtr = std::shared_ptr<const Report>;
+
+// Geometry of Avery 5160 mailing labels (3 across, 10 down on US Letter), in
+// points (1/72 inch) from the sheet's top left corner, calibration applied.
+// index counts 0..29 across then down.
+QRectF labelRect(int index, const LabelOptions& options);
+inline constexpr int kLabelsPerPage = 30;
+
+} // namespace pw::reports
