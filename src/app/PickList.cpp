@@ -1,6 +1,7 @@
 #include "app/PickList.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 
 namespace pw {
 
@@ -40,8 +41,19 @@ void fillPickList(QComboBox* combo, QVector<PickItem> items)
         model = new PickListModel(combo);
         combo->setModel(model);
     }
-    model->setItems(std::move(items));
-    combo->setCurrentIndex(-1);
+    // A combo box whose model is reset chooses the first row for a moment.
+    // Screens that react to a choice (a name list loads that person) must not
+    // see that passing choice, only the end result: no choice.
+    const int before = combo->currentIndex();
+    {
+        const QSignalBlocker quiet(combo);
+        model->setItems(std::move(items));
+        combo->setCurrentIndex(-1);
+    }
+    if (before != -1) {
+        emit combo->currentIndexChanged(-1);
+        emit combo->currentTextChanged(QString());
+    }
 }
 
 void fillTextList(QComboBox* combo, const QStringList& texts)

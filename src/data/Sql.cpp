@@ -70,7 +70,10 @@ namespace {
 
 QString textEquals(const QString& column)
 {
-    return column + QStringLiteral(" = ? COLLATE ") + QLatin1String(kCollation);
+    // The collation sits on the column, not on the value: SQLite (3.40) turns
+    // "col = ? COLLATE c OR col = ? COLLATE c" into one IN over the column's
+    // index and loses the collation, which silently drops rows.
+    return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation) + QStringLiteral(" = ?");
 }
 
 QString textContains(const QString& column) { return QStringLiteral("pw_contains(%1, ?)").arg(column); }
@@ -160,6 +163,27 @@ int compareText(const QString& a, const QString& b)
 bool containsText(const QString& haystack, const QString& needle)
 {
     return haystack.contains(needle, Qt::CaseInsensitive);
+}
+
+QString inIdList(const QString& column)
+{
+    // json_each turns the bound JSON array into rows; SQLite then looks each
+    // identifier up by key instead of scanning the table.
+    return column + QStringLiteral(" IN (SELECT value FROM json_each(?))");
+}
+
+QVariant idList(const QList<qint64>& ids)
+{
+    QByteArray text;
+    text.reserve(ids.size() * 7 + 2);
+    text.append('[');
+    for (int i = 0; i < ids.size(); ++i) {
+        if (i > 0)
+            text.append(',');
+        text.append(QByteArray::number(ids.at(i)));
+    }
+    text.append(']');
+    return QVariant(QString::fromLatin1(text));
 }
 
 void installFunctions(const QSqlDatabase& db)

@@ -42,6 +42,14 @@ bool toYesNo(const QVariant& value);
 int compareText(const QString& a, const QString& b);
 bool containsText(const QString& haystack, const QString& needle);
 
+// A list of identifiers bound as ONE value, however long the list is: the
+// condition "column IN (...)" over the list, with one "?" placeholder, and the
+// value to bind there. Engines limit the number of placeholders in one
+// statement (SQLite to 32766), so a list is never spread over many of them.
+// An identifier that matches no row simply selects nothing.
+QString inIdList(const QString& column);
+QVariant idList(const QList<qint64>& ids);
+
 // Called once for every new connection: installs the functions and the
 // collation that the helpers above refer to.
 void installFunctions(const QSqlDatabase& db);

@@ -98,10 +98,16 @@ void TestWidgets::pickListFillAndIds()
     QVERIFY(!selectById(&combo, 8));
     QCOMPARE(combo.currentIndex(), 1);
 
-    // Refilling leaves no choice, as a reload of the lists does.
+    // Refilling leaves no choice, as a reload of the lists does, and the
+    // screen sees only that end result, never a passing choice of row 0.
+    QSignalSpy changes(&combo, &QComboBox::currentIndexChanged);
     fillTextList(&combo, { QStringLiteral("Active"), QStringLiteral("Inactive") });
     QCOMPARE(combo.currentIndex(), -1);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.at(0).at(0).toInt(), -1);
     QCOMPARE(combo.count(), 2);
+    fillTextList(&combo, { QStringLiteral("Active"), QStringLiteral("Inactive") });
+    QCOMPARE(changes.count(), 1); // no choice before, none after: nothing to tell
     combo.setCurrentIndex(0);
     QCOMPARE(selectedId(&combo), Q_INT64_C(0)); // plain texts carry no identifier
     QVERIFY(!selectById(&combo, 0));

@@ -42,6 +42,7 @@ private slots:
     void textIsStoredAndFoundAsTyped();
     void comparisonsIgnoreCaseInEveryAlphabet_data();
     void comparisonsIgnoreCaseInEveryAlphabet();
+    void equalsJoinedByOrIgnoresCase();
     void orderingIgnoresCase();
     void identifiersAboveSmallIntegers();
     void transactionRollsBackOnError();
@@ -102,6 +103,17 @@ void TestDatabase::comparisonsIgnoreCaseInEveryAlphabet_data()
                                         << QStringList { "Johnson", "SONYA", "José", "Müller", "Иванов",
                                                "Παπαδόπουλος" };
     QTest::newRow("wildcards are literal") << has << "%" << QStringList {};
+}
+
+void TestDatabase::equalsJoinedByOrIgnoresCase()
+{
+    // Two equals joined by OR on the indexed name column: the engine may fold
+    // them into one IN over the index, which must keep ignoring case.
+    test::TestEnv env;
+    for (const char* name : { "Johnson", "SONYA", "Smith" })
+        env.addMember(QStringLiteral("A"), QString::fromUtf8(name));
+    const QString eq = sql::textEquals(QStringLiteral("Last_Name"));
+    QCOMPARE(lastNamesWhere(env.db(), eq + " OR " + eq, { "JOHNSON", "sonya" }), (QStringList { "Johnson", "SONYA" }));
 }
 
 void TestDatabase::comparisonsIgnoreCaseInEveryAlphabet()

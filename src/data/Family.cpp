@@ -1,0 +1,49 @@
+#include "data/Family.h"
+
+#include "data/Database.h"
+#include "data/Sql.h"
+
+namespace pw {
+
+std::vector<FamilyRow> familyRows(Database& db, qint64 memberId, bool asHead)
+{
+    // The connection is owned by the head: in a head's view the other person
+    // is the relative, otherwise it is the head. A LEFT JOIN keeps a
+    // connection whose person row is gone, with Null person columns.
+    const QString other = asHead ? QStringLiteral("Family_Connection.Relative_Member_ID")
+                                 : QStringLiteral("Family_Connection.Member_ID");
+    const QString self = asHead ? QStringLiteral("Family_Connection.Member_ID")
+                                : QStringLiteral("Family_Connection.Relative_Member_ID");
+    const QString sql = QStringLiteral("SELECT Member.ID, Member.Status, Member.First_Name, Member.Middle_Name, "
+                                       "Member.Last_Name, Member.Title, Member.Phone, Member.Gender, "
+                                       "Member.Date_Of_Birth, Member.Member_Active_Status, "
+                                       "Member.Prospect_Active_Status, Family_Connection.Relationship "
+                                       "FROM Family_Connection LEFT JOIN Member ON %1 = Member.ID "
+                                       "WHERE %2 = ? "
+                                       "ORDER BY %3, %4, %5, %6, %1")
+                            .arg(other, self, sql::orderText(QStringLiteral("Family_Connection.Relationship")),
+                                sql::orderText(QStringLiteral("Member.Last_Name")),
+                                sql::orderText(QStringLiteral("Member.First_Name")),
+                                sql::orderText(QStringLiteral("Member.Middle_Name")));
+    QSqlQuery q = db.exec(sql, { memberId });
+    std::vector<FamilyRow> rows;
+    while (q.next()) {
+        FamilyRow r;
+        r.id = sql::toId(q.value(0));
+        r.status = sql::toText(q.value(1));
+        r.firstName = sql::toText(q.value(2));
+        r.middleName = sql::toText(q.value(3));
+        r.lastName = sql::toText(q.value(4));
+        r.title = sql::toText(q.value(5));
+        r.phone = sql::toText(q.value(6));
+        r.gender = sql::toText(q.value(7));
+        r.dateOfBirth = sql::toDate(q.value(8));
+        r.memberActiveStatus = sql::toText(q.value(9));
+        r.prospectActiveStatus = sql::toText(q.value(10));
+        r.relationship = sql::toText(q.value(11));
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+} // namespace pw
