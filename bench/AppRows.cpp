@@ -16,14 +16,6 @@ namespace pw::bench {
 
 namespace {
 
-    // A start-up that needs to ask something has failed; say so instead of
-    // waiting for a click that never comes.
-    class ThrowingMessages : public Messages {
-    public:
-        void show(const QString& text, const QString&, Icon) override { throw std::runtime_error(text.toStdString()); }
-        Answer ask(const QString& text, const QString&, Icon) override { throw std::runtime_error(text.toStdString()); }
-    };
-
     QString writeConfig(const BenchContext& context)
     {
         const QString path = QDir(context.workDir).filePath(QStringLiteral("config.txt"));

@@ -4,12 +4,23 @@
 // median is printed as one row of a table, next to the time plain SQLite
 // needs for the same query where that comparison makes sense.
 
+#include "app/Messages.h"
+
 #include <QString>
 #include <QTextStream>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace pw::bench {
+
+// Timed work must not ask or tell anything: a message means the operation
+// failed, so it ends the run with the message's text.
+class ThrowingMessages : public Messages {
+public:
+    void show(const QString& text, const QString&, Icon) override { throw std::runtime_error(text.toStdString()); }
+    Answer ask(const QString& text, const QString&, Icon) override { throw std::runtime_error(text.toStdString()); }
+};
 
 struct Row {
     QString op; // what was measured
@@ -51,5 +62,9 @@ void printTable(const std::vector<Row>& rows, QTextStream& out);
 void addDataRows(BenchContext& context);
 // Start-up and login of the application; see AppRows.cpp.
 void addAppRows(BenchContext& context);
+// The report data sets, their PDF output and the report launcher; see ReportRows.cpp.
+void addReportRows(BenchContext& context);
+// The member entry screen: opening, loading, saving, type-ahead; see MemberRows.cpp.
+void addMemberRows(BenchContext& context);
 
 } // namespace pw::bench

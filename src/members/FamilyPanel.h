@@ -10,6 +10,10 @@
 class QCheckBox;
 class QLineEdit;
 
+namespace pw {
+class ResultModel;
+}
+
 namespace Ui {
 class FamilyPanel;
 }
@@ -38,6 +42,20 @@ public:
 signals:
     // A data row was double-clicked: the screen loads that person.
     void openMemberRequested(qint64 memberId);
+
+private:
+    void btnAddFamMember_clicked();
+    void btnRemoveFamMember_clicked();
+    void vsfgFamilyMembers_currentRowChanged(int row);
+    void openRow(int row);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The identifier in the ID box; 0 when it holds none.
+    qint64 memberId() const;
+    bool isHead() const;
+
+    pw::ResultModel* m_model = nullptr;
+    QLineEdit* m_memberId = nullptr;
+    QCheckBox* m_headOfHousehold = nullptr;
 };
 
 } // namespace pw::members

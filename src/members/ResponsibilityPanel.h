@@ -4,9 +4,15 @@
 // person's responsibilities and the controls that add and remove them,
 // including the deacon rule.
 
+#include <QDate>
 #include <QGroupBox>
+#include <QVector>
 
 class QLineEdit;
+
+namespace pw {
+class ResultModel;
+}
 
 namespace Ui {
 class ResponsibilityPanel;
@@ -38,6 +44,22 @@ signals:
     // reloaded. The screen then reloads its lists and tells the workspace
     // that members changed (the deacon list and the navigators depend on it).
     void responsibilitiesChanged();
+
+private:
+    void btnAddResp_clicked();
+    void btnRemoveResp_clicked();
+    void vsfgChurchResponsibilites_currentChanged(int row);
+    // The steps that end both Add and Remove.
+    void afterChange();
+    // The identifier in the ID box; 0 when it holds none.
+    qint64 memberId() const;
+    // The responsibility the three controls name.
+    QString chosenName() const;
+
+    pw::ResultModel* m_model = nullptr;
+    QLineEdit* m_memberId = nullptr;
+    // The grid's rows with their dates as read, for choosing a row.
+    QVector<QDate> m_starts, m_ends;
 };
 
 } // namespace pw::members

@@ -6,6 +6,13 @@
 
 #include "reports/Report.h"
 
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
 namespace pw::reports {
 
 class ReportOutput {
@@ -26,5 +33,33 @@ public:
 // output is used.
 ReportOutput& output();
 void setOutput(ReportOutput* output); // nullptr restores the production one
+
+// The pieces of the production output that reach outside the program, each
+// replaceable so tests can run without printers or dialogs. Setting an empty
+// function restores the production one.
+
+// The default printer, ready to print on; nullptr when none is installed.
+using PrinterLookup = std::function<std::shared_ptr<QPrinter>()>;
+void setPrinterLookup(PrinterLookup lookup);
+std::shared_ptr<QPrinter> defaultPrinter();
+
+// Asks where to save a PDF file; suggestedPath is the proposed file. Returns
+// the chosen path, or empty text when the user cancelled.
+using SaveFileChooser = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
+void setSaveFileChooser(SaveFileChooser chooser);
+QString chooseSaveFile(QWidget* parent, const QString& suggestedPath);
+
+// Paints the report on a printer the caller has set up, with the busy pointer.
+// Throws pw::Error naming the printer when the job could not be handed over.
+void printReport(const Report& report, QPrinter& printer);
+
+// The file name offered when a report is saved as PDF: its title, and for a
+// one-person sheet the person's name, e.g. "Member List.pdf".
+QString suggestedPdfName(const Report& report);
+
+// Asks for a PDF file and writes the report to it. Adds ".pdf" when the
+// chosen name has no extension. Returns the path written, or empty text when
+// the user cancelled. Throws pw::Error when the file cannot be written.
+QString saveReportAsPdf(const Report& report, QWidget* parent);
 
 } // namespace pw::reports

@@ -1,0 +1,129 @@
+#include "members/MemberPicture.h"
+
+#include "data/Database.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace pw::members::picture {
+
+namespace {
+
+    ChooseImageFile& chooserHook()
+    {
+        static ChooseImageFile hook;
+        return hook;
+    }
+
+    QString dialogChoice(QWidget* parent)
+    {
+        const QStringList filters = fileFilters();
+        QString selected = filters.last();
+        QFileDialog::Options options = QFileDialog::HideNameFilterDetails;
+        return QFileDialog::getOpenFileName(
+            parent, QStringLiteral("Select Image"), QString(), filters.join(QStringLiteral(";;")), &selected, options);
+    }
+
+    bool isPlainType(const QString& type)
+    {
+        if (type.isEmpty())
+            return false;
+        for (const QChar c : type) {
+            const ushort u = c.unicode();
+            if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')))
+                return false;
+        }
+        return true;
+    }
+
+    QByteArray formatOf(const QString& type) { return type.toLower().toLatin1(); }
+
+} // namespace
+
+void setImageFileChooser(ChooseImageFile chooser) { chooserHook() = std::move(chooser); }
+
+QString chooseImageFile(QWidget* parent)
+{
+    const ChooseImageFile& hook = chooserHook();
+    return hook ? hook(parent) : dialogChoice(parent);
+}
+
+QStringList fileFilters()
+{
+    // Each entry: the name shown, then the patterns the dialog matches.
+    static const QStringList entries = {
+        QStringLiteral("Bitmap Files (*.bmp) (*.bmp)"),
+        QStringLiteral("JPEG Files (*.jpg, *.jpeg) (*.jpg *.jpeg)"),
+        QStringLiteral("PCX Files (*.pcx) (*.pcx)"),
+        QStringLiteral("PNG Files (*.png) (*.png)"),
+        QStringLiteral("GIF Files (*.gif) (*.gif)"),
+        QStringLiteral("Wireless Bitmap Files (*.wbm, *.wbmp) (*.wbm *.wbmp)"),
+        QStringLiteral("Adobe Photoshop Files (*.psd) (*.psd)"),
+        QStringLiteral("TIFF Files (*.tif, *.tiff) (*.tif *.tiff)"),
+        QStringLiteral("All Image Files (*.bmp *.jpg *.jpeg *.pcx *.png *.gif *.wbm *.wbmp *.psd *.tif *.tiff)"),
+    };
+    return entries;
+}
+
+QString fileTypeOf(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const int dot = static_cast<int>(name.lastIndexOf(QLatin1Char('.')));
+    if (dot < 0)
+        return {};
+    const QString type = name.mid(dot + 1);
+    return isPlainType(type) ? type : QString();
+}
+
+QString storedFileType(const QString& type)
+{
+    if (isPlainType(type) && QImageWriter::supportedImageFormats().contains(formatOf(type)))
+        return type;
+    return QStringLiteral("png");
+}
+
+QImage read(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw Error(QStringLiteral("The picture \"%1\" could not be read: %2.")
+                        .arg(QFileInfo(path).fileName(), reader.errorString()));
+    return image;
+}
+
+QImage scaled(const QImage& image)
+{
+    if (image.isNull())
+        return image;
+    // The shorter side follows in proportion, rounded, and keeps at least one
+    // pixel (a strip of 2000 x 1 would otherwise vanish).
+    const bool tall = image.width() < image.height();
+    const int longer = tall ? image.height() : image.width();
+    const int shorter = tall ? image.width() : image.height();
+    const int other = qMax(1, static_cast<int>((qint64(shorter) * kSide + longer / 2) / longer));
+    const QSize size = tall ? QSize(other, kSide) : QSize(kSide, other);
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void write(const QImage& image, const QString& path, const QString& type)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error(QStringLiteral("The picture could not be written to \"%1\": %2.").arg(path, file.errorString()));
+    QImageWriter writer(&file, formatOf(type));
+    writer.setQuality(100);
+    if (!writer.write(image)) {
+        const QString reason = writer.errorString();
+        file.cancelWriting();
+        throw Error(QStringLiteral("The picture could not be written to \"%1\": %2.").arg(path, reason));
+    }
+    if (!file.commit())
+        throw Error(QStringLiteral("The picture could not be written to \"%1\": %2.").arg(path, file.errorString()));
+}
+
+} // namespace pw::members::picture

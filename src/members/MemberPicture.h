@@ -1,0 +1,49 @@
+#pragma once
+
+// A person's picture: choosing the file, reading and scaling it, and writing
+// it into the picture folder under the person's identifier.
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace pw::members::picture {
+
+// The side the longer edge of a loaded picture is scaled to, in pixels.
+constexpr int kSide = 165;
+
+// Asks the user for an image file; an empty result means cancelled.
+using ChooseImageFile = std::function<QString(QWidget* parent)>;
+
+// The chooser in use: by default the "Select Image" file dialog. Tests put
+// their own in place; an empty function restores the dialog.
+void setImageFileChooser(ChooseImageFile chooser);
+QString chooseImageFile(QWidget* parent);
+
+// The dialog's filter entries, "All Image Files" last; it is the one chosen first.
+QStringList fileFilters();
+
+// The file type of a chosen file: the text after the last "." of its file
+// name. Empty when the name has none or when it holds anything but letters
+// and digits (it becomes part of a path, so nothing else may pass).
+QString fileTypeOf(const QString& path);
+
+// The type under which a picture of this type is stored: the type itself when
+// this machine can write that format, otherwise "png".
+QString storedFileType(const QString& type);
+
+// Reads an image file; throws an Error with a clear text when it cannot.
+QImage read(const QString& path);
+
+// Scales so that the longer side is kSide pixels (small pictures grow).
+QImage scaled(const QImage& image);
+
+// Writes the picture to path in the format its type names, at full quality,
+// through a temporary file renamed over the target, so that a failure leaves
+// an existing file untouched. Throws an Error when it cannot.
+void write(const QImage& image, const QString& path, const QString& type);
+
+} // namespace pw::members::picture

@@ -1,0 +1,158 @@
+#include "members/ResponsibilityPanel.h"
+
+#include "app/Clock.h"
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "app/Guard.h"
+#include "app/Messages.h"
+#include "app/Permissions.h"
+#include "app/PickList.h"
+#include "app/ResultGrid.h"
+#include "members/MemberResponsibilities.h"
+#include "ui_ResponsibilityPanel.h"
+
+#include <QLineEdit>
+
+namespace pw::members {
+
+namespace {
+    const QStringList kColumns
+        = { QStringLiteral("Name"), QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Description") };
+    enum Column { ColName = 0 };
+    const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
+} // namespace
+
+ResponsibilityPanel::ResponsibilityPanel(QWidget* parent)
+    : QGroupBox(parent)
+    , ui(new Ui::ResponsibilityPanel)
+    , m_model(new ResultModel(this))
+{
+    ui->setupUi(this);
+    m_model->setColumns(kColumns);
+    setupResultGrid(ui->vsfgChurchResponsibilites, m_model);
+    fitColumns(ui->vsfgChurchResponsibilites);
+    for (QDateEdit* picker : { ui->dtRespStart, ui->dtRespEnd }) {
+        picker->setDisplayFormat(kDateFormat);
+        if (ctx().clock)
+            picker->setDate(clock().today());
+    }
+
+    connect(ui->btnAddResp, &QPushButton::clicked, this, [this] { guarded([this] { btnAddResp_clicked(); }); });
+    connect(ui->btnRemoveResp, &QPushButton::clicked, this, [this] { guarded([this] { btnRemoveResp_clicked(); }); });
+    connect(ui->vsfgChurchResponsibilites->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) { vsfgChurchResponsibilites_currentChanged(current.row()); });
+}
+
+ResponsibilityPanel::~ResponsibilityPanel() { delete ui; }
+
+void ResponsibilityPanel::bind(QLineEdit* memberId) { m_memberId = memberId; }
+
+qint64 ResponsibilityPanel::memberId() const
+{
+    if (!m_memberId)
+        return 0;
+    bool ok = false;
+    const qint64 id = m_memberId->text().trimmed().toLongLong(&ok);
+    return ok && id > 0 ? id : 0;
+}
+
+QString ResponsibilityPanel::chosenName() const
+{
+    return ui->cmbResp->currentIndex() >= 0 ? ui->cmbResp->currentText() : QString();
+}
+
+void ResponsibilityPanel::reloadLists() { fillTextList(ui->cmbResp, responsibilityNames(db())); }
+
+void ResponsibilityPanel::clear()
+{
+    ui->cmbResp->setCurrentIndex(-1);
+    ui->dtRespStart->setDate(clock().today());
+    ui->dtRespEnd->setDate(clock().today());
+    m_starts.clear();
+    m_ends.clear();
+    m_model->setColumns(kColumns);
+    fitColumns(ui->vsfgChurchResponsibilites);
+}
+
+void ResponsibilityPanel::loadResponsibilities()
+{
+    QVector<QStringList> rows;
+    m_starts.clear();
+    m_ends.clear();
+    const qint64 id = memberId();
+    if (id > 0) {
+        for (const ResponsibilityLine& line : responsibilityLines(db(), id)) {
+            rows.append({ line.name, line.start.isValid() ? line.start.toString(kDateFormat) : QString(),
+                line.end.isValid() ? line.end.toString(kDateFormat) : QString(), line.description });
+            m_starts.append(line.start);
+            m_ends.append(line.end);
+        }
+    }
+    m_model->setColumns(kColumns);
+    m_model->setRows(std::move(rows));
+    fitColumns(ui->vsfgChurchResponsibilites);
+}
+
+void ResponsibilityPanel::vsfgChurchResponsibilites_currentChanged(int row)
+{
+    // The chosen row is named by the three controls for Remove.
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    ui->cmbResp->setCurrentIndex(ui->cmbResp->findText(m_model->textAt(row, ColName), Qt::MatchFixedString));
+    if (m_starts.value(row).isValid())
+        ui->dtRespStart->setDate(m_starts.value(row));
+    if (m_ends.value(row).isValid())
+        ui->dtRespEnd->setDate(m_ends.value(row));
+}
+
+void ResponsibilityPanel::afterChange()
+{
+    ui->cmbResp->setCurrentIndex(-1);
+    ui->dtRespStart->setDate(clock().today());
+    ui->dtRespEnd->setDate(clock().today());
+    loadResponsibilities();
+    emit responsibilitiesChanged();
+}
+
+void ResponsibilityPanel::btnAddResp_clicked()
+{
+    if (!requirePermission(perm::MemberEntry, refusal::Save))
+        return;
+    const qint64 id = memberId();
+    const QString name = chosenName();
+    if (id <= 0 || name.isEmpty()) {
+        messages().show(QStringLiteral("You must have a current member and responsibility selected."),
+            QStringLiteral("Required Info"), Icon::None);
+        return;
+    }
+    addResponsibility(db(), { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() });
+    afterChange();
+}
+
+void ResponsibilityPanel::btnRemoveResp_clicked()
+{
+    if (!requirePermission(perm::MemberEntry, refusal::Remove))
+        return;
+    if (messages().ask(QStringLiteral("Are you sure you want to remove the selected Responsibility?"),
+            QStringLiteral("Remove Confirmation"))
+        != Answer::Yes)
+        return;
+    const QString name = chosenName();
+    const bool deacon = name == DeaconResponsibility;
+    if (deacon
+        && messages().ask(QStringLiteral("By removing the Deacon Responsibility from this member, you will remove it "
+                                         "from all Member files as the assigned Deacon. Are you sure you wish to "
+                                         "continue?"),
+               QStringLiteral("Deacon Removal"))
+            != Answer::Yes)
+        return;
+    const qint64 id = memberId();
+    if (id <= 0)
+        return; // nobody on screen: nothing to remove
+    if (name.isEmpty())
+        return; // no responsibility chosen names no row
+    removeResponsibility(db(), { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() }, deacon);
+    afterChange();
+}
+
+} // namespace pw::members

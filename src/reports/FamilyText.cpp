@@ -1,0 +1,23 @@
+#include "reports/FamilyText.h"
+
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "data/Family.h"
+
+namespace pw::reports {
+
+QString familyText(qint64 memberId, bool headOfHousehold)
+{
+    const QString space = QStringLiteral(" ");
+    QString text;
+    for (const FamilyRow& row : familyRows(db(), memberId, headOfHousehold)) {
+        const QString relationship = headOfHousehold ? row.relationship : QStringLiteral("Head of Household");
+        const QString born
+            = row.dateOfBirth.isValid() ? row.dateOfBirth.toString(QStringLiteral("MM/dd/yyyy")) : QString();
+        text += FixedWidth(row.firstName + space + row.lastName, 25) + space + FixedWidth(relationship, 20) + space
+            + FixedWidth(row.gender, 10) + space + FixedWidth(born, 12) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+} // namespace pw::reports

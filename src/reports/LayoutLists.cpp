@@ -1,0 +1,226 @@
+// The member list and the prospect list: a directory entry per person, the
+// prospect list followed by each prospect's contacts, newest first.
+
+#include "reports/Layouts.h"
+
+#include <QHash>
+#include <QPainter>
+
+namespace pw::reports::detail {
+
+namespace {
+
+    // The contact column is wider: e-mail addresses and street lines are long.
+    const std::vector<double> kColumnWidths = { 214.0, 163.0, 163.0 };
+    const std::vector<double> kLabelWidths = { 34.0, 58.0, 58.0 };
+    constexpr double kGapBetweenPeople = 7.0;
+
+    QString field(const DataTable& t, std::size_t row, const char* name)
+    {
+        return valueText(t.value(row, QString::fromLatin1(name)));
+    }
+    QString date(const DataTable& t, std::size_t row, const char* name)
+    {
+        return dateText(t.value(row, QString::fromLatin1(name)));
+    }
+
+    QString newsletterText(const DataTable& t, std::size_t row)
+    {
+        QStringList ways;
+        if (yesNoText(t.value(row, QStringLiteral("Receive_Newsletter_Via_Mail"))) == QLatin1String("Yes"))
+            ways.append(QStringLiteral("Mail"));
+        if (yesNoText(t.value(row, QStringLiteral("Receive_Newsletter_Via_EMail"))) == QLatin1String("Yes"))
+            ways.append(QStringLiteral("E-mail"));
+        return ways.isEmpty() ? QStringLiteral("None") : ways.join(QStringLiteral(", "));
+    }
+
+    // Column captions repeated at the top of every page of a list.
+    Row listColumnHeader()
+    {
+        const Style& s = style(StyleId::BodyBold);
+        const double h = s.lineHeight + 6;
+        return Row { h + 4, [h](QPainter& p, double top) {
+                        p.fillRect(QRectF(kContentLeft, top, kContentWidth, h), QColor(232, 232, 232));
+                        const QStringList captions = { QStringLiteral("Name and contact"), QStringLiteral("Personal"),
+                            QStringLiteral("Church") };
+                        double x = kContentLeft;
+                        for (int i = 0; i < captions.size(); ++i) {
+                            drawLine(p, style(StyleId::BodyBold), x + 3, top + 3, kColumnWidths[i] - 6, captions[i]);
+                            x += kColumnWidths[i];
+                        }
+                    } };
+    }
+
+    Row noRowsRow(const QString& text)
+    {
+        return Row { 20, [text](QPainter& p, double top) {
+                        drawLine(p, style(StyleId::Body), kContentLeft, top + 4, kContentWidth, text);
+                    } };
+    }
+
+    const std::vector<Column>& contactColumns()
+    {
+        static const std::vector<Column> columns = { { QStringLiteral("Date"), 52 }, { QStringLiteral("Action"), 78 },
+            { QStringLiteral("Type"), 56 }, { QStringLiteral("Rating"), 50 }, { QStringLiteral("Visitor 1"), 84 },
+            { QStringLiteral("Visitor 2"), 84 }, { QStringLiteral("Notes"), 136 } };
+        return columns;
+    }
+
+    Row captionRow(const QString& text)
+    {
+        const Style& s = style(StyleId::BodyBold);
+        return Row { s.lineHeight + 3, [text](QPainter& p, double top) {
+                        drawLine(p, style(StyleId::BodyBold), kContentLeft, top + 1, kContentWidth, text);
+                    } };
+    }
+
+    Row separatorRow()
+    {
+        return Row { 1.0, [](QPainter& p, double top) {
+                        drawRule(p, kContentLeft, kContentLeft + kContentWidth, top + 0.5, 0.4, QColor(150, 150, 150));
+                    } };
+    }
+
+} // namespace
+
+std::vector<Row> personBlock(const DataTable& t, std::size_t r)
+{
+    std::vector<Row> rows;
+    const QString name = listName(t, r);
+    const QString status
+        = joinNonEmpty({ field(t, r, "ID").isEmpty() ? QString() : QStringLiteral("ID ") + field(t, r, "ID"),
+                           field(t, r, "Status"), field(t, r, "Member_Active_Status") },
+            QStringLiteral("  \u00b7  "));
+    const Style& nameStyle = style(StyleId::Name);
+    rows.push_back(Row { nameStyle.lineHeight + 2, [name, status](QPainter& p, double top) {
+                            const Style& body = style(StyleId::Body);
+                            const double statusWidth = std::min(body.metrics.horizontalAdvance(status) + 2, 200.0);
+                            drawLine(p, style(StyleId::Name), kContentLeft, top + 1, kContentWidth - statusWidth - 8,
+                                name.isEmpty() ? QStringLiteral("(no name)") : name);
+                            drawLine(p, body, kContentLeft + kContentWidth - statusWidth, top + 2.5, statusWidth,
+                                status, Qt::AlignRight);
+                        } });
+
+    const std::vector<std::vector<Field>> columns = {
+        {
+            { QString(), field(t, r, "Address_1"), true },
+            { QString(), field(t, r, "Address_2"), true },
+            { QString(), cityLine(t, r), true },
+            { QStringLiteral("Home"), field(t, r, "Phone") },
+            { QStringLiteral("Cell"), field(t, r, "Cell") },
+            { QStringLiteral("Work"), field(t, r, "Work_Phone") },
+            { QStringLiteral("E-mail"), field(t, r, "Email") },
+        },
+        {
+            { QStringLiteral("Born"), date(t, r, "Date_Of_Birth") },
+            { QStringLiteral("Gender"), field(t, r, "Gender") },
+            { QStringLiteral("Marital status"), field(t, r, "Marital_Status") },
+            { QStringLiteral("Anniversary"), date(t, r, "Anniversary_Date") },
+            { QStringLiteral("Head of house"), yesNoText(t.value(r, QStringLiteral("Head_Of_Household"))) },
+            { QStringLiteral("Occupation"), field(t, r, "Occupation") },
+            { QStringLiteral("Place of work"), field(t, r, "Place_Of_Work") },
+            { QStringLiteral("Map section"), field(t, r, "Map_Section") },
+        },
+        {
+            { QStringLiteral("Member since"), date(t, r, "Member_Since") },
+            { QStringLiteral("Prev. church"), field(t, r, "Previous_Church") },
+            { QStringLiteral("Came forward"), date(t, r, "Came_Forward") },
+            { QStringLiteral("Baptized"), date(t, r, "Baptized") },
+            { QStringLiteral("Sunday School"), field(t, r, "Sunday_School.Name") },
+            { QStringLiteral("Discipleship"), field(t, r, "Discipleship_Training.Name") },
+            { QStringLiteral("Wednesday"), field(t, r, "Wednesday_Night.Name") },
+            { QStringLiteral("Care group"), personText(t.value(r, QStringLiteral("CGLeader"))) },
+            { QStringLiteral("Deacon"), personText(t.value(r, QStringLiteral("Deacon"))) },
+            { QStringLiteral("Newsletter"), newsletterText(t, r) },
+        },
+    };
+    rows.push_back(fieldColumns(columns, kColumnWidths, kLabelWidths, true));
+    std::vector<Row> longTexts;
+    for (const auto& [label, name] : { std::pair { "Hobbies", "Hobbies" },
+             std::pair { "Organizations", "Organizations" }, std::pair { "Notes", "Notes" } }) {
+        for (Row& row : labelledRows(QString::fromLatin1(label), field(t, r, name)))
+            longTexts.push_back(std::move(row));
+    }
+    if (!longTexts.empty()) {
+        rows.push_back(spaceRow(2));
+        rows.insert(rows.end(), longTexts.begin(), longTexts.end());
+    }
+    return rows;
+}
+
+Document layoutMemberList(const ReportData& data)
+{
+    Flow flow;
+    flow.setPageHeader({ listColumnHeader() });
+    const DataTable& t = data.main;
+    if (t.rows.empty())
+        flow.addRow(noRowsRow(QStringLiteral("No people to list.")));
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        std::vector<Row> block = personBlock(t, r);
+        block.push_back(spaceRow(3));
+        block.push_back(separatorRow());
+        flow.addBlock(block);
+        flow.addSpace(kGapBetweenPeople);
+    }
+    return flow.finish();
+}
+
+Document layoutProspectList(const ReportData& data)
+{
+    Flow flow;
+    flow.setPageHeader({ listColumnHeader() });
+    const DataTable& t = data.main;
+    const DataTable& sub = data.sub;
+
+    // The contacts of each prospect, in the sub table's own order.
+    QHash<qint64, std::vector<std::size_t>> contactsOf;
+    const int prospectColumn = sub.column(QStringLiteral("Prospect_ID"));
+    for (std::size_t i = 0; i < sub.rows.size(); ++i) {
+        const QVariant id = prospectColumn < 0 ? QVariant() : sub.rows[i].value(prospectColumn);
+        if (!id.isNull())
+            contactsOf[id.toLongLong()].push_back(i);
+    }
+
+    if (t.rows.empty())
+        flow.addRow(noRowsRow(QStringLiteral("No prospects to list.")));
+    const auto& columns = contactColumns();
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        std::vector<Row> block = personBlock(t, r);
+        block.push_back(spaceRow(3));
+        const QVariant id = t.value(r, QStringLiteral("ID"));
+        const auto found = id.isNull() ? contactsOf.constEnd() : contactsOf.constFind(id.toLongLong());
+        std::vector<Row> rest;
+        if (found == contactsOf.constEnd() || found->empty()) {
+            block.push_back(captionRow(QStringLiteral("No contacts recorded.")));
+        } else {
+            block.push_back(captionRow(QStringLiteral("Contacts")));
+            block.push_back(tableHeader(columns));
+            bool first = true;
+            for (const std::size_t i : *found) {
+                Row row = tableRow(columns,
+                    { dateText(sub.value(i, QStringLiteral("Contact_Date"))),
+                        valueText(sub.value(i, QStringLiteral("Action"))),
+                        valueText(sub.value(i, QStringLiteral("Type"))),
+                        valueText(sub.value(i, QStringLiteral("Rating"))),
+                        personText(sub.value(i, QStringLiteral("Visitor1Name"))),
+                        personText(sub.value(i, QStringLiteral("Visitor2Name"))),
+                        valueText(sub.value(i, QStringLiteral("Notes"))) },
+                    kContentLeft, 12);
+                (first ? block : rest).push_back(std::move(row));
+                first = false;
+            }
+        }
+        flow.addBlock(block);
+        flow.setContinuation(
+            { captionRow(QStringLiteral("Contacts of %1 (continued)").arg(listName(t, r))), tableHeader(columns) });
+        for (const Row& row : rest)
+            flow.addRow(row);
+        flow.setContinuation({});
+        flow.addSpace(3);
+        flow.addRow(separatorRow());
+        flow.addSpace(kGapBetweenPeople);
+    }
+    return flow.finish();
+}
+
+} // namespace pw::reports::detail

@@ -1,0 +1,364 @@
+// The two one-person sheets: the visitation sheet a visitor takes to a
+// prospect, and the information update form a member checks and corrects.
+// Both take the person from the first row; the other rows carry the
+// contacts (visitation sheet) or responsibilities (update form).
+
+#include "reports/Layouts.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+
+namespace pw::reports::detail {
+
+namespace {
+
+    QString text(const DataTable& t, const char* name) { return valueText(t.value(0, QString::fromLatin1(name))); }
+    QString date(const DataTable& t, const char* name) { return dateText(t.value(0, QString::fromLatin1(name))); }
+
+    bool allEmpty(const DataTable& t, std::size_t row, const QStringList& fields)
+    {
+        for (const QString& f : fields)
+            if (!valueText(t.value(row, f)).isEmpty())
+                return false;
+        return true;
+    }
+
+    // The person's name large, with a short note at the right.
+    Row nameRow(const QString& name, const QString& note)
+    {
+        const Style& s = style(StyleId::Church);
+        return Row { s.lineHeight + 6, [name, note](QPainter& p, double top) {
+                        const Style& body = style(StyleId::Body);
+                        const double noteWidth = std::min(body.metrics.horizontalAdvance(note) + 2, 220.0);
+                        drawLine(p, style(StyleId::Church), kContentLeft, top, kContentWidth - noteWidth - 10,
+                            name.isEmpty() ? QStringLiteral("(no name)") : name);
+                        drawLine(p, body, kContentLeft + kContentWidth - noteWidth, top + 4, noteWidth, note,
+                            Qt::AlignRight);
+                    } };
+    }
+
+    // The family lines in fixed-width type, so their columns stay aligned.
+    std::vector<Row> familyRows(const QString& familyText)
+    {
+        std::vector<Row> rows;
+        static const QRegularExpression lineEnds(QStringLiteral("\r\n|\n|\r"));
+        QStringList lines = familyText.split(lineEnds);
+        while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+            lines.removeLast();
+        const Style& mono = style(StyleId::Mono);
+        if (lines.isEmpty()) {
+            rows.push_back(Row { style(StyleId::Body).lineHeight + 2, [](QPainter& p, double top) {
+                                    drawLine(p, style(StyleId::Body), kContentLeft, top + 1, kContentWidth,
+                                        QStringLiteral("No family members recorded."));
+                                } });
+            return rows;
+        }
+        for (const QString& line : lines) {
+            const QString shown = line.trimmed().isEmpty()
+                ? QString()
+                : QString(line).remove(QRegularExpression(QStringLiteral("\\s+$")));
+            rows.push_back(Row { mono.lineHeight, [shown](QPainter& p, double top) {
+                                    drawLine(p, style(StyleId::Mono), kContentLeft + 4, top, kContentWidth - 4, shown);
+                                } });
+        }
+        return rows;
+    }
+
+    Row messageRow(const QString& message)
+    {
+        const Style& s = style(StyleId::Body);
+        return Row { s.lineHeight + 4, [message](QPainter& p, double top) {
+                        drawLine(p, style(StyleId::Body), kContentLeft, top + 2, kContentWidth, message);
+                    } };
+    }
+
+    // A caption followed by a line to write on, across the given width.
+    void drawWriteIn(QPainter& p, double x, double width, double baseline, const QString& caption)
+    {
+        const Style& s = style(StyleId::Body);
+        double lineStart = x;
+        if (!caption.isEmpty()) {
+            p.setFont(s.font);
+            p.setPen(s.color);
+            p.drawText(QPointF(x, baseline), caption);
+            lineStart = x + s.metrics.horizontalAdvance(caption) + 4;
+        }
+        drawRule(p, lineStart, x + width, baseline + 1.5, 0.4, QColor(110, 110, 110));
+    }
+
+    constexpr double kWriteLine = 22.0;
+
+    // Room for the visitor's own notes about the visit: as many ruled lines
+    // as the page has room for (two to six), so the sheet stays one page
+    // when it can.
+    std::vector<Row> visitRecordRows(double room)
+    {
+        const double fixed = style(StyleId::Heading).lineHeight + 6 + 4 * kWriteLine;
+        // Too little room: the block moves to a fresh page and takes all six.
+        const int freeLines
+            = room < fixed + 2 * kWriteLine ? 6 : std::clamp(static_cast<int>((room - fixed) / kWriteLine), 2, 6);
+        std::vector<Row> rows;
+        rows.push_back(headingRow(QStringLiteral("This visit")));
+        rows.push_back(
+            Row { kWriteLine, [](QPainter& p, double top) {
+                     const double baseline = top + kWriteLine - 5;
+                     drawWriteIn(p, kContentLeft, 160, baseline, QStringLiteral("Date of visit:"));
+                     drawWriteIn(p, kContentLeft + 175, kContentWidth - 175, baseline, QStringLiteral("Visited by:"));
+                 } });
+        rows.push_back(
+            Row { kWriteLine, [](QPainter& p, double top) {
+                     const double baseline = top + kWriteLine - 5;
+                     drawWriteIn(p, kContentLeft, 160, baseline, QStringLiteral("Type of contact:"));
+                     drawWriteIn(p, kContentLeft + 175, 160, baseline, QStringLiteral("Rating:"));
+                     drawWriteIn(p, kContentLeft + 350, kContentWidth - 350, baseline, QStringLiteral("Next contact:"));
+                 } });
+        rows.push_back(Row { kWriteLine, [](QPainter& p, double top) {
+                                drawWriteIn(p, kContentLeft, kContentWidth, top + kWriteLine - 5,
+                                    QStringLiteral("What happened, prayer needs, questions:"));
+                            } });
+        for (int i = 0; i < freeLines; ++i)
+            rows.push_back(Row { kWriteLine, [](QPainter& p, double top) {
+                                    drawWriteIn(p, kContentLeft, kContentWidth, top + kWriteLine - 5, QString());
+                                } });
+        rows.push_back(Row { kWriteLine, [](QPainter& p, double top) {
+                                drawWriteIn(
+                                    p, kContentLeft, kContentWidth, top + kWriteLine - 5, QStringLiteral("Next step:"));
+                            } });
+        return rows;
+    }
+
+    void addRows(Flow& flow, const std::vector<Row>& rows)
+    {
+        for (const Row& r : rows)
+            flow.addRow(r);
+    }
+
+} // namespace
+
+Document layoutVisitationSheet(const ReportData& data)
+{
+    Flow flow;
+    const DataTable& t = data.main;
+    if (t.rows.empty()) {
+        flow.addRow(messageRow(QStringLiteral("No prospect was found for this sheet.")));
+        return flow.finish();
+    }
+
+    const QString id = text(t, "Member.ID");
+    flow.addRow(nameRow(fullName(t, 0),
+        joinNonEmpty({ id.isEmpty() ? QString() : QStringLiteral("ID ") + id, text(t, "Status") },
+            QStringLiteral("  \u00b7  "))));
+    flow.addRow(spaceRow(4));
+
+    std::vector<Field> person;
+    for (const QString& line : { text(t, "Address_1"), text(t, "Address_2"), cityLine(t, 0) })
+        if (!line.isEmpty())
+            person.push_back({ person.empty() ? QStringLiteral("Address") : QString(), line });
+    if (person.empty())
+        person.push_back({ QStringLiteral("Address"), QString() });
+    for (const Field& f : std::vector<Field> {
+             { QStringLiteral("Home phone"), text(t, "Phone") },
+             { QStringLiteral("Cell phone"), text(t, "Cell") },
+             { QStringLiteral("Work phone"), text(t, "Work_Phone") },
+             { QStringLiteral("E-mail"), text(t, "Email") },
+             { QStringLiteral("Born"), date(t, "Date_Of_Birth") },
+             { QStringLiteral("Gender"), text(t, "Gender") },
+             { QStringLiteral("Marital status"), text(t, "Marital_Status") },
+             { QStringLiteral("Anniversary"), date(t, "Anniversary_Date") },
+             { QStringLiteral("Head of house"), yesNoText(t.value(0, QStringLiteral("Head_Of_Household"))) },
+             { QStringLiteral("Occupation"), text(t, "Occupation") },
+             { QStringLiteral("Place of work"), text(t, "Place_Of_Work") },
+             { QStringLiteral("Map section"), text(t, "Map_Section") },
+         })
+        person.push_back(f);
+    const std::vector<Field> prospect = {
+        { QStringLiteral("Source"), text(t, "Prospect_Source") },
+        { QStringLiteral("Prospect status"), text(t, "Prospect_Active_Status") },
+        { QStringLiteral("Member status"), text(t, "Member_Active_Status") },
+        { QStringLiteral("Member of"), text(t, "Prospect_Member_Of") },
+        { QStringLiteral("Sunday School"), text(t, "Name") },
+        { QStringLiteral("Care group"), personText(t.value(0, QStringLiteral("CGLeader"))) },
+        { QStringLiteral("Next contact"), date(t, "Prospect_Next_Contact_Date") },
+        { QStringLiteral("Next action"), text(t, "Prospect_Next_Contact_Action") },
+    };
+    const double half = kContentWidth / 2;
+    flow.addRow(Row { style(StyleId::Heading).lineHeight + 6, [half](QPainter& p, double top) {
+                         const Style& s = style(StyleId::Heading);
+                         drawLine(p, s, kContentLeft, top + 2, half - 10, QStringLiteral("Person"));
+                         drawLine(p, s, kContentLeft + half, top + 2, half, QStringLiteral("Prospect"));
+                         drawRule(p, kContentLeft, kContentLeft + half - 10, top + 3 + s.lineHeight, 0.6);
+                         drawRule(p, kContentLeft + half, kContentLeft + kContentWidth, top + 3 + s.lineHeight, 0.6);
+                     } });
+    flow.addRow(fieldColumns({ person, prospect }, { half, half }, { 72, 72 }, false));
+    flow.addRow(spaceRow(4));
+    addRows(flow, labelledRows(QStringLiteral("Hobbies"), text(t, "Hobbies")));
+    addRows(flow, labelledRows(QStringLiteral("Organizations"), text(t, "Organizations")));
+    addRows(flow, labelledRows(QStringLiteral("Notes"), text(t, "Member.Notes")));
+    addRows(flow, labelledRows(QStringLiteral("Prospect note"), text(t, "Prospect_Note")));
+
+    flow.addSpace(8);
+    std::vector<Row> family = familyRows(data.familyText);
+    family.insert(family.begin(), headingRow(QStringLiteral("Family")));
+    flow.addBlock(std::vector<Row>(family.begin(), family.begin() + std::min<std::size_t>(family.size(), 3)));
+    for (std::size_t i = 3; i < family.size(); ++i)
+        flow.addRow(family[i]);
+
+    flow.addSpace(8);
+    static const std::vector<Column> columns = { { QStringLiteral("Date"), 52 }, { QStringLiteral("Action"), 80 },
+        { QStringLiteral("Type"), 60 }, { QStringLiteral("Visitor 1"), 86 }, { QStringLiteral("Visitor 2"), 86 },
+        { QStringLiteral("Rating"), 50 }, { QStringLiteral("Notes"), 126 } };
+    const QStringList contactFields = { QStringLiteral("Prospect_Contact.ID"), QStringLiteral("Contact_Date"),
+        QStringLiteral("Action"), QStringLiteral("Type"), QStringLiteral("Visitor1Name"),
+        QStringLiteral("Visitor2Name"), QStringLiteral("Prospect_Contact.Notes"), QStringLiteral("Rating") };
+    std::vector<Row> contacts;
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        if (allEmpty(t, r, contactFields))
+            continue; // the one row of a prospect without contacts
+        contacts.push_back(tableRow(columns,
+            { dateText(t.value(r, QStringLiteral("Contact_Date"))), valueText(t.value(r, QStringLiteral("Action"))),
+                valueText(t.value(r, QStringLiteral("Type"))), personText(t.value(r, QStringLiteral("Visitor1Name"))),
+                personText(t.value(r, QStringLiteral("Visitor2Name"))), valueText(t.value(r, QStringLiteral("Rating"))),
+                valueText(t.value(r, QStringLiteral("Prospect_Contact.Notes"))) },
+            kContentLeft, 12));
+    }
+    if (contacts.empty()) {
+        flow.addBlock(
+            { headingRow(QStringLiteral("Contact history")), messageRow(QStringLiteral("No contacts recorded.")) });
+    } else {
+        flow.addBlock({ headingRow(QStringLiteral("Contact history")), tableHeader(columns), contacts.front() });
+        flow.setContinuation({ headingRow(QStringLiteral("Contact history (continued)")), tableHeader(columns) });
+        for (std::size_t i = 1; i < contacts.size(); ++i)
+            flow.addRow(contacts[i]);
+        flow.setContinuation({});
+    }
+
+    flow.addSpace(12);
+    flow.addBlock(visitRecordRows(flow.remaining()));
+    return flow.finish();
+}
+
+namespace {
+    constexpr double kItemWidth = 120;
+    constexpr double kValueWidth = 215;
+    constexpr double kFormRowMin = 17;
+
+    // One line of the update form: the item, what the office has, and a
+    // ruled space for the member's correction.
+    Row formRow(const QString& item, const QString& value)
+    {
+        const Style& body = style(StyleId::Body);
+        const QStringList lines = wrap(value, body, kValueWidth - 8, 4);
+        const double h = std::max(kFormRowMin, lines.size() * body.lineHeight + 7);
+        return Row { h, [item, lines, h](QPainter& p, double top) {
+                        const Style& body = style(StyleId::Body);
+                        drawLine(p, style(StyleId::BodyBold), kContentLeft + 3, top + 3.5, kItemWidth - 6, item);
+                        drawLines(p, body, kContentLeft + kItemWidth, top + 3.5, lines);
+                        const double correctionLeft = kContentLeft + kItemWidth + kValueWidth;
+                        drawRule(p, kContentLeft, correctionLeft - 6, top + h - 0.5, 0.3, QColor(185, 185, 185));
+                        drawRule(p, correctionLeft, kContentLeft + kContentWidth, top + h - 2, 0.5, QColor(90, 90, 90));
+                    } };
+    }
+}
+
+Document layoutMemberInfoUpdate(const ReportData& data)
+{
+    Flow flow;
+    const DataTable& t = data.main;
+    if (t.rows.empty()) {
+        flow.addRow(messageRow(QStringLiteral("No member was found for this form.")));
+        return flow.finish();
+    }
+    flow.addRow(nameRow(fullName(t, 0), text(t, "ID").isEmpty() ? QString() : QStringLiteral("ID ") + text(t, "ID")));
+    addRows(flow,
+        paragraphRows(QStringLiteral("Please check the information the church office has for you. Write any "
+                                     "correction in the space beside the item and return this form to the church "
+                                     "office. Thank you!"),
+            StyleId::Body));
+    flow.addRow(spaceRow(6));
+    const std::vector<Column> header
+        = { { QStringLiteral("Item"), kItemWidth }, { QStringLiteral("What we have on file"), kValueWidth },
+              { QStringLiteral("Correction"), kContentWidth - kItemWidth - kValueWidth } };
+    flow.setPageHeader({});
+    flow.addRow(tableHeader(header));
+    flow.setContinuation({ tableHeader(header) });
+    const std::vector<std::pair<QString, QString>> items = {
+        { QStringLiteral("Name"), fullName(t, 0) },
+        { QStringLiteral("Address"), text(t, "Address_1") },
+        { QStringLiteral("Address (line 2)"), text(t, "Address_2") },
+        { QStringLiteral("City, State Zip"), cityLine(t, 0) },
+        { QStringLiteral("Home phone"), text(t, "Phone") },
+        { QStringLiteral("Cell phone"), text(t, "Cell") },
+        { QStringLiteral("Work phone"), text(t, "Work_Phone") },
+        { QStringLiteral("E-mail"), text(t, "Email") },
+        { QStringLiteral("Date of birth"), date(t, "Date_Of_Birth") },
+        { QStringLiteral("Gender"), text(t, "Gender") },
+        { QStringLiteral("Marital status"), text(t, "Marital_Status") },
+        { QStringLiteral("Anniversary"), date(t, "Anniversary_Date") },
+        { QStringLiteral("Occupation"), text(t, "Occupation") },
+        { QStringLiteral("Place of work"), text(t, "Place_Of_Work") },
+        { QStringLiteral("Hobbies"), text(t, "Hobbies") },
+        { QStringLiteral("Organizations"), text(t, "Organizations") },
+        { QStringLiteral("Member since"), date(t, "Member_Since") },
+        { QStringLiteral("Previous church"), text(t, "Previous_Church") },
+        { QStringLiteral("Came forward"), date(t, "Came_Forward") },
+        { QStringLiteral("Baptized"), date(t, "Baptized") },
+        { QStringLiteral("Sunday School class"), text(t, "Sunday_School.Name") },
+        { QStringLiteral("Discipleship Training"), text(t, "Discipleship_Training.Name") },
+        { QStringLiteral("Wednesday night class"), text(t, "Wednesday_Night.Name") },
+        { QStringLiteral("Care group leader"), personText(t.value(0, QStringLiteral("CGLeader"))) },
+        { QStringLiteral("Deacon"), personText(t.value(0, QStringLiteral("Deacon"))) },
+        { QStringLiteral("Newsletter by mail"), yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_Mail"))) },
+        { QStringLiteral("Newsletter by e-mail"),
+            yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_EMail"))) },
+    };
+    for (const auto& [item, value] : items)
+        flow.addRow(formRow(item, value));
+    flow.setContinuation({});
+
+    flow.addSpace(10);
+    std::vector<Row> family = familyRows(data.familyText);
+    family.insert(family.begin(), headingRow(QStringLiteral("Family")));
+    flow.addBlock(std::vector<Row>(family.begin(), family.begin() + std::min<std::size_t>(family.size(), 3)));
+    for (std::size_t i = 3; i < family.size(); ++i)
+        flow.addRow(family[i]);
+
+    flow.addSpace(10);
+    const std::vector<Column> columns = { { QStringLiteral("Responsibility"), 300 }, { QStringLiteral("Start"), 120 },
+        { QStringLiteral("End"), 120 } };
+    std::vector<Row> held;
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        if (allEmpty(t, r, { QStringLiteral("Responsibility"), QStringLiteral("Start"), QStringLiteral("End") }))
+            continue; // the one row of a member without responsibilities
+        held.push_back(tableRow(columns,
+            { valueText(t.value(r, QStringLiteral("Responsibility"))), dateText(t.value(r, QStringLiteral("Start"))),
+                dateText(t.value(r, QStringLiteral("End"))) }));
+    }
+    if (held.empty()) {
+        flow.addBlock({ headingRow(QStringLiteral("Responsibilities")), messageRow(QStringLiteral("None")) });
+    } else {
+        flow.addBlock({ headingRow(QStringLiteral("Responsibilities")), tableHeader(columns), held.front() });
+        flow.setContinuation({ headingRow(QStringLiteral("Responsibilities (continued)")), tableHeader(columns) });
+        for (std::size_t i = 1; i < held.size(); ++i)
+            flow.addRow(held[i]);
+        flow.setContinuation({});
+    }
+
+    flow.addSpace(10);
+    std::vector<Row> office = { headingRow(QStringLiteral("For the church office")) };
+    const QString officeLine = joinNonEmpty(
+        { text(t, "ID").isEmpty() ? QString() : QStringLiteral("ID ") + text(t, "ID"), text(t, "Status"),
+            text(t, "Member_Active_Status"),
+            QStringLiteral("Head of household: ") + yesNoText(t.value(0, QStringLiteral("Head_Of_Household"))),
+            text(t, "Map_Section").isEmpty() ? QString() : QStringLiteral("Map section ") + text(t, "Map_Section") },
+        QStringLiteral("  \u00b7  "));
+    for (Row& r : paragraphRows(officeLine, StyleId::Body))
+        office.push_back(std::move(r));
+    for (Row& r : labelledRows(QStringLiteral("Notes"), text(t, "Notes")))
+        office.push_back(std::move(r));
+    flow.addBlock(std::vector<Row>(office.begin(), office.begin() + std::min<std::size_t>(office.size(), 3)));
+    for (std::size_t i = 3; i < office.size(); ++i)
+        flow.addRow(office[i]);
+    return flow.finish();
+}
+
+} // namespace pw::reports::detail

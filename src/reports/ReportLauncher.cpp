@@ -1,0 +1,87 @@
+#include "reports/ReportLauncher.h"
+
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "app/Messages.h"
+#include "app/Permissions.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSqlQuery>
+
+namespace pw::reports {
+
+namespace {
+
+    QString byFullName()
+    {
+        return QStringLiteral(" ORDER BY ") + sql::orderText(QStringLiteral("Last_Name")) + QStringLiteral(", ")
+            + sql::orderText(QStringLiteral("First_Name")) + QStringLiteral(", ")
+            + sql::orderText(QStringLiteral("Middle_Name")) + QStringLiteral(", ID");
+    }
+
+    QList<qint64> ids(const QString& sqlText, const QVariantList& params)
+    {
+        QList<qint64> result;
+        QSqlQuery query = db().exec(sqlText, params);
+        while (query.next())
+            result.append(query.value(0).toLongLong());
+        return result;
+    }
+
+} // namespace
+
+QVector<PickItem> launcherPeople()
+{
+    QVector<PickItem> items;
+    QSqlQuery query
+        = db().exec(QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, Title, ID FROM Member") + byFullName());
+    while (query.next()) {
+        items.append({ personNameWithTitle(sql::toText(query.value(2)), sql::toText(query.value(0)),
+                           sql::toText(query.value(1)), sql::toText(query.value(3))),
+            query.value(4).toLongLong() });
+    }
+    return items;
+}
+
+void setupLauncher(QWidget* form, QComboBox* list, QPushButton* ok, QPushButton* cancel, bool withGroups)
+{
+    setDefaultButton(form, ok);
+    setCancelButton(form, cancel);
+    attachTypeAhead(list);
+    BusyCursor busy;
+    QVector<PickItem> items;
+    if (withGroups)
+        items = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
+    items += launcherPeople();
+    fillPickList(list, std::move(items));
+}
+
+bool launcherMayRun(const QString& permission, const QComboBox* list)
+{
+    if (!requirePermission(permission, refusal::RunReport))
+        return false;
+    if (list->currentIndex() < 0) {
+        messages().show(QStringLiteral("You must select a Prospect."), QStringLiteral("Invalid Selection"), Icon::None);
+        return false;
+    }
+    return true;
+}
+
+QList<qint64> updateReportMembers(const QString& choiceText, qint64 chosenId)
+{
+    if (choiceText == kAllHeadsOfHousehold)
+        return ids(QStringLiteral("SELECT ID FROM Member WHERE ") + sql::textEquals(QStringLiteral("Status"))
+                + QStringLiteral(" AND Head_Of_Household = 1") + byFullName(),
+            { QStringLiteral("Member") });
+    if (choiceText == kAllMembersAndChildren)
+        return ids(QStringLiteral("SELECT ID FROM Member WHERE (") + sql::textEquals(QStringLiteral("Status"))
+                + QStringLiteral(" OR ") + sql::textEquals(QStringLiteral("Status")) + QStringLiteral(")")
+                + byFullName(),
+            { QStringLiteral("Member"), QStringLiteral("Child Of Member") });
+    return ids(QStringLiteral("SELECT ID FROM Member WHERE ID = ?"), { chosenId });
+}
+
+} // namespace pw::reports

@@ -1,0 +1,370 @@
+#include "reports/Reports.h"
+
+#include "app/Clock.h"
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "reports/FamilyText.h"
+#include "reports/Report.h"
+#include "reports/ReportOutput.h"
+
+#include <QSqlQuery>
+#include <memory>
+#include <vector>
+
+namespace pw::reports {
+
+namespace {
+
+    // How a column's stored value becomes the value a layout reads.
+    enum class Kind {
+        Id, // a key: a number, or Null
+        Text, // as stored
+        Phone, // stored digits shown as "(###)###-####"
+        Date, // ISO "YYYY-MM-DD", or Null
+        Flag, // 0 or 1
+    };
+
+    struct Column {
+        const char* field; // the name the layouts read it by
+        QString expr; // what the query selects for it
+        Kind kind;
+    };
+
+    // "Last, First": a missing part contributes nothing, so a person without a
+    // leader or deacon shows the bare separator, as the sheets always have.
+    QString lastFirst(const QString& table)
+    {
+        return QStringLiteral("COALESCE(%1.Last_Name, '') || ', ' || COALESCE(%1.First_Name, '')").arg(table);
+    }
+
+    QString lastFirstMiddle(const QString& table)
+    {
+        return lastFirst(table) + QStringLiteral(" || ' ' || COALESCE(%1.Middle_Name, '')").arg(table);
+    }
+
+    Column m(const char* field, Kind kind = Kind::Text)
+    {
+        return { field, QStringLiteral("Member.") + QLatin1String(field), kind };
+    }
+
+    // The first 31 columns shared by the lists and the update sheet.
+    std::vector<Column> personColumns()
+    {
+        return {
+            m("ID", Kind::Id),
+            m("Status"),
+            m("First_Name"),
+            m("Middle_Name"),
+            m("Last_Name"),
+            m("Title"),
+            m("Address_1"),
+            m("Address_2"),
+            m("City"),
+            m("State"),
+            m("Zip"),
+            m("Phone", Kind::Phone),
+            m("Cell", Kind::Phone),
+            m("Work_Phone", Kind::Phone),
+            m("Email"),
+            m("Place_Of_Work"),
+            m("Occupation"),
+            m("Date_Of_Birth", Kind::Date),
+            m("Head_Of_Household", Kind::Flag),
+            m("Gender"),
+            m("Marital_Status"),
+            m("Anniversary_Date", Kind::Date),
+            m("Hobbies"),
+            m("Organizations"),
+            m("Map_Section"),
+            m("Notes"),
+            m("Member_Active_Status"),
+            m("Member_Since", Kind::Date),
+            m("Previous_Church"),
+            m("Came_Forward", Kind::Date),
+            m("Baptized", Kind::Date),
+        };
+    }
+
+    // The 38 columns of the member list, the prospect list and the update sheet.
+    std::vector<Column> memberColumns()
+    {
+        std::vector<Column> columns = personColumns();
+        columns.push_back({ "Sunday_School.Name", QStringLiteral("Sunday_School.Name"), Kind::Text });
+        columns.push_back({ "Discipleship_Training.Name", QStringLiteral("Discipleship_Training.Name"), Kind::Text });
+        columns.push_back({ "Wednesday_Night.Name", QStringLiteral("Wednesday_Night.Name"), Kind::Text });
+        columns.push_back({ "CGLeader", lastFirst(QStringLiteral("CGLeaderTbl")), Kind::Text });
+        columns.push_back({ "Deacon", lastFirst(QStringLiteral("DeaconTbl")), Kind::Text });
+        columns.push_back(m("Receive_Newsletter_Via_Mail", Kind::Flag));
+        columns.push_back(m("Receive_Newsletter_Via_EMail", Kind::Flag));
+        return columns;
+    }
+
+    // The member's own classes, care group leader and deacon.
+    const QString kMemberJoins = QStringLiteral(
+        " FROM Member"
+        " LEFT JOIN Care_Group ON Member.Care_Group_Assigned = Care_Group.ID"
+        " LEFT JOIN Member AS CGLeaderTbl ON Care_Group.Group_Leader = CGLeaderTbl.ID"
+        " LEFT JOIN Sunday_School ON Member.Sunday_School_Class = Sunday_School.ID"
+        " LEFT JOIN Discipleship_Training ON Member.Discipleship_Training_Class = Discipleship_Training.ID"
+        " LEFT JOIN Wednesday_Night ON Member.Wednesday_Night_Class = Wednesday_Night.ID"
+        " LEFT JOIN Member AS DeaconTbl ON Member.DeaconID = DeaconTbl.ID");
+
+    QString byName(const QString& table)
+    {
+        return sql::orderText(table + QStringLiteral(".Last_Name")) + QStringLiteral(", ")
+            + sql::orderText(table + QStringLiteral(".First_Name"));
+    }
+
+    QString selectList(const std::vector<Column>& columns)
+    {
+        QStringList parts;
+        parts.reserve(static_cast<int>(columns.size()));
+        for (const Column& c : columns)
+            parts.append(c.expr);
+        return QStringLiteral("SELECT ") + parts.join(QStringLiteral(", "));
+    }
+
+    QVariant convert(const QVariant& value, Kind kind)
+    {
+        switch (kind) {
+        case Kind::Id:
+            return value.isNull() ? QVariant() : QVariant(value.toLongLong());
+        case Kind::Text:
+            return value.isNull() ? QVariant() : QVariant(value.toString());
+        case Kind::Phone:
+            return formatPhone(value);
+        case Kind::Date: {
+            if (value.isNull())
+                return {};
+            const QDate d = sql::toDate(value);
+            // A value that is no date is shown as stored rather than lost.
+            return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant(value.toString());
+        }
+        case Kind::Flag:
+            return sql::toYesNo(value) ? 1 : 0;
+        }
+        return value;
+    }
+
+    DataTable runTable(const std::vector<Column>& columns, const QString& sqlText, const QVariantList& params)
+    {
+        DataTable table;
+        for (const Column& c : columns)
+            table.fields.append(QLatin1String(c.field));
+        QSqlQuery query = db().exec(sqlText, params);
+        const int n = static_cast<int>(columns.size());
+        while (query.next()) {
+            QVariantList row;
+            row.reserve(n);
+            for (int i = 0; i < n; ++i)
+                row.append(convert(query.value(i), columns[static_cast<std::size_t>(i)].kind));
+            table.rows.push_back(std::move(row));
+        }
+        return table;
+    }
+
+    ReportData started(Design design)
+    {
+        ReportData data;
+        data.design = design;
+        data.churchName = sql::toText(db().scalar(QStringLiteral("SELECT Name FROM Church ORDER BY rowid LIMIT 1")));
+        data.printedOn = clock().today().toString(QStringLiteral("MM/dd/yyyy"));
+        return data;
+    }
+
+    DataTable memberTable(const QList<qint64>& ids)
+    {
+        const std::vector<Column> columns = memberColumns();
+        const QString text = selectList(columns) + kMemberJoins + QStringLiteral(" WHERE ")
+            + sql::inIdList(QStringLiteral("Member.ID")) + QStringLiteral(" ORDER BY ")
+            + byName(QStringLiteral("Member")) + QStringLiteral(", Member.ID");
+        return runTable(columns, text, { sql::idList(ids) });
+    }
+
+    // The family list of a sheet, from its first row; empty without rows.
+    QString familyOf(const DataTable& table, const QString& idField)
+    {
+        if (table.rows.empty())
+            return {};
+        return familyText(
+            sql::toId(table.value(0, idField)), sql::toYesNo(table.value(0, QStringLiteral("Head_Of_Household"))));
+    }
+
+    bool deliver(ReportData data, bool preview, int copies)
+    {
+        auto report = std::make_shared<const Report>(std::move(data));
+        if (preview) {
+            output().preview(report);
+            return true;
+        }
+        return output().print(report, copies);
+    }
+
+} // namespace
+
+QString formatPhone(const QVariant& stored)
+{
+    QString digits;
+    for (const QChar c : sql::toText(stored)) {
+        if (c.isDigit())
+            digits.append(c);
+    }
+    if (digits.isEmpty())
+        return QStringLiteral("");
+    // Filled from the right: the last four digits, three before them, and
+    // whatever is left (an area code) inside the brackets.
+    const int n = static_cast<int>(digits.size());
+    const QString last4 = digits.right(4);
+    const QString middle = n > 4 ? digits.mid(qMax(0, n - 7), qMin(3, n - 4)) : QString();
+    const QString area = n > 7 ? digits.left(n - 7) : QString();
+    return QLatin1Char('(') + area + QLatin1Char(')') + middle + QLatin1Char('-') + last4;
+}
+
+ReportData memberListData(const QList<qint64>& ids)
+{
+    ReportData data = started(Design::MemberList);
+    data.main = memberTable(ids);
+    return data;
+}
+
+ReportData prospectListData(const QList<qint64>& ids)
+{
+    ReportData data = started(Design::ProspectList);
+    data.main = memberTable(ids);
+    const std::vector<Column> contactColumns = {
+        { "Prospect_ID", QStringLiteral("Prospect_Contact.Prospect_ID"), Kind::Id },
+        { "ID", QStringLiteral("Prospect_Contact.ID"), Kind::Id },
+        { "Contact_Date", QStringLiteral("Prospect_Contact.Contact_Date"), Kind::Date },
+        { "Action", QStringLiteral("Prospect_Contact.Action"), Kind::Text },
+        { "Type", QStringLiteral("Prospect_Contact.Type"), Kind::Text },
+        { "Visitor1Name", lastFirstMiddle(QStringLiteral("Visitor1Tbl")), Kind::Text },
+        { "Visitor2Name", lastFirstMiddle(QStringLiteral("Visitor2Tbl")), Kind::Text },
+        { "Rating", QStringLiteral("Prospect_Contact.Rating"), Kind::Text },
+        { "Notes", QStringLiteral("Prospect_Contact.Notes"), Kind::Text },
+    };
+    // Newest first; the identifier keeps contacts of one day in a fixed order.
+    const QString text = selectList(contactColumns)
+        + QStringLiteral(" FROM Prospect_Contact"
+                         " LEFT JOIN Member AS Visitor1Tbl ON Prospect_Contact.Visitor1 = Visitor1Tbl.ID"
+                         " LEFT JOIN Member AS Visitor2Tbl ON Prospect_Contact.Visitor2 = Visitor2Tbl.ID"
+                         " WHERE ")
+        + sql::inIdList(QStringLiteral("Prospect_Contact.Prospect_ID"))
+        + QStringLiteral(" ORDER BY Prospect_Contact.Contact_Date DESC, Prospect_Contact.ID DESC");
+    data.sub = runTable(contactColumns, text, { sql::idList(ids) });
+    return data;
+}
+
+ReportData mailingLabelData(const QList<qint64>& ids)
+{
+    ReportData data = started(Design::MailingLabels);
+    const std::vector<Column> columns = { m("First_Name"), m("Middle_Name"), m("Last_Name"), m("Title"), m("Address_1"),
+        m("Address_2"), m("City"), m("State"), m("Zip") };
+    const QString text = selectList(columns) + QStringLiteral(" FROM Member WHERE ")
+        + sql::inIdList(QStringLiteral("Member.ID")) + QStringLiteral(" ORDER BY ") + byName(QStringLiteral("Member"))
+        + QStringLiteral(", Member.ID");
+    data.main = runTable(columns, text, { sql::idList(ids) });
+    return data;
+}
+
+ReportData visitationSheetData(qint64 id)
+{
+    ReportData data = started(Design::VisitationSheet);
+    std::vector<Column> columns = personColumns();
+    // The sheet has no membership history; it shows the outreach columns instead.
+    columns.resize(27);
+    columns[0].field = "Member.ID";
+    columns[25].field = "Member.Notes";
+    const std::vector<Column> more = {
+        m("Prospect_Source"),
+        m("Prospect_Active_Status"),
+        m("Prospect_Note"),
+        { "Name", QStringLiteral("Sunday_School.Name"), Kind::Text },
+        { "CGLeader", lastFirst(QStringLiteral("CGLeaderTbl")), Kind::Text },
+        m("Prospect_Member_Of"),
+        m("Prospect_Next_Contact_Date", Kind::Date),
+        m("Prospect_Next_Contact_Action"),
+        { "Prospect_Contact.ID", QStringLiteral("Prospect_Contact.ID"), Kind::Id },
+        { "Contact_Date", QStringLiteral("Prospect_Contact.Contact_Date"), Kind::Date },
+        { "Action", QStringLiteral("Prospect_Contact.Action"), Kind::Text },
+        { "Type", QStringLiteral("Prospect_Contact.Type"), Kind::Text },
+        { "Visitor1Name", lastFirst(QStringLiteral("Visitor1Tbl")), Kind::Text },
+        { "Visitor2Name", lastFirst(QStringLiteral("Visitor2Tbl")), Kind::Text },
+        { "Prospect_Contact.Notes", QStringLiteral("Prospect_Contact.Notes"), Kind::Text },
+        { "Rating", QStringLiteral("Prospect_Contact.Rating"), Kind::Text },
+    };
+    columns.insert(columns.end(), more.begin(), more.end());
+    // The prospect's assigned care group and class, not the member ones. One
+    // row per contact, oldest first; without contacts one row all the same.
+    const QString text = selectList(columns)
+        + QStringLiteral(" FROM Member"
+                         " LEFT JOIN Care_Group ON Member.Prospect_Care_Group_Assigned = Care_Group.ID"
+                         " LEFT JOIN Member AS CGLeaderTbl ON Care_Group.Group_Leader = CGLeaderTbl.ID"
+                         " LEFT JOIN Sunday_School ON Member.Prospect_Sunday_School_Class_Assigned = Sunday_School.ID"
+                         " LEFT JOIN Prospect_Contact ON Member.ID = Prospect_Contact.Prospect_ID"
+                         " LEFT JOIN Member AS Visitor1Tbl ON Visitor1Tbl.ID = Prospect_Contact.Visitor1"
+                         " LEFT JOIN Member AS Visitor2Tbl ON Visitor2Tbl.ID = Prospect_Contact.Visitor2"
+                         " WHERE Member.ID = ?"
+                         " ORDER BY Prospect_Contact.Contact_Date, Prospect_Contact.ID");
+    data.main = runTable(columns, text, { id });
+    data.familyText = familyOf(data.main, QStringLiteral("Member.ID"));
+    return data;
+}
+
+ReportData memberInfoUpdateData(qint64 id)
+{
+    ReportData data = started(Design::MemberInfoUpdate);
+    std::vector<Column> columns = memberColumns();
+    columns.push_back({ "Responsibility", QStringLiteral("Member_Responsibility.Responsibility"), Kind::Text });
+    columns.push_back({ "Start", QStringLiteral("Member_Responsibility.\"Start\""), Kind::Date });
+    columns.push_back({ "End", QStringLiteral("Member_Responsibility.\"End\""), Kind::Date });
+    // One row per responsibility, the latest ended first; a member without
+    // any still gives one row.
+    const QString text = selectList(columns) + kMemberJoins
+        + QStringLiteral(" LEFT JOIN Member_Responsibility ON Member.ID = Member_Responsibility.Member_ID"
+                         " WHERE Member.ID = ?"
+                         " ORDER BY Member.ID, Member_Responsibility.\"End\" DESC, ")
+        + sql::orderText(QStringLiteral("Member_Responsibility.Responsibility"));
+    data.main = runTable(columns, text, { id });
+    data.familyText = familyOf(data.main, QStringLiteral("ID"));
+    return data;
+}
+
+bool PrintMemberList(const QList<qint64>& ids, bool preview)
+{
+    BusyCursor busy;
+    return deliver(memberListData(ids), preview, 1);
+}
+
+bool PrintProspectList(const QList<qint64>& ids, bool preview)
+{
+    BusyCursor busy;
+    return deliver(prospectListData(ids), preview, 1);
+}
+
+bool PrintMailingLabels(const QList<qint64>& ids)
+{
+    BusyCursor busy;
+    return deliver(mailingLabelData(ids), true, 0);
+}
+
+bool PrintVisitationSheet(qint64 id, bool preview)
+{
+    BusyCursor busy;
+    ReportData data = visitationSheetData(id);
+    if (data.main.rows.empty())
+        return false;
+    return deliver(std::move(data), preview, 0);
+}
+
+bool PrintMemberInfoUpdate(qint64 id, bool preview)
+{
+    BusyCursor busy;
+    ReportData data = memberInfoUpdateData(id);
+    if (data.main.rows.empty())
+        return false;
+    return deliver(std::move(data), preview, 1);
+}
+
+} // namespace pw::reports

@@ -1,0 +1,40 @@
+#pragma once
+
+// The five report operations. Each reads one report's rows, lays them out
+// with the report's design and previews or prints it through output(). The
+// callers test the report's permission first; these test nothing.
+//
+// People are passed as a list of member identifiers. The list is bound to the
+// query as one value, so any number of people works; an identifier that names
+// no member gives no row, and one named twice gives its row once.
+
+#include "reports/ReportData.h"
+
+#include <QList>
+
+namespace pw::reports {
+
+// The rows of each report, as the operations hand them to the layouts.
+ReportData memberListData(const QList<qint64>& ids);
+ReportData prospectListData(const QList<qint64>& ids);
+ReportData mailingLabelData(const QList<qint64>& ids);
+ReportData visitationSheetData(qint64 id);
+ReportData memberInfoUpdateData(qint64 id);
+
+// "(###)###-####" filled from the right with the digits of a stored phone
+// number; empty text for an empty or Null number.
+QString formatPhone(const QVariant& stored);
+
+// Preview (true) or print one copy. Return whether the report was shown or
+// handed to a printer.
+bool PrintMemberList(const QList<qint64>& ids, bool preview);
+bool PrintProspectList(const QList<qint64>& ids, bool preview);
+// Labels are always previewed, so the sheet can be checked before printing.
+bool PrintMailingLabels(const QList<qint64>& ids);
+// The sheets print nothing for an identifier that names no member and return
+// false then. The visitation sheet prints with the printer's own copy count,
+// the update sheet one copy.
+bool PrintVisitationSheet(qint64 id, bool preview);
+bool PrintMemberInfoUpdate(qint64 id, bool preview);
+
+} // namespace pw::reports

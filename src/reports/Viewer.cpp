@@ -1,0 +1,276 @@
+#include "reports/Viewer.h"
+
+#include "app/FormHelpers.h"
+#include "app/Guard.h"
+#include "reports/ReportOutput.h"
+
+#include <QAction>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace pw::reports {
+
+namespace {
+    QString g_settingsFile;
+    PrintDialogRunner g_printDialog;
+
+    std::unique_ptr<QSettings> settings()
+    {
+        if (!g_settingsFile.isEmpty())
+            return std::make_unique<QSettings>(g_settingsFile, QSettings::IniFormat);
+        return std::make_unique<QSettings>(QStringLiteral("Pewlark"), QStringLiteral("Pewlark"));
+    }
+
+    const QString kOffsetX = QStringLiteral("MailingLabels/OffsetXmm");
+    const QString kOffsetY = QStringLiteral("MailingLabels/OffsetYmm");
+    constexpr double kMaxOffsetMm = 10.0;
+
+    bool runPrintDialog(QPrinter& printer, QWidget* parent)
+    {
+        if (g_printDialog)
+            return g_printDialog(printer, parent);
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Print"));
+        return dialog.exec() == QDialog::Accepted;
+    }
+}
+
+LabelOptions savedLabelCalibration()
+{
+    const auto s = settings();
+    LabelOptions o;
+    o.offsetXmm = std::clamp(s->value(kOffsetX, 0.0).toDouble(), -kMaxOffsetMm, kMaxOffsetMm);
+    o.offsetYmm = std::clamp(s->value(kOffsetY, 0.0).toDouble(), -kMaxOffsetMm, kMaxOffsetMm);
+    return o;
+}
+
+void saveLabelCalibration(double offsetXmm, double offsetYmm)
+{
+    const auto s = settings();
+    s->setValue(kOffsetX, offsetXmm);
+    s->setValue(kOffsetY, offsetYmm);
+    s->sync();
+}
+
+void setSettingsFile(const QString& path) { g_settingsFile = path; }
+
+void setPrintDialogRunner(PrintDialogRunner runner) { g_printDialog = std::move(runner); }
+
+Viewer::Viewer(QWidget* parent)
+    : QWidget(parent)
+    , m_printer(QPrinter::HighResolution)
+{
+    setObjectName(QStringLiteral("Viewer"));
+    setWindowTitle(QStringLiteral("Report Viewer"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("tlbViewer"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    layout->addWidget(m_toolBar);
+
+    m_preview = new QPrintPreviewWidget(&m_printer, this);
+    m_preview->setObjectName(QStringLiteral("CRViewer"));
+    layout->addWidget(m_preview, 1);
+
+    auto action = [this](const char* name, const QString& text, const QKeySequence& key, auto handler) {
+        auto* a = m_toolBar->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            a->setToolTip(QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
+        }
+        connect(a, &QAction::triggered, this, [handler] { guarded(handler); });
+        return a;
+    };
+
+    action("actPrint", QStringLiteral("Print..."), QKeySequence::Print, [this] { actPrint_triggered(); });
+    action("actSaveAsPdf", QStringLiteral("Save as PDF..."), QKeySequence::Save, [this] { actSaveAsPdf_triggered(); });
+    m_toolBar->addSeparator();
+    action("actFirstPage", QStringLiteral("|<"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] {
+        actFirstPage_triggered();
+    })->setToolTip(QStringLiteral("First page (Ctrl+Home)"));
+    action("actPreviousPage", QStringLiteral("<"), QKeySequence(Qt::Key_PageUp), [this] {
+        actPreviousPage_triggered();
+    })->setToolTip(QStringLiteral("Previous page (Page Up)"));
+    m_lblPage = new QLabel(this);
+    m_lblPage->setObjectName(QStringLiteral("lblPage"));
+    m_lblPage->setMinimumWidth(70);
+    m_lblPage->setAlignment(Qt::AlignCenter);
+    m_toolBar->addWidget(m_lblPage);
+    action("actNextPage", QStringLiteral(">"), QKeySequence(Qt::Key_PageDown), [this] {
+        actNextPage_triggered();
+    })->setToolTip(QStringLiteral("Next page (Page Down)"));
+    action("actLastPage", QStringLiteral(">|"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] {
+        actLastPage_triggered();
+    })->setToolTip(QStringLiteral("Last page (Ctrl+End)"));
+    m_toolBar->addSeparator();
+    action("actZoomIn", QStringLiteral("Zoom In"), QKeySequence::ZoomIn, [this] { m_preview->zoomIn(1.25); });
+    action("actZoomOut", QStringLiteral("Zoom Out"), QKeySequence::ZoomOut, [this] { m_preview->zoomOut(1.25); });
+    action("actFitWidth", QStringLiteral("Fit Width"), QKeySequence(), [this] { m_preview->fitToWidth(); });
+    action("actFitPage", QStringLiteral("Fit Page"), QKeySequence(), [this] { m_preview->fitInView(); });
+
+    // Mailing label controls, on a second bar of their own so that they never
+    // disappear into the overflow menu of a narrow window.
+    m_labelBar = new QToolBar(this);
+    m_labelBar->setObjectName(QStringLiteral("tlbLabels"));
+    layout->insertWidget(1, m_labelBar);
+    auto addLabelled = [this](const QString& caption, QWidget* box) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(box);
+        label->setContentsMargins(6, 0, 3, 0);
+        m_labelBar->addWidget(label);
+        m_labelBar->addWidget(box);
+    };
+    m_spnStartLabel = new QSpinBox(this);
+    m_spnStartLabel->setObjectName(QStringLiteral("spnStartLabel"));
+    m_spnStartLabel->setRange(1, kLabelsPerPage);
+    m_spnStartLabel->setKeyboardTracking(false);
+    m_spnStartLabel->setToolTip(QStringLiteral("The first unused label on the sheet: 1 is top left, 3 top right, "
+                                               "4 the left label of the second row."));
+    addLabelled(QStringLiteral("Start at &label"), m_spnStartLabel);
+    auto makeOffset = [this](const char* name, const QString& tip) {
+        auto* box = new QDoubleSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(-kMaxOffsetMm, kMaxOffsetMm);
+        box->setSingleStep(0.5);
+        box->setDecimals(1);
+        box->setKeyboardTracking(false);
+        box->setToolTip(tip);
+        return box;
+    };
+    m_spnAdjustX = makeOffset("spnAdjustX", QStringLiteral("Moves every label right (positive) or left (negative)."));
+    m_spnAdjustY = makeOffset("spnAdjustY", QStringLiteral("Moves every label down (positive) or up (negative)."));
+    addLabelled(QStringLiteral("Adjust &X (mm)"), m_spnAdjustX);
+    addLabelled(QStringLiteral("Adjust &Y (mm)"), m_spnAdjustY);
+    m_labelBar->setVisible(false);
+
+    connect(m_spnStartLabel, qOverload<int>(&QSpinBox::valueChanged), this,
+        [this] { guarded([this] { relayOutLabels(); }); });
+    for (QDoubleSpinBox* box : { m_spnAdjustX, m_spnAdjustY })
+        connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this] {
+            guarded([this] {
+                if (m_loading)
+                    return;
+                saveLabelCalibration(m_spnAdjustX->value(), m_spnAdjustY->value());
+                relayOutLabels();
+            });
+        });
+
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
+        [this](QPrinter* printer) { guarded([this, printer] { paintRequested(printer); }); });
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, [this] { updatePageIndicator(); });
+    // The preview finds its current page from the scroll position; follow it.
+    for (QScrollBar* bar : m_preview->findChildren<QScrollBar*>())
+        connect(bar, &QScrollBar::valueChanged, this, [this] { updatePageIndicator(); });
+    updatePageIndicator();
+}
+
+Viewer::~Viewer() = default;
+
+QSize Viewer::sizeHint() const { return QSize(900, 720); }
+
+int Viewer::pageCount() const { return m_shown ? m_preview->pageCount() : 0; }
+
+int Viewer::currentPage() const { return m_shown ? m_preview->currentPage() : 0; }
+
+void Viewer::showReport(ReportPtr report)
+{
+    m_original = std::move(report);
+    m_shown = m_original;
+    const bool labels = m_original && m_original->data().design == Design::MailingLabels;
+    m_labelBar->setVisible(labels);
+    if (labels) {
+        const LabelOptions saved = savedLabelCalibration();
+        m_loading = true;
+        m_spnStartLabel->setValue(std::clamp(m_original->data().labels.startPosition, 1, kLabelsPerPage));
+        m_spnAdjustX->setValue(saved.offsetXmm);
+        m_spnAdjustY->setValue(saved.offsetYmm);
+        m_loading = false;
+        relayOutLabels();
+        return;
+    }
+    if (m_shown)
+        m_shown->preparePage(m_printer);
+    m_preview->updatePreview();
+    m_preview->setCurrentPage(1);
+    updatePageIndicator();
+}
+
+void Viewer::relayOutLabels()
+{
+    if (m_loading || !m_original || m_original->data().design != Design::MailingLabels)
+        return;
+    ReportData data = m_original->data();
+    data.labels.startPosition = m_spnStartLabel->value();
+    data.labels.offsetXmm = m_spnAdjustX->value();
+    data.labels.offsetYmm = m_spnAdjustY->value();
+    m_shown = std::make_shared<const Report>(std::move(data));
+    m_shown->preparePage(m_printer);
+    const int page = m_preview->currentPage();
+    m_preview->updatePreview();
+    m_preview->setCurrentPage(std::clamp(page, 1, std::max(1, m_preview->pageCount())));
+    updatePageIndicator();
+}
+
+void Viewer::paintRequested(QPrinter* printer)
+{
+    if (!m_shown)
+        return;
+    BusyCursor busy;
+    m_shown->render(*printer);
+}
+
+void Viewer::updatePageIndicator()
+{
+    const int count = pageCount();
+    m_lblPage->setText(count > 0 ? QStringLiteral("%1 / %2").arg(currentPage()).arg(count) : QString());
+}
+
+void Viewer::goToPage(int page)
+{
+    if (m_preview->pageCount() > 0)
+        m_preview->setCurrentPage(std::clamp(page, 1, m_preview->pageCount()));
+    updatePageIndicator();
+}
+
+void Viewer::actFirstPage_triggered() { goToPage(1); }
+
+void Viewer::actPreviousPage_triggered() { goToPage(m_preview->currentPage() - 1); }
+
+void Viewer::actNextPage_triggered() { goToPage(m_preview->currentPage() + 1); }
+
+void Viewer::actLastPage_triggered() { goToPage(m_preview->pageCount()); }
+
+void Viewer::actPrint_triggered()
+{
+    if (!m_shown)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    m_shown->preparePage(printer);
+    if (!runPrintDialog(printer, this))
+        return;
+    // The paper chosen in the dialog stays; the layouts place themselves from
+    // the sheet's corner and fit Letter and A4 alike.
+    printer.setFullPage(true);
+    printReport(*m_shown, printer);
+}
+
+void Viewer::actSaveAsPdf_triggered()
+{
+    if (m_shown)
+        saveReportAsPdf(*m_shown, this);
+}
+
+} // namespace pw::reports

@@ -1,0 +1,83 @@
+#pragma once
+
+// The "Report Viewer" window: one preview of the last report asked for, with
+// paging, zoom, printing through the print dialog and saving as PDF. For
+// mailing labels it also chooses the first label on the sheet and nudges the
+// labels to match the printer; that calibration is remembered between runs.
+
+#include "reports/Report.h"
+
+#include <QPrinter>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QDoubleSpinBox;
+class QLabel;
+class QPrintPreviewWidget;
+class QSpinBox;
+class QToolBar;
+
+namespace pw::reports {
+
+// Label calibration remembered between runs (offsets only; the start
+// position is chosen per sheet).
+LabelOptions savedLabelCalibration();
+void saveLabelCalibration(double offsetXmm, double offsetYmm);
+// Keeps the remembered settings in this INI file instead of the user's own
+// settings (tests); empty text goes back to the user's settings.
+void setSettingsFile(const QString& path);
+
+// The print dialog the viewer shows before printing: returns true when the
+// user chose to print. Replaceable so tests can print without a dialog.
+using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
+void setPrintDialogRunner(PrintDialogRunner runner);
+
+class Viewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit Viewer(QWidget* parent = nullptr);
+    ~Viewer() override;
+
+    // Shows the report, replacing the one shown. A mailing label report is
+    // shown with the remembered calibration and its own start position.
+    void showReport(ReportPtr report);
+
+    // The report as shown (for labels: with the start position and
+    // calibration of the toolbar applied).
+    ReportPtr report() const { return m_shown; }
+    int pageCount() const;
+    int currentPage() const;
+    QPrintPreviewWidget* previewWidget() const { return m_preview; }
+
+    QSize sizeHint() const override;
+
+    // Toolbar commands, also reachable by their shortcuts.
+    void actFirstPage_triggered();
+    void actPreviousPage_triggered();
+    void actNextPage_triggered();
+    void actLastPage_triggered();
+    void actPrint_triggered();
+    void actSaveAsPdf_triggered();
+
+private:
+    void relayOutLabels();
+    void updatePageIndicator();
+    void goToPage(int page);
+    void paintRequested(QPrinter* printer);
+
+    ReportPtr m_original;
+    ReportPtr m_shown;
+    QPrinter m_printer;
+    QToolBar* m_toolBar = nullptr;
+    QPrintPreviewWidget* m_preview = nullptr;
+    QLabel* m_lblPage = nullptr;
+    QSpinBox* m_spnStartLabel = nullptr;
+    QDoubleSpinBox* m_spnAdjustX = nullptr;
+    QDoubleSpinBox* m_spnAdjustY = nullptr;
+    QToolBar* m_labelBar = nullptr; // the label controls, shown only for labels
+    bool m_loading = false;
+};
+
+} // namespace pw::reports

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Ui {
+class frmMemberInformationUpdateReport;
+}
+
+namespace pw {
+
+// Picks one person, or every head of household, or every member and child of
+// a member, and prints one member information update sheet for each.
+class frmMemberInformationUpdateReport : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMemberInformationUpdateReport(QWidget* parent = nullptr);
+    ~frmMemberInformationUpdateReport() override;
+
+    Ui::frmMemberInformationUpdateReport* ui;
+
+private:
+    void btnOK_clicked();
+    void btnCancel_clicked();
+    // Prints the sheets one job per person, with a progress dialog that can
+    // stop the run when there are several.
+    void printSheets(const QList<qint64>& ids);
+};
+
+} // namespace pw

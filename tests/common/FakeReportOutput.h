@@ -1,0 +1,56 @@
+#pragma once
+
+// A report output for tests: keeps every report it is asked to preview or
+// print, with the copies asked for, and answers print() with `printResult`.
+// Install it with an InstalledReportOutput for the length of one test.
+
+#include "reports/ReportOutput.h"
+
+#include <QString>
+#include <vector>
+
+namespace pw::test {
+
+class FakeReportOutput : public reports::ReportOutput {
+public:
+    struct Printed {
+        reports::ReportPtr report;
+        int copies = 0;
+    };
+
+    void preview(reports::ReportPtr report) override { previewed.push_back(std::move(report)); }
+
+    bool print(reports::ReportPtr report, int copies) override
+    {
+        printed.push_back({ std::move(report), copies });
+        return printResult;
+    }
+
+    // Every report handed over, previews and print jobs alike.
+    int count() const { return static_cast<int>(previewed.size() + printed.size()); }
+    void clear()
+    {
+        previewed.clear();
+        printed.clear();
+    }
+
+    // The last report previewed, or nullptr.
+    reports::ReportPtr lastPreview() const { return previewed.empty() ? nullptr : previewed.back(); }
+    // The last report printed, or nullptr.
+    reports::ReportPtr lastPrinted() const { return printed.empty() ? nullptr : printed.back().report; }
+
+    std::vector<reports::ReportPtr> previewed;
+    std::vector<Printed> printed;
+    bool printResult = true; // what print() answers; false simulates a printer that refused the job
+};
+
+// Installs a fake output for its lifetime and restores the production one after.
+class InstalledReportOutput {
+public:
+    explicit InstalledReportOutput(FakeReportOutput& fake) { reports::setOutput(&fake); }
+    ~InstalledReportOutput() { reports::setOutput(nullptr); }
+    InstalledReportOutput(const InstalledReportOutput&) = delete;
+    InstalledReportOutput& operator=(const InstalledReportOutput&) = delete;
+};
+
+} // namespace pw::test

@@ -1,0 +1,969 @@
+#include "TestSupport.h"
+
+#include "app/FormHelpers.h"
+#include "app/Permissions.h"
+#include "app/Workspace.h"
+#include "data/Sql.h"
+#include "members/FamilyPanel.h"
+#include "members/MemberPicture.h"
+#include "members/ResponsibilityPanel.h"
+#include "members/frmMemberEntry.h"
+#include "ui_FamilyPanel.h"
+#include "ui_ResponsibilityPanel.h"
+#include "ui_frmMemberEntry.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QMdiArea>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtTest>
+
+using namespace pw;
+using members::frmMemberEntry;
+using test::TestEnv;
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 3, 15), QTime(10, 30, 0));
+
+// The real screen inside a real workspace, with a logged-in "Admin" clerk.
+struct Screen {
+    TestEnv env;
+    QMdiArea area;
+    Workspace ws { &area };
+    qint64 clerk = 0;
+    QPointer<frmMemberEntry> form;
+
+    explicit Screen(bool open = true)
+    {
+        ctx().workspace = &ws;
+        clerk = env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk"));
+        env.loginAs(clerk, QStringLiteral("Admin"), QStringLiteral("clerk"));
+        area.resize(1200, 760);
+        if (open)
+            openScreen();
+    }
+    ~Screen()
+    {
+        members::picture::setImageFileChooser({});
+        ctx().workspace = nullptr;
+    }
+    void openScreen()
+    {
+        form = ws.open<frmMemberEntry>();
+        area.show();
+    }
+    Ui::frmMemberEntry* ui() { return form->ui; }
+
+    void loginAsViewer()
+    {
+        const qint64 viewer = env.addMember(QStringLiteral("Vera"), QStringLiteral("Viewer"));
+        env.grant(viewer, perm::MemberView);
+        env.loginAs(viewer, QStringLiteral("User"), QStringLiteral("vera"));
+    }
+    static bool choose(QComboBox* combo, const QString& text)
+    {
+        const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        combo->setCurrentIndex(index);
+        return index >= 0;
+    }
+    void fillRequired(const QString& first = QStringLiteral("Ruth"), const QString& last = QStringLiteral("Baker"))
+    {
+        QVERIFY(choose(ui()->cmbMemberStatus, QStringLiteral("Member")));
+        ui()->txtFName->setText(first);
+        ui()->txtLName->setText(last);
+        QVERIFY(choose(ui()->cmbGender, QStringLiteral("Female")));
+        QVERIFY(choose(ui()->cmbChurchStatus, QStringLiteral("Active")));
+        QVERIFY(choose(ui()->cmbProspectStatus, QStringLiteral("Inactive")));
+    }
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    QVariantMap row(qint64 id)
+    {
+        QSqlQuery q = env.db().exec(QStringLiteral("SELECT * FROM Member WHERE ID = ?"), { id });
+        QVariantMap out;
+        if (q.next()) {
+            const QSqlRecord rec = q.record();
+            for (int i = 0; i < rec.count(); ++i)
+                out.insert(rec.fieldName(i), q.value(i));
+        }
+        return out;
+    }
+    qint64 lastId() { return env.db().scalar(QStringLiteral("SELECT MAX(ID) FROM Member")).toLongLong(); }
+    int people() { return env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(); }
+    qint64 addClass(const QString& name)
+    {
+        return env.db().insert(
+            QStringLiteral("INSERT INTO Sunday_School (Name) VALUES (?)") + sql::returningId(), { name });
+    }
+};
+
+QImage picture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 160));
+    return image;
+}
+
+} // namespace
+
+class TestMemberEntry : public QObject {
+    Q_OBJECT
+private slots:
+    void opensEmptyOnContactTab();
+    void newPersonWithRequiredFieldsOnly();
+    void everyFieldRoundTrips();
+    void resaveKeepsAddedAndSetsEdited();
+    void dateBoxDecidesNull_data();
+    void dateBoxDecidesNull();
+    void prospectNextStepNeedsBothLists_data();
+    void prospectNextStepNeedsBothLists();
+    void churchStatusEnablesWithoutClearing_data();
+    void churchStatusEnablesWithoutClearing();
+    void requiredFieldMissing_data();
+    void requiredFieldMissing();
+    void viewerMayBrowseButNotSave_data();
+    void viewerMayBrowseButNotSave();
+    void emailNewsletterNeedsAddress();
+    void namesWithApostrophesAndAccents_data();
+    void namesWithApostrophesAndAccents();
+    void choosingAnotherPersonDropsChanges();
+    void typeAheadLoadsPerson();
+    void newClearsAuditTexts();
+    void loadMemberAddedAfterOpening();
+    void loadMemberThatDoesNotExist();
+    void lookupsChangedReloadsAndClearsSelections();
+    void framesSitInTabOrder_data();
+    void framesSitInTabOrder();
+    void familyDoubleClickOpensRelative();
+    void responsibilityAddReloadsLists();
+    void headsAreNotOfferedAsRelatives();
+    void pictureScaledAndStored_data();
+    void pictureScaledAndStored();
+    void pictureCancelKeepsPicture();
+    void pictureRefusesUnsafeOrUnreadableFiles_data();
+    void pictureRefusesUnsafeOrUnreadableFiles();
+    void pictureReplacementKeepsOldFile();
+    void pictureWriteFailureSavesNothing();
+    void pictureMissingFileLeavesBoxEmpty();
+};
+
+void TestMemberEntry::opensEmptyOnContactTab()
+{
+    Screen s;
+    QVERIFY(s.ws.find<frmMemberEntry>() == s.form);
+    QCOMPARE(s.form->windowTitle(), QStringLiteral("Member Entry/Edit"));
+    QCOMPARE(s.ui()->SSTab1->currentIndex(), 0);
+    const QStringList tabs
+        = { "Contact Info", "Demographic Info", "Notes", "Church Info", "Prospect Info", "Attendance Info" };
+    QCOMPARE(s.ui()->SSTab1->count(), tabs.size());
+    for (int i = 0; i < tabs.size(); ++i)
+        QCOMPARE(s.ui()->SSTab1->tabText(i), tabs.at(i));
+    QVERIFY(s.ui()->txtMemberID->text().isEmpty());
+    QCOMPARE(s.ui()->cmbMember->count(), 1);
+    QCOMPARE(s.ui()->cmbMember->currentIndex(), -1);
+    QCOMPARE(s.ui()->dtDOB->date(), kNow.date());
+    QVERIFY(!s.ui()->dtDOB->isEnabled());
+    QVERIFY(!s.ui()->cmbSSClass->isEnabled());
+    QVERIFY(!s.ui()->chkMemberSince->isEnabled());
+    QVERIFY(!s.ui()->btnNewContact->isEnabled());
+    QCOMPARE(s.ui()->vsfgProspectContacts->model()->columnCount(), 8);
+    QCOMPARE(s.ui()->vsfgProspectContacts->model()->rowCount(), 0);
+    QCOMPARE(s.ui()->txtFName->maxLength(), 50);
+    QCOMPARE(s.ui()->txtProspectMemberOf->maxLength(), 50);
+    QVERIFY(s.ui()->txtFileType->isHidden());
+    QCOMPARE(s.ui()->imgPic->size(), QSize(169, 169));
+    QCOMPARE(s.ui()->cmbGender->count(), 3);
+    QCOMPARE(s.ui()->cmbMaritalStatus->itemText(2), QStringLiteral("Divorced"));
+    // Opening twice gives the same window.
+    QCOMPARE(s.ws.open<frmMemberEntry>(), s.form.data());
+}
+
+void TestMemberEntry::newPersonWithRequiredFieldsOnly()
+{
+    Screen s;
+    QSignalSpy changed(&s.ws, &Workspace::membersChanged);
+    s.fillRequired();
+    s.click(s.ui()->btnSaveNew);
+    QCOMPARE(s.env.messages.count(), 0);
+    QCOMPARE(changed.count(), 1);
+    const qint64 id = s.lastId();
+    const QVariantMap r = s.row(id);
+
+    const QStringList nullColumns = { "Picture", "Date_Of_Birth", "Anniversary_Date", "Member_Since", "Came_Forward",
+        "Baptized", "Letter_Out", "Deceased_Date", "Sunday_School_Class", "Discipleship_Training_Class",
+        "Wednesday_Night_Class", "Care_Group_Assigned", "DeaconID", "Prospect_Sunday_School_Class_Assigned",
+        "Prospect_Care_Group_Assigned", "Prospect_Phase", "Prospect_Next_Contact_Date", "Prospect_Next_Contact_Action",
+        "Date_Edited", "Edited_By" };
+    const QStringList falseColumns
+        = { "Head_Of_Household", "Receive_Newsletter_Via_Mail", "Receive_Newsletter_Via_EMail" };
+    const QMap<QString, QString> given = { { "Status", "Member" }, { "First_Name", "Ruth" }, { "Last_Name", "Baker" },
+        { "Gender", "Female" }, { "Member_Active_Status", "Active" }, { "Prospect_Active_Status", "Inactive" },
+        { "Date_Added", "2026-03-15T10:30:00" }, { "Added_By", "clerk" } };
+    for (auto it = r.constBegin(); it != r.constEnd(); ++it) {
+        const QString column = it.key();
+        if (column == QLatin1String("ID"))
+            continue;
+        if (nullColumns.contains(column))
+            QVERIFY2(it.value().isNull(), qPrintable(column));
+        else if (falseColumns.contains(column))
+            QVERIFY2(it.value().toInt() == 0, qPrintable(column));
+        else if (given.contains(column))
+            QCOMPARE(it.value().toString(), given.value(column));
+        else
+            QVERIFY2(!it.value().isNull() && it.value().toString().isEmpty(), qPrintable(column)); // empty text
+    }
+
+    // "Save and New" leaves an empty screen whose person list holds the new person.
+    QVERIFY(s.ui()->txtMemberID->text().isEmpty());
+    QVERIFY(s.ui()->txtFName->text().isEmpty());
+    QCOMPARE(s.ui()->cmbMemberStatus->currentIndex(), -1);
+    QCOMPARE(s.ui()->cmbMember->currentIndex(), -1);
+    QCOMPARE(s.ui()->cmbMember->count(), 2);
+    QVERIFY(selectById(s.ui()->cmbMember, id));
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Ruth"));
+}
+
+void TestMemberEntry::everyFieldRoundTrips()
+{
+    Screen s;
+    const qint64 ss = s.addClass(QStringLiteral("Adults"));
+    const qint64 group = s.env.db().insert(
+        QStringLiteral("INSERT INTO Care_Group (Group_Leader) VALUES (?)") + sql::returningId(), { s.clerk });
+    s.env.db().exec(
+        QStringLiteral("INSERT INTO Member_Responsibility VALUES (?, 'Deacon', '2020-01-01', '2030-01-01')"),
+        { s.clerk });
+    s.form->ReloadListValues();
+    s.fillRequired();
+    auto* u = s.ui();
+    u->txtMName->setText(QStringLiteral("Ann"));
+    QVERIFY(Screen::choose(u->cmbTitle, QStringLiteral("Mrs.")));
+    u->txtAddress1->setText(QStringLiteral("12 Elm St"));
+    u->txtCity->setText(QStringLiteral("Springfield"));
+    QVERIFY(Screen::choose(u->cmbState, QStringLiteral("TN")));
+    u->txtZip->setText(QStringLiteral("37010"));
+    setPhoneDigits(u->txtHomePhone, QStringLiteral("6155551234"));
+    setPhoneDigits(u->txtCell, QStringLiteral("6155559876"));
+    u->txtEmail->setText(QStringLiteral("ruth@example.org"));
+    u->chkNewEmail->setChecked(true);
+    u->chkNewMail->setChecked(true);
+    u->chkHOH->setChecked(true);
+    u->txtHobbies->setPlainText(QStringLiteral("Quilting\nGardening"));
+    u->txtNotes->setPlainText(QStringLiteral("Line one\nLine two"));
+    QVERIFY(Screen::choose(u->cmbMaritalStatus, QStringLiteral("Married")));
+    QVERIFY(Screen::choose(u->cmbWorshipAttend, QStringLiteral("Most Weeks")));
+    QVERIFY(selectById(u->cmbSSClass, ss));
+    QVERIFY(selectById(u->cmbCareGroup, group));
+    QVERIFY(selectById(u->cmbDeacon, s.clerk));
+    QVERIFY(selectById(u->cmbProspectSSClass, ss));
+    u->txtProspectMemberOf->setText(QStringLiteral("First Baptist"));
+    QVERIFY(s.form->SaveMember());
+    const qint64 id = u->txtMemberID->text().toLongLong();
+    QVERIFY(id > s.clerk);
+
+    const QVariantMap r = s.row(id);
+    QCOMPARE(r["Title"].toString(), QStringLiteral("Mrs."));
+    QCOMPARE(r["Phone"].toString(), QStringLiteral("6155551234"));
+    QCOMPARE(r["Work_Phone"].toString(), QString());
+    QCOMPARE(r["Receive_Newsletter_Via_EMail"].toInt(), 1);
+    QCOMPARE(r["Head_Of_Household"].toInt(), 1);
+    QCOMPARE(r["Sunday_School_Class"].toLongLong(), ss);
+    QCOMPARE(r["Care_Group_Assigned"].toLongLong(), group);
+    QCOMPARE(r["DeaconID"].toLongLong(), s.clerk);
+    QCOMPARE(r["Prospect_Sunday_School_Class_Assigned"].toLongLong(), ss);
+    QVERIFY(r["Prospect_Care_Group_Assigned"].isNull());
+
+    // Loading shows it all again.
+    u->btnNew->click();
+    s.form->LoadMember(id);
+    QCOMPARE(u->txtMName->text(), QStringLiteral("Ann"));
+    QCOMPARE(u->cmbTitle->currentText(), QStringLiteral("Mrs."));
+    QCOMPARE(u->cmbState->currentText(), QStringLiteral("TN"));
+    QCOMPARE(u->txtHomePhone->text(), QStringLiteral("(615) 555-1234"));
+    QCOMPARE(u->txtHobbies->toPlainText(), QStringLiteral("Quilting\nGardening"));
+    QVERIFY(u->chkNewEmail->isChecked());
+    QVERIFY(u->chkHOH->isChecked());
+    QCOMPARE(selectedId(u->cmbSSClass), ss);
+    QCOMPARE(selectedId(u->cmbCareGroup), group);
+    QCOMPARE(selectedId(u->cmbDeacon), s.clerk);
+    QCOMPARE(u->cmbWorshipAttend->currentText(), QStringLiteral("Most Weeks"));
+    QCOMPARE(u->cmbSSAttend->currentIndex(), -1);
+    QCOMPARE(u->txtEdited->text(), QStringLiteral(" - "));
+    QCOMPARE(u->txtAdded->text(), QLocale().toString(kNow, QLocale::ShortFormat) + QStringLiteral(" - clerk"));
+    QCOMPARE(s.env.messages.count(), 0);
+}
+
+void TestMemberEntry::resaveKeepsAddedAndSetsEdited()
+{
+    Screen s;
+    s.fillRequired();
+    QVERIFY(s.form->SaveMember());
+    const qint64 id = s.lastId();
+    s.env.clock.advanceSeconds(86400 + 60);
+    s.env.loginAs(s.clerk, QStringLiteral("Admin"), QStringLiteral("pastor"));
+    s.form->LoadMember(id);
+    s.ui()->txtCity->setText(QStringLiteral("Nashville"));
+    s.click(s.ui()->btnSaveClose);
+    QApplication::processEvents();
+
+    QCOMPARE(s.env.messages.count(), 0);
+    QVERIFY(!s.ws.find<frmMemberEntry>());
+    const QVariantMap r = s.row(id);
+    QCOMPARE(r["City"].toString(), QStringLiteral("Nashville"));
+    QCOMPARE(r["Date_Added"].toString(), QStringLiteral("2026-03-15T10:30:00"));
+    QCOMPARE(r["Added_By"].toString(), QStringLiteral("clerk"));
+    QCOMPARE(r["Date_Edited"].toString(), QStringLiteral("2026-03-16T10:31:00"));
+    QCOMPARE(r["Edited_By"].toString(), QStringLiteral("pastor"));
+    QCOMPARE(s.people(), 2);
+}
+
+void TestMemberEntry::dateBoxDecidesNull_data()
+{
+    QTest::addColumn<QString>("check");
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<QString>("column");
+    QTest::newRow("birth") << "chkDOB"
+                           << "dtDOB"
+                           << "Date_Of_Birth";
+    QTest::newRow("anniversary") << "chkAnnivDate"
+                                 << "dtAnnivDate"
+                                 << "Anniversary_Date";
+    QTest::newRow("member since") << "chkMemberSince"
+                                  << "dtMemberSince"
+                                  << "Member_Since";
+    QTest::newRow("came forward") << "chkCameForward"
+                                  << "dtCameForward"
+                                  << "Came_Forward";
+    QTest::newRow("baptized") << "chkBaptized"
+                              << "dtBaptized"
+                              << "Baptized";
+    QTest::newRow("letter out") << "chkLetterOut"
+                                << "dtLetterOut"
+                                << "Letter_Out";
+    QTest::newRow("deceased") << "chkDeceased"
+                              << "dtDeceased"
+                              << "Deceased_Date";
+}
+
+void TestMemberEntry::dateBoxDecidesNull()
+{
+    QFETCH(QString, check);
+    QFETCH(QString, picker);
+    QFETCH(QString, column);
+    Screen s;
+    auto* box = s.form->findChild<QCheckBox*>(check);
+    auto* date = s.form->findChild<QDateEdit*>(picker);
+    QVERIFY(box && date);
+    s.fillRequired(); // "Active": the church pickers are on
+    box->setChecked(true);
+    QVERIFY(date->isEnabled());
+    date->setDate(QDate(1980, 7, 4));
+    QVERIFY(s.form->SaveMember());
+    const qint64 id = s.lastId();
+    QCOMPARE(s.row(id)[column].toString(), QStringLiteral("1980-07-04"));
+
+    // Loaded, the box is ticked; clearing it stores Null whatever the picker shows.
+    s.form->LoadMember(id);
+    QVERIFY(box->isChecked());
+    QCOMPARE(date->date(), QDate(1980, 7, 4));
+    box->setChecked(false);
+    QVERIFY(!date->isEnabled());
+    QVERIFY(s.form->SaveMember());
+    QVERIFY(s.row(id)[column].isNull());
+}
+
+void TestMemberEntry::prospectNextStepNeedsBothLists_data()
+{
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("both") << "Pastor Visit"
+                          << "Phone Call" << true;
+    QTest::newRow("phase only") << "Pastor Visit"
+                                << "" << false;
+    QTest::newRow("action only") << ""
+                                 << "Phone Call" << false;
+    QTest::newRow("neither") << ""
+                             << "" << false;
+}
+
+void TestMemberEntry::prospectNextStepNeedsBothLists()
+{
+    QFETCH(QString, phase);
+    QFETCH(QString, action);
+    QFETCH(bool, written);
+    Screen s(false);
+    const qint64 id = s.env.addMember(QStringLiteral("Paul"), QStringLiteral("Prospect"), QStringLiteral("Prospect"));
+    s.env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = 'First Visit', Prospect_Next_Contact_Date = "
+                                   "'2026-04-01', Prospect_Next_Contact_Action = 'Home Visit' WHERE ID = ?"),
+        { id });
+    s.openScreen();
+    s.form->LoadMember(id);
+    QCOMPARE(s.ui()->cmbNextPhase->currentText(), QStringLiteral("First Visit"));
+    QCOMPARE(s.ui()->dtNextContactDate->date(), QDate(2026, 4, 1));
+    s.ui()->cmbNextPhase->setCurrentIndex(phase.isEmpty() ? -1 : s.ui()->cmbNextPhase->findText(phase));
+    s.ui()->cmbNextContactAction->setCurrentIndex(
+        action.isEmpty() ? -1 : s.ui()->cmbNextContactAction->findText(action));
+    s.ui()->dtNextContactDate->setDate(QDate(2026, 5, 2));
+    QVERIFY(s.form->SaveMember());
+
+    const QVariantMap r = s.row(id);
+    QCOMPARE(r["Prospect_Phase"].toString(), written ? phase : QStringLiteral("First Visit"));
+    QCOMPARE(r["Prospect_Next_Contact_Date"].toString(),
+        written ? QStringLiteral("2026-05-02") : QStringLiteral("2026-04-01"));
+    QCOMPARE(r["Prospect_Next_Contact_Action"].toString(), written ? action : QStringLiteral("Home Visit"));
+}
+
+void TestMemberEntry::churchStatusEnablesWithoutClearing_data()
+{
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("Active") << "Active" << true;
+    QTest::newRow("Inactive") << "Inactive" << false;
+    QTest::newRow("Deceased") << "Deceased" << false;
+    QTest::newRow("none") << "" << false;
+}
+
+void TestMemberEntry::churchStatusEnablesWithoutClearing()
+{
+    QFETCH(QString, status);
+    QFETCH(bool, enabled);
+    Screen s(false);
+    const qint64 ss = s.addClass(QStringLiteral("Seniors"));
+    s.openScreen();
+    auto* u = s.ui();
+    s.fillRequired();
+    // Values entered while "Active" stay when the status changes, and are saved.
+    u->chkBaptized->setChecked(true);
+    u->dtBaptized->setDate(QDate(1999, 9, 9));
+    u->txtPreviousChurch->setText(QStringLiteral("Grace Chapel"));
+    QVERIFY(selectById(u->cmbSSClass, ss));
+    QVERIFY(Screen::choose(u->cmbWedAttend, QStringLiteral("Monthly")));
+    u->cmbChurchStatus->setCurrentIndex(u->cmbChurchStatus->findText(status));
+
+    const QList<QWidget*> church = { u->dtMemberSince, u->chkMemberSince, u->txtPreviousChurch, u->dtCameForward,
+        u->chkCameForward, u->dtBaptized, u->chkBaptized, u->dtLetterOut, u->chkLetterOut, u->dtDeceased,
+        u->chkDeceased, u->cmbSSAttend, u->cmbWorshipAttend, u->cmbDiscAttend, u->cmbSundayEveAttend, u->cmbWedAttend,
+        u->cmbSSClass, u->cmbCareGroup, u->cmbDiscClass, u->cmbWedClass };
+    QCOMPARE(church.size(), 20);
+    for (QWidget* w : church)
+        QVERIFY2(w->isEnabled() == enabled, qPrintable(w->objectName()));
+    // "Active" enables a picker even when its box is clear.
+    QVERIFY(!u->chkMemberSince->isChecked());
+    QCOMPARE(u->dtMemberSince->isEnabled(), enabled);
+    QCOMPARE(u->txtPreviousChurch->text(), QStringLiteral("Grace Chapel"));
+    QCOMPARE(selectedId(u->cmbSSClass), ss);
+
+    if (status.isEmpty()) {
+        s.form->SaveMember(); // refused: a required list is empty
+        QCOMPARE(s.env.messages.last().title, QStringLiteral("Required Fields"));
+        return;
+    }
+    QVERIFY(s.form->SaveMember());
+    const qint64 id = s.lastId();
+    const QVariantMap r = s.row(id);
+    QCOMPARE(r["Baptized"].toString(), QStringLiteral("1999-09-09"));
+    QCOMPARE(r["Previous_Church"].toString(), QStringLiteral("Grace Chapel"));
+    QCOMPARE(r["Sunday_School_Class"].toLongLong(), ss);
+    QCOMPARE(r["Wednesday_Night_Attendance_Level"].toString(), QStringLiteral("Monthly"));
+
+    // Loading shows the same state; a ticked box of a switched-off section
+    // does not leave its picker on.
+    s.form->LoadMember(id);
+    QVERIFY(u->chkBaptized->isChecked());
+    QCOMPARE(u->dtBaptized->isEnabled(), enabled);
+    QCOMPARE(u->dtMemberSince->isEnabled(), enabled);
+    QCOMPARE(u->dtDOB->isEnabled(), false);
+}
+
+void TestMemberEntry::requiredFieldMissing_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("status") << "cmbMemberStatus"
+                            << "btnSaveClose";
+    QTest::newRow("first name") << "txtFName"
+                                << "btnSaveClose";
+    QTest::newRow("last name") << "txtLName"
+                               << "btnSaveNew";
+    QTest::newRow("gender") << "cmbGender"
+                            << "btnSaveNew";
+    QTest::newRow("church status") << "cmbChurchStatus"
+                                   << "btnSaveClose";
+    QTest::newRow("prospect status") << "cmbProspectStatus"
+                                     << "btnSaveNew";
+}
+
+void TestMemberEntry::requiredFieldMissing()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, button);
+    Screen s;
+    s.fillRequired();
+    s.ui()->txtMName->setText(QStringLiteral("Kept"));
+    QWidget* w = s.form->findChild<QWidget*>(control);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        combo->setCurrentIndex(-1);
+    else
+        qobject_cast<QLineEdit*>(w)->clear();
+    s.click(s.form->findChild<QPushButton*>(button));
+    QApplication::processEvents();
+
+    QCOMPARE(s.env.messages.count(), 1);
+    QCOMPARE(s.env.messages.last().text, QStringLiteral("All fields in blue are required."));
+    QCOMPARE(s.env.messages.last().title, QStringLiteral("Required Fields"));
+    QCOMPARE(s.env.messages.last().icon, Icon::None);
+    QCOMPARE(s.people(), 1);
+    QVERIFY(s.ws.find<frmMemberEntry>());
+    QCOMPARE(s.ui()->txtMName->text(), QStringLiteral("Kept"));
+    // The six labels of the required fields are blue, others are not.
+    for (const char* name :
+        { "lblMemberStatus", "lblFName", "lblLName", "lblGender", "lblChurchStatus", "lblProspectStatus" })
+        QVERIFY(s.form->findChild<QLabel*>(name)->styleSheet().contains(QStringLiteral("blue")));
+    QVERIFY(s.form->findChild<QLabel*>("lblMName")->styleSheet().isEmpty());
+}
+
+void TestMemberEntry::viewerMayBrowseButNotSave_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("save and new") << "btnSaveNew";
+    QTest::newRow("save and close") << "btnSaveClose";
+}
+
+void TestMemberEntry::viewerMayBrowseButNotSave()
+{
+    QFETCH(QString, button);
+    Screen s;
+    s.loginAsViewer();
+    s.form->LoadMember(s.clerk);
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara"));
+    s.ui()->txtFName->setText(QStringLiteral("Changed"));
+    s.click(s.form->findChild<QPushButton*>(button));
+    QApplication::processEvents();
+
+    QCOMPARE(s.env.messages.count(), 1);
+    QCOMPARE(s.env.messages.last().text, QStringLiteral("You do not have permission to save this record."));
+    QCOMPARE(s.env.messages.last().title, QStringLiteral("Invalid Permission"));
+    QCOMPARE(s.env.messages.last().icon, Icon::Warning);
+    QCOMPARE(s.row(s.clerk)["First_Name"].toString(), QStringLiteral("Clara"));
+    QVERIFY(s.row(s.clerk)["Date_Edited"].isNull());
+    QVERIFY(s.ws.find<frmMemberEntry>());
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Changed"));
+
+    s.click(s.ui()->btnNew); // allowed
+    QVERIFY(s.ui()->txtFName->text().isEmpty());
+    QCOMPARE(s.env.messages.count(), 1);
+}
+
+void TestMemberEntry::emailNewsletterNeedsAddress()
+{
+    Screen s;
+    auto* u = s.ui();
+    u->chkNewEmail->setChecked(true);
+    QCOMPARE(s.env.messages.count(), 1);
+    QCOMPARE(s.env.messages.last().text,
+        QStringLiteral("You cannot select Newsletter Via E-Mail unless the member has an E-Mail address entered on "
+                       "the Contact tab."));
+    QCOMPARE(s.env.messages.last().title, QStringLiteral("No E-Mail Address"));
+    QCOMPARE(s.env.messages.last().icon, Icon::None);
+    QVERIFY(!u->chkNewEmail->isChecked());
+
+    u->txtEmail->setText(QStringLiteral("a@b.org"));
+    u->chkNewEmail->setChecked(true);
+    QCOMPARE(s.env.messages.count(), 1);
+    u->txtEmail->clear(); // emptying the address later keeps the box
+    QVERIFY(u->chkNewEmail->isChecked());
+
+    // A stored flag without an address is refused on loading too.
+    s.env.db().exec(QStringLiteral("UPDATE Member SET Receive_Newsletter_Via_EMail = 1 WHERE ID = ?"), { s.clerk });
+    s.form->LoadMember(s.clerk);
+    QCOMPARE(s.env.messages.count(), 2);
+    QVERIFY(!u->chkNewEmail->isChecked());
+}
+
+void TestMemberEntry::namesWithApostrophesAndAccents_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("apostrophe") << "D'Arcy"
+                                << "O'Brien";
+    QTest::newRow("accents") << QString::fromUtf8("José") << QString::fromUtf8("Muñoz");
+    QTest::newRow("quote and semicolon") << "Ann\"; DROP TABLE Member; --"
+                                         << "Lee";
+}
+
+void TestMemberEntry::namesWithApostrophesAndAccents()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    Screen s;
+    s.fillRequired(first, last);
+    s.ui()->txtNotes->setPlainText(QStringLiteral("It's Ruth's"));
+    s.click(s.ui()->btnSaveNew);
+    QCOMPARE(s.env.messages.count(), 0);
+    const qint64 id = s.lastId();
+    QCOMPARE(s.row(id)["Last_Name"].toString(), last);
+    QCOMPARE(s.row(id)["Notes"].toString(), QStringLiteral("It's Ruth's"));
+    const int index = s.ui()->cmbMember->findText(last + QStringLiteral(", ") + first + QStringLiteral("  "));
+    QVERIFY(index >= 0);
+    s.ui()->cmbMember->setCurrentIndex(index);
+    QCOMPARE(s.ui()->txtFName->text(), first);
+    QCOMPARE(s.ui()->txtMemberID->text().toLongLong(), id);
+}
+
+void TestMemberEntry::choosingAnotherPersonDropsChanges()
+{
+    Screen s(false);
+    const qint64 other = s.env.addMember(QStringLiteral("Otto"), QStringLiteral("Other"));
+    s.openScreen();
+    s.form->LoadMember(s.clerk);
+    s.ui()->txtFName->setText(QStringLiteral("Unsaved"));
+    QVERIFY(selectById(s.ui()->cmbMember, other));
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Otto"));
+    QCOMPARE(s.row(s.clerk)["First_Name"].toString(), QStringLiteral("Clara"));
+    QCOMPARE(s.env.messages.count(), 0);
+}
+
+void TestMemberEntry::typeAheadLoadsPerson()
+{
+    Screen s(false);
+    s.env.addMember(QStringLiteral("Zed"), QStringLiteral("Zimmer"));
+    s.openScreen();
+    resetTypeAheadForTests();
+    s.ui()->cmbMember->setFocus();
+    QTest::keyClick(s.ui()->cmbMember, Qt::Key_Z);
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Zed"));
+    QTest::keyClick(s.ui()->cmbGender, Qt::Key_M);
+    QCOMPARE(s.ui()->cmbGender->currentText(), QStringLiteral("Male"));
+}
+
+void TestMemberEntry::newClearsAuditTexts()
+{
+    Screen s;
+    s.form->LoadMember(s.clerk);
+    QCOMPARE(s.ui()->txtEdited->text(), QStringLiteral(" - "));
+    QCOMPARE(s.ui()->txtAdded->text(), QStringLiteral(" - ")); // added outside the screen
+    s.ui()->SSTab1->setCurrentIndex(3);
+    s.click(s.ui()->btnNew);
+    QVERIFY(s.ui()->txtAdded->text().isEmpty());
+    QVERIFY(s.ui()->txtEdited->text().isEmpty());
+    QVERIFY(s.ui()->txtMemberID->text().isEmpty());
+    QCOMPARE(s.ui()->SSTab1->currentIndex(), 0);
+    QCOMPARE(s.ui()->cmbMember->currentIndex(), -1);
+}
+
+void TestMemberEntry::loadMemberAddedAfterOpening()
+{
+    Screen s;
+    const qint64 late = s.env.addMember(QStringLiteral("Lena"), QStringLiteral("Late"));
+    QCOMPARE(s.ui()->cmbMember->count(), 1);
+    s.form->LoadMember(late);
+    QCOMPARE(s.env.messages.count(), 0);
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Lena"));
+    QCOMPARE(selectedId(s.ui()->cmbMember), late);
+    QCOMPARE(s.ui()->cmbMember->count(), 2);
+}
+
+void TestMemberEntry::loadMemberThatDoesNotExist()
+{
+    Screen s;
+    s.form->LoadMember(s.clerk);
+    s.ui()->txtCity->setText(QStringLiteral("typed"));
+    s.form->LoadMember(5000000000LL); // beyond any 16- or 32-bit limit
+    QCOMPARE(s.env.messages.count(), 1);
+    QVERIFY(s.env.messages.last().text.contains(QStringLiteral("no longer exists")));
+    QCOMPARE(s.ui()->txtCity->text(), QStringLiteral("typed"));
+    QCOMPARE(selectedId(s.ui()->cmbMember), s.clerk);
+    QCOMPARE(s.ui()->cmbGender->currentText(), QStringLiteral("Unknown"));
+}
+
+void TestMemberEntry::lookupsChangedReloadsAndClearsSelections()
+{
+    Screen s;
+    s.form->LoadMember(s.clerk);
+    QCOMPARE(s.ui()->cmbChurchStatus->currentText(), QStringLiteral("Active"));
+    const qint64 ss = s.addClass(QStringLiteral("Young Adults"));
+    emit s.ws.lookupsChanged();
+    for (QComboBox* combo : s.form->findChildren<QComboBox*>())
+        QVERIFY2(combo->currentIndex() == -1, qPrintable(combo->objectName()));
+    QVERIFY(selectById(s.ui()->cmbSSClass, ss));
+    QVERIFY(selectById(s.ui()->cmbProspectSSClass, ss));
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara")); // boxes keep the person
+    // With the lists empty again, a save is refused until they are chosen.
+    QVERIFY(!s.form->SaveMember());
+    QCOMPARE(s.env.messages.last().title, QStringLiteral("Required Fields"));
+}
+
+void TestMemberEntry::framesSitInTabOrder_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("firstInside");
+    QTest::newRow("family") << "btnLoadPic"
+                            << "fraFamilyMembers"
+                            << "txtPlaceofWork"
+                            << "vsfgFamilyMembers";
+    QTest::newRow("responsibilities") << "chkNewEmail"
+                                      << "fraChurchResponsibilities"
+                                      << "cmbProspectStatus"
+                                      << "vsfgChurchResponsibilites";
+}
+
+// Tab leaves a control, walks through every control of the frame beside it,
+// then goes on to the next control of the screen.
+void TestMemberEntry::framesSitInTabOrder()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, frame);
+    QFETCH(QString, after);
+    QFETCH(QString, firstInside);
+    Screen s;
+    QWidget* start = s.form->findChild<QWidget*>(before);
+    QWidget* panel = s.form->findChild<QWidget*>(frame);
+    QVERIFY(start && panel);
+    QStringList walked;
+    QWidget* w = start->nextInFocusChain();
+    for (int guard = 0; guard < 200 && w != start; ++guard, w = w->nextInFocusChain()) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (!panel->isAncestorOf(w)) {
+            QCOMPARE(w->objectName(), after);
+            break;
+        }
+        walked << w->objectName();
+    }
+    QVERIFY(walked.size() >= 4);
+    QCOMPARE(walked.first(), firstInside);
+    QVERIFY(walked.contains(frame == "fraFamilyMembers" ? "btnRemoveFamMember" : "btnRemoveResp"));
+}
+
+void TestMemberEntry::familyDoubleClickOpensRelative()
+{
+    Screen s(false);
+    const qint64 son = s.env.addMember(QStringLiteral("Sam"), QStringLiteral("Clerk"));
+    s.env.db().exec(QStringLiteral("UPDATE Member SET Head_Of_Household = 1 WHERE ID = ?"), { s.clerk });
+    s.env.db().exec(QStringLiteral("INSERT INTO Family_Connection VALUES (?, 'Son', ?)"), { s.clerk, son });
+    s.openScreen();
+    s.form->LoadMember(s.clerk);
+    QTableView* grid = s.ui()->fraFamilyMembers->ui->vsfgFamilyMembers;
+    QCOMPARE(grid->model()->rowCount(), 1);
+    const QModelIndex cell = grid->model()->index(0, 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+    QCOMPARE(s.ui()->txtMemberID->text().toLongLong(), son);
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Sam"));
+    QCOMPARE(selectedId(s.ui()->cmbMember), son);
+    // The son's view lists the head who names him.
+    QCOMPARE(grid->model()->rowCount(), 1);
+    QCOMPARE(grid->model()->index(0, 0).data().toLongLong(), s.clerk);
+}
+
+void TestMemberEntry::responsibilityAddReloadsLists()
+{
+    Screen s;
+    QSignalSpy changed(&s.ws, &Workspace::membersChanged);
+    s.form->LoadMember(s.clerk);
+    QCOMPARE(s.ui()->cmbDeacon->count(), 0);
+    auto* panel = s.ui()->fraChurchResponsibilities->ui;
+    QVERIFY(Screen::choose(panel->cmbResp, QStringLiteral("Deacon")));
+    s.click(panel->btnAddResp);
+    QCOMPARE(s.env.messages.count(), 0);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(s.ui()->cmbDeacon->count(), 1);
+    QCOMPARE(s.ui()->cmbDeacon->itemText(0), QStringLiteral("Clerk, Clara"));
+    QCOMPARE(s.ui()->cmbMember->currentIndex(), -1);
+    QCOMPARE(s.ui()->cmbGender->currentIndex(), -1);
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara"));
+}
+
+void TestMemberEntry::headsAreNotOfferedAsRelatives()
+{
+    Screen s(false);
+    const qint64 head = s.env.addMember(QStringLiteral("Harold"), QStringLiteral("Head"));
+    s.env.db().exec(QStringLiteral("UPDATE Member SET Head_Of_Household = 1 WHERE ID = ?"), { head });
+    s.openScreen();
+    QComboBox* relatives = s.ui()->fraFamilyMembers->ui->cmbMemberAdd;
+    QVERIFY(s.ui()->cmbMember->findText(QStringLiteral("Head, Harold  ")) >= 0);
+    QCOMPARE(relatives->findText(QStringLiteral("Head, Harold  ")), -1);
+    QVERIFY(relatives->findText(QStringLiteral("Clerk, Clara  ")) >= 0);
+}
+
+void TestMemberEntry::pictureScaledAndStored_data()
+{
+    QTest::addColumn<QSize>("original");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QSize>("stored");
+    QTest::newRow("wide png") << QSize(660, 330) << "wide.png" << QSize(165, 83);
+    QTest::newRow("tall jpg") << QSize(200, 800) << "tall.JPG" << QSize(41, 165);
+    QTest::newRow("square bmp") << QSize(500, 500) << "square.bmp" << QSize(165, 165);
+    QTest::newRow("tiny enlarged") << QSize(20, 10) << "tiny.png" << QSize(165, 83);
+}
+
+void TestMemberEntry::pictureScaledAndStored()
+{
+    QFETCH(QSize, original);
+    QFETCH(QString, fileName);
+    QFETCH(QSize, stored);
+    Screen s;
+    const QString source = s.env.dir.filePath(QStringLiteral("in-") + fileName);
+    const QString type = fileName.section(QLatin1Char('.'), -1);
+    QVERIFY(picture(original.width(), original.height()).save(source, nullptr, 100));
+    members::picture::setImageFileChooser([source](QWidget*) { return source; });
+    s.fillRequired();
+    s.click(s.ui()->btnLoadPic);
+    QCOMPARE(s.env.messages.count(), 0);
+    QCOMPARE(s.ui()->txtFileType->text(), type);
+    QVERIFY(!s.ui()->imgPic->pixmap().isNull());
+    QCOMPARE(s.ui()->imgPic->pixmap().size(), stored);
+    QCOMPARE(s.people(), 1); // nothing written before the save
+    QVERIFY(s.form->SaveMember());
+
+    const qint64 id = s.lastId();
+    const QString expectedName = QString::number(id) + QLatin1Char('.') + type;
+    QCOMPARE(s.row(id)["Picture"].toString(), expectedName);
+    const QImage written(s.env.folder() + QLatin1Char('/') + expectedName);
+    QCOMPARE(written.size(), stored);
+
+    // Shown again on loading; a later save without a new picture keeps column and file.
+    s.click(s.ui()->btnNew);
+    QVERIFY(s.ui()->imgPic->pixmap().isNull());
+    s.form->LoadMember(id);
+    QCOMPARE(s.ui()->imgPic->pixmap().size(), stored);
+    QVERIFY(s.ui()->txtFileType->text().isEmpty());
+    QVERIFY(s.form->SaveMember());
+    QCOMPARE(s.row(id)["Picture"].toString(), expectedName);
+    QVERIFY(QFile::exists(s.env.folder() + QLatin1Char('/') + expectedName));
+}
+
+void TestMemberEntry::pictureCancelKeepsPicture()
+{
+    Screen s;
+    const QString source = s.env.dir.filePath(QStringLiteral("face.png"));
+    QVERIFY(picture(300, 200).save(source));
+    QString answer = source;
+    members::picture::setImageFileChooser([&answer](QWidget*) { return answer; });
+    s.click(s.ui()->btnLoadPic);
+    const QSize shown = s.ui()->imgPic->pixmap().size();
+    QCOMPARE(shown, QSize(165, 110));
+    answer.clear(); // the user cancels
+    s.click(s.ui()->btnLoadPic);
+    QCOMPARE(s.ui()->imgPic->pixmap().size(), shown);
+    QCOMPARE(s.ui()->txtFileType->text(), QStringLiteral("png"));
+    QCOMPARE(s.env.messages.count(), 0);
+    // "New" drops the loaded picture without writing anything.
+    s.click(s.ui()->btnNew);
+    QVERIFY(s.ui()->txtFileType->text().isEmpty());
+    QCOMPARE(QDir(s.env.folder()).entryList({ QStringLiteral("*.png") }), QStringList { QStringLiteral("face.png") });
+}
+
+void TestMemberEntry::pictureRefusesUnsafeOrUnreadableFiles_data()
+{
+    QTest::addColumn<QString>("chosen"); // relative to the test folder
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("messagePart");
+    QTest::newRow("no extension") << "photo" << QByteArray("x") << "no usable file type";
+    QTest::newRow("path in type") << "x.png/../../evil" << QByteArray() << "no usable file type";
+    QTest::newRow("blank in type") << "photo.p g" << QByteArray("x") << "no usable file type";
+    QTest::newRow("not a picture") << "notes.jpg" << QByteArray("plain text, not a JPEG") << "could not be read";
+    QTest::newRow("missing file") << "gone.png" << QByteArray() << "could not be read";
+}
+
+void TestMemberEntry::pictureRefusesUnsafeOrUnreadableFiles()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, messagePart);
+    Screen s;
+    const QString path = s.env.dir.filePath(chosen);
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    members::picture::setImageFileChooser([path](QWidget*) { return path; });
+    s.fillRequired();
+    s.click(s.ui()->btnLoadPic);
+    QCOMPARE(s.env.messages.count(), 1);
+    QVERIFY2(s.env.messages.last().text.contains(messagePart), qPrintable(s.env.messages.last().text));
+    QCOMPARE(s.env.messages.last().title, QStringLiteral("Load Picture"));
+    QVERIFY(s.ui()->txtFileType->text().isEmpty());
+    QVERIFY(s.ui()->imgPic->pixmap().isNull());
+    QVERIFY(s.form->SaveMember());
+    QVERIFY(s.row(s.lastId())["Picture"].isNull());
+}
+
+void TestMemberEntry::pictureReplacementKeepsOldFile()
+{
+    Screen s;
+    const QString jpg = s.env.dir.filePath(QStringLiteral("a.jpg"));
+    const QString png = s.env.dir.filePath(QStringLiteral("b.png"));
+    QVERIFY(picture(400, 300).save(jpg, "JPG"));
+    QVERIFY(picture(300, 400).save(png));
+    QString answer = jpg;
+    members::picture::setImageFileChooser([&answer](QWidget*) { return answer; });
+    s.fillRequired();
+    s.click(s.ui()->btnLoadPic);
+    QVERIFY(s.form->SaveMember());
+    const qint64 id = s.lastId();
+    const QString folder = s.env.folder() + QLatin1Char('/');
+    QCOMPARE(QImageReader(folder + QString::number(id) + ".jpg").format(), QByteArray("jpeg"));
+
+    s.form->LoadMember(id);
+    answer = png;
+    s.click(s.ui()->btnLoadPic);
+    QVERIFY(s.form->SaveMember());
+    QCOMPARE(s.row(id)["Picture"].toString(), QString::number(id) + ".png");
+    QCOMPARE(QImage(folder + QString::number(id) + ".png").size(), QSize(124, 165));
+    QCOMPARE(QImage(folder + QString::number(id) + ".jpg").size(), QSize(165, 124));
+}
+
+void TestMemberEntry::pictureWriteFailureSavesNothing()
+{
+    Screen s;
+    const QString source = s.env.dir.filePath(QStringLiteral("p.png"));
+    QVERIFY(picture(200, 200).save(source));
+    members::picture::setImageFileChooser([source](QWidget*) { return source; });
+    s.form->LoadMember(s.clerk);
+    s.click(s.ui()->btnLoadPic);
+    s.ui()->txtCity->setText(QStringLiteral("Memphis"));
+    ctx().settings.pictureFolder = s.env.dir.filePath(QStringLiteral("no-such-folder/"));
+
+    s.click(s.ui()->btnSaveClose);
+    QApplication::processEvents();
+    QCOMPARE(s.env.messages.count(), 1);
+    QCOMPARE(s.env.messages.last().title, QStringLiteral("Pewlark"));
+    QVERIFY(s.env.messages.last().text.contains(QStringLiteral("could not be written")));
+    // Nothing of the save stays, and the screen keeps what was typed.
+    QVERIFY(s.row(s.clerk)["Picture"].isNull());
+    QVERIFY(s.row(s.clerk)["City"].isNull());
+    QVERIFY(s.row(s.clerk)["Date_Edited"].isNull());
+    QVERIFY(s.ws.find<frmMemberEntry>());
+    QCOMPARE(s.ui()->txtCity->text(), QStringLiteral("Memphis"));
+
+    // The same for a new person: no row is added.
+    s.click(s.ui()->btnNew);
+    s.fillRequired();
+    s.click(s.ui()->btnLoadPic);
+    s.click(s.ui()->btnSaveNew);
+    QCOMPARE(s.env.messages.count(), 2);
+    QCOMPARE(s.people(), 1);
+    QVERIFY(s.ui()->txtMemberID->text().isEmpty());
+}
+
+void TestMemberEntry::pictureMissingFileLeavesBoxEmpty()
+{
+    Screen s;
+    s.env.db().exec(
+        QStringLiteral("UPDATE Member SET Picture = ? WHERE ID = ?"), { QString::number(s.clerk) + ".jpg", s.clerk });
+    s.form->LoadMember(s.clerk);
+    QCOMPARE(s.env.messages.count(), 0);
+    QVERIFY(s.ui()->imgPic->pixmap().isNull());
+    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara"));
+}
+
+QTEST_MAIN(TestMemberEntry)
+#include "tst_memberentry.moc"
