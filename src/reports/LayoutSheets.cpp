@@ -207,13 +207,12 @@ Document layoutVisitationSheet(const ReportData& data)
     static const std::vector<Column> columns = { { QStringLiteral("Date"), 52 }, { QStringLiteral("Action"), 80 },
         { QStringLiteral("Type"), 60 }, { QStringLiteral("Visitor 1"), 86 }, { QStringLiteral("Visitor 2"), 86 },
         { QStringLiteral("Rating"), 50 }, { QStringLiteral("Notes"), 126 } };
-    const QStringList contactFields = { QStringLiteral("Prospect_Contact.ID"), QStringLiteral("Contact_Date"),
-        QStringLiteral("Action"), QStringLiteral("Type"), QStringLiteral("Visitor1Name"),
-        QStringLiteral("Visitor2Name"), QStringLiteral("Prospect_Contact.Notes"), QStringLiteral("Rating") };
     std::vector<Row> contacts;
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
-        if (allEmpty(t, r, contactFields))
-            continue; // the one row of a prospect without contacts
+        // A prospect without contacts still has one row, whose contact
+        // columns are empty (the visitor names hold just their ", ").
+        if (t.value(r, QStringLiteral("Prospect_Contact.ID")).toString().isEmpty())
+            continue;
         contacts.push_back(tableRow(columns,
             { dateText(t.value(r, QStringLiteral("Contact_Date"))), valueText(t.value(r, QStringLiteral("Action"))),
                 valueText(t.value(r, QStringLiteral("Type"))), personText(t.value(r, QStringLiteral("Visitor1Name"))),

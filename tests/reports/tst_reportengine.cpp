@@ -131,8 +131,13 @@ ReportData visitationSheet(int contacts)
     v["Prospect_Member_Of"] = "None";
     v["Prospect_Next_Contact_Date"] = "2026-03-22";
     v["Prospect_Next_Contact_Action"] = "Home visit";
-    if (contacts == 0)
+    if (contacts == 0) {
+        // As the database joins it: no contact, yet each visitor name still
+        // holds the ", " between the missing last and first names.
+        v["Visitor1Name"] = ", ";
+        v["Visitor2Name"] = ", ";
         d.main.rows.push_back(row(kSheetFields, v));
+    }
     for (int c = 0; c < contacts; ++c) {
         v["Prospect_Contact.ID"] = 500 + c;
         v["Contact_Date"] = QDate(2025, 1, 5).addDays(7 * c).toString(Qt::ISODate);
