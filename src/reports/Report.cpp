@@ -53,11 +53,19 @@ namespace {
 
 int Report::render(QPagedPaintDevice& device) const
 {
-    const detail::Document doc = layoutOf(m_data);
     QPainter p;
     if (!p.begin(&device))
         throw Error(QStringLiteral("The report \"%1\" could not be started on the printer or file.").arg(title()));
+    const int pageCount = renderWith(p, device, false);
+    if (!p.end())
+        throw Error(QStringLiteral("The report \"%1\" could not be finished on the printer or file.").arg(title()));
+    return pageCount;
+}
 
+int Report::renderWith(QPainter& p, QPagedPaintDevice& device, bool newPageFirst) const
+{
+    const detail::Document doc = layoutOf(m_data);
+    p.save();
     // Paint in points from the sheet's corner, whatever the device's resolution
     // and whether or not it keeps margins of its own.
     const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Point);
@@ -68,8 +76,8 @@ int Report::render(QPagedPaintDevice& device) const
 
     const int pageCount = static_cast<int>(doc.pages.size());
     for (int i = 0; i < pageCount; ++i) {
-        if (i > 0 && !device.newPage()) {
-            p.end();
+        if ((i > 0 || newPageFirst) && !device.newPage()) {
+            p.restore();
             throw Error(QStringLiteral("The report \"%1\" could not start page %2 on the printer or file.")
                             .arg(title())
                             .arg(i + 1));
@@ -81,8 +89,7 @@ int Report::render(QPagedPaintDevice& device) const
         for (const detail::Placed& placed : doc.pages[static_cast<std::size_t>(i)])
             placed.paint(p, placed.top);
     }
-    if (!p.end())
-        throw Error(QStringLiteral("The report \"%1\" could not be finished on the printer or file.").arg(title()));
+    p.restore();
     return pageCount;
 }
 
@@ -105,6 +112,60 @@ void Report::writePdf(const QString& path) const
     if (!file.commit())
         throw Error(QStringLiteral("The PDF file \"%1\" could not be written: %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+} // namespace pw::reports
+
+namespace pw::reports {
+
+bool writeCombinedPdf(int count, const std::function<ReportPtr(int)>& reportAt, const QString& path,
+    const std::function<bool(int)>& progress)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error(QStringLiteral("The PDF file \"%1\" could not be written: %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Pewlark"));
+        writer.setResolution(1200);
+        QPainter painter;
+        bool started = false;
+        bool anyPage = false;
+        for (int i = 0; i < count; ++i) {
+            if (progress && !progress(i)) {
+                if (started)
+                    painter.end();
+                file.cancelWriting();
+                return false;
+            }
+            const ReportPtr report = reportAt(i);
+            if (!report)
+                continue;
+            if (!started) {
+                // Every design shares the same sheet, so the first report's
+                // page set-up serves the whole file.
+                writer.setTitle(report->title());
+                report->preparePage(writer);
+                if (!painter.begin(&writer))
+                    throw Error(QStringLiteral("The PDF file \"%1\" could not be started.")
+                                    .arg(QDir::toNativeSeparators(path)));
+                started = true;
+            }
+            anyPage = report->renderWith(painter, writer, anyPage) > 0 || anyPage;
+        }
+        if (started && !painter.end())
+            throw Error(
+                QStringLiteral("The PDF file \"%1\" could not be finished.").arg(QDir::toNativeSeparators(path)));
+        if (!started) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.commit())
+        throw Error(QStringLiteral("The PDF file \"%1\" could not be written: %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return true;
 }
 
 } // namespace pw::reports

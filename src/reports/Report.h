@@ -7,8 +7,10 @@
 
 #include <QPagedPaintDevice>
 #include <QRectF>
+#include <functional>
 #include <memory>
 
+class QPainter;
 class QPrinter;
 
 namespace pw::reports {
@@ -29,6 +31,11 @@ public:
     // pages. The device's page layout must already be prepared.
     int render(QPagedPaintDevice& device) const;
 
+    // Paints every page with a painter already begun on the device. With
+    // newPageFirst the first page starts on a fresh sheet, so several reports
+    // can follow one another in one file or job.
+    int renderWith(QPainter& painter, QPagedPaintDevice& device, bool newPageFirst) const;
+
     // Writes the report to a PDF file. Throws pw::Error when the file cannot
     // be written.
     void writePdf(const QString& path) const;
@@ -38,6 +45,15 @@ private:
 };
 
 using ReportPtr = std::shared_ptr<const Report>;
+
+// Writes count reports one after another into one PDF file, each from a new
+// page. reportAt(i) makes the i-th report only when it is painted, so a long
+// run holds one report at a time. progress(i), when given, is called before
+// each report; when it returns false the run is cancelled, the file is not
+// written and the result is false. Throws pw::Error when the file cannot be
+// written; an existing file is replaced only by a complete one.
+bool writeCombinedPdf(int count, const std::function<ReportPtr(int)>& reportAt, const QString& path,
+    const std::function<bool(int)>& progress = {});
 
 // Geometry of Avery 5160 mailing labels (3 across, 10 down on US Letter), in
 // points (1/72 inch) from the sheet's top left corner, calibration applied.

@@ -123,6 +123,8 @@ namespace {
 
 } // namespace
 
+bool ReportOutput::hasPrinter() { return defaultPrinter() != nullptr; }
+
 ReportOutput& output()
 {
     static ProductionOutput production;
@@ -174,19 +176,24 @@ QString suggestedPdfName(const Report& report)
     return name + QStringLiteral(".pdf");
 }
 
-QString saveReportAsPdf(const Report& report, QWidget* parent)
+QString choosePdfPath(QWidget* parent, const QString& fileName)
 {
-    const QString suggested = QDir(lastPdfFolder()).filePath(suggestedPdfName(report));
-    QString path = chooseSaveFile(parent, suggested);
+    QString path = chooseSaveFile(parent, QDir(lastPdfFolder()).filePath(fileName));
     if (path.trimmed().isEmpty())
         return {};
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    {
-        BusyCursor busy;
-        report.writePdf(path);
-    }
     lastPdfFolder() = QFileInfo(path).absolutePath();
+    return path;
+}
+
+QString saveReportAsPdf(const Report& report, QWidget* parent)
+{
+    const QString path = choosePdfPath(parent, suggestedPdfName(report));
+    if (path.isEmpty())
+        return {};
+    BusyCursor busy;
+    report.writePdf(path);
     return path;
 }
 

@@ -27,6 +27,10 @@ public:
     // printer (or, when no printer is installed and the user agreed, saved
     // as PDF); false when nothing was printed.
     virtual bool print(ReportPtr report, int copies) = 0;
+
+    // Is there a printer to print on without asking? A run of many jobs asks
+    // about the lack of one once, before it starts, instead of once per job.
+    virtual bool hasPrinter();
 };
 
 // The process-wide output. Until a test or start-up sets one, the production
@@ -56,6 +60,11 @@ void printReport(const Report& report, QPrinter& printer);
 // The file name offered when a report is saved as PDF: its title, and for a
 // one-person sheet the person's name, e.g. "Member List.pdf".
 QString suggestedPdfName(const Report& report);
+
+// Asks where to save a PDF file, offering fileName in the folder used last.
+// Adds ".pdf" when the chosen name has no extension. Returns the path, or
+// empty text when the user cancelled.
+QString choosePdfPath(QWidget* parent, const QString& fileName);
 
 // Asks for a PDF file and writes the report to it. Adds ".pdf" when the
 // chosen name has no extension. Returns the path written, or empty text when

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+
+class QProgressDialog;
 
 namespace Ui {
 class frmMemberInformationUpdateReport;
@@ -24,6 +27,9 @@ private:
     // Prints the sheets one job per person, with a progress dialog that can
     // stop the run when there are several.
     void printSheets(const QList<qint64>& ids);
+    // With no printer installed: one question, then every sheet in one PDF.
+    void saveSheetsAsPdf(const QList<qint64>& ids);
+    std::unique_ptr<QProgressDialog> progressFor(const QString& text, int total);
 };
 
 } // namespace pw

@@ -26,6 +26,8 @@ public:
         return printResult;
     }
 
+    bool hasPrinter() override { return printerInstalled; }
+
     // Every report handed over, previews and print jobs alike.
     int count() const { return static_cast<int>(previewed.size() + printed.size()); }
     void clear()
@@ -42,6 +44,7 @@ public:
     std::vector<reports::ReportPtr> previewed;
     std::vector<Printed> printed;
     bool printResult = true; // what print() answers; false simulates a printer that refused the job
+    bool printerInstalled = true; // what hasPrinter() answers
 };
 
 // Installs a fake output for its lifetime and restores the production one after.

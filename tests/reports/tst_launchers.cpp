@@ -6,6 +6,7 @@
 #include "app/Permissions.h"
 #include "app/Workspace.h"
 #include "data/Sql.h"
+#include "reports/ReportOutput.h"
 #include "reports/frmMemberInformationUpdateReport.h"
 #include "reports/frmProspectVisitationSheetReport.h"
 #include "ui_frmMemberInformationUpdateReport.h"
@@ -13,6 +14,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
@@ -126,6 +128,8 @@ private slots:
     void updateReportPrintsEachPerson();
     void stoppedRun_data();
     void stoppedRun();
+    void noPrinterSavesOnePdf_data();
+    void noPrinterSavesOnePdf();
     void keysOfTheScreen();
 };
 
@@ -357,6 +361,55 @@ void TestLaunchers::stoppedRun()
     QCOMPARE(f.env.messages.count(), 1);
     QCOMPARE(f.env.messages.last().text, text);
     QCOMPARE(f.env.messages.last().title, QStringLiteral("Member Information Update Report"));
+    QTRY_VERIFY(!isOpen(f, true));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Without a printer the run asks once, not once per person, and can save
+// every sheet into one PDF file.
+void TestLaunchers::noPrinterSavesOnePdf_data()
+{
+    QTest::addColumn<bool>("agree");
+    QTest::addColumn<bool>("chooseFile");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("declined") << false << false << false;
+    QTest::newRow("no file chosen") << true << false << false;
+    QTest::newRow("saved") << true << true << true;
+}
+
+void TestLaunchers::noPrinterSavesOnePdf()
+{
+    QFETCH(bool, agree);
+    QFETCH(bool, chooseFile);
+    QFETCH(bool, written);
+    Fixture f;
+    f.add("Zed", "", "Zulu", "Member", 1);
+    f.add("Abe", "", "Able", "Member", 1);
+    f.add("Meg", "", "Mole", "Member", 1);
+    f.out.printerInstalled = false;
+    f.env.messages.answers = { agree ? Answer::Yes : Answer::No };
+    const QString chosen = f.env.folder() + QStringLiteral("/sheets");
+    reports::setSaveFileChooser([&](QWidget*, const QString&) { return chooseFile ? chosen : QString(); });
+    const Screen s = openScreen(f, true);
+    s.list->setCurrentIndex(s.list->findText(QStringLiteral("***All Head of Household***")));
+    QTest::mouseClick(s.ok, Qt::LeftButton);
+    reports::setSaveFileChooser({});
+
+    QCOMPARE(f.env.messages.count(), 1);
+    QVERIFY(f.env.messages.last().question);
+    QVERIFY(f.env.messages.last().text.startsWith(QStringLiteral("No printer is installed")));
+    QCOMPARE(f.out.printed.size(), std::size_t(0));
+    QCOMPARE(QFile::exists(chosen + QStringLiteral(".pdf")), written);
+    if (written) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), { chosen + QStringLiteral(".pdf"), QStringLiteral("-") });
+        QVERIFY(text.waitForFinished(30000));
+        const QString all = QString::fromUtf8(text.readAllStandardOutput());
+        const qsizetype abe = all.indexOf(QStringLiteral("Abe Able"));
+        const qsizetype meg = all.indexOf(QStringLiteral("Meg Mole"));
+        const qsizetype zed = all.indexOf(QStringLiteral("Zed Zulu"));
+        QVERIFY2(abe >= 0 && abe < meg && meg < zed, qPrintable(all.left(400)));
+    }
     QTRY_VERIFY(!isOpen(f, true));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -707,6 +707,32 @@ private slots:
         QCOMPARE(f.readAll(), before);
     }
 
+    void combinedPdfFollowsOneAnother()
+    {
+        // Sheets written into one file each start on a new page, in order;
+        // a cancelled run leaves an earlier file as it was.
+        const std::vector<ReportData> sheets = { infoUpdate({}), visitationSheet(2), infoUpdate({}) };
+        int expectedPages = 0;
+        for (const ReportData& d : sheets)
+            expectedPages += pagesOf(d);
+        const QString path = dir.filePath(QStringLiteral("combined.pdf"));
+        const auto reportAt = [&](int i) { return std::make_shared<const Report>(sheets[std::size_t(i)]); };
+        QVERIFY(writeCombinedPdf(3, reportAt, path));
+        const PdfText text = extract(path);
+        QCOMPARE(text.pages.size(), expectedPages);
+        QVERIFY(text.pages.first().contains(QStringLiteral("Member Information Update")));
+        QVERIFY(text.pages.at(pagesOf(sheets[0])).contains(QStringLiteral("Prospect Visitation Sheet")));
+
+        QFile before(path);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray old = before.readAll();
+        before.close();
+        QVERIFY(!writeCombinedPdf(3, reportAt, path, [](int i) { return i < 1; }));
+        QFile after(path);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), old);
+    }
+
     void largeReportsRender()
     {
         // The largest everyday jobs come out complete: every person, every
