@@ -239,7 +239,7 @@ Document layoutVisitationSheet(const ReportData& data)
 namespace {
     constexpr double kItemWidth = 120;
     constexpr double kValueWidth = 215;
-    constexpr double kFormRowMin = 17;
+    constexpr double kFormRowMin = 15;
 
     // One line of the update form: the item, what the office has, and a
     // ruled space for the member's correction.
@@ -273,6 +273,13 @@ Document layoutMemberInfoUpdate(const ReportData& data)
                                      "correction in the space beside the item and return this form to the church "
                                      "office. Thank you!"),
             StyleId::Body));
+    // What the office files the sheet by, in one small line.
+    const QString officeLine = joinNonEmpty(
+        { text(t, "Status"), text(t, "Member_Active_Status"),
+            QStringLiteral("Head of household: ") + yesNoText(t.value(0, QStringLiteral("Head_Of_Household"))),
+            text(t, "Map_Section").isEmpty() ? QString() : QStringLiteral("Map section ") + text(t, "Map_Section") },
+        QStringLiteral("  \u00b7  "));
+    addRows(flow, paragraphRows(QStringLiteral("For the church office: ") + officeLine, StyleId::Caption));
     flow.addRow(spaceRow(6));
     const std::vector<Column> header
         = { { QStringLiteral("Item"), kItemWidth }, { QStringLiteral("What we have on file"), kValueWidth },
@@ -342,21 +349,15 @@ Document layoutMemberInfoUpdate(const ReportData& data)
         flow.setContinuation({});
     }
 
-    flow.addSpace(10);
-    std::vector<Row> office = { headingRow(QStringLiteral("For the church office")) };
-    const QString officeLine = joinNonEmpty(
-        { text(t, "ID").isEmpty() ? QString() : QStringLiteral("ID ") + text(t, "ID"), text(t, "Status"),
-            text(t, "Member_Active_Status"),
-            QStringLiteral("Head of household: ") + yesNoText(t.value(0, QStringLiteral("Head_Of_Household"))),
-            text(t, "Map_Section").isEmpty() ? QString() : QStringLiteral("Map section ") + text(t, "Map_Section") },
-        QStringLiteral("  \u00b7  "));
-    for (Row& r : paragraphRows(officeLine, StyleId::Body))
-        office.push_back(std::move(r));
-    for (Row& r : labelledRows(QStringLiteral("Notes"), text(t, "Notes")))
-        office.push_back(std::move(r));
-    flow.addBlock(std::vector<Row>(office.begin(), office.begin() + std::min<std::size_t>(office.size(), 3)));
-    for (std::size_t i = 3; i < office.size(); ++i)
-        flow.addRow(office[i]);
+    // The office's own notes close the sheet, under their heading only when
+    // there are any.
+    std::vector<Row> notes = labelledRows(QStringLiteral("Notes"), text(t, "Notes"));
+    if (!notes.empty()) {
+        flow.addSpace(10);
+        flow.addBlock(std::vector<Row>(notes.begin(), notes.begin() + std::min<std::size_t>(notes.size(), 2)));
+        for (std::size_t i = 2; i < notes.size(); ++i)
+            flow.addRow(notes[i]);
+    }
     return flow.finish();
 }
 

@@ -513,7 +513,7 @@ private slots:
             << infoUpdate({ "Usher", "Nursery Worker" })
             << QStringList { "Member Information Update", "Mrs. Person2 Lee Castellanos-Whitfield", "Correction",
                    "What we have on file", "Home phone", "(479)555-0142", "Responsibilities", "Usher", "Nursery Worker",
-                   "01/05/2020", "Family", "For the church office", "Sings alto in the choir." };
+                   "01/05/2020", "Family", "For the church office:", "Sings alto in the choir." };
     }
     void designText()
     {
