@@ -2,7 +2,7 @@
 #include "app/Workspace.h"
 #include "members/frmMemberEntry.h"
 #include "reports/frmMemberInformationUpdateReport.h"
-#include "reports/frmProspectVisitationSheetReport.h"
+#include "reports/frmVisitationSheetReport.h"
 
 // Screens built so far register here under their window names; the main
 // window's menu opens them by name.

@@ -8,9 +8,9 @@
 #include "data/Sql.h"
 #include "reports/ReportOutput.h"
 #include "reports/frmMemberInformationUpdateReport.h"
-#include "reports/frmProspectVisitationSheetReport.h"
+#include "reports/frmVisitationSheetReport.h"
 #include "ui_frmMemberInformationUpdateReport.h"
-#include "ui_frmProspectVisitationSheetReport.h"
+#include "ui_frmVisitationSheetReport.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "reports/frmProspectVisitationSheetReport.h"
+#include "reports/frmVisitationSheetReport.h"
 
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -6,7 +6,7 @@
 #include "app/Workspace.h"
 #include "reports/ReportLauncher.h"
 #include "reports/Reports.h"
-#include "ui_frmProspectVisitationSheetReport.h"
+#include "ui_frmVisitationSheetReport.h"
 
 namespace pw {
 
