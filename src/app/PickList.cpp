@@ -1,7 +1,12 @@
 #include "app/PickList.h"
 
+#include "app/Context.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QSqlQuery>
 
 namespace pw {
 
@@ -63,6 +68,23 @@ void fillTextList(QComboBox* combo, const QStringList& texts)
     for (const QString& t : texts)
         items.append({ t, 0 });
     fillPickList(combo, std::move(items));
+}
+
+QVector<PickItem> peoplePickList(People which)
+{
+    const QString where
+        = which == People::NotHeadsOfHousehold ? QStringLiteral(" WHERE Head_Of_Household = 0") : QString();
+    QSqlQuery q = db().exec(QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, Title, ID FROM Member") + where
+        + QStringLiteral(" ORDER BY %1, %2, %3, ID")
+              .arg(sql::orderText(QStringLiteral("Last_Name")), sql::orderText(QStringLiteral("First_Name")),
+                  sql::orderText(QStringLiteral("Middle_Name"))));
+    QVector<PickItem> items;
+    while (q.next()) {
+        items.append({ personNameWithTitle(sql::toText(q.value(2)), sql::toText(q.value(0)), sql::toText(q.value(1)),
+                           sql::toText(q.value(3))),
+            sql::toId(q.value(4)) });
+    }
+    return items;
 }
 
 QString personName(const QString& last, const QString& first, const QString& middle)

@@ -39,6 +39,12 @@ void fillPickList(QComboBox* combo, QVector<PickItem> items);
 // A plain text list (lookup values): each entry's text is its own value.
 void fillTextList(QComboBox* combo, const QStringList& texts);
 
+// Every person, or every person who is not a head of household, as the
+// person pick lists show them (personNameWithTitle), ordered by last, first
+// and middle name, then identifier.
+enum class People { Everyone, NotHeadsOfHousehold };
+QVector<PickItem> peoplePickList(People which = People::Everyone);
+
 // A person as pick lists show them: last name, ", ", first name, " ", middle
 // name, exactly so joined (an empty middle name leaves the trailing blank).
 QString personName(const QString& last, const QString& first, const QString& middle);

@@ -22,22 +22,6 @@ int removeFamilyConnection(Database& db, qint64 memberId, qint64 relativeId)
         { memberId, relativeId });
 }
 
-QVector<PickItem> relativeCandidates(Database& db)
-{
-    QSqlQuery q
-        = db.exec(QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, Title, ID FROM Member "
-                                 "WHERE Head_Of_Household = 0 ORDER BY %1, %2, %3, ID")
-                      .arg(sql::orderText(QStringLiteral("Last_Name")), sql::orderText(QStringLiteral("First_Name")),
-                          sql::orderText(QStringLiteral("Middle_Name"))));
-    QVector<PickItem> items;
-    while (q.next()) {
-        items.append({ personNameWithTitle(sql::toText(q.value(2)), sql::toText(q.value(0)), sql::toText(q.value(1)),
-                           sql::toText(q.value(3))),
-            sql::toId(q.value(4)) });
-    }
-    return items;
-}
-
 QStringList relationshipNames(Database& db)
 {
     QSqlQuery q = db.exec(QStringLiteral("SELECT Relationships FROM Relationships ORDER BY %1")

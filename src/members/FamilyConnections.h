@@ -22,11 +22,6 @@ void setFamilyConnection(Database& db, qint64 memberId, qint64 relativeId, const
 // Deletes the pair's connection; returns the number of rows removed.
 int removeFamilyConnection(Database& db, qint64 memberId, qint64 relativeId);
 
-// Everyone who may be chosen as a relative: people who are not heads of
-// household, as "Last, First Middle Title", ordered by last, first and middle
-// name (ignoring letter case) and then identifier.
-QVector<PickItem> relativeCandidates(Database& db);
-
 // The relationship texts, in alphabetical order.
 QStringList relationshipNames(Database& db);
 

@@ -70,7 +70,7 @@ bool FamilyPanel::isHead() const { return m_headOfHousehold && m_headOfHousehold
 void FamilyPanel::reloadLists()
 {
     BusyCursor busy;
-    fillPickList(ui->cmbMemberAdd, relativeCandidates(db()));
+    fillPickList(ui->cmbMemberAdd, peoplePickList(People::NotHeadsOfHousehold));
     fillTextList(ui->cmbRelationship, relationshipNames(db()));
 }
 

@@ -53,21 +53,6 @@ namespace {
 
 } // namespace
 
-QVector<PickItem> people()
-{
-    QSqlQuery q
-        = db().exec(QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, Title, ID FROM Member "
-                                   "ORDER BY %1, %2, %3, ID")
-                        .arg(sql::orderText("Last_Name"), sql::orderText("First_Name"), sql::orderText("Middle_Name")));
-    QVector<PickItem> out;
-    while (q.next()) {
-        out.append({ personNameWithTitle(sql::toText(q.value(2)), sql::toText(q.value(0)), sql::toText(q.value(1)),
-                         sql::toText(q.value(3))),
-            q.value(4).toLongLong() });
-    }
-    return out;
-}
-
 QStringList memberStatuses() { return lookup(QStringLiteral("MemberStatus"), QStringLiteral("Status")); }
 QStringList titles() { return lookup(QStringLiteral("Titles"), QStringLiteral("Title")); }
 QStringList states() { return lookup(QStringLiteral("State"), QStringLiteral("State")); }

@@ -11,8 +11,6 @@
 
 namespace pw::members::lists {
 
-// Every person, "Last, First Middle Title", by last, first and middle name.
-QVector<PickItem> people();
 QStringList memberStatuses();
 QStringList titles();
 QStringList states();

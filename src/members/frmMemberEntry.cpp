@@ -173,7 +173,7 @@ void frmMemberEntry::ReloadListValues()
         // a choice must not see it (it would load the first person).
         const QSignalBlocker quietMember(ui->cmbMember);
         const QSignalBlocker quietStatus(ui->cmbChurchStatus);
-        fillPickList(ui->cmbMember, lists::people());
+        fillPickList(ui->cmbMember, peoplePickList());
         fillTextList(ui->cmbChurchStatus, lists::churchStatuses());
     }
     cmbChurchStatus_changed();

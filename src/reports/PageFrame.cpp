@@ -193,26 +193,20 @@ QStringList wrap(const QString& text, const Style& s, double width, int maxLines
         double currentWidth = 0;
         for (const QString& word : words) {
             const double w = s.metrics.horizontalAdvance(word);
-            if (current.isEmpty()) {
-                if (w > width) {
-                    breakWord(word, s, width, out, current);
-                    currentWidth = s.metrics.horizontalAdvance(current);
-                } else {
-                    current = word;
-                    currentWidth = w;
-                }
-            } else if (currentWidth + space + w <= width) {
+            if (!current.isEmpty() && currentWidth + space + w <= width) {
                 current += QLatin1Char(' ') + word;
                 currentWidth += space + w;
-            } else {
+                continue;
+            }
+            // The word starts a new line; one wider than the line is broken.
+            if (!current.isEmpty())
                 out.append(current);
-                if (w > width) {
-                    breakWord(word, s, width, out, current);
-                    currentWidth = s.metrics.horizontalAdvance(current);
-                } else {
-                    current = word;
-                    currentWidth = w;
-                }
+            if (w > width) {
+                breakWord(word, s, width, out, current);
+                currentWidth = s.metrics.horizontalAdvance(current);
+            } else {
+                current = word;
+                currentWidth = w;
             }
         }
         out.append(current);

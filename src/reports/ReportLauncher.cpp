@@ -33,19 +33,6 @@ namespace {
 
 } // namespace
 
-QVector<PickItem> launcherPeople()
-{
-    QVector<PickItem> items;
-    QSqlQuery query
-        = db().exec(QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, Title, ID FROM Member") + byFullName());
-    while (query.next()) {
-        items.append({ personNameWithTitle(sql::toText(query.value(2)), sql::toText(query.value(0)),
-                           sql::toText(query.value(1)), sql::toText(query.value(3))),
-            query.value(4).toLongLong() });
-    }
-    return items;
-}
-
 void setupLauncher(QWidget* form, QComboBox* list, QPushButton* ok, QPushButton* cancel, bool withGroups)
 {
     setDefaultButton(form, ok);
@@ -55,7 +42,7 @@ void setupLauncher(QWidget* form, QComboBox* list, QPushButton* ok, QPushButton*
     QVector<PickItem> items;
     if (withGroups)
         items = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
-    items += launcherPeople();
+    items += peoplePickList();
     fillPickList(list, std::move(items));
 }
 

@@ -21,10 +21,6 @@ namespace pw::reports {
 inline const QString kAllHeadsOfHousehold = QStringLiteral("***All Head of Household***");
 inline const QString kAllMembersAndChildren = QStringLiteral("***All Members & Child of Members***");
 
-// Every person as "Last, First Middle Title", ordered by last, first and
-// middle name, with the identifier as the item's data.
-QVector<PickItem> launcherPeople();
-
 // Gives the screen its keys (Enter starts, Escape closes), type-ahead in the
 // list, and fills the list in one go, with the group entries first when asked.
 void setupLauncher(QWidget* form, QComboBox* list, QPushButton* ok, QPushButton* cancel, bool withGroups);

@@ -49,4 +49,13 @@ void TestEnv::loginAs(qint64 memberId, const QString& type, const QString& usern
     ctx().user = CurrentUser { memberId, type, username };
 }
 
+qint64 TestEnv::loginWithOnly(const QString& permission)
+{
+    const qint64 id = addMember(QStringLiteral("Vic"), QStringLiteral("Viewer"));
+    addUser(id, QStringLiteral("user"), QStringLiteral("user"), QStringLiteral("User"));
+    grant(id, permission);
+    loginAs(id, QStringLiteral("User"), QStringLiteral("user"));
+    return id;
+}
+
 } // namespace pw::test

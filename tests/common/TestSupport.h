@@ -73,6 +73,9 @@ public:
     void grant(qint64 memberId, const QString& permission);
     // Sets the current-user values as a login would.
     void loginAs(qint64 memberId, const QString& type, const QString& username = QStringLiteral("tester"));
+    // Adds a "User" account that holds only this permission and logs it in;
+    // returns the account's member identifier.
+    qint64 loginWithOnly(const QString& permission);
 
     QTemporaryDir dir;
     std::unique_ptr<Database> database;

@@ -354,10 +354,7 @@ void TestFamilyPanel::refusedWithoutEntryPermission()
     QFETCH(QString, button);
     QFETCH(QString, refusal);
     Household h;
-    const qint64 viewer = h.env.addMember(QStringLiteral("Vic"), QStringLiteral("Viewer"));
-    h.env.addUser(viewer, QStringLiteral("user"), QStringLiteral("user"), QStringLiteral("User"));
-    h.env.grant(viewer, perm::MemberView);
-    h.env.loginAs(viewer, QStringLiteral("User"), QStringLiteral("user"));
+    h.env.loginWithOnly(perm::MemberView);
     h.show(QStringLiteral("Harold"), true);
     h.choose(QStringLiteral("Wilma"), QStringLiteral("Sister"));
     const QStringList before = h.stored();

@@ -58,12 +58,6 @@ struct Screen {
     }
     Ui::frmMemberEntry* ui() { return form->ui; }
 
-    void loginAsViewer()
-    {
-        const qint64 viewer = env.addMember(QStringLiteral("Vera"), QStringLiteral("Viewer"));
-        env.grant(viewer, perm::MemberView);
-        env.loginAs(viewer, QStringLiteral("User"), QStringLiteral("vera"));
-    }
     static bool choose(QComboBox* combo, const QString& text)
     {
         const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -537,7 +531,7 @@ void TestMemberEntry::viewerMayBrowseButNotSave()
 {
     QFETCH(QString, button);
     Screen s;
-    s.loginAsViewer();
+    s.env.loginWithOnly(perm::MemberView);
     s.form->LoadMember(s.clerk);
     QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara"));
     s.ui()->txtFName->setText(QStringLiteral("Changed"));

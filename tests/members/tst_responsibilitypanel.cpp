@@ -217,10 +217,7 @@ void TestResponsibilityPanel::refusedWithoutEntryPermission()
     QFETCH(QString, button);
     QFETCH(QString, refusal);
     Church c;
-    const qint64 viewer = c.env.addMember(QStringLiteral("Vic"), QStringLiteral("Viewer"));
-    c.env.addUser(viewer, QStringLiteral("user"), QStringLiteral("user"), QStringLiteral("User"));
-    c.env.grant(viewer, perm::MemberView);
-    c.env.loginAs(viewer, QStringLiteral("User"), QStringLiteral("user"));
+    c.env.loginWithOnly(perm::MemberView);
     c.show(c.dan);
     c.choose(QStringLiteral("Deacon"), QDate(2020, 1, 1), QDate(2022, 12, 31));
     QSignalSpy changed(&c.panel, &members::ResponsibilityPanel::responsibilitiesChanged);
