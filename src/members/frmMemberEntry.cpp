@@ -167,16 +167,10 @@ frmMemberEntry::~frmMemberEntry() { delete ui; }
 void frmMemberEntry::ReloadListValues()
 {
     BusyCursor busy;
-    {
-        // A list model that is reset chooses its first row for a moment
-        // before fillPickList removes the choice; the two lists that react to
-        // a choice must not see it (it would load the first person).
-        const QSignalBlocker quietMember(ui->cmbMember);
-        const QSignalBlocker quietStatus(ui->cmbChurchStatus);
-        fillPickList(ui->cmbMember, peoplePickList());
-        fillTextList(ui->cmbChurchStatus, lists::churchStatuses());
-    }
-    cmbChurchStatus_changed();
+    // Refilling removes every choice; the church status losing its choice
+    // turns the church fields off through its change handler.
+    fillPickList(ui->cmbMember, peoplePickList());
+    fillTextList(ui->cmbChurchStatus, lists::churchStatuses());
     fillTextList(ui->cmbMemberStatus, lists::memberStatuses());
     fillTextList(ui->cmbTitle, lists::titles());
     fillTextList(ui->cmbState, lists::states());

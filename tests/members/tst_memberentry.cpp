@@ -679,10 +679,12 @@ void TestMemberEntry::lookupsChangedReloadsAndClearsSelections()
     Screen s;
     s.form->LoadMember(s.clerk);
     QCOMPARE(s.ui()->cmbChurchStatus->currentText(), QStringLiteral("Active"));
+    QVERIFY(s.ui()->txtPreviousChurch->isEnabled());
     const qint64 ss = s.addClass(QStringLiteral("Young Adults"));
     emit s.ws.lookupsChanged();
     for (QComboBox* combo : s.form->findChildren<QComboBox*>())
         QVERIFY2(combo->currentIndex() == -1, qPrintable(combo->objectName()));
+    QVERIFY(!s.ui()->txtPreviousChurch->isEnabled()); // the church status lost its choice
     QVERIFY(selectById(s.ui()->cmbSSClass, ss));
     QVERIFY(selectById(s.ui()->cmbProspectSSClass, ss));
     QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara")); // boxes keep the person
