@@ -1,7 +1,7 @@
 #include "Bench.h"
 
 #include "data/Database.h"
-#include "data/DemoGenerator.h"
+#include "demo/DemoGenerator.h"
 #include "data/Sql.h"
 
 #include <QDir>

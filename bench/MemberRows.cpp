@@ -1,6 +1,6 @@
 #include "Bench.h"
 
-#include "app/Clock.h"
+#include "data/Clock.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Messages.h"

@@ -1,6 +1,6 @@
 #include "app/FormHelpers.h"
 
-#include "app/Clock.h"
+#include "data/Clock.h"
 #include "app/Context.h"
 
 #include <QAbstractItemModel>

@@ -5,7 +5,8 @@
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
 #include "data/Database.h"
-#include "data/DemoGenerator.h"
+#include "data/NewChurch.h"
+#include "demo/DemoGenerator.h"
 #include "data/Sql.h"
 
 #include <QApplication>
@@ -197,7 +198,7 @@ namespace {
         }
         const QString password = readPassword(username);
         try {
-            demo::createEmptyDatabase(path, username.trimmed(), password.trimmed());
+            createEmptyDatabase(path, username.trimmed(), password.trimmed(), SystemClock());
             std::printf("Created %s with the Admin account \"%s\".\n", qPrintable(QDir::toNativeSeparators(path)),
                 qPrintable(username.trimmed()));
             return 0;

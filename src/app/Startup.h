@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Clock.h"
+#include "data/Clock.h"
 #include "app/Config.h"
 #include "app/Messages.h"
 

@@ -151,6 +151,20 @@ int Database::execChange(const QString& sql, const QVariantList& params)
     return query.numRowsAffected();
 }
 
+QStringList Database::texts(const QString& sql, const QVariantList& params)
+{
+    QStringList out;
+    forEach(sql, params, [&out](const QSqlQuery& q) { out.append(sql::toText(q.value(0))); });
+    return out;
+}
+
+QList<qint64> Database::ids(const QString& sql, const QVariantList& params)
+{
+    QList<qint64> out;
+    forEach(sql, params, [&out](const QSqlQuery& q) { out.append(sql::toId(q.value(0))); });
+    return out;
+}
+
 Statement::Statement(Database& db, const QString& sql)
     : m_query(db.connection())
 {

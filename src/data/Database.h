@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 #include <memory>
@@ -79,6 +80,19 @@ public:
 
     // Number of rows the last change touched, for callers that care.
     int execChange(const QString& sql, const QVariantList& params = {});
+
+    // The first column of every row: as text (Null gives empty text), or as
+    // identifiers (Null gives 0).
+    QStringList texts(const QString& sql, const QVariantList& params = {});
+    QList<qint64> ids(const QString& sql, const QVariantList& params = {});
+
+    // Calls f(query) once for every row, positioned on that row.
+    template <class F> void forEach(const QString& sql, const QVariantList& params, F&& f)
+    {
+        QSqlQuery query = exec(sql, params);
+        while (query.next())
+            f(query);
+    }
 
     bool inTransaction() const { return m_transactionDepth > 0; }
 

@@ -80,6 +80,14 @@ QString textContains(const QString& column) { return QStringLiteral("pw_contains
 
 QString orderText(const QString& column) { return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation); }
 
+QString orderByName(const QString& table)
+{
+    const QString prefix = table.isEmpty() ? QString() : table + QLatin1Char('.');
+    return orderText(prefix + QStringLiteral("Last_Name")) + QStringLiteral(", ")
+        + orderText(prefix + QStringLiteral("First_Name")) + QStringLiteral(", ")
+        + orderText(prefix + QStringLiteral("Middle_Name"));
+}
+
 QString returningId(const QString& keyColumn) { return QStringLiteral(" RETURNING ") + keyColumn; }
 
 QVariant text(const QString& value) { return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value); }

@@ -19,6 +19,10 @@ QString textEquals(const QString& column);
 QString textContains(const QString& column);
 // An ORDER BY term that sorts text without regard to letter case.
 QString orderText(const QString& column);
+// The order people are listed in everywhere: last, first and middle name,
+// each without regard to letter case. With a table, the columns are that
+// table's ("Member" gives "Member.Last_Name ...").
+QString orderByName(const QString& table = QString());
 // Suffix that makes an INSERT return the new row's key.
 QString returningId(const QString& keyColumn = QStringLiteral("ID"));
 

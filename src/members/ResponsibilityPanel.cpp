@@ -1,6 +1,6 @@
 #include "members/ResponsibilityPanel.h"
 
-#include "app/Clock.h"
+#include "data/Clock.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"

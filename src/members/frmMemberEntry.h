@@ -11,9 +11,13 @@ namespace Ui {
 class frmMemberEntry;
 }
 
+namespace pw {
+struct MemberRecord;
+}
+
 namespace pw::members {
 
-struct MemberRecord;
+
 
 // The member entry screen: one person's Member row on six tabs, with the
 // family and responsibility frames and the picture. Whether a save adds or

@@ -1,9 +1,10 @@
 #include "reports/Reports.h"
 
-#include "app/Clock.h"
+#include "data/Clock.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "data/Database.h"
+#include "data/Members.h"
 #include "data/Sql.h"
 #include "reports/FamilyText.h"
 #include "reports/Report.h"
@@ -44,16 +45,52 @@ namespace {
         return lastFirst(table) + QStringLiteral(" || ' ' || COALESCE(%1.Middle_Name, '')").arg(table);
     }
 
-    Column m(const char* field, Kind kind = Kind::Text)
+    // A Member column read under its own name; how it is shown follows the
+    // table's description of it.
+    Column m(const char* field)
     {
+        Kind kind = Kind::Id;
+        if (const Members::Column* column = Members::column(QLatin1String(field))) {
+            switch (column->kind) {
+            case Members::Kind::Date:
+            case Members::Kind::DateTime:
+                kind = Kind::Date;
+                break;
+            case Members::Kind::YesNo:
+                kind = Kind::Flag;
+                break;
+            case Members::Kind::Id:
+                kind = Kind::Id;
+                break;
+            case Members::Kind::Text:
+            case Members::Kind::OptionalText:
+                kind = Kind::Text;
+                break;
+            }
+        }
         return { field, QStringLiteral("Member.") + QLatin1String(field), kind };
+    }
+
+    // A stored telephone number, shown as "(###)###-####".
+    Column phone(const char* field)
+    {
+        Column c = m(field);
+        c.kind = Kind::Phone;
+        return c;
+    }
+
+    // A column read under another name, as some designs name their fields.
+    Column named(const char* field, Column column)
+    {
+        column.field = field;
+        return column;
     }
 
     // The first 31 columns shared by the lists and the update sheet.
     std::vector<Column> personColumns()
     {
         return {
-            m("ID", Kind::Id),
+            m("ID"),
             m("Status"),
             m("First_Name"),
             m("Middle_Name"),
@@ -64,26 +101,26 @@ namespace {
             m("City"),
             m("State"),
             m("Zip"),
-            m("Phone", Kind::Phone),
-            m("Cell", Kind::Phone),
-            m("Work_Phone", Kind::Phone),
+            phone("Phone"),
+            phone("Cell"),
+            phone("Work_Phone"),
             m("Email"),
             m("Place_Of_Work"),
             m("Occupation"),
-            m("Date_Of_Birth", Kind::Date),
-            m("Head_Of_Household", Kind::Flag),
+            m("Date_Of_Birth"),
+            m("Head_Of_Household"),
             m("Gender"),
             m("Marital_Status"),
-            m("Anniversary_Date", Kind::Date),
+            m("Anniversary_Date"),
             m("Hobbies"),
             m("Organizations"),
             m("Map_Section"),
             m("Notes"),
             m("Member_Active_Status"),
-            m("Member_Since", Kind::Date),
+            m("Member_Since"),
             m("Previous_Church"),
-            m("Came_Forward", Kind::Date),
-            m("Baptized", Kind::Date),
+            m("Came_Forward"),
+            m("Baptized"),
         };
     }
 
@@ -96,8 +133,8 @@ namespace {
         columns.push_back({ "Wednesday_Night.Name", QStringLiteral("Wednesday_Night.Name"), Kind::Text });
         columns.push_back({ "CGLeader", lastFirst(QStringLiteral("CGLeaderTbl")), Kind::Text });
         columns.push_back({ "Deacon", lastFirst(QStringLiteral("DeaconTbl")), Kind::Text });
-        columns.push_back(m("Receive_Newsletter_Via_Mail", Kind::Flag));
-        columns.push_back(m("Receive_Newsletter_Via_EMail", Kind::Flag));
+        columns.push_back(m("Receive_Newsletter_Via_Mail"));
+        columns.push_back(m("Receive_Newsletter_Via_EMail"));
         return columns;
     }
 
@@ -271,11 +308,36 @@ ReportData mailingLabelData(const QList<qint64>& ids)
 ReportData visitationSheetData(qint64 id)
 {
     ReportData data = started(Design::VisitationSheet);
-    std::vector<Column> columns = personColumns();
     // The sheet has no membership history; it shows the outreach columns instead.
-    columns.resize(27);
-    columns[0].field = "Member.ID";
-    columns[25].field = "Member.Notes";
+    std::vector<Column> columns = {
+        named("Member.ID", m("ID")),
+        m("Status"),
+        m("First_Name"),
+        m("Middle_Name"),
+        m("Last_Name"),
+        m("Title"),
+        m("Address_1"),
+        m("Address_2"),
+        m("City"),
+        m("State"),
+        m("Zip"),
+        phone("Phone"),
+        phone("Cell"),
+        phone("Work_Phone"),
+        m("Email"),
+        m("Place_Of_Work"),
+        m("Occupation"),
+        m("Date_Of_Birth"),
+        m("Head_Of_Household"),
+        m("Gender"),
+        m("Marital_Status"),
+        m("Anniversary_Date"),
+        m("Hobbies"),
+        m("Organizations"),
+        m("Map_Section"),
+        named("Member.Notes", m("Notes")),
+        m("Member_Active_Status"),
+    };
     const std::vector<Column> more = {
         m("Prospect_Source"),
         m("Prospect_Active_Status"),
@@ -283,7 +345,7 @@ ReportData visitationSheetData(qint64 id)
         { "Name", QStringLiteral("Sunday_School.Name"), Kind::Text },
         { "CGLeader", lastFirst(QStringLiteral("CGLeaderTbl")), Kind::Text },
         m("Prospect_Member_Of"),
-        m("Prospect_Next_Contact_Date", Kind::Date),
+        m("Prospect_Next_Contact_Date"),
         m("Prospect_Next_Contact_Action"),
         { "Prospect_Contact.ID", QStringLiteral("Prospect_Contact.ID"), Kind::Id },
         { "Contact_Date", QStringLiteral("Prospect_Contact.Contact_Date"), Kind::Date },

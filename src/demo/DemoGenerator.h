@@ -43,12 +43,4 @@ constexpr int kMaxPeople = 1000000;
 // is left unchanged) or when writing fails; a half-written file is removed.
 DemoSummary generate(const QString& path, const DemoOptions& options);
 
-// Creates a new, empty database for a church's first installation: schema,
-// lookup values, one administrator (a Member row and an "Admin" account).
-// The church details are left for the church information screen. Throws
-// DbError for an empty user name or password (no file is created), for an
-// existing file (left unchanged) and for failures while writing (the file is
-// removed). Returns the administrator's member identifier.
-qint64 createEmptyDatabase(const QString& path, const QString& adminUsername, const QString& adminPassword);
-
 } // namespace pw::demo

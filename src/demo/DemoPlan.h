@@ -4,7 +4,7 @@
 // lives together, how old they are, and how they stand with the church. Also
 // the seeded random source the whole generator draws from.
 
-#include "data/DemoData.h"
+#include "demo/DemoData.h"
 
 #include <QDate>
 #include <QString>

@@ -1,5 +1,7 @@
 #include "data/Database.h"
-#include "data/DemoGenerator.h"
+#include "TestSupport.h"
+#include "data/NewChurch.h"
+#include "demo/DemoGenerator.h"
 #include "data/Passwords.h"
 
 #include <QDir>
@@ -152,7 +154,7 @@ void TestDemoGenerator::refusesAnExistingFile()
         QVERIFY_THROWS_EXCEPTION(DbError, demo::generate(path, options()));
     else
         QVERIFY_THROWS_EXCEPTION(
-            DbError, demo::createEmptyDatabase(path, QStringLiteral("admin"), QStringLiteral("pw")));
+            DbError, createEmptyDatabase(path, QStringLiteral("admin"), QStringLiteral("pw"), test::FakeClock()));
     QCOMPARE(readFile(path), QByteArray("the church's own records"));
 }
 
@@ -558,7 +560,7 @@ void TestDemoGenerator::emptyDatabaseHasOneAdministrator()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("first.sqlite"));
-    const qint64 id = demo::createEmptyDatabase(path, QStringLiteral(" pastor "), QStringLiteral("Secret 1"));
+    const qint64 id = createEmptyDatabase(path, QStringLiteral(" pastor "), QStringLiteral("Secret 1"), test::FakeClock());
     QVERIFY(id > 0);
 
     auto db = Database::open(path, Database::OpenMode::ExistingOnly);
@@ -605,7 +607,7 @@ void TestDemoGenerator::emptyDatabaseRefusesMissingCredentials()
     QFETCH(QString, password);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("first.sqlite"));
-    QVERIFY_THROWS_EXCEPTION(DbError, demo::createEmptyDatabase(path, username, password));
+    QVERIFY_THROWS_EXCEPTION(DbError, createEmptyDatabase(path, username, password, test::FakeClock()));
     QVERIFY(!QFile::exists(path));
 }
 

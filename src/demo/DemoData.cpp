@@ -1,4 +1,4 @@
-#include "data/DemoData.h"
+#include "demo/DemoData.h"
 
 namespace pw::demo::data {
 

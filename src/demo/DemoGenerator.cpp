@@ -1,8 +1,9 @@
-#include "data/DemoGenerator.h"
+#include "demo/DemoGenerator.h"
 
 #include "data/Database.h"
-#include "data/DemoData.h"
-#include "data/DemoPlan.h"
+#include "data/Members.h"
+#include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
 
@@ -25,71 +26,6 @@ namespace {
     using namespace detail;
 
     QString utf8(const char* text) { return QString::fromUtf8(text); }
-
-    // ---------------------------------------------------------------- Member columns
-
-    // Every Member column but the key, in the order the insert lists them.
-    // clang-format off
-#define PW_DEMO_MEMBER_COLUMNS(X) \
-    X(Status) X(First_Name) X(Middle_Name) X(Last_Name) X(Title) \
-    X(Address_1) X(Address_2) X(City) X(State) X(Zip) X(Phone) X(Cell) X(Work_Phone) X(Email) X(Picture) \
-    X(Place_Of_Work) X(Occupation) X(Date_Of_Birth) X(Anniversary_Date) X(Gender) X(Marital_Status) \
-    X(Head_Of_Household) X(Map_Section) X(Hobbies) X(Organizations) X(Notes) \
-    X(Member_Active_Status) X(Member_Since) X(Came_Forward) X(Baptized) X(Letter_Out) X(Deceased_Date) \
-    X(Previous_Church) X(Receive_Newsletter_Via_Mail) X(Receive_Newsletter_Via_EMail) \
-    X(Sunday_School_Attendance_Level) X(Worship_Service_Attendance_Level) \
-    X(Discipleship_Training_Attendance_Level) X(Sunday_Evening_Service_Attendance_Level) \
-    X(Wednesday_Night_Attendance_Level) \
-    X(Sunday_School_Class) X(Discipleship_Training_Class) X(Wednesday_Night_Class) X(Care_Group_Assigned) \
-    X(DeaconID) \
-    X(Prospect_Active_Status) X(Prospect_Source) X(Prospect_Member_Of) X(Prospect_Note) \
-    X(Prospect_Sunday_School_Class_Assigned) X(Prospect_Care_Group_Assigned) X(Prospect_Phase) \
-    X(Prospect_Next_Contact_Date) X(Prospect_Next_Contact_Action) \
-    X(Date_Added) X(Added_By) X(Date_Edited) X(Edited_By)
-
-    enum MemberColumn {
-#define PW_DEMO_ENUM(name) c##name,
-        PW_DEMO_MEMBER_COLUMNS(PW_DEMO_ENUM)
-#undef PW_DEMO_ENUM
-        cMemberColumnCount
-    };
-    // clang-format on
-
-    QString insertMemberSql()
-    {
-        static const QString sql = [] {
-            const QStringList names = {
-#define PW_DEMO_NAME(name) QStringLiteral(#name),
-                PW_DEMO_MEMBER_COLUMNS(PW_DEMO_NAME)
-#undef PW_DEMO_NAME
-            };
-            QStringList marks;
-            for (int i = 0; i < names.size(); ++i)
-                marks << QStringLiteral("?");
-            return QStringLiteral("INSERT INTO Member (%1) VALUES (%2)").arg(names.join(", "), marks.join(", "))
-                + sql::returningId();
-        }();
-        return sql;
-    }
-
-    // A Member row as the member screen writes an untouched form: empty text,
-    // Null dates and links, "no" for yes/no.
-    QVariantList blankMember()
-    {
-        QVariantList v;
-        v.reserve(cMemberColumnCount);
-        for (int i = 0; i < cMemberColumnCount; ++i)
-            v.append(QVariant(QStringLiteral("")));
-        for (int c :
-            { cPicture, cDate_Of_Birth, cAnniversary_Date, cMember_Since, cCame_Forward, cBaptized, cLetter_Out,
-                cDeceased_Date, cSunday_School_Class, cDiscipleship_Training_Class, cWednesday_Night_Class,
-                cCare_Group_Assigned, cDeaconID, cProspect_Sunday_School_Class_Assigned, cProspect_Care_Group_Assigned,
-                cProspect_Phase, cProspect_Next_Contact_Date, cProspect_Next_Contact_Action, cDate_Edited })
-            v[c] = QVariant();
-        for (int c : { cHead_Of_Household, cReceive_Newsletter_Via_Mail, cReceive_Newsletter_Via_EMail })
-            v[c] = sql::yesNo(false);
-        return v;
-    }
 
     // ---------------------------------------------------------------- statements
 
@@ -241,7 +177,7 @@ namespace {
             , m_streets(data::streetNames())
             , m_suffixes(data::streetSuffixes())
             , m_domains(data::emailDomains())
-            , m_member(db, insertMemberSql())
+            , m_member(db)
             , m_family(db,
                   QStringLiteral(
                       "INSERT INTO Family_Connection (Member_ID, Relationship, Relative_Member_ID) VALUES (?, ?, ?)"))
@@ -507,11 +443,10 @@ namespace {
             return chosen.join(QStringLiteral(", "));
         }
 
-        QString stamp(const QDate& day)
+        QDateTime stamp(const QDate& day)
         {
             const QDate d = std::min(day, m_today);
-            return sql::dateTime(QDateTime(d, QTime(m_rnd.between(8, 16), m_rnd.below(60), m_rnd.below(60)), Qt::UTC))
-                .toString();
+            return QDateTime(d, QTime(m_rnd.between(8, 16), m_rnd.below(60), m_rnd.below(60)), Qt::UTC);
         }
 
         QString title(bool male, int age, bool married)
@@ -530,7 +465,7 @@ namespace {
         }
 
         // Occupation, place of work and work phone.
-        void work(QVariantList& v, const PlanPerson& p, int age, bool married, bool childrenAtHome, const QString& area)
+        void work(MemberRecord& r, const PlanPerson& p, int age, bool married, bool childrenAtHome, const QString& area)
         {
             QString occupation;
             QString place;
@@ -551,10 +486,10 @@ namespace {
                 occupation = utf8(job.occupation);
                 place = utf8(job.placeOfWork);
                 if (m_rnd.chance(0.35))
-                    v[cWork_Phone] = phoneNumber(area);
+                    r.workPhone = phoneNumber(area);
             }
-            v[cOccupation] = occupation;
-            v[cPlace_Of_Work] = place;
+            r.occupation = occupation;
+            r.placeOfWork = place;
         }
 
         // Attendance levels of the five services, most to least attended.
@@ -651,55 +586,54 @@ namespace {
         }
 
         // The columns every person has, member or prospect.
-        QVariantList person(const PlanHousehold& plan, const PlanPerson& p, const Household& h, int age)
+        MemberRecord person(const PlanHousehold& plan, const PlanPerson& p, const Household& h, int age)
         {
-            QVariantList v = blankMember();
+            MemberRecord r;
             const bool head = p.rel == Rel::Head;
             const bool married = plan.married && (head || p.rel == Rel::Spouse);
-            v[cFirst_Name] = firstName(p.male);
-            v[cMiddle_Name] = p.male ? m_maleMiddle.pick(m_rnd) : m_femaleMiddle.pick(m_rnd);
+            r.firstName = firstName(p.male);
+            r.middleName = p.male ? m_maleMiddle.pick(m_rnd) : m_femaleMiddle.pick(m_rnd);
             const bool ownLastName = (p.rel == Rel::StepChild || p.rel == Rel::Parent) && m_rnd.chance(0.5);
-            v[cLast_Name] = ownLastName ? m_lastNames.pick(m_rnd) : h.lastName;
-            v[cTitle] = title(p.male, age, married);
-            v[cAddress_1] = h.address1;
-            v[cAddress_2] = h.address2;
-            v[cCity] = h.city;
-            v[cState] = h.state;
-            v[cZip] = h.zip;
-            v[cMap_Section] = h.mapSection;
+            r.lastName = ownLastName ? m_lastNames.pick(m_rnd) : h.lastName;
+            r.title = title(p.male, age, married);
+            r.address1 = h.address1;
+            r.address2 = h.address2;
+            r.city = h.city;
+            r.state = h.state;
+            r.zip = h.zip;
+            r.mapSection = h.mapSection;
             const bool hasCell = age >= 18 ? m_rnd.chance(age >= 80 ? 0.5 : 0.9) : (age >= 13 && m_rnd.chance(0.7));
             if (head && !h.landline)
-                v[cCell] = h.homePhone;
+                r.cell = h.homePhone;
             else if (hasCell)
-                v[cCell] = phoneNumber(h.areaCode);
-            v[cPhone] = h.homePhone;
+                r.cell = phoneNumber(h.areaCode);
+            r.phone = h.homePhone;
             if ((age >= 18 && m_rnd.chance(0.82)) || (age >= 15 && m_rnd.chance(0.4)))
-                v[cEmail] = email(v[cFirst_Name].toString(), v[cLast_Name].toString(), age);
+                r.email = email(r.firstName, r.lastName, age);
             // A few people never gave their birthday.
             if (age < 18 || !m_rnd.chance(plan.prospect ? 0.3 : 0.04))
-                v[cDate_Of_Birth] = sql::date(p.birth);
+                r.dateOfBirth = p.birth;
             if (married && h.anniversary.isValid())
-                v[cAnniversary_Date] = sql::date(h.anniversary);
-            v[cGender] = p.male ? QStringLiteral("Male") : QStringLiteral("Female");
+                r.anniversaryDate = h.anniversary;
+            r.gender = p.male ? QStringLiteral("Male") : QStringLiteral("Female");
             if (married)
-                v[cMarital_Status] = QStringLiteral("Married");
+                r.maritalStatus = QStringLiteral("Married");
             else if (age >= 16)
-                v[cMarital_Status]
-                    = head && age >= 28 && m_rnd.chance(0.45) ? QStringLiteral("Divorced") : QStringLiteral("Single");
-            v[cHead_Of_Household] = sql::yesNo(head);
+                r.maritalStatus = head && age >= 28 && m_rnd.chance(0.45) ? QStringLiteral("Divorced") : QStringLiteral("Single");
+            r.headOfHousehold = head;
             if (age >= 8)
-                v[cHobbies] = someOf(data::hobbies(), 3);
+                r.hobbies = someOf(data::hobbies(), 3);
             if (age >= 18)
-                v[cOrganizations] = someOf(data::organizations(), m_rnd.chance(0.7) ? 0 : 2);
+                r.organizations = someOf(data::organizations(), m_rnd.chance(0.7) ? 0 : 2);
             if (m_rnd.chance(0.06))
-                v[cNotes] = utf8(m_rnd.pick(data::memberNotes()));
-            v[cMember_Active_Status] = plan.churchStatus;
-            v[cAdded_By] = kAdded;
+                r.notes = utf8(m_rnd.pick(data::memberNotes()));
+            r.memberActiveStatus = plan.churchStatus;
+            r.addedBy = kAdded;
             bool childrenAtHome = false;
             for (const PlanPerson& other : plan.people)
                 childrenAtHome = childrenAtHome || other.rel == Rel::Child || other.rel == Rel::StepChild;
-            work(v, p, age, married, childrenAtHome, h.areaCode);
-            return v;
+            work(r, p, age, married, childrenAtHome, h.areaCode);
+            return r;
         }
 
         // Every eighth family from the fourth on, until the list runs out.
@@ -750,10 +684,10 @@ namespace {
             std::vector<qint64> ids;
             for (const PlanPerson& p : plan.people) {
                 const int age = ageOn(p.birth, m_today);
-                QVariantList v = person(plan, p, h, age);
+                MemberRecord r = person(plan, p, h, age);
                 if (p.rel == Rel::Head && sprinkle && *sprinkle->headFirstName)
-                    v[cFirst_Name] = utf8(sprinkle->headFirstName);
-                v[cStatus] = age < 18 ? QStringLiteral("Child Of Member") : QStringLiteral("Member");
+                    r.firstName = utf8(sprinkle->headFirstName);
+                r.status = age < 18 ? QStringLiteral("Child Of Member") : QStringLiteral("Member");
 
                 // Church history: adults joined with the family, by letter or
                 // by baptism; children when they were baptized.
@@ -762,65 +696,62 @@ namespace {
                 if (adultOfFamily) {
                     since = std::max(h.joined, p.birth.addYears(16));
                     if (!h.previousChurch.isEmpty()) {
-                        v[cPrevious_Church] = h.previousChurch;
-                        v[cCame_Forward] = sql::date(since);
+                        r.previousChurch = h.previousChurch;
+                        r.cameForward = since;
                     } else {
-                        v[cBaptized] = sql::date(since);
-                        v[cCame_Forward] = sql::date(since.addDays(-m_rnd.between(7, 28)));
+                        r.baptized = since;
+                        r.cameForward = since.addDays(-m_rnd.between(7, 28));
                     }
                 } else if (age >= 8 && m_rnd.chance(age >= 18 ? 0.85 : 0.6)) {
                     since = std::min(std::max(p.birth.addYears(m_rnd.between(8, 12)), h.joined), m_today.addDays(-7));
-                    v[cBaptized] = sql::date(since);
-                    v[cCame_Forward] = sql::date(since.addDays(-m_rnd.between(7, 28)));
+                    r.baptized = since;
+                    r.cameForward = since.addDays(-m_rnd.between(7, 28));
                 }
                 if (since.isValid())
-                    v[cMember_Since] = sql::date(since);
+                    r.memberSince = since;
                 if (plan.churchStatus == QLatin1String("Moved Away") && since.isValid() && m_rnd.chance(0.5))
-                    v[cLetter_Out] = sql::date(m_rnd.day(since.addDays(30), m_today.addDays(-30)));
+                    r.letterOut = m_rnd.day(since.addDays(30), m_today.addDays(-30));
                 if (plan.churchStatus == QLatin1String("Deceased"))
-                    v[cDeceased_Date]
-                        = sql::date(m_rnd.day(std::max(since, m_today.addYears(-8)), m_today.addDays(-10)));
+                    r.deceasedDate = m_rnd.day(std::max(since, m_today.addYears(-8)), m_today.addDays(-10));
                 if (since.isValid() && since > m_today.addYears(-3)) {
-                    v[cProspect_Active_Status] = QStringLiteral("Joined");
-                    v[cProspect_Source] = utf8(m_rnd.pick(data::prospectSources()));
+                    r.prospectStatus = QStringLiteral("Joined");
+                    r.prospectSource = utf8(m_rnd.pick(data::prospectSources()));
                 } else {
-                    v[cProspect_Active_Status] = QStringLiteral("Inactive");
+                    r.prospectStatus = QStringLiteral("Inactive");
                 }
 
-                v[cReceive_Newsletter_Via_Mail] = sql::yesNo(p.rel == Rel::Head && onRoll && m_rnd.chance(0.7));
-                v[cReceive_Newsletter_Via_EMail]
-                    = sql::yesNo(age >= 18 && onRoll && !v[cEmail].toString().isEmpty() && m_rnd.chance(0.5));
+                r.newsletterMail = p.rel == Rel::Head && onRoll && m_rnd.chance(0.7);
+                r.newsletterEmail = age >= 18 && onRoll && !r.email.isEmpty() && m_rnd.chance(0.5);
 
                 const std::array<int, 5> levels = attendance(plan.churchStatus);
-                const int levelColumns[] = { cSunday_School_Attendance_Level, cWorship_Service_Attendance_Level,
-                    cDiscipleship_Training_Attendance_Level, cSunday_Evening_Service_Attendance_Level,
-                    cWednesday_Night_Attendance_Level };
+                QString* const levelFields[] = { &r.sundaySchoolAttendance, &r.worshipAttendance,
+                    &r.discipleshipAttendance, &r.sundayEveningAttendance, &r.wednesdayAttendance };
                 for (int i = 0; i < 5; ++i) {
                     if (levels[std::size_t(i)] >= 0)
-                        v[levelColumns[i]] = utf8(kLevels[std::size_t(levels[std::size_t(i)])]);
+                        *levelFields[i] = utf8(kLevels[std::size_t(levels[std::size_t(i)])]);
                 }
                 if (active) {
                     // Those who come at least monthly belong to a class.
                     if (levels[0] <= 2)
-                        v[cSunday_School_Class] = sql::id(classFor(m_sundaySchool, age));
+                        r.sundaySchoolClass = classFor(m_sundaySchool, age);
                     if (levels[2] <= 2)
-                        v[cDiscipleship_Training_Class] = sql::id(classFor(m_discipleship, age));
+                        r.discipleshipClass = classFor(m_discipleship, age);
                     if (levels[4] <= 2)
-                        v[cWednesday_Night_Class] = sql::id(classFor(m_wednesday, age));
+                        r.wednesdayClass = classFor(m_wednesday, age);
                 }
-                v[cCare_Group_Assigned] = sql::id(h.careGroup);
-                v[cDeaconID] = sql::id(h.deaconId);
+                r.careGroup = h.careGroup;
+                r.deacon = h.deaconId;
 
                 QDate added = std::max(h.rollEntry, p.birth.addDays(m_rnd.between(7, 60)));
                 if (since.isValid() && since > h.rollEntry)
                     added = std::max(added, since);
-                v[cDate_Added] = stamp(added);
+                r.dateAdded = stamp(added);
                 if (m_rnd.chance(0.65)) {
-                    v[cDate_Edited] = stamp(m_rnd.day(std::min(added, m_today), m_today));
-                    v[cEdited_By] = kAdded;
+                    r.dateEdited = stamp(m_rnd.day(std::min(added, m_today), m_today));
+                    r.editedBy = kAdded;
                 }
 
-                const qint64 id = m_member.insert(v);
+                const qint64 id = m_member.insert(r);
                 ids.push_back(id);
 
                 if (p.rel == Rel::Head && plan.deacon) {
@@ -963,33 +894,32 @@ namespace {
             std::vector<qint64> ids;
             for (const PlanPerson& p : plan.people) {
                 const int age = ageOn(p.birth, m_today);
-                QVariantList v = person(plan, p, h, age);
-                v[cStatus] = QStringLiteral("Prospect");
-                v[cPrevious_Church] = memberOf;
-                v[cReceive_Newsletter_Via_Mail] = sql::yesNo(p.rel == Rel::Head && m_rnd.chance(0.3));
-                v[cWorship_Service_Attendance_Level]
-                    = utf8(kLevels[std::size_t(2 + weightedIndex(m_rnd, std::array<int, 3> { 30, 45, 25 }))]);
-                v[cProspect_Active_Status] = status;
-                v[cProspect_Source] = source;
-                v[cProspect_Member_Of] = memberOf;
+                MemberRecord r = person(plan, p, h, age);
+                r.status = QStringLiteral("Prospect");
+                r.previousChurch = memberOf;
+                r.newsletterMail = p.rel == Rel::Head && m_rnd.chance(0.3);
+                r.worshipAttendance = utf8(kLevels[std::size_t(2 + weightedIndex(m_rnd, std::array<int, 3> { 30, 45, 25 }))]);
+                r.prospectStatus = status;
+                r.prospectSource = source;
+                r.prospectMemberOf = memberOf;
                 if (m_rnd.chance(0.4))
-                    v[cProspect_Note] = utf8(m_rnd.pick(data::prospectNotes()));
+                    r.prospectNote = utf8(m_rnd.pick(data::prospectNotes()));
                 if (m_rnd.chance(0.5))
-                    v[cProspect_Sunday_School_Class_Assigned] = sql::id(classFor(m_sundaySchool, age));
+                    r.prospectSundaySchoolClass = classFor(m_sundaySchool, age);
                 if (m_rnd.chance(0.25))
-                    v[cProspect_Care_Group_Assigned] = sql::id(m_rnd.pick(m_careGroups));
-                v[cProspect_Phase] = m_phases[std::size_t(phase)].name;
+                    r.prospectCareGroup = m_rnd.pick(m_careGroups);
+                r.prospectPhase = m_phases[std::size_t(phase)].name;
                 if (next.isValid()) {
-                    v[cProspect_Next_Contact_Date] = sql::date(next);
-                    v[cProspect_Next_Contact_Action] = m_phases[std::size_t(phase)].action;
+                    r.prospectNextContactDate = next;
+                    r.prospectNextContactAction = m_phases[std::size_t(phase)].action;
                 }
                 const QDate added = history.front().date.addDays(-m_rnd.between(0, 5));
-                v[cDate_Added] = stamp(added);
+                r.dateAdded = stamp(added);
                 if (m_rnd.chance(0.65)) {
-                    v[cDate_Edited] = stamp(m_rnd.day(std::min(added, m_today), m_today));
-                    v[cEdited_By] = kAdded;
+                    r.dateEdited = stamp(m_rnd.day(std::min(added, m_today), m_today));
+                    r.editedBy = kAdded;
                 }
-                const qint64 id = m_member.insert(v);
+                const qint64 id = m_member.insert(r);
                 ids.push_back(id);
                 m_summary.prospects += 1;
                 for (const Contact& c : history) {
@@ -1134,7 +1064,7 @@ namespace {
         Picker m_streets;
         Picker m_suffixes;
         Picker m_domains;
-        Statement m_member;
+        Members::Inserter m_member;
         Statement m_family;
         Statement m_responsibility;
         Statement m_contact;
@@ -1206,35 +1136,6 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
         }
         tx.commit();
         return summary;
-    });
-}
-
-qint64 createEmptyDatabase(const QString& path, const QString& adminUsername, const QString& adminPassword)
-{
-    const QString username = adminUsername.trimmed();
-    if (username.isEmpty())
-        throw DbError(QStringLiteral("The administrator needs a user name; no database was created."));
-    if (adminPassword.isEmpty())
-        throw DbError(QStringLiteral("The administrator needs a password; no database was created."));
-    const QString hashed = passwords::hash(adminPassword);
-    return buildNewFile(path, [&](Database& db) {
-        const QDateTime now = QDateTime::currentDateTime();
-        Transaction tx(db);
-        QVariantList v = blankMember();
-        v[cStatus] = QStringLiteral("Member");
-        v[cFirst_Name] = username;
-        v[cLast_Name] = QStringLiteral("Administrator");
-        v[cGender] = QStringLiteral("Unknown");
-        v[cMember_Active_Status] = QStringLiteral("Active");
-        v[cProspect_Active_Status] = QStringLiteral("Inactive");
-        v[cDate_Added] = sql::dateTime(now);
-        v[cAdded_By] = username;
-        const qint64 id = db.insert(insertMemberSql(), v);
-        db.exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive, DateEntered) "
-                               "VALUES (?, ?, ?, ?, ?, ?)"),
-            { id, username, hashed, QStringLiteral("Admin"), sql::yesNo(false), sql::date(now.date()) });
-        tx.commit();
-        return id;
     });
 }
 

@@ -1,4 +1,4 @@
-#include "data/DemoPlan.h"
+#include "demo/DemoPlan.h"
 
 #include <algorithm>
 #include <cmath>
