@@ -1,5 +1,7 @@
 #include "app/FormHelpers.h"
 
+#include "app/PickList.h"
+
 #include "data/Clock.h"
 #include "app/Context.h"
 
@@ -207,6 +209,12 @@ qint64 selectedId(const QComboBox* combo) { return combo->currentData(Qt::UserRo
 
 bool selectById(QComboBox* combo, qint64 id)
 {
+    if (const auto* people = qobject_cast<const PeopleListModel*>(combo->model())) {
+        const int row = people->rowOf(id);
+        if (row >= 0)
+            combo->setCurrentIndex(row);
+        return row >= 0;
+    }
     const QAbstractItemModel* model = combo->model();
     const QModelIndex root = combo->rootModelIndex();
     const int column = combo->modelColumn();

@@ -1,12 +1,11 @@
 #include "app/PickList.h"
 
 #include "app/Context.h"
-#include "data/Database.h"
-#include "data/Sql.h"
+#include "app/SharedLists.h"
 
 #include <QComboBox>
+#include <QListView>
 #include <QSignalBlocker>
-#include <QSqlQuery>
 
 namespace pw {
 
@@ -39,62 +38,186 @@ QVariant PickListModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
-void fillPickList(QComboBox* combo, QVector<PickItem> items)
+PeopleListModel::PeopleListModel(QObject* parent)
+    : QAbstractListModel(parent)
+{
+}
+
+void PeopleListModel::setPeople(std::shared_ptr<const QVector<PersonName>> people, NameForm form,
+    std::function<bool(const PersonName&)> filter, QVector<PickItem> leading)
+{
+    beginResetModel();
+    m_people = std::move(people);
+    m_form = form;
+    m_leading = std::move(leading);
+    m_rows.clear();
+    m_filtered = static_cast<bool>(filter);
+    if (m_filtered && m_people) {
+        for (int i = 0, n = static_cast<int>(m_people->size()); i < n; ++i)
+            if (filter(m_people->at(i)))
+                m_rows.append(i);
+    }
+    endResetModel();
+}
+
+int PeopleListModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    const int people = m_filtered ? static_cast<int>(m_rows.size()) : (m_people ? int(m_people->size()) : 0);
+    return static_cast<int>(m_leading.size()) + people;
+}
+
+const PersonName& PeopleListModel::person(int row) const
+{
+    const int i = row - static_cast<int>(m_leading.size());
+    return m_people->at(m_filtered ? m_rows.at(i) : i);
+}
+
+QVariant PeopleListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (index.row() < m_leading.size()) {
+        const PickItem& item = m_leading.at(index.row());
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return item.text;
+        if (role == Qt::UserRole && item.id != 0)
+            return QVariant(static_cast<qlonglong>(item.id));
+        return {};
+    }
+    const PersonName& p = person(index.row());
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_form == NameForm::WithTitle ? personNameWithTitle(p.last, p.first, p.middle, p.title)
+                                             : personName(p.last, p.first, p.middle);
+    if (role == Qt::UserRole)
+        return QVariant(static_cast<qlonglong>(p.id));
+    return {};
+}
+
+int PeopleListModel::rowOf(qint64 id) const
+{
+    for (int row = 0, n = static_cast<int>(m_leading.size()); row < n; ++row)
+        if (m_leading.at(row).id == id && id != 0)
+            return row;
+    if (!m_people)
+        return -1;
+    const int lead = static_cast<int>(m_leading.size());
+    const int n = m_filtered ? static_cast<int>(m_rows.size()) : static_cast<int>(m_people->size());
+    for (int i = 0; i < n; ++i)
+        if (m_people->at(m_filtered ? m_rows.at(i) : i).id == id)
+            return lead + i;
+    return -1;
+}
+
+namespace {
+
+    // What a list had chosen before a refill, so the same entry can be chosen again.
+    struct Chosen {
+        bool any = false;
+        QVariant id;
+        QString text;
+    };
+
+    Chosen chosenOf(const QComboBox* combo)
+    {
+        Chosen c;
+        if (combo->currentIndex() < 0)
+            return c;
+        c.any = true;
+        c.id = combo->currentData(Qt::UserRole);
+        c.text = combo->currentText();
+        return c;
+    }
+
+    int rowOf(const QComboBox* combo, const Chosen& before)
+    {
+        if (before.id.isValid()) {
+            if (const auto* people = qobject_cast<const PeopleListModel*>(combo->model()))
+                return people->rowOf(before.id.toLongLong());
+            const QAbstractItemModel* model = combo->model();
+            for (int row = 0, n = model->rowCount(); row < n; ++row)
+                if (model->index(row, 0).data(Qt::UserRole) == before.id)
+                    return row;
+            return -1;
+        }
+        return combo->findText(before.text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    }
+
+    // Runs the refill with the combo box quiet: a model reset chooses the
+    // first row for a moment, and screens that react to a choice (a name
+    // list loads that person) must see only the end result.
+    template <class Refill> void refill(QComboBox* combo, Choice choice, Refill&& work)
+    {
+        const Chosen before = chosenOf(combo);
+        int after = -1;
+        {
+            const QSignalBlocker quiet(combo);
+            work();
+            if (choice == Choice::Keep && before.any)
+                after = rowOf(combo, before);
+            combo->setCurrentIndex(after);
+        }
+        if (before.any && after < 0) {
+            emit combo->currentIndexChanged(-1);
+            emit combo->currentTextChanged(QString());
+        }
+    }
+
+    std::shared_ptr<const QVector<PersonName>> everyone()
+    {
+        if (SharedLists* lists = sharedLists())
+            return lists->people();
+        return std::make_shared<const QVector<PersonName>>(Lookups::people(db()));
+    }
+
+} // namespace
+
+void fillPickList(QComboBox* combo, QVector<PickItem> items, Choice choice)
 {
     auto* model = qobject_cast<PickListModel*>(combo->model());
     if (!model) {
+        const QSignalBlocker quiet(combo);
         model = new PickListModel(combo);
         combo->setModel(model);
     }
-    // A combo box whose model is reset chooses the first row for a moment.
-    // Screens that react to a choice (a name list loads that person) must not
-    // see that passing choice, only the end result: no choice.
-    const int before = combo->currentIndex();
-    {
-        const QSignalBlocker quiet(combo);
-        model->setItems(std::move(items));
-        combo->setCurrentIndex(-1);
-    }
-    if (before != -1) {
-        emit combo->currentIndexChanged(-1);
-        emit combo->currentTextChanged(QString());
-    }
+    refill(combo, choice, [&] { model->setItems(std::move(items)); });
 }
 
-void fillTextList(QComboBox* combo, const QStringList& texts)
+void fillTextList(QComboBox* combo, const QStringList& texts, Choice choice)
 {
     QVector<PickItem> items;
     items.reserve(texts.size());
     for (const QString& t : texts)
         items.append({ t, 0 });
-    fillPickList(combo, std::move(items));
+    fillPickList(combo, std::move(items), choice);
 }
 
-QVector<PickItem> peoplePickList(People which)
+void fillPeopleList(QComboBox* combo, NameForm form, const std::function<bool(const PersonName&)>& filter,
+    Choice choice, QVector<PickItem> leading)
 {
-    const QString where
-        = which == People::NotHeadsOfHousehold ? QStringLiteral(" WHERE Head_Of_Household = 0") : QString();
-    QSqlQuery q = db().exec(QStringLiteral("SELECT First_Name, Middle_Name, Last_Name, Title, ID FROM Member") + where
-        + QStringLiteral(" ORDER BY %1, %2, %3, ID")
-              .arg(sql::orderText(QStringLiteral("Last_Name")), sql::orderText(QStringLiteral("First_Name")),
-                  sql::orderText(QStringLiteral("Middle_Name"))));
-    QVector<PickItem> items;
-    while (q.next()) {
-        items.append({ personNameWithTitle(sql::toText(q.value(2)), sql::toText(q.value(0)), sql::toText(q.value(1)),
-                           sql::toText(q.value(3))),
-            sql::toId(q.value(4)) });
+    auto* model = qobject_cast<PeopleListModel*>(combo->model());
+    if (!model) {
+        const QSignalBlocker quiet(combo);
+        model = new PeopleListModel(combo);
+        combo->setModel(model);
+        // Measuring every name for the width, or every row of the popup,
+        // would cost more than reading the people.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(qMax(combo->minimumContentsLength(), 24));
+        if (auto* view = qobject_cast<QListView*>(combo->view()))
+            view->setUniformItemSizes(true);
     }
-    return items;
+    std::shared_ptr<const QVector<PersonName>> people = everyone();
+    refill(combo, choice, [&] { model->setPeople(std::move(people), form, filter, std::move(leading)); });
 }
 
-QString personName(const QString& last, const QString& first, const QString& middle)
+void fillPeopleList(QComboBox* combo, NameForm form, People which, Choice choice, QVector<PickItem> leading)
 {
-    return last + QStringLiteral(", ") + first + QLatin1Char(' ') + middle;
-}
-
-QString personNameWithTitle(const QString& last, const QString& first, const QString& middle, const QString& title)
-{
-    return personName(last, first, middle) + QLatin1Char(' ') + title;
+    std::function<bool(const PersonName&)> filter;
+    if (which == People::NotHeadsOfHousehold)
+        filter = [](const PersonName& p) { return !p.headOfHousehold; };
+    fillPeopleList(combo, form, filter, choice, std::move(leading));
 }
 
 } // namespace pw

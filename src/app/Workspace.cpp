@@ -1,13 +1,19 @@
 #include "app/Workspace.h"
 
 #include "app/Context.h"
+#include "app/SharedLists.h"
 
 namespace pw {
 
 Workspace::Workspace(QMdiArea* area, QObject* parent)
     : QObject(parent)
     , m_area(area)
+    , m_lists(new SharedLists(this))
 {
+    // Connected first, so every screen that refills its lists on these
+    // signals reads fresh ones.
+    connect(this, &Workspace::membersChanged, m_lists, &SharedLists::membersChanged);
+    connect(this, &Workspace::lookupsChanged, m_lists, &SharedLists::lookupsChanged);
 }
 
 void Workspace::registerScreen(const QString& windowName, Factory factory, Placement placement)

@@ -9,6 +9,8 @@
 
 namespace pw {
 
+class SharedLists;
+
 // Owns the main window's MDI area and the screens in it. Screens are opened by
 // their window name through factories registered at start-up, so the main
 // window never needs to know the screen classes. Open screens announce
@@ -22,6 +24,9 @@ public:
     explicit Workspace(QMdiArea* area, QObject* parent = nullptr);
 
     QMdiArea* area() const { return m_area; }
+
+    // The lists several screens show, kept fresh through the signals below.
+    SharedLists* lists() const { return m_lists; }
 
     void registerScreen(const QString& windowName, Factory factory, Placement placement = Placement::TopLeft);
     bool hasScreen(const QString& windowName) const { return m_factories.contains(windowName); }
@@ -62,6 +67,7 @@ signals:
 
 private:
     QMdiArea* m_area;
+    SharedLists* m_lists;
     QHash<QString, Factory> m_factories;
     QHash<QString, Placement> m_placements;
 };

@@ -165,6 +165,8 @@ QList<qint64> Database::ids(const QString& sql, const QVariantList& params)
     return out;
 }
 
+qint64 Database::othersChangeMark() { return scalar(QStringLiteral("PRAGMA data_version")).toLongLong(); }
+
 Statement::Statement(Database& db, const QString& sql)
     : m_query(db.connection())
 {

@@ -96,6 +96,12 @@ public:
 
     bool inTransaction() const { return m_transactionDepth > 0; }
 
+    // A number that changes whenever another connection (another program or
+    // workstation) has committed a change to the database since the last
+    // reading; changes made through this connection leave it as it is.
+    // Cached lists compare it to know when they are stale.
+    qint64 othersChangeMark();
+
     void close();
 
 private:

@@ -7,8 +7,8 @@
 #include "app/Permissions.h"
 #include "app/PickList.h"
 #include "app/ResultGrid.h"
-#include "data/Family.h"
-#include "members/FamilyConnections.h"
+#include "app/SharedLists.h"
+#include "data/Households.h"
 #include "ui_FamilyPanel.h"
 
 #include <QCheckBox>
@@ -70,8 +70,8 @@ bool FamilyPanel::isHead() const { return m_headOfHousehold && m_headOfHousehold
 void FamilyPanel::reloadLists()
 {
     BusyCursor busy;
-    fillPickList(ui->cmbMemberAdd, peoplePickList(People::NotHeadsOfHousehold));
-    fillTextList(ui->cmbRelationship, relationshipNames(db()));
+    fillPeopleList(ui->cmbMemberAdd, NameForm::WithTitle, People::NotHeadsOfHousehold, Choice::Keep);
+    fillTextList(ui->cmbRelationship, listTexts(SharedLists::List::Relationships), Choice::Keep);
 }
 
 void FamilyPanel::clear()
@@ -149,7 +149,7 @@ void FamilyPanel::btnAddFamMember_clicked()
             QStringLiteral("Required Info"), Icon::None);
         return;
     }
-    setFamilyConnection(db(), id, relativeId, relationship);
+    Households::setConnection(db(), id, relativeId, relationship);
     ui->cmbMemberAdd->setCurrentIndex(-1);
     ui->cmbRelationship->setCurrentIndex(-1);
     loadFamilyMembers();
@@ -167,7 +167,7 @@ void FamilyPanel::btnRemoveFamMember_clicked()
     const qint64 relativeId = selectedId(ui->cmbMemberAdd);
     // Nobody on screen or no relative chosen: nothing names a connection.
     if (id > 0 && relativeId > 0)
-        removeFamilyConnection(db(), id, relativeId);
+        Households::removeConnection(db(), id, relativeId);
     loadFamilyMembers();
 }
 

@@ -8,7 +8,8 @@
 #include "app/Permissions.h"
 #include "app/PickList.h"
 #include "app/ResultGrid.h"
-#include "members/MemberResponsibilities.h"
+#include "app/SharedLists.h"
+#include "data/Responsibilities.h"
 #include "ui_ResponsibilityPanel.h"
 
 #include <QLineEdit>
@@ -61,7 +62,10 @@ QString ResponsibilityPanel::chosenName() const
     return ui->cmbResp->currentIndex() >= 0 ? ui->cmbResp->currentText() : QString();
 }
 
-void ResponsibilityPanel::reloadLists() { fillTextList(ui->cmbResp, responsibilityNames(db())); }
+void ResponsibilityPanel::reloadLists()
+{
+    fillTextList(ui->cmbResp, listTexts(SharedLists::List::ResponsibilityNames), Choice::Keep);
+}
 
 void ResponsibilityPanel::clear()
 {
@@ -81,7 +85,7 @@ void ResponsibilityPanel::loadResponsibilities()
     m_ends.clear();
     const qint64 id = memberId();
     if (id > 0) {
-        for (const ResponsibilityLine& line : responsibilityLines(db(), id)) {
+        for (const Responsibilities::ResponsibilityLine& line : Responsibilities::linesOf(db(), id)) {
             rows.append({ line.name, line.start.isValid() ? line.start.toString(kDateFormat) : QString(),
                 line.end.isValid() ? line.end.toString(kDateFormat) : QString(), line.description });
             m_starts.append(line.start);
@@ -125,7 +129,7 @@ void ResponsibilityPanel::btnAddResp_clicked()
             QStringLiteral("Required Info"), Icon::None);
         return;
     }
-    addResponsibility(db(), { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() });
+    Responsibilities::add(db(), { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() });
     afterChange();
 }
 
@@ -138,7 +142,7 @@ void ResponsibilityPanel::btnRemoveResp_clicked()
         != Answer::Yes)
         return;
     const QString name = chosenName();
-    const bool deacon = name == DeaconResponsibility;
+    const bool deacon = name == Responsibilities::DeaconResponsibility;
     if (deacon
         && messages().ask(QStringLiteral("By removing the Deacon Responsibility from this member, you will remove it "
                                          "from all Member files as the assigned Deacon. Are you sure you wish to "
@@ -151,7 +155,7 @@ void ResponsibilityPanel::btnRemoveResp_clicked()
         return; // nobody on screen: nothing to remove
     if (name.isEmpty())
         return; // no responsibility chosen names no row
-    removeResponsibility(db(), { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() }, deacon);
+    Responsibilities::remove(db(), { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() }, deacon);
     afterChange();
 }
 

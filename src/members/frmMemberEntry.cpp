@@ -8,10 +8,10 @@
 #include "app/Permissions.h"
 #include "app/PickList.h"
 #include "app/ResultGrid.h"
+#include "app/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Database.h"
 #include "members/FamilyPanel.h"
-#include "members/MemberLists.h"
 #include "members/MemberPicture.h"
 #include "members/MemberRecord.h"
 #include "members/ResponsibilityPanel.h"
@@ -143,9 +143,10 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         [this](qint64 id) { guarded([this, id] { LoadMember(id); }); });
     connect(ui->fraChurchResponsibilities, &ResponsibilityPanel::responsibilitiesChanged, this, [this] {
         guarded([this] {
-            ReloadListValues();
+            // Announced first, so the shared deacon list is read afresh.
             if (Workspace* w = workspace())
                 emit w->membersChanged();
+            ReloadListValues();
         });
     });
     if (Workspace* w = workspace())
@@ -167,33 +168,38 @@ frmMemberEntry::~frmMemberEntry() { delete ui; }
 void frmMemberEntry::ReloadListValues()
 {
     BusyCursor busy;
-    // Refilling removes every choice; the church status losing its choice
-    // turns the church fields off through its change handler.
-    fillPickList(ui->cmbMember, peoplePickList());
-    fillTextList(ui->cmbChurchStatus, lists::churchStatuses());
-    fillTextList(ui->cmbMemberStatus, lists::memberStatuses());
-    fillTextList(ui->cmbTitle, lists::titles());
-    fillTextList(ui->cmbState, lists::states());
-    const QStringList levels = lists::attendanceLevels();
+    using L = SharedLists::List;
+    // Each list chooses again what it showed, when that entry is still
+    // there: the person on screen and what the user picked survive, so a
+    // later save never writes a blank where a value was. A lost choice (a
+    // class deleted elsewhere) leaves its list empty; the church status
+    // losing its choice turns the church fields off through its handler.
+    const Choice keep = Choice::Keep;
+    fillPeopleList(ui->cmbMember, NameForm::WithTitle, People::Everyone, keep);
+    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses), keep);
+    fillTextList(ui->cmbMemberStatus, listTexts(L::MemberStatuses), keep);
+    fillTextList(ui->cmbTitle, listTexts(L::Titles), keep);
+    fillTextList(ui->cmbState, listTexts(L::States), keep);
+    const QStringList levels = listTexts(L::AttendanceLevels);
     for (QComboBox* combo :
         { ui->cmbSSAttend, ui->cmbWorshipAttend, ui->cmbDiscAttend, ui->cmbSundayEveAttend, ui->cmbWedAttend })
-        fillTextList(combo, levels);
-    const QVector<PickItem> ssClasses = lists::sundaySchoolClasses();
-    fillPickList(ui->cmbSSClass, ssClasses);
-    fillPickList(ui->cmbProspectSSClass, ssClasses);
-    fillPickList(ui->cmbDiscClass, lists::discipleshipClasses());
-    fillPickList(ui->cmbWedClass, lists::wednesdayClasses());
-    fillPickList(ui->cmbDeacon, lists::deacons());
-    const QVector<PickItem> groups = lists::careGroups();
-    fillPickList(ui->cmbCareGroup, groups);
-    fillPickList(ui->cmbProspectCGAssign, groups);
-    fillTextList(ui->cmbProspectStatus, lists::prospectStatuses());
-    fillTextList(ui->cmbNextPhase, lists::outreachPhases());
-    fillTextList(ui->cmbNextContactAction, lists::contactActions());
+        fillTextList(combo, levels, keep);
+    const QVector<PickItem> ssClasses = listItems(L::SundaySchoolClasses);
+    fillPickList(ui->cmbSSClass, ssClasses, keep);
+    fillPickList(ui->cmbProspectSSClass, ssClasses, keep);
+    fillPickList(ui->cmbDiscClass, listItems(L::DiscipleshipClasses), keep);
+    fillPickList(ui->cmbWedClass, listItems(L::WednesdayClasses), keep);
+    fillPickList(ui->cmbDeacon, listItems(L::Deacons), keep);
+    const QVector<PickItem> groups = listItems(L::CareGroups);
+    fillPickList(ui->cmbCareGroup, groups, keep);
+    fillPickList(ui->cmbProspectCGAssign, groups, keep);
+    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses), keep);
+    fillTextList(ui->cmbNextPhase, listTexts(L::OutreachPhases), keep);
+    fillTextList(ui->cmbNextContactAction, listTexts(L::ProspectActions), keep);
     ui->fraFamilyMembers->reloadLists();
     ui->fraChurchResponsibilities->reloadLists();
-    fillTextList(ui->cmbGender, lists::genders());
-    fillTextList(ui->cmbMaritalStatus, lists::maritalStatuses());
+    fillTextList(ui->cmbGender, Lookups::genders(), keep);
+    fillTextList(ui->cmbMaritalStatus, Lookups::maritalStatuses(), keep);
 }
 
 void frmMemberEntry::LoadMember(qint64 memberId)
@@ -211,6 +217,8 @@ void frmMemberEntry::LoadMember(qint64 memberId)
                 QStringLiteral("The person with ID %1 no longer exists.").arg(memberId), QStringLiteral("Pewlark"));
             return;
         }
+        if (SharedLists* lists = sharedLists())
+            lists->membersChanged();
         ReloadListValues();
         const QSignalBlocker quiet(ui->cmbMember);
         found = selectById(ui->cmbMember, memberId);

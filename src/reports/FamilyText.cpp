@@ -2,7 +2,7 @@
 
 #include "app/Context.h"
 #include "app/FormHelpers.h"
-#include "data/Family.h"
+#include "data/Households.h"
 
 namespace pw::reports {
 

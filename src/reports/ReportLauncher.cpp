@@ -17,19 +17,10 @@ namespace {
 
     QString byFullName()
     {
-        return QStringLiteral(" ORDER BY ") + sql::orderText(QStringLiteral("Last_Name")) + QStringLiteral(", ")
-            + sql::orderText(QStringLiteral("First_Name")) + QStringLiteral(", ")
-            + sql::orderText(QStringLiteral("Middle_Name")) + QStringLiteral(", ID");
+        return QStringLiteral(" ORDER BY ") + sql::orderByName() + QStringLiteral(", ID");
     }
 
-    QList<qint64> ids(const QString& sqlText, const QVariantList& params)
-    {
-        QList<qint64> result;
-        QSqlQuery query = db().exec(sqlText, params);
-        while (query.next())
-            result.append(query.value(0).toLongLong());
-        return result;
-    }
+    QList<qint64> ids(const QString& sqlText, const QVariantList& params) { return db().ids(sqlText, params); }
 
 } // namespace
 
@@ -39,11 +30,10 @@ void setupLauncher(QWidget* form, QComboBox* list, QPushButton* ok, QPushButton*
     setCancelButton(form, cancel);
     attachTypeAhead(list);
     BusyCursor busy;
-    QVector<PickItem> items;
+    QVector<PickItem> groups;
     if (withGroups)
-        items = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
-    items += peoplePickList();
-    fillPickList(list, std::move(items));
+        groups = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
+    fillPeopleList(list, NameForm::WithTitle, People::Everyone, Choice::Clear, groups);
 }
 
 bool launcherMayRun(const QString& permission, const QComboBox* list)

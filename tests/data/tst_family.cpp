@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "data/Family.h"
+#include "data/Households.h"
 
 #include <QtTest>
 
@@ -17,10 +17,10 @@ private slots:
 namespace {
 // Head Hal lists Amy ("son" in lower case), Bea and Cal (both "Daughter"),
 // and Dee, whose Member row has since been deleted. Head Ivy lists Amy.
-struct Households {
+struct Church {
     TestEnv env;
     QMap<QString, qint64> ids;
-    Households()
+    Church()
     {
         for (const char* name : { "Hal", "Amy", "Cal", "Bea", "Dee", "Ivy" })
             ids[QString::fromLatin1(name)] = env.addMember(QString::fromLatin1(name), QStringLiteral("Lane"));
@@ -57,7 +57,7 @@ void TestFamily::rows()
     QFETCH(QString, person);
     QFETCH(bool, asHead);
     QFETCH(QStringList, expected);
-    Households h;
+    Church h;
     QStringList got;
     for (const FamilyRow& r : familyRows(h.env.db(), h.ids[person], asHead)) {
         got << (r.id ? r.firstName : QStringLiteral("-")) + QLatin1Char('/') + r.relationship;

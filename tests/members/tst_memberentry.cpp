@@ -129,7 +129,8 @@ private slots:
     void newClearsAuditTexts();
     void loadMemberAddedAfterOpening();
     void loadMemberThatDoesNotExist();
-    void lookupsChangedReloadsAndClearsSelections();
+    void reloadKeepsEveryChoice_data();
+    void reloadKeepsEveryChoice();
     void framesSitInTabOrder_data();
     void framesSitInTabOrder();
     void familyDoubleClickOpensRelative();
@@ -230,7 +231,9 @@ void TestMemberEntry::everyFieldRoundTrips()
     s.env.db().exec(
         QStringLiteral("INSERT INTO Member_Responsibility VALUES (?, 'Deacon', '2020-01-01', '2030-01-01')"),
         { s.clerk });
-    s.form->ReloadListValues();
+    // As the class and responsibility screens announce their saves.
+    emit s.ws.membersChanged();
+    emit s.ws.lookupsChanged();
     s.fillRequired();
     auto* u = s.ui();
     u->txtMName->setText(QStringLiteral("Ann"));
@@ -674,23 +677,74 @@ void TestMemberEntry::loadMemberThatDoesNotExist()
     QCOMPARE(s.ui()->cmbGender->currentText(), QStringLiteral("Unknown"));
 }
 
-void TestMemberEntry::lookupsChangedReloadsAndClearsSelections()
+void TestMemberEntry::reloadKeepsEveryChoice_data()
 {
+    QTest::addColumn<QString>("trigger");
+    QTest::newRow("a class saved elsewhere") << "lookupsChanged";
+    QTest::newRow("a responsibility added") << "add";
+    QTest::newRow("a responsibility removed") << "remove";
+}
+
+// A reload of the lists (after a responsibility change, or when another
+// screen saved a class) must not blank the person's values: a later save
+// would store them empty without a word.
+void TestMemberEntry::reloadKeepsEveryChoice()
+{
+    QFETCH(QString, trigger);
     Screen s;
-    s.form->LoadMember(s.clerk);
-    QCOMPARE(s.ui()->cmbChurchStatus->currentText(), QStringLiteral("Active"));
-    QVERIFY(s.ui()->txtPreviousChurch->isEnabled());
     const qint64 ss = s.addClass(QStringLiteral("Young Adults"));
+    const qint64 gone = s.addClass(QStringLiteral("Closing Class"));
+    s.env.db().exec(QStringLiteral("UPDATE Member SET Title = 'Mrs.', State = 'TX', Sunday_School_Class = ?, "
+                                   "Discipleship_Training_Class = NULL WHERE ID = ?"),
+        { ss, s.clerk });
+    s.env.db().exec(QStringLiteral("INSERT INTO Responsibilities (Name, Description) VALUES ('Usher', 'Greets')"));
+    s.env.db().exec(QStringLiteral("INSERT INTO Member_Responsibility VALUES (?, 'Usher', '2020-01-01', '2020-12-31')"),
+        { s.clerk });
+    emit s.ws.membersChanged();
     emit s.ws.lookupsChanged();
-    for (QComboBox* combo : s.form->findChildren<QComboBox*>())
-        QVERIFY2(combo->currentIndex() == -1, qPrintable(combo->objectName()));
-    QVERIFY(!s.ui()->txtPreviousChurch->isEnabled()); // the church status lost its choice
-    QVERIFY(selectById(s.ui()->cmbSSClass, ss));
-    QVERIFY(selectById(s.ui()->cmbProspectSSClass, ss));
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara")); // boxes keep the person
-    // With the lists empty again, a save is refused until they are chosen.
-    QVERIFY(!s.form->SaveMember());
-    QCOMPARE(s.env.messages.last().title, QStringLiteral("Required Fields"));
+    s.form->LoadMember(s.clerk);
+    auto* u = s.ui();
+    // Unsaved choices the user made survive as well.
+    QVERIFY(Screen::choose(u->cmbMaritalStatus, QStringLiteral("Married")));
+    QVERIFY(selectById(u->cmbProspectSSClass, gone));
+    u->txtCity->setText(QStringLiteral("Dallas"));
+
+    auto* panel = u->fraChurchResponsibilities->ui;
+    if (trigger == QLatin1String("lookupsChanged")) {
+        s.env.db().exec(QStringLiteral("DELETE FROM Sunday_School WHERE ID = ?"), { gone });
+        emit s.ws.lookupsChanged();
+    } else if (trigger == QLatin1String("add")) {
+        QVERIFY(Screen::choose(panel->cmbResp, QStringLiteral("Deacon")));
+        s.click(panel->btnAddResp);
+    } else {
+        panel->vsfgChurchResponsibilites->selectRow(0);
+        QCOMPARE(panel->cmbResp->currentText(), QStringLiteral("Usher"));
+        s.click(panel->btnRemoveResp);
+        QCOMPARE(panel->vsfgChurchResponsibilites->model()->rowCount(), 0);
+    }
+
+    QCOMPARE(selectedId(u->cmbMember), s.clerk);
+    QCOMPARE(u->cmbTitle->currentText(), QStringLiteral("Mrs."));
+    QCOMPARE(u->cmbState->currentText(), QStringLiteral("TX"));
+    QCOMPARE(u->cmbGender->currentText(), QStringLiteral("Unknown"));
+    QCOMPARE(u->cmbChurchStatus->currentText(), QStringLiteral("Active"));
+    QVERIFY(u->txtPreviousChurch->isEnabled());
+    QCOMPARE(selectedId(u->cmbSSClass), ss);
+    QCOMPARE(u->cmbMaritalStatus->currentText(), QStringLiteral("Married"));
+    QCOMPARE(u->txtCity->text(), QStringLiteral("Dallas"));
+    // A class deleted elsewhere cannot stay chosen.
+    QCOMPARE(selectedId(u->cmbProspectSSClass), trigger == QLatin1String("lookupsChanged") ? 0 : gone);
+    // "Resp." and its dates start over after an Add or Remove.
+    QCOMPARE(panel->cmbResp->currentIndex(), -1);
+    QCOMPARE(panel->dtRespStart->date(), kNow.date());
+
+    QVERIFY(s.form->SaveMember());
+    const QVariantMap row = s.row(s.clerk);
+    QCOMPARE(row.value("Title").toString(), QStringLiteral("Mrs."));
+    QCOMPARE(row.value("State").toString(), QStringLiteral("TX"));
+    QCOMPARE(row.value("City").toString(), QStringLiteral("Dallas"));
+    QCOMPARE(row.value("Marital_Status").toString(), QStringLiteral("Married"));
+    QCOMPARE(sql::toId(row.value("Sunday_School_Class")), ss);
 }
 
 void TestMemberEntry::framesSitInTabOrder_data()
@@ -771,8 +825,8 @@ void TestMemberEntry::responsibilityAddReloadsLists()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(s.ui()->cmbDeacon->count(), 1);
     QCOMPARE(s.ui()->cmbDeacon->itemText(0), QStringLiteral("Clerk, Clara"));
-    QCOMPARE(s.ui()->cmbMember->currentIndex(), -1);
-    QCOMPARE(s.ui()->cmbGender->currentIndex(), -1);
+    QCOMPARE(selectedId(s.ui()->cmbMember), s.clerk);
+    QCOMPARE(s.ui()->cmbGender->currentText(), QStringLiteral("Unknown"));
     QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara"));
 }
 

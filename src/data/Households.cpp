@@ -1,4 +1,4 @@
-#include "data/Family.h"
+#include "data/Households.h"
 
 #include "data/Database.h"
 #include "data/Sql.h"
@@ -45,5 +45,27 @@ std::vector<FamilyRow> familyRows(Database& db, qint64 memberId, bool asHead)
     }
     return rows;
 }
+
+namespace Households {
+
+    void setConnection(Database& db, qint64 memberId, qint64 relativeId, const QString& relationship)
+    {
+        Transaction tx(db);
+        db.exec(QStringLiteral("DELETE FROM Family_Connection WHERE Member_ID = ? AND Relative_Member_ID = ?"),
+            { memberId, relativeId });
+        db.exec(QStringLiteral("INSERT INTO Family_Connection (Member_ID, Relationship, Relative_Member_ID) "
+                               "VALUES (?, ?, ?)"),
+            { memberId, sql::text(relationship), relativeId });
+        tx.commit();
+    }
+
+    int removeConnection(Database& db, qint64 memberId, qint64 relativeId)
+    {
+        return db.execChange(
+            QStringLiteral("DELETE FROM Family_Connection WHERE Member_ID = ? AND Relative_Member_ID = ?"),
+            { memberId, relativeId });
+    }
+
+} // namespace Households
 
 } // namespace pw

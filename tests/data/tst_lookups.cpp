@@ -1,13 +1,12 @@
 #include "TestSupport.h"
 
 #include "data/Sql.h"
-#include "members/MemberLists.h"
+#include "data/Lookups.h"
 
 #include <QtTest>
 
 using namespace pw;
 using test::TestEnv;
-namespace lists = pw::members::lists;
 
 namespace {
 
@@ -36,7 +35,7 @@ qint64 person(TestEnv& env, const QString& first, const QString& middle, const Q
 
 } // namespace
 
-class TestMemberLists : public QObject {
+class TestLookups : public QObject {
     Q_OBJECT
 private slots:
     void peopleOrderAndForm();
@@ -50,7 +49,7 @@ private slots:
     void fixedLists();
 };
 
-void TestMemberLists::peopleOrderAndForm()
+void TestLookups::peopleOrderAndForm()
 {
     TestEnv env;
     const qint64 b = person(env, "Ann", "", "baker", QVariant()); // Null title
@@ -60,7 +59,9 @@ void TestMemberLists::peopleOrderAndForm()
     const qint64 twin2 = person(env, "Sam", "", "Lee", "");
     const qint64 a = person(env, "Zoe", "", "Baker", "Ms.");
 
-    const QVector<PickItem> people = peoplePickList();
+    QVector<PickItem> people;
+    for (const PersonName& p : Lookups::people(env.db()))
+        people.append({ personNameWithTitle(p.last, p.first, p.middle, p.title), p.id });
     // Case and accents do not decide the order; equal names keep their identifiers apart.
     QCOMPARE(textsOf(people),
         QStringList({ "baker, Ann  ", "Baker, Zoe  Ms.", QString::fromUtf8("Éclair, Émile  Dr."), "Lee, Sam  ",
@@ -68,7 +69,7 @@ void TestMemberLists::peopleOrderAndForm()
     QCOMPARE(idsOf(people), QVector<qint64>({ b, a, e, twin1, twin2, o }));
 }
 
-void TestMemberLists::deacons()
+void TestLookups::deacons()
 {
     TestEnv env;
     const qint64 ward = env.addMember("Walt", "Ward");
@@ -81,12 +82,12 @@ void TestMemberLists::deacons()
     env.db().exec(add, { adams, "Usher" });
     env.db().exec(add, { 999, "Deacon" }); // member removed since
 
-    const QVector<PickItem> deacons = lists::deacons();
+    const QVector<PickItem> deacons = Lookups::deacons(env.db());
     QCOMPARE(textsOf(deacons), QStringList({ "Adams, Amy", "Ward, Walt", "Ward, Walt" }));
     QCOMPARE(idsOf(deacons), QVector<qint64>({ adams, ward, ward }));
 }
 
-void TestMemberLists::careGroupsByLeader()
+void TestLookups::careGroupsByLeader()
 {
     TestEnv env;
     const qint64 leader = env.addMember("Lydia", "Lamb");
@@ -95,12 +96,12 @@ void TestMemberLists::careGroupsByLeader()
     const qint64 orphan = env.db().insert(add, { 424242 });
     const qint64 none = env.db().insert(add, { QVariant() });
 
-    const QVector<PickItem> groups = lists::careGroups();
+    const QVector<PickItem> groups = Lookups::careGroups(env.db());
     QCOMPARE(textsOf(groups), QStringList({ ", ", ", ", "Lamb, Lydia" }));
     QCOMPARE(idsOf(groups), QVector<qint64>({ orphan, none, led }));
 }
 
-void TestMemberLists::classesByName_data()
+void TestLookups::classesByName_data()
 {
     QTest::addColumn<QString>("table");
     QTest::newRow("sunday school") << "Sunday_School";
@@ -108,16 +109,16 @@ void TestMemberLists::classesByName_data()
     QTest::newRow("wednesday") << "Wednesday_Night";
 }
 
-void TestMemberLists::classesByName()
+void TestLookups::classesByName()
 {
     QFETCH(QString, table);
     TestEnv env;
     auto read = [&] {
         if (table == QLatin1String("Sunday_School"))
-            return lists::sundaySchoolClasses();
+            return Lookups::classes(env.db(), Lookups::ClassKind::SundaySchool);
         if (table == QLatin1String("Discipleship_Training"))
-            return lists::discipleshipClasses();
-        return lists::wednesdayClasses();
+            return Lookups::classes(env.db(), Lookups::ClassKind::DiscipleshipTraining);
+        return Lookups::classes(env.db(), Lookups::ClassKind::WednesdayNight);
     };
     QVERIFY(read().isEmpty());
     const QString add = QStringLiteral("INSERT INTO %1 (Name) VALUES (?)").arg(table) + sql::returningId();
@@ -129,7 +130,7 @@ void TestMemberLists::classesByName()
     QCOMPARE(idsOf(classes), QVector<qint64>({ b, m, y }));
 }
 
-void TestMemberLists::lookupTables_data()
+void TestLookups::lookupTables_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("column");
@@ -149,17 +150,17 @@ void TestMemberLists::lookupTables_data()
                              << "Action";
 }
 
-void TestMemberLists::lookupTables()
+void TestLookups::lookupTables()
 {
     QFETCH(QString, table);
     QFETCH(QString, column);
     TestEnv env;
     auto read = [&]() -> QStringList {
-        const QMap<QString, std::function<QStringList()>> readers
-            = { { "MemberStatus", lists::memberStatuses }, { "Titles", lists::titles }, { "State", lists::states },
-                  { "ChurchStatus", lists::churchStatuses }, { "AttendanceLevels", lists::attendanceLevels },
-                  { "ProspectStatus", lists::prospectStatuses }, { "Prospect_Action", lists::contactActions } };
-        return readers.value(table)();
+        const QMap<QString, std::function<QStringList(Database&)>> readers
+            = { { "MemberStatus", Lookups::memberStatuses }, { "Titles", Lookups::titles }, { "State", Lookups::states },
+                  { "ChurchStatus", Lookups::churchStatuses }, { "AttendanceLevels", Lookups::attendanceLevels },
+                  { "ProspectStatus", Lookups::prospectStatuses }, { "Prospect_Action", Lookups::prospectActions } };
+        return readers.value(table)(env.db());
     };
     env.db().exec(QStringLiteral("DELETE FROM %1").arg(table));
     QVERIFY(read().isEmpty());
@@ -168,21 +169,21 @@ void TestMemberLists::lookupTables()
     QCOMPARE(read(), QStringList({ "Alpha", "beta", "Gamma's" }));
 }
 
-void TestMemberLists::phasesInPhaseOrder()
+void TestLookups::phasesInPhaseOrder()
 {
     TestEnv env;
     env.db().exec(QStringLiteral("DELETE FROM Outreach_Phase"));
     env.db().exec(QStringLiteral("INSERT INTO Outreach_Phase (PhaseOrder, Phase) VALUES (3, 'A last'), (1, 'Z first'), "
                                  "(2, 'M middle')"));
-    QCOMPARE(lists::outreachPhases(), QStringList({ "Z first", "M middle", "A last" }));
+    QCOMPARE(Lookups::outreachPhases(env.db()), QStringList({ "Z first", "M middle", "A last" }));
 }
 
-void TestMemberLists::fixedLists()
+void TestLookups::fixedLists()
 {
     TestEnv env;
-    QCOMPARE(lists::genders(), QStringList({ "Male", "Female", "Unknown" }));
-    QCOMPARE(lists::maritalStatuses(), QStringList({ "Single", "Married", "Divorced" }));
+    QCOMPARE(Lookups::genders(), QStringList({ "Male", "Female", "Unknown" }));
+    QCOMPARE(Lookups::maritalStatuses(), QStringList({ "Single", "Married", "Divorced" }));
 }
 
-QTEST_MAIN(TestMemberLists)
-#include "tst_memberlists.moc"
+QTEST_MAIN(TestLookups)
+#include "tst_lookups.moc"

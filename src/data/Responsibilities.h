@@ -1,7 +1,7 @@
 #pragma once
 
-// The statements behind the "Church Responsibilies" frame. A responsibility
-// row has no key of its own: it is named by all four of its values.
+// The responsibilities people hold (Member_Responsibility). A row has no key
+// of its own: it is named by all four of its values.
 
 #include <QDate>
 #include <QString>
@@ -12,7 +12,7 @@ namespace pw {
 class Database;
 }
 
-namespace pw::members {
+namespace pw::Responsibilities {
 
 // The responsibility that clears its holder as assigned deacon when removed.
 inline const QString DeaconResponsibility = QStringLiteral("Deacon");
@@ -34,18 +34,16 @@ struct ResponsibilityLine {
 };
 
 // Writes a new row; the same responsibility may be held several times.
-void addResponsibility(Database& db, const ResponsibilityRow& row);
+void add(Database& db, const ResponsibilityRow& row);
 
 // Deletes every row equal to this one in all four values (the name compared
 // without regard to letter case). With clearDeacon, every person whose
 // assigned deacon is this member loses that assignment first, in the same
 // change. Returns the number of responsibility rows removed.
-int removeResponsibility(Database& db, const ResponsibilityRow& row, bool clearDeacon);
+int remove(Database& db, const ResponsibilityRow& row, bool clearDeacon);
 
 // The person's responsibilities, ordered by name.
-QVector<ResponsibilityLine> responsibilityLines(Database& db, qint64 memberId);
+QVector<ResponsibilityLine> linesOf(Database& db, qint64 memberId);
 
-// The responsibility names, in alphabetical order.
-QStringList responsibilityNames(Database& db);
 
-} // namespace pw::members
+} // namespace pw::Responsibilities

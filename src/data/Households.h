@@ -1,8 +1,10 @@
 #pragma once
 
-// The household of a person: the relatives a head of household lists, or the
-// heads who list a person. Shared by the member screen's family grid and the
-// report sheets.
+// Households: a connection is owned by the head of household (Member_ID) and
+// names one relative (Relative_Member_ID) with a relationship; there is at
+// most one row per pair. The household of a person is the relatives a head
+// lists, or the heads who list a person; the member screen's family grid and
+// the report sheets show it.
 
 #include <QDate>
 #include <QString>
@@ -26,5 +28,17 @@ struct FamilyRow {
 // false: the heads who list memberId (join on Member_ID, WHERE Relative_Member_ID = ?). Both ORDER BY Relationship
 // (then the other person's name and identifier, so that equal relationships keep one order).
 std::vector<FamilyRow> familyRows(Database& db, qint64 memberId, bool asHead);
+
+namespace Households {
+
+    // Adds the connection, or changes its relationship when the pair is
+    // already connected: the pair's rows are deleted and one row inserted, as
+    // one change.
+    void setConnection(Database& db, qint64 memberId, qint64 relativeId, const QString& relationship);
+
+    // Deletes the pair's connection; returns the number of rows removed.
+    int removeConnection(Database& db, qint64 memberId, qint64 relativeId);
+
+} // namespace Households
 
 } // namespace pw

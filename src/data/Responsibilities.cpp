@@ -1,18 +1,18 @@
-#include "members/MemberResponsibilities.h"
+#include "data/Responsibilities.h"
 
 #include "data/Database.h"
 #include "data/Sql.h"
 
-namespace pw::members {
+namespace pw::Responsibilities {
 
-void addResponsibility(Database& db, const ResponsibilityRow& row)
+void add(Database& db, const ResponsibilityRow& row)
 {
     db.exec(QStringLiteral("INSERT INTO Member_Responsibility (Member_ID, Responsibility, \"Start\", \"End\") "
                            "VALUES (?, ?, ?, ?)"),
         { row.memberId, sql::text(row.name), sql::date(row.start), sql::date(row.end) });
 }
 
-int removeResponsibility(Database& db, const ResponsibilityRow& row, bool clearDeacon)
+int remove(Database& db, const ResponsibilityRow& row, bool clearDeacon)
 {
     Transaction tx(db);
     if (clearDeacon)
@@ -24,7 +24,7 @@ int removeResponsibility(Database& db, const ResponsibilityRow& row, bool clearD
     return removed;
 }
 
-QVector<ResponsibilityLine> responsibilityLines(Database& db, qint64 memberId)
+QVector<ResponsibilityLine> linesOf(Database& db, qint64 memberId)
 {
     QSqlQuery q = db.exec(QStringLiteral("SELECT Responsibilities.Name, Responsibilities.Description, "
                                          "Member_Responsibility.\"Start\", Member_Responsibility.\"End\" "
@@ -43,14 +43,4 @@ QVector<ResponsibilityLine> responsibilityLines(Database& db, qint64 memberId)
     return lines;
 }
 
-QStringList responsibilityNames(Database& db)
-{
-    QSqlQuery q = db.exec(
-        QStringLiteral("SELECT Name FROM Responsibilities ORDER BY %1").arg(sql::orderText(QStringLiteral("Name"))));
-    QStringList names;
-    while (q.next())
-        names.append(sql::toText(q.value(0)));
-    return names;
-}
-
-} // namespace pw::members
+} // namespace pw::Responsibilities

@@ -1,0 +1,78 @@
+#pragma once
+
+// The list queries several screens share: people, deacons, classes, care
+// groups and the lookup tables. Each returns rows with their text and, for
+// rows of another table, their identifier, in the order the lists show them.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace pw {
+
+class Database;
+
+// One entry of a pick list that stands for a row of another table: the text
+// shown and the row's identifier (0 for a plain text entry).
+struct PickItem {
+    QString text;
+    qint64 id = 0;
+};
+
+// A person as the person pick lists need them; the list text is made from
+// the name parts by the form the list uses.
+struct PersonName {
+    qint64 id = 0;
+    QString last, first, middle, title, status;
+    bool headOfHousehold = false;
+};
+
+// A person as pick lists show them: last name, ", ", first name, " ", middle
+// name, exactly so joined (an empty middle name leaves the trailing blank).
+QString personName(const QString& last, const QString& first, const QString& middle);
+// The same followed by " " and the title, as the member screen and the report
+// launchers show people.
+QString personNameWithTitle(const QString& last, const QString& first, const QString& middle, const QString& title);
+// "Last, First", as leaders and deacons are shown; a missing part adds nothing.
+QString leaderName(const QString& last, const QString& first);
+
+namespace Lookups {
+
+    // Every person, ordered by last, first and middle name, then identifier.
+    QVector<PersonName> people(Database& db);
+
+    // The three kinds of classes, each in its own table.
+    enum class ClassKind { SundaySchool, DiscipleshipTraining, WednesdayNight };
+    QString classTable(ClassKind kind);
+    // Classes by name, with their identifiers.
+    QVector<PickItem> classes(Database& db, ClassKind kind);
+
+    // Members holding the "Deacon" responsibility (in any letter case),
+    // "Last, First", with the member identifier; one entry per responsibility
+    // row. A row whose member is gone is left out.
+    QVector<PickItem> deacons(Database& db);
+    // Care groups shown by their leader, "Last, First", with the group
+    // identifier; a group without a leader shows ", ".
+    QVector<PickItem> careGroups(Database& db);
+
+    // The one-column lookup tables, alphabetically.
+    QStringList memberStatuses(Database& db);
+    QStringList churchStatuses(Database& db);
+    QStringList prospectStatuses(Database& db);
+    QStringList titles(Database& db);
+    QStringList states(Database& db);
+    QStringList attendanceLevels(Database& db);
+    QStringList relationships(Database& db);
+    QStringList prospectActions(Database& db);
+    QStringList contactRatings(Database& db);
+    QStringList responsibilityNames(Database& db);
+    QStringList userTypes(Database& db);
+    // Outreach phase names in their phase order.
+    QStringList outreachPhases(Database& db);
+
+    // Fixed lists.
+    QStringList genders();
+    QStringList maritalStatuses();
+
+} // namespace Lookups
+} // namespace pw
