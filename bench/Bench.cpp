@@ -24,10 +24,12 @@ namespace {
 
 void consume(qint64 value) { g_sink = g_sink + value; }
 
-double medianMs(int runs, const std::function<void()>& work)
+double medianMs(int runs, const std::function<void()>& work, const std::function<void()>& between)
 {
     std::vector<double> times;
     for (int i = 0; i < std::max(1, runs); ++i) {
+        if (between)
+            between();
         QElapsedTimer timer;
         timer.start();
         work();

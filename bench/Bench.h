@@ -41,8 +41,10 @@ struct BenchContext {
     void add(const Row& row);
 };
 
-// Runs work `runs` times and returns the median wall-clock time in ms.
-double medianMs(int runs, const std::function<void()>& work);
+// Runs work `runs` times and returns the median wall-clock time in ms. The
+// optional `between` runs before each run, untimed (closing a window, making
+// a cache stale).
+double medianMs(int runs, const std::function<void()>& work, const std::function<void()>& between = {});
 
 // Median time of preparing `sql` on a read-only sqlite3 connection to the
 // file and stepping through every row, reading every column. The connection
@@ -64,7 +66,10 @@ void addDataRows(BenchContext& context);
 void addAppRows(BenchContext& context);
 // The report data sets, their PDF output and the report launcher; see ReportRows.cpp.
 void addReportRows(BenchContext& context);
-// The member entry screen: opening, loading, saving, type-ahead; see MemberRows.cpp.
+// The member entry screen: loading, saving, type-ahead; see MemberRows.cpp.
 void addMemberRows(BenchContext& context);
+// Screens as a user waits for them: from the menu command to the window
+// shown and painted; see ScreenRows.cpp.
+void addScreenRows(BenchContext& context);
 
 } // namespace pw::bench

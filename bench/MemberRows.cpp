@@ -59,21 +59,6 @@ void addMemberRows(BenchContext& context)
     const QString people = QStringLiteral("%1 people").arg(context.people);
 
     try {
-        // Opening: every list, two of them with every person, and the first paint.
-        const double open = medianMs(context.runs, [&] {
-            auto* form = new members::frmMemberEntry;
-            form->show();
-            QApplication::processEvents();
-            consume(form->findChild<QComboBox*>(QStringLiteral("cmbMember"))->count());
-            delete form;
-        });
-        const double rawPeople = rawQueryMs(context.databasePath,
-            QStringLiteral(
-                "SELECT First_Name, Middle_Name, Last_Name, Title, ID FROM Member ORDER BY Last_Name COLLATE "
-                "NOCASE, First_Name COLLATE NOCASE, Middle_Name COLLATE NOCASE, ID"),
-            context.runs);
-        context.add({ QStringLiteral("member screen: open (19 lists)"), people, open, rawPeople });
-
         members::frmMemberEntry form;
         form.show();
         QApplication::processEvents();

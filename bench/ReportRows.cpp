@@ -7,7 +7,6 @@
 #include "data/Sql.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
-#include "reports/frmMemberInformationUpdateReport.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -137,15 +136,6 @@ void addReportRows(BenchContext& context)
         report.writePdf(pdf);
     });
     context.add({ QStringLiteral("update sheet to PDF (data + layout)"), QStringLiteral("1 person"), update });
-
-    // Opening the update report's launcher: every person in its list.
-    int entries = 0;
-    const double launcher = medianMs(context.runs, [&] {
-        frmMemberInformationUpdateReport screen;
-        entries = screen.findChild<QComboBox*>(QStringLiteral("cmbProspect"))->count();
-    });
-    context.add(
-        { QStringLiteral("update report launcher opens"), QStringLiteral("%1 entries").arg(entries), launcher });
 }
 
 } // namespace pw::bench

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 using namespace pw::bench;
@@ -31,6 +32,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform's notes (missing fonts, offscreen features) would break up the table.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false;qt.text.font.*=false");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pewlark-bench"));
 
@@ -43,6 +47,12 @@ int main(int argc, char** argv)
         QStringLiteral("R") });
     parser.addOption({ QStringLiteral("keep"), QStringLiteral("Write the generated church into DIR and keep it."),
         QStringLiteral("DIR") });
+    parser.addOption({ QStringLiteral("database"),
+        QStringLiteral("Time a copy of this existing church instead of generating one (no generation row)."),
+        QStringLiteral("FILE") });
+    parser.addOption({ QStringLiteral("only"),
+        QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens."),
+        QStringLiteral("GROUPS") });
     parser.process(app);
 
     QTextStream out(stdout);
@@ -63,11 +73,30 @@ int main(int argc, char** argv)
         }
 
         err << "pewlark-bench: " << context.people << " people, " << context.runs << " runs" << Qt::endl;
-        // Each group adds its rows in turn; the demo generation comes first
-        // because every later row reads the church it wrote.
+        if (parser.isSet(QStringLiteral("database"))) {
+            const QString source = parser.value(QStringLiteral("database"));
+            context.databasePath = QDir(context.workDir).filePath(QStringLiteral("church.sqlite"));
+            if (!QFile::copy(source, context.databasePath))
+                throw pw::DbError(QStringLiteral("The church \"%1\" could not be copied.").arg(source));
+            context.people = pw::Database::open(context.databasePath, pw::Database::OpenMode::ExistingOnly)
+                                 ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
+                                 .toInt();
+        }
+        const QStringList only = parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+
+        // Each group adds its rows in turn; the data rows come first because
+        // they generate the church every later row reads (unless one was given).
         using Group = void (*)(BenchContext&);
-        for (Group group : { Group(addDataRows), Group(addAppRows), Group(addReportRows), Group(addMemberRows) })
-            group(context);
+        const QList<QPair<QString, Group>> groups = { { QStringLiteral("data"), addDataRows },
+            { QStringLiteral("app"), addAppRows }, { QStringLiteral("reports"), addReportRows },
+            { QStringLiteral("members"), addMemberRows }, { QStringLiteral("screens"), addScreenRows } };
+        for (const auto& group : groups) {
+            const bool wanted = only.isEmpty() || only.contains(group.first);
+            if (context.databasePath.isEmpty() && group.first == QLatin1String("data"))
+                group.second(context); // every other group needs the church it generates
+            else if (wanted)
+                group.second(context);
+        }
 
         out << '\n';
         printTable(context.rows, out);

@@ -6,7 +6,9 @@
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <sqlite3.h>
 #include <QUrl>
 
 namespace pw {
@@ -163,6 +165,100 @@ QList<qint64> Database::ids(const QString& sql, const QVariantList& params)
     QList<qint64> out;
     forEach(sql, params, [&out](const QSqlQuery& q) { out.append(sql::toId(q.value(0))); });
     return out;
+}
+
+namespace {
+
+    sqlite3* sqliteHandle(const QSqlDatabase& conn)
+    {
+        const QVariant handle = conn.driver()->handle();
+        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+            return *static_cast<sqlite3* const*>(handle.data());
+        return nullptr;
+    }
+
+    class SqliteRow : public RowView {
+    public:
+        explicit SqliteRow(sqlite3_stmt* stmt)
+            : m_stmt(stmt)
+        {
+        }
+        bool isNull(int column) const override { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+        QString text(int column) const override
+        {
+            const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+            return data ? QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column)) : QString();
+        }
+        qint64 integer(int column) const override { return sqlite3_column_int64(m_stmt, column); }
+
+    private:
+        sqlite3_stmt* m_stmt;
+    };
+
+    void bindSqlite(sqlite3* h, sqlite3_stmt* stmt, const QVariantList& params)
+    {
+        for (int i = 0; i < params.size(); ++i) {
+            const QVariant& v = params.at(i);
+            int rc = SQLITE_OK;
+            if (v.isNull()) {
+                rc = sqlite3_bind_null(stmt, i + 1);
+            } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong
+                || v.typeId() == QMetaType::UInt || v.typeId() == QMetaType::Bool) {
+                rc = sqlite3_bind_int64(stmt, i + 1, v.toLongLong());
+            } else if (v.typeId() == QMetaType::Double) {
+                rc = sqlite3_bind_double(stmt, i + 1, v.toDouble());
+            } else {
+                const QByteArray text = v.toString().toUtf8();
+                rc = sqlite3_bind_text(stmt, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+            }
+            if (rc != SQLITE_OK)
+                throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+        }
+    }
+
+} // namespace
+
+void Database::scan(const QString& sql, const QVariantList& params, const std::function<void(const RowView&)>& f)
+{
+    QSqlDatabase conn = connection();
+    if (!conn.isOpen())
+        throw DbError(QStringLiteral("The database is not open."));
+    sqlite3* h = sqliteHandle(conn);
+    if (!h) {
+        // Another engine: the same rows through the driver.
+        class QueryRow : public RowView {
+        public:
+            explicit QueryRow(const QSqlQuery& q)
+                : m_q(q)
+            {
+            }
+            bool isNull(int column) const override { return m_q.isNull(column); }
+            QString text(int column) const override { return sql::toText(m_q.value(column)); }
+            qint64 integer(int column) const override { return sql::toId(m_q.value(column)); }
+
+        private:
+            const QSqlQuery& m_q;
+        };
+        forEach(sql, params, [&f](const QSqlQuery& q) { f(QueryRow(q)); });
+        return;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(h, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK)
+        throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+    try {
+        bindSqlite(h, stmt, params);
+        const SqliteRow row(stmt);
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            f(row);
+        if (rc != SQLITE_DONE)
+            throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        throw;
+    }
+    sqlite3_finalize(stmt);
 }
 
 qint64 Database::othersChangeMark() { return scalar(QStringLiteral("PRAGMA data_version")).toLongLong(); }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -30,6 +31,15 @@ public:
 
 class Transaction;
 class Database;
+
+// One row of a scan(): its column values, read without a QVariant each.
+class RowView {
+public:
+    virtual ~RowView() = default;
+    virtual bool isNull(int column) const = 0;
+    virtual QString text(int column) const = 0; // Null gives empty text
+    virtual qint64 integer(int column) const = 0; // Null gives 0
+};
 
 // A statement prepared once and run many times with new values, for loops
 // that write or read many rows.
@@ -85,6 +95,11 @@ public:
     // identifiers (Null gives 0).
     QStringList texts(const QString& sql, const QVariantList& params = {});
     QList<qint64> ids(const QString& sql, const QVariantList& params = {});
+
+    // Calls f(row) once for every row of the statement. For reading many
+    // rows (every person): it reads the engine's values directly instead of
+    // through a QVariant per value, several times faster than exec().
+    void scan(const QString& sql, const QVariantList& params, const std::function<void(const RowView&)>& f);
 
     // Calls f(query) once for every row, positioned on that row.
     template <class F> void forEach(const QString& sql, const QVariantList& params, F&& f)

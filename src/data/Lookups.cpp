@@ -3,7 +3,10 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 
+#include <QHash>
 #include <QSqlQuery>
+#include <algorithm>
+#include <vector>
 
 namespace pw {
 
@@ -43,15 +46,51 @@ namespace Lookups {
 
     QVector<PersonName> people(Database& db)
     {
-        QVector<PersonName> out;
-        db.forEach(QStringLiteral("SELECT ID, Last_Name, First_Name, Middle_Name, Title, Status, Head_Of_Household "
-                                  "FROM Member ORDER BY ")
-                + sql::orderByName() + QStringLiteral(", ID"),
-            {}, [&out](const QSqlQuery& q) {
-                out.append({ sql::toId(q.value(0)), sql::toText(q.value(1)), sql::toText(q.value(2)),
-                    sql::toText(q.value(3)), sql::toText(q.value(4)), sql::toText(q.value(5)),
-                    sql::toYesNo(q.value(6)) });
+        // Read in table order and sorted here: the engine would sort with
+        // the case-blind collation, calling back into the program for each
+        // of some two million comparisons. Each person gets one key, the
+        // three name keys joined by a character below every letter, so a
+        // shorter last name still sorts ahead of a longer one it starts.
+        struct Keyed {
+            QString key;
+            qint64 id;
+            int row;
+        };
+        QVector<PersonName> read;
+        std::vector<Keyed> keys;
+        // Titles and statuses repeat; one shared copy of each keeps 100,000
+        // people from holding 200,000 small strings.
+        QHash<QString, QString> shared;
+        auto intern = [&shared](const QString& text) {
+            auto it = shared.constFind(text);
+            if (it == shared.constEnd())
+                it = shared.insert(text, text);
+            return *it;
+        };
+        db.scan(QStringLiteral(
+                    "SELECT ID, Last_Name, First_Name, Middle_Name, Title, Status, Head_Of_Household FROM Member"),
+            {}, [&](const RowView& r) {
+                PersonName p { r.integer(0), r.text(1), r.text(2), r.text(3), intern(r.text(4)), intern(r.text(5)),
+                    r.integer(6) != 0 };
+                QString key;
+                key.reserve(p.last.size() + p.first.size() + p.middle.size() + 2);
+                sql::appendSortKey(key, p.last);
+                key.append(QChar(0));
+                sql::appendSortKey(key, p.first);
+                key.append(QChar(0));
+                sql::appendSortKey(key, p.middle);
+                keys.push_back({ std::move(key), p.id, static_cast<int>(read.size()) });
+                read.append(std::move(p));
             });
+        std::sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
+            if (const int c = a.key.compare(b.key))
+                return c < 0;
+            return a.id < b.id;
+        });
+        QVector<PersonName> out;
+        out.reserve(read.size());
+        for (const Keyed& k : keys)
+            out.append(std::move(read[k.row]));
         return out;
     }
 

@@ -168,6 +168,36 @@ int compareText(const QString& a, const QString& b)
     return fa.compare(fb);
 }
 
+QString sortKey(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            // The letters without accents first, then the folded text, as
+            // the collation compares; a separator below every letter keeps a
+            // shorter name ahead of a longer one that starts with it.
+            const QString fold = folded(text);
+            return primaryKey(fold) + QChar(1) + fold;
+        }
+    }
+    return text.toLower();
+}
+
+void appendSortKey(QString& key, const QString& text)
+{
+    const qsizetype start = key.size();
+    key.resize(start + text.size());
+    QChar* out = key.data() + start;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) {
+            key.truncate(start);
+            key.append(sortKey(text));
+            return;
+        }
+        *out++ = QChar(u >= 'A' && u <= 'Z' ? char16_t(u + 32) : u);
+    }
+}
+
 bool containsText(const QString& haystack, const QString& needle)
 {
     return haystack.contains(needle, Qt::CaseInsensitive);

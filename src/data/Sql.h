@@ -45,6 +45,12 @@ bool toYesNo(const QVariant& value);
 // database applies, for code that compares outside SQL.
 int compareText(const QString& a, const QString& b);
 bool containsText(const QString& haystack, const QString& needle);
+// A key that sorts texts as orderText() orders them in SQL when two keys are
+// compared plainly (QString::compare). Long lists are sorted in the program
+// with these instead of by the engine calling back for every comparison.
+QString sortKey(const QString& text);
+// Appends sortKey(text) to key, without a copy for plain ASCII text.
+void appendSortKey(QString& key, const QString& text);
 
 // A list of identifiers bound as ONE value, however long the list is: the
 // condition "column IN (...)" over the list, with one "?" placeholder, and the
