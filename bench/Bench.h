@@ -66,5 +66,7 @@ void addAppRows(BenchContext& context);
 void addReportRows(BenchContext& context);
 // The member entry screen: opening, loading, saving, type-ahead; see MemberRows.cpp.
 void addMemberRows(BenchContext& context);
+// Importing the older program's file, made from the demonstration church; see ImportRows.cpp.
+void addImportRows(BenchContext& context);
 
 } // namespace pw::bench

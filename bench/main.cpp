@@ -66,7 +66,8 @@ int main(int argc, char** argv)
         // Each group adds its rows in turn; the demo generation comes first
         // because every later row reads the church it wrote.
         using Group = void (*)(BenchContext&);
-        for (Group group : { Group(addDataRows), Group(addAppRows), Group(addReportRows), Group(addMemberRows) })
+        for (Group group :
+            { Group(addDataRows), Group(addAppRows), Group(addReportRows), Group(addMemberRows), Group(addImportRows) })
             group(context);
 
         out << '\n';

@@ -250,9 +250,10 @@ int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& regist
     const QCommandLineOption adminOption(
         QStringLiteral("admin"), QStringLiteral("User name of the Admin account for --create-database."), "USERNAME");
     const QCommandLineOption importOption(QStringLiteral("import-legacy"),
-        QStringLiteral("Import the older program's database FILE (.mdb) into the new file given with --into, and stop."),
+        QStringLiteral("Import the older program's database FILE (.mdb) into the new file --into names, and stop."),
         "FILE");
-    const QCommandLineOption intoOption(QStringLiteral("into"), QStringLiteral("New database for --import-legacy."), "FILE");
+    const QCommandLineOption intoOption(
+        QStringLiteral("into"), QStringLiteral("New database for --import-legacy."), "FILE");
     const QCommandLineOption picturesOption(
         QStringLiteral("pictures"), QStringLiteral("Picture folder for --import-legacy to check."), "DIR");
     parser.addOptions({ configOption, demoOption, peopleOption, createOption, adminOption, importOption, intoOption,

@@ -37,7 +37,8 @@ namespace {
         const QByteArray name = QFile::encodeName(path);
         const int fd = ::open(name.constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDONLY);
         if (fd < 0)
-            throw DbError(QStringLiteral("\"%1\" could not be opened to write it to disk: %2").arg(path, systemError(errno)));
+            throw DbError(
+                QStringLiteral("\"%1\" could not be opened to write it to disk: %2").arg(path, systemError(errno)));
         const int rc = ::fsync(fd);
         const int error = errno;
         ::close(fd);
@@ -69,8 +70,7 @@ namespace {
 QString NewDatabaseFile::temporaryPathFor(const QString& targetPath, qint64 processId)
 {
     const QFileInfo info(targetPath);
-    return info.absoluteDir().filePath(
-        QStringLiteral(".%1.partial-%2").arg(info.fileName()).arg(processId));
+    return info.absoluteDir().filePath(QStringLiteral(".%1.partial-%2").arg(info.fileName()).arg(processId));
 }
 
 bool NewDatabaseFile::isLeftoverOf(const QString& targetPath, const QString& fileName, qint64* processId)

@@ -78,7 +78,8 @@ QString reportText(const ImportResult& r, const QString& oldFile)
     if (!r.missingColumns.isEmpty())
         out += QStringLiteral("Columns not in the old file, left empty: %1.\n").arg(listed(r.missingColumns));
     if (!r.addedValues.isEmpty())
-        out += QStringLiteral("Added to the old lists because Pewlark relies on them: %1.\n").arg(listed(r.addedValues));
+        out += QStringLiteral("Added to the old lists because Pewlark relies on them: %1.\n")
+                   .arg(listed(r.addedValues));
     if (r.readAsWindows1252)
         out += QStringLiteral("Text: mdbtools passed the file's text on unconverted; it was read as Windows-1252.\n");
 

@@ -131,18 +131,20 @@ JetVersion JetTools::checkSignature() const
     // The first page starts with 00 01 00 00 and the engine's name; the
     // byte at 0x14 gives the version.
     const bool jet = head.size() >= 0x15 && head.startsWith(QByteArray("\x00\x01\x00\x00", 4))
-        && (head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16) || head.mid(4, 16) == QByteArray("Standard ACE DB\0", 16));
+        && (head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16)
+            || head.mid(4, 16) == QByteArray("Standard ACE DB\0", 16));
     if (!jet)
-        throw ImportError(QStringLiteral("The file \"%1\" is not a Jet database (.mdb) file; nothing was imported.")
-                              .arg(m_file));
+        throw ImportError(
+            QStringLiteral("The file \"%1\" is not a Jet database (.mdb) file; nothing was imported.").arg(m_file));
     const int code = static_cast<unsigned char>(head.at(0x14));
     const JetVersion version = code == 0 ? JetVersion::Jet3 : code == 1 ? JetVersion::Jet4 : JetVersion::Ace;
     // Even an empty database has its catalogue on the third page.
     const qint64 pageSize = version == JetVersion::Jet3 ? 2048 : 4096;
     if (info.size() < 3 * pageSize)
-        throw ImportError(QStringLiteral("The file \"%1\" is damaged: it is cut short (%2 bytes); nothing was imported.")
-                              .arg(m_file)
-                              .arg(info.size()));
+        throw ImportError(
+            QStringLiteral("The file \"%1\" is damaged: it is cut short (%2 bytes); nothing was imported.")
+                .arg(m_file)
+                .arg(info.size()));
     return version;
 }
 
@@ -162,8 +164,8 @@ void JetTools::damaged(const QString& what, const ToolOutput& output) const
     QString detail = firstLines(output.err);
     if (detail.isEmpty())
         detail = QStringLiteral("exit code %1").arg(output.exitCode);
-    throw ImportError(
-        QStringLiteral("The file \"%1\" is damaged: %2 (mdbtools: %3); nothing was imported.").arg(m_file, what, detail));
+    throw ImportError(QStringLiteral("The file \"%1\" is damaged: %2 (mdbtools: %3); nothing was imported.")
+                          .arg(m_file, what, detail));
 }
 
 QStringList JetTools::tables()
@@ -192,8 +194,8 @@ qint64 JetTools::count(const QString& table)
 QByteArray JetTools::exportTable(const QString& table)
 {
     const QString format = QString::fromLatin1(kDateFormat);
-    ToolOutput output = call(QStringLiteral("mdb-export"),
-        { QStringLiteral("-D"), format, QStringLiteral("-T"), format, m_file, table });
+    ToolOutput output = call(
+        QStringLiteral("mdb-export"), { QStringLiteral("-D"), format, QStringLiteral("-T"), format, m_file, table });
     // A sound file exports without a word on standard error; mdbtools warns
     // there about pages that do not belong where they should.
     if (output.exitCode != 0 || !output.err.trimmed().isEmpty())

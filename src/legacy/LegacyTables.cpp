@@ -180,8 +180,8 @@ namespace {
         {
             TableSpec t;
             t.name = QStringLiteral("Outreach_Phase");
-            t.columns = { col("PhaseOrder", Kind::Integer), col("Phase"), col("Action"),
-                col("TimePeriod", Kind::Integer) };
+            t.columns
+                = { col("PhaseOrder", Kind::Integer), col("Phase"), col("Action"), col("TimePeriod", Kind::Integer) };
             t.identifying = QStringList { QStringLiteral("PhaseOrder"), QStringLiteral("Phase") };
             t.replacesSeed = true;
             all.push_back(t);

@@ -37,9 +37,15 @@ private slots:
 namespace {
 
 // A text field as mdb-export writes it.
-QString q(const QString& text) { return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"'); }
+QString q(const QString& text)
+{
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
 // A date as mdb-export writes it with the import's date format.
-QString d(const QString& isoDay, const QString& time = QStringLiteral("00:00:00")) { return q(isoDay + QLatin1Char(' ') + time); }
+QString d(const QString& isoDay, const QString& time = QStringLiteral("00:00:00"))
+{
+    return q(isoDay + QLatin1Char(' ') + time);
+}
 
 // One table of the old file: the tokens of each field exactly as written
 // (text in quotes, numbers and yes/no bare, nothing for a Null).
@@ -80,7 +86,9 @@ public:
         add("Responsibilities", { q("Usher"), q("Greets at the door") });
         table("Prospect_Contact",
             { "ID", "Prospect_ID", "Contact_Date", "Action", "Type", "Visitor1", "Visitor2", "Rating", "Notes" });
-        add("Prospect_Contact", { "7", "5", d("2024-02-01"), q("Home Visit"), q("Visit"), "1", "", q("Interested"), q("Talked at the door") });
+        add("Prospect_Contact",
+            { "7", "5", d("2024-02-01"), q("Home Visit"), q("Visit"), "1", "", q("Interested"),
+                q("Talked at the door") });
         table("Outreach_Phase", { "PhaseOrder", "Phase", "Action", "TimePeriod" });
         add("Outreach_Phase", { "1", q("First Visit"), q("Home Visit"), "1" });
         add("Outreach_Phase", { "2", q("Letter Sent"), q("Letter"), "3" });
@@ -105,8 +113,11 @@ public:
         add("UserType", { q("Admin") });
         add("UserType", { q("User") });
         table("Church",
-            { "Name", "Address1", "Address2", "City", "State", "Zip", "Phone", "Fax", "Email", "Website", "KeyPressDelay" });
-        add("Church", { q("Grace Church"), q("1 Main St"), q(""), q("Springfield"), q("TX"), q("75001"), q("5551234567"), q(""), q(""), q(""), "1.5" });
+            { "Name", "Address1", "Address2", "City", "State", "Zip", "Phone", "Fax", "Email", "Website",
+                "KeyPressDelay" });
+        add("Church",
+            { q("Grace Church"), q("1 Main St"), q(""), q("Springfield"), q("TX"), q("75001"), q("5551234567"), q(""),
+                q(""), q(""), "1.5" });
         const QList<QPair<const char*, QStringList>> lookups = {
             { "MemberStatus", { "Member", "Child Of Member", "Prospect" } },
             { "ChurchStatus", { "Active", "Inactive" } },
@@ -241,23 +252,44 @@ void TestLegacyImport::memberValues_data()
     QTest::addColumn<QString>("stored"); // NULL for Null
 
     QTest::newRow("accents and apostrophe") << "Last_Name" << q("D'Aubigné-Ørsted") << "D'Aubigné-Ørsted";
-    QTest::newRow("quotes inside text") << "Occupation" << q("\"Chief\" cook, bottle-washer") << "\"Chief\" cook, bottle-washer";
+    QTest::newRow("quotes inside text") << "Occupation" << q("\"Chief\" cook, bottle-washer")
+                                        << "\"Chief\" cook, bottle-washer";
     QTest::newRow("empty text in quotes") << "Address_2" << q("") << "";
-    QTest::newRow("nothing in a text column: empty text") << "Address_2" << "" << "";
-    QTest::newRow("nothing for the picture: Null") << "Picture" << "" << "NULL";
+    QTest::newRow("nothing in a text column: empty text") << "Address_2"
+                                                          << ""
+                                                          << "";
+    QTest::newRow("nothing for the picture: Null") << "Picture"
+                                                   << ""
+                                                   << "NULL";
     QTest::newRow("empty picture in quotes stays empty") << "Picture" << q("") << "";
-    QTest::newRow("nothing for the phase: Null") << "Prospect_Phase" << "" << "NULL";
+    QTest::newRow("nothing for the phase: Null") << "Prospect_Phase"
+                                                 << ""
+                                                 << "NULL";
     QTest::newRow("memo with line breaks") << "Notes" << q("Line one\r\nLine \"two\"") << "Line one\r\nLine \"two\"";
     QTest::newRow("date without a time") << "Date_Of_Birth" << d("1987-11-23") << "1987-11-23";
     QTest::newRow("date the screen stored with a time") << "Baptized" << d("2001-04-15", "10:30:00") << "2001-04-15";
-    QTest::newRow("no date") << "Member_Since" << "" << "NULL";
+    QTest::newRow("no date") << "Member_Since"
+                             << ""
+                             << "NULL";
     QTest::newRow("date and time") << "Date_Edited" << d("2024-03-05", "12:34:56") << "2024-03-05T12:34:56";
-    QTest::newRow("yes as 1") << "Receive_Newsletter_Via_Mail" << "1" << "1";
-    QTest::newRow("yes as -1") << "Receive_Newsletter_Via_Mail" << "-1" << "1";
-    QTest::newRow("yes as TRUE") << "Receive_Newsletter_Via_EMail" << "TRUE" << "1";
-    QTest::newRow("no as False") << "Head_Of_Household" << "False" << "0";
-    QTest::newRow("class link kept") << "Sunday_School_Class" << "4" << "4";
-    QTest::newRow("deacon link 0 means none") << "DeaconID" << "0" << "NULL";
+    QTest::newRow("yes as 1") << "Receive_Newsletter_Via_Mail"
+                              << "1"
+                              << "1";
+    QTest::newRow("yes as -1") << "Receive_Newsletter_Via_Mail"
+                               << "-1"
+                               << "1";
+    QTest::newRow("yes as TRUE") << "Receive_Newsletter_Via_EMail"
+                                 << "TRUE"
+                                 << "1";
+    QTest::newRow("no as False") << "Head_Of_Household"
+                                 << "False"
+                                 << "0";
+    QTest::newRow("class link kept") << "Sunday_School_Class"
+                                     << "4"
+                                     << "4";
+    QTest::newRow("deacon link 0 means none") << "DeaconID"
+                                              << "0"
+                                              << "NULL";
     QTest::newRow("telephone digits kept as text") << "Phone" << q("0551234567") << "0551234567";
 }
 
@@ -285,23 +317,34 @@ void TestLegacyImport::wholeChurch()
 
     // Identifiers kept, so every link still points at the same person.
     QCOMPARE(db->ids(QStringLiteral("SELECT ID FROM Member ORDER BY ID")), (QList<qint64> { 1, 2, 3, 5, 8 }));
-    QCOMPARE(column(*db, QStringLiteral("SELECT Member_ID, Relationship, Relative_Member_ID FROM Family_Connection ORDER BY Member_ID")),
+    QCOMPARE(column(*db,
+                 QStringLiteral(
+                     "SELECT Member_ID, Relationship, Relative_Member_ID FROM Family_Connection ORDER BY Member_ID")),
         (QStringList { "1|Wife|2", "2|Husband|1" }));
-    QCOMPARE(column(*db, QStringLiteral("SELECT ID, DeaconID, Sunday_School_Class, Care_Group_Assigned FROM Member WHERE ID <= 2 ORDER BY ID")),
+    QCOMPARE(
+        column(*db,
+            QStringLiteral(
+                "SELECT ID, DeaconID, Sunday_School_Class, Care_Group_Assigned FROM Member WHERE ID <= 2 ORDER BY ID")),
         (QStringList { "1|NULL|1|1", "2|3|NULL|NULL" }));
     QCOMPARE(column(*db, QStringLiteral("SELECT ID, Name, Teacher, Asst_Teacher FROM Sunday_School ORDER BY ID")),
         (QStringList { "1|Adults|1|NULL", "4|Youth|3|2" }));
-    QCOMPARE(column(*db, QStringLiteral("SELECT ID, Prospect_ID, Contact_Date, Visitor1, Visitor2 FROM Prospect_Contact")),
+    QCOMPARE(
+        column(*db, QStringLiteral("SELECT ID, Prospect_ID, Contact_Date, Visitor1, Visitor2 FROM Prospect_Contact")),
         (QStringList { "7|5|2024-02-01|1|NULL" }));
-    QCOMPARE(column(*db, QStringLiteral("SELECT Member_ID, Responsibility, \"Start\", \"End\" FROM Member_Responsibility")),
+    QCOMPARE(
+        column(*db, QStringLiteral("SELECT Member_ID, Responsibility, \"Start\", \"End\" FROM Member_Responsibility")),
         (QStringList { "3|Deacon|2010-01-01|NULL" }));
-    QCOMPARE(column(*db, QStringLiteral("SELECT Prospect_Phase, Prospect_Next_Contact_Date, Prospect_Next_Contact_Action FROM Member WHERE ID = 5")),
+    QCOMPARE(column(*db,
+                 QStringLiteral("SELECT Prospect_Phase, Prospect_Next_Contact_Date, Prospect_Next_Contact_Action FROM "
+                                "Member WHERE ID = 5")),
         (QStringList { "First Visit|2024-03-01|Home Visit" }));
-    QCOMPARE(column(*db, QStringLiteral("SELECT Name, KeyPressDelay FROM Church")), (QStringList { "Grace Church|1.5" }));
+    QCOMPARE(
+        column(*db, QStringLiteral("SELECT Name, KeyPressDelay FROM Church")), (QStringList { "Grace Church|1.5" }));
 
     // The old lists replace the starting values; the program's own values are added back.
     QCOMPARE(db->texts(QStringLiteral("SELECT Title FROM Titles ORDER BY Title")), (QStringList { "Dr.", "Rev." }));
-    QCOMPARE(column(*db, QStringLiteral("SELECT PhaseOrder, Phase, TimePeriod FROM Outreach_Phase ORDER BY PhaseOrder")),
+    QCOMPARE(
+        column(*db, QStringLiteral("SELECT PhaseOrder, Phase, TimePeriod FROM Outreach_Phase ORDER BY PhaseOrder")),
         (QStringList { "1|First Visit|1", "2|Letter Sent|3" }));
     QCOMPARE(db->scalar(QStringLiteral("SELECT Description FROM Responsibilities WHERE Name = 'Deacon'")).toString(),
         QStringLiteral("Serves"));
@@ -313,12 +356,14 @@ void TestLegacyImport::wholeChurch()
     // New rows continue after the highest identifier copied.
     QCOMPARE(Members::insert(*db, MemberRecord {}), qint64(9));
     QCOMPARE(db->insert(QStringLiteral("INSERT INTO Sunday_School (Name) VALUES ('New') RETURNING ID")), qint64(5));
-    QCOMPARE(db->insert(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID) VALUES (5) RETURNING ID")), qint64(8));
+    QCOMPARE(
+        db->insert(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID) VALUES (5) RETURNING ID")), qint64(8));
 
     // Counts side by side, one progress line per table, in copy order.
     QCOMPARE(result.tables.size(), std::size_t(24));
     QCOMPARE(f.progress.size(), 24);
-    QVERIFY2(f.progress.first().startsWith(QStringLiteral("Member: 5 of 5 rows copied")), qPrintable(f.progress.first()));
+    QVERIFY2(
+        f.progress.first().startsWith(QStringLiteral("Member: 5 of 5 rows copied")), qPrintable(f.progress.first()));
     const TableResult& permissions = *std::find_if(result.tables.begin(), result.tables.end(),
         [](const TableResult& t) { return t.name == QLatin1String("Permission"); });
     QCOMPARE(permissions.oldRows, qint64(15));
@@ -386,7 +431,8 @@ void TestLegacyImport::namesMatchLoosely()
     QCOMPARE(db->texts(QStringLiteral("SELECT First_Name FROM Member ORDER BY ID")),
         (QStringList { "John", "Mary", "Zoë", "Pierre", "Ruth" }));
     QCOMPARE(shown(db->scalar(QStringLiteral("SELECT Cell FROM Member WHERE ID = 1"))), QStringLiteral("NULL"));
-    QCOMPARE(db->texts(QStringLiteral("SELECT Username FROM \"User\" ORDER BY Member_ID")), (QStringList { "pastor", "mary" }));
+    QCOMPARE(db->texts(QStringLiteral("SELECT Username FROM \"User\" ORDER BY Member_ID")),
+        (QStringList { "pastor", "mary" }));
 }
 
 void TestLegacyImport::rowsNotStored_data()
@@ -402,36 +448,45 @@ void TestLegacyImport::rowsNotStored_data()
         << "Member" << QStringList {} << "Date_Of_Birth" << d("2023-02-29") << false
         << "Member\tID 8\tnot stored: Date_Of_Birth: \"2023-02-29 00:00:00\" is not a date";
     QTest::newRow("person without an identifier: fails")
-        << "Member" << QStringList {} << "ID" << "" << false << "Member\tID (none)\tnot stored: ID has no value";
-    QTest::newRow("person twice: fails")
-        << "Member" << QStringList {} << "ID" << "2" << false
-        << "Member\tID 2\tnot stored: a row with ID 2 was stored already";
+        << "Member" << QStringList {} << "ID"
+        << "" << false << "Member\tID (none)\tnot stored: ID has no value";
+    QTest::newRow("person twice: fails") << "Member" << QStringList {} << "ID"
+                                         << "2" << false
+                                         << "Member\tID 2\tnot stored: a row with ID 2 was stored already";
     QTest::newRow("family link to nobody: fails")
-        << "Family_Connection" << QStringList { "1", q("Son"), "99" } << "" << "" << false
-        << "Family_Connection\tMember_ID 1, Relationship Son, Relative_Member_ID 99\tnot stored: Relative_Member_ID 99 is not in Member";
+        << "Family_Connection" << QStringList { "1", q("Son"), "99" } << ""
+        << "" << false
+        << "Family_Connection\tMember_ID 1, Relationship Son, Relative_Member_ID 99\tnot stored: Relative_Member_ID 99 "
+           "is not in Member";
     QTest::newRow("account of nobody: fails")
-        << "User" << QStringList { "42", q("ghost"), q("boo"), q("User"), "0", "" } << "" << "" << false
-        << "User\tMember_ID 42, Username ghost\tnot stored: Member_ID 42 is not in Member";
+        << "User" << QStringList { "42", q("ghost"), q("boo"), q("User"), "0", "" } << ""
+        << "" << false << "User\tMember_ID 42, Username ghost\tnot stored: Member_ID 42 is not in Member";
     QTest::newRow("responsibility of nobody: listed")
-        << "Member_Responsibility" << QStringList { "77", q("Usher"), d("2011-01-01"), "" } << "" << "" << true
-        << "Member_Responsibility\tMember_ID 77, Responsibility Usher, Start 2011-01-01 00:00:00\tnot stored: Member_ID 77 is not in Member";
+        << "Member_Responsibility" << QStringList { "77", q("Usher"), d("2011-01-01"), "" } << ""
+        << "" << true
+        << "Member_Responsibility\tMember_ID 77, Responsibility Usher, Start 2011-01-01 00:00:00\tnot stored: "
+           "Member_ID 77 is not in Member";
     QTest::newRow("contact with nobody: listed")
         << "Prospect_Contact" << QStringList { "8", "66", d("2024-01-01"), q("Letter"), q(""), "1", "", q(""), q("") }
-        << "" << "" << true << "Prospect_Contact\tID 8, Prospect_ID 66\tnot stored: Prospect_ID 66 is not in Member";
+        << ""
+        << "" << true << "Prospect_Contact\tID 8, Prospect_ID 66\tnot stored: Prospect_ID 66 is not in Member";
     QTest::newRow("permission that does not exist: listed")
-        << "UserPermission" << QStringList { "1", "999" } << "" << "" << true
+        << "UserPermission" << QStringList { "1", "999" } << ""
+        << "" << true
         << "UserPermission\tMemberID 1, PermissionID 999\tnot stored: PermissionID 999 is not in Permission";
     QTest::newRow("phase with text for weeks: listed")
-        << "Outreach_Phase" << QStringList { "3", q("Call"), q("Phone Call"), q("two") } << "" << "" << true
+        << "Outreach_Phase" << QStringList { "3", q("Call"), q("Phone Call"), q("two") } << ""
+        << "" << true
         << "Outreach_Phase\tPhaseOrder 3, Phase Call\tnot stored: TimePeriod: \"two\" is not a whole number";
     QTest::newRow("teacher who is gone: link cleared")
-        << "Sunday_School" << QStringList { "9", q("Seniors"), q(""), "55", "", q(""), q("") } << "" << "" << true
-        << "Sunday_School\tID 9\tstored; Teacher 55 cleared: it is not in Member";
+        << "Sunday_School" << QStringList { "9", q("Seniors"), q(""), "55", "", q(""), q("") } << ""
+        << "" << true << "Sunday_School\tID 9\tstored; Teacher 55 cleared: it is not in Member";
     QTest::newRow("deacon who is gone: link cleared")
-        << "Member" << QStringList {} << "DeaconID" << "300" << true << "Member\tID 8\tstored; DeaconID 300 cleared: it is not in Member";
+        << "Member" << QStringList {} << "DeaconID"
+        << "300" << true << "Member\tID 8\tstored; DeaconID 300 cleared: it is not in Member";
     QTest::newRow("class that is gone: link cleared")
-        << "Member" << QStringList {} << "Wednesday_Night_Class" << "8" << true
-        << "Member\tID 8\tstored; Wednesday_Night_Class 8 cleared: it is not in Wednesday_Night";
+        << "Member" << QStringList {} << "Wednesday_Night_Class"
+        << "8" << true << "Member\tID 8\tstored; Wednesday_Night_Class 8 cleared: it is not in Wednesday_Night";
 }
 
 void TestLegacyImport::rowsNotStored()
@@ -458,8 +513,8 @@ void TestLegacyImport::rowsNotStored()
     QStringList fields = lines.last().split(QLatin1Char('\t'));
     fields.removeAt(1);
     QCOMPARE(fields.join(QLatin1Char('\t')), listed);
-    QCOMPARE(lines.last().split(QLatin1Char('\t')).at(1), result.problems.first().stored ? QStringLiteral("-")
-                                                                                          : QString::number(result.problems.first().line));
+    QCOMPARE(lines.last().split(QLatin1Char('\t')).at(1),
+        result.problems.first().stored ? QStringLiteral("-") : QString::number(result.problems.first().line));
 
     if (!succeeds) {
         // Nothing at the target; only the list of rows is left to read.
@@ -469,12 +524,16 @@ void TestLegacyImport::rowsNotStored()
     }
     auto db = f.open();
     const qint64 expected = result.problems.first().stored ? before : before - 1;
-    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table == QLatin1String("User") ? "\"User\"" : table)).toLongLong(), expected);
+    QCOMPARE(
+        db->scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table == QLatin1String("User") ? "\"User\"" : table))
+            .toLongLong(),
+        expected);
     if (result.problems.first().stored) {
         // The cleared link is Null in the stored row.
         const QString linkColumn = listed.section(QLatin1Char('\t'), 2).section(QLatin1Char(' '), 1, 1);
         const QString id = listed.section(QLatin1Char('\t'), 1, 1).section(QLatin1Char(' '), 1, 1);
-        QCOMPARE(shown(db->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?").arg(linkColumn, table), { id.toInt() })),
+        QCOMPARE(
+            shown(db->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?").arg(linkColumn, table), { id.toInt() })),
             QStringLiteral("NULL"));
     }
 }
@@ -484,22 +543,36 @@ void TestLegacyImport::refusals_data()
     QTest::addColumn<QString>("situation");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("target exists") << "target exists" << "church.sqlite\" already exists; it was left unchanged";
-    QTest::newRow("old file missing") << "no old file" << "roll.mdb\" does not exist";
-    QTest::newRow("not a Jet file at all") << "not jet" << "roll.mdb\" is not a Jet database (.mdb) file";
-    QTest::newRow("Jet file cut short") << "cut short" << "roll.mdb\" is damaged: it is cut short";
-    QTest::newRow("tables cannot be listed") << "tables fail"
-                                             << "is damaged: its list of tables cannot be read (mdbtools: Unable to read table MSysObjects";
+    QTest::newRow("target exists") << "target exists"
+                                   << "church.sqlite\" already exists; it was left unchanged";
+    QTest::newRow("old file missing") << "no old file"
+                                      << "roll.mdb\" does not exist";
+    QTest::newRow("not a Jet file at all") << "not jet"
+                                           << "roll.mdb\" is not a Jet database (.mdb) file";
+    QTest::newRow("Jet file cut short") << "cut short"
+                                        << "roll.mdb\" is damaged: it is cut short";
+    QTest::newRow("tables cannot be listed")
+        << "tables fail"
+        << "is damaged: its list of tables cannot be read (mdbtools: Unable to read table MSysObjects";
     QTest::newRow("another program's Jet file") << "other tables"
-                                                << "is not a database of the older membership program: it has no table Member, Family_Connection, Member_Responsibility, User";
-    QTest::newRow("table without its key column") << "no ID column" << "its table Member has no column ID";
-    QTest::newRow("warning while exporting") << "export warns"
-                                             << "is damaged: table Member cannot be read whole (mdbtools: warning: page 39 from map doesn't match)";
-    QTest::newRow("fewer rows than the table says") << "short export" << "its table Family_Connection holds 3 rows by its own count, but 2 could be read";
-    QTest::newRow("quote never closed") << "broken quote" << "table Member cannot be read (line 6: a quote is never closed)";
-    QTest::newRow("mdbtools not installed") << "no mdbtools" << "install the Debian package \"mdbtools\"";
-    QTest::newRow("picture folder missing") << "no pictures" << "The picture folder";
-    QTest::newRow("PostgreSQL target") << "postgresql" << "PostgreSQL database is not possible yet";
+                                                << "is not a database of the older membership program: it has no table "
+                                                   "Member, Family_Connection, Member_Responsibility, User";
+    QTest::newRow("table without its key column") << "no ID column"
+                                                  << "its table Member has no column ID";
+    QTest::newRow("warning while exporting")
+        << "export warns"
+        << "is damaged: table Member cannot be read whole (mdbtools: warning: page 39 from map doesn't match)";
+    QTest::newRow("fewer rows than the table says")
+        << "short export"
+        << "its table Family_Connection holds 3 rows by its own count, but 2 could be read";
+    QTest::newRow("quote never closed") << "broken quote"
+                                        << "table Member cannot be read (line 6: a quote is never closed)";
+    QTest::newRow("mdbtools not installed") << "no mdbtools"
+                                            << "install the Debian package \"mdbtools\"";
+    QTest::newRow("picture folder missing") << "no pictures"
+                                            << "The picture folder";
+    QTest::newRow("PostgreSQL target") << "postgresql"
+                                       << "PostgreSQL database is not possible yet";
 }
 
 void TestLegacyImport::refusals()
@@ -533,7 +606,8 @@ void TestLegacyImport::refusals()
         f.church.record(f.runner);
         f.runner.setCount(QStringLiteral("Family_Connection"), 3);
     } else if (situation == QLatin1String("broken quote")) {
-        f.church.set(QStringLiteral("Member"), f.church.memberRow(8), QStringLiteral("Edited_By"), QStringLiteral("\"unfinished"));
+        f.church.set(QStringLiteral("Member"), f.church.memberRow(8), QStringLiteral("Edited_By"),
+            QStringLiteral("\"unfinished"));
     } else if (situation == QLatin1String("no mdbtools")) {
         f.runner.installed = false;
     } else if (situation == QLatin1String("no pictures")) {
@@ -545,12 +619,14 @@ void TestLegacyImport::refusals()
         f.church.record(f.runner);
     if (situation == QLatin1String("tables fail"))
         f.runner.record(QStringLiteral("mdb-tables"),
-            ToolOutput { true, 1, {}, "Unable to read table MSysObjects\nFile does not appear to be an Access database\n" });
+            ToolOutput {
+                true, 1, {}, "Unable to read table MSysObjects\nFile does not appear to be an Access database\n" });
     if (situation == QLatin1String("short export"))
         f.runner.setCount(QStringLiteral("Family_Connection"), 3);
     if (situation == QLatin1String("export warns"))
         f.runner.record(QStringLiteral("mdb-export Member"),
-            ToolOutput { true, 0, f.church.csv(QStringLiteral("Member")), "warning: page 39 from map doesn't match\n" });
+            ToolOutput {
+                true, 0, f.church.csv(QStringLiteral("Member")), "warning: page 39 from map doesn't match\n" });
 
     const QStringList before = f.files();
     QString error;
@@ -599,7 +675,8 @@ void TestLegacyImport::command()
     QCOMPARE(lines.at(2), QStringLiteral("Table                     Old file  New database  Not stored"));
     QCOMPARE(lines.at(3), QStringLiteral("Member                           5             5           0"));
     QVERIFY(out.contains(QStringLiteral("Accounts: 1 passwords stored as protected hashes")));
-    QVERIFY(out.contains(QStringLiteral("Accounts without a password, which cannot log in until an administrator sets one: mary.")));
+    QVERIFY(out.contains(
+        QStringLiteral("Accounts without a password, which cannot log in until an administrator sets one: mary.")));
     QVERIFY(out.contains(QStringLiteral("Pictures: 2 named in the file; not checked")));
     QCOMPARE(err.count(QLatin1Char('\n')), 24);
 
@@ -628,8 +705,9 @@ void TestLegacyImport::missingToolsOnThisMachine()
     QTextStream e(&err);
     QCOMPARE(runImportCommand(runner, ImportOptions { f.oldFile, f.target, {} }, o, e), 1);
     QCOMPARE(err.trimmed(),
-        QStringLiteral("pewlark: The program mdb-tables was not found. Reading the older program's files needs mdbtools: "
-                       "install the Debian package \"mdbtools\" (sudo apt-get install mdbtools) and run the import again."));
+        QStringLiteral(
+            "pewlark: The program mdb-tables was not found. Reading the older program's files needs mdbtools: "
+            "install the Debian package \"mdbtools\" (sudo apt-get install mdbtools) and run the import again."));
     QVERIFY(!QFileInfo::exists(f.target));
 }
 
@@ -675,7 +753,8 @@ void TestLegacyImport::realJetFile()
         Importer(runner, ImportOptions { f.oldFile, f.target, {} }).run();
         QFAIL("imported");
     } catch (const ImportError& e) {
-        QVERIFY2(e.text().contains(QStringLiteral("is not a database of the older membership program")), qPrintable(e.text()));
+        QVERIFY2(e.text().contains(QStringLiteral("is not a database of the older membership program")),
+            qPrintable(e.text()));
     }
     QCOMPARE(f.files(), before);
 }

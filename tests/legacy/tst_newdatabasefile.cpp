@@ -118,10 +118,14 @@ void TestNewDatabaseFile::refusals_data()
     QTest::addColumn<QString>("situation");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("target exists") << "exists" << "already exists; it was left unchanged";
-    QTest::newRow("target appears before the rename") << "appears" << "appeared while the new database was written";
-    QTest::newRow("change still open at commit") << "open change" << "still has an unfinished change";
-    QTest::newRow("folder missing") << "no folder" << "does not exist";
+    QTest::newRow("target exists") << "exists"
+                                   << "already exists; it was left unchanged";
+    QTest::newRow("target appears before the rename") << "appears"
+                                                      << "appeared while the new database was written";
+    QTest::newRow("change still open at commit") << "open change"
+                                                 << "still has an unfinished change";
+    QTest::newRow("folder missing") << "no folder"
+                                    << "does not exist";
 }
 
 void TestNewDatabaseFile::refusals()
@@ -213,7 +217,8 @@ void TestNewDatabaseFile::killedWriterLeavesNoTarget()
     // A run left to finish puts a complete file in place.
     const QString second = dir.filePath(QStringLiteral("second.sqlite"));
     QProcess finishing;
-    finishing.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--child"), second, QStringLiteral("commit") });
+    finishing.start(
+        QCoreApplication::applicationFilePath(), { QStringLiteral("--child"), second, QStringLiteral("commit") });
     QVERIFY(finishing.waitForFinished(60000));
     QCOMPARE(finishing.exitCode(), 0);
     std::unique_ptr<Database> db = Database::open(second, Database::OpenMode::ExistingOnly);
