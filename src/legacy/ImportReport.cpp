@@ -90,6 +90,10 @@ QString reportText(const ImportResult& r, const QString& oldFile)
                    .arg(QDir::toNativeSeparators(r.rejectsFile));
     if (!r.succeeded)
         out += QStringLiteral("The import failed: %1\n").arg(r.failure);
+    else
+        out += QStringLiteral("Next: copy the pictures into the picture folder that config.txt names, and make "
+                              "config.txt name \"%1\" as the database.\n")
+                   .arg(QDir::toNativeSeparators(r.target));
     return out;
 }
 
