@@ -48,25 +48,25 @@ namespace {
     {
         std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly);
         QStringList names;
-        for (const TableSpec& spec : tableSpecs()) {
+        for (const TableDef& def : tableDefs()) {
             QStringList header;
-            for (const ColumnSpec& c : spec.columns)
+            for (const ColumnDef& c : def.columns)
                 header.append(sqlName(c.name));
             QByteArray csv = header.join(QLatin1Char(',')).toUtf8().replace("\"", "") + '\n';
             qint64 rows = 0;
-            db->forEach(QStringLiteral("SELECT %1 FROM %2").arg(header.join(QStringLiteral(", ")), sqlName(spec.name)),
+            db->forEach(QStringLiteral("SELECT %1 FROM %2").arg(header.join(QStringLiteral(", ")), sqlName(def.name)),
                 {}, [&](const QSqlQuery& q) {
-                    for (std::size_t i = 0; i < spec.columns.size(); ++i) {
+                    for (std::size_t i = 0; i < def.columns.size(); ++i) {
                         if (i > 0)
                             csv += ',';
-                        csv += exported(spec.columns[i].kind, q.value(static_cast<int>(i)));
+                        csv += exported(def.columns[i].kind, q.value(static_cast<int>(i)));
                     }
                     csv += '\n';
                     ++rows;
                 });
-            runner.setExport(spec.name, csv);
-            runner.setCount(spec.name, rows);
-            names.append(spec.name);
+            runner.setExport(def.name, csv);
+            runner.setCount(def.name, rows);
+            names.append(def.name);
         }
         runner.setTables(names);
     }

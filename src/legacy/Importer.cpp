@@ -35,8 +35,8 @@ namespace {
     QSet<QString> collectedColumns()
     {
         QSet<QString> out;
-        for (const TableSpec& t : tableSpecs())
-            for (const LinkSpec& l : t.requiredLinks)
+        for (const TableDef& t : tableDefs())
+            for (const LinkDef& l : t.requiredLinks)
                 out.insert(linkKey(l.table, l.targetColumn));
         return out;
     }
@@ -56,9 +56,9 @@ namespace {
     // Copies one table; everything the copy learns goes into result and keys.
     class TableCopy {
     public:
-        TableCopy(const TableSpec& spec, ImportResult& result, QHash<QString, QSet<qint64>>& keys,
-            const QString& pictureFolder)
-            : m_spec(spec)
+        TableCopy(
+            const TableDef& def, ImportResult& result, QHash<QString, QSet<qint64>>& keys, const QString& pictureFolder)
+            : m_def(def)
             , m_result(result)
             , m_keys(keys)
             , m_pictureFolder(pictureFolder)
@@ -75,24 +75,24 @@ namespace {
             } catch (const ImportError& e) {
                 throw ImportError(QStringLiteral("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
                                                  "was imported.")
-                                      .arg(oldFile, m_spec.name, e.text()));
+                                      .arg(oldFile, m_def.name, e.text()));
             }
             if (csv->readAsWindows1252())
                 m_result.readAsWindows1252 = true;
             mapColumns(oldFile, csv->header());
 
-            if (m_spec.replacesSeed)
-                db.exec(QStringLiteral("DELETE FROM ") + sqlName(m_spec.name));
+            if (m_def.replacesSeed)
+                db.exec(QStringLiteral("DELETE FROM ") + sqlName(m_def.name));
 
             QStringList names;
             QStringList marks;
             for (int c : m_present) {
-                names.append(sqlName(m_spec.columns[c].name));
+                names.append(sqlName(m_def.columns[c].name));
                 marks.append(QStringLiteral("?"));
             }
             Statement insert(db,
                 QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                    .arg(sqlName(m_spec.name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+                    .arg(sqlName(m_def.name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
 
             qint64 read = 0;
             QVariantList values;
@@ -105,7 +105,7 @@ namespace {
             } catch (const ImportError& e) {
                 throw ImportError(QStringLiteral("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
                                                  "was imported.")
-                                      .arg(oldFile, m_spec.name, e.text()));
+                                      .arg(oldFile, m_def.name, e.text()));
             }
             return read;
         }
@@ -116,40 +116,40 @@ namespace {
         void mapColumns(const QString& oldFile, const QStringList& header)
         {
             QHash<QString, int> byName;
-            for (int i = 0; i < static_cast<int>(m_spec.columns.size()); ++i)
-                byName.insert(matchName(m_spec.columns[i].name), i);
-            m_fieldOf.assign(m_spec.columns.size(), -1);
+            for (int i = 0; i < static_cast<int>(m_def.columns.size()); ++i)
+                byName.insert(matchName(m_def.columns[i].name), i);
+            m_fieldOf.assign(m_def.columns.size(), -1);
             for (int f = 0; f < header.size(); ++f) {
                 const int c = byName.value(matchName(header.at(f)), -1);
                 if (c < 0 || m_fieldOf[c] >= 0) {
-                    m_result.extraColumns.append(m_spec.name + QLatin1Char('.') + header.at(f).trimmed());
+                    m_result.extraColumns.append(m_def.name + QLatin1Char('.') + header.at(f).trimmed());
                     continue;
                 }
                 m_fieldOf[c] = f;
             }
             m_present.clear();
-            for (int c = 0; c < static_cast<int>(m_spec.columns.size()); ++c) {
-                const ColumnSpec& column = m_spec.columns[c];
+            for (int c = 0; c < static_cast<int>(m_def.columns.size()); ++c) {
+                const ColumnDef& column = m_def.columns[c];
                 if (m_fieldOf[c] >= 0) {
                     m_present.append(c);
                     if (column.kind == Kind::Password)
                         m_passwordAt = m_present.size() - 1;
-                    if (column.name == QLatin1String("Picture") && m_spec.name == QLatin1String("Member"))
+                    if (column.name == QLatin1String("Picture") && m_def.name == QLatin1String("Member"))
                         m_pictureAt = m_present.size() - 1;
-                    if (m_spec.key == column.name)
+                    if (m_def.key == column.name)
                         m_keyAt = m_present.size() - 1;
                     continue;
                 }
                 if (column.required)
                     throw ImportError(notTheOlderProgram(
-                        oldFile, QStringLiteral("its table %1 has no column %2").arg(m_spec.name, column.name)));
-                m_result.missingColumns.append(m_spec.name + QLatin1Char('.') + column.name);
+                        oldFile, QStringLiteral("its table %1 has no column %2").arg(m_def.name, column.name)));
+                m_result.missingColumns.append(m_def.name + QLatin1Char('.') + column.name);
             }
-            for (const LinkSpec& l : m_spec.requiredLinks)
+            for (const LinkDef& l : m_def.requiredLinks)
                 m_required.append({ presentIndex(l.column), linkKey(l.table, l.targetColumn), l });
             const QSet<QString> collected = collectedColumns();
             for (int p = 0; p < m_present.size(); ++p) {
-                const QString key = linkKey(m_spec.name, m_spec.columns[m_present[p]].name);
+                const QString key = linkKey(m_def.name, m_def.columns[m_present[p]].name);
                 if (collected.contains(key))
                     m_collect.append({ p, key });
             }
@@ -158,7 +158,7 @@ namespace {
         int presentIndex(const QString& column) const
         {
             for (int p = 0; p < m_present.size(); ++p)
-                if (m_spec.columns[m_present[p]].name == column)
+                if (m_def.columns[m_present[p]].name == column)
                     return p;
             return -1;
         }
@@ -166,9 +166,9 @@ namespace {
         QString rowName(const JetCsv& csv) const
         {
             QStringList parts;
-            for (const QString& name : m_spec.identifying) {
-                for (int c = 0; c < static_cast<int>(m_spec.columns.size()); ++c) {
-                    if (m_spec.columns[c].name != name || m_fieldOf[c] < 0)
+            for (const QString& name : m_def.identifying) {
+                for (int c = 0; c < static_cast<int>(m_def.columns.size()); ++c) {
+                    if (m_def.columns[c].name != name || m_fieldOf[c] < 0)
                         continue;
                     const int f = m_fieldOf[c];
                     parts.append(name + QLatin1Char(' ') + (csv.isMissing(f) ? QStringLiteral("(none)") : csv.text(f)));
@@ -180,7 +180,7 @@ namespace {
         void reject(const JetCsv& csv, const QString& what)
         {
             ++m_notStored;
-            m_result.problems.append({ m_spec.name, csv.line(), rowName(csv), what, false });
+            m_result.problems.append({ m_def.name, csv.line(), rowName(csv), what, false });
         }
 
         // Fills values for the row; false (and the row listed) when it cannot be stored.
@@ -188,7 +188,7 @@ namespace {
         {
             values.clear();
             for (int p = 0; p < m_present.size(); ++p) {
-                const ColumnSpec& column = m_spec.columns[m_present[p]];
+                const ColumnDef& column = m_def.columns[m_present[p]];
                 const int f = m_fieldOf[m_present[p]];
                 Value v = convert(column.kind, csv.isMissing(f) ? QString() : csv.text(f), csv.isMissing(f));
                 if (!v.ok()) {
@@ -212,7 +212,7 @@ namespace {
             if (m_keyAt >= 0) {
                 const QString key = values.at(m_keyAt).toString();
                 if (m_seenKeys.contains(key)) {
-                    reject(csv, QStringLiteral("a row with %1 %2 was stored already").arg(m_spec.key, key));
+                    reject(csv, QStringLiteral("a row with %1 %2 was stored already").arg(m_def.key, key));
                     return false;
                 }
                 m_seenKeys.insert(key);
@@ -233,8 +233,8 @@ namespace {
                 // An empty stored value matches no typed password.
                 value = QVariant(QStringLiteral(""));
                 QString user;
-                for (int c = 0; c < static_cast<int>(m_spec.columns.size()); ++c)
-                    if (m_spec.columns[c].name == QLatin1String("Username") && m_fieldOf[c] >= 0)
+                for (int c = 0; c < static_cast<int>(m_def.columns.size()); ++c)
+                    if (m_def.columns[c].name == QLatin1String("Username") && m_fieldOf[c] >= 0)
                         user = csv.text(m_fieldOf[c]);
                 m_result.emptyPasswords.append(user);
                 return;
@@ -256,15 +256,15 @@ namespace {
         struct Required {
             int present;
             QString key;
-            LinkSpec link;
+            LinkDef link;
         };
 
-        const TableSpec& m_spec;
+        const TableDef& m_def;
         ImportResult& m_result;
         QHash<QString, QSet<qint64>>& m_keys;
         QString m_pictureFolder;
-        std::vector<int> m_fieldOf; // spec column -> field of the export, or -1
-        QList<int> m_present; // spec columns the export has, in spec order
+        std::vector<int> m_fieldOf; // column of the table -> field of the export, or -1
+        QList<int> m_present; // columns of the table the export has, in table order
         QList<Required> m_required;
         QList<std::pair<int, QString>> m_collect;
         int m_passwordAt = -1;
@@ -275,26 +275,25 @@ namespace {
     };
 
     // Optional links that name no row are cleared, each listed.
-    void clearDanglingLinks(Database& db, const TableSpec& spec, ImportResult& result)
+    void clearDanglingLinks(Database& db, const TableDef& def, ImportResult& result)
     {
-        for (const LinkSpec& l : spec.optionalLinks) {
-            if (result.missingColumns.contains(spec.name + QLatin1Char('.') + l.column))
+        for (const LinkDef& l : def.optionalLinks) {
+            if (result.missingColumns.contains(def.name + QLatin1Char('.') + l.column))
                 continue;
             const QString condition
                 = QStringLiteral("%1 IS NOT NULL AND %1 NOT IN (SELECT %2 FROM %3 WHERE %2 IS NOT NULL)")
                       .arg(l.column, l.targetColumn, sqlName(l.table));
             int cleared = 0;
             db.forEach(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4 ORDER BY %1")
-                           .arg(spec.key, l.column, sqlName(spec.name), condition),
+                           .arg(def.key, l.column, sqlName(def.name), condition),
                 {}, [&](const QSqlQuery& q) {
-                    result.problems.append({ spec.name, 0, spec.key + QLatin1Char(' ') + q.value(0).toString(),
+                    result.problems.append({ def.name, 0, def.key + QLatin1Char(' ') + q.value(0).toString(),
                         QStringLiteral("%1 %2 cleared: it is not in %3").arg(l.column, q.value(1).toString(), l.table),
                         true });
                     ++cleared;
                 });
             if (cleared > 0)
-                db.exec(
-                    QStringLiteral("UPDATE %1 SET %2 = NULL WHERE %3").arg(sqlName(spec.name), l.column, condition));
+                db.exec(QStringLiteral("UPDATE %1 SET %2 = NULL WHERE %3").arg(sqlName(def.name), l.column, condition));
         }
     }
 
@@ -416,12 +415,12 @@ ImportResult Importer::run()
         actualName.insert(matchName(name), name);
 
     QStringList missingCore;
-    for (const TableSpec& spec : tableSpecs()) {
-        if (actualName.contains(matchName(spec.name)))
+    for (const TableDef& def : tableDefs()) {
+        if (actualName.contains(matchName(def.name)))
             continue;
-        result.missingTables.append(spec.name);
-        if (spec.core)
-            missingCore.append(spec.name);
+        result.missingTables.append(def.name);
+        if (def.core)
+            missingCore.append(def.name);
     }
     if (!missingCore.isEmpty())
         throw ImportError(notTheOlderProgram(
@@ -434,10 +433,10 @@ ImportResult Importer::run()
 
     QHash<QString, QSet<qint64>> keys;
     QSet<QString> copied;
-    for (const TableSpec& spec : tableSpecs()) {
+    for (const TableDef& def : tableDefs()) {
         TableResult table;
-        table.name = spec.name;
-        const QString name = actualName.value(matchName(spec.name));
+        table.name = def.name;
+        const QString name = actualName.value(matchName(def.name));
         if (name.isEmpty()) {
             result.tables.push_back(table);
             continue;
@@ -446,25 +445,25 @@ ImportResult Importer::run()
         timer.start();
         table.inOldFile = true;
         table.oldRows = jet.count(name);
-        TableCopy copy(spec, result, keys, m_options.pictureFolder);
+        TableCopy copy(def, result, keys, m_options.pictureFolder);
         const qint64 read = copy.run(db, oldFile, jet.exportTable(name));
         if (read != table.oldRows)
             throw ImportError(QStringLiteral("The file \"%1\" is damaged: its table %2 holds %3 rows by its own count, "
                                              "but %4 could be read; nothing was imported.")
-                                  .arg(oldFile, spec.name)
+                                  .arg(oldFile, def.name)
                                   .arg(table.oldRows)
                                   .arg(read));
         table.notStored = copy.notStored();
-        const qint64 stored = rowCount(db, spec.name);
+        const qint64 stored = rowCount(db, def.name);
         if (stored != read - table.notStored)
             throw DbError(QStringLiteral("Table %1 was not copied whole: %2 rows were written, %3 are there.")
-                              .arg(spec.name)
+                              .arg(def.name)
                               .arg(read - table.notStored)
                               .arg(stored));
-        copied.insert(spec.name);
+        copied.insert(def.name);
         result.tables.push_back(table);
         if (m_progress) {
-            QString line = QStringLiteral("%1: %2 of %3 rows copied").arg(spec.name).arg(stored).arg(read);
+            QString line = QStringLiteral("%1: %2 of %3 rows copied").arg(def.name).arg(stored).arg(read);
             if (table.notStored > 0)
                 line += QStringLiteral(", %1 not stored").arg(table.notStored);
             m_progress(line + QStringLiteral(" (%1 s)").arg(timer.elapsed() / 1000.0, 0, 'f', 1));
@@ -473,13 +472,13 @@ ImportResult Importer::run()
 
     for (const QString& statement : indexes)
         db.exec(statement);
-    for (const TableSpec& spec : tableSpecs())
-        if (copied.contains(spec.name))
-            clearDanglingLinks(db, spec, result);
+    for (const TableDef& def : tableDefs())
+        if (copied.contains(def.name))
+            clearDanglingLinks(db, def, result);
     addProgramValues(db, result, copied);
-    for (const TableSpec& spec : tableSpecs())
-        if (spec.autoKey)
-            continueKeysAfterHighest(db, spec.name);
+    for (const TableDef& def : tableDefs())
+        if (def.autoKey)
+            continueKeysAfterHighest(db, def.name);
     for (TableResult& table : result.tables)
         table.newRows = rowCount(db, table.name);
     result.adminCanLogIn
@@ -490,7 +489,7 @@ ImportResult Importer::run()
     const QString rejects = rejectsPathFor(target);
     qint64 criticalRows = 0;
     for (const RowProblem& p : result.problems)
-        if (!p.stored && tableSpec(p.table)->critical)
+        if (!p.stored && tableDef(p.table)->critical)
             ++criticalRows;
     if (!result.problems.isEmpty()) {
         writeRejects(rejects, rejectsText(result, oldFile));

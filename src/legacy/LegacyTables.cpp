@@ -8,12 +8,12 @@ namespace pw::legacy {
 
 namespace {
 
-    ColumnSpec col(const char* name, Kind kind = Kind::Text, bool required = false)
+    ColumnDef col(const char* name, Kind kind = Kind::Text, bool required = false)
     {
         return { QString::fromLatin1(name), kind, required };
     }
 
-    LinkSpec link(const char* column, const char* table, const char* target = "ID")
+    LinkDef link(const char* column, const char* table, const char* target = "ID")
     {
         return { QString::fromLatin1(column), QString::fromLatin1(table), QString::fromLatin1(target) };
     }
@@ -37,9 +37,9 @@ namespace {
         return Kind::Text;
     }
 
-    TableSpec member()
+    TableDef member()
     {
-        TableSpec t;
+        TableDef t;
         t.name = QStringLiteral("Member");
         t.columns.push_back(col("ID", Kind::Integer, true));
         for (const Members::Column& c : Members::columns())
@@ -55,9 +55,9 @@ namespace {
         return t;
     }
 
-    TableSpec classes(const char* name)
+    TableDef classes(const char* name)
     {
-        TableSpec t;
+        TableDef t;
         t.name = QString::fromLatin1(name);
         t.columns = { col("ID", Kind::Integer, true), col("Name"), col("Description"), col("Teacher", Kind::Link),
             col("Asst_Teacher", Kind::Link), col("Location"), col("Notes") };
@@ -68,9 +68,9 @@ namespace {
         return t;
     }
 
-    TableSpec lookup(const char* name, const char* column)
+    TableDef lookup(const char* name, const char* column)
     {
-        TableSpec t;
+        TableDef t;
         t.name = QString::fromLatin1(name);
         t.columns = { col(column) };
         t.identifying = QStringList { QString::fromLatin1(column) };
@@ -78,15 +78,15 @@ namespace {
         return t;
     }
 
-    std::vector<TableSpec> build()
+    std::vector<TableDef> build()
     {
-        std::vector<TableSpec> all;
+        std::vector<TableDef> all;
         all.push_back(member());
         all.push_back(classes("Sunday_School"));
         all.push_back(classes("Discipleship_Training"));
         all.push_back(classes("Wednesday_Night"));
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("Care_Group");
             t.columns = { col("ID", Kind::Integer, true), col("Group_Leader", Kind::Link),
                 col("Asst_Group_Leader", Kind::Link), col("Sunday_School_Class", Kind::Link), col("Notes") };
@@ -98,7 +98,7 @@ namespace {
             all.push_back(t);
         }
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("Prospect_Contact");
             t.columns = { col("ID", Kind::Integer, true), col("Prospect_ID", Kind::Integer, true),
                 col("Contact_Date", Kind::Date), col("Action"), col("Type"), col("Visitor1", Kind::Link),
@@ -111,7 +111,7 @@ namespace {
             all.push_back(t);
         }
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("Family_Connection");
             t.columns = { col("Member_ID", Kind::Integer, true), col("Relationship"),
                 col("Relative_Member_ID", Kind::Integer, true) };
@@ -122,7 +122,7 @@ namespace {
             all.push_back(t);
         }
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("Responsibilities");
             t.columns = { col("Name"), col("Description") };
             t.key = QStringLiteral("Name");
@@ -131,7 +131,7 @@ namespace {
             all.push_back(t);
         }
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("Member_Responsibility");
             t.columns = { col("Member_ID", Kind::Integer, true), col("Responsibility"), col("Start", Kind::Date),
                 col("End", Kind::Date) };
@@ -142,7 +142,7 @@ namespace {
             all.push_back(t);
         }
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("User");
             t.columns = { col("Member_ID", Kind::Integer, true), col("Username"), col("Password", Kind::Password),
                 col("Type"), col("Inactive", Kind::YesNo), col("DateEntered", Kind::Date) };
@@ -152,7 +152,7 @@ namespace {
             all.push_back(t);
         }
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("Permission");
             t.columns = { col("ID", Kind::Integer, true), col("Name") };
             t.key = QStringLiteral("ID");
@@ -161,7 +161,7 @@ namespace {
             all.push_back(t);
         }
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("UserPermission");
             t.columns = { col("MemberID", Kind::Integer, true), col("PermissionID", Kind::Integer, true) };
             t.identifying = QStringList { QStringLiteral("MemberID"), QStringLiteral("PermissionID") };
@@ -170,7 +170,7 @@ namespace {
         }
         all.push_back(lookup("UserType", "Name"));
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("Church");
             t.columns = { col("Name"), col("Address1"), col("Address2"), col("City"), col("State"), col("Zip"),
                 col("Phone"), col("Fax"), col("Email"), col("Website"), col("KeyPressDelay", Kind::Number) };
@@ -178,7 +178,7 @@ namespace {
             all.push_back(t);
         }
         {
-            TableSpec t;
+            TableDef t;
             t.name = QStringLiteral("Outreach_Phase");
             t.columns
                 = { col("PhaseOrder", Kind::Integer), col("Phase"), col("Action"), col("TimePeriod", Kind::Integer) };
@@ -200,23 +200,23 @@ namespace {
 
 } // namespace
 
-const ColumnSpec* TableSpec::column(const QString& wanted) const
+const ColumnDef* TableDef::column(const QString& wanted) const
 {
-    for (const ColumnSpec& c : columns)
+    for (const ColumnDef& c : columns)
         if (c.name == wanted)
             return &c;
     return nullptr;
 }
 
-const std::vector<TableSpec>& tableSpecs()
+const std::vector<TableDef>& tableDefs()
 {
-    static const std::vector<TableSpec> all = build();
+    static const std::vector<TableDef> all = build();
     return all;
 }
 
-const TableSpec* tableSpec(const QString& name)
+const TableDef* tableDef(const QString& name)
 {
-    for (const TableSpec& t : tableSpecs())
+    for (const TableDef& t : tableDefs())
         if (t.name == name)
             return &t;
     return nullptr;

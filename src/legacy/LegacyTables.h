@@ -12,22 +12,22 @@
 
 namespace pw::legacy {
 
-struct ColumnSpec {
+struct ColumnDef {
     QString name;
     Kind kind = Kind::Text;
     bool required = false; // a row without a value cannot be stored
 };
 
 // A column that holds the identifier (or key) of a row of another table.
-struct LinkSpec {
+struct LinkDef {
     QString column;
     QString table;
     QString targetColumn;
 };
 
-struct TableSpec {
+struct TableDef {
     QString name;
-    std::vector<ColumnSpec> columns; // in the table's order
+    std::vector<ColumnDef> columns; // in the table's order
     QString key; // column whose values are unique in the table; empty when none
     QStringList identifying; // columns that name a row in messages
     bool core = false; // a file without this table is not the older program's
@@ -35,17 +35,17 @@ struct TableSpec {
     bool replacesSeed = false; // the old file's rows replace the starting values
     bool autoKey = false; // the key is an automatic counter that continues after the import
     // A row whose value here names no row of the other table is not stored.
-    std::vector<LinkSpec> requiredLinks;
+    std::vector<LinkDef> requiredLinks;
     // A value here that names no row of the other table is cleared (Null).
-    std::vector<LinkSpec> optionalLinks;
+    std::vector<LinkDef> optionalLinks;
 
-    const ColumnSpec* column(const QString& name) const;
+    const ColumnDef* column(const QString& name) const;
 };
 
 // Every table, in copy order: each table comes after the tables its required
 // links point at.
-const std::vector<TableSpec>& tableSpecs();
-const TableSpec* tableSpec(const QString& name);
+const std::vector<TableDef>& tableDefs();
+const TableDef* tableDef(const QString& name);
 
 // Table and column names match without regard to letter case and surrounding blanks.
 QString matchName(const QString& name);
