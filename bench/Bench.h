@@ -71,5 +71,7 @@ void addMemberRows(BenchContext& context);
 // Screens as a user waits for them: from the menu command to the window
 // shown and painted; see ScreenRows.cpp.
 void addScreenRows(BenchContext& context);
+// Importing the older program's file, made from the demonstration church; see ImportRows.cpp.
+void addImportRows(BenchContext& context);
 
 } // namespace pw::bench

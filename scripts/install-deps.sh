@@ -14,6 +14,7 @@ PACKAGES=(
   qt6-image-formats-plugins
   libsqlite3-dev
   libsodium-dev
+  mdbtools
   fonts-dejavu-core
   poppler-utils
   xvfb

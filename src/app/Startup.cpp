@@ -7,6 +7,7 @@
 #include "data/Database.h"
 #include "data/NewChurch.h"
 #include "demo/DemoGenerator.h"
+#include "legacy/ImportCommand.h"
 #include "data/Sql.h"
 
 #include <QApplication>
@@ -222,7 +223,8 @@ int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& regist
 {
     // The command-line tasks need no windows, so they run without a display.
     const bool commandLineTask = hasOption(argc, argv, "--demo-database") || hasOption(argc, argv, "--create-database")
-        || hasOption(argc, argv, "--help") || hasOption(argc, argv, "-h") || hasOption(argc, argv, "--version");
+        || hasOption(argc, argv, "--help") || hasOption(argc, argv, "-h") || hasOption(argc, argv, "--version")
+        || hasOption(argc, argv, "--import-legacy");
     std::unique_ptr<QCoreApplication> app;
     if (commandLineTask)
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -247,7 +249,15 @@ int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& regist
         "FILE");
     const QCommandLineOption adminOption(
         QStringLiteral("admin"), QStringLiteral("User name of the Admin account for --create-database."), "USERNAME");
-    parser.addOptions({ configOption, demoOption, peopleOption, createOption, adminOption });
+    const QCommandLineOption importOption(QStringLiteral("import-legacy"),
+        QStringLiteral("Import the older program's database FILE (.mdb) into the new file --into names, and stop."),
+        "FILE");
+    const QCommandLineOption intoOption(
+        QStringLiteral("into"), QStringLiteral("New database for --import-legacy."), "FILE");
+    const QCommandLineOption picturesOption(
+        QStringLiteral("pictures"), QStringLiteral("Picture folder for --import-legacy to check."), "DIR");
+    parser.addOptions({ configOption, demoOption, peopleOption, createOption, adminOption, importOption, intoOption,
+        picturesOption });
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "pewlark: %s\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
         return 2;
@@ -262,6 +272,9 @@ int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& regist
     }
     if (parser.isSet(demoOption))
         return runDemo(parser.value(demoOption), parser.value(peopleOption));
+    if (parser.isSet(importOption))
+        return legacy::runImportCommand(
+            parser.value(importOption), parser.value(intoOption), parser.value(picturesOption));
     if (parser.isSet(createOption))
         return runCreate(parser.value(createOption), parser.value(adminOption));
 

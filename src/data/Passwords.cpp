@@ -15,14 +15,14 @@ namespace {
             throw DbError(QStringLiteral("The password library could not be started."));
     }
 
-    QByteArray normalised(const QString& password) { return password.toCaseFolded().toUtf8(); }
-
 } // namespace
+
+QString normalised(const QString& password) { return password.trimmed().toCaseFolded(); }
 
 QString hash(const QString& password)
 {
     ensureInitialised();
-    const QByteArray plain = normalised(password);
+    const QByteArray plain = normalised(password).toUtf8();
     char out[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(out, plain.constData(), static_cast<unsigned long long>(plain.size()),
             crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE)
@@ -37,7 +37,7 @@ bool verify(const QString& stored, const QString& typed)
         return false;
     ensureInitialised();
     const QByteArray h = stored.toLatin1();
-    const QByteArray plain = normalised(typed);
+    const QByteArray plain = normalised(typed).toUtf8();
     return crypto_pwhash_str_verify(h.constData(), plain.constData(), static_cast<unsigned long long>(plain.size()))
         == 0;
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+namespace pw::legacy {
+
+class ToolRunner;
+struct ImportOptions;
+
+// pewlark --import-legacy OLD.mdb --into NEW.sqlite [--pictures DIR]: imports
+// the older program's file with the installed mdbtools, prints a progress
+// line per table on standard error and the report on standard output.
+// Returns 0 when the new database is in place, 1 when the import was refused
+// or failed (nothing at the target), 2 when --into is missing.
+int runImportCommand(const QString& oldFile, const QString& target, const QString& pictureFolder);
+
+// The same with the given mdbtools runner and output streams.
+int runImportCommand(ToolRunner& runner, const ImportOptions& options, QTextStream& out, QTextStream& err);
+
+} // namespace pw::legacy

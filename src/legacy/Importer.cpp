@@ -1,0 +1,518 @@
+#include "legacy/Importer.h"
+
+#include "data/NewDatabaseFile.h"
+#include "data/Passwords.h"
+#include "data/Schema.h"
+#include "data/Sql.h"
+#include "legacy/ImportReport.h"
+#include "legacy/JetCsv.h"
+#include "legacy/LegacyTables.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QSet>
+#include <QSqlQuery>
+
+namespace pw::legacy {
+
+namespace {
+
+    QString notTheOlderProgram(const QString& file, const QString& why)
+    {
+        return QStringLiteral("The file \"%1\" is not a database of the older membership program: %2; nothing was "
+                              "imported.")
+            .arg(file, why);
+    }
+
+    QString linkKey(const QString& table, const QString& column) { return table + QLatin1Char('.') + column; }
+
+    // The columns that required links point at; their values are collected
+    // while their tables are copied.
+    QSet<QString> collectedColumns()
+    {
+        QSet<QString> out;
+        for (const TableDef& t : tableDefs())
+            for (const LinkDef& l : t.requiredLinks)
+                out.insert(linkKey(l.table, l.targetColumn));
+        return out;
+    }
+
+    qint64 rowCount(Database& db, const QString& table)
+    {
+        return db.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + sqlName(table)).toLongLong();
+    }
+
+    // The file name a Picture value names, also when the old program kept a path.
+    QString pictureFileName(const QString& value)
+    {
+        const int cut = qMax(value.lastIndexOf(QLatin1Char('/')), value.lastIndexOf(QLatin1Char('\\')));
+        return value.mid(cut + 1);
+    }
+
+    // Copies one table; everything the copy learns goes into result and keys.
+    class TableCopy {
+    public:
+        TableCopy(
+            const TableDef& def, ImportResult& result, QHash<QString, QSet<qint64>>& keys, const QString& pictureFolder)
+            : m_def(def)
+            , m_result(result)
+            , m_keys(keys)
+            , m_pictureFolder(pictureFolder)
+        {
+        }
+
+        // Reads the export, stores every row it can and returns the number of
+        // rows read.
+        qint64 run(Database& db, const QString& oldFile, const QByteArray& exported)
+        {
+            std::unique_ptr<JetCsv> csv;
+            try {
+                csv = std::make_unique<JetCsv>(exported);
+            } catch (const ImportError& e) {
+                throw ImportError(QStringLiteral("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
+                                                 "was imported.")
+                                      .arg(oldFile, m_def.name, e.text()));
+            }
+            if (csv->readAsWindows1252())
+                m_result.readAsWindows1252 = true;
+            mapColumns(oldFile, csv->header());
+
+            if (m_def.replacesSeed)
+                db.exec(QStringLiteral("DELETE FROM ") + sqlName(m_def.name));
+
+            QStringList names;
+            QStringList marks;
+            for (int c : m_present) {
+                names.append(sqlName(m_def.columns[c].name));
+                marks.append(QStringLiteral("?"));
+            }
+            Statement insert(db,
+                QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(sqlName(m_def.name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+
+            qint64 read = 0;
+            QVariantList values;
+            try {
+                while (csv->next()) {
+                    ++read;
+                    if (storeRow(*csv, values))
+                        insert.run(values);
+                }
+            } catch (const ImportError& e) {
+                throw ImportError(QStringLiteral("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
+                                                 "was imported.")
+                                      .arg(oldFile, m_def.name, e.text()));
+            }
+            return read;
+        }
+
+        qint64 notStored() const { return m_notStored; }
+
+    private:
+        void mapColumns(const QString& oldFile, const QStringList& header)
+        {
+            QHash<QString, int> byName;
+            for (int i = 0; i < static_cast<int>(m_def.columns.size()); ++i)
+                byName.insert(matchName(m_def.columns[i].name), i);
+            m_fieldOf.assign(m_def.columns.size(), -1);
+            for (int f = 0; f < header.size(); ++f) {
+                const int c = byName.value(matchName(header.at(f)), -1);
+                if (c < 0 || m_fieldOf[c] >= 0) {
+                    m_result.extraColumns.append(m_def.name + QLatin1Char('.') + header.at(f).trimmed());
+                    continue;
+                }
+                m_fieldOf[c] = f;
+            }
+            m_present.clear();
+            for (int c = 0; c < static_cast<int>(m_def.columns.size()); ++c) {
+                const ColumnDef& column = m_def.columns[c];
+                if (m_fieldOf[c] >= 0) {
+                    m_present.append(c);
+                    if (column.kind == Kind::Password)
+                        m_passwordAt = m_present.size() - 1;
+                    if (column.name == QLatin1String("Picture") && m_def.name == QLatin1String("Member"))
+                        m_pictureAt = m_present.size() - 1;
+                    if (m_def.key == column.name)
+                        m_keyAt = m_present.size() - 1;
+                    continue;
+                }
+                if (column.required)
+                    throw ImportError(notTheOlderProgram(
+                        oldFile, QStringLiteral("its table %1 has no column %2").arg(m_def.name, column.name)));
+                m_result.missingColumns.append(m_def.name + QLatin1Char('.') + column.name);
+            }
+            for (const LinkDef& l : m_def.requiredLinks)
+                m_required.append({ presentIndex(l.column), linkKey(l.table, l.targetColumn), l });
+            const QSet<QString> collected = collectedColumns();
+            for (int p = 0; p < m_present.size(); ++p) {
+                const QString key = linkKey(m_def.name, m_def.columns[m_present[p]].name);
+                if (collected.contains(key))
+                    m_collect.append({ p, key });
+            }
+        }
+
+        int presentIndex(const QString& column) const
+        {
+            for (int p = 0; p < m_present.size(); ++p)
+                if (m_def.columns[m_present[p]].name == column)
+                    return p;
+            return -1;
+        }
+
+        QString rowName(const JetCsv& csv) const
+        {
+            QStringList parts;
+            for (const QString& name : m_def.identifying) {
+                for (int c = 0; c < static_cast<int>(m_def.columns.size()); ++c) {
+                    if (m_def.columns[c].name != name || m_fieldOf[c] < 0)
+                        continue;
+                    const int f = m_fieldOf[c];
+                    parts.append(name + QLatin1Char(' ') + (csv.isMissing(f) ? QStringLiteral("(none)") : csv.text(f)));
+                }
+            }
+            return parts.join(QStringLiteral(", "));
+        }
+
+        void reject(const JetCsv& csv, const QString& what)
+        {
+            ++m_notStored;
+            m_result.problems.append({ m_def.name, csv.line(), rowName(csv), what, false });
+        }
+
+        // Fills values for the row; false (and the row listed) when it cannot be stored.
+        bool storeRow(const JetCsv& csv, QVariantList& values)
+        {
+            values.clear();
+            for (int p = 0; p < m_present.size(); ++p) {
+                const ColumnDef& column = m_def.columns[m_present[p]];
+                const int f = m_fieldOf[m_present[p]];
+                Value v = convert(column.kind, csv.isMissing(f) ? QString() : csv.text(f), csv.isMissing(f));
+                if (!v.ok()) {
+                    reject(csv, column.name + QStringLiteral(": ") + v.problem);
+                    return false;
+                }
+                if (column.required && v.isNull()) {
+                    reject(csv, QStringLiteral("%1 has no value").arg(column.name));
+                    return false;
+                }
+                values.append(v.stored);
+            }
+            for (const Required& r : m_required) {
+                const QVariant& v = values.at(r.present);
+                const auto known = m_keys.constFind(r.key);
+                if (known == m_keys.constEnd() || !known->contains(v.toLongLong())) {
+                    reject(csv, QStringLiteral("%1 %2 is not in %3").arg(r.link.column, v.toString(), r.link.table));
+                    return false;
+                }
+            }
+            if (m_keyAt >= 0) {
+                const QString key = values.at(m_keyAt).toString();
+                if (m_seenKeys.contains(key)) {
+                    reject(csv, QStringLiteral("a row with %1 %2 was stored already").arg(m_def.key, key));
+                    return false;
+                }
+                m_seenKeys.insert(key);
+            }
+            if (m_passwordAt >= 0)
+                protectPassword(csv, values[m_passwordAt]);
+            if (m_pictureAt >= 0)
+                checkPicture(values.at(m_pictureAt));
+            for (const auto& [p, key] : m_collect)
+                m_keys[key].insert(values.at(p).toLongLong());
+            return true;
+        }
+
+        void protectPassword(const JetCsv& csv, QVariant& value)
+        {
+            const QString plain = value.toString();
+            if (passwords::normalised(plain).isEmpty()) {
+                // An empty stored value matches no typed password.
+                value = QVariant(QStringLiteral(""));
+                QString user;
+                for (int c = 0; c < static_cast<int>(m_def.columns.size()); ++c)
+                    if (m_def.columns[c].name == QLatin1String("Username") && m_fieldOf[c] >= 0)
+                        user = csv.text(m_fieldOf[c]);
+                m_result.emptyPasswords.append(user);
+                return;
+            }
+            value = QVariant(passwords::hash(plain));
+            ++m_result.passwordsConverted;
+        }
+
+        void checkPicture(const QVariant& value)
+        {
+            const QString name = value.toString();
+            if (value.isNull() || name.isEmpty())
+                return;
+            ++m_result.picturesNamed;
+            if (!m_pictureFolder.isEmpty() && !QFileInfo::exists(QDir(m_pictureFolder).filePath(pictureFileName(name))))
+                m_result.missingPictures.append(name);
+        }
+
+        struct Required {
+            int present;
+            QString key;
+            LinkDef link;
+        };
+
+        const TableDef& m_def;
+        ImportResult& m_result;
+        QHash<QString, QSet<qint64>>& m_keys;
+        QString m_pictureFolder;
+        std::vector<int> m_fieldOf; // column of the table -> field of the export, or -1
+        QList<int> m_present; // columns of the table the export has, in table order
+        QList<Required> m_required;
+        QList<std::pair<int, QString>> m_collect;
+        int m_passwordAt = -1;
+        int m_pictureAt = -1;
+        int m_keyAt = -1;
+        QSet<QString> m_seenKeys;
+        qint64 m_notStored = 0;
+    };
+
+    // Optional links that name no row are cleared, each listed.
+    void clearDanglingLinks(Database& db, const TableDef& def, ImportResult& result)
+    {
+        for (const LinkDef& l : def.optionalLinks) {
+            if (result.missingColumns.contains(def.name + QLatin1Char('.') + l.column))
+                continue;
+            const QString condition
+                = QStringLiteral("%1 IS NOT NULL AND %1 NOT IN (SELECT %2 FROM %3 WHERE %2 IS NOT NULL)")
+                      .arg(l.column, l.targetColumn, sqlName(l.table));
+            int cleared = 0;
+            db.forEach(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4 ORDER BY %1")
+                           .arg(def.key, l.column, sqlName(def.name), condition),
+                {}, [&](const QSqlQuery& q) {
+                    result.problems.append({ def.name, 0, def.key + QLatin1Char(' ') + q.value(0).toString(),
+                        QStringLiteral("%1 %2 cleared: it is not in %3").arg(l.column, q.value(1).toString(), l.table),
+                        true });
+                    ++cleared;
+                });
+            if (cleared > 0)
+                db.exec(QStringLiteral("UPDATE %1 SET %2 = NULL WHERE %3").arg(sqlName(def.name), l.column, condition));
+        }
+    }
+
+    // Adds a value the program relies on when the old list lacks it.
+    void ensureValue(Database& db, ImportResult& result, const QString& table, const QString& column,
+        const QString& value, const QString& insertSql, const QVariantList& params)
+    {
+        if (db.exists(QStringLiteral("SELECT 1 FROM %1 WHERE ").arg(table) + sql::textEquals(column), { value }))
+            return;
+        db.exec(insertSql, params);
+        result.addedValues.append(QStringLiteral("%1 \"%2\"").arg(table, value));
+    }
+
+    void addProgramValues(Database& db, ImportResult& result, const QSet<QString>& copied)
+    {
+        if (copied.contains(QStringLiteral("Permission"))) {
+            for (const QString& name : schema::permissionNames())
+                ensureValue(db, result, QStringLiteral("Permission"), QStringLiteral("Name"), name,
+                    QStringLiteral(
+                        "INSERT INTO Permission (ID, Name) SELECT COALESCE(MAX(ID), 0) + 1, ? FROM Permission"),
+                    { name });
+        }
+        if (copied.contains(QStringLiteral("UserType"))) {
+            for (const QString& name : { QStringLiteral("Admin"), QStringLiteral("User") })
+                ensureValue(db, result, QStringLiteral("UserType"), QStringLiteral("Name"), name,
+                    QStringLiteral("INSERT INTO UserType (Name) VALUES (?)"), { name });
+        }
+        if (copied.contains(QStringLiteral("Responsibilities"))) {
+            ensureValue(db, result, QStringLiteral("Responsibilities"), QStringLiteral("Name"),
+                QStringLiteral("Deacon"),
+                QStringLiteral("INSERT INTO Responsibilities (Name, Description) VALUES (?, ?)"),
+                { QStringLiteral("Deacon"), QStringLiteral("") });
+        }
+    }
+
+    // The engine-specific parts of a bulk copy (SQLite's here; another engine
+    // brings its own). The whole copy is one change: a cache that holds it
+    // keeps the engine from spilling pages to disk midway, and the indexes
+    // are dropped and built once afterwards from the returned statements
+    // instead of row by row.
+    QStringList prepareForBulkCopy(Database& db)
+    {
+        db.exec(QStringLiteral("PRAGMA cache_size = -262144"));
+        const QString indexes = QStringLiteral("FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL");
+        const QStringList statements = db.texts(QStringLiteral("SELECT sql ") + indexes);
+        for (const QString& name : db.texts(QStringLiteral("SELECT name ") + indexes))
+            db.exec(QStringLiteral("DROP INDEX ") + name);
+        return statements;
+    }
+
+    // New rows get keys after the highest identifier copied.
+    void continueKeysAfterHighest(Database& db, const QString& table)
+    {
+        const qint64 highest
+            = db.scalar(QStringLiteral("SELECT COALESCE(MAX(ID), 0) FROM ") + sqlName(table)).toLongLong();
+        db.exec(QStringLiteral("DELETE FROM sqlite_sequence WHERE name = ?"), { table });
+        db.exec(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (?, ?)"), { table, highest });
+    }
+
+    void writeRejects(const QString& path, const QString& text)
+    {
+        QSaveFile out(path);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Text) || out.write(text.toUtf8()) < 0 || !out.commit())
+            throw ImportError(QStringLiteral("The list of rows not stored could not be written to \"%1\": %2")
+                                  .arg(path, out.errorString()));
+    }
+
+} // namespace
+
+qint64 ImportResult::rowsNotStored() const
+{
+    qint64 n = 0;
+    for (const RowProblem& p : problems)
+        n += p.stored ? 0 : 1;
+    return n;
+}
+
+qint64 ImportResult::valuesChanged() const { return problems.size() - rowsNotStored(); }
+
+Importer::Importer(ToolRunner& runner, ImportOptions options, Progress progress)
+    : m_runner(runner)
+    , m_options(std::move(options))
+    , m_progress(std::move(progress))
+{
+}
+
+QString Importer::rejectsPathFor(const QString& target)
+{
+    return QFileInfo(target).absoluteFilePath() + QStringLiteral(".rejects.txt");
+}
+
+ImportResult Importer::run()
+{
+    ImportResult result;
+    const QString& oldFile = m_options.oldFile;
+    const QString& target = m_options.target;
+    result.target = target;
+
+    if (target.trimmed().isEmpty())
+        throw ImportError(QStringLiteral("Name the new database with --into NEW.sqlite."));
+    if (target.startsWith(QLatin1String("postgres"), Qt::CaseInsensitive) && target.contains(QLatin1String("://")))
+        throw ImportError(QStringLiteral("Importing into a PostgreSQL database is not possible yet; import into a new "
+                                         "file (--into NEW.sqlite)."));
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists() || targetInfo.isSymLink())
+        throw ImportError(QStringLiteral("The file \"%1\" already exists; it was left unchanged. Import into a new "
+                                         "file name.")
+                              .arg(target));
+    if (!targetInfo.absoluteDir().exists())
+        throw ImportError(QStringLiteral("The folder of \"%1\" does not exist.").arg(target));
+    if (!m_options.pictureFolder.isEmpty() && !QFileInfo(m_options.pictureFolder).isDir())
+        throw ImportError(QStringLiteral("The picture folder \"%1\" does not exist.").arg(m_options.pictureFolder));
+    result.picturesChecked = !m_options.pictureFolder.isEmpty();
+
+    JetTools jet(m_runner, oldFile);
+    result.version = jet.checkSignature();
+    QHash<QString, QString> actualName;
+    for (const QString& name : jet.tables())
+        actualName.insert(matchName(name), name);
+
+    QStringList missingCore;
+    for (const TableDef& def : tableDefs()) {
+        if (actualName.contains(matchName(def.name)))
+            continue;
+        result.missingTables.append(def.name);
+        if (def.core)
+            missingCore.append(def.name);
+    }
+    if (!missingCore.isEmpty())
+        throw ImportError(notTheOlderProgram(
+            oldFile, QStringLiteral("it has no table %1").arg(missingCore.join(QStringLiteral(", ")))));
+
+    NewDatabaseFile file(target);
+    Database& db = file.database();
+    const QStringList indexes = prepareForBulkCopy(db);
+    Transaction tx(db);
+
+    QHash<QString, QSet<qint64>> keys;
+    QSet<QString> copied;
+    for (const TableDef& def : tableDefs()) {
+        TableResult table;
+        table.name = def.name;
+        const QString name = actualName.value(matchName(def.name));
+        if (name.isEmpty()) {
+            result.tables.push_back(table);
+            continue;
+        }
+        QElapsedTimer timer;
+        timer.start();
+        table.inOldFile = true;
+        table.oldRows = jet.count(name);
+        TableCopy copy(def, result, keys, m_options.pictureFolder);
+        const qint64 read = copy.run(db, oldFile, jet.exportTable(name));
+        if (read != table.oldRows)
+            throw ImportError(QStringLiteral("The file \"%1\" is damaged: its table %2 holds %3 rows by its own count, "
+                                             "but %4 could be read; nothing was imported.")
+                                  .arg(oldFile, def.name)
+                                  .arg(table.oldRows)
+                                  .arg(read));
+        table.notStored = copy.notStored();
+        const qint64 stored = rowCount(db, def.name);
+        if (stored != read - table.notStored)
+            throw DbError(QStringLiteral("Table %1 was not copied whole: %2 rows were written, %3 are there.")
+                              .arg(def.name)
+                              .arg(read - table.notStored)
+                              .arg(stored));
+        copied.insert(def.name);
+        result.tables.push_back(table);
+        if (m_progress) {
+            QString line = QStringLiteral("%1: %2 of %3 rows copied").arg(def.name).arg(stored).arg(read);
+            if (table.notStored > 0)
+                line += QStringLiteral(", %1 not stored").arg(table.notStored);
+            m_progress(line + QStringLiteral(" (%1 s)").arg(timer.elapsed() / 1000.0, 0, 'f', 1));
+        }
+    }
+
+    for (const QString& statement : indexes)
+        db.exec(statement);
+    for (const TableDef& def : tableDefs())
+        if (copied.contains(def.name))
+            clearDanglingLinks(db, def, result);
+    addProgramValues(db, result, copied);
+    for (const TableDef& def : tableDefs())
+        if (def.autoKey)
+            continueKeysAfterHighest(db, def.name);
+    for (TableResult& table : result.tables)
+        table.newRows = rowCount(db, table.name);
+    result.adminCanLogIn
+        = db.exists(QStringLiteral("SELECT 1 FROM \"User\" WHERE ") + sql::textEquals(QStringLiteral("Type"))
+                + QStringLiteral(" AND Inactive = 0 AND Password IS NOT NULL AND Password <> ''"),
+            { QStringLiteral("Admin") });
+
+    const QString rejects = rejectsPathFor(target);
+    qint64 criticalRows = 0;
+    for (const RowProblem& p : result.problems)
+        if (!p.stored && tableDef(p.table)->critical)
+            ++criticalRows;
+    if (!result.problems.isEmpty()) {
+        writeRejects(rejects, rejectsText(result, oldFile));
+        result.rejectsFile = rejects;
+    } else {
+        QFile::remove(rejects); // from an earlier run; it would describe another file
+    }
+    if (criticalRows > 0) {
+        result.failure = QStringLiteral("%1 rows of Member, User or Family_Connection could not be stored; they are "
+                                        "listed in \"%2\". Nothing was written at \"%3\".")
+                             .arg(criticalRows)
+                             .arg(rejects, target);
+        return result; // the transaction rolls back and the temporary file is removed
+    }
+
+    tx.commit();
+    const QString check = db.scalar(QStringLiteral("PRAGMA quick_check")).toString();
+    if (check != QLatin1String("ok"))
+        throw DbError(QStringLiteral("The new database failed its check (%1); nothing was written at \"%2\".")
+                          .arg(check, target));
+    file.commit();
+    result.succeeded = true;
+    return result;
+}
+
+} // namespace pw::legacy
