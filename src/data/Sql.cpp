@@ -4,6 +4,10 @@
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVarLengthArray>
+#include <memory>
 #include <sqlite3.h>
 
 namespace pw::sql {
@@ -64,6 +68,94 @@ namespace {
         }
         const QByteArray folded = valueText(argv[0]).toCaseFolded().toUtf8();
         sqlite3_result_text(ctx, folded.constData(), folded.size(), SQLITE_TRANSIENT);
+    }
+
+    // A pattern of the user's wildcards made ready for matching many rows:
+    // lower-case bytes for plain ASCII, and the case-folded characters for
+    // text in any other alphabet.
+    struct CompiledPattern {
+        bool ascii = true;
+        QByteArray asciiLower;
+        QList<uint> folded;
+    };
+
+    // One form for both sides of a match: composed, so that "?" stands for an
+    // accented letter however it was typed, and case-folded.
+    QList<uint> matchForm(const QString& s) { return s.normalized(QString::NormalizationForm_C).toCaseFolded().toUcs4(); }
+
+    CompiledPattern compilePattern(const QString& pattern)
+    {
+        CompiledPattern compiled;
+        for (const QChar c : pattern) {
+            if (c.unicode() >= 0x80) {
+                compiled.ascii = false;
+                break;
+            }
+        }
+        if (compiled.ascii)
+            compiled.asciiLower = pattern.toLatin1().toLower();
+        compiled.folded = matchForm(pattern);
+        return compiled;
+    }
+
+    // "*" matches any run, "?" any one unit, anything else itself (after
+    // fold()). Backtracks only to the last "*", so the work stays within text
+    // length times pattern length.
+    template <class Unit, class Fold>
+    bool wildcardMatch(const Unit* text, qsizetype textLen, const Unit* pattern, qsizetype patternLen, Fold fold)
+    {
+        qsizetype t = 0, p = 0, starP = -1, starT = 0;
+        while (t < textLen) {
+            if (p < patternLen && pattern[p] == Unit('*')) {
+                starP = p++;
+                starT = t;
+            } else if (p < patternLen && (pattern[p] == Unit('?') || pattern[p] == fold(text[t]))) {
+                ++p;
+                ++t;
+            } else if (starP >= 0) {
+                p = starP + 1;
+                t = ++starT;
+            } else {
+                return false;
+            }
+        }
+        while (p < patternLen && pattern[p] == Unit('*'))
+            ++p;
+        return p == patternLen;
+    }
+
+    bool matchUtf8(const CompiledPattern& pattern, const char* text, int length)
+    {
+        bool ascii = pattern.ascii;
+        for (int i = 0; ascii && i < length; ++i)
+            ascii = static_cast<unsigned char>(text[i]) < 0x80;
+        if (ascii) {
+            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+            return wildcardMatch(text, length, pattern.asciiLower.constData(), pattern.asciiLower.size(), lower);
+        }
+        const QList<uint> folded = matchForm(QString::fromUtf8(text, length));
+        return wildcardMatch(folded.constData(), folded.size(), pattern.folded.constData(), pattern.folded.size(),
+            [](uint c) { return c; });
+    }
+
+    void matchFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
+    {
+        if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+            sqlite3_result_null(ctx);
+            return;
+        }
+        // The pattern is compiled once per statement and kept with it.
+        const auto* cached = static_cast<const CompiledPattern*>(sqlite3_get_auxdata(ctx, 1));
+        std::unique_ptr<CompiledPattern> fresh;
+        if (!cached)
+            fresh = std::make_unique<CompiledPattern>(compilePattern(valueText(argv[1])));
+        const CompiledPattern& pattern = cached ? *cached : *fresh;
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+        const bool matched = matchUtf8(pattern, text ? text : "", text ? sqlite3_value_bytes(argv[0]) : 0);
+        sqlite3_result_int(ctx, matched ? 1 : 0);
+        // Last, as SQLite may drop the data at once.
+        if (fresh)
+            sqlite3_set_auxdata(ctx, 1, fresh.release(), [](void* p) { delete static_cast<CompiledPattern*>(p); });
     }
 
 } // namespace
@@ -239,8 +331,116 @@ void installFunctions(const QSqlDatabase& db)
             h, "pw_contains", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, containsFunction, nullptr, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_create_function(
+            h, "pw_match", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, matchFunction, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function(
             h, "pw_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldFunction, nullptr, nullptr);
     if (rc != SQLITE_OK)
+        throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+}
+
+QString textMatches(const QString& column) { return QStringLiteral("pw_match(%1, ?)").arg(column); }
+
+QVariant wildcardPattern(const QString& pattern) { return text(pattern); }
+
+QVariant containsPattern(const QString& typed) { return QVariant(QLatin1Char('*') + typed + QLatin1Char('*')); }
+
+bool matchesWildcards(const QString& text, const QString& pattern)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return matchUtf8(compilePattern(pattern), utf8.constData(), static_cast<int>(utf8.size()));
+}
+
+// Dates are stored as ISO text, so the month is the two digits after the year.
+QString monthOf(const QString& column) { return QStringLiteral("CAST(substr(%1, 6, 2) AS INTEGER)").arg(column); }
+
+namespace {
+
+    sqlite3* sqliteHandle(const QSqlDatabase& db)
+    {
+        const QVariant handle = db.driver()->handle();
+        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+            return *static_cast<sqlite3* const*>(handle.data());
+        return nullptr;
+    }
+
+    // Binds a value as the Qt driver would: numbers as numbers, dates as ISO text.
+    int bindValue(sqlite3_stmt* stmt, int position, const QVariant& value)
+    {
+        if (value.isNull())
+            return sqlite3_bind_null(stmt, position);
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            return sqlite3_bind_int64(stmt, position, value.toLongLong());
+        case QMetaType::Double:
+            return sqlite3_bind_double(stmt, position, value.toDouble());
+        case QMetaType::QDate:
+            return bindValue(stmt, position, date(value.toDate()));
+        case QMetaType::QDateTime:
+            return bindValue(stmt, position, dateTime(value.toDateTime()));
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            return sqlite3_bind_text(stmt, position, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        }
+        }
+    }
+
+} // namespace
+
+void forEachTextRow(Database& db, const QString& sql, const QVariantList& values, const TextRowHandler& onRow)
+{
+    sqlite3* h = sqliteHandle(db.connection());
+    if (!h) {
+        // Other engines read through the driver.
+        QSqlQuery query = db.exec(sql, values);
+        QVector<QByteArray> texts;
+        QVector<QByteArrayView> cells;
+        while (query.next()) {
+            const int count = query.record().count();
+            texts.resize(count);
+            cells.resize(count);
+            for (int c = 0; c < count; ++c) {
+                const QVariant value = query.value(c);
+                texts[c] = value.isNull() ? QByteArray() : value.toString().toUtf8();
+                cells[c] = value.isNull() ? QByteArrayView() : QByteArrayView(texts[c]);
+            }
+            onRow(cells.constData(), count);
+        }
+        return;
+    }
+
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(h, text.constData(), static_cast<int>(text.size()), &raw, nullptr) != SQLITE_OK)
+        throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
+    if (sqlite3_bind_parameter_count(raw) != values.size())
+        throw DbError(QStringLiteral("The statement takes %1 values but was given %2.")
+                          .arg(sqlite3_bind_parameter_count(raw))
+                          .arg(values.size()));
+    for (int i = 0; i < values.size(); ++i) {
+        if (bindValue(raw, i + 1, values.at(i)) != SQLITE_OK)
+            throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+    }
+    const int count = sqlite3_column_count(raw);
+    QVarLengthArray<QByteArrayView, 32> cells(count);
+    int rc;
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+        for (int c = 0; c < count; ++c) {
+            if (sqlite3_column_type(raw, c) == SQLITE_NULL) {
+                cells[c] = QByteArrayView();
+            } else {
+                const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(raw, c));
+                cells[c] = QByteArrayView(data ? data : "", data ? sqlite3_column_bytes(raw, c) : 0);
+            }
+        }
+        onRow(cells.constData(), count);
+    }
+    if (rc != SQLITE_DONE)
         throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
 }
 
