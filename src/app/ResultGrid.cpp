@@ -1,12 +1,62 @@
 #include "app/ResultGrid.h"
 
+#include "data/Sql.h"
+
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTableView>
+#include <algorithm>
+#include <limits>
+#include <numeric>
 
 namespace pw {
+
+void ResultRows::reserve(int rows, int cellsPerRow)
+{
+    m_rowEnds.reserve(rows);
+    m_cellEnds.reserve(qsizetype(rows) * cellsPerRow);
+}
+
+void ResultRows::addCell(QStringView text)
+{
+    m_text.append(text);
+    m_cellEnds.append(m_text.size());
+}
+
+void ResultRows::addUtf8Cell(QByteArrayView utf8)
+{
+    for (const char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            addCell(QString::fromUtf8(utf8));
+            return;
+        }
+    }
+    addLatin1Cell(QLatin1StringView(utf8.data(), utf8.size()));
+}
+
+void ResultRows::addLatin1Cell(QLatin1StringView text)
+{
+    m_text.append(text);
+    m_cellEnds.append(m_text.size());
+}
+
+void ResultRows::endRow() { m_rowEnds.append(m_cellEnds.size()); }
+
+int ResultRows::cellCount(int row) const
+{
+    return row >= 0 && row < rowCount() ? static_cast<int>(m_rowEnds.at(row) - firstCell(row)) : 0;
+}
+
+QStringView ResultRows::cell(int row, int column) const
+{
+    if (column < 0 || column >= cellCount(row))
+        return {};
+    const qsizetype index = firstCell(row) + column;
+    const qsizetype start = index == 0 ? 0 : m_cellEnds.at(index - 1);
+    return QStringView(m_text).mid(start, m_cellEnds.at(index) - start);
+}
 
 ResultModel::ResultModel(QObject* parent)
     : QAbstractTableModel(parent)
@@ -17,59 +67,121 @@ void ResultModel::setColumns(const QStringList& captions)
 {
     beginResetModel();
     m_captions = captions;
-    m_rows.clear();
+    m_rows = ResultRows();
+    m_order.clear();
+    m_sortKeys.clear();
     endResetModel();
 }
 
 void ResultModel::setRows(QVector<QStringList> rows)
 {
+    ResultRows table;
+    table.reserve(static_cast<int>(rows.size()), static_cast<int>(m_captions.size()));
+    for (const QStringList& row : rows) {
+        for (const QString& cell : row)
+            table.addCell(cell);
+        table.endRow();
+    }
+    setRows(std::move(table));
+}
+
+void ResultModel::setRows(ResultRows rows)
+{
     beginResetModel();
     m_rows = std::move(rows);
+    m_order.clear();
     endResetModel();
 }
 
 void ResultModel::loadQuery(QSqlQuery& query)
 {
-    QVector<QStringList> rows;
+    ResultRows rows;
     const int columns = static_cast<int>(m_captions.size());
     while (query.next()) {
-        QStringList row;
-        row.reserve(columns);
-        for (int c = 0; c < columns; ++c) {
-            const QVariant v = query.value(c);
-            row.append(v.isNull() ? QString() : v.toString());
-        }
-        rows.append(std::move(row));
+        for (int c = 0; c < columns; ++c)
+            rows.addCell(query.value(c).toString()); // Null gives empty text
+        rows.endRow();
     }
     setRows(std::move(rows));
 }
 
-void ResultModel::clearRows() { setRows({}); }
+void ResultModel::clearRows() { setRows(ResultRows()); }
 
 qint64 ResultModel::idAt(int row) const
 {
-    return row >= 0 && row < m_rows.size() && !m_rows.at(row).isEmpty() ? m_rows.at(row).at(0).toLongLong() : 0;
+    return row >= 0 && row < m_rows.rowCount() ? m_rows.cell(givenRow(row), 0).toLongLong() : 0;
 }
 
 QString ResultModel::textAt(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_rows.at(row).size())
-        return {};
-    return m_rows.at(row).at(column);
+    return row >= 0 && row < m_rows.rowCount() ? m_rows.cell(givenRow(row), column).toString() : QString();
+}
+
+void ResultModel::setSortKey(int column, int keyIndex) { m_sortKeys.insert(column, keyIndex); }
+
+void ResultModel::sort(int column, Qt::SortOrder order)
+{
+    if (column >= columnCount() || (column < 0 && m_order.isEmpty()))
+        return;
+    const int n = m_rows.rowCount();
+    QVector<int> shown = m_order;
+    if (shown.isEmpty()) {
+        shown.resize(n);
+        std::iota(shown.begin(), shown.end(), 0);
+    }
+    QVector<int> sorted;
+    if (column >= 0) {
+        sorted = shown;
+        const int key = m_sortKeys.value(column, column);
+        const auto cell = [&](int given) { return m_rows.cell(given, key); };
+        // Numbers when every filled cell is one; empty cells first.
+        QVector<qint64> numbers(n, std::numeric_limits<qint64>::min());
+        bool numeric = true;
+        for (int r = 0; r < n && numeric; ++r) {
+            if (!cell(r).isEmpty())
+                numbers[r] = cell(r).toLongLong(&numeric);
+        }
+        const bool ascending = order == Qt::AscendingOrder;
+        if (numeric) {
+            std::stable_sort(sorted.begin(), sorted.end(),
+                [&](int a, int b) { return ascending ? numbers[a] < numbers[b] : numbers[b] < numbers[a]; });
+        } else {
+            QVector<QString> keys(n);
+            for (int r = 0; r < n; ++r)
+                keys[r] = sql::sortKey(cell(r).toString());
+            std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+                return ascending ? keys[a].compare(keys[b]) < 0 : keys[b].compare(keys[a]) < 0;
+            });
+        }
+    }
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // Where each given row ends up, so that selection and current row follow.
+    QVector<int> position(n);
+    for (int i = 0; i < n; ++i)
+        position[sorted.isEmpty() ? i : sorted.at(i)] = i;
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before)
+        after.append(this->index(position.at(shown.at(index.row())), index.column()));
+    changePersistentIndexList(before, after);
+    m_order = sorted;
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 QVector<qint64> ResultModel::ids() const
 {
     QVector<qint64> out;
-    out.reserve(m_rows.size());
-    for (int r = 0; r < m_rows.size(); ++r)
+    out.reserve(m_rows.rowCount());
+    for (int r = 0; r < m_rows.rowCount(); ++r)
         out.append(idAt(r));
     return out;
 }
 
 int ResultModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    return parent.isValid() ? 0 : m_rows.rowCount();
 }
 
 int ResultModel::columnCount(const QModelIndex& parent) const
@@ -112,6 +224,18 @@ void setupResultGrid(QTableView* view, ResultModel* model)
     view->setWordWrap(false);
 }
 
+void enableSorting(QTableView* view)
+{
+    QHeaderView* header = view->horizontalHeader();
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorClearable(true);
+    view->setSortingEnabled(true);
+    // New rows come in the search's own order; the arrow must not claim otherwise.
+    if (QAbstractItemModel* model = view->model())
+        QObject::connect(model, &QAbstractItemModel::modelReset, header,
+            [header] { header->setSortIndicator(-1, Qt::AscendingOrder); });
+}
+
 void fitColumns(QTableView* view, int sampleRows)
 {
     QAbstractItemModel* model = view->model();
@@ -122,10 +246,22 @@ void fitColumns(QTableView* view, int sampleRows)
     const int rows = model->rowCount();
     const int step = rows <= sampleRows || sampleRows <= 0 ? 1 : rows / sampleRows;
     const int padding = 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 16;
+    // Measuring text is slow, so of the sampled cells only the longest few
+    // are measured: in practice the widest is among them.
+    const int measured = 8;
+    QVector<QString> texts;
     for (int c = 0; c < model->columnCount(); ++c) {
         int widest = headerFont.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString());
+        texts.clear();
         for (int r = 0; r < rows; r += step)
-            widest = qMax(widest, cellFont.horizontalAdvance(model->index(r, c).data().toString()));
+            texts.append(model->index(r, c).data().toString());
+        const auto longest = texts.begin() + qMin<qsizetype>(measured, texts.size());
+        std::partial_sort(texts.begin(), longest, texts.end(),
+            [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        for (auto it = texts.begin(); it != longest; ++it) {
+            if (it == texts.begin() || *it != *(it - 1))
+                widest = qMax(widest, cellFont.horizontalAdvance(*it));
+        }
         view->setColumnWidth(c, widest + padding);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 #include <QVector>
 
@@ -8,6 +9,30 @@ class QSqlQuery;
 class QTableView;
 
 namespace pw {
+
+// Rows of text cells kept in one buffer, so that 100,000 rows cost a handful
+// of allocations rather than a million, and a tenth of the memory. Cells are
+// added row by row; a row may hold any number of them.
+class ResultRows {
+public:
+    void reserve(int rows, int cellsPerRow);
+    void addCell(QStringView text);
+    void addUtf8Cell(QByteArrayView utf8);
+    void addLatin1Cell(QLatin1StringView text);
+    void endRow();
+
+    int rowCount() const { return static_cast<int>(m_rowEnds.size()); }
+    int cellCount(int row) const;
+    // The cell's text; empty beyond the row's last cell.
+    QStringView cell(int row, int column) const;
+
+private:
+    qsizetype firstCell(int row) const { return row == 0 ? 0 : m_rowEnds.at(row - 1); }
+
+    QString m_text; // every cell, one after another
+    QVector<qsizetype> m_cellEnds; // where each cell ends in m_text
+    QVector<qsizetype> m_rowEnds; // where each row's cells end in m_cellEnds
+};
 
 // The one read-only model behind every result grid: a row of column captions
 // as the header, then one row per record in query order, every cell centred.
@@ -24,7 +49,21 @@ public:
     // Reads every record of the query: column i of the grid is column i of
     // the result, as text (Null shows as an empty cell).
     void loadQuery(QSqlQuery& query);
+    void setRows(ResultRows rows);
     void clearRows();
+
+    // A row may hold more texts than there are columns; those past the last
+    // column are not shown. This makes a column sort by one of them, such as
+    // the stored day behind a short date. setColumns forgets it.
+    void setSortKey(int column, int keyIndex);
+
+    // Puts the rows in the order of a column, as a click on its header does.
+    // A column whose every non-empty cell is a whole number sorts by number,
+    // any other by text without regard to letter case; equal cells keep their
+    // order. Column -1 restores the order the rows were given in. Selection
+    // and current row stay with their rows; idAt() and ids() answer in the
+    // order shown.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     qint64 idAt(int row) const;
     QString textAt(int row, int column) const;
@@ -37,13 +76,22 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    int givenRow(int row) const { return m_order.isEmpty() ? row : m_order.at(row); }
+
     QStringList m_captions;
-    QVector<QStringList> m_rows;
+    ResultRows m_rows; // as given
+    QVector<int> m_order; // shown row -> given row; empty while in given order
+    QHash<int, int> m_sortKeys; // column -> index of its hidden sort key
 };
 
 // Makes a table view a result grid over the model: whole-row selection of one
 // row, no editing, no row numbers, the header row fixed.
 void setupResultGrid(QTableView* view, ResultModel* model);
+
+// Lets a click on a column header sort the grid (ResultModel::sort); a new
+// set of rows shows in its own order again, and a third click on the same
+// header restores that order.
+void enableSorting(QTableView* view);
 
 // Sizes each column to its widest text, looking at the caption and at most
 // sampleRows rows spread over the grid, so that 100,000 rows stay quick.
