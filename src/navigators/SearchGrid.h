@@ -1,0 +1,94 @@
+#pragma once
+
+// What the navigators' result grids are made of: each column's caption, the
+// select term that feeds it and the rule that turns the value into its cell.
+// The search statements select exactly these terms, so one query fills a grid.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <vector>
+
+namespace pw {
+class ResultModel;
+}
+
+namespace pw::navigators {
+
+// A statement with its values, bound in order to its "?" placeholders.
+struct SearchStatement {
+    QString sql;
+    QVariantList values;
+};
+
+enum class Cell {
+    Text, // the value as it is; Null shows as an empty cell
+    Phone, // stored digits in the pattern "(###) ###-####"
+    Date, // a stored day as a short date with the full year
+};
+
+struct GridColumn {
+    QString caption;
+    QString term; // the select-list term
+    Cell cell = Cell::Text;
+};
+
+QStringList captions(const std::vector<GridColumn>& columns);
+// "term, term, ..." for the select list.
+QString selectList(const std::vector<GridColumn>& columns);
+
+// Pieces joined with their separators, each Null piece counting as empty:
+// "Smith" ", " "John" " " Null gives "Smith, John ".
+QString joinedTerm(const QStringList& pieces);
+
+// The digits fill the "#" places of "(###) ###-####" from the right; places
+// without a digit stay empty, the brackets, blank and hyphen always show
+// ("5551234" gives "() 555-1234"), and digits beyond ten go inside the
+// brackets. No digits give an empty cell.
+QString phoneCell(const QString& stored);
+// The short date of the current locale with the year written in full; a
+// stored time of day other than midnight is added in short form. Empty for
+// Null or unreadable values.
+QString dateCell(const QString& stored);
+
+// Runs the statement, which selects the columns' terms, and fills the model
+// with its rows in query order. Date cells sort by their stored value.
+void runSearch(ResultModel& model, const std::vector<GridColumn>& columns, const SearchStatement& statement);
+
+// Builds "WHERE a AND b ..." from the active criteria, in the order they are
+// added; an empty text when none is active.
+class Conditions {
+public:
+    void add(const QString& condition, const QVariantList& values = {});
+    // A date range on a column, both days included. The end is compared as
+    // "before the next day", so a stored time of day on the last day still counts.
+    void addDateRange(const QString& column, const QDate& first, const QDate& last);
+    bool isEmpty() const { return m_parts.isEmpty(); }
+    QString sql() const; // " WHERE ..." or empty
+    const QVariantList& values() const { return m_values; }
+
+    // The pieces of a date range condition, for sub-selects that hold one.
+    static QString dateRange(const QString& column);
+    static QVariantList dateRangeValues(const QDate& first, const QDate& last);
+
+private:
+    QStringList m_parts;
+    QVariantList m_values;
+};
+
+// What both navigators share.
+// "Last, First Middle Title" and "Address 1, Address 2, City, State Zip", separators kept.
+QString nameTerm();
+QString addressTerm();
+// The typed text anywhere in first, last or middle name.
+void addNameCondition(Conditions& where, const QString& typed);
+// The typed text anywhere in hobbies, organizations, place of work, notes or prospect note.
+void addTextSearchCondition(Conditions& where, const QString& typed);
+// Born or married in the month (1 to 12).
+void addMonthCondition(Conditions& where, int month);
+// The columns' terms from Member under the conditions, by last, first and
+// middle name (and identifier, so that namesakes keep one order).
+SearchStatement searchStatement(const std::vector<GridColumn>& columns, const Conditions& where);
+
+} // namespace pw::navigators
