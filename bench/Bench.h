@@ -73,5 +73,7 @@ void addMemberRows(BenchContext& context);
 void addScreenRows(BenchContext& context);
 // Importing the older program's file, made from the demonstration church; see ImportRows.cpp.
 void addImportRows(BenchContext& context);
+// The navigators' searches, result grids and export; see NavigatorRows.cpp.
+void addNavigatorRows(BenchContext& context);
 
 } // namespace pw::bench

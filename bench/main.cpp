@@ -51,7 +51,7 @@ int main(int argc, char** argv)
         QStringLiteral("Time a copy of this existing church instead of generating one (no generation row)."),
         QStringLiteral("FILE") });
     parser.addOption({ QStringLiteral("only"),
-        QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens, import."),
+        QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens, import, navigators."),
         QStringLiteral("GROUPS") });
     parser.process(app);
 
@@ -90,7 +90,7 @@ int main(int argc, char** argv)
         const QList<QPair<QString, Group>> groups = { { QStringLiteral("data"), addDataRows },
             { QStringLiteral("app"), addAppRows }, { QStringLiteral("reports"), addReportRows },
             { QStringLiteral("members"), addMemberRows }, { QStringLiteral("screens"), addScreenRows },
-            { QStringLiteral("import"), addImportRows } };
+            { QStringLiteral("import"), addImportRows }, { QStringLiteral("navigators"), addNavigatorRows } };
         for (const auto& group : groups) {
             const bool wanted = only.isEmpty() || only.contains(group.first);
             if (context.databasePath.isEmpty() && group.first == QLatin1String("data"))
