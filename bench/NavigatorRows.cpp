@@ -49,8 +49,8 @@ namespace {
 
     // The search into a result grid as a screen shows it: rows read, cells
     // made, columns sized.
-    int fill(QTableView& view, ResultModel& model, const std::vector<GridColumn>& columns,
-        const SearchStatement& statement)
+    int fill(
+        QTableView& view, ResultModel& model, const std::vector<GridColumn>& columns, const SearchStatement& statement)
     {
         navigators::runSearch(model, columns, statement);
         fitColumns(&view);
@@ -68,11 +68,8 @@ namespace {
         qint64 rawRows = 0;
         const double raw = rawQueryMs(context.databasePath, rawSql(statement), context.runs, &rawRows);
         if (rawRows != rows)
-            throw std::runtime_error(QStringLiteral("%1 found %2 rows but plain SQLite %3")
-                                         .arg(op)
-                                         .arg(rows)
-                                         .arg(rawRows)
-                                         .toStdString());
+            throw std::runtime_error(
+                QStringLiteral("%1 found %2 rows but plain SQLite %3").arg(op).arg(rows).arg(rawRows).toStdString());
         context.add({ op, QStringLiteral("%1 rows").arg(rows), ms, raw });
     }
 
@@ -117,8 +114,8 @@ void addNavigatorRows(BenchContext& context)
             setupResultGrid(&view, &model);
             const SearchStatement contacts = navigators::contactsOf(prospect);
             int rows = 0;
-            const double ms = medianMs(
-                context.runs, [&] { rows = fill(view, model, navigators::contactGridColumns(), contacts); });
+            const double ms
+                = medianMs(context.runs, [&] { rows = fill(view, model, navigators::contactGridColumns(), contacts); });
             context.add({ QStringLiteral("prospect navigator: contacts of the current row"),
                 QStringLiteral("%1 contacts").arg(rows), ms,
                 rawQueryMs(context.databasePath, rawSql(contacts), context.runs) });

@@ -38,8 +38,8 @@ namespace {
 
     QString systemChooser(QWidget* parent, const QString& suggestedPath)
     {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Export to CSV"), suggestedPath,
-            QStringLiteral("CSV files (*.csv);;All files (*)"));
+        return QFileDialog::getSaveFileName(
+            parent, QStringLiteral("Export to CSV"), suggestedPath, QStringLiteral("CSV files (*.csv);;All files (*)"));
     }
 
     bool needsQuotes(const QString& cell, QChar separator)

@@ -149,9 +149,8 @@ void ResultModel::sort(int column, Qt::SortOrder order)
             QVector<QString> keys(n);
             for (int r = 0; r < n; ++r)
                 keys[r] = sql::sortKey(cell(r).toString());
-            std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
-                return ascending ? keys[a].compare(keys[b]) < 0 : keys[b].compare(keys[a]) < 0;
-            });
+            std::stable_sort(sorted.begin(), sorted.end(),
+                [&](int a, int b) { return ascending ? keys[a].compare(keys[b]) < 0 : keys[b].compare(keys[a]) < 0; });
         }
     }
 
@@ -179,10 +178,7 @@ QVector<qint64> ResultModel::ids() const
     return out;
 }
 
-int ResultModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_rows.rowCount();
-}
+int ResultModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows.rowCount(); }
 
 int ResultModel::columnCount(const QModelIndex& parent) const
 {

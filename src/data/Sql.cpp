@@ -81,7 +81,10 @@ namespace {
 
     // One form for both sides of a match: composed, so that "?" stands for an
     // accented letter however it was typed, and case-folded.
-    QList<uint> matchForm(const QString& s) { return s.normalized(QString::NormalizationForm_C).toCaseFolded().toUcs4(); }
+    QList<uint> matchForm(const QString& s)
+    {
+        return s.normalized(QString::NormalizationForm_C).toCaseFolded().toUcs4();
+    }
 
     CompiledPattern compilePattern(const QString& pattern)
     {

@@ -289,7 +289,8 @@ QVariantList Conditions::dateRangeValues(const QDate& first, const QDate& last)
 QString nameTerm()
 {
     return joinedTerm({ QStringLiteral("Member.Last_Name"), QStringLiteral(", "), QStringLiteral("Member.First_Name"),
-        QStringLiteral(" "), QStringLiteral("Member.Middle_Name"), QStringLiteral(" "), QStringLiteral("Member.Title") });
+        QStringLiteral(" "), QStringLiteral("Member.Middle_Name"), QStringLiteral(" "),
+        QStringLiteral("Member.Title") });
 }
 
 QString addressTerm()
@@ -317,15 +318,17 @@ namespace {
 void addNameCondition(Conditions& where, const QString& typed)
 {
     addAnyOf(where,
-        { QStringLiteral("Member.First_Name"), QStringLiteral("Member.Last_Name"), QStringLiteral("Member.Middle_Name") },
+        { QStringLiteral("Member.First_Name"), QStringLiteral("Member.Last_Name"),
+            QStringLiteral("Member.Middle_Name") },
         sql::containsPattern(typed));
 }
 
 void addTextSearchCondition(Conditions& where, const QString& typed)
 {
     addAnyOf(where,
-        { QStringLiteral("Member.Hobbies"), QStringLiteral("Member.Organizations"), QStringLiteral("Member.Place_Of_Work"),
-            QStringLiteral("Member.Notes"), QStringLiteral("Member.Prospect_Note") },
+        { QStringLiteral("Member.Hobbies"), QStringLiteral("Member.Organizations"),
+            QStringLiteral("Member.Place_Of_Work"), QStringLiteral("Member.Notes"),
+            QStringLiteral("Member.Prospect_Note") },
         sql::containsPattern(typed));
 }
 

@@ -40,10 +40,9 @@ struct Grid {
 // The rows of a CSV file as Python's csv module reads them.
 QList<QStringList> readWithPython(const QString& path)
 {
-    const QString script = QStringLiteral(
-        "import csv, json, sys\n"
-        "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
-        "    json.dump(list(csv.reader(f)), sys.stdout)\n");
+    const QString script = QStringLiteral("import csv, json, sys\n"
+                                          "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                                          "    json.dump(list(csv.reader(f)), sys.stdout)\n");
     QProcess python;
     python.start(QStringLiteral("python3"), { QStringLiteral("-c"), script, path });
     if (!python.waitForFinished(30000) || python.exitCode() != 0)
@@ -90,27 +89,48 @@ void TestGridExport::csvReadsBackAsShown_data()
 {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("readBack");
-    QTest::newRow("plain") << "Smith, John" << "Smith, John";
-    QTest::newRow("comma") << "a,b,,c" << "a,b,,c";
-    QTest::newRow("double quotes") << "He said \"hi\"" << "He said \"hi\"";
-    QTest::newRow("starts with a quote") << "\"quoted\" start" << "\"quoted\" start";
-    QTest::newRow("line break") << "line 1\nline 2" << "line 1\nline 2";
-    QTest::newRow("CRLF inside") << "a\r\nb" << "a\r\nb";
-    QTest::newRow("lone CR") << "a\rb" << "a\rb";
-    QTest::newRow("tab") << "a\tb" << "a\tb";
-    QTest::newRow("formula") << "=1+2" << "'=1+2";
-    QTest::newRow("formula with commas") << "=SUM(A1,A2)" << "'=SUM(A1,A2)";
-    QTest::newRow("plus") << "+1 615 555" << "'+1 615 555";
-    QTest::newRow("minus") << "-5" << "'-5";
-    QTest::newRow("at") << "@cmd" << "'@cmd";
-    QTest::newRow("equals later is harmless") << "a=b" << "a=b";
-    QTest::newRow("apostrophe") << "O'Brien" << "O'Brien";
-    QTest::newRow("accents") << "José Álvarez" << "José Álvarez";
-    QTest::newRow("Greek") << "Σίσυφος" << "Σίσυφος";
-    QTest::newRow("Chinese") << "王小明" << "王小明";
-    QTest::newRow("beyond the BMP") << "ok \U0001F600" << "ok \U0001F600";
-    QTest::newRow("blanks kept") << "  x  " << "  x  ";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("plain") << "Smith, John"
+                           << "Smith, John";
+    QTest::newRow("comma") << "a,b,,c"
+                           << "a,b,,c";
+    QTest::newRow("double quotes") << "He said \"hi\""
+                                   << "He said \"hi\"";
+    QTest::newRow("starts with a quote") << "\"quoted\" start"
+                                         << "\"quoted\" start";
+    QTest::newRow("line break") << "line 1\nline 2"
+                                << "line 1\nline 2";
+    QTest::newRow("CRLF inside") << "a\r\nb"
+                                 << "a\r\nb";
+    QTest::newRow("lone CR") << "a\rb"
+                             << "a\rb";
+    QTest::newRow("tab") << "a\tb"
+                         << "a\tb";
+    QTest::newRow("formula") << "=1+2"
+                             << "'=1+2";
+    QTest::newRow("formula with commas") << "=SUM(A1,A2)"
+                                         << "'=SUM(A1,A2)";
+    QTest::newRow("plus") << "+1 615 555"
+                          << "'+1 615 555";
+    QTest::newRow("minus") << "-5"
+                           << "'-5";
+    QTest::newRow("at") << "@cmd"
+                        << "'@cmd";
+    QTest::newRow("equals later is harmless") << "a=b"
+                                              << "a=b";
+    QTest::newRow("apostrophe") << "O'Brien"
+                                << "O'Brien";
+    QTest::newRow("accents") << "José Álvarez"
+                             << "José Álvarez";
+    QTest::newRow("Greek") << "Σίσυφος"
+                           << "Σίσυφος";
+    QTest::newRow("Chinese") << "王小明"
+                             << "王小明";
+    QTest::newRow("beyond the BMP") << "ok \U0001F600"
+                                    << "ok \U0001F600";
+    QTest::newRow("blanks kept") << "  x  "
+                                 << "  x  ";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestGridExport::csvReadsBackAsShown()
@@ -132,10 +152,14 @@ void TestGridExport::csvFileLayout()
 {
     Grid grid({ "ID", "Name" }, { { "1", "Ann" }, { "2", "a\nb" } });
     const QByteArray bytes = csvBytes(gridText(&grid.view, false));
-    QCOMPARE(bytes, QByteArray("\xEF\xBB\xBF" "ID,Name\r\n1,Ann\r\n2,\"a\nb\"\r\n"));
+    QCOMPARE(bytes,
+        QByteArray("\xEF\xBB\xBF"
+                   "ID,Name\r\n1,Ann\r\n2,\"a\nb\"\r\n"));
     // Only the header for an empty grid.
     Grid empty({ "ID", "Name" }, {});
-    QCOMPARE(csvBytes(gridText(&empty.view, false)), QByteArray("\xEF\xBB\xBF" "ID,Name\r\n"));
+    QCOMPARE(csvBytes(gridText(&empty.view, false)),
+        QByteArray("\xEF\xBB\xBF"
+                   "ID,Name\r\n"));
 }
 
 void TestGridExport::exportAsksForTheFile_data()
@@ -143,11 +167,20 @@ void TestGridExport::exportAsksForTheFile_data()
     QTest::addColumn<QString>("choice"); // relative to a fresh folder; "-" cancels
     QTest::addColumn<QString>("written"); // the file expected, empty for none
     QTest::addColumn<QString>("message"); // the start of the message expected, empty for none
-    QTest::newRow("name with extension") << "found.csv" << "found.csv" << "";
-    QTest::newRow("extension added") << "found" << "found.csv" << "";
-    QTest::newRow("other extension kept") << "found.txt" << "found.txt" << "";
-    QTest::newRow("cancelled") << "-" << "" << "";
-    QTest::newRow("folder missing") << "missing/found.csv" << ""
+    QTest::newRow("name with extension") << "found.csv"
+                                         << "found.csv"
+                                         << "";
+    QTest::newRow("extension added") << "found"
+                                     << "found.csv"
+                                     << "";
+    QTest::newRow("other extension kept") << "found.txt"
+                                          << "found.txt"
+                                          << "";
+    QTest::newRow("cancelled") << "-"
+                               << ""
+                               << "";
+    QTest::newRow("folder missing") << "missing/found.csv"
+                                    << ""
                                     << "The file \"%1/missing/found.csv\" could not be written";
 }
 
@@ -172,7 +205,9 @@ void TestGridExport::exportAsksForTheFile()
     if (!written.isEmpty()) {
         QFile file(dir.filePath(written));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF" "ID,Name\r\n1,Ann\r\n"));
+        QCOMPARE(file.readAll(),
+            QByteArray("\xEF\xBB\xBF"
+                       "ID,Name\r\n1,Ann\r\n"));
     }
     if (message.isEmpty()) {
         QCOMPARE(env.messages.count(), 0);
@@ -188,8 +223,7 @@ void TestGridExport::copyTakesSelectedRowsOrAll_data()
 {
     QTest::addColumn<QList<int>>("selected"); // rows clicked with Ctrl, in this order
     QTest::addColumn<QString>("text");
-    QTest::newRow("nothing selected: all rows")
-        << QList<int> {} << "ID\tName\n1\tAnn\n2\tBob \"B\"\n3\t=Cy\tx\n";
+    QTest::newRow("nothing selected: all rows") << QList<int> {} << "ID\tName\n1\tAnn\n2\tBob \"B\"\n3\t=Cy\tx\n";
     QTest::newRow("one row") << QList<int> { 1 } << "ID\tName\n2\tBob \"B\"\n";
     QTest::newRow("rows in grid order") << QList<int> { 2, 0 } << "ID\tName\n1\tAnn\n3\t=Cy\tx\n";
 }

@@ -40,8 +40,8 @@ Seeded seed(Database& db)
 {
     Seeded s;
     const auto klass = [&](const char* table, const QString& name) {
-        return db.insert(QStringLiteral("INSERT INTO %1 (Name) VALUES (?)").arg(QLatin1String(table))
-                + sql::returningId(),
+        return db.insert(
+            QStringLiteral("INSERT INTO %1 (Name) VALUES (?)").arg(QLatin1String(table)) + sql::returningId(),
             { name });
     };
     s.classA = klass("Sunday_School", QStringLiteral("Adults A"));
@@ -54,10 +54,10 @@ Seeded seed(Database& db)
     bob.organizations = QStringLiteral("Rotary Club");
     bob.placeOfWork = QStringLiteral("Star Supermart");
     s.deacon = Members::insert(db, bob);
-    s.groupA = db.insert(QStringLiteral("INSERT INTO Care_Group (Group_Leader) VALUES (?)") + sql::returningId(),
-        { s.deacon });
-    s.groupB = db.insert(QStringLiteral("INSERT INTO Care_Group (Group_Leader) VALUES (?)") + sql::returningId(),
-        { s.deacon });
+    s.groupA = db.insert(
+        QStringLiteral("INSERT INTO Care_Group (Group_Leader) VALUES (?)") + sql::returningId(), { s.deacon });
+    s.groupB = db.insert(
+        QStringLiteral("INSERT INTO Care_Group (Group_Leader) VALUES (?)") + sql::returningId(), { s.deacon });
 
     MemberRecord ann = person(QStringLiteral("Ann"), QStringLiteral("Johnson"), QStringLiteral("Member"));
     ann.dateOfBirth = QDate(1970, 3, 15);
@@ -153,10 +153,9 @@ void TestMemberSearch::findsPeople_data()
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<QStringList>("found"); // first names, in grid order
 
-    const auto row = [](const char* name, Setup setup, QStringList found) {
-        QTest::newRow(name) << setup << found;
-    };
-    row("no criteria: everybody by last name", [](MemberCriteria&, const Seeded&) {}, everybody);
+    const auto row = [](const char* name, Setup setup, QStringList found) { QTest::newRow(name) << setup << found; };
+    row(
+        "no criteria: everybody by last name", [](MemberCriteria&, const Seeded&) {}, everybody);
     row("name in first or last name, any case", [](MemberCriteria& c, const Seeded&) { c.name = "SON"; },
         { "Sonya", "Ann" });
     row("name in middle name", [](MemberCriteria& c, const Seeded&) { c.name = "q"; }, { "Mary Kate" });
@@ -165,25 +164,31 @@ void TestMemberSearch::findsPeople_data()
     row("name ignores case of accented letters", [](MemberCriteria& c, const Seeded&) { c.name = "ÁLVAREZ"; },
         { "José" });
     row("name ignores case in Greek", [](MemberCriteria& c, const Seeded&) { c.name = "ΣΊΣΥΦΟΣ"; }, { "Zoë" });
-    row("question mark stands for one letter", [](MemberCriteria& c, const Seeded&) { c.name = "jos?"; },
-        { "José" });
+    row("question mark stands for one letter", [](MemberCriteria& c, const Seeded&) { c.name = "jos?"; }, { "José" });
     row("star stands for any run", [](MemberCriteria& c, const Seeded&) { c.name = "j*n"; }, { "Ann" });
     row("percent is a plain character", [](MemberCriteria& c, const Seeded&) { c.name = "%"; }, {});
     row("underscore is a plain character", [](MemberCriteria& c, const Seeded&) { c.name = "b_b"; }, {});
-    row("member since, both ends included", [](MemberCriteria& c, const Seeded&) {
-        c.memberSince = true;
-        c.memberSinceFirst = QDate(2020, 1, 1);
-        c.memberSinceLast = QDate(2020, 12, 31);
-    }, { "Sonya", "Ann" });
-    row("member since, start after end", [](MemberCriteria& c, const Seeded&) {
-        c.memberSince = true;
-        c.memberSinceFirst = QDate(2021, 1, 1);
-        c.memberSinceLast = QDate(2020, 1, 1);
-    }, {});
-    row("member since unticked ignores the dates", [](MemberCriteria& c, const Seeded&) {
-        c.memberSinceFirst = QDate(2021, 1, 1);
-        c.memberSinceLast = QDate(2020, 1, 1);
-    }, everybody);
+    row("member since, both ends included",
+        [](MemberCriteria& c, const Seeded&) {
+            c.memberSince = true;
+            c.memberSinceFirst = QDate(2020, 1, 1);
+            c.memberSinceLast = QDate(2020, 12, 31);
+        },
+        { "Sonya", "Ann" });
+    row("member since, start after end",
+        [](MemberCriteria& c, const Seeded&) {
+            c.memberSince = true;
+            c.memberSinceFirst = QDate(2021, 1, 1);
+            c.memberSinceLast = QDate(2020, 1, 1);
+        },
+        {});
+    row(
+        "member since unticked ignores the dates",
+        [](MemberCriteria& c, const Seeded&) {
+            c.memberSinceFirst = QDate(2021, 1, 1);
+            c.memberSinceLast = QDate(2020, 1, 1);
+        },
+        everybody);
     row("search: percent is literal", [](MemberCriteria& c, const Seeded&) { c.search = "100%"; }, { "Sonya" });
     row("search: underscore is literal", [](MemberCriteria& c, const Seeded&) { c.search = "y_c"; }, { "Sonya" });
     row("search: star keeps its meaning", [](MemberCriteria& c, const Seeded&) { c.search = "star*mart"; },
@@ -200,8 +205,7 @@ void TestMemberSearch::findsPeople_data()
     row("January", [](MemberCriteria& c, const Seeded&) { c.monthIndex = 0; }, { "Mary Kate" });
     row("December", [](MemberCriteria& c, const Seeded&) { c.monthIndex = 11; }, { "Sonya" });
     row("map section", [](MemberCriteria& c, const Seeded&) { c.mapSection = "b-"; }, { "José" });
-    row("Sunday School class", [](MemberCriteria& c, const Seeded& s) { c.sundaySchoolClass = s.classB; },
-        { "José" });
+    row("Sunday School class", [](MemberCriteria& c, const Seeded& s) { c.sundaySchoolClass = s.classB; }, { "José" });
     row("care group", [](MemberCriteria& c, const Seeded& s) { c.careGroup = s.groupB; }, { "Sonya" });
     row("discipleship class", [](MemberCriteria& c, const Seeded& s) { c.discipleshipClass = s.discipleship; },
         { "Ann" });
@@ -212,18 +216,24 @@ void TestMemberSearch::findsPeople_data()
     row("newsletter by mail", [](MemberCriteria& c, const Seeded&) { c.receiveNewsletter = true; }, { "Ann" });
     row("head of household False", [](MemberCriteria& c, const Seeded&) { c.headOfHousehold = false; },
         { "José", "Sonya", "Mary Kate", "Bob", "Zoë" });
-    row("name and status", [](MemberCriteria& c, const Seeded&) {
-        c.name = "son";
-        c.status = "Member";
-    }, { "Ann" });
-    row("name and month", [](MemberCriteria& c, const Seeded&) {
-        c.name = "o";
-        c.monthIndex = 2;
-    }, { "Ann", "Mary Kate" });
-    row("class and deacon exclude each other", [](MemberCriteria& c, const Seeded& s) {
-        c.sundaySchoolClass = s.classB;
-        c.deacon = s.deacon;
-    }, {});
+    row("name and status",
+        [](MemberCriteria& c, const Seeded&) {
+            c.name = "son";
+            c.status = "Member";
+        },
+        { "Ann" });
+    row("name and month",
+        [](MemberCriteria& c, const Seeded&) {
+            c.name = "o";
+            c.monthIndex = 2;
+        },
+        { "Ann", "Mary Kate" });
+    row("class and deacon exclude each other",
+        [](MemberCriteria& c, const Seeded& s) {
+            c.sundaySchoolClass = s.classB;
+            c.deacon = s.deacon;
+        },
+        {});
 }
 
 void TestMemberSearch::findsPeople()
@@ -364,8 +374,8 @@ void TestMemberSearch::gridCells()
     r.email = QStringLiteral("ann@example.org");
     const qint64 id = Members::insert(env.db(), r);
     // Null columns keep their separators too.
-    env.db().exec(QStringLiteral("UPDATE Member SET Middle_Name = NULL, Title = NULL, Address_2 = NULL WHERE ID = ?"),
-        { id });
+    env.db().exec(
+        QStringLiteral("UPDATE Member SET Middle_Name = NULL, Title = NULL, Address_2 = NULL WHERE ID = ?"), { id });
 
     ResultModel model;
     runSearch(model, memberGridColumns(), memberSearch({}));
@@ -384,13 +394,20 @@ void TestMemberSearch::phoneCells_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("cell");
-    QTest::newRow("ten digits") << "6155551234" << "(615) 555-1234";
-    QTest::newRow("seven digits") << "5551234" << "() 555-1234";
-    QTest::newRow("four digits") << "1234" << "() -1234";
-    QTest::newRow("three digits") << "123" << "() -123";
-    QTest::newRow("eleven digits") << "16155551234" << "(1615) 555-1234";
-    QTest::newRow("stored with separators") << "615-555-1234" << "(615) 555-1234";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("ten digits") << "6155551234"
+                                << "(615) 555-1234";
+    QTest::newRow("seven digits") << "5551234"
+                                  << "() 555-1234";
+    QTest::newRow("four digits") << "1234"
+                                 << "() -1234";
+    QTest::newRow("three digits") << "123"
+                                  << "() -123";
+    QTest::newRow("eleven digits") << "16155551234"
+                                   << "(1615) 555-1234";
+    QTest::newRow("stored with separators") << "615-555-1234"
+                                            << "(615) 555-1234";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestMemberSearch::phoneCells()

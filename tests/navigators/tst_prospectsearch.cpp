@@ -35,8 +35,8 @@ MemberRecord person(const QString& first, const QString& last, const QString& st
     return r;
 }
 
-qint64 contact(Database& db, qint64 prospect, const QString& when, const QString& action, qint64 visitor1,
-    qint64 visitor2 = 0)
+qint64 contact(
+    Database& db, qint64 prospect, const QString& when, const QString& action, qint64 visitor1, qint64 visitor2 = 0)
 {
     return db.insert(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action, Type, "
                                     "Visitor1, Visitor2, Rating, Notes) VALUES (?, ?, ?, 'Home', ?, ?, 'Warm', ?)")
@@ -48,13 +48,14 @@ qint64 contact(Database& db, qint64 prospect, const QString& when, const QString
 Seeded seed(Database& db)
 {
     Seeded s;
-    s.classA = db.insert(QStringLiteral("INSERT INTO Sunday_School (Name) VALUES ('Young Adults')") + sql::returningId());
+    s.classA
+        = db.insert(QStringLiteral("INSERT INTO Sunday_School (Name) VALUES ('Young Adults')") + sql::returningId());
     s.classB = db.insert(QStringLiteral("INSERT INTO Sunday_School (Name) VALUES ('Seniors')") + sql::returningId());
 
     s.vera = Members::insert(db, person(QStringLiteral("Vera"), QStringLiteral("Visit"), QStringLiteral("Member")));
     s.vic = Members::insert(db, person(QStringLiteral("Vic"), QStringLiteral("Helper"), QStringLiteral("Member")));
-    s.groupA = db.insert(QStringLiteral("INSERT INTO Care_Group (Group_Leader) VALUES (?)") + sql::returningId(),
-        { s.vera });
+    s.groupA = db.insert(
+        QStringLiteral("INSERT INTO Care_Group (Group_Leader) VALUES (?)") + sql::returningId(), { s.vera });
 
     MemberRecord paul = person(QStringLiteral("Paul"), QStringLiteral("Adams"), QStringLiteral("Prospect"));
     paul.prospectPhase = QStringLiteral("Contact");
@@ -89,8 +90,7 @@ Seeded seed(Database& db)
     s.tom = Members::insert(db, tom);
 
     s.paulsFirstContact = contact(db, s.paul, QStringLiteral("2026-01-10"), QStringLiteral("Phone Call"), s.vera);
-    s.paulsSecondContact
-        = contact(db, s.paul, QStringLiteral("2026-02-10"), QStringLiteral("Visit"), s.vera, s.vic);
+    s.paulsSecondContact = contact(db, s.paul, QStringLiteral("2026-02-10"), QStringLiteral("Visit"), s.vera, s.vic);
     contact(db, s.rita, QStringLiteral("2025-12-31"), QStringLiteral("Letter"), s.vic);
     // Recorded with a time of day: still a contact of that day.
     contact(db, s.tom, QStringLiteral("2026-02-10T14:00:00"), QStringLiteral("Visit"), s.vic);
@@ -134,50 +134,55 @@ void TestProspectSearch::findsPeople_data()
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<QStringList>("found"); // first names, in grid order
 
-    const auto row = [](const char* name, Setup setup, QStringList found) {
-        QTest::newRow(name) << setup << found;
-    };
+    const auto row = [](const char* name, Setup setup, QStringList found) { QTest::newRow(name) << setup << found; };
     row("no criteria: everybody, members too", [](ProspectCriteria&, const Seeded&) {},
         { "Paul", "Rita", "Sam", "Vic", "Tom", "Vera" });
     row("phase, any case", [](ProspectCriteria& c, const Seeded&) { c.phase = "CONTACT"; }, { "Paul", "Sam" });
     row("name with an apostrophe", [](ProspectCriteria& c, const Seeded&) { c.name = "o'n"; }, { "Tom" });
-    row("next contact, both ends included", [](ProspectCriteria& c, const Seeded&) {
-        c.nextContact = true;
-        c.nextContactFirst = QDate(2026, 3, 10);
-        c.nextContactLast = QDate(2026, 3, 31);
-    }, { "Paul", "Rita" });
-    row("next contact, start after end", [](ProspectCriteria& c, const Seeded&) {
-        c.nextContact = true;
-        c.nextContactFirst = QDate(2026, 4, 1);
-        c.nextContactLast = QDate(2026, 3, 1);
-    }, {});
-    row("next contact unticked ignores the dates", [](ProspectCriteria& c, const Seeded&) {
-        c.nextContactFirst = QDate(2030, 1, 1);
-        c.nextContactLast = QDate(2030, 1, 2);
-        c.phase = "Visit";
-    }, { "Rita" });
+    row("next contact, both ends included",
+        [](ProspectCriteria& c, const Seeded&) {
+            c.nextContact = true;
+            c.nextContactFirst = QDate(2026, 3, 10);
+            c.nextContactLast = QDate(2026, 3, 31);
+        },
+        { "Paul", "Rita" });
+    row("next contact, start after end",
+        [](ProspectCriteria& c, const Seeded&) {
+            c.nextContact = true;
+            c.nextContactFirst = QDate(2026, 4, 1);
+            c.nextContactLast = QDate(2026, 3, 1);
+        },
+        {});
+    row("next contact unticked ignores the dates",
+        [](ProspectCriteria& c, const Seeded&) {
+            c.nextContactFirst = QDate(2030, 1, 1);
+            c.nextContactLast = QDate(2030, 1, 2);
+            c.phase = "Visit";
+        },
+        { "Rita" });
     row("next action", [](ProspectCriteria& c, const Seeded&) { c.nextAction = "visit"; }, { "Rita" });
     row("previous action alone: at any time", [](ProspectCriteria& c, const Seeded&) { c.previousAction = "Visit"; },
         { "Paul", "Tom" });
-    row("previous action Letter", [](ProspectCriteria& c, const Seeded&) { c.previousAction = "letter"; },
-        { "Rita" });
-    row("previous range alone", [](ProspectCriteria& c, const Seeded&) {
-        previous(c, QDate(2026, 1, 1), QDate(2026, 1, 31));
-    }, { "Paul" });
+    row("previous action Letter", [](ProspectCriteria& c, const Seeded&) { c.previousAction = "letter"; }, { "Rita" });
+    row("previous range alone",
+        [](ProspectCriteria& c, const Seeded&) { previous(c, QDate(2026, 1, 1), QDate(2026, 1, 31)); }, { "Paul" });
     row("previous range of one day counts a time of day",
         [](ProspectCriteria& c, const Seeded&) { previous(c, QDate(2026, 2, 10), QDate(2026, 2, 10)); },
         { "Paul", "Tom" });
-    row("previous range and action on the same contact", [](ProspectCriteria& c, const Seeded&) {
-        previous(c, QDate(2026, 2, 1), QDate(2026, 2, 28));
-        c.previousAction = "Visit";
-    }, { "Paul", "Tom" });
-    row("previous range and action on different contacts", [](ProspectCriteria& c, const Seeded&) {
-        previous(c, QDate(2026, 1, 1), QDate(2026, 1, 31));
-        c.previousAction = "Visit";
-    }, {});
-    row("previous range, start after end", [](ProspectCriteria& c, const Seeded&) {
-        previous(c, QDate(2026, 2, 11), QDate(2026, 2, 10));
-    }, {});
+    row("previous range and action on the same contact",
+        [](ProspectCriteria& c, const Seeded&) {
+            previous(c, QDate(2026, 2, 1), QDate(2026, 2, 28));
+            c.previousAction = "Visit";
+        },
+        { "Paul", "Tom" });
+    row("previous range and action on different contacts",
+        [](ProspectCriteria& c, const Seeded&) {
+            previous(c, QDate(2026, 1, 1), QDate(2026, 1, 31));
+            c.previousAction = "Visit";
+        },
+        {});
+    row("previous range, start after end",
+        [](ProspectCriteria& c, const Seeded&) { previous(c, QDate(2026, 2, 11), QDate(2026, 2, 10)); }, {});
     row("member status", [](ProspectCriteria& c, const Seeded&) { c.status = "prospect"; },
         { "Paul", "Rita", "Sam", "Tom" });
     row("church status", [](ProspectCriteria& c, const Seeded&) { c.churchStatus = "Visitor"; }, { "Sam" });
@@ -189,16 +194,20 @@ void TestProspectSearch::findsPeople_data()
         { "Paul" });
     row("March", [](ProspectCriteria& c, const Seeded&) { c.monthIndex = 2; }, { "Sam" });
     row("map section", [](ProspectCriteria& c, const Seeded&) { c.mapSection = "n-"; }, { "Sam" });
-    row("phase and next contact", [](ProspectCriteria& c, const Seeded&) {
-        c.phase = "Contact";
-        c.nextContact = true;
-        c.nextContactFirst = QDate(2026, 3, 1);
-        c.nextContactLast = QDate(2026, 3, 31);
-    }, { "Paul" });
-    row("previous action and phase", [](ProspectCriteria& c, const Seeded&) {
-        c.previousAction = "Visit";
-        c.phase = "Follow-up";
-    }, { "Tom" });
+    row("phase and next contact",
+        [](ProspectCriteria& c, const Seeded&) {
+            c.phase = "Contact";
+            c.nextContact = true;
+            c.nextContactFirst = QDate(2026, 3, 1);
+            c.nextContactLast = QDate(2026, 3, 31);
+        },
+        { "Paul" });
+    row("previous action and phase",
+        [](ProspectCriteria& c, const Seeded&) {
+            c.previousAction = "Visit";
+            c.phase = "Follow-up";
+        },
+        { "Tom" });
 }
 
 void TestProspectSearch::findsPeople()
