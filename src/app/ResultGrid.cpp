@@ -27,13 +27,21 @@ void ResultRows::addCell(QStringView text)
 
 void ResultRows::addUtf8Cell(QByteArrayView utf8)
 {
-    for (const char c : utf8) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
+    // ASCII, by far the common case, is widened in one pass straight into
+    // the buffer; anything else goes through the UTF-8 decoder.
+    const qsizetype start = m_text.size();
+    m_text.resize(start + utf8.size());
+    char16_t* out = reinterpret_cast<char16_t*>(m_text.data()) + start;
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x80) {
+            m_text.resize(start);
             addCell(QString::fromUtf8(utf8));
             return;
         }
+        out[i] = c;
     }
-    addLatin1Cell(QLatin1StringView(utf8.data(), utf8.size()));
+    m_cellEnds.append(m_text.size());
 }
 
 void ResultRows::addLatin1Cell(QLatin1StringView text)
