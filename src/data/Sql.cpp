@@ -129,12 +129,19 @@ namespace {
 
     bool matchUtf8(const CompiledPattern& pattern, const char* text, int length)
     {
-        bool ascii = pattern.ascii;
-        for (int i = 0; ascii && i < length; ++i)
-            ascii = static_cast<unsigned char>(text[i]) < 0x80;
-        if (ascii) {
-            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+        bool asciiText = true;
+        for (int i = 0; asciiText && i < length; ++i)
+            asciiText = static_cast<unsigned char>(text[i]) < 0x80;
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+        if (asciiText && pattern.ascii)
             return wildcardMatch(text, length, pattern.asciiLower.constData(), pattern.asciiLower.size(), lower);
+        if (asciiText) {
+            // Plain text folds to its lower case; no need to decode it.
+            QVarLengthArray<uint, 256> units(length);
+            for (int i = 0; i < length; ++i)
+                units[i] = static_cast<unsigned char>(lower(text[i]));
+            return wildcardMatch(units.constData(), units.size(), pattern.folded.constData(), pattern.folded.size(),
+                [](uint c) { return c; });
         }
         const QList<uint> folded = matchForm(QString::fromUtf8(text, length));
         return wildcardMatch(folded.constData(), folded.size(), pattern.folded.constData(), pattern.folded.size(),
