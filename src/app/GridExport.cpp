@@ -145,7 +145,11 @@ QByteArray csvBytes(const GridText& grid)
     return QByteArrayLiteral("\xEF\xBB\xBF") + joined(grid, QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
 }
 
-void copyRows(const QTableView* view) { QApplication::clipboard()->setText(tabSeparated(gridText(view, true))); }
+void copyRows(const QTableView* view)
+{
+    BusyCursor busy;
+    QApplication::clipboard()->setText(tabSeparated(gridText(view, true)));
+}
 
 void writeCsv(const QTableView* view, const QString& path)
 {
