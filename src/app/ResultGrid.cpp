@@ -19,6 +19,13 @@ void ResultRows::reserve(int rows, int cellsPerRow)
     m_cellEnds.reserve(qsizetype(rows) * cellsPerRow);
 }
 
+void ResultRows::clear()
+{
+    m_text.resize(0);
+    m_cellEnds.resize(0);
+    m_rowEnds.resize(0);
+}
+
 void ResultRows::addCell(QStringView text)
 {
     m_text.append(text);
@@ -114,6 +121,17 @@ void ResultModel::loadQuery(QSqlQuery& query)
 }
 
 void ResultModel::clearRows() { setRows(ResultRows()); }
+
+ResultRows ResultModel::takeRows()
+{
+    beginResetModel();
+    ResultRows rows = std::move(m_rows);
+    m_rows = ResultRows();
+    m_order.clear();
+    endResetModel();
+    rows.clear();
+    return rows;
+}
 
 qint64 ResultModel::idAt(int row) const
 {

@@ -16,6 +16,8 @@ namespace pw {
 class ResultRows {
 public:
     void reserve(int rows, int cellsPerRow);
+    // Removes every row but keeps the room they took.
+    void clear();
     void addCell(QStringView text);
     void addUtf8Cell(QByteArrayView utf8);
     void addLatin1Cell(QLatin1StringView text);
@@ -51,6 +53,10 @@ public:
     void loadQuery(QSqlQuery& query);
     void setRows(ResultRows rows);
     void clearRows();
+    // Empties the grid and hands back its rows' storage, emptied but with its
+    // room kept, so that refilling a grid of about the same size allocates
+    // nothing (a search run again over 100,000 people).
+    ResultRows takeRows();
 
     // A row may hold more texts than there are columns; those past the last
     // column are not shown. This makes a column sort by one of them, such as

@@ -190,6 +190,11 @@ namespace {
             return data ? QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column)) : QString();
         }
         qint64 integer(int column) const override { return sqlite3_column_int64(m_stmt, column); }
+        QByteArrayView utf8(int column) const override
+        {
+            const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+            return data ? QByteArrayView(data, sqlite3_column_bytes(m_stmt, column)) : QByteArrayView();
+        }
 
     private:
         sqlite3_stmt* m_stmt;
@@ -235,9 +240,15 @@ void Database::scan(const QString& sql, const QVariantList& params, const std::f
             bool isNull(int column) const override { return m_q.isNull(column); }
             QString text(int column) const override { return sql::toText(m_q.value(column)); }
             qint64 integer(int column) const override { return sql::toId(m_q.value(column)); }
+            QByteArrayView utf8(int column) const override
+            {
+                m_utf8 = text(column).toUtf8();
+                return m_utf8;
+            }
 
         private:
             const QSqlQuery& m_q;
+            mutable QByteArray m_utf8;
         };
         forEach(sql, params, [&f](const QSqlQuery& q) { f(QueryRow(q)); });
         return;

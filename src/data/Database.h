@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -39,6 +40,9 @@ public:
     virtual bool isNull(int column) const = 0;
     virtual QString text(int column) const = 0; // Null gives empty text
     virtual qint64 integer(int column) const = 0; // Null gives 0
+    // The value as UTF-8 text, valid until the next call on this row; Null
+    // gives empty text. For filling grids without a QString per value.
+    virtual QByteArrayView utf8(int column) const = 0;
 };
 
 // A statement prepared once and run many times with new values, for loops

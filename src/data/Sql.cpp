@@ -4,8 +4,6 @@
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVarLengthArray>
 #include <memory>
 #include <sqlite3.h>
@@ -363,95 +361,5 @@ bool matchesWildcards(const QString& text, const QString& pattern)
 
 // Dates are stored as ISO text, so the month is the two digits after the year.
 QString monthOf(const QString& column) { return QStringLiteral("CAST(substr(%1, 6, 2) AS INTEGER)").arg(column); }
-
-namespace {
-
-    sqlite3* sqliteHandle(const QSqlDatabase& db)
-    {
-        const QVariant handle = db.driver()->handle();
-        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-            return *static_cast<sqlite3* const*>(handle.data());
-        return nullptr;
-    }
-
-    // Binds a value as the Qt driver would: numbers as numbers, dates as ISO text.
-    int bindValue(sqlite3_stmt* stmt, int position, const QVariant& value)
-    {
-        if (value.isNull())
-            return sqlite3_bind_null(stmt, position);
-        switch (value.typeId()) {
-        case QMetaType::Bool:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-            return sqlite3_bind_int64(stmt, position, value.toLongLong());
-        case QMetaType::Double:
-            return sqlite3_bind_double(stmt, position, value.toDouble());
-        case QMetaType::QDate:
-            return bindValue(stmt, position, date(value.toDate()));
-        case QMetaType::QDateTime:
-            return bindValue(stmt, position, dateTime(value.toDateTime()));
-        default: {
-            const QByteArray text = value.toString().toUtf8();
-            return sqlite3_bind_text(stmt, position, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-        }
-        }
-    }
-
-} // namespace
-
-void forEachTextRow(Database& db, const QString& sql, const QVariantList& values, const TextRowHandler& onRow)
-{
-    sqlite3* h = sqliteHandle(db.connection());
-    if (!h) {
-        // Other engines read through the driver.
-        QSqlQuery query = db.exec(sql, values);
-        QVector<QByteArray> texts;
-        QVector<QByteArrayView> cells;
-        while (query.next()) {
-            const int count = query.record().count();
-            texts.resize(count);
-            cells.resize(count);
-            for (int c = 0; c < count; ++c) {
-                const QVariant value = query.value(c);
-                texts[c] = value.isNull() ? QByteArray() : value.toString().toUtf8();
-                cells[c] = value.isNull() ? QByteArrayView() : QByteArrayView(texts[c]);
-            }
-            onRow(cells.constData(), count);
-        }
-        return;
-    }
-
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(h, text.constData(), static_cast<int>(text.size()), &raw, nullptr) != SQLITE_OK)
-        throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> stmt(raw, sqlite3_finalize);
-    if (sqlite3_bind_parameter_count(raw) != values.size())
-        throw DbError(QStringLiteral("The statement takes %1 values but was given %2.")
-                          .arg(sqlite3_bind_parameter_count(raw))
-                          .arg(values.size()));
-    for (int i = 0; i < values.size(); ++i) {
-        if (bindValue(raw, i + 1, values.at(i)) != SQLITE_OK)
-            throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
-    }
-    const int count = sqlite3_column_count(raw);
-    QVarLengthArray<QByteArrayView, 32> cells(count);
-    int rc;
-    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
-        for (int c = 0; c < count; ++c) {
-            if (sqlite3_column_type(raw, c) == SQLITE_NULL) {
-                cells[c] = QByteArrayView();
-            } else {
-                const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(raw, c));
-                cells[c] = QByteArrayView(data ? data : "", data ? sqlite3_column_bytes(raw, c) : 0);
-            }
-        }
-        onRow(cells.constData(), count);
-    }
-    if (rc != SQLITE_DONE)
-        throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
-}
 
 } // namespace pw::sql

@@ -3,19 +3,13 @@
 // Helpers for writing SQL that keeps its meaning on every engine we support.
 // Everything specific to one engine (SQLite today) lives in Sql.cpp.
 
-#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <functional>
 
 class QSqlDatabase;
-
-namespace pw {
-class Database;
-}
 
 namespace pw::sql {
 
@@ -81,13 +75,6 @@ bool matchesWildcards(const QString& text, const QString& pattern);
 
 // The month (1 to 12) of a date column as a whole number; Null for Null.
 QString monthOf(const QString& column);
-
-// Runs a SELECT with its values and calls onRow once per row with the
-// row's values as UTF-8 text (a null view for Null), valid during the call
-// only. The way to read many rows into a grid: nothing is converted on the
-// way. Throws DbError when the statement fails.
-using TextRowHandler = std::function<void(const QByteArrayView* cells, int count)>;
-void forEachTextRow(Database& db, const QString& sql, const QVariantList& values, const TextRowHandler& onRow);
 
 // Called once for every new connection: installs the functions and the
 // collation that the helpers above refer to.

@@ -224,8 +224,9 @@ QString dateCell(const QString& stored) { return DateCells().cell(stored); }
 void runSearch(ResultModel& model, const std::vector<GridColumn>& columns, const SearchStatement& statement)
 {
     const int shown = static_cast<int>(columns.size());
-    // Emptied first, so that the old rows are gone before the new ones are
-    // read, and a failed search leaves an empty grid rather than a stale one.
+    // Emptied first, so that a failed search leaves an empty grid rather
+    // than a stale one; the old rows' room is filled again.
+    ResultRows rows = model.takeRows();
     model.setColumns(captions(columns));
     // Each date column keeps its stored value after the shown cells, as the
     // key it sorts by.
@@ -237,27 +238,25 @@ void runSearch(ResultModel& model, const std::vector<GridColumn>& columns, const
         }
     }
 
-    ResultRows rows;
     DateCells dates;
     PhoneText phone;
-    sql::forEachTextRow(db(), statement.sql, statement.values, [&](const QByteArrayView* values, int count) {
+    db().scan(statement.sql, statement.values, [&](const RowView& row) {
         for (int c = 0; c < shown; ++c) {
-            const QByteArrayView value = c < count ? values[c] : QByteArrayView();
             switch (columns[c].cell) {
             case Cell::Text:
-                rows.addUtf8Cell(value);
+                rows.addUtf8Cell(row.utf8(c));
                 break;
             case Cell::Phone:
-                formatPhone(value, phone);
+                formatPhone(row.utf8(c), phone);
                 rows.addLatin1Cell(QLatin1StringView(phone.constData(), phone.size()));
                 break;
             case Cell::Date:
-                dates.add(rows, value);
+                dates.add(rows, row.utf8(c));
                 break;
             }
         }
         for (int c : dateColumns)
-            rows.addUtf8Cell(c < count ? values[c] : QByteArrayView());
+            rows.addUtf8Cell(row.utf8(c));
         rows.endRow();
     });
     model.setRows(std::move(rows));

@@ -142,6 +142,7 @@ private slots:
     void wildcardMatch_data();
     void wildcardMatch();
     void gridCells();
+    void searchAgainReplacesEveryRow();
     void phoneCells_data();
     void phoneCells();
     void dateCellsInEveryLocale_data();
@@ -388,8 +389,26 @@ void TestMemberSearch::gridCells()
     for (int c = 0; c < model.columnCount(); ++c)
         cells.append(model.textAt(0, c));
     QCOMPARE(cells,
-        QStringList({ QString::number(id), "Lee, Ann  ", "Member", "(615) 555-1234", "() 555-1234", "",
-            "ann@例え.jp", "1 Main St, , Mâcon, GA 31201", "3/5/1925", "", "Active", "Inactive" }));
+        QStringList({ QString::number(id), "Lee, Ann  ", "Member", "(615) 555-1234", "() 555-1234", "", "ann@例え.jp",
+            "1 Main St, , Mâcon, GA 31201", "3/5/1925", "", "Active", "Inactive" }));
+}
+
+void TestMemberSearch::searchAgainReplacesEveryRow()
+{
+    test::TestEnv env;
+    seed(env.db());
+    ResultModel model;
+    MemberCriteria son;
+    son.name = QStringLiteral("son");
+    runSearch(model, memberGridColumns(), memberSearch({}));
+    model.sort(1, Qt::DescendingOrder);
+    runSearch(model, memberGridColumns(), memberSearch(son));
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.textAt(0, 1), QStringLiteral("Black, Sonya  "));
+    QCOMPARE(model.textAt(1, 1), QStringLiteral("Johnson, Ann  "));
+    runSearch(model, memberGridColumns(), memberSearch({}));
+    QCOMPARE(model.rowCount(), 6);
+    QCOMPARE(model.textAt(5, 1), QStringLiteral("Σίσυφος, Zoë  "));
 }
 
 void TestMemberSearch::phoneCells_data()
