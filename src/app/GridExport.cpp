@@ -67,63 +67,88 @@ namespace {
         out += QLatin1Char('"');
     }
 
+    void appendLine(QString& out, const QStringList& cells, QChar separator, const QString& lineEnd)
+    {
+        for (int c = 0; c < cells.size(); ++c) {
+            if (c > 0)
+                out += separator;
+            appendCell(out, cells.at(c), separator);
+        }
+        out += lineEnd;
+    }
+
+    // Calls f(cells) for the header and then for each row the grid shows,
+    // one at a time, so that 100,000 rows are never all copied at once.
+    template <class F> void forEachShownLine(const QTableView* view, bool selectedOnly, F&& f)
+    {
+        const QAbstractItemModel* model = view->model();
+        if (!model)
+            return;
+        const QHeaderView* header = view->horizontalHeader();
+        QVector<int> columns;
+        QStringList cells;
+        for (int visual = 0; visual < header->count(); ++visual) {
+            const int logical = header->logicalIndex(visual);
+            if (logical >= 0 && !header->isSectionHidden(logical)) {
+                columns.append(logical);
+                cells.append(model->headerData(logical, Qt::Horizontal).toString());
+            }
+        }
+        f(cells);
+
+        QVector<int> rows;
+        if (selectedOnly && view->selectionModel()) {
+            for (const QModelIndex& index : view->selectionModel()->selectedIndexes())
+                rows.append(index.row());
+            std::sort(rows.begin(), rows.end());
+            rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+        }
+        if (rows.isEmpty()) {
+            rows.resize(model->rowCount());
+            std::iota(rows.begin(), rows.end(), 0);
+        }
+        for (int r : rows) {
+            if (view->isRowHidden(r))
+                continue;
+            cells.clear();
+            for (int c : columns)
+                cells.append(model->index(r, c).data().toString());
+            f(cells);
+        }
+    }
+
+    QString joined(const QTableView* view, bool selectedOnly, QChar separator, const QString& lineEnd)
+    {
+        QString out;
+        forEachShownLine(
+            view, selectedOnly, [&](const QStringList& cells) { appendLine(out, cells, separator, lineEnd); });
+        return out;
+    }
+
     QString joined(const GridText& grid, QChar separator, const QString& lineEnd)
     {
         QString out;
-        out.reserve((grid.rows.size() + 1) * qMax<qsizetype>(1, grid.header.size()) * 12);
-        const auto line = [&](const QStringList& cells) {
-            for (int c = 0; c < cells.size(); ++c) {
-                if (c > 0)
-                    out += separator;
-                appendCell(out, cells.at(c), separator);
-            }
-            out += lineEnd;
-        };
-        line(grid.header);
+        appendLine(out, grid.header, separator, lineEnd);
         for (const QStringList& row : grid.rows)
-            line(row);
+            appendLine(out, row, separator, lineEnd);
         return out;
     }
+
+    const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 } // namespace
 
 GridText gridText(const QTableView* view, bool selectedOnly)
 {
     GridText grid;
-    const QAbstractItemModel* model = view->model();
-    if (!model)
-        return grid;
-    const QHeaderView* header = view->horizontalHeader();
-    QVector<int> columns;
-    for (int visual = 0; visual < header->count(); ++visual) {
-        const int logical = header->logicalIndex(visual);
-        if (logical >= 0 && !header->isSectionHidden(logical)) {
-            columns.append(logical);
-            grid.header.append(model->headerData(logical, Qt::Horizontal).toString());
-        }
-    }
-
-    QVector<int> rows;
-    if (selectedOnly && view->selectionModel()) {
-        for (const QModelIndex& index : view->selectionModel()->selectedIndexes())
-            rows.append(index.row());
-        std::sort(rows.begin(), rows.end());
-        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    }
-    if (rows.isEmpty()) {
-        rows.resize(model->rowCount());
-        std::iota(rows.begin(), rows.end(), 0);
-    }
-    grid.rows.reserve(rows.size());
-    for (int r : rows) {
-        if (view->isRowHidden(r))
-            continue;
-        QStringList cells;
-        cells.reserve(columns.size());
-        for (int c : columns)
-            cells.append(model->index(r, c).data().toString());
-        grid.rows.append(std::move(cells));
-    }
+    bool first = true;
+    forEachShownLine(view, selectedOnly, [&](const QStringList& cells) {
+        if (first)
+            grid.header = cells;
+        else
+            grid.rows.append(cells);
+        first = false;
+    });
     return grid;
 }
 
@@ -142,18 +167,18 @@ QString tabSeparated(const GridText& grid) { return joined(grid, QLatin1Char('\t
 
 QByteArray csvBytes(const GridText& grid)
 {
-    return QByteArrayLiteral("\xEF\xBB\xBF") + joined(grid, QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
+    return kByteOrderMark + joined(grid, QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
 }
 
 void copyRows(const QTableView* view)
 {
     BusyCursor busy;
-    QApplication::clipboard()->setText(tabSeparated(gridText(view, true)));
+    QApplication::clipboard()->setText(joined(view, true, QLatin1Char('\t'), QStringLiteral("\n")));
 }
 
 void writeCsv(const QTableView* view, const QString& path)
 {
-    const QByteArray bytes = csvBytes(gridText(view, false));
+    const QByteArray bytes = kByteOrderMark + joined(view, false, QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Error(QStringLiteral("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
