@@ -262,9 +262,8 @@ void TestMainWindow::aboutBox()
 void TestMainWindow::systemInfoUnavailable()
 {
     MainFixture f;
-    auto saved = frmAbout::systemInfoLauncher();
     int started = 0;
-    frmAbout::systemInfoLauncher() = [&started] {
+    ctx().systemInfo = [&started] {
         ++started;
         return false;
     };
@@ -274,15 +273,14 @@ void TestMainWindow::systemInfoUnavailable()
     QCOMPARE(f.env.messages.count(), 1);
     QCOMPARE(f.env.messages.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
 
-    frmAbout::systemInfoLauncher() = []() -> bool { throw std::runtime_error("no such program"); };
+    ctx().systemInfo = []() -> bool { throw std::runtime_error("no such program"); };
     QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
     QCOMPARE(f.env.messages.count(), 2);
     QCOMPARE(f.env.messages.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
 
-    frmAbout::systemInfoLauncher() = [] { return true; };
+    ctx().systemInfo = [] { return true; };
     QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
     QCOMPARE(f.env.messages.count(), 2);
-    frmAbout::systemInfoLauncher() = saved;
 }
 
 void TestMainWindow::exitClosesDatabase()

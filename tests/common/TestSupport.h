@@ -1,8 +1,11 @@
 #pragma once
 
-#include "data/Clock.h"
+#include "FakeReportOutput.h"
+
 #include "app/Context.h"
+#include "app/FileChooser.h"
 #include "app/Messages.h"
+#include "data/Clock.h"
 #include "data/Database.h"
 
 #include <QList>
@@ -55,12 +58,33 @@ public:
     qint64 monotonic = 1000000;
 };
 
-// A fresh database with schema and seed values in a temporary folder, and
-// fresh fakes, installed as the process-wide context for one test.
+// Answers every file dialog from a script (cancelled when the script is
+// empty) and records what each one asked for.
+class FakeFileChooser {
+public:
+    QString choose(const FileRequest& request)
+    {
+        asked.append(request);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    QList<FileRequest> asked;
+    QStringList answers;
+};
+
+// A fresh database with schema and seed values in a temporary folder (a copy
+// of a template built once per test program), and a fake for every
+// replaceable piece of the context: messages, clock, report output, no
+// printer, a print dialog the user cancels, file choosers, a settings file
+// in the folder, a system-information tool that does not start, and a fresh
+// type-ahead state. The destructor puts a default context back, so nothing
+// leaks into the next test, also when a check failed halfway.
 class TestEnv {
 public:
     TestEnv();
     ~TestEnv();
+    TestEnv(const TestEnv&) = delete;
+    TestEnv& operator=(const TestEnv&) = delete;
 
     Database& db() { return *database; }
     QString folder() const { return dir.path(); }
@@ -81,6 +105,8 @@ public:
     std::unique_ptr<Database> database;
     FakeMessages messages;
     FakeClock clock;
+    FakeReportOutput output;
+    FakeFileChooser files;
 };
 
 } // namespace pw::test

@@ -46,11 +46,7 @@ struct Screen {
         if (open)
             openScreen();
     }
-    ~Screen()
-    {
-        members::picture::setImageFileChooser({});
-        ctx().workspace = nullptr;
-    }
+    ~Screen() { ctx().workspace = nullptr; }
     void openScreen()
     {
         form = ws.open<frmMemberEntry>();
@@ -626,7 +622,6 @@ void TestMemberEntry::typeAheadLoadsPerson()
     Screen s(false);
     s.env.addMember(QStringLiteral("Zed"), QStringLiteral("Zimmer"));
     s.openScreen();
-    resetTypeAheadForTests();
     s.ui()->cmbMember->setFocus();
     QTest::keyClick(s.ui()->cmbMember, Qt::Key_Z);
     QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Zed"));
@@ -808,7 +803,7 @@ void TestMemberEntry::pictureScaledAndStored()
     const QString source = s.env.dir.filePath(QStringLiteral("in-") + fileName);
     const QString type = fileName.section(QLatin1Char('.'), -1);
     QVERIFY(picture(original.width(), original.height()).save(source, nullptr, 100));
-    members::picture::setImageFileChooser([source](QWidget*) { return source; });
+    s.env.files.answers = { source };
     s.fillRequired();
     s.click(s.ui()->btnLoadPic);
     QCOMPARE(s.env.messages.count(), 0);
@@ -840,13 +835,12 @@ void TestMemberEntry::pictureCancelKeepsPicture()
     Screen s;
     const QString source = s.env.dir.filePath(QStringLiteral("face.png"));
     QVERIFY(picture(300, 200).save(source));
-    QString answer = source;
-    members::picture::setImageFileChooser([&answer](QWidget*) { return answer; });
+    s.env.files.answers = { source, QString() }; // the second time the user cancels
     s.click(s.ui()->btnLoadPic);
     const QSize shown = s.ui()->imgPic->pixmap().size();
     QCOMPARE(shown, QSize(165, 110));
-    answer.clear(); // the user cancels
     s.click(s.ui()->btnLoadPic);
+    QCOMPARE(s.env.files.asked.size(), 2);
     QCOMPARE(s.ui()->imgPic->pixmap().size(), shown);
     QCOMPARE(s.ui()->txtFileType->text(), QStringLiteral("png"));
     QCOMPARE(s.env.messages.count(), 0);
@@ -880,7 +874,7 @@ void TestMemberEntry::pictureRefusesUnsafeOrUnreadableFiles()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    members::picture::setImageFileChooser([path](QWidget*) { return path; });
+    s.env.files.answers = { path };
     s.fillRequired();
     s.click(s.ui()->btnLoadPic);
     QCOMPARE(s.env.messages.count(), 1);
@@ -899,8 +893,7 @@ void TestMemberEntry::pictureReplacementKeepsOldFile()
     const QString png = s.env.dir.filePath(QStringLiteral("b.png"));
     QVERIFY(picture(400, 300).save(jpg, "JPG"));
     QVERIFY(picture(300, 400).save(png));
-    QString answer = jpg;
-    members::picture::setImageFileChooser([&answer](QWidget*) { return answer; });
+    s.env.files.answers = { jpg, png };
     s.fillRequired();
     s.click(s.ui()->btnLoadPic);
     QVERIFY(s.form->SaveMember());
@@ -909,7 +902,6 @@ void TestMemberEntry::pictureReplacementKeepsOldFile()
     QCOMPARE(QImageReader(folder + QString::number(id) + ".jpg").format(), QByteArray("jpeg"));
 
     s.form->LoadMember(id);
-    answer = png;
     s.click(s.ui()->btnLoadPic);
     QVERIFY(s.form->SaveMember());
     QCOMPARE(s.row(id)["Picture"].toString(), QString::number(id) + ".png");
@@ -922,7 +914,7 @@ void TestMemberEntry::pictureWriteFailureSavesNothing()
     Screen s;
     const QString source = s.env.dir.filePath(QStringLiteral("p.png"));
     QVERIFY(picture(200, 200).save(source));
-    members::picture::setImageFileChooser([source](QWidget*) { return source; });
+    s.env.files.answers = { source, source };
     s.form->LoadMember(s.clerk);
     s.click(s.ui()->btnLoadPic);
     s.ui()->txtCity->setText(QStringLiteral("Memphis"));

@@ -1,4 +1,3 @@
-#include "FakeReportOutput.h"
 #include "TestSupport.h"
 
 #include "app/FormHelpers.h"
@@ -41,12 +40,12 @@ public:
 struct Fixture {
     test::TestEnv env;
     SteppingOutput out;
-    test::InstalledReportOutput installed { out };
     MDI main;
     qint64 admin = 0;
 
     Fixture()
     {
+        ctx().reportOutput = &out;
         ctx().workspace = main.workspace();
         admin = add("Ada", "", "Admin", "Member", 0, "Mrs.");
         env.loginAs(admin, QStringLiteral("Admin"));
@@ -171,7 +170,6 @@ void TestLaunchers::listContents()
 void TestLaunchers::typeAheadInList()
 {
     Fixture f;
-    resetTypeAheadForTests();
     ctx().settings.keyPressDelay = 2.0;
     const qint64 hank = f.add("Hank", "", "Hill", "Member", 1);
     f.add("Hal", "", "Harper", "Member", 1);
@@ -389,11 +387,11 @@ void TestLaunchers::noPrinterSavesOnePdf()
     f.out.printerInstalled = false;
     f.env.messages.answers = { agree ? Answer::Yes : Answer::No };
     const QString chosen = f.env.folder() + QStringLiteral("/sheets");
-    reports::setSaveFileChooser([&](QWidget*, const QString&) { return chooseFile ? chosen : QString(); });
+    f.env.files.answers = { chooseFile ? chosen : QString() };
     const Screen s = openScreen(f, true);
     s.list->setCurrentIndex(s.list->findText(QStringLiteral("***All Head of Household***")));
     QTest::mouseClick(s.ok, Qt::LeftButton);
-    reports::setSaveFileChooser({});
+    QCOMPARE(f.env.files.asked.size(), agree ? 1 : 0);
 
     QCOMPARE(f.env.messages.count(), 1);
     QVERIFY(f.env.messages.last().question);
