@@ -6,6 +6,8 @@
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
+#include "members/Screens.h"
+#include "reports/Screens.h"
 #include "ui_frmAbout.h"
 
 #include <QAction>
@@ -32,6 +34,27 @@ QStringList menuTree(QMenu* menu, const QString& indent = QString())
     return lines;
 }
 
+// The permission test each menu window is registered with by its folder.
+QPair<QStringList, QString> permissionTestOf(const QString& window)
+{
+    static const QHash<QString, QString> single = {
+        { "frmChurchInfo", perm::ChurchInfo },
+        { "frmProspectContactEntry", perm::ProspectContactEntry },
+        { "frmSSClassEntry", perm::SSClassEntry },
+        { "frmDTClassEntry", perm::DTClassEntry },
+        { "frmWedClassEntry", perm::WedClassEntry },
+        { "frmCGClassEntry", perm::CareGroupEntry },
+        { "frmResponsibilityEntry", perm::ResponsibilityEntry },
+        { "frmOutreachPhaseEntry", perm::OutreachPhaseEntry },
+        { "frmUserEntry", perm::UserPermissions },
+        { "frmMemberInformationUpdateReport", perm::MemberInfoUpdateReport },
+        { "frmProspectVisitationSheetReport", perm::VisitationSheetReport },
+    };
+    if (single.contains(window))
+        return { { single.value(window) }, window.endsWith("Report") ? refusal::ViewReport : refusal::View };
+    return { { perm::MemberView, perm::MemberEntry }, refusal::View };
+}
+
 struct MainFixture {
     test::TestEnv env;
     MDI main;
@@ -47,17 +70,17 @@ struct MainFixture {
             const QString window = entry.second.window;
             if (window.isEmpty())
                 continue;
-            main.workspace()->registerScreen(window, [this, window] {
-                ++opened;
-                auto* w = new QWidget;
-                w->setObjectName(window);
-                auto* box = new QLineEdit(w);
-                box->setObjectName(QStringLiteral("txtEntry"));
-                return w;
-            });
+            const auto test = permissionTestOf(window);
+            main.workspace()->registerScreen({ window, test.first, test.second, [this, window] {
+                                                  ++opened;
+                                                  auto* w = new QWidget;
+                                                  w->setObjectName(window);
+                                                  auto* box = new QLineEdit(w);
+                                                  box->setObjectName(QStringLiteral("txtEntry"));
+                                                  return w;
+                                              } });
         }
     }
-    ~MainFixture() { ctx().workspace = nullptr; }
 };
 
 } // namespace
@@ -70,6 +93,10 @@ private slots:
     void commandPermissions_data();
     void commandPermissions();
     void openWindowIsLeftUnchanged();
+    void screenOpenedByNameIsTested_data();
+    void screenOpenedByNameIsTested();
+    void foldersRegisterTheirScreens_data();
+    void foldersRegisterTheirScreens();
     void aboutBox();
     void systemInfoUnavailable();
     void exitClosesDatabase();
@@ -235,6 +262,119 @@ void TestMainWindow::openWindowIsLeftUnchanged()
     QCOMPARE(f.main.area()->subWindowList().size(), 2);
 }
 
+// A screen that opens another screen by name gets the same test as the menu;
+// start-up's own windows open without one.
+void TestMainWindow::screenOpenedByNameIsTested_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("grants");
+    QTest::addColumn<bool>("tested"); // false: openWithoutTest
+    QTest::addColumn<QString>("refusal"); // empty: the window opens
+
+    const QString view = QStringLiteral("You do not have permission to view this record.");
+    const QString report = QStringLiteral("You do not have permission to view this report.");
+    QTest::newRow("member screen, no permission") << "frmMemberEntry" << QStringList {} << true << view;
+    QTest::newRow("member screen, Member Entry/Edit")
+        << "frmMemberEntry" << QStringList { "Member Entry/Edit" } << true << "";
+    QTest::newRow("report, another report's permission")
+        << "frmProspectVisitationSheetReport" << QStringList { "Member Information Update Report" } << true << report;
+    QTest::newRow("church information at start-up") << "frmChurchInfo" << QStringList {} << false << "";
+}
+
+void TestMainWindow::screenOpenedByNameIsTested()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, grants);
+    QFETCH(bool, tested);
+    QFETCH(QString, refusal);
+    MainFixture f;
+    for (const QString& g : grants)
+        f.env.grant(f.userId, g);
+    f.env.loginAs(f.userId, QStringLiteral("User"));
+    Workspace& ws = *f.main.workspace();
+    QWidget* opened = tested ? ws.open(window) : ws.openWithoutTest(window);
+    QCOMPARE(opened != nullptr, refusal.isEmpty());
+    QCOMPARE(ws.find(window), opened);
+    QCOMPARE(f.opened, refusal.isEmpty() ? 1 : 0);
+    QCOMPARE(f.env.messages.count(), refusal.isEmpty() ? 0 : 1);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(f.env.messages.last().text, refusal);
+        QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Permission"));
+        QCOMPARE(f.env.messages.last().icon, Icon::Warning);
+    }
+    // A name nobody registered opens nothing and says nothing.
+    QVERIFY(!ws.open(QStringLiteral("frmNotBuiltYet")));
+    QCOMPARE(f.env.messages.count(), refusal.isEmpty() ? 0 : 1);
+}
+
+// The real screens, registered by their folders, open from the menu after
+// their own permission test.
+void TestMainWindow::foldersRegisterTheirScreens_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("grant");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("refusal"); // empty: the window opens
+
+    const QString view = QStringLiteral("You do not have permission to view this record.");
+    const QString report = QStringLiteral("You do not have permission to view this report.");
+    QTest::newRow("member entry, Member View") << "MemberEntry"
+                                               << "Member View"
+                                               << "frmMemberEntry"
+                                               << "";
+    QTest::newRow("member entry, Member Entry/Edit") << "MemberEntry"
+                                                     << "Member Entry/Edit"
+                                                     << "frmMemberEntry"
+                                                     << "";
+    QTest::newRow("member entry, a report's permission") << "MemberEntry"
+                                                         << "Member Information Update Report"
+                                                         << "frmMemberEntry" << view;
+    QTest::newRow("update report, granted") << "MemberInfoUpdateReportMdi"
+                                            << "Member Information Update Report"
+                                            << "frmMemberInformationUpdateReport"
+                                            << "";
+    QTest::newRow("update report, Member Entry/Edit") << "MemberInfoUpdateReportMdi"
+                                                      << "Member Entry/Edit"
+                                                      << "frmMemberInformationUpdateReport" << report;
+    QTest::newRow("visitation sheet, granted") << "ProspectVisitationSheet"
+                                               << "Prospect Visitation Sheet Report"
+                                               << "frmProspectVisitationSheetReport"
+                                               << "";
+    QTest::newRow("visitation sheet, the update report's permission") << "ProspectVisitationSheet"
+                                                                      << "Member Information Update Report"
+                                                                      << "frmProspectVisitationSheetReport" << report;
+}
+
+void TestMainWindow::foldersRegisterTheirScreens()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, grant);
+    QFETCH(QString, window);
+    QFETCH(QString, refusal);
+    test::TestEnv env;
+    MDI main;
+    ctx().workspace = main.workspace();
+    members::registerScreens(*main.workspace());
+    reports::registerScreens(*main.workspace());
+    const qint64 user = env.addMember(QStringLiteral("Una"), QStringLiteral("User"));
+    env.grant(user, grant);
+    env.loginAs(user, QStringLiteral("User"));
+    main.unlock();
+
+    main.command(command)->trigger();
+    QWidget* opened = main.workspace()->find(window);
+    if (refusal.isEmpty()) {
+        QCOMPARE(env.messages.count(), 0);
+        QVERIFY(opened);
+        QCOMPARE(opened->objectName(), window);
+    } else {
+        QCOMPARE(env.messages.count(), 1);
+        QCOMPARE(env.messages.last().text, refusal);
+        QCOMPARE(env.messages.last().title, QStringLiteral("Invalid Permission"));
+        QVERIFY(!opened);
+    }
+}
+
 void TestMainWindow::aboutBox()
 {
     MainFixture f;
@@ -297,10 +437,10 @@ void TestMainWindow::engineErrorKeepsProgramRunning()
 {
     MainFixture f;
     f.env.loginAs(f.userId, QStringLiteral("Admin"));
-    f.main.workspace()->registerScreen(QStringLiteral("frmUserEntry"), []() -> QWidget* {
-        db().exec(QStringLiteral("SELECT * FROM TableThatIsNotThere"));
-        return new QWidget;
-    });
+    f.main.workspace()->registerScreen({ QStringLiteral("frmUserEntry"), {}, {}, []() -> QWidget* {
+                                            db().exec(QStringLiteral("SELECT * FROM TableThatIsNotThere"));
+                                            return new QWidget;
+                                        } });
     QApplication::setOverrideCursor(Qt::WaitCursor);
     f.main.command(QStringLiteral("UserEntry"))->trigger();
     QCOMPARE(f.env.messages.count(), 1);
