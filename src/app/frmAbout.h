@@ -21,9 +21,9 @@ public:
     // The program's mark, also used as the window icon.
     static QPixmap logo();
 
+private:
     Ui::frmAbout* ui;
 
-private:
     void cmdOK_clicked();
     void cmdSysInfo_clicked();
 };

@@ -19,9 +19,9 @@ public:
     explicit frmMemberInformationUpdateReport(QWidget* parent = nullptr);
     ~frmMemberInformationUpdateReport() override;
 
+private:
     Ui::frmMemberInformationUpdateReport* ui;
 
-private:
     void btnOK_clicked();
     void btnCancel_clicked();
     // Prints the sheets one job per person, with a progress dialog that can

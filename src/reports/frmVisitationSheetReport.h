@@ -15,9 +15,9 @@ public:
     explicit frmProspectVisitationSheetReport(QWidget* parent = nullptr);
     ~frmProspectVisitationSheetReport() override;
 
+private:
     Ui::frmProspectVisitationSheetReport* ui;
 
-private:
     void btnOK_clicked();
     void btnCancel_clicked();
 };

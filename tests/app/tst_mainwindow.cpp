@@ -8,7 +8,6 @@
 #include "app/frmAbout.h"
 #include "members/Screens.h"
 #include "reports/Screens.h"
-#include "ui_frmAbout.h"
 
 #include <QAction>
 #include <QLabel>
@@ -252,13 +251,13 @@ void TestMainWindow::openWindowIsLeftUnchanged()
     f.main.command(QStringLiteral("MemberEntry"))->trigger();
     QWidget* first = f.main.workspace()->find(QStringLiteral("frmMemberEntry"));
     QVERIFY(first);
-    first->findChild<QLineEdit*>(QStringLiteral("txtEntry"))->setText(QStringLiteral("half-typed"));
+    test::control<QLineEdit>(first, QStringLiteral("txtEntry"))->setText(QStringLiteral("half-typed"));
     f.main.command(QStringLiteral("About"))->trigger(); // another window comes to the front
 
     f.main.command(QStringLiteral("MemberEntry"))->trigger();
     QCOMPARE(f.opened, 1);
     QCOMPARE(f.main.workspace()->find(QStringLiteral("frmMemberEntry")), first);
-    QCOMPARE(first->findChild<QLineEdit*>(QStringLiteral("txtEntry"))->text(), QStringLiteral("half-typed"));
+    QCOMPARE(test::control<QLineEdit>(first, QStringLiteral("txtEntry"))->text(), QStringLiteral("half-typed"));
     QCOMPARE(f.main.area()->subWindowList().size(), 2);
 }
 
@@ -384,18 +383,18 @@ void TestMainWindow::aboutBox()
     auto* about = f.main.workspace()->find<frmAbout>();
     QVERIFY(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("About Screen"));
-    QCOMPARE(about->ui->lblTitle->text(), QStringLiteral("Pewlark"));
-    QCOMPARE(about->ui->lblVersion->text(), QStringLiteral("Version 1.0"));
-    QCOMPARE(about->ui->lblDescription->text(), QStringLiteral("Designed and Written By:"));
-    QCOMPARE(about->ui->cmdOK->text(), QStringLiteral("OK"));
-    QCOMPARE(about->ui->cmdSysInfo->text(), QStringLiteral("&System Info..."));
+    QCOMPARE(test::control<QLabel>(about, "lblTitle")->text(), QStringLiteral("Pewlark"));
+    QCOMPARE(test::control<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 1.0"));
+    QCOMPARE(test::control<QLabel>(about, "lblDescription")->text(), QStringLiteral("Designed and Written By:"));
+    QCOMPARE(test::control<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
+    QCOMPARE(test::control<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
     QCOMPARE(about->parentWidget()->pos(), QPoint(0, 0));
     QVERIFY(!(about->parentWidget()->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(about->parentWidget()->windowFlags() & Qt::WindowMinimizeButtonHint));
     QCOMPARE(f.env.messages.count(), 0);
 
     // Escape presses OK, which closes the box.
-    QTest::keyClick(about->ui->cmdOK, Qt::Key_Escape);
+    QTest::keyClick(test::control<QPushButton>(about, "cmdOK"), Qt::Key_Escape);
     QTRY_VERIFY(!f.main.workspace()->find<frmAbout>());
 }
 
@@ -408,18 +407,18 @@ void TestMainWindow::systemInfoUnavailable()
         return false;
     };
     auto* about = f.main.workspace()->open<frmAbout>();
-    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(started, 1);
     QCOMPARE(f.env.messages.count(), 1);
     QCOMPARE(f.env.messages.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
 
     ctx().systemInfo = []() -> bool { throw std::runtime_error("no such program"); };
-    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(f.env.messages.count(), 2);
     QCOMPARE(f.env.messages.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
 
     ctx().systemInfo = [] { return true; };
-    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(f.env.messages.count(), 2);
 }
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHash>
 #include <QPrinter>
+#include <QTest>
 
 namespace pw::test {
 
@@ -36,6 +37,21 @@ namespace {
     }
 
 } // namespace
+
+namespace detail {
+
+    void failMissingControl(const QObject* root, const QString& objectName, const char* type, const QObject* found)
+    {
+        const QString where = root ? QStringLiteral(" in %1").arg(root->objectName()) : QString();
+        const QString text = found
+            ? QStringLiteral("The control \"%1\"%2 is a %3, not a %4.")
+                  .arg(objectName, where, QString::fromLatin1(found->metaObject()->className()),
+                      QString::fromLatin1(type))
+            : QStringLiteral("No control \"%1\" (%2)%3.").arg(objectName, QString::fromLatin1(type), where);
+        QTest::qFail(qPrintable(text), __FILE__, __LINE__);
+    }
+
+} // namespace detail
 
 TestEnv::TestEnv()
 {

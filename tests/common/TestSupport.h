@@ -10,7 +10,9 @@
 
 #include <QList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <memory>
+#include <type_traits>
 
 namespace pw::test {
 
@@ -57,6 +59,39 @@ public:
     QDateTime current { QDate(2026, 3, 15), QTime(10, 30, 0) };
     qint64 monotonic = 1000000;
 };
+
+namespace detail {
+    // Fails the running test, naming the control, what was asked for and what was found.
+    void failMissingControl(const QObject* root, const QString& objectName, const char* type, const QObject* found);
+} // namespace detail
+
+// The control with this object name anywhere under root (a screen and its
+// frames), as tests reach controls. When there is none, or it is no T, the
+// running test fails with the name; a hidden stand-in owned by root is
+// returned so the test goes on to its end without crashing.
+template <class T> T* control(QObject* root, const QString& objectName)
+{
+    if (root) {
+        if (T* found = root->findChild<T*>(objectName))
+            return found;
+    }
+    detail::failMissingControl(
+        root, objectName, T::staticMetaObject.className(), root ? root->findChild<QObject*>(objectName) : nullptr);
+    if constexpr (std::is_abstract_v<T>) {
+        return nullptr;
+    } else if constexpr (std::is_base_of_v<QWidget, T>) {
+        T* standIn = new T(qobject_cast<QWidget*>(root));
+        standIn->hide();
+        return standIn;
+    } else {
+        return new T(root);
+    }
+}
+
+template <class T> T* control(QObject* root, const char* objectName)
+{
+    return control<T>(root, QString::fromLatin1(objectName));
+}
 
 // Answers every file dialog from a script (cancelled when the script is
 // empty) and records what each one asked for.

@@ -5,8 +5,10 @@
 #include "reports/ReportOutput.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
@@ -55,6 +57,8 @@ private slots:
     void everyPieceIsFakedThenRestored();
     void fakesAnswerWithoutDialogsOrPrinters();
     void eachEnvironmentStartsFromTheSeededTemplate();
+    void controlByName_data();
+    void controlByName();
 };
 
 void TestTestEnv::everyPieceIsFakedThenRestored_data()
@@ -146,6 +150,37 @@ void TestTestEnv::eachEnvironmentStartsFromTheSeededTemplate()
     QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 0);
     QCOMPARE(env.db().texts(QStringLiteral("SELECT Status FROM MemberStatus ORDER BY Status")), statuses);
     QCOMPARE(ctx().settings.databasePath, env.db().path());
+}
+
+void TestTestEnv::controlByName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("a line edit in a frame") << "txtInner" << true;
+    QTest::newRow("missing name") << "txtMissing" << false;
+    QTest::newRow("another type") << "btnOk" << false;
+}
+
+// A missing control or one of another type fails the test (expected here)
+// and hands back a hidden stand-in, so the rest of a test cannot crash.
+void TestTestEnv::controlByName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+    QWidget form;
+    form.setObjectName(QStringLiteral("frmSample"));
+    auto* frame = new QWidget(&form);
+    auto* inner = new QLineEdit(frame);
+    inner->setObjectName(QStringLiteral("txtInner"));
+    (new QPushButton(&form))->setObjectName(QStringLiteral("btnOk"));
+
+    if (!found)
+        QEXPECT_FAIL("", "the helper fails the test for this name", Continue);
+    QLineEdit* box = test::control<QLineEdit>(&form, name);
+    QVERIFY(box);
+    QCOMPARE(box == inner, found);
+    QCOMPARE(box->parent(), found ? static_cast<QObject*>(frame) : &form);
+    QCOMPARE(box->isHidden(), !found);
 }
 
 QTEST_MAIN(TestTestEnv)

@@ -8,8 +8,6 @@
 #include "reports/ReportOutput.h"
 #include "reports/frmMemberInformationUpdateReport.h"
 #include "reports/frmVisitationSheetReport.h"
-#include "ui_frmMemberInformationUpdateReport.h"
-#include "ui_frmVisitationSheetReport.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -101,10 +99,12 @@ Screen openScreen(Fixture& f, bool updateReport)
 {
     if (updateReport) {
         auto* w = f.open<frmMemberInformationUpdateReport>();
-        return { w, w->ui->cmbProspect, w->ui->btnOK, w->ui->btnCancel };
+        return { w, test::control<QComboBox>(w, "cmbProspect"), test::control<QPushButton>(w, "btnOK"),
+            test::control<QPushButton>(w, "btnCancel") };
     }
     auto* w = f.open<frmProspectVisitationSheetReport>();
-    return { w, w->ui->cmbProspect, w->ui->btnOK, w->ui->btnCancel };
+    return { w, test::control<QComboBox>(w, "cmbProspect"), test::control<QPushButton>(w, "btnOK"),
+        test::control<QPushButton>(w, "btnCancel") };
 }
 
 bool isOpen(Fixture& f, bool updateReport)

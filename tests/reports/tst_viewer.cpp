@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(v->windowTitle(), QString("Report Viewer"));
         QCOMPARE(v->report()->title(), QString("Prospect List"));
         QVERIFY(v->pageCount() >= 2);
-        QCOMPARE(v->findChild<QLabel*>("lblPage")->text(), QStringLiteral("1 / %1").arg(v->pageCount()));
+        QCOMPARE(test::control<QLabel>(v, "lblPage")->text(), QStringLiteral("1 / %1").arg(v->pageCount()));
         // The preview fills the window.
         QCOMPARE(v->layout()->contentsMargins(), QMargins());
         QVERIFY(v->findChild<QPrintPreviewWidget*>());
@@ -206,11 +206,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(v.get()));
         QCOMPARE(v->pageCount(), 3);
         for (const QString& a : actions) {
-            v->findChild<QAction*>(a)->trigger();
+            test::control<QAction>(v.get(), a)->trigger();
             QCoreApplication::processEvents();
         }
         QCOMPARE(v->currentPage(), page);
-        QCOMPARE(v->findChild<QLabel*>("lblPage")->text(), QStringLiteral("%1 / 3").arg(page));
+        QCOMPARE(test::control<QLabel>(v.get(), "lblPage")->text(), QStringLiteral("%1 / 3").arg(page));
     }
 
     void labelControlsRelayOut_data()
@@ -228,7 +228,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, pages);
         auto v = shownViewer(labelReport(labels));
-        auto* startBox = v->findChild<QSpinBox*>("spnStartLabel");
+        auto* startBox = test::control<QSpinBox>(v.get(), "spnStartLabel");
         QVERIFY(startBox && startBox->isVisible());
         QCOMPARE(startBox->minimum(), 1);
         QCOMPARE(startBox->maximum(), 30);
@@ -242,8 +242,8 @@ private slots:
     {
         {
             auto v = shownViewer(labelReport(3));
-            auto* x = v->findChild<QDoubleSpinBox*>("spnAdjustX");
-            auto* y = v->findChild<QDoubleSpinBox*>("spnAdjustY");
+            auto* x = test::control<QDoubleSpinBox>(v.get(), "spnAdjustX");
+            auto* y = test::control<QDoubleSpinBox>(v.get(), "spnAdjustY");
             QVERIFY(x->isVisible() && y->isVisible());
             QCOMPARE(x->minimum(), -10.0);
             QCOMPARE(x->maximum(), 10.0);
@@ -255,11 +255,11 @@ private slots:
         }
         QCOMPARE(QSettings(ctx().settingsFile, QSettings::IniFormat).value("MailingLabels/OffsetXmm").toDouble(), 3.5);
         auto again = shownViewer(labelReport(3));
-        QCOMPARE(again->findChild<QDoubleSpinBox*>("spnAdjustX")->value(), 3.5);
+        QCOMPARE(test::control<QDoubleSpinBox>(again.get(), "spnAdjustX")->value(), 3.5);
         QCOMPARE(again->report()->data().labels.offsetYmm, -1.5);
         // A list keeps its own layout and hides the label controls.
         again->showReport(listReport(1));
-        QVERIFY(!again->findChild<QSpinBox*>("spnStartLabel")->isVisible());
+        QVERIFY(!test::control<QSpinBox>(again.get(), "spnStartLabel")->isVisible());
         QCOMPARE(again->report()->title(), QString("Member List"));
     }
 
@@ -285,7 +285,7 @@ private slots:
         auto v = shownViewer(listReport(6));
         if (!answer.isEmpty())
             env->files.answers.append(path(answer));
-        v->findChild<QAction*>("actSaveAsPdf")->trigger();
+        test::control<QAction>(v.get(), "actSaveAsPdf")->trigger();
         QCOMPARE(suggested().size(), 1);
         QVERIFY2(suggested().first().endsWith("/Member List.pdf"), qPrintable(suggested().first()));
         if (!written.isEmpty())
@@ -331,7 +331,7 @@ private slots:
             return accept;
         };
         auto v = shownViewer(listReport(9));
-        v->findChild<QAction*>("actPrint")->trigger();
+        test::control<QAction>(v.get(), "actPrint")->trigger();
         QVERIFY(dialogShown);
         QCOMPARE(QFile::exists(out), accept);
         if (accept)
