@@ -7,7 +7,7 @@
 #include "data/Sql.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
-#include "reports/frmMemberInformationUpdateReport.h"
+#include "reports/ReportLauncher.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -141,7 +141,7 @@ void addReportRows(BenchContext& context)
     // Opening the update report's launcher: every person in its list.
     int entries = 0;
     const double launcher = medianMs(context.runs, [&] {
-        frmMemberInformationUpdateReport screen;
+        reports::ReportLauncher screen(reports::memberInfoUpdateLauncher());
         entries = screen.findChild<QComboBox*>(QStringLiteral("cmbProspect"))->count();
     });
     context.add(

@@ -2,17 +2,18 @@
 
 #include "app/Permissions.h"
 #include "app/Workspace.h"
-#include "reports/frmMemberInformationUpdateReport.h"
-#include "reports/frmVisitationSheetReport.h"
+#include "reports/ReportLauncher.h"
 
 namespace pw::reports {
 
 void registerScreens(Workspace& workspace)
 {
-    workspace.registerScreen({ QStringLiteral("frmMemberInformationUpdateReport"), { perm::MemberInfoUpdateReport },
-        refusal::ViewReport, [] { return new frmMemberInformationUpdateReport; }, Workspace::Placement::Centred });
-    workspace.registerScreen({ QStringLiteral("frmProspectVisitationSheetReport"), { perm::VisitationSheetReport },
-        refusal::ViewReport, [] { return new frmProspectVisitationSheetReport; }, Workspace::Placement::Centred });
+    // The menu asks a launcher's own permission before it opens.
+    for (LauncherSetup (*setup)() : { &memberInfoUpdateLauncher, &visitationSheetLauncher }) {
+        const LauncherSetup launcher = setup();
+        workspace.registerScreen({ launcher.windowName, { launcher.permission }, refusal::ViewReport,
+            [setup] { return new ReportLauncher(setup()); }, Workspace::Placement::Centred });
+    }
 }
 
 } // namespace pw::reports
