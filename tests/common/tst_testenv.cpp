@@ -1,15 +1,12 @@
 #include "TestSupport.h"
 
-#include "app/FileChooser.h"
 #include "app/Workspace.h"
-#include "reports/ReportOutput.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSettings>
 #include <QtTest>
 
 using namespace pw;
@@ -55,7 +52,6 @@ class TestTestEnv : public QObject {
 private slots:
     void everyPieceIsFakedThenRestored_data();
     void everyPieceIsFakedThenRestored();
-    void fakesAnswerWithoutDialogsOrPrinters();
     void eachEnvironmentStartsFromTheSeededTemplate();
     void controlByName_data();
     void controlByName();
@@ -101,34 +97,6 @@ void TestTestEnv::everyPieceIsFakedThenRestored()
         return; // the early return of a failed check
     }();
     QVERIFY(isProduction(Piece(piece)));
-}
-
-void TestTestEnv::fakesAnswerWithoutDialogsOrPrinters()
-{
-    TestEnv env;
-    env.files.answers = { QStringLiteral("/tmp/a.pdf") };
-    FileRequest pdf;
-    pdf.kind = FileRequest::Kind::Pdf;
-    pdf.caption = QStringLiteral("Save as PDF");
-    QCOMPARE(chooseFile(nullptr, pdf), QStringLiteral("/tmp/a.pdf"));
-    QVERIFY(chooseFile(nullptr, FileRequest {}).isEmpty()); // an empty script cancels
-    QCOMPARE(env.files.asked.size(), 2);
-    QCOMPARE(env.files.asked.first().caption, QStringLiteral("Save as PDF"));
-    QVERIFY(env.files.asked.first().saving());
-    QVERIFY(!env.files.asked.last().saving());
-
-    QCOMPARE(&reports::output(), static_cast<reports::ReportOutput*>(&env.output));
-    QVERIFY(!reports::defaultPrinter());
-    QPrinter printer;
-    QVERIFY(!ctx().printDialog(printer, nullptr));
-    QVERIFY(!ctx().systemInfo());
-
-    // Remembered settings go to the test's own file.
-    storedSettings()->setValue(QStringLiteral("Test/Value"), 42);
-    QCOMPARE(QSettings(env.dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
-                 .value(QStringLiteral("Test/Value"))
-                 .toInt(),
-        42);
 }
 
 // Every environment gets its own file with schema and seed values; what one
