@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds Pewlark and runs every test headless through CTest. Exits non-zero on
-# any failure; CTest's summary line is the last thing printed.
+# Checks that the folders of src/ include each other only in the allowed
+# direction, builds Pewlark and runs every test headless through CTest. Exits
+# non-zero on any failure; CTest's summary line is the last thing printed.
 set -euo pipefail
 cd "$(dirname "$0")"
 
+./scripts/check-layers.sh
 ./scripts/install-deps.sh
 ./scripts/build.sh Release
 

@@ -85,7 +85,7 @@ void addMemberRows(BenchContext& context)
         // the choice.
         int run = 0;
         const double key = medianMs(context.runs, [&] {
-            resetTypeAheadForTests();
+            ctx().typeAhead = {};
             ComboTypeAhead(memberList, QChar(run++ % 2 ? 'W' : 'T'));
         });
         if (memberId->text().isEmpty())

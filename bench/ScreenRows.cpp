@@ -6,9 +6,8 @@
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
-#include "members/frmMemberEntry.h"
-#include "reports/frmMemberInformationUpdateReport.h"
-#include "reports/frmVisitationSheetReport.h"
+#include "members/Screens.h"
+#include "reports/Screens.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,12 +41,8 @@ namespace {
             c.settings.pictureFolder = context.workDir + QLatin1Char('/');
             c.settings.keyPressDelay = 1.0;
             c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
-            Workspace& ws = *window->workspace();
-            ws.registerScreen(QStringLiteral("frmMemberEntry"), [] { return new members::frmMemberEntry; });
-            ws.registerScreen(QStringLiteral("frmProspectVisitationSheetReport"),
-                [] { return new frmProspectVisitationSheetReport; }, Workspace::Placement::Centred);
-            ws.registerScreen(QStringLiteral("frmMemberInformationUpdateReport"),
-                [] { return new frmMemberInformationUpdateReport; }, Workspace::Placement::Centred);
+            reports::registerScreens(*window->workspace());
+            members::registerScreens(*window->workspace());
             window->show();
             window->unlock();
             QApplication::processEvents();

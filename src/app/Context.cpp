@@ -2,6 +2,8 @@
 
 #include "data/Database.h"
 
+#include <QSettings>
+
 namespace pw {
 
 Context& ctx()
@@ -27,6 +29,13 @@ Clock& clock()
 {
     Q_ASSERT(ctx().clock);
     return *ctx().clock;
+}
+
+std::unique_ptr<QSettings> storedSettings()
+{
+    if (!ctx().settingsFile.isEmpty())
+        return std::make_unique<QSettings>(ctx().settingsFile, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QStringLiteral("Pewlark"), QStringLiteral("Pewlark"));
 }
 
 } // namespace pw

@@ -1,9 +1,8 @@
 #include "app/FormHelpers.h"
 
 #include "app/PickList.h"
-
-#include "data/Clock.h"
 #include "app/Context.h"
+#include "data/Clock.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -19,18 +18,6 @@
 namespace pw {
 
 namespace {
-
-    struct TypeAheadState {
-        qint64 lastKeyMs = 0;
-        QString search;
-        QPointer<QComboBox> lastCombo; // reads as none once that combo box is destroyed
-    };
-
-    TypeAheadState& typeAhead()
-    {
-        static TypeAheadState state;
-        return state;
-    }
 
     // Scans the items directly: the texts are shared, not copied, so 100,000 items
     // cost no allocation per key, and the first match from the top wins.
@@ -152,11 +139,11 @@ void ComboTypeAhead(QComboBox* combo, QChar key)
 {
     if (!combo)
         return;
-    TypeAheadState& state = typeAhead();
+    TypeAheadState& state = ctx().typeAhead;
     // Whole milliseconds divided by 1000 give the same double as a delay written in seconds,
     // so a pause of exactly the delay counts as reaching it.
     const double elapsed = static_cast<double>(clock().monotonicMs() - state.lastKeyMs) / 1000.0;
-    if (combo != state.lastCombo || elapsed >= ctx().settings.keyPressDelay) {
+    if (static_cast<QObject*>(combo) != state.lastCombo.data() || elapsed >= ctx().settings.keyPressDelay) {
         state.search = QString(key);
         state.lastCombo = combo;
     } else {
@@ -184,8 +171,6 @@ void attachTypeAhead(std::initializer_list<QComboBox*> combos)
     for (QComboBox* combo : combos)
         attachTypeAhead(combo);
 }
-
-void resetTypeAheadForTests() { typeAhead() = TypeAheadState {}; }
 
 QString FixedWidth(const QString& text, int width)
 {

@@ -14,7 +14,7 @@ class QWidget;
 namespace pw {
 
 // Type-ahead in a selection-only combo box. One search state serves the whole
-// program: a key in another combo box, or a key after a pause of at least
+// program (ctx().typeAhead): a key in another combo box, or a key after a pause of at least
 // ctx().settings.keyPressDelay seconds, starts a new search; otherwise the key
 // extends the current one. The first item from the top that begins with the
 // search text (ignoring case) is chosen as if by the user, so activated() and
@@ -27,9 +27,6 @@ void ComboTypeAhead(QComboBox* combo, QChar key);
 // combo box's own behaviour.
 void attachTypeAhead(QComboBox* combo);
 void attachTypeAhead(std::initializer_list<QComboBox*> combos);
-
-// Forgets the last key time, search text and combo box, as at start-up.
-void resetTypeAheadForTests();
 
 // The first `width` characters of text, or text padded with blanks to `width`.
 QString FixedWidth(const QString& text, int width);

@@ -2,8 +2,6 @@
 
 #include "app/Context.h"
 #include "app/Guard.h"
-#include "app/Messages.h"
-#include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
@@ -19,16 +17,14 @@ namespace pw {
 
 namespace {
 
-    MenuCommand opens(
-        const char* name, const char* caption, QStringList permissions, const QString& refusalText, const char* window)
+    MenuCommand opens(const char* name, const char* caption, const char* window)
     {
-        return MenuCommand { QString::fromLatin1(name), QString::fromLatin1(caption), std::move(permissions),
-            refusalText, QString::fromLatin1(window) };
+        return MenuCommand { QString::fromLatin1(name), QString::fromLatin1(caption), QString::fromLatin1(window) };
     }
 
     MenuCommand plain(const char* name, const char* caption)
     {
-        return MenuCommand { QString::fromLatin1(name), QString::fromLatin1(caption), {}, {}, {} };
+        return MenuCommand { QString::fromLatin1(name), QString::fromLatin1(caption), {} };
     }
 
     // Menus and submenus: object name and caption.
@@ -53,46 +49,28 @@ namespace {
 
 const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
 {
-    const QStringList memberViewOrEntry = { perm::MemberView, perm::MemberEntry };
     static const QList<QPair<QStringList, MenuCommand>> tree = {
         { { "File" }, plain("Exit", "Exit") },
         { { "File" }, plain("LogOff", "Log Off") },
-        { { "File" }, opens("CompanyInfo", "Setup", { perm::ChurchInfo }, refusal::View, "frmChurchInfo") },
-        { { "MemberS" },
-            opens("MemberNavigator", "Member Navigator", memberViewOrEntry, refusal::View, "frmMemberNavigator") },
-        { { "MemberS" },
-            opens("MemberEntry", "Member Entry/Edit", memberViewOrEntry, refusal::View, "frmMemberEntry") },
-        { { "Prospects" },
-            opens(
-                "ProspectNavigator", "Prospect Navigator", memberViewOrEntry, refusal::View, "frmProspectNavigator") },
-        { { "Prospects" },
-            opens("ProspectEntry", "Prospect Contact Entry/Edit", { perm::ProspectContactEntry }, refusal::View,
-                "frmProspectContactEntry") },
+        { { "File" }, opens("CompanyInfo", "Setup", "frmChurchInfo") },
+        { { "MemberS" }, opens("MemberNavigator", "Member Navigator", "frmMemberNavigator") },
+        { { "MemberS" }, opens("MemberEntry", "Member Entry/Edit", "frmMemberEntry") },
+        { { "Prospects" }, opens("ProspectNavigator", "Prospect Navigator", "frmProspectNavigator") },
+        { { "Prospects" }, opens("ProspectEntry", "Prospect Contact Entry/Edit", "frmProspectContactEntry") },
+        { { "Administrative", "ClassEntry" }, opens("SSClassEntry", "Sunday School Class Entry", "frmSSClassEntry") },
         { { "Administrative", "ClassEntry" },
-            opens("SSClassEntry", "Sunday School Class Entry", { perm::SSClassEntry }, refusal::View,
-                "frmSSClassEntry") },
+            opens("DTClassEntry", "Discipleship Training Class Entry", "frmDTClassEntry") },
         { { "Administrative", "ClassEntry" },
-            opens("DTClassEntry", "Discipleship Training Class Entry", { perm::DTClassEntry }, refusal::View,
-                "frmDTClassEntry") },
-        { { "Administrative", "ClassEntry" },
-            opens("WedClassEntry", "Wednesday Night Class Entry", { perm::WedClassEntry }, refusal::View,
-                "frmWedClassEntry") },
+            opens("WedClassEntry", "Wednesday Night Class Entry", "frmWedClassEntry") },
+        { { "Administrative" }, opens("CGEntry", "Care Group Entry", "frmCGClassEntry") },
         { { "Administrative" },
-            opens("CGEntry", "Care Group Entry", { perm::CareGroupEntry }, refusal::View, "frmCGClassEntry") },
-        { { "Administrative" },
-            opens("ChurchResponsibilityEntry", "Church Responsibility Entry", { perm::ResponsibilityEntry },
-                refusal::View, "frmResponsibilityEntry") },
-        { { "Administrative" },
-            opens("OutreachPhaseEntry", "Outreach Phase Entry", { perm::OutreachPhaseEntry }, refusal::View,
-                "frmOutreachPhaseEntry") },
-        { { "Administrative", "Security" },
-            opens("UserEntry", "User Entry", { perm::UserPermissions }, refusal::View, "frmUserEntry") },
+            opens("ChurchResponsibilityEntry", "Church Responsibility Entry", "frmResponsibilityEntry") },
+        { { "Administrative" }, opens("OutreachPhaseEntry", "Outreach Phase Entry", "frmOutreachPhaseEntry") },
+        { { "Administrative", "Security" }, opens("UserEntry", "User Entry", "frmUserEntry") },
         { { "Reports", "MemberReports" },
-            opens("MemberInfoUpdateReportMdi", "Member Info Update Report", { perm::MemberInfoUpdateReport },
-                refusal::ViewReport, "frmMemberInformationUpdateReport") },
+            opens("MemberInfoUpdateReportMdi", "Member Info Update Report", "frmMemberInformationUpdateReport") },
         { { "Reports", "ProspectReports" },
-            opens("ProspectVisitationSheet", "Prospect Visitation Sheet", { perm::VisitationSheetReport },
-                refusal::ViewReport, "frmProspectVisitationSheetReport") },
+            opens("ProspectVisitationSheet", "Prospect Visitation Sheet", "frmProspectVisitationSheetReport") },
         { { "Help" }, plain("About", "About") },
     };
     return tree;
@@ -198,19 +176,7 @@ void MDI::logOff()
 
 void MDI::runCommand(const MenuCommand& cmd)
 {
-    bool allowed = cmd.permissions.isEmpty();
-    for (const QString& permission : cmd.permissions) {
-        if (HasPermission(permission)) {
-            allowed = true;
-            break;
-        }
-    }
-    if (!allowed) {
-        messages().show(cmd.refusal, refusal::Title, Icon::Warning);
-        return;
-    }
-    // Screens come from the workspace's registry; a command whose screen is not
-    // part of this build passes its test and opens nothing.
+    // A command whose screen is not part of this build opens nothing.
     m_workspace->open(cmd.window);
 }
 

@@ -11,14 +11,12 @@ namespace pw {
 
 class Workspace;
 
-// One command of the menu tree: the permissions it asks (either one will do)
-// and the window it opens.
+// One command of the menu tree and the window it opens. The window's
+// permission test is the one its folder registered with the workspace.
 struct MenuCommand {
     QString name; // object name of the action
     QString caption;
-    QStringList permissions; // empty: no test
-    QString refusal; // message when every permission is missing
-    QString window; // window name opened through the workspace
+    QString window; // window name opened through the workspace; empty: none
 };
 
 // The main window: the frame of every screen, with the menu bar as the only
@@ -48,8 +46,8 @@ public:
     // Locks the commands and shows the login window; open windows stay open.
     void logOff();
 
-    // What a screen-opening command does: asks its permissions, shows the
-    // refusal or opens (or leaves) the window.
+    // What a screen-opening command does: the workspace asks the window's
+    // permission test, shows the refusal or opens (or leaves) the window.
     void runCommand(const MenuCommand& command);
 
 private:

@@ -40,7 +40,7 @@ void LoadChurchSettings()
             if (ws->hasScreen(QStringLiteral("frmChurchInfo"))) {
                 if (QWidget* frame = ws->area()->window())
                     frame->show();
-                ws->open(QStringLiteral("frmChurchInfo"));
+                ws->openWithoutTest(QStringLiteral("frmChurchInfo"));
             }
         }
         return;

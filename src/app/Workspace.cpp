@@ -2,6 +2,8 @@
 
 #include "app/Context.h"
 #include "app/SharedLists.h"
+#include "app/Messages.h"
+#include "app/Permissions.h"
 
 namespace pw {
 
@@ -16,10 +18,23 @@ Workspace::Workspace(QMdiArea* area, QObject* parent)
     connect(this, &Workspace::lookupsChanged, m_lists, &SharedLists::lookupsChanged);
 }
 
-void Workspace::registerScreen(const QString& windowName, Factory factory, Placement placement)
+void Workspace::registerScreen(ScreenEntry entry)
 {
-    m_factories.insert(windowName, std::move(factory));
-    m_placements.insert(windowName, placement);
+    const QString name = entry.windowName;
+    m_screens.insert(name, std::move(entry));
+}
+
+bool Workspace::mayOpen(const QString& windowName) const
+{
+    const auto it = m_screens.constFind(windowName);
+    if (it == m_screens.constEnd() || it->permissions.isEmpty())
+        return true;
+    for (const QString& permission : it->permissions) {
+        if (HasPermission(permission))
+            return true;
+    }
+    messages().show(it->refusal, refusal::Title, Icon::Warning);
+    return false;
 }
 
 QWidget* Workspace::find(const QString& windowName) const
@@ -34,17 +49,23 @@ QWidget* Workspace::find(const QString& windowName) const
 
 QWidget* Workspace::open(const QString& windowName)
 {
+    return mayOpen(windowName) ? openWithoutTest(windowName) : nullptr;
+}
+
+QWidget* Workspace::openWithoutTest(const QString& windowName)
+{
     if (QWidget* w = find(windowName))
         return w;
-    const auto it = m_factories.constFind(windowName);
-    if (it == m_factories.constEnd())
+    const auto it = m_screens.constFind(windowName);
+    if (it == m_screens.constEnd() || !it->factory)
         return nullptr;
-    QWidget* w = (*it)();
+    const Placement placement = it->placement;
+    QWidget* w = it->factory();
     if (!w)
         return nullptr;
     if (w->objectName().isEmpty())
         w->setObjectName(windowName);
-    add(w, m_placements.value(windowName, Placement::TopLeft));
+    add(w, placement);
     return w;
 }
 

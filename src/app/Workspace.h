@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 
 namespace pw {
@@ -28,13 +29,33 @@ public:
     // The lists several screens show, kept fresh through the signals below.
     SharedLists* lists() const { return m_lists; }
 
-    void registerScreen(const QString& windowName, Factory factory, Placement placement = Placement::TopLeft);
-    bool hasScreen(const QString& windowName) const { return m_factories.contains(windowName); }
+    // A screen opened by its window name: who may open it (any one of the
+    // permissions will do; none means everybody), the refusal shown under
+    // "Invalid Permission" otherwise, how it is made and where it is placed.
+    struct ScreenEntry {
+        QString windowName;
+        QStringList permissions;
+        QString refusal;
+        Factory factory;
+        Placement placement = Placement::TopLeft;
+    };
 
-    // The open window of that name, or a new one. An open window is returned
-    // unchanged: not reloaded and not brought to the front. Returns nullptr
-    // when no screen of that name is registered.
+    // Each folder registers its screens at start-up; a later entry of the
+    // same name replaces the earlier one.
+    void registerScreen(ScreenEntry entry);
+    bool hasScreen(const QString& windowName) const { return m_screens.contains(windowName); }
+
+    // Asks the screen's permission test; shows its refusal and returns false
+    // when the logged-in user holds none of its permissions.
+    bool mayOpen(const QString& windowName) const;
+
+    // After the permission test: the open window of that name, or a new one.
+    // An open window is returned unchanged: not reloaded and not brought to
+    // the front. Returns nullptr when refused or when no screen of that name
+    // is registered. The menu and screens that open other screens use this.
     QWidget* open(const QString& windowName);
+    // The same without the permission test, for start-up's own windows.
+    QWidget* openWithoutTest(const QString& windowName);
     QWidget* find(const QString& windowName) const;
 
     template <class T> T* find() const
@@ -68,8 +89,7 @@ signals:
 private:
     QMdiArea* m_area;
     SharedLists* m_lists;
-    QHash<QString, Factory> m_factories;
-    QHash<QString, Placement> m_placements;
+    QHash<QString, ScreenEntry> m_screens;
 };
 
 // Closes a screen's child window (the screen itself when it has none).

@@ -29,12 +29,6 @@ QPixmap frmAbout::logo()
     return pix;
 }
 
-std::function<bool()>& frmAbout::systemInfoLauncher()
-{
-    static std::function<bool()> launcher = &frmAbout::startInstalledSystemInfo;
-    return launcher;
-}
-
 bool frmAbout::startInstalledSystemInfo()
 {
     static const char* const tools[]
@@ -72,7 +66,8 @@ void frmAbout::cmdSysInfo_clicked()
 {
     bool started = false;
     try {
-        started = systemInfoLauncher() && systemInfoLauncher()();
+        const SystemInfoLauncher& launcher = ctx().systemInfo;
+        started = launcher ? launcher() : startInstalledSystemInfo();
     } catch (...) {
         started = false;
     }

@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-#include <functional>
 
 namespace Ui {
 class frmAbout;
@@ -16,17 +15,15 @@ public:
     explicit frmAbout(QWidget* parent = nullptr);
     ~frmAbout() override;
 
-    // Starts the machine's system-information tool; false when none could be
-    // started. Replaceable so tests need not start programs.
-    static std::function<bool()>& systemInfoLauncher();
-    // Looks for an installed system-information tool and starts it.
+    // Looks for an installed system-information tool and starts it; false
+    // when none could be started. Used unless the context has its own.
     static bool startInstalledSystemInfo();
     // The program's mark, also used as the window icon.
     static QPixmap logo();
 
+private:
     Ui::frmAbout* ui;
 
-private:
     void cmdOK_clicked();
     void cmdSysInfo_clicked();
 };

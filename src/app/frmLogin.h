@@ -17,12 +17,12 @@ public:
     explicit frmLogin(QWidget* parent = nullptr);
     ~frmLogin() override;
 
-    Ui::frmLogin* ui;
-
 signals:
     void loggedIn();
 
 private:
+    Ui::frmLogin* ui;
+
     void btnLogin_clicked();
     void btnCancel_clicked();
 };

@@ -37,13 +37,13 @@ public:
     // LoadFamilyMembers: refills the grid for the person in the ID box.
     void loadFamilyMembers();
 
-    Ui::FamilyPanel* ui;
-
 signals:
     // A data row was double-clicked: the screen loads that person.
     void openMemberRequested(qint64 memberId);
 
 private:
+    Ui::FamilyPanel* ui;
+
     void btnAddFamMember_clicked();
     void btnRemoveFamMember_clicked();
     void vsfgFamilyMembers_currentRowChanged(int row);

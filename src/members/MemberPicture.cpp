@@ -1,8 +1,8 @@
 #include "members/MemberPicture.h"
 
+#include "app/FileChooser.h"
 #include "data/Database.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -11,21 +11,6 @@
 namespace pw::members::picture {
 
 namespace {
-
-    ChooseImageFile& chooserHook()
-    {
-        static ChooseImageFile hook;
-        return hook;
-    }
-
-    QString dialogChoice(QWidget* parent)
-    {
-        const QStringList filters = fileFilters();
-        QString selected = filters.last();
-        QFileDialog::Options options = QFileDialog::HideNameFilterDetails;
-        return QFileDialog::getOpenFileName(
-            parent, QStringLiteral("Select Image"), QString(), filters.join(QStringLiteral(";;")), &selected, options);
-    }
 
     bool isPlainType(const QString& type)
     {
@@ -43,12 +28,15 @@ namespace {
 
 } // namespace
 
-void setImageFileChooser(ChooseImageFile chooser) { chooserHook() = std::move(chooser); }
-
 QString chooseImageFile(QWidget* parent)
 {
-    const ChooseImageFile& hook = chooserHook();
-    return hook ? hook(parent) : dialogChoice(parent);
+    FileRequest request;
+    request.kind = FileRequest::Kind::Picture;
+    request.caption = QStringLiteral("Select Image");
+    request.filters = fileFilters();
+    request.selectedFilter = request.filters.last();
+    request.hideFilterDetails = true; // each name already shows its patterns
+    return chooseFile(parent, request);
 }
 
 QStringList fileFilters()

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class QWidget;
 
@@ -15,12 +14,8 @@ namespace pw::members::picture {
 // The side the longer edge of a loaded picture is scaled to, in pixels.
 constexpr int kSide = 165;
 
-// Asks the user for an image file; an empty result means cancelled.
-using ChooseImageFile = std::function<QString(QWidget* parent)>;
-
-// The chooser in use: by default the "Select Image" file dialog. Tests put
-// their own in place; an empty function restores the dialog.
-void setImageFileChooser(ChooseImageFile chooser);
+// Asks the user for an image file through the context's file chooser (by
+// default the "Select Image" file dialog); an empty result means cancelled.
 QString chooseImageFile(QWidget* parent);
 
 // The dialog's filter entries, "All Image Files" last; it is the one chosen first.

@@ -37,8 +37,6 @@ public:
     // LoadResponsibilities: refills the grid for the person in the ID box.
     void loadResponsibilities();
 
-    Ui::ResponsibilityPanel* ui;
-
 signals:
     // Emitted after a responsibility was added or removed and the grid was
     // reloaded. The screen then reloads its lists and tells the workspace
@@ -46,6 +44,8 @@ signals:
     void responsibilitiesChanged();
 
 private:
+    Ui::ResponsibilityPanel* ui;
+
     void btnAddResp_clicked();
     void btnRemoveResp_clicked();
     void vsfgChurchResponsibilites_currentChanged(int row);

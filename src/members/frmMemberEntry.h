@@ -42,9 +42,9 @@ public:
     // picture); true when written.
     bool SaveMember();
 
+private:
     Ui::frmMemberEntry* ui;
 
-private:
     void btnNew_clicked();
     void btnSaveNew_clicked();
     void btnSaveClose_clicked();

@@ -2,14 +2,20 @@
 
 #include "app/Context.h"
 #include "app/FormHelpers.h"
+#include "app/Guard.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
+#include "app/PickList.h"
+#include "app/Workspace.h"
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "reports/BatchPrint.h"
+#include "reports/Reports.h"
+#include "ui_ReportLauncher.h"
 
-#include <QComboBox>
-#include <QPushButton>
+#include <QProgressDialog>
 #include <QSqlQuery>
+#include <memory>
 
 namespace pw::reports {
 
@@ -22,29 +28,56 @@ namespace {
 
     QList<qint64> ids(const QString& sqlText, const QVariantList& params) { return db().ids(sqlText, params); }
 
+    // The progress of a run as a window-modal dialog over the screen, with a
+    // "Cancel" button; a new text starts a new dialog. The dialog goes when
+    // the last copy of the function does.
+    BatchProgress progressDialog(QWidget* screen)
+    {
+        auto dialog = std::make_shared<std::unique_ptr<QProgressDialog>>();
+        return [screen, dialog](const QString& text, int done, int total) {
+            std::unique_ptr<QProgressDialog>& d = *dialog;
+            if (!d || d->labelText() != text) {
+                d = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, total, screen);
+                d->setWindowTitle(screen->windowTitle());
+                d->setWindowModality(Qt::WindowModal);
+                d->setMinimumDuration(0);
+                d->setAutoReset(false);
+            }
+            d->setValue(done);
+            return !d->wasCanceled();
+        };
+    }
+
+    ReportPtr updateSheet(qint64 id)
+    {
+        ReportData data = memberInfoUpdateData(id);
+        if (data.main.rows.empty())
+            return nullptr;
+        return std::make_shared<const Report>(std::move(data));
+    }
+
 } // namespace
 
-void setupLauncher(QWidget* form, QComboBox* list, QPushButton* ok, QPushButton* cancel, bool withGroups)
+LauncherSetup visitationSheetLauncher()
 {
-    setDefaultButton(form, ok);
-    setCancelButton(form, cancel);
-    attachTypeAhead(list);
-    BusyCursor busy;
-    QVector<PickItem> groups;
-    if (withGroups)
-        groups = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
-    fillPeopleList(list, NameForm::WithTitle, People::Everyone, Choice::Clear, groups);
+    return { QStringLiteral("frmProspectVisitationSheetReport"), QStringLiteral("Prospect Visitation Sheet"),
+        perm::VisitationSheetReport, false,
+        [](ReportLauncher&, const LauncherChoice& choice) { PrintVisitationSheet(choice.id, true); } };
 }
 
-bool launcherMayRun(const QString& permission, const QComboBox* list)
+LauncherSetup memberInfoUpdateLauncher()
 {
-    if (!requirePermission(permission, refusal::RunReport))
-        return false;
-    if (list->currentIndex() < 0) {
-        messages().show(QStringLiteral("You must select a Prospect."), QStringLiteral("Invalid Selection"), Icon::None);
-        return false;
-    }
-    return true;
+    return { QStringLiteral("frmMemberInformationUpdateReport"), QStringLiteral("Member Information Update Report"),
+        perm::MemberInfoUpdateReport, true, [](ReportLauncher& screen, const LauncherChoice& choice) {
+            SheetBatch batch;
+            batch.ids = updateReportMembers(choice.text, choice.id);
+            batch.sheetFor = &updateSheet;
+            batch.copies = 1;
+            batch.title = screen.windowTitle();
+            batch.sheets = QStringLiteral("member information update sheets");
+            batch.pdfName = designTitle(Design::MemberInfoUpdate) + QStringLiteral(".pdf");
+            printSheets(batch, &screen, progressDialog(&screen));
+        } };
 }
 
 QList<qint64> updateReportMembers(const QString& choiceText, qint64 chosenId)
@@ -60,5 +93,55 @@ QList<qint64> updateReportMembers(const QString& choiceText, qint64 chosenId)
             { QStringLiteral("Member"), QStringLiteral("Child Of Member") });
     return ids(QStringLiteral("SELECT ID FROM Member WHERE ID = ?"), { chosenId });
 }
+
+ReportLauncher::ReportLauncher(LauncherSetup setup, QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::ReportLauncher)
+    , m_setup(std::move(setup))
+{
+    ui->setupUi(this);
+    setObjectName(m_setup.windowName);
+    setWindowTitle(m_setup.caption);
+    setFocusProxy(ui->cmbProspect);
+    setDefaultButton(this, ui->btnOK);
+    setCancelButton(this, ui->btnCancel);
+    attachTypeAhead(ui->cmbProspect);
+    connect(ui->btnOK, &QPushButton::clicked, this, [this] { guarded([this] { btnOK_clicked(); }); });
+    connect(ui->btnCancel, &QPushButton::clicked, this, [this] { btnCancel_clicked(); });
+    guarded([this] {
+        BusyCursor busy;
+        QVector<PickItem> groups;
+        if (m_setup.groupEntries)
+            groups = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
+        fillPeopleList(ui->cmbProspect, NameForm::WithTitle, People::Everyone, Choice::Clear, groups);
+    });
+}
+
+ReportLauncher::~ReportLauncher() { delete ui; }
+
+bool ReportLauncher::mayRun() const
+{
+    if (!requirePermission(m_setup.permission, refusal::RunReport))
+        return false;
+    if (ui->cmbProspect->currentIndex() < 0) {
+        messages().show(QStringLiteral("You must select a Prospect."), QStringLiteral("Invalid Selection"), Icon::None);
+        return false;
+    }
+    return true;
+}
+
+void ReportLauncher::btnOK_clicked()
+{
+    if (!mayRun())
+        return;
+    {
+        BusyCursor busy;
+        if (m_setup.run)
+            m_setup.run(*this, { ui->cmbProspect->currentText(), selectedId(ui->cmbProspect) });
+    }
+    closeScreen(this);
+}
+
+void ReportLauncher::btnCancel_clicked() { closeScreen(this); }
 
 } // namespace pw::reports

@@ -1,36 +1,71 @@
 #pragma once
 
-// What the two report launcher screens share: the list of people to choose
-// from, the checks made before a report starts, and the people the member
-// information update report prints for a choice.
-
-#include "app/PickList.h"
+// The report launcher screens: the user picks a person (or a group of
+// people) and starts one report for the choice. One class serves every
+// launcher; each is set up by its window name, caption, permission, whether
+// the group entries are listed, and the action run for the choice.
 
 #include <QList>
 #include <QString>
-#include <QVector>
+#include <QWidget>
+#include <functional>
 
-class QComboBox;
-class QPushButton;
-class QWidget;
+namespace Ui {
+class ReportLauncher;
+}
 
 namespace pw::reports {
 
-// The two group entries at the top of the update report's list. They are
-// recognised by their text.
+// The two group entries listed above the people. They are recognised by
+// their text.
 inline const QString kAllHeadsOfHousehold = QStringLiteral("***All Head of Household***");
 inline const QString kAllMembersAndChildren = QStringLiteral("***All Members & Child of Members***");
 
-// Gives the screen its keys (Enter starts, Escape closes), type-ahead in the
-// list, and fills the list in one go, with the group entries first when asked.
-void setupLauncher(QWidget* form, QComboBox* list, QPushButton* ok, QPushButton* cancel, bool withGroups);
+class ReportLauncher;
 
-// The checks "Ok" makes before anything runs: the permission (refusal under
-// "Invalid Permission"), then a choice in the list ("Invalid Selection").
-bool launcherMayRun(const QString& permission, const QComboBox* list);
+// The entry chosen when "Ok" was pressed: its text, and the person's
+// identifier (0 for a group entry).
+struct LauncherChoice {
+    QString text;
+    qint64 id = 0;
+};
+
+struct LauncherSetup {
+    QString windowName; // the window's object name
+    QString caption;
+    QString permission; // asked again when "Ok" starts the report
+    bool groupEntries = false; // the two group entries above the people
+    // Runs the report for the choice, with the busy pointer; the screen
+    // closes afterwards.
+    std::function<void(ReportLauncher& screen, const LauncherChoice& choice)> run;
+};
+
+// frmProspectVisitationSheetReport: any person's visitation sheet, previewed.
+LauncherSetup visitationSheetLauncher();
+// frmMemberInformationUpdateReport: one update sheet per chosen person, each
+// a print job of its own (see printSheets), never previewed.
+LauncherSetup memberInfoUpdateLauncher();
 
 // The people the update report prints for the chosen entry, in printing
 // order: a group by last, first and middle name, or the one chosen person.
 QList<qint64> updateReportMembers(const QString& choiceText, qint64 chosenId);
+
+class ReportLauncher : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReportLauncher(LauncherSetup setup, QWidget* parent = nullptr);
+    ~ReportLauncher() override;
+
+private:
+    Ui::ReportLauncher* ui;
+
+    void btnOK_clicked();
+    void btnCancel_clicked();
+    // The checks "Ok" makes before anything runs: the permission (refusal
+    // under "Invalid Permission"), then a choice ("Invalid Selection").
+    bool mayRun() const;
+
+    LauncherSetup m_setup;
+};
 
 } // namespace pw::reports

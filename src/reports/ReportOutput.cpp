@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,9 +23,6 @@ namespace pw::reports {
 
 namespace {
 
-    PrinterLookup g_printerLookup;
-    SaveFileChooser g_chooser;
-
     std::shared_ptr<QPrinter> systemDefaultPrinter()
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -34,12 +30,6 @@ namespace {
             return nullptr;
         auto printer = std::make_shared<QPrinter>(info, QPrinter::HighResolution);
         return printer->isValid() ? printer : nullptr;
-    }
-
-    QString systemSaveFile(QWidget* parent, const QString& suggestedPath)
-    {
-        return QFileDialog::getSaveFileName(
-            parent, QStringLiteral("Save as PDF"), suggestedPath, QStringLiteral("PDF Files (*.pdf)"));
     }
 
     // The folder offered for the next PDF: where the last one went, at first
@@ -119,8 +109,6 @@ namespace {
         QPointer<Viewer> m_topLevel;
     };
 
-    ReportOutput* g_output = nullptr;
-
 } // namespace
 
 bool ReportOutput::hasPrinter() { return defaultPrinter() != nullptr; }
@@ -128,20 +116,23 @@ bool ReportOutput::hasPrinter() { return defaultPrinter() != nullptr; }
 ReportOutput& output()
 {
     static ProductionOutput production;
-    return g_output ? *g_output : production;
+    return ctx().reportOutput ? *ctx().reportOutput : production;
 }
 
-void setOutput(ReportOutput* o) { g_output = o; }
-
-void setPrinterLookup(PrinterLookup lookup) { g_printerLookup = std::move(lookup); }
-
-std::shared_ptr<QPrinter> defaultPrinter() { return g_printerLookup ? g_printerLookup() : systemDefaultPrinter(); }
-
-void setSaveFileChooser(SaveFileChooser chooser) { g_chooser = std::move(chooser); }
+std::shared_ptr<QPrinter> defaultPrinter()
+{
+    const PrinterLookup& lookup = ctx().printerLookup;
+    return lookup ? lookup() : systemDefaultPrinter();
+}
 
 QString chooseSaveFile(QWidget* parent, const QString& suggestedPath)
 {
-    return g_chooser ? g_chooser(parent, suggestedPath) : systemSaveFile(parent, suggestedPath);
+    FileRequest request;
+    request.kind = FileRequest::Kind::Pdf;
+    request.caption = QStringLiteral("Save as PDF");
+    request.path = suggestedPath;
+    request.filters = { QStringLiteral("PDF Files (*.pdf)") };
+    return chooseFile(parent, request);
 }
 
 void printReport(const Report& report, QPrinter& printer)

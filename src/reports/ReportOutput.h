@@ -1,13 +1,12 @@
 #pragma once
 
 // Where a finished report goes: the preview window or the printer. Production
-// uses the "Report Viewer" window and the default printer; tests install a
-// fake that keeps the reports it was given.
+// uses the "Report Viewer" window and the default printer; tests put a fake
+// that keeps the reports it was given into the context.
 
 #include "reports/Report.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -33,24 +32,15 @@ public:
     virtual bool hasPrinter();
 };
 
-// The process-wide output. Until a test or start-up sets one, the production
-// output is used.
+// The output in use: the context's, or the production one when it has none.
 ReportOutput& output();
-void setOutput(ReportOutput* output); // nullptr restores the production one
 
-// The pieces of the production output that reach outside the program, each
-// replaceable so tests can run without printers or dialogs. Setting an empty
-// function restores the production one.
-
-// The default printer, ready to print on; nullptr when none is installed.
-using PrinterLookup = std::function<std::shared_ptr<QPrinter>()>;
-void setPrinterLookup(PrinterLookup lookup);
+// The default printer, ready to print on: the context's lookup, or the
+// system's default printer; nullptr when none is installed.
 std::shared_ptr<QPrinter> defaultPrinter();
 
 // Asks where to save a PDF file; suggestedPath is the proposed file. Returns
 // the chosen path, or empty text when the user cancelled.
-using SaveFileChooser = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
-void setSaveFileChooser(SaveFileChooser chooser);
 QString chooseSaveFile(QWidget* parent, const QString& suggestedPath);
 
 // Paints the report on a printer the caller has set up, with the busy pointer.

@@ -1,5 +1,6 @@
 #include "reports/Viewer.h"
 
+#include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
 #include "reports/ReportOutput.h"
@@ -18,24 +19,14 @@
 namespace pw::reports {
 
 namespace {
-    QString g_settingsFile;
-    PrintDialogRunner g_printDialog;
-
-    std::unique_ptr<QSettings> settings()
-    {
-        if (!g_settingsFile.isEmpty())
-            return std::make_unique<QSettings>(g_settingsFile, QSettings::IniFormat);
-        return std::make_unique<QSettings>(QStringLiteral("Pewlark"), QStringLiteral("Pewlark"));
-    }
-
     const QString kOffsetX = QStringLiteral("MailingLabels/OffsetXmm");
     const QString kOffsetY = QStringLiteral("MailingLabels/OffsetYmm");
     constexpr double kMaxOffsetMm = 10.0;
 
     bool runPrintDialog(QPrinter& printer, QWidget* parent)
     {
-        if (g_printDialog)
-            return g_printDialog(printer, parent);
+        if (const PrintDialog& replaced = ctx().printDialog)
+            return replaced(printer, parent);
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(QStringLiteral("Print"));
         return dialog.exec() == QDialog::Accepted;
@@ -44,7 +35,7 @@ namespace {
 
 LabelOptions savedLabelCalibration()
 {
-    const auto s = settings();
+    const auto s = storedSettings();
     LabelOptions o;
     o.offsetXmm = std::clamp(s->value(kOffsetX, 0.0).toDouble(), -kMaxOffsetMm, kMaxOffsetMm);
     o.offsetYmm = std::clamp(s->value(kOffsetY, 0.0).toDouble(), -kMaxOffsetMm, kMaxOffsetMm);
@@ -53,15 +44,11 @@ LabelOptions savedLabelCalibration()
 
 void saveLabelCalibration(double offsetXmm, double offsetYmm)
 {
-    const auto s = settings();
+    const auto s = storedSettings();
     s->setValue(kOffsetX, offsetXmm);
     s->setValue(kOffsetY, offsetYmm);
     s->sync();
 }
-
-void setSettingsFile(const QString& path) { g_settingsFile = path; }
-
-void setPrintDialogRunner(PrintDialogRunner runner) { g_printDialog = std::move(runner); }
 
 Viewer::Viewer(QWidget* parent)
     : QWidget(parent)

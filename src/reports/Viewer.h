@@ -9,7 +9,6 @@
 
 #include <QPrinter>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -25,14 +24,6 @@ namespace pw::reports {
 // position is chosen per sheet).
 LabelOptions savedLabelCalibration();
 void saveLabelCalibration(double offsetXmm, double offsetYmm);
-// Keeps the remembered settings in this INI file instead of the user's own
-// settings (tests); empty text goes back to the user's settings.
-void setSettingsFile(const QString& path);
-
-// The print dialog the viewer shows before printing: returns true when the
-// user chose to print. Replaceable so tests can print without a dialog.
-using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
-void setPrintDialogRunner(PrintDialogRunner runner);
 
 class Viewer : public QWidget {
     Q_OBJECT

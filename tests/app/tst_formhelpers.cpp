@@ -52,7 +52,6 @@ private slots:
     {
         env = std::make_unique<test::TestEnv>();
         ctx().settings.keyPressDelay = 2.0;
-        resetTypeAheadForTests();
     }
     void cleanup() { env.reset(); }
 

@@ -4,7 +4,6 @@
 #include "app/Permissions.h"
 #include "app/Workspace.h"
 #include "app/frmLogin.h"
-#include "ui_frmLogin.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -36,8 +35,8 @@ struct LoginFixture {
 
     void type(const QString& username, const QString& password)
     {
-        login->ui->txtUsername->setText(username);
-        login->ui->txtPassword->setText(password);
+        test::control<QLineEdit>(login, "txtUsername")->setText(username);
+        test::control<QLineEdit>(login, "txtPassword")->setText(password);
     }
     bool unlocked() const { return main.command(QStringLiteral("MemberEntry"))->isEnabled(); }
 };
@@ -110,7 +109,7 @@ void TestLogin::loginOutcomes()
     LoginFixture f;
     QVERIFY(f.login);
     f.type(username, password);
-    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(f.login, "btnLogin"), Qt::LeftButton);
     QApplication::processEvents();
 
     if (storedName.isEmpty()) {
@@ -118,8 +117,8 @@ void TestLogin::loginOutcomes()
         QCOMPARE(f.env.messages.last().text, QStringLiteral("Your username and/or password is invalid."));
         QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Username/Password"));
         QCOMPARE(f.env.messages.last().icon, Icon::Warning);
-        QVERIFY(f.login->ui->txtUsername->text().isEmpty());
-        QVERIFY(f.login->ui->txtPassword->text().isEmpty());
+        QVERIFY(test::control<QLineEdit>(f.login, "txtUsername")->text().isEmpty());
+        QVERIFY(test::control<QLineEdit>(f.login, "txtPassword")->text().isEmpty());
         QVERIFY(!f.unlocked());
         QCOMPARE(ctx().user.id, Q_INT64_C(0));
         QVERIFY(f.main.workspace()->find<frmLogin>());
@@ -138,13 +137,13 @@ void TestLogin::emptyUsername()
 {
     LoginFixture f;
     f.type(QString(), QStringLiteral("Secret1"));
-    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(f.login, "btnLogin"), Qt::LeftButton);
     QCOMPARE(f.env.messages.count(), 1);
     QCOMPARE(f.env.messages.last().text, QStringLiteral("You must enter a username"));
     QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Username"));
     QCOMPARE(f.env.messages.last().icon, Icon::Warning);
     // The password box keeps its text: only the empty-name message is shown.
-    QCOMPARE(f.login->ui->txtPassword->text(), QStringLiteral("Secret1"));
+    QCOMPARE(test::control<QLineEdit>(f.login, "txtPassword")->text(), QStringLiteral("Secret1"));
     QVERIFY(!f.unlocked());
 }
 
@@ -154,7 +153,7 @@ void TestLogin::inactiveAccount()
     const qint64 id = f.env.addMember(QStringLiteral("Ina"), QStringLiteral("Active"));
     f.env.addUser(id, QStringLiteral("gone"), QStringLiteral("pw"), QStringLiteral("Admin"), true);
     f.type(QStringLiteral("gone"), QStringLiteral("pw"));
-    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(f.login, "btnLogin"), Qt::LeftButton);
     QCOMPARE(f.env.messages.last().text, QStringLiteral("Your username and/or password is invalid."));
     QVERIFY(!f.unlocked());
 }
@@ -165,7 +164,7 @@ void TestLogin::accountWithoutPassword()
     const qint64 id = f.env.addMember(QStringLiteral("No"), QStringLiteral("Password"));
     f.env.addUser(id, QStringLiteral("newbie"), QString(), QStringLiteral("User"));
     f.type(QStringLiteral("newbie"), QString());
-    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(f.login, "btnLogin"), Qt::LeftButton);
     QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Username/Password"));
     QVERIFY(!f.unlocked());
 }
@@ -175,7 +174,7 @@ void TestLogin::enterPressesLogin()
     for (const char* box : { "txtUsername", "txtPassword" }) {
         LoginFixture f;
         f.type(QStringLiteral("pastor.jones"), QStringLiteral("secret1"));
-        auto* edit = f.login->findChild<QLineEdit*>(QString::fromLatin1(box));
+        auto* edit = test::control<QLineEdit>(f.login, QString::fromLatin1(box));
         QVERIFY(edit);
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY2(f.unlocked(), box);
@@ -187,7 +186,7 @@ void TestLogin::logOffKeepsWindowsAndValues()
 {
     LoginFixture f;
     f.type(QStringLiteral("secretary"), QStringLiteral("O'Hara"));
-    QTest::mouseClick(f.login->ui->btnLogin, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(f.login, "btnLogin"), Qt::LeftButton);
     QVERIFY(f.unlocked());
     f.main.command(QStringLiteral("About"))->trigger();
     QWidget* about = f.main.workspace()->find(QStringLiteral("frmAbout"));

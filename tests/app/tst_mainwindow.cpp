@@ -6,7 +6,8 @@
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
-#include "ui_frmAbout.h"
+#include "members/Screens.h"
+#include "reports/Screens.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,6 +33,27 @@ QStringList menuTree(QMenu* menu, const QString& indent = QString())
     return lines;
 }
 
+// The permission test each menu window is registered with by its folder.
+QPair<QStringList, QString> permissionTestOf(const QString& window)
+{
+    static const QHash<QString, QString> single = {
+        { "frmChurchInfo", perm::ChurchInfo },
+        { "frmProspectContactEntry", perm::ProspectContactEntry },
+        { "frmSSClassEntry", perm::SSClassEntry },
+        { "frmDTClassEntry", perm::DTClassEntry },
+        { "frmWedClassEntry", perm::WedClassEntry },
+        { "frmCGClassEntry", perm::CareGroupEntry },
+        { "frmResponsibilityEntry", perm::ResponsibilityEntry },
+        { "frmOutreachPhaseEntry", perm::OutreachPhaseEntry },
+        { "frmUserEntry", perm::UserPermissions },
+        { "frmMemberInformationUpdateReport", perm::MemberInfoUpdateReport },
+        { "frmProspectVisitationSheetReport", perm::VisitationSheetReport },
+    };
+    if (single.contains(window))
+        return { { single.value(window) }, window.endsWith("Report") ? refusal::ViewReport : refusal::View };
+    return { { perm::MemberView, perm::MemberEntry }, refusal::View };
+}
+
 struct MainFixture {
     test::TestEnv env;
     MDI main;
@@ -47,17 +69,17 @@ struct MainFixture {
             const QString window = entry.second.window;
             if (window.isEmpty())
                 continue;
-            main.workspace()->registerScreen(window, [this, window] {
-                ++opened;
-                auto* w = new QWidget;
-                w->setObjectName(window);
-                auto* box = new QLineEdit(w);
-                box->setObjectName(QStringLiteral("txtEntry"));
-                return w;
-            });
+            const auto test = permissionTestOf(window);
+            main.workspace()->registerScreen({ window, test.first, test.second, [this, window] {
+                                                  ++opened;
+                                                  auto* w = new QWidget;
+                                                  w->setObjectName(window);
+                                                  auto* box = new QLineEdit(w);
+                                                  box->setObjectName(QStringLiteral("txtEntry"));
+                                                  return w;
+                                              } });
         }
     }
-    ~MainFixture() { ctx().workspace = nullptr; }
 };
 
 } // namespace
@@ -70,6 +92,10 @@ private slots:
     void commandPermissions_data();
     void commandPermissions();
     void openWindowIsLeftUnchanged();
+    void screenOpenedByNameIsTested_data();
+    void screenOpenedByNameIsTested();
+    void foldersRegisterTheirScreens_data();
+    void foldersRegisterTheirScreens();
     void aboutBox();
     void systemInfoUnavailable();
     void exitClosesDatabase();
@@ -225,14 +251,127 @@ void TestMainWindow::openWindowIsLeftUnchanged()
     f.main.command(QStringLiteral("MemberEntry"))->trigger();
     QWidget* first = f.main.workspace()->find(QStringLiteral("frmMemberEntry"));
     QVERIFY(first);
-    first->findChild<QLineEdit*>(QStringLiteral("txtEntry"))->setText(QStringLiteral("half-typed"));
+    test::control<QLineEdit>(first, QStringLiteral("txtEntry"))->setText(QStringLiteral("half-typed"));
     f.main.command(QStringLiteral("About"))->trigger(); // another window comes to the front
 
     f.main.command(QStringLiteral("MemberEntry"))->trigger();
     QCOMPARE(f.opened, 1);
     QCOMPARE(f.main.workspace()->find(QStringLiteral("frmMemberEntry")), first);
-    QCOMPARE(first->findChild<QLineEdit*>(QStringLiteral("txtEntry"))->text(), QStringLiteral("half-typed"));
+    QCOMPARE(test::control<QLineEdit>(first, QStringLiteral("txtEntry"))->text(), QStringLiteral("half-typed"));
     QCOMPARE(f.main.area()->subWindowList().size(), 2);
+}
+
+// A screen that opens another screen by name gets the same test as the menu;
+// start-up's own windows open without one.
+void TestMainWindow::screenOpenedByNameIsTested_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("grants");
+    QTest::addColumn<bool>("tested"); // false: openWithoutTest
+    QTest::addColumn<QString>("refusal"); // empty: the window opens
+
+    const QString view = QStringLiteral("You do not have permission to view this record.");
+    const QString report = QStringLiteral("You do not have permission to view this report.");
+    QTest::newRow("member screen, no permission") << "frmMemberEntry" << QStringList {} << true << view;
+    QTest::newRow("member screen, Member Entry/Edit")
+        << "frmMemberEntry" << QStringList { "Member Entry/Edit" } << true << "";
+    QTest::newRow("report, another report's permission")
+        << "frmProspectVisitationSheetReport" << QStringList { "Member Information Update Report" } << true << report;
+    QTest::newRow("church information at start-up") << "frmChurchInfo" << QStringList {} << false << "";
+}
+
+void TestMainWindow::screenOpenedByNameIsTested()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, grants);
+    QFETCH(bool, tested);
+    QFETCH(QString, refusal);
+    MainFixture f;
+    for (const QString& g : grants)
+        f.env.grant(f.userId, g);
+    f.env.loginAs(f.userId, QStringLiteral("User"));
+    Workspace& ws = *f.main.workspace();
+    QWidget* opened = tested ? ws.open(window) : ws.openWithoutTest(window);
+    QCOMPARE(opened != nullptr, refusal.isEmpty());
+    QCOMPARE(ws.find(window), opened);
+    QCOMPARE(f.opened, refusal.isEmpty() ? 1 : 0);
+    QCOMPARE(f.env.messages.count(), refusal.isEmpty() ? 0 : 1);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(f.env.messages.last().text, refusal);
+        QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Permission"));
+        QCOMPARE(f.env.messages.last().icon, Icon::Warning);
+    }
+    // A name nobody registered opens nothing and says nothing.
+    QVERIFY(!ws.open(QStringLiteral("frmNotBuiltYet")));
+    QCOMPARE(f.env.messages.count(), refusal.isEmpty() ? 0 : 1);
+}
+
+// The real screens, registered by their folders, open from the menu after
+// their own permission test.
+void TestMainWindow::foldersRegisterTheirScreens_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("grant");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("refusal"); // empty: the window opens
+
+    const QString view = QStringLiteral("You do not have permission to view this record.");
+    const QString report = QStringLiteral("You do not have permission to view this report.");
+    QTest::newRow("member entry, Member View") << "MemberEntry"
+                                               << "Member View"
+                                               << "frmMemberEntry"
+                                               << "";
+    QTest::newRow("member entry, Member Entry/Edit") << "MemberEntry"
+                                                     << "Member Entry/Edit"
+                                                     << "frmMemberEntry"
+                                                     << "";
+    QTest::newRow("member entry, a report's permission") << "MemberEntry"
+                                                         << "Member Information Update Report"
+                                                         << "frmMemberEntry" << view;
+    QTest::newRow("update report, granted") << "MemberInfoUpdateReportMdi"
+                                            << "Member Information Update Report"
+                                            << "frmMemberInformationUpdateReport"
+                                            << "";
+    QTest::newRow("update report, Member Entry/Edit") << "MemberInfoUpdateReportMdi"
+                                                      << "Member Entry/Edit"
+                                                      << "frmMemberInformationUpdateReport" << report;
+    QTest::newRow("visitation sheet, granted") << "ProspectVisitationSheet"
+                                               << "Prospect Visitation Sheet Report"
+                                               << "frmProspectVisitationSheetReport"
+                                               << "";
+    QTest::newRow("visitation sheet, the update report's permission") << "ProspectVisitationSheet"
+                                                                      << "Member Information Update Report"
+                                                                      << "frmProspectVisitationSheetReport" << report;
+}
+
+void TestMainWindow::foldersRegisterTheirScreens()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, grant);
+    QFETCH(QString, window);
+    QFETCH(QString, refusal);
+    test::TestEnv env;
+    MDI main;
+    ctx().workspace = main.workspace();
+    members::registerScreens(*main.workspace());
+    reports::registerScreens(*main.workspace());
+    const qint64 user = env.addMember(QStringLiteral("Una"), QStringLiteral("User"));
+    env.grant(user, grant);
+    env.loginAs(user, QStringLiteral("User"));
+    main.unlock();
+
+    main.command(command)->trigger();
+    QWidget* opened = main.workspace()->find(window);
+    if (refusal.isEmpty()) {
+        QCOMPARE(env.messages.count(), 0);
+        QVERIFY(opened);
+        QCOMPARE(opened->objectName(), window);
+    } else {
+        QCOMPARE(env.messages.count(), 1);
+        QCOMPARE(env.messages.last().text, refusal);
+        QCOMPARE(env.messages.last().title, QStringLiteral("Invalid Permission"));
+        QVERIFY(!opened);
+    }
 }
 
 void TestMainWindow::aboutBox()
@@ -244,45 +383,43 @@ void TestMainWindow::aboutBox()
     auto* about = f.main.workspace()->find<frmAbout>();
     QVERIFY(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("About Screen"));
-    QCOMPARE(about->ui->lblTitle->text(), QStringLiteral("Pewlark"));
-    QCOMPARE(about->ui->lblVersion->text(), QStringLiteral("Version 1.0"));
-    QCOMPARE(about->ui->lblDescription->text(), QStringLiteral("Designed and Written By:"));
-    QCOMPARE(about->ui->cmdOK->text(), QStringLiteral("OK"));
-    QCOMPARE(about->ui->cmdSysInfo->text(), QStringLiteral("&System Info..."));
+    QCOMPARE(test::control<QLabel>(about, "lblTitle")->text(), QStringLiteral("Pewlark"));
+    QCOMPARE(test::control<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 1.0"));
+    QCOMPARE(test::control<QLabel>(about, "lblDescription")->text(), QStringLiteral("Designed and Written By:"));
+    QCOMPARE(test::control<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
+    QCOMPARE(test::control<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
     QCOMPARE(about->parentWidget()->pos(), QPoint(0, 0));
     QVERIFY(!(about->parentWidget()->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(about->parentWidget()->windowFlags() & Qt::WindowMinimizeButtonHint));
     QCOMPARE(f.env.messages.count(), 0);
 
     // Escape presses OK, which closes the box.
-    QTest::keyClick(about->ui->cmdOK, Qt::Key_Escape);
+    QTest::keyClick(test::control<QPushButton>(about, "cmdOK"), Qt::Key_Escape);
     QTRY_VERIFY(!f.main.workspace()->find<frmAbout>());
 }
 
 void TestMainWindow::systemInfoUnavailable()
 {
     MainFixture f;
-    auto saved = frmAbout::systemInfoLauncher();
     int started = 0;
-    frmAbout::systemInfoLauncher() = [&started] {
+    ctx().systemInfo = [&started] {
         ++started;
         return false;
     };
     auto* about = f.main.workspace()->open<frmAbout>();
-    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(started, 1);
     QCOMPARE(f.env.messages.count(), 1);
     QCOMPARE(f.env.messages.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
 
-    frmAbout::systemInfoLauncher() = []() -> bool { throw std::runtime_error("no such program"); };
-    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    ctx().systemInfo = []() -> bool { throw std::runtime_error("no such program"); };
+    QTest::mouseClick(test::control<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(f.env.messages.count(), 2);
     QCOMPARE(f.env.messages.last().text, QStringLiteral("System Information Is Unavailable At This Time"));
 
-    frmAbout::systemInfoLauncher() = [] { return true; };
-    QTest::mouseClick(about->ui->cmdSysInfo, Qt::LeftButton);
+    ctx().systemInfo = [] { return true; };
+    QTest::mouseClick(test::control<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(f.env.messages.count(), 2);
-    frmAbout::systemInfoLauncher() = saved;
 }
 
 void TestMainWindow::exitClosesDatabase()
@@ -299,10 +436,10 @@ void TestMainWindow::engineErrorKeepsProgramRunning()
 {
     MainFixture f;
     f.env.loginAs(f.userId, QStringLiteral("Admin"));
-    f.main.workspace()->registerScreen(QStringLiteral("frmUserEntry"), []() -> QWidget* {
-        db().exec(QStringLiteral("SELECT * FROM TableThatIsNotThere"));
-        return new QWidget;
-    });
+    f.main.workspace()->registerScreen({ QStringLiteral("frmUserEntry"), {}, {}, []() -> QWidget* {
+                                            db().exec(QStringLiteral("SELECT * FROM TableThatIsNotThere"));
+                                            return new QWidget;
+                                        } });
     QApplication::setOverrideCursor(Qt::WaitCursor);
     f.main.command(QStringLiteral("UserEntry"))->trigger();
     QCOMPARE(f.env.messages.count(), 1);

@@ -116,7 +116,6 @@ void TestWidgets::pickListFillAndIds()
 void TestWidgets::typeAheadOverPickList()
 {
     test::TestEnv env;
-    resetTypeAheadForTests();
     ctx().settings.keyPressDelay = 2;
     QComboBox combo;
     fillPickList(&combo,

@@ -2,7 +2,7 @@
 
 // A report output for tests: keeps every report it is asked to preview or
 // print, with the copies asked for, and answers print() with `printResult`.
-// Install it with an InstalledReportOutput for the length of one test.
+// TestEnv puts one into the context.
 
 #include "reports/ReportOutput.h"
 
@@ -45,15 +45,6 @@ public:
     std::vector<Printed> printed;
     bool printResult = true; // what print() answers; false simulates a printer that refused the job
     bool printerInstalled = true; // what hasPrinter() answers
-};
-
-// Installs a fake output for its lifetime and restores the production one after.
-class InstalledReportOutput {
-public:
-    explicit InstalledReportOutput(FakeReportOutput& fake) { reports::setOutput(&fake); }
-    ~InstalledReportOutput() { reports::setOutput(nullptr); }
-    InstalledReportOutput(const InstalledReportOutput&) = delete;
-    InstalledReportOutput& operator=(const InstalledReportOutput&) = delete;
 };
 
 } // namespace pw::test

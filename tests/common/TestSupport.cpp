@@ -3,11 +3,65 @@
 #include "data/Passwords.h"
 #include "data/Sql.h"
 
+#include <QFile>
+#include <QHash>
+#include <QPrinter>
+#include <QTest>
+
 namespace pw::test {
+
+namespace {
+
+    // Schema and seed values written once per test program; each test starts
+    // from a copy of this file.
+    QString templateDatabase()
+    {
+        static QTemporaryDir folder;
+        static const QString path = [] {
+            const QString file = folder.filePath(QStringLiteral("template.sqlite"));
+            Database::open(file, Database::OpenMode::CreateNew)->close();
+            return file;
+        }();
+        return path;
+    }
+
+    // Hashing is slow by design; a hash made once per password and program
+    // verifies like a fresh one.
+    QString hashOf(const QString& password)
+    {
+        static QHash<QString, QString> hashes;
+        auto it = hashes.find(password);
+        if (it == hashes.end())
+            it = hashes.insert(password, passwords::hash(password));
+        return *it;
+    }
+
+} // namespace
+
+namespace detail {
+
+    void failMissingControl(const QObject* root, const QString& objectName, const char* type, const QObject* found)
+    {
+        const QString where = root ? QStringLiteral(" in %1").arg(root->objectName()) : QString();
+        const QString text = found
+            ? QStringLiteral("The control \"%1\"%2 is a %3, not a %4.")
+                  .arg(objectName, where, QString::fromLatin1(found->metaObject()->className()),
+                      QString::fromLatin1(type))
+            : QStringLiteral("No control \"%1\" (%2)%3.").arg(objectName, QString::fromLatin1(type), where);
+        QTest::qFail(qPrintable(text), __FILE__, __LINE__);
+    }
+
+} // namespace detail
 
 TestEnv::TestEnv()
 {
-    database = Database::open(dir.filePath(QStringLiteral("test.sqlite")), Database::OpenMode::CreateNew);
+    const QString file = dir.filePath(QStringLiteral("test.sqlite"));
+    if (!QFile::copy(templateDatabase(), file))
+        throw Error(QStringLiteral("The template database could not be copied to \"%1\".").arg(file));
+    database = Database::open(file, Database::OpenMode::ExistingOnly);
+    // A test's file is thrown away afterwards: waiting for the disk at every
+    // commit would only make the tests slow.
+    database->exec(QStringLiteral("PRAGMA synchronous = OFF"));
     Context& c = ctx();
     c = Context {};
     c.database = database.get();
@@ -15,6 +69,12 @@ TestEnv::TestEnv()
     c.clock = &clock;
     c.settings.databasePath = database->path();
     c.settings.pictureFolder = dir.path() + QLatin1Char('/');
+    c.reportOutput = &output;
+    c.printerLookup = [] { return std::shared_ptr<QPrinter>(); };
+    c.printDialog = [](QPrinter&, QWidget*) { return false; };
+    c.fileChooser = [this](QWidget*, const FileRequest& request) { return files.choose(request); };
+    c.systemInfo = [] { return false; };
+    c.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
 }
 
 TestEnv::~TestEnv() { ctx() = Context {}; }
@@ -33,7 +93,7 @@ void TestEnv::addUser(
 {
     database->exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive, DateEntered) "
                                   "VALUES (?, ?, ?, ?, ?, ?)"),
-        { memberId, username, password.isEmpty() ? QString("") : passwords::hash(password), type, sql::yesNo(inactive),
+        { memberId, username, password.isEmpty() ? QString("") : hashOf(password), type, sql::yesNo(inactive),
             sql::date(QDate(2026, 1, 1)) });
 }
 

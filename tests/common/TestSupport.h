@@ -1,13 +1,18 @@
 #pragma once
 
-#include "data/Clock.h"
+#include "FakeReportOutput.h"
+
 #include "app/Context.h"
+#include "app/FileChooser.h"
 #include "app/Messages.h"
+#include "data/Clock.h"
 #include "data/Database.h"
 
 #include <QList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <memory>
+#include <type_traits>
 
 namespace pw::test {
 
@@ -55,12 +60,66 @@ public:
     qint64 monotonic = 1000000;
 };
 
-// A fresh database with schema and seed values in a temporary folder, and
-// fresh fakes, installed as the process-wide context for one test.
+namespace detail {
+    // Fails the running test, naming the control, what was asked for and what was found.
+    void failMissingControl(const QObject* root, const QString& objectName, const char* type, const QObject* found);
+} // namespace detail
+
+// The control with this object name anywhere under root (a screen and its
+// frames), as tests reach controls. When there is none, or it is no T, the
+// running test fails with the name; a hidden stand-in owned by root is
+// returned so the test goes on to its end without crashing.
+template <class T> T* control(QObject* root, const QString& objectName)
+{
+    if (root) {
+        if (T* found = root->findChild<T*>(objectName))
+            return found;
+    }
+    detail::failMissingControl(
+        root, objectName, T::staticMetaObject.className(), root ? root->findChild<QObject*>(objectName) : nullptr);
+    if constexpr (std::is_abstract_v<T>) {
+        return nullptr;
+    } else if constexpr (std::is_base_of_v<QWidget, T>) {
+        T* standIn = new T(qobject_cast<QWidget*>(root));
+        standIn->hide();
+        return standIn;
+    } else {
+        return new T(root);
+    }
+}
+
+template <class T> T* control(QObject* root, const char* objectName)
+{
+    return control<T>(root, QString::fromLatin1(objectName));
+}
+
+// Answers every file dialog from a script (cancelled when the script is
+// empty) and records what each one asked for.
+class FakeFileChooser {
+public:
+    QString choose(const FileRequest& request)
+    {
+        asked.append(request);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    QList<FileRequest> asked;
+    QStringList answers;
+};
+
+// A fresh database with schema and seed values in a temporary folder (a copy
+// of a template built once per test program), and a fake for every
+// replaceable piece of the context: messages, clock, report output, no
+// printer, a print dialog the user cancels, file choosers, a settings file
+// in the folder, a system-information tool that does not start, and a fresh
+// type-ahead state. The destructor puts a default context back, so nothing
+// leaks into the next test, also when a check failed halfway.
 class TestEnv {
 public:
     TestEnv();
     ~TestEnv();
+    TestEnv(const TestEnv&) = delete;
+    TestEnv& operator=(const TestEnv&) = delete;
 
     Database& db() { return *database; }
     QString folder() const { return dir.path(); }
@@ -81,6 +140,8 @@ public:
     std::unique_ptr<Database> database;
     FakeMessages messages;
     FakeClock clock;
+    FakeReportOutput output;
+    FakeFileChooser files;
 };
 
 } // namespace pw::test

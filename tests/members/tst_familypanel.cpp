@@ -67,10 +67,10 @@ struct Household {
         panel.loadFamilyMembers();
     }
 
-    QTableView* grid() { return panel.findChild<QTableView*>(QStringLiteral("vsfgFamilyMembers")); }
-    QComboBox* memberAdd() { return panel.findChild<QComboBox*>(QStringLiteral("cmbMemberAdd")); }
-    QComboBox* relationship() { return panel.findChild<QComboBox*>(QStringLiteral("cmbRelationship")); }
-    QPushButton* button(const char* name) { return panel.findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QTableView* grid() { return test::control<QTableView>(&panel, QStringLiteral("vsfgFamilyMembers")); }
+    QComboBox* memberAdd() { return test::control<QComboBox>(&panel, QStringLiteral("cmbMemberAdd")); }
+    QComboBox* relationship() { return test::control<QComboBox>(&panel, QStringLiteral("cmbRelationship")); }
+    QPushButton* button(const char* name) { return test::control<QPushButton>(&panel, QString::fromLatin1(name)); }
 
     QString cell(int row, int column) { return grid()->model()->index(row, column).data().toString(); }
     QStringList column(int column)
@@ -272,7 +272,7 @@ void TestFamilyPanel::relativeListOrder()
     const qint64 f = env.addMember(QStringLiteral("Émile"), QStringLiteral("Zeller"));
     const qint64 g = env.addMember(QStringLiteral("anna"), QStringLiteral("zeller"));
     panel.reloadLists();
-    auto* combo = panel.findChild<QComboBox*>(QStringLiteral("cmbMemberAdd"));
+    auto* combo = test::control<QComboBox>(&panel, QStringLiteral("cmbMemberAdd"));
     QList<qint64> order;
     for (int i = 0; i < combo->count(); ++i)
         order << combo->itemData(i, Qt::UserRole).toLongLong();

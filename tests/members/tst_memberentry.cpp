@@ -8,17 +8,24 @@
 #include "members/MemberPicture.h"
 #include "members/ResponsibilityPanel.h"
 #include "members/frmMemberEntry.h"
-#include "ui_FamilyPanel.h"
-#include "ui_ResponsibilityPanel.h"
-#include "ui_frmMemberEntry.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTabWidget>
+#include <QTableView>
+#include <QWidget>
 #include <QtTest>
 
 using namespace pw;
@@ -46,17 +53,14 @@ struct Screen {
         if (open)
             openScreen();
     }
-    ~Screen()
-    {
-        members::picture::setImageFileChooser({});
-        ctx().workspace = nullptr;
-    }
+    ~Screen() { ctx().workspace = nullptr; }
     void openScreen()
     {
         form = ws.open<frmMemberEntry>();
         area.show();
     }
-    Ui::frmMemberEntry* ui() { return form->ui; }
+    // A control of the screen (its frames included) by object name.
+    template <class T> T* control(const QString& name) { return test::control<T>(form, name); }
 
     static bool choose(QComboBox* combo, const QString& text)
     {
@@ -66,12 +70,12 @@ struct Screen {
     }
     void fillRequired(const QString& first = QStringLiteral("Ruth"), const QString& last = QStringLiteral("Baker"))
     {
-        QVERIFY(choose(ui()->cmbMemberStatus, QStringLiteral("Member")));
-        ui()->txtFName->setText(first);
-        ui()->txtLName->setText(last);
-        QVERIFY(choose(ui()->cmbGender, QStringLiteral("Female")));
-        QVERIFY(choose(ui()->cmbChurchStatus, QStringLiteral("Active")));
-        QVERIFY(choose(ui()->cmbProspectStatus, QStringLiteral("Inactive")));
+        QVERIFY(choose(control<QComboBox>("cmbMemberStatus"), QStringLiteral("Member")));
+        control<QLineEdit>("txtFName")->setText(first);
+        control<QLineEdit>("txtLName")->setText(last);
+        QVERIFY(choose(control<QComboBox>("cmbGender"), QStringLiteral("Female")));
+        QVERIFY(choose(control<QComboBox>("cmbChurchStatus"), QStringLiteral("Active")));
+        QVERIFY(choose(control<QComboBox>("cmbProspectStatus"), QStringLiteral("Inactive")));
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -151,28 +155,28 @@ void TestMemberEntry::opensEmptyOnContactTab()
     Screen s;
     QVERIFY(s.ws.find<frmMemberEntry>() == s.form);
     QCOMPARE(s.form->windowTitle(), QStringLiteral("Member Entry/Edit"));
-    QCOMPARE(s.ui()->SSTab1->currentIndex(), 0);
+    QCOMPARE(s.control<QTabWidget>("SSTab1")->currentIndex(), 0);
     const QStringList tabs
         = { "Contact Info", "Demographic Info", "Notes", "Church Info", "Prospect Info", "Attendance Info" };
-    QCOMPARE(s.ui()->SSTab1->count(), tabs.size());
+    QCOMPARE(s.control<QTabWidget>("SSTab1")->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i)
-        QCOMPARE(s.ui()->SSTab1->tabText(i), tabs.at(i));
-    QVERIFY(s.ui()->txtMemberID->text().isEmpty());
-    QCOMPARE(s.ui()->cmbMember->count(), 1);
-    QCOMPARE(s.ui()->cmbMember->currentIndex(), -1);
-    QCOMPARE(s.ui()->dtDOB->date(), kNow.date());
-    QVERIFY(!s.ui()->dtDOB->isEnabled());
-    QVERIFY(!s.ui()->cmbSSClass->isEnabled());
-    QVERIFY(!s.ui()->chkMemberSince->isEnabled());
-    QVERIFY(!s.ui()->btnNewContact->isEnabled());
-    QCOMPARE(s.ui()->vsfgProspectContacts->model()->columnCount(), 8);
-    QCOMPARE(s.ui()->vsfgProspectContacts->model()->rowCount(), 0);
-    QCOMPARE(s.ui()->txtFName->maxLength(), 50);
-    QCOMPARE(s.ui()->txtProspectMemberOf->maxLength(), 50);
-    QVERIFY(s.ui()->txtFileType->isHidden());
-    QCOMPARE(s.ui()->imgPic->size(), QSize(169, 169));
-    QCOMPARE(s.ui()->cmbGender->count(), 3);
-    QCOMPARE(s.ui()->cmbMaritalStatus->itemText(2), QStringLiteral("Divorced"));
+        QCOMPARE(s.control<QTabWidget>("SSTab1")->tabText(i), tabs.at(i));
+    QVERIFY(s.control<QLineEdit>("txtMemberID")->text().isEmpty());
+    QCOMPARE(s.control<QComboBox>("cmbMember")->count(), 1);
+    QCOMPARE(s.control<QComboBox>("cmbMember")->currentIndex(), -1);
+    QCOMPARE(s.control<QDateEdit>("dtDOB")->date(), kNow.date());
+    QVERIFY(!s.control<QDateEdit>("dtDOB")->isEnabled());
+    QVERIFY(!s.control<QComboBox>("cmbSSClass")->isEnabled());
+    QVERIFY(!s.control<QCheckBox>("chkMemberSince")->isEnabled());
+    QVERIFY(!s.control<QPushButton>("btnNewContact")->isEnabled());
+    QCOMPARE(s.control<QTableView>("vsfgProspectContacts")->model()->columnCount(), 8);
+    QCOMPARE(s.control<QTableView>("vsfgProspectContacts")->model()->rowCount(), 0);
+    QCOMPARE(s.control<QLineEdit>("txtFName")->maxLength(), 50);
+    QCOMPARE(s.control<QLineEdit>("txtProspectMemberOf")->maxLength(), 50);
+    QVERIFY(s.control<QLineEdit>("txtFileType")->isHidden());
+    QCOMPARE(s.control<QLabel>("imgPic")->size(), QSize(169, 169));
+    QCOMPARE(s.control<QComboBox>("cmbGender")->count(), 3);
+    QCOMPARE(s.control<QComboBox>("cmbMaritalStatus")->itemText(2), QStringLiteral("Divorced"));
     // Opening twice gives the same window.
     QCOMPARE(s.ws.open<frmMemberEntry>(), s.form.data());
 }
@@ -182,7 +186,7 @@ void TestMemberEntry::newPersonWithRequiredFieldsOnly()
     Screen s;
     QSignalSpy changed(&s.ws, &Workspace::membersChanged);
     s.fillRequired();
-    s.click(s.ui()->btnSaveNew);
+    s.click(s.control<QPushButton>("btnSaveNew"));
     QCOMPARE(s.env.messages.count(), 0);
     QCOMPARE(changed.count(), 1);
     const qint64 id = s.lastId();
@@ -213,13 +217,13 @@ void TestMemberEntry::newPersonWithRequiredFieldsOnly()
     }
 
     // "Save and New" leaves an empty screen whose person list holds the new person.
-    QVERIFY(s.ui()->txtMemberID->text().isEmpty());
-    QVERIFY(s.ui()->txtFName->text().isEmpty());
-    QCOMPARE(s.ui()->cmbMemberStatus->currentIndex(), -1);
-    QCOMPARE(s.ui()->cmbMember->currentIndex(), -1);
-    QCOMPARE(s.ui()->cmbMember->count(), 2);
-    QVERIFY(selectById(s.ui()->cmbMember, id));
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Ruth"));
+    QVERIFY(s.control<QLineEdit>("txtMemberID")->text().isEmpty());
+    QVERIFY(s.control<QLineEdit>("txtFName")->text().isEmpty());
+    QCOMPARE(s.control<QComboBox>("cmbMemberStatus")->currentIndex(), -1);
+    QCOMPARE(s.control<QComboBox>("cmbMember")->currentIndex(), -1);
+    QCOMPARE(s.control<QComboBox>("cmbMember")->count(), 2);
+    QVERIFY(selectById(s.control<QComboBox>("cmbMember"), id));
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Ruth"));
 }
 
 void TestMemberEntry::everyFieldRoundTrips()
@@ -235,30 +239,29 @@ void TestMemberEntry::everyFieldRoundTrips()
     emit s.ws.membersChanged();
     emit s.ws.lookupsChanged();
     s.fillRequired();
-    auto* u = s.ui();
-    u->txtMName->setText(QStringLiteral("Ann"));
-    QVERIFY(Screen::choose(u->cmbTitle, QStringLiteral("Mrs.")));
-    u->txtAddress1->setText(QStringLiteral("12 Elm St"));
-    u->txtCity->setText(QStringLiteral("Springfield"));
-    QVERIFY(Screen::choose(u->cmbState, QStringLiteral("TN")));
-    u->txtZip->setText(QStringLiteral("37010"));
-    setPhoneDigits(u->txtHomePhone, QStringLiteral("6155551234"));
-    setPhoneDigits(u->txtCell, QStringLiteral("6155559876"));
-    u->txtEmail->setText(QStringLiteral("ruth@example.org"));
-    u->chkNewEmail->setChecked(true);
-    u->chkNewMail->setChecked(true);
-    u->chkHOH->setChecked(true);
-    u->txtHobbies->setPlainText(QStringLiteral("Quilting\nGardening"));
-    u->txtNotes->setPlainText(QStringLiteral("Line one\nLine two"));
-    QVERIFY(Screen::choose(u->cmbMaritalStatus, QStringLiteral("Married")));
-    QVERIFY(Screen::choose(u->cmbWorshipAttend, QStringLiteral("Most Weeks")));
-    QVERIFY(selectById(u->cmbSSClass, ss));
-    QVERIFY(selectById(u->cmbCareGroup, group));
-    QVERIFY(selectById(u->cmbDeacon, s.clerk));
-    QVERIFY(selectById(u->cmbProspectSSClass, ss));
-    u->txtProspectMemberOf->setText(QStringLiteral("First Baptist"));
+    s.control<QLineEdit>("txtMName")->setText(QStringLiteral("Ann"));
+    QVERIFY(Screen::choose(s.control<QComboBox>("cmbTitle"), QStringLiteral("Mrs.")));
+    s.control<QLineEdit>("txtAddress1")->setText(QStringLiteral("12 Elm St"));
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Springfield"));
+    QVERIFY(Screen::choose(s.control<QComboBox>("cmbState"), QStringLiteral("TN")));
+    s.control<QLineEdit>("txtZip")->setText(QStringLiteral("37010"));
+    setPhoneDigits(s.control<QLineEdit>("txtHomePhone"), QStringLiteral("6155551234"));
+    setPhoneDigits(s.control<QLineEdit>("txtCell"), QStringLiteral("6155559876"));
+    s.control<QLineEdit>("txtEmail")->setText(QStringLiteral("ruth@example.org"));
+    s.control<QCheckBox>("chkNewEmail")->setChecked(true);
+    s.control<QCheckBox>("chkNewMail")->setChecked(true);
+    s.control<QCheckBox>("chkHOH")->setChecked(true);
+    s.control<QPlainTextEdit>("txtHobbies")->setPlainText(QStringLiteral("Quilting\nGardening"));
+    s.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("Line one\nLine two"));
+    QVERIFY(Screen::choose(s.control<QComboBox>("cmbMaritalStatus"), QStringLiteral("Married")));
+    QVERIFY(Screen::choose(s.control<QComboBox>("cmbWorshipAttend"), QStringLiteral("Most Weeks")));
+    QVERIFY(selectById(s.control<QComboBox>("cmbSSClass"), ss));
+    QVERIFY(selectById(s.control<QComboBox>("cmbCareGroup"), group));
+    QVERIFY(selectById(s.control<QComboBox>("cmbDeacon"), s.clerk));
+    QVERIFY(selectById(s.control<QComboBox>("cmbProspectSSClass"), ss));
+    s.control<QLineEdit>("txtProspectMemberOf")->setText(QStringLiteral("First Baptist"));
     QVERIFY(s.form->SaveMember());
-    const qint64 id = u->txtMemberID->text().toLongLong();
+    const qint64 id = s.control<QLineEdit>("txtMemberID")->text().toLongLong();
     QVERIFY(id > s.clerk);
 
     const QVariantMap r = s.row(id);
@@ -274,22 +277,23 @@ void TestMemberEntry::everyFieldRoundTrips()
     QVERIFY(r["Prospect_Care_Group_Assigned"].isNull());
 
     // Loading shows it all again.
-    u->btnNew->click();
+    s.control<QPushButton>("btnNew")->click();
     s.form->LoadMember(id);
-    QCOMPARE(u->txtMName->text(), QStringLiteral("Ann"));
-    QCOMPARE(u->cmbTitle->currentText(), QStringLiteral("Mrs."));
-    QCOMPARE(u->cmbState->currentText(), QStringLiteral("TN"));
-    QCOMPARE(u->txtHomePhone->text(), QStringLiteral("(615) 555-1234"));
-    QCOMPARE(u->txtHobbies->toPlainText(), QStringLiteral("Quilting\nGardening"));
-    QVERIFY(u->chkNewEmail->isChecked());
-    QVERIFY(u->chkHOH->isChecked());
-    QCOMPARE(selectedId(u->cmbSSClass), ss);
-    QCOMPARE(selectedId(u->cmbCareGroup), group);
-    QCOMPARE(selectedId(u->cmbDeacon), s.clerk);
-    QCOMPARE(u->cmbWorshipAttend->currentText(), QStringLiteral("Most Weeks"));
-    QCOMPARE(u->cmbSSAttend->currentIndex(), -1);
-    QCOMPARE(u->txtEdited->text(), QStringLiteral(" - "));
-    QCOMPARE(u->txtAdded->text(), QLocale().toString(kNow, QLocale::ShortFormat) + QStringLiteral(" - clerk"));
+    QCOMPARE(s.control<QLineEdit>("txtMName")->text(), QStringLiteral("Ann"));
+    QCOMPARE(s.control<QComboBox>("cmbTitle")->currentText(), QStringLiteral("Mrs."));
+    QCOMPARE(s.control<QComboBox>("cmbState")->currentText(), QStringLiteral("TN"));
+    QCOMPARE(s.control<QLineEdit>("txtHomePhone")->text(), QStringLiteral("(615) 555-1234"));
+    QCOMPARE(s.control<QPlainTextEdit>("txtHobbies")->toPlainText(), QStringLiteral("Quilting\nGardening"));
+    QVERIFY(s.control<QCheckBox>("chkNewEmail")->isChecked());
+    QVERIFY(s.control<QCheckBox>("chkHOH")->isChecked());
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbSSClass")), ss);
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbCareGroup")), group);
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbDeacon")), s.clerk);
+    QCOMPARE(s.control<QComboBox>("cmbWorshipAttend")->currentText(), QStringLiteral("Most Weeks"));
+    QCOMPARE(s.control<QComboBox>("cmbSSAttend")->currentIndex(), -1);
+    QCOMPARE(s.control<QLineEdit>("txtEdited")->text(), QStringLiteral(" - "));
+    QCOMPARE(s.control<QLineEdit>("txtAdded")->text(),
+        QLocale().toString(kNow, QLocale::ShortFormat) + QStringLiteral(" - clerk"));
     QCOMPARE(s.env.messages.count(), 0);
 }
 
@@ -302,8 +306,8 @@ void TestMemberEntry::resaveKeepsAddedAndSetsEdited()
     s.env.clock.advanceSeconds(86400 + 60);
     s.env.loginAs(s.clerk, QStringLiteral("Admin"), QStringLiteral("pastor"));
     s.form->LoadMember(id);
-    s.ui()->txtCity->setText(QStringLiteral("Nashville"));
-    s.click(s.ui()->btnSaveClose);
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Nashville"));
+    s.click(s.control<QPushButton>("btnSaveClose"));
     QApplication::processEvents();
 
     QCOMPARE(s.env.messages.count(), 0);
@@ -351,8 +355,8 @@ void TestMemberEntry::dateBoxDecidesNull()
     QFETCH(QString, picker);
     QFETCH(QString, column);
     Screen s;
-    auto* box = s.form->findChild<QCheckBox*>(check);
-    auto* date = s.form->findChild<QDateEdit*>(picker);
+    auto* box = s.control<QCheckBox>(check);
+    auto* date = s.control<QDateEdit>(picker);
     QVERIFY(box && date);
     s.fillRequired(); // "Active": the church pickers are on
     box->setChecked(true);
@@ -399,12 +403,13 @@ void TestMemberEntry::prospectNextStepNeedsBothLists()
         { id });
     s.openScreen();
     s.form->LoadMember(id);
-    QCOMPARE(s.ui()->cmbNextPhase->currentText(), QStringLiteral("First Visit"));
-    QCOMPARE(s.ui()->dtNextContactDate->date(), QDate(2026, 4, 1));
-    s.ui()->cmbNextPhase->setCurrentIndex(phase.isEmpty() ? -1 : s.ui()->cmbNextPhase->findText(phase));
-    s.ui()->cmbNextContactAction->setCurrentIndex(
-        action.isEmpty() ? -1 : s.ui()->cmbNextContactAction->findText(action));
-    s.ui()->dtNextContactDate->setDate(QDate(2026, 5, 2));
+    QCOMPARE(s.control<QComboBox>("cmbNextPhase")->currentText(), QStringLiteral("First Visit"));
+    QCOMPARE(s.control<QDateEdit>("dtNextContactDate")->date(), QDate(2026, 4, 1));
+    s.control<QComboBox>("cmbNextPhase")
+        ->setCurrentIndex(phase.isEmpty() ? -1 : s.control<QComboBox>("cmbNextPhase")->findText(phase));
+    s.control<QComboBox>("cmbNextContactAction")
+        ->setCurrentIndex(action.isEmpty() ? -1 : s.control<QComboBox>("cmbNextContactAction")->findText(action));
+    s.control<QDateEdit>("dtNextContactDate")->setDate(QDate(2026, 5, 2));
     QVERIFY(s.form->SaveMember());
 
     const QVariantMap r = s.row(id);
@@ -431,28 +436,32 @@ void TestMemberEntry::churchStatusEnablesWithoutClearing()
     Screen s(false);
     const qint64 ss = s.addClass(QStringLiteral("Seniors"));
     s.openScreen();
-    auto* u = s.ui();
     s.fillRequired();
     // Values entered while "Active" stay when the status changes, and are saved.
-    u->chkBaptized->setChecked(true);
-    u->dtBaptized->setDate(QDate(1999, 9, 9));
-    u->txtPreviousChurch->setText(QStringLiteral("Grace Chapel"));
-    QVERIFY(selectById(u->cmbSSClass, ss));
-    QVERIFY(Screen::choose(u->cmbWedAttend, QStringLiteral("Monthly")));
-    u->cmbChurchStatus->setCurrentIndex(u->cmbChurchStatus->findText(status));
+    s.control<QCheckBox>("chkBaptized")->setChecked(true);
+    s.control<QDateEdit>("dtBaptized")->setDate(QDate(1999, 9, 9));
+    s.control<QLineEdit>("txtPreviousChurch")->setText(QStringLiteral("Grace Chapel"));
+    QVERIFY(selectById(s.control<QComboBox>("cmbSSClass"), ss));
+    QVERIFY(Screen::choose(s.control<QComboBox>("cmbWedAttend"), QStringLiteral("Monthly")));
+    s.control<QComboBox>("cmbChurchStatus")->setCurrentIndex(s.control<QComboBox>("cmbChurchStatus")->findText(status));
 
-    const QList<QWidget*> church = { u->dtMemberSince, u->chkMemberSince, u->txtPreviousChurch, u->dtCameForward,
-        u->chkCameForward, u->dtBaptized, u->chkBaptized, u->dtLetterOut, u->chkLetterOut, u->dtDeceased,
-        u->chkDeceased, u->cmbSSAttend, u->cmbWorshipAttend, u->cmbDiscAttend, u->cmbSundayEveAttend, u->cmbWedAttend,
-        u->cmbSSClass, u->cmbCareGroup, u->cmbDiscClass, u->cmbWedClass };
+    const QList<QWidget*> church = { s.control<QDateEdit>("dtMemberSince"), s.control<QCheckBox>("chkMemberSince"),
+        s.control<QLineEdit>("txtPreviousChurch"), s.control<QDateEdit>("dtCameForward"),
+        s.control<QCheckBox>("chkCameForward"), s.control<QDateEdit>("dtBaptized"), s.control<QCheckBox>("chkBaptized"),
+        s.control<QDateEdit>("dtLetterOut"), s.control<QCheckBox>("chkLetterOut"), s.control<QDateEdit>("dtDeceased"),
+        s.control<QCheckBox>("chkDeceased"), s.control<QComboBox>("cmbSSAttend"),
+        s.control<QComboBox>("cmbWorshipAttend"), s.control<QComboBox>("cmbDiscAttend"),
+        s.control<QComboBox>("cmbSundayEveAttend"), s.control<QComboBox>("cmbWedAttend"),
+        s.control<QComboBox>("cmbSSClass"), s.control<QComboBox>("cmbCareGroup"), s.control<QComboBox>("cmbDiscClass"),
+        s.control<QComboBox>("cmbWedClass") };
     QCOMPARE(church.size(), 20);
     for (QWidget* w : church)
         QVERIFY2(w->isEnabled() == enabled, qPrintable(w->objectName()));
     // "Active" enables a picker even when its box is clear.
-    QVERIFY(!u->chkMemberSince->isChecked());
-    QCOMPARE(u->dtMemberSince->isEnabled(), enabled);
-    QCOMPARE(u->txtPreviousChurch->text(), QStringLiteral("Grace Chapel"));
-    QCOMPARE(selectedId(u->cmbSSClass), ss);
+    QVERIFY(!s.control<QCheckBox>("chkMemberSince")->isChecked());
+    QCOMPARE(s.control<QDateEdit>("dtMemberSince")->isEnabled(), enabled);
+    QCOMPARE(s.control<QLineEdit>("txtPreviousChurch")->text(), QStringLiteral("Grace Chapel"));
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbSSClass")), ss);
 
     if (status.isEmpty()) {
         s.form->SaveMember(); // refused: a required list is empty
@@ -470,10 +479,10 @@ void TestMemberEntry::churchStatusEnablesWithoutClearing()
     // Loading shows the same state; a ticked box of a switched-off section
     // does not leave its picker on.
     s.form->LoadMember(id);
-    QVERIFY(u->chkBaptized->isChecked());
-    QCOMPARE(u->dtBaptized->isEnabled(), enabled);
-    QCOMPARE(u->dtMemberSince->isEnabled(), enabled);
-    QCOMPARE(u->dtDOB->isEnabled(), false);
+    QVERIFY(s.control<QCheckBox>("chkBaptized")->isChecked());
+    QCOMPARE(s.control<QDateEdit>("dtBaptized")->isEnabled(), enabled);
+    QCOMPARE(s.control<QDateEdit>("dtMemberSince")->isEnabled(), enabled);
+    QCOMPARE(s.control<QDateEdit>("dtDOB")->isEnabled(), false);
 }
 
 void TestMemberEntry::requiredFieldMissing_data()
@@ -500,13 +509,13 @@ void TestMemberEntry::requiredFieldMissing()
     QFETCH(QString, button);
     Screen s;
     s.fillRequired();
-    s.ui()->txtMName->setText(QStringLiteral("Kept"));
-    QWidget* w = s.form->findChild<QWidget*>(control);
+    s.control<QLineEdit>("txtMName")->setText(QStringLiteral("Kept"));
+    QWidget* w = s.control<QWidget>(control);
     if (auto* combo = qobject_cast<QComboBox*>(w))
         combo->setCurrentIndex(-1);
     else
         qobject_cast<QLineEdit*>(w)->clear();
-    s.click(s.form->findChild<QPushButton*>(button));
+    s.click(s.control<QPushButton>(button));
     QApplication::processEvents();
 
     QCOMPARE(s.env.messages.count(), 1);
@@ -515,12 +524,12 @@ void TestMemberEntry::requiredFieldMissing()
     QCOMPARE(s.env.messages.last().icon, Icon::None);
     QCOMPARE(s.people(), 1);
     QVERIFY(s.ws.find<frmMemberEntry>());
-    QCOMPARE(s.ui()->txtMName->text(), QStringLiteral("Kept"));
+    QCOMPARE(s.control<QLineEdit>("txtMName")->text(), QStringLiteral("Kept"));
     // The six labels of the required fields are blue, others are not.
     for (const char* name :
         { "lblMemberStatus", "lblFName", "lblLName", "lblGender", "lblChurchStatus", "lblProspectStatus" })
-        QVERIFY(s.form->findChild<QLabel*>(name)->styleSheet().contains(QStringLiteral("blue")));
-    QVERIFY(s.form->findChild<QLabel*>("lblMName")->styleSheet().isEmpty());
+        QVERIFY(s.control<QLabel>(name)->styleSheet().contains(QStringLiteral("blue")));
+    QVERIFY(s.control<QLabel>("lblMName")->styleSheet().isEmpty());
 }
 
 void TestMemberEntry::viewerMayBrowseButNotSave_data()
@@ -536,9 +545,9 @@ void TestMemberEntry::viewerMayBrowseButNotSave()
     Screen s;
     s.env.loginWithOnly(perm::MemberView);
     s.form->LoadMember(s.clerk);
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara"));
-    s.ui()->txtFName->setText(QStringLiteral("Changed"));
-    s.click(s.form->findChild<QPushButton*>(button));
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Clara"));
+    s.control<QLineEdit>("txtFName")->setText(QStringLiteral("Changed"));
+    s.click(s.control<QPushButton>(button));
     QApplication::processEvents();
 
     QCOMPARE(s.env.messages.count(), 1);
@@ -548,37 +557,36 @@ void TestMemberEntry::viewerMayBrowseButNotSave()
     QCOMPARE(s.row(s.clerk)["First_Name"].toString(), QStringLiteral("Clara"));
     QVERIFY(s.row(s.clerk)["Date_Edited"].isNull());
     QVERIFY(s.ws.find<frmMemberEntry>());
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Changed"));
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Changed"));
 
-    s.click(s.ui()->btnNew); // allowed
-    QVERIFY(s.ui()->txtFName->text().isEmpty());
+    s.click(s.control<QPushButton>("btnNew")); // allowed
+    QVERIFY(s.control<QLineEdit>("txtFName")->text().isEmpty());
     QCOMPARE(s.env.messages.count(), 1);
 }
 
 void TestMemberEntry::emailNewsletterNeedsAddress()
 {
     Screen s;
-    auto* u = s.ui();
-    u->chkNewEmail->setChecked(true);
+    s.control<QCheckBox>("chkNewEmail")->setChecked(true);
     QCOMPARE(s.env.messages.count(), 1);
     QCOMPARE(s.env.messages.last().text,
         QStringLiteral("You cannot select Newsletter Via E-Mail unless the member has an E-Mail address entered on "
                        "the Contact tab."));
     QCOMPARE(s.env.messages.last().title, QStringLiteral("No E-Mail Address"));
     QCOMPARE(s.env.messages.last().icon, Icon::None);
-    QVERIFY(!u->chkNewEmail->isChecked());
+    QVERIFY(!s.control<QCheckBox>("chkNewEmail")->isChecked());
 
-    u->txtEmail->setText(QStringLiteral("a@b.org"));
-    u->chkNewEmail->setChecked(true);
+    s.control<QLineEdit>("txtEmail")->setText(QStringLiteral("a@b.org"));
+    s.control<QCheckBox>("chkNewEmail")->setChecked(true);
     QCOMPARE(s.env.messages.count(), 1);
-    u->txtEmail->clear(); // emptying the address later keeps the box
-    QVERIFY(u->chkNewEmail->isChecked());
+    s.control<QLineEdit>("txtEmail")->clear(); // emptying the address later keeps the box
+    QVERIFY(s.control<QCheckBox>("chkNewEmail")->isChecked());
 
     // A stored flag without an address is refused on loading too.
     s.env.db().exec(QStringLiteral("UPDATE Member SET Receive_Newsletter_Via_EMail = 1 WHERE ID = ?"), { s.clerk });
     s.form->LoadMember(s.clerk);
     QCOMPARE(s.env.messages.count(), 2);
-    QVERIFY(!u->chkNewEmail->isChecked());
+    QVERIFY(!s.control<QCheckBox>("chkNewEmail")->isChecked());
 }
 
 void TestMemberEntry::namesWithApostrophesAndAccents_data()
@@ -598,17 +606,18 @@ void TestMemberEntry::namesWithApostrophesAndAccents()
     QFETCH(QString, last);
     Screen s;
     s.fillRequired(first, last);
-    s.ui()->txtNotes->setPlainText(QStringLiteral("It's Ruth's"));
-    s.click(s.ui()->btnSaveNew);
+    s.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("It's Ruth's"));
+    s.click(s.control<QPushButton>("btnSaveNew"));
     QCOMPARE(s.env.messages.count(), 0);
     const qint64 id = s.lastId();
     QCOMPARE(s.row(id)["Last_Name"].toString(), last);
     QCOMPARE(s.row(id)["Notes"].toString(), QStringLiteral("It's Ruth's"));
-    const int index = s.ui()->cmbMember->findText(last + QStringLiteral(", ") + first + QStringLiteral("  "));
+    const int index
+        = s.control<QComboBox>("cmbMember")->findText(last + QStringLiteral(", ") + first + QStringLiteral("  "));
     QVERIFY(index >= 0);
-    s.ui()->cmbMember->setCurrentIndex(index);
-    QCOMPARE(s.ui()->txtFName->text(), first);
-    QCOMPARE(s.ui()->txtMemberID->text().toLongLong(), id);
+    s.control<QComboBox>("cmbMember")->setCurrentIndex(index);
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), first);
+    QCOMPARE(s.control<QLineEdit>("txtMemberID")->text().toLongLong(), id);
 }
 
 void TestMemberEntry::choosingAnotherPersonDropsChanges()
@@ -617,9 +626,9 @@ void TestMemberEntry::choosingAnotherPersonDropsChanges()
     const qint64 other = s.env.addMember(QStringLiteral("Otto"), QStringLiteral("Other"));
     s.openScreen();
     s.form->LoadMember(s.clerk);
-    s.ui()->txtFName->setText(QStringLiteral("Unsaved"));
-    QVERIFY(selectById(s.ui()->cmbMember, other));
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Otto"));
+    s.control<QLineEdit>("txtFName")->setText(QStringLiteral("Unsaved"));
+    QVERIFY(selectById(s.control<QComboBox>("cmbMember"), other));
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Otto"));
     QCOMPARE(s.row(s.clerk)["First_Name"].toString(), QStringLiteral("Clara"));
     QCOMPARE(s.env.messages.count(), 0);
 }
@@ -629,52 +638,51 @@ void TestMemberEntry::typeAheadLoadsPerson()
     Screen s(false);
     s.env.addMember(QStringLiteral("Zed"), QStringLiteral("Zimmer"));
     s.openScreen();
-    resetTypeAheadForTests();
-    s.ui()->cmbMember->setFocus();
-    QTest::keyClick(s.ui()->cmbMember, Qt::Key_Z);
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Zed"));
-    QTest::keyClick(s.ui()->cmbGender, Qt::Key_M);
-    QCOMPARE(s.ui()->cmbGender->currentText(), QStringLiteral("Male"));
+    s.control<QComboBox>("cmbMember")->setFocus();
+    QTest::keyClick(s.control<QComboBox>("cmbMember"), Qt::Key_Z);
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Zed"));
+    QTest::keyClick(s.control<QComboBox>("cmbGender"), Qt::Key_M);
+    QCOMPARE(s.control<QComboBox>("cmbGender")->currentText(), QStringLiteral("Male"));
 }
 
 void TestMemberEntry::newClearsAuditTexts()
 {
     Screen s;
     s.form->LoadMember(s.clerk);
-    QCOMPARE(s.ui()->txtEdited->text(), QStringLiteral(" - "));
-    QCOMPARE(s.ui()->txtAdded->text(), QStringLiteral(" - ")); // added outside the screen
-    s.ui()->SSTab1->setCurrentIndex(3);
-    s.click(s.ui()->btnNew);
-    QVERIFY(s.ui()->txtAdded->text().isEmpty());
-    QVERIFY(s.ui()->txtEdited->text().isEmpty());
-    QVERIFY(s.ui()->txtMemberID->text().isEmpty());
-    QCOMPARE(s.ui()->SSTab1->currentIndex(), 0);
-    QCOMPARE(s.ui()->cmbMember->currentIndex(), -1);
+    QCOMPARE(s.control<QLineEdit>("txtEdited")->text(), QStringLiteral(" - "));
+    QCOMPARE(s.control<QLineEdit>("txtAdded")->text(), QStringLiteral(" - ")); // added outside the screen
+    s.control<QTabWidget>("SSTab1")->setCurrentIndex(3);
+    s.click(s.control<QPushButton>("btnNew"));
+    QVERIFY(s.control<QLineEdit>("txtAdded")->text().isEmpty());
+    QVERIFY(s.control<QLineEdit>("txtEdited")->text().isEmpty());
+    QVERIFY(s.control<QLineEdit>("txtMemberID")->text().isEmpty());
+    QCOMPARE(s.control<QTabWidget>("SSTab1")->currentIndex(), 0);
+    QCOMPARE(s.control<QComboBox>("cmbMember")->currentIndex(), -1);
 }
 
 void TestMemberEntry::loadMemberAddedAfterOpening()
 {
     Screen s;
     const qint64 late = s.env.addMember(QStringLiteral("Lena"), QStringLiteral("Late"));
-    QCOMPARE(s.ui()->cmbMember->count(), 1);
+    QCOMPARE(s.control<QComboBox>("cmbMember")->count(), 1);
     s.form->LoadMember(late);
     QCOMPARE(s.env.messages.count(), 0);
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Lena"));
-    QCOMPARE(selectedId(s.ui()->cmbMember), late);
-    QCOMPARE(s.ui()->cmbMember->count(), 2);
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Lena"));
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbMember")), late);
+    QCOMPARE(s.control<QComboBox>("cmbMember")->count(), 2);
 }
 
 void TestMemberEntry::loadMemberThatDoesNotExist()
 {
     Screen s;
     s.form->LoadMember(s.clerk);
-    s.ui()->txtCity->setText(QStringLiteral("typed"));
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("typed"));
     s.form->LoadMember(5000000000LL); // beyond any 16- or 32-bit limit
     QCOMPARE(s.env.messages.count(), 1);
     QVERIFY(s.env.messages.last().text.contains(QStringLiteral("no longer exists")));
-    QCOMPARE(s.ui()->txtCity->text(), QStringLiteral("typed"));
-    QCOMPARE(selectedId(s.ui()->cmbMember), s.clerk);
-    QCOMPARE(s.ui()->cmbGender->currentText(), QStringLiteral("Unknown"));
+    QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("typed"));
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbMember")), s.clerk);
+    QCOMPARE(s.control<QComboBox>("cmbGender")->currentText(), QStringLiteral("Unknown"));
 }
 
 void TestMemberEntry::reloadKeepsEveryChoice_data()
@@ -703,40 +711,38 @@ void TestMemberEntry::reloadKeepsEveryChoice()
     emit s.ws.membersChanged();
     emit s.ws.lookupsChanged();
     s.form->LoadMember(s.clerk);
-    auto* u = s.ui();
     // Unsaved choices the user made survive as well.
-    QVERIFY(Screen::choose(u->cmbMaritalStatus, QStringLiteral("Married")));
-    QVERIFY(selectById(u->cmbProspectSSClass, gone));
-    u->txtCity->setText(QStringLiteral("Dallas"));
+    QVERIFY(Screen::choose(s.control<QComboBox>("cmbMaritalStatus"), QStringLiteral("Married")));
+    QVERIFY(selectById(s.control<QComboBox>("cmbProspectSSClass"), gone));
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Dallas"));
 
-    auto* panel = u->fraChurchResponsibilities->ui;
     if (trigger == QLatin1String("lookupsChanged")) {
         s.env.db().exec(QStringLiteral("DELETE FROM Sunday_School WHERE ID = ?"), { gone });
         emit s.ws.lookupsChanged();
     } else if (trigger == QLatin1String("add")) {
-        QVERIFY(Screen::choose(panel->cmbResp, QStringLiteral("Deacon")));
-        s.click(panel->btnAddResp);
+        QVERIFY(Screen::choose(s.control<QComboBox>("cmbResp"), QStringLiteral("Deacon")));
+        s.click(s.control<QPushButton>("btnAddResp"));
     } else {
-        panel->vsfgChurchResponsibilites->selectRow(0);
-        QCOMPARE(panel->cmbResp->currentText(), QStringLiteral("Usher"));
-        s.click(panel->btnRemoveResp);
-        QCOMPARE(panel->vsfgChurchResponsibilites->model()->rowCount(), 0);
+        s.control<QTableView>("vsfgChurchResponsibilites")->selectRow(0);
+        QCOMPARE(s.control<QComboBox>("cmbResp")->currentText(), QStringLiteral("Usher"));
+        s.click(s.control<QPushButton>("btnRemoveResp"));
+        QCOMPARE(s.control<QTableView>("vsfgChurchResponsibilites")->model()->rowCount(), 0);
     }
 
-    QCOMPARE(selectedId(u->cmbMember), s.clerk);
-    QCOMPARE(u->cmbTitle->currentText(), QStringLiteral("Mrs."));
-    QCOMPARE(u->cmbState->currentText(), QStringLiteral("TX"));
-    QCOMPARE(u->cmbGender->currentText(), QStringLiteral("Unknown"));
-    QCOMPARE(u->cmbChurchStatus->currentText(), QStringLiteral("Active"));
-    QVERIFY(u->txtPreviousChurch->isEnabled());
-    QCOMPARE(selectedId(u->cmbSSClass), ss);
-    QCOMPARE(u->cmbMaritalStatus->currentText(), QStringLiteral("Married"));
-    QCOMPARE(u->txtCity->text(), QStringLiteral("Dallas"));
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbMember")), s.clerk);
+    QCOMPARE(s.control<QComboBox>("cmbTitle")->currentText(), QStringLiteral("Mrs."));
+    QCOMPARE(s.control<QComboBox>("cmbState")->currentText(), QStringLiteral("TX"));
+    QCOMPARE(s.control<QComboBox>("cmbGender")->currentText(), QStringLiteral("Unknown"));
+    QCOMPARE(s.control<QComboBox>("cmbChurchStatus")->currentText(), QStringLiteral("Active"));
+    QVERIFY(s.control<QLineEdit>("txtPreviousChurch")->isEnabled());
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbSSClass")), ss);
+    QCOMPARE(s.control<QComboBox>("cmbMaritalStatus")->currentText(), QStringLiteral("Married"));
+    QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("Dallas"));
     // A class deleted elsewhere cannot stay chosen.
-    QCOMPARE(selectedId(u->cmbProspectSSClass), trigger == QLatin1String("lookupsChanged") ? 0 : gone);
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbProspectSSClass")), trigger == QLatin1String("lookupsChanged") ? 0 : gone);
     // "Resp." and its dates start over after an Add or Remove.
-    QCOMPARE(panel->cmbResp->currentIndex(), -1);
-    QCOMPARE(panel->dtRespStart->date(), kNow.date());
+    QCOMPARE(s.control<QComboBox>("cmbResp")->currentIndex(), -1);
+    QCOMPARE(s.control<QDateEdit>("dtRespStart")->date(), kNow.date());
 
     QVERIFY(s.form->SaveMember());
     const QVariantMap row = s.row(s.clerk);
@@ -772,8 +778,8 @@ void TestMemberEntry::framesSitInTabOrder()
     QFETCH(QString, after);
     QFETCH(QString, firstInside);
     Screen s;
-    QWidget* start = s.form->findChild<QWidget*>(before);
-    QWidget* panel = s.form->findChild<QWidget*>(frame);
+    QWidget* start = s.control<QWidget>(before);
+    QWidget* panel = s.control<QWidget>(frame);
     QVERIFY(start && panel);
     QStringList walked;
     QWidget* w = start->nextInFocusChain();
@@ -799,14 +805,14 @@ void TestMemberEntry::familyDoubleClickOpensRelative()
     s.env.db().exec(QStringLiteral("INSERT INTO Family_Connection VALUES (?, 'Son', ?)"), { s.clerk, son });
     s.openScreen();
     s.form->LoadMember(s.clerk);
-    QTableView* grid = s.ui()->fraFamilyMembers->ui->vsfgFamilyMembers;
+    auto* grid = s.control<QTableView>("vsfgFamilyMembers");
     QCOMPARE(grid->model()->rowCount(), 1);
     const QModelIndex cell = grid->model()->index(0, 1);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
-    QCOMPARE(s.ui()->txtMemberID->text().toLongLong(), son);
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Sam"));
-    QCOMPARE(selectedId(s.ui()->cmbMember), son);
+    QCOMPARE(s.control<QLineEdit>("txtMemberID")->text().toLongLong(), son);
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Sam"));
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbMember")), son);
     // The son's view lists the head who names him.
     QCOMPARE(grid->model()->rowCount(), 1);
     QCOMPARE(grid->model()->index(0, 0).data().toLongLong(), s.clerk);
@@ -817,17 +823,16 @@ void TestMemberEntry::responsibilityAddReloadsLists()
     Screen s;
     QSignalSpy changed(&s.ws, &Workspace::membersChanged);
     s.form->LoadMember(s.clerk);
-    QCOMPARE(s.ui()->cmbDeacon->count(), 0);
-    auto* panel = s.ui()->fraChurchResponsibilities->ui;
-    QVERIFY(Screen::choose(panel->cmbResp, QStringLiteral("Deacon")));
-    s.click(panel->btnAddResp);
+    QCOMPARE(s.control<QComboBox>("cmbDeacon")->count(), 0);
+    QVERIFY(Screen::choose(s.control<QComboBox>("cmbResp"), QStringLiteral("Deacon")));
+    s.click(s.control<QPushButton>("btnAddResp"));
     QCOMPARE(s.env.messages.count(), 0);
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(s.ui()->cmbDeacon->count(), 1);
-    QCOMPARE(s.ui()->cmbDeacon->itemText(0), QStringLiteral("Clerk, Clara"));
-    QCOMPARE(selectedId(s.ui()->cmbMember), s.clerk);
-    QCOMPARE(s.ui()->cmbGender->currentText(), QStringLiteral("Unknown"));
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara"));
+    QCOMPARE(s.control<QComboBox>("cmbDeacon")->count(), 1);
+    QCOMPARE(s.control<QComboBox>("cmbDeacon")->itemText(0), QStringLiteral("Clerk, Clara"));
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbMember")), s.clerk);
+    QCOMPARE(s.control<QComboBox>("cmbGender")->currentText(), QStringLiteral("Unknown"));
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Clara"));
 }
 
 void TestMemberEntry::headsAreNotOfferedAsRelatives()
@@ -836,8 +841,8 @@ void TestMemberEntry::headsAreNotOfferedAsRelatives()
     const qint64 head = s.env.addMember(QStringLiteral("Harold"), QStringLiteral("Head"));
     s.env.db().exec(QStringLiteral("UPDATE Member SET Head_Of_Household = 1 WHERE ID = ?"), { head });
     s.openScreen();
-    QComboBox* relatives = s.ui()->fraFamilyMembers->ui->cmbMemberAdd;
-    QVERIFY(s.ui()->cmbMember->findText(QStringLiteral("Head, Harold  ")) >= 0);
+    auto* relatives = s.control<QComboBox>("cmbMemberAdd");
+    QVERIFY(s.control<QComboBox>("cmbMember")->findText(QStringLiteral("Head, Harold  ")) >= 0);
     QCOMPARE(relatives->findText(QStringLiteral("Head, Harold  ")), -1);
     QVERIFY(relatives->findText(QStringLiteral("Clerk, Clara  ")) >= 0);
 }
@@ -862,13 +867,13 @@ void TestMemberEntry::pictureScaledAndStored()
     const QString source = s.env.dir.filePath(QStringLiteral("in-") + fileName);
     const QString type = fileName.section(QLatin1Char('.'), -1);
     QVERIFY(picture(original.width(), original.height()).save(source, nullptr, 100));
-    members::picture::setImageFileChooser([source](QWidget*) { return source; });
+    s.env.files.answers = { source };
     s.fillRequired();
-    s.click(s.ui()->btnLoadPic);
+    s.click(s.control<QPushButton>("btnLoadPic"));
     QCOMPARE(s.env.messages.count(), 0);
-    QCOMPARE(s.ui()->txtFileType->text(), type);
-    QVERIFY(!s.ui()->imgPic->pixmap().isNull());
-    QCOMPARE(s.ui()->imgPic->pixmap().size(), stored);
+    QCOMPARE(s.control<QLineEdit>("txtFileType")->text(), type);
+    QVERIFY(!s.control<QLabel>("imgPic")->pixmap().isNull());
+    QCOMPARE(s.control<QLabel>("imgPic")->pixmap().size(), stored);
     QCOMPARE(s.people(), 1); // nothing written before the save
     QVERIFY(s.form->SaveMember());
 
@@ -879,11 +884,11 @@ void TestMemberEntry::pictureScaledAndStored()
     QCOMPARE(written.size(), stored);
 
     // Shown again on loading; a later save without a new picture keeps column and file.
-    s.click(s.ui()->btnNew);
-    QVERIFY(s.ui()->imgPic->pixmap().isNull());
+    s.click(s.control<QPushButton>("btnNew"));
+    QVERIFY(s.control<QLabel>("imgPic")->pixmap().isNull());
     s.form->LoadMember(id);
-    QCOMPARE(s.ui()->imgPic->pixmap().size(), stored);
-    QVERIFY(s.ui()->txtFileType->text().isEmpty());
+    QCOMPARE(s.control<QLabel>("imgPic")->pixmap().size(), stored);
+    QVERIFY(s.control<QLineEdit>("txtFileType")->text().isEmpty());
     QVERIFY(s.form->SaveMember());
     QCOMPARE(s.row(id)["Picture"].toString(), expectedName);
     QVERIFY(QFile::exists(s.env.folder() + QLatin1Char('/') + expectedName));
@@ -894,19 +899,18 @@ void TestMemberEntry::pictureCancelKeepsPicture()
     Screen s;
     const QString source = s.env.dir.filePath(QStringLiteral("face.png"));
     QVERIFY(picture(300, 200).save(source));
-    QString answer = source;
-    members::picture::setImageFileChooser([&answer](QWidget*) { return answer; });
-    s.click(s.ui()->btnLoadPic);
-    const QSize shown = s.ui()->imgPic->pixmap().size();
+    s.env.files.answers = { source, QString() }; // the second time the user cancels
+    s.click(s.control<QPushButton>("btnLoadPic"));
+    const QSize shown = s.control<QLabel>("imgPic")->pixmap().size();
     QCOMPARE(shown, QSize(165, 110));
-    answer.clear(); // the user cancels
-    s.click(s.ui()->btnLoadPic);
-    QCOMPARE(s.ui()->imgPic->pixmap().size(), shown);
-    QCOMPARE(s.ui()->txtFileType->text(), QStringLiteral("png"));
+    s.click(s.control<QPushButton>("btnLoadPic"));
+    QCOMPARE(s.env.files.asked.size(), 2);
+    QCOMPARE(s.control<QLabel>("imgPic")->pixmap().size(), shown);
+    QCOMPARE(s.control<QLineEdit>("txtFileType")->text(), QStringLiteral("png"));
     QCOMPARE(s.env.messages.count(), 0);
     // "New" drops the loaded picture without writing anything.
-    s.click(s.ui()->btnNew);
-    QVERIFY(s.ui()->txtFileType->text().isEmpty());
+    s.click(s.control<QPushButton>("btnNew"));
+    QVERIFY(s.control<QLineEdit>("txtFileType")->text().isEmpty());
     QCOMPARE(QDir(s.env.folder()).entryList({ QStringLiteral("*.png") }), QStringList { QStringLiteral("face.png") });
 }
 
@@ -934,14 +938,14 @@ void TestMemberEntry::pictureRefusesUnsafeOrUnreadableFiles()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    members::picture::setImageFileChooser([path](QWidget*) { return path; });
+    s.env.files.answers = { path };
     s.fillRequired();
-    s.click(s.ui()->btnLoadPic);
+    s.click(s.control<QPushButton>("btnLoadPic"));
     QCOMPARE(s.env.messages.count(), 1);
     QVERIFY2(s.env.messages.last().text.contains(messagePart), qPrintable(s.env.messages.last().text));
     QCOMPARE(s.env.messages.last().title, QStringLiteral("Load Picture"));
-    QVERIFY(s.ui()->txtFileType->text().isEmpty());
-    QVERIFY(s.ui()->imgPic->pixmap().isNull());
+    QVERIFY(s.control<QLineEdit>("txtFileType")->text().isEmpty());
+    QVERIFY(s.control<QLabel>("imgPic")->pixmap().isNull());
     QVERIFY(s.form->SaveMember());
     QVERIFY(s.row(s.lastId())["Picture"].isNull());
 }
@@ -953,18 +957,16 @@ void TestMemberEntry::pictureReplacementKeepsOldFile()
     const QString png = s.env.dir.filePath(QStringLiteral("b.png"));
     QVERIFY(picture(400, 300).save(jpg, "JPG"));
     QVERIFY(picture(300, 400).save(png));
-    QString answer = jpg;
-    members::picture::setImageFileChooser([&answer](QWidget*) { return answer; });
+    s.env.files.answers = { jpg, png };
     s.fillRequired();
-    s.click(s.ui()->btnLoadPic);
+    s.click(s.control<QPushButton>("btnLoadPic"));
     QVERIFY(s.form->SaveMember());
     const qint64 id = s.lastId();
     const QString folder = s.env.folder() + QLatin1Char('/');
     QCOMPARE(QImageReader(folder + QString::number(id) + ".jpg").format(), QByteArray("jpeg"));
 
     s.form->LoadMember(id);
-    answer = png;
-    s.click(s.ui()->btnLoadPic);
+    s.click(s.control<QPushButton>("btnLoadPic"));
     QVERIFY(s.form->SaveMember());
     QCOMPARE(s.row(id)["Picture"].toString(), QString::number(id) + ".png");
     QCOMPARE(QImage(folder + QString::number(id) + ".png").size(), QSize(124, 165));
@@ -976,13 +978,13 @@ void TestMemberEntry::pictureWriteFailureSavesNothing()
     Screen s;
     const QString source = s.env.dir.filePath(QStringLiteral("p.png"));
     QVERIFY(picture(200, 200).save(source));
-    members::picture::setImageFileChooser([source](QWidget*) { return source; });
+    s.env.files.answers = { source, source };
     s.form->LoadMember(s.clerk);
-    s.click(s.ui()->btnLoadPic);
-    s.ui()->txtCity->setText(QStringLiteral("Memphis"));
+    s.click(s.control<QPushButton>("btnLoadPic"));
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Memphis"));
     ctx().settings.pictureFolder = s.env.dir.filePath(QStringLiteral("no-such-folder/"));
 
-    s.click(s.ui()->btnSaveClose);
+    s.click(s.control<QPushButton>("btnSaveClose"));
     QApplication::processEvents();
     QCOMPARE(s.env.messages.count(), 1);
     QCOMPARE(s.env.messages.last().title, QStringLiteral("Pewlark"));
@@ -992,16 +994,16 @@ void TestMemberEntry::pictureWriteFailureSavesNothing()
     QVERIFY(s.row(s.clerk)["City"].isNull());
     QVERIFY(s.row(s.clerk)["Date_Edited"].isNull());
     QVERIFY(s.ws.find<frmMemberEntry>());
-    QCOMPARE(s.ui()->txtCity->text(), QStringLiteral("Memphis"));
+    QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("Memphis"));
 
     // The same for a new person: no row is added.
-    s.click(s.ui()->btnNew);
+    s.click(s.control<QPushButton>("btnNew"));
     s.fillRequired();
-    s.click(s.ui()->btnLoadPic);
-    s.click(s.ui()->btnSaveNew);
+    s.click(s.control<QPushButton>("btnLoadPic"));
+    s.click(s.control<QPushButton>("btnSaveNew"));
     QCOMPARE(s.env.messages.count(), 2);
     QCOMPARE(s.people(), 1);
-    QVERIFY(s.ui()->txtMemberID->text().isEmpty());
+    QVERIFY(s.control<QLineEdit>("txtMemberID")->text().isEmpty());
 }
 
 void TestMemberEntry::pictureMissingFileLeavesBoxEmpty()
@@ -1011,8 +1013,8 @@ void TestMemberEntry::pictureMissingFileLeavesBoxEmpty()
         QStringLiteral("UPDATE Member SET Picture = ? WHERE ID = ?"), { QString::number(s.clerk) + ".jpg", s.clerk });
     s.form->LoadMember(s.clerk);
     QCOMPARE(s.env.messages.count(), 0);
-    QVERIFY(s.ui()->imgPic->pixmap().isNull());
-    QCOMPARE(s.ui()->txtFName->text(), QStringLiteral("Clara"));
+    QVERIFY(s.control<QLabel>("imgPic")->pixmap().isNull());
+    QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Clara"));
 }
 
 QTEST_MAIN(TestMemberEntry)

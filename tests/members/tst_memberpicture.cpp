@@ -1,3 +1,5 @@
+#include "TestSupport.h"
+
 #include "data/Database.h"
 #include "members/MemberPicture.h"
 
@@ -182,16 +184,21 @@ void TestMemberPicture::filterEntries()
         QVERIFY2(filters.last().contains(QLatin1String(pattern)), pattern);
 }
 
+// The picture is asked for through the context's chooser, as an open dialog
+// titled "Select Image" that starts on "All Image Files".
 void TestMemberPicture::chooserCanBeReplaced()
 {
-    int calls = 0;
-    picture::setImageFileChooser([&calls](QWidget*) {
-        ++calls;
-        return QStringLiteral("/tmp/chosen.png");
-    });
+    pw::test::TestEnv env;
+    env.files.answers = { QStringLiteral("/tmp/chosen.png") };
     QCOMPARE(picture::chooseImageFile(nullptr), QStringLiteral("/tmp/chosen.png"));
-    QCOMPARE(calls, 1);
-    picture::setImageFileChooser({});
+    QCOMPARE(env.files.asked.size(), 1);
+    const pw::FileRequest& asked = env.files.asked.first();
+    QCOMPARE(asked.kind, pw::FileRequest::Kind::Picture);
+    QVERIFY(!asked.saving());
+    QCOMPARE(asked.caption, QStringLiteral("Select Image"));
+    QCOMPARE(asked.filters, picture::fileFilters());
+    QCOMPARE(asked.selectedFilter, picture::fileFilters().last());
+    QVERIFY(picture::chooseImageFile(nullptr).isEmpty()); // cancelled
 }
 
 QTEST_MAIN(TestMemberPicture)

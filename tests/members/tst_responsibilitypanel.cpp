@@ -64,11 +64,11 @@ struct Church {
         panel.loadResponsibilities();
     }
 
-    QTableView* grid() { return panel.findChild<QTableView*>(QStringLiteral("vsfgChurchResponsibilites")); }
-    QComboBox* resp() { return panel.findChild<QComboBox*>(QStringLiteral("cmbResp")); }
-    QDateEdit* start() { return panel.findChild<QDateEdit*>(QStringLiteral("dtRespStart")); }
-    QDateEdit* end() { return panel.findChild<QDateEdit*>(QStringLiteral("dtRespEnd")); }
-    void click(const char* name) { QTest::mouseClick(panel.findChild<QPushButton*>(name), Qt::LeftButton); }
+    QTableView* grid() { return test::control<QTableView>(&panel, QStringLiteral("vsfgChurchResponsibilites")); }
+    QComboBox* resp() { return test::control<QComboBox>(&panel, QStringLiteral("cmbResp")); }
+    QDateEdit* start() { return test::control<QDateEdit>(&panel, QStringLiteral("dtRespStart")); }
+    QDateEdit* end() { return test::control<QDateEdit>(&panel, QStringLiteral("dtRespEnd")); }
+    void click(const char* name) { QTest::mouseClick(test::control<QPushButton>(&panel, name), Qt::LeftButton); }
 
     void choose(const QString& name, const QDate& from, const QDate& to)
     {

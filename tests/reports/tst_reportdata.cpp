@@ -1,4 +1,3 @@
-#include "FakeReportOutput.h"
 #include "ReportFields.h"
 #include "TestSupport.h"
 
@@ -458,9 +457,8 @@ void TestReportData::operationsOutput()
     QFETCH(int, copies);
     QFETCH(bool, result);
     test::TestEnv env;
-    test::FakeReportOutput out;
+    test::FakeReportOutput& out = env.output;
     out.printResult = printerTakes;
-    test::InstalledReportOutput installed(out);
     const qint64 a = person(env, "Ann", "Zed");
     const qint64 b = person(env, "Bob", "Young");
     bool got = false;
@@ -497,8 +495,7 @@ void TestReportData::operationsOutput()
 void TestReportData::sheetForMissingPersonPrintsNothing()
 {
     test::TestEnv env;
-    test::FakeReportOutput out;
-    test::InstalledReportOutput installed(out);
+    const test::FakeReportOutput& out = env.output;
     QVERIFY(!PrintVisitationSheet(4242, true));
     QVERIFY(!PrintMemberInfoUpdate(4242, false));
     QCOMPARE(out.count(), 0);

@@ -116,8 +116,14 @@ class TestViewer : public QObject {
 
     std::unique_ptr<test::TestEnv> env;
     std::unique_ptr<QTemporaryDir> dir;
-    QStringList suggested; // what the file chooser was offered
-    QStringList chooserAnswers; // what it answers, in turn
+    // What the file chooser was offered, in turn.
+    QStringList suggested() const
+    {
+        QStringList paths;
+        for (const FileRequest& r : env->files.asked)
+            paths.append(r.path);
+        return paths;
+    }
 
     QString path(const QString& name) const { return dir->filePath(name); }
 
@@ -134,25 +140,13 @@ private slots:
     {
         env = std::make_unique<test::TestEnv>();
         dir = std::make_unique<QTemporaryDir>();
-        setOutput(nullptr); // the production output
-        setSettingsFile(path("settings.ini"));
-        suggested.clear();
-        chooserAnswers.clear();
-        setSaveFileChooser([this](QWidget*, const QString& s) {
-            suggested.append(s);
-            return chooserAnswers.isEmpty() ? QString() : chooserAnswers.takeFirst();
-        });
-        setPrinterLookup([] { return std::shared_ptr<QPrinter>(); });
+        ctx().reportOutput = nullptr; // the production output, without a printer
     }
     void cleanup()
     {
         for (Viewer* v : topLevelViewers())
             v->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setSettingsFile({});
-        setSaveFileChooser({});
-        setPrinterLookup({});
-        setPrintDialogRunner({});
         ctx().workspace = nullptr;
         env.reset();
         dir.reset();
@@ -169,7 +163,7 @@ private slots:
         QCOMPARE(v->windowTitle(), QString("Report Viewer"));
         QCOMPARE(v->report()->title(), QString("Prospect List"));
         QVERIFY(v->pageCount() >= 2);
-        QCOMPARE(v->findChild<QLabel*>("lblPage")->text(), QStringLiteral("1 / %1").arg(v->pageCount()));
+        QCOMPARE(test::control<QLabel>(v, "lblPage")->text(), QStringLiteral("1 / %1").arg(v->pageCount()));
         // The preview fills the window.
         QCOMPARE(v->layout()->contentsMargins(), QMargins());
         QVERIFY(v->findChild<QPrintPreviewWidget*>());
@@ -212,11 +206,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(v.get()));
         QCOMPARE(v->pageCount(), 3);
         for (const QString& a : actions) {
-            v->findChild<QAction*>(a)->trigger();
+            test::control<QAction>(v.get(), a)->trigger();
             QCoreApplication::processEvents();
         }
         QCOMPARE(v->currentPage(), page);
-        QCOMPARE(v->findChild<QLabel*>("lblPage")->text(), QStringLiteral("%1 / 3").arg(page));
+        QCOMPARE(test::control<QLabel>(v.get(), "lblPage")->text(), QStringLiteral("%1 / 3").arg(page));
     }
 
     void labelControlsRelayOut_data()
@@ -234,7 +228,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, pages);
         auto v = shownViewer(labelReport(labels));
-        auto* startBox = v->findChild<QSpinBox*>("spnStartLabel");
+        auto* startBox = test::control<QSpinBox>(v.get(), "spnStartLabel");
         QVERIFY(startBox && startBox->isVisible());
         QCOMPARE(startBox->minimum(), 1);
         QCOMPARE(startBox->maximum(), 30);
@@ -248,8 +242,8 @@ private slots:
     {
         {
             auto v = shownViewer(labelReport(3));
-            auto* x = v->findChild<QDoubleSpinBox*>("spnAdjustX");
-            auto* y = v->findChild<QDoubleSpinBox*>("spnAdjustY");
+            auto* x = test::control<QDoubleSpinBox>(v.get(), "spnAdjustX");
+            auto* y = test::control<QDoubleSpinBox>(v.get(), "spnAdjustY");
             QVERIFY(x->isVisible() && y->isVisible());
             QCOMPARE(x->minimum(), -10.0);
             QCOMPARE(x->maximum(), 10.0);
@@ -259,14 +253,13 @@ private slots:
             QCOMPARE(v->report()->data().labels.offsetXmm, 3.5);
             QCOMPARE(v->report()->data().labels.offsetYmm, -1.5);
         }
-        QCOMPARE(
-            QSettings(path("settings.ini"), QSettings::IniFormat).value("MailingLabels/OffsetXmm").toDouble(), 3.5);
+        QCOMPARE(QSettings(ctx().settingsFile, QSettings::IniFormat).value("MailingLabels/OffsetXmm").toDouble(), 3.5);
         auto again = shownViewer(labelReport(3));
-        QCOMPARE(again->findChild<QDoubleSpinBox*>("spnAdjustX")->value(), 3.5);
+        QCOMPARE(test::control<QDoubleSpinBox>(again.get(), "spnAdjustX")->value(), 3.5);
         QCOMPARE(again->report()->data().labels.offsetYmm, -1.5);
         // A list keeps its own layout and hides the label controls.
         again->showReport(listReport(1));
-        QVERIFY(!again->findChild<QSpinBox*>("spnStartLabel")->isVisible());
+        QVERIFY(!test::control<QSpinBox>(again.get(), "spnStartLabel")->isVisible());
         QCOMPARE(again->report()->title(), QString("Member List"));
     }
 
@@ -291,10 +284,10 @@ private slots:
         QFETCH(bool, error);
         auto v = shownViewer(listReport(6));
         if (!answer.isEmpty())
-            chooserAnswers.append(path(answer));
-        v->findChild<QAction*>("actSaveAsPdf")->trigger();
-        QCOMPARE(suggested.size(), 1);
-        QVERIFY2(suggested.first().endsWith("/Member List.pdf"), qPrintable(suggested.first()));
+            env->files.answers.append(path(answer));
+        test::control<QAction>(v.get(), "actSaveAsPdf")->trigger();
+        QCOMPARE(suggested().size(), 1);
+        QVERIFY2(suggested().first().endsWith("/Member List.pdf"), qPrintable(suggested().first()));
         if (!written.isEmpty())
             QCOMPARE(pagesIn(path(written)), v->pageCount());
         QCOMPARE(QDir(dir->path()).entryList({ "*.pdf", "*.PDF" }, QDir::Files).size(), written.isEmpty() ? 0 : 1);
@@ -331,14 +324,14 @@ private slots:
         QFETCH(bool, accept);
         const QString out = path("printed.pdf");
         bool dialogShown = false;
-        setPrintDialogRunner([&](QPrinter& printer, QWidget*) {
+        ctx().printDialog = [&](QPrinter& printer, QWidget*) {
             dialogShown = true;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(out);
             return accept;
-        });
+        };
         auto v = shownViewer(listReport(9));
-        v->findChild<QAction*>("actPrint")->trigger();
+        test::control<QAction>(v.get(), "actPrint")->trigger();
         QVERIFY(dialogShown);
         QCOMPARE(QFile::exists(out), accept);
         if (accept)
@@ -362,7 +355,7 @@ private slots:
         QFETCH(bool, result);
         env->messages.answers = { yes ? Answer::Yes : Answer::No };
         if (!chosen.isEmpty())
-            chooserAnswers.append(path(chosen));
+            env->files.answers.append(path(chosen));
         const ReportPtr report = listReport(12);
         QVERIFY(pagesOf(*report) > 1);
         QCOMPARE(output().print(report, 1), result);
@@ -370,7 +363,7 @@ private slots:
         QVERIFY(env->messages.last().question);
         QCOMPARE(env->messages.last().title, QString("Print"));
         QVERIFY(env->messages.last().text.startsWith("No printer is installed on this computer"));
-        QCOMPARE(suggested.size(), yes ? 1 : 0);
+        QCOMPARE(suggested().size(), yes ? 1 : 0);
         QCOMPARE(QDir(dir->path()).entryList({ "*.pdf" }, QDir::Files).size(), result ? 1 : 0);
         if (result)
             QCOMPARE(pagesIn(path("fallback.pdf")), pagesOf(*report));
@@ -391,7 +384,7 @@ private slots:
         auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path("job.pdf"));
-        setPrinterLookup([printer] { return printer; });
+        ctx().printerLookup = [printer] { return printer; };
         const ReportPtr report = listReport(12);
         QVERIFY(output().print(report, copies));
         QCOMPARE(printer->copyCount(), expected);
@@ -406,7 +399,7 @@ private slots:
         auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path("labels.pdf"));
-        setPrinterLookup([printer] { return printer; });
+        ctx().printerLookup = [printer] { return printer; };
         QVERIFY(output().print(labelReport(2), 1));
         const double expected = labelRect(0, LabelOptions { 1, 5.0, 0.0 }).left() + 10;
         QVERIFY2(std::abs(leftOf(path("labels.pdf"), "Label1") - expected) < 1.0,
@@ -418,7 +411,7 @@ private slots:
         auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path("missing/job.pdf"));
-        setPrinterLookup([printer] { return printer; });
+        ctx().printerLookup = [printer] { return printer; };
         bool printed = true;
         QVERIFY(!guarded([&] { printed = output().print(listReport(2), 1); }));
         QVERIFY(printed); // never assigned: the job did not report success

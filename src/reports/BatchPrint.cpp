@@ -1,0 +1,78 @@
+#include "reports/BatchPrint.h"
+
+#include "app/Context.h"
+#include "app/Messages.h"
+#include "reports/ReportOutput.h"
+
+namespace pw::reports {
+
+namespace {
+
+    // Asks the progress only for runs of several sheets.
+    bool goOn(const BatchProgress& progress, const QString& text, int done, int total)
+    {
+        return total <= 1 || !progress || progress(text, done, total);
+    }
+
+    BatchResult saveAsOnePdf(const SheetBatch& batch, QWidget* parent, const BatchProgress& progress)
+    {
+        BatchResult result;
+        if (messages().ask(QStringLiteral("No printer is installed on this computer, so the %1 cannot be printed.\n\n"
+                                          "Would you like to save them as one PDF file instead?")
+                               .arg(batch.sheets),
+                batch.title, Icon::Question)
+            != Answer::Yes)
+            return result;
+        const QString path = choosePdfPath(parent, batch.pdfName);
+        if (path.isEmpty())
+            return result;
+        const int total = static_cast<int>(batch.ids.size());
+        const QString text = QStringLiteral("Saving %1...").arg(batch.sheets);
+        const bool written = writeCombinedPdf(
+            total, [&batch](int i) { return batch.sheetFor(batch.ids.at(i)); }, path,
+            [&](int i) { return goOn(progress, text, i, total); });
+        goOn(progress, text, total, total);
+        if (!written) {
+            result.stopped = true;
+            messages().show(QStringLiteral("Saving was stopped; no file was written."), batch.title, Icon::Information);
+            return result;
+        }
+        result.done = total;
+        result.savedAsPdf = true;
+        return result;
+    }
+
+} // namespace
+
+BatchResult printSheets(const SheetBatch& batch, QWidget* parent, const BatchProgress& progress)
+{
+    BatchResult result;
+    if (batch.ids.isEmpty())
+        return result;
+    if (!output().hasPrinter())
+        return saveAsOnePdf(batch, parent, progress);
+
+    const int total = static_cast<int>(batch.ids.size());
+    const QString text = QStringLiteral("Printing %1...").arg(batch.sheets);
+    for (int i = 0; i < total && !result.stopped; ++i) {
+        if (!goOn(progress, text, i, total)) {
+            result.stopped = true;
+            break;
+        }
+        const ReportPtr sheet = batch.sheetFor(batch.ids.at(i));
+        if (!sheet)
+            continue;
+        if (output().print(sheet, batch.copies))
+            ++result.done;
+        else
+            result.stopped = true;
+    }
+    goOn(progress, text, total, total);
+    if (result.stopped && total > 1) {
+        messages().show(QStringLiteral("Printing stopped after %1 of %2 sheets.").arg(result.done).arg(total),
+            batch.title, Icon::Information);
+    }
+    return result;
+}
+
+} // namespace pw::reports
