@@ -3,7 +3,6 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 
-#include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
 #include <vector>
@@ -51,26 +50,12 @@ namespace Lookups {
         // of some two million comparisons. Each person gets one key, the
         // three name keys joined by a character below every letter, so a
         // shorter last name still sorts ahead of a longer one it starts.
-        struct Keyed {
-            QString key;
-            qint64 id;
-            int row;
-        };
         QVector<PersonName> read;
-        std::vector<Keyed> keys;
-        // Titles and statuses repeat; one shared copy of each keeps 100,000
-        // people from holding 200,000 small strings.
-        QHash<QString, QString> shared;
-        auto intern = [&shared](const QString& text) {
-            auto it = shared.constFind(text);
-            if (it == shared.constEnd())
-                it = shared.insert(text, text);
-            return *it;
-        };
+        std::vector<QString> keys;
         db.scan(QStringLiteral(
                     "SELECT ID, Last_Name, First_Name, Middle_Name, Title, Status, Head_Of_Household FROM Member"),
             {}, [&](const RowView& r) {
-                PersonName p { r.integer(0), r.text(1), r.text(2), r.text(3), intern(r.text(4)), intern(r.text(5)),
+                PersonName p { r.integer(0), r.text(1), r.text(2), r.text(3), r.text(4), r.text(5),
                     r.integer(6) != 0 };
                 QString key;
                 key.reserve(p.last.size() + p.first.size() + p.middle.size() + 2);
@@ -79,18 +64,47 @@ namespace Lookups {
                 sql::appendSortKey(key, p.first);
                 key.append(QChar(0));
                 sql::appendSortKey(key, p.middle);
-                keys.push_back({ std::move(key), p.id, static_cast<int>(read.size()) });
+                keys.push_back(std::move(key));
                 read.append(std::move(p));
             });
-        std::sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
-            if (const int c = a.key.compare(b.key))
+
+        // The sort moves small entries holding the keys' first eight
+        // characters; the whole key is read only when those are equal.
+        struct Entry {
+            quint64 head, next;
+            int row;
+        };
+        std::vector<Entry> order;
+        order.reserve(keys.size());
+        for (int row = 0, n = static_cast<int>(keys.size()); row < n; ++row) {
+            const QString& key = keys[std::size_t(row)];
+            auto pack = [&key](int from) {
+                quint64 v = 0;
+                for (int i = from; i < from + 4; ++i)
+                    v = (v << 16) | (i < key.size() ? key.at(i).unicode() : 0);
+                return v;
+            };
+            order.push_back({ pack(0), pack(4), row });
+        }
+        std::sort(order.begin(), order.end(), [&](const Entry& a, const Entry& b) {
+            if (a.head != b.head)
+                return a.head < b.head;
+            if (a.next != b.next)
+                return a.next < b.next;
+            const QString& ka = keys[std::size_t(a.row)];
+            const QString& kb = keys[std::size_t(b.row)];
+            // Equal first eight characters: both keys are at least that long
+            // unless both end early, and then they are equal.
+            const QStringView restA = ka.size() > 8 ? QStringView(ka).sliced(8) : QStringView();
+            const QStringView restB = kb.size() > 8 ? QStringView(kb).sliced(8) : QStringView();
+            if (const int c = restA.compare(restB))
                 return c < 0;
-            return a.id < b.id;
+            return read.at(a.row).id < read.at(b.row).id;
         });
         QVector<PersonName> out;
         out.reserve(read.size());
-        for (const Keyed& k : keys)
-            out.append(std::move(read[k.row]));
+        for (const Entry& e : order)
+            out.append(std::move(read[e.row]));
         return out;
     }
 
