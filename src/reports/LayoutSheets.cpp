@@ -170,6 +170,30 @@ namespace {
             flow.addRow(r);
     }
 
+    // A section of rows under its heading. A short one stays on one page,
+    // so a table never leaves a lone row behind; a long one starts with its
+    // heading and two rows together and goes on under `continued` on the
+    // pages after.
+    void addSection(
+        Flow& flow, const std::vector<Row>& head, const std::vector<Row>& rows, const std::vector<Row>& continued)
+    {
+        constexpr std::size_t kKeptTogether = 8;
+        const std::size_t together = rows.size() <= kKeptTogether ? rows.size() : 2;
+        std::vector<Row> block = head;
+        block.insert(block.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(together));
+        flow.setContinuation(continued);
+        flow.addBlock(block);
+        for (std::size_t i = together; i < rows.size(); ++i)
+            flow.addRow(rows[i]);
+        flow.setContinuation({});
+    }
+
+    void addFamily(Flow& flow, const QString& familyText)
+    {
+        addSection(flow, { headingRow(QStringLiteral("Family")) }, familyRows(familyText),
+            { headingRow(QStringLiteral("Family (continued)")), familyCaptionRow() });
+    }
+
 } // namespace
 
 Document layoutVisitationSheet(const ReportData& data)
@@ -249,11 +273,7 @@ Document layoutVisitationSheet(const ReportData& data)
     }
 
     flow.addSpace(8);
-    std::vector<Row> family = familyRows(data.familyText);
-    family.insert(family.begin(), headingRow(QStringLiteral("Family")));
-    flow.addBlock(std::vector<Row>(family.begin(), family.begin() + std::min<std::size_t>(family.size(), 3)));
-    for (std::size_t i = 3; i < family.size(); ++i)
-        flow.addRow(family[i]);
+    addFamily(flow, data.familyText);
 
     flow.addSpace(8);
     // Wide enough for a whole name and a rating such as "Very Interested" on one line.
@@ -277,11 +297,8 @@ Document layoutVisitationSheet(const ReportData& data)
         flow.addBlock(
             { headingRow(QStringLiteral("Contact history")), messageRow(QStringLiteral("No contacts recorded.")) });
     } else {
-        flow.addBlock({ headingRow(QStringLiteral("Contact history")), tableHeader(columns), contacts.front() });
-        flow.setContinuation({ headingRow(QStringLiteral("Contact history (continued)")), tableHeader(columns) });
-        for (std::size_t i = 1; i < contacts.size(); ++i)
-            flow.addRow(contacts[i]);
-        flow.setContinuation({});
+        addSection(flow, { headingRow(QStringLiteral("Contact history")), tableHeader(columns) }, contacts,
+            { headingRow(QStringLiteral("Contact history (continued)")), tableHeader(columns) });
     }
 
     flow.addSpace(12);
@@ -295,7 +312,19 @@ namespace {
     // Every row of the update form is a whole number of writing lines this
     // far apart, whether the office has a value or not, so the correction
     // lines keep one even pitch down the page.
-    constexpr double kWritingLine = 17;
+    constexpr double kWritingLine = 16;
+
+    // How the member gets the newsletter, in one item: "By mail", "By e-mail",
+    // both, or "Not sent".
+    QString newsletterWays(const DataTable& t)
+    {
+        QStringList ways;
+        if (yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_Mail"))) == QLatin1String("Yes"))
+            ways.append(QStringLiteral("By mail"));
+        if (yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_EMail"))) == QLatin1String("Yes"))
+            ways.append(ways.isEmpty() ? QStringLiteral("By e-mail") : QStringLiteral("by e-mail"));
+        return ways.isEmpty() ? QStringLiteral("Not sent") : ways.join(QStringLiteral(" and "));
+    }
 
     // One line of the update form: the item, what the office has, and a
     // ruled space for the member's correction. Each correction line lies
@@ -306,7 +335,8 @@ namespace {
         const Style& body = style(StyleId::Body);
         const QStringList lines = wrap(value, body, kValueWidth - 8, 4);
         const int textLines = std::max<int>(1, static_cast<int>(lines.size()));
-        const int writingLines = static_cast<int>(std::ceil((textLines * body.lineHeight + 7) / kWritingLine - 0.01));
+        const int writingLines
+            = std::max(1, static_cast<int>(std::ceil((textLines * body.lineHeight + 6) / kWritingLine - 0.01)));
         const double h = writingLines * kWritingLine;
         return Row { h, [item, lines, h, writingLines](QPainter& p, double top) {
                         const Style& body = style(StyleId::Body);
@@ -351,8 +381,9 @@ Document layoutMemberInfoUpdate(const ReportData& data)
     flow.setContinuation({ tableHeader(header) });
     const std::vector<std::pair<QString, QString>> items = {
         { QStringLiteral("Name"), fullName(t, 0) },
-        { QStringLiteral("Address"), text(t, "Address_1") },
-        { QStringLiteral("Address (line 2)"), text(t, "Address_2") },
+        // Both lines of the street address in one item, a line each.
+        { QStringLiteral("Address"),
+            joinNonEmpty({ text(t, "Address_1"), text(t, "Address_2") }, QStringLiteral("\n")) },
         { QStringLiteral("City, State Zip"), cityLine(t, 0) },
         { QStringLiteral("Home phone"), text(t, "Phone") },
         { QStringLiteral("Cell phone"), text(t, "Cell") },
@@ -375,22 +406,16 @@ Document layoutMemberInfoUpdate(const ReportData& data)
         { QStringLiteral("Wednesday night class"), text(t, "Wednesday_Night.Name") },
         { QStringLiteral("Care group leader"), personText(t.value(0, QStringLiteral("CGLeader"))) },
         { QStringLiteral("Deacon"), personText(t.value(0, QStringLiteral("Deacon"))) },
-        { QStringLiteral("Newsletter by mail"), yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_Mail"))) },
-        { QStringLiteral("Newsletter by e-mail"),
-            yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_EMail"))) },
+        { QStringLiteral("Newsletter"), newsletterWays(t) },
     };
     for (const auto& [item, value] : items)
         flow.addRow(formRow(item, value));
     flow.setContinuation({});
 
-    flow.addSpace(10);
-    std::vector<Row> family = familyRows(data.familyText);
-    family.insert(family.begin(), headingRow(QStringLiteral("Family")));
-    flow.addBlock(std::vector<Row>(family.begin(), family.begin() + std::min<std::size_t>(family.size(), 3)));
-    for (std::size_t i = 3; i < family.size(); ++i)
-        flow.addRow(family[i]);
+    flow.addSpace(8);
+    addFamily(flow, data.familyText);
 
-    flow.addSpace(10);
+    flow.addSpace(8);
     const std::vector<Column> columns = { { QStringLiteral("Responsibility"), 300 }, { QStringLiteral("Start"), 120 },
         { QStringLiteral("End"), 120 } };
     std::vector<Row> held;
@@ -404,11 +429,8 @@ Document layoutMemberInfoUpdate(const ReportData& data)
     if (held.empty()) {
         flow.addBlock({ headingRow(QStringLiteral("Responsibilities")), messageRow(QStringLiteral("None")) });
     } else {
-        flow.addBlock({ headingRow(QStringLiteral("Responsibilities")), tableHeader(columns), held.front() });
-        flow.setContinuation({ headingRow(QStringLiteral("Responsibilities (continued)")), tableHeader(columns) });
-        for (std::size_t i = 1; i < held.size(); ++i)
-            flow.addRow(held[i]);
-        flow.setContinuation({});
+        addSection(flow, { headingRow(QStringLiteral("Responsibilities")), tableHeader(columns) }, held,
+            { headingRow(QStringLiteral("Responsibilities (continued)")), tableHeader(columns) });
     }
 
     // The office's own notes close the sheet when there are any, their text
@@ -416,10 +438,8 @@ Document layoutMemberInfoUpdate(const ReportData& data)
     std::vector<Row> notes
         = fieldRows(QStringLiteral("Notes"), text(t, "Notes"), kItemWidth - 3, kContentLeft + 3, kContentWidth - 3);
     if (!notes.empty()) {
-        flow.addSpace(10);
-        flow.addBlock(std::vector<Row>(notes.begin(), notes.begin() + std::min<std::size_t>(notes.size(), 2)));
-        for (std::size_t i = 2; i < notes.size(); ++i)
-            flow.addRow(notes[i]);
+        flow.addSpace(8);
+        addSection(flow, {}, notes, {});
     }
     return flow.finish();
 }
