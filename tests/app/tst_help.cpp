@@ -103,36 +103,16 @@ private slots:
 
     void windowOpensItsSection_data()
     {
+        // F1 in a window: a few windows for the way there; that every screen
+        // has a topic of its own is checked below.
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("section");
         QTest::newRow("member screen") << "frmMemberEntry"
                                        << "people";
-        QTest::newRow("member navigator") << "frmMemberNavigator"
-                                          << "people";
-        QTest::newRow("prospect navigator") << "frmProspectNavigator"
-                                            << "outreach";
-        QTest::newRow("contact screen") << "frmProspectContactEntry"
-                                        << "outreach";
-        QTest::newRow("phase screen") << "frmOutreachPhaseEntry"
-                                      << "outreach";
-        QTest::newRow("class screen") << "frmWedClassEntry"
-                                      << "responsibilities";
-        QTest::newRow("care group screen") << "frmCGClassEntry"
-                                           << "responsibilities";
-        QTest::newRow("responsibility screen") << "frmResponsibilityEntry"
-                                               << "responsibilities";
-        QTest::newRow("user screen") << "frmUserEntry"
-                                     << "users";
-        QTest::newRow("update report") << "frmMemberInformationUpdateReport"
-                                       << "printing";
         QTest::newRow("report viewer") << "Viewer"
                                        << "printing";
         QTest::newRow("main window") << "MDI"
                                      << "getting-started";
-        QTest::newRow("login") << "frmLogin"
-                               << "getting-started";
-        QTest::newRow("church setup") << "frmChurchInfo"
-                                      << "getting-started";
         QTest::newRow("a window the guide does not know") << "frmSomethingNew"
                                                           << "getting-started";
     }

@@ -94,11 +94,6 @@ protected:
             return 216;
         case PdmHeightMM:
             return 279;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 72;
         case PdmDepth:
             return 32;
         case PdmNumColors:
@@ -107,8 +102,9 @@ protected:
             return 1;
         case PdmDevicePixelRatioScaled:
             return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 72; // every dots-per-inch metric
         }
-        return 0;
     }
 
 private:
