@@ -14,6 +14,7 @@ namespace {
     const std::vector<double> kColumnWidths = { 214.0, 163.0, 163.0 };
     const std::vector<double> kLabelWidths = { 34.0, 58.0, 58.0 };
     constexpr double kGapBetweenPeople = 7.0;
+    constexpr double kLongTextLabelWidth = 58.0;
 
     QString field(const DataTable& t, std::size_t row, const char* name)
     {
@@ -60,9 +61,10 @@ namespace {
 
     const std::vector<Column>& contactColumns()
     {
-        static const std::vector<Column> columns = { { QStringLiteral("Date"), 52 }, { QStringLiteral("Action"), 78 },
-            { QStringLiteral("Type"), 56 }, { QStringLiteral("Rating"), 50 }, { QStringLiteral("Visitor 1"), 84 },
-            { QStringLiteral("Visitor 2"), 84 }, { QStringLiteral("Notes"), 136 } };
+        // Wide enough for a whole name and a rating such as "Very Interested" on one line.
+        static const std::vector<Column> columns = { { QStringLiteral("Date"), 54 }, { QStringLiteral("Action"), 66 },
+            { QStringLiteral("Type"), 40 }, { QStringLiteral("Rating"), 72 }, { QStringLiteral("Visitor 1"), 94 },
+            { QStringLiteral("Visitor 2"), 94 }, { QStringLiteral("Notes"), 120 } };
         return columns;
     }
 
@@ -138,7 +140,8 @@ std::vector<Row> personBlock(const DataTable& t, std::size_t r)
     std::vector<Row> longTexts;
     for (const auto& [label, name] : { std::pair { "Hobbies", "Hobbies" },
              std::pair { "Organizations", "Organizations" }, std::pair { "Notes", "Notes" } }) {
-        for (Row& row : labelledRows(QString::fromLatin1(label), field(t, r, name)))
+        // The labels in one column and the texts in one column beside them.
+        for (Row& row : fieldRows(QString::fromLatin1(label), field(t, r, name), kLongTextLabelWidth))
             longTexts.push_back(std::move(row));
     }
     if (!longTexts.empty()) {

@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QRegularExpression>
+#include <cmath>
 
 namespace pw::reports::detail {
 
@@ -37,6 +38,27 @@ namespace {
                     } };
     }
 
+    // Where the family text's columns start, in characters: it is built of
+    // name, relationship, gender and birth date cut or padded to 25, 20, 10
+    // and 12 characters, one blank apart (see familyText()).
+    constexpr int kFamilyColumnStarts[] = { 0, 26, 47, 58 };
+    constexpr double kFamilyIndent = 4;
+
+    // Captions over the family columns, each where its column starts.
+    Row familyCaptionRow()
+    {
+        const Style& cap = style(StyleId::Caption);
+        return Row { cap.lineHeight + 1, [](QPainter& p, double top) {
+                        const Style& cap = style(StyleId::Caption);
+                        const double charWidth = style(StyleId::Mono).metrics.horizontalAdvance(QLatin1Char('M'));
+                        const QStringList captions = { QStringLiteral("Name"), QStringLiteral("Relationship"),
+                            QStringLiteral("Gender"), QStringLiteral("Born") };
+                        for (int i = 0; i < captions.size(); ++i)
+                            drawLine(p, cap, kContentLeft + kFamilyIndent + kFamilyColumnStarts[i] * charWidth, top,
+                                120, captions[i]);
+                    } };
+    }
+
     // The family lines in fixed-width type, so their columns stay aligned.
     std::vector<Row> familyRows(const QString& familyText)
     {
@@ -53,15 +75,28 @@ namespace {
                                 } });
             return rows;
         }
+        rows.push_back(familyCaptionRow());
         for (const QString& line : lines) {
             const QString shown = line.trimmed().isEmpty()
                 ? QString()
                 : QString(line).remove(QRegularExpression(QStringLiteral("\\s+$")));
             rows.push_back(Row { mono.lineHeight, [shown](QPainter& p, double top) {
-                                    drawLine(p, style(StyleId::Mono), kContentLeft + 4, top, kContentWidth - 4, shown);
+                                    drawLine(p, style(StyleId::Mono), kContentLeft + kFamilyIndent, top,
+                                        kContentWidth - kFamilyIndent, shown);
                                 } });
         }
         return rows;
+    }
+
+    // At the top of every further page of a sheet: whose sheet it is, so a
+    // page that comes loose from a pile of sheets still finds its person.
+    Row continuedRow(const QString& name)
+    {
+        const Style& s = style(StyleId::Name);
+        return Row { s.lineHeight + 6, [name](QPainter& p, double top) {
+                        drawLine(p, style(StyleId::Name), kContentLeft, top, kContentWidth,
+                            (name.isEmpty() ? QStringLiteral("(no name)") : name) + QStringLiteral(" (continued)"));
+                    } };
     }
 
     Row messageRow(const QString& message)
@@ -87,16 +122,18 @@ namespace {
     }
 
     constexpr double kWriteLine = 22.0;
+    // The label column of the visitation sheet's fields and long texts.
+    constexpr double kSheetLabelWidth = 72.0;
 
     // Room for the visitor's own notes about the visit: as many ruled lines
-    // as the page has room for (two to six), so the sheet stays one page
-    // when it can.
+    // as the page has room for (two to twelve), so the sheet stays one page
+    // when it can and uses the page when there is room.
     std::vector<Row> visitRecordRows(double room)
     {
         const double fixed = style(StyleId::Heading).lineHeight + 6 + 4 * kWriteLine;
         // Too little room: the block moves to a fresh page and takes all six.
         const int freeLines
-            = room < fixed + 2 * kWriteLine ? 6 : std::clamp(static_cast<int>((room - fixed) / kWriteLine), 2, 6);
+            = room < fixed + 2 * kWriteLine ? 6 : std::clamp(static_cast<int>((room - fixed) / kWriteLine), 2, 12);
         std::vector<Row> rows;
         rows.push_back(headingRow(QStringLiteral("This visit")));
         rows.push_back(
@@ -133,6 +170,30 @@ namespace {
             flow.addRow(r);
     }
 
+    // A section of rows under its heading. A short one stays on one page,
+    // so a table never leaves a lone row behind; a long one starts with its
+    // heading and two rows together and goes on under `continued` on the
+    // pages after.
+    void addSection(
+        Flow& flow, const std::vector<Row>& head, const std::vector<Row>& rows, const std::vector<Row>& continued)
+    {
+        constexpr std::size_t kKeptTogether = 8;
+        const std::size_t together = rows.size() <= kKeptTogether ? rows.size() : 2;
+        std::vector<Row> block = head;
+        block.insert(block.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(together));
+        flow.setContinuation(continued);
+        flow.addBlock(block);
+        for (std::size_t i = together; i < rows.size(); ++i)
+            flow.addRow(rows[i]);
+        flow.setContinuation({});
+    }
+
+    void addFamily(Flow& flow, const QString& familyText)
+    {
+        addSection(flow, { headingRow(QStringLiteral("Family")) }, familyRows(familyText),
+            { headingRow(QStringLiteral("Family (continued)")), familyCaptionRow() });
+    }
+
 } // namespace
 
 Document layoutVisitationSheet(const ReportData& data)
@@ -148,14 +209,14 @@ Document layoutVisitationSheet(const ReportData& data)
     flow.addRow(nameRow(fullName(t, 0),
         joinNonEmpty({ id.isEmpty() ? QString() : QStringLiteral("ID ") + id, text(t, "Status") },
             QStringLiteral("  \u00b7  "))));
+    flow.setPageHeader({ continuedRow(fullName(t, 0)) });
     flow.addRow(spaceRow(4));
 
+    // Only what is known is listed, so no label stands without its value.
     std::vector<Field> person;
     for (const QString& line : { text(t, "Address_1"), text(t, "Address_2"), cityLine(t, 0) })
         if (!line.isEmpty())
             person.push_back({ person.empty() ? QStringLiteral("Address") : QString(), line });
-    if (person.empty())
-        person.push_back({ QStringLiteral("Address"), QString() });
     for (const Field& f : std::vector<Field> {
              { QStringLiteral("Home phone"), text(t, "Phone") },
              { QStringLiteral("Cell phone"), text(t, "Cell") },
@@ -171,7 +232,7 @@ Document layoutVisitationSheet(const ReportData& data)
              { QStringLiteral("Map section"), text(t, "Map_Section") },
          })
         person.push_back(f);
-    const std::vector<Field> prospect = {
+    std::vector<Field> prospect = {
         { QStringLiteral("Source"), text(t, "Prospect_Source") },
         { QStringLiteral("Prospect status"), text(t, "Prospect_Active_Status") },
         { QStringLiteral("Member status"), text(t, "Member_Active_Status") },
@@ -189,24 +250,36 @@ Document layoutVisitationSheet(const ReportData& data)
                          drawRule(p, kContentLeft, kContentLeft + half - 10, top + 3 + s.lineHeight, 0.6);
                          drawRule(p, kContentLeft + half, kContentLeft + kContentWidth, top + 3 + s.lineHeight, 0.6);
                      } });
-    flow.addRow(fieldColumns({ person, prospect }, { half, half }, { 72, 72 }, false));
-    flow.addRow(spaceRow(4));
-    addRows(flow, labelledRows(QStringLiteral("Hobbies"), text(t, "Hobbies")));
-    addRows(flow, labelledRows(QStringLiteral("Organizations"), text(t, "Organizations")));
-    addRows(flow, labelledRows(QStringLiteral("Notes"), text(t, "Member.Notes")));
-    addRows(flow, labelledRows(QStringLiteral("Prospect note"), text(t, "Prospect_Note")));
+    for (std::vector<Field>* column : { &person, &prospect }) {
+        bool any = false;
+        for (const Field& f : *column)
+            any = any || !f.value.trimmed().isEmpty();
+        if (!any)
+            *column = { { QString(), QStringLiteral("Nothing recorded."), true } };
+    }
+    flow.addRow(fieldColumns({ person, prospect }, { half, half }, { kSheetLabelWidth, kSheetLabelWidth }, true));
+    // The long texts across the page, their labels in the same column as the
+    // fields above and their text in the same column as the values.
+    std::vector<Row> longTexts;
+    for (const auto& [label, field] :
+        { std::pair { "Hobbies", "Hobbies" }, std::pair { "Organizations", "Organizations" },
+            std::pair { "Notes", "Member.Notes" }, std::pair { "Prospect note", "Prospect_Note" } }) {
+        for (Row& row : fieldRows(QString::fromLatin1(label), text(t, field), kSheetLabelWidth))
+            longTexts.push_back(std::move(row));
+    }
+    if (!longTexts.empty()) {
+        flow.addRow(spaceRow(4));
+        addRows(flow, longTexts);
+    }
 
     flow.addSpace(8);
-    std::vector<Row> family = familyRows(data.familyText);
-    family.insert(family.begin(), headingRow(QStringLiteral("Family")));
-    flow.addBlock(std::vector<Row>(family.begin(), family.begin() + std::min<std::size_t>(family.size(), 3)));
-    for (std::size_t i = 3; i < family.size(); ++i)
-        flow.addRow(family[i]);
+    addFamily(flow, data.familyText);
 
     flow.addSpace(8);
-    static const std::vector<Column> columns = { { QStringLiteral("Date"), 52 }, { QStringLiteral("Action"), 80 },
-        { QStringLiteral("Type"), 60 }, { QStringLiteral("Visitor 1"), 86 }, { QStringLiteral("Visitor 2"), 86 },
-        { QStringLiteral("Rating"), 50 }, { QStringLiteral("Notes"), 126 } };
+    // Wide enough for a whole name and a rating such as "Very Interested" on one line.
+    static const std::vector<Column> columns = { { QStringLiteral("Date"), 54 }, { QStringLiteral("Action"), 66 },
+        { QStringLiteral("Type"), 40 }, { QStringLiteral("Visitor 1"), 94 }, { QStringLiteral("Visitor 2"), 94 },
+        { QStringLiteral("Rating"), 72 }, { QStringLiteral("Notes"), 120 } };
     std::vector<Row> contacts;
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         // A prospect without contacts still has one row, whose contact
@@ -224,11 +297,8 @@ Document layoutVisitationSheet(const ReportData& data)
         flow.addBlock(
             { headingRow(QStringLiteral("Contact history")), messageRow(QStringLiteral("No contacts recorded.")) });
     } else {
-        flow.addBlock({ headingRow(QStringLiteral("Contact history")), tableHeader(columns), contacts.front() });
-        flow.setContinuation({ headingRow(QStringLiteral("Contact history (continued)")), tableHeader(columns) });
-        for (std::size_t i = 1; i < contacts.size(); ++i)
-            flow.addRow(contacts[i]);
-        flow.setContinuation({});
+        addSection(flow, { headingRow(QStringLiteral("Contact history")), tableHeader(columns) }, contacts,
+            { headingRow(QStringLiteral("Contact history (continued)")), tableHeader(columns) });
     }
 
     flow.addSpace(12);
@@ -239,22 +309,44 @@ Document layoutVisitationSheet(const ReportData& data)
 namespace {
     constexpr double kItemWidth = 120;
     constexpr double kValueWidth = 215;
-    constexpr double kFormRowMin = 15;
+    // Every row of the update form is a whole number of writing lines this
+    // far apart, whether the office has a value or not, so the correction
+    // lines keep one even pitch down the page.
+    constexpr double kWritingLine = 16;
+
+    // How the member gets the newsletter, in one item: "By mail", "By e-mail",
+    // both, or "Not sent".
+    QString newsletterWays(const DataTable& t)
+    {
+        QStringList ways;
+        if (yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_Mail"))) == QLatin1String("Yes"))
+            ways.append(QStringLiteral("By mail"));
+        if (yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_EMail"))) == QLatin1String("Yes"))
+            ways.append(ways.isEmpty() ? QStringLiteral("By e-mail") : QStringLiteral("by e-mail"));
+        return ways.isEmpty() ? QStringLiteral("Not sent") : ways.join(QStringLiteral(" and "));
+    }
 
     // One line of the update form: the item, what the office has, and a
-    // ruled space for the member's correction.
+    // ruled space for the member's correction. Each correction line lies
+    // level with the rule under the item, or, for a value of several lines,
+    // one writing line apart down to it.
     Row formRow(const QString& item, const QString& value)
     {
         const Style& body = style(StyleId::Body);
         const QStringList lines = wrap(value, body, kValueWidth - 8, 4);
-        const double h = std::max(kFormRowMin, lines.size() * body.lineHeight + 7);
-        return Row { h, [item, lines, h](QPainter& p, double top) {
+        const int textLines = std::max<int>(1, static_cast<int>(lines.size()));
+        const int writingLines
+            = std::max(1, static_cast<int>(std::ceil((textLines * body.lineHeight + 6) / kWritingLine - 0.01)));
+        const double h = writingLines * kWritingLine;
+        return Row { h, [item, lines, h, writingLines](QPainter& p, double top) {
                         const Style& body = style(StyleId::Body);
                         drawLine(p, style(StyleId::BodyBold), kContentLeft + 3, top + 3.5, kItemWidth - 6, item);
                         drawLines(p, body, kContentLeft + kItemWidth, top + 3.5, lines);
                         const double correctionLeft = kContentLeft + kItemWidth + kValueWidth;
                         drawRule(p, kContentLeft, correctionLeft - 6, top + h - 0.5, 0.3, QColor(185, 185, 185));
-                        drawRule(p, correctionLeft, kContentLeft + kContentWidth, top + h - 2, 0.5, QColor(90, 90, 90));
+                        for (int i = 1; i <= writingLines; ++i)
+                            drawRule(p, correctionLeft, kContentLeft + kContentWidth, top + i * kWritingLine - 0.5, 0.5,
+                                QColor(90, 90, 90));
                     } };
     }
 }
@@ -268,6 +360,7 @@ Document layoutMemberInfoUpdate(const ReportData& data)
         return flow.finish();
     }
     flow.addRow(nameRow(fullName(t, 0), text(t, "ID").isEmpty() ? QString() : QStringLiteral("ID ") + text(t, "ID")));
+    flow.setPageHeader({ continuedRow(fullName(t, 0)) });
     addRows(flow,
         paragraphRows(QStringLiteral("Please check the information the church office has for you. Write any "
                                      "correction in the space beside the item and return this form to the church "
@@ -284,13 +377,13 @@ Document layoutMemberInfoUpdate(const ReportData& data)
     const std::vector<Column> header
         = { { QStringLiteral("Item"), kItemWidth }, { QStringLiteral("What we have on file"), kValueWidth },
               { QStringLiteral("Correction"), kContentWidth - kItemWidth - kValueWidth } };
-    flow.setPageHeader({});
     flow.addRow(tableHeader(header));
     flow.setContinuation({ tableHeader(header) });
     const std::vector<std::pair<QString, QString>> items = {
         { QStringLiteral("Name"), fullName(t, 0) },
-        { QStringLiteral("Address"), text(t, "Address_1") },
-        { QStringLiteral("Address (line 2)"), text(t, "Address_2") },
+        // Both lines of the street address in one item, a line each.
+        { QStringLiteral("Address"),
+            joinNonEmpty({ text(t, "Address_1"), text(t, "Address_2") }, QStringLiteral("\n")) },
         { QStringLiteral("City, State Zip"), cityLine(t, 0) },
         { QStringLiteral("Home phone"), text(t, "Phone") },
         { QStringLiteral("Cell phone"), text(t, "Cell") },
@@ -313,22 +406,16 @@ Document layoutMemberInfoUpdate(const ReportData& data)
         { QStringLiteral("Wednesday night class"), text(t, "Wednesday_Night.Name") },
         { QStringLiteral("Care group leader"), personText(t.value(0, QStringLiteral("CGLeader"))) },
         { QStringLiteral("Deacon"), personText(t.value(0, QStringLiteral("Deacon"))) },
-        { QStringLiteral("Newsletter by mail"), yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_Mail"))) },
-        { QStringLiteral("Newsletter by e-mail"),
-            yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_EMail"))) },
+        { QStringLiteral("Newsletter"), newsletterWays(t) },
     };
     for (const auto& [item, value] : items)
         flow.addRow(formRow(item, value));
     flow.setContinuation({});
 
-    flow.addSpace(10);
-    std::vector<Row> family = familyRows(data.familyText);
-    family.insert(family.begin(), headingRow(QStringLiteral("Family")));
-    flow.addBlock(std::vector<Row>(family.begin(), family.begin() + std::min<std::size_t>(family.size(), 3)));
-    for (std::size_t i = 3; i < family.size(); ++i)
-        flow.addRow(family[i]);
+    flow.addSpace(8);
+    addFamily(flow, data.familyText);
 
-    flow.addSpace(10);
+    flow.addSpace(8);
     const std::vector<Column> columns = { { QStringLiteral("Responsibility"), 300 }, { QStringLiteral("Start"), 120 },
         { QStringLiteral("End"), 120 } };
     std::vector<Row> held;
@@ -342,21 +429,17 @@ Document layoutMemberInfoUpdate(const ReportData& data)
     if (held.empty()) {
         flow.addBlock({ headingRow(QStringLiteral("Responsibilities")), messageRow(QStringLiteral("None")) });
     } else {
-        flow.addBlock({ headingRow(QStringLiteral("Responsibilities")), tableHeader(columns), held.front() });
-        flow.setContinuation({ headingRow(QStringLiteral("Responsibilities (continued)")), tableHeader(columns) });
-        for (std::size_t i = 1; i < held.size(); ++i)
-            flow.addRow(held[i]);
-        flow.setContinuation({});
+        addSection(flow, { headingRow(QStringLiteral("Responsibilities")), tableHeader(columns) }, held,
+            { headingRow(QStringLiteral("Responsibilities (continued)")), tableHeader(columns) });
     }
 
-    // The office's own notes close the sheet, under their heading only when
-    // there are any.
-    std::vector<Row> notes = labelledRows(QStringLiteral("Notes"), text(t, "Notes"));
+    // The office's own notes close the sheet when there are any, their text
+    // in the column of what the office has on file.
+    std::vector<Row> notes
+        = fieldRows(QStringLiteral("Notes"), text(t, "Notes"), kItemWidth - 3, kContentLeft + 3, kContentWidth - 3);
     if (!notes.empty()) {
-        flow.addSpace(10);
-        flow.addBlock(std::vector<Row>(notes.begin(), notes.begin() + std::min<std::size_t>(notes.size(), 2)));
-        for (std::size_t i = 2; i < notes.size(); ++i)
-            flow.addRow(notes[i]);
+        flow.addSpace(8);
+        addSection(flow, {}, notes, {});
     }
     return flow.finish();
 }

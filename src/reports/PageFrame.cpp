@@ -413,28 +413,24 @@ std::vector<Row> paragraphRows(const QString& text, StyleId id, double x, double
     return rows;
 }
 
-std::vector<Row> labelledRows(const QString& label, const QString& text, double x, double width)
+std::vector<Row> fieldRows(const QString& label, const QString& text, double labelWidth, double x, double width)
 {
     std::vector<Row> rows;
-    if (text.trimmed().isEmpty())
-        return rows;
-    const Style& cap = style(StyleId::Caption);
     const Style& body = style(StyleId::Body);
-    const QString shownLabel = label + QStringLiteral(": ");
-    const double indent = cap.metrics.horizontalAdvance(shownLabel);
-    const QStringList lines = wrap(text, body, width - indent);
+    const QStringList lines = wrap(text, body, width - labelWidth - 4);
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i];
-        const bool first = i == 0;
-        rows.push_back(Row { body.lineHeight, [line, first, shownLabel, x, indent](QPainter& p, double top) {
+        const QString shownLabel = i == 0 ? label : QString();
+        rows.push_back(Row { body.lineHeight, [line, shownLabel, labelWidth, x](QPainter& p, double top) {
                                 const Style& body = style(StyleId::Body);
-                                if (first) {
+                                if (!shownLabel.isEmpty()) {
                                     const Style& cap = style(StyleId::Caption);
                                     p.setFont(cap.font);
                                     p.setPen(cap.color);
-                                    p.drawText(QPointF(x, top + body.ascent), shownLabel);
+                                    // On the value's baseline, as in fieldColumns.
+                                    p.drawText(QPointF(x, top + body.ascent), elide(shownLabel, cap, labelWidth - 3));
                                 }
-                                drawLines(p, body, x + indent, top, { line });
+                                drawLines(p, body, x + labelWidth, top, { line });
                             } });
     }
     return rows;

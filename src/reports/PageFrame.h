@@ -162,9 +162,11 @@ Row tableRow(const std::vector<Column>& columns, const QStringList& cells, doubl
 Row headingRow(const QString& text, double x = kContentLeft, double width = kContentWidth);
 // Plain text wrapped over the width, one Row per line so it may break across pages.
 std::vector<Row> paragraphRows(const QString& text, StyleId id, double x = kContentLeft, double width = kContentWidth);
-// "Label: text" wrapped over the width with the label in caption style, one Row per line.
-std::vector<Row> labelledRows(
-    const QString& label, const QString& text, double x = kContentLeft, double width = kContentWidth);
+// A long text among labelled fields: the label in the label column, the text
+// wrapped in the value column beside it, one Row per line. Nothing for an
+// empty text.
+std::vector<Row> fieldRows(const QString& label, const QString& text, double labelWidth, double x = kContentLeft,
+    double width = kContentWidth);
 Row spaceRow(double height);
 
 // A labelled value in a column of fields.

@@ -13,7 +13,9 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace pw::reports {
@@ -22,6 +24,19 @@ namespace {
     const QString kOffsetX = QStringLiteral("MailingLabels/OffsetXmm");
     const QString kOffsetY = QStringLiteral("MailingLabels/OffsetYmm");
     constexpr double kMaxOffsetMm = 10.0;
+
+    // The platform's icon of that name; where the platform has none (no icon
+    // theme), the picture Qt's own print preview shows for the command.
+    QIcon toolIcon(const QString& themeName, const QString& previewImage)
+    {
+        QIcon fallback;
+        for (const int size : { 24, 32 })
+            fallback.addFile(QStringLiteral(":/qt-project.org/dialogs/qprintpreviewdialog/images/%1-%2.png")
+                                 .arg(previewImage)
+                                 .arg(size),
+                QSize(size, size));
+        return QIcon::fromTheme(themeName, fallback);
+    }
 
     bool runPrintDialog(QPrinter& printer, QWidget* parent)
     {
@@ -63,50 +78,62 @@ Viewer::Viewer(QWidget* parent)
 
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("tlbViewer"));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     layout->addWidget(m_toolBar);
 
     m_preview = new QPrintPreviewWidget(&m_printer, this);
     m_preview->setObjectName(QStringLiteral("CRViewer"));
     layout->addWidget(m_preview, 1);
 
-    auto action = [this](const char* name, const QString& text, const QKeySequence& key, auto handler) {
-        auto* a = m_toolBar->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-            a->setToolTip(QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
-        }
-        connect(a, &QAction::triggered, this, [handler] { guarded(handler); });
-        return a;
+    // Each command shows the platform's icon for it and says what it does in
+    // its tooltip (with its key); Print and Save as PDF also keep their words.
+    auto action
+        = [this](const char* name, const QIcon& icon, const QString& text, const QKeySequence& key, auto handler) {
+              auto* a = m_toolBar->addAction(icon, text);
+              a->setObjectName(QString::fromLatin1(name));
+              a->setToolTip(text);
+              if (!key.isEmpty()) {
+                  a->setShortcut(key);
+                  a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+                  a->setToolTip(QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
+              }
+              connect(a, &QAction::triggered, this, [handler] { guarded(handler); });
+              return a;
+          };
+    auto withWords = [this](QAction* a) {
+        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(a)))
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     };
 
-    action("actPrint", QStringLiteral("Print..."), QKeySequence::Print, [this] { actPrint_triggered(); });
-    action("actSaveAsPdf", QStringLiteral("Save as PDF..."), QKeySequence::Save, [this] { actSaveAsPdf_triggered(); });
+    withWords(action("actPrint", toolIcon(QStringLiteral("document-print"), QStringLiteral("printer")),
+        QStringLiteral("Print..."), QKeySequence::Print, [this] { actPrint_triggered(); }));
+    withWords(action("actSaveAsPdf", style()->standardIcon(QStyle::SP_DialogSaveButton),
+        QStringLiteral("Save as PDF..."), QKeySequence::Save, [this] { actSaveAsPdf_triggered(); }));
     m_toolBar->addSeparator();
-    action("actFirstPage", QStringLiteral("|<"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] {
-        actFirstPage_triggered();
-    })->setToolTip(QStringLiteral("First page (Ctrl+Home)"));
-    action("actPreviousPage", QStringLiteral("<"), QKeySequence(Qt::Key_PageUp), [this] {
-        actPreviousPage_triggered();
-    })->setToolTip(QStringLiteral("Previous page (Page Up)"));
+    action("actFirstPage", style()->standardIcon(QStyle::SP_MediaSkipBackward), QStringLiteral("First page"),
+        QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { actFirstPage_triggered(); });
+    action("actPreviousPage", style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Previous page"),
+        QKeySequence(Qt::Key_PageUp), [this] { actPreviousPage_triggered(); })
+        ->setToolTip(QStringLiteral("Previous page (Page Up)"));
     m_lblPage = new QLabel(this);
     m_lblPage->setObjectName(QStringLiteral("lblPage"));
     m_lblPage->setMinimumWidth(70);
     m_lblPage->setAlignment(Qt::AlignCenter);
     m_toolBar->addWidget(m_lblPage);
-    action("actNextPage", QStringLiteral(">"), QKeySequence(Qt::Key_PageDown), [this] {
-        actNextPage_triggered();
-    })->setToolTip(QStringLiteral("Next page (Page Down)"));
-    action("actLastPage", QStringLiteral(">|"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] {
-        actLastPage_triggered();
-    })->setToolTip(QStringLiteral("Last page (Ctrl+End)"));
+    action("actNextPage", style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Next page"),
+        QKeySequence(Qt::Key_PageDown), [this] { actNextPage_triggered(); })
+        ->setToolTip(QStringLiteral("Next page (Page Down)"));
+    action("actLastPage", style()->standardIcon(QStyle::SP_MediaSkipForward), QStringLiteral("Last page"),
+        QKeySequence(Qt::CTRL | Qt::Key_End), [this] { actLastPage_triggered(); });
     m_toolBar->addSeparator();
-    action("actZoomIn", QStringLiteral("Zoom In"), QKeySequence::ZoomIn, [this] { m_preview->zoomIn(1.25); });
-    action("actZoomOut", QStringLiteral("Zoom Out"), QKeySequence::ZoomOut, [this] { m_preview->zoomOut(1.25); });
-    action("actFitWidth", QStringLiteral("Fit Width"), QKeySequence(), [this] { m_preview->fitToWidth(); });
-    action("actFitPage", QStringLiteral("Fit Page"), QKeySequence(), [this] { m_preview->fitInView(); });
+    action("actZoomIn", toolIcon(QStringLiteral("zoom-in"), QStringLiteral("zoom-in")), QStringLiteral("Zoom In"),
+        QKeySequence::ZoomIn, [this] { m_preview->zoomIn(1.25); });
+    action("actZoomOut", toolIcon(QStringLiteral("zoom-out"), QStringLiteral("zoom-out")), QStringLiteral("Zoom Out"),
+        QKeySequence::ZoomOut, [this] { m_preview->zoomOut(1.25); });
+    action("actFitWidth", toolIcon(QStringLiteral("zoom-fit-width"), QStringLiteral("zoom-fit-width")),
+        QStringLiteral("Fit Width"), QKeySequence(), [this] { m_preview->fitToWidth(); });
+    action("actFitPage", toolIcon(QStringLiteral("zoom-fit-best"), QStringLiteral("zoom-fit-page")),
+        QStringLiteral("Fit Page"), QKeySequence(), [this] { m_preview->fitInView(); });
 
     // Mailing label controls, on a second bar of their own so that they never
     // disappear into the overflow menu of a narrow window.

@@ -25,6 +25,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace pw;
 using namespace pw::reports;
@@ -211,6 +213,70 @@ private slots:
         }
         QCOMPARE(v->currentPage(), page);
         QCOMPARE(test::control<QLabel>(v.get(), "lblPage")->text(), QStringLiteral("%1 / 3").arg(page));
+    }
+
+    void toolbarButtons_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QString>("words"); // shown beside the icon; empty: the icon alone
+        const auto key = [](QKeySequence::StandardKey k) { return QKeySequence(k).toString(QKeySequence::NativeText); };
+        QTest::newRow("print") << "actPrint"
+                               << "Print... (" + key(QKeySequence::Print) + ")"
+                               << "Print";
+        QTest::newRow("save") << "actSaveAsPdf"
+                              << "Save as PDF... (" + key(QKeySequence::Save) + ")"
+                              << "Save as PDF";
+        QTest::newRow("first") << "actFirstPage"
+                               << "First page (Ctrl+Home)"
+                               << "";
+        QTest::newRow("previous") << "actPreviousPage"
+                                  << "Previous page (Page Up)"
+                                  << "";
+        QTest::newRow("next") << "actNextPage"
+                              << "Next page (Page Down)"
+                              << "";
+        QTest::newRow("last") << "actLastPage"
+                              << "Last page (Ctrl+End)"
+                              << "";
+        QTest::newRow("zoom in") << "actZoomIn"
+                                 << "Zoom In (" + key(QKeySequence::ZoomIn) + ")"
+                                 << "";
+        QTest::newRow("zoom out") << "actZoomOut"
+                                  << "Zoom Out (" + key(QKeySequence::ZoomOut) + ")"
+                                  << "";
+        QTest::newRow("fit width") << "actFitWidth"
+                                   << "Fit Width"
+                                   << "";
+        QTest::newRow("fit page") << "actFitPage"
+                                  << "Fit Page"
+                                  << "";
+    }
+    void toolbarButtons()
+    {
+        // The platform's icons, what each button does in its tooltip, and the
+        // words of Print and Save as PDF as before.
+        QFETCH(QString, action);
+        QFETCH(QString, toolTip);
+        QFETCH(QString, words);
+        auto v = shownViewer(listReport(1));
+        auto* a = v->findChild<QAction*>(action);
+        QVERIFY(a);
+        auto* button = qobject_cast<QToolButton*>(v->findChild<QToolBar*>("tlbViewer")->widgetForAction(a));
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), toolTip);
+        const QImage icon = a->icon().pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32);
+        bool drawn = false;
+        for (int y = 0; y < icon.height() && !drawn; ++y)
+            for (int x = 0; x < icon.width() && !drawn; ++x)
+                drawn = qAlpha(icon.pixel(x, y)) > 0;
+        QVERIFY2(drawn, qPrintable(action + " has no icon"));
+        if (words.isEmpty()) {
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        } else {
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+            QCOMPARE(button->text(), words);
+        }
     }
 
     void labelControlsRelayOut_data()

@@ -1,0 +1,354 @@
+// Makes the pictures of the user guide from a running Pewlark, and writes
+// sample reports for a person to look at. scripts/help-screenshots.sh runs it
+// on a fresh demo church; see there for the usual way to call it.
+//
+//   pewlark-screenshots --config FILE --screens DIR      pictures of the screens (PNG)
+//   pewlark-screenshots --config FILE --reports DIR      every design as PDF, from sample people
+//
+// The screens are taken with the main window at 1280 x 800, logged in as the
+// demo church's "admin". A picture of one window is cut from the main window
+// along that window's frame.
+
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "app/HelpWindow.h"
+#include "app/MDI.h"
+#include "app/Startup.h"
+#include "app/Workspace.h"
+#include "app/frmLogin.h"
+#include "data/Database.h"
+#include "members/frmMemberEntry.h"
+#include "reports/Report.h"
+#include "reports/Reports.h"
+#include "reports/frmMemberInformationUpdateReport.h"
+#include "reports/frmVisitationSheetReport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+
+using namespace pw;
+
+namespace {
+
+void settle(int ms = 150)
+{
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    } while (timer.elapsed() < ms);
+}
+
+[[noreturn]] void die(const QString& text)
+{
+    std::fprintf(stderr, "pewlark-screenshots: %s\n", qPrintable(text));
+    std::exit(1);
+}
+
+template <class T> T* child(QWidget* parent, const char* name)
+{
+    T* w = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        die(QStringLiteral("no control named %1 on %2").arg(QLatin1String(name), parent->objectName()));
+    return w;
+}
+
+qint64 firstId(const QString& sql)
+{
+    QSqlQuery q = db().exec(sql);
+    if (!q.next())
+        die(QStringLiteral("the demo church has nobody for: %1").arg(sql));
+    return q.value(0).toLongLong();
+}
+
+QList<qint64> ids(const QString& sql)
+{
+    QList<qint64> out;
+    QSqlQuery q = db().exec(sql);
+    while (q.next())
+        out.append(q.value(0).toLongLong());
+    return out;
+}
+
+// People whose pages show the most of each design.
+struct Sample {
+    qint64 head = 0; // a head of household with family and responsibilities
+    qint64 prospect = 0; // a prospect with contacts and family
+};
+
+Sample pickSample()
+{
+    Sample s;
+    s.head = firstId(
+        QStringLiteral("SELECT m.ID FROM Member m WHERE m.Head_Of_Household = 1 AND m.Status = 'Member' "
+                       "AND EXISTS (SELECT 1 FROM Member_Responsibility r WHERE r.Member_ID = m.ID) "
+                       "ORDER BY COALESCE(m.Notes, '') <> '' DESC, "
+                       "(SELECT COUNT(*) FROM Family_Connection f WHERE f.Member_ID = m.ID) DESC, m.ID LIMIT 1"));
+    s.prospect = firstId(QStringLiteral(
+        "SELECT m.ID FROM Member m WHERE m.Status = 'Prospect' "
+        "ORDER BY (SELECT COUNT(*) FROM Prospect_Contact c WHERE c.Prospect_ID = m.ID) DESC, m.ID LIMIT 1"));
+    return s;
+}
+
+class Shooter {
+public:
+    Shooter(MDI* main, const QString& folder)
+        : m_main(main)
+        , m_folder(folder)
+    {
+    }
+
+    // The main window, or the part of it in crop, with the open menus.
+    void saveWhole(const QString& name, const QList<QMenu*>& openMenus = {}, const QRect& crop = {})
+    {
+        settle();
+        QImage image = m_main->grab().toImage();
+        {
+            // A menu is a window of its own: paint it where it hangs.
+            QPainter p(&image);
+            for (QMenu* menu : openMenus)
+                p.drawImage(
+                    menu->mapToGlobal(QPoint(0, 0)) - m_main->mapToGlobal(QPoint(0, 0)), menu->grab().toImage());
+        }
+        save(name, crop.isNull() ? image : image.copy(crop));
+    }
+
+    // The child window that holds screen, with its frame.
+    void saveWindow(const QString& name, QWidget* screen)
+    {
+        settle();
+        QWidget* frame = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
+        save(name, (frame ? frame : screen)->grab().toImage());
+    }
+
+private:
+    void save(const QString& name, const QImage& image)
+    {
+        const QString path = QDir(m_folder).filePath(name);
+        // A screen has few colours; a palette of 256 keeps the files small
+        // and the pictures all but unchanged.
+        const QImage small = image.convertToFormat(QImage::Format_RGB32)
+                                 .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+        if (!small.save(path, "PNG", 9))
+            die(QStringLiteral("could not write %1").arg(path));
+        std::printf("%s  %dx%d\n", qPrintable(path), image.width(), image.height());
+    }
+
+    MDI* m_main;
+    QString m_folder;
+};
+
+void closeAll(MDI* main)
+{
+    main->area()->closeAllSubWindows();
+    settle();
+}
+
+void runCommand(MDI* main, const char* name)
+{
+    QAction* action = main->command(QString::fromLatin1(name));
+    if (!action)
+        die(QStringLiteral("no menu command %1").arg(QLatin1String(name)));
+    action->trigger();
+    settle();
+}
+
+void shootScreens(MDI* main, const QString& folder)
+{
+    Shooter shot(main, folder);
+    const Sample sample = pickSample();
+
+    // The login window over the locked main window.
+    auto* login = main->workspace()->find<frmLogin>();
+    if (!login)
+        die(QStringLiteral("the login window did not open"));
+    // The locked menus and the login window, without the empty rest.
+    const QRect loginFrame
+        = login->parentWidget()->geometry().translated(main->area()->viewport()->mapTo(main, QPoint(0, 0)));
+    shot.saveWhole(QStringLiteral("login.png"), {}, QRect(0, 0, loginFrame.right() + 40, loginFrame.bottom() + 40));
+    child<QLineEdit>(login, "txtUsername")->setText(QStringLiteral("admin"));
+    child<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("admin"));
+    child<QPushButton>(login, "btnLogin")->click();
+    settle();
+    if (main->workspace()->find<frmLogin>())
+        die(QStringLiteral("the demo login admin/admin was refused"));
+
+    // The menu bar with Administrative > Class Entry open.
+    QMenu* admin = main->menu(QStringLiteral("Administrative"));
+    QMenu* classes = main->menu(QStringLiteral("ClassEntry"));
+    QMenuBar* bar = main->menuBar();
+    const QRect item = bar->actionGeometry(admin->menuAction());
+    admin->popup(bar->mapToGlobal(QPoint(item.left(), item.bottom() + 1)));
+    settle();
+    admin->setActiveAction(classes->menuAction());
+    classes->popup(admin->mapToGlobal(admin->actionGeometry(classes->menuAction()).topRight()));
+    settle();
+    const QRect shown = classes->geometry().united(admin->geometry()).translated(-main->mapToGlobal(QPoint(0, 0)));
+    shot.saveWhole(
+        QStringLiteral("main-window.png"), { admin, classes }, QRect(0, 0, shown.right() + 120, shown.bottom() + 40));
+    classes->hide();
+    admin->hide();
+
+    // The member screen, one picture per tab.
+    runCommand(main, "MemberEntry");
+    auto* member = main->workspace()->find<members::frmMemberEntry>();
+    if (!member)
+        die(QStringLiteral("the member screen did not open"));
+    member->LoadMember(sample.head);
+    auto* tabs = child<QTabWidget>(member, "SSTab1");
+    const QStringList tabFiles = { QStringLiteral("member-contact-info.png"),
+        QStringLiteral("member-demographic-info.png"), QStringLiteral("member-notes.png"),
+        QStringLiteral("member-church-info.png"), QStringLiteral("member-prospect-info.png") };
+    for (int i = 0; i < tabFiles.size() && i < tabs->count(); ++i) {
+        if (i == 4)
+            member->LoadMember(sample.prospect); // the prospect tab of a prospect
+        tabs->setCurrentIndex(i);
+        shot.saveWindow(tabFiles[i], member);
+    }
+    closeAll(main);
+
+    // The two report launchers.
+    runCommand(main, "ProspectVisitationSheet");
+    auto* sheet = main->workspace()->find<frmProspectVisitationSheetReport>();
+    if (!sheet)
+        die(QStringLiteral("the visitation sheet launcher did not open"));
+    selectById(child<QComboBox>(sheet, "cmbProspect"), sample.prospect);
+    shot.saveWindow(QStringLiteral("launcher-visitation-sheet.png"), sheet);
+    closeAll(main);
+    runCommand(main, "MemberInfoUpdateReportMdi");
+    auto* update = main->workspace()->find<frmMemberInformationUpdateReport>();
+    if (!update)
+        die(QStringLiteral("the update report launcher did not open"));
+    child<QComboBox>(update, "cmbProspect")->setCurrentIndex(0); // the first group
+    shot.saveWindow(QStringLiteral("launcher-update-report.png"), update);
+    closeAll(main);
+
+    // The Report Viewer with a visitation sheet.
+    reports::PrintVisitationSheet(sample.prospect, true);
+    settle(600);
+    shot.saveWhole(QStringLiteral("report-viewer.png"), {}, QRect(0, 0, 960, 560));
+    closeAll(main);
+}
+
+// The main window as a secretary sees it with the guide open beside a screen,
+// for the README.
+void shootReadme(MDI* main, const QString& folder)
+{
+    Shooter shot(main, folder);
+    const Sample sample = pickSample();
+    if (auto* login = main->workspace()->find<frmLogin>()) {
+        child<QLineEdit>(login, "txtUsername")->setText(QStringLiteral("admin"));
+        child<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("admin"));
+        child<QPushButton>(login, "btnLogin")->click();
+        settle();
+    }
+    runCommand(main, "MemberEntry");
+    if (auto* member = main->workspace()->find<members::frmMemberEntry>())
+        member->LoadMember(sample.head);
+    showHelp(helpSectionFor(QStringLiteral("frmMemberEntry")));
+    shot.saveWhole(QStringLiteral("help-page.png"));
+    closeAll(main);
+}
+
+void writeReports(const QString& folder)
+{
+    const Sample sample = pickSample();
+    auto write = [&](const QString& name, const reports::ReportData& data) {
+        const QString path = QDir(folder).filePath(name);
+        reports::Report(data).writePdf(path);
+        std::printf("%s\n", qPrintable(path));
+    };
+    const QList<qint64> listed
+        = ids(QStringLiteral("SELECT ID FROM Member ORDER BY Last_Name, First_Name, Middle_Name, ID LIMIT 60"));
+    const QList<qint64> prospects = ids(QStringLiteral(
+        "SELECT ID FROM Member WHERE Status = 'Prospect' ORDER BY Last_Name, First_Name, Middle_Name, ID LIMIT 25"));
+    write(QStringLiteral("member-list.pdf"), reports::memberListData(listed));
+    write(QStringLiteral("prospect-list.pdf"), reports::prospectListData(prospects));
+    write(QStringLiteral("mailing-labels.pdf"), reports::mailingLabelData(listed.mid(0, 40)));
+    write(QStringLiteral("visitation-sheet.pdf"), reports::visitationSheetData(sample.prospect));
+    write(QStringLiteral("update-sheet.pdf"), reports::memberInfoUpdateData(sample.head));
+    // The other ends: somebody nobody has visited, a child of a member (not
+    // head of household), a member with the longest notes.
+    write(QStringLiteral("visitation-sheet-no-contacts.pdf"),
+        reports::visitationSheetData(firstId(
+            QStringLiteral("SELECT ID FROM Member m WHERE NOT EXISTS "
+                           "(SELECT 1 FROM Prospect_Contact c WHERE c.Prospect_ID = m.ID) ORDER BY ID LIMIT 1"))));
+    write(QStringLiteral("update-sheet-child.pdf"),
+        reports::memberInfoUpdateData(
+            firstId(QStringLiteral("SELECT ID FROM Member WHERE Status = 'Child Of Member' ORDER BY ID LIMIT 1"))));
+    write(QStringLiteral("update-sheet-long-notes.pdf"),
+        reports::memberInfoUpdateData(firstId(
+            QStringLiteral("SELECT ID FROM Member WHERE Status = 'Member' ORDER BY LENGTH(COALESCE(Notes, '')) + "
+                           "LENGTH(COALESCE(Hobbies, '')) DESC, ID LIMIT 1"))));
+}
+
+void registerScreens(Workspace& workspace)
+{
+    // The same screens as the program itself.
+    using Placement = Workspace::Placement;
+    workspace.registerScreen(QStringLiteral("frmMemberEntry"), [] { return new members::frmMemberEntry; });
+    workspace.registerScreen(
+        QStringLiteral("frmProspectVisitationSheetReport"), [] { return new frmProspectVisitationSheetReport; },
+        Placement::Centred);
+    workspace.registerScreen(
+        QStringLiteral("frmMemberInformationUpdateReport"), [] { return new frmMemberInformationUpdateReport; },
+        Placement::Centred);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Pewlark"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption configOption(
+        QStringLiteral("config"), QStringLiteral("The demo church's config.txt."), "FILE");
+    const QCommandLineOption screensOption(
+        QStringLiteral("screens"), QStringLiteral("Write screen pictures here."), "DIR");
+    const QCommandLineOption reportsOption(
+        QStringLiteral("reports"), QStringLiteral("Write sample reports here."), "DIR");
+    const QCommandLineOption readmeOption(
+        QStringLiteral("readme"), QStringLiteral("Write the main window with the guide open here."), "DIR");
+    parser.addOptions({ configOption, screensOption, reportsOption, readmeOption });
+    parser.process(app);
+    if (!parser.isSet(configOption)
+        || (!parser.isSet(screensOption) && !parser.isSet(reportsOption) && !parser.isSet(readmeOption)))
+        parser.showHelp(2);
+
+    QTemporaryDir lockDir;
+    Application pewlark(registerScreens);
+    if (pewlark.start(parser.value(configOption), lockDir.filePath(QStringLiteral("pewlark.lock"))) != 0)
+        return 1;
+    MDI* main = pewlark.mainWindow();
+    main->resize(1280, 800);
+    settle();
+    try {
+        if (parser.isSet(reportsOption))
+            writeReports(parser.value(reportsOption));
+        if (parser.isSet(screensOption))
+            shootScreens(main, parser.value(screensOption));
+        if (parser.isSet(readmeOption))
+            shootReadme(main, parser.value(readmeOption));
+    } catch (const std::exception& e) {
+        die(QString::fromUtf8(e.what()));
+    }
+    return 0;
+}
