@@ -20,8 +20,8 @@
 #include "members/frmMemberEntry.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
-#include "reports/frmMemberInformationUpdateReport.h"
-#include "reports/frmVisitationSheetReport.h"
+#include "members/Screens.h"
+#include "reports/Screens.h"
 
 #include <QAction>
 #include <QApplication>
@@ -225,14 +225,14 @@ void shootScreens(MDI* main, const QString& folder)
 
     // The two report launchers.
     runCommand(main, "ProspectVisitationSheet");
-    auto* sheet = main->workspace()->find<frmProspectVisitationSheetReport>();
+    auto* sheet = main->workspace()->find(QStringLiteral("frmProspectVisitationSheetReport"));
     if (!sheet)
         die(QStringLiteral("the visitation sheet launcher did not open"));
     selectById(child<QComboBox>(sheet, "cmbProspect"), sample.prospect);
     shot.saveWindow(QStringLiteral("launcher-visitation-sheet.png"), sheet);
     closeAll(main);
     runCommand(main, "MemberInfoUpdateReportMdi");
-    auto* update = main->workspace()->find<frmMemberInformationUpdateReport>();
+    auto* update = main->workspace()->find(QStringLiteral("frmMemberInformationUpdateReport"));
     if (!update)
         die(QStringLiteral("the update report launcher did not open"));
     child<QComboBox>(update, "cmbProspect")->setCurrentIndex(0); // the first group
@@ -301,14 +301,8 @@ void writeReports(const QString& folder)
 void registerScreens(Workspace& workspace)
 {
     // The same screens as the program itself.
-    using Placement = Workspace::Placement;
-    workspace.registerScreen(QStringLiteral("frmMemberEntry"), [] { return new members::frmMemberEntry; });
-    workspace.registerScreen(
-        QStringLiteral("frmProspectVisitationSheetReport"), [] { return new frmProspectVisitationSheetReport; },
-        Placement::Centred);
-    workspace.registerScreen(
-        QStringLiteral("frmMemberInformationUpdateReport"), [] { return new frmMemberInformationUpdateReport; },
-        Placement::Centred);
+    reports::registerScreens(workspace);
+    members::registerScreens(workspace);
 }
 
 } // namespace
