@@ -114,4 +114,12 @@ void checkAtStartup(Database& db)
     checkWritable(db);
 }
 
+std::unique_ptr<Database> openForStartup(const QString& path)
+{
+    checkNotLeftover(path);
+    std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly);
+    checkAtStartup(*db);
+    return db;
+}
+
 } // namespace pw::health

@@ -5,6 +5,7 @@
 // is changed by any of them.
 
 #include <QString>
+#include <memory>
 
 namespace pw {
 
@@ -34,6 +35,11 @@ namespace health {
 
     // Every check above, in that order, as start-up runs them.
     void checkAtStartup(Database& db);
+
+    // Start-up's whole job: refuses a leftover by its name before the engine
+    // touches it, opens the existing database (schema check and upgrade) and
+    // runs checkAtStartup(). Throws DbError; the file is then unchanged.
+    std::unique_ptr<Database> openForStartup(const QString& path);
 
 } // namespace health
 
