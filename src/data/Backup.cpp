@@ -114,8 +114,8 @@ namespace {
         const QByteArray name = QFile::encodeName(path);
         const int fd = ::open(name.constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDONLY);
         if (fd < 0)
-            throw DbError(
-                QStringLiteral("\"%1\" could not be opened to write it to disk: %2").arg(native(path), systemError(errno)));
+            throw DbError(QStringLiteral("\"%1\" could not be opened to write it to disk: %2")
+                              .arg(native(path), systemError(errno)));
         const int rc = ::fsync(fd);
         const int error = errno;
         ::close(fd);
@@ -203,13 +203,13 @@ namespace {
                 throw refuse(DbError::Kind::Damaged,
                     QStringLiteral("is damaged (the engine's check found problems); it cannot be used."),
                     check.mid(0, 3).join(QStringLiteral("; ")));
-            if (raw.column("SELECT name FROM sqlite_master WHERE type = 'table' AND name = 'Schema_Version'")
-                    .isEmpty())
+            if (raw.column("SELECT name FROM sqlite_master WHERE type = 'table' AND name = 'Schema_Version'").isEmpty())
                 throw refuse(DbError::Kind::Other, QStringLiteral("is not a Pewlark database."));
             const QStringList version = raw.column("SELECT MAX(Version) FROM Schema_Version");
             const int found = version.isEmpty() ? 0 : version.first().toInt();
             if (found < 1)
-                throw refuse(DbError::Kind::Other, QStringLiteral("is not a Pewlark database: it has no schema version."));
+                throw refuse(
+                    DbError::Kind::Other, QStringLiteral("is not a Pewlark database: it has no schema version."));
             if (found > schema::kCurrentVersion)
                 throw refuse(DbError::Kind::Other,
                     QStringLiteral("was written by a newer Pewlark (schema version %1); this program reads schema "
@@ -269,8 +269,8 @@ Copy backUp(Database& db, const QString& target, bool replace)
                 const int sourceCode = sqlite3_extended_errcode(source);
                 if (sourceCode != SQLITE_OK && sourceCode == rc)
                     throw db.lastEngineError();
-                throw engine::error(rc, sqlite3_system_errno(copy.handle()), QString::fromUtf8(sqlite3_errstr(rc)),
-                    path);
+                throw engine::error(
+                    rc, sqlite3_system_errno(copy.handle()), QString::fromUtf8(sqlite3_errstr(rc)), path);
             }
         }
         checkFile(temporary, false);
@@ -282,7 +282,8 @@ Copy backUp(Database& db, const QString& target, bool replace)
                               .arg(native(path)));
         if (error != 0)
             throw DbError(DbError::Kind::Io,
-                QStringLiteral("The backup could not be put in place as \"%1\": %2.").arg(native(path), systemError(error)),
+                QStringLiteral("The backup could not be put in place as \"%1\": %2.")
+                    .arg(native(path), systemError(error)),
                 QString());
     } catch (const DbError& e) {
         removeWithCompanions(temporary);
@@ -307,8 +308,8 @@ Restored restore(Database& db, const QString& file, const Clock& clock)
 {
     const QString backupPath = QFileInfo(file).absoluteFilePath();
     if (sameFile(backupPath, db.path()))
-        throw DbError(QStringLiteral("\"%1\" is the database in use; choose a backup file to restore.")
-                          .arg(native(backupPath)));
+        throw DbError(
+            QStringLiteral("\"%1\" is the database in use; choose a backup file to restore.").arg(native(backupPath)));
     if (db.inTransaction())
         throw DbError(QStringLiteral("A backup cannot be restored while a change is being saved; try again."));
     checkRestorable(backupPath);
@@ -336,7 +337,8 @@ Restored restore(Database& db, const QString& file, const Clock& clock)
         // the engine's journal makes the replacement all or nothing.
         const int rc = copyPages(live, source.handle(), db.lockWaitLimit());
         if (rc != SQLITE_DONE) {
-            const DbError e = engine::error(rc, sqlite3_system_errno(live), QString::fromUtf8(sqlite3_errstr(rc)), db.path());
+            const DbError e
+                = engine::error(rc, sqlite3_system_errno(live), QString::fromUtf8(sqlite3_errstr(rc)), db.path());
             throw DbError(e.kind(),
                 QStringLiteral("The backup \"%1\" was not restored; the database is unchanged. %2")
                     .arg(native(backupPath), e.message()),
@@ -377,11 +379,10 @@ Daily dailyBackup(Database& db, const Clock& clock, int kept)
 
     // Only this database's automatic backups count; their names sort by date.
     const QFileInfo info(db.path());
-    const QRegularExpression own(QStringLiteral("^%1-\\d{4}-\\d{2}-\\d{2}%2$")
-                                     .arg(QRegularExpression::escape(info.completeBaseName()),
-                                         info.suffix().isEmpty()
-                                             ? QString()
-                                             : QRegularExpression::escape(QLatin1Char('.') + info.suffix())));
+    const QRegularExpression own(
+        QStringLiteral("^%1-\\d{4}-\\d{2}-\\d{2}%2$")
+            .arg(QRegularExpression::escape(info.completeBaseName()),
+                info.suffix().isEmpty() ? QString() : QRegularExpression::escape(QLatin1Char('.') + info.suffix())));
     QStringList backups;
     for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
         if (own.match(name).hasMatch())

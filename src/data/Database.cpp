@@ -65,11 +65,11 @@ namespace {
         if (path.isEmpty())
             return false;
         const QFileInfo info(path);
-        struct statvfs fs {};
+        struct statvfs fs { };
         const QByteArray folder = QFile::encodeName(info.absolutePath());
         if (::statvfs(folder.constData(), &fs) == 0 && qint64(fs.f_bavail) * qint64(fs.f_frsize) < 1024 * 1024)
             return true;
-        struct rlimit limit {};
+        struct rlimit limit { };
         if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
             return qint64(limit.rlim_cur) <= info.size() + 1024 * 1024;
         return false;
@@ -288,10 +288,7 @@ DbError Database::queryError(const QSqlQuery& query) const
 
 void Database::setLockWaitHook(LockWaitHook hook) { lockWaitHook() = std::move(hook); }
 
-int Database::busyHandler(void* self, int count)
-{
-    return static_cast<Database*>(self)->waitForLock(count) ? 1 : 0;
-}
+int Database::busyHandler(void* self, int count) { return static_cast<Database*>(self)->waitForLock(count) ? 1 : 0; }
 
 namespace {
     void notifyWait(LockWait::Phase phase, qint64 waited, qint64 limit, const QString& path)

@@ -73,9 +73,10 @@ void checkIntact(Database& db)
         return;
     // The first few findings are enough to show what is wrong.
     const QStringList shown = problems.mid(0, 3);
-    throw damaged(db.path(), QStringLiteral("it is damaged (the engine's check found %1 problem%2).")
-                                 .arg(problems.size())
-                                 .arg(problems.size() == 1 ? QString() : QStringLiteral("s")),
+    throw damaged(db.path(),
+        QStringLiteral("it is damaged (the engine's check found %1 problem%2).")
+            .arg(problems.size())
+            .arg(problems.size() == 1 ? QString() : QStringLiteral("s")),
         shown.join(QStringLiteral("; ")));
 }
 

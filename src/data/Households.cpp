@@ -72,19 +72,19 @@ namespace Households {
         QStringList storedRelationships(Database& db, qint64 memberId, qint64 relativeId)
         {
             return db.texts(QStringLiteral("SELECT Relationship FROM Family_Connection WHERE Member_ID = ? AND "
-                                           "Relative_Member_ID = ? ORDER BY ") + sql::rowKey(),
+                                           "Relative_Member_ID = ? ORDER BY ")
+                    + sql::rowKey(),
                 { memberId, relativeId });
         }
 
     } // namespace
 
-    Change setShownConnection(Database& db, qint64 memberId, qint64 relativeId, const QString& relationship,
-        const QString& shownRelationship)
+    Change setShownConnection(
+        Database& db, qint64 memberId, qint64 relativeId, const QString& relationship, const QString& shownRelationship)
     {
         Transaction tx(db);
         const QStringList stored = storedRelationships(db, memberId, relativeId);
-        const QStringList expected
-            = shownRelationship.isEmpty() ? QStringList() : QStringList { shownRelationship };
+        const QStringList expected = shownRelationship.isEmpty() ? QStringList() : QStringList { shownRelationship };
         if (stored != expected)
             return Change::Stale;
         setConnection(db, memberId, relativeId, relationship);
@@ -92,8 +92,7 @@ namespace Households {
         return Change::Done;
     }
 
-    Change removeShownConnection(
-        Database& db, qint64 memberId, qint64 relativeId, const QString& shownRelationship)
+    Change removeShownConnection(Database& db, qint64 memberId, qint64 relativeId, const QString& shownRelationship)
     {
         // The relationship is compared exactly: a row whose relationship
         // another workstation changed is not the row the grid showed.

@@ -56,8 +56,7 @@ namespace Households {
     // Removes exactly the connection the grid showed: the pair with that
     // relationship. Stale when no such row is left (removed, or its
     // relationship changed at another workstation); nothing is removed then.
-    Change removeShownConnection(
-        Database& db, qint64 memberId, qint64 relativeId, const QString& shownRelationship);
+    Change removeShownConnection(Database& db, qint64 memberId, qint64 relativeId, const QString& shownRelationship);
 
     // True when two readings of a person's family hold the same connections
     // (the other person and the relationship), in any order; a grid compares

@@ -73,7 +73,7 @@ public:
     bool ok() const { return m_ok; }
 
 private:
-    struct rlimit m_saved {};
+    struct rlimit m_saved { };
     void (*m_previousHandler)(int) = nullptr;
     bool m_ok = false;
 };

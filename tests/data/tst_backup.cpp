@@ -56,10 +56,7 @@ int count(Database& db, const QString& lastName)
     return db.scalar(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Last_Name = ?"), { lastName }).toInt();
 }
 
-QStringList files(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
+QStringList files(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
 // Runs as a separate process: another workstation that keeps saving ten
 // people at a time until it is killed.
@@ -136,7 +133,8 @@ void TestBackup::backupRefusals_data()
 
     QTest::newRow("target exists") << "exists"
                                    << "already exists; it was left unchanged";
-    QTest::newRow("target exists, replacing allowed") << "replace" << "";
+    QTest::newRow("target exists, replacing allowed") << "replace"
+                                                      << "";
     QTest::newRow("folder missing") << "no folder"
                                     << "does not exist";
     QTest::newRow("onto the database itself") << "itself"
@@ -197,7 +195,8 @@ void TestBackup::restore_data()
     QTest::addColumn<QString>("offered");
     QTest::addColumn<QString>("message"); // empty: restored
 
-    QTest::newRow("a good backup") << "good" << "";
+    QTest::newRow("a good backup") << "good"
+                                   << "";
     QTest::newRow("a damaged backup") << "damaged"
                                       << "is damaged";
     QTest::newRow("a backup of a newer Pewlark") << "newer"
@@ -322,8 +321,8 @@ void TestBackup::dailyBackupKeepsTheLast14()
     QCOMPARE(files(folder), expected);
     QCOMPARE(removed.size(), 6);
     // The newest backup holds that day's work.
-    auto newest = Database::open(
-        QDir(folder).filePath(backup::dailyFileName(env.db().path(), first.addDays(19))), Database::OpenMode::ExistingOnly);
+    auto newest = Database::open(QDir(folder).filePath(backup::dailyFileName(env.db().path(), first.addDays(19))),
+        Database::OpenMode::ExistingOnly);
     QCOMPARE(count(*newest, QStringLiteral("Day 19")), 1);
 }
 

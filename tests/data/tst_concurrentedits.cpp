@@ -102,9 +102,8 @@ void TestConcurrentEdits::saveOverAnotherWorkstation_data()
         << QVariantMap { { "City", "Nashville" } } << QVariantMap { { "City", "Nashville" } } << report
         << int(Result::Saved) << QStringList {} << QVariantMap { { "City", "Nashville" } };
     QTest::newRow("they set a date I cleared: reported")
-        << QVariantMap { { "Member_Since", "1999-09-09" } } << QVariantMap { { "Member_Since", QVariant() } }
-        << report << int(Result::Conflicts) << QStringList { "Member_Since" }
-        << QVariantMap { { "Member_Since", "1999-09-09" } };
+        << QVariantMap { { "Member_Since", "1999-09-09" } } << QVariantMap { { "Member_Since", QVariant() } } << report
+        << int(Result::Conflicts) << QStringList { "Member_Since" } << QVariantMap { { "Member_Since", "1999-09-09" } };
 }
 
 void TestConcurrentEdits::saveOverAnotherWorkstation()
@@ -212,16 +211,27 @@ void TestConcurrentEdits::familyRowsChangedUnderneath_data()
     QTest::addColumn<bool>("stale");
     QTest::addColumn<QStringList>("after");
 
-    QTest::newRow("remove, nobody else changed it") << "remove" << "Son" << "" << false << QStringList {};
-    QTest::newRow("remove after they changed the relationship")
-        << "remove" << "Son" << "Nephew" << true << QStringList { "Nephew" };
-    QTest::newRow("remove after they removed it") << "remove" << "Son" << "-" << true << QStringList {};
-    QTest::newRow("add, nobody else added it") << "Son" << "" << "" << false << QStringList { "Son" };
-    QTest::newRow("add after they added the same person")
-        << "Son" << "" << "Daughter" << true << QStringList { "Daughter" };
-    QTest::newRow("change, nobody else changed it") << "Grandson" << "Son" << "" << false << QStringList { "Grandson" };
-    QTest::newRow("change after they changed it")
-        << "Grandson" << "Son" << "Nephew" << true << QStringList { "Nephew" };
+    QTest::newRow("remove, nobody else changed it") << "remove"
+                                                    << "Son"
+                                                    << "" << false << QStringList {};
+    QTest::newRow("remove after they changed the relationship") << "remove"
+                                                                << "Son"
+                                                                << "Nephew" << true << QStringList { "Nephew" };
+    QTest::newRow("remove after they removed it") << "remove"
+                                                  << "Son"
+                                                  << "-" << true << QStringList {};
+    QTest::newRow("add, nobody else added it") << "Son"
+                                               << ""
+                                               << "" << false << QStringList { "Son" };
+    QTest::newRow("add after they added the same person") << "Son"
+                                                          << ""
+                                                          << "Daughter" << true << QStringList { "Daughter" };
+    QTest::newRow("change, nobody else changed it") << "Grandson"
+                                                    << "Son"
+                                                    << "" << false << QStringList { "Grandson" };
+    QTest::newRow("change after they changed it") << "Grandson"
+                                                  << "Son"
+                                                  << "Nephew" << true << QStringList { "Nephew" };
 }
 
 void TestConcurrentEdits::familyRowsChangedUnderneath()
@@ -255,8 +265,8 @@ void TestConcurrentEdits::familyRowsChangedUnderneath()
                  { head, relative }),
         after);
     // The rest of the household is never touched.
-    QCOMPARE(ws.mine().texts(QStringLiteral("SELECT Relationship FROM Family_Connection WHERE Relative_Member_ID = ?"),
-                 { cousin }),
+    QCOMPARE(ws.mine().texts(
+                 QStringLiteral("SELECT Relationship FROM Family_Connection WHERE Relative_Member_ID = ?"), { cousin }),
         QStringList { "Cousin" });
 }
 

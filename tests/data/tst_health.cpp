@@ -60,7 +60,8 @@ struct OtherWriter {
     explicit OtherWriter(const QString& path)
     {
         sqlite3_open_v2(QFile::encodeName(path).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_exec(h, "BEGIN IMMEDIATE; UPDATE Member SET City = 'Elsewhere' WHERE ID = 1", nullptr, nullptr, nullptr);
+        sqlite3_exec(
+            h, "BEGIN IMMEDIATE; UPDATE Member SET City = 'Elsewhere' WHERE ID = 1", nullptr, nullptr, nullptr);
     }
     ~OtherWriter()
     {

@@ -66,8 +66,7 @@ void TestMemberRecord::pictureFollowsTheCommit_data()
     QTest::newRow("picture replaced") << true << "" << QByteArray("NEW") << "ID.png";
     QTest::newRow("commit fails: the old picture stays") << true << "commit" << QByteArray("OLD") << "ID.png";
     QTest::newRow("commit fails: no first picture") << false << "commit" << QByteArray("<missing>") << "";
-    QTest::newRow("picture cannot be written: the old one stays")
-        << true << "write" << QByteArray("OLD") << "ID.png";
+    QTest::newRow("picture cannot be written: the old one stays") << true << "write" << QByteArray("OLD") << "ID.png";
 }
 
 void TestMemberRecord::pictureFollowsTheCommit()
@@ -157,7 +156,8 @@ void TestMemberRecord::conflictIsAskedAbout()
     const QString question = conflictQuestion(result);
     QVERIFY2(question.startsWith(QStringLiteral("While you were editing this person, sam on ")), qPrintable(question));
     QVERIFY2(question.contains(QStringLiteral("\"Cell\", \"Notes (Prospect Info)\"")), qPrintable(question));
-    QVERIFY2(question.endsWith(QStringLiteral("Keep their values, keep yours, or cancel the save?")), qPrintable(question));
+    QVERIFY2(
+        question.endsWith(QStringLiteral("Keep their values, keep yours, or cancel the save?")), qPrintable(question));
     QVERIFY(sql::toText(env.db().scalar(QStringLiteral("SELECT City FROM Member WHERE ID = ?"), { id })).isEmpty());
 
     // "Keep mine": this user's values are written, the picture too.
