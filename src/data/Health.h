@@ -37,8 +37,9 @@ namespace health {
     void checkAtStartup(Database& db);
 
     // Start-up's whole job: refuses a leftover by its name before the engine
-    // touches it, opens the existing database (schema check and upgrade) and
-    // runs checkAtStartup(). Throws DbError; the file is then unchanged.
+    // touches it, opens the existing database (schema check and upgrade, and
+    // the engine undoes a change a crash left half-made) and runs
+    // checkAtStartup(). Throws DbError; the checks themselves write nothing.
     std::unique_ptr<Database> openForStartup(const QString& path);
 
 } // namespace health
