@@ -8,8 +8,13 @@
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <sqlite3.h>
 #include <QUrl>
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <chrono>
+#include <sys/resource.h>
+#include <sys/statvfs.h>
 
 namespace pw {
 
@@ -29,7 +34,144 @@ namespace {
         return QStringLiteral("pewlark-%1").arg(counter.fetchAndAddRelaxed(1));
     }
 
+    sqlite3* sqliteHandle(const QSqlDatabase& conn)
+    {
+        if (!conn.isValid() || !conn.driver())
+            return nullptr;
+        const QVariant handle = conn.driver()->handle();
+        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+            return *static_cast<sqlite3* const*>(handle.data());
+        return nullptr;
+    }
+
+    qint64 monotonicMs()
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+
+    Database::LockWaitHook& lockWaitHook()
+    {
+        static Database::LockWaitHook hook;
+        return hook;
+    }
+
+    // A write that failed without saying why may have run out of room: the
+    // engine reports a refused write as a plain I/O error when the operating
+    // system gives anything but "no space" (a size limit, a quota).
+    bool outOfRoom(const QString& path)
+    {
+        if (path.isEmpty())
+            return false;
+        const QFileInfo info(path);
+        struct statvfs fs { };
+        const QByteArray folder = QFile::encodeName(info.absolutePath());
+        if (::statvfs(folder.constData(), &fs) == 0 && qint64(fs.f_bavail) * qint64(fs.f_frsize) < 1024 * 1024)
+            return true;
+        struct rlimit limit { };
+        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+            return qint64(limit.rlim_cur) <= info.size() + 1024 * 1024;
+        return false;
+    }
+
+    bool isWriteFailure(int extendedCode)
+    {
+        switch (extendedCode) {
+        case SQLITE_IOERR_WRITE:
+        case SQLITE_IOERR_FSYNC:
+        case SQLITE_IOERR_DIR_FSYNC:
+        case SQLITE_IOERR_TRUNCATE:
+        case SQLITE_IOERR_SHMSIZE:
+            return true;
+        default:
+            return false;
+        }
+    }
+
 } // namespace
+
+namespace engine {
+
+    DbError::Kind kindOf(int extendedCode, int systemError)
+    {
+        using Kind = DbError::Kind;
+        if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
+            return Kind::DiskFull;
+        switch (extendedCode & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_PROTOCOL:
+            return Kind::Locked;
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+            return Kind::ReadOnly;
+        case SQLITE_FULL:
+            return Kind::DiskFull;
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return Kind::Damaged;
+        case SQLITE_IOERR:
+            return extendedCode == SQLITE_IOERR_NOMEM ? Kind::Other : Kind::Io;
+        case SQLITE_CANTOPEN:
+            return Kind::Io;
+        default:
+            return Kind::Other;
+        }
+    }
+
+    QString messageFor(DbError::Kind kind, int extendedCode, const QString& path)
+    {
+        const QString file = QFileInfo(path).absoluteFilePath();
+        switch (kind) {
+        case DbError::Kind::Locked:
+            return QStringLiteral("The database \"%1\" is in use: another program or workstation is writing to it. "
+                                  "Wait a moment, then try again.")
+                .arg(file);
+        case DbError::Kind::ReadOnly:
+            if (extendedCode == SQLITE_READONLY_DIRECTORY)
+                return QStringLiteral("The database \"%1\" cannot be changed: its folder is read-only, and every "
+                                      "change needs a journal file beside the database. Ask whoever looks after "
+                                      "this computer to let you write in the folder \"%2\".")
+                    .arg(file, QFileInfo(file).absolutePath());
+            return QStringLiteral("The database \"%1\" cannot be changed: the file is read-only. Ask whoever looks "
+                                  "after this computer to make the file writable for you.")
+                .arg(file);
+        case DbError::Kind::DiskFull:
+            return QStringLiteral("The database \"%1\" cannot be changed: there is no room left on the disk (or the "
+                                  "file has reached the largest size allowed). Free some space, then try again.")
+                .arg(file);
+        case DbError::Kind::Damaged:
+            return QStringLiteral("The database \"%1\" could not be opened or read: it is damaged or is not a "
+                                  "database file. Restore the most recent backup of it.")
+                .arg(file);
+        case DbError::Kind::Io:
+            if ((extendedCode & 0xff) == SQLITE_CANTOPEN)
+                return QStringLiteral("The database \"%1\" could not be opened, or a file beside it could not be "
+                                      "created. Check that the file and its folder exist and that you may use "
+                                      "them, then try again.")
+                    .arg(file);
+            return QStringLiteral("The database \"%1\" could not be read or written: the disk or network drive "
+                                  "reported an error. Check that the drive is available, then try again; if it "
+                                  "happens again, restore the most recent backup.")
+                .arg(file);
+        case DbError::Kind::Other:
+            break;
+        }
+        return {};
+    }
+
+    DbError error(int extendedCode, int systemError, const QString& engineText, const QString& path)
+    {
+        DbError::Kind kind = kindOf(extendedCode, systemError);
+        if (kind == DbError::Kind::Io && isWriteFailure(extendedCode) && outOfRoom(path))
+            kind = DbError::Kind::DiskFull;
+        if (kind == DbError::Kind::Other)
+            return DbError(engineText);
+        return DbError(kind, messageFor(kind, extendedCode, path), engineText);
+    }
+
+} // namespace engine
 
 Database::Database(const QString& path, const QString& connectionName)
     : m_path(path)
@@ -60,14 +202,18 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
         QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
         url.setQuery(mode == OpenMode::ExistingOnly ? QStringLiteral("mode=rw") : QStringLiteral("mode=rwc"));
         conn.setDatabaseName(url.toString(QUrl::FullyEncoded));
-        conn.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=10000"));
-        if (!conn.open())
-            throw DbError(
-                QStringLiteral("The database \"%1\" could not be opened: %2").arg(path, engineText(conn.lastError())));
+        conn.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+        if (!conn.open()) {
+            const DbError e = db->lastEngineError(engineText(conn.lastError()));
+            if (e.kind() != DbError::Kind::Other)
+                throw e;
+            throw DbError(QStringLiteral("The database \"%1\" could not be opened: %2").arg(path, e.text()));
+        }
     }
     sql::installFunctions(db->connection());
 
     try {
+        db->configureConnection();
         db->exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
         if (mode == OpenMode::CreateNew) {
             schema::create(*db);
@@ -79,12 +225,108 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
         db->close();
         if (mode == OpenMode::CreateNew)
             QFile::remove(info.absoluteFilePath());
-        // Messages from the schema check already name the file.
-        if (text.contains(path) || text.contains(info.absoluteFilePath()))
+        // Classified messages and those of the schema check already name the file.
+        if (e.kind() != DbError::Kind::Other || text.contains(path) || text.contains(info.absoluteFilePath()))
             throw;
         throw DbError(QStringLiteral("The database \"%1\" could not be opened: %2").arg(path, text));
     }
     return db;
+}
+
+void Database::configureConnection()
+{
+    sqlite3* h = static_cast<sqlite3*>(engineHandle());
+    if (!h)
+        throw DbError(QStringLiteral("The database driver gave no SQLite connection."));
+    sqlite3_extended_result_codes(h, 1);
+    // Our own handler instead of a plain timeout: it waits the same bounded
+    // time but tells the program that it is waiting.
+    sqlite3_busy_handler(h, &Database::busyHandler, this);
+
+    // A rollback journal, not a write-ahead log: the file may lie on a shared
+    // folder that several workstations use, where a write-ahead log (it needs
+    // shared memory between the programs) does not work, and a closed
+    // database is then one file that a plain copy backs up. Full flushes: a
+    // commit has reached the disk before it is reported, and a power cut
+    // never leaves a damaged file. A file someone switched to a write-ahead
+    // log is switched back when no other program has it open.
+    try {
+        exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
+    } catch (const DbError& e) {
+        if (e.kind() != DbError::Kind::Locked && e.kind() != DbError::Kind::ReadOnly)
+            throw;
+    }
+    exec(QStringLiteral("PRAGMA synchronous = FULL"));
+}
+
+void* Database::engineHandle() const { return sqliteHandle(connection()); }
+
+DbError Database::lastEngineError(const QString& fallbackText) const
+{
+    sqlite3* h = static_cast<sqlite3*>(engineHandle());
+    if (!h)
+        return DbError(fallbackText);
+    const int code = sqlite3_extended_errcode(h);
+    const QString text = fallbackText.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(h)) : fallbackText;
+    return engine::error(code, sqlite3_system_errno(h), text, m_path);
+}
+
+DbError Database::queryError(const QSqlQuery& query) const
+{
+    const QSqlError error = query.lastError();
+    const QString text = engineText(error);
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    sqlite3* h = static_cast<sqlite3*>(engineHandle());
+    if (!h)
+        return DbError(text);
+    // The driver reports the code of the failed call; with extended codes on,
+    // it is the extended one. The connection still holds it otherwise.
+    const int extended = ok && code != 0 ? code : sqlite3_extended_errcode(h);
+    return engine::error(extended, sqlite3_system_errno(h), text, m_path);
+}
+
+void Database::setLockWaitHook(LockWaitHook hook) { lockWaitHook() = std::move(hook); }
+
+int Database::busyHandler(void* self, int count) { return static_cast<Database*>(self)->waitForLock(count) ? 1 : 0; }
+
+namespace {
+    void notifyWait(LockWait::Phase phase, qint64 waited, qint64 limit, const QString& path)
+    {
+        const Database::LockWaitHook& hook = lockWaitHook();
+        if (!hook)
+            return;
+        try {
+            hook(LockWait { phase, waited, limit, path });
+        } catch (...) {
+            // Called from inside the engine: nothing may escape.
+        }
+    }
+} // namespace
+
+bool Database::waitForLock(int)
+{
+    const qint64 now = monotonicMs();
+    if (!m_waiting) {
+        m_waiting = true;
+        m_waitStartedMs = now;
+        notifyWait(LockWait::Phase::Started, 0, m_lockWaitMs, m_path);
+    } else {
+        notifyWait(LockWait::Phase::Waiting, now - m_waitStartedMs, m_lockWaitMs, m_path);
+    }
+    const qint64 left = m_lockWaitMs - (monotonicMs() - m_waitStartedMs);
+    if (left <= 0)
+        return false;
+    sqlite3_sleep(int(qMin<qint64>(left, 50)));
+    return true;
+}
+
+void Database::endLockWait()
+{
+    if (!m_waiting)
+        return;
+    m_waiting = false;
+    notifyWait(LockWait::Phase::Ended, monotonicMs() - m_waitStartedMs, m_lockWaitMs, m_path);
 }
 
 QSqlDatabase Database::connection() const { return QSqlDatabase::database(m_connectionName, false); }
@@ -111,14 +353,15 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& params)
     QSqlDatabase conn = connection();
     if (!conn.isOpen())
         throw DbError(QStringLiteral("The database is not open."));
+    const EngineCall waiting(*this);
     QSqlQuery query(conn);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DbError(engineText(query.lastError()));
+        throw queryError(query);
     for (const QVariant& value : params)
         query.addBindValue(value);
     if (!query.exec())
-        throw DbError(engineText(query.lastError()));
+        throw queryError(query);
     return query;
 }
 
@@ -169,14 +412,6 @@ QList<qint64> Database::ids(const QString& sql, const QVariantList& params)
 
 namespace {
 
-    sqlite3* sqliteHandle(const QSqlDatabase& conn)
-    {
-        const QVariant handle = conn.driver()->handle();
-        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-            return *static_cast<sqlite3* const*>(handle.data());
-        return nullptr;
-    }
-
     class SqliteRow : public RowView {
     public:
         explicit SqliteRow(sqlite3_stmt* stmt)
@@ -200,7 +435,7 @@ namespace {
         sqlite3_stmt* m_stmt;
     };
 
-    void bindSqlite(sqlite3* h, sqlite3_stmt* stmt, const QVariantList& params)
+    bool bindSqlite(sqlite3_stmt* stmt, const QVariantList& params)
     {
         for (int i = 0; i < params.size(); ++i) {
             const QVariant& v = params.at(i);
@@ -217,8 +452,9 @@ namespace {
                 rc = sqlite3_bind_text(stmt, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
             }
             if (rc != SQLITE_OK)
-                throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+                return false;
         }
+        return true;
     }
 
 } // namespace
@@ -253,18 +489,20 @@ void Database::scan(const QString& sql, const QVariantList& params, const std::f
         forEach(sql, params, [&f](const QSqlQuery& q) { f(QueryRow(q)); });
         return;
     }
+    const EngineCall waiting(*this);
     sqlite3_stmt* stmt = nullptr;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(h, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK)
-        throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+        throw lastEngineError();
     try {
-        bindSqlite(h, stmt, params);
+        if (!bindSqlite(stmt, params))
+            throw lastEngineError();
         const SqliteRow row(stmt);
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
             f(row);
         if (rc != SQLITE_DONE)
-            throw DbError(QString::fromUtf8(sqlite3_errmsg(h)));
+            throw lastEngineError();
     } catch (...) {
         sqlite3_finalize(stmt);
         throw;
@@ -275,19 +513,22 @@ void Database::scan(const QString& sql, const QVariantList& params, const std::f
 qint64 Database::othersChangeMark() { return scalar(QStringLiteral("PRAGMA data_version")).toLongLong(); }
 
 Statement::Statement(Database& db, const QString& sql)
-    : m_query(db.connection())
+    : m_db(db)
+    , m_query(db.connection())
 {
+    const Database::EngineCall waiting(m_db);
     m_query.setForwardOnly(true);
     if (!m_query.prepare(sql))
-        throw DbError(engineText(m_query.lastError()));
+        throw m_db.queryError(m_query);
 }
 
 QSqlQuery& Statement::run(const QVariantList& params)
 {
+    const Database::EngineCall waiting(m_db);
     for (int i = 0; i < params.size(); ++i)
         m_query.bindValue(i, params.at(i));
     if (!m_query.exec())
-        throw DbError(engineText(m_query.lastError()));
+        throw m_db.queryError(m_query);
     return m_query;
 }
 
@@ -305,9 +546,10 @@ void Database::begin()
 {
     if (m_transactionDepth == 0) {
         m_rollbackOnly = false;
-        QSqlDatabase conn = connection();
-        if (!conn.transaction())
-            throw DbError(engineText(conn.lastError()));
+        // Every change takes the write lock at its start: two workstations
+        // that both read and then write would otherwise find out only at the
+        // first write that one of them must give up, without waiting.
+        exec(QStringLiteral("BEGIN IMMEDIATE"));
     }
     ++m_transactionDepth;
 }
@@ -320,17 +562,15 @@ void Database::commit()
         --m_transactionDepth;
         return;
     }
-    QSqlDatabase conn = connection();
     if (m_rollbackOnly) {
-        conn.rollback();
-        m_transactionDepth = 0;
+        rollback();
         throw DbError(QStringLiteral("The change was undone because part of it failed."));
     }
-    if (!conn.commit()) {
-        const QString text = engineText(conn.lastError());
-        conn.rollback();
-        m_transactionDepth = 0;
-        throw DbError(text);
+    try {
+        exec(QStringLiteral("COMMIT"));
+    } catch (const DbError&) {
+        rollback();
+        throw;
     }
     m_transactionDepth = 0;
 }
@@ -345,8 +585,11 @@ void Database::rollback()
         m_rollbackOnly = true;
         return;
     }
-    connection().rollback();
     m_transactionDepth = 0;
+    const EngineCall waiting(*this);
+    QSqlDatabase conn = connection();
+    if (conn.isOpen())
+        QSqlQuery(conn).exec(QStringLiteral("ROLLBACK")); // an error means there was nothing left to undo
 }
 
 Transaction::Transaction(Database& db)

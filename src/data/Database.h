@@ -23,11 +23,80 @@ public:
     QString text() const { return QString::fromStdString(what()); }
 };
 
-// Raised for every failure of the database engine or of opening a file. The
-// text is the engine's own, so the user sees what actually went wrong.
+// Raised for every failure of the database engine or of opening a file.
+// The engine's common failures carry a kind and a message that names the file
+// and says what to do; the engine's own text stays as the detail, and text()
+// shows it as a second paragraph. Other failures carry the engine's text.
 class DbError : public Error {
 public:
-    using Error::Error;
+    enum class Kind {
+        Other, // anything else: the text is the engine's own
+        Locked, // another program or workstation holds the file; trying again may work
+        ReadOnly, // the file or its folder cannot be written
+        DiskFull, // no room left on the disk (or the file reached its size limit)
+        Damaged, // the file is damaged or is not a database
+        Io, // the disk or network failed while reading or writing
+    };
+
+    explicit DbError(const QString& text)
+        : Error(text)
+        , m_message(text)
+    {
+    }
+    DbError(Kind kind, const QString& message, const QString& detail)
+        : Error(detail.isEmpty() ? message : message + QStringLiteral("\n\n") + detailLine(detail))
+        , m_kind(kind)
+        , m_message(message)
+        , m_detail(detail)
+    {
+    }
+
+    Kind kind() const { return m_kind; }
+    // The message without the engine's text.
+    QString message() const { return m_message; }
+    // The engine's own text; empty when there is none.
+    QString detail() const { return m_detail; }
+
+    static QString detailLine(const QString& detail)
+    {
+        return QStringLiteral("(The database engine reported: %1)").arg(detail);
+    }
+
+private:
+    Kind m_kind = Kind::Other;
+    QString m_message;
+    QString m_detail;
+};
+
+namespace engine {
+
+    // The kind of failure an SQLite extended result code stands for.
+    // systemError is the operating system's error number behind an I/O
+    // failure (0 when unknown): a write refused for lack of room is a full
+    // disk, whatever code the engine gave it.
+    DbError::Kind kindOf(int extendedCode, int systemError = 0);
+
+    // The message for a failure of that kind on the file at path, naming the
+    // file and saying what to do. Empty for Kind::Other.
+    QString messageFor(DbError::Kind kind, int extendedCode, const QString& path);
+
+    // The error to raise for a failed engine call: classified as above, with
+    // the engine's text as its detail (or as its whole text for Kind::Other).
+    DbError error(int extendedCode, int systemError, const QString& engineText, const QString& path);
+
+} // namespace engine
+
+// What a statement is doing while it waits for another connection's lock.
+struct LockWait {
+    enum class Phase {
+        Started, // the first wait of a statement
+        Waiting, // called again about every 50 ms while it still waits
+        Ended, // the statement got its lock or gave up
+    };
+    Phase phase = Phase::Started;
+    qint64 waitedMs = 0;
+    qint64 limitMs = 0;
+    QString path; // the database file
 };
 
 class Transaction;
@@ -56,6 +125,7 @@ public:
     qint64 insert(const QVariantList& params);
 
 private:
+    Database& m_db;
     QSqlQuery m_query;
 };
 
@@ -115,6 +185,43 @@ public:
 
     bool inTransaction() const { return m_transactionDepth > 0; }
 
+    // How long a statement waits for another connection's lock before it
+    // fails with a DbError of kind Locked. 10 s unless set.
+    static constexpr int kDefaultLockWaitMs = 10000;
+    void setLockWaitLimit(int ms) { m_lockWaitMs = ms; }
+    int lockWaitLimit() const { return m_lockWaitMs; }
+
+    // Called on the waiting thread while any connection of the process waits
+    // for a lock, so that the program can show the busy pointer and keep its
+    // windows painted. It must not run statements on the waiting connection.
+    // An empty function (the default) just waits.
+    using LockWaitHook = std::function<void(const LockWait&)>;
+    static void setLockWaitHook(LockWaitHook hook);
+
+    // The engine's connection, for the data layer's own use of the SQLite
+    // interface (online backup, checks); nullptr on another engine.
+    void* engineHandle() const;
+
+    // The error for the engine's last failure on this connection, classified.
+    DbError lastEngineError(const QString& fallbackText = QString()) const;
+
+    // Data-layer code that calls the engine directly through engineHandle()
+    // keeps one of these alive around the call, so that a wait for a lock is
+    // reported as ended when the call returns.
+    class EngineCall {
+    public:
+        explicit EngineCall(Database& db)
+            : m_db(db)
+        {
+        }
+        ~EngineCall() { m_db.endLockWait(); }
+        EngineCall(const EngineCall&) = delete;
+        EngineCall& operator=(const EngineCall&) = delete;
+
+    private:
+        Database& m_db;
+    };
+
     // A number that changes whenever another connection (another program or
     // workstation) has committed a change to the database since the last
     // reading; changes made through this connection leave it as it is.
@@ -125,15 +232,24 @@ public:
 
 private:
     friend class Transaction;
+    friend class Statement;
     Database(const QString& path, const QString& connectionName);
     void begin();
     void commit();
     void rollback();
+    void configureConnection();
+    DbError queryError(const QSqlQuery& query) const;
+    static int busyHandler(void* self, int count);
+    bool waitForLock(int count);
+    void endLockWait();
 
     QString m_path;
     QString m_connectionName;
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
+    int m_lockWaitMs = kDefaultLockWaitMs;
+    bool m_waiting = false;
+    qint64 m_waitStartedMs = 0;
 };
 
 // Scope guard: everything done while it lives is one change. It rolls back

@@ -66,6 +66,54 @@ namespace Households {
             { memberId, relativeId });
     }
 
+    namespace {
+
+        // The pair's relationships as stored now, in storage order.
+        QStringList storedRelationships(Database& db, qint64 memberId, qint64 relativeId)
+        {
+            return db.texts(QStringLiteral("SELECT Relationship FROM Family_Connection WHERE Member_ID = ? AND "
+                                           "Relative_Member_ID = ? ORDER BY ")
+                    + sql::rowKey(),
+                { memberId, relativeId });
+        }
+
+    } // namespace
+
+    Change setShownConnection(
+        Database& db, qint64 memberId, qint64 relativeId, const QString& relationship, const QString& shownRelationship)
+    {
+        Transaction tx(db);
+        const QStringList stored = storedRelationships(db, memberId, relativeId);
+        const QStringList expected = shownRelationship.isEmpty() ? QStringList() : QStringList { shownRelationship };
+        if (stored != expected)
+            return Change::Stale;
+        setConnection(db, memberId, relativeId, relationship);
+        tx.commit();
+        return Change::Done;
+    }
+
+    Change removeShownConnection(Database& db, qint64 memberId, qint64 relativeId, const QString& shownRelationship)
+    {
+        // The relationship is compared exactly: a row whose relationship
+        // another workstation changed is not the row the grid showed.
+        const int removed = db.execChange(QStringLiteral("DELETE FROM Family_Connection WHERE Member_ID = ? AND "
+                                                         "Relative_Member_ID = ? AND Relationship = ?"),
+            { memberId, relativeId, sql::text(shownRelationship) });
+        return removed > 0 ? Change::Done : Change::Stale;
+    }
+
+    bool sameConnections(const std::vector<FamilyRow>& a, const std::vector<FamilyRow>& b)
+    {
+        const auto keys = [](const std::vector<FamilyRow>& rows) {
+            QStringList out;
+            for (const FamilyRow& r : rows)
+                out.append(QString::number(r.id) + QLatin1Char('\n') + r.relationship);
+            out.sort();
+            return out;
+        };
+        return keys(a) == keys(b);
+    }
+
 } // namespace Households
 
 } // namespace pw

@@ -156,6 +156,49 @@ namespace Members {
     // The names of the columns whose values differ between two records.
     QStringList differences(const MemberRecord& a, const MemberRecord& b, const QStringList& among = QStringList());
 
+    // Two workstations may edit one person at the same time. A save compares
+    // three versions of each column: as the record was loaded, as the user
+    // left it (mine) and as the row is now (theirs).
+    //
+    // - only mine changed: written;
+    // - only theirs changed: left as it is (their change stays);
+    // - both changed to the same value, or neither changed: written (the
+    //   same value, so that with one user every save stores exactly what it
+    //   always has);
+    // - both changed to different values: a conflict.
+    enum class OnConflict {
+        Report, // nothing is written; the conflicts are returned so the user can choose
+        KeepTheirs, // the conflicting columns keep the other workstation's values
+        KeepMine, // the conflicting columns get this user's values
+    };
+
+    struct Conflict {
+        QString column;
+        QVariant loaded; // values as they are bound (Null, text, number)
+        QVariant mine;
+        QVariant theirs;
+    };
+
+    struct SaveOutcome {
+        enum class Result {
+            Saved,
+            Conflicts, // OnConflict::Report found conflicts: nothing was written
+            Gone, // the row no longer exists: nothing was written
+        };
+        Result result = Result::Saved;
+        QStringList written; // columns written, stamps included
+        QStringList keptTheirs; // columns left with the other workstation's change
+        std::vector<Conflict> conflicts; // every conflict found, whatever was chosen
+        MemberRecord stored; // the row as the save found it (who edited it last, when)
+    };
+
+    // Saves edited (its id names the row) over the row that was loaded as
+    // loaded, by the rule above, among the named columns; the stamp columns
+    // (Date_Edited, Edited_By) are written with every save. One transaction
+    // re-reads the row and writes it, so nothing can slip in between.
+    SaveOutcome saveEdited(Database& db, const MemberRecord& loaded, const MemberRecord& edited,
+        const QStringList& columnNames, const QStringList& stampColumns, OnConflict onConflict);
+
     // An insert of every column prepared once, for writing many people.
     class Inserter {
     public:

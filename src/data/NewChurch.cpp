@@ -3,10 +3,9 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Members.h"
+#include "data/NewDatabaseFile.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
-
-#include <QFile>
 
 namespace pw {
 
@@ -20,33 +19,27 @@ qint64 createEmptyDatabase(
         throw DbError(QStringLiteral("The administrator needs a password; no database was created."));
     const QString hashed = passwords::hash(adminPassword);
 
-    std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::CreateNew);
-    const QString file = db->path();
-    try {
-        const QDateTime now = clock.now();
-        Transaction tx(*db);
-        MemberRecord admin;
-        admin.status = QStringLiteral("Member");
-        admin.firstName = username;
-        admin.lastName = QStringLiteral("Administrator");
-        admin.gender = QStringLiteral("Unknown");
-        admin.memberActiveStatus = QStringLiteral("Active");
-        admin.prospectStatus = QStringLiteral("Inactive");
-        admin.dateAdded = now;
-        admin.addedBy = username;
-        const qint64 id = Members::insert(*db, admin);
-        db->exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive, DateEntered) "
-                                "VALUES (?, ?, ?, ?, ?, ?)"),
-            { id, username, hashed, QStringLiteral("Admin"), sql::yesNo(false), sql::date(now.date()) });
-        tx.commit();
-        db->close();
-        return id;
-    } catch (...) {
-        db.reset();
-        QFile::remove(file);
-        QFile::remove(file + QStringLiteral("-journal"));
-        throw;
-    }
+    // Whole or not at all: built beside path and renamed into place.
+    NewDatabaseFile file(path);
+    Database& db = file.database();
+    const QDateTime now = clock.now();
+    Transaction tx(db);
+    MemberRecord admin;
+    admin.status = QStringLiteral("Member");
+    admin.firstName = username;
+    admin.lastName = QStringLiteral("Administrator");
+    admin.gender = QStringLiteral("Unknown");
+    admin.memberActiveStatus = QStringLiteral("Active");
+    admin.prospectStatus = QStringLiteral("Inactive");
+    admin.dateAdded = now;
+    admin.addedBy = username;
+    const qint64 id = Members::insert(db, admin);
+    db.exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive, DateEntered) "
+                           "VALUES (?, ?, ?, ?, ?, ?)"),
+        { id, username, hashed, QStringLiteral("Admin"), sql::yesNo(false), sql::date(now.date()) });
+    tx.commit();
+    file.commit();
+    return id;
 }
 
 } // namespace pw

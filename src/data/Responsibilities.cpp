@@ -24,6 +24,43 @@ int remove(Database& db, const ResponsibilityRow& row, bool clearDeacon)
     return removed;
 }
 
+int countShown(const QVector<ResponsibilityLine>& shown, const ResponsibilityRow& row)
+{
+    int n = 0;
+    for (const ResponsibilityLine& line : shown)
+        if (sql::compareText(line.name, row.name) == 0 && line.start == row.start && line.end == row.end)
+            ++n;
+    return n;
+}
+
+Removal removeShown(Database& db, const ResponsibilityRow& row, bool clearDeacon, int shownCount)
+{
+    const QString match = QStringLiteral("Member_ID = ? AND ") + sql::textEquals(QStringLiteral("Responsibility"))
+        + QStringLiteral(" AND \"Start\" = ? AND \"End\" = ?");
+    const QVariantList values { row.memberId, sql::text(row.name), sql::date(row.start), sql::date(row.end) };
+    Removal result;
+    Transaction tx(db);
+    const int stored
+        = db.scalar(QStringLiteral("SELECT COUNT(*) FROM Member_Responsibility WHERE ") + match, values).toInt();
+    if (shownCount > 0 && stored == 0) {
+        result.stale = true;
+        return result;
+    }
+    result.stale = stored != shownCount;
+    if (clearDeacon)
+        db.exec(QStringLiteral("UPDATE Member SET DeaconID = NULL WHERE DeaconID = ?"), { row.memberId });
+    if (shownCount > 0) {
+        QVariantList limited = values;
+        limited.append(shownCount);
+        result.removed = db.execChange(QStringLiteral("DELETE FROM Member_Responsibility WHERE %1 IN (SELECT %1 "
+                                                      "FROM Member_Responsibility WHERE %2 LIMIT ?)")
+                                           .arg(sql::rowKey(), match),
+            limited);
+    }
+    tx.commit();
+    return result;
+}
+
 QVector<ResponsibilityLine> linesOf(Database& db, qint64 memberId)
 {
     QSqlQuery q = db.exec(QStringLiteral("SELECT Responsibilities.Name, Responsibilities.Description, "

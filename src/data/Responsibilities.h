@@ -45,5 +45,22 @@ int remove(Database& db, const ResponsibilityRow& row, bool clearDeacon);
 // The person's responsibilities, ordered by name.
 QVector<ResponsibilityLine> linesOf(Database& db, qint64 memberId);
 
+// How many of the lines a grid shows are the row's: same name (without
+// regard to letter case), start and end.
+int countShown(const QVector<ResponsibilityLine>& shown, const ResponsibilityRow& row);
+
+struct Removal {
+    int removed = 0; // responsibility rows deleted
+    bool stale = false; // the rows changed at another workstation since the grid was filled
+};
+
+// remove() for the grid's "Remove", which must delete only rows the grid
+// showed: shownCount is the number of lines equal to the row that the grid
+// shows (countShown()). At most that many equal rows are deleted, so a row
+// another workstation added meanwhile stays (stale is then set). When the
+// grid showed such rows but none is left, nothing at all is changed (stale).
+// When it showed none, nothing is deleted and, with clearDeacon, the deacon
+// assignments are cleared as remove() does.
+Removal removeShown(Database& db, const ResponsibilityRow& row, bool clearDeacon, int shownCount);
 
 } // namespace pw::Responsibilities

@@ -188,6 +188,8 @@ QString orderByName(const QString& table)
         + orderText(prefix + QStringLiteral("Middle_Name"));
 }
 
+QString rowKey() { return QStringLiteral("rowid"); }
+
 QString returningId(const QString& keyColumn) { return QStringLiteral(" RETURNING ") + keyColumn; }
 
 QVariant text(const QString& value) { return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value); }

@@ -23,6 +23,10 @@ QString orderText(const QString& column);
 // each without regard to letter case. With a table, the columns are that
 // table's ("Member" gives "Member.Last_Name ...").
 QString orderByName(const QString& table = QString());
+// The engine's own key of a row in a table without a key column (rows of
+// Family_Connection and Member_Responsibility), for deleting exactly the rows
+// that were counted.
+QString rowKey();
 // Suffix that makes an INSERT return the new row's key.
 QString returningId(const QString& keyColumn = QStringLiteral("ID"));
 

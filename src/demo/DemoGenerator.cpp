@@ -2,13 +2,13 @@
 
 #include "data/Database.h"
 #include "data/Members.h"
+#include "data/NewDatabaseFile.h"
 #include "demo/DemoData.h"
 #include "demo/DemoPlan.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -1085,32 +1085,6 @@ namespace {
         DemoSummary m_summary;
     };
 
-    // ---------------------------------------------------------------- new files
-
-    void removeDatabaseFile(const QString& path)
-    {
-        QFile::remove(path);
-        QFile::remove(path + QStringLiteral("-journal"));
-    }
-
-    // Creates the file, runs `work` on it and closes it. When anything fails
-    // after the file was created, the file is removed again; a file that was
-    // there before is never touched (open refuses it).
-    template <class Work> auto buildNewFile(const QString& path, Work&& work)
-    {
-        std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::CreateNew);
-        const QString file = db->path();
-        try {
-            auto result = work(*db);
-            db->close();
-            return result;
-        } catch (...) {
-            db.reset();
-            removeDatabaseFile(file);
-            throw;
-        }
-    }
-
 } // namespace
 
 DemoSummary generate(const QString& path, const DemoOptions& options)
@@ -1120,23 +1094,24 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
                           .arg(kMinPeople)
                           .arg(kMaxPeople)
                           .arg(options.people));
-    return buildNewFile(path, [&](Database& db) {
-        // A bigger page cache keeps the name indexes in memory while a large
-        // church is written. The file is removed if anything fails, so it
-        // needs no journal on disk and no waiting for the disk. All three
-        // settings last only as long as this connection.
-        db.exec(QStringLiteral("PRAGMA cache_size = -65536"));
-        db.exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
-        db.exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    // The church is built in a temporary file beside path with the engine's
+    // journal on, and renamed to path only when it is complete: a failure, a
+    // kill or a power cut leaves no file at path, only a leftover that the
+    // next run removes.
+    NewDatabaseFile file(path);
+    Database& db = file.database();
+    // A bigger page cache keeps the name indexes in memory while a large
+    // church is written; it lasts only as long as this connection.
+    db.exec(QStringLiteral("PRAGMA cache_size = -65536"));
+    DemoSummary summary;
+    {
         Transaction tx(db);
-        DemoSummary summary;
-        {
-            Generator generator(db, options);
-            summary = generator.run();
-        }
+        Generator generator(db, options);
+        summary = generator.run();
         tx.commit();
-        return summary;
-    });
+    }
+    file.commit();
+    return summary;
 }
 
 } // namespace pw::demo

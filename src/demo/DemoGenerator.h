@@ -16,7 +16,7 @@ struct DemoOptions {
     // contacts are placed around it. Empty means the computer's date.
     QDate today;
     // Called now and then with the people written so far and the total. It
-    // may throw to abandon the generation; the file is then removed.
+    // may throw to abandon the generation; no file appears at the path then.
     std::function<void(qint64 done, qint64 total)> progress;
 };
 
@@ -38,9 +38,11 @@ constexpr int kMaxPeople = 1000000;
 // Creates a new database file at path filled with a made-up but realistic
 // church: households, classes, care groups, responsibilities, deacons,
 // prospects with their contacts, and two login accounts ("admin"/"admin" with
-// every permission, "user"/"user" who may only view members). Everything is
-// written in one transaction. Throws DbError when the file already exists (it
-// is left unchanged) or when writing fails; a half-written file is removed.
+// every permission, "user"/"user" who may only view members). The file
+// appears whole or not at all: it is written under a temporary name in the
+// same folder and renamed into place when complete, so a failure, a kill or a
+// power cut never leaves a file at path. Throws DbError when the file already
+// exists (it is left unchanged) or when writing fails.
 DemoSummary generate(const QString& path, const DemoOptions& options);
 
 } // namespace pw::demo

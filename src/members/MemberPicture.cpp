@@ -3,10 +3,16 @@
 #include "app/FileChooser.h"
 #include "data/Database.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace pw::members::picture {
 
@@ -112,6 +118,42 @@ void write(const QImage& image, const QString& path, const QString& type)
     }
     if (!file.commit())
         throw Error(QStringLiteral("The picture could not be written to \"%1\": %2.").arg(path, file.errorString()));
+}
+
+PendingFile::PendingFile(const QString& folder, const QString& fileName)
+    : m_folder(folder)
+    , m_fileName(fileName)
+    , m_writeName(fileName)
+{
+    if (QFileInfo::exists(folder + fileName))
+        m_writeName = QStringLiteral(".%1.saving-%2").arg(fileName).arg(QCoreApplication::applicationPid());
+}
+
+PendingFile::~PendingFile()
+{
+    if (!m_done)
+        QFile::remove(m_folder + m_writeName);
+}
+
+void PendingFile::commit()
+{
+    if (m_done)
+        return;
+    m_done = true;
+    if (!replacesExisting())
+        return;
+    const QString from = m_folder + m_writeName;
+    const QString to = m_folder + m_fileName;
+    if (!QFileInfo::exists(from))
+        return; // nothing was written
+    // rename() replaces the old picture in one step.
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(from);
+        throw Error(QStringLiteral("The person was saved, but the new picture could not replace \"%1\": %2. The "
+                                   "previous picture was kept.")
+                        .arg(to, reason));
+    }
 }
 
 } // namespace pw::members::picture

@@ -41,4 +41,36 @@ QImage scaled(const QImage& image);
 // an existing file untouched. Throws an Error when it cannot.
 void write(const QImage& image, const QString& path, const QString& type);
 
+// A picture file that follows the save it belongs to. The new picture is
+// written before the save is committed, under a name that replaces nothing:
+// the final name when no file has it yet, otherwise a temporary name beside
+// it. commit(), called once the save is committed, renames the temporary
+// file over the old picture; when the save fails, the destructor removes what
+// was written and the old picture stays. A row thus never names a missing
+// file, even after a crash between the commit and the rename (the row then
+// names the old picture).
+class PendingFile {
+public:
+    // folder is the picture folder as configured: a plain prefix.
+    PendingFile(const QString& folder, const QString& fileName);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    // The name, relative to the folder prefix, to write the picture to now.
+    QString writeName() const { return m_writeName; }
+    // True when the picture goes through a temporary file.
+    bool replacesExisting() const { return m_writeName != m_fileName; }
+
+    // Puts the written file in place. Throws an Error when the rename fails;
+    // the old picture then stays.
+    void commit();
+
+private:
+    QString m_folder;
+    QString m_fileName;
+    QString m_writeName;
+    bool m_done = false;
+};
+
 } // namespace pw::members::picture

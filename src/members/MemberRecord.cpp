@@ -4,8 +4,11 @@
 #include "app/Context.h"
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "members/MemberPicture.h"
 
+#include <QHash>
 #include <QLocale>
+#include <memory>
 
 namespace pw::members {
 
@@ -17,7 +20,7 @@ bool hasRequiredFields(const MemberRecord& r)
         && !r.memberActiveStatus.isEmpty() && !r.prospectStatus.isEmpty();
 }
 
-qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options)
+SaveResult saveMember(const MemberRecord& record, const SaveOptions& options)
 {
     Database& database = db();
     Transaction transaction(database);
@@ -28,17 +31,34 @@ qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options)
     MemberRecord row = record;
     const QDateTime now = clock().now();
     const QString user = ctx().user.username;
+    const auto gone = [] {
+        // Another workstation may have removed the person meanwhile; saying
+        // "saved" then would be untrue.
+        return Error(QStringLiteral("This person no longer exists in the database, so the changes could not be "
+                                    "saved. Choose \"New\" to enter the person again."));
+    };
 
+    SaveResult result;
     qint64 memberId = record.id;
     if (memberId > 0) {
         row.dateEdited = now;
         row.editedBy = user;
-        columns << QStringLiteral("Date_Edited") << QStringLiteral("Edited_By");
-        // Another workstation may have removed the person meanwhile; saying
-        // "saved" then would be untrue.
-        if (Members::update(database, row, columns) != 1)
-            throw Error(QStringLiteral("This person no longer exists in the database, so the changes could not be "
-                                       "saved. Choose \"New\" to enter the person again."));
+        const QStringList stamps { QStringLiteral("Date_Edited"), QStringLiteral("Edited_By") };
+        if (options.loaded) {
+            const Members::SaveOutcome outcome
+                = Members::saveEdited(database, *options.loaded, row, columns, stamps, options.onConflict);
+            result.conflicts = outcome.conflicts;
+            result.keptTheirs = outcome.keptTheirs;
+            result.stored = outcome.stored;
+            if (outcome.result == Members::SaveOutcome::Result::Gone)
+                throw gone();
+            if (outcome.result == Members::SaveOutcome::Result::Conflicts) {
+                result.id = memberId;
+                return result; // the transaction rolls back: nothing was written
+            }
+        } else if (Members::update(database, row, columns + stamps) != 1) {
+            throw gone();
+        }
     } else {
         row.dateAdded = now;
         row.addedBy = user;
@@ -46,17 +66,108 @@ qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options)
         memberId = Members::insert(database, row, columns);
     }
 
+    std::unique_ptr<picture::PendingFile> pending;
     if (!options.pictureType.isEmpty()) {
         const QString fileName = QString::number(memberId) + QLatin1Char('.') + options.pictureType;
         database.exec(QStringLiteral("UPDATE Member SET Picture = ? WHERE ID = ?"), { fileName, memberId });
-        // The file goes before the commit: if it cannot be written, the row
-        // is rolled back rather than left naming a file that is not there.
+        // Written before the commit, so that a picture that cannot be written
+        // stops the save; put in place over an old picture only after it.
+        pending = std::make_unique<picture::PendingFile>(ctx().settings.pictureFolder, fileName);
         if (options.writePicture)
-            options.writePicture(fileName);
+            options.writePicture(pending->writeName());
     }
 
     transaction.commit();
-    return memberId;
+    if (pending)
+        pending->commit();
+    result.id = memberId;
+    result.saved = true;
+    return result;
+}
+
+qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options)
+{
+    const SaveResult result = saveMember(record, options);
+    if (!result.saved)
+        throw Error(conflictQuestion(result));
+    return result.id;
+}
+
+QString fieldCaption(const QString& column)
+{
+    // The labels of the member screen, by column.
+    static const QHash<QString, QString> captions = {
+        { QStringLiteral("Status"), QStringLiteral("Status (Contact Info)") },
+        { QStringLiteral("First_Name"), QStringLiteral("First Name") },
+        { QStringLiteral("Middle_Name"), QStringLiteral("Middle Name") },
+        { QStringLiteral("Last_Name"), QStringLiteral("Last Name") },
+        { QStringLiteral("Title"), QStringLiteral("Title") },
+        { QStringLiteral("Address_1"), QStringLiteral("Address1") },
+        { QStringLiteral("Address_2"), QStringLiteral("Address2") },
+        { QStringLiteral("City"), QStringLiteral("City") },
+        { QStringLiteral("State"), QStringLiteral("State") },
+        { QStringLiteral("Zip"), QStringLiteral("Zip") },
+        { QStringLiteral("Phone"), QStringLiteral("Home Phone") },
+        { QStringLiteral("Cell"), QStringLiteral("Cell") },
+        { QStringLiteral("Work_Phone"), QStringLiteral("Work Phone") },
+        { QStringLiteral("Email"), QStringLiteral("Email") },
+        { QStringLiteral("Picture"), QStringLiteral("Picture") },
+        { QStringLiteral("Place_Of_Work"), QStringLiteral("Place of Work") },
+        { QStringLiteral("Occupation"), QStringLiteral("Occupation") },
+        { QStringLiteral("Date_Of_Birth"), QStringLiteral("Date of Birth") },
+        { QStringLiteral("Anniversary_Date"), QStringLiteral("Anniv. Date") },
+        { QStringLiteral("Gender"), QStringLiteral("Gender") },
+        { QStringLiteral("Marital_Status"), QStringLiteral("Marrital Status") },
+        { QStringLiteral("Head_Of_Household"), QStringLiteral("Head of Household") },
+        { QStringLiteral("Map_Section"), QStringLiteral("Map Section") },
+        { QStringLiteral("Hobbies"), QStringLiteral("Hobbies") },
+        { QStringLiteral("Organizations"), QStringLiteral("Organizations") },
+        { QStringLiteral("Notes"), QStringLiteral("Notes") },
+        { QStringLiteral("Member_Active_Status"), QStringLiteral("Status (Church Info)") },
+        { QStringLiteral("Member_Since"), QStringLiteral("Member Since") },
+        { QStringLiteral("Came_Forward"), QStringLiteral("Came Forward") },
+        { QStringLiteral("Baptized"), QStringLiteral("Baptized") },
+        { QStringLiteral("Letter_Out"), QStringLiteral("Letter Out") },
+        { QStringLiteral("Deceased_Date"), QStringLiteral("Deceased") },
+        { QStringLiteral("Previous_Church"), QStringLiteral("Previous Church") },
+        { QStringLiteral("Receive_Newsletter_Via_Mail"), QStringLiteral("Receive Newsletter Via Mail") },
+        { QStringLiteral("Receive_Newsletter_Via_EMail"), QStringLiteral("Receive Newsletter Via E-Mail") },
+        { QStringLiteral("Sunday_School_Attendance_Level"), QStringLiteral("Sunday School Attendance Level") },
+        { QStringLiteral("Worship_Service_Attendance_Level"), QStringLiteral("Worship Service Attendance Level") },
+        { QStringLiteral("Discipleship_Training_Attendance_Level"),
+            QStringLiteral("Discipleship Training Attendance Level") },
+        { QStringLiteral("Sunday_Evening_Service_Attendance_Level"),
+            QStringLiteral("Sunday Evening Service Attendance Lavel") },
+        { QStringLiteral("Wednesday_Night_Attendance_Level"), QStringLiteral("Wednesday Night Attendance Level") },
+        { QStringLiteral("Sunday_School_Class"), QStringLiteral("Sunday School Class") },
+        { QStringLiteral("Discipleship_Training_Class"), QStringLiteral("Discipleship Training Class") },
+        { QStringLiteral("Wednesday_Night_Class"), QStringLiteral("Wednesday Night Class") },
+        { QStringLiteral("Care_Group_Assigned"), QStringLiteral("Care Group Assigned (Church Info)") },
+        { QStringLiteral("DeaconID"), QStringLiteral("Deacon Assigned") },
+        { QStringLiteral("Prospect_Active_Status"), QStringLiteral("Status (Prospect Info)") },
+        { QStringLiteral("Prospect_Source"), QStringLiteral("Prospect Source") },
+        { QStringLiteral("Prospect_Member_Of"), QStringLiteral("Member Of") },
+        { QStringLiteral("Prospect_Note"), QStringLiteral("Notes (Prospect Info)") },
+        { QStringLiteral("Prospect_Sunday_School_Class_Assigned"), QStringLiteral("Sunday School Class Assigned") },
+        { QStringLiteral("Prospect_Care_Group_Assigned"), QStringLiteral("Care Group Assigned (Prospect Info)") },
+        { QStringLiteral("Prospect_Phase"), QStringLiteral("Phase") },
+        { QStringLiteral("Prospect_Next_Contact_Date"), QStringLiteral("Next Contact") },
+        { QStringLiteral("Prospect_Next_Contact_Action"), QStringLiteral("Action") },
+    };
+    return captions.value(column, column);
+}
+
+QString conflictQuestion(const SaveResult& result)
+{
+    QStringList fields;
+    for (const Members::Conflict& c : result.conflicts)
+        fields.append(QStringLiteral("\"%1\"").arg(fieldCaption(c.column)));
+    QString who = result.stored.editedBy.isEmpty() ? QStringLiteral("another user") : result.stored.editedBy;
+    if (result.stored.dateEdited.isValid())
+        who += QStringLiteral(" on ") + QLocale().toString(result.stored.dateEdited, QLocale::ShortFormat);
+    return QStringLiteral("While you were editing this person, %1 changed the same field%2 at another workstation: "
+                          "%3.\n\nKeep their values, keep yours, or cancel the save?")
+        .arg(who, fields.size() == 1 ? QString() : QStringLiteral("s"), fields.join(QStringLiteral(", ")));
 }
 
 QString auditText(const QDateTime& when, const QString& who)

@@ -24,17 +24,50 @@ struct SaveOptions {
     // the stored values stay.
     bool writeNextStep = false;
     // Non-empty when a new picture was loaded: the Picture column becomes
-    // ID + "." + pictureType and writePicture is called with that file name
-    // before the row is committed. When it throws, nothing of the save stays.
+    // ID + "." + pictureType, and writePicture is called, before the commit,
+    // with the name (relative to the picture folder) to write the picture
+    // to. That is the final name when no file has it yet, otherwise a
+    // temporary name that replaces the old picture only once the save is
+    // committed. When the save fails, what was written is removed and the
+    // old picture stays; when writePicture throws, nothing of the save stays.
     QString pictureType;
     std::function<void(const QString& fileName)> writePicture;
+    // The person as the screen loaded it. When set, saving an existing person
+    // follows Members::saveEdited: another workstation's changes made
+    // meanwhile stay, and a column both changed is a conflict handled as
+    // onConflict says. When not set, every screen column is written.
+    std::optional<MemberRecord> loaded;
+    Members::OnConflict onConflict = Members::OnConflict::Report;
+};
+
+struct SaveResult {
+    qint64 id = 0;
+    // False only when onConflict is Report and conflicts were found: nothing
+    // was written, and the screen asks the user (conflictQuestion()).
+    bool saved = false;
+    std::vector<Members::Conflict> conflicts;
+    QStringList keptTheirs; // columns another workstation changed, left as they are
+    MemberRecord stored; // the row as the save found it
 };
 
 // Writes the record in one transaction: a new row (id 0) gets Date_Added and
 // Added_By, an existing one Date_Edited and Edited_By, from the clock and the
-// logged-in user. Returns the row's identifier. Throws when the row to update
-// no longer exists or anything fails; the database is then unchanged.
+// logged-in user. Throws when the row to update no longer exists or anything
+// fails; the database and the picture folder are then unchanged.
+SaveResult saveMember(const MemberRecord& record, const SaveOptions& options = {});
+
+// saveMember() for callers that pass no loaded record (or KeepTheirs /
+// KeepMine): returns the row's identifier.
 qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options = {});
+
+// The caption the member screen shows for a Member column (for example
+// "Cell" for Cell, "Address2" for Address_2); captions that appear on more
+// than one tab name the tab.
+QString fieldCaption(const QString& column);
+
+// The question the member screen asks when a save found conflicts: which
+// fields, changed by whom and when, and the three answers.
+QString conflictQuestion(const SaveResult& result);
 
 // "date - user" as the screen shows who added or last edited a row; a missing
 // part contributes nothing.

@@ -1,0 +1,126 @@
+#include "data/Health.h"
+
+#include "data/Database.h"
+#include "data/NewDatabaseFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <sqlite3.h>
+
+namespace pw::health {
+
+namespace {
+
+    DbError damaged(const QString& path, const QString& what, const QString& detail = QString())
+    {
+        return DbError(DbError::Kind::Damaged,
+            QStringLiteral("The database \"%1\" cannot be used: %2 Restore the most recent backup of it.")
+                .arg(QDir::toNativeSeparators(path), what),
+            detail);
+    }
+
+    // Restores the connection's lock wait when the check ends.
+    class WaitLimit {
+    public:
+        WaitLimit(Database& db, int ms)
+            : m_db(db)
+            , m_saved(db.lockWaitLimit())
+        {
+            db.setLockWaitLimit(ms);
+        }
+        ~WaitLimit() { m_db.setLockWaitLimit(m_saved); }
+
+    private:
+        Database& m_db;
+        int m_saved;
+    };
+
+} // namespace
+
+void checkNotLeftover(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    // ".church.sqlite.partial-123" is what building "church.sqlite" leaves.
+    const int mark = int(name.lastIndexOf(QStringLiteral(".partial-")));
+    if (!name.startsWith(QLatin1Char('.')) || mark <= 1)
+        return;
+    const QString target = info.absoluteDir().filePath(name.mid(1, mark - 1));
+    if (!NewDatabaseFile::isLeftoverOf(target, name))
+        return;
+    throw DbError(DbError::Kind::Damaged,
+        QStringLiteral("The file \"%1\" is not a church database: it is what was left when writing \"%2\" was "
+                       "interrupted, and it may be incomplete. Use \"%2\" if it exists, or create that database "
+                       "again; the leftover file can be deleted.")
+            .arg(QDir::toNativeSeparators(info.absoluteFilePath()), QDir::toNativeSeparators(target)),
+        QString());
+}
+
+void checkIntact(Database& db)
+{
+    QStringList problems;
+    try {
+        QSqlQuery q = db.exec(QStringLiteral("PRAGMA quick_check"));
+        while (q.next())
+            problems.append(q.value(0).toString());
+    } catch (const DbError& e) {
+        if (e.kind() == DbError::Kind::Damaged || e.kind() == DbError::Kind::Io)
+            throw damaged(db.path(), QStringLiteral("it is damaged."), e.detail());
+        throw;
+    }
+    if (problems == QStringList { QStringLiteral("ok") })
+        return;
+    // The first few findings are enough to show what is wrong.
+    const QStringList shown = problems.mid(0, 3);
+    throw damaged(db.path(),
+        QStringLiteral("it is damaged (the engine's check found %1 problem%2).")
+            .arg(problems.size())
+            .arg(problems.size() == 1 ? QString() : QStringLiteral("s")),
+        shown.join(QStringLiteral("; ")));
+}
+
+void checkHasAccount(Database& db)
+{
+    if (db.exists(QStringLiteral("SELECT 1 FROM \"User\" LIMIT 1")))
+        return;
+    throw damaged(db.path(),
+        QStringLiteral("it holds no user accounts, so nobody can log in. It may be an unfinished or damaged copy."));
+}
+
+void checkWritable(Database& db, int waitMs)
+{
+    auto* h = static_cast<sqlite3*>(db.engineHandle());
+    // A read-only file is opened read-only without an error; say so now
+    // rather than at the first save.
+    if (h && sqlite3_db_readonly(h, "main") == 1)
+        throw DbError(DbError::Kind::ReadOnly, engine::messageFor(DbError::Kind::ReadOnly, SQLITE_READONLY, db.path()),
+            QStringLiteral("the file was opened read-only"));
+    if (db.inTransaction())
+        return; // a change is under way, so the file is evidently writable
+    const WaitLimit limit(db, waitMs);
+    Transaction probe(db);
+    // Writing the header's user version with its own value needs the journal
+    // beside the file, as every change does; the probe is then undone.
+    const qint64 userVersion = db.scalar(QStringLiteral("PRAGMA user_version")).toLongLong();
+    db.exec(QStringLiteral("PRAGMA user_version = %1").arg(userVersion));
+    // probe is never committed: leaving the scope rolls the change back.
+}
+
+void checkAtStartup(Database& db)
+{
+    checkNotLeftover(db.path());
+    checkIntact(db);
+    checkHasAccount(db);
+    checkWritable(db);
+}
+
+std::unique_ptr<Database> openForStartup(const QString& path)
+{
+    checkNotLeftover(path);
+    std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly);
+    checkAtStartup(*db);
+    return db;
+}
+
+} // namespace pw::health
