@@ -20,6 +20,10 @@ class ThrowingMessages : public Messages {
 public:
     void show(const QString& text, const QString&, Icon) override { throw std::runtime_error(text.toStdString()); }
     Answer ask(const QString& text, const QString&, Icon) override { throw std::runtime_error(text.toStdString()); }
+    int choose(const QString& text, const QString&, const QStringList&, int, int, Icon) override
+    {
+        throw std::runtime_error(text.toStdString());
+    }
 };
 
 struct Row {

@@ -8,6 +8,9 @@
 #include "app/frmLogin.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -80,6 +83,7 @@ MDI::MDI(QWidget* parent)
     : QMainWindow(parent)
     , m_area(new QMdiArea(this))
     , m_workspace(new Workspace(m_area, this))
+    , m_user(new QLabel(this))
 {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Pewlark"));
@@ -87,6 +91,13 @@ MDI::MDI(QWidget* parent)
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
+    // The last completed action on the left, who is logged in on the right.
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    m_user->setObjectName(QStringLiteral("lblUser"));
+    statusBar()->addPermanentWidget(m_user);
+    connect(m_workspace, &Workspace::statusChanged, statusBar(), [this](const QString& text) {
+        statusBar()->showMessage(text);
+    });
     buildMenus();
     QSize size(1280, 800);
     if (QScreen* display = QGuiApplication::primaryScreen())
@@ -123,7 +134,12 @@ void MDI::buildMenus()
         QAction* action = menuFor(entry.first)->addAction(cmd.caption);
         action->setObjectName(cmd.name);
         if (cmd.name == QLatin1String("Exit")) {
-            connect(action, &QAction::triggered, this, [] { CloseAndExit(); });
+            connect(action, &QAction::triggered, this, [this] {
+                guarded([this] {
+                    if (m_workspace->confirmLeaveAll(false))
+                        CloseAndExit();
+                });
+            });
         } else if (cmd.name == QLatin1String("LogOff")) {
             connect(action, &QAction::triggered, this, [this] { guarded([this] { logOff(); }); });
         } else if (cmd.name == QLatin1String("About")) {
@@ -165,13 +181,41 @@ void MDI::showLogin()
     // nothing to do but exit; its own "Close" button is the way out.
     if (QWidget* frame = login->parentWidget())
         frame->setWindowFlag(Qt::WindowCloseButtonHint, false);
-    connect(login, &frmLogin::loggedIn, this, &MDI::unlock);
+    connect(login, &frmLogin::loggedIn, this, [this] {
+        unlock();
+        showUser();
+    });
 }
 
 void MDI::logOff()
 {
+    // Windows stay open for the next login; one whose changes the user threw
+    // away is closed rather than left showing them.
+    if (!m_workspace->confirmLeaveAll(true))
+        return;
     lock();
+    showUser();
     showLogin();
+}
+
+void MDI::showUser()
+{
+    const CurrentUser& user = ctx().user;
+    const bool loggedIn = menu(QStringLiteral("File")) && command(QStringLiteral("LogOff"))
+        && command(QStringLiteral("LogOff"))->isEnabled() && !user.username.isEmpty();
+    m_user->setText(loggedIn ? QStringLiteral("%1 (%2)").arg(user.username, user.type) : QString());
+}
+
+void MDI::closeEvent(QCloseEvent* event)
+{
+    bool leave = false;
+    guarded([&] { leave = m_workspace->confirmLeaveAll(false); });
+    if (!leave) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    CloseAndExit();
 }
 
 void MDI::runCommand(const MenuCommand& cmd)

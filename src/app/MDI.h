@@ -6,6 +6,8 @@
 class QMdiArea;
 class QMenu;
 class QAction;
+class QCloseEvent;
+class QLabel;
 
 namespace pw {
 
@@ -50,11 +52,19 @@ public:
     // permission test, shows the refusal or opens (or leaves) the window.
     void runCommand(const MenuCommand& command);
 
+    // The logged-in user and account type at the right of the status bar;
+    // empty while nobody is logged in.
+    void showUser();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildMenus();
 
     QMdiArea* m_area;
     Workspace* m_workspace;
+    QLabel* m_user;
 };
 
 } // namespace pw

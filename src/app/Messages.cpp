@@ -1,6 +1,10 @@
 #include "app/Messages.h"
 
+#include "app/Context.h"
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QMessageBox>
 
 namespace pw {
@@ -59,6 +63,33 @@ Answer BoxMessages::ask(const QString& text, const QString& title, Icon icon)
     QMessageBox box(toBoxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int BoxMessages::choose(const QString& text, const QString& title, const QStringList& buttons, int defaultButton,
+    int cancelButton, Icon icon)
+{
+    NormalCursorWhileShown cursor;
+    QMessageBox box(toBoxIcon(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QList<QAbstractButton*> added;
+    for (int i = 0; i < buttons.size(); ++i) {
+        const QMessageBox::ButtonRole role
+            = i == cancelButton ? QMessageBox::RejectRole : (i == 0 ? QMessageBox::AcceptRole : QMessageBox::ActionRole);
+        added.append(box.addButton(buttons.at(i), role));
+    }
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.at(defaultButton)));
+    if (cancelButton >= 0 && cancelButton < added.size())
+        box.setEscapeButton(added.at(cancelButton));
+    box.exec();
+    const int chosen = static_cast<int>(added.indexOf(box.clickedButton()));
+    return chosen >= 0 ? chosen : cancelButton;
+}
+
+SaveChoice askToSaveChanges(const QString& name)
+{
+    const int chosen = messages().choose(QStringLiteral("Save changes to %1?").arg(name), QStringLiteral("Pewlark"),
+        { QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel") }, 0, 2, Icon::Question);
+    return chosen == 0 ? SaveChoice::Save : (chosen == 1 ? SaveChoice::Discard : SaveChoice::Cancel);
 }
 
 } // namespace pw

@@ -1,6 +1,7 @@
 #include "app/Workspace.h"
 
 #include "app/Context.h"
+#include "app/EditTracker.h"
 #include "app/SharedLists.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
@@ -91,6 +92,34 @@ QMdiSubWindow* Workspace::add(QWidget* screen, Placement placement)
     sub->show();
     screen->setFocus();
     return sub;
+}
+
+bool Workspace::confirmLeaveAll(bool closeDiscarded)
+{
+    for (QMdiSubWindow* sub : m_area->subWindowList()) {
+        auto* screen = dynamic_cast<EditingScreen*>(sub->widget());
+        if (!screen || sub->isHidden() || !screen->editTracker()->isDirty())
+            continue;
+        m_area->setActiveSubWindow(sub);
+        const Leave answer = screen->editTracker()->confirmLeave();
+        if (answer == Leave::Stay)
+            return false;
+        if (answer == Leave::Discarded && closeDiscarded)
+            sub->close();
+    }
+    return true;
+}
+
+EditingScreen* Workspace::activeEditingScreen() const
+{
+    QMdiSubWindow* sub = m_area->activeSubWindow();
+    return sub ? dynamic_cast<EditingScreen*>(sub->widget()) : nullptr;
+}
+
+void showStatus(const QString& text)
+{
+    if (Workspace* w = workspace())
+        emit w->statusChanged(text);
 }
 
 void closeScreen(QWidget* screen)

@@ -11,6 +11,7 @@
 namespace pw {
 
 class SharedLists;
+class EditingScreen;
 
 // Owns the main window's MDI area and the screens in it. Screens are opened by
 // their window name through factories registered at start-up, so the main
@@ -80,7 +81,18 @@ public:
     // minimise buttons, placed as asked, and shows it.
     QMdiSubWindow* add(QWidget* screen, Placement placement = Placement::TopLeft);
 
+    // Before Log Off and File > Exit: asks every screen that holds unsaved
+    // changes, bringing each to the front in turn. False when the user
+    // cancelled (or a save was refused): nothing may happen then. With
+    // closeDiscarded, a screen whose changes were thrown away is closed.
+    bool confirmLeaveAll(bool closeDiscarded);
+
+    // The editing screen in the active window, or nullptr.
+    EditingScreen* activeEditingScreen() const;
+
 signals:
+    // The last completed action, for the status bar ("Saved Hale, Helen.").
+    void statusChanged(const QString& text);
     void lookupsChanged(); // a class, care group, responsibility or phase was saved
     void membersChanged(); // a person was saved or a responsibility changed
     void contactSaved(qint64 prospectId);
@@ -91,6 +103,9 @@ private:
     SharedLists* m_lists;
     QHash<QString, ScreenEntry> m_screens;
 };
+
+// Shows the last completed action in the main window's status bar.
+void showStatus(const QString& text);
 
 // Closes a screen's child window (the screen itself when it has none).
 void closeScreen(QWidget* screen);

@@ -25,6 +25,7 @@ public:
         QString title;
         Icon icon;
         bool question;
+        QStringList buttons = {}; // of a question with buttons of its own
     };
 
     void show(const QString& text, const QString& title, Icon icon = Icon::None) override
@@ -37,12 +38,25 @@ public:
         return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
     }
 
+    // Answers questions with buttons of their own by the button's text from
+    // the script (the default button when the script is empty).
+    int choose(const QString& text, const QString& title, const QStringList& buttons, int defaultButton, int,
+        Icon icon = Icon::Question) override
+    {
+        entries.append({ text, title, icon, true, buttons });
+        if (choices.isEmpty())
+            return defaultButton;
+        const int chosen = static_cast<int>(buttons.indexOf(choices.takeFirst()));
+        return chosen >= 0 ? chosen : defaultButton;
+    }
+
     int count() const { return entries.size(); }
     Entry last() const { return entries.isEmpty() ? Entry { {}, {}, Icon::None, false } : entries.last(); }
     void clear() { entries.clear(); }
 
     QList<Entry> entries;
     QList<Answer> answers;
+    QStringList choices; // button texts, e.g. "Discard"
 };
 
 // A clock that moves only when the test says so.
