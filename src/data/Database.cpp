@@ -1,5 +1,6 @@
 #include "data/Database.h"
 
+#include "data/Postgres.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
 
@@ -181,8 +182,64 @@ Database::Database(const QString& path, const QString& connectionName)
 
 Database::~Database() { close(); }
 
+QVariant Database::bindable(const QVariant& value) const
+{
+    // A server's text cannot hold the character 0; typed into a search box
+    // it means nothing, so it is left out rather than cutting the value.
+    if (m_engine == Engine::PostgreSQL && value.typeId() == QMetaType::QString) {
+        QString text = value.toString();
+        if (text.contains(QChar(0)))
+            return text.remove(QChar(0));
+    }
+    return value;
+}
+
+QString Database::displayName() const
+{
+    return m_engine == Engine::PostgreSQL ? m_display : QStringLiteral("the file \"%1\"").arg(m_path);
+}
+
+std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode mode)
+{
+    const postgres::Location where = postgres::parse(location);
+    const QString name = nextConnectionName();
+    std::unique_ptr<Database> db(new Database(location, name));
+    db->m_engine = Engine::PostgreSQL;
+    db->m_display = where.display();
+    {
+        QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        if (!conn.isValid())
+            throw DbError(QStringLiteral("PostgreSQL support is not installed on this computer (Debian package "
+                                         "libqt6sql6-psql), so %1 cannot be opened.")
+                              .arg(where.display()));
+        postgres::configure(conn, where);
+        if (!conn.open())
+            throw postgres::error(conn.lastError(), where.display());
+    }
+    sql::setEngine(Engine::PostgreSQL);
+    try {
+        db->configureConnection();
+        if (mode == OpenMode::CreateNew) {
+            if (db->exists(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = "
+                                          "current_schema()")))
+                throw DbError(QStringLiteral("%1 already holds tables; a church is only created in an empty "
+                                             "database. It was left unchanged.")
+                                  .arg(postgres::capitalisedDisplay(where)));
+            schema::create(*db);
+        } else {
+            schema::checkAndUpgrade(*db);
+        }
+    } catch (const DbError&) {
+        db->close();
+        throw;
+    }
+    return db;
+}
+
 std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
 {
+    if (postgres::isLocation(path))
+        return openServer(path, mode);
     const QFileInfo info(path);
     if (mode == OpenMode::ExistingOnly) {
         if (!info.exists())
@@ -211,6 +268,7 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
         }
     }
     sql::installFunctions(db->connection());
+    sql::setEngine(Engine::SQLite);
 
     try {
         db->configureConnection();
@@ -235,6 +293,14 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
 
 void Database::configureConnection()
 {
+    if (m_engine == Engine::PostgreSQL) {
+        // A statement waits at most the lock limit for another
+        // workstation's lock, then fails as "locked"; names and dates come
+        // and go as UTF-8 text.
+        exec(QStringLiteral("SET lock_timeout = %1").arg(m_lockWaitMs));
+        exec(QStringLiteral("SET client_encoding = 'UTF8'"));
+        return;
+    }
     sqlite3* h = static_cast<sqlite3*>(engineHandle());
     if (!h)
         throw DbError(QStringLiteral("The database driver gave no SQLite connection."));
@@ -263,6 +329,8 @@ void* Database::engineHandle() const { return sqliteHandle(connection()); }
 
 DbError Database::lastEngineError(const QString& fallbackText) const
 {
+    if (m_engine == Engine::PostgreSQL)
+        return postgres::error(connection().lastError(), m_display);
     sqlite3* h = static_cast<sqlite3*>(engineHandle());
     if (!h)
         return DbError(fallbackText);
@@ -274,6 +342,8 @@ DbError Database::lastEngineError(const QString& fallbackText) const
 DbError Database::queryError(const QSqlQuery& query) const
 {
     const QSqlError error = query.lastError();
+    if (m_engine == Engine::PostgreSQL)
+        return postgres::error(error, m_display);
     const QString text = engineText(error);
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
@@ -356,10 +426,17 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& params)
     const EngineCall waiting(*this);
     QSqlQuery query(conn);
     query.setForwardOnly(true);
+    if (params.isEmpty() && m_engine == Engine::PostgreSQL) {
+        // The server prepares statements, and a setting or a schema change
+        // cannot be prepared; without values there is nothing to bind.
+        if (!query.exec(sql))
+            throw queryError(query);
+        return query;
+    }
     if (!query.prepare(sql))
         throw queryError(query);
     for (const QVariant& value : params)
-        query.addBindValue(value);
+        query.addBindValue(bindable(value));
     if (!query.exec())
         throw queryError(query);
     return query;
@@ -510,7 +587,16 @@ void Database::scan(const QString& sql, const QVariantList& params, const std::f
     sqlite3_finalize(stmt);
 }
 
-qint64 Database::othersChangeMark() { return scalar(QStringLiteral("PRAGMA data_version")).toLongLong(); }
+qint64 Database::othersChangeMark()
+{
+    // On a server each connection counts its own changes; the others' sum
+    // moves only with theirs.
+    if (m_engine == Engine::PostgreSQL)
+        return scalar(QStringLiteral("SELECT COALESCE(SUM(Changes), 0) FROM Change_Count WHERE Connection <> "
+                                     "pg_backend_pid()"))
+            .toLongLong();
+    return scalar(QStringLiteral("PRAGMA data_version")).toLongLong();
+}
 
 Statement::Statement(Database& db, const QString& sql)
     : m_db(db)
@@ -526,7 +612,7 @@ QSqlQuery& Statement::run(const QVariantList& params)
 {
     const Database::EngineCall waiting(m_db);
     for (int i = 0; i < params.size(); ++i)
-        m_query.bindValue(i, params.at(i));
+        m_query.bindValue(i, m_db.bindable(params.at(i)));
     if (!m_query.exec())
         throw m_db.queryError(m_query);
     return m_query;
@@ -549,7 +635,7 @@ void Database::begin()
         // Every change takes the write lock at its start: two workstations
         // that both read and then write would otherwise find out only at the
         // first write that one of them must give up, without waiting.
-        exec(QStringLiteral("BEGIN IMMEDIATE"));
+        exec(m_engine == Engine::PostgreSQL ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
     }
     ++m_transactionDepth;
 }

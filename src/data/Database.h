@@ -138,9 +138,20 @@ public:
         CreateNew, // the file must not exist; it is created with schema and seed values
     };
 
-    // Opens (or creates) the file; throws DbError with a message that names
-    // the file and the problem.
+    // Where the church is kept: a file for SQLite, or a PostgreSQL server
+    // named by a postgresql:// location.
+    enum class Engine { SQLite, PostgreSQL };
+
+    // Opens (or creates) the file, or connects to the server; throws DbError
+    // with a message that names the file or the server and database, and the
+    // problem. On a server, CreateNew creates the schema and seed values in an
+    // existing empty database and refuses one that holds any table.
     static std::unique_ptr<Database> open(const QString& path, OpenMode mode);
+
+    Engine engine() const { return m_engine; }
+    // How messages name this database: "the file \"...\"" or "the database
+    // \"church\" on the server host:5432".
+    QString displayName() const;
     ~Database();
 
     Database(const Database&) = delete;
@@ -243,8 +254,13 @@ private:
     bool waitForLock(int count);
     void endLockWait();
 
+    static std::unique_ptr<Database> openServer(const QString& location, OpenMode mode);
+    QVariant bindable(const QVariant& value) const;
+
     QString m_path;
     QString m_connectionName;
+    Engine m_engine = Engine::SQLite;
+    QString m_display;
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
     int m_lockWaitMs = kDefaultLockWaitMs;

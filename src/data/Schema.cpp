@@ -1,6 +1,7 @@
 #include "data/Schema.h"
 
 #include "data/Database.h"
+#include "data/Postgres.h"
 #include "data/Seed.h"
 
 #include <QSqlQuery>
@@ -236,16 +237,48 @@ const QStringList& permissionNames()
     return names;
 }
 
+namespace {
+    // How a message starts naming the database: a file by the word given and
+    // its path, a server database by its name and server.
+    QString named(const Database& db, const QString& fileWord)
+    {
+        if (db.engine() == Database::Engine::PostgreSQL) {
+            const QString display = db.displayName();
+            return display.at(0).toUpper() + display.mid(1);
+        }
+        return QStringLiteral("%1 \"%2\"").arg(fileWord, db.path());
+    }
+} // namespace
+
 void create(Database& db)
 {
     Transaction tx(db);
-    for (const char* statement : kTables)
-        db.exec(QString::fromUtf8(statement));
+    const bool server = db.engine() == Database::Engine::PostgreSQL;
+    for (const char* statement : kTables) {
+        const QString table = QString::fromUtf8(statement);
+        db.exec(server ? postgres::tableDefinition(table) : table);
+    }
+    if (server)
+        postgres::createSupport(db);
     for (const char* statement : kIndexes)
         db.exec(QString::fromUtf8(statement));
     db.exec(QStringLiteral("INSERT INTO Schema_Version (Version) VALUES (?)"), { kCurrentVersion });
     seed::insertSeedValues(db);
     tx.commit();
+}
+
+const QStringList& tableNames()
+{
+    static const QStringList names = [] {
+        QStringList out;
+        for (const char* statement : kTables) {
+            const QString text = QString::fromUtf8(statement).simplified();
+            const QString rest = text.mid(QStringLiteral("CREATE TABLE ").size());
+            out.append(rest.left(rest.indexOf(QLatin1Char(' '))));
+        }
+        return out;
+    }();
+    return names;
 }
 
 int version(Database& db)
@@ -257,20 +290,21 @@ int version(Database& db)
 void checkAndUpgrade(Database& db)
 {
     // Any read fails here when the file is not an SQLite database at all.
-    const bool hasVersionTable
-        = db.exists(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"),
-            { QStringLiteral("Schema_Version") });
+    const QString versionTable = QStringLiteral("Schema_Version");
+    const bool hasVersionTable = db.engine() == Database::Engine::PostgreSQL
+        ? postgres::hasTable(db, versionTable)
+        : db.exists(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"), { versionTable });
     if (!hasVersionTable)
-        throw DbError(QStringLiteral("The file \"%1\" is not a Pewlark database.").arg(db.path()));
+        throw DbError(QStringLiteral("%1 is not a Pewlark database.").arg(named(db, QStringLiteral("The file"))));
 
     const int found = version(db);
     if (found < 1)
         throw DbError(
-            QStringLiteral("The file \"%1\" is not a Pewlark database: it has no schema version.").arg(db.path()));
+            QStringLiteral("%1 is not a Pewlark database: it has no schema version.").arg(named(db, QStringLiteral("The file"))));
     if (found > kCurrentVersion)
-        throw DbError(QStringLiteral("The database \"%1\" was written by a newer Pewlark (schema version %2); this "
+        throw DbError(QStringLiteral("%1 was written by a newer Pewlark (schema version %2); this "
                                      "program reads schema versions up to %3. Install the newer Pewlark to open it.")
-                          .arg(db.path())
+                          .arg(named(db, QStringLiteral("The database")))
                           .arg(found)
                           .arg(kCurrentVersion));
     if (found == kCurrentVersion)

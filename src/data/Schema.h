@@ -20,6 +20,10 @@ namespace schema {
 
     int version(Database& db);
 
+    // Every table, in the order they are created, named as SQL text names
+    // them ("User" in quotes, since other engines reserve the word).
+    const QStringList& tableNames();
+
     // The sixteen permission names, in the order of their identifiers 1..16.
     const QStringList& permissionNames();
 

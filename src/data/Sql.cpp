@@ -178,7 +178,12 @@ QString textEquals(const QString& column)
 
 QString textContains(const QString& column) { return QStringLiteral("pw_contains(%1, ?)").arg(column); }
 
-QString orderText(const QString& column) { return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation); }
+QString orderText(const QString& column)
+{
+    // Null first, as SQLite sorts it; a server sorts it last unless told.
+    const QString term = column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation);
+    return engine() == Database::Engine::PostgreSQL ? term + QStringLiteral(" NULLS FIRST") : term;
+}
 
 QString orderByName(const QString& table)
 {
@@ -188,7 +193,23 @@ QString orderByName(const QString& table)
         + orderText(prefix + QStringLiteral("Middle_Name"));
 }
 
-QString rowKey() { return QStringLiteral("rowid"); }
+namespace {
+    Database::Engine& currentEngine()
+    {
+        static Database::Engine engine = Database::Engine::SQLite;
+        return engine;
+    }
+} // namespace
+
+void setEngine(Database::Engine engine) { currentEngine() = engine; }
+
+Database::Engine engine() { return currentEngine(); }
+
+QString rowKey()
+{
+    // The order rows were stored in, for tables without a key of their own.
+    return engine() == Database::Engine::PostgreSQL ? QStringLiteral("ctid") : QStringLiteral("rowid");
+}
 
 QString returningId(const QString& keyColumn) { return QStringLiteral(" RETURNING ") + keyColumn; }
 
@@ -307,8 +328,10 @@ bool containsText(const QString& haystack, const QString& needle)
 
 QString inIdList(const QString& column)
 {
-    // json_each turns the bound JSON array into rows; SQLite then looks each
+    // The bound JSON array becomes rows; the engine then looks each
     // identifier up by key instead of scanning the table.
+    if (engine() == Database::Engine::PostgreSQL)
+        return column + QStringLiteral(" IN (SELECT CAST(value AS BIGINT) FROM json_array_elements_text(CAST(? AS json)))");
     return column + QStringLiteral(" IN (SELECT value FROM json_each(?))");
 }
 
@@ -362,6 +385,9 @@ bool matchesWildcards(const QString& text, const QString& pattern)
 }
 
 // Dates are stored as ISO text, so the month is the two digits after the year.
-QString monthOf(const QString& column) { return QStringLiteral("CAST(substr(%1, 6, 2) AS INTEGER)").arg(column); }
+QString monthOf(const QString& column)
+{
+    return QStringLiteral("CAST(NULLIF(substr(%1, 6, 2), '') AS INTEGER)").arg(column);
+}
 
 } // namespace pw::sql

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "data/Database.h"
+
 class QSqlDatabase;
 
 namespace pw::sql {
@@ -83,5 +85,12 @@ QString monthOf(const QString& column);
 // Called once for every new connection: installs the functions and the
 // collation that the helpers above refer to.
 void installFunctions(const QSqlDatabase& db);
+
+// The engine the helpers above write for: the engine of the database opened
+// last. The few helpers whose text differs between engines follow it; the
+// others write the same text for both, whose names each engine provides
+// (SQLite through installFunctions, a server through its schema).
+void setEngine(Database::Engine engine);
+Database::Engine engine();
 
 } // namespace pw::sql

@@ -33,7 +33,7 @@ private slots:
 void TestWidgets::resultGridFromQuery()
 {
     test::TestEnv env;
-    env.db().exec(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES ('Member', 40000)"));
+    env.startIdsAt(QStringLiteral("Member"), 40001);
     const qint64 a = env.addMember(QStringLiteral("Ann"), QStringLiteral("O'Brien"));
     const qint64 b = env.addMember(QStringLiteral("Bob"), QStringLiteral("Adams"));
     env.db().exec(QStringLiteral("UPDATE Member SET City = NULL WHERE ID = ?"), { b });

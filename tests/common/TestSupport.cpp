@@ -1,9 +1,16 @@
 #include "TestSupport.h"
 
 #include "data/Passwords.h"
+#include "data/Postgres.h"
+#include "data/Schema.h"
+#include "data/Seed.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QHash>
 #include <QPrinter>
 #include <QTest>
@@ -11,6 +18,85 @@
 namespace pw::test {
 
 namespace {
+
+    // With PEWLARK_TEST_POSTGRES naming a server's maintenance database
+    // (postgresql://user@host:port/postgres), every test runs on a database
+    // of its own on that server, copied from a template built once per test
+    // program; without it, on a file.
+    QString serverBase() { return qEnvironmentVariable("PEWLARK_TEST_POSTGRES"); }
+
+    // Creates and drops databases on the test server.
+    class ServerAdmin {
+    public:
+        ServerAdmin()
+        {
+            const postgres::Location base = postgres::parse(serverBase());
+            m_name = QStringLiteral("pewlark-test-admin");
+            QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+            postgres::configure(conn, base);
+            if (!conn.open())
+                throw postgres::error(conn.lastError(), base.display());
+        }
+        void run(const QString& statement)
+        {
+            QSqlQuery q(QSqlDatabase::database(m_name, false));
+            if (!q.exec(statement))
+                throw DbError(statement + QStringLiteral(": ") + q.lastError().text());
+        }
+
+    private:
+        QString m_name;
+    };
+
+    ServerAdmin& admin()
+    {
+        static ServerAdmin instance;
+        return instance;
+    }
+
+    QString programTag() { return QString::number(QCoreApplication::applicationPid()); }
+
+    // The test program's own database on the server, made once with the
+    // schema and dropped when the program ends. Each test empties it and
+    // writes the seed values again, which is far quicker than a database
+    // per test.
+    struct ServerDatabase {
+        QString name = QStringLiteral("pewlark_t_%1").arg(programTag());
+        QString uri;
+        ServerDatabase()
+        {
+            admin().run(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name));
+            admin().run(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(name));
+            uri = postgres::parse(serverBase()).uriFor(name);
+            Database::open(uri, Database::OpenMode::CreateNew)->close();
+            // Dropped while the application and its driver are still there.
+            qAddPostRoutine(&ServerDatabase::drop);
+        }
+        static void drop()
+        {
+            try {
+                admin().run(QStringLiteral("DROP DATABASE IF EXISTS pewlark_t_%1 WITH (FORCE)").arg(programTag()));
+            } catch (...) {
+            }
+        }
+    };
+
+    QString serverDatabase()
+    {
+        static ServerDatabase database;
+        return database.uri;
+    }
+
+    // Puts the server database back to schema and seed values only.
+    void resetServerDatabase(Database& db)
+    {
+        Transaction tx(db);
+        db.exec(QStringLiteral("TRUNCATE ") + schema::tableNames().join(QStringLiteral(", "))
+            + QStringLiteral(" RESTART IDENTITY"));
+        db.exec(QStringLiteral("INSERT INTO Schema_Version (Version) VALUES (?)"), { schema::kCurrentVersion });
+        seed::insertSeedValues(db);
+        tx.commit();
+    }
 
     // Schema and seed values written once per test program; each test starts
     // from a copy of this file.
@@ -53,15 +139,24 @@ namespace detail {
 
 } // namespace detail
 
+bool onServer() { return !serverBase().isEmpty(); }
+
 TestEnv::TestEnv()
 {
-    const QString file = dir.filePath(QStringLiteral("test.sqlite"));
-    if (!QFile::copy(templateDatabase(), file))
-        throw Error(QStringLiteral("The template database could not be copied to \"%1\".").arg(file));
-    database = Database::open(file, Database::OpenMode::ExistingOnly);
-    // A test's file is thrown away afterwards: waiting for the disk at every
-    // commit would only make the tests slow.
-    database->exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    if (onServer()) {
+        database = Database::open(serverDatabase(), Database::OpenMode::ExistingOnly);
+        // A test's rows are thrown away afterwards.
+        database->exec(QStringLiteral("SET synchronous_commit = off"));
+        resetServerDatabase(*database);
+    } else {
+        const QString file = dir.filePath(QStringLiteral("test.sqlite"));
+        if (!QFile::copy(templateDatabase(), file))
+            throw Error(QStringLiteral("The template database could not be copied to \"%1\".").arg(file));
+        database = Database::open(file, Database::OpenMode::ExistingOnly);
+        // A test's file is thrown away afterwards: waiting for the disk at
+        // every commit would only make the tests slow.
+        database->exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    }
     Context& c = ctx();
     c = Context {};
     c.database = database.get();
@@ -77,7 +172,47 @@ TestEnv::TestEnv()
     c.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
 }
 
-TestEnv::~TestEnv() { ctx() = Context {}; }
+TestEnv::~TestEnv()
+{
+    ctx() = Context {};
+    // A server database lives on for the next test: nothing of this one may stay.
+    for (const QString& trigger : m_serverTriggers) {
+        try {
+            database->exec(QStringLiteral("DROP TRIGGER IF EXISTS ") + trigger);
+        } catch (...) {
+        }
+    }
+}
+
+void TestEnv::startIdsAt(const QString& table, qint64 next)
+{
+    if (onServer()) {
+        database->exec(QStringLiteral("SELECT setval(pg_get_serial_sequence(?, 'id'), ?, false)"),
+            { table.toLower(), next });
+        return;
+    }
+    database->exec(QStringLiteral("DELETE FROM sqlite_sequence WHERE name = ?"), { table });
+    database->exec(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (?, ?)"), { table, next - 1 });
+}
+
+void TestEnv::refuseChanges(const QString& table, const QString& event, const QString& message)
+{
+    static int counter = 0;
+    const QString name = QStringLiteral("test_refuse_%1").arg(++counter);
+    QString text = message;
+    text.replace(QLatin1Char('\''), QStringLiteral("''"));
+    if (onServer()) {
+        database->exec(QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS "
+                                      "$$ BEGIN RAISE EXCEPTION '%2'; END $$")
+                           .arg(name, text));
+        database->exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW EXECUTE FUNCTION %1()")
+                           .arg(name, event, table));
+        m_serverTriggers.append(name + QStringLiteral(" ON ") + table);
+        return;
+    }
+    database->exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT RAISE(ABORT, '%4'); END")
+                       .arg(name, event, table, text));
+}
 
 qint64 TestEnv::addMember(const QString& first, const QString& last, const QString& status)
 {

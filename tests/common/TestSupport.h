@@ -121,6 +121,11 @@ public:
     QStringList answers;
 };
 
+// True when the tests run against a PostgreSQL server (PEWLARK_TEST_POSTGRES
+// is set): tests of what only a database file has (its checks, backups,
+// leftovers) skip there.
+bool onServer();
+
 // A fresh database with schema and seed values in a temporary folder (a copy
 // of a template built once per test program), and a fake for every
 // replaceable piece of the context: messages, clock, report output, no
@@ -150,8 +155,17 @@ public:
     // returns the account's member identifier.
     qint64 loginWithOnly(const QString& permission);
 
+    // The next row added to the table gets this identifier (to test
+    // identifiers beyond 16 or 32 bits).
+    void startIdsAt(const QString& table, qint64 next);
+    // Makes every change of that kind to the table fail with the message,
+    // as a disk or a lock would: event is "INSERT", "UPDATE", "DELETE" or
+    // "UPDATE OF Column". Lasts for this test only.
+    void refuseChanges(const QString& table, const QString& event, const QString& message);
+
     QTemporaryDir dir;
     std::unique_ptr<Database> database;
+    QStringList m_serverTriggers; // "trigger ON table", dropped at the end of the test
     FakeMessages messages;
     FakeClock clock;
     FakeReportOutput output;

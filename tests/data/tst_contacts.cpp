@@ -207,8 +207,7 @@ void TestContacts::refusals()
     if (fault == QLatin1String("deleted"))
         o.env.db().exec(QStringLiteral("DELETE FROM Prospect_Contact WHERE ID = ?"), { kFirstContact });
     if (fault.startsWith(QLatin1String("update fails")))
-        o.env.db().exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Member "
-                                       "BEGIN SELECT RAISE(ABORT, 'refused by test'); END"));
+        o.env.refuseChanges(QStringLiteral("Member"), QStringLiteral("UPDATE"), QStringLiteral("refused by test"));
 
     const QStringList contactsBefore = o.contactRows();
     const QString stepBefore = o.step(kProspect);

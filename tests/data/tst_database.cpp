@@ -143,7 +143,7 @@ void TestDatabase::orderingIgnoresCase()
 void TestDatabase::identifiersAboveSmallIntegers()
 {
     test::TestEnv env;
-    env.db().exec(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES ('Member', 5000000000)"));
+    env.startIdsAt(QStringLiteral("Member"), 5000000001);
     const qint64 id = env.addMember(QStringLiteral("Big"), QStringLiteral("Number"));
     QCOMPARE(id, Q_INT64_C(5000000001));
     QCOMPARE(sql::toId(env.db().scalar(QStringLiteral("SELECT ID FROM Member WHERE ID = ?"), { id })), id);

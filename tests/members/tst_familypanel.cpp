@@ -447,8 +447,7 @@ void TestFamilyPanel::failedAddKeepsConnection()
     // Changing a relationship is one change: when the new row cannot be
     // written, the old one is still there and the error is shown.
     Household h;
-    h.env.db().exec(QStringLiteral("CREATE TRIGGER no_new_rows BEFORE INSERT ON Family_Connection "
-                                   "BEGIN SELECT RAISE(ABORT, 'no new rows'); END"));
+    h.env.refuseChanges(QStringLiteral("Family_Connection"), QStringLiteral("INSERT"), QStringLiteral("no new rows"));
     h.show(QStringLiteral("Harold"), true);
     h.choose(QStringLiteral("Wilma"), QStringLiteral("Sister"));
     QTest::mouseClick(h.button("btnAddFamMember"), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include "app/FormHelpers.h"
 #include "app/Permissions.h"
 #include "app/Workspace.h"
+#include "data/Members.h"
 #include "data/Sql.h"
 #include "members/FamilyPanel.h"
 #include "members/MemberPicture.h"
@@ -81,12 +82,16 @@ struct Screen {
 
     QVariantMap row(qint64 id)
     {
-        QSqlQuery q = env.db().exec(QStringLiteral("SELECT * FROM Member WHERE ID = ?"), { id });
+        // Every column by its name as the table defines it (a server gives
+        // the names back in small letters).
+        QSqlQuery q = env.db().exec(
+            QStringLiteral("SELECT ") + Members::selectList() + QStringLiteral(" FROM Member WHERE ID = ?"), { id });
         QVariantMap out;
         if (q.next()) {
-            const QSqlRecord rec = q.record();
-            for (int i = 0; i < rec.count(); ++i)
-                out.insert(rec.fieldName(i), q.value(i));
+            out.insert(QStringLiteral("ID"), q.value(0));
+            int i = 1;
+            for (const Members::Column& c : Members::columns())
+                out.insert(c.columnName(), q.value(i++));
         }
         return out;
     }

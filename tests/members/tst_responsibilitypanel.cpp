@@ -348,8 +348,8 @@ void TestResponsibilityPanel::failedRemovalChangesNothing()
     // When the delete fails, the deacon assignments cleared before it in the
     // same change come back, and the error is shown.
     Church c;
-    c.env.db().exec(QStringLiteral("CREATE TRIGGER keep_rows BEFORE DELETE ON Member_Responsibility "
-                                   "BEGIN SELECT RAISE(ABORT, 'rows are locked'); END"));
+    c.env.refuseChanges(QStringLiteral("Member_Responsibility"), QStringLiteral("DELETE"),
+        QStringLiteral("rows are locked"));
     c.show(c.dan);
     c.choose(QStringLiteral("Deacon"), QDate(2020, 1, 1), QDate(2022, 12, 31));
     c.click("btnRemoveResp");

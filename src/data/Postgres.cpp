@@ -1,0 +1,240 @@
+#include "data/Postgres.h"
+
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace pw::postgres {
+
+namespace {
+    QString capitalised(const QString& text) { return text.isEmpty() ? text : text.at(0).toUpper() + text.mid(1); }
+} // namespace
+
+bool isLocation(const QString& location)
+{
+    return location.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
+        || location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+QString Location::display() const
+{
+    const QString server = host.isEmpty() ? QStringLiteral("the local server")
+                                          : QStringLiteral("the server %1:%2").arg(host).arg(port);
+    return QStringLiteral("the database \"%1\" on %2").arg(database, server);
+}
+
+QString capitalisedDisplay(const Location& location) { return capitalised(location.display()); }
+
+QString Location::uriFor(const QString& databaseName) const
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("postgresql"));
+    url.setHost(host);
+    url.setPort(port);
+    url.setUserName(user);
+    url.setPath(QLatin1Char('/') + databaseName);
+    QUrlQuery query;
+    for (const QString& option : options) {
+        const qsizetype eq = option.indexOf(QLatin1Char('='));
+        query.addQueryItem(option.left(eq), option.mid(eq + 1));
+    }
+    url.setQuery(query);
+    return url.toString();
+}
+
+Location parse(const QString& uri)
+{
+    const QUrl url(uri, QUrl::StrictMode);
+    if (!url.isValid() || !isLocation(uri))
+        throw DbError(QStringLiteral("The database location \"%1\" is not a valid postgresql:// address.").arg(uri));
+    if (!url.password().isEmpty())
+        throw DbError(QStringLiteral("The database location \"%1\" holds a password. Passwords do not belong in "
+                                     "config.txt: put it in the PostgreSQL password file (~/.pgpass) instead.")
+                          .arg(url.adjusted(QUrl::RemovePassword).toString()));
+    Location l;
+    l.host = url.host();
+    l.port = url.port(5432);
+    l.user = url.userName();
+    l.database = url.path().mid(1);
+    const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    for (const auto& item : items) {
+        if (item.first == QLatin1String("password"))
+            throw DbError(QStringLiteral("The database location holds a password. Passwords do not belong in "
+                                         "config.txt: put it in the PostgreSQL password file (~/.pgpass) instead."));
+        if (item.first == QLatin1String("host")) // a socket folder given as an option
+            l.host = item.second;
+        else if (item.first == QLatin1String("port"))
+            l.port = item.second.toInt();
+        else if (item.first == QLatin1String("user"))
+            l.user = item.second;
+        else if (item.first == QLatin1String("dbname"))
+            l.database = item.second;
+        else
+            l.options.append(item.first + QLatin1Char('=') + item.second);
+    }
+    if (l.database.isEmpty())
+        throw DbError(QStringLiteral("The database location \"%1\" names no database.").arg(uri));
+    return l;
+}
+
+void configure(QSqlDatabase& connection, const Location& location)
+{
+    connection.setHostName(location.host);
+    connection.setPort(location.port);
+    connection.setUserName(location.user);
+    connection.setDatabaseName(location.database);
+    QStringList options = location.options;
+    if (!options.join(QLatin1Char(';')).contains(QLatin1String("connect_timeout")))
+        options.append(QStringLiteral("connect_timeout=10"));
+    connection.setConnectOptions(options.join(QLatin1Char(';')));
+}
+
+DbError error(const QSqlError& error, const QString& display)
+{
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.text().trimmed();
+    // The server starts its messages with their severity; the words after it
+    // are the message.
+    static const QRegularExpression severity(QStringLiteral("^(ERROR|FATAL|PANIC):\\s+"));
+    text.remove(severity);
+    const QString state = error.nativeErrorCode();
+    const QString lower = text.toLower();
+    auto make = [&](DbError::Kind kind, const QString& message) { return DbError(kind, message, text); };
+    if (state == QLatin1String("55P03") || state == QLatin1String("40P01") || state == QLatin1String("40001"))
+        return make(DbError::Kind::Locked,
+            QStringLiteral("%1 is busy: another workstation is changing the same records. Try again in a "
+                           "moment.")
+                .arg(capitalised(display)));
+    if (state == QLatin1String("25006") || state.startsWith(QLatin1String("42501")))
+        return make(DbError::Kind::ReadOnly,
+            QStringLiteral("%1 cannot be changed: the server accepts only reading, or this login may not "
+                           "write. Ask whoever looks after the server.")
+                .arg(capitalised(display)));
+    if (state == QLatin1String("53100"))
+        return make(DbError::Kind::DiskFull,
+            QStringLiteral("The server's disk is full, so %1 cannot be changed. Ask whoever looks after the "
+                           "server to free some space.")
+                .arg(display));
+    if (state.startsWith(QLatin1String("XX")))
+        return make(DbError::Kind::Damaged,
+            QStringLiteral("The server reports that %1 is damaged. Ask whoever looks after the server to "
+                           "restore a backup.")
+                .arg(display));
+    if (state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01")
+        || lower.contains(QLatin1String("could not connect")) || lower.contains(QLatin1String("connection refused"))
+        || lower.contains(QLatin1String("server closed the connection"))
+        || lower.contains(QLatin1String("could not translate host name")))
+        return make(DbError::Kind::Io,
+            QStringLiteral("The server of %1 cannot be reached. Check that the server is running and that "
+                           "this computer is on the network, then try again.")
+                .arg(display));
+    if (state == QLatin1String("28P01") || state == QLatin1String("28000")
+        || lower.contains(QLatin1String("password authentication failed"))
+        || lower.contains(QLatin1String("no password supplied")))
+        return make(DbError::Kind::Other,
+            QStringLiteral("The server refused the login to %1. Check the user name in config.txt and the "
+                           "password in the PostgreSQL password file (~/.pgpass).")
+                .arg(display));
+    if (state == QLatin1String("3D000")
+        || (lower.contains(QLatin1String("does not exist")) && lower.contains(QLatin1String("database"))))
+        return make(DbError::Kind::Other, QStringLiteral("%1 does not exist.").arg(capitalised(display)));
+    return DbError(text);
+}
+
+QString tableDefinition(const QString& sqliteDefinition)
+{
+    QString ddl = sqliteDefinition;
+    // A phase's order and weeks are numbers that may hold a fraction in an
+    // older church's data (the next step rounds the weeks); the rest of the
+    // whole-number columns are identifiers and yes/no values.
+    ddl.replace(QStringLiteral("PhaseOrder INTEGER"), QStringLiteral("PhaseOrder DOUBLE PRECISION"));
+    ddl.replace(QStringLiteral("TimePeriod INTEGER"), QStringLiteral("TimePeriod DOUBLE PRECISION"));
+    ddl.replace(QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT"),
+        QStringLiteral("BIGINT GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"));
+    ddl.replace(QRegularExpression(QStringLiteral("\\bINTEGER\\b")), QStringLiteral("BIGINT"));
+    ddl.replace(QRegularExpression(QStringLiteral("\\bREAL\\b")), QStringLiteral("DOUBLE PRECISION"));
+    return ddl;
+}
+
+namespace {
+
+    // The tables whose every change other workstations' cached lists must
+    // notice: the people and everything a pick list shows.
+    const char* const kCountedTables[] = { "Member", "Member_Responsibility", "Responsibilities", "Sunday_School",
+        "Discipleship_Training", "Wednesday_Night", "Care_Group", "Outreach_Phase", "MemberStatus", "ChurchStatus",
+        "ProspectStatus", "Titles", "State", "AttendanceLevels", "Relationships", "Prospect_Action",
+        "Prospect_Contact_Rating", "UserType" };
+
+    // The tables whose identifiers come from a sequence.
+    const char* const kIdentityTables[]
+        = { "Member", "Prospect_Contact", "Sunday_School", "Discipleship_Training", "Wednesday_Night", "Care_Group" };
+
+} // namespace
+
+void createSupport(Database& db)
+{
+    // Text compared and sorted without regard to letter case, accents
+    // still counting, in every alphabet: the names of the shared SQL.
+    db.exec(QStringLiteral("CREATE COLLATION pw_nocase (provider = icu, locale = 'und-u-ks-level2', "
+                           "deterministic = false)"));
+    // Case folded by ICU's rules for every alphabet, whatever the
+    // database's own character settings (a "C" database folds ASCII only).
+    db.exec(QStringLiteral("CREATE FUNCTION pw_fold(t text) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE AS "
+                           "$$ SELECT lower(normalize(t, NFC) COLLATE \"und-x-icu\") $$"));
+    db.exec(QStringLiteral("CREATE FUNCTION pw_contains(t text, part text) RETURNS boolean LANGUAGE sql IMMUTABLE "
+                           "PARALLEL SAFE AS $$ SELECT strpos(pw_fold(t), pw_fold(part)) > 0 $$"));
+    // The user's own wildcards: "*" any run, "?" any one character; "%", "_"
+    // and the escape character are plain characters.
+    db.exec(QStringLiteral(
+        "CREATE FUNCTION pw_match(t text, pattern text) RETURNS boolean LANGUAGE sql IMMUTABLE PARALLEL SAFE AS "
+        "$$ SELECT pw_fold(t) LIKE replace(replace(replace(replace(replace(pw_fold(pattern), '\\', '\\\\'), "
+        "'%', '\\%'), '_', '\\_'), '*', '%'), '?', '_') ESCAPE '\\' $$"));
+    // A row stored with an identifier of its own (an import, a copied
+    // church) moves the table's sequence past it, as SQLite continues after
+    // the highest identifier: a later new row never collides with it.
+    db.exec(QStringLiteral("CREATE FUNCTION pw_follow_id() RETURNS trigger LANGUAGE plpgsql AS $$ "
+                           "DECLARE s text := pg_get_serial_sequence(TG_TABLE_NAME, 'id'); last bigint; "
+                           "BEGIN EXECUTE format('SELECT last_value FROM %s', s) INTO last; "
+                           "IF NEW.id > last THEN PERFORM setval(s, NEW.id); END IF; RETURN NULL; END $$"));
+    for (const char* table : kIdentityTables)
+        db.exec(QStringLiteral("CREATE TRIGGER %1_Follow_Id AFTER INSERT ON %1 FOR EACH ROW "
+                               "EXECUTE FUNCTION pw_follow_id()")
+                    .arg(QLatin1String(table)));
+    // A counter every change moves, so that each workstation knows when its
+    // cached lists are stale.
+    // Each connection counts its own changes in a row of its own, so that
+    // workstations never wait for one another on the counter and each can
+    // tell the others' changes from its own.
+    db.exec(QStringLiteral("CREATE TABLE Change_Count (Connection BIGINT PRIMARY KEY, Changes BIGINT NOT NULL)"));
+    db.exec(QStringLiteral("CREATE FUNCTION pw_count_change() RETURNS trigger LANGUAGE plpgsql AS "
+                           "$$ BEGIN INSERT INTO Change_Count (Connection, Changes) VALUES (pg_backend_pid(), 1) "
+                           "ON CONFLICT (Connection) DO UPDATE SET Changes = Change_Count.Changes + 1; "
+                           "RETURN NULL; END $$"));
+    for (const char* table : kCountedTables)
+        db.exec(QStringLiteral("CREATE TRIGGER %1_Changes AFTER INSERT OR UPDATE OR DELETE ON %1 "
+                               "FOR EACH STATEMENT EXECUTE FUNCTION pw_count_change()")
+                    .arg(QLatin1String(table)));
+}
+
+bool hasTable(Database& db, const QString& table)
+{
+    return db.exists(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = current_schema() "
+                                    "AND lower(table_name) = lower(?)"),
+        { table });
+}
+
+void resetSequences(Database& db)
+{
+    for (const char* table : kIdentityTables) {
+        const QString name = QLatin1String(table);
+        db.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence(?, 'id'), COALESCE(MAX(ID), 0) + 1, false) "
+                               "FROM %1")
+                    .arg(name),
+            { name.toLower() });
+    }
+}
+
+} // namespace pw::postgres
