@@ -17,7 +17,7 @@ namespace pw::reports {
 // sheets are done and how many there are. Answers false when the user asked
 // to stop. It is called before each sheet and once more with done == total
 // at the end; a run of one sheet shows no progress.
-using BatchProgress = std::function<bool(const QString& text, int done, int total)>;
+using BatchProgress = Progress;
 
 // One run: the people in printing order and how each one's sheet is made.
 struct SheetBatch {

@@ -269,9 +269,30 @@ void Flow::setContinuation(std::vector<Row> rows) { m_continuation = std::move(r
 
 double Flow::remaining() const { return m_started ? m_bottom - m_y : m_bottom - m_top; }
 
+void Flow::setKeep(Keep keep, int page)
+{
+    m_keep = keep;
+    m_keepPage = page;
+}
+
+void Flow::startUnit(int unit) { m_unitMark = { unit, m_page, m_y, m_atTop, m_started }; }
+
+void Flow::resume(const FlowMark& mark)
+{
+    m_page = mark.page;
+    m_y = mark.started ? mark.y : m_top;
+    m_atTop = mark.atTop;
+    m_started = mark.started;
+    m_unitMark = mark;
+}
+
 void Flow::newPage()
 {
-    m_doc.pages.emplace_back();
+    ++m_page;
+    if (m_keep == Keep::AllPages)
+        m_doc.pages.emplace_back();
+    if (m_keep != Keep::OnePage)
+        m_marks.push_back(m_unitMark);
     m_started = true;
     m_y = m_top;
     for (const Row& r : m_header)
@@ -281,8 +302,12 @@ void Flow::newPage()
 
 void Flow::place(const Row& row)
 {
-    if (row.paint)
-        m_doc.pages.back().push_back({ m_y, row.paint });
+    if (row.paint) {
+        if (m_keep == Keep::AllPages)
+            m_doc.pages.back().push_back({ m_y, row.paint });
+        else if (m_keep == Keep::OnePage && m_page == m_keepPage)
+            m_kept.push_back({ m_y, row.paint });
+    }
     m_y += row.height;
 }
 

@@ -6,6 +6,7 @@
 #include "app/Context.h"
 #include "app/Guard.h"
 #include "app/Workspace.h"
+#include "reports/PagePreview.h"
 #include "reports/ReportOutput.h"
 #include "reports/Viewer.h"
 
@@ -17,7 +18,6 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QPdfWriter>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(test::control<QLabel>(v, "lblPage")->text(), QStringLiteral("1 / %1").arg(v->pageCount()));
         // The preview fills the window.
         QCOMPARE(v->layout()->contentsMargins(), QMargins());
-        QVERIFY(v->findChild<QPrintPreviewWidget*>());
+        QVERIFY(v->findChild<PagePreview*>());
     }
 
     void oneViewerInTheWorkspace()
