@@ -17,10 +17,11 @@
 #include "app/Workspace.h"
 #include "app/frmLogin.h"
 #include "data/Database.h"
+#include "members/Screens.h"
 #include "members/frmMemberEntry.h"
+#include "navigators/Screens.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
-#include "members/Screens.h"
 #include "reports/Screens.h"
 
 #include <QAction>
@@ -37,6 +38,7 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -223,6 +225,37 @@ void shootScreens(MDI* main, const QString& folder)
     }
     closeAll(main);
 
+    // The member navigator with the people born or married in March.
+    runCommand(main, "MemberNavigator");
+    QWidget* members = main->workspace()->find(QStringLiteral("frmMemberNavigator"));
+    if (!members)
+        die(QStringLiteral("the member navigator did not open"));
+    child<QComboBox>(members, "cmbStatus")
+        ->setCurrentIndex(child<QComboBox>(members, "cmbStatus")->findText(QStringLiteral("Member")));
+    child<QComboBox>(members, "cmbDobAnniv")->setCurrentIndex(2);
+    child<QPushButton>(members, "btnFind")->click();
+    shot.saveWindow(QStringLiteral("member-navigator.png"), members);
+    closeAll(main);
+
+    // The prospect navigator with every prospect, the sample's contacts below.
+    runCommand(main, "ProspectNavigator");
+    QWidget* prospects = main->workspace()->find(QStringLiteral("frmProspectNavigator"));
+    if (!prospects)
+        die(QStringLiteral("the prospect navigator did not open"));
+    child<QComboBox>(prospects, "cmbStatus")
+        ->setCurrentIndex(child<QComboBox>(prospects, "cmbStatus")->findText(QStringLiteral("Prospect")));
+    child<QPushButton>(prospects, "btnFind")->click();
+    auto* grid = child<QTableView>(prospects, "vsfgMembers");
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        if (grid->model()->index(row, 0).data().toLongLong() == sample.prospect) {
+            grid->setCurrentIndex(grid->model()->index(row, 1));
+            grid->scrollTo(grid->currentIndex());
+            break;
+        }
+    }
+    shot.saveWindow(QStringLiteral("prospect-navigator.png"), prospects);
+    closeAll(main);
+
     // The two report launchers.
     runCommand(main, "ProspectVisitationSheet");
     auto* sheet = main->workspace()->find(QStringLiteral("frmProspectVisitationSheetReport"));
@@ -303,6 +336,7 @@ void registerScreens(Workspace& workspace)
     // The same screens as the program itself.
     reports::registerScreens(workspace);
     members::registerScreens(workspace);
+    navigators::registerScreens(workspace);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "navigators/NavigatorScreen.h"
 
-#include "app/EditTracker.h"
 #include "app/GridExport.h"
 #include "app/Guard.h"
 #include "app/Permissions.h"
@@ -16,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMdiSubWindow>
@@ -102,6 +102,8 @@ ResultModel* setupNavigatorGrid(QTableView* view, const QString& exportName, boo
     auto* model = new ResultModel(view);
     setupResultGrid(view, model);
     installGridActions(view, exportName);
+    // Many people fit on the screen at once.
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
     if (opensPeople) {
         QObject::connect(view, &QTableView::doubleClicked, view, [model](const QModelIndex& index) {
             if (index.isValid()) {
@@ -155,10 +157,8 @@ void openPerson(qint64 memberId)
         return;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget()))
         ws->area()->setActiveSubWindow(sub);
-    if (auto* editing = dynamic_cast<EditingScreen*>(screen)) {
-        if (editing->editTracker()->confirmLeave() == Leave::Stay)
-            return;
-    }
+    // The member screen asks about its own unsaved changes before it shows
+    // another person, and keeps them when the user says so.
     screen->LoadMember(memberId);
 }
 

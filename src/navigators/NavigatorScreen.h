@@ -42,11 +42,11 @@ void fillMonths(QComboBox* combo);
 void tickOnUserChange(QCheckBox* box, std::initializer_list<QDateEdit*> dates);
 void setDatesQuietly(std::initializer_list<QDateEdit*> dates, const QDate& day);
 
-// A result grid of the navigators: the shared read-only model, one row
-// selected at a time for reading and several for copying, Copy and "Export
-// to CSV..." on its right-click menu and keys, sorting by a header click, and
-// Enter or a double-click on a row opening that person (when openPerson is
-// set). exportName is the file name offered for the export.
+// A result grid of the navigators: the shared read-only model, rows
+// selectable for copying, Copy and "Export to CSV..." on its right-click menu
+// and keys, sorting by a header click, compact rows, and with opensPeople
+// Enter or a double-click on a row opening that person. exportName is the
+// file name offered for the export.
 ResultModel* setupNavigatorGrid(QTableView* view, const QString& exportName, bool opensPeople);
 
 // Empties the grid to its header.
@@ -64,8 +64,8 @@ void reportShown(reports::Design design, int people);
 QSize screenSize(const QWidget* screen, QSize hint);
 
 // Shows the person on the member screen, opening it when it is not open and
-// bringing it to the front. The member screen's unsaved changes are asked
-// about first; nothing is loaded when the user stays with them.
+// bringing it to the front. The member screen asks about its own unsaved
+// changes first.
 void openPerson(qint64 memberId);
 
 // The identifiers of the grid's rows in the order shown.
