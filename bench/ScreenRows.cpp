@@ -7,12 +7,17 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "members/Screens.h"
+#include "navigators/MemberSearch.h"
+#include "navigators/Screens.h"
 #include "reports/Screens.h"
+#include "reports/Viewer.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
 #include <stdexcept>
 
 namespace pw::bench {
@@ -43,6 +48,7 @@ namespace {
             c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
             reports::registerScreens(*window->workspace());
             members::registerScreens(*window->workspace());
+            navigators::registerScreens(*window->workspace());
             window->show();
             window->unlock();
             QApplication::processEvents();
@@ -72,7 +78,107 @@ namespace {
             QApplication::processEvents();
             screen->parentWidget()->repaint();
         }
+
+        // A button of a screen pressed, and the screen painted after it.
+        void press(QWidget* screen, const char* button)
+        {
+            auto* b = screen->findChild<QPushButton*>(QString::fromLatin1(button));
+            if (!b)
+                throw std::runtime_error(qPrintable(QStringLiteral("no button %1").arg(QLatin1String(button))));
+            b->click();
+            QApplication::processEvents();
+            screen->parentWidget()->repaint();
+        }
     };
+
+    // The navigators: opening, "Find" for everybody through the screen, the
+    // contacts following the current prospect, and the list and labels of
+    // everybody found, each with the program's peak memory while it ran.
+    void addNavigatorScreenRows(BenchContext& context, Program& program)
+    {
+        const QString people = QStringLiteral("%1 people").arg(context.people);
+        const QList<QPair<QString, QString>> navigators
+            = { { QStringLiteral("MemberNavigator"), QStringLiteral("frmMemberNavigator") },
+                  { QStringLiteral("ProspectNavigator"), QStringLiteral("frmProspectNavigator") } };
+        for (const auto& screen : navigators) {
+            const double stale = medianMs(
+                context.runs, [&] { program.openFromMenu(screen.first, screen.second); },
+                [&] {
+                    program.closeAll();
+                    program.window->workspace()->lists()->lookupsChanged();
+                });
+            context.add({ QStringLiteral("%1: menu to painted, lists read").arg(screen.second), people, stale, -1 });
+            const double shared = medianMs(
+                context.runs, [&] { program.openFromMenu(screen.first, screen.second); }, [&] { program.closeAll(); });
+            context.add({ QStringLiteral("%1: menu to painted, lists shared").arg(screen.second), people, shared, -1 });
+        }
+
+        // "Find" with nothing filled in: every person into the grid, shown.
+        program.closeAll();
+        program.openFromMenu(QStringLiteral("MemberNavigator"), QStringLiteral("frmMemberNavigator"));
+        QWidget* members = program.window->workspace()->find(QStringLiteral("frmMemberNavigator"));
+        auto* grid = members->findChild<QTableView*>(QStringLiteral("vsfgMembers"));
+        const double find = medianMs(context.runs, [&] { program.press(members, "btnFind"); });
+        const int found = grid->model()->rowCount();
+        context.add(
+            { QStringLiteral("frmMemberNavigator: Find, no criteria, grid shown"), QStringLiteral("%1 rows").arg(found),
+                find, rawQueryMs(context.databasePath, rawSearchSql(navigators::memberSearch({})), context.runs) });
+
+        // The member list and the labels of everybody found, read, laid out
+        // and shown in the Report Viewer behind a progress dialog. One run each.
+        for (const auto& print :
+            { std::pair { "btnPrintList", "member list" }, std::pair { "btnPrintMailingLabels", "mailing labels" } }) {
+            program.window->workspace()->area()->setActiveSubWindow(
+                qobject_cast<QMdiSubWindow*>(members->parentWidget()));
+            resetPeakMemory();
+            const double ms = medianMs(1, [&] {
+                program.press(members, print.first);
+                if (auto* viewer = program.window->workspace()->find<reports::Viewer>())
+                    viewer->parentWidget()->repaint();
+            });
+            auto* viewer = program.window->workspace()->find<reports::Viewer>();
+            if (!viewer || viewer->pageCount() == 0)
+                throw std::runtime_error("the report viewer shows nothing");
+            context.add({ QStringLiteral("frmMemberNavigator: %1 of everybody found, laid out and shown")
+                              .arg(QLatin1String(print.second)),
+                QStringLiteral("%1 rows, %2 pages, peak %3 MB")
+                    .arg(found)
+                    .arg(viewer->pageCount())
+                    .arg(QString::number(peakMemoryMb(), 'f', 0)),
+                ms, -1 });
+        }
+        program.closeAll();
+
+        // A change of the current prospect row: that prospect's contacts.
+        program.openFromMenu(QStringLiteral("ProspectNavigator"), QStringLiteral("frmProspectNavigator"));
+        QWidget* prospects = program.window->workspace()->find(QStringLiteral("frmProspectNavigator"));
+        program.press(prospects, "btnFind");
+        auto* prospectGrid = prospects->findChild<QTableView*>(QStringLiteral("vsfgMembers"));
+        auto* contactGrid = prospects->findChild<QTableView*>(QStringLiteral("vsfgContact"));
+        const qint64 busiest = program.db
+                                   ->scalar(QStringLiteral("SELECT Prospect_ID FROM Prospect_Contact GROUP BY "
+                                                           "Prospect_ID ORDER BY COUNT(*) DESC LIMIT 1"))
+                                   .toLongLong();
+        int busiestRow = 0;
+        QAbstractItemModel* model = prospectGrid->model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            if (model->index(r, 0).data().toLongLong() == busiest) {
+                busiestRow = r;
+                break;
+            }
+        }
+        int step = 0;
+        const double change = medianMs(context.runs, [&] {
+            // The busiest prospect and its neighbour in turn, so each run is a change.
+            const int row = step++ % 2 ? busiestRow : (busiestRow + 1) % model->rowCount();
+            prospectGrid->setCurrentIndex(model->index(row, 1));
+            contactGrid->repaint();
+        });
+        prospectGrid->setCurrentIndex(model->index(busiestRow, 1));
+        context.add({ QStringLiteral("frmProspectNavigator: change of the current prospect row"),
+            QStringLiteral("%1 contacts").arg(contactGrid->model()->rowCount()), change, -1 });
+        program.closeAll();
+    }
 
 } // namespace
 
@@ -111,9 +217,11 @@ void addScreenRows(BenchContext& context)
                 program.closeAll();
                 program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
             });
-        context.add({ QStringLiteral("%1: menu to painted, after the member screen").arg(launcher.second), people, ms,
-            -1 });
+        context.add(
+            { QStringLiteral("%1: menu to painted, after the member screen").arg(launcher.second), people, ms, -1 });
     }
+    program.closeAll();
+    addNavigatorScreenRows(context, program);
 }
 
 } // namespace pw::bench

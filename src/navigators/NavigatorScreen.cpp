@@ -17,6 +17,7 @@
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QListView>
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QSignalBlocker>
@@ -59,6 +60,17 @@ namespace {
     };
 
 } // namespace
+
+void keepQuick(QWidget* screen)
+{
+    for (QComboBox* combo : screen->findChildren<QComboBox*>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(14);
+        combo->setMaxVisibleItems(20);
+        if (auto* view = qobject_cast<QListView*>(combo->view()))
+            view->setUniformItemSizes(true);
+    }
+}
 
 QString chosenText(const QComboBox* combo) { return combo->currentIndex() >= 0 ? combo->currentText() : QString(); }
 

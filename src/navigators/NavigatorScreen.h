@@ -28,6 +28,11 @@ class ResultModel;
 
 namespace pw::navigators {
 
+// Pick lists that may hold thousands of entries (care groups, deacons,
+// classes): their width comes from the layout and their popup rows are all
+// alike, so nothing measures every entry when the screen opens.
+void keepQuick(QWidget* screen);
+
 // The chosen entry's text; empty when nothing is chosen.
 QString chosenText(const QComboBox* combo);
 // A "True"/"False" list: the value chosen, or none.

@@ -30,8 +30,7 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     attachTypeAhead({ ui->cmbStatus, ui->cmbChurchStatus, ui->cmbProspectStatus, ui->cmbSSClass, ui->cmbDiscClass,
         ui->cmbWedClass, ui->cmbCG, ui->cmbDeacon, ui->cmbResponsibility, ui->cmbDobAnniv });
     tickOnUserChange(ui->chkMemberSince, { ui->dtStartDate, ui->dtEndDate });
-    for (QComboBox* people : { ui->cmbDeacon, ui->cmbCG })
-        people->setMaxVisibleItems(20);
+    keepQuick(this);
 
     connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
     connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });

@@ -34,7 +34,7 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
         ui->cmbSSClass, ui->cmbCG, ui->cmbDobAnniv });
     tickOnUserChange(ui->chkNextDate, { ui->dtStartDate, ui->dtEndDate });
     tickOnUserChange(ui->chkPrevDate, { ui->dtStartDatePrev, ui->dtEndDatePrev });
-    ui->cmbCG->setMaxVisibleItems(20);
+    keepQuick(this);
 
     connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
     connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });
