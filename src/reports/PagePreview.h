@@ -60,7 +60,7 @@ private:
 
     ReportPtr m_report;
     double m_zoom = 1.0;
-    Fit m_fit = Fit::Width;
+    Fit m_fit = Fit::Page; // a whole page in view, until the user zooms
     int m_current = 0;
     // The pages painted last, so scrolling does not paint them again.
     struct Painted {
