@@ -7,6 +7,7 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "members/Screens.h"
+#include "outreach/Screens.h"
 #include "reports/Screens.h"
 
 #include <QAction>
@@ -42,6 +43,7 @@ namespace {
             c.settings.keyPressDelay = 1.0;
             c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
             reports::registerScreens(*window->workspace());
+            outreach::registerScreens(*window->workspace());
             members::registerScreens(*window->workspace());
             window->show();
             window->unlock();

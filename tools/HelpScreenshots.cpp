@@ -21,6 +21,7 @@
 #include "reports/Report.h"
 #include "reports/Reports.h"
 #include "members/Screens.h"
+#include "outreach/Screens.h"
 #include "reports/Screens.h"
 
 #include <QAction>
@@ -302,6 +303,7 @@ void registerScreens(Workspace& workspace)
 {
     // The same screens as the program itself.
     reports::registerScreens(workspace);
+    outreach::registerScreens(workspace);
     members::registerScreens(workspace);
 }
 
