@@ -18,6 +18,7 @@
 #include "app/frmLogin.h"
 #include "data/Database.h"
 #include "members/frmMemberEntry.h"
+#include "outreach/frmProspectContactEntry.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
 #include "members/Screens.h"
@@ -38,6 +39,7 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -222,6 +224,26 @@ void shootScreens(MDI* main, const QString& folder)
         tabs->setCurrentIndex(i);
         shot.saveWindow(tabFiles[i], member);
     }
+    closeAll(main);
+
+    // The contact window with the sample prospect's latest contact, and the
+    // phase window with a phase chosen.
+    runCommand(main, "ProspectEntry");
+    auto* contact = qobject_cast<outreach::frmProspectContactEntry*>(
+        main->workspace()->find(QStringLiteral("frmProspectContactEntry")));
+    if (!contact)
+        die(QStringLiteral("the contact screen did not open"));
+    contact->LoadContact(firstId(QStringLiteral("SELECT ID FROM Prospect_Contact WHERE Prospect_ID = %1 "
+                                                "ORDER BY Contact_Date DESC, ID DESC LIMIT 1")
+                                     .arg(sample.prospect)));
+    shot.saveWindow(QStringLiteral("contact-entry.png"), contact);
+    closeAll(main);
+    runCommand(main, "OutreachPhaseEntry");
+    QWidget* phases = main->workspace()->find(QStringLiteral("frmOutreachPhaseEntry"));
+    if (!phases)
+        die(QStringLiteral("the phase screen did not open"));
+    child<QTableView>(phases, "vsfgPhase")->selectRow(1);
+    shot.saveWindow(QStringLiteral("outreach-phases.png"), phases);
     closeAll(main);
 
     // The two report launchers.
