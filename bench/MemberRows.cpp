@@ -42,10 +42,12 @@ namespace {
     qint64 prospectWithContacts(Database& db, int wanted)
     {
         const qint64 id
-            = db.scalar(QStringLiteral("SELECT ID FROM Member WHERE Status = 'Prospect' ORDER BY ID LIMIT 1")).toLongLong();
+            = db.scalar(QStringLiteral("SELECT ID FROM Member WHERE Status = 'Prospect' ORDER BY ID LIMIT 1"))
+                  .toLongLong();
         if (id <= 0)
             throw std::runtime_error("the church has no prospect");
-        const qint64 visitor = db.scalar(QStringLiteral("SELECT ID FROM Member WHERE ID <> ? LIMIT 1"), { id }).toLongLong();
+        const qint64 visitor
+            = db.scalar(QStringLiteral("SELECT ID FROM Member WHERE ID <> ? LIMIT 1"), { id }).toLongLong();
         const int has
             = db.scalar(QStringLiteral("SELECT COUNT(*) FROM Prospect_Contact WHERE Prospect_ID = ?"), { id }).toInt();
         Transaction tx(db);
@@ -104,7 +106,8 @@ void addMemberRows(BenchContext& context)
         auto* contacts = form.findChild<QTableView*>(QStringLiteral("vsfgProspectContacts"));
         if (memberId->text().toLongLong() != prospect || !contacts || contacts->model()->rowCount() < 50)
             throw std::runtime_error("LoadMember did not show the prospect's 50 contacts");
-        context.add({ QStringLiteral("member screen: LoadMember (prospect with 50 contacts)"), people, prospectLoad, -1 });
+        context.add(
+            { QStringLiteral("member screen: LoadMember (prospect with 50 contacts)"), people, prospectLoad, -1 });
         form.LoadMember(head);
 
         const double save = medianMs(context.runs, [&] {

@@ -7,8 +7,8 @@
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
-#include "members/frmMemberEntry.h"
 #include "members/Screens.h"
+#include "members/frmMemberEntry.h"
 #include "outreach/Screens.h"
 #include "reports/Screens.h"
 
@@ -123,14 +123,15 @@ namespace {
         context.add({ QStringLiteral("contact screen: menu to painted, lists shared"), people, shared, -1 });
         const double phases = medianMs(
             context.runs,
-            [&] { program.openFromMenu(QStringLiteral("OutreachPhaseEntry"), QStringLiteral("frmOutreachPhaseEntry")); },
+            [&] {
+                program.openFromMenu(QStringLiteral("OutreachPhaseEntry"), QStringLiteral("frmOutreachPhaseEntry"));
+            },
             [&] { program.closeAll(); });
         context.add({ QStringLiteral("phase screen: menu to painted"), people, phases, -1 });
 
         // A prospect in a phase, on the member screen and the contact screen.
         program.closeAll();
-        const qint64 prospect = db()
-                                    .scalar(QStringLiteral("SELECT ID FROM Member WHERE Prospect_Phase IS NOT NULL "
+        const qint64 prospect = db().scalar(QStringLiteral("SELECT ID FROM Member WHERE Prospect_Phase IS NOT NULL "
                                                            "ORDER BY ID LIMIT 1"))
                                     .toLongLong();
         if (prospect <= 0)
@@ -170,8 +171,7 @@ namespace {
             });
         if (combo(screen, "cmbProspect")->currentIndex() >= 0)
             throw std::runtime_error("Save And New did not save");
-        context.add(
-            { QStringLiteral("contact screen: Save And New, member screen reloaded"), people, saveNew, -1 });
+        context.add({ QStringLiteral("contact screen: Save And New, member screen reloaded"), people, saveNew, -1 });
         program.closeAll();
     }
 

@@ -79,9 +79,9 @@ void ProspectContactsPanel::loadProspectContacts()
     QVector<QStringList> rows;
     if (const qint64 id = memberId()) {
         for (const Contacts::GridRow& r : Contacts::gridRows(db(), id))
-            rows.append({ QString::number(r.id),
-                r.date.isValid() ? r.date.toString(QStringLiteral("MM/dd/yyyy")) : QString(), r.action, r.type,
-                r.rating, r.visitor1Name, r.visitor2Name, r.notes });
+            rows.append(
+                { QString::number(r.id), r.date.isValid() ? r.date.toString(QStringLiteral("MM/dd/yyyy")) : QString(),
+                    r.action, r.type, r.rating, r.visitor1Name, r.visitor2Name, r.notes });
     }
     m_model->setColumns(kColumns);
     m_model->setRows(std::move(rows));
@@ -160,9 +160,9 @@ void ProspectContactsPanel::showNextStep()
         any ? m_ui.nextPhase->findText(r->prospectPhase, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1);
     m_ui.nextContactDate->setDate(
         any && r->prospectNextContactDate.isValid() ? r->prospectNextContactDate : clock().today());
-    m_ui.nextContactAction->setCurrentIndex(any ? m_ui.nextContactAction->findText(
-                                                r->prospectNextContactAction, Qt::MatchExactly | Qt::MatchCaseSensitive)
-                                                : -1);
+    m_ui.nextContactAction->setCurrentIndex(any
+            ? m_ui.nextContactAction->findText(r->prospectNextContactAction, Qt::MatchExactly | Qt::MatchCaseSensitive)
+            : -1);
 }
 
 } // namespace pw::members

@@ -26,11 +26,11 @@ namespace {
 
     const std::vector<Field>& fields()
     {
-        static const std::vector<Field> all = { field("Prospect", &Contacts::Contact::prospectId),
-            field("Date", &Contacts::Contact::date), field("Action", &Contacts::Contact::action),
-            field("Type", &Contacts::Contact::type), field("Visitor 1", &Contacts::Contact::visitor1),
-            field("Visitor 2", &Contacts::Contact::visitor2), field("Rating", &Contacts::Contact::rating),
-            field("Notes", &Contacts::Contact::notes) };
+        static const std::vector<Field> all
+            = { field("Prospect", &Contacts::Contact::prospectId), field("Date", &Contacts::Contact::date),
+                  field("Action", &Contacts::Contact::action), field("Type", &Contacts::Contact::type),
+                  field("Visitor 1", &Contacts::Contact::visitor1), field("Visitor 2", &Contacts::Contact::visitor2),
+                  field("Rating", &Contacts::Contact::rating), field("Notes", &Contacts::Contact::notes) };
         return all;
     }
 

@@ -9,8 +9,8 @@ namespace pw::outreach {
 
 void registerScreens(Workspace& workspace)
 {
-    workspace.registerScreen({ QStringLiteral("frmProspectContactEntry"), { perm::ProspectContactEntry },
-        refusal::View, [] { return new frmProspectContactEntry; } });
+    workspace.registerScreen({ QStringLiteral("frmProspectContactEntry"), { perm::ProspectContactEntry }, refusal::View,
+        [] { return new frmProspectContactEntry; } });
     workspace.registerScreen({ QStringLiteral("frmOutreachPhaseEntry"), { perm::OutreachPhaseEntry }, refusal::View,
         [] { return new frmOutreachPhaseEntry; } });
 }

@@ -202,8 +202,8 @@ bool frmOutreachPhaseEntry::btnUpdate_clicked()
     std::vector<int> order(m_rows.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
-    std::stable_sort(order.begin(), order.end(),
-        [this](int a, int b) { return m_rows[a].orderValue() < m_rows[b].orderValue(); });
+    std::stable_sort(
+        order.begin(), order.end(), [this](int a, int b) { return m_rows[a].orderValue() < m_rows[b].orderValue(); });
     std::vector<Phases::PhaseRow> sorted;
     sorted.reserve(m_rows.size());
     int current = -1;
@@ -229,8 +229,8 @@ void frmOutreachPhaseEntry::btnNew_clicked()
 void frmOutreachPhaseEntry::btnRemove_clicked()
 {
     if (m_current < 0 || m_current >= static_cast<int>(m_rows.size())) {
-        messages().show(QStringLiteral("Choose the phase to remove in the list first."),
-            QStringLiteral("Invalid Selection"));
+        messages().show(
+            QStringLiteral("Choose the phase to remove in the list first."), QStringLiteral("Invalid Selection"));
         return;
     }
     const Phases::PhaseRow& row = m_rows[m_current];
@@ -238,12 +238,13 @@ void frmOutreachPhaseEntry::btnRemove_clicked()
     const int count = Phases::prospectCount(db(), row.loadedName.isEmpty() ? row.name : row.loadedName);
     QString question;
     if (count > 0) {
-        question = QStringLiteral("%1 in the phase \"%2\". After it is removed %3 that phase name, which no longer "
-                                  "matches a phase, so the next contact with %4 starts again at the first "
-                                  "phase.\n\nRemove the phase \"%2\"?")
-                       .arg(count == 1 ? QStringLiteral("1 prospect is") : QStringLiteral("%1 prospects are").arg(count),
-                           row.name, count == 1 ? QStringLiteral("that prospect keeps") : QStringLiteral("they keep"),
-                           count == 1 ? QStringLiteral("that prospect") : QStringLiteral("each of them"));
+        question
+            = QStringLiteral("%1 in the phase \"%2\". After it is removed %3 that phase name, which no longer "
+                             "matches a phase, so the next contact with %4 starts again at the first "
+                             "phase.\n\nRemove the phase \"%2\"?")
+                  .arg(count == 1 ? QStringLiteral("1 prospect is") : QStringLiteral("%1 prospects are").arg(count),
+                      row.name, count == 1 ? QStringLiteral("that prospect keeps") : QStringLiteral("they keep"),
+                      count == 1 ? QStringLiteral("that prospect") : QStringLiteral("each of them"));
     } else {
         question = QStringLiteral("Are you sure you want to remove the phase \"%1\"?").arg(row.name);
     }

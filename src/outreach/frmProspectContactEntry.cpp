@@ -235,7 +235,8 @@ Contacts::Contact frmProspectContactEntry::contactFromScreen() const
 
 NextStep frmProspectContactEntry::stepFromScreen() const
 {
-    return NextStep { m_values.value(ui->cmbNextPhase), ui->dtNextContactDate->date(), m_values.value(ui->cmbNextContactAction) };
+    return NextStep { m_values.value(ui->cmbNextPhase), ui->dtNextContactDate->date(),
+        m_values.value(ui->cmbNextContactAction) };
 }
 
 QWidget* frmProspectContactEntry::firstEmptyRequired() const
@@ -251,7 +252,8 @@ QWidget* frmProspectContactEntry::firstEmptyRequired() const
 
 QString frmProspectContactEntry::recordName() const
 {
-    const QString prospect = ui->cmbProspect->currentIndex() >= 0 ? ui->cmbProspect->currentText().trimmed() : QString();
+    const QString prospect
+        = ui->cmbProspect->currentIndex() >= 0 ? ui->cmbProspect->currentText().trimmed() : QString();
     return prospect.isEmpty() ? QString() : QStringLiteral("the contact with %1").arg(prospect);
 }
 

@@ -71,8 +71,8 @@ struct Office {
                                      "'Unknown', 'Inactive', 'Active')"),
             { id, QString::fromUtf8(first), QString::fromUtf8(last) });
     }
-    void contact(qint64 id, const char* date, const char* action, qint64 v1, qint64 v2, const char* rating,
-        const char* notes)
+    void contact(
+        qint64 id, const char* date, const char* action, qint64 v1, qint64 v2, const char* rating, const char* notes)
     {
         env.db().exec(QStringLiteral("INSERT INTO Prospect_Contact (ID, Prospect_ID, Contact_Date, Action, Type, "
                                      "Visitor1, Visitor2, Rating, Notes) VALUES (?, ?, ?, ?, 'Visit', ?, ?, ?, ?)"),
@@ -230,17 +230,20 @@ void TestProspectContacts::newContact_data()
     QTest::addColumn<QString>("handedOver"); // prospect | date | action on the contact screen; "-" not opened
     QTest::addColumn<QString>("proposal"); // next phase | date | action
 
-    QTest::newRow("the prospect, the date due and the action due")
-        << "" << kPat << "" << "3000000001|2026-03-22|Letter" << "Follow-Up Call|2026-03-29|Phone Call";
-    QTest::newRow("a prospect without a next step: today, no action")
-        << "" << kQuinn << "" << "3000000002|2026-03-15|" << "|2026-03-15|";
-    QTest::newRow("a person not yet saved") << ""
-                                            << qint64(0)
+    QTest::newRow("the prospect, the date due and the action due") << "" << kPat << ""
+                                                                   << "3000000001|2026-03-22|Letter"
+                                                                   << "Follow-Up Call|2026-03-29|Phone Call";
+    QTest::newRow("a prospect without a next step: today, no action") << "" << kQuinn << ""
+                                                                      << "3000000002|2026-03-15|"
+                                                                      << "|2026-03-15|";
+    QTest::newRow("a person not yet saved") << "" << qint64(0)
                                             << "No Prospect Selected: You must have a prospect selected on the "
                                                "Contact Info Page before adding a new contact."
-                                            << "-" << "";
+                                            << "-"
+                                            << "";
     QTest::newRow("without the permission")
-        << perm::MemberView << kPat << "Invalid Permission: You do not have permission to view this record." << "-"
+        << perm::MemberView << kPat << "Invalid Permission: You do not have permission to view this record."
+        << "-"
         << "";
 }
 
@@ -325,10 +328,12 @@ void TestProspectContacts::newContactOverAnOpenContact()
     const int before = o.contacts();
     QTest::mouseClick(o.onContact<QPushButton>("btnSave"), Qt::LeftButton);
     QCOMPARE(o.contacts(), before + 1);
-    QCOMPARE(o.env.db().scalar(QStringLiteral("SELECT Prospect_ID FROM Prospect_Contact WHERE ID = ?"), { kFirst })
+    QCOMPARE(o.env.db()
+                 .scalar(QStringLiteral("SELECT Prospect_ID FROM Prospect_Contact WHERE ID = ?"), { kFirst })
                  .toLongLong(),
         kPat);
-    QCOMPARE(o.env.db().scalar(QStringLiteral("SELECT Notes FROM Prospect_Contact WHERE ID = ?"), { kFirst }).toString(),
+    QCOMPARE(
+        o.env.db().scalar(QStringLiteral("SELECT Notes FROM Prospect_Contact WHERE ID = ?"), { kFirst }).toString(),
         QStringLiteral("First visit"));
     // The member screen shows Quinn's new contact.
     QCOMPARE(o.grid()->model()->rowCount(), 1);
@@ -391,7 +396,8 @@ void TestProspectContacts::contactSavedAsksFirst()
     QMdiArea area;
     Workspace ws(&area);
     ctx().workspace = &ws;
-    env.db().exec(QStringLiteral("INSERT INTO Member (ID, First_Name, Last_Name) VALUES (?, 'Pat', 'Pearson')"), { kPat });
+    env.db().exec(
+        QStringLiteral("INSERT INTO Member (ID, First_Name, Last_Name) VALUES (?, 'Pat', 'Pearson')"), { kPat });
     for (int i = 0; i < 3; ++i)
         env.db().exec(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action) VALUES (?, "
                                      "'2026-03-01', 'Letter')"),

@@ -110,7 +110,8 @@ struct Desk {
     {
         auto shown = [](QComboBox* c) { return c->currentIndex() < 0 ? QStringLiteral("-") : c->currentText(); };
         return QStringList { shown(combo("cmbNextPhase")),
-            control<QDateEdit>("dtNextContactDate")->date().toString(Qt::ISODate), shown(combo("cmbNextContactAction")) }
+            control<QDateEdit>("dtNextContactDate")->date().toString(Qt::ISODate),
+            shown(combo("cmbNextContactAction")) }
             .join(QLatin1Char('|'));
     }
     // The prospect's stored next step, "~" for Null.
@@ -135,13 +136,17 @@ struct Desk {
             cells << orNull(q.value(i));
         return cells.join(QLatin1Char('|'));
     }
-    qint64 newestContact() { return env.db().scalar(QStringLiteral("SELECT MAX(ID) FROM Prospect_Contact")).toLongLong(); }
+    qint64 newestContact()
+    {
+        return env.db().scalar(QStringLiteral("SELECT MAX(ID) FROM Prospect_Contact")).toLongLong();
+    }
     int contacts() { return env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Prospect_Contact")).toInt(); }
     // A phase whose action is not one of the contact actions (the table is
     // not tied to that list).
     void foreignNextAction()
     {
-        env.db().exec(QStringLiteral("UPDATE Outreach_Phase SET Action = 'Smoke Signal' WHERE Phase = 'Follow-Up Call'"));
+        env.db().exec(
+            QStringLiteral("UPDATE Outreach_Phase SET Action = 'Smoke Signal' WHERE Phase = 'Follow-Up Call'"));
     }
     bool isCleared()
     {
@@ -184,10 +189,12 @@ void TestContactEntry::proposal_data()
     QTest::addColumn<QString>("script"); // what the user does, in order
     QTest::addColumn<QString>("shown"); // next phase | next contact date | next action
 
-    QTest::newRow("nothing chosen: today, nothing proposed") << false << "" << "-|2026-03-15|-";
+    QTest::newRow("nothing chosen: today, nothing proposed") << false << ""
+                                                             << "-|2026-03-15|-";
     QTest::newRow("date before an action proposes nothing") << false << "prospect=Pat;date=2026-04-01"
                                                             << "-|2026-03-15|-";
-    QTest::newRow("action without a prospect proposes nothing") << false << "action=Letter" << "-|2026-03-15|-";
+    QTest::newRow("action without a prospect proposes nothing") << false << "action=Letter"
+                                                                << "-|2026-03-15|-";
     QTest::newRow("the phase's action moves on") << false << "prospect=Pat;action=Letter"
                                                  << "Follow-Up Call|2026-03-22|Phone Call";
     QTest::newRow("another action stays in the phase") << false << "prospect=Pat;action=Card"
@@ -240,8 +247,9 @@ void TestContactEntry::save_data()
     QTest::addColumn<QString>("stored"); // the new contact's row
     QTest::addColumn<QString>("step"); // the prospect's next step afterwards
 
-    const QString withBob = QStringLiteral("3000000001|2026-03-15|Letter|Visit|3000000011|3000000012|Interested|Came to "
-                                           "the door; it's fine");
+    const QString withBob
+        = QStringLiteral("3000000001|2026-03-15|Letter|Visit|3000000011|3000000012|Interested|Came to "
+                         "the door; it's fine");
     QTest::newRow("the proposal as shown") << "" << withBob << "Follow-Up Call|2026-03-22|Phone Call";
     QTest::newRow("the empty Next Phase clears all three") << "empty phase" << withBob << "~|~|~";
     QTest::newRow("Visitor 2 taken away again stores Null")
@@ -455,12 +463,18 @@ void TestContactEntry::anotherWorkstationEditedTheContact_data()
     QTest::addColumn<QString>("typeAndNotes"); // stored afterwards
     QTest::addColumn<bool>("saved");
 
-    QTest::newRow("only they changed a field: theirs stays, no question")
-        << "Type = 'Phoned'" << "" << "Phoned|Mine" << true;
-    QTest::newRow("both changed the notes: keep mine") << "Notes = 'Theirs'" << "Keep mine" << "Visit|Mine" << true;
-    QTest::newRow("both changed the notes: keep theirs") << "Notes = 'Theirs'" << "Keep theirs" << "Visit|Theirs"
-                                                         << true;
-    QTest::newRow("cancel writes nothing") << "Notes = 'Theirs'" << "Cancel" << "Visit|Theirs" << false;
+    QTest::newRow("only they changed a field: theirs stays, no question") << "Type = 'Phoned'"
+                                                                          << ""
+                                                                          << "Phoned|Mine" << true;
+    QTest::newRow("both changed the notes: keep mine") << "Notes = 'Theirs'"
+                                                       << "Keep mine"
+                                                       << "Visit|Mine" << true;
+    QTest::newRow("both changed the notes: keep theirs") << "Notes = 'Theirs'"
+                                                         << "Keep theirs"
+                                                         << "Visit|Theirs" << true;
+    QTest::newRow("cancel writes nothing") << "Notes = 'Theirs'"
+                                           << "Cancel"
+                                           << "Visit|Theirs" << false;
 }
 
 void TestContactEntry::anotherWorkstationEditedTheContact()
@@ -482,7 +496,8 @@ void TestContactEntry::anotherWorkstationEditedTheContact()
         QCOMPARE(d.env.messages.last().buttons, QStringList({ "Keep theirs", "Keep mine", "Cancel" }));
         QVERIFY(d.env.messages.last().text.contains(QStringLiteral("\"Notes\"")));
     }
-    QSqlQuery q = d.env.db().exec(QStringLiteral("SELECT Type, Notes FROM Prospect_Contact WHERE ID = ?"), { kWithBob });
+    QSqlQuery q
+        = d.env.db().exec(QStringLiteral("SELECT Type, Notes FROM Prospect_Contact WHERE ID = ?"), { kWithBob });
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString() + QLatin1Char('|') + q.value(1).toString(), typeAndNotes);
     QCOMPARE(d.isCleared(), saved);

@@ -46,8 +46,8 @@ struct PhaseDesk {
         }
         for (const char* phase : { "A", "B", "B" }) {
             const qint64 id = env.addMember(QStringLiteral("Pat"), QStringLiteral("Prospect"));
-            env.db().exec(
-                QStringLiteral("UPDATE Member SET Prospect_Phase = ? WHERE ID = ?"), { QString::fromLatin1(phase), id });
+            env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = ? WHERE ID = ?"),
+                { QString::fromLatin1(phase), id });
             people << id;
         }
         area.resize(900, 700);
@@ -201,7 +201,8 @@ void TestPhaseEntry::editing_data()
     const QString bbb = QStringLiteral("A,B,B");
     QTest::newRow("rename carries the phase's prospects")
         << "select=B;name=Bee;update;save" << QStringList() << QStringList()
-        << "1|A|Home Visit|1;2|Bee|Phone Call|2;3|C|Letter|4" << "A,Bee,Bee" << false;
+        << "1|A|Home Visit|1;2|Bee|Phone Call|2;3|C|Letter|4"
+        << "A,Bee,Bee" << false;
     QTest::newRow("a new order moves the phase") << "select=A;order=4;update;save" << QStringList() << QStringList()
                                                  << "2|B|Phone Call|2;3|C|Letter|4;4|A|Home Visit|1" << bbb << false;
     QTest::newRow("New, then Update adds a phase")
@@ -227,8 +228,8 @@ void TestPhaseEntry::editing_data()
                                                                 "the phase \"C\"?" }
                                                << "1|A|Home Visit|1;2|B|Phone Call|2" << bbb << false;
     QTest::newRow("Remove without a chosen phase")
-        << "remove" << QStringList() << QStringList { "Invalid Selection: Choose the phase to remove in the list first." }
-        << kABC << bbb << true;
+        << "remove" << QStringList()
+        << QStringList { "Invalid Selection: Choose the phase to remove in the list first." } << kABC << bbb << true;
     QTest::newRow("name required") << "select=B;name=;update" << QStringList()
                                    << QStringList { "Required Fields: Name is Required." } << kABC << bbb << true;
     QTest::newRow("name required at Save And Close too")
@@ -251,8 +252,9 @@ void TestPhaseEntry::editing_data()
         << QStringList { "Invalid Entry: Time Period must be a whole number of weeks from 0 to 520." } << kABC << bbb
         << true;
     QTest::newRow("two phases trading names keep their prospects")
-        << "select=A;name=X;update;select=B;name=A;update;select=X;name=B;update;save" << QStringList()
-        << QStringList() << "1|B|Home Visit|1;2|A|Phone Call|2;3|C|Letter|4" << "B,A,A" << false;
+        << "select=A;name=X;update;select=B;name=A;update;select=X;name=B;update;save" << QStringList() << QStringList()
+        << "1|B|Home Visit|1;2|A|Phone Call|2;3|C|Letter|4"
+        << "B,A,A" << false;
 }
 
 void TestPhaseEntry::editing()
@@ -284,12 +286,18 @@ void TestPhaseEntry::unsavedChangesQuestion_data()
     QTest::addColumn<bool>("open");
 
     const QString renamed = QStringLiteral("1|A|Home Visit|1;2|Bee|Phone Call|2;3|C|Letter|4");
-    QTest::newRow("choosing a phase is no change") << "select=B;select=C" << "" << kABC << false;
-    QTest::newRow("Exit drops an update when told to") << "select=B;name=Bee;update" << "Discard" << kABC << false;
-    QTest::newRow("cancel stays with the change") << "select=B;name=Bee;update" << "Cancel" << kABC << true;
-    QTest::newRow("save on the way out") << "select=B;name=Bee;update" << "Save" << renamed << false;
-    QTest::newRow("typing without Update counts") << "select=B;name=Bee" << "Save" << renamed << false;
-    QTest::newRow("typed back is no change") << "select=B;name=Bee;name=B" << "" << kABC << false;
+    QTest::newRow("choosing a phase is no change") << "select=B;select=C"
+                                                   << "" << kABC << false;
+    QTest::newRow("Exit drops an update when told to") << "select=B;name=Bee;update"
+                                                       << "Discard" << kABC << false;
+    QTest::newRow("cancel stays with the change") << "select=B;name=Bee;update"
+                                                  << "Cancel" << kABC << true;
+    QTest::newRow("save on the way out") << "select=B;name=Bee;update"
+                                         << "Save" << renamed << false;
+    QTest::newRow("typing without Update counts") << "select=B;name=Bee"
+                                                  << "Save" << renamed << false;
+    QTest::newRow("typed back is no change") << "select=B;name=Bee;name=B"
+                                             << "" << kABC << false;
 }
 
 void TestPhaseEntry::unsavedChangesQuestion()
@@ -320,9 +328,12 @@ void TestPhaseEntry::anotherWorkstationChangedThePhases_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("open");
 
-    QTest::newRow("keep mine") << "Keep mine" << "1|A|Home Visit|1;2|Bee|Phone Call|2;3|C|Letter|4" << false;
-    QTest::newRow("keep theirs") << "Keep theirs" << "1|A|Home Visit|1;2|B|Phone Call|2;3|C|Card|4" << true;
-    QTest::newRow("cancel") << "Cancel" << "1|A|Home Visit|1;2|B|Phone Call|2;3|C|Card|4" << true;
+    QTest::newRow("keep mine") << "Keep mine"
+                               << "1|A|Home Visit|1;2|Bee|Phone Call|2;3|C|Letter|4" << false;
+    QTest::newRow("keep theirs") << "Keep theirs"
+                                 << "1|A|Home Visit|1;2|B|Phone Call|2;3|C|Card|4" << true;
+    QTest::newRow("cancel") << "Cancel"
+                            << "1|A|Home Visit|1;2|B|Phone Call|2;3|C|Card|4" << true;
 }
 
 void TestPhaseEntry::anotherWorkstationChangedThePhases()
