@@ -233,9 +233,10 @@ void shootScreens(MDI* main, const QString& folder)
         main->workspace()->find(QStringLiteral("frmProspectContactEntry")));
     if (!contact)
         die(QStringLiteral("the contact screen did not open"));
-    contact->LoadContact(firstId(QStringLiteral("SELECT ID FROM Prospect_Contact WHERE Prospect_ID = %1 "
-                                                "ORDER BY Contact_Date DESC, ID DESC LIMIT 1")
-                                     .arg(sample.prospect)));
+    const QVariant latest = db().scalar(QStringLiteral("SELECT ID FROM Prospect_Contact WHERE Prospect_ID = ? ORDER "
+                                                       "BY Contact_Date DESC, ID DESC LIMIT 1"),
+        { sample.prospect });
+    contact->LoadContact(latest.toLongLong());
     shot.saveWindow(QStringLiteral("contact-entry.png"), contact);
     closeAll(main);
     runCommand(main, "OutreachPhaseEntry");

@@ -51,7 +51,6 @@ frmProspectContactEntry::frmProspectContactEntry(QWidget* parent)
         ui->cmbNextContactAction });
     for (QComboBox* people : { ui->cmbProspect, ui->cmbVisitor1, ui->cmbVisitor2 })
         people->setMaxVisibleItems(20);
-    setDefaultButton(this, ui->btnSave);
     setFocusProxy(ui->cmbProspect);
 
     const QDate today = clock().today();
