@@ -432,6 +432,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const auto mistake = [&result](const QString& text) {
         result.task = CommandLine::Task::Mistake;
         result.mistake = text;
+        result.file.clear();
         return result;
     };
     if (!parser.parse(ours))
