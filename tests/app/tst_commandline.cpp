@@ -1,4 +1,5 @@
 #include "FileConditions.h"
+#include "OfficeFolder.h"
 #include "TestSupport.h"
 
 #include "app/BackupCommands.h"
@@ -16,51 +17,9 @@ Q_DECLARE_METATYPE(CommandLine::Task)
 
 namespace {
 
-// A church of `people` people with one account.
-void makeChurch(const QString& path, int people)
-{
-    auto db = Database::open(path, Database::OpenMode::CreateNew);
-    Transaction tx(*db);
-    for (int i = 0; i < people; ++i)
-        db->exec(QStringLiteral("INSERT INTO Member (First_Name, Last_Name, Notes) VALUES (?, 'Roll', ?)"),
-            { QStringLiteral("Person %1").arg(i), QString(300, QLatin1Char('n')) });
-    db->exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive) "
-                            "VALUES (1, 'admin', '', 'Admin', 0)"));
-    tx.commit();
-}
+using Office = test::OfficeFolder;
 
-int peopleIn(const QString& path)
-{
-    return Database::open(path, Database::OpenMode::ExistingOnly)
-        ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
-        .toInt();
-}
-
-void damagePage(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.size() > 40960);
-    QVERIFY(f.seek((f.size() / 4096 / 2) * 4096));
-    f.write(QByteArray(4096, '\x5a'));
-}
-
-// The office folder: church.sqlite named by config.txt.
-struct Office {
-    QTemporaryDir dir;
-    QString database = dir.filePath(QStringLiteral("church.sqlite"));
-    QString config = dir.filePath(QStringLiteral("config.txt"));
-    Office()
-    {
-        QFile f(config);
-        f.open(QIODevice::WriteOnly);
-        f.write(config::write({ database, dir.path() + QLatin1Char('/') }).toUtf8());
-    }
-    QStringList datedCopies() const
-    {
-        return QDir(dir.path()).entryList({ QStringLiteral("church.before-restore-*") }, QDir::Files, QDir::Name);
-    }
-};
+QStringList datedCopies(const Office& office) { return office.files(QStringLiteral("church.before-restore-*")); }
 
 } // namespace
 
@@ -173,8 +132,7 @@ void TestCommandLine::withoutDisplay()
     QFETCH(int, code);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    Office office;
-    makeChurch(office.database, 50);
+    Office office(50);
     const auto place = [&](QString text) {
         return text.replace(QStringLiteral("%CONFIG%"), office.config)
             .replace(QStringLiteral("%DIR%"), office.dir.path());
@@ -201,13 +159,13 @@ void TestCommandLine::withoutDisplay()
     if (code == 1) // a failure says so in one line
         QCOMPARE(stdErr.count(QLatin1Char('\n')), 1);
     if (arguments.contains(QStringLiteral("--backup")) && code == 0)
-        QCOMPARE(peopleIn(office.dir.filePath(QStringLiteral("copy.sqlite"))), 50);
+        QCOMPARE(test::peopleIn(office.dir.filePath(QStringLiteral("copy.sqlite"))), 50);
 }
 
 void TestCommandLine::restoreCommand_data()
 {
     QTest::addColumn<QString>("current"); // healthy, damaged, missing
-    QTest::addColumn<QString>("offered"); // good, damaged, newer
+    QTest::addColumn<QString>("offered"); // good, damaged
     QTest::addColumn<QString>("message"); // empty: restored
 
     QTest::newRow("healthy database, good backup") << "healthy"
@@ -222,9 +180,6 @@ void TestCommandLine::restoreCommand_data()
     QTest::newRow("damaged backup") << "healthy"
                                     << "damaged"
                                     << "is damaged";
-    QTest::newRow("backup of a newer Pewlark") << "healthy"
-                                               << "newer"
-                                               << "was written by a newer Pewlark";
     QTest::newRow("damaged database, damaged backup") << "damaged"
                                                       << "damaged"
                                                       << "is damaged";
@@ -235,18 +190,13 @@ void TestCommandLine::restoreCommand()
     QFETCH(QString, current);
     QFETCH(QString, offered);
     QFETCH(QString, message);
-    Office office;
+    Office office(current == QLatin1String("missing") ? -1 : 80);
     const QString backup = office.dir.filePath(QStringLiteral("saved.sqlite"));
-    makeChurch(backup, 120);
+    test::makeChurch(backup, 120);
     if (offered == QLatin1String("damaged"))
-        damagePage(backup);
-    if (offered == QLatin1String("newer"))
-        Database::open(backup, Database::OpenMode::ExistingOnly)
-            ->exec(QStringLiteral("UPDATE Schema_Version SET Version = Version + 1"));
-    if (current != QLatin1String("missing"))
-        makeChurch(office.database, 80);
+        test::damagePage(backup);
     if (current == QLatin1String("damaged"))
-        damagePage(office.database);
+        test::damagePage(office.database);
     const QByteArray before = test::fileHash(office.database);
     test::FakeClock clock;
 
@@ -254,12 +204,12 @@ void TestCommandLine::restoreCommand()
     if (!message.isEmpty()) {
         QCOMPARE(code, 1);
         QCOMPARE(test::fileHash(office.database), before);
-        QVERIFY(office.datedCopies().isEmpty());
+        QVERIFY(datedCopies(office).isEmpty());
         return;
     }
     QCOMPARE(code, 0);
-    QCOMPARE(peopleIn(office.database), 120);
-    const QStringList copies = office.datedCopies();
+    QCOMPARE(test::peopleIn(office.database), 120);
+    const QStringList copies = datedCopies(office);
     if (current == QLatin1String("missing")) {
         QVERIFY(copies.isEmpty());
     } else {
@@ -269,10 +219,10 @@ void TestCommandLine::restoreCommand()
         if (current == QLatin1String("damaged"))
             QCOMPARE(test::fileHash(kept), before);
         else
-            QCOMPARE(peopleIn(kept), 80);
+            QCOMPARE(test::peopleIn(kept), 80);
     }
     // Nothing of the work is left beside the database.
-    QCOMPARE(QDir(office.dir.path()).entryList({ QStringLiteral(".*partial*") }, QDir::Files | QDir::Hidden).size(), 0);
+    QVERIFY(office.files(QStringLiteral(".*partial*")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

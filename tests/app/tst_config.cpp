@@ -127,11 +127,14 @@ void TestConfig::decode_data()
     QTest::newRow("UTF-8") << QByteArray("\xc3\xa9glise \xe2\x82\xac") << QString::fromUtf8("église €");
     QTest::newRow("UTF-8, byte-order mark dropped") << QByteArray("\xef\xbb\xbfx") << "x";
     QTest::newRow("Windows-1252 letters") << QByteArray("\xe9glise Z\xfcrich") << QString::fromUtf8("église Zürich");
-    QTest::newRow("Windows-1252 quotes, euro, dash")
-        << QByteArray("\x93" "a\x94 \x80 \x96 \x92") << QString::fromUtf8("“a” € – ’");
+    QTest::newRow("Windows-1252 quotes, euro, dash") << QByteArray("\x93"
+                                                                   "a\x94 \x80 \x96 \x92")
+                                                     << QString::fromUtf8("“a” € – ’");
     QTest::newRow("a broken UTF-8 sequence means Windows-1252")
         << QByteArray("\xc3\xa9 \xe9") << QString::fromUtf8("Ã© é");
-    QTest::newRow("UTF-16 with byte-order mark") << QByteArray("\xff\xfe" "a\0,\0\xe9\0", 8) << QString::fromUtf8("a,é");
+    QTest::newRow("UTF-16 with byte-order mark") << QByteArray("\xff\xfe"
+                                                               "a\0,\0\xe9\0",
+        8) << QString::fromUtf8("a,é");
     QTest::newRow("undefined Windows-1252 byte stays a control character") << QByteArray("a\x81") << QString("a\u0081");
 }
 
@@ -166,8 +169,7 @@ void TestConfig::encodedFileNamesExistingDatabase()
     else if (encoding == QLatin1String("Windows-1252"))
         bytes = text.toLatin1(); // the name's letters are the same in both
     else
-        bytes = QByteArray("\xff\xfe")
-            + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        bytes = QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     const QString path = dir.filePath(QStringLiteral("config.txt"));
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));

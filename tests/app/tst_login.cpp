@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "app/MDI.h"
 #include "app/Login.h"
+#include "app/MDI.h"
 #include "app/Permissions.h"
 #include "app/Workspace.h"
 #include "app/frmLogin.h"

@@ -1,4 +1,4 @@
-#include "FileConditions.h"
+#include "OfficeFolder.h"
 #include "TestSupport.h"
 
 #include "app/FormHelpers.h"
@@ -20,50 +20,7 @@ using namespace pw;
 
 namespace {
 
-// A church file with people and one account in folder, and a config.txt
-// beside it naming it and a picture folder.
-struct Office {
-    QTemporaryDir dir;
-    QString database = dir.filePath(QStringLiteral("church.sqlite"));
-    QString config = dir.filePath(QStringLiteral("config.txt"));
-    QString pictures = dir.filePath(QStringLiteral("pictures/"));
-
-    explicit Office(int people = 200)
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("pictures"));
-        auto db = Database::open(database, Database::OpenMode::CreateNew);
-        Transaction tx(*db);
-        for (int i = 0; i < people; ++i)
-            db->exec(QStringLiteral("INSERT INTO Member (First_Name, Last_Name, Notes) VALUES (?, 'Roll', ?)"),
-                { QStringLiteral("Person %1").arg(i), QString(400, QLatin1Char('a' + i % 26)) });
-        db->exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive) "
-                                "VALUES (1, 'admin', '', 'Admin', 0)"));
-        tx.commit();
-        writeConfig(config::write({ database, pictures }).toUtf8());
-    }
-    void writeConfig(const QByteArray& bytes) const
-    {
-        QFile f(config);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    QString backups() const { return backup::dailyFolder(database); }
-    QStringList files() const
-    {
-        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-};
-
-// Overwrites one page in the middle of the file.
-void damagePage(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    const qint64 pages = f.size() / 4096;
-    QVERIFY(pages > 10);
-    QVERIFY(f.seek((pages / 2) * 4096));
-    f.write(QByteArray(4096, '\x5a'));
-}
+using Office = test::OfficeFolder;
 
 struct Started {
     test::FakeMessages* messages = new test::FakeMessages;
@@ -102,7 +59,6 @@ void TestStartup::refusals_data()
     QTest::newRow("no account") << "no account" << QStringList { "holds no user accounts", restore };
     QTest::newRow("leftover of an interrupted creation")
         << "leftover" << QStringList { "is what was left when writing" };
-    QTest::newRow("read-only file") << "read-only" << QStringList { "the file is read-only" };
     QTest::newRow("missing database") << "missing" << QStringList { "does not exist", "configuration file", restore };
     QTest::newRow("random bytes in config.txt") << "random config" << QStringList { "is not a plain text file" };
 }
@@ -114,12 +70,13 @@ void TestStartup::refusals()
     Office office;
     QString named = office.database;
     if (situation.startsWith(QLatin1String("damaged")))
-        damagePage(office.database);
+        test::damagePage(office.database);
     if (situation == QLatin1String("damaged, backups")) {
-        QDir().mkpath(office.backups());
+        QDir().mkpath(backup::dailyFolder(office.database));
         for (const char* name : { "church-2026-03-12.sqlite", "church-2026-03-14.sqlite", "church-2026-03-13.sqlite",
                  "other-2026-03-20.sqlite" })
-            QFile(office.backups() + QLatin1Char('/') + QLatin1String(name)).open(QIODevice::WriteOnly);
+            QFile(backup::dailyFolder(office.database) + QLatin1Char('/') + QLatin1String(name))
+                .open(QIODevice::WriteOnly);
     }
     if (situation == QLatin1String("no account"))
         Database::open(office.database, Database::OpenMode::ExistingOnly)->exec(QStringLiteral("DELETE FROM \"User\""));
@@ -138,17 +95,9 @@ void TestStartup::refusals()
         office.writeConfig(bytes);
         named = office.config;
     }
-    std::unique_ptr<test::WithoutOverride> permissions;
-    if (situation == QLatin1String("read-only")) {
-        QFile::setPermissions(office.database, QFile::ReadOwner | QFile::ReadGroup);
-        permissions = std::make_unique<test::WithoutOverride>();
-        if (!permissions->ok())
-            QSKIP("file permissions cannot be made to apply to this process");
-    }
     const QStringList before = office.files();
 
     Started s(office);
-    permissions.reset();
     QVERIFY(s.code != 0);
     QCOMPARE(s.messages->count(), 1);
     const QString text = s.messages->last().text;
@@ -204,13 +153,15 @@ void TestStartup::pictureFolderWarnedOnce()
 void TestStartup::dailyBackupOncePerDay()
 {
     Office office;
-    QDir().mkpath(office.backups());
+    QDir().mkpath(backup::dailyFolder(office.database));
     // Fifteen earlier days and a file of somebody else's.
     for (int day = 1; day <= 15; ++day)
-        QFile(QStringLiteral("%1/church-2026-02-%2.sqlite").arg(office.backups()).arg(day, 2, 10, QLatin1Char('0')))
+        QFile(QStringLiteral("%1/church-2026-02-%2.sqlite")
+                  .arg(backup::dailyFolder(office.database))
+                  .arg(day, 2, 10, QLatin1Char('0')))
             .open(QIODevice::WriteOnly);
-    QFile(office.backups() + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly);
-    const QString today = office.backups() + QStringLiteral("/church-2026-03-15.sqlite");
+    QFile(backup::dailyFolder(office.database) + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly);
+    const QString today = backup::dailyFolder(office.database) + QStringLiteral("/church-2026-03-15.sqlite");
     {
         Started s(office);
         QCOMPARE(s.code, 0);
@@ -219,7 +170,7 @@ void TestStartup::dailyBackupOncePerDay()
         QCOMPARE(s.messages->count(), 0);
         QVERIFY(backup::checkRestorable(today) >= 1);
     }
-    QStringList kept = QDir(office.backups()).entryList(QDir::Files, QDir::Name);
+    QStringList kept = QDir(backup::dailyFolder(office.database)).entryList(QDir::Files, QDir::Name);
     QCOMPARE(kept.size(), 15); // 14 automatic ones and notes.txt
     QCOMPARE(kept.first(), QStringLiteral("church-2026-02-03.sqlite"));
     QVERIFY(kept.contains(QStringLiteral("notes.txt")));
@@ -237,7 +188,7 @@ void TestStartup::dailyBackupFailureWarnsAndCarriesOn()
 {
     Office office;
     // Where the folder should be lies a file, so no folder can be made.
-    QFile(office.backups()).open(QIODevice::WriteOnly);
+    QFile(backup::dailyFolder(office.database)).open(QIODevice::WriteOnly);
     Started s(office);
     QCOMPARE(s.code, 0);
     QTRY_COMPARE(s.messages->count(), 1);
@@ -245,7 +196,8 @@ void TestStartup::dailyBackupFailureWarnsAndCarriesOn()
     QCOMPARE(s.messages->last().title, QStringLiteral("Pewlark"));
     QVERIFY2(s.messages->last().text.startsWith(QStringLiteral("Today's automatic backup could not be made")),
         qPrintable(s.messages->last().text));
-    QVERIFY2(s.messages->last().text.contains(office.backups()), qPrintable(s.messages->last().text));
+    QVERIFY2(
+        s.messages->last().text.contains(backup::dailyFolder(office.database)), qPrintable(s.messages->last().text));
     QVERIFY(s.app.mainWindow()->isVisible());
     QVERIFY(s.app.mainWindow()->workspace()->find(QStringLiteral("frmLogin")));
 }
