@@ -119,6 +119,16 @@ namespace {
         return names.isEmpty() ? QString() : folder.filePath(names.last());
     }
 
+    // The command that puts a backup in place, as it must be typed: with the
+    // configuration file when it is not the one beside the program.
+    QString restoreCommand(const QString& configPath)
+    {
+        QString command = QStringLiteral("pewlark");
+        if (QFileInfo(configPath).absoluteFilePath() != QFileInfo(config::defaultPath()).absoluteFilePath())
+            command += QStringLiteral(" --config \"%1\"").arg(QDir::toNativeSeparators(configPath));
+        return command + QStringLiteral(" --restore");
+    }
+
     // The start-up refusal: the message names the file and what to do; for a
     // damaged database it adds how a backup is put back.
     QString startupRefusal(const Error& e, const QString& databasePath, const QString& configPath)
@@ -128,17 +138,22 @@ namespace {
         if (!databasePath.isEmpty() && !QFileInfo::exists(databasePath) && !QFileInfo(databasePath).isSymLink())
             return QStringLiteral("The database file \"%1\" named in the configuration file \"%2\" does not exist. "
                                   "Correct the third field of the configuration file, or put a backup of the "
-                                  "database in its place (pewlark --restore BACKUP-FILE).")
-                .arg(file, QDir::toNativeSeparators(configPath));
+                                  "database in its place (%3 BACKUP-FILE).")
+                .arg(file, QDir::toNativeSeparators(configPath), restoreCommand(configPath));
         if (!dbError || dbError->kind() != DbError::Kind::Damaged || isLeftoverName(databasePath))
             return e.text();
+        const QString command = restoreCommand(configPath);
         const QString newest = newestDailyBackup(databasePath);
         const QString how = newest.isEmpty()
-            ? QStringLiteral("To put a backup in its place, close Pewlark and run: pewlark --restore BACKUP-FILE")
+            ? QStringLiteral("To put a backup in its place, close Pewlark and run: %1 BACKUP-FILE").arg(command)
             : QStringLiteral("The newest automatic backup is \"%1\". To put it in place, close Pewlark and run: "
-                             "pewlark --restore \"%1\"")
-                  .arg(QDir::toNativeSeparators(newest));
-        return e.text() + QStringLiteral("\n\n") + how;
+                             "%2 \"%1\"")
+                  .arg(QDir::toNativeSeparators(newest), command);
+        // The engine's own words stay last, as in every other message.
+        QString text = dbError->message() + QStringLiteral("\n\n") + how;
+        if (!dbError->detail().isEmpty())
+            text += QStringLiteral("\n\n") + DbError::detailLine(dbError->detail());
+        return text;
     }
 
 } // namespace
@@ -397,7 +412,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Pewlark: the church office's membership roll and outreach."));
     const QCommandLineOption helpOption(
         { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show these options and stop."));
-    const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("Show the version and stop."));
+    const QCommandLineOption versionOption(
+        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and stop."));
     const QCommandLineOption configOption(
         QStringLiteral("config"), QStringLiteral("Read FILE instead of config.txt beside the program."), "FILE");
     const QCommandLineOption demoOption(QStringLiteral("demo-database"),

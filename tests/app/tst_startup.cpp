@@ -52,10 +52,12 @@ void TestStartup::refusals_data()
     QTest::addColumn<QString>("situation");
     QTest::addColumn<QStringList>("expected"); // parts of the one message
 
-    const QString restore = QStringLiteral("pewlark --restore");
+    const QString restore = QStringLiteral("pewlark --config \"%CONFIG%\" --restore");
     QTest::newRow("damaged page") << "damaged" << QStringList { "it is damaged", restore + " BACKUP-FILE" };
     QTest::newRow("damaged, with automatic backups")
-        << "damaged, backups" << QStringList { "it is damaged", "The newest automatic backup is", "church-2026-03-14" };
+        << "damaged, backups"
+        << QStringList { "it is damaged", "The newest automatic backup is \"%BACKUPS%/church-2026-03-14.sqlite\"",
+               restore + " \"%BACKUPS%/church-2026-03-14.sqlite\"" };
     QTest::newRow("no account") << "no account" << QStringList { "holds no user accounts", restore };
     QTest::newRow("leftover of an interrupted creation")
         << "leftover" << QStringList { "is what was left when writing" };
@@ -102,8 +104,11 @@ void TestStartup::refusals()
     QCOMPARE(s.messages->count(), 1);
     const QString text = s.messages->last().text;
     QVERIFY2(text.contains(named), qPrintable(text));
-    for (const QString& part : expected)
+    for (QString part : expected) {
+        part.replace(QStringLiteral("%CONFIG%"), office.config)
+            .replace(QStringLiteral("%BACKUPS%"), backup::dailyFolder(office.database));
         QVERIFY2(text.contains(part), qPrintable(text));
+    }
     if (situation == QLatin1String("random config"))
         QVERIFY2(!text.contains(QStringLiteral("does not exist")), qPrintable(text));
     QVERIFY(!s.app.mainWindow() || !s.app.mainWindow()->isVisible());
