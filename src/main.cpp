@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 #include "members/Screens.h"
 #include "navigators/Screens.h"
+#include "outreach/Screens.h"
 #include "reports/Screens.h"
 
 // Each folder registers its own screens, with their permission tests, under
@@ -8,6 +9,7 @@
 static void registerScreens(pw::Workspace& workspace)
 {
     pw::reports::registerScreens(workspace);
+    pw::outreach::registerScreens(workspace);
     pw::members::registerScreens(workspace);
     pw::navigators::registerScreens(workspace);
 }

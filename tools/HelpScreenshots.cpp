@@ -20,6 +20,8 @@
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
 #include "navigators/Screens.h"
+#include "outreach/Screens.h"
+#include "outreach/frmProspectContactEntry.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
 #include "reports/Screens.h"
@@ -256,6 +258,27 @@ void shootScreens(MDI* main, const QString& folder)
     shot.saveWindow(QStringLiteral("prospect-navigator.png"), prospects);
     closeAll(main);
 
+    // The contact window with the sample prospect's latest contact, and the
+    // phase window with a phase chosen.
+    runCommand(main, "ProspectEntry");
+    auto* contact = qobject_cast<outreach::frmProspectContactEntry*>(
+        main->workspace()->find(QStringLiteral("frmProspectContactEntry")));
+    if (!contact)
+        die(QStringLiteral("the contact screen did not open"));
+    const QVariant latest = db().scalar(QStringLiteral("SELECT ID FROM Prospect_Contact WHERE Prospect_ID = ? ORDER "
+                                                       "BY Contact_Date DESC, ID DESC LIMIT 1"),
+        { sample.prospect });
+    contact->LoadContact(latest.toLongLong());
+    shot.saveWindow(QStringLiteral("contact-entry.png"), contact);
+    closeAll(main);
+    runCommand(main, "OutreachPhaseEntry");
+    QWidget* phases = main->workspace()->find(QStringLiteral("frmOutreachPhaseEntry"));
+    if (!phases)
+        die(QStringLiteral("the phase screen did not open"));
+    child<QTableView>(phases, "vsfgPhase")->selectRow(1);
+    shot.saveWindow(QStringLiteral("outreach-phases.png"), phases);
+    closeAll(main);
+
     // The two report launchers.
     runCommand(main, "ProspectVisitationSheet");
     auto* sheet = main->workspace()->find(QStringLiteral("frmProspectVisitationSheetReport"));
@@ -335,6 +358,7 @@ void registerScreens(Workspace& workspace)
 {
     // The same screens as the program itself.
     reports::registerScreens(workspace);
+    outreach::registerScreens(workspace);
     members::registerScreens(workspace);
     navigators::registerScreens(workspace);
 }
@@ -363,7 +387,8 @@ int main(int argc, char** argv)
 
     QTemporaryDir lockDir;
     Application pewlark(registerScreens);
-    if (pewlark.start(parser.value(configOption), lockDir.filePath(QStringLiteral("pewlark.lock"))) != 0)
+    // No daily backup: its status line would show in the pictures.
+    if (pewlark.start(parser.value(configOption), lockDir.filePath(QStringLiteral("pewlark.lock")), false) != 0)
         return 1;
     MDI* main = pewlark.mainWindow();
     main->resize(1280, 800);

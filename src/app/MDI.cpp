@@ -1,5 +1,6 @@
 #include "app/MDI.h"
 
+#include "app/BackupCommands.h"
 #include "app/Context.h"
 #include "app/Guard.h"
 #include "app/Startup.h"
@@ -148,6 +149,34 @@ void MDI::buildMenus()
             connect(action, &QAction::triggered, this, [this, cmd] { guarded([this, &cmd] { runCommand(cmd); }); });
         }
     }
+    addDatabaseCommands();
+}
+
+void MDI::addDatabaseCommands()
+{
+    QMenu* file = menu(QStringLiteral("File"));
+    QAction* backUp = file->addAction(QStringLiteral("&Back Up Database..."));
+    backUp->setObjectName(QStringLiteral("BackUpDatabase"));
+    connect(backUp, &QAction::triggered, this, [this] { guarded([this] { backups::backUpFromMenu(this); }); });
+    QAction* restore = file->addAction(QStringLiteral("&Restore Database..."));
+    restore->setObjectName(QStringLiteral("RestoreDatabase"));
+    connect(restore, &QAction::triggered, this, [this] {
+        guarded([this] {
+            if (backups::restoreFromMenu(this, *m_workspace))
+                reopenAfterRestore();
+        });
+    });
+}
+
+void MDI::reopenAfterRestore()
+{
+    lock();
+    showUser();
+    emit m_workspace->membersChanged();
+    emit m_workspace->lookupsChanged();
+    emit m_workspace->churchChanged();
+    showLogin();
+    LoadChurchSettings();
 }
 
 QAction* MDI::command(const QString& name) const { return menuBar()->findChild<QAction*>(name); }

@@ -61,6 +61,12 @@ protected:
 
 private:
     void buildMenus();
+    // File > Back Up Database... and File > Restore Database..., after the
+    // other File commands.
+    void addDatabaseCommands();
+    // After a restore: the church settings are read again, every list is
+    // stale, and the next person logs in to the restored database.
+    void reopenAfterRestore();
 
     QMdiArea* m_area;
     Workspace* m_workspace;

@@ -17,7 +17,7 @@ struct MemberRecord;
 
 namespace pw::members {
 
-
+class ProspectContactsPanel;
 
 // The member entry screen: one person's Member row on six tabs, with the
 // family and responsibility frames and the picture. Whether a save adds or
@@ -61,6 +61,7 @@ private:
     void showPicture(const QImage& image);
     void startNewEntry();
 
+    ProspectContactsPanel* m_contacts = nullptr; // "Contacts Made"
     QImage m_picture; // the picture shown, scaled; written at save when a file type is set
 };
 
