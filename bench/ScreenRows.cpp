@@ -96,6 +96,101 @@ namespace {
         }
     };
 
+    QComboBox* combo(QWidget* screen, const char* name)
+    {
+        auto* found = screen->findChild<QComboBox*>(QString::fromLatin1(name));
+        if (!found)
+            throw std::runtime_error(name);
+        return found;
+    }
+
+    // Chooses the first entry whose text is not empty.
+    void chooseFirst(QComboBox* list)
+    {
+        for (int i = 0; i < list->count(); ++i) {
+            if (!list->itemText(i).isEmpty()) {
+                list->setCurrentIndex(i);
+                return;
+            }
+        }
+        throw std::runtime_error(qPrintable(QStringLiteral("%1 is empty").arg(list->objectName())));
+    }
+
+    // The contact screen and the phase screen; a proposal; "Save And New"
+    // with the member screen showing the prospect, as when the user came
+    // from there.
+    void addOutreachRows(BenchContext& context, Program& program)
+    {
+        const QString people = QStringLiteral("%1 people").arg(context.people);
+        const QString contactScreen = QStringLiteral("frmProspectContactEntry");
+        const double first = medianMs(
+            context.runs, [&] { program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen); },
+            [&] {
+                program.closeAll();
+                program.window->workspace()->lists()->membersChanged();
+            });
+        context.add({ QStringLiteral("contact screen: menu to painted, people read"), people, first, -1 });
+        const double shared = medianMs(
+            context.runs, [&] { program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen); },
+            [&] {
+                program.closeAll();
+                program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
+            });
+        context.add({ QStringLiteral("contact screen: menu to painted, lists shared"), people, shared, -1 });
+        const double phases = medianMs(
+            context.runs,
+            [&] {
+                program.openFromMenu(QStringLiteral("OutreachPhaseEntry"), QStringLiteral("frmOutreachPhaseEntry"));
+            },
+            [&] { program.closeAll(); });
+        context.add({ QStringLiteral("phase screen: menu to painted"), people, phases, -1 });
+
+        // A prospect in a phase, on the member screen and the contact screen.
+        program.closeAll();
+        const qint64 prospect = db().scalar(QStringLiteral("SELECT ID FROM Member WHERE Prospect_Phase IS NOT NULL "
+                                                           "ORDER BY ID LIMIT 1"))
+                                    .toLongLong();
+        if (prospect <= 0)
+            throw std::runtime_error("the church has no prospect in a phase");
+        program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
+        auto* member = qobject_cast<members::frmMemberEntry*>(
+            program.window->workspace()->find(QStringLiteral("frmMemberEntry")));
+        member->LoadMember(prospect);
+        program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen);
+        QWidget* screen = program.window->workspace()->find(contactScreen);
+        QComboBox* action = combo(screen, "cmbAction");
+        QComboBox* nextPhase = combo(screen, "cmbNextPhase");
+        if (!selectById(combo(screen, "cmbProspect"), prospect) || action->count() < 2)
+            throw std::runtime_error("the contact screen cannot show the prospect");
+
+        int run = 0;
+        const double proposal = medianMs(context.runs * 5, [&] {
+            action->setCurrentIndex(run++ % 2);
+            QApplication::processEvents();
+        });
+        if (nextPhase->currentIndex() < 0)
+            throw std::runtime_error("choosing an action proposed nothing");
+        context.add({ QStringLiteral("contact screen: proposal on choosing an action"), people, proposal, -1 });
+
+        auto* save = screen->findChild<QPushButton*>(QStringLiteral("btnSave"));
+        const double saveNew = medianMs(
+            context.runs,
+            [&] {
+                save->click();
+                QApplication::processEvents();
+            },
+            [&] {
+                selectById(combo(screen, "cmbProspect"), prospect);
+                chooseFirst(action);
+                chooseFirst(combo(screen, "cmbVisitor1"));
+                chooseFirst(combo(screen, "cmbRating"));
+            });
+        if (combo(screen, "cmbProspect")->currentIndex() >= 0)
+            throw std::runtime_error("Save And New did not save");
+        context.add({ QStringLiteral("contact screen: Save And New, member screen reloaded"), people, saveNew, -1 });
+        program.closeAll();
+    }
+
     // The navigators: opening, "Find" for everybody through the screen, the
     // contacts following the current prospect, and the list and labels of
     // everybody found, each with the program's peak memory while it ran.
@@ -182,149 +277,52 @@ namespace {
         prospectGrid->setCurrentIndex(model->index(busiestRow, 1));
         context.add({ QStringLiteral("frmProspectNavigator: change of the current prospect row"),
             QStringLiteral("%1 contacts").arg(contactGrid->model()->rowCount()), change, -1 });
+        program.closeAll();
+    }
 
-        QComboBox* combo(QWidget * screen, const char* name)
-        {
-            auto* found = screen->findChild<QComboBox*>(QString::fromLatin1(name));
-            if (!found)
-                throw std::runtime_error(name);
-            return found;
-        }
+} // namespace
 
-        // Chooses the first entry whose text is not empty.
-        void chooseFirst(QComboBox * list)
-        {
-            for (int i = 0; i < list->count(); ++i) {
-                if (!list->itemText(i).isEmpty()) {
-                    list->setCurrentIndex(i);
-                    return;
-                }
-            }
-            throw std::runtime_error(qPrintable(QStringLiteral("%1 is empty").arg(list->objectName())));
-        }
+void addScreenRows(BenchContext& context)
+{
+    Program program(context);
+    const QString people = QStringLiteral("%1 people").arg(context.people);
+    const double rawPeople = rawQueryMs(context.databasePath,
+        QStringLiteral("SELECT ID, Last_Name, First_Name, Middle_Name, Title, Status, Head_Of_Household FROM Member "
+                       "ORDER BY Last_Name COLLATE NOCASE, First_Name COLLATE NOCASE, Middle_Name COLLATE NOCASE, "
+                       "ID"),
+        context.runs);
 
-        // The contact screen and the phase screen; a proposal; "Save And New"
-        // with the member screen showing the prospect, as when the user came
-        // from there.
-        void addOutreachRows(BenchContext & context, Program & program)
-        {
-            const QString people = QStringLiteral("%1 people").arg(context.people);
-            const QString contactScreen = QStringLiteral("frmProspectContactEntry");
-            const double first = medianMs(
-                context.runs, [&] { program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen); },
-                [&] {
-                    program.closeAll();
-                    program.window->workspace()->lists()->membersChanged();
-                });
-            context.add({ QStringLiteral("contact screen: menu to painted, people read"), people, first, -1 });
-            const double shared = medianMs(
-                context.runs, [&] { program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen); },
-                [&] {
-                    program.closeAll();
-                    program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
-                });
-            context.add({ QStringLiteral("contact screen: menu to painted, lists shared"), people, shared, -1 });
-            const double phases = medianMs(
-                context.runs,
-                [&] {
-                    program.openFromMenu(QStringLiteral("OutreachPhaseEntry"), QStringLiteral("frmOutreachPhaseEntry"));
-                },
-                [&] { program.closeAll(); });
-            context.add({ QStringLiteral("phase screen: menu to painted"), people, phases, -1 });
-
-            // A prospect in a phase, on the member screen and the contact screen.
+    // The first opening reads every person; later ones use the shared lists.
+    const double first = medianMs(
+        context.runs, [&] { program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry")); },
+        [&] {
             program.closeAll();
-            const qint64 prospect = db().scalar(QStringLiteral("SELECT ID FROM Member WHERE Prospect_Phase IS NOT NULL "
-                                                               "ORDER BY ID LIMIT 1"))
-                                        .toLongLong();
-            if (prospect <= 0)
-                throw std::runtime_error("the church has no prospect in a phase");
-            program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
-            auto* member = qobject_cast<members::frmMemberEntry*>(
-                program.window->workspace()->find(QStringLiteral("frmMemberEntry")));
-            member->LoadMember(prospect);
-            program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen);
-            QWidget* screen = program.window->workspace()->find(contactScreen);
-            QComboBox* action = combo(screen, "cmbAction");
-            QComboBox* nextPhase = combo(screen, "cmbNextPhase");
-            if (!selectById(combo(screen, "cmbProspect"), prospect) || action->count() < 2)
-                throw std::runtime_error("the contact screen cannot show the prospect");
+            program.window->workspace()->lists()->membersChanged();
+        });
+    context.add({ QStringLiteral("member screen: menu to painted, people read"), people, first, rawPeople });
 
-            int run = 0;
-            const double proposal = medianMs(context.runs * 5, [&] {
-                action->setCurrentIndex(run++ % 2);
-                QApplication::processEvents();
-            });
-            if (nextPhase->currentIndex() < 0)
-                throw std::runtime_error("choosing an action proposed nothing");
-            context.add({ QStringLiteral("contact screen: proposal on choosing an action"), people, proposal, -1 });
+    const double again = medianMs(
+        context.runs, [&] { program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry")); },
+        [&] { program.closeAll(); });
+    context.add({ QStringLiteral("member screen: menu to painted, lists shared"), people, again, -1 });
 
-            auto* save = screen->findChild<QPushButton*>(QStringLiteral("btnSave"));
-            const double saveNew = medianMs(
-                context.runs,
-                [&] {
-                    save->click();
-                    QApplication::processEvents();
-                },
-                [&] {
-                    selectById(combo(screen, "cmbProspect"), prospect);
-                    chooseFirst(action);
-                    chooseFirst(combo(screen, "cmbVisitor1"));
-                    chooseFirst(combo(screen, "cmbRating"));
-                });
-            if (combo(screen, "cmbProspect")->currentIndex() >= 0)
-                throw std::runtime_error("Save And New did not save");
-            context.add(
-                { QStringLiteral("contact screen: Save And New, member screen reloaded"), people, saveNew, -1 });
-            program.closeAll();
-        }
-
-    } // namespace
-
-    void addScreenRows(BenchContext& context)
-    {
-        Program program(context);
-        const QString people = QStringLiteral("%1 people").arg(context.people);
-        const double rawPeople = rawQueryMs(context.databasePath,
-            QStringLiteral(
-                "SELECT ID, Last_Name, First_Name, Middle_Name, Title, Status, Head_Of_Household FROM Member "
-                "ORDER BY Last_Name COLLATE NOCASE, First_Name COLLATE NOCASE, Middle_Name COLLATE NOCASE, "
-                "ID"),
-            context.runs);
-
-        // The first opening reads every person; later ones use the shared lists.
-        const double first = medianMs(
-            context.runs,
-            [&] { program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry")); },
+    // The report launchers opened while the member screen is open.
+    const QList<QPair<QString, QString>> launchers
+        = { { QStringLiteral("MemberInfoUpdateReportMdi"), QStringLiteral("frmMemberInformationUpdateReport") },
+              { QStringLiteral("ProspectVisitationSheet"), QStringLiteral("frmProspectVisitationSheetReport") } };
+    for (const auto& launcher : launchers) {
+        const double ms = medianMs(
+            context.runs, [&] { program.openFromMenu(launcher.first, launcher.second); },
             [&] {
                 program.closeAll();
-                program.window->workspace()->lists()->membersChanged();
+                program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
             });
-        context.add({ QStringLiteral("member screen: menu to painted, people read"), people, first, rawPeople });
-
-        const double again = medianMs(
-            context.runs,
-            [&] { program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry")); },
-            [&] { program.closeAll(); });
-        context.add({ QStringLiteral("member screen: menu to painted, lists shared"), people, again, -1 });
-
-        // The report launchers opened while the member screen is open.
-        const QList<QPair<QString, QString>> launchers
-            = { { QStringLiteral("MemberInfoUpdateReportMdi"), QStringLiteral("frmMemberInformationUpdateReport") },
-                  { QStringLiteral("ProspectVisitationSheet"), QStringLiteral("frmProspectVisitationSheetReport") } };
-        for (const auto& launcher : launchers) {
-            const double ms = medianMs(
-                context.runs, [&] { program.openFromMenu(launcher.first, launcher.second); },
-                [&] {
-                    program.closeAll();
-                    program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
-                });
-            context.add({ QStringLiteral("%1: menu to painted, after the member screen").arg(launcher.second), people,
-                ms, -1 });
-        }
-        program.closeAll();
-        addOutreachRows(context, program);
-        addNavigatorScreenRows(context, program);
+        context.add(
+            { QStringLiteral("%1: menu to painted, after the member screen").arg(launcher.second), people, ms, -1 });
     }
+
+    addOutreachRows(context, program);
+    addNavigatorScreenRows(context, program);
+}
 
 } // namespace pw::bench
