@@ -26,7 +26,9 @@ QStringList menuTree(QMenu* menu, const QString& indent = QString())
 {
     QStringList lines;
     for (QAction* a : menu->actions()) {
-        lines << indent + a->objectName() + QLatin1Char('=') + a->text();
+        if (a->isSeparator())
+            continue;
+        lines << indent + a->objectName() + QLatin1Char('=') + QString(a->text()).remove(QLatin1Char('&'));
         if (a->menu())
             lines << menuTree(a->menu(), indent + QStringLiteral("  "));
     }
@@ -112,7 +114,7 @@ void TestMainWindow::menuTreeInOrder()
     MainFixture f;
     QStringList tree;
     for (QAction* top : f.main.menuBar()->actions()) {
-        tree << top->menu()->objectName() + QLatin1Char('=') + top->text();
+        tree << top->menu()->objectName() + QLatin1Char('=') + QString(top->text()).remove(QLatin1Char('&'));
         tree << menuTree(top->menu(), QStringLiteral("  "));
     }
     const QStringList expected = {
@@ -141,16 +143,24 @@ void TestMainWindow::menuTreeInOrder()
         "    MemberInfoUpdateReportMdi=Member Info Update Report",
         "  ProspectReportsMenu=Prospect Reports",
         "    ProspectVisitationSheet=Prospect Visitation Sheet",
+        // Added after the items above, and the Window menu before Help.
+        "Window=Window",
+        "  Tile=Tile",
+        "  Cascade=Cascade",
+        "  CloseWindow=Close",
         "Help=Help",
         "  About=About",
+        "  PewlarkHelp=Pewlark Help",
     };
     QCOMPARE(tree, expected);
     QCOMPARE(f.main.windowTitle(), QStringLiteral("Pewlark"));
-    // No separators and no shortcut keys.
-    for (QAction* a : f.main.menuBar()->findChildren<QAction*>()) {
-        QVERIFY(!a->isSeparator());
-        QVERIFY(a->shortcut().isEmpty());
-    }
+    // Shortcut keys only on the added commands.
+    QStringList withKeys;
+    for (QAction* a : f.main.menuBar()->findChildren<QAction*>())
+        if (!a->shortcut().isEmpty())
+            withKeys << a->objectName() + QLatin1Char('=') + a->shortcut().toString();
+    withKeys.sort();
+    QCOMPARE(withKeys, (QStringList { "CloseWindow=Ctrl+W", "PewlarkHelp=F1" }));
 }
 
 void TestMainWindow::lockedBeforeLogin()
@@ -163,6 +173,8 @@ void TestMainWindow::lockedBeforeLogin()
             enabled << a->objectName();
     enabled.sort();
     QCOMPARE(enabled, (QStringList { "Exit", "FileMenu" }));
+    // F1 opens the guide before a login too, through a key of the window.
+    QVERIFY(f.main.findChild<QAction*>(QStringLiteral("HelpKey"))->isEnabled());
     f.main.unlock();
     for (QAction* a : f.main.menuBar()->findChildren<QAction*>())
         QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
