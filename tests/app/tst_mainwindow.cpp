@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
+#include <cstdio>
+#include <unistd.h>
 
 using namespace pw;
 
@@ -595,7 +597,22 @@ void TestMainWindow::secondCopyIsRefused()
 
     auto* messages = new test::FakeMessages;
     Application app({}, std::unique_ptr<Messages>(messages));
-    QVERIFY(app.start(configPath, lock) != 0);
+    // Standard error is caught in a file while the second copy starts.
+    const QString errPath = dir.filePath(QStringLiteral("stderr.txt"));
+    std::fflush(stderr);
+    const int savedErr = dup(fileno(stderr));
+    FILE* caught = std::fopen(qPrintable(errPath), "w");
+    QVERIFY(savedErr >= 0 && caught);
+    dup2(fileno(caught), fileno(stderr));
+    const int code = app.start(configPath, lock);
+    std::fflush(stderr);
+    dup2(savedErr, fileno(stderr));
+    ::close(savedErr);
+    std::fclose(caught);
+    QVERIFY(code != 0);
+    QFile err(errPath);
+    QVERIFY(err.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(err.readAll()), QStringLiteral("pewlark: This application is already running.\n"));
     QCOMPARE(messages->count(), 1);
     QCOMPARE(messages->last().text, QStringLiteral("This application is already running."));
     QCOMPARE(messages->last().title, QStringLiteral("Application Already Running"));
