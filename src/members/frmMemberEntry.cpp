@@ -107,6 +107,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     // Every person is in this list; equal rows let the popup skip measuring each one.
     if (auto* view = qobject_cast<QListView*>(ui->cmbMember->view()))
         view->setUniformItemSizes(true);
+    limitPopupRows(ui->cmbDeacon); // people too, though fewer
 
     bindOptionalDate(ui->chkDOB, ui->dtDOB);
     bindOptionalDate(ui->chkAnnivDate, ui->dtAnnivDate);
