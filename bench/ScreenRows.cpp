@@ -1,18 +1,23 @@
 #include "Bench.h"
 
 #include "app/Context.h"
+#include "app/FormHelpers.h"
 #include "app/MDI.h"
 #include "app/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "members/Screens.h"
+#include "members/frmMemberEntry.h"
+#include "outreach/Screens.h"
 #include "reports/Screens.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <stdexcept>
 
 namespace pw::bench {
@@ -42,6 +47,7 @@ namespace {
             c.settings.keyPressDelay = 1.0;
             c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
             reports::registerScreens(*window->workspace());
+            outreach::registerScreens(*window->workspace());
             members::registerScreens(*window->workspace());
             window->show();
             window->unlock();
@@ -73,6 +79,101 @@ namespace {
             screen->parentWidget()->repaint();
         }
     };
+
+    QComboBox* combo(QWidget* screen, const char* name)
+    {
+        auto* found = screen->findChild<QComboBox*>(QString::fromLatin1(name));
+        if (!found)
+            throw std::runtime_error(name);
+        return found;
+    }
+
+    // Chooses the first entry whose text is not empty.
+    void chooseFirst(QComboBox* list)
+    {
+        for (int i = 0; i < list->count(); ++i) {
+            if (!list->itemText(i).isEmpty()) {
+                list->setCurrentIndex(i);
+                return;
+            }
+        }
+        throw std::runtime_error(qPrintable(QStringLiteral("%1 is empty").arg(list->objectName())));
+    }
+
+    // The contact screen and the phase screen; a proposal; "Save And New"
+    // with the member screen showing the prospect, as when the user came
+    // from there.
+    void addOutreachRows(BenchContext& context, Program& program)
+    {
+        const QString people = QStringLiteral("%1 people").arg(context.people);
+        const QString contactScreen = QStringLiteral("frmProspectContactEntry");
+        const double first = medianMs(
+            context.runs, [&] { program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen); },
+            [&] {
+                program.closeAll();
+                program.window->workspace()->lists()->membersChanged();
+            });
+        context.add({ QStringLiteral("contact screen: menu to painted, people read"), people, first, -1 });
+        const double shared = medianMs(
+            context.runs, [&] { program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen); },
+            [&] {
+                program.closeAll();
+                program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
+            });
+        context.add({ QStringLiteral("contact screen: menu to painted, lists shared"), people, shared, -1 });
+        const double phases = medianMs(
+            context.runs,
+            [&] {
+                program.openFromMenu(QStringLiteral("OutreachPhaseEntry"), QStringLiteral("frmOutreachPhaseEntry"));
+            },
+            [&] { program.closeAll(); });
+        context.add({ QStringLiteral("phase screen: menu to painted"), people, phases, -1 });
+
+        // A prospect in a phase, on the member screen and the contact screen.
+        program.closeAll();
+        const qint64 prospect = db().scalar(QStringLiteral("SELECT ID FROM Member WHERE Prospect_Phase IS NOT NULL "
+                                                           "ORDER BY ID LIMIT 1"))
+                                    .toLongLong();
+        if (prospect <= 0)
+            throw std::runtime_error("the church has no prospect in a phase");
+        program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
+        auto* member = qobject_cast<members::frmMemberEntry*>(
+            program.window->workspace()->find(QStringLiteral("frmMemberEntry")));
+        member->LoadMember(prospect);
+        program.openFromMenu(QStringLiteral("ProspectEntry"), contactScreen);
+        QWidget* screen = program.window->workspace()->find(contactScreen);
+        QComboBox* action = combo(screen, "cmbAction");
+        QComboBox* nextPhase = combo(screen, "cmbNextPhase");
+        if (!selectById(combo(screen, "cmbProspect"), prospect) || action->count() < 2)
+            throw std::runtime_error("the contact screen cannot show the prospect");
+
+        int run = 0;
+        const double proposal = medianMs(context.runs * 5, [&] {
+            action->setCurrentIndex(run++ % 2);
+            QApplication::processEvents();
+        });
+        if (nextPhase->currentIndex() < 0)
+            throw std::runtime_error("choosing an action proposed nothing");
+        context.add({ QStringLiteral("contact screen: proposal on choosing an action"), people, proposal, -1 });
+
+        auto* save = screen->findChild<QPushButton*>(QStringLiteral("btnSave"));
+        const double saveNew = medianMs(
+            context.runs,
+            [&] {
+                save->click();
+                QApplication::processEvents();
+            },
+            [&] {
+                selectById(combo(screen, "cmbProspect"), prospect);
+                chooseFirst(action);
+                chooseFirst(combo(screen, "cmbVisitor1"));
+                chooseFirst(combo(screen, "cmbRating"));
+            });
+        if (combo(screen, "cmbProspect")->currentIndex() >= 0)
+            throw std::runtime_error("Save And New did not save");
+        context.add({ QStringLiteral("contact screen: Save And New, member screen reloaded"), people, saveNew, -1 });
+        program.closeAll();
+    }
 
 } // namespace
 
@@ -114,6 +215,8 @@ void addScreenRows(BenchContext& context)
         context.add({ QStringLiteral("%1: menu to painted, after the member screen").arg(launcher.second), people, ms,
             -1 });
     }
+
+    addOutreachRows(context, program);
 }
 
 } // namespace pw::bench

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 #include "members/Screens.h"
+#include "outreach/Screens.h"
 #include "reports/Screens.h"
 
 // Each folder registers its own screens, with their permission tests, under
@@ -7,6 +8,7 @@
 static void registerScreens(pw::Workspace& workspace)
 {
     pw::reports::registerScreens(workspace);
+    pw::outreach::registerScreens(workspace);
     pw::members::registerScreens(workspace);
 }
 

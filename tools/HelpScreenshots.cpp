@@ -19,9 +19,11 @@
 #include "app/frmLogin.h"
 #include "data/Database.h"
 #include "members/frmMemberEntry.h"
+#include "outreach/frmProspectContactEntry.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
 #include "members/Screens.h"
+#include "outreach/Screens.h"
 #include "reports/Screens.h"
 
 #include <QAction>
@@ -38,6 +40,7 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -224,6 +227,27 @@ void shootScreens(MDI* main, const QString& folder)
     }
     closeAll(main);
 
+    // The contact window with the sample prospect's latest contact, and the
+    // phase window with a phase chosen.
+    runCommand(main, "ProspectEntry");
+    auto* contact = qobject_cast<outreach::frmProspectContactEntry*>(
+        main->workspace()->find(QStringLiteral("frmProspectContactEntry")));
+    if (!contact)
+        die(QStringLiteral("the contact screen did not open"));
+    const QVariant latest = db().scalar(QStringLiteral("SELECT ID FROM Prospect_Contact WHERE Prospect_ID = ? ORDER "
+                                                       "BY Contact_Date DESC, ID DESC LIMIT 1"),
+        { sample.prospect });
+    contact->LoadContact(latest.toLongLong());
+    shot.saveWindow(QStringLiteral("contact-entry.png"), contact);
+    closeAll(main);
+    runCommand(main, "OutreachPhaseEntry");
+    QWidget* phases = main->workspace()->find(QStringLiteral("frmOutreachPhaseEntry"));
+    if (!phases)
+        die(QStringLiteral("the phase screen did not open"));
+    child<QTableView>(phases, "vsfgPhase")->selectRow(1);
+    shot.saveWindow(QStringLiteral("outreach-phases.png"), phases);
+    closeAll(main);
+
     // The two report launchers.
     runCommand(main, "ProspectVisitationSheet");
     auto* sheet = main->workspace()->find(QStringLiteral("frmProspectVisitationSheetReport"));
@@ -316,6 +340,7 @@ void registerScreens(Workspace& workspace)
 {
     // The same screens as the program itself.
     reports::registerScreens(workspace);
+    outreach::registerScreens(workspace);
     members::registerScreens(workspace);
 }
 

@@ -14,6 +14,7 @@
 #include "members/FamilyPanel.h"
 #include "members/MemberPicture.h"
 #include "members/MemberRecord.h"
+#include "members/ProspectContactsPanel.h"
 #include "members/ResponsibilityPanel.h"
 #include "ui_frmMemberEntry.h"
 
@@ -126,15 +127,10 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         });
     }
 
-    // The contacts of a prospect are entered on the contact screen; until it
-    // exists the grid stays empty and "New Contact" is off.
-    auto* contacts = new ResultModel(this);
-    contacts->setColumns({ QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("Action"),
-        QStringLiteral("Type"), QStringLiteral("Rating"), QStringLiteral("Visitor 1"), QStringLiteral("Visitor 2"),
-        QStringLiteral("Notes") });
-    setupResultGrid(ui->vsfgProspectContacts, contacts);
-    fitColumns(ui->vsfgProspectContacts);
-    ui->btnNewContact->setEnabled(false);
+    m_contacts = new ProspectContactsPanel(this,
+        { ui->vsfgProspectContacts, ui->btnNewContact, ui->txtMemberID, ui->cmbNextPhase, ui->dtNextContactDate,
+            ui->cmbNextContactAction },
+        [this](qint64 id) { LoadMember(id); });
 
     chainThrough(ui->btnLoadPic, ui->fraFamilyMembers, ui->txtPlaceofWork);
     chainThrough(ui->chkNewEmail, ui->fraChurchResponsibilities, ui->cmbProspectStatus);
@@ -279,6 +275,7 @@ void frmMemberEntry::LoadSelectedMember()
         m_loaded = record;
         ui->fraFamilyMembers->loadFamilyMembers();
         ui->fraChurchResponsibilities->loadResponsibilities();
+        m_contacts->loadProspectContacts();
     }
     m_tracker->markClean();
 }

@@ -17,6 +17,8 @@ class frmMemberEntry;
 
 namespace pw::members {
 
+class ProspectContactsPanel;
+
 // The member entry screen: one person's Member row on six tabs, with the
 // family and responsibility frames and the picture. Whether a save adds or
 // changes a row depends only on whether the ID box holds an identifier.
@@ -84,6 +86,7 @@ private:
     QString recordName() const;
 
     EditTracker* m_tracker = nullptr;
+    ProspectContactsPanel* m_contacts = nullptr; // "Contacts Made"
     QImage m_picture; // the picture shown, scaled; written at save when a file type is set
     std::optional<MemberRecord> m_loaded; // the person as read, to save only what changed since
     qint64 m_listedId = 0; // the person cmbMember shows for the screen's record; 0: none

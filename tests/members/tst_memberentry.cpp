@@ -168,7 +168,7 @@ void TestMemberEntry::opensEmptyOnContactTab()
     QVERIFY(!s.control<QDateEdit>("dtDOB")->isEnabled());
     QVERIFY(!s.control<QComboBox>("cmbSSClass")->isEnabled());
     QVERIFY(!s.control<QCheckBox>("chkMemberSince")->isEnabled());
-    QVERIFY(!s.control<QPushButton>("btnNewContact")->isEnabled());
+    QVERIFY(s.control<QPushButton>("btnNewContact")->isEnabled());
     QCOMPARE(s.control<QTableView>("vsfgProspectContacts")->model()->columnCount(), 8);
     QCOMPARE(s.control<QTableView>("vsfgProspectContacts")->model()->rowCount(), 0);
     QCOMPARE(s.control<QLineEdit>("txtFName")->maxLength(), 50);
