@@ -368,7 +368,8 @@ int main(int argc, char** argv)
 
     QTemporaryDir lockDir;
     Application pewlark(registerScreens);
-    if (pewlark.start(parser.value(configOption), lockDir.filePath(QStringLiteral("pewlark.lock"))) != 0)
+    // No daily backup: its status line would show in the pictures.
+    if (pewlark.start(parser.value(configOption), lockDir.filePath(QStringLiteral("pewlark.lock")), false) != 0)
         return 1;
     MDI* main = pewlark.mainWindow();
     main->resize(1280, 800);

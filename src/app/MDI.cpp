@@ -1,5 +1,6 @@
 #include "app/MDI.h"
 
+#include "app/BackupCommands.h"
 #include "app/Context.h"
 #include "app/EditTracker.h"
 #include "app/Guard.h"
@@ -58,8 +59,8 @@ namespace {
 const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
 {
     // "&" marks each command's access key (the letter underlined); no two
-    // entries of one menu share one. In the File menu B and R are kept for
-    // "Back Up Database..." and "Restore Database...".
+    // entries of one menu share one. In the File menu B and R belong to
+    // "Back Up Database..." and "Restore Database...", added below.
     static const QList<QPair<QStringList, MenuCommand>> tree = {
         { { "File" }, plain("Exit", "E&xit") },
         { { "File" }, plain("LogOff", "&Log Off") },
@@ -160,6 +161,7 @@ void MDI::buildMenus()
             connect(action, &QAction::triggered, this, [this, cmd] { guarded([this, &cmd] { runCommand(cmd); }); });
         }
     }
+    addDatabaseCommands();
 
     // The Window menu, added before Help: the usual commands of a program
     // with child windows, then the open windows.
@@ -266,6 +268,33 @@ void MDI::showHelpForActiveWindow()
     const QString section
         = sub && sub->widget() ? helpSectionFor(sub->widget()->objectName()) : helpSections().first().id;
     showHelp(section);
+}
+
+void MDI::addDatabaseCommands()
+{
+    QMenu* file = menu(QStringLiteral("File"));
+    QAction* backUp = file->addAction(QStringLiteral("&Back Up Database..."));
+    backUp->setObjectName(QStringLiteral("BackUpDatabase"));
+    connect(backUp, &QAction::triggered, this, [this] { guarded([this] { backups::backUpFromMenu(this); }); });
+    QAction* restore = file->addAction(QStringLiteral("&Restore Database..."));
+    restore->setObjectName(QStringLiteral("RestoreDatabase"));
+    connect(restore, &QAction::triggered, this, [this] {
+        guarded([this] {
+            if (backups::restoreFromMenu(this, *m_workspace))
+                reopenAfterRestore();
+        });
+    });
+}
+
+void MDI::reopenAfterRestore()
+{
+    lock();
+    showUser();
+    emit m_workspace->membersChanged();
+    emit m_workspace->lookupsChanged();
+    emit m_workspace->churchChanged();
+    showLogin();
+    LoadChurchSettings();
 }
 
 QAction* MDI::command(const QString& name) const { return menuBar()->findChild<QAction*>(name); }

@@ -69,6 +69,12 @@ private:
     void listWindows();
     // Ctrl+S follows the window in front; F1 works before a login too.
     void updateKeys();
+    // File > Back Up Database... and File > Restore Database..., after the
+    // other File commands.
+    void addDatabaseCommands();
+    // After a restore: the church settings are read again, every list is
+    // stale, and the next person logs in to the restored database.
+    void reopenAfterRestore();
 
     QMdiArea* m_area;
     Workspace* m_workspace;

@@ -23,6 +23,16 @@ using namespace pw;
 
 namespace {
 
+// Start-up refuses a database without any account; these need only one to exist.
+void addAccount(Database& db)
+{
+    const qint64 id = db.insert(QStringLiteral("INSERT INTO Member (First_Name, Last_Name) VALUES ('Ada', 'Admin') "
+                                               "RETURNING ID"));
+    db.exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive) "
+                           "VALUES (?, 'admin', '', 'Admin', 0)"),
+        { id });
+}
+
 // The menu tree as the user sees it: each menu's caption, then its entries.
 QStringList menuTree(QMenu* menu, const QString& indent = QString())
 {
@@ -124,6 +134,8 @@ void TestMainWindow::menuTreeInOrder()
         "  Exit=Exit",
         "  LogOff=Log Off",
         "  CompanyInfo=Setup",
+        "  BackUpDatabase=Back Up Database...",
+        "  RestoreDatabase=Restore Database...",
         "MemberS=Members",
         "  MemberNavigator=Member Navigator",
         "  MemberEntry=Member Entry/Edit",
@@ -556,6 +568,7 @@ void TestMainWindow::startupReadsChurchDelay()
     const QString dbPath = dir.filePath(QStringLiteral("church.sqlite"));
     {
         auto db = Database::open(dbPath, Database::OpenMode::CreateNew);
+        addAccount(*db);
         if (stored.isValid()) {
             const QVariant value = stored.toString() == QLatin1String("<null>") ? QVariant() : stored;
             db->exec(QStringLiteral("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Grace', ?)"), { value });
@@ -584,7 +597,7 @@ void TestMainWindow::secondCopyIsRefused()
 {
     QTemporaryDir dir;
     const QString dbPath = dir.filePath(QStringLiteral("church.sqlite"));
-    Database::open(dbPath, Database::OpenMode::CreateNew)->close();
+    addAccount(*Database::open(dbPath, Database::OpenMode::CreateNew));
     const QString configPath = dir.filePath(QStringLiteral("config.txt"));
     {
         QFile f(configPath);
