@@ -4,6 +4,7 @@
 //
 //   pewlark-screenshots --config FILE --screens DIR      pictures of the screens (PNG)
 //   pewlark-screenshots --config FILE --reports DIR      every design as PDF, from sample people
+//   pewlark-screenshots --config FILE --readme DIR       the README's pictures (PNG)
 //
 // The screens are taken with the main window at 1280 x 800, logged in as the
 // demo church's "admin". A picture of one window is cut from the main window
@@ -302,8 +303,9 @@ void shootScreens(MDI* main, const QString& folder)
     closeAll(main);
 }
 
-// The main window as a secretary sees it with the guide open beside a screen,
-// for the README.
+// The pictures of the README, each taken in the main window at 1280 x 800:
+// the member screen, the main window with its status bar after a save, and
+// the guide open beside the member screen.
 void shootReadme(MDI* main, const QString& folder)
 {
     Shooter shot(main, folder);
@@ -315,8 +317,20 @@ void shootReadme(MDI* main, const QString& folder)
         settle();
     }
     runCommand(main, "MemberEntry");
-    if (auto* member = main->workspace()->find<members::frmMemberEntry>())
-        member->LoadMember(sample.head);
+    auto* member = main->workspace()->find<members::frmMemberEntry>();
+    if (!member)
+        die(QStringLiteral("the member screen did not open"));
+    member->LoadMember(sample.head);
+    shot.saveWindow(QStringLiteral("member-screen.png"), member);
+
+    // Saved with Ctrl+S: the status bar says so, beside who is logged in.
+    member->saveKeepingRecord();
+    shot.saveWhole(QStringLiteral("main-window.png"));
+    closeAll(main);
+
+    runCommand(main, "MemberEntry");
+    if (auto* again = main->workspace()->find<members::frmMemberEntry>())
+        again->LoadMember(sample.head);
     showHelp(helpSectionFor(QStringLiteral("frmMemberEntry")));
     shot.saveWhole(QStringLiteral("help-page.png"));
     closeAll(main);
@@ -377,8 +391,8 @@ int main(int argc, char** argv)
         QStringLiteral("screens"), QStringLiteral("Write screen pictures here."), "DIR");
     const QCommandLineOption reportsOption(
         QStringLiteral("reports"), QStringLiteral("Write sample reports here."), "DIR");
-    const QCommandLineOption readmeOption(
-        QStringLiteral("readme"), QStringLiteral("Write the main window with the guide open here."), "DIR");
+    const QCommandLineOption readmeOption(QStringLiteral("readme"),
+        QStringLiteral("Write the README's pictures here: the member screen, the main window, a help page."), "DIR");
     parser.addOptions({ configOption, screensOption, reportsOption, readmeOption });
     parser.process(app);
     if (!parser.isSet(configOption)

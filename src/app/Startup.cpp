@@ -187,8 +187,11 @@ int Application::start(const QString& configPath, const QString& lockPath, bool 
 
     m_instance = std::make_unique<SingleInstance>(lockPath);
     if (!m_instance->acquire()) {
-        m_messages->show(QStringLiteral("This application is already running."),
-            QStringLiteral("Application Already Running"), Icon::None);
+        // On standard error too, as every other start-up refusal, for a
+        // copy started from a terminal or a script.
+        const QString text = QStringLiteral("This application is already running.");
+        std::fprintf(stderr, "pewlark: %s\n", qPrintable(text));
+        m_messages->show(text, QStringLiteral("Application Already Running"), Icon::None);
         return 3;
     }
 

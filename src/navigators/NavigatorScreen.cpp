@@ -201,12 +201,8 @@ void printVisitationSheets(QWidget* screen, const QList<qint64>& ids)
     batch.title = screen->windowTitle();
     batch.sheets = QStringLiteral("prospect visitation sheets");
     batch.pdfName = reports::designTitle(reports::Design::VisitationSheet) + QStringLiteral(".pdf");
-    const reports::BatchResult result = reports::printSheets(batch, screen, reports::progressDialog(screen));
-    if (result.done > 0)
-        showStatus(result.savedAsPdf
-                ? QStringLiteral("Saved %1 visitation sheets as PDF.").arg(result.done)
-                : (result.done == 1 ? QStringLiteral("Printed 1 visitation sheet.")
-                                    : QStringLiteral("Printed %1 visitation sheets.").arg(result.done)));
+    // The run says on the status line what it printed.
+    reports::printSheets(batch, screen, reports::progressDialog(screen));
 }
 
 } // namespace pw::navigators

@@ -3,6 +3,8 @@
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
+#include "app/Workspace.h"
+#include "reports/BatchPrint.h"
 #include "reports/PagePreview.h"
 #include "reports/ReportOutput.h"
 
@@ -91,6 +93,9 @@ Viewer::Viewer(QWidget* parent)
               a->setObjectName(QString::fromLatin1(name));
               a->setToolTip(text);
               if (!key.isEmpty()) {
+                  // Its key works wherever the focus is in the viewer, not
+                  // only on the toolbar.
+                  addAction(a);
                   a->setShortcut(key);
                   a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
                   a->setToolTip(QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
@@ -262,12 +267,16 @@ void Viewer::actPrint_triggered()
     // the sheet's corner and fit Letter and A4 alike.
     printer.setFullPage(true);
     printReport(*m_shown, printer);
+    showStatus(printedStatus(m_shown->title()));
 }
 
 void Viewer::actSaveAsPdf_triggered()
 {
-    if (m_shown)
-        saveReportAsPdf(*m_shown, this);
+    if (!m_shown)
+        return;
+    const QString path = saveReportAsPdf(*m_shown, this);
+    if (!path.isEmpty())
+        showStatus(savedPdfStatus(m_shown->title(), path));
 }
 
 } // namespace pw::reports

@@ -342,24 +342,37 @@ void TestProspectContacts::newContactOverAnOpenContact()
 void TestProspectContacts::contactSavedReloadsOnlyThatProspect_data()
 {
     QTest::addColumn<qint64>("shown");
+    QTest::addColumn<QString>("answer"); // to "Save changes to ...?"; empty: not asked
     QTest::addColumn<int>("rows"); // grid rows after the save
     QTest::addColumn<QString>("nextStep"); // the member screen's phase | date | action
-    QTest::newRow("the same prospect") << kPat << 4 << "Follow-Up Call|2026-03-22|Phone Call";
-    QTest::newRow("another person") << kQuinn << 0 << "|2026-03-15|";
+    QTest::addColumn<QString>("firstName");
+    QTest::newRow("the same prospect, changes discarded")
+        << kPat << "Discard" << 4 << "Follow-Up Call|2026-03-22|Phone Call"
+        << "Pat";
+    QTest::newRow("the same prospect, cancelled: only the list")
+        << kPat << "Cancel" << 4 << "Welcome Letter|2026-03-22|Letter"
+        << "Typed";
+    QTest::newRow("another person") << kQuinn << "" << 0 << "|2026-03-15|"
+                                    << "Typed";
 }
 
-// The member screen has no unsaved-changes tracker yet: what was typed on it
-// stays, and the contact list and next step follow the contact screen.
+// The member screen asks about what was typed on it before it shows the
+// prospect's new contact and next step; another person's screen is left alone.
 void TestProspectContacts::contactSavedReloadsOnlyThatProspect()
 {
     QFETCH(qint64, shown);
+    QFETCH(QString, answer);
     QFETCH(int, rows);
     QFETCH(QString, nextStep);
+    QFETCH(QString, firstName);
     Office o;
     o.openMember(shown);
     o.onMember<QLineEdit>("txtFName")->setText(QStringLiteral("Typed"));
+    o.env.messages.choices = QStringList { answer };
     o.saveContactForPat();
-    QCOMPARE(o.env.messages.count(), 0);
+    QCOMPARE(o.env.messages.count(), answer.isEmpty() ? 0 : 1);
+    if (!answer.isEmpty())
+        QCOMPARE(o.env.messages.last().text, QStringLiteral("Save changes to Pearson, Typed?"));
     QCOMPARE(o.grid()->model()->rowCount(), rows);
     auto text = [](QComboBox* c) { return c->currentIndex() < 0 ? QString() : c->currentText(); };
     QCOMPARE(QStringList({ text(o.onMember<QComboBox>("cmbNextPhase")),
@@ -367,7 +380,7 @@ void TestProspectContacts::contactSavedReloadsOnlyThatProspect()
                              text(o.onMember<QComboBox>("cmbNextContactAction")) })
                  .join('|'),
         nextStep);
-    QCOMPARE(o.onMember<QLineEdit>("txtFName")->text(), QStringLiteral("Typed"));
+    QCOMPARE(o.onMember<QLineEdit>("txtFName")->text(), firstName);
     QCOMPARE(o.onMember<QLineEdit>("txtMemberID")->text(), QString::number(shown));
 }
 

@@ -151,6 +151,8 @@ private slots:
     void printedPeopleFollowTheGridOrder();
     void rowOpensThePerson_data();
     void rowOpensThePerson();
+    void openingAsksAboutUnsavedChanges_data();
+    void openingAsksAboutUnsavedChanges();
     void failedSearchLeavesTheScreenUsable();
 };
 
@@ -415,6 +417,42 @@ void TestMemberNavigator::rowOpensThePerson()
     QHeaderView* header = grid->horizontalHeader();
     QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, QPoint(5, header->height() / 2));
     QCOMPARE(test::control<QLineEdit>(member, "txtMemberID")->text(), shown);
+}
+
+void TestMemberNavigator::openingAsksAboutUnsavedChanges_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("opened"); // the second person is shown
+    QTest::newRow("Cancel keeps the changes") << "Cancel" << false;
+    QTest::newRow("Discard shows the other person") << "Discard" << true;
+}
+
+// The member screen asks about its own unsaved changes before a navigator
+// shows another person on it.
+void TestMemberNavigator::openingAsksAboutUnsavedChanges()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, opened);
+    Fixture f;
+    f.click("btnFind");
+    QTableView* grid = f.grid();
+    const auto open = [&](int row) {
+        grid->setFocus();
+        grid->setCurrentIndex(f.model()->index(row, 1));
+        QTest::keyClick(grid, Qt::Key_Return);
+    };
+    open(0);
+    QWidget* member = f.main.workspace()->find(QStringLiteral("frmMemberEntry"));
+    QVERIFY(member);
+    test::control<QLineEdit>(member, "txtFName")->setText(QStringLiteral("Annie"));
+    f.env.messages.choices = { answer };
+    open(4);
+    QCOMPARE(f.env.messages.count(), 1);
+    QVERIFY(f.env.messages.last().question);
+    QVERIFY(f.env.messages.last().buttons.contains(answer));
+    QCOMPARE(test::control<QLineEdit>(member, "txtMemberID")->text(), QString::number(f.model()->idAt(opened ? 4 : 0)));
+    QCOMPARE(
+        test::control<QLineEdit>(member, "txtFName")->text(), opened ? QStringLiteral("Cy") : QStringLiteral("Annie"));
 }
 
 // The search fails (here because a table it reads is missing): the error is
