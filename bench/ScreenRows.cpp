@@ -1,5 +1,6 @@
 #include "Bench.h"
 
+#include "admin/Screens.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/MDI.h"
@@ -48,6 +49,7 @@ namespace {
             c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
             reports::registerScreens(*window->workspace());
             outreach::registerScreens(*window->workspace());
+            admin::registerScreens(*window->workspace());
             members::registerScreens(*window->workspace());
             window->show();
             window->unlock();

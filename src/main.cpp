@@ -1,3 +1,4 @@
+#include "admin/Screens.h"
 #include "app/Startup.h"
 #include "members/Screens.h"
 #include "outreach/Screens.h"
@@ -9,6 +10,7 @@ static void registerScreens(pw::Workspace& workspace)
 {
     pw::reports::registerScreens(workspace);
     pw::outreach::registerScreens(workspace);
+    pw::admin::registerScreens(workspace);
     pw::members::registerScreens(workspace);
 }
 

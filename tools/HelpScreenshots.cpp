@@ -10,6 +10,7 @@
 // demo church's "admin". A picture of one window is cut from the main window
 // along that window's frame.
 
+#include "admin/Screens.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/HelpWindow.h"
@@ -341,6 +342,7 @@ void registerScreens(Workspace& workspace)
     // The same screens as the program itself.
     reports::registerScreens(workspace);
     outreach::registerScreens(workspace);
+    admin::registerScreens(workspace);
     members::registerScreens(workspace);
 }
 
