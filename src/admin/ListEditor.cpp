@@ -221,7 +221,6 @@ void ListEditor::build()
         m_chooser->setInsertPolicy(QComboBox::NoInsert);
         m_chooser->lineEdit()->setMaxLength(kTextLength);
     }
-    m_chooser->setMaxVisibleItems(20);
     addRow(m_setup.chooserLabel, m_chooser);
 
     for (const ListField& field : m_setup.fields) {
@@ -241,17 +240,21 @@ void ListEditor::build()
             break;
         }
         case Kind::Person:
-        case Kind::SundaySchoolClass: {
-            auto* combo = new QComboBox(this);
-            combo->setMaxVisibleItems(20);
-            control = combo;
+        case Kind::SundaySchoolClass:
+            control = new QComboBox(this);
             break;
-        }
         }
         control->setObjectName(field.control);
         control->setMinimumWidth(320);
         m_controls.append(control);
         addRow(field.label, control);
+    }
+    // Long lists (every person, a large church's classes and groups): a
+    // width that does not measure every entry, and a popup of 20 rows.
+    for (auto* combo : findChildren<QComboBox*>()) {
+        combo->setMaxVisibleItems(20);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(30);
     }
     for (const QString& name : m_setup.typeAhead)
         if (auto* combo = qobject_cast<QComboBox*>(fieldControl(name)))

@@ -37,6 +37,8 @@ frmChurchInfo::frmChurchInfo(QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmChurchInfo"));
     setFocusProxy(ui->txtCompany);
+    // Room for a whole e-mail or web address.
+    ui->txtCompany->setMinimumWidth(340);
     setupPhoneBox(ui->txtPhone);
     setupPhoneBox(ui->txtFax);
     selectAllOnFocus({ ui->txtCompany, ui->txtAddress1, ui->txtAddress2, ui->txtCity, ui->txtZip, ui->txtEmail,
