@@ -2,11 +2,13 @@
 
 #include "app/Context.h"
 #include "app/EditTracker.h"
+#include "app/Guard.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -15,7 +17,8 @@ namespace pw::admin {
 
 namespace {
 
-    // Re-applies the view-only mark when the screen's window is activated.
+    // Re-applies the view-only mark when the screen's child window is about
+    // to become the active one.
     class PermissionWatch : public QObject {
     public:
         PermissionWatch(QWidget* screen, EditTracker* tracker, const QString& permission)
@@ -35,14 +38,14 @@ namespace {
 
         bool eventFilter(QObject* watched, QEvent* event) override
         {
-            // The child window's frame exists once the screen is shown in it.
-            if (watched == m_screen && event->type() == QEvent::Show && m_screen->parentWidget()
-                && m_frame != m_screen->parentWidget()) {
-                m_frame = m_screen->parentWidget();
-                m_frame->installEventFilter(this);
+            // The child window exists once the screen is shown in it.
+            if (watched == m_screen && event->type() == QEvent::Show) {
+                auto* frame = qobject_cast<QMdiSubWindow*>(m_screen->parentWidget());
+                if (frame && frame != m_frame) {
+                    m_frame = frame;
+                    connect(frame, &QMdiSubWindow::aboutToActivate, this, [this] { guarded([this] { apply(); }); });
+                }
             }
-            if (event->type() == QEvent::WindowActivate)
-                apply();
             return false;
         }
 
@@ -50,7 +53,7 @@ namespace {
         QWidget* m_screen;
         QPointer<EditTracker> m_tracker;
         QString m_permission;
-        QPointer<QWidget> m_frame;
+        QPointer<QMdiSubWindow> m_frame;
     };
 
 } // namespace

@@ -333,9 +333,11 @@ bool ListEditor::save()
 {
     // Asked again here: a window left open across Log Off must not save with
     // the rights of the user before.
-    if (!requirePermission(m_setup.permission, refusal::Save))
+    m_tracker->setViewOnly(!HasPermission(m_setup.permission));
+    if (m_tracker->isViewOnly()) {
+        messages().show(refusal::Save, refusal::Title, Icon::Warning);
         return false;
-    m_tracker->setViewOnly(false);
+    }
     const QString name = recordName();
     if (name.isEmpty()) {
         messages().show(m_setup.requiredMessage, QStringLiteral("Required Fields"));

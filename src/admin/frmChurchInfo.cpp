@@ -124,9 +124,11 @@ void frmChurchInfo::saveKeepingRecord()
 
 bool frmChurchInfo::save()
 {
-    if (!requirePermission(perm::ChurchInfo, refusal::Save))
+    m_tracker->setViewOnly(!HasPermission(perm::ChurchInfo));
+    if (m_tracker->isViewOnly()) {
+        messages().show(refusal::Save, refusal::Title, Icon::Warning);
         return false;
-    m_tracker->setViewOnly(false);
+    }
     if (ui->txtCompany->text().isEmpty()) {
         messages().show(QStringLiteral("Church Name is Required."), QStringLiteral("Required Fields"));
         bringToView(ui->txtCompany);

@@ -276,9 +276,11 @@ void frmUserEntry::saveKeepingRecord()
 
 bool frmUserEntry::save()
 {
-    if (!requirePermission(perm::UserPermissions, refusal::Save))
+    m_tracker->setViewOnly(!HasPermission(perm::UserPermissions));
+    if (m_tracker->isViewOnly()) {
+        messages().show(refusal::Save, refusal::Title, Icon::Warning);
         return false;
-    m_tracker->setViewOnly(false);
+    }
     QWidget* missing = nullptr;
     if (ui->cmbName->currentIndex() < 0 || ui->cmbName->currentText().trimmed().isEmpty() || m_memberId <= 0)
         missing = ui->cmbName;

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -312,8 +314,12 @@ void TestChurchInfo::opensByItselfAtStartUpOnAnEmptyTable()
     QCOMPARE(messages->last().text, refusal::Save);
     QCOMPARE(ctx().database->scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), 0);
 
-    // An administrator logs in and saves: the row is added and the delay used.
+    // An administrator logs in; the window, active again, may save.
     ctx().user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
+    QMdiArea* area = app.mainWindow()->area();
+    area->setActiveSubWindow(nullptr);
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(church->parentWidget()));
+    QCOMPARE(church->windowTitle(), QStringLiteral("Setup*"));
     QTest::mouseClick(control<QPushButton>(church, "btnSave"), Qt::LeftButton);
     QCOMPARE(messages->count(), 1);
     QCOMPARE(ctx().database->scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), 1);
