@@ -1,7 +1,7 @@
+#include "OfficeFolder.h"
 #include "TestSupport.h"
 
 #include "admin/Screens.h"
-#include "app/Config.h"
 #include "app/FormHelpers.h"
 #include "app/MDI.h"
 #include "app/Permissions.h"
@@ -10,7 +10,6 @@
 #include "data/Church.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -60,15 +59,6 @@ struct Setup {
             QStringLiteral("SELECT %1 FROM Church ORDER BY rowid LIMIT 1").arg(QLatin1String(column)));
     }
 };
-
-QString writeConfig(const QString& folder, const QString& database)
-{
-    const QString path = QDir(folder).filePath(QStringLiteral("config.txt"));
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(config::write({ database, folder + QLatin1Char('/') }).toUtf8());
-    return path;
-}
 
 } // namespace
 
@@ -289,16 +279,13 @@ void TestChurchInfo::opensByItselfAtStartUpOnAnEmptyTable_data()
 void TestChurchInfo::opensByItselfAtStartUpOnAnEmptyTable()
 {
     QFETCH(bool, withChurch);
-    QTemporaryDir dir;
-    const QString dbPath = dir.filePath(QStringLiteral("church.sqlite"));
-    {
-        auto db = Database::open(dbPath, Database::OpenMode::CreateNew);
-        if (withChurch)
-            db->exec(QStringLiteral("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Grace', 2)"));
-    }
+    test::OfficeFolder office(1);
+    if (withChurch)
+        Database::open(office.database, Database::OpenMode::ExistingOnly)
+            ->exec(QStringLiteral("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Grace', 2)"));
     auto* messages = new test::FakeMessages;
     Application app(admin::registerScreens, std::unique_ptr<Messages>(messages));
-    QCOMPARE(app.start(writeConfig(dir.path(), dbPath), dir.filePath(QStringLiteral("lock"))), 0);
+    QCOMPARE(app.start(office.config, office.dir.filePath(QStringLiteral("lock")), false), 0);
     Workspace* ws = app.mainWindow()->workspace();
     QVERIFY(ws->find(QStringLiteral("frmLogin")));
     QWidget* church = ws->find(QStringLiteral("frmChurchInfo"));
