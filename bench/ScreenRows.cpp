@@ -1,5 +1,6 @@
 #include "Bench.h"
 
+#include "admin/Screens.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/MDI.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -52,6 +54,7 @@ namespace {
             c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
             reports::registerScreens(*window->workspace());
             outreach::registerScreens(*window->workspace());
+            admin::registerScreens(*window->workspace());
             members::registerScreens(*window->workspace());
             navigators::registerScreens(*window->workspace());
             window->show();
@@ -323,6 +326,61 @@ void addScreenRows(BenchContext& context)
 
     addOutreachRows(context, program);
     addNavigatorScreenRows(context, program);
+
+    // The administration screens, each opened while the member screen is
+    // open (the class and care group screens fill two lists of every person).
+    const QList<QPair<QString, QString>> adminScreens
+        = { { QStringLiteral("SSClassEntry"), QStringLiteral("frmSSClassEntry") },
+              { QStringLiteral("DTClassEntry"), QStringLiteral("frmDTClassEntry") },
+              { QStringLiteral("WedClassEntry"), QStringLiteral("frmWedClassEntry") },
+              { QStringLiteral("CGEntry"), QStringLiteral("frmCGClassEntry") },
+              { QStringLiteral("ChurchResponsibilityEntry"), QStringLiteral("frmResponsibilityEntry") },
+              { QStringLiteral("UserEntry"), QStringLiteral("frmUserEntry") },
+              { QStringLiteral("CompanyInfo"), QStringLiteral("frmChurchInfo") } };
+    for (const auto& screen : adminScreens) {
+        const double ms = medianMs(
+            context.runs, [&] { program.openFromMenu(screen.first, screen.second); },
+            [&] {
+                program.closeAll();
+                program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
+            });
+        context.add(
+            { QStringLiteral("%1: menu to painted, after the member screen").arg(screen.second), people, ms, -1 });
+    }
+    const double coldClass = medianMs(
+        context.runs, [&] { program.openFromMenu(QStringLiteral("SSClassEntry"), QStringLiteral("frmSSClassEntry")); },
+        [&] {
+            program.closeAll();
+            program.window->workspace()->lists()->membersChanged();
+        });
+    context.add({ QStringLiteral("frmSSClassEntry: menu to painted, people read"), people, coldClass, rawPeople });
+
+    // A class saved while the member screen shows a person: the save, the
+    // announcement and the member screen refilling its lists.
+    QWidget* classes = nullptr;
+    int round = 0;
+    const double save = medianMs(
+        context.runs,
+        [&] {
+            classes->findChild<QPushButton*>(QStringLiteral("btnSave"))->click();
+            if (program.window->workspace()->find(QStringLiteral("frmSSClassEntry")))
+                throw std::runtime_error("the class screen did not save");
+            QApplication::processEvents();
+        },
+        [&] {
+            program.closeAll();
+            program.openFromMenu(QStringLiteral("MemberEntry"), QStringLiteral("frmMemberEntry"));
+            QWidget* member = program.window->workspace()->find(QStringLiteral("frmMemberEntry"));
+            auto* people = member->findChild<QComboBox*>(QStringLiteral("cmbMember"));
+            people->setCurrentIndex(people->count() / 2);
+            program.openFromMenu(QStringLiteral("SSClassEntry"), QStringLiteral("frmSSClassEntry"));
+            classes = program.window->workspace()->find(QStringLiteral("frmSSClassEntry"));
+            auto* names = classes->findChild<QComboBox*>(QStringLiteral("cmbName"));
+            names->setCurrentIndex(names->count() / 2);
+            classes->findChild<QLineEdit*>(QStringLiteral("txtDescription"))
+                ->setText(QStringLiteral("Timed save %1").arg(++round));
+        });
+    context.add({ QStringLiteral("class save with the member screen open, its lists refilled"), people, save, -1 });
 }
 
 } // namespace pw::bench

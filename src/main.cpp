@@ -1,3 +1,4 @@
+#include "admin/Screens.h"
 #include "app/Startup.h"
 #include "members/Screens.h"
 #include "navigators/Screens.h"
@@ -10,6 +11,7 @@ static void registerScreens(pw::Workspace& workspace)
 {
     pw::reports::registerScreens(workspace);
     pw::outreach::registerScreens(workspace);
+    pw::admin::registerScreens(workspace);
     pw::members::registerScreens(workspace);
     pw::navigators::registerScreens(workspace);
 }

@@ -10,6 +10,7 @@
 // demo church's "admin". A picture of one window is cut from the main window
 // along that window's frame.
 
+#include "admin/Screens.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/HelpWindow.h"
@@ -296,6 +297,49 @@ void shootScreens(MDI* main, const QString& folder)
     shot.saveWindow(QStringLiteral("launcher-update-report.png"), update);
     closeAll(main);
 
+    // The administration screens, each showing an entry of the demo church.
+    runCommand(main, "SSClassEntry");
+    if (QWidget* classes = main->workspace()->find(QStringLiteral("frmSSClassEntry"))) {
+        auto* names = child<QComboBox>(classes, "cmbName");
+        names->setCurrentIndex(qMin(2, names->count() - 1));
+        shot.saveWindow(QStringLiteral("class-entry.png"), classes);
+    } else {
+        die(QStringLiteral("the Sunday School class screen did not open"));
+    }
+    closeAll(main);
+    runCommand(main, "CGEntry");
+    if (QWidget* groups = main->workspace()->find(QStringLiteral("frmCGClassEntry"))) {
+        child<QComboBox>(groups, "cmbName")->setCurrentIndex(0);
+        shot.saveWindow(QStringLiteral("care-group-entry.png"), groups);
+    } else {
+        die(QStringLiteral("the care group screen did not open"));
+    }
+    closeAll(main);
+    runCommand(main, "ChurchResponsibilityEntry");
+    if (QWidget* list = main->workspace()->find(QStringLiteral("frmResponsibilityEntry"))) {
+        auto* names = child<QComboBox>(list, "cmbName");
+        names->setCurrentIndex(names->findText(QStringLiteral("Deacon")));
+        shot.saveWindow(QStringLiteral("responsibility-entry.png"), list);
+    } else {
+        die(QStringLiteral("the responsibility screen did not open"));
+    }
+    closeAll(main);
+    runCommand(main, "UserEntry");
+    if (QWidget* users = main->workspace()->find(QStringLiteral("frmUserEntry"))) {
+        selectById(child<QComboBox>(users, "cmbName"),
+            firstId(QStringLiteral("SELECT Member_ID FROM \"User\" WHERE Type = 'User' ORDER BY Member_ID LIMIT 1")));
+        shot.saveWindow(QStringLiteral("user-entry.png"), users);
+    } else {
+        die(QStringLiteral("the user screen did not open"));
+    }
+    closeAll(main);
+    runCommand(main, "CompanyInfo");
+    if (QWidget* setup = main->workspace()->find(QStringLiteral("frmChurchInfo")))
+        shot.saveWindow(QStringLiteral("church-setup.png"), setup);
+    else
+        die(QStringLiteral("the Setup window did not open"));
+    closeAll(main);
+
     // The Report Viewer with a visitation sheet.
     reports::PrintVisitationSheet(sample.prospect, true);
     settle(600);
@@ -373,6 +417,7 @@ void registerScreens(Workspace& workspace)
     // The same screens as the program itself.
     reports::registerScreens(workspace);
     outreach::registerScreens(workspace);
+    admin::registerScreens(workspace);
     members::registerScreens(workspace);
     navigators::registerScreens(workspace);
 }

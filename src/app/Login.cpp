@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
+#include "data/Users.h"
 
 #include <QSqlQuery>
 
@@ -10,7 +11,7 @@ namespace pw::login {
 
 std::optional<CurrentUser> authenticate(const QString& username, const QString& password)
 {
-    const QString name = username.trimmed();
+    const QString name = Users::loginName(username);
     QSqlQuery rows = db().exec(QStringLiteral("SELECT Member_ID, Type, Username, Password FROM \"User\" WHERE ")
             + sql::textEquals(QStringLiteral("Username")) + QStringLiteral(" AND Inactive <> 1 ORDER BY Member_ID"),
         { name });

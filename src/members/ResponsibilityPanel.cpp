@@ -148,7 +148,7 @@ void ResponsibilityPanel::btnRemoveResp_clicked()
         != Answer::Yes)
         return;
     const QString name = chosenName();
-    const bool deacon = name == Responsibilities::DeaconResponsibility;
+    const bool deacon = Responsibilities::isDeacon(name);
     if (deacon
         && messages().ask(QStringLiteral("By removing the Deacon Responsibility from this member, you will remove it "
                                          "from all Member files as the assigned Deacon. Are you sure you wish to "
