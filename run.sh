@@ -13,7 +13,9 @@ DEMO_DB="$ROOT/demo/pewlark.sqlite"
 mkdir -p "$ROOT/demo/pictures"
 if [ ! -f "$DEMO_DB" ]; then
   echo "Creating the demo church database (this takes a few seconds)..."
-  ./build/pewlark --demo-database "$DEMO_DB" --people "${PEWLARK_DEMO_PEOPLE:-2000}"
+  # The logins are printed once, below.
+  ./build/pewlark --demo-database "$DEMO_DB" --people "${PEWLARK_DEMO_PEOPLE:-2000}" | grep -v '^Log in as' || true
+  [ -f "$DEMO_DB" ] || { echo "run.sh: the demo church database could not be created." >&2; exit 1; }
 fi
 
 # config.txt: two labels, the database path, a label, the picture folder.
@@ -24,8 +26,35 @@ echo "Demo logins:  admin / admin  (Admin: every permission)"
 echo "              user / user    (User: Member View only)"
 echo
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "No display found: starting Pewlark on a virtual screen (Xvfb)."
-  exec xvfb-run -a -s "-screen 0 1280x800x24" ./build/pewlark "$@"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then
+  exec ./build/pewlark "$@"
 fi
-exec ./build/pewlark "$@"
+
+# No display: a virtual one (Xvfb) on the first free display number, for as
+# long as Pewlark runs.
+NUMBER=99
+while [ -e "/tmp/.X${NUMBER}-lock" ] || [ -e "/tmp/.X11-unix/X${NUMBER}" ]; do
+  NUMBER=$((NUMBER + 1))
+done
+Xvfb ":$NUMBER" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
+XVFB_PID=$!
+trap 'kill "$XVFB_PID" 2> /dev/null || true' EXIT
+for _ in $(seq 50); do
+  [ -e "/tmp/.X11-unix/X${NUMBER}" ] && break
+  sleep 0.1
+done
+if ! kill -0 "$XVFB_PID" 2> /dev/null; then
+  echo "run.sh: no display was found and the virtual display :$NUMBER (Xvfb) could not be started." >&2
+  exit 1
+fi
+export DISPLAY=":$NUMBER"
+echo "No display found: Pewlark runs on the virtual display :$NUMBER (Xvfb, 1280x800)."
+if command -v x11vnc > /dev/null 2>&1; then
+  echo "To look at it, run in another terminal:  x11vnc -display :$NUMBER -localhost -forever -nopw"
+  echo "and connect a VNC viewer to localhost:5900 (through 'ssh -L 5900:localhost:5900' from another computer)."
+else
+  echo "To look at it, install x11vnc (sudo apt-get install x11vnc), run  x11vnc -display :$NUMBER -localhost -forever -nopw"
+  echo "and connect a VNC viewer to localhost:5900."
+fi
+echo "Pewlark stops with Ctrl+C here, or File > Exit."
+./build/pewlark "$@"

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <algorithm>
 #include <sqlite3.h>
 
@@ -83,6 +84,26 @@ double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* row
     if (rowCount)
         *rowCount = rows;
     return ms;
+}
+
+double peakMemoryMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+void resetPeakMemory()
+{
+    // Linux starts the peak afresh from the present size.
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 }
 
 void printTable(const std::vector<Row>& rows, QTextStream& out)

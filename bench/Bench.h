@@ -12,6 +12,10 @@
 #include <stdexcept>
 #include <vector>
 
+namespace pw::navigators {
+struct SearchStatement;
+}
+
 namespace pw::bench {
 
 // Timed work must not ask or tell anything: a message means the operation
@@ -55,6 +59,14 @@ double medianMs(int runs, const std::function<void()>& work, const std::function
 // is opened once, outside the timing; one untimed run warms the file cache.
 // Returns the number of rows read through rowCount when given.
 double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* rowCount = nullptr);
+
+// A navigator's search statement for the stock sqlite3 library, its values
+// written in, for rawQueryMs.
+QString rawSearchSql(const navigators::SearchStatement& statement);
+
+// The process's peak resident size in MB since the last resetPeakMemory().
+double peakMemoryMb();
+void resetPeakMemory();
 
 // Hands a value to the outside world so that the compiler cannot drop the
 // work that produced it.

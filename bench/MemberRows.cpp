@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QTableView>
 #include <stdexcept>
 
 namespace pw::bench {
@@ -34,6 +35,29 @@ namespace {
         if (!id.isValid())
             throw std::runtime_error("the demo church has no household head with relatives and responsibilities");
         return id.toLongLong();
+    }
+
+    // A prospect given 50 contacts (in the bench's copy of the church), as a
+    // long-visited prospect has them.
+    qint64 prospectWithContacts(Database& db, int wanted)
+    {
+        const qint64 id
+            = db.scalar(QStringLiteral("SELECT ID FROM Member WHERE Status = 'Prospect' ORDER BY ID LIMIT 1"))
+                  .toLongLong();
+        if (id <= 0)
+            throw std::runtime_error("the church has no prospect");
+        const qint64 visitor
+            = db.scalar(QStringLiteral("SELECT ID FROM Member WHERE ID <> ? LIMIT 1"), { id }).toLongLong();
+        const int has
+            = db.scalar(QStringLiteral("SELECT COUNT(*) FROM Prospect_Contact WHERE Prospect_ID = ?"), { id }).toInt();
+        Transaction tx(db);
+        for (int i = has; i < wanted; ++i)
+            db.exec(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action, Type, Visitor1, "
+                                   "Visitor2, Rating, Notes) VALUES (?, ?, 'Home Visit', 'Visit', ?, ?, 'Interested', "
+                                   "'A visit of the bench')"),
+                { id, QDate(2020, 1, 6).addDays(7 * i).toString(Qt::ISODate), visitor, visitor });
+        tx.commit();
+        return id;
     }
 
 } // namespace
@@ -73,6 +97,18 @@ void addMemberRows(BenchContext& context)
         if (memberId->text().toLongLong() != head)
             throw std::runtime_error("LoadMember did not show the household head");
         context.add({ QStringLiteral("member screen: LoadMember (head of household)"), people, load, -1 });
+
+        const qint64 prospect = prospectWithContacts(*db, 50);
+        const double prospectLoad = medianMs(context.runs, [&] {
+            form.LoadMember(prospect);
+            QApplication::processEvents();
+        });
+        auto* contacts = form.findChild<QTableView*>(QStringLiteral("vsfgProspectContacts"));
+        if (memberId->text().toLongLong() != prospect || !contacts || contacts->model()->rowCount() < 50)
+            throw std::runtime_error("LoadMember did not show the prospect's 50 contacts");
+        context.add(
+            { QStringLiteral("member screen: LoadMember (prospect with 50 contacts)"), people, prospectLoad, -1 });
+        form.LoadMember(head);
 
         const double save = medianMs(context.runs, [&] {
             if (!form.SaveMember())

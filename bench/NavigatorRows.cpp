@@ -20,32 +20,37 @@ namespace {
     using navigators::GridColumn;
     using navigators::SearchStatement;
 
-    // The same statement for the stock sqlite3 library: its own case-blind
-    // collation and LIKE stand in for ours, and the values are written in.
-    QString rawSql(const SearchStatement& statement)
-    {
-        QString sql = statement.sql;
-        sql.replace(QStringLiteral("COLLATE pw_nocase"), QStringLiteral("COLLATE NOCASE"));
-        sql.replace(QRegularExpression(QStringLiteral("pw_match\\(([^,]+), \\?\\)")), QStringLiteral("\\1 LIKE ?"));
-        QString out;
-        int value = 0;
-        for (int i = 0; i < sql.size(); ++i) {
-            if (sql.at(i) != QLatin1Char('?')) {
-                out += sql.at(i);
-                continue;
-            }
-            const QVariant v = statement.values.at(value++);
-            if (v.typeId() == QMetaType::QString) {
-                QString text = v.toString();
-                if (out.endsWith(QLatin1String("LIKE ")))
-                    text.replace(QLatin1Char('*'), QLatin1Char('%')).replace(QLatin1Char('?'), QLatin1Char('_'));
-                out += QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-            } else {
-                out += v.toString();
-            }
+    QString rawSql(const SearchStatement& statement) { return rawSearchSql(statement); }
+
+} // namespace
+
+// The stock library's own case-blind collation and LIKE stand in for ours.
+QString rawSearchSql(const SearchStatement& statement)
+{
+    QString sql = statement.sql;
+    sql.replace(QStringLiteral("COLLATE pw_nocase"), QStringLiteral("COLLATE NOCASE"));
+    sql.replace(QRegularExpression(QStringLiteral("pw_match\\(([^,]+), \\?\\)")), QStringLiteral("\\1 LIKE ?"));
+    QString out;
+    int value = 0;
+    for (int i = 0; i < sql.size(); ++i) {
+        if (sql.at(i) != QLatin1Char('?')) {
+            out += sql.at(i);
+            continue;
         }
-        return out;
+        const QVariant v = statement.values.at(value++);
+        if (v.typeId() == QMetaType::QString) {
+            QString text = v.toString();
+            if (out.endsWith(QLatin1String("LIKE ")))
+                text.replace(QLatin1Char('*'), QLatin1Char('%')).replace(QLatin1Char('?'), QLatin1Char('_'));
+            out += QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+        } else {
+            out += v.toString();
+        }
     }
+    return out;
+}
+
+namespace {
 
     // The search into a result grid as a screen shows it: rows read, cells
     // made, columns sized.

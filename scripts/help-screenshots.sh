@@ -6,8 +6,9 @@
 #   scripts/help-screenshots.sh                the pictures of the guide
 #     --reports DIR   also every report design from the demo church, as PDF
 #                     files and as PNG pages at 100 % (72 dpi), to look at
-#     --readme DIR    also the main window with the guide open beside the
-#                     member screen (help-page.png)
+#     --readme DIR    also the README's pictures: the member screen, the main
+#                     window with its status bar, and the guide open beside the
+#                     member screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT="$(pwd)"

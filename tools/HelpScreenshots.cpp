@@ -4,11 +4,13 @@
 //
 //   pewlark-screenshots --config FILE --screens DIR      pictures of the screens (PNG)
 //   pewlark-screenshots --config FILE --reports DIR      every design as PDF, from sample people
+//   pewlark-screenshots --config FILE --readme DIR       the README's pictures (PNG)
 //
 // The screens are taken with the main window at 1280 x 800, logged in as the
 // demo church's "admin". A picture of one window is cut from the main window
 // along that window's frame.
 
+#include "admin/Screens.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/HelpWindow.h"
@@ -17,10 +19,13 @@
 #include "app/Workspace.h"
 #include "app/frmLogin.h"
 #include "data/Database.h"
+#include "members/Screens.h"
 #include "members/frmMemberEntry.h"
+#include "navigators/Screens.h"
+#include "outreach/Screens.h"
+#include "outreach/frmProspectContactEntry.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
-#include "members/Screens.h"
 #include "reports/Screens.h"
 
 #include <QAction>
@@ -37,6 +42,7 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -223,6 +229,58 @@ void shootScreens(MDI* main, const QString& folder)
     }
     closeAll(main);
 
+    // The member navigator with the people born or married in March.
+    runCommand(main, "MemberNavigator");
+    QWidget* members = main->workspace()->find(QStringLiteral("frmMemberNavigator"));
+    if (!members)
+        die(QStringLiteral("the member navigator did not open"));
+    child<QComboBox>(members, "cmbStatus")
+        ->setCurrentIndex(child<QComboBox>(members, "cmbStatus")->findText(QStringLiteral("Member")));
+    child<QComboBox>(members, "cmbDobAnniv")->setCurrentIndex(2);
+    child<QPushButton>(members, "btnFind")->click();
+    shot.saveWindow(QStringLiteral("member-navigator.png"), members);
+    closeAll(main);
+
+    // The prospect navigator with every prospect, the sample's contacts below.
+    runCommand(main, "ProspectNavigator");
+    QWidget* prospects = main->workspace()->find(QStringLiteral("frmProspectNavigator"));
+    if (!prospects)
+        die(QStringLiteral("the prospect navigator did not open"));
+    child<QComboBox>(prospects, "cmbStatus")
+        ->setCurrentIndex(child<QComboBox>(prospects, "cmbStatus")->findText(QStringLiteral("Prospect")));
+    child<QPushButton>(prospects, "btnFind")->click();
+    auto* grid = child<QTableView>(prospects, "vsfgMembers");
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        if (grid->model()->index(row, 0).data().toLongLong() == sample.prospect) {
+            grid->setCurrentIndex(grid->model()->index(row, 1));
+            grid->scrollTo(grid->currentIndex());
+            break;
+        }
+    }
+    shot.saveWindow(QStringLiteral("prospect-navigator.png"), prospects);
+    closeAll(main);
+
+    // The contact window with the sample prospect's latest contact, and the
+    // phase window with a phase chosen.
+    runCommand(main, "ProspectEntry");
+    auto* contact = qobject_cast<outreach::frmProspectContactEntry*>(
+        main->workspace()->find(QStringLiteral("frmProspectContactEntry")));
+    if (!contact)
+        die(QStringLiteral("the contact screen did not open"));
+    const QVariant latest = db().scalar(QStringLiteral("SELECT ID FROM Prospect_Contact WHERE Prospect_ID = ? ORDER "
+                                                       "BY Contact_Date DESC, ID DESC LIMIT 1"),
+        { sample.prospect });
+    contact->LoadContact(latest.toLongLong());
+    shot.saveWindow(QStringLiteral("contact-entry.png"), contact);
+    closeAll(main);
+    runCommand(main, "OutreachPhaseEntry");
+    QWidget* phases = main->workspace()->find(QStringLiteral("frmOutreachPhaseEntry"));
+    if (!phases)
+        die(QStringLiteral("the phase screen did not open"));
+    child<QTableView>(phases, "vsfgPhase")->selectRow(1);
+    shot.saveWindow(QStringLiteral("outreach-phases.png"), phases);
+    closeAll(main);
+
     // The two report launchers.
     runCommand(main, "ProspectVisitationSheet");
     auto* sheet = main->workspace()->find(QStringLiteral("frmProspectVisitationSheetReport"));
@@ -239,6 +297,49 @@ void shootScreens(MDI* main, const QString& folder)
     shot.saveWindow(QStringLiteral("launcher-update-report.png"), update);
     closeAll(main);
 
+    // The administration screens, each showing an entry of the demo church.
+    runCommand(main, "SSClassEntry");
+    if (QWidget* classes = main->workspace()->find(QStringLiteral("frmSSClassEntry"))) {
+        auto* names = child<QComboBox>(classes, "cmbName");
+        names->setCurrentIndex(qMin(2, names->count() - 1));
+        shot.saveWindow(QStringLiteral("class-entry.png"), classes);
+    } else {
+        die(QStringLiteral("the Sunday School class screen did not open"));
+    }
+    closeAll(main);
+    runCommand(main, "CGEntry");
+    if (QWidget* groups = main->workspace()->find(QStringLiteral("frmCGClassEntry"))) {
+        child<QComboBox>(groups, "cmbName")->setCurrentIndex(0);
+        shot.saveWindow(QStringLiteral("care-group-entry.png"), groups);
+    } else {
+        die(QStringLiteral("the care group screen did not open"));
+    }
+    closeAll(main);
+    runCommand(main, "ChurchResponsibilityEntry");
+    if (QWidget* list = main->workspace()->find(QStringLiteral("frmResponsibilityEntry"))) {
+        auto* names = child<QComboBox>(list, "cmbName");
+        names->setCurrentIndex(names->findText(QStringLiteral("Deacon")));
+        shot.saveWindow(QStringLiteral("responsibility-entry.png"), list);
+    } else {
+        die(QStringLiteral("the responsibility screen did not open"));
+    }
+    closeAll(main);
+    runCommand(main, "UserEntry");
+    if (QWidget* users = main->workspace()->find(QStringLiteral("frmUserEntry"))) {
+        selectById(child<QComboBox>(users, "cmbName"),
+            firstId(QStringLiteral("SELECT Member_ID FROM \"User\" WHERE Type = 'User' ORDER BY Member_ID LIMIT 1")));
+        shot.saveWindow(QStringLiteral("user-entry.png"), users);
+    } else {
+        die(QStringLiteral("the user screen did not open"));
+    }
+    closeAll(main);
+    runCommand(main, "CompanyInfo");
+    if (QWidget* setup = main->workspace()->find(QStringLiteral("frmChurchInfo")))
+        shot.saveWindow(QStringLiteral("church-setup.png"), setup);
+    else
+        die(QStringLiteral("the Setup window did not open"));
+    closeAll(main);
+
     // The Report Viewer with a visitation sheet.
     reports::PrintVisitationSheet(sample.prospect, true);
     settle(600);
@@ -246,8 +347,9 @@ void shootScreens(MDI* main, const QString& folder)
     closeAll(main);
 }
 
-// The main window as a secretary sees it with the guide open beside a screen,
-// for the README.
+// The pictures of the README, each taken in the main window at 1280 x 800:
+// the member screen, the main window with its status bar after a save, and
+// the guide open beside the member screen.
 void shootReadme(MDI* main, const QString& folder)
 {
     Shooter shot(main, folder);
@@ -259,8 +361,20 @@ void shootReadme(MDI* main, const QString& folder)
         settle();
     }
     runCommand(main, "MemberEntry");
-    if (auto* member = main->workspace()->find<members::frmMemberEntry>())
-        member->LoadMember(sample.head);
+    auto* member = main->workspace()->find<members::frmMemberEntry>();
+    if (!member)
+        die(QStringLiteral("the member screen did not open"));
+    member->LoadMember(sample.head);
+    shot.saveWindow(QStringLiteral("member-screen.png"), member);
+
+    // Saved with Ctrl+S: the status bar says so, beside who is logged in.
+    member->saveKeepingRecord();
+    shot.saveWhole(QStringLiteral("main-window.png"));
+    closeAll(main);
+
+    runCommand(main, "MemberEntry");
+    if (auto* again = main->workspace()->find<members::frmMemberEntry>())
+        again->LoadMember(sample.head);
     showHelp(helpSectionFor(QStringLiteral("frmMemberEntry")));
     shot.saveWhole(QStringLiteral("help-page.png"));
     closeAll(main);
@@ -302,7 +416,10 @@ void registerScreens(Workspace& workspace)
 {
     // The same screens as the program itself.
     reports::registerScreens(workspace);
+    outreach::registerScreens(workspace);
+    admin::registerScreens(workspace);
     members::registerScreens(workspace);
+    navigators::registerScreens(workspace);
 }
 
 } // namespace
@@ -319,8 +436,8 @@ int main(int argc, char** argv)
         QStringLiteral("screens"), QStringLiteral("Write screen pictures here."), "DIR");
     const QCommandLineOption reportsOption(
         QStringLiteral("reports"), QStringLiteral("Write sample reports here."), "DIR");
-    const QCommandLineOption readmeOption(
-        QStringLiteral("readme"), QStringLiteral("Write the main window with the guide open here."), "DIR");
+    const QCommandLineOption readmeOption(QStringLiteral("readme"),
+        QStringLiteral("Write the README's pictures here: the member screen, the main window, a help page."), "DIR");
     parser.addOptions({ configOption, screensOption, reportsOption, readmeOption });
     parser.process(app);
     if (!parser.isSet(configOption)
@@ -329,7 +446,8 @@ int main(int argc, char** argv)
 
     QTemporaryDir lockDir;
     Application pewlark(registerScreens);
-    if (pewlark.start(parser.value(configOption), lockDir.filePath(QStringLiteral("pewlark.lock"))) != 0)
+    // No daily backup: its status line would show in the pictures.
+    if (pewlark.start(parser.value(configOption), lockDir.filePath(QStringLiteral("pewlark.lock")), false) != 0)
         return 1;
     MDI* main = pewlark.mainWindow();
     main->resize(1280, 800);

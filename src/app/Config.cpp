@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
 
 namespace pw::config {
 
@@ -11,9 +13,85 @@ namespace {
     bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
     bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
 
+    // Windows-1252 bytes 0x80 to 0x9F; the five it leaves undefined stay the
+    // control characters of the same number, so they count as no text.
+    const char16_t kWindows1252High[32] = {
+        0x20AC,
+        0x0081,
+        0x201A,
+        0x0192,
+        0x201E,
+        0x2026,
+        0x2020,
+        0x2021,
+        0x02C6,
+        0x2030,
+        0x0160,
+        0x2039,
+        0x0152,
+        0x008D,
+        0x017D,
+        0x008F,
+        0x0090,
+        0x2018,
+        0x2019,
+        0x201C,
+        0x201D,
+        0x2022,
+        0x2013,
+        0x2014,
+        0x02DC,
+        0x2122,
+        0x0161,
+        0x203A,
+        0x0153,
+        0x009D,
+        0x017E,
+        0x0178,
+    };
+
+    QString fromWindows1252(const QByteArray& bytes)
+    {
+        QString text;
+        text.reserve(bytes.size());
+        for (const char byte : bytes) {
+            const auto b = static_cast<unsigned char>(byte);
+            text.append(b >= 0x80 && b < 0xA0 ? QChar(kWindows1252High[b - 0x80]) : QChar(b));
+        }
+        return text;
+    }
+
+    // A character no text file holds: control characters other than tab and
+    // line ends, and what a decoder puts in place of bytes it could not read.
+    bool isForeign(QChar c)
+    {
+        const char16_t u = c.unicode();
+        if (u == u'\t' || u == u'\n' || u == u'\r')
+            return false;
+        return u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xFFFD;
+    }
+
 } // namespace
 
-QStringList readFields(const QString& content, int maxFields)
+QString decode(const QByteArray& bytes)
+{
+    QString text;
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    if (marked && *marked != QStringConverter::Utf8) {
+        QStringDecoder decoder(*marked);
+        text = decoder(bytes);
+    } else {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        text = utf8(bytes);
+        if (utf8.hasError())
+            return fromWindows1252(bytes);
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QStringList readFields(const QString& content, int maxFields, int* end)
 {
     QStringList fields;
     const int n = content.size();
@@ -62,12 +140,28 @@ QStringList readFields(const QString& content, int maxFields)
             }
         }
     }
+    if (end)
+        *end = i;
     return fields;
 }
 
 ConfigValues parse(const QString& content, const QString& fileName)
 {
-    const QStringList fields = readFields(content, 5);
+    int end = 0;
+    const QStringList fields = readFields(content, 5, &end);
+    // Random bytes or another program's file may well split into five
+    // fields; the message must then be about this file, not a database path
+    // made of its bytes.
+    for (int i = 0; i < end; ++i) {
+        if (!isForeign(content.at(i)))
+            continue;
+        const int line = int(QStringView(content).left(i).count(QLatin1Char('\n'))) + 1;
+        throw StartupError(QStringLiteral("The configuration file \"%1\" is not a plain text file: line %2 holds "
+                                          "characters that no text file holds. It should be plain text with five "
+                                          "fields (two labels, the database path, a label and the picture folder).")
+                               .arg(fileName)
+                               .arg(line));
+    }
     if (fields.size() < 5)
         throw StartupError(QStringLiteral("The configuration file \"%1\" holds %2 of the five fields it needs "
                                           "(two labels, the database path, a label and the picture folder).")
@@ -84,7 +178,27 @@ ConfigValues load(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw StartupError(
             QStringLiteral("The configuration file \"%1\" could not be read: %2").arg(fileName, file.errorString()));
-    return parse(QString::fromUtf8(file.readAll()), fileName);
+    return parse(decode(file.readAll()), fileName);
+}
+
+QString pictureFolderProblem(const QString& pictureFolder, const QString& configFile)
+{
+    if (pictureFolder.trimmed().isEmpty())
+        return QStringLiteral("The configuration file \"%1\" names no picture folder (its fifth field is empty), so "
+                              "pictures of people cannot be shown or kept. Pewlark runs without them; write the "
+                              "picture folder into that field, ending with \"/\", and start Pewlark again.")
+            .arg(configFile);
+    // The folder is a plain prefix: a picture's file is the prefix followed
+    // by its name, so the folder it lands in is that of prefix + name.
+    const QString folder = QFileInfo(pictureFolder + QStringLiteral("1.jpg")).absolutePath();
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return {};
+    return QStringLiteral("The picture folder \"%1\" named in the configuration file \"%2\" %3, so pictures of "
+                          "people cannot be shown or kept. Pewlark runs without them; create the folder or correct "
+                          "the fifth field of the configuration file, then start Pewlark again.")
+        .arg(QDir::toNativeSeparators(folder), configFile,
+            info.exists() ? QStringLiteral("is not a folder") : QStringLiteral("does not exist"));
 }
 
 QString defaultPath() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.txt")); }

@@ -23,15 +23,30 @@ namespace config {
 
     // Reads fields front to back. A field ends at a comma or a line end; blanks
     // before a field are skipped; a field in double quotes is taken without them
-    // and may hold commas and line ends. Returns at most maxFields fields.
-    QStringList readFields(const QString& content, int maxFields);
+    // and may hold commas and line ends. Returns at most maxFields fields; end
+    // receives the position after the last character read.
+    QStringList readFields(const QString& content, int maxFields, int* end = nullptr);
+
+    // The file's bytes as text: UTF-8 (a leading byte-order mark is dropped),
+    // UTF-16 or UTF-32 when a byte-order mark says so, and otherwise
+    // Windows-1252, the 8-bit encoding older office files are written in.
+    QString decode(const QByteArray& bytes);
 
     // The five fields: two labels, the database path, a label, the picture folder.
-    // Throws StartupError naming the file when it has fewer than five fields.
+    // Throws StartupError naming the file when it has fewer than five fields,
+    // or when what was read holds control characters that no text file holds
+    // (random bytes, a file of another program).
     ConfigValues parse(const QString& content, const QString& fileName);
 
-    // Reads and parses the file; throws StartupError when it is missing or short.
+    // Reads, decodes and parses the file; throws StartupError when it is
+    // missing, unreadable, not text or short.
     ConfigValues load(const QString& fileName);
+
+    // Empty when pictures can be kept under the picture folder prefix; else
+    // the warning start-up shows once: the folder the pictures would go into
+    // does not exist or is no folder, or the field is empty. The program runs
+    // either way.
+    QString pictureFolderProblem(const QString& pictureFolder, const QString& configFile);
 
     // config.txt in the folder of the running program.
     QString defaultPath();

@@ -1,7 +1,8 @@
 #include "app/FormHelpers.h"
 
-#include "app/PickList.h"
 #include "app/Context.h"
+#include "app/OptionalDate.h"
+#include "app/PickList.h"
 #include "data/Clock.h"
 
 #include <QAbstractItemModel>
@@ -9,10 +10,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace pw {
@@ -219,6 +223,7 @@ void bindOptionalDate(QCheckBox* check, QDateEdit* picker)
     picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     picker->setEnabled(check->isChecked());
     QObject::connect(check, &QCheckBox::toggled, picker, &QWidget::setEnabled);
+    showDateOnlyWhenSet(check, picker);
 }
 
 QDate optionalDate(const QCheckBox* check, const QDateEdit* picker)
@@ -232,6 +237,33 @@ void setOptionalDate(QCheckBox* check, QDateEdit* picker, const QDate& date)
         picker->setDate(date);
     check->setChecked(date.isValid());
     picker->setEnabled(date.isValid());
+}
+
+void limitPopupRows(QComboBox* combo, int rows)
+{
+    combo->setMaxVisibleItems(rows);
+    // Styles that open a list as a menu over the box ignore the row limit;
+    // this asks them for a plain scrolling list instead.
+    const QString plainList = QStringLiteral("QComboBox { combobox-popup: 0; }");
+    if (!combo->styleSheet().contains(plainList))
+        combo->setStyleSheet(combo->styleSheet() + plainList);
+}
+
+void showAsReadOnly(QLineEdit* box)
+{
+    box->setReadOnly(true);
+    QPalette palette = box->palette();
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive })
+        palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+    box->setPalette(palette);
+}
+
+QString picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QFileInfo(pictures).isDir())
+        return pictures;
+    return QDir::homePath();
 }
 
 void setupPhoneBox(QLineEdit* box) { box->setInputMask(QStringLiteral("(999) 999-9999;_")); }

@@ -46,7 +46,8 @@ qint64 selectedId(const QComboBox* combo);
 bool selectById(QComboBox* combo, qint64 id);
 
 // An optional date is a check box beside a date picker: the picker is usable
-// only while the box is ticked, and the date is empty (Null) when it is clear.
+// only while the box is ticked, and the date is empty (Null) when it is clear;
+// while clear, the picker draws no date (showDateOnlyWhenSet).
 void bindOptionalDate(QCheckBox* check, QDateEdit* picker);
 QDate optionalDate(const QCheckBox* check, const QDateEdit* picker);
 // Ticks the box and shows the date, or clears the box for an invalid date
@@ -58,6 +59,18 @@ void setOptionalDate(QCheckBox* check, QDateEdit* picker, const QDate& date);
 void setupPhoneBox(QLineEdit* box);
 QString phoneDigits(const QLineEdit* box);
 void setPhoneDigits(QLineEdit* box, const QString& digits);
+
+// A long list opens showing at most `rows` entries, scrolled to the chosen
+// one, in every style (some styles otherwise open it as tall as the screen).
+void limitPopupRows(QComboBox* combo, int rows = 20);
+
+// A box the user cannot type into (an identifier, who saved a record) looks
+// so: drawn on the window's colour instead of a field's white.
+void showAsReadOnly(QLineEdit* box);
+
+// The folder a picture dialog opens in: the user's Pictures folder, or the
+// home folder when there is none.
+QString picturesFolder();
 
 // Shows the busy pointer for its lifetime, also when an exception leaves the scope.
 class BusyCursor {

@@ -138,6 +138,7 @@ HelpWindow::HelpWindow(QWidget* parent)
         = [this, bar](const char* name, const QString& text, QStyle::StandardPixmap icon, const QKeySequence& key) {
               QAction* a = bar->addAction(style()->standardIcon(icon), text);
               a->setObjectName(QString::fromLatin1(name));
+              this->addAction(a); // its key works wherever the focus is in the window
               a->setShortcut(key);
               a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
               a->setToolTip(QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));

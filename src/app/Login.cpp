@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
+#include "data/Users.h"
 
 #include <QSqlQuery>
 
@@ -10,7 +11,7 @@ namespace pw::login {
 
 std::optional<CurrentUser> authenticate(const QString& username, const QString& password)
 {
-    const QString name = username.trimmed();
+    const QString name = Users::loginName(username);
     QSqlQuery rows = db().exec(QStringLiteral("SELECT Member_ID, Type, Username, Password FROM \"User\" WHERE ")
             + sql::textEquals(QStringLiteral("Username")) + QStringLiteral(" AND Inactive <> 1 ORDER BY Member_ID"),
         { name });
@@ -19,6 +20,37 @@ std::optional<CurrentUser> authenticate(const QString& username, const QString& 
             return CurrentUser { sql::toId(rows.value(0)), sql::toText(rows.value(1)), sql::toText(rows.value(2)) };
     }
     return std::nullopt;
+}
+
+} // namespace pw::login
+
+namespace pw::login {
+
+qint64 Throttle::waitAfter(int failuresInARow)
+{
+    if (failuresInARow < kFreeFailures)
+        return 0;
+    // Doubling stops well before the shift could overflow.
+    const int doublings = qMin(failuresInARow - kFreeFailures, 16);
+    return qMin(kFirstWaitMs << doublings, kLongestWaitMs);
+}
+
+void Throttle::failed(qint64 nowMs)
+{
+    ++m_failures;
+    m_lastFailureMs = nowMs;
+}
+
+void Throttle::succeeded() { m_failures = 0; }
+
+qint64 Throttle::remainingMs(qint64 nowMs) const
+{
+    const qint64 wait = waitAfter(m_failures);
+    if (wait == 0)
+        return 0;
+    // A clock that went backwards (it should not) never makes the wait longer.
+    const qint64 waited = qMax<qint64>(0, nowMs - m_lastFailureMs);
+    return qMax<qint64>(0, wait - waited);
 }
 
 } // namespace pw::login

@@ -12,4 +12,30 @@ namespace pw::login {
 // quotes in them are just characters.
 std::optional<CurrentUser> authenticate(const QString& username, const QString& password);
 
+// Failed logins in a row make the next answer wait, so that guessing
+// passwords at the login window is slow. The first five answers come at
+// once; after that each answer waits twice as long as the one before,
+// starting at one second and growing to at most thirty.
+class Throttle {
+public:
+    static constexpr int kFreeFailures = 5;
+    static constexpr qint64 kFirstWaitMs = 1000;
+    static constexpr qint64 kLongestWaitMs = 30000;
+
+    // How long the answer after this many failures in a row waits, counted
+    // from the last failure.
+    static qint64 waitAfter(int failuresInARow);
+
+    // Times are the clock's monotonic milliseconds.
+    void failed(qint64 nowMs);
+    void succeeded();
+    int failuresInARow() const { return m_failures; }
+    // How much longer an answer must wait; 0 when it may come now.
+    qint64 remainingMs(qint64 nowMs) const;
+
+private:
+    int m_failures = 0;
+    qint64 m_lastFailureMs = 0;
+};
+
 } // namespace pw::login

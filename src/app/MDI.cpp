@@ -1,7 +1,10 @@
 #include "app/MDI.h"
 
+#include "app/BackupCommands.h"
 #include "app/Context.h"
+#include "app/EditTracker.h"
 #include "app/Guard.h"
+#include "app/HelpWindow.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
@@ -9,12 +12,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QStatusBar>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QStatusBar>
 
 namespace pw {
 
@@ -34,16 +40,16 @@ namespace {
     const QList<QPair<QString, QString>>& menuCaptions()
     {
         static const QList<QPair<QString, QString>> captions = {
-            { "File", "File" },
-            { "MemberS", "Members" },
-            { "Prospects", "Prospects" },
-            { "Administrative", "Administrative" },
-            { "ClassEntry", "Class Entry" },
-            { "Security", "Security" },
-            { "Reports", "Reports" },
-            { "MemberReports", "Member Reports" },
-            { "ProspectReports", "Prospect Reports" },
-            { "Help", "Help" },
+            { "File", "&File" },
+            { "MemberS", "&Members" },
+            { "Prospects", "&Prospects" },
+            { "Administrative", "&Administrative" },
+            { "ClassEntry", "&Class Entry" },
+            { "Security", "&Security" },
+            { "Reports", "&Reports" },
+            { "MemberReports", "&Member Reports" },
+            { "ProspectReports", "&Prospect Reports" },
+            { "Help", "&Help" },
         };
         return captions;
     }
@@ -52,29 +58,34 @@ namespace {
 
 const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
 {
+    // "&" marks each command's access key (the letter underlined); no two
+    // entries of one menu share one. In the File menu B and R belong to
+    // "Back Up Database..." and "Restore Database...", added below.
     static const QList<QPair<QStringList, MenuCommand>> tree = {
-        { { "File" }, plain("Exit", "Exit") },
-        { { "File" }, plain("LogOff", "Log Off") },
-        { { "File" }, opens("CompanyInfo", "Setup", "frmChurchInfo") },
-        { { "MemberS" }, opens("MemberNavigator", "Member Navigator", "frmMemberNavigator") },
-        { { "MemberS" }, opens("MemberEntry", "Member Entry/Edit", "frmMemberEntry") },
-        { { "Prospects" }, opens("ProspectNavigator", "Prospect Navigator", "frmProspectNavigator") },
-        { { "Prospects" }, opens("ProspectEntry", "Prospect Contact Entry/Edit", "frmProspectContactEntry") },
-        { { "Administrative", "ClassEntry" }, opens("SSClassEntry", "Sunday School Class Entry", "frmSSClassEntry") },
+        { { "File" }, plain("Exit", "E&xit") },
+        { { "File" }, plain("LogOff", "&Log Off") },
+        { { "File" }, opens("CompanyInfo", "&Setup", "frmChurchInfo") },
+        { { "MemberS" }, opens("MemberNavigator", "Member &Navigator", "frmMemberNavigator") },
+        { { "MemberS" }, opens("MemberEntry", "Member &Entry/Edit", "frmMemberEntry") },
+        { { "Prospects" }, opens("ProspectNavigator", "Prospect &Navigator", "frmProspectNavigator") },
+        { { "Prospects" }, opens("ProspectEntry", "Prospect &Contact Entry/Edit", "frmProspectContactEntry") },
+        { { "Administrative", "ClassEntry" }, opens("SSClassEntry", "&Sunday School Class Entry", "frmSSClassEntry") },
         { { "Administrative", "ClassEntry" },
-            opens("DTClassEntry", "Discipleship Training Class Entry", "frmDTClassEntry") },
+            opens("DTClassEntry", "&Discipleship Training Class Entry", "frmDTClassEntry") },
         { { "Administrative", "ClassEntry" },
-            opens("WedClassEntry", "Wednesday Night Class Entry", "frmWedClassEntry") },
-        { { "Administrative" }, opens("CGEntry", "Care Group Entry", "frmCGClassEntry") },
+            opens("WedClassEntry", "&Wednesday Night Class Entry", "frmWedClassEntry") },
+        { { "Administrative" }, opens("CGEntry", "Care &Group Entry", "frmCGClassEntry") },
         { { "Administrative" },
-            opens("ChurchResponsibilityEntry", "Church Responsibility Entry", "frmResponsibilityEntry") },
-        { { "Administrative" }, opens("OutreachPhaseEntry", "Outreach Phase Entry", "frmOutreachPhaseEntry") },
-        { { "Administrative", "Security" }, opens("UserEntry", "User Entry", "frmUserEntry") },
+            opens("ChurchResponsibilityEntry", "Church &Responsibility Entry", "frmResponsibilityEntry") },
+        { { "Administrative" }, opens("OutreachPhaseEntry", "&Outreach Phase Entry", "frmOutreachPhaseEntry") },
+        { { "Administrative", "Security" }, opens("UserEntry", "&User Entry", "frmUserEntry") },
         { { "Reports", "MemberReports" },
-            opens("MemberInfoUpdateReportMdi", "Member Info Update Report", "frmMemberInformationUpdateReport") },
+            opens("MemberInfoUpdateReportMdi", "&Member Info Update Report", "frmMemberInformationUpdateReport") },
         { { "Reports", "ProspectReports" },
-            opens("ProspectVisitationSheet", "Prospect Visitation Sheet", "frmProspectVisitationSheetReport") },
-        { { "Help" }, plain("About", "About") },
+            opens("ProspectVisitationSheet", "&Prospect Visitation Sheet", "frmProspectVisitationSheetReport") },
+        { { "Help" }, plain("About", "&About") },
+        // Added after the items above: the user guide.
+        { { "Help" }, plain("PewlarkHelp", "Pewlark &Help") },
     };
     return tree;
 }
@@ -95,9 +106,8 @@ MDI::MDI(QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     m_user->setObjectName(QStringLiteral("lblUser"));
     statusBar()->addPermanentWidget(m_user);
-    connect(m_workspace, &Workspace::statusChanged, statusBar(), [this](const QString& text) {
-        statusBar()->showMessage(text);
-    });
+    connect(m_workspace, &Workspace::statusChanged, statusBar(),
+        [this](const QString& text) { statusBar()->showMessage(text); });
     buildMenus();
     QSize size(1280, 800);
     if (QScreen* display = QGuiApplication::primaryScreen())
@@ -144,10 +154,147 @@ void MDI::buildMenus()
             connect(action, &QAction::triggered, this, [this] { guarded([this] { logOff(); }); });
         } else if (cmd.name == QLatin1String("About")) {
             connect(action, &QAction::triggered, this, [this] { m_workspace->open<frmAbout>(); });
+        } else if (cmd.name == QLatin1String("PewlarkHelp")) {
+            action->setShortcut(QKeySequence::HelpContents);
+            connect(action, &QAction::triggered, this, [this] { showHelpForActiveWindow(); });
         } else {
             connect(action, &QAction::triggered, this, [this, cmd] { guarded([this, &cmd] { runCommand(cmd); }); });
         }
     }
+    addDatabaseCommands();
+
+    // The Window menu, added before Help: the usual commands of a program
+    // with child windows, then the open windows.
+    m_windowMenu = new QMenu(QStringLiteral("&Window"), menuBar());
+    m_windowMenu->setObjectName(QStringLiteral("Window"));
+    m_windowMenu->menuAction()->setObjectName(QStringLiteral("WindowMenu"));
+    menuBar()->insertMenu(menu(QStringLiteral("Help"))->menuAction(), m_windowMenu);
+    auto windowCommand = [this](const char* name, const QString& caption, const QKeySequence& key, auto handler) {
+        QAction* action = m_windowMenu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    windowCommand("Tile", QStringLiteral("&Tile"), {}, [this] { m_area->tileSubWindows(); });
+    windowCommand("Cascade", QStringLiteral("&Cascade"), {}, [this] { m_area->cascadeSubWindows(); });
+    windowCommand("CloseWindow", QStringLiteral("Cl&ose"), QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
+        // Closing asks about unsaved changes like the window's own close box.
+        if (QMdiSubWindow* sub = m_area->activeSubWindow())
+            sub->close();
+    });
+    connect(m_windowMenu, &QMenu::aboutToShow, this, [this] { listWindows(); });
+
+    // Ctrl+S saves the screen in front and keeps its record on it. It is on
+    // only while that screen is an editing screen, so the Report Viewer keeps
+    // Ctrl+S for its own "Save as PDF...".
+    m_save = new QAction(QStringLiteral("Save"), this);
+    m_save->setObjectName(QStringLiteral("SaveScreen"));
+    m_save->setShortcut(QKeySequence::Save);
+    addAction(m_save);
+    connect(m_save, &QAction::triggered, this, [this] {
+        if (EditingScreen* screen = m_workspace->activeEditingScreen())
+            guarded([screen] { screen->saveKeepingRecord(); });
+    });
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        // A child window's own menu closes it with Ctrl+W as well; the key
+        // is left to Window > Close alone, so that it is not ambiguous.
+        if (sub && sub->systemMenu()) {
+            const QKeySequence closeKey(Qt::CTRL | Qt::Key_W);
+            for (QAction* action : sub->systemMenu()->actions()) {
+                QList<QKeySequence> keys = action->shortcuts();
+                if (keys.removeAll(closeKey) > 0)
+                    action->setShortcuts(keys);
+            }
+        }
+        updateKeys();
+    });
+
+    // F1 before anyone has logged in, while the Help menu is locked.
+    m_helpKey = new QAction(QStringLiteral("Pewlark Help"), this);
+    m_helpKey->setObjectName(QStringLiteral("HelpKey"));
+    m_helpKey->setShortcut(QKeySequence::HelpContents);
+    addAction(m_helpKey);
+    connect(m_helpKey, &QAction::triggered, this, [this] { showHelpForActiveWindow(); });
+    updateKeys();
+}
+
+void MDI::listWindows()
+{
+    for (QAction* old : std::as_const(m_windowEntries)) {
+        m_windowMenu->removeAction(old);
+        old->deleteLater();
+    }
+    m_windowEntries.clear();
+    const QList<QMdiSubWindow*> windows = m_area->subWindowList();
+    int number = 0;
+    for (QMdiSubWindow* sub : windows) {
+        if (sub->isHidden() || !sub->widget())
+            continue;
+        if (number == 0)
+            m_windowEntries.append(m_windowMenu->addSeparator());
+        ++number;
+        QString title = sub->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        // The first nine are reached by their number.
+        const QString caption = number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(title)
+                                            : QStringLiteral("%1 %2").arg(number).arg(title);
+        QAction* entry = m_windowMenu->addAction(caption);
+        entry->setObjectName(QStringLiteral("OpenWindow%1").arg(number));
+        entry->setCheckable(true);
+        entry->setChecked(sub == m_area->activeSubWindow());
+        QPointer<QMdiSubWindow> target(sub);
+        connect(entry, &QAction::triggered, this, [this, target] {
+            if (!target)
+                return;
+            if (target->isMinimized())
+                target->showNormal();
+            m_area->setActiveSubWindow(target);
+        });
+        m_windowEntries.append(entry);
+    }
+}
+
+void MDI::updateKeys()
+{
+    m_save->setEnabled(!m_locked && m_workspace->activeEditingScreen() != nullptr);
+    m_helpKey->setEnabled(m_locked);
+}
+
+void MDI::showHelpForActiveWindow()
+{
+    // The page about the window in front; the contents without one.
+    QMdiSubWindow* sub = m_area->activeSubWindow();
+    const QString section
+        = sub && sub->widget() ? helpSectionFor(sub->widget()->objectName()) : helpSections().first().id;
+    showHelp(section);
+}
+
+void MDI::addDatabaseCommands()
+{
+    QMenu* file = menu(QStringLiteral("File"));
+    QAction* backUp = file->addAction(QStringLiteral("&Back Up Database..."));
+    backUp->setObjectName(QStringLiteral("BackUpDatabase"));
+    connect(backUp, &QAction::triggered, this, [this] { guarded([this] { backups::backUpFromMenu(this); }); });
+    QAction* restore = file->addAction(QStringLiteral("&Restore Database..."));
+    restore->setObjectName(QStringLiteral("RestoreDatabase"));
+    connect(restore, &QAction::triggered, this, [this] {
+        guarded([this] {
+            if (backups::restoreFromMenu(this, *m_workspace))
+                reopenAfterRestore();
+        });
+    });
+}
+
+void MDI::reopenAfterRestore()
+{
+    lock();
+    showUser();
+    emit m_workspace->membersChanged();
+    emit m_workspace->lookupsChanged();
+    emit m_workspace->churchChanged();
+    showLogin();
+    LoadChurchSettings();
 }
 
 QAction* MDI::command(const QString& name) const { return menuBar()->findChild<QAction*>(name); }
@@ -162,6 +309,8 @@ void MDI::lock()
         m->menuAction()->setEnabled(false);
     menu(QStringLiteral("File"))->menuAction()->setEnabled(true);
     command(QStringLiteral("Exit"))->setEnabled(true);
+    m_locked = true;
+    updateKeys();
 }
 
 void MDI::unlock()
@@ -170,6 +319,8 @@ void MDI::unlock()
         action->setEnabled(true);
     for (QMenu* m : menuBar()->findChildren<QMenu*>())
         m->menuAction()->setEnabled(true);
+    m_locked = false;
+    updateKeys();
 }
 
 void MDI::showLogin()

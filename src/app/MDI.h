@@ -59,12 +59,31 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+    // Help > "Pewlark Help" and F1: the guide's page about the window in
+    // front, or its contents when no window is open.
+    void showHelpForActiveWindow();
+
 private:
     void buildMenus();
+    // Fills the Window menu's list of open windows as it opens.
+    void listWindows();
+    // Ctrl+S follows the window in front; F1 works before a login too.
+    void updateKeys();
+    // File > Back Up Database... and File > Restore Database..., after the
+    // other File commands.
+    void addDatabaseCommands();
+    // After a restore: the church settings are read again, every list is
+    // stale, and the next person logs in to the restored database.
+    void reopenAfterRestore();
 
     QMdiArea* m_area;
     Workspace* m_workspace;
     QLabel* m_user;
+    QMenu* m_windowMenu = nullptr;
+    QList<QAction*> m_windowEntries;
+    QAction* m_save = nullptr;
+    QAction* m_helpKey = nullptr;
+    bool m_locked = false;
 };
 
 } // namespace pw

@@ -1,6 +1,7 @@
 #include "app/PickList.h"
 
 #include "app/Context.h"
+#include "app/FormHelpers.h"
 #include "app/SharedLists.h"
 
 #include <QComboBox>
@@ -207,6 +208,7 @@ void fillPeopleList(QComboBox* combo, NameForm form, const std::function<bool(co
         combo->setMinimumContentsLength(qMax(combo->minimumContentsLength(), 24));
         if (auto* view = qobject_cast<QListView*>(combo->view()))
             view->setUniformItemSizes(true);
+        limitPopupRows(combo, 20);
     }
     std::shared_ptr<const QVector<PersonName>> people = everyone();
     refill(combo, choice, [&] { model->setPeople(std::move(people), form, filter, std::move(leading)); });

@@ -1,14 +1,17 @@
 #include "app/Startup.h"
 
+#include "app/BackupCommands.h"
 #include "app/Context.h"
 #include "app/MDI.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
+#include "data/Backup.h"
 #include "data/Database.h"
+#include "data/Health.h"
 #include "data/NewChurch.h"
+#include "data/Sql.h"
 #include "demo/DemoGenerator.h"
 #include "legacy/ImportCommand.h"
-#include "data/Sql.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,6 +20,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -94,17 +98,78 @@ int Application::fail(const QString& text)
     return 1;
 }
 
-int Application::start(const QString& configPath, const QString& lockPath)
+namespace {
+
+    // A leftover of an interrupted creation is not restored over: its own
+    // message says what to do.
+    bool isLeftoverName(const QString& path)
+    {
+        const QString name = QFileInfo(path).fileName();
+        return name.startsWith(QLatin1Char('.')) && name.contains(QStringLiteral(".partial-"));
+    }
+
+    // The newest automatic backup of the database, or empty text.
+    QString newestDailyBackup(const QString& databasePath)
+    {
+        const QFileInfo info(databasePath);
+        const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+        const QDir folder(backup::dailyFolder(databasePath));
+        const QStringList names = folder.entryList(
+            { info.completeBaseName() + QStringLiteral("-\?\?\?\?-\?\?-\?\?") + suffix }, QDir::Files, QDir::Name);
+        return names.isEmpty() ? QString() : folder.filePath(names.last());
+    }
+
+    // The command that puts a backup in place, as it must be typed: with the
+    // configuration file when it is not the one beside the program.
+    QString restoreCommand(const QString& configPath)
+    {
+        QString command = QStringLiteral("pewlark");
+        if (QFileInfo(configPath).absoluteFilePath() != QFileInfo(config::defaultPath()).absoluteFilePath())
+            command += QStringLiteral(" --config \"%1\"").arg(QDir::toNativeSeparators(configPath));
+        return command + QStringLiteral(" --restore");
+    }
+
+    // The start-up refusal: the message names the file and what to do; for a
+    // damaged database it adds how a backup is put back.
+    QString startupRefusal(const Error& e, const QString& databasePath, const QString& configPath)
+    {
+        const auto* dbError = dynamic_cast<const DbError*>(&e);
+        const QString file = QDir::toNativeSeparators(QFileInfo(databasePath).absoluteFilePath());
+        if (!databasePath.isEmpty() && !QFileInfo::exists(databasePath) && !QFileInfo(databasePath).isSymLink())
+            return QStringLiteral("The database file \"%1\" named in the configuration file \"%2\" does not exist. "
+                                  "Correct the third field of the configuration file, or put a backup of the "
+                                  "database in its place (%3 BACKUP-FILE).")
+                .arg(file, QDir::toNativeSeparators(configPath), restoreCommand(configPath));
+        if (!dbError || dbError->kind() != DbError::Kind::Damaged || isLeftoverName(databasePath))
+            return e.text();
+        const QString command = restoreCommand(configPath);
+        const QString newest = newestDailyBackup(databasePath);
+        const QString how = newest.isEmpty()
+            ? QStringLiteral("To put a backup in its place, close Pewlark and run: %1 BACKUP-FILE").arg(command)
+            : QStringLiteral("The newest automatic backup is \"%1\". To put it in place, close Pewlark and run: "
+                             "%2 \"%1\"")
+                  .arg(QDir::toNativeSeparators(newest), command);
+        // The engine's own words stay last, as in every other message.
+        QString text = dbError->message() + QStringLiteral("\n\n") + how;
+        if (!dbError->detail().isEmpty())
+            text += QStringLiteral("\n\n") + DbError::detailLine(dbError->detail());
+        return text;
+    }
+
+} // namespace
+
+int Application::start(const QString& configPath, const QString& lockPath, bool dailyBackup)
 {
     Context& c = ctx();
+    ConfigValues values;
     try {
-        const ConfigValues values = config::load(configPath);
+        values = config::load(configPath);
         c.settings.databasePath = values.databasePath;
         c.settings.pictureFolder = values.pictureFolder;
-        m_database = Database::open(values.databasePath, Database::OpenMode::ExistingOnly);
+        m_database = health::openForStartup(values.databasePath);
         c.database = m_database.get();
     } catch (const Error& e) {
-        return fail(e.text());
+        return fail(startupRefusal(e, values.databasePath, configPath));
     }
 
     QApplication::setWindowIcon(QIcon(frmAbout::logo()));
@@ -122,15 +187,37 @@ int Application::start(const QString& configPath, const QString& lockPath)
 
     m_instance = std::make_unique<SingleInstance>(lockPath);
     if (!m_instance->acquire()) {
-        m_messages->show(QStringLiteral("This application is already running."),
-            QStringLiteral("Application Already Running"), Icon::None);
+        // On standard error too, as every other start-up refusal, for a
+        // copy started from a terminal or a script.
+        const QString text = QStringLiteral("This application is already running.");
+        std::fprintf(stderr, "pewlark: %s\n", qPrintable(text));
+        m_messages->show(text, QStringLiteral("Application Already Running"), Icon::None);
         return 3;
     }
 
     m_mainWindow->show();
     m_mainWindow->lock();
     m_mainWindow->showLogin();
+
+    // Once, and the program runs on without pictures.
+    const QString pictures = config::pictureFolderProblem(values.pictureFolder, configPath);
+    if (!pictures.isEmpty())
+        m_messages->show(pictures, QStringLiteral("Pewlark"), Icon::Warning);
+
+    // The login window is up first; the copy is made while the user types.
+    if (dailyBackup)
+        QTimer::singleShot(0, m_mainWindow.get(), [this] { runDailyBackup(); });
     return 0;
+}
+
+void Application::runDailyBackup()
+{
+    // Never on a connection that waits for a lock; the next turn will do.
+    if (waitingForLock()) {
+        QTimer::singleShot(100, m_mainWindow.get(), [this] { runDailyBackup(); });
+        return;
+    }
+    backups::dailyAtStartup();
 }
 
 namespace {
@@ -209,34 +296,127 @@ namespace {
         }
     }
 
-    bool hasOption(int argc, char** argv, const char* name)
+    // Qt's own options for the window system, which QApplication takes out
+    // of the arguments itself: with a value, and without.
+    const QStringList& windowSystemOptionsWithValue()
     {
-        for (int i = 1; i < argc; ++i)
-            if (qstrcmp(argv[i], name) == 0)
-                return true;
-        return false;
+        static const QStringList names
+            = { "platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry", "qwindowgeometry",
+                  "qwindowtitle", "qwindowicon", "style", "stylesheet", "session", "name", "title" };
+        return names;
+    }
+    const QStringList& windowSystemFlags()
+    {
+        static const QStringList names = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
+        return names;
+    }
+
+    // "-platform" or "--platform" gives "platform"; anything else empty.
+    QString windowSystemName(const QString& argument, bool* withValue, bool* joined)
+    {
+        if (!argument.startsWith(QLatin1Char('-')))
+            return {};
+        QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        *joined = false;
+        const int equals = int(name.indexOf(QLatin1Char('=')));
+        if (equals > 0) {
+            name.truncate(equals);
+            *joined = true;
+        }
+        if (windowSystemOptionsWithValue().contains(name)) {
+            *withValue = true;
+            return name;
+        }
+        if (!*joined && windowSystemFlags().contains(name)) {
+            *withValue = false;
+            return name;
+        }
+        return {};
+    }
+
+    // The one line for a display that was there by name but could not be
+    // opened; printed from the message handler as the window system gives up.
+    void displayFailed()
+    {
+        const QByteArray display = qgetenv("DISPLAY");
+        std::fprintf(stderr,
+            "pewlark: The display%s%s%s could not be opened, so Pewlark's windows cannot be shown; the command-line "
+            "jobs (pewlark --help) need no display.\n",
+            display.isEmpty() ? "" : " \"", display.constData(), display.isEmpty() ? "" : "\"");
+        std::fflush(stderr);
+    }
+
+    // While the window system starts, its messages are held back: when it
+    // gives up, the one line above is all that is printed; when it starts,
+    // they are printed as usual.
+    QStringList& heldMessages()
+    {
+        static QStringList held;
+        return held;
+    }
+
+    void holdWindowSystemMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg) {
+            displayFailed();
+            std::_Exit(1);
+        }
+        heldMessages().append(qFormatLogMessage(type, context, text));
+    }
+
+    int runTask(const CommandLine& command)
+    {
+        const QString configPath = command.configPath.isEmpty() ? config::defaultPath() : command.configPath;
+        switch (command.task) {
+        case CommandLine::Task::Help:
+            std::printf("%s", qPrintable(command.helpText));
+            return 0;
+        case CommandLine::Task::Version:
+            std::printf("Pewlark 1.0\n");
+            return 0;
+        case CommandLine::Task::Mistake:
+            std::fprintf(stderr, "pewlark: %s\n%s", qPrintable(command.mistake), qPrintable(command.helpText));
+            return 2;
+        case CommandLine::Task::Demo:
+            return runDemo(command.file, command.people);
+        case CommandLine::Task::Import:
+            return legacy::runImportCommand(command.file, command.into, command.pictures);
+        case CommandLine::Task::Create:
+            return runCreate(command.file, command.admin);
+        case CommandLine::Task::Backup:
+            return backups::runBackupCommand(configPath, command.file);
+        case CommandLine::Task::Restore:
+            return backups::runRestoreCommand(configPath, command.file, SystemClock());
+        case CommandLine::Task::Windows:
+            break;
+        }
+        return 0;
     }
 
 } // namespace
 
-int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar)
+CommandLine parseCommandLine(const QStringList& arguments)
 {
-    // The command-line tasks need no windows, so they run without a display.
-    const bool commandLineTask = hasOption(argc, argv, "--demo-database") || hasOption(argc, argv, "--create-database")
-        || hasOption(argc, argv, "--help") || hasOption(argc, argv, "-h") || hasOption(argc, argv, "--version")
-        || hasOption(argc, argv, "--import-legacy");
-    std::unique_ptr<QCoreApplication> app;
-    if (commandLineTask)
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    else
-        app = std::make_unique<QApplication>(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Pewlark"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    CommandLine result;
+    QStringList ours;
+    for (int i = 0; i < arguments.size(); ++i) {
+        bool withValue = false;
+        bool joined = false;
+        if (i > 0 && !windowSystemName(arguments.at(i), &withValue, &joined).isEmpty()) {
+            result.windowSystemArguments.append(arguments.at(i));
+            if (withValue && !joined && i + 1 < arguments.size())
+                result.windowSystemArguments.append(arguments.at(++i));
+            continue;
+        }
+        ours.append(arguments.at(i));
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pewlark: the church office's membership roll and outreach."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption helpOption(
+        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show these options and stop."));
+    const QCommandLineOption versionOption(
+        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and stop."));
     const QCommandLineOption configOption(
         QStringLiteral("config"), QStringLiteral("Read FILE instead of config.txt beside the program."), "FILE");
     const QCommandLineOption demoOption(QStringLiteral("demo-database"),
@@ -256,31 +436,134 @@ int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& regist
         QStringLiteral("into"), QStringLiteral("New database for --import-legacy."), "FILE");
     const QCommandLineOption picturesOption(
         QStringLiteral("pictures"), QStringLiteral("Picture folder for --import-legacy to check."), "DIR");
-    parser.addOptions({ configOption, demoOption, peopleOption, createOption, adminOption, importOption, intoOption,
-        picturesOption });
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "pewlark: %s\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
-        return 2;
+    const QCommandLineOption backupOption(QStringLiteral("backup"),
+        QStringLiteral("Write a checked backup of the database config.txt names to FILE (which must not exist) and "
+                       "stop."),
+        "FILE");
+    const QCommandLineOption restoreOption(QStringLiteral("restore"),
+        QStringLiteral("Put the backup FILE in place of the database config.txt names, keeping that database as a "
+                       "dated copy beside it, and stop."),
+        "FILE");
+    parser.addOptions({ helpOption, versionOption, configOption, demoOption, peopleOption, createOption, adminOption,
+        importOption, intoOption, picturesOption, backupOption, restoreOption });
+    result.helpText = parser.helpText();
+
+    const auto mistake = [&result](const QString& text) {
+        result.task = CommandLine::Task::Mistake;
+        result.mistake = text;
+        result.file.clear();
+        return result;
+    };
+    if (!parser.parse(ours))
+        return mistake(parser.errorText());
+    result.configPath = parser.value(configOption);
+    if (parser.isSet(helpOption)) {
+        result.task = CommandLine::Task::Help;
+        return result;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::printf("%s", qPrintable(parser.helpText()));
-        return 0;
+    if (parser.isSet(versionOption)) {
+        result.task = CommandLine::Task::Version;
+        return result;
     }
-    if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("Pewlark 1.0\n");
-        return 0;
+    if (!parser.positionalArguments().isEmpty())
+        return mistake(QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().constFirst()));
+
+    const QList<QPair<const QCommandLineOption*, CommandLine::Task>> tasks = {
+        { &demoOption, CommandLine::Task::Demo },
+        { &createOption, CommandLine::Task::Create },
+        { &importOption, CommandLine::Task::Import },
+        { &backupOption, CommandLine::Task::Backup },
+        { &restoreOption, CommandLine::Task::Restore },
+    };
+    QStringList chosen;
+    for (const auto& task : tasks) {
+        if (!parser.isSet(*task.first))
+            continue;
+        chosen.append(QStringLiteral("--") + task.first->names().constFirst());
+        result.task = task.second;
+        result.file = parser.value(*task.first);
     }
-    if (parser.isSet(demoOption))
-        return runDemo(parser.value(demoOption), parser.value(peopleOption));
-    if (parser.isSet(importOption))
-        return legacy::runImportCommand(
-            parser.value(importOption), parser.value(intoOption), parser.value(picturesOption));
-    if (parser.isSet(createOption))
-        return runCreate(parser.value(createOption), parser.value(adminOption));
+    if (chosen.size() > 1)
+        return mistake(QStringLiteral("Choose one of %1.").arg(chosen.join(QStringLiteral(", "))));
+    if (result.task != CommandLine::Task::Windows && result.file.isEmpty())
+        return mistake(QStringLiteral("%1 needs a file name.").arg(chosen.constFirst()));
+
+    // Options that only make sense with their task.
+    struct Belonging {
+        const QCommandLineOption* option;
+        const QCommandLineOption* owner;
+        CommandLine::Task task;
+    };
+    const Belonging belongings[] = {
+        { &peopleOption, &demoOption, CommandLine::Task::Demo },
+        { &adminOption, &createOption, CommandLine::Task::Create },
+        { &intoOption, &importOption, CommandLine::Task::Import },
+        { &picturesOption, &importOption, CommandLine::Task::Import },
+    };
+    for (const Belonging& b : belongings) {
+        if (parser.isSet(*b.option) && result.task != b.task)
+            return mistake(QStringLiteral("--%1 goes with --%2.")
+                               .arg(b.option->names().constFirst(), b.owner->names().constFirst()));
+    }
+    result.people = parser.value(peopleOption);
+    result.admin = parser.value(adminOption);
+    result.into = parser.value(intoOption);
+    result.pictures = parser.value(picturesOption);
+    return result;
+}
+
+QString missingDisplay(const QStringList& windowSystemArguments)
+{
+    // A platform named outright (offscreen, vnc, a virtual screen) is taken
+    // at its word; the window system says itself when it cannot start.
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return {};
+    for (const QString& argument : windowSystemArguments) {
+        bool withValue = false;
+        bool joined = false;
+        if (windowSystemName(argument, &withValue, &joined) == QLatin1String("platform"))
+            return {};
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QStringLiteral("There is no display to show Pewlark's windows on (DISPLAY is not set); start it on the "
+                              "desktop. The command-line jobs (pewlark --help) need no display.");
+    return {};
+}
+
+int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar)
+{
+    const auto name = [] {
+        QCoreApplication::setApplicationName(QStringLiteral("Pewlark"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    };
+    // The options are read, and the command-line tasks run, without the
+    // window system, so none of them needs a display.
+    CommandLine command;
+    {
+        QCoreApplication app(argc, argv);
+        name();
+        command = parseCommandLine(QCoreApplication::arguments());
+        if (command.task != CommandLine::Task::Windows)
+            return runTask(command);
+        const QString missing = missingDisplay(command.windowSystemArguments);
+        if (!missing.isEmpty()) {
+            std::fprintf(stderr, "pewlark: %s\n", qPrintable(missing));
+            return 1;
+        }
+        if (command.configPath.isEmpty())
+            command.configPath = config::defaultPath();
+    }
+
+    const QtMessageHandler previous = qInstallMessageHandler(holdWindowSystemMessages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString& held : std::as_const(heldMessages()))
+        std::fprintf(stderr, "%s\n", qPrintable(held));
+    heldMessages().clear();
+    name();
 
     Application application(registrar);
-    const QString configPath = parser.isSet(configOption) ? parser.value(configOption) : config::defaultPath();
-    const int code = application.start(configPath);
+    const int code = application.start(command.configPath);
     if (code != 0)
         return code;
     return QApplication::exec();

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "data/Clock.h"
 #include "app/Config.h"
+#include "app/Guard.h"
 #include "app/Messages.h"
+#include "data/Clock.h"
 
 #include <QLockFile>
 #include <QString>
@@ -46,18 +47,29 @@ public:
         ScreenRegistrar registrar = {}, std::unique_ptr<Messages> messages = {}, std::unique_ptr<Clock> clock = {});
     ~Application();
 
-    // The start-up sequence up to the login window. Returns 0 when the main
-    // window is up and waiting for a login, otherwise the exit code after the
-    // problem was shown (nothing is created or changed on the way).
-    int start(const QString& configPath, const QString& lockPath = SingleInstance::defaultLockPath());
+    // The start-up sequence up to the login window. The database must pass
+    // start-up's checks (not a leftover, intact, with an account, writable);
+    // a missing picture folder is shown once as a warning. Returns 0 when the
+    // main window is up and waiting for a login, otherwise the exit code after
+    // the one message naming the file and what to do (nothing is created or
+    // changed on the way). Once the login window is up, the daily automatic
+    // backup follows (unless dailyBackup is false).
+    int start(const QString& configPath, const QString& lockPath = SingleInstance::defaultLockPath(),
+        bool dailyBackup = true);
 
     MDI* mainWindow() const { return m_mainWindow.get(); }
     Messages& messages() const { return *m_messages; }
+
+    // Today's automatic backup (data/Backup.h) unless it exists; a failure
+    // warns and the program carries on. start() runs it once the login
+    // window is up.
+    void runDailyBackup();
 
 private:
     int fail(const QString& text);
 
     ScreenRegistrar m_registrar;
+    LockWaitIndicator m_lockWaits;
     std::unique_ptr<Messages> m_messages;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Database> m_database;
@@ -65,8 +77,34 @@ private:
     std::unique_ptr<MDI> m_mainWindow;
 };
 
+// What the command line asks for. Qt's own window-system options
+// (-platform, -display, -style and the like) are set apart for the windows.
+struct CommandLine {
+    enum class Task { Windows, Help, Version, Mistake, Demo, Create, Import, Backup, Restore };
+    Task task = Task::Windows;
+    QString mistake; // for Task::Mistake: what is wrong, in one sentence
+    QString helpText; // the usage text (--help, and after a mistake)
+    QString configPath; // --config; empty: config.txt beside the program
+    QString file; // the FILE of the task
+    QString people; // --people (demo)
+    QString admin; // --admin (new database)
+    QString into; // --into (import)
+    QString pictures; // --pictures (import)
+    QStringList windowSystemArguments;
+};
+
+// Reads the arguments (the program's name first). Needs no display.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Empty when there is a display the windows can be shown on, as far as the
+// environment tells; otherwise the one line saying there is none.
+QString missingDisplay(const QStringList& windowSystemArguments);
+
 // The whole program: command-line options, then either a command-line task
-// (demo database, new database) or the windows.
+// (help, version, demo database, new database, import, backup, restore) or
+// the windows. The tasks and any mistake in the options need no display; a
+// windowed start without one says so in one line and ends with exit code 1.
+// A mistake in the options ends with the usage text and exit code 2.
 int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar = {});
 
 } // namespace pw

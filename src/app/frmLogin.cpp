@@ -3,17 +3,26 @@
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
-#include "app/Login.h"
 #include "app/Messages.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
+#include "data/Clock.h"
 #include "ui_frmLogin.h"
 
+#include <QMdiSubWindow>
+#include <QTimer>
+
 namespace pw {
+
+namespace {
+    // How often a waiting answer looks at the clock again.
+    constexpr int kWaitTickMs = 200;
+}
 
 frmLogin::frmLogin(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::frmLogin)
+    , m_waitTimer(new QTimer(this))
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmLogin"));
@@ -21,6 +30,8 @@ frmLogin::frmLogin(QWidget* parent)
     setDefaultButton(this, ui->btnLogin);
     connect(ui->btnLogin, &QPushButton::clicked, this, [this] { guarded([this] { btnLogin_clicked(); }); });
     connect(ui->btnCancel, &QPushButton::clicked, this, [this] { btnCancel_clicked(); });
+    m_waitTimer->setInterval(kWaitTickMs);
+    connect(m_waitTimer, &QTimer::timeout, this, [this] { waitTick(); });
     setFocusProxy(ui->txtUsername);
 }
 
@@ -28,13 +39,27 @@ frmLogin::~frmLogin() { delete ui; }
 
 void frmLogin::btnLogin_clicked()
 {
+    if (m_waitTimer->isActive())
+        return;
     if (ui->txtUsername->text().isEmpty()) {
         messages().show(QStringLiteral("You must enter a username"), QStringLiteral("Invalid Username"), Icon::Warning);
         ui->txtUsername->setFocus();
         return;
     }
+    const qint64 remaining = m_throttle.remainingMs(clock().monotonicMs());
+    if (remaining > 0) {
+        setWaiting(true, remaining);
+        m_waitTimer->start();
+        return;
+    }
+    answer();
+}
+
+void frmLogin::answer()
+{
     const auto user = login::authenticate(ui->txtUsername->text(), ui->txtPassword->text());
     if (!user) {
+        m_throttle.failed(clock().monotonicMs());
         messages().show(QStringLiteral("Your username and/or password is invalid."),
             QStringLiteral("Invalid Username/Password"), Icon::Warning);
         ui->txtUsername->clear();
@@ -42,9 +67,47 @@ void frmLogin::btnLogin_clicked()
         ui->txtUsername->setFocus();
         return;
     }
+    m_throttle.succeeded();
     ctx().user = *user;
     emit loggedIn();
     closeScreen(this);
+}
+
+void frmLogin::waitTick()
+{
+    // A statement waiting for another program's lock keeps the windows
+    // painted; the account check must not run on that connection meanwhile.
+    if (waitingForLock())
+        return;
+    const qint64 remaining = m_throttle.remainingMs(clock().monotonicMs());
+    if (remaining > 0) {
+        setWaiting(true, remaining);
+        return;
+    }
+    m_waitTimer->stop();
+    setWaiting(false);
+    guarded([this] { answer(); });
+}
+
+void frmLogin::setWaiting(bool waiting, qint64 remainingMs)
+{
+    // What was typed stays as it is until the answer comes.
+    ui->txtUsername->setEnabled(!waiting);
+    ui->txtPassword->setEnabled(!waiting);
+    ui->btnLogin->setEnabled(!waiting);
+    if (waiting) {
+        const qint64 seconds = (remainingMs + 999) / 1000;
+        ui->lblWait->setText(QStringLiteral("%1 failed logins in a row: the answer comes in %2 %3.")
+                                 .arg(m_throttle.failuresInARow())
+                                 .arg(seconds)
+                                 .arg(seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
+    }
+    if (ui->lblWait->isVisibleTo(this) == waiting)
+        return;
+    ui->lblWait->setVisible(waiting);
+    // The child window grows for the line and shrinks again after it.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->adjustSize();
 }
 
 void frmLogin::btnCancel_clicked() { CloseAndExit(); }

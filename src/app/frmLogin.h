@@ -1,7 +1,11 @@
 #pragma once
 
+#include "app/Login.h"
+
 #include <QWidget>
 #include <memory>
+
+class QTimer;
 
 namespace Ui {
 class frmLogin;
@@ -10,7 +14,8 @@ class frmLogin;
 namespace pw {
 
 // The login window: checks the account, sets the current-user values and
-// tells the main window to unlock its commands.
+// tells the main window to unlock its commands. After five failed logins in
+// a row it waits before each answer (login::Throttle) and says so.
 class frmLogin : public QWidget {
     Q_OBJECT
 public:
@@ -22,9 +27,17 @@ signals:
 
 private:
     Ui::frmLogin* ui;
+    login::Throttle m_throttle;
+    QTimer* m_waitTimer;
 
     void btnLogin_clicked();
     void btnCancel_clicked();
+    // Checks the typed account and answers.
+    void answer();
+    // While an answer waits: the clock is read again, the pause shown, and
+    // the answer given once the pause is over.
+    void waitTick();
+    void setWaiting(bool waiting, qint64 remainingMs = 0);
 };
 
 } // namespace pw

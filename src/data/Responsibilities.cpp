@@ -3,7 +3,72 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 
+#include <QSqlQuery>
+
 namespace pw::Responsibilities {
+
+namespace {
+
+    const rows::Table& listTable()
+    {
+        static const rows::Table table { QStringLiteral("Responsibilities"), QStringLiteral("Name"),
+            { { QStringLiteral("Name"), rows::Kind::Text }, { QStringLiteral("Description"), rows::Kind::Text } } };
+        return table;
+    }
+
+} // namespace
+
+bool isDeacon(const QString& name) { return sql::compareText(name, DeaconResponsibility) == 0; }
+
+std::optional<Responsibility> find(Database& db, const QString& name)
+{
+    QSqlQuery q = db.exec(QStringLiteral("SELECT Name, Description FROM Responsibilities WHERE ")
+            + sql::textEquals(QStringLiteral("Name")) + QStringLiteral(" ORDER BY (Name = ?) DESC, Name LIMIT 1"),
+        { sql::text(name), sql::text(name) });
+    if (!q.next())
+        return std::nullopt;
+    return Responsibility { sql::toText(q.value(0)), sql::toText(q.value(1)) };
+}
+
+ListSave save(
+    Database& db, const Responsibility& typed, const std::optional<Responsibility>& loaded, rows::OnConflict onConflict)
+{
+    ListSave result;
+    Transaction tx(db);
+    const std::optional<Responsibility> found = find(db, typed.name);
+    const rows::Values mine { { QStringLiteral("Name"), typed.name },
+        { QStringLiteral("Description"), typed.description } };
+    if (!found) {
+        rows::insert(db, listTable(), mine);
+        tx.commit();
+        result.result = ListSave::Result::Added;
+        return result;
+    }
+    result.previousName = found->name;
+    // What the screen showed of this responsibility; a screen that showed none
+    // (another workstation added the name meanwhile) showed no description.
+    const bool shownThis = loaded && sql::compareText(loaded->name, found->name) == 0;
+    const rows::Values before { { QStringLiteral("Name"), shownThis ? loaded->name : found->name },
+        { QStringLiteral("Description"), shownThis ? loaded->description : QString() } };
+    const rows::Outcome outcome = rows::saveEdited(db, listTable(), found->name, before, mine, onConflict);
+    if (outcome.result == rows::Outcome::Result::Conflicts) {
+        result.result = ListSave::Result::Conflicts;
+        result.conflicts = outcome.conflicts;
+        return result;
+    }
+    if (outcome.written.contains(QStringLiteral("Name")) && found->name != typed.name) {
+        // The people's rows are joined to the list by exact spelling. Rows of
+        // another spelling that the list holds as a responsibility of its own
+        // stay with it.
+        result.renamedRows = db.execChange(QStringLiteral("UPDATE Member_Responsibility SET Responsibility = ? WHERE ")
+                + sql::textEquals(QStringLiteral("Responsibility"))
+                + QStringLiteral(" AND Responsibility <> ? AND Responsibility NOT IN (SELECT Name FROM "
+                                 "Responsibilities WHERE Name IS NOT NULL)"),
+            { typed.name, typed.name, typed.name });
+    }
+    tx.commit();
+    return result;
+}
 
 void add(Database& db, const ResponsibilityRow& row)
 {

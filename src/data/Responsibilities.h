@@ -1,12 +1,17 @@
 #pragma once
 
 // The responsibilities people hold (Member_Responsibility). A row has no key
-// of its own: it is named by all four of its values.
+// of its own: it is named by all four of its values. And the church's list of
+// responsibilities they are chosen from (Responsibilities), keyed by name.
+
+#include "data/Rows.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
+#include <vector>
 
 namespace pw {
 class Database;
@@ -16,6 +21,10 @@ namespace pw::Responsibilities {
 
 // The responsibility that clears its holder as assigned deacon when removed.
 inline const QString DeaconResponsibility = QStringLiteral("Deacon");
+
+// True for the name "Deacon" in any letter case: names are compared without
+// regard to case everywhere, so "deacon" is the same responsibility.
+bool isDeacon(const QString& name);
 
 struct ResponsibilityRow {
     qint64 memberId = 0;
@@ -62,5 +71,38 @@ struct Removal {
 // When it showed none, nothing is deleted and, with clearDeacon, the deacon
 // assignments are cleared as remove() does.
 Removal removeShown(Database& db, const ResponsibilityRow& row, bool clearDeacon, int shownCount);
+
+// One entry of the church's list of responsibilities.
+struct Responsibility {
+    QString name;
+    QString description;
+};
+
+// The responsibility of that name in any letter case (the one spelled exactly
+// so first, should the list hold two spellings), or nothing.
+std::optional<Responsibility> find(Database& db, const QString& name);
+
+struct ListSave {
+    enum class Result {
+        Added, // no responsibility had the name: a new one was added
+        Saved, // the responsibility of that name was changed
+        Conflicts, // another workstation changed the same values: nothing was written
+    };
+    Result result = Result::Saved;
+    std::vector<rows::Conflict> conflicts;
+    QString previousName; // the name as it was stored before the save
+    int renamedRows = 0; // responsibilities held by people that follow a new spelling
+};
+
+// Saves the name as typed and its description, in one transaction. A name
+// that no responsibility has, in any letter case, is added; otherwise that
+// responsibility is changed and takes the typed spelling. When the spelling
+// changes (letter case only), the rows of the people holding it follow, so
+// they keep showing it. loaded is the responsibility as the screen showed it
+// (nothing when it showed none): a value another workstation changed
+// meanwhile is kept unless this user changed it too, which is a conflict
+// handled as onConflict says.
+ListSave save(Database& db, const Responsibility& typed, const std::optional<Responsibility>& loaded,
+    rows::OnConflict onConflict);
 
 } // namespace pw::Responsibilities

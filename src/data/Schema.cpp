@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Postgres.h"
 #include "data/Seed.h"
+#include "data/Users.h"
 
 #include <QSqlQuery>
 
@@ -146,6 +147,7 @@ namespace {
         R"(CREATE TABLE "User" (
             Member_ID INTEGER NOT NULL,
             Username TEXT,
+            Username_Key TEXT,
             Password TEXT,
             Type TEXT,
             Inactive INTEGER NOT NULL DEFAULT 0,
@@ -185,6 +187,11 @@ namespace {
         R"(CREATE TABLE Prospect_Contact_Rating (Rating TEXT))",
     };
 
+    // User names the login cannot tell apart (letter case in any alphabet)
+    // share a key; the key is stored beside the name so the file needs no
+    // function of the program to be read.
+    const char* const kUserNameKeyIndex = "CREATE UNIQUE INDEX User_UsernameKey ON \"User\" (Username_Key)";
+
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -204,13 +211,28 @@ namespace {
         "CREATE INDEX Contact_Visitor1 ON Prospect_Contact (Visitor1)",
         "CREATE INDEX User_Member ON \"User\" (Member_ID)",
         "CREATE INDEX User_Username ON \"User\" (Username)",
+        kUserNameKeyIndex,
         "CREATE INDEX UserPermission_Member ON UserPermission (MemberID, PermissionID)",
     };
 
-    // Each entry upgrades a file from version (index + 1) to the next. Empty
-    // while there is only version 1.
+    // Version 2: user names must differ in more than letter case. Accounts
+    // that already share a name keep working (the login tries each one's
+    // password); all but one of each group stay without a key until an
+    // administrator renames them, and the user entry screen lists them.
+    void addUserNameKeys(Database& db)
+    {
+        db.exec(QStringLiteral("ALTER TABLE \"User\" ADD COLUMN Username_Key TEXT"));
+        const QVector<QStringList> shared = Users::fillNameKeys(db);
+        db.exec(QString::fromUtf8(kUserNameKeyIndex));
+        for (const QStringList& group : shared)
+            qWarning("pewlark: %s: these accounts share one user name; give each a name of its own on the user "
+                     "entry screen: %s",
+                qPrintable(db.path()), qPrintable(group.join(QStringLiteral(", "))));
+    }
+
+    // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[] = { nullptr };
+    const Upgrade kUpgrades[] = { &addUserNameKeys };
 
 } // namespace
 

@@ -291,6 +291,8 @@ int compareText(const QString& a, const QString& b)
     return fa.compare(fb);
 }
 
+QString equalityKey(const QString& text) { return folded(text); }
+
 QString sortKey(const QString& text)
 {
     for (const QChar c : text) {

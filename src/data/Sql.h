@@ -51,6 +51,9 @@ bool toYesNo(const QVariant& value);
 // database applies, for code that compares outside SQL.
 int compareText(const QString& a, const QString& b);
 bool containsText(const QString& haystack, const QString& needle);
+// A key that is the same for two texts exactly when textEquals() finds them
+// equal, for columns that must be unique without regard to letter case.
+QString equalityKey(const QString& text);
 // A key that sorts texts as orderText() orders them in SQL when two keys are
 // compared plainly (QString::compare). Long lists are sorted in the program
 // with these instead of by the engine calling back for every comparison.

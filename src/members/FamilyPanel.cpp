@@ -8,12 +8,14 @@
 #include "app/PickList.h"
 #include "app/ResultGrid.h"
 #include "app/SharedLists.h"
+#include "app/Workspace.h"
 #include "data/Households.h"
 #include "ui_FamilyPanel.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace pw::members {
 
@@ -24,6 +26,14 @@ namespace {
     enum Column { ColId = 0, ColRelationship = 2 };
     const QString kHeadOfHousehold = QStringLiteral("Head of Household");
     const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
+    const QString kChangedElsewhere
+        = QStringLiteral("The family members of this person were changed at another workstation after the list was "
+                         "shown, so nothing was changed.\n\nThe list now shows them as they are; check it and try "
+                         "again.");
+    const QString kAlsoChangedElsewhere = QStringLiteral(" The list also shows changes made at another workstation.");
+
+    // The person as the relative list shows it, without the padding of empty parts.
+    QString shownName(const QString& listText) { return listText.simplified(); }
 } // namespace
 
 FamilyPanel::FamilyPanel(QWidget* parent)
@@ -78,6 +88,8 @@ void FamilyPanel::clear()
 {
     ui->cmbMemberAdd->setCurrentIndex(-1);
     ui->cmbRelationship->setCurrentIndex(-1);
+    m_shown.clear();
+    m_shownFor = 0;
     m_model->setColumns(kColumns);
     fitColumns(ui->vsfgFamilyMembers);
 }
@@ -89,8 +101,11 @@ void FamilyPanel::loadFamilyMembers()
     const bool head = isHead();
     const qint64 id = memberId();
     QVector<QStringList> rows;
+    m_shown = id > 0 ? familyRows(db(), id, head) : std::vector<FamilyRow>();
+    m_shownFor = id;
+    m_shownAsHead = head;
     if (id > 0) {
-        for (const FamilyRow& r : familyRows(db(), id, head)) {
+        for (const FamilyRow& r : m_shown) {
             rows.append({ r.id > 0 ? QString::number(r.id) : QString(),
                 personNameWithTitle(r.lastName, r.firstName, r.middleName, r.title),
                 head ? r.relationship : kHeadOfHousehold, r.status, r.memberActiveStatus, r.prospectActiveStatus,
@@ -136,6 +151,23 @@ bool FamilyPanel::eventFilter(QObject* watched, QEvent* event)
     return QGroupBox::eventFilter(watched, event);
 }
 
+std::optional<QStringList> FamilyPanel::shownRelationships(qint64 id, qint64 relativeId) const
+{
+    if (!m_shownAsHead || m_shownFor != id || id <= 0)
+        return std::nullopt;
+    QStringList relationships;
+    for (const FamilyRow& r : m_shown)
+        if (r.id == relativeId)
+            relationships.append(r.relationship);
+    return relationships;
+}
+
+void FamilyPanel::showChangedElsewhere()
+{
+    loadFamilyMembers();
+    messages().show(kChangedElsewhere, QStringLiteral("Pewlark"), Icon::Warning);
+}
+
 void FamilyPanel::btnAddFamMember_clicked()
 {
     if (!requirePermission(perm::MemberEntry, refusal::Save))
@@ -149,10 +181,37 @@ void FamilyPanel::btnAddFamMember_clicked()
             QStringLiteral("Required Info"), Icon::None);
         return;
     }
-    Households::setConnection(db(), id, relativeId, relationship);
+    // In a head's view the grid shows the pair's row (or none): the change is
+    // made only when the stored pair is still what the grid shows, so that a
+    // relationship another workstation set meanwhile is not overwritten
+    // unseen. Other views do not show the pair; the change is made as asked.
+    const std::optional<QStringList> shown = shownRelationships(id, relativeId);
+    std::vector<FamilyRow> expected = m_shown;
+    if (shown && shown->size() <= 1) {
+        if (Households::setShownConnection(db(), id, relativeId, relationship, shown->value(0))
+            == Households::Change::Stale) {
+            showChangedElsewhere();
+            return;
+        }
+    } else {
+        Households::setConnection(db(), id, relativeId, relationship);
+    }
+    if (shown) {
+        expected.erase(std::remove_if(expected.begin(), expected.end(),
+                           [relativeId](const FamilyRow& r) { return r.id == relativeId; }),
+            expected.end());
+        FamilyRow added;
+        added.id = relativeId;
+        added.relationship = relationship;
+        expected.push_back(added);
+    }
+    const QString name = shownName(ui->cmbMemberAdd->currentText());
     ui->cmbMemberAdd->setCurrentIndex(-1);
     ui->cmbRelationship->setCurrentIndex(-1);
     loadFamilyMembers();
+    showStatus(QStringLiteral("Saved family member %1 (%2).%3")
+                   .arg(name, relationship,
+                       Households::sameConnections(expected, m_shown) ? QString() : kAlsoChangedElsewhere));
 }
 
 void FamilyPanel::btnRemoveFamMember_clicked()
@@ -166,9 +225,35 @@ void FamilyPanel::btnRemoveFamMember_clicked()
     const qint64 id = memberId();
     const qint64 relativeId = selectedId(ui->cmbMemberAdd);
     // Nobody on screen or no relative chosen: nothing names a connection.
-    if (id > 0 && relativeId > 0)
-        Households::removeConnection(db(), id, relativeId);
+    if (id <= 0 || relativeId <= 0) {
+        loadFamilyMembers();
+        return;
+    }
+    // In a head's view only the row the grid shows is removed; a row another
+    // workstation added or changed meanwhile stays, and the user is told.
+    int removed = 0;
+    const std::optional<QStringList> shown = shownRelationships(id, relativeId);
+    if (shown && shown->isEmpty()) {
+        // The grid shows no such row; one that is there now was added at
+        // another workstation and is not the user's to remove unseen.
+        const std::vector<FamilyRow> now = familyRows(db(), id, true);
+        if (std::any_of(now.begin(), now.end(), [relativeId](const FamilyRow& r) { return r.id == relativeId; })) {
+            showChangedElsewhere();
+            return;
+        }
+    } else if (shown && shown->size() == 1) {
+        if (Households::removeShownConnection(db(), id, relativeId, shown->first()) == Households::Change::Stale) {
+            showChangedElsewhere();
+            return;
+        }
+        removed = 1;
+    } else {
+        removed = Households::removeConnection(db(), id, relativeId);
+    }
+    const QString name = shownName(ui->cmbMemberAdd->currentText());
     loadFamilyMembers();
+    if (removed > 0)
+        showStatus(QStringLiteral("Removed family member %1.").arg(name));
 }
 
 } // namespace pw::members

@@ -5,7 +5,11 @@
 // whose identifier is in the screen's ID box and reads the screen's head of
 // household box at the moment of each load, add and remove.
 
+#include "data/Households.h"
+
 #include <QGroupBox>
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -52,10 +56,20 @@ private:
     // The identifier in the ID box; 0 when it holds none.
     qint64 memberId() const;
     bool isHead() const;
+    // The relationships the grid shows for this relative of the head on
+    // screen; nullopt when the grid does not show that head's relatives.
+    std::optional<QStringList> shownRelationships(qint64 id, qint64 relativeId) const;
+    // After a change that another workstation's changes overtook: the grid
+    // is read again and the user is told.
+    void showChangedElsewhere();
 
     pw::ResultModel* m_model = nullptr;
     QLineEdit* m_memberId = nullptr;
     QCheckBox* m_headOfHousehold = nullptr;
+    // The rows the grid shows, whose person and in which view.
+    std::vector<FamilyRow> m_shown;
+    qint64 m_shownFor = 0;
+    bool m_shownAsHead = false;
 };
 
 } // namespace pw::members

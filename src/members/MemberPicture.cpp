@@ -1,6 +1,7 @@
 #include "members/MemberPicture.h"
 
 #include "app/FileChooser.h"
+#include "app/FormHelpers.h"
 #include "data/Database.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,8 @@ QString chooseImageFile(QWidget* parent)
     FileRequest request;
     request.kind = FileRequest::Kind::Picture;
     request.caption = QStringLiteral("Select Image");
+    // Where people keep their photos, not the program's own folder.
+    request.path = picturesFolder();
     request.filters = fileFilters();
     request.selectedFilter = request.filters.last();
     request.hideFilterDetails = true; // each name already shows its patterns

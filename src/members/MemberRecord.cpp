@@ -1,7 +1,8 @@
 #include "members/MemberRecord.h"
 
-#include "data/Clock.h"
 #include "app/Context.h"
+#include "app/Messages.h"
+#include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "members/MemberPicture.h"
@@ -91,6 +92,25 @@ qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options)
     if (!result.saved)
         throw Error(conflictQuestion(result));
     return result.id;
+}
+
+qint64 saveAskingOnConflict(const MemberRecord& record, SaveOptions options)
+{
+    options.onConflict = Members::OnConflict::Report;
+    const SaveResult first = saveMember(record, options);
+    if (first.saved)
+        return first.id;
+    // Nothing was written: the user decides, and the second save applies it
+    // to the row as it is then.
+    const int answer = messages().choose(conflictQuestion(first), QStringLiteral("Pewlark"), kConflictAnswers,
+        static_cast<int>(kConflictAnswers.size()) - 1, static_cast<int>(kConflictAnswers.size()) - 1, Icon::Warning);
+    if (answer == 0)
+        options.onConflict = Members::OnConflict::KeepTheirs;
+    else if (answer == 1)
+        options.onConflict = Members::OnConflict::KeepMine;
+    else
+        return 0;
+    return saveMemberRecord(record, options);
 }
 
 QString fieldCaption(const QString& column)

@@ -11,7 +11,6 @@
 
 namespace pw::members {
 
-
 // The row with this identifier, or nothing when there is none.
 std::optional<MemberRecord> loadMemberRecord(qint64 id);
 
@@ -59,6 +58,17 @@ SaveResult saveMember(const MemberRecord& record, const SaveOptions& options = {
 // saveMember() for callers that pass no loaded record (or KeepTheirs /
 // KeepMine): returns the row's identifier.
 qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options = {});
+
+// The answers to conflictQuestion(), in the order they are offered.
+inline const QStringList kConflictAnswers
+    = { QStringLiteral("Keep theirs"), QStringLiteral("Keep mine"), QStringLiteral("Cancel") };
+
+// The member screen's save: saveMember() over the record as it was loaded
+// (options.loaded). When another workstation changed some of the same fields
+// meanwhile, it asks conflictQuestion() under "Pewlark" with kConflictAnswers
+// and saves again through saveMemberRecord() with the answer. Returns the
+// row's identifier, or 0 when the user chose "Cancel" (nothing was written).
+qint64 saveAskingOnConflict(const MemberRecord& record, SaveOptions options);
 
 // The caption the member screen shows for a Member column (for example
 // "Cell" for Cell, "Address2" for Address_2); captions that appear on more

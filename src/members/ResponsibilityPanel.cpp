@@ -1,6 +1,5 @@
 #include "members/ResponsibilityPanel.h"
 
-#include "data/Clock.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -9,6 +8,8 @@
 #include "app/PickList.h"
 #include "app/ResultGrid.h"
 #include "app/SharedLists.h"
+#include "app/Workspace.h"
+#include "data/Clock.h"
 #include "data/Responsibilities.h"
 #include "ui_ResponsibilityPanel.h"
 
@@ -21,6 +22,14 @@ namespace {
         = { QStringLiteral("Name"), QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Description") };
     enum Column { ColName = 0 };
     const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
+
+    QString dateText(const QDate& date) { return date.isValid() ? date.toString(kDateFormat) : QString(); }
+
+    // "Usher (01/01/2020 - 12/31/2020)" for the status line.
+    QString rowText(const Responsibilities::ResponsibilityRow& row)
+    {
+        return QStringLiteral("%1 (%2 - %3)").arg(row.name, dateText(row.start), dateText(row.end));
+    }
 } // namespace
 
 ResponsibilityPanel::ResponsibilityPanel(QWidget* parent)
@@ -72,8 +81,8 @@ void ResponsibilityPanel::clear()
     ui->cmbResp->setCurrentIndex(-1);
     ui->dtRespStart->setDate(clock().today());
     ui->dtRespEnd->setDate(clock().today());
-    m_starts.clear();
-    m_ends.clear();
+    m_lines.clear();
+    m_linesFor = 0;
     m_model->setColumns(kColumns);
     fitColumns(ui->vsfgChurchResponsibilites);
 }
@@ -81,17 +90,11 @@ void ResponsibilityPanel::clear()
 void ResponsibilityPanel::loadResponsibilities()
 {
     QVector<QStringList> rows;
-    m_starts.clear();
-    m_ends.clear();
     const qint64 id = memberId();
-    if (id > 0) {
-        for (const Responsibilities::ResponsibilityLine& line : Responsibilities::linesOf(db(), id)) {
-            rows.append({ line.name, line.start.isValid() ? line.start.toString(kDateFormat) : QString(),
-                line.end.isValid() ? line.end.toString(kDateFormat) : QString(), line.description });
-            m_starts.append(line.start);
-            m_ends.append(line.end);
-        }
-    }
+    m_lines = id > 0 ? Responsibilities::linesOf(db(), id) : QVector<Responsibilities::ResponsibilityLine>();
+    m_linesFor = id;
+    for (const Responsibilities::ResponsibilityLine& line : m_lines)
+        rows.append({ line.name, dateText(line.start), dateText(line.end), line.description });
     m_model->setColumns(kColumns);
     m_model->setRows(std::move(rows));
     fitColumns(ui->vsfgChurchResponsibilites);
@@ -103,10 +106,11 @@ void ResponsibilityPanel::vsfgChurchResponsibilites_currentChanged(int row)
     if (row < 0 || row >= m_model->rowCount())
         return;
     ui->cmbResp->setCurrentIndex(ui->cmbResp->findText(m_model->textAt(row, ColName), Qt::MatchFixedString));
-    if (m_starts.value(row).isValid())
-        ui->dtRespStart->setDate(m_starts.value(row));
-    if (m_ends.value(row).isValid())
-        ui->dtRespEnd->setDate(m_ends.value(row));
+    const Responsibilities::ResponsibilityLine line = m_lines.value(row);
+    if (line.start.isValid())
+        ui->dtRespStart->setDate(line.start);
+    if (line.end.isValid())
+        ui->dtRespEnd->setDate(line.end);
 }
 
 void ResponsibilityPanel::afterChange()
@@ -129,8 +133,10 @@ void ResponsibilityPanel::btnAddResp_clicked()
             QStringLiteral("Required Info"), Icon::None);
         return;
     }
-    Responsibilities::add(db(), { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() });
+    const Responsibilities::ResponsibilityRow row { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() };
+    Responsibilities::add(db(), row);
     afterChange();
+    showStatus(QStringLiteral("Saved responsibility %1.").arg(rowText(row)));
 }
 
 void ResponsibilityPanel::btnRemoveResp_clicked()
@@ -142,7 +148,7 @@ void ResponsibilityPanel::btnRemoveResp_clicked()
         != Answer::Yes)
         return;
     const QString name = chosenName();
-    const bool deacon = name == Responsibilities::DeaconResponsibility;
+    const bool deacon = Responsibilities::isDeacon(name);
     if (deacon
         && messages().ask(QStringLiteral("By removing the Deacon Responsibility from this member, you will remove it "
                                          "from all Member files as the assigned Deacon. Are you sure you wish to "
@@ -155,8 +161,26 @@ void ResponsibilityPanel::btnRemoveResp_clicked()
         return; // nobody on screen: nothing to remove
     if (name.isEmpty())
         return; // no responsibility chosen names no row
-    Responsibilities::remove(db(), { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() }, deacon);
+    // Only rows the grid showed are removed: one that another workstation
+    // added meanwhile stays, and when the rows shown are gone nothing changes.
+    const Responsibilities::ResponsibilityRow row { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() };
+    const int shown = m_linesFor == id ? Responsibilities::countShown(m_lines, row) : 0;
+    const Responsibilities::Removal removal = Responsibilities::removeShown(db(), row, deacon, shown);
     afterChange();
+    if (removal.removed > 0)
+        showStatus(QStringLiteral("Removed responsibility %1.").arg(rowText(row)));
+    if (!removal.stale)
+        return;
+    if (removal.removed > 0)
+        messages().show(QStringLiteral("The responsibility was removed as the list showed it. Another workstation "
+                                       "added the same responsibility with the same dates meanwhile; that one was "
+                                       "kept and is shown in the list."),
+            QStringLiteral("Pewlark"), Icon::Information);
+    else
+        messages().show(QStringLiteral("The responsibilities of this person were changed at another workstation "
+                                       "after the list was shown, so nothing was removed.\n\nThe list now shows "
+                                       "them as they are; check it and try again."),
+            QStringLiteral("Pewlark"), Icon::Warning);
 }
 
 } // namespace pw::members

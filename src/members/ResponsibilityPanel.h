@@ -4,6 +4,8 @@
 // person's responsibilities and the controls that add and remove them,
 // including the deacon rule.
 
+#include "data/Responsibilities.h"
+
 #include <QDate>
 #include <QGroupBox>
 #include <QVector>
@@ -58,8 +60,10 @@ private:
 
     pw::ResultModel* m_model = nullptr;
     QLineEdit* m_memberId = nullptr;
-    // The grid's rows with their dates as read, for choosing a row.
-    QVector<QDate> m_starts, m_ends;
+    // The grid's rows as read (dates for choosing a row, all of them for
+    // removing only rows the grid showed), and whose they are.
+    QVector<Responsibilities::ResponsibilityLine> m_lines;
+    qint64 m_linesFor = 0;
 };
 
 } // namespace pw::members

@@ -1,6 +1,5 @@
 #include "members/frmMemberEntry.h"
 
-#include "data/Clock.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -10,10 +9,12 @@
 #include "app/ResultGrid.h"
 #include "app/SharedLists.h"
 #include "app/Workspace.h"
+#include "data/Clock.h"
 #include "data/Database.h"
 #include "members/FamilyPanel.h"
 #include "members/MemberPicture.h"
 #include "members/MemberRecord.h"
+#include "members/ProspectContactsPanel.h"
 #include "members/ResponsibilityPanel.h"
 #include "ui_frmMemberEntry.h"
 
@@ -24,18 +25,27 @@ namespace pw::members {
 
 namespace {
 
-    // A stored list value is shown by its exact text; one the list does not
-    // hold leaves the list without selection.
+    // A stored list value is shown by its exact text; an empty one, or one
+    // the list does not hold, leaves the list without selection.
     void selectText(QComboBox* combo, const QString& text)
     {
-        if (!text.isEmpty())
-            combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
 
     void selectIdIfAny(QComboBox* combo, qint64 id)
     {
-        if (id > 0)
-            selectById(combo, id);
+        if (id <= 0 || !selectById(combo, id))
+            combo->setCurrentIndex(-1);
+    }
+
+    const QString kCaption = QStringLiteral("Member Entry/Edit");
+
+    // A person as questions and the status line name them: "Hale, Helen".
+    QString nameOf(const QString& last, const QString& first)
+    {
+        const QString l = last.trimmed();
+        const QString f = first.trimmed();
+        return l.isEmpty() || f.isEmpty() ? l + f : l + QStringLiteral(", ") + f;
     }
 
     // Ticks the box and shows the date, or clears the box. The picker follows
@@ -85,6 +95,8 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
 
     ui->txtFileType->hide();
     ui->imgPic->setFixedSize(169, 169);
+    for (QLineEdit* box : { ui->txtMemberID, ui->txtAdded, ui->txtEdited })
+        showAsReadOnly(box);
     setupPhoneBox(ui->txtHomePhone);
     setupPhoneBox(ui->txtCell);
     setupPhoneBox(ui->txtWorkPhone);
@@ -96,6 +108,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     // Every person is in this list; equal rows let the popup skip measuring each one.
     if (auto* view = qobject_cast<QListView*>(ui->cmbMember->view()))
         view->setUniformItemSizes(true);
+    limitPopupRows(ui->cmbDeacon); // people too, though fewer
 
     bindOptionalDate(ui->chkDOB, ui->dtDOB);
     bindOptionalDate(ui->chkAnnivDate, ui->dtAnnivDate);
@@ -114,15 +127,10 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         });
     }
 
-    // The contacts of a prospect are entered on the contact screen; until it
-    // exists the grid stays empty and "New Contact" is off.
-    auto* contacts = new ResultModel(this);
-    contacts->setColumns({ QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("Action"),
-        QStringLiteral("Type"), QStringLiteral("Rating"), QStringLiteral("Visitor 1"), QStringLiteral("Visitor 2"),
-        QStringLiteral("Notes") });
-    setupResultGrid(ui->vsfgProspectContacts, contacts);
-    fitColumns(ui->vsfgProspectContacts);
-    ui->btnNewContact->setEnabled(false);
+    m_contacts = new ProspectContactsPanel(this,
+        { ui->vsfgProspectContacts, ui->btnNewContact, ui->txtMemberID, ui->cmbNextPhase, ui->dtNextContactDate,
+            ui->cmbNextContactAction },
+        [this](qint64 id) { LoadMember(id); });
 
     chainThrough(ui->btnLoadPic, ui->fraFamilyMembers, ui->txtPlaceofWork);
     chainThrough(ui->chkNewEmail, ui->fraChurchResponsibilities, ui->cmbProspectStatus);
@@ -132,6 +140,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     connect(ui->btnNew, &QPushButton::clicked, this, [this] { guarded([this] { btnNew_clicked(); }); });
     connect(ui->btnSaveNew, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveNew_clicked(); }); });
     connect(ui->btnSaveClose, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveClose_clicked(); }); });
+    // Closing asks about unsaved changes (the tracker watches the close).
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
     connect(ui->btnLoadPic, &QPushButton::clicked, this, [this] { guarded([this] { btnLoadPic_clicked(); }); });
     connect(ui->cmbMember, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -161,6 +170,25 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     guarded([this] { ReloadListValues(); });
     ui->SSTab1->setCurrentIndex(0);
     DisableChurchFields();
+
+    // What counts as an unsaved change: every box, list, tick and date of the
+    // record, and a picture loaded but not yet stored (its file type in the
+    // hidden txtFileType). The person list chooses a record, the two frames
+    // store their rows at once, and the calendar is only looked at: none of
+    // them is a change.
+    m_tracker = new EditTracker(this, kCaption);
+    m_tracker->watch(this);
+    for (QWidget* w : std::initializer_list<QWidget*> { ui->cmbMember, ui->fraFamilyMembers,
+             ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1 })
+        m_tracker->ignore(w);
+    m_tracker->setRecordName([this] { return recordName(); });
+    m_tracker->setSave([this] {
+        bool saved = false;
+        guarded([this, &saved] { saved = saveWithChecks(); });
+        return saved;
+    });
+    guarded([this] { m_tracker->setViewOnly(!HasPermission(perm::MemberEntry)); });
+    m_tracker->markClean();
 }
 
 frmMemberEntry::~frmMemberEntry() { delete ui; }
@@ -202,40 +230,54 @@ void frmMemberEntry::ReloadListValues()
     fillTextList(ui->cmbMaritalStatus, Lookups::maritalStatuses(), keep);
 }
 
-void frmMemberEntry::LoadMember(qint64 memberId)
+bool frmMemberEntry::LoadMember(qint64 memberId)
 {
+    bool listed = false;
+    {
+        const QSignalBlocker quiet(ui->cmbMember);
+        const int before = ui->cmbMember->currentIndex();
+        listed = selectById(ui->cmbMember, memberId);
+        ui->cmbMember->setCurrentIndex(before); // chosen below, once the user agreed
+    }
+    // Someone added after the lists were filled, or someone removed.
+    if (!listed && !db().exists(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), { memberId })) {
+        messages().show(
+            QStringLiteral("The person with ID %1 no longer exists.").arg(memberId), QStringLiteral("Pewlark"));
+        return false;
+    }
+    if (!mayLeaveRecord())
+        return false;
+    if (!listed) {
+        if (SharedLists* lists = sharedLists())
+            lists->membersChanged();
+        ReloadListValues();
+    }
     bool found = false;
     {
         // Chosen quietly: the record is read once below, afresh.
         const QSignalBlocker quiet(ui->cmbMember);
         found = selectById(ui->cmbMember, memberId);
     }
-    if (!found) {
-        // Someone added after the lists were filled, or someone removed.
-        if (!db().exists(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), { memberId })) {
-            messages().show(
-                QStringLiteral("The person with ID %1 no longer exists.").arg(memberId), QStringLiteral("Pewlark"));
-            return;
-        }
-        if (SharedLists* lists = sharedLists())
-            lists->membersChanged();
-        ReloadListValues();
-        const QSignalBlocker quiet(ui->cmbMember);
-        found = selectById(ui->cmbMember, memberId);
-    }
     if (found)
         LoadSelectedMember();
+    return found;
 }
 
 void frmMemberEntry::LoadSelectedMember()
 {
-    const std::optional<MemberRecord> record = loadMemberRecord(selectedId(ui->cmbMember));
+    const qint64 id = selectedId(ui->cmbMember);
+    const std::optional<MemberRecord> record = loadMemberRecord(id);
+    EditTracker::Quiet quiet(m_tracker);
     ClearMemberScreen();
-    if (!record)
-        return;
-    showRecord(*record);
-    ui->fraFamilyMembers->loadFamilyMembers();
-    ui->fraChurchResponsibilities->loadResponsibilities();
+    m_listedId = id;
+    if (record) {
+        showRecord(*record);
+        m_loaded = record;
+        ui->fraFamilyMembers->loadFamilyMembers();
+        ui->fraChurchResponsibilities->loadResponsibilities();
+        m_contacts->loadProspectContacts();
+    }
+    m_tracker->markClean();
 }
 
 // The order matters: choosing a list entry or ticking a box runs the field
@@ -338,6 +380,7 @@ void frmMemberEntry::ClearMemberScreen()
         box->clear();
     m_picture = QImage();
     ui->imgPic->clear();
+    m_loaded.reset();
 
     for (QCheckBox* box : { ui->chkDOB, ui->chkAnnivDate, ui->chkHOH, ui->chkMemberSince, ui->chkCameForward,
              ui->chkBaptized, ui->chkLetterOut, ui->chkDeceased, ui->chkNewMail, ui->chkNewEmail })
@@ -409,6 +452,8 @@ bool frmMemberEntry::SaveMember()
     const MemberRecord record = recordFromScreen();
     if (!hasRequiredFields(record)) {
         messages().show(QStringLiteral("All fields in blue are required."), QStringLiteral("Required Fields"));
+        // Where the first missing one is: its tab, with the cursor in it.
+        bringToView(firstEmptyRequiredField());
         return false;
     }
     BusyCursor busy;
@@ -419,40 +464,117 @@ bool frmMemberEntry::SaveMember()
         options.writePicture = [image = m_picture, folder = ctx().settings.pictureFolder, type = options.pictureType](
                                    const QString& fileName) { picture::write(image, folder + fileName, type); };
     }
-    const qint64 id = saveMemberRecord(record, options);
+    // Only what the user changed since loading is written over the row.
+    if (record.id > 0 && m_loaded && m_loaded->id == record.id)
+        options.loaded = m_loaded;
+    const qint64 id = saveAskingOnConflict(record, options);
+    if (id <= 0)
+        return false; // the user cancelled: nothing was written, the screen keeps everything
     ui->txtMemberID->setText(QString::number(id));
     // The picture is now stored; a second save writes it only if loaded again.
     ui->txtFileType->clear();
+
+    // The row as stored, with what another workstation kept and the new
+    // "Last Edited"; the next save compares with it.
+    const std::optional<MemberRecord> stored = loadMemberRecord(id);
+    {
+        EditTracker::Quiet quiet(m_tracker);
+        if (stored) {
+            showRecord(*stored);
+            m_loaded = stored;
+        }
+        m_tracker->markClean();
+    }
     if (Workspace* w = workspace())
         emit w->membersChanged();
+    showStatus(QStringLiteral("Saved %1.").arg(stored ? nameOf(stored->lastName, stored->firstName) : recordName()));
     return true;
 }
+
+bool frmMemberEntry::saveWithChecks()
+{
+    // Asked at save time: a window left open across Log Off saves only with
+    // the rights of whoever is logged in now.
+    m_tracker->setViewOnly(!HasPermission(perm::MemberEntry));
+    if (!requirePermission(perm::MemberEntry, refusal::Save))
+        return false;
+    return SaveMember();
+}
+
+void frmMemberEntry::saveKeepingRecord()
+{
+    if (!saveWithChecks())
+        return;
+    // A person saved for the first time joins the person list and is chosen there.
+    const qint64 id = ui->txtMemberID->text().toLongLong();
+    if (m_listedId != id) {
+        ReloadListValues();
+        const QSignalBlocker quiet(ui->cmbMember);
+        if (selectById(ui->cmbMember, id))
+            m_listedId = id;
+    }
+    m_tracker->markClean();
+}
+
+bool frmMemberEntry::mayLeaveRecord() { return m_tracker->confirmLeave() != Leave::Stay; }
+
+void frmMemberEntry::showListedPerson()
+{
+    const QSignalBlocker quiet(ui->cmbMember);
+    if (m_listedId <= 0 || !selectById(ui->cmbMember, m_listedId))
+        ui->cmbMember->setCurrentIndex(-1);
+}
+
+QWidget* frmMemberEntry::firstEmptyRequiredField() const
+{
+    for (QComboBox* list : { ui->cmbMemberStatus }) {
+        if (selectedText(list).isEmpty())
+            return list;
+    }
+    for (QLineEdit* box : { ui->txtFName, ui->txtLName }) {
+        if (box->text().isEmpty())
+            return box;
+    }
+    for (QComboBox* list : { ui->cmbGender, ui->cmbChurchStatus, ui->cmbProspectStatus }) {
+        if (selectedText(list).isEmpty())
+            return list;
+    }
+    return nullptr;
+}
+
+QString frmMemberEntry::recordName() const { return nameOf(ui->txtLName->text(), ui->txtFName->text()); }
 
 void frmMemberEntry::startNewEntry()
 {
     ClearMemberScreen();
-    ui->cmbMember->setCurrentIndex(-1);
+    {
+        const QSignalBlocker quiet(ui->cmbMember);
+        ui->cmbMember->setCurrentIndex(-1);
+    }
+    m_listedId = 0;
     ui->SSTab1->setCurrentIndex(0);
     ui->cmbMemberStatus->setFocus();
+    m_tracker->markClean();
 }
 
-void frmMemberEntry::btnNew_clicked() { startNewEntry(); }
+void frmMemberEntry::btnNew_clicked()
+{
+    if (mayLeaveRecord())
+        startNewEntry();
+}
 
 void frmMemberEntry::btnSaveNew_clicked()
 {
-    if (!requirePermission(perm::MemberEntry, refusal::Save))
-        return;
-    if (!SaveMember())
+    if (!saveWithChecks())
         return;
     startNewEntry();
     ReloadListValues();
+    m_tracker->markClean();
 }
 
 void frmMemberEntry::btnSaveClose_clicked()
 {
-    if (!requirePermission(perm::MemberEntry, refusal::Save))
-        return;
-    if (SaveMember())
+    if (saveWithChecks())
         closeScreen(this);
 }
 
@@ -492,8 +614,13 @@ void frmMemberEntry::showPicture(const QImage& image)
 
 void frmMemberEntry::cmbMember_changed(int index)
 {
-    if (index >= 0 && !ui->cmbMember->currentText().isEmpty())
-        LoadSelectedMember();
+    if (index < 0 || ui->cmbMember->currentText().isEmpty())
+        return;
+    if (!mayLeaveRecord()) {
+        showListedPerson(); // the user stays with the person and the changes on screen
+        return;
+    }
+    LoadSelectedMember();
 }
 
 void frmMemberEntry::cmbChurchStatus_changed()

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "app/EditTracker.h"
+#include "data/Members.h"
+
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -11,36 +15,45 @@ namespace Ui {
 class frmMemberEntry;
 }
 
-namespace pw {
-struct MemberRecord;
-}
-
 namespace pw::members {
 
-
+class ProspectContactsPanel;
 
 // The member entry screen: one person's Member row on six tabs, with the
 // family and responsibility frames and the picture. Whether a save adds or
 // changes a row depends only on whether the ID box holds an identifier.
-class frmMemberEntry : public QWidget {
+//
+// Nothing typed is lost without a question: choosing another person, "New",
+// "Exit", closing the window, opening a relative from the family grid and
+// LoadMember ask "Save changes to <name>?" first (see EditTracker). A save
+// writes only what the user changed since the person was loaded, so another
+// workstation's changes made meanwhile stay; when both changed the same
+// field, the user chooses whose value stays.
+class frmMemberEntry : public QWidget, public EditingScreen {
     Q_OBJECT
 public:
     explicit frmMemberEntry(QWidget* parent = nullptr);
     ~frmMemberEntry() override;
 
-    // Shows the person with this identifier, read afresh. A person added
-    // after the lists were filled is found by reloading them; for one that
-    // does not exist a message says so and the screen stays as it was.
-    void LoadMember(qint64 memberId);
-    // Refills every pick list; each ends without selection.
+    // Shows the person with this identifier, read afresh, after asking about
+    // unsaved changes. A person added after the lists were filled is found by
+    // reloading them; for one that does not exist a message says so and the
+    // screen stays as it was. False when the person is not shown (gone, or
+    // the user chose to stay with the unsaved changes).
+    bool LoadMember(qint64 memberId);
+    // Refills every pick list; each keeps its choice when it still can.
     void ReloadListValues();
 
     // Reads the person chosen in cmbMember into the screen.
     void LoadSelectedMember();
     void ClearMemberScreen();
     // Checks the required fields and writes the row (and a newly loaded
-    // picture); true when written.
+    // picture); true when written. The screen then shows the row as stored.
     bool SaveMember();
+
+    EditTracker* editTracker() override { return m_tracker; }
+    // Ctrl+S: the permission test and SaveMember, keeping the person on screen.
+    void saveKeepingRecord() override;
 
 private:
     Ui::frmMemberEntry* ui;
@@ -61,7 +74,22 @@ private:
     void showPicture(const QImage& image);
     void startNewEntry();
 
+    // The permission test at save time (it also renews "View only"), then SaveMember.
+    bool saveWithChecks();
+    // True when the screen's content may be replaced: nothing unsaved, or
+    // the user saved or discarded it.
+    bool mayLeaveRecord();
+    // Puts cmbMember back on the person shown, without loading anything.
+    void showListedPerson();
+    // The first required field left empty, in the order of the tabs.
+    QWidget* firstEmptyRequiredField() const;
+    QString recordName() const;
+
+    EditTracker* m_tracker = nullptr;
+    ProspectContactsPanel* m_contacts = nullptr; // "Contacts Made"
     QImage m_picture; // the picture shown, scaled; written at save when a file type is set
+    std::optional<MemberRecord> m_loaded; // the person as read, to save only what changed since
+    qint64 m_listedId = 0; // the person cmbMember shows for the screen's record; 0: none
 };
 
 } // namespace pw::members

@@ -2,7 +2,10 @@
 
 #include "app/Context.h"
 #include "app/Messages.h"
+#include "app/Workspace.h"
 #include "reports/ReportOutput.h"
+
+#include <QDir>
 
 namespace pw::reports {
 
@@ -39,39 +42,71 @@ namespace {
         }
         result.done = total;
         result.savedAsPdf = true;
+        result.pdfPath = path;
+        return result;
+    }
+
+    BatchResult runSheets(const SheetBatch& batch, QWidget* parent, const BatchProgress& progress)
+    {
+        BatchResult result;
+        if (batch.ids.isEmpty())
+            return result;
+        if (!output().hasPrinter())
+            return saveAsOnePdf(batch, parent, progress);
+
+        const int total = static_cast<int>(batch.ids.size());
+        const QString text = QStringLiteral("Printing %1...").arg(batch.sheets);
+        for (int i = 0; i < total && !result.stopped; ++i) {
+            if (!goOn(progress, text, i, total)) {
+                result.stopped = true;
+                break;
+            }
+            const ReportPtr sheet = batch.sheetFor(batch.ids.at(i));
+            if (!sheet)
+                continue;
+            if (output().print(sheet, batch.copies))
+                ++result.done;
+            else
+                result.stopped = true;
+        }
+        goOn(progress, text, total, total);
+        if (result.stopped && total > 1) {
+            messages().show(QStringLiteral("Printing stopped after %1 of %2 sheets.").arg(result.done).arg(total),
+                batch.title, Icon::Information);
+        }
         return result;
     }
 
 } // namespace
 
+QString printedStatus(const QString& what) { return QStringLiteral("Printed %1.").arg(what); }
+
+QString savedPdfStatus(const QString& what, const QString& path)
+{
+    return QStringLiteral("Saved %1 to %2.").arg(what, QDir::toNativeSeparators(path));
+}
+
+QString batchStatus(const SheetBatch& batch, const BatchResult& result)
+{
+    if (result.done <= 0)
+        return QString();
+    // "1 member information update sheet", "752 member information update sheets"
+    QString sheets = batch.sheets;
+    if (result.done == 1 && sheets.endsWith(QLatin1Char('s')))
+        sheets.chop(1);
+    const QString what = QStringLiteral("%1 %2").arg(result.done).arg(sheets);
+    QString text = result.savedAsPdf ? savedPdfStatus(what, result.pdfPath) : printedStatus(what);
+    if (result.stopped && !result.savedAsPdf)
+        text += QStringLiteral(" Printing stopped after %1 of %2.").arg(result.done).arg(batch.ids.size());
+    return text;
+}
+
 BatchResult printSheets(const SheetBatch& batch, QWidget* parent, const BatchProgress& progress)
 {
-    BatchResult result;
-    if (batch.ids.isEmpty())
-        return result;
-    if (!output().hasPrinter())
-        return saveAsOnePdf(batch, parent, progress);
-
-    const int total = static_cast<int>(batch.ids.size());
-    const QString text = QStringLiteral("Printing %1...").arg(batch.sheets);
-    for (int i = 0; i < total && !result.stopped; ++i) {
-        if (!goOn(progress, text, i, total)) {
-            result.stopped = true;
-            break;
-        }
-        const ReportPtr sheet = batch.sheetFor(batch.ids.at(i));
-        if (!sheet)
-            continue;
-        if (output().print(sheet, batch.copies))
-            ++result.done;
-        else
-            result.stopped = true;
-    }
-    goOn(progress, text, total, total);
-    if (result.stopped && total > 1) {
-        messages().show(QStringLiteral("Printing stopped after %1 of %2 sheets.").arg(result.done).arg(total),
-            batch.title, Icon::Information);
-    }
+    const BatchResult result = runSheets(batch, parent, progress);
+    const QString status = batchStatus(batch, result);
+    if (!status.isEmpty())
+        showStatus(status);
     return result;
 }
 

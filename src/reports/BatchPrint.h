@@ -17,7 +17,7 @@ namespace pw::reports {
 // sheets are done and how many there are. Answers false when the user asked
 // to stop. It is called before each sheet and once more with done == total
 // at the end; a run of one sheet shows no progress.
-using BatchProgress = std::function<bool(const QString& text, int done, int total)>;
+using BatchProgress = Progress;
 
 // One run: the people in printing order and how each one's sheet is made.
 struct SheetBatch {
@@ -35,7 +35,16 @@ struct BatchResult {
     int done = 0; // sheets printed (handed to the printer) or saved
     bool stopped = false; // a job was refused or the user stopped the run
     bool savedAsPdf = false;
+    QString pdfPath; // the file written when saved as PDF
 };
+
+// The status line after a print job or a PDF: "Printed Member List.",
+// "Saved Member List to /home/office/Member List.pdf."
+QString printedStatus(const QString& what);
+QString savedPdfStatus(const QString& what, const QString& path);
+// The status line after a run: how many sheets were printed or saved, and
+// where the PDF went; empty when nothing was printed or saved.
+QString batchStatus(const SheetBatch& batch, const BatchResult& result);
 
 // Prints one job per person, in order. A run stops at the first job the
 // printer refuses (every later one would be refused the same way) or when
@@ -43,6 +52,7 @@ struct BatchResult {
 // many were printed. Without a printer it asks once, not once per person,
 // whether to save every sheet into one PDF file, asks for the file and
 // writes it whole or, when stopped, not at all. parent owns the dialogs.
+// The status line then tells what was done (batchStatus()).
 BatchResult printSheets(const SheetBatch& batch, QWidget* parent, const BatchProgress& progress);
 
 } // namespace pw::reports

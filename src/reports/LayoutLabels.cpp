@@ -62,29 +62,36 @@ namespace detail {
         }
     } // namespace
 
-    Document layoutMailingLabels(const ReportData& data)
+    int mailingLabelPages(const ReportData& data)
     {
-        Document doc;
-        doc.chrome = false;
+        const int start = std::clamp(data.labels.startPosition, 1, kLabelsPerPage) - 1;
+        const int count = static_cast<int>(data.main.rows.size());
+        return count == 0 ? 1 : (start + count + kLabelsPerPage - 1) / kLabelsPerPage;
+    }
+
+    std::vector<Placed> mailingLabelPage(const ReportData& data, int page)
+    {
+        std::vector<Placed> placed;
         const DataTable& t = data.main;
         const int start = std::clamp(data.labels.startPosition, 1, kLabelsPerPage) - 1;
         const double textWidth = kLabelWidth - kInsetLeft - kInsetRight;
         const double textHeight = kLabelHeight - 2 * kInsetVertical;
         if (t.rows.empty()) {
-            doc.pages.emplace_back();
-            const QRectF rect = labelRect(start, data.labels);
-            doc.pages.back().push_back({ rect.top(), [rect, textWidth](QPainter& p, double top) {
-                                            drawLine(p, style(StyleId::Body), rect.left() + kInsetLeft,
-                                                top + kInsetVertical, textWidth,
-                                                QStringLiteral("No addresses to print."));
-                                        } });
-            return doc;
+            if (page == 0) {
+                const QRectF rect = labelRect(start, data.labels);
+                placed.push_back({ rect.top(), [rect, textWidth](QPainter& p, double top) {
+                                      drawLine(p, style(StyleId::Body), rect.left() + kInsetLeft, top + kInsetVertical,
+                                          textWidth, QStringLiteral("No addresses to print."));
+                                  } });
+            }
+            return placed;
         }
-        for (std::size_t r = 0; r < t.rows.size(); ++r) {
-            const int slot = start + static_cast<int>(r);
-            const std::size_t page = static_cast<std::size_t>(slot / kLabelsPerPage);
-            if (doc.pages.size() <= page)
-                doc.pages.resize(page + 1);
+        // The labels whose slot lies on this sheet; the first sheet begins
+        // at the start position.
+        const int firstSlot = std::max(page * kLabelsPerPage, start);
+        const int endSlot = std::min((page + 1) * kLabelsPerPage, start + static_cast<int>(t.rows.size()));
+        for (int slot = firstSlot; slot < endSlot; ++slot) {
+            const auto r = static_cast<std::size_t>(slot - start);
             const QRectF rect = labelRect(slot % kLabelsPerPage, data.labels);
             QStringList lines = addressLines(t, r);
             const int size = fittingSize(lines, textWidth, textHeight);
@@ -96,10 +103,10 @@ namespace detail {
                 line = elide(line, s, textWidth);
             const double blockTop = rect.top() + (kLabelHeight - lines.size() * s.lineHeight) / 2.0;
             const double left = rect.left() + kInsetLeft;
-            doc.pages[page].push_back({ blockTop,
+            placed.push_back({ blockTop,
                 [lines, size, left](QPainter& p, double top) { drawLines(p, sansStyle(size), left, top, lines); } });
         }
-        return doc;
+        return placed;
     }
 
 } // namespace detail

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <memory>
 
 namespace pw::reports::detail {
 
@@ -151,49 +152,56 @@ std::vector<Row> personBlock(const DataTable& t, std::size_t r)
     return rows;
 }
 
-Document layoutMemberList(const ReportData& data)
+UnitLayout memberListUnits(const ReportData& data)
 {
-    Flow flow;
-    flow.setPageHeader({ listColumnHeader() });
     const DataTable& t = data.main;
-    if (t.rows.empty())
-        flow.addRow(noRowsRow(QStringLiteral("No people to list.")));
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
-        std::vector<Row> block = personBlock(t, r);
+    UnitLayout layout;
+    layout.units = static_cast<int>(t.rows.size());
+    layout.start = [&t](Flow& flow) {
+        flow.setPageHeader({ listColumnHeader() });
+        if (t.rows.empty())
+            flow.addRow(noRowsRow(QStringLiteral("No people to list.")));
+    };
+    layout.add = [&t](Flow& flow, int unit) {
+        std::vector<Row> block = personBlock(t, static_cast<std::size_t>(unit));
         block.push_back(spaceRow(3));
         block.push_back(separatorRow());
         flow.addBlock(block);
         flow.addSpace(kGapBetweenPeople);
-    }
-    return flow.finish();
+    };
+    return layout;
 }
 
-Document layoutProspectList(const ReportData& data)
+UnitLayout prospectListUnits(const ReportData& data)
 {
-    Flow flow;
-    flow.setPageHeader({ listColumnHeader() });
     const DataTable& t = data.main;
     const DataTable& sub = data.sub;
 
     // The contacts of each prospect, in the sub table's own order.
-    QHash<qint64, std::vector<std::size_t>> contactsOf;
+    auto contactsOf = std::make_shared<QHash<qint64, std::vector<std::size_t>>>();
     const int prospectColumn = sub.column(QStringLiteral("Prospect_ID"));
     for (std::size_t i = 0; i < sub.rows.size(); ++i) {
-        const QVariant id = prospectColumn < 0 ? QVariant() : sub.rows[i].value(prospectColumn);
+        const QVariant id = prospectColumn < 0 ? QVariant() : sub.rows.cell(i, prospectColumn);
         if (!id.isNull())
-            contactsOf[id.toLongLong()].push_back(i);
+            (*contactsOf)[id.toLongLong()].push_back(i);
     }
 
-    if (t.rows.empty())
-        flow.addRow(noRowsRow(QStringLiteral("No prospects to list.")));
-    const auto& columns = contactColumns();
-    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+    UnitLayout layout;
+    layout.units = static_cast<int>(t.rows.size());
+    layout.start = [&t](Flow& flow) {
+        flow.setPageHeader({ listColumnHeader() });
+        if (t.rows.empty())
+            flow.addRow(noRowsRow(QStringLiteral("No prospects to list.")));
+    };
+    layout.add = [&t, &sub, contactsOf](Flow& flow, int unit) {
+        const auto r = static_cast<std::size_t>(unit);
+        const auto& columns = contactColumns();
         std::vector<Row> block = personBlock(t, r);
         block.push_back(spaceRow(3));
         const QVariant id = t.value(r, QStringLiteral("ID"));
-        const auto found = id.isNull() ? contactsOf.constEnd() : contactsOf.constFind(id.toLongLong());
+        const auto found = id.isNull() ? contactsOf->constEnd() : contactsOf->constFind(id.toLongLong());
         std::vector<Row> rest;
-        if (found == contactsOf.constEnd() || found->empty()) {
+        if (found == contactsOf->constEnd() || found->empty()) {
             block.push_back(captionRow(QStringLiteral("No contacts recorded.")));
         } else {
             block.push_back(captionRow(QStringLiteral("Contacts")));
@@ -222,8 +230,8 @@ Document layoutProspectList(const ReportData& data)
         flow.addSpace(3);
         flow.addRow(separatorRow());
         flow.addSpace(kGapBetweenPeople);
-    }
-    return flow.finish();
+    };
+    return layout;
 }
 
 } // namespace pw::reports::detail

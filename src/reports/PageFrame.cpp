@@ -1,6 +1,7 @@
 #include "reports/PageFrame.h"
 
 #include <QDate>
+#include <QHash>
 #include <QPainter>
 #include <QRegularExpression>
 #include <algorithm>
@@ -175,11 +176,49 @@ namespace {
     }
 }
 
+namespace {
+    // The advance of each of the first 256 characters on its own, per style.
+    const std::array<double, 256>& latinAdvances(const Style& s)
+    {
+        static QHash<const Style*, std::array<double, 256>> tables;
+        auto it = tables.find(&s);
+        if (it == tables.end()) {
+            std::array<double, 256> advances {};
+            for (int c = 0; c < 256; ++c)
+                advances[static_cast<std::size_t>(c)] = s.metrics.horizontalAdvance(QChar(c));
+            it = tables.insert(&s, advances);
+        }
+        return *it;
+    }
+
+    // A line of Latin text whose characters' own advances add up to well
+    // within the width fits without measuring it as a whole: kerning only
+    // ever takes a little off or adds a little. A long list is laid out
+    // mostly from such short values, so this spares measuring most of them.
+    bool surelyFits(const QString& line, const Style& s, double width)
+    {
+        const std::array<double, 256>& advances = latinAdvances(s);
+        double sum = 0;
+        for (const QChar c : line) {
+            if (c.unicode() > 0xff)
+                return false;
+            sum += advances[c.unicode()];
+        }
+        return sum <= width * 0.95;
+    }
+}
+
 QStringList wrap(const QString& text, const Style& s, double width, int maxLines)
 {
     QStringList out;
     if (text.trimmed().isEmpty())
         return out;
+    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\t'))) {
+        // One paragraph: its words on one line when that surely fits.
+        const QString line = text.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        if (surelyFits(line, s, width))
+            return { line };
+    }
     static const QRegularExpression lineEnds(QStringLiteral("\r\n|\r|\n"));
     const double space = s.metrics.horizontalAdvance(QLatin1Char(' '));
     const QStringList paragraphs = QString(text).replace(QLatin1Char('\t'), QLatin1Char(' ')).split(lineEnds);
@@ -269,9 +308,30 @@ void Flow::setContinuation(std::vector<Row> rows) { m_continuation = std::move(r
 
 double Flow::remaining() const { return m_started ? m_bottom - m_y : m_bottom - m_top; }
 
+void Flow::setKeep(Keep keep, int page)
+{
+    m_keep = keep;
+    m_keepPage = page;
+}
+
+void Flow::startUnit(int unit) { m_unitMark = { unit, m_page, m_y, m_atTop, m_started }; }
+
+void Flow::resume(const FlowMark& mark)
+{
+    m_page = mark.page;
+    m_y = mark.started ? mark.y : m_top;
+    m_atTop = mark.atTop;
+    m_started = mark.started;
+    m_unitMark = mark;
+}
+
 void Flow::newPage()
 {
-    m_doc.pages.emplace_back();
+    ++m_page;
+    if (m_keep == Keep::AllPages)
+        m_doc.pages.emplace_back();
+    if (m_keep != Keep::OnePage)
+        m_marks.push_back(m_unitMark);
     m_started = true;
     m_y = m_top;
     for (const Row& r : m_header)
@@ -281,8 +341,12 @@ void Flow::newPage()
 
 void Flow::place(const Row& row)
 {
-    if (row.paint)
-        m_doc.pages.back().push_back({ m_y, row.paint });
+    if (row.paint) {
+        if (m_keep == Keep::AllPages)
+            m_doc.pages.back().push_back({ m_y, row.paint });
+        else if (m_keep == Keep::OnePage && m_page == m_keepPage)
+            m_kept.push_back({ m_y, row.paint });
+    }
     m_y += row.height;
 }
 

@@ -110,9 +110,39 @@ struct Document {
     bool chrome = true; // title and footer on every page (not on label sheets)
 };
 
+// Where a flow can pick up again to lay out one page by itself: the unit
+// (a person of a list) being added when the page began, and the flow as it
+// was when that unit started.
+struct FlowMark {
+    int unit = 0;
+    int page = -1; // the page the unit started on; -1 before the first page
+    double y = 0;
+    bool atTop = true;
+    bool started = false;
+};
+
 class Flow {
 public:
+    // What a flow keeps of the rows it places: every page (a sheet), none
+    // (counting the pages of a long list and marking where each begins), or
+    // one page laid out again from its mark.
+    enum class Keep { AllPages, NoPages, OnePage };
+
     explicit Flow(double top = kContentTop, double bottom = kContentBottom);
+
+    void setKeep(Keep keep, int page = 0);
+    // A new unit starts: remembered as the mark of any page that begins
+    // while it is added.
+    void startUnit(int unit);
+    // Goes on from a mark, as if every unit before it had been added.
+    void resume(const FlowMark& mark);
+    // With Keep::OnePage: that page is complete, a later one has begun.
+    bool done() const { return m_keep == Keep::OnePage && m_page > m_keepPage; }
+    // The mark of every page begun so far, in page order.
+    const std::vector<FlowMark>& marks() const { return m_marks; }
+    int pageCount() const { return m_page + 1; }
+    // With Keep::OnePage: the rows placed on that page.
+    std::vector<Placed> takePage() { return std::move(m_kept); }
 
     // Rows repeated at the top of every page, such as column headers.
     void setPageHeader(std::vector<Row> rows);
@@ -138,6 +168,12 @@ private:
     void place(const Row& row);
 
     Document m_doc;
+    Keep m_keep = Keep::AllPages;
+    int m_keepPage = 0;
+    int m_page = -1; // the page being filled
+    FlowMark m_unitMark; // the flow as the current unit started
+    std::vector<FlowMark> m_marks;
+    std::vector<Placed> m_kept;
     double m_top;
     double m_bottom;
     double m_y;

@@ -15,9 +15,20 @@ class QPrinter;
 
 namespace pw::reports {
 
+namespace detail {
+    class PageSource;
+}
+
+// How far a long run has got: what is being done, how much of it is done and
+// how much there is. Answers false when the user asked to stop.
+using Progress = std::function<bool(const QString& text, int done, int total)>;
+
 class Report {
 public:
     explicit Report(ReportData data);
+    ~Report();
+    Report(const Report&) = delete;
+    Report& operator=(const Report&) = delete;
 
     const ReportData& data() const { return m_data; }
     QString title() const; // designTitle of the design
@@ -25,6 +36,17 @@ public:
     // Sets the page size, orientation and margins the design wants on a
     // printer or PDF writer before anything is painted.
     void preparePage(QPagedPaintDevice& device) const;
+
+    // Finds where the pages break, once. A list keeps only where each page
+    // begins, not the pages themselves: a page is laid out again when it is
+    // painted, so a list of 100,000 people needs little memory. A long list
+    // tells progress how far it got; false when progress stopped it (the
+    // next call starts again).
+    bool paginate(const Progress& progress = {}) const;
+    int pageCount() const;
+    // Paints one page (0 is the first), title and footer included, with the
+    // painter in points from the sheet's top left corner.
+    void paintPage(QPainter& painter, int page) const;
 
     // Paints every page onto the device (a QPrinter, a QPdfWriter) and
     // returns how many pages were painted. Calls device.newPage() between
@@ -42,6 +64,7 @@ public:
 
 private:
     ReportData m_data;
+    mutable std::shared_ptr<const detail::PageSource> m_pages; // once paginated
 };
 
 using ReportPtr = std::shared_ptr<const Report>;

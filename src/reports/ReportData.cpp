@@ -1,5 +1,9 @@
 #include "reports/ReportData.h"
 
+#include <QDataStream>
+#include <QIODevice>
+#include <cstring>
+
 namespace pw::reports {
 
 QString designName(Design design)
@@ -34,6 +38,203 @@ QString designTitle(Design design)
         return QStringLiteral("Member Information Update");
     }
     return {};
+}
+
+} // namespace pw::reports
+
+// Packed rows ---------------------------------------------------------------------------
+
+namespace pw::reports {
+
+namespace {
+
+    // A row is its cell count, the end of each cell (counted from the first
+    // cell's start), then the cells: a tag byte and the value's bytes.
+    enum Tag : char { Null, Text, NullText, Int, LongLong, Bool, Double, Other };
+
+    template <class T> void appendRaw(QByteArray& out, T value)
+    {
+        out.append(reinterpret_cast<const char*>(&value), sizeof value);
+    }
+
+    template <class T> T readRaw(const char* at)
+    {
+        T value;
+        std::memcpy(&value, at, sizeof value);
+        return value;
+    }
+
+    // Text as UTF-8 straight into the buffer; plain ASCII, the usual case,
+    // without a conversion of its own.
+    void appendText(QByteArray& out, const QString& text)
+    {
+        const qsizetype at = out.size();
+        const qsizetype n = text.size();
+        out.resize(at + n);
+        char* to = out.data() + at;
+        const QChar* from = text.constData();
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = from[i].unicode();
+            if (c >= 0x80) {
+                out.resize(at + i);
+                out.append(QStringView(from + i, n - i).toUtf8());
+                return;
+            }
+            to[i] = static_cast<char>(c);
+        }
+    }
+
+    void encodeCell(QByteArray& out, const QVariant& v)
+    {
+        if (!v.isValid()) {
+            out.append(char(Null));
+            return;
+        }
+        switch (v.typeId()) {
+        case QMetaType::QString: {
+            const QString& text = *static_cast<const QString*>(v.constData());
+            if (text.isNull()) {
+                out.append(char(NullText));
+            } else {
+                out.append(char(Text));
+                appendText(out, text);
+            }
+            return;
+        }
+        case QMetaType::Int:
+            out.append(char(Int));
+            appendRaw(out, v.toInt());
+            return;
+        case QMetaType::LongLong:
+            out.append(char(LongLong));
+            appendRaw(out, v.toLongLong());
+            return;
+        case QMetaType::Bool:
+            out.append(char(Bool));
+            out.append(v.toBool() ? '\1' : '\0');
+            return;
+        case QMetaType::Double:
+            out.append(char(Double));
+            appendRaw(out, v.toDouble());
+            return;
+        default: {
+            out.append(char(Other));
+            QByteArray bytes;
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream << v;
+            out.append(bytes);
+            return;
+        }
+        }
+    }
+
+    QVariant decodeCell(const char* at, qsizetype size)
+    {
+        if (size <= 0)
+            return {};
+        const char* payload = at + 1;
+        const qsizetype length = size - 1;
+        switch (Tag(*at)) {
+        case Null:
+            return {};
+        case Text:
+            return QString::fromUtf8(payload, length);
+        case NullText:
+            return QString();
+        case Int:
+            return readRaw<int>(payload);
+        case LongLong:
+            return readRaw<qlonglong>(payload);
+        case Bool:
+            return *payload != '\0';
+        case Double:
+            return readRaw<double>(payload);
+        case Other: {
+            QVariant v;
+            QDataStream stream(QByteArray::fromRawData(payload, length));
+            stream >> v;
+            return v;
+        }
+        }
+        return {};
+    }
+
+    // Appends the row to the buffer.
+    void encodeRow(QByteArray& out, const QVariantList& row)
+    {
+        const auto count = static_cast<quint32>(row.size());
+        const qsizetype head = out.size();
+        appendRaw(out, count);
+        out.resize(head + static_cast<qsizetype>(sizeof(quint32) * (count + 1)));
+        const qsizetype cells = out.size();
+        for (quint32 i = 0; i < count; ++i) {
+            encodeCell(out, row.at(i));
+            const auto end = static_cast<quint32>(out.size() - cells);
+            std::memcpy(out.data() + head + sizeof(quint32) * (i + 1), &end, sizeof end);
+        }
+    }
+
+} // namespace
+
+void TableRows::clear()
+{
+    m_bytes.clear();
+    m_starts.clear();
+}
+
+void TableRows::reserve(std::size_t rows, qsizetype bytes)
+{
+    m_starts.reserve(rows);
+    if (bytes > 0)
+        m_bytes.reserve(bytes);
+}
+
+void TableRows::push_back(const QVariantList& row)
+{
+    m_starts.push_back(m_bytes.size());
+    encodeRow(m_bytes, row);
+}
+
+int TableRows::cellCount(std::size_t row) const
+{
+    return row < m_starts.size() ? static_cast<int>(readRaw<quint32>(m_bytes.constData() + m_starts[row])) : 0;
+}
+
+QVariant TableRows::cell(std::size_t row, int column) const
+{
+    const int count = cellCount(row);
+    if (column < 0 || column >= count)
+        return {};
+    const char* base = m_bytes.constData() + m_starts[row];
+    const char* ends = base + sizeof(quint32);
+    const char* cells = ends + sizeof(quint32) * static_cast<std::size_t>(count);
+    const quint32 begin = column == 0 ? 0 : readRaw<quint32>(ends + sizeof(quint32) * (column - 1));
+    const quint32 end = readRaw<quint32>(ends + sizeof(quint32) * column);
+    return decodeCell(cells + begin, end - begin);
+}
+
+QVariantList TableRows::rowValues(std::size_t row) const
+{
+    QVariantList values;
+    const int count = cellCount(row);
+    values.reserve(count);
+    for (int c = 0; c < count; ++c)
+        values.append(cell(row, c));
+    return values;
+}
+
+void TableRows::setCell(std::size_t row, int column, const QVariant& value)
+{
+    if (row >= m_starts.size() || column < 0)
+        return;
+    QVariantList values = rowValues(row);
+    while (values.size() <= column)
+        values.append(QVariant());
+    values[column] = value;
+    // The changed row goes to the end of the buffer; its old bytes stay
+    // unused. Only tests and small edits change cells.
+    m_starts[row] = m_bytes.size();
+    encodeRow(m_bytes, values);
 }
 
 } // namespace pw::reports

@@ -4,6 +4,7 @@
 // report operations read for it. The operations (Reports.h) fill it; the
 // layouts (Report.h) paint it. Columns are matched to fields by position.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -24,17 +25,116 @@ QString designName(Design design);
 // The title a secretary reads on the page and in the viewer, e.g. "Member List".
 QString designTitle(Design design);
 
+// The rows of a table, each a list of values, kept packed in one buffer:
+// a list of 100,000 people holds a few tens of megabytes instead of a
+// QVariant for every cell. Rows are read and added as QVariantLists; a
+// cell can be replaced through rows[r][c] = value.
+class TableRows {
+public:
+    class CellRef;
+    class RowRef;
+    class const_iterator;
+
+    std::size_t size() const { return m_starts.size(); }
+    bool empty() const { return m_starts.empty(); }
+    void clear();
+    void reserve(std::size_t rows, qsizetype bytes = 0);
+    void push_back(const QVariantList& row);
+
+    QVariantList operator[](std::size_t row) const { return rowValues(row); }
+    RowRef operator[](std::size_t row);
+    // One cell; Null beyond the row's last cell.
+    QVariant cell(std::size_t row, int column) const;
+    int cellCount(std::size_t row) const;
+
+    const_iterator begin() const;
+    const_iterator end() const;
+
+    // Bytes held, for those who watch the memory of long reports.
+    qsizetype byteSize() const { return m_bytes.size(); }
+
+private:
+    QVariantList rowValues(std::size_t row) const;
+    void setCell(std::size_t row, int column, const QVariant& value);
+
+    QByteArray m_bytes; // every row, one after the other
+    std::vector<qsizetype> m_starts; // where each row begins in m_bytes
+};
+
+class TableRows::CellRef {
+public:
+    CellRef(TableRows& rows, std::size_t row, int column)
+        : m_rows(rows)
+        , m_row(row)
+        , m_column(column)
+    {
+    }
+    CellRef& operator=(const QVariant& value)
+    {
+        m_rows.setCell(m_row, m_column, value);
+        return *this;
+    }
+    operator QVariant() const { return m_rows.cell(m_row, m_column); }
+
+private:
+    TableRows& m_rows;
+    std::size_t m_row;
+    int m_column;
+};
+
+class TableRows::RowRef {
+public:
+    RowRef(TableRows& rows, std::size_t row)
+        : m_rows(rows)
+        , m_row(row)
+    {
+    }
+    CellRef operator[](int column) { return CellRef(m_rows, m_row, column); }
+    QVariant value(int column) const { return m_rows.cell(m_row, column); }
+    int size() const { return m_rows.cellCount(m_row); }
+    operator QVariantList() const { return m_rows.rowValues(m_row); }
+
+private:
+    TableRows& m_rows;
+    std::size_t m_row;
+};
+
+class TableRows::const_iterator {
+public:
+    const_iterator(const TableRows* rows, std::size_t row)
+        : m_rows(rows)
+        , m_row(row)
+    {
+    }
+    QVariantList operator*() const { return m_rows->rowValues(m_row); }
+    const_iterator& operator++()
+    {
+        ++m_row;
+        return *this;
+    }
+    bool operator!=(const const_iterator& other) const { return m_row != other.m_row; }
+    bool operator==(const const_iterator& other) const { return m_row == other.m_row; }
+
+private:
+    const TableRows* m_rows;
+    std::size_t m_row;
+};
+
+inline TableRows::RowRef TableRows::operator[](std::size_t row) { return RowRef(*this, row); }
+inline TableRows::const_iterator TableRows::begin() const { return const_iterator(this, 0); }
+inline TableRows::const_iterator TableRows::end() const { return const_iterator(this, size()); }
+
 // One table of rows; every row has fields.size() values, in field order.
 // A Null database value stays a Null QVariant.
 struct DataTable {
     QStringList fields;
-    std::vector<QVariantList> rows;
+    TableRows rows;
 
     int column(const QString& field) const { return static_cast<int>(fields.indexOf(field)); }
     QVariant value(std::size_t row, const QString& field) const
     {
         const int c = column(field);
-        return c < 0 || row >= rows.size() ? QVariant() : rows[row].value(c);
+        return c < 0 || row >= rows.size() ? QVariant() : rows.cell(row, c);
     }
 };
 

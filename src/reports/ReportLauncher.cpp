@@ -10,10 +10,10 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "reports/BatchPrint.h"
+#include "reports/ProgressDialog.h"
 #include "reports/Reports.h"
 #include "ui_ReportLauncher.h"
 
-#include <QProgressDialog>
 #include <QSqlQuery>
 #include <memory>
 
@@ -21,32 +21,9 @@ namespace pw::reports {
 
 namespace {
 
-    QString byFullName()
-    {
-        return QStringLiteral(" ORDER BY ") + sql::orderByName() + QStringLiteral(", ID");
-    }
+    QString byFullName() { return QStringLiteral(" ORDER BY ") + sql::orderByName() + QStringLiteral(", ID"); }
 
     QList<qint64> ids(const QString& sqlText, const QVariantList& params) { return db().ids(sqlText, params); }
-
-    // The progress of a run as a window-modal dialog over the screen, with a
-    // "Cancel" button; a new text starts a new dialog. The dialog goes when
-    // the last copy of the function does.
-    BatchProgress progressDialog(QWidget* screen)
-    {
-        auto dialog = std::make_shared<std::unique_ptr<QProgressDialog>>();
-        return [screen, dialog](const QString& text, int done, int total) {
-            std::unique_ptr<QProgressDialog>& d = *dialog;
-            if (!d || d->labelText() != text) {
-                d = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, total, screen);
-                d->setWindowTitle(screen->windowTitle());
-                d->setWindowModality(Qt::WindowModal);
-                d->setMinimumDuration(0);
-                d->setAutoReset(false);
-            }
-            d->setValue(done);
-            return !d->wasCanceled();
-        };
-    }
 
     ReportPtr updateSheet(qint64 id)
     {

@@ -1,8 +1,8 @@
 #include "reports/Reports.h"
 
-#include "data/Clock.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
+#include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Members.h"
 #include "data/Sql.h"
@@ -185,21 +185,49 @@ namespace {
         return value;
     }
 
-    DataTable runTable(const std::vector<Column>& columns, const QString& sqlText, const QVariantList& params)
+    // A run the user stopped while its rows were read.
+    struct Stopped { };
+
+    // How far reading has got, for the rows of a long list: about `expected`
+    // rows are coming. Short lists show nothing.
+    struct ReadProgress {
+        const Progress* progress = nullptr;
+        QString text;
+        int expected = 0;
+
+        bool shown() const { return progress && *progress && expected >= 1000; }
+        void at(int done) const
+        {
+            if (shown() && done % 250 == 0 && !(*progress)(text, std::min(done, expected), expected))
+                throw Stopped {};
+        }
+    };
+
+    DataTable runTable(const std::vector<Column>& columns, const QString& sqlText, const QVariantList& params,
+        const ReadProgress& reading = {})
     {
         DataTable table;
         for (const Column& c : columns)
             table.fields.append(QLatin1String(c.field));
         QSqlQuery query = db().exec(sqlText, params);
         const int n = static_cast<int>(columns.size());
+        QVariantList row;
+        int done = 0;
         while (query.next()) {
-            QVariantList row;
+            reading.at(done++);
+            row.clear();
             row.reserve(n);
             for (int i = 0; i < n; ++i)
                 row.append(convert(query.value(i), columns[static_cast<std::size_t>(i)].kind));
-            table.rows.push_back(std::move(row));
+            table.rows.push_back(row);
         }
         return table;
+    }
+
+    ReadProgress reading(const Progress& progress, Design design, const QList<qint64>& ids)
+    {
+        return { &progress, QStringLiteral("Reading the %1...").arg(designTitle(design)),
+            static_cast<int>(ids.size()) };
     }
 
     ReportData started(Design design)
@@ -211,13 +239,13 @@ namespace {
         return data;
     }
 
-    DataTable memberTable(const QList<qint64>& ids)
+    DataTable memberTable(const QList<qint64>& ids, const ReadProgress& progress = {})
     {
         const std::vector<Column> columns = memberColumns();
         const QString text = selectList(columns) + kMemberJoins + QStringLiteral(" WHERE ")
             + sql::inIdList(QStringLiteral("Member.ID")) + QStringLiteral(" ORDER BY ")
             + byName(QStringLiteral("Member")) + QStringLiteral(", Member.ID");
-        return runTable(columns, text, { sql::idList(ids) });
+        return runTable(columns, text, { sql::idList(ids) }, progress);
     }
 
     // The family list of a sheet, from its first row; empty without rows.
@@ -229,9 +257,13 @@ namespace {
             sql::toId(table.value(0, idField)), sql::toYesNo(table.value(0, QStringLiteral("Head_Of_Household"))));
     }
 
-    bool deliver(ReportData data, bool preview, int copies)
+    // Lays the report out (telling progress how far, for a long list) and
+    // previews or prints it; false when the user stopped it or nothing was printed.
+    bool deliver(ReportData data, bool preview, int copies, const Progress& progress = {})
     {
         auto report = std::make_shared<const Report>(std::move(data));
+        if (!report->paginate(progress))
+            return false;
         if (preview) {
             output().preview(report);
             return true;
@@ -259,51 +291,59 @@ QString formatPhone(const QVariant& stored)
     return QLatin1Char('(') + area + QLatin1Char(')') + middle + QLatin1Char('-') + last4;
 }
 
-ReportData memberListData(const QList<qint64>& ids)
-{
-    ReportData data = started(Design::MemberList);
-    data.main = memberTable(ids);
-    return data;
-}
+namespace {
 
-ReportData prospectListData(const QList<qint64>& ids)
-{
-    ReportData data = started(Design::ProspectList);
-    data.main = memberTable(ids);
-    const std::vector<Column> contactColumns = {
-        { "Prospect_ID", QStringLiteral("Prospect_Contact.Prospect_ID"), Kind::Id },
-        { "ID", QStringLiteral("Prospect_Contact.ID"), Kind::Id },
-        { "Contact_Date", QStringLiteral("Prospect_Contact.Contact_Date"), Kind::Date },
-        { "Action", QStringLiteral("Prospect_Contact.Action"), Kind::Text },
-        { "Type", QStringLiteral("Prospect_Contact.Type"), Kind::Text },
-        { "Visitor1Name", lastFirstMiddle(QStringLiteral("Visitor1Tbl")), Kind::Text },
-        { "Visitor2Name", lastFirstMiddle(QStringLiteral("Visitor2Tbl")), Kind::Text },
-        { "Rating", QStringLiteral("Prospect_Contact.Rating"), Kind::Text },
-        { "Notes", QStringLiteral("Prospect_Contact.Notes"), Kind::Text },
-    };
-    // Newest first; the identifier keeps contacts of one day in a fixed order.
-    const QString text = selectList(contactColumns)
-        + QStringLiteral(" FROM Prospect_Contact"
-                         " LEFT JOIN Member AS Visitor1Tbl ON Prospect_Contact.Visitor1 = Visitor1Tbl.ID"
-                         " LEFT JOIN Member AS Visitor2Tbl ON Prospect_Contact.Visitor2 = Visitor2Tbl.ID"
-                         " WHERE ")
-        + sql::inIdList(QStringLiteral("Prospect_Contact.Prospect_ID"))
-        + QStringLiteral(" ORDER BY Prospect_Contact.Contact_Date DESC, Prospect_Contact.ID DESC");
-    data.sub = runTable(contactColumns, text, { sql::idList(ids) });
-    return data;
-}
+    ReportData memberListData(const QList<qint64>& ids, const Progress& progress)
+    {
+        ReportData data = started(Design::MemberList);
+        data.main = memberTable(ids, reading(progress, Design::MemberList, ids));
+        return data;
+    }
 
-ReportData mailingLabelData(const QList<qint64>& ids)
-{
-    ReportData data = started(Design::MailingLabels);
-    const std::vector<Column> columns = { m("First_Name"), m("Middle_Name"), m("Last_Name"), m("Title"), m("Address_1"),
-        m("Address_2"), m("City"), m("State"), m("Zip") };
-    const QString text = selectList(columns) + QStringLiteral(" FROM Member WHERE ")
-        + sql::inIdList(QStringLiteral("Member.ID")) + QStringLiteral(" ORDER BY ") + byName(QStringLiteral("Member"))
-        + QStringLiteral(", Member.ID");
-    data.main = runTable(columns, text, { sql::idList(ids) });
-    return data;
-}
+    ReportData prospectListData(const QList<qint64>& ids, const Progress& progress)
+    {
+        ReportData data = started(Design::ProspectList);
+        data.main = memberTable(ids, reading(progress, Design::ProspectList, ids));
+        const std::vector<Column> contactColumns = {
+            { "Prospect_ID", QStringLiteral("Prospect_Contact.Prospect_ID"), Kind::Id },
+            { "ID", QStringLiteral("Prospect_Contact.ID"), Kind::Id },
+            { "Contact_Date", QStringLiteral("Prospect_Contact.Contact_Date"), Kind::Date },
+            { "Action", QStringLiteral("Prospect_Contact.Action"), Kind::Text },
+            { "Type", QStringLiteral("Prospect_Contact.Type"), Kind::Text },
+            { "Visitor1Name", lastFirstMiddle(QStringLiteral("Visitor1Tbl")), Kind::Text },
+            { "Visitor2Name", lastFirstMiddle(QStringLiteral("Visitor2Tbl")), Kind::Text },
+            { "Rating", QStringLiteral("Prospect_Contact.Rating"), Kind::Text },
+            { "Notes", QStringLiteral("Prospect_Contact.Notes"), Kind::Text },
+        };
+        // Newest first; the identifier keeps contacts of one day in a fixed order.
+        const QString text = selectList(contactColumns)
+            + QStringLiteral(" FROM Prospect_Contact"
+                             " LEFT JOIN Member AS Visitor1Tbl ON Prospect_Contact.Visitor1 = Visitor1Tbl.ID"
+                             " LEFT JOIN Member AS Visitor2Tbl ON Prospect_Contact.Visitor2 = Visitor2Tbl.ID"
+                             " WHERE ")
+            + sql::inIdList(QStringLiteral("Prospect_Contact.Prospect_ID"))
+            + QStringLiteral(" ORDER BY Prospect_Contact.Contact_Date DESC, Prospect_Contact.ID DESC");
+        data.sub = runTable(contactColumns, text, { sql::idList(ids) });
+        return data;
+    }
+
+    ReportData mailingLabelData(const QList<qint64>& ids, const Progress& progress)
+    {
+        ReportData data = started(Design::MailingLabels);
+        const std::vector<Column> columns = { m("First_Name"), m("Middle_Name"), m("Last_Name"), m("Title"),
+            m("Address_1"), m("Address_2"), m("City"), m("State"), m("Zip") };
+        const QString text = selectList(columns) + QStringLiteral(" FROM Member WHERE ")
+            + sql::inIdList(QStringLiteral("Member.ID")) + QStringLiteral(" ORDER BY ")
+            + byName(QStringLiteral("Member")) + QStringLiteral(", Member.ID");
+        data.main = runTable(columns, text, { sql::idList(ids) }, reading(progress, Design::MailingLabels, ids));
+        return data;
+    }
+
+} // namespace
+
+ReportData memberListData(const QList<qint64>& ids) { return memberListData(ids, {}); }
+ReportData prospectListData(const QList<qint64>& ids) { return prospectListData(ids, {}); }
+ReportData mailingLabelData(const QList<qint64>& ids) { return mailingLabelData(ids, {}); }
 
 ReportData visitationSheetData(qint64 id)
 {
@@ -393,22 +433,34 @@ ReportData memberInfoUpdateData(qint64 id)
     return data;
 }
 
-bool PrintMemberList(const QList<qint64>& ids, bool preview)
+bool PrintMemberList(const QList<qint64>& ids, bool preview, const Progress& progress)
 {
     BusyCursor busy;
-    return deliver(memberListData(ids), preview, 1);
+    try {
+        return deliver(memberListData(ids, progress), preview, 1, progress);
+    } catch (const Stopped&) {
+        return false;
+    }
 }
 
-bool PrintProspectList(const QList<qint64>& ids, bool preview)
+bool PrintProspectList(const QList<qint64>& ids, bool preview, const Progress& progress)
 {
     BusyCursor busy;
-    return deliver(prospectListData(ids), preview, 1);
+    try {
+        return deliver(prospectListData(ids, progress), preview, 1, progress);
+    } catch (const Stopped&) {
+        return false;
+    }
 }
 
-bool PrintMailingLabels(const QList<qint64>& ids)
+bool PrintMailingLabels(const QList<qint64>& ids, const Progress& progress)
 {
     BusyCursor busy;
-    return deliver(mailingLabelData(ids), true, 0);
+    try {
+        return deliver(mailingLabelData(ids, progress), true, 0, progress);
+    } catch (const Stopped&) {
+        return false;
+    }
 }
 
 bool PrintVisitationSheet(qint64 id, bool preview)

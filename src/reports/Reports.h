@@ -8,7 +8,7 @@
 // query as one value, so any number of people works; an identifier that names
 // no member gives no row, and one named twice gives its row once.
 
-#include "reports/ReportData.h"
+#include "reports/Report.h"
 
 #include <QList>
 
@@ -26,11 +26,12 @@ ReportData memberInfoUpdateData(qint64 id);
 QString formatPhone(const QVariant& stored);
 
 // Preview (true) or print one copy. Return whether the report was shown or
-// handed to a printer.
-bool PrintMemberList(const QList<qint64>& ids, bool preview);
-bool PrintProspectList(const QList<qint64>& ids, bool preview);
+// handed to a printer. A long list tells progress how far reading and laying
+// it out have got; when progress answers false nothing is shown or printed.
+bool PrintMemberList(const QList<qint64>& ids, bool preview, const Progress& progress = {});
+bool PrintProspectList(const QList<qint64>& ids, bool preview, const Progress& progress = {});
 // Labels are always previewed, so the sheet can be checked before printing.
-bool PrintMailingLabels(const QList<qint64>& ids);
+bool PrintMailingLabels(const QList<qint64>& ids, const Progress& progress = {});
 // The sheets print nothing for an identifier that names no member and return
 // false then. The visitation sheet prints with the printer's own copy count,
 // the update sheet one copy.

@@ -3,14 +3,15 @@
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
+#include "app/Workspace.h"
+#include "reports/BatchPrint.h"
+#include "reports/PagePreview.h"
 #include "reports/ReportOutput.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
-#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStyle>
@@ -67,7 +68,6 @@ void saveLabelCalibration(double offsetXmm, double offsetYmm)
 
 Viewer::Viewer(QWidget* parent)
     : QWidget(parent)
-    , m_printer(QPrinter::HighResolution)
 {
     setObjectName(QStringLiteral("Viewer"));
     setWindowTitle(QStringLiteral("Report Viewer"));
@@ -81,7 +81,7 @@ Viewer::Viewer(QWidget* parent)
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     layout->addWidget(m_toolBar);
 
-    m_preview = new QPrintPreviewWidget(&m_printer, this);
+    m_preview = new PagePreview(this);
     m_preview->setObjectName(QStringLiteral("CRViewer"));
     layout->addWidget(m_preview, 1);
 
@@ -93,6 +93,9 @@ Viewer::Viewer(QWidget* parent)
               a->setObjectName(QString::fromLatin1(name));
               a->setToolTip(text);
               if (!key.isEmpty()) {
+                  // Its key works wherever the focus is in the viewer, not
+                  // only on the toolbar.
+                  addAction(a);
                   a->setShortcut(key);
                   a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
                   a->setToolTip(QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
@@ -182,12 +185,7 @@ Viewer::Viewer(QWidget* parent)
             });
         });
 
-    connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
-        [this](QPrinter* printer) { guarded([this, printer] { paintRequested(printer); }); });
-    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, [this] { updatePageIndicator(); });
-    // The preview finds its current page from the scroll position; follow it.
-    for (QScrollBar* bar : m_preview->findChildren<QScrollBar*>())
-        connect(bar, &QScrollBar::valueChanged, this, [this] { updatePageIndicator(); });
+    connect(m_preview, &PagePreview::previewChanged, this, [this] { updatePageIndicator(); });
     updatePageIndicator();
 }
 
@@ -212,13 +210,11 @@ void Viewer::showReport(ReportPtr report)
         m_spnAdjustX->setValue(saved.offsetXmm);
         m_spnAdjustY->setValue(saved.offsetYmm);
         m_loading = false;
+        m_preview->setReport(nullptr); // a new sheet starts at its first page
         relayOutLabels();
         return;
     }
-    if (m_shown)
-        m_shown->preparePage(m_printer);
-    m_preview->updatePreview();
-    m_preview->setCurrentPage(1);
+    m_preview->setReport(m_shown);
     updatePageIndicator();
 }
 
@@ -231,19 +227,11 @@ void Viewer::relayOutLabels()
     data.labels.offsetXmm = m_spnAdjustX->value();
     data.labels.offsetYmm = m_spnAdjustY->value();
     m_shown = std::make_shared<const Report>(std::move(data));
-    m_shown->preparePage(m_printer);
-    const int page = m_preview->currentPage();
-    m_preview->updatePreview();
-    m_preview->setCurrentPage(std::clamp(page, 1, std::max(1, m_preview->pageCount())));
+    if (m_preview->pageCount() == 0)
+        m_preview->setReport(m_shown); // the first layout of these labels
+    else
+        m_preview->replaceReport(m_shown);
     updatePageIndicator();
-}
-
-void Viewer::paintRequested(QPrinter* printer)
-{
-    if (!m_shown)
-        return;
-    BusyCursor busy;
-    m_shown->render(*printer);
 }
 
 void Viewer::updatePageIndicator()
@@ -279,12 +267,16 @@ void Viewer::actPrint_triggered()
     // the sheet's corner and fit Letter and A4 alike.
     printer.setFullPage(true);
     printReport(*m_shown, printer);
+    showStatus(printedStatus(m_shown->title()));
 }
 
 void Viewer::actSaveAsPdf_triggered()
 {
-    if (m_shown)
-        saveReportAsPdf(*m_shown, this);
+    if (!m_shown)
+        return;
+    const QString path = saveReportAsPdf(*m_shown, this);
+    if (!path.isEmpty())
+        showStatus(savedPdfStatus(m_shown->title(), path));
 }
 
 } // namespace pw::reports

@@ -14,11 +14,12 @@
 class QAction;
 class QDoubleSpinBox;
 class QLabel;
-class QPrintPreviewWidget;
 class QSpinBox;
 class QToolBar;
 
 namespace pw::reports {
+
+class PagePreview;
 
 // Label calibration remembered between runs (offsets only; the start
 // position is chosen per sheet).
@@ -40,7 +41,7 @@ public:
     ReportPtr report() const { return m_shown; }
     int pageCount() const;
     int currentPage() const;
-    QPrintPreviewWidget* previewWidget() const { return m_preview; }
+    PagePreview* previewWidget() const { return m_preview; }
 
     QSize sizeHint() const override;
 
@@ -56,13 +57,11 @@ private:
     void relayOutLabels();
     void updatePageIndicator();
     void goToPage(int page);
-    void paintRequested(QPrinter* printer);
 
     ReportPtr m_original;
     ReportPtr m_shown;
-    QPrinter m_printer;
     QToolBar* m_toolBar = nullptr;
-    QPrintPreviewWidget* m_preview = nullptr;
+    PagePreview* m_preview = nullptr;
     QLabel* m_lblPage = nullptr;
     QSpinBox* m_spnStartLabel = nullptr;
     QDoubleSpinBox* m_spnAdjustX = nullptr;

@@ -14,6 +14,12 @@ private slots:
     void tooFewFields();
     void missingFile();
     void writtenFileReadsBack();
+    void decode_data();
+    void decode();
+    void encodedFileNamesExistingDatabase_data();
+    void encodedFileNamesExistingDatabase();
+    void notText_data();
+    void notText();
 };
 
 void TestConfig::fields_data()
@@ -110,6 +116,98 @@ void TestConfig::writtenFileReadsBack()
     const ConfigValues read = config::parse(config::write(written), QStringLiteral("config.txt"));
     QCOMPARE(read.databasePath, written.databasePath);
     QCOMPARE(read.pictureFolder, written.pictureFolder);
+}
+
+void TestConfig::decode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("plain ASCII") << QByteArray("a,b") << "a,b";
+    QTest::newRow("UTF-8") << QByteArray("\xc3\xa9glise \xe2\x82\xac") << QString::fromUtf8("église €");
+    QTest::newRow("UTF-8, byte-order mark dropped") << QByteArray("\xef\xbb\xbfx") << "x";
+    QTest::newRow("Windows-1252 letters") << QByteArray("\xe9glise Z\xfcrich") << QString::fromUtf8("église Zürich");
+    QTest::newRow("Windows-1252 quotes, euro, dash") << QByteArray("\x93"
+                                                                   "a\x94 \x80 \x96 \x92")
+                                                     << QString::fromUtf8("“a” € – ’");
+    QTest::newRow("a broken UTF-8 sequence means Windows-1252")
+        << QByteArray("\xc3\xa9 \xe9") << QString::fromUtf8("Ã© é");
+    QTest::newRow("UTF-16 with byte-order mark") << QByteArray("\xff\xfe"
+                                                               "a\0,\0\xe9\0",
+        8) << QString::fromUtf8("a,é");
+    QTest::newRow("undefined Windows-1252 byte stays a control character") << QByteArray("a\x81") << QString("a\u0081");
+}
+
+void TestConfig::decode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(config::decode(bytes), text);
+}
+
+// The same config.txt in the encodings an office's editors write names the
+// same existing database file.
+void TestConfig::encodedFileNamesExistingDatabase_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("UTF-8") << "UTF-8";
+    QTest::newRow("UTF-8 with byte-order mark") << "UTF-8 BOM";
+    QTest::newRow("Windows-1252") << "Windows-1252";
+    QTest::newRow("UTF-16 little-endian with byte-order mark") << "UTF-16LE";
+}
+
+void TestConfig::encodedFileNamesExistingDatabase()
+{
+    QFETCH(QString, encoding);
+    QTemporaryDir dir;
+    const QString database = dir.filePath(QString::fromUtf8("Église Saint-André.sqlite"));
+    QFile(database).open(QIODevice::WriteOnly);
+    const QString text = config::write({ database, dir.path() + QLatin1Char('/') });
+    QByteArray bytes;
+    if (encoding.startsWith(QLatin1String("UTF-8")))
+        bytes = (encoding.endsWith(QLatin1String("BOM")) ? QByteArray("\xef\xbb\xbf") : QByteArray()) + text.toUtf8();
+    else if (encoding == QLatin1String("Windows-1252"))
+        bytes = text.toLatin1(); // the name's letters are the same in both
+    else
+        bytes = QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const QString path = dir.filePath(QStringLiteral("config.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    const ConfigValues v = config::load(path);
+    QCOMPARE(v.databasePath, database);
+    QVERIFY(QFileInfo::exists(v.databasePath));
+}
+
+void TestConfig::notText_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<int>("line"); // 0: accepted
+
+    QTest::newRow("NUL inside the database path") << QString::fromLatin1("a\nb,/db\0x\nc,/p/", 16) << 2;
+    QTest::newRow("escape character in a label") << "a\x1b[0m\nb,/db\nc,/p/" << 1;
+    QTest::newRow("undefined byte read as a control character") << "a\nb,/d\u0081b\nc,/p/" << 2;
+    QTest::newRow("in the picture folder on line 3") << "a\nb,/db\nc,/p\x01/" << 3;
+    QTest::newRow("tab and CR LF are text") << "a\tx\r\nb,/db\r\nc,/p/" << 0;
+    QTest::newRow("after the fifth field nothing is read") << "a\nb,/db\nc,/p/\n\x01\x02\x03" << 0;
+}
+
+void TestConfig::notText()
+{
+    QFETCH(QString, content);
+    QFETCH(int, line);
+    try {
+        const ConfigValues v = config::parse(content, QStringLiteral("/etc/pewlark/config.txt"));
+        QVERIFY2(line == 0, "a file with control characters was accepted");
+        QCOMPARE(v.databasePath, QStringLiteral("/db"));
+    } catch (const StartupError& e) {
+        QVERIFY2(line > 0, qPrintable(e.text()));
+        QVERIFY2(e.text().startsWith(QStringLiteral("The configuration file \"/etc/pewlark/config.txt\" is not a plain "
+                                                    "text file: line %1 ")
+                                         .arg(line)),
+            qPrintable(e.text()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConfig)

@@ -185,6 +185,14 @@ private slots:
         QCOMPARE(sections->currentData().toString(), QStringLiteral("contents"));
         help.findChild<QAction*>("actForward")->trigger();
         QCOMPARE(help.currentSection(), QStringLiteral("families"));
+        // The toolbar's keys work with the focus in the page.
+        help.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        browser->setFocus();
+        QTest::keySequence(browser, QKeySequence(Qt::ALT | Qt::Key_Home));
+        QCOMPARE(help.currentSection(), QStringLiteral("contents"));
+        QTest::keySequence(browser, QKeySequence::Back);
+        QCOMPARE(help.currentSection(), QStringLiteral("families"));
 
         // Choosing a topic in the list goes there.
         const int users = sections->findData(QStringLiteral("users"));

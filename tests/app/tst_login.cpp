@@ -1,11 +1,13 @@
 #include "TestSupport.h"
 
+#include "app/Login.h"
 #include "app/MDI.h"
 #include "app/Permissions.h"
 #include "app/Workspace.h"
 #include "app/frmLogin.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -55,6 +57,9 @@ private slots:
     void hasPermission();
     void grantTakesEffectWithoutNewLogin();
     void beforeLoginEverythingIsRefused();
+    void throttleWaits_data();
+    void throttleWaits();
+    void throttledAnswersWaitThenCome();
 };
 
 void TestLogin::loginOutcomes_data()
@@ -262,6 +267,89 @@ void TestLogin::beforeLoginEverythingIsRefused()
     // Except what a grant row for member 0 gives, as the rule reads.
     env.grant(0, perm::ChurchInfo);
     QVERIFY(HasPermission(perm::ChurchInfo));
+}
+
+void TestLogin::throttleWaits_data()
+{
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<qint64>("sinceLastMs");
+    QTest::addColumn<qint64>("remainingMs");
+
+    QTest::newRow("none") << 0 << Q_INT64_C(0) << Q_INT64_C(0);
+    QTest::newRow("four in a row answer at once") << 4 << Q_INT64_C(0) << Q_INT64_C(0);
+    QTest::newRow("five: one second") << 5 << Q_INT64_C(0) << Q_INT64_C(1000);
+    QTest::newRow("five, part of it waited") << 5 << Q_INT64_C(400) << Q_INT64_C(600);
+    QTest::newRow("five, waited out") << 5 << Q_INT64_C(1000) << Q_INT64_C(0);
+    QTest::newRow("six: two seconds") << 6 << Q_INT64_C(0) << Q_INT64_C(2000);
+    QTest::newRow("eight: eight seconds") << 8 << Q_INT64_C(0) << Q_INT64_C(8000);
+    QTest::newRow("nine: sixteen seconds") << 9 << Q_INT64_C(0) << Q_INT64_C(16000);
+    QTest::newRow("ten: at most thirty") << 10 << Q_INT64_C(0) << Q_INT64_C(30000);
+    QTest::newRow("a hundred: still thirty") << 100 << Q_INT64_C(0) << Q_INT64_C(30000);
+    QTest::newRow("a hundred, after a minute") << 100 << Q_INT64_C(60000) << Q_INT64_C(0);
+    QTest::newRow("clock went back") << 6 << Q_INT64_C(-5000) << Q_INT64_C(2000);
+}
+
+void TestLogin::throttleWaits()
+{
+    QFETCH(int, failures);
+    QFETCH(qint64, sinceLastMs);
+    QFETCH(qint64, remainingMs);
+    login::Throttle throttle;
+    for (int i = 0; i < failures; ++i)
+        throttle.failed(1000000);
+    QCOMPARE(throttle.remainingMs(1000000 + sinceLastMs), remainingMs);
+    throttle.succeeded();
+    QCOMPARE(throttle.remainingMs(1000000), Q_INT64_C(0));
+}
+
+// After five failures in a row the window waits before it answers, says so,
+// and answers with its usual message; a correct login resets the count.
+void TestLogin::throttledAnswersWaitThenCome()
+{
+    LoginFixture f;
+    auto* login = test::control<QPushButton>(f.login, "btnLogin");
+    auto* wait = test::control<QLabel>(f.login, "lblWait");
+    const auto attempt = [&](const QString& password) {
+        f.type(QStringLiteral("Pastor.Jones"), password);
+        QTest::mouseClick(login, Qt::LeftButton);
+    };
+    for (int i = 1; i <= 5; ++i) {
+        attempt(QStringLiteral("guess"));
+        QCOMPARE(f.env.messages.count(), i); // answered at once
+        f.env.clock.advanceSeconds(0.1);
+    }
+    QVERIFY(wait->isHidden());
+
+    // The sixth waits a second from the fifth failure.
+    attempt(QStringLiteral("guess"));
+    QCOMPARE(f.env.messages.count(), 5);
+    QVERIFY(!wait->isHidden());
+    QCOMPARE(wait->text(), QStringLiteral("5 failed logins in a row: the answer comes in 1 second."));
+    QVERIFY(!login->isEnabled());
+    QVERIFY(!test::control<QLineEdit>(f.login, "txtPassword")->isEnabled());
+    QTest::qWait(300); // the clock has not moved: still waiting
+    QCOMPARE(f.env.messages.count(), 5);
+    f.env.clock.advanceSeconds(1.0);
+    QTRY_COMPARE(f.env.messages.count(), 6);
+    QCOMPARE(f.env.messages.last().text, QStringLiteral("Your username and/or password is invalid."));
+    QCOMPARE(f.env.messages.last().title, QStringLiteral("Invalid Username/Password"));
+    QVERIFY(wait->isHidden());
+    QVERIFY(login->isEnabled());
+
+    // The seventh waits two seconds and says so; the right password then logs in.
+    attempt(QStringLiteral("Secret1"));
+    QCOMPARE(wait->text(), QStringLiteral("6 failed logins in a row: the answer comes in 2 seconds."));
+    f.env.clock.advanceSeconds(2.0);
+    QTRY_VERIFY(f.unlocked());
+    QCOMPARE(f.env.messages.count(), 6);
+
+    // After Log Off the count starts again: the next failure answers at once.
+    f.main.logOff();
+    f.login = f.main.workspace()->find<frmLogin>();
+    QVERIFY(f.login);
+    f.type(QStringLiteral("Pastor.Jones"), QStringLiteral("guess"));
+    QTest::mouseClick(test::control<QPushButton>(f.login, "btnLogin"), Qt::LeftButton);
+    QCOMPARE(f.env.messages.count(), 7);
 }
 
 QTEST_MAIN(TestLogin)

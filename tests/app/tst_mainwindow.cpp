@@ -16,17 +16,31 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
+#include <cstdio>
+#include <unistd.h>
 
 using namespace pw;
 
 namespace {
+
+// Start-up refuses a database without any account; these need only one to exist.
+void addAccount(Database& db)
+{
+    const qint64 id = db.insert(QStringLiteral("INSERT INTO Member (First_Name, Last_Name) VALUES ('Ada', 'Admin') "
+                                               "RETURNING ID"));
+    db.exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive) "
+                           "VALUES (?, 'admin', '', 'Admin', 0)"),
+        { id });
+}
 
 // The menu tree as the user sees it: each menu's caption, then its entries.
 QStringList menuTree(QMenu* menu, const QString& indent = QString())
 {
     QStringList lines;
     for (QAction* a : menu->actions()) {
-        lines << indent + a->objectName() + QLatin1Char('=') + a->text();
+        if (a->isSeparator())
+            continue;
+        lines << indent + a->objectName() + QLatin1Char('=') + QString(a->text()).remove(QLatin1Char('&'));
         if (a->menu())
             lines << menuTree(a->menu(), indent + QStringLiteral("  "));
     }
@@ -112,7 +126,7 @@ void TestMainWindow::menuTreeInOrder()
     MainFixture f;
     QStringList tree;
     for (QAction* top : f.main.menuBar()->actions()) {
-        tree << top->menu()->objectName() + QLatin1Char('=') + top->text();
+        tree << top->menu()->objectName() + QLatin1Char('=') + QString(top->text()).remove(QLatin1Char('&'));
         tree << menuTree(top->menu(), QStringLiteral("  "));
     }
     const QStringList expected = {
@@ -120,6 +134,8 @@ void TestMainWindow::menuTreeInOrder()
         "  Exit=Exit",
         "  LogOff=Log Off",
         "  CompanyInfo=Setup",
+        "  BackUpDatabase=Back Up Database...",
+        "  RestoreDatabase=Restore Database...",
         "MemberS=Members",
         "  MemberNavigator=Member Navigator",
         "  MemberEntry=Member Entry/Edit",
@@ -141,16 +157,24 @@ void TestMainWindow::menuTreeInOrder()
         "    MemberInfoUpdateReportMdi=Member Info Update Report",
         "  ProspectReportsMenu=Prospect Reports",
         "    ProspectVisitationSheet=Prospect Visitation Sheet",
+        // Added after the items above, and the Window menu before Help.
+        "Window=Window",
+        "  Tile=Tile",
+        "  Cascade=Cascade",
+        "  CloseWindow=Close",
         "Help=Help",
         "  About=About",
+        "  PewlarkHelp=Pewlark Help",
     };
     QCOMPARE(tree, expected);
     QCOMPARE(f.main.windowTitle(), QStringLiteral("Pewlark"));
-    // No separators and no shortcut keys.
-    for (QAction* a : f.main.menuBar()->findChildren<QAction*>()) {
-        QVERIFY(!a->isSeparator());
-        QVERIFY(a->shortcut().isEmpty());
-    }
+    // Shortcut keys only on the added commands.
+    QStringList withKeys;
+    for (QAction* a : f.main.menuBar()->findChildren<QAction*>())
+        if (!a->shortcut().isEmpty())
+            withKeys << a->objectName() + QLatin1Char('=') + a->shortcut().toString();
+    withKeys.sort();
+    QCOMPARE(withKeys, (QStringList { "CloseWindow=Ctrl+W", "PewlarkHelp=F1" }));
 }
 
 void TestMainWindow::lockedBeforeLogin()
@@ -163,6 +187,8 @@ void TestMainWindow::lockedBeforeLogin()
             enabled << a->objectName();
     enabled.sort();
     QCOMPARE(enabled, (QStringList { "Exit", "FileMenu" }));
+    // F1 opens the guide before a login too, through a key of the window.
+    QVERIFY(f.main.findChild<QAction*>(QStringLiteral("HelpKey"))->isEnabled());
     f.main.unlock();
     for (QAction* a : f.main.menuBar()->findChildren<QAction*>())
         QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
@@ -542,6 +568,7 @@ void TestMainWindow::startupReadsChurchDelay()
     const QString dbPath = dir.filePath(QStringLiteral("church.sqlite"));
     {
         auto db = Database::open(dbPath, Database::OpenMode::CreateNew);
+        addAccount(*db);
         if (stored.isValid()) {
             const QVariant value = stored.toString() == QLatin1String("<null>") ? QVariant() : stored;
             db->exec(QStringLiteral("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Grace', ?)"), { value });
@@ -570,7 +597,7 @@ void TestMainWindow::secondCopyIsRefused()
 {
     QTemporaryDir dir;
     const QString dbPath = dir.filePath(QStringLiteral("church.sqlite"));
-    Database::open(dbPath, Database::OpenMode::CreateNew)->close();
+    addAccount(*Database::open(dbPath, Database::OpenMode::CreateNew));
     const QString configPath = dir.filePath(QStringLiteral("config.txt"));
     {
         QFile f(configPath);
@@ -583,7 +610,22 @@ void TestMainWindow::secondCopyIsRefused()
 
     auto* messages = new test::FakeMessages;
     Application app({}, std::unique_ptr<Messages>(messages));
-    QVERIFY(app.start(configPath, lock) != 0);
+    // Standard error is caught in a file while the second copy starts.
+    const QString errPath = dir.filePath(QStringLiteral("stderr.txt"));
+    std::fflush(stderr);
+    const int savedErr = dup(fileno(stderr));
+    FILE* caught = std::fopen(qPrintable(errPath), "w");
+    QVERIFY(savedErr >= 0 && caught);
+    dup2(fileno(caught), fileno(stderr));
+    const int code = app.start(configPath, lock);
+    std::fflush(stderr);
+    dup2(savedErr, fileno(stderr));
+    ::close(savedErr);
+    std::fclose(caught);
+    QVERIFY(code != 0);
+    QFile err(errPath);
+    QVERIFY(err.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(err.readAll()), QStringLiteral("pewlark: This application is already running.\n"));
     QCOMPARE(messages->count(), 1);
     QCOMPARE(messages->last().text, QStringLiteral("This application is already running."));
     QCOMPARE(messages->last().title, QStringLiteral("Application Already Running"));

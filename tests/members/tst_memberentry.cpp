@@ -133,7 +133,7 @@ private slots:
     void emailNewsletterNeedsAddress();
     void namesWithApostrophesAndAccents_data();
     void namesWithApostrophesAndAccents();
-    void choosingAnotherPersonDropsChanges();
+    void choosingAnotherPersonAfterDiscard();
     void typeAheadLoadsPerson();
     void newClearsAuditTexts();
     void loadMemberAddedAfterOpening();
@@ -173,7 +173,7 @@ void TestMemberEntry::opensEmptyOnContactTab()
     QVERIFY(!s.control<QDateEdit>("dtDOB")->isEnabled());
     QVERIFY(!s.control<QComboBox>("cmbSSClass")->isEnabled());
     QVERIFY(!s.control<QCheckBox>("chkMemberSince")->isEnabled());
-    QVERIFY(!s.control<QPushButton>("btnNewContact")->isEnabled());
+    QVERIFY(s.control<QPushButton>("btnNewContact")->isEnabled());
     QCOMPARE(s.control<QTableView>("vsfgProspectContacts")->model()->columnCount(), 8);
     QCOMPARE(s.control<QTableView>("vsfgProspectContacts")->model()->rowCount(), 0);
     QCOMPARE(s.control<QLineEdit>("txtFName")->maxLength(), 50);
@@ -563,10 +563,14 @@ void TestMemberEntry::viewerMayBrowseButNotSave()
     QVERIFY(s.row(s.clerk)["Date_Edited"].isNull());
     QVERIFY(s.ws.find<frmMemberEntry>());
     QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Changed"));
+    QCOMPARE(s.form->windowTitle(), QStringLiteral("Member Entry/Edit* (View only)"));
 
-    s.click(s.control<QPushButton>("btnNew")); // allowed
+    // "New" is allowed; the change that cannot be saved may be dropped.
+    s.env.messages.choices = { QStringLiteral("Discard") };
+    s.click(s.control<QPushButton>("btnNew"));
     QVERIFY(s.control<QLineEdit>("txtFName")->text().isEmpty());
-    QCOMPARE(s.env.messages.count(), 1);
+    QCOMPARE(s.env.messages.count(), 2);
+    QCOMPARE(s.env.messages.last().text, QStringLiteral("Save changes to Clerk, Changed?"));
 }
 
 void TestMemberEntry::emailNewsletterNeedsAddress()
@@ -589,8 +593,9 @@ void TestMemberEntry::emailNewsletterNeedsAddress()
 
     // A stored flag without an address is refused on loading too.
     s.env.db().exec(QStringLiteral("UPDATE Member SET Receive_Newsletter_Via_EMail = 1 WHERE ID = ?"), { s.clerk });
+    s.env.messages.choices = { QStringLiteral("Discard") }; // the address typed and emptied above
     s.form->LoadMember(s.clerk);
-    QCOMPARE(s.env.messages.count(), 2);
+    QCOMPARE(s.env.messages.count(), 3);
     QVERIFY(!s.control<QCheckBox>("chkNewEmail")->isChecked());
 }
 
@@ -625,17 +630,18 @@ void TestMemberEntry::namesWithApostrophesAndAccents()
     QCOMPARE(s.control<QLineEdit>("txtMemberID")->text().toLongLong(), id);
 }
 
-void TestMemberEntry::choosingAnotherPersonDropsChanges()
+void TestMemberEntry::choosingAnotherPersonAfterDiscard()
 {
     Screen s(false);
     const qint64 other = s.env.addMember(QStringLiteral("Otto"), QStringLiteral("Other"));
     s.openScreen();
     s.form->LoadMember(s.clerk);
     s.control<QLineEdit>("txtFName")->setText(QStringLiteral("Unsaved"));
+    s.env.messages.choices = { QStringLiteral("Discard") };
     QVERIFY(selectById(s.control<QComboBox>("cmbMember"), other));
     QCOMPARE(s.control<QLineEdit>("txtFName")->text(), QStringLiteral("Otto"));
     QCOMPARE(s.row(s.clerk)["First_Name"].toString(), QStringLiteral("Clara"));
-    QCOMPARE(s.env.messages.count(), 0);
+    QCOMPARE(s.env.messages.count(), 1);
 }
 
 void TestMemberEntry::typeAheadLoadsPerson()
@@ -744,7 +750,8 @@ void TestMemberEntry::reloadKeepsEveryChoice()
     QCOMPARE(s.control<QComboBox>("cmbMaritalStatus")->currentText(), QStringLiteral("Married"));
     QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("Dallas"));
     // A class deleted elsewhere cannot stay chosen.
-    QCOMPARE(selectedId(s.control<QComboBox>("cmbProspectSSClass")), trigger == QLatin1String("lookupsChanged") ? 0 : gone);
+    QCOMPARE(
+        selectedId(s.control<QComboBox>("cmbProspectSSClass")), trigger == QLatin1String("lookupsChanged") ? 0 : gone);
     // "Resp." and its dates start over after an Add or Remove.
     QCOMPARE(s.control<QComboBox>("cmbResp")->currentIndex(), -1);
     QCOMPARE(s.control<QDateEdit>("dtRespStart")->date(), kNow.date());
@@ -913,8 +920,11 @@ void TestMemberEntry::pictureCancelKeepsPicture()
     QCOMPARE(s.control<QLabel>("imgPic")->pixmap().size(), shown);
     QCOMPARE(s.control<QLineEdit>("txtFileType")->text(), QStringLiteral("png"));
     QCOMPARE(s.env.messages.count(), 0);
-    // "New" drops the loaded picture without writing anything.
+    // "New" drops the loaded picture without writing anything, once the
+    // user agreed to discard it.
+    s.env.messages.choices = { QStringLiteral("Discard") };
     s.click(s.control<QPushButton>("btnNew"));
+    QCOMPARE(s.env.messages.count(), 1);
     QVERIFY(s.control<QLineEdit>("txtFileType")->text().isEmpty());
     QCOMPARE(QDir(s.env.folder()).entryList({ QStringLiteral("*.png") }), QStringList { QStringLiteral("face.png") });
 }
@@ -1002,11 +1012,12 @@ void TestMemberEntry::pictureWriteFailureSavesNothing()
     QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("Memphis"));
 
     // The same for a new person: no row is added.
+    s.env.messages.choices = { QStringLiteral("Discard") };
     s.click(s.control<QPushButton>("btnNew"));
     s.fillRequired();
     s.click(s.control<QPushButton>("btnLoadPic"));
     s.click(s.control<QPushButton>("btnSaveNew"));
-    QCOMPARE(s.env.messages.count(), 2);
+    QCOMPARE(s.env.messages.count(), 3);
     QCOMPARE(s.people(), 1);
     QVERIFY(s.control<QLineEdit>("txtMemberID")->text().isEmpty());
 }

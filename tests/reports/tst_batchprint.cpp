@@ -4,7 +4,11 @@
 #include "reports/ReportData.h"
 #include "reports/Reports.h"
 
+#include "app/Workspace.h"
+
 #include <QFile>
+#include <QMdiArea>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace pw;
@@ -83,16 +87,21 @@ void TestBatchPrint::printsOneJobEach_data()
     QTest::addColumn<int>("done");
     QTest::addColumn<QString>("message"); // empty: none
     QTest::addColumn<int>("progressCalls");
+    QTest::addColumn<QString>("status"); // the status line afterwards; empty: none
 
     const QString stopped = QStringLiteral("Printing stopped after %1 of %2 sheets.");
-    QTest::newRow("every sheet printed") << 3 << -1 << 0 << -1 << 3 << 3 << "" << 4;
-    QTest::newRow("nobody chosen") << 0 << -1 << 0 << -1 << 0 << 0 << "" << 0;
-    QTest::newRow("one sheet, no progress") << 1 << -1 << 0 << -1 << 1 << 1 << "" << 0;
-    QTest::newRow("first job refused") << 3 << -1 << 1 << -1 << 1 << 0 << stopped.arg(0).arg(3) << 2;
-    QTest::newRow("second job refused") << 3 << -1 << 2 << -1 << 2 << 1 << stopped.arg(1).arg(3) << 3;
-    QTest::newRow("only sheet refused: no count") << 1 << -1 << 1 << -1 << 1 << 0 << "" << 0;
-    QTest::newRow("cancelled before the third") << 4 << -1 << 0 << 2 << 2 << 2 << stopped.arg(2).arg(4) << 4;
-    QTest::newRow("person removed meanwhile is skipped") << 3 << 1 << 0 << -1 << 2 << 2 << "" << 4;
+    const QString printed = QStringLiteral("Printed %1 member information update sheets.");
+    QTest::newRow("every sheet printed") << 3 << -1 << 0 << -1 << 3 << 3 << "" << 4 << printed.arg(3);
+    QTest::newRow("nobody chosen") << 0 << -1 << 0 << -1 << 0 << 0 << "" << 0 << "";
+    QTest::newRow("one sheet, no progress")
+        << 1 << -1 << 0 << -1 << 1 << 1 << "" << 0 << "Printed 1 member information update sheet.";
+    QTest::newRow("first job refused") << 3 << -1 << 1 << -1 << 1 << 0 << stopped.arg(0).arg(3) << 2 << "";
+    QTest::newRow("second job refused") << 3 << -1 << 2 << -1 << 2 << 1 << stopped.arg(1).arg(3) << 3
+                                        << "Printed 1 member information update sheet. Printing stopped after 1 of 3.";
+    QTest::newRow("only sheet refused: no count") << 1 << -1 << 1 << -1 << 1 << 0 << "" << 0 << "";
+    QTest::newRow("cancelled before the third") << 4 << -1 << 0 << 2 << 2 << 2 << stopped.arg(2).arg(4) << 4
+                                                << printed.arg(2) + " Printing stopped after 2 of 4.";
+    QTest::newRow("person removed meanwhile is skipped") << 3 << 1 << 0 << -1 << 2 << 2 << "" << 4 << printed.arg(2);
 }
 
 void TestBatchPrint::printsOneJobEach()
@@ -105,7 +114,12 @@ void TestBatchPrint::printsOneJobEach()
     QFETCH(int, done);
     QFETCH(QString, message);
     QFETCH(int, progressCalls);
+    QFETCH(QString, status);
     test::TestEnv env;
+    QMdiArea area;
+    Workspace ws(&area);
+    ctx().workspace = &ws;
+    QSignalSpy statusLine(&ws, &Workspace::statusChanged);
     RefusingOutput out;
     out.refuseJob = refuseJob;
     ctx().reportOutput = &out;
@@ -141,6 +155,9 @@ void TestBatchPrint::printsOneJobEach()
             progress.calls.last(), QStringLiteral("Printing member information update sheets... %1/%1").arg(people));
     }
     QVERIFY(env.files.asked.isEmpty());
+    QCOMPARE(statusLine.size(), status.isEmpty() ? 0 : 1);
+    if (!status.isEmpty())
+        QCOMPARE(statusLine.first().first().toString(), status);
 }
 
 // Without a printer the run asks once and can write every sheet into one
@@ -166,6 +183,10 @@ void TestBatchPrint::withoutPrinterOnePdf()
     QFETCH(bool, written);
     QFETCH(QString, message);
     test::TestEnv env;
+    QMdiArea area;
+    Workspace ws(&area);
+    ctx().workspace = &ws;
+    QSignalSpy statusLine(&ws, &Workspace::statusChanged);
     env.output.printerInstalled = false;
     env.messages.answers = { agree ? Answer::Yes : Answer::No };
     const QString chosen = env.dir.filePath(QStringLiteral("sheets"));
@@ -200,6 +221,12 @@ void TestBatchPrint::withoutPrinterOnePdf()
     QCOMPARE(result.done, written ? 3 : 0);
     if (chooseFile)
         QVERIFY(progress.calls.first().startsWith(QStringLiteral("Saving member information update sheets... 0/3")));
+    // Only a file written is reported as saved.
+    QCOMPARE(statusLine.size(), written ? 1 : 0);
+    if (written)
+        QCOMPARE(statusLine.first().first().toString(),
+            QStringLiteral("Saved 3 member information update sheets to %1.pdf.")
+                .arg(QDir::toNativeSeparators(chosen)));
 }
 
 QTEST_MAIN(TestBatchPrint)

@@ -6,6 +6,7 @@
 #include "app/Context.h"
 #include "app/Guard.h"
 #include "app/Workspace.h"
+#include "reports/PagePreview.h"
 #include "reports/ReportOutput.h"
 #include "reports/Viewer.h"
 
@@ -17,11 +18,11 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QPdfWriter>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -168,7 +169,7 @@ private slots:
         QCOMPARE(test::control<QLabel>(v, "lblPage")->text(), QStringLiteral("1 / %1").arg(v->pageCount()));
         // The preview fills the window.
         QCOMPARE(v->layout()->contentsMargins(), QMargins());
-        QVERIFY(v->findChild<QPrintPreviewWidget*>());
+        QVERIFY(v->findChild<PagePreview*>());
     }
 
     void oneViewerInTheWorkspace()
@@ -348,6 +349,10 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, written);
         QFETCH(bool, error);
+        QMdiArea area;
+        Workspace ws(&area);
+        ctx().workspace = &ws;
+        QSignalSpy statusLine(&ws, &Workspace::statusChanged);
         auto v = shownViewer(listReport(6));
         if (!answer.isEmpty())
             env->files.answers.append(path(answer));
@@ -362,6 +367,11 @@ private slots:
             QCOMPARE(env->messages.last().title, QString("Pewlark"));
             QVERIFY2(env->messages.last().text.contains("could not be written"), qPrintable(env->messages.last().text));
         }
+        // The status line names the file only when one was written.
+        QCOMPARE(statusLine.size(), written.isEmpty() ? 0 : 1);
+        if (!written.isEmpty())
+            QCOMPARE(statusLine.first().first().toString(),
+                "Saved Member List to " + QDir::toNativeSeparators(path(written)) + ".");
     }
 
     void suggestedNames_data()
@@ -382,12 +392,19 @@ private slots:
     void printFromTheViewer_data()
     {
         QTest::addColumn<bool>("accept");
-        QTest::newRow("printed") << true;
-        QTest::newRow("dialog cancelled") << false;
+        QTest::addColumn<bool>("byKey"); // Ctrl+P instead of the button
+        QTest::newRow("printed") << true << false;
+        QTest::newRow("dialog cancelled") << false << false;
+        QTest::newRow("Ctrl+P") << true << true;
     }
     void printFromTheViewer()
     {
         QFETCH(bool, accept);
+        QFETCH(bool, byKey);
+        QMdiArea area;
+        Workspace ws(&area);
+        ctx().workspace = &ws;
+        QSignalSpy statusLine(&ws, &Workspace::statusChanged);
         const QString out = path("printed.pdf");
         bool dialogShown = false;
         ctx().printDialog = [&](QPrinter& printer, QWidget*) {
@@ -397,12 +414,22 @@ private slots:
             return accept;
         };
         auto v = shownViewer(listReport(9));
-        test::control<QAction>(v.get(), "actPrint")->trigger();
+        if (byKey) {
+            v->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(v.get()));
+            v->previewWidget()->setFocus();
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        } else {
+            test::control<QAction>(v.get(), "actPrint")->trigger();
+        }
         QVERIFY(dialogShown);
         QCOMPARE(QFile::exists(out), accept);
         if (accept)
             QCOMPARE(pagesIn(out), v->pageCount());
         QCOMPARE(env->messages.count(), 0);
+        QCOMPARE(statusLine.size(), accept ? 1 : 0);
+        if (accept)
+            QCOMPARE(statusLine.first().first().toString(), QStringLiteral("Printed Member List."));
     }
 
     void noPrinter_data()

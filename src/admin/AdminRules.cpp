@@ -1,0 +1,99 @@
+#include "admin/AdminRules.h"
+
+#include "app/Context.h"
+#include "app/EditTracker.h"
+#include "app/Guard.h"
+#include "app/Messages.h"
+#include "app/Permissions.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+namespace pw::admin {
+
+namespace {
+
+    // Re-applies the view-only mark when the screen's child window is about
+    // to become the active one.
+    class PermissionWatch : public QObject {
+    public:
+        PermissionWatch(QWidget* screen, EditTracker* tracker, const QString& permission)
+            : QObject(screen)
+            , m_screen(screen)
+            , m_tracker(tracker)
+            , m_permission(permission)
+        {
+            screen->installEventFilter(this);
+        }
+
+        void apply()
+        {
+            if (m_tracker)
+                m_tracker->setViewOnly(!HasPermission(m_permission));
+        }
+
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            // The child window exists once the screen is shown in it.
+            if (watched == m_screen && event->type() == QEvent::Show) {
+                auto* frame = qobject_cast<QMdiSubWindow*>(m_screen->parentWidget());
+                if (frame && frame != m_frame) {
+                    m_frame = frame;
+                    connect(frame, &QMdiSubWindow::aboutToActivate, this, [this] { guarded([this] { apply(); }); });
+                }
+            }
+            return false;
+        }
+
+    private:
+        QWidget* m_screen;
+        QPointer<EditTracker> m_tracker;
+        QString m_permission;
+        QPointer<QMdiSubWindow> m_frame;
+    };
+
+} // namespace
+
+QString conflictQuestion(const QString& what, const std::vector<rows::Conflict>& conflicts,
+    const std::function<QString(const QString& column)>& caption)
+{
+    QStringList fields;
+    for (const rows::Conflict& c : conflicts)
+        fields.append(QStringLiteral("\"%1\"").arg(caption ? caption(c.column) : c.column));
+    return QStringLiteral("While you were editing this %1, another user changed the same field%2 at another "
+                          "workstation: %3.\n\nKeep their values, keep yours, or cancel the save?")
+        .arg(what, fields.size() == 1 ? QString() : QStringLiteral("s"), fields.join(QStringLiteral(", ")));
+}
+
+std::optional<rows::OnConflict> askAboutConflicts(const QString& question)
+{
+    const int answer = messages().choose(question, QStringLiteral("Pewlark"),
+        { QStringLiteral("Keep theirs"), QStringLiteral("Keep mine"), QStringLiteral("Cancel") }, 2, 2, Icon::Warning);
+    if (answer == 0)
+        return rows::OnConflict::KeepTheirs;
+    if (answer == 1)
+        return rows::OnConflict::KeepMine;
+    return std::nullopt;
+}
+
+void whenLeaving(QWidget* screen, QWidget* box, std::function<void()> check, QList<QWidget*> except)
+{
+    QObject::connect(qApp, &QApplication::focusChanged, box,
+        [screen, box, check = std::move(check), except](QWidget* old, QWidget* now) {
+            if (old != box || !now || now == box || !screen->isAncestorOf(now) || except.contains(now))
+                return;
+            check();
+        });
+}
+
+void followPermission(QWidget* screen, EditTracker* tracker, const QString& permission)
+{
+    auto* watch = new PermissionWatch(screen, tracker, permission);
+    watch->apply();
+}
+
+} // namespace pw::admin

@@ -1,0 +1,31 @@
+#include "admin/Screens.h"
+
+#include "admin/ListEditor.h"
+#include "admin/frmChurchInfo.h"
+#include "admin/frmUserEntry.h"
+#include "app/Permissions.h"
+#include "app/Workspace.h"
+
+namespace pw::admin {
+
+void registerScreens(Workspace& workspace)
+{
+    const QList<ListEditorSetup (*)()> editors = {
+        [] { return classEditor(Lookups::ClassKind::SundaySchool); },
+        [] { return classEditor(Lookups::ClassKind::DiscipleshipTraining); },
+        [] { return classEditor(Lookups::ClassKind::WednesdayNight); },
+        &careGroupEditor,
+        &responsibilityEditor,
+    };
+    for (ListEditorSetup (*setup)() : editors) {
+        const ListEditorSetup editor = setup();
+        workspace.registerScreen(
+            { editor.windowName, { editor.permission }, refusal::View, [setup] { return new ListEditor(setup()); } });
+    }
+    workspace.registerScreen(
+        { QStringLiteral("frmUserEntry"), { perm::UserPermissions }, refusal::View, [] { return new frmUserEntry; } });
+    workspace.registerScreen(
+        { QStringLiteral("frmChurchInfo"), { perm::ChurchInfo }, refusal::View, [] { return new frmChurchInfo; } });
+}
+
+} // namespace pw::admin

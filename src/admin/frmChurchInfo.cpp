@@ -1,0 +1,177 @@
+#include "admin/frmChurchInfo.h"
+
+#include "admin/AdminRules.h"
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "app/Guard.h"
+#include "app/Messages.h"
+#include "app/Permissions.h"
+#include "app/PickList.h"
+#include "app/SharedLists.h"
+#include "app/Startup.h"
+#include "app/Workspace.h"
+#include "data/Database.h"
+#include "data/Sql.h"
+#include "ui_frmChurchInfo.h"
+
+#include <QHash>
+
+namespace pw::admin {
+
+namespace {
+
+    const QString kDelayMessage = QStringLiteral("Quantity must be greater than 0.");
+
+    // An empty box stores no delay; anything else the number it starts with.
+    QVariant delayValue(const QString& text)
+    {
+        return text.trimmed().isEmpty() ? QVariant() : QVariant(Church::leadingNumber(text));
+    }
+
+} // namespace
+
+frmChurchInfo::frmChurchInfo(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::frmChurchInfo)
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("frmChurchInfo"));
+    setFocusProxy(ui->txtCompany);
+    // Room for a whole e-mail or web address.
+    ui->txtCompany->setMinimumWidth(340);
+    setupPhoneBox(ui->txtPhone);
+    setupPhoneBox(ui->txtFax);
+    selectAllOnFocus({ ui->txtCompany, ui->txtAddress1, ui->txtAddress2, ui->txtCity, ui->txtZip, ui->txtEmail,
+        ui->txtWebsite, ui->txtPhone, ui->txtFax });
+    setDefaultButton(this, ui->btnSave);
+    setCancelButton(this, ui->btnExit);
+
+    m_tracker = new EditTracker(this, QStringLiteral("Setup"));
+    m_tracker->watch(this);
+    m_tracker->setRecordName([this] { return ui->txtCompany->text().trimmed(); });
+    m_tracker->setSave([this] { return save(); });
+
+    connect(ui->btnSave, &QPushButton::clicked, this, [this] { guarded([this] { btnSave_clicked(); }); });
+    connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
+    whenLeaving(this, ui->txtKeyPressDelay, [this] { txtKeyPressDelay_LostFocus(); }, { ui->btnExit });
+
+    guarded([this] { load(); });
+    followPermission(this, m_tracker, perm::ChurchInfo);
+}
+
+frmChurchInfo::~frmChurchInfo() { delete ui; }
+
+void frmChurchInfo::load()
+{
+    BusyCursor busy;
+    EditTracker::Quiet quiet(m_tracker);
+    fillTextList(ui->cmbState, listTexts(SharedLists::List::States));
+    m_loaded = Church::first(db());
+    const rows::Values values = m_loaded ? m_loaded->values : rows::Values();
+    auto text = [&values](const char* column) { return sql::toText(values.value(QString::fromLatin1(column))); };
+    ui->txtCompany->setText(text("Name"));
+    ui->txtAddress1->setText(text("Address1"));
+    ui->txtAddress2->setText(text("Address2"));
+    ui->txtCity->setText(text("City"));
+    const QString state = text("State");
+    ui->cmbState->setCurrentIndex(
+        state.isEmpty() ? -1 : ui->cmbState->findText(state, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    ui->txtZip->setText(text("Zip"));
+    setPhoneDigits(ui->txtPhone, text("Phone"));
+    setPhoneDigits(ui->txtFax, text("Fax"));
+    ui->txtEmail->setText(text("Email"));
+    ui->txtWebsite->setText(text("Website"));
+    ui->txtKeyPressDelay->setText(text("KeyPressDelay"));
+    m_shown = valuesFromScreen();
+    m_tracker->markClean();
+}
+
+rows::Values frmChurchInfo::valuesFromScreen() const
+{
+    return {
+        { QStringLiteral("Name"), ui->txtCompany->text() },
+        { QStringLiteral("Address1"), ui->txtAddress1->text() },
+        { QStringLiteral("Address2"), ui->txtAddress2->text() },
+        { QStringLiteral("City"), ui->txtCity->text() },
+        { QStringLiteral("State"), ui->cmbState->currentIndex() >= 0 ? ui->cmbState->currentText() : QString() },
+        { QStringLiteral("Zip"), ui->txtZip->text() },
+        { QStringLiteral("Phone"), phoneDigits(ui->txtPhone) },
+        { QStringLiteral("Fax"), phoneDigits(ui->txtFax) },
+        { QStringLiteral("Email"), ui->txtEmail->text() },
+        { QStringLiteral("Website"), ui->txtWebsite->text() },
+        { QStringLiteral("KeyPressDelay"), delayValue(ui->txtKeyPressDelay->text()) },
+    };
+}
+
+void frmChurchInfo::txtKeyPressDelay_LostFocus()
+{
+    if (Church::delayAccepted(ui->txtKeyPressDelay->text()))
+        return;
+    messages().show(kDelayMessage, QStringLiteral("Invalid Entry"));
+    ui->txtKeyPressDelay->setFocus();
+}
+
+void frmChurchInfo::btnSave_clicked()
+{
+    if (save())
+        closeScreen(this);
+}
+
+void frmChurchInfo::saveKeepingRecord()
+{
+    guarded([this] { save(); });
+}
+
+bool frmChurchInfo::save()
+{
+    m_tracker->setViewOnly(!HasPermission(perm::ChurchInfo));
+    if (m_tracker->isViewOnly()) {
+        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+        return false;
+    }
+    if (ui->txtCompany->text().isEmpty()) {
+        messages().show(QStringLiteral("Church Name is Required."), QStringLiteral("Required Fields"));
+        bringToView(ui->txtCompany);
+        return false;
+    }
+    // Checked here as well: Enter saves without the box ever losing the
+    // focus, and an empty box or one without a number has no delay to store.
+    if (!Church::delayAccepted(ui->txtKeyPressDelay->text())) {
+        messages().show(kDelayMessage, QStringLiteral("Invalid Entry"));
+        bringToView(ui->txtKeyPressDelay);
+        return false;
+    }
+
+    const rows::Values now = valuesFromScreen();
+    const rows::Values mine = m_loaded ? rows::edited(m_loaded->values, m_shown, now) : now;
+    rows::OnConflict how = rows::OnConflict::Report;
+    for (;;) {
+        Church::SaveResult result;
+        {
+            BusyCursor busy;
+            result = Church::save(db(), mine, m_loaded, how);
+        }
+        if (result.result != Church::SaveResult::Result::Conflicts)
+            break;
+        const auto answer = askAboutConflicts(
+            conflictQuestion(QStringLiteral("church information"), result.conflicts, [this](const QString& column) {
+                // The label beside the control of that column.
+                static const QHash<QString, QString> captions = { { QStringLiteral("Name"), QStringLiteral("Company") },
+                    { QStringLiteral("KeyPressDelay"), QStringLiteral("Keypress Delay") } };
+                return captions.value(column, column);
+            }));
+        if (!answer)
+            return false;
+        how = *answer;
+    }
+
+    LoadChurchSettings();
+    if (Workspace* w = workspace())
+        emit w->churchChanged();
+    const QString name = ui->txtCompany->text().trimmed();
+    load();
+    showStatus(QStringLiteral("Saved %1.").arg(name));
+    return true;
+}
+
+} // namespace pw::admin

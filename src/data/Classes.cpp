@@ -1,0 +1,34 @@
+#include "data/Classes.h"
+
+namespace pw::Classes {
+
+namespace {
+
+    rows::Table describe(Lookups::ClassKind kind)
+    {
+        using rows::Kind;
+        return { Lookups::classTable(kind), QStringLiteral("ID"),
+            { { QStringLiteral("Name"), Kind::Text }, { QStringLiteral("Description"), Kind::Text },
+                { QStringLiteral("Teacher"), Kind::Id }, { QStringLiteral("Asst_Teacher"), Kind::Id },
+                { QStringLiteral("Location"), Kind::Text }, { QStringLiteral("Notes"), Kind::Text } } };
+    }
+
+} // namespace
+
+const rows::Table& table(Lookups::ClassKind kind)
+{
+    static const rows::Table sundaySchool = describe(Lookups::ClassKind::SundaySchool);
+    static const rows::Table discipleship = describe(Lookups::ClassKind::DiscipleshipTraining);
+    static const rows::Table wednesday = describe(Lookups::ClassKind::WednesdayNight);
+    switch (kind) {
+    case Lookups::ClassKind::SundaySchool:
+        return sundaySchool;
+    case Lookups::ClassKind::DiscipleshipTraining:
+        return discipleship;
+    case Lookups::ClassKind::WednesdayNight:
+        break;
+    }
+    return wednesday;
+}
+
+} // namespace pw::Classes

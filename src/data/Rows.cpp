@@ -1,0 +1,162 @@
+#include "data/Rows.h"
+
+#include "data/Database.h"
+#include "data/Sql.h"
+
+#include <QSqlQuery>
+
+namespace pw::rows {
+
+namespace {
+
+    bool sameValue(const QVariant& a, const QVariant& b)
+    {
+        if (a.isNull() || b.isNull())
+            return a.isNull() == b.isNull();
+        // A number read back as text or as a double is the same number.
+        bool okA = false, okB = false;
+        const double da = a.toDouble(&okA);
+        const double db = b.toDouble(&okB);
+        if (okA && okB && a.typeId() != QMetaType::QString && b.typeId() != QMetaType::QString)
+            return da == db;
+        return a.toString() == b.toString();
+    }
+
+    QString columnList(const Table& table)
+    {
+        QStringList names;
+        for (const Column& c : table.columns)
+            names.append(c.name);
+        return names.join(QStringLiteral(", "));
+    }
+
+    const Column* columnOf(const Table& table, const QString& name)
+    {
+        for (const Column& c : table.columns)
+            if (c.name == name)
+                return &c;
+        return nullptr;
+    }
+
+} // namespace
+
+QVariant stored(Kind kind, const QVariant& value)
+{
+    switch (kind) {
+    case Kind::Text:
+        return sql::text(value.isNull() ? QString() : value.toString());
+    case Kind::Id:
+        return sql::id(value.toLongLong());
+    case Kind::Number:
+        if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty()))
+            return QVariant();
+        return QVariant(value.toDouble());
+    }
+    return value;
+}
+
+Values normalised(const Table& table, const Values& values)
+{
+    Values out;
+    for (const Column& c : table.columns)
+        out.insert(c.name, stored(c.kind, values.value(c.name)));
+    return out;
+}
+
+Values edited(const Values& stored, const Values& shown, const Values& now)
+{
+    Values out;
+    for (auto it = now.constBegin(); it != now.constEnd(); ++it) {
+        const bool untouched = shown.contains(it.key()) && sameValue(shown.value(it.key()), it.value());
+        out.insert(it.key(), untouched && stored.contains(it.key()) ? stored.value(it.key()) : it.value());
+    }
+    return out;
+}
+
+std::optional<Values> load(Database& db, const Table& table, const QVariant& key)
+{
+    QSqlQuery q = db.exec(
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(columnList(table), table.name, table.key), { key });
+    if (!q.next())
+        return std::nullopt;
+    Values values;
+    for (int i = 0; i < table.columns.size(); ++i)
+        values.insert(table.columns.at(i).name, stored(table.columns.at(i).kind, q.value(i)));
+    return values;
+}
+
+qint64 insert(Database& db, const Table& table, const Values& values)
+{
+    QStringList marks;
+    QVariantList bound;
+    for (const Column& c : table.columns) {
+        marks.append(QStringLiteral("?"));
+        bound.append(stored(c.kind, values.value(c.name)));
+    }
+    return db.insert(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                         .arg(table.name, columnList(table), marks.join(QStringLiteral(", ")))
+            + sql::returningId(table.key),
+        bound);
+}
+
+Outcome saveEdited(Database& db, const Table& table, const QVariant& key, const Values& loaded, const Values& mine,
+    OnConflict onConflict)
+{
+    Outcome outcome;
+    Transaction tx(db);
+    const std::optional<Values> now = load(db, table, key);
+    if (!now) {
+        outcome.result = Outcome::Result::Gone;
+        return outcome;
+    }
+    outcome.stored = *now;
+
+    QStringList conflicting;
+    for (const Column& c : table.columns) {
+        if (!mine.contains(c.name))
+            continue;
+        const QVariant before = stored(c.kind, loaded.value(c.name));
+        const QVariant minev = stored(c.kind, mine.value(c.name));
+        const QVariant theirs = now->value(c.name);
+        const bool mineChanged = !sameValue(before, minev);
+        const bool theirsChanged = !sameValue(before, theirs);
+        if (theirsChanged && !mineChanged) {
+            outcome.keptTheirs.append(c.name);
+        } else if (theirsChanged && !sameValue(minev, theirs)) {
+            outcome.conflicts.push_back({ c.name, before, minev, theirs });
+            conflicting.append(c.name);
+        } else {
+            outcome.written.append(c.name);
+        }
+    }
+    if (!conflicting.isEmpty()) {
+        switch (onConflict) {
+        case OnConflict::Report:
+            outcome.result = Outcome::Result::Conflicts;
+            outcome.written.clear();
+            return outcome;
+        case OnConflict::KeepTheirs:
+            outcome.keptTheirs += conflicting;
+            break;
+        case OnConflict::KeepMine:
+            outcome.written += conflicting;
+            break;
+        }
+    }
+    if (!outcome.written.isEmpty()) {
+        QStringList sets;
+        QVariantList bound;
+        for (const QString& name : outcome.written) {
+            sets.append(name + QStringLiteral(" = ?"));
+            bound.append(stored(columnOf(table, name)->kind, mine.value(name)));
+        }
+        bound.append(key);
+        db.exec(
+            QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?").arg(table.name, sets.join(QStringLiteral(", ")), table.key),
+            bound);
+    }
+    tx.commit();
+    return outcome;
+}
+
+} // namespace rows

@@ -1,0 +1,99 @@
+#pragma once
+
+// One row of a small table (a class, a care group, a responsibility, an
+// account, the church), described once by its columns, read into and written
+// from a map of column name to value. Saving an edited row follows the rule
+// the member screen's save follows: only what this user changed since the
+// row was loaded is written, and a column that another workstation changed
+// meanwhile to something else is a conflict the user decides.
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantMap>
+#include <QVector>
+#include <optional>
+#include <vector>
+
+namespace pw {
+
+class Database;
+
+namespace rows {
+
+    // How a column is stored.
+    enum class Kind {
+        Text, // never Null: an empty box is stored as empty text
+        Id, // a link to another row: Null when 0
+        Number, // a number, Null when not given
+    };
+
+    struct Column {
+        QString name;
+        Kind kind = Kind::Text;
+    };
+
+    struct Table {
+        QString name; // as written in SQL ("\"User\"" where quoting is needed)
+        QString key; // the key column ("ID"), or "rowid" for a table without one
+        QVector<Column> columns; // the columns the program reads and writes, key excluded
+    };
+
+    // Column name to value, as bound: Text never Null, Id Null for 0.
+    using Values = QVariantMap;
+
+    // The value as it is stored for that kind of column.
+    QVariant stored(Kind kind, const QVariant& value);
+    // Every column of the table with its stored value from values (missing
+    // ones as empty text or Null).
+    Values normalised(const Table& table, const Values& values);
+
+    // What a screen saves: a column whose control still shows what it showed
+    // when the row was loaded (shown) keeps the value as it was stored
+    // (stored), so a value the screen could not show exactly is never
+    // rewritten; a column the user changed takes the control's value (now).
+    Values edited(const Values& stored, const Values& shown, const Values& now);
+
+    // The row with this key, or nothing when there is none.
+    std::optional<Values> load(Database& db, const Table& table, const QVariant& key);
+
+    // Adds a row with every column and returns its key.
+    qint64 insert(Database& db, const Table& table, const Values& values);
+
+    enum class OnConflict {
+        Report, // nothing is written; the conflicts are returned so the user can choose
+        KeepTheirs, // conflicting columns keep the other workstation's values
+        KeepMine, // conflicting columns get this user's values
+    };
+
+    struct Conflict {
+        QString column;
+        QVariant loaded;
+        QVariant mine;
+        QVariant theirs;
+    };
+
+    struct Outcome {
+        enum class Result {
+            Saved,
+            Conflicts, // OnConflict::Report found conflicts: nothing was written
+            Gone, // the row no longer exists: nothing was written
+        };
+        Result result = Result::Saved;
+        QStringList written; // columns written
+        QStringList keptTheirs; // columns left with the other workstation's change
+        std::vector<Conflict> conflicts;
+        Values stored; // the row as the save found it
+    };
+
+    // Saves mine over the row with this key, as it was loaded (loaded), column
+    // by column: only mine changed, or both changed alike, or neither: written;
+    // only theirs changed: left; both changed differently: a conflict, handled
+    // as onConflict says. The row is read again and written in one
+    // transaction (joining the caller's when there is one). Columns missing
+    // from mine are not written.
+    Outcome saveEdited(
+        Database& db, const Table& table, const QVariant& key, const Values& loaded, const Values& mine, OnConflict);
+
+} // namespace rows
+} // namespace pw

@@ -1,0 +1,208 @@
+#include "navigators/NavigatorScreen.h"
+
+#include "app/GridExport.h"
+#include "app/Guard.h"
+#include "app/Permissions.h"
+#include "app/PickList.h"
+#include "app/ResultGrid.h"
+#include "app/Workspace.h"
+#include "members/frmMemberEntry.h"
+#include "reports/BatchPrint.h"
+#include "reports/ProgressDialog.h"
+#include "reports/Report.h"
+#include "reports/Reports.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QListView>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTableView>
+
+namespace pw::navigators {
+
+namespace {
+
+    // Enter on a row of a grid opens that person, as a double-click does.
+    class OpenOnEnter : public QObject {
+    public:
+        OpenOnEnter(QTableView* view, ResultModel* model)
+            : QObject(view)
+            , m_view(view)
+            , m_model(model)
+        {
+        }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (watched != m_view || event->type() != QEvent::KeyPress)
+                return false;
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->modifiers() & ~Qt::KeypadModifier)
+                return false;
+            const QModelIndex current = m_view->currentIndex();
+            if (!current.isValid())
+                return false; // the screen's default button gets it
+            const qint64 id = m_model->idAt(current.row());
+            guarded([id] { openPerson(id); });
+            return true;
+        }
+
+    private:
+        QTableView* m_view;
+        ResultModel* m_model;
+    };
+
+} // namespace
+
+void keepQuick(QWidget* screen)
+{
+    for (QComboBox* combo : screen->findChildren<QComboBox*>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(14);
+        combo->setMaxVisibleItems(20);
+        if (auto* view = qobject_cast<QListView*>(combo->view()))
+            view->setUniformItemSizes(true);
+    }
+}
+
+QString chosenText(const QComboBox* combo) { return combo->currentIndex() >= 0 ? combo->currentText() : QString(); }
+
+std::optional<bool> chosenYesNo(const QComboBox* combo)
+{
+    const QString text = chosenText(combo);
+    if (text.isEmpty())
+        return std::nullopt;
+    return text == QLatin1String("True");
+}
+
+void fillYesNo(QComboBox* combo) { fillTextList(combo, { QStringLiteral("True"), QStringLiteral("False") }); }
+
+void fillMonths(QComboBox* combo)
+{
+    fillTextList(combo,
+        { QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"), QStringLiteral("April"),
+            QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"), QStringLiteral("August"),
+            QStringLiteral("September"), QStringLiteral("October"), QStringLiteral("November"),
+            QStringLiteral("December") });
+}
+
+void tickOnUserChange(QCheckBox* box, std::initializer_list<QDateEdit*> dates)
+{
+    for (QDateEdit* date : dates)
+        QObject::connect(date, &QDateEdit::dateChanged, box, [box] { box->setChecked(true); });
+}
+
+void setDatesQuietly(std::initializer_list<QDateEdit*> dates, const QDate& day)
+{
+    // A date set in code announces itself like the user's own change; the
+    // blocker keeps it from ticking the range box.
+    for (QDateEdit* date : dates) {
+        const QSignalBlocker quiet(date);
+        date->setDate(day);
+    }
+}
+
+ResultModel* setupNavigatorGrid(QTableView* view, const QString& exportName, bool opensPeople)
+{
+    auto* model = new ResultModel(view);
+    setupResultGrid(view, model);
+    installGridActions(view, exportName);
+    // Many people fit on the screen at once.
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
+    if (opensPeople) {
+        QObject::connect(view, &QTableView::doubleClicked, view, [model](const QModelIndex& index) {
+            if (index.isValid()) {
+                const qint64 id = model->idAt(index.row());
+                guarded([id] { openPerson(id); });
+            }
+        });
+        view->installEventFilter(new OpenOnEnter(view, model));
+    }
+    return model;
+}
+
+void emptyGrid(QTableView* view, ResultModel& model, const std::vector<GridColumn>& columns)
+{
+    model.setColumns(captions(columns));
+    fitColumns(view);
+}
+
+QString contactsFoundText(int count)
+{
+    return count == 1 ? QStringLiteral("1 contact") : QStringLiteral("%1 contacts").arg(QLocale().toString(count));
+}
+
+void reportShown(reports::Design design, int people)
+{
+    showStatus(QStringLiteral("%1: %2.").arg(reports::designTitle(design),
+        people == 1 ? QStringLiteral("1 person") : QStringLiteral("%1 people").arg(QLocale().toString(people))));
+}
+
+QSize screenSize(const QWidget* screen, QSize hint)
+{
+    Workspace* w = workspace();
+    if (!w)
+        return hint;
+    const QStyle* style = screen->style();
+    const int frame
+        = style->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const int room = w->area()->viewport()->height() - frame;
+    const int wanted = static_cast<int>(w->area()->window()->height() * 0.9) - frame;
+    hint.setHeight(qMax(hint.height(), qMin(wanted, room)));
+    return hint;
+}
+
+void openPerson(qint64 memberId)
+{
+    Workspace* ws = workspace();
+    if (!ws || memberId <= 0)
+        return;
+    auto* screen = qobject_cast<members::frmMemberEntry*>(ws->open(QStringLiteral("frmMemberEntry")));
+    if (!screen)
+        return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget()))
+        ws->area()->setActiveSubWindow(sub);
+    // The member screen asks about its own unsaved changes before it shows
+    // another person, and keeps them when the user says so.
+    screen->LoadMember(memberId);
+}
+
+QList<qint64> idsInGridOrder(const ResultModel& model)
+{
+    const QVector<qint64> ids = model.ids();
+    return QList<qint64>(ids.begin(), ids.end());
+}
+
+bool mayPrint(const ResultModel& model, const QString& permission)
+{
+    if (!requirePermission(permission, refusal::ViewReport))
+        return false;
+    return model.rowCount() > 0;
+}
+
+void printVisitationSheets(QWidget* screen, const QList<qint64>& ids)
+{
+    reports::SheetBatch batch;
+    batch.ids = ids;
+    batch.sheetFor = [](qint64 id) -> reports::ReportPtr {
+        reports::ReportData data = reports::visitationSheetData(id);
+        if (data.main.rows.empty())
+            return nullptr; // removed since the search
+        return std::make_shared<const reports::Report>(std::move(data));
+    };
+    batch.copies = 0; // the printer's own copy count, as a single sheet prints
+    batch.title = screen->windowTitle();
+    batch.sheets = QStringLiteral("prospect visitation sheets");
+    batch.pdfName = reports::designTitle(reports::Design::VisitationSheet) + QStringLiteral(".pdf");
+    // The run says on the status line what it printed.
+    reports::printSheets(batch, screen, reports::progressDialog(screen));
+}
+
+} // namespace pw::navigators

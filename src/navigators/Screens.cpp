@@ -1,0 +1,18 @@
+#include "navigators/Screens.h"
+
+#include "app/Permissions.h"
+#include "app/Workspace.h"
+#include "navigators/frmMemberNavigator.h"
+#include "navigators/frmProspectNavigator.h"
+
+namespace pw::navigators {
+
+void registerScreens(Workspace& workspace)
+{
+    workspace.registerScreen({ QStringLiteral("frmMemberNavigator"), { perm::MemberView, perm::MemberEntry },
+        refusal::View, [] { return new frmMemberNavigator; } });
+    workspace.registerScreen({ QStringLiteral("frmProspectNavigator"), { perm::MemberView, perm::MemberEntry },
+        refusal::View, [] { return new frmProspectNavigator; } });
+}
+
+} // namespace pw::navigators

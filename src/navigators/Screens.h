@@ -1,0 +1,13 @@
+#pragma once
+
+namespace pw {
+class Workspace;
+}
+
+namespace pw::navigators {
+
+// Registers the screens of this folder with the workspace under their window
+// names, each with its permission test: frmMemberNavigator, frmProspectNavigator.
+void registerScreens(Workspace& workspace);
+
+} // namespace pw::navigators

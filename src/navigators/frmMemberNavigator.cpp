@@ -1,0 +1,147 @@
+#include "navigators/frmMemberNavigator.h"
+
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "app/GridExport.h"
+#include "app/Guard.h"
+#include "app/Permissions.h"
+#include "app/PickList.h"
+#include "app/ResultGrid.h"
+#include "app/SharedLists.h"
+#include "app/Workspace.h"
+#include "data/Clock.h"
+#include "navigators/NavigatorScreen.h"
+#include "reports/ProgressDialog.h"
+#include "reports/Reports.h"
+#include "ui_frmMemberNavigator.h"
+
+namespace pw::navigators {
+
+frmMemberNavigator::frmMemberNavigator(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::frmMemberNavigator)
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("frmMemberNavigator"));
+    setFocusProxy(ui->txtName);
+    setDefaultButton(this, ui->btnFind);
+
+    m_members = setupNavigatorGrid(ui->vsfgMembers, QStringLiteral("Members"), true);
+    attachTypeAhead({ ui->cmbStatus, ui->cmbChurchStatus, ui->cmbProspectStatus, ui->cmbSSClass, ui->cmbDiscClass,
+        ui->cmbWedClass, ui->cmbCG, ui->cmbDeacon, ui->cmbResponsibility, ui->cmbDobAnniv });
+    tickOnUserChange(ui->chkMemberSince, { ui->dtStartDate, ui->dtEndDate });
+    keepQuick(this);
+
+    connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
+    connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });
+    connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
+    connect(ui->btnPrintList, &QPushButton::clicked, this, [this] { guarded([this] { btnPrintList_clicked(); }); });
+    connect(ui->btnPrintMailingLabels, &QPushButton::clicked, this,
+        [this] { guarded([this] { btnPrintMailingLabels_clicked(); }); });
+    // A person or responsibility saved on the member screen: the lists show it.
+    if (Workspace* w = workspace())
+        connect(w, &Workspace::membersChanged, this, [this] { guarded([this] { LoadSearchValues(); }); });
+
+    guarded([this] { LoadSearchValues(); });
+}
+
+frmMemberNavigator::~frmMemberNavigator() { delete ui; }
+
+QSize frmMemberNavigator::sizeHint() const { return screenSize(this, QWidget::sizeHint()); }
+
+void frmMemberNavigator::LoadSearchValues()
+{
+    BusyCursor busy;
+    using L = SharedLists::List;
+    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses));
+    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses));
+    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses));
+    fillMonths(ui->cmbDobAnniv);
+    fillTextList(ui->cmbResponsibility, listTexts(L::ResponsibilityNames));
+    fillYesNo(ui->cmbReceiveNL);
+    fillYesNo(ui->cmbHOH);
+    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses));
+    fillPickList(ui->cmbDiscClass, listItems(L::DiscipleshipClasses));
+    fillPickList(ui->cmbWedClass, listItems(L::WednesdayClasses));
+    fillPickList(ui->cmbCG, listItems(L::CareGroups));
+    fillPickList(ui->cmbDeacon, listItems(L::Deacons));
+    emptyGrid(ui->vsfgMembers, *m_members, memberGridColumns());
+    showFound(false);
+    setDatesQuietly({ ui->dtStartDate, ui->dtEndDate }, clock().today());
+}
+
+MemberCriteria frmMemberNavigator::criteria() const
+{
+    MemberCriteria c;
+    c.name = ui->txtName->text();
+    c.memberSince = ui->chkMemberSince->isChecked();
+    c.memberSinceFirst = ui->dtStartDate->date();
+    c.memberSinceLast = ui->dtEndDate->date();
+    c.search = ui->txtSearch->text();
+    c.status = chosenText(ui->cmbStatus);
+    c.churchStatus = chosenText(ui->cmbChurchStatus);
+    c.prospectStatus = chosenText(ui->cmbProspectStatus);
+    c.monthIndex = ui->cmbDobAnniv->currentIndex();
+    c.mapSection = ui->txtMapSection->text();
+    c.sundaySchoolClass = selectedId(ui->cmbSSClass);
+    c.careGroup = selectedId(ui->cmbCG);
+    c.discipleshipClass = selectedId(ui->cmbDiscClass);
+    c.wednesdayClass = selectedId(ui->cmbWedClass);
+    c.deacon = selectedId(ui->cmbDeacon);
+    c.responsibility = chosenText(ui->cmbResponsibility);
+    c.receiveNewsletter = chosenYesNo(ui->cmbReceiveNL);
+    c.headOfHousehold = chosenYesNo(ui->cmbHOH);
+    return c;
+}
+
+void frmMemberNavigator::UpdateGrids()
+{
+    BusyCursor busy;
+    // The search empties the grid first: one that fails leaves an empty
+    // grid, never the previous people under the new criteria.
+    showFound(false);
+    runSearch(*m_members, memberGridColumns(), memberSearch(criteria()));
+    fitColumns(ui->vsfgMembers);
+    showFound(true);
+}
+
+QList<qint64> frmMemberNavigator::listedIds() const { return idsInGridOrder(*m_members); }
+
+void frmMemberNavigator::btnClear_clicked()
+{
+    ui->txtName->clear();
+    setDatesQuietly({ ui->dtStartDate, ui->dtEndDate }, clock().today());
+    ui->txtSearch->clear();
+    ui->txtMapSection->clear();
+    for (QComboBox* combo : { ui->cmbStatus, ui->cmbChurchStatus, ui->cmbProspectStatus, ui->cmbDobAnniv,
+             ui->cmbSSClass, ui->cmbCG, ui->cmbDiscClass, ui->cmbWedClass })
+        combo->setCurrentIndex(-1);
+    emptyGrid(ui->vsfgMembers, *m_members, memberGridColumns());
+    showFound(false);
+    ui->chkMemberSince->setChecked(false);
+    for (QComboBox* combo : { ui->cmbDeacon, ui->cmbResponsibility, ui->cmbReceiveNL, ui->cmbHOH })
+        combo->setCurrentIndex(-1);
+}
+
+void frmMemberNavigator::btnPrintList_clicked()
+{
+    if (!mayPrint(*m_members, perm::MemberNavigatorReport))
+        return;
+    if (reports::PrintMemberList(listedIds(), true, reports::progressDialog(this)))
+        reportShown(reports::Design::MemberList, m_members->rowCount());
+}
+
+void frmMemberNavigator::btnPrintMailingLabels_clicked()
+{
+    if (!mayPrint(*m_members, perm::MailingLabelsReport))
+        return;
+    if (reports::PrintMailingLabels(listedIds(), reports::progressDialog(this)))
+        reportShown(reports::Design::MailingLabels, m_members->rowCount());
+}
+
+void frmMemberNavigator::showFound(bool searched)
+{
+    ui->lblMembersFound->setText(searched ? peopleFoundText(m_members->rowCount()) : QString());
+}
+
+} // namespace pw::navigators

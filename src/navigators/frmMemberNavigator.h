@@ -1,0 +1,52 @@
+#pragma once
+
+#include "navigators/MemberSearch.h"
+
+#include <QList>
+#include <QWidget>
+
+namespace Ui {
+class frmMemberNavigator;
+}
+
+namespace pw {
+class ResultModel;
+}
+
+namespace pw::navigators {
+
+// The member navigator: sixteen criteria over every person, "Find" listing
+// the people who meet all of them, a double-click opening one on the member
+// screen, and the member list and mailing labels for the people listed.
+class frmMemberNavigator : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMemberNavigator(QWidget* parent = nullptr);
+    ~frmMemberNavigator() override;
+
+    // Refills every pick list (each ends without a choice), empties the grid
+    // and sets both dates to today. The text boxes and the "Member Since"
+    // box keep what they hold. Runs when a person or a responsibility is
+    // saved elsewhere, so the lists show the new names.
+    void LoadSearchValues();
+    // Lists the people who meet every criterion.
+    void UpdateGrids();
+
+    // The criteria as the controls show them.
+    MemberCriteria criteria() const;
+    // The people listed, in the order the grid shows them.
+    QList<qint64> listedIds() const;
+
+    QSize sizeHint() const override;
+
+private:
+    Ui::frmMemberNavigator* ui;
+    ResultModel* m_members = nullptr;
+
+    void btnClear_clicked();
+    void btnPrintList_clicked();
+    void btnPrintMailingLabels_clicked();
+    void showFound(bool searched);
+};
+
+} // namespace pw::navigators

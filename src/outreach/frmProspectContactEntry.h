@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/EditTracker.h"
+#include "data/Contacts.h"
+#include "outreach/ValueLists.h"
+
+#include <QWidget>
+#include <optional>
+
+class QComboBox;
+
+namespace Ui {
+class frmProspectContactEntry;
+}
+
+namespace pw::outreach {
+
+// Records one outreach contact with a prospect and moves the prospect on:
+// the proposal of the next phase, date and action is worked out afresh
+// whenever the action, the contact date or the prospect changes while an
+// action and a prospect are chosen; the user may change it before saving,
+// and saving writes the contact and the prospect's next step in one change.
+// A new contact while the ID box is empty, an edit of that contact otherwise.
+class frmProspectContactEntry : public QWidget, public EditingScreen {
+    Q_OBJECT
+public:
+    explicit frmProspectContactEntry(QWidget* parent = nullptr);
+    ~frmProspectContactEntry() override;
+
+    // Shows the stored contact with this identifier, with a fresh proposal.
+    // Asks first when the screen holds unsaved changes; false when the user
+    // stays. A contact that no longer exists leaves the screen empty and
+    // says so.
+    bool LoadContact(qint64 contactId);
+
+    // A new contact for this prospect, as the member screen starts one: the
+    // screen is emptied (asking first when it holds unsaved changes; false
+    // when the user stays), then the prospect, the contact date and, when
+    // given, the action are filled in and the proposal is worked out.
+    bool startContact(qint64 prospectId, const QDate& date, const QString& action);
+
+    // Refills every list, keeping each choice.
+    void reloadLists();
+
+    EditTracker* editTracker() override { return m_tracker; }
+    void saveKeepingRecord() override;
+
+private:
+    enum class After { Clear, Keep };
+
+    Ui::frmProspectContactEntry* ui;
+    EditTracker* m_tracker = nullptr;
+    std::optional<Contacts::Contact> m_loaded; // the contact as read, while one is edited
+    ValueLists m_values; // the action, rating and next-step lists
+    int m_quietProposal = 0;
+
+    bool save(After after);
+    void recomputeProposal();
+    void clearScreen();
+    void showContact(const Contacts::Contact& contact);
+    Contacts::Contact contactFromScreen() const;
+    NextStep stepFromScreen() const;
+    QWidget* firstEmptyRequired() const;
+    QString recordName() const;
+    void choosePerson(QComboBox* combo, qint64 id);
+};
+
+} // namespace pw::outreach

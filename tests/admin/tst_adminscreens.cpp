@@ -1,0 +1,159 @@
+#include "TestSupport.h"
+
+#include "admin/Screens.h"
+#include "app/MDI.h"
+#include "app/Permissions.h"
+#include "app/Workspace.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace pw;
+using test::control;
+
+namespace {
+
+struct Menu {
+    test::TestEnv env;
+    MDI main;
+
+    Menu()
+    {
+        ctx().workspace = main.workspace();
+        admin::registerScreens(*main.workspace());
+        main.show();
+        main.unlock();
+    }
+    ~Menu() { ctx().workspace = nullptr; }
+
+    qint64 userWith(const QString& permission, const QString& name)
+    {
+        const qint64 id = env.addMember(name, QStringLiteral("User"));
+        env.addUser(id, name, QStringLiteral("pw"), QStringLiteral("User"));
+        env.grant(id, permission);
+        return id;
+    }
+    int stored()
+    {
+        return env.db()
+            .scalar(QStringLiteral("SELECT (SELECT COUNT(*) FROM Sunday_School) + (SELECT COUNT(*) FROM "
+                                   "Discipleship_Training) + (SELECT COUNT(*) FROM Wednesday_Night) + (SELECT "
+                                   "COUNT(*) FROM Care_Group) + (SELECT COUNT(*) FROM Responsibilities) + (SELECT "
+                                   "COUNT(*) FROM Church)"))
+            .toInt();
+    }
+};
+
+} // namespace
+
+class TestAdminScreens : public QObject {
+    Q_OBJECT
+private slots:
+    void menuOpensWithItsPermission_data();
+    void menuOpensWithItsPermission();
+    void saveAsksThePermissionAgain_data();
+    void saveAsksThePermissionAgain();
+};
+
+void TestAdminScreens::menuOpensWithItsPermission_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("permission");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Sunday School") << "SSClassEntry" << perm::SSClassEntry << "frmSSClassEntry"
+                                   << "Sunday School Class Entry/Edit";
+    QTest::newRow("Discipleship Training") << "DTClassEntry" << perm::DTClassEntry << "frmDTClassEntry"
+                                           << "Discipleship Training Class Entry/Edit";
+    QTest::newRow("Wednesday Night") << "WedClassEntry" << perm::WedClassEntry << "frmWedClassEntry"
+                                     << "Wednesday Night Class Entry/Edit";
+    QTest::newRow("care groups") << "CGEntry" << perm::CareGroupEntry << "frmCGClassEntry"
+                                 << "Care Group Entry/Edit";
+    QTest::newRow("responsibilities") << "ChurchResponsibilityEntry" << perm::ResponsibilityEntry
+                                      << "frmResponsibilityEntry"
+                                      << "Church Responsibility Entry/Edit";
+    QTest::newRow("users") << "UserEntry" << perm::UserPermissions << "frmUserEntry"
+                           << "User Entry/Edit";
+    QTest::newRow("church") << "CompanyInfo" << perm::ChurchInfo << "frmChurchInfo"
+                            << "Setup";
+}
+
+// Each command opens its window for a user holding its permission alone, and
+// refuses one who holds another screen's permission.
+void TestAdminScreens::menuOpensWithItsPermission()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, permission);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    Menu m;
+    const qint64 other = m.userWith(
+        permission == perm::SSClassEntry ? perm::DTClassEntry : perm::SSClassEntry, QStringLiteral("other"));
+    m.env.loginAs(other, QStringLiteral("User"));
+    m.main.command(command)->trigger();
+    QVERIFY(!m.main.workspace()->find(window));
+    QCOMPARE(m.env.messages.count(), 1);
+    QCOMPARE(m.env.messages.last().text, refusal::View);
+    QCOMPARE(m.env.messages.last().title, refusal::Title);
+
+    m.env.loginAs(m.userWith(permission, QStringLiteral("holder")), QStringLiteral("User"));
+    m.main.command(command)->trigger();
+    QWidget* opened = m.main.workspace()->find(window);
+    QVERIFY(opened);
+    QCOMPARE(opened->windowTitle(), caption);
+    QCOMPARE(m.env.messages.count(), 1);
+    QCOMPARE(opened->parentWidget()->pos(), QPoint(0, 0)); // the top left corner of the main window's area
+}
+
+void TestAdminScreens::saveAsksThePermissionAgain_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("permission");
+    QTest::addColumn<QString>("nameBox"); // what is filled in so that the save would store
+    QTest::newRow("Sunday School") << "frmSSClassEntry" << perm::SSClassEntry << "txtName";
+    QTest::newRow("Discipleship Training") << "frmDTClassEntry" << perm::DTClassEntry << "txtName";
+    QTest::newRow("Wednesday Night") << "frmWedClassEntry" << perm::WedClassEntry << "txtName";
+    QTest::newRow("care groups") << "frmCGClassEntry" << perm::CareGroupEntry << "cmbTeacher";
+    QTest::newRow("responsibilities") << "frmResponsibilityEntry" << perm::ResponsibilityEntry << "cmbName";
+    QTest::newRow("church") << "frmChurchInfo" << perm::ChurchInfo << "txtCompany";
+}
+
+// A window left open across Log Off: the next user, without its permission,
+// cannot save in it, and its title says so.
+void TestAdminScreens::saveAsksThePermissionAgain()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, permission);
+    QFETCH(QString, nameBox);
+    Menu m;
+    m.env.loginAs(m.userWith(permission, QStringLiteral("holder")), QStringLiteral("User"));
+    QWidget* s = m.main.workspace()->open(window);
+    QVERIFY(s);
+    if (auto* combo = s->findChild<QComboBox*>(nameBox)) {
+        if (combo->isEditable())
+            combo->setEditText(QStringLiteral("Greeter"));
+        else
+            combo->setCurrentIndex(1);
+    } else {
+        control<QLineEdit>(s, qPrintable(nameBox))->setText(QStringLiteral("Grace"));
+    }
+    if (auto* delay = s->findChild<QLineEdit*>(QStringLiteral("txtKeyPressDelay")))
+        delay->setText(QStringLiteral("2"));
+    const int before = m.stored();
+
+    m.env.loginWithOnly(perm::MemberView);
+    QTest::mouseClick(control<QPushButton>(s, "btnSave"), Qt::LeftButton);
+    QCOMPARE(m.env.messages.count(), 1);
+    QCOMPARE(m.env.messages.last().text, refusal::Save);
+    QCOMPARE(m.env.messages.last().title, refusal::Title);
+    QCOMPARE(m.env.messages.last().icon, Icon::Warning);
+    QCOMPARE(m.stored(), before);
+    QVERIFY(m.main.workspace()->find(window));
+    QVERIFY(s->windowTitle().endsWith(QStringLiteral(" (View only)")));
+}
+
+QTEST_MAIN(TestAdminScreens)
+#include "tst_adminscreens.moc"

@@ -1,0 +1,229 @@
+#include "FileConditions.h"
+#include "OfficeFolder.h"
+#include "TestSupport.h"
+
+#include "app/BackupCommands.h"
+#include "app/Config.h"
+#include "app/Startup.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+
+using namespace pw;
+using Task = CommandLine::Task;
+
+Q_DECLARE_METATYPE(CommandLine::Task)
+
+namespace {
+
+using Office = test::OfficeFolder;
+
+QStringList datedCopies(const Office& office) { return office.files(QStringLiteral("church.before-restore-*")); }
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void parse_data();
+    void parse();
+    void withoutDisplay_data();
+    void withoutDisplay();
+    void restoreCommand_data();
+    void restoreCommand();
+};
+
+void TestCommandLine::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Task>("task");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("mistake");
+
+    QTest::newRow("windows") << QStringList {} << Task::Windows << ""
+                             << "";
+    QTest::newRow("windows, another config") << QStringList { "--config", "/c.txt" } << Task::Windows << ""
+                                             << "";
+    QTest::newRow("window-system options pass")
+        << QStringList { "-platform", "offscreen", "--style=fusion", "-reverse" } << Task::Windows << ""
+        << "";
+    QTest::newRow("backup") << QStringList { "--backup", "/b.sqlite", "--config", "/c.txt" } << Task::Backup
+                            << "/b.sqlite"
+                            << "";
+    QTest::newRow("restore") << QStringList { "--restore=/r.sqlite" } << Task::Restore << "/r.sqlite"
+                             << "";
+    QTest::newRow("demo") << QStringList { "--demo-database", "d", "--people", "500" } << Task::Demo << "d"
+                          << "";
+    QTest::newRow("help wins") << QStringList { "--backup", "x", "--help" } << Task::Help << ""
+                               << "";
+    QTest::newRow("short help") << QStringList { "-h" } << Task::Help << ""
+                                << "";
+    QTest::newRow("version") << QStringList { "--version" } << Task::Version << ""
+                             << "";
+    QTest::newRow("unknown option") << QStringList { "--bogus" } << Task::Mistake << ""
+                                    << "Unknown option 'bogus'.";
+    QTest::newRow("missing value") << QStringList { "--backup" } << Task::Mistake << ""
+                                   << "Missing value after '--backup'.";
+    QTest::newRow("empty file name") << QStringList { "--restore", "" } << Task::Mistake << ""
+                                     << "--restore needs a file name.";
+    QTest::newRow("two tasks") << QStringList { "--backup", "a", "--restore", "b" } << Task::Mistake << ""
+                               << "Choose one of --backup, --restore.";
+    QTest::newRow("people without demo") << QStringList { "--people", "5" } << Task::Mistake << ""
+                                         << "--people goes with --demo-database.";
+    QTest::newRow("into with backup") << QStringList { "--backup", "b", "--into", "x" } << Task::Mistake << ""
+                                      << "--into goes with --import-legacy.";
+    QTest::newRow("stray argument") << QStringList { "church.sqlite" } << Task::Mistake << ""
+                                    << "Unexpected argument \"church.sqlite\".";
+}
+
+void TestCommandLine::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Task, task);
+    QFETCH(QString, file);
+    QFETCH(QString, mistake);
+    const CommandLine c = parseCommandLine(QStringList { QStringLiteral("pewlark") } + arguments);
+    QCOMPARE(c.mistake, mistake);
+    QCOMPARE(c.task, task);
+    QCOMPARE(c.file, file);
+    if (arguments.contains(QStringLiteral("--config")))
+        QCOMPARE(c.configPath, QStringLiteral("/c.txt"));
+    if (arguments.contains(QStringLiteral("-platform")))
+        QCOMPARE(c.windowSystemArguments, (QStringList { "-platform", "offscreen", "--style=fusion", "-reverse" }));
+    QVERIFY(c.helpText.contains(QStringLiteral("--restore <FILE>")));
+}
+
+// The built program on a machine without a display, as a scheduled job runs it.
+void TestCommandLine::withoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // %DIR%: the office folder, %CONFIG%: its config.txt
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err"); // the start of standard error
+
+    QTest::newRow("unknown option") << QStringList { "--bogus" } << 2 << ""
+                                    << "pewlark: Unknown option 'bogus'.\n";
+    QTest::newRow("help") << QStringList { "--help" } << 0 << "--backup <FILE>"
+                          << "";
+    QTest::newRow("version") << QStringList { "--version" } << 0 << "Pewlark 1.0"
+                             << "";
+    QTest::newRow("windowed start") << QStringList { "--config", "%CONFIG%" } << 1 << ""
+                                    << "pewlark: There is no display to show Pewlark's windows on";
+    QTest::newRow("backup") << QStringList { "--config", "%CONFIG%", "--backup", "%DIR%/copy.sqlite" } << 0
+                            << "Backed up "
+                            << "";
+    QTest::newRow("backup over an existing file")
+        << QStringList { "--config", "%CONFIG%", "--backup", "%CONFIG%" } << 1 << ""
+        << "pewlark: The file \"%CONFIG%\" already exists; it was left unchanged.";
+    QTest::newRow("restore of a missing file")
+        << QStringList { "--config", "%CONFIG%", "--restore", "%DIR%/none.sqlite" } << 1 << ""
+        << "pewlark: The file \"%DIR%/none.sqlite\" does not exist.";
+    QTest::newRow("new database without --admin") << QStringList { "--create-database", "%DIR%/new.sqlite" } << 2 << ""
+                                                  << "pewlark: --create-database needs --admin";
+    QTest::newRow("demo database") << QStringList { "--demo-database", "%DIR%/demo.sqlite", "--people", "100" } << 0
+                                   << "Created demo database"
+                                   << "";
+}
+
+void TestCommandLine::withoutDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    Office office(50);
+    const auto place = [&](QString text) {
+        return text.replace(QStringLiteral("%CONFIG%"), office.config)
+            .replace(QStringLiteral("%DIR%"), office.dir.path());
+    };
+    for (QString& a : arguments)
+        a = place(a);
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PEWLARK_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(program.exitCode() == code, qPrintable(QStringLiteral("exit %1: %2").arg(program.exitCode()).arg(stdErr)));
+    QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
+    if (err.isEmpty())
+        QVERIFY2(stdErr.isEmpty(), qPrintable(stdErr));
+    else
+        QVERIFY2(stdErr.startsWith(place(err)), qPrintable(stdErr));
+    if (code == 1) // a failure says so in one line
+        QCOMPARE(stdErr.count(QLatin1Char('\n')), 1);
+    if (arguments.contains(QStringLiteral("--backup")) && code == 0)
+        QCOMPARE(test::peopleIn(office.dir.filePath(QStringLiteral("copy.sqlite"))), 50);
+}
+
+void TestCommandLine::restoreCommand_data()
+{
+    QTest::addColumn<QString>("current"); // healthy, damaged, missing
+    QTest::addColumn<QString>("offered"); // good, damaged
+    QTest::addColumn<QString>("message"); // empty: restored
+
+    QTest::newRow("healthy database, good backup") << "healthy"
+                                                   << "good"
+                                                   << "";
+    QTest::newRow("damaged database, good backup") << "damaged"
+                                                   << "good"
+                                                   << "";
+    QTest::newRow("no database, good backup") << "missing"
+                                              << "good"
+                                              << "";
+    QTest::newRow("damaged backup") << "healthy"
+                                    << "damaged"
+                                    << "is damaged";
+    QTest::newRow("damaged database, damaged backup") << "damaged"
+                                                      << "damaged"
+                                                      << "is damaged";
+}
+
+void TestCommandLine::restoreCommand()
+{
+    QFETCH(QString, current);
+    QFETCH(QString, offered);
+    QFETCH(QString, message);
+    Office office(current == QLatin1String("missing") ? -1 : 80);
+    const QString backup = office.dir.filePath(QStringLiteral("saved.sqlite"));
+    test::makeChurch(backup, 120);
+    if (offered == QLatin1String("damaged"))
+        test::damagePage(backup);
+    if (current == QLatin1String("damaged"))
+        test::damagePage(office.database);
+    const QByteArray before = test::fileHash(office.database);
+    test::FakeClock clock;
+
+    const int code = backups::runRestoreCommand(office.config, backup, clock);
+    if (!message.isEmpty()) {
+        QCOMPARE(code, 1);
+        QCOMPARE(test::fileHash(office.database), before);
+        QVERIFY(datedCopies(office).isEmpty());
+        return;
+    }
+    QCOMPARE(code, 0);
+    QCOMPARE(test::peopleIn(office.database), 120);
+    const QStringList copies = datedCopies(office);
+    if (current == QLatin1String("missing")) {
+        QVERIFY(copies.isEmpty());
+    } else {
+        QCOMPARE(copies, QStringList { QStringLiteral("church.before-restore-2026-03-15-103000.sqlite") });
+        // Kept as it was: a damaged file untouched, a healthy one as a copy.
+        const QString kept = office.dir.filePath(copies.first());
+        if (current == QLatin1String("damaged"))
+            QCOMPARE(test::fileHash(kept), before);
+        else
+            QCOMPARE(test::peopleIn(kept), 80);
+    }
+    // Nothing of the work is left beside the database.
+    QVERIFY(office.files(QStringLiteral(".*partial*")).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,76 @@
+#pragma once
+
+// A church office on disk for tests of start-up, backups and the command
+// line: a database with people and one account, and a config.txt beside it
+// naming the database and a picture folder.
+
+#include "app/Config.h"
+#include "data/Database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace pw::test {
+
+// A church file of `people` people (with notes, so it spans many pages) and
+// one "Admin" account.
+inline void makeChurch(const QString& path, int people)
+{
+    auto db = Database::open(path, Database::OpenMode::CreateNew);
+    Transaction tx(*db);
+    for (int i = 0; i < people; ++i)
+        db->exec(QStringLiteral("INSERT INTO Member (First_Name, Last_Name, Notes) VALUES (?, 'Roll', ?)"),
+            { QStringLiteral("Person %1").arg(i), QString(400, QLatin1Char('a' + i % 26)) });
+    db->exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive) "
+                            "VALUES (1, 'admin', '', 'Admin', 0)"));
+    tx.commit();
+}
+
+inline int peopleIn(const QString& path)
+{
+    return Database::open(path, Database::OpenMode::ExistingOnly)
+        ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
+        .toInt();
+}
+
+// Overwrites one page in the middle of the file.
+inline void damagePage(const QString& path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    const qint64 pages = f.size() / 4096;
+    QVERIFY(pages > 10);
+    QVERIFY(f.seek((pages / 2) * 4096));
+    f.write(QByteArray(4096, '\x5a'));
+}
+
+struct OfficeFolder {
+    QTemporaryDir dir;
+    QString database = dir.filePath(QStringLiteral("church.sqlite"));
+    QString config = dir.filePath(QStringLiteral("config.txt"));
+    QString pictures = dir.filePath(QStringLiteral("pictures/"));
+
+    // people < 0: no database file.
+    explicit OfficeFolder(int people = 200)
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("pictures"));
+        if (people >= 0)
+            makeChurch(database, people);
+        writeConfig(config::write({ database, pictures }).toUtf8());
+    }
+    void writeConfig(const QByteArray& bytes) const
+    {
+        QFile f(config);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QStringList files(const QString& pattern = QStringLiteral("*")) const
+    {
+        return QDir(dir.path())
+            .entryList({ pattern }, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+};
+
+} // namespace pw::test
