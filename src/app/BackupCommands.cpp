@@ -13,6 +13,7 @@
 #include "data/Database.h"
 #include "data/Health.h"
 #include "data/NewDatabaseFile.h"
+#include "data/Postgres.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,6 +36,24 @@ namespace {
     const QString kFolderSetting = QStringLiteral("backup/folder");
 
     QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+    // Pewlark copies database files; a server's database is backed up and
+    // restored with the server's own tools.
+    QString serverBackupText(const QString& display)
+    {
+        return QStringLiteral("This church is kept in %1. Pewlark backs up and restores database files only: back "
+                              "up a server's database with the server's own tools (pg_dump, and pg_restore to put "
+                              "a backup back), as the administrator's notes in README.md describe.")
+            .arg(display);
+    }
+
+    bool refusedOnServer()
+    {
+        if (db().engine() != Database::Engine::PostgreSQL)
+            return false;
+        messages().show(serverBackupText(db().displayName()), QStringLiteral("Pewlark"), Icon::Information);
+        return true;
+    }
 
     QStringList backupFilters()
     {
@@ -168,7 +187,7 @@ QString restoreStartFolder(const QString& databasePath)
 
 QString backUpFromMenu(QWidget* parent)
 {
-    if (!requireAdmin(QStringLiteral("back up")))
+    if (!requireAdmin(QStringLiteral("back up")) || refusedOnServer())
         return {};
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
@@ -195,7 +214,7 @@ QString backUpFromMenu(QWidget* parent)
 
 bool restoreFromMenu(QWidget* parent, Workspace& workspace)
 {
-    if (!requireAdmin(QStringLiteral("restore")))
+    if (!requireAdmin(QStringLiteral("restore")) || refusedOnServer())
         return false;
     FileRequest request;
     request.kind = FileRequest::Kind::Open;
@@ -238,6 +257,8 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
 
 void dailyAtStartup()
 {
+    if (db().engine() == Database::Engine::PostgreSQL)
+        return; // the server's own backups keep it
     const QString today
         = QDir(backup::dailyFolder(db().path())).filePath(backup::dailyFileName(db().path(), clock().today()));
     try {
@@ -318,6 +339,10 @@ int runBackupCommand(const QString& configPath, const QString& target)
     try {
         const ConfigValues values = config::load(configPath);
         auto database = Database::open(values.databasePath, Database::OpenMode::ExistingOnly);
+        if (database->engine() == Database::Engine::PostgreSQL) {
+            printError(serverBackupText(database->displayName()));
+            return 1;
+        }
         const backup::Copy copy = backup::backUp(*database, target);
         std::printf("Backed up %s to %s (%s).\n", qPrintable(native(database->path())), qPrintable(native(copy.path)),
             qPrintable(sizeText(copy.size)));
@@ -332,6 +357,10 @@ int runRestoreCommand(const QString& configPath, const QString& file, const Cloc
 {
     try {
         const ConfigValues values = config::load(configPath);
+        if (postgres::isLocation(values.databasePath)) {
+            printError(serverBackupText(postgres::parse(values.databasePath).display()));
+            return 1;
+        }
         const QString backupFile = QFileInfo(file).absoluteFilePath();
         // The backup is checked before the database is touched.
         backup::checkRestorable(backupFile);

@@ -38,7 +38,7 @@ void CloseAndExit()
 
 void LoadChurchSettings()
 {
-    QSqlQuery row = db().exec(QStringLiteral("SELECT KeyPressDelay FROM Church LIMIT 1"));
+    QSqlQuery row = db().exec(QStringLiteral("SELECT KeyPressDelay FROM Church ORDER BY rowid LIMIT 1"));
     if (!row.next()) {
         if (Workspace* ws = workspace()) {
             if (ws->hasScreen(QStringLiteral("frmChurchInfo"))) {

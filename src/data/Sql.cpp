@@ -207,8 +207,9 @@ Database::Engine engine() { return currentEngine(); }
 
 QString rowKey()
 {
-    // The order rows were stored in, for tables without a key of their own.
-    return engine() == Database::Engine::PostgreSQL ? QStringLiteral("ctid") : QStringLiteral("rowid");
+    // The order rows were stored in, for tables without a key of their own
+    // (a server's tables carry a column of that name).
+    return QStringLiteral("rowid");
 }
 
 QString returningId(const QString& keyColumn) { return QStringLiteral(" RETURNING ") + keyColumn; }

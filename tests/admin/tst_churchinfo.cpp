@@ -166,8 +166,9 @@ void TestChurchInfo::saveOnEmptyTableAddsTheRow()
     QCOMPARE(s.stored("State").toString(), QStringLiteral("TN"));
     // The number the range check read, never the typed text.
     QCOMPARE(s.stored("KeyPressDelay").toDouble(), 3.0);
-    QCOMPARE(s.env.db().scalar(QStringLiteral("SELECT typeof(KeyPressDelay) FROM Church")).toString(),
-        QStringLiteral("real"));
+    if (!test::onServer()) // a server's column holds only numbers anyway
+        QCOMPARE(s.env.db().scalar(QStringLiteral("SELECT typeof(KeyPressDelay) FROM Church")).toString(),
+            QStringLiteral("real"));
     QCOMPARE(ctx().settings.keyPressDelay, 3.0);
     QCOMPARE(changed.count(), 1);
 }

@@ -36,7 +36,7 @@ public:
 
 // The main window, logged in, on a database of 30 people.
 struct Main {
-    test::TestEnv env;
+    test::TestEnv env { test::Where::File };
     MDI main;
     Main(const QString& type = QStringLiteral("Admin"))
     {

@@ -212,7 +212,7 @@ void TestStartup::dailyBackupFailureWarnsAndCarriesOn()
 // "in use" message comes, with the engine's text as detail.
 void TestStartup::lockedSaveShowsBusyPointerThenMessage()
 {
-    test::TestEnv env;
+    test::TestEnv env(test::Where::File);
     LockWaitIndicator indicator;
     env.db().setLockWaitLimit(400);
     sqlite3* other = nullptr;

@@ -141,9 +141,9 @@ namespace detail {
 
 bool onServer() { return !serverBase().isEmpty(); }
 
-TestEnv::TestEnv()
+TestEnv::TestEnv(Where where)
 {
-    if (onServer()) {
+    if (onServer() && where == Where::Configured) {
         database = Database::open(serverDatabase(), Database::OpenMode::ExistingOnly);
         // A test's rows are thrown away afterwards.
         database->exec(QStringLiteral("SET synchronous_commit = off"));
@@ -186,7 +186,7 @@ TestEnv::~TestEnv()
 
 void TestEnv::startIdsAt(const QString& table, qint64 next)
 {
-    if (onServer()) {
+    if (database->engine() == Database::Engine::PostgreSQL) {
         database->exec(QStringLiteral("SELECT setval(pg_get_serial_sequence(?, 'id'), ?, false)"),
             { table.toLower(), next });
         return;
@@ -201,7 +201,7 @@ void TestEnv::refuseChanges(const QString& table, const QString& event, const QS
     const QString name = QStringLiteral("test_refuse_%1").arg(++counter);
     QString text = message;
     text.replace(QLatin1Char('\''), QStringLiteral("''"));
-    if (onServer()) {
+    if (database->engine() == Database::Engine::PostgreSQL) {
         database->exec(QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS "
                                       "$$ BEGIN RAISE EXCEPTION '%2'; END $$")
                            .arg(name, text));
@@ -212,6 +212,19 @@ void TestEnv::refuseChanges(const QString& table, const QString& event, const QS
     }
     database->exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT RAISE(ABORT, '%4'); END")
                        .arg(name, event, table, text));
+}
+
+void TestEnv::failCommitsAfterUpdating(const QString& table)
+{
+    static int counter = 0;
+    const QString name = QStringLiteral("test_fail_commit_%1").arg(++counter);
+    database->exec(QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS "
+                                  "$$ BEGIN RAISE EXCEPTION 'the commit failed'; END $$")
+                       .arg(name));
+    database->exec(QStringLiteral("CREATE CONSTRAINT TRIGGER %1 AFTER UPDATE ON %2 DEFERRABLE INITIALLY DEFERRED "
+                                  "FOR EACH ROW EXECUTE FUNCTION %1()")
+                       .arg(name, table));
+    m_serverTriggers.append(name + QStringLiteral(" ON ") + table);
 }
 
 qint64 TestEnv::addMember(const QString& first, const QString& last, const QString& status)

@@ -133,9 +133,14 @@ bool onServer();
 // in the folder, a system-information tool that does not start, and a fresh
 // type-ahead state. The destructor puts a default context back, so nothing
 // leaks into the next test, also when a check failed halfway.
+// Where a test's database is: where the test run is configured to put it,
+// or always in a file (for what only a database file does: backups, locks
+// of the file, damaged files).
+enum class Where { Configured, File };
+
 class TestEnv {
 public:
-    TestEnv();
+    explicit TestEnv(Where where = Where::Configured);
     ~TestEnv();
     TestEnv(const TestEnv&) = delete;
     TestEnv& operator=(const TestEnv&) = delete;
@@ -162,6 +167,9 @@ public:
     // as a disk or a lock would: event is "INSERT", "UPDATE", "DELETE" or
     // "UPDATE OF Column". Lasts for this test only.
     void refuseChanges(const QString& table, const QString& event, const QString& message);
+    // On a server: a transaction that updated the table fails at COMMIT
+    // itself, as a lock held elsewhere makes a file's commit fail.
+    void failCommitsAfterUpdating(const QString& table);
 
     QTemporaryDir dir;
     std::unique_ptr<Database> database;

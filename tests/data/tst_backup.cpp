@@ -88,7 +88,7 @@ private slots:
 
 void TestBackup::backupWhileAnotherWorkstationWrites()
 {
-    TestEnv env;
+    TestEnv env(test::Where::File);
     addPeople(env.db(), 20, QStringLiteral("Roll"));
     addAccount(env.db());
 
@@ -147,7 +147,7 @@ void TestBackup::backupRefusals()
 {
     QFETCH(QString, situation);
     QFETCH(QString, message);
-    TestEnv env;
+    TestEnv env(test::Where::File);
     addPeople(env.db(), 200, QStringLiteral("Roll"));
     QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("backups")));
     const QString folder = env.dir.filePath(QStringLiteral("backups"));
@@ -215,7 +215,7 @@ void TestBackup::restore()
 {
     QFETCH(QString, offered);
     QFETCH(QString, message);
-    TestEnv env;
+    TestEnv env(test::Where::File);
     addPeople(env.db(), 5, QStringLiteral("Current"));
     addAccount(env.db());
     // Another workstation has the database open throughout.
@@ -284,7 +284,7 @@ void TestBackup::restore()
 
 void TestBackup::dailyBackupKeepsTheLast14()
 {
-    TestEnv env;
+    TestEnv env(test::Where::File);
     addPeople(env.db(), 5, QStringLiteral("Roll"));
     const QString folder = backup::dailyFolder(env.db().path());
     QCOMPARE(folder, env.dir.filePath(QStringLiteral("backups")));

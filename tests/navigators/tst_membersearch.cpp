@@ -355,7 +355,7 @@ void TestMemberSearch::wildcardMatch()
     QFETCH(QString, pattern);
     QFETCH(bool, matches);
     test::TestEnv env;
-    const QString sql = QStringLiteral("SELECT COUNT(*) FROM (SELECT ? AS v) WHERE ") + sql::textMatches("v");
+    const QString sql = QStringLiteral("SELECT COUNT(*) FROM (SELECT ? AS v) AS t WHERE ") + sql::textMatches("v");
     const QVariant stored = text.isNull() ? QVariant() : QVariant(text.toString());
     QCOMPARE(env.db().scalar(sql, { stored, sql::wildcardPattern(pattern) }).toInt(), matches ? 1 : 0);
     if (!text.isNull())

@@ -444,8 +444,7 @@ void TestContactEntry::failedProspectUpdateLeavesBothRows()
     const QString row = d.contactRow(kWithBob);
     const QString step = d.step(kPat);
     const int contacts = d.contacts();
-    d.env.db().exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON Member BEGIN SELECT RAISE(ABORT, 'refused "
-                                   "by the test'); END"));
+    d.env.refuseChanges(QStringLiteral("Member"), QStringLiteral("UPDATE"), QStringLiteral("refused by the test"));
     d.save();
     QCOMPARE(d.env.messages.count(), 1);
     QCOMPARE(d.env.messages.last().title, QStringLiteral("Pewlark"));

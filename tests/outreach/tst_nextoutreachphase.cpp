@@ -270,6 +270,8 @@ void TestNextOutreachPhase::hugeTimePeriodsStayWithinDates()
 {
     QFETCH(QVariant, timePeriod);
     QFETCH(QDate, expected);
+    if (test::onServer() && timePeriod.typeId() == QMetaType::QString)
+        QSKIP("a server's number column holds no text");
     TestEnv env;
     setPhases(env.db(), QString());
     env.db().exec(QStringLiteral("INSERT INTO Outreach_Phase (PhaseOrder, Phase, Action, TimePeriod) VALUES (1, "

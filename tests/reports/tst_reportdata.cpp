@@ -404,6 +404,8 @@ void TestReportData::sheetsCarryFamilyText()
     QCOMPARE(visitationSheetData(head).familyText, headLine);
     // An empty flag counts as "not head": the head's view is not used, and
     // nobody lists Hank as a relative.
+    if (test::onServer())
+        return; // a server's number column holds no empty text
     env.db().exec("UPDATE Member SET Head_Of_Household = '' WHERE ID = ?", { head });
     QCOMPARE(visitationSheetData(head).familyText, QString());
     QCOMPARE(memberInfoUpdateData(head).familyText, QString());
