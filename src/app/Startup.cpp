@@ -6,9 +6,11 @@
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
 #include "data/Backup.h"
+#include "data/CopyChurch.h"
 #include "data/Database.h"
 #include "data/Health.h"
 #include "data/NewChurch.h"
+#include "data/Postgres.h"
 #include "data/Sql.h"
 #include "demo/DemoGenerator.h"
 #include "legacy/ImportCommand.h"
@@ -133,6 +135,9 @@ namespace {
     // damaged database it adds how a backup is put back.
     QString startupRefusal(const Error& e, const QString& databasePath, const QString& configPath)
     {
+        // A server's messages name the server and the database already.
+        if (postgres::isLocation(databasePath))
+            return e.text();
         const auto* dbError = dynamic_cast<const DbError*>(&e);
         const QString file = QDir::toNativeSeparators(QFileInfo(databasePath).absoluteFilePath());
         if (!databasePath.isEmpty() && !QFileInfo::exists(databasePath) && !QFileInfo(databasePath).isSymLink())
@@ -245,6 +250,13 @@ namespace {
 
     int runDemo(const QString& path, const QString& peopleText)
     {
+        if (postgres::isLocation(path)) {
+            std::fprintf(stderr,
+                "pewlark: --demo-database writes a file. To try the demo church on a server, write it to a file and "
+                "copy it there: pewlark --copy-database DEMO-FILE %s\n",
+                qPrintable(path));
+            return 2;
+        }
         demo::DemoOptions options;
         if (!peopleText.isEmpty()) {
             bool ok = false;
@@ -280,15 +292,39 @@ namespace {
             std::fprintf(stderr, "pewlark: --create-database needs --admin USERNAME.\n");
             return 2;
         }
-        if (QFileInfo::exists(path)) {
+        const bool server = postgres::isLocation(path);
+        if (!server && QFileInfo::exists(path)) {
             std::fprintf(stderr, "pewlark: The file \"%s\" already exists; it was left unchanged.\n", qPrintable(path));
             return 1;
         }
         const QString password = readPassword(username);
         try {
             createEmptyDatabase(path, username.trimmed(), password.trimmed(), SystemClock());
-            std::printf("Created %s with the Admin account \"%s\".\n", qPrintable(QDir::toNativeSeparators(path)),
+            const QString where
+                = server ? postgres::parse(path).display() : QDir::toNativeSeparators(path);
+            std::printf("Created %s with the Admin account \"%s\".\n", qPrintable(where),
                 qPrintable(username.trimmed()));
+            return 0;
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "pewlark: %s\n", e.what());
+            return 1;
+        }
+    }
+
+    int runCopy(const QString& from, const QString& to)
+    {
+        try {
+            QElapsedTimer timer;
+            timer.start();
+            const copying::CopyResult result = copying::copyChurch(from, to, [](const QString& table) {
+                std::fprintf(stderr, "Copying %s...\n", qPrintable(table));
+            });
+            std::printf("Copied the church from %s to %s (%.1f s).\n", qPrintable(result.from), qPrintable(result.to),
+                timer.elapsed() / 1000.0);
+            std::printf("%-26s %10s %10s\n", "Table", "From", "To");
+            for (const copying::TableCount& count : result.tables)
+                std::printf("%-26s %10lld %10lld\n", qPrintable(QString(count.table).remove(QLatin1Char('"'))), static_cast<long long>(count.from),
+                    static_cast<long long>(count.to));
             return 0;
         } catch (const std::exception& e) {
             std::fprintf(stderr, "pewlark: %s\n", e.what());
@@ -383,6 +419,8 @@ namespace {
             return legacy::runImportCommand(command.file, command.into, command.pictures);
         case CommandLine::Task::Create:
             return runCreate(command.file, command.admin);
+        case CommandLine::Task::Copy:
+            return runCopy(command.file, command.into);
         case CommandLine::Task::Backup:
             return backups::runBackupCommand(configPath, command.file);
         case CommandLine::Task::Restore:
@@ -436,6 +474,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
         QStringLiteral("into"), QStringLiteral("New database for --import-legacy."), "FILE");
     const QCommandLineOption picturesOption(
         QStringLiteral("pictures"), QStringLiteral("Picture folder for --import-legacy to check."), "DIR");
+    const QCommandLineOption copyOption(QStringLiteral("copy-database"),
+        QStringLiteral("Copy the whole church in FROM (a file or a postgresql:// database) to TO, a new file or an "
+                       "empty database on a server, and stop: pewlark --copy-database FROM TO."),
+        "FROM");
     const QCommandLineOption backupOption(QStringLiteral("backup"),
         QStringLiteral("Write a checked backup of the database config.txt names to FILE (which must not exist) and "
                        "stop."),
@@ -445,7 +487,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
                        "dated copy beside it, and stop."),
         "FILE");
     parser.addOptions({ helpOption, versionOption, configOption, demoOption, peopleOption, createOption, adminOption,
-        importOption, intoOption, picturesOption, backupOption, restoreOption });
+        importOption, intoOption, picturesOption, copyOption, backupOption, restoreOption });
+    parser.addPositionalArgument(QStringLiteral("TO"), QStringLiteral("The target of --copy-database."));
     result.helpText = parser.helpText();
 
     const auto mistake = [&result](const QString& text) {
@@ -465,8 +508,11 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.task = CommandLine::Task::Version;
         return result;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return mistake(QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().constFirst()));
+    QStringList positional = parser.positionalArguments();
+    if (parser.isSet(copyOption) && !positional.isEmpty())
+        result.into = positional.takeFirst();
+    if (!positional.isEmpty())
+        return mistake(QStringLiteral("Unexpected argument \"%1\".").arg(positional.constFirst()));
 
     const QList<QPair<const QCommandLineOption*, CommandLine::Task>> tasks = {
         { &demoOption, CommandLine::Task::Demo },
@@ -474,6 +520,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         { &importOption, CommandLine::Task::Import },
         { &backupOption, CommandLine::Task::Backup },
         { &restoreOption, CommandLine::Task::Restore },
+        { &copyOption, CommandLine::Task::Copy },
     };
     QStringList chosen;
     for (const auto& task : tasks) {
@@ -487,6 +534,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return mistake(QStringLiteral("Choose one of %1.").arg(chosen.join(QStringLiteral(", "))));
     if (result.task != CommandLine::Task::Windows && result.file.isEmpty())
         return mistake(QStringLiteral("%1 needs a file name.").arg(chosen.constFirst()));
+    if (result.task == CommandLine::Task::Copy && result.into.isEmpty())
+        return mistake(QStringLiteral("--copy-database needs the database to copy to: pewlark --copy-database FROM TO."));
 
     // Options that only make sense with their task.
     struct Belonging {
@@ -507,7 +556,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
     result.people = parser.value(peopleOption);
     result.admin = parser.value(adminOption);
-    result.into = parser.value(intoOption);
+    if (parser.isSet(intoOption))
+        result.into = parser.value(intoOption);
     result.pictures = parser.value(picturesOption);
     return result;
 }

@@ -80,7 +80,7 @@ private:
 // What the command line asks for. Qt's own window-system options
 // (-platform, -display, -style and the like) are set apart for the windows.
 struct CommandLine {
-    enum class Task { Windows, Help, Version, Mistake, Demo, Create, Import, Backup, Restore };
+    enum class Task { Windows, Help, Version, Mistake, Demo, Create, Import, Backup, Restore, Copy };
     Task task = Task::Windows;
     QString mistake; // for Task::Mistake: what is wrong, in one sentence
     QString helpText; // the usage text (--help, and after a mistake)
@@ -88,7 +88,7 @@ struct CommandLine {
     QString file; // the FILE of the task
     QString people; // --people (demo)
     QString admin; // --admin (new database)
-    QString into; // --into (import)
+    QString into; // --into (import); the target of --copy-database
     QString pictures; // --pictures (import)
     QStringList windowSystemArguments;
 };

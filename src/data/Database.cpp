@@ -219,13 +219,18 @@ std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode
     sql::setEngine(Engine::PostgreSQL);
     try {
         db->configureConnection();
-        if (mode == OpenMode::CreateNew) {
+        if (mode != OpenMode::ExistingOnly) {
+            // The tables, the functions and the seed values appear together
+            // or not at all: a server changes its schema in transactions too.
+            db->begin();
             if (db->exists(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = "
                                           "current_schema()")))
                 throw DbError(QStringLiteral("%1 already holds tables; a church is only created in an empty "
                                              "database. It was left unchanged.")
                                   .arg(postgres::capitalisedDisplay(where)));
             schema::create(*db);
+            if (mode == OpenMode::CreateNew)
+                db->commit();
         } else {
             schema::checkAndUpgrade(*db);
         }
@@ -273,7 +278,7 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
     try {
         db->configureConnection();
         db->exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
-        if (mode == OpenMode::CreateNew) {
+        if (mode != OpenMode::ExistingOnly) {
             schema::create(*db);
         } else {
             schema::checkAndUpgrade(*db);
@@ -281,7 +286,7 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
     } catch (const DbError& e) {
         const QString text = e.text();
         db->close();
-        if (mode == OpenMode::CreateNew)
+        if (mode != OpenMode::ExistingOnly)
             QFile::remove(info.absoluteFilePath());
         // Classified messages and those of the schema check already name the file.
         if (e.kind() != DbError::Kind::Other || text.contains(path) || text.contains(info.absoluteFilePath()))
@@ -289,6 +294,14 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
         throw DbError(QStringLiteral("The database \"%1\" could not be opened: %2").arg(path, text));
     }
     return db;
+}
+
+void Database::setLockWaitLimit(int ms)
+{
+    m_lockWaitMs = ms;
+    // A server waits by its own setting; a file's wait is counted here.
+    if (m_engine == Engine::PostgreSQL && connection().isOpen())
+        exec(QStringLiteral("SET lock_timeout = %1").arg(qMax(1, ms)));
 }
 
 void Database::configureConnection()

@@ -136,6 +136,9 @@ public:
     enum class OpenMode {
         ExistingOnly, // the file must exist and hold a Pewlark schema
         CreateNew, // the file must not exist; it is created with schema and seed values
+        // On a server: as CreateNew, with the schema left in a transaction
+        // that NewDatabaseFile commits once the whole church is written.
+        CreateNewPending,
     };
 
     // Where the church is kept: a file for SQLite, or a PostgreSQL server
@@ -199,7 +202,7 @@ public:
     // How long a statement waits for another connection's lock before it
     // fails with a DbError of kind Locked. 10 s unless set.
     static constexpr int kDefaultLockWaitMs = 10000;
-    void setLockWaitLimit(int ms) { m_lockWaitMs = ms; }
+    void setLockWaitLimit(int ms);
     int lockWaitLimit() const { return m_lockWaitMs; }
 
     // Called on the waiting thread while any connection of the process waits
@@ -244,6 +247,7 @@ public:
 private:
     friend class Transaction;
     friend class Statement;
+    friend class NewDatabaseFile;
     Database(const QString& path, const QString& connectionName);
     void begin();
     void commit();

@@ -1,5 +1,7 @@
 #include "data/NewDatabaseFile.h"
 
+#include "data/Postgres.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -105,6 +107,14 @@ QStringList NewDatabaseFile::removeStaleLeftovers(const QString& targetPath)
 
 NewDatabaseFile::NewDatabaseFile(const QString& targetPath)
 {
+    if (postgres::isLocation(targetPath)) {
+        // On a server the whole church is one transaction, committed by
+        // commit(); a failure or a kill leaves the database as empty as it was.
+        m_target = targetPath;
+        m_server = true;
+        m_database = Database::open(targetPath, Database::OpenMode::CreateNewPending);
+        return;
+    }
     const QFileInfo info(targetPath);
     m_target = info.absoluteFilePath();
     if (!info.absoluteDir().exists())
@@ -148,6 +158,14 @@ Database& NewDatabaseFile::database()
 void NewDatabaseFile::commit()
 {
     Database& db = database();
+    if (m_server) {
+        if (db.m_transactionDepth != 1)
+            throw DbError(QStringLiteral("The new database \"%1\" still has an unfinished change.").arg(m_target));
+        db.commit();
+        m_database.reset();
+        m_committed = true;
+        return;
+    }
     if (db.inTransaction())
         throw DbError(QStringLiteral("The new database \"%1\" still has an unfinished change.").arg(m_target));
     m_database.reset();

@@ -10,6 +10,11 @@ namespace pw {
 
 // A new database file that appears whole or not at all.
 //
+// A postgresql:// target is an existing empty database on a server: the
+// schema and everything written through database() form one transaction
+// that commit() commits, so the database stays empty unless all of it is
+// written.
+//
 // The database is built in a temporary file in the target's folder, named
 // ".<target name>.partial-<process id>", with the engine's rollback journal on.
 // commit() closes it, flushes it to disk and renames it to the target name
@@ -61,6 +66,7 @@ private:
     QString m_temporary;
     std::unique_ptr<Database> m_database;
     bool m_committed = false;
+    bool m_server = false;
 };
 
 } // namespace pw

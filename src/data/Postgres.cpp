@@ -105,8 +105,8 @@ DbError error(const QSqlError& error, const QString& display)
     auto make = [&](DbError::Kind kind, const QString& message) { return DbError(kind, message, text); };
     if (state == QLatin1String("55P03") || state == QLatin1String("40P01") || state == QLatin1String("40001"))
         return make(DbError::Kind::Locked,
-            QStringLiteral("%1 is busy: another workstation is changing the same records. Try again in a "
-                           "moment.")
+            QStringLiteral("%1 is in use: another program or workstation is writing to it. Wait a moment, then "
+                           "try again.")
                 .arg(capitalised(display)));
     if (state == QLatin1String("25006") || state.startsWith(QLatin1String("42501")))
         return make(DbError::Kind::ReadOnly,
@@ -128,9 +128,9 @@ DbError error(const QSqlError& error, const QString& display)
         || lower.contains(QLatin1String("server closed the connection"))
         || lower.contains(QLatin1String("could not translate host name")))
         return make(DbError::Kind::Io,
-            QStringLiteral("The server of %1 cannot be reached. Check that the server is running and that "
-                           "this computer is on the network, then try again.")
-                .arg(display));
+            QStringLiteral("%1 cannot be reached: its server does not answer. Check that the server is running "
+                           "and that this computer is on the network, then try again.")
+                .arg(capitalised(display)));
     if (state == QLatin1String("28P01") || state == QLatin1String("28000")
         || lower.contains(QLatin1String("password authentication failed"))
         || lower.contains(QLatin1String("no password supplied")))

@@ -5,6 +5,7 @@
 #include "data/Seed.h"
 #include "data/Users.h"
 
+#include <QHash>
 #include <QSqlQuery>
 
 namespace pw::schema {
@@ -302,6 +303,60 @@ const QStringList& tableNames()
     }();
     return names;
 }
+
+namespace {
+
+    struct TableColumns {
+        QStringList names;
+        QString identifier;
+    };
+
+    // The column definitions of every table, read from the statements that
+    // create them.
+    const QHash<QString, TableColumns>& definedColumns()
+    {
+        static const QHash<QString, TableColumns> columns = [] {
+            QHash<QString, TableColumns> out;
+            int index = 0;
+            for (const char* statement : kTables) {
+                const QString text = QString::fromUtf8(statement).simplified();
+                const int open = int(text.indexOf(QLatin1Char('(')));
+                const int close = int(text.lastIndexOf(QLatin1Char(')')));
+                TableColumns table;
+                int depth = 0;
+                int start = open + 1;
+                for (int i = open + 1; i <= close; ++i) {
+                    const QChar c = text.at(i);
+                    if (c == QLatin1Char('(') )
+                        ++depth;
+                    else if (c == QLatin1Char(')') && i < close)
+                        --depth;
+                    if ((c == QLatin1Char(',') && depth == 0) || i == close) {
+                        const QString part = text.mid(start, i - start).trimmed();
+                        start = i + 1;
+                        const QString name = part.section(QLatin1Char(' '), 0, 0);
+                        static const QStringList constraints
+                            = { QStringLiteral("PRIMARY"), QStringLiteral("UNIQUE"), QStringLiteral("FOREIGN"),
+                                  QStringLiteral("CHECK"), QStringLiteral("CONSTRAINT") };
+                        if (name.isEmpty() || constraints.contains(name, Qt::CaseInsensitive))
+                            continue;
+                        table.names.append(name);
+                        if (part.contains(QLatin1String("AUTOINCREMENT")))
+                            table.identifier = name;
+                    }
+                }
+                out.insert(tableNames().at(index++), table);
+            }
+            return out;
+        }();
+        return columns;
+    }
+
+} // namespace
+
+QStringList columnNames(const QString& table) { return definedColumns().value(table).names; }
+
+QString identifierColumn(const QString& table) { return definedColumns().value(table).identifier; }
 
 int version(Database& db)
 {

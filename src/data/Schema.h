@@ -24,6 +24,12 @@ namespace schema {
     // them ("User" in quotes, since other engines reserve the word).
     const QStringList& tableNames();
 
+    // A table's columns as its definition names them ("Start" in quotes),
+    // in their order, and the column of its identifier (empty for tables
+    // without one). The table as tableNames() gives it.
+    QStringList columnNames(const QString& table);
+    QString identifierColumn(const QString& table);
+
     // The sixteen permission names, in the order of their identifiers 1..16.
     const QStringList& permissionNames();
 

@@ -81,6 +81,22 @@ namespace {
         }
     };
 
+    QStringList& extraServerDatabases()
+    {
+        static QStringList names;
+        return names;
+    }
+
+    void dropExtraServerDatabases()
+    {
+        for (const QString& name : std::as_const(extraServerDatabases())) {
+            try {
+                admin().run(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name));
+            } catch (...) {
+            }
+        }
+    }
+
     QString serverDatabase()
     {
         static ServerDatabase database;
@@ -140,6 +156,18 @@ namespace detail {
 } // namespace detail
 
 bool onServer() { return !serverBase().isEmpty(); }
+
+QString emptyServerDatabase(const QString& tag)
+{
+    const QString name = QStringLiteral("pewlark_t_%1_%2").arg(programTag(), tag);
+    admin().run(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name));
+    admin().run(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(name));
+    if (extraServerDatabases().isEmpty())
+        qAddPostRoutine(&dropExtraServerDatabases);
+    if (!extraServerDatabases().contains(name))
+        extraServerDatabases().append(name);
+    return postgres::parse(serverBase()).uriFor(name);
+}
 
 TestEnv::TestEnv(Where where)
 {

@@ -126,6 +126,11 @@ public:
 // leftovers) skip there.
 bool onServer();
 
+// On the test server: a new empty database (no tables) under a name made
+// of tag, replacing one of that name, dropped when the test program ends.
+// Gives its postgresql:// location.
+QString emptyServerDatabase(const QString& tag);
+
 // A fresh database with schema and seed values in a temporary folder (a copy
 // of a template built once per test program), and a fake for every
 // replaceable piece of the context: messages, clock, report output, no
