@@ -1,6 +1,8 @@
 #include "legacy/Importer.h"
 
+#include "data/CopyChurch.h"
 #include "data/NewDatabaseFile.h"
+#include "data/Postgres.h"
 #include "data/Passwords.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
@@ -16,6 +18,7 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 namespace pw::legacy {
 
@@ -382,21 +385,54 @@ Importer::Importer(ToolRunner& runner, ImportOptions options, Progress progress)
 
 QString Importer::rejectsPathFor(const QString& target)
 {
+    if (postgres::isLocation(target))
+        return QDir::current().absoluteFilePath(postgres::parse(target).database + QStringLiteral(".rejects.txt"));
     return QFileInfo(target).absoluteFilePath() + QStringLiteral(".rejects.txt");
 }
 
 ImportResult Importer::run()
+{
+    if (m_options.target.trimmed().isEmpty())
+        throw ImportError(QStringLiteral("Name the new database with --into NEW.sqlite."));
+    if (postgres::isLocation(m_options.target))
+        return runOntoServer();
+    return runIntoFile(rejectsPathFor(m_options.target));
+}
+
+ImportResult Importer::runOntoServer()
+{
+    const QString target = m_options.target;
+    // Refused at once when the server cannot be reached or the database
+    // holds tables, before the long read of the old file.
+    try {
+        NewDatabaseFile probe(target);
+    } catch (const DbError& e) {
+        throw ImportError(e.text());
+    }
+
+    QTemporaryDir work;
+    if (!work.isValid())
+        throw ImportError(QStringLiteral("No temporary folder could be made for the import: %1").arg(work.errorString()));
+    const QString file = work.filePath(QStringLiteral("import.sqlite"));
+    Importer intoFile(m_runner, ImportOptions { m_options.oldFile, file, m_options.pictureFolder }, m_progress);
+    ImportResult result = intoFile.runIntoFile(rejectsPathFor(target));
+    result.target = target;
+    result.failure.replace(file, target);
+    if (!result.succeeded)
+        return result;
+    if (m_progress)
+        m_progress(QStringLiteral("Copying the church onto %1").arg(postgres::parse(target).display()));
+    copying::copyChurch(file, target);
+    return result;
+}
+
+ImportResult Importer::runIntoFile(const QString& rejectsPath)
 {
     ImportResult result;
     const QString& oldFile = m_options.oldFile;
     const QString& target = m_options.target;
     result.target = target;
 
-    if (target.trimmed().isEmpty())
-        throw ImportError(QStringLiteral("Name the new database with --into NEW.sqlite."));
-    if (target.startsWith(QLatin1String("postgres"), Qt::CaseInsensitive) && target.contains(QLatin1String("://")))
-        throw ImportError(QStringLiteral("Importing into a PostgreSQL database is not possible yet; import into a new "
-                                         "file (--into NEW.sqlite)."));
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() || targetInfo.isSymLink())
         throw ImportError(QStringLiteral("The file \"%1\" already exists; it was left unchanged. Import into a new "
@@ -486,7 +522,7 @@ ImportResult Importer::run()
                 + QStringLiteral(" AND Inactive = 0 AND Password IS NOT NULL AND Password <> ''"),
             { QStringLiteral("Admin") });
 
-    const QString rejects = rejectsPathFor(target);
+    const QString rejects = rejectsPath;
     qint64 criticalRows = 0;
     for (const RowProblem& p : result.problems)
         if (!p.stored && tableDef(p.table)->critical)

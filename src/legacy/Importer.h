@@ -90,10 +90,17 @@ public:
     // target and the rejects file written.
     ImportResult run();
 
-    // The rejects file for a target: "<target>.rejects.txt".
+    // The rejects file for a target: "<target>.rejects.txt"; for a
+    // database on a server "<database name>.rejects.txt" in the current
+    // folder.
     static QString rejectsPathFor(const QString& target);
 
 private:
+    // A server's church is imported into a file first, then copied onto the
+    // server in one transaction.
+    ImportResult runOntoServer();
+    ImportResult runIntoFile(const QString& rejectsPath);
+
     ToolRunner& m_runner;
     ImportOptions m_options;
     Progress m_progress;

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "data/Database.h"
 #include "data/Members.h"
 #include "data/Passwords.h"
@@ -21,6 +22,7 @@ class TestLegacyImport : public QObject {
 private slots:
     void memberValues_data();
     void memberValues();
+    void wholeChurch_data();
     void wholeChurch();
     void passwords();
     void namesMatchLoosely();
@@ -306,13 +308,26 @@ void TestLegacyImport::memberValues()
     QCOMPARE(shown(db->scalar(QStringLiteral("SELECT %1 FROM Member WHERE ID = 3").arg(column))), stored);
 }
 
+void TestLegacyImport::wholeChurch_data()
+{
+    QTest::addColumn<bool>("server");
+    QTest::newRow("into a file") << false;
+    QTest::newRow("onto a server") << true;
+}
+
 void TestLegacyImport::wholeChurch()
 {
+    QFETCH(bool, server);
+    if (server && !test::onServer())
+        QSKIP("no test server (PEWLARK_TEST_POSTGRES)");
     Fixture f;
+    if (server)
+        f.target = test::emptyServerDatabase(QStringLiteral("imported"));
     const ImportResult result = f.run();
     QVERIFY2(result.succeeded, qPrintable(result.failure));
     QCOMPARE(result.problems.size(), 0);
-    QCOMPARE(f.files(), (QStringList { "church.sqlite", "roll.mdb" })); // no leftovers, no rejects file
+    // No leftovers, no rejects file.
+    QCOMPARE(f.files(), (server ? QStringList { "roll.mdb" } : QStringList { "church.sqlite", "roll.mdb" }));
     auto db = f.open();
 
     // Identifiers kept, so every link still points at the same person.
@@ -361,7 +376,7 @@ void TestLegacyImport::wholeChurch()
 
     // Counts side by side, one progress line per table, in copy order.
     QCOMPARE(result.tables.size(), std::size_t(24));
-    QCOMPARE(f.progress.size(), 24);
+    QCOMPARE(f.progress.size(), server ? 25 : 24); // and the copy onto the server
     QVERIFY2(
         f.progress.first().startsWith(QStringLiteral("Member: 5 of 5 rows copied")), qPrintable(f.progress.first()));
     const TableResult& permissions = *std::find_if(result.tables.begin(), result.tables.end(),
@@ -571,8 +586,9 @@ void TestLegacyImport::refusals_data()
                                             << "install the Debian package \"mdbtools\"";
     QTest::newRow("picture folder missing") << "no pictures"
                                             << "The picture folder";
-    QTest::newRow("PostgreSQL target") << "postgresql"
-                                       << "PostgreSQL database is not possible yet";
+    QTest::newRow("server that does not answer") << "postgresql"
+                                                 << "The database \"church\" on the server 127.0.0.1:1 cannot be "
+                                                    "reached";
 }
 
 void TestLegacyImport::refusals()
@@ -613,7 +629,7 @@ void TestLegacyImport::refusals()
     } else if (situation == QLatin1String("no pictures")) {
         pictures = f.dir.filePath(QStringLiteral("pictures"));
     } else if (situation == QLatin1String("postgresql")) {
-        f.target = QStringLiteral("postgresql://office/church");
+        f.target = QStringLiteral("postgresql://nobody@127.0.0.1:1/church");
     }
     if (situation != QLatin1String("short export"))
         f.church.record(f.runner);
