@@ -15,6 +15,10 @@ PACKAGES=(
   libsqlite3-dev
   libsodium-dev
   mdbtools
+  libqt6sql6-psql
+  postgresql
+  postgresql-common
+  python3
   fonts-dejavu-core
   poppler-utils
   xvfb
