@@ -1,10 +1,12 @@
 #include "Bench.h"
 
 #include "data/Database.h"
+#include "data/Postgres.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace pw::bench {
@@ -41,8 +43,62 @@ double medianMs(int runs, const std::function<void()>& work, const std::function
     return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2.0;
 }
 
+namespace {
+
+    double rawServerQueryMs(const QString& location, const QString& sql, int runs, qint64* rowCount)
+    {
+        PGconn* conn = PQconnectdb(location.toUtf8().constData());
+        if (PQstatus(conn) != CONNECTION_OK) {
+            const QString text = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
+            PQfinish(conn);
+            throw DbError(QStringLiteral("%1 could not be reached: %2").arg(location, text));
+        }
+        const QByteArray statement = sql.toUtf8();
+        qint64 rows = 0;
+        auto once = [&] {
+            PGresult* result = PQexec(conn, statement.constData());
+            if (PQresultStatus(result) != PGRES_TUPLES_OK) {
+                const QString text = QString::fromUtf8(PQresultErrorMessage(result)).trimmed();
+                PQclear(result);
+                throw DbError(text);
+            }
+            rows = PQntuples(result);
+            const int columns = PQnfields(result);
+            qint64 bytes = 0;
+            for (int r = 0; r < rows; ++r) {
+                for (int c = 0; c < columns; ++c) {
+                    PQgetvalue(result, r, c);
+                    bytes += PQgetlength(result, r, c);
+                }
+            }
+            PQclear(result);
+            consume(bytes);
+        };
+        double ms = 0;
+        try {
+            once();
+            ms = medianMs(runs, once);
+        } catch (...) {
+            PQfinish(conn);
+            throw;
+        }
+        PQfinish(conn);
+        if (rowCount)
+            *rowCount = rows;
+        return ms;
+    }
+
+} // namespace
+
+QString rawCaseBlind(const QString& path)
+{
+    return postgres::isLocation(path) ? QStringLiteral("pw_nocase") : QStringLiteral("NOCASE");
+}
+
 double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* rowCount)
 {
+    if (postgres::isLocation(path))
+        return rawServerQueryMs(path, sql, runs, rowCount);
     sqlite3* db = nullptr;
     const QByteArray file = path.toUtf8();
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {

@@ -43,6 +43,12 @@ struct BenchContext {
     QString workDir; // scratch folder, removed at the end
     QString keepDir; // --keep: the reused database is written here and left behind
     QString databasePath; // the generated demonstration church that later rows reuse
+    // --engine postgresql: the church copied onto the server, which the
+    // screen, member and navigator rows then use instead of the file.
+    QString serverLocation;
+    bool onServer() const { return !serverLocation.isEmpty(); }
+    // Where the rows read the church: the server's copy, or the file.
+    QString church() const { return onServer() ? serverLocation : databasePath; }
     std::vector<Row> rows;
 
     // Records a row and reports it at once, so a long run shows progress.
@@ -55,10 +61,15 @@ struct BenchContext {
 double medianMs(int runs, const std::function<void()>& work, const std::function<void()>& between = {});
 
 // Median time of preparing `sql` on a read-only sqlite3 connection to the
-// file and stepping through every row, reading every column. The connection
-// is opened once, outside the timing; one untimed run warms the file cache.
-// Returns the number of rows read through rowCount when given.
+// file and stepping through every row, reading every column; for a
+// postgresql:// location, of running it through libpq and reading every
+// value. The connection is opened once, outside the timing; one untimed run
+// warms the caches. Returns the number of rows read through rowCount when
+// given.
 double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* rowCount = nullptr);
+
+// The case-blind collation raw statements use on that database.
+QString rawCaseBlind(const QString& path);
 
 // A navigator's search statement for the stock sqlite3 library, its values
 // written in, for rawQueryMs.
@@ -75,6 +86,11 @@ void consume(qint64 value);
 void printTable(const std::vector<Row>& rows, QTextStream& out);
 
 // Groups of rows, run in this order by main().
+
+// --engine postgresql: the church copied onto the server (sets
+// serverLocation); see ServerRows.cpp.
+void addServerCopyRow(BenchContext& context, const QString& maintenance);
+void dropServerCopy(const QString& maintenance);
 
 // "demo generation" (sets databasePath) and the data-layer queries.
 void addDataRows(BenchContext& context);

@@ -65,7 +65,7 @@ namespace {
 void addMemberRows(BenchContext& context)
 {
     const Context saved = ctx();
-    std::unique_ptr<Database> db = Database::open(context.databasePath, Database::OpenMode::ExistingOnly);
+    std::unique_ptr<Database> db = Database::open(context.church(), Database::OpenMode::ExistingOnly);
     ThrowingMessages messages;
     SystemClock clock;
     QMdiArea area;
@@ -76,7 +76,7 @@ void addMemberRows(BenchContext& context)
     c.messages = &messages;
     c.clock = &clock;
     c.workspace = &workspace;
-    c.settings.databasePath = context.databasePath;
+    c.settings.databasePath = context.church();
     c.settings.pictureFolder = context.workDir + QLatin1Char('/');
     c.settings.keyPressDelay = 1.0;
     c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };

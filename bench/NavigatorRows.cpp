@@ -5,6 +5,7 @@
 #include "app/ResultGrid.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/Sql.h"
 #include "navigators/MemberSearch.h"
 #include "navigators/ProspectSearch.h"
 
@@ -24,12 +25,16 @@ namespace {
 
 } // namespace
 
-// The stock library's own case-blind collation and LIKE stand in for ours.
+// The stock SQLite library's own case-blind collation and LIKE stand in for
+// ours; a server runs the statement as it is, its values written in.
 QString rawSearchSql(const SearchStatement& statement)
 {
     QString sql = statement.sql;
-    sql.replace(QStringLiteral("COLLATE pw_nocase"), QStringLiteral("COLLATE NOCASE"));
-    sql.replace(QRegularExpression(QStringLiteral("pw_match\\(([^,]+), \\?\\)")), QStringLiteral("\\1 LIKE ?"));
+    const bool server = sql::engine() == Database::Engine::PostgreSQL;
+    if (!server) {
+        sql.replace(QStringLiteral("COLLATE pw_nocase"), QStringLiteral("COLLATE NOCASE"));
+        sql.replace(QRegularExpression(QStringLiteral("pw_match\\(([^,]+), \\?\\)")), QStringLiteral("\\1 LIKE ?"));
+    }
     QString out;
     int value = 0;
     for (int i = 0; i < sql.size(); ++i) {
@@ -40,7 +45,7 @@ QString rawSearchSql(const SearchStatement& statement)
         const QVariant v = statement.values.at(value++);
         if (v.typeId() == QMetaType::QString) {
             QString text = v.toString();
-            if (out.endsWith(QLatin1String("LIKE ")))
+            if (!server && out.endsWith(QLatin1String("LIKE ")))
                 text.replace(QLatin1Char('*'), QLatin1Char('%')).replace(QLatin1Char('?'), QLatin1Char('_'));
             out += QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
         } else {
@@ -71,7 +76,7 @@ namespace {
         int rows = 0;
         const double ms = medianMs(context.runs, [&] { rows = fill(view, model, columns, statement); });
         qint64 rawRows = 0;
-        const double raw = rawQueryMs(context.databasePath, rawSql(statement), context.runs, &rawRows);
+        const double raw = rawQueryMs(context.church(), rawSql(statement), context.runs, &rawRows);
         if (rawRows != rows)
             throw std::runtime_error(
                 QStringLiteral("%1 found %2 rows but plain SQLite %3").arg(op).arg(rows).arg(rawRows).toStdString());
@@ -83,7 +88,7 @@ namespace {
 void addNavigatorRows(BenchContext& context)
 {
     const Context saved = ctx();
-    std::unique_ptr<Database> db = Database::open(context.databasePath, Database::OpenMode::ExistingOnly);
+    std::unique_ptr<Database> db = Database::open(context.church(), Database::OpenMode::ExistingOnly);
     ThrowingMessages messages;
     SystemClock clock;
     ctx().database = db.get();
@@ -123,7 +128,7 @@ void addNavigatorRows(BenchContext& context)
                 = medianMs(context.runs, [&] { rows = fill(view, model, navigators::contactGridColumns(), contacts); });
             context.add({ QStringLiteral("prospect navigator: contacts of the current row"),
                 QStringLiteral("%1 contacts").arg(rows), ms,
-                rawQueryMs(context.databasePath, rawSql(contacts), context.runs) });
+                rawQueryMs(context.church(), rawSql(contacts), context.runs) });
         }
 
         // The whole church in the grid, sorted by a column and written out.

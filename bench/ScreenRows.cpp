@@ -39,7 +39,7 @@ namespace {
         Context saved = ctx();
 
         explicit Program(const BenchContext& context)
-            : db(Database::open(context.databasePath, Database::OpenMode::ExistingOnly))
+            : db(Database::open(context.church(), Database::OpenMode::ExistingOnly))
         {
             window = std::make_unique<MDI>();
             Context& c = ctx();
@@ -48,7 +48,7 @@ namespace {
             c.messages = &messages;
             c.clock = &clock;
             c.workspace = window->workspace();
-            c.settings.databasePath = context.databasePath;
+            c.settings.databasePath = context.church();
             c.settings.pictureFolder = context.workDir + QLatin1Char('/');
             c.settings.keyPressDelay = 1.0;
             c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
@@ -225,7 +225,7 @@ namespace {
         const int found = grid->model()->rowCount();
         context.add(
             { QStringLiteral("frmMemberNavigator: Find, no criteria, grid shown"), QStringLiteral("%1 rows").arg(found),
-                find, rawQueryMs(context.databasePath, rawSearchSql(navigators::memberSearch({})), context.runs) });
+                find, rawQueryMs(context.church(), rawSearchSql(navigators::memberSearch({})), context.runs) });
 
         // The member list and the labels of everybody found, read, laid out
         // and shown in the Report Viewer behind a progress dialog. One run each.
@@ -289,10 +289,10 @@ void addScreenRows(BenchContext& context)
 {
     Program program(context);
     const QString people = QStringLiteral("%1 people").arg(context.people);
-    const double rawPeople = rawQueryMs(context.databasePath,
+    const double rawPeople = rawQueryMs(context.church(),
         QStringLiteral("SELECT ID, Last_Name, First_Name, Middle_Name, Title, Status, Head_Of_Household FROM Member "
-                       "ORDER BY Last_Name COLLATE NOCASE, First_Name COLLATE NOCASE, Middle_Name COLLATE NOCASE, "
-                       "ID"),
+                       "ORDER BY Last_Name COLLATE %1, First_Name COLLATE %1, Middle_Name COLLATE %1, ID")
+            .arg(rawCaseBlind(context.church())),
         context.runs);
 
     // The first opening reads every person; later ones use the shared lists.

@@ -53,6 +53,14 @@ int main(int argc, char** argv)
     parser.addOption({ QStringLiteral("only"),
         QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens, import, navigators."),
         QStringLiteral("GROUPS") });
+    parser.addOption({ QStringLiteral("engine"),
+        QStringLiteral("sqlite (default) or postgresql: copy the church onto the server and run the members, screens "
+                       "and navigators rows there, beside the raw query through libpq."),
+        QStringLiteral("ENGINE") });
+    parser.addOption({ QStringLiteral("server"),
+        QStringLiteral("With --engine postgresql: the server's maintenance database, where the bench database is "
+                       "created and dropped (default postgresql:///postgres, the local socket)."),
+        QStringLiteral("LOCATION") });
     parser.process(app);
 
     QTextStream out(stdout);
@@ -82,7 +90,26 @@ int main(int argc, char** argv)
                                  ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
                                  .toInt();
         }
-        const QStringList only = parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        QStringList only = parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        const QString engine = parser.value(QStringLiteral("engine"));
+        if (!engine.isEmpty() && engine != QLatin1String("sqlite") && engine != QLatin1String("postgresql"))
+            throw pw::DbError(QStringLiteral("--engine is sqlite or postgresql, not \"%1\".").arg(engine));
+        const bool server = engine == QLatin1String("postgresql");
+        const QString maintenance = parser.isSet(QStringLiteral("server")) ? parser.value(QStringLiteral("server"))
+                                                                           : QStringLiteral("postgresql:///postgres");
+        // The rows that read the church through the program's connection
+        // run on the server; the others time files only.
+        const QStringList serverGroups
+            = { QStringLiteral("members"), QStringLiteral("screens"), QStringLiteral("navigators") };
+        if (server) {
+            for (const QString& group : std::as_const(only))
+                if (!serverGroups.contains(group))
+                    throw pw::DbError(
+                        QStringLiteral("The %1 rows time database files only; leave them out with --engine postgresql.")
+                            .arg(group));
+            if (only.isEmpty())
+                only = serverGroups;
+        }
 
         // Each group adds its rows in turn; the data rows come first because
         // they generate the church every later row reads (unless one was given).
@@ -97,7 +124,11 @@ int main(int argc, char** argv)
                 group.second(context); // every other group needs the church it generates
             else if (wanted)
                 group.second(context);
+            if (server && !context.onServer())
+                addServerCopyRow(context, maintenance);
         }
+        if (server)
+            dropServerCopy(maintenance);
 
         out << '\n';
         printTable(context.rows, out);

@@ -16,6 +16,7 @@ PACKAGES=(
   libsodium-dev
   mdbtools
   libqt6sql6-psql
+  libpq-dev
   postgresql
   postgresql-common
   python3

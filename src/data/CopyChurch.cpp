@@ -99,8 +99,13 @@ CopyResult copyChurch(const QString& from, const QString& to, const std::functio
                               .arg(result.from)
                               .arg(count.from));
     }
-    if (target.engine() == Database::Engine::PostgreSQL)
+    if (target.engine() == Database::Engine::PostgreSQL) {
         postgres::resetSequences(target);
+        // The planner's statistics from the start, rather than after the
+        // server's own pass some time later: searches on a just-copied
+        // church would otherwise be planned blind.
+        target.exec(QStringLiteral("ANALYZE"));
+    }
     tx.commit();
     file.commit();
     return result;

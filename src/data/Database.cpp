@@ -576,6 +576,14 @@ void Database::scan(const QString& sql, const QVariantList& params, const std::f
             const QSqlQuery& m_q;
             mutable QByteArray m_utf8;
         };
+        if (m_engine == Engine::PostgreSQL) {
+            QVariantList values;
+            values.reserve(params.size());
+            for (const QVariant& value : params)
+                values.append(bindable(value));
+            postgres::scan(conn, m_display, sql, values, f);
+            return;
+        }
         forEach(sql, params, [&f](const QSqlQuery& q) { f(QueryRow(q)); });
         return;
     }

@@ -1,10 +1,16 @@
 #include "data/Postgres.h"
 
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QUrl>
 #include <QUrlQuery>
+
+#include <cstdlib>
+#include <libpq-fe.h>
+#include <memory>
+#include <vector>
 
 namespace pw::postgres {
 
@@ -31,11 +37,15 @@ QString Location::uriFor(const QString& databaseName) const
 {
     QUrl url;
     url.setScheme(QStringLiteral("postgresql"));
-    url.setHost(host);
+    QUrlQuery query;
+    // A socket folder is no host name an address can hold.
+    if (host.startsWith(QLatin1Char('/')))
+        query.addQueryItem(QStringLiteral("host"), host);
+    else
+        url.setHost(host);
     url.setPort(port);
     url.setUserName(user);
     url.setPath(QLatin1Char('/') + databaseName);
-    QUrlQuery query;
     for (const QString& option : options) {
         const qsizetype eq = option.indexOf(QLatin1Char('='));
         query.addQueryItem(option.left(eq), option.mid(eq + 1));
@@ -142,6 +152,112 @@ DbError error(const QSqlError& error, const QString& display)
         || (lower.contains(QLatin1String("does not exist")) && lower.contains(QLatin1String("database"))))
         return make(DbError::Kind::Other, QStringLiteral("%1 does not exist.").arg(capitalised(display)));
     return DbError(text);
+}
+
+namespace {
+
+    // "?" outside quoted text and names becomes $1, $2, ...
+    QByteArray numberedPlaceholders(const QString& sql)
+    {
+        QString out;
+        out.reserve(sql.size() + 16);
+        QChar quote;
+        int number = 0;
+        for (const QChar c : sql) {
+            if (!quote.isNull()) {
+                if (c == quote)
+                    quote = QChar();
+            } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+                quote = c;
+            } else if (c == QLatin1Char('?')) {
+                out += QLatin1Char('$') + QString::number(++number);
+                continue;
+            }
+            out += c;
+        }
+        return out.toUtf8();
+    }
+
+    // A value as the server reads it in text form; Null stays a null pointer.
+    QByteArray textValue(const QVariant& value, bool* isNull)
+    {
+        *isNull = value.isNull();
+        if (*isNull)
+            return {};
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+            return value.toBool() ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return QByteArray::number(value.toDouble(), 'g', 17);
+        case QMetaType::QDate:
+            return value.toDate().toString(Qt::ISODate).toUtf8();
+        case QMetaType::QDateTime:
+            return value.toDateTime().toString(Qt::ISODate).toUtf8();
+        default:
+            return value.toString().toUtf8();
+        }
+    }
+
+    class ResultRow : public RowView {
+    public:
+        explicit ResultRow(const PGresult* result)
+            : m_result(result)
+        {
+        }
+        int row = 0;
+        bool isNull(int column) const override { return PQgetisnull(m_result, row, column); }
+        QString text(int column) const override
+        {
+            return QString::fromUtf8(PQgetvalue(m_result, row, column), PQgetlength(m_result, row, column));
+        }
+        qint64 integer(int column) const override
+        {
+            const char* value = PQgetvalue(m_result, row, column);
+            return value ? std::strtoll(value, nullptr, 10) : 0;
+        }
+        QByteArrayView utf8(int column) const override
+        {
+            return QByteArrayView(PQgetvalue(m_result, row, column), PQgetlength(m_result, row, column));
+        }
+
+    private:
+        const PGresult* m_result;
+    };
+
+} // namespace
+
+void scan(QSqlDatabase& connection, const QString& display, const QString& sql, const QVariantList& params,
+    const std::function<void(const RowView&)>& f)
+{
+    const QVariant handle = connection.driver()->handle();
+    PGconn* conn = handle.isValid() && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0)
+        ? *static_cast<PGconn* const*>(handle.data())
+        : nullptr;
+    if (!conn)
+        throw DbError(QStringLiteral("The database driver gave no PostgreSQL connection."));
+    std::vector<QByteArray> texts(params.size());
+    std::vector<const char*> values(params.size());
+    for (qsizetype i = 0; i < params.size(); ++i) {
+        bool isNull = false;
+        texts[i] = textValue(params.at(i), &isNull);
+        values[i] = isNull ? nullptr : texts[i].constData();
+    }
+    const QByteArray statement = numberedPlaceholders(sql);
+    PGresult* result
+        = PQexecParams(conn, statement.constData(), int(values.size()), nullptr, values.data(), nullptr, nullptr, 0);
+    const std::unique_ptr<PGresult, void (*)(PGresult*)> owner(result, PQclear);
+    if (PQresultStatus(result) != PGRES_TUPLES_OK) {
+        const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+        const char* primary = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
+        const QString text = primary ? QString::fromUtf8(primary) : QString::fromUtf8(PQresultErrorMessage(result)).trimmed();
+        throw error(QSqlError(text, text, QSqlError::StatementError, QString::fromLatin1(state ? state : "")),
+            display);
+    }
+    ResultRow row(result);
+    const int rows = PQntuples(result);
+    for (row.row = 0; row.row < rows; ++row.row)
+        f(row);
 }
 
 QString tableDefinition(const QString& sqliteDefinition)

@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QSqlDatabase;
 class QSqlError;
@@ -64,6 +65,13 @@ void createSupport(Database& db);
 
 // Whether the database holds a table of that name (letter case ignored).
 bool hasTable(Database& db, const QString& table);
+
+// Database::scan on a server: the statement ("?" for each value) runs
+// through libpq on the connection itself and f reads every row's values
+// as the server sent them, without a QVariant each. Throws DbError
+// classified as error() does.
+void scan(QSqlDatabase& connection, const QString& display, const QString& sql, const QVariantList& params,
+    const std::function<void(const RowView&)>& f);
 
 // After rows were copied in with their identifiers: every identity
 // sequence continues after the highest identifier of its table.
