@@ -36,9 +36,10 @@ public:
 
 // The main window, logged in, on a database of 30 people.
 struct Main {
-    test::TestEnv env { test::Where::File };
+    test::TestEnv env;
     MDI main;
-    Main(const QString& type = QStringLiteral("Admin"))
+    explicit Main(const QString& type = QStringLiteral("Admin"), test::Where where = test::Where::File)
+        : env(where)
     {
         ctx().workspace = main.workspace();
         addPeople(env.db(), 30);
@@ -70,6 +71,8 @@ private slots:
     void backUp();
     void restore_data();
     void restore();
+    void serverKeepsItsOwnBackups_data();
+    void serverKeepsItsOwnBackups();
 };
 
 void TestBackupCommands::sizeText_data()
@@ -261,6 +264,46 @@ void TestBackupCommands::restore()
             .arg(m.env.db().path(), backup, backups::sizeText(QFileInfo(m.env.db().path()).size()),
                 m.env.dir.filePath(copies.first())));
     QCOMPARE(m.status(), QStringLiteral("Restored the database from %1.").arg(backup));
+}
+
+void TestBackupCommands::serverKeepsItsOwnBackups_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("back up") << "BackUpDatabase";
+    QTest::newRow("restore") << "RestoreDatabase";
+}
+
+// On a server the File menu's commands and --backup/--restore point to the
+// server's own tools and change nothing.
+void TestBackupCommands::serverKeepsItsOwnBackups()
+{
+    QFETCH(QString, command);
+    if (!test::onServer())
+        QSKIP("no test server (PEWLARK_TEST_POSTGRES)");
+    Main m(QStringLiteral("Admin"), test::Where::Configured);
+    m.main.command(command)->trigger();
+    QCOMPARE(m.env.messages.count(), 1);
+    const QString text = m.env.messages.last().text;
+    QVERIFY2(text.startsWith(QStringLiteral("This church is kept in %1.").arg(m.env.db().displayName()))
+            && text.contains(QLatin1String("pg_dump")),
+        qPrintable(text));
+    QVERIFY(m.env.files.asked.isEmpty());
+    QCOMPARE(m.people(), 31);
+
+    const QString config = QDir(m.env.folder()).filePath(QStringLiteral("config.txt"));
+    QFile file(config);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("Pewlark configuration\nDatabase,\"%1\"\nPictureFolder,\"%2/\"\n")
+                   .arg(m.env.db().path(), m.env.folder())
+                   .toUtf8());
+    file.close();
+    const QString target = QDir(m.env.folder()).filePath(QStringLiteral("copy.sqlite"));
+    const int code = command == QLatin1String("BackUpDatabase")
+        ? backups::runBackupCommand(config, target)
+        : backups::runRestoreCommand(config, target, m.env.clock);
+    QCOMPARE(code, 1);
+    QVERIFY(!QFileInfo::exists(target));
+    QCOMPARE(m.people(), 31);
 }
 
 QTEST_MAIN(TestBackupCommands)
