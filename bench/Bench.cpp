@@ -45,6 +45,22 @@ double medianMs(int runs, const std::function<void()>& work, const std::function
 
 namespace {
 
+    // One untimed run warms the caches, then the median of runs; close
+    // runs afterwards whatever happened.
+    double warmedMedianMs(int runs, const std::function<void()>& once, const std::function<void()>& close)
+    {
+        double ms = 0;
+        try {
+            once();
+            ms = medianMs(runs, once);
+        } catch (...) {
+            close();
+            throw;
+        }
+        close();
+        return ms;
+    }
+
     double rawServerQueryMs(const QString& location, const QString& sql, int runs, qint64* rowCount)
     {
         PGconn* conn = PQconnectdb(location.toUtf8().constData());
@@ -74,15 +90,7 @@ namespace {
             PQclear(result);
             consume(bytes);
         };
-        double ms = 0;
-        try {
-            once();
-            ms = medianMs(runs, once);
-        } catch (...) {
-            PQfinish(conn);
-            throw;
-        }
-        PQfinish(conn);
+        const double ms = warmedMedianMs(runs, once, [conn] { PQfinish(conn); });
         if (rowCount)
             *rowCount = rows;
         return ms;
@@ -128,15 +136,7 @@ double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* row
             throw DbError(QString::fromUtf8(sqlite3_errmsg(db)));
         consume(bytes);
     };
-    double ms = 0;
-    try {
-        once();
-        ms = medianMs(runs, once);
-    } catch (...) {
-        sqlite3_close(db);
-        throw;
-    }
-    sqlite3_close(db);
+    const double ms = warmedMedianMs(runs, once, [db] { sqlite3_close(db); });
     if (rowCount)
         *rowCount = rows;
     return ms;

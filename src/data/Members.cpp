@@ -253,12 +253,6 @@ QStringList differences(const MemberRecord& a, const MemberRecord& b, const QStr
     return out;
 }
 
-namespace {
-
-    bool sameValue(const QVariant& a, const QVariant& b) { return a.isNull() == b.isNull() && a == b; }
-
-} // namespace
-
 SaveOutcome saveEdited(Database& db, const MemberRecord& loaded, const MemberRecord& edited,
     const QStringList& columnNames, const QStringList& stampColumns, OnConflict onConflict)
 {
@@ -271,38 +265,22 @@ SaveOutcome saveEdited(Database& db, const MemberRecord& loaded, const MemberRec
     }
     outcome.stored = *stored;
 
-    QStringList conflicting;
-    for (const QString& name : columnNames) {
-        const Column* c = column(name);
-        if (!c)
+    for (const QString& name : columnNames)
+        if (!column(name))
             throw DbError(QStringLiteral("The Member table has no column \"%1\".").arg(name));
-        const QVariant before = c->valueOf(loaded);
-        const QVariant mine = c->valueOf(edited);
-        const QVariant theirs = c->valueOf(*stored);
-        const bool mineChanged = !sameValue(before, mine);
-        const bool theirsChanged = !sameValue(before, theirs);
-        if (theirsChanged && !mineChanged) {
-            outcome.keptTheirs.append(name);
-        } else if (theirsChanged && !sameValue(mine, theirs)) {
-            outcome.conflicts.push_back({ name, before, mine, theirs });
-            conflicting.append(name);
-        } else {
-            outcome.written.append(name);
-        }
-    }
-    if (!conflicting.isEmpty()) {
-        switch (onConflict) {
-        case OnConflict::Report:
-            outcome.result = SaveOutcome::Result::Conflicts;
-            outcome.written.clear();
-            return outcome;
-        case OnConflict::KeepTheirs:
-            outcome.keptTheirs += conflicting;
-            break;
-        case OnConflict::KeepMine:
-            outcome.written += conflicting;
-            break;
-        }
+    threeway::Merge merged = threeway::merge(
+        columnNames,
+        [&](const QString& name) {
+            const Column* c = column(name);
+            return threeway::Versions { c->valueOf(loaded), c->valueOf(edited), c->valueOf(*stored) };
+        },
+        onConflict);
+    outcome.written = std::move(merged.written);
+    outcome.keptTheirs = std::move(merged.keptTheirs);
+    outcome.conflicts = std::move(merged.conflicts);
+    if (merged.refused) {
+        outcome.result = SaveOutcome::Result::Conflicts;
+        return outcome;
     }
     outcome.written += stampColumns;
     if (update(db, edited, outcome.written) != 1) {

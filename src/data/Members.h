@@ -5,6 +5,8 @@
 // generator, the importer and the report data sets all work from this one
 // description, so a column is added in one place.
 
+#include "data/ThreeWay.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -156,28 +158,10 @@ namespace Members {
     // The names of the columns whose values differ between two records.
     QStringList differences(const MemberRecord& a, const MemberRecord& b, const QStringList& among = QStringList());
 
-    // Two workstations may edit one person at the same time. A save compares
-    // three versions of each column: as the record was loaded, as the user
-    // left it (mine) and as the row is now (theirs).
-    //
-    // - only mine changed: written;
-    // - only theirs changed: left as it is (their change stays);
-    // - both changed to the same value, or neither changed: written (the
-    //   same value, so that with one user every save stores exactly what it
-    //   always has);
-    // - both changed to different values: a conflict.
-    enum class OnConflict {
-        Report, // nothing is written; the conflicts are returned so the user can choose
-        KeepTheirs, // the conflicting columns keep the other workstation's values
-        KeepMine, // the conflicting columns get this user's values
-    };
-
-    struct Conflict {
-        QString column;
-        QVariant loaded; // values as they are bound (Null, text, number)
-        QVariant mine;
-        QVariant theirs;
-    };
+    // Two workstations may edit one person at the same time: a save merges
+    // three versions of each column by the rules of data/ThreeWay.h.
+    using OnConflict = threeway::OnConflict;
+    using Conflict = threeway::Conflict;
 
     struct SaveOutcome {
         enum class Result {

@@ -111,37 +111,24 @@ Outcome saveEdited(Database& db, const Table& table, const QVariant& key, const 
     }
     outcome.stored = *now;
 
-    QStringList conflicting;
-    for (const Column& c : table.columns) {
-        if (!mine.contains(c.name))
-            continue;
-        const QVariant before = stored(c.kind, loaded.value(c.name));
-        const QVariant minev = stored(c.kind, mine.value(c.name));
-        const QVariant theirs = now->value(c.name);
-        const bool mineChanged = !sameValue(before, minev);
-        const bool theirsChanged = !sameValue(before, theirs);
-        if (theirsChanged && !mineChanged) {
-            outcome.keptTheirs.append(c.name);
-        } else if (theirsChanged && !sameValue(minev, theirs)) {
-            outcome.conflicts.push_back({ c.name, before, minev, theirs });
-            conflicting.append(c.name);
-        } else {
-            outcome.written.append(c.name);
-        }
-    }
-    if (!conflicting.isEmpty()) {
-        switch (onConflict) {
-        case OnConflict::Report:
-            outcome.result = Outcome::Result::Conflicts;
-            outcome.written.clear();
-            return outcome;
-        case OnConflict::KeepTheirs:
-            outcome.keptTheirs += conflicting;
-            break;
-        case OnConflict::KeepMine:
-            outcome.written += conflicting;
-            break;
-        }
+    QStringList columns;
+    for (const Column& c : table.columns)
+        if (mine.contains(c.name))
+            columns.append(c.name);
+    threeway::Merge merged = threeway::merge(
+        columns,
+        [&](const QString& name) {
+            const Kind kind = columnOf(table, name)->kind;
+            return threeway::Versions { stored(kind, loaded.value(name)), stored(kind, mine.value(name)),
+                now->value(name) };
+        },
+        onConflict, sameValue);
+    outcome.written = std::move(merged.written);
+    outcome.keptTheirs = std::move(merged.keptTheirs);
+    outcome.conflicts = std::move(merged.conflicts);
+    if (merged.refused) {
+        outcome.result = Outcome::Result::Conflicts;
+        return outcome;
     }
     if (!outcome.written.isEmpty()) {
         QStringList sets;

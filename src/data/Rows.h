@@ -7,6 +7,8 @@
 // row was loaded is written, and a column that another workstation changed
 // meanwhile to something else is a conflict the user decides.
 
+#include "data/ThreeWay.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -60,18 +62,8 @@ namespace rows {
     // Adds a row with every column and returns its key.
     qint64 insert(Database& db, const Table& table, const Values& values);
 
-    enum class OnConflict {
-        Report, // nothing is written; the conflicts are returned so the user can choose
-        KeepTheirs, // conflicting columns keep the other workstation's values
-        KeepMine, // conflicting columns get this user's values
-    };
-
-    struct Conflict {
-        QString column;
-        QVariant loaded;
-        QVariant mine;
-        QVariant theirs;
-    };
+    using OnConflict = threeway::OnConflict;
+    using Conflict = threeway::Conflict;
 
     struct Outcome {
         enum class Result {
