@@ -19,7 +19,16 @@ void PickListModel::setItems(QVector<PickItem> items)
 {
     beginResetModel();
     m_items = std::move(items);
+    m_index.reset();
     endResetModel();
+}
+
+int PickListModel::firstStartingWith(QStringView prefix) const
+{
+    if (!m_index)
+        m_index = std::make_shared<const TypeAheadIndex>(static_cast<int>(m_items.size()),
+            [items = m_items](int row, QString& out) { out.append(items.at(row).text); });
+    return m_index->firstStartingWith(prefix);
 }
 
 int PickListModel::rowCount(const QModelIndex& parent) const
@@ -52,6 +61,7 @@ void PeopleListModel::setPeople(std::shared_ptr<const QVector<PersonName>> peopl
     m_form = form;
     m_leading = std::move(leading);
     m_rows.clear();
+    m_index.reset();
     m_filtered = static_cast<bool>(filter);
     if (m_filtered && m_people) {
         for (int i = 0, n = static_cast<int>(m_people->size()); i < n; ++i)
@@ -89,11 +99,68 @@ QVariant PeopleListModel::data(const QModelIndex& index, int role) const
     }
     const PersonName& p = person(index.row());
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return m_form == NameForm::WithTitle ? personNameWithTitle(p.last, p.first, p.middle, p.title)
-                                             : personName(p.last, p.first, p.middle);
+        return text(p, m_form);
     if (role == Qt::UserRole)
         return QVariant(static_cast<qlonglong>(p.id));
     return {};
+}
+
+QString PeopleListModel::text(const PersonName& p, NameForm form)
+{
+    QString out;
+    appendText(out, p, form);
+    return out;
+}
+
+void PeopleListModel::appendText(QString& out, const PersonName& p, NameForm form)
+{
+    // personName() and personNameWithTitle(), without a string of their own.
+    out.append(p.last).append(QLatin1String(", ")).append(p.first).append(QLatin1Char(' ')).append(p.middle);
+    if (form == NameForm::WithTitle)
+        out.append(QLatin1Char(' ')).append(p.title);
+}
+
+namespace {
+
+    // The index of every person in one form. The last one made for each form
+    // is found again while any list still uses it: a second screen, or a
+    // second list of the same screen, does not sort a million names again.
+    std::shared_ptr<const TypeAheadIndex> everyoneIndex(
+        const std::shared_ptr<const QVector<PersonName>>& people, NameForm form)
+    {
+        static std::weak_ptr<const TypeAheadIndex> made[2];
+        static const void* madeFor[2] = { nullptr, nullptr };
+        const int slot = form == NameForm::WithTitle ? 0 : 1;
+        // A live index holds its people, so the address cannot name another list.
+        std::shared_ptr<const TypeAheadIndex> index = made[slot].lock();
+        if (index && madeFor[slot] == people.get())
+            return index;
+        index = std::make_shared<const TypeAheadIndex>(static_cast<int>(people->size()),
+            [people, form](int row, QString& out) { PeopleListModel::appendText(out, people->at(row), form); });
+        made[slot] = index;
+        madeFor[slot] = people.get();
+        return index;
+    }
+
+} // namespace
+
+int PeopleListModel::firstStartingWith(QStringView prefix) const
+{
+    const int lead = static_cast<int>(m_leading.size());
+    for (int row = 0; row < lead; ++row)
+        if (m_leading.at(row).text.startsWith(prefix, Qt::CaseInsensitive))
+            return row;
+    if (!m_people)
+        return -1;
+    if (!m_index && !m_filtered)
+        m_index = everyoneIndex(m_people, m_form);
+    if (!m_index)
+        m_index = std::make_shared<const TypeAheadIndex>(
+            static_cast<int>(m_rows.size()), [people = m_people, rows = m_rows, form = m_form](int i, QString& out) {
+                appendText(out, people->at(rows.at(i)), form);
+            });
+    const int found = m_index->firstStartingWith(prefix);
+    return found < 0 ? -1 : lead + found;
 }
 
 int PeopleListModel::rowOf(qint64 id) const
