@@ -142,17 +142,26 @@ double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* row
     return ms;
 }
 
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
+namespace {
+
+    // A "Vm...:" line of the process's status, in MB.
+    double statusMb(const QByteArray& field)
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith(field))
+                return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        }
         return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
-    return -1;
-}
+
+} // namespace
+
+double peakMemoryMb() { return statusMb("VmHWM:"); }
+
+double residentMemoryMb() { return statusMb("VmRSS:"); }
 
 void resetPeakMemory()
 {

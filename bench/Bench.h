@@ -75,8 +75,10 @@ QString rawCaseBlind(const QString& path);
 // written in, for rawQueryMs.
 QString rawSearchSql(const navigators::SearchStatement& statement);
 
-// The process's peak resident size in MB since the last resetPeakMemory().
+// The process's peak resident size in MB since the last resetPeakMemory(),
+// and its resident size now.
 double peakMemoryMb();
+double residentMemoryMb();
 void resetPeakMemory();
 
 // Hands a value to the outside world so that the compiler cannot drop the

@@ -234,6 +234,7 @@ namespace {
             program.window->workspace()->area()->setActiveSubWindow(
                 qobject_cast<QMdiSubWindow*>(members->parentWidget()));
             resetPeakMemory();
+            const double before = residentMemoryMb();
             const double ms = medianMs(1, [&] {
                 program.press(members, print.first);
                 if (auto* viewer = program.window->workspace()->find<reports::Viewer>())
@@ -244,10 +245,10 @@ namespace {
                 throw std::runtime_error("the report viewer shows nothing");
             context.add({ QStringLiteral("frmMemberNavigator: %1 of everybody found, laid out and shown")
                               .arg(QLatin1String(print.second)),
-                QStringLiteral("%1 rows, %2 pages, peak %3 MB")
+                QStringLiteral("%1 rows, %2 pages, peak %3 MB (%4 MB before)")
                     .arg(found)
                     .arg(viewer->pageCount())
-                    .arg(QString::number(peakMemoryMb(), 'f', 0)),
+                    .arg(QString::number(peakMemoryMb(), 'f', 0), QString::number(before, 'f', 0)),
                 ms, -1 });
         }
         program.closeAll();
