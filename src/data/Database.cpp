@@ -111,6 +111,7 @@ namespace engine {
             return Kind::DiskFull;
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
+        case SQLITE_AUTH: // a change refused because the file's page check failed (health::PageCheck)
             return Kind::Damaged;
         case SQLITE_IOERR:
             return extendedCode == SQLITE_IOERR_NOMEM ? Kind::Other : Kind::Io;

@@ -5,11 +5,13 @@
 // is changed by any of them.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace pw {
 
 class Database;
+class DbError;
 
 namespace health {
 
@@ -33,14 +35,24 @@ namespace health {
     // takes the write lock and undoes its change, so the file stays as it is.
     void checkWritable(Database& db, int waitMs = kStartupLockWaitMs);
 
-    // Every check above, in that order, as start-up runs them.
-    void checkAtStartup(Database& db);
+    // The refusal for a file whose page check found problems (the check's
+    // own lines), or whose check failed with the engine's error.
+    DbError pageCheckFailure(const QString& path, const QStringList& problems);
+    DbError pageCheckFailure(const QString& path, const DbError& engineError);
+
+    // Every check above, in that order, as start-up runs them. Without
+    // pages, checkIntact() is left out.
+    void checkAtStartup(Database& db, bool pages = true);
 
     // Start-up's whole job: refuses a leftover by its name before the engine
     // touches it, opens the existing database (schema check and upgrade, and
     // the engine undoes a change a crash left half-made) and runs
-    // checkAtStartup(). Throws DbError; the checks themselves write nothing.
-    std::unique_ptr<Database> openForStartup(const QString& path);
+    // checkAtStartup(). The pages of a file larger than pageCheckLimit bytes
+    // (when it is not negative) are left for a PageCheck to check while the
+    // program runs, and pagesLeft says so. Throws DbError; the checks
+    // themselves write nothing.
+    std::unique_ptr<Database> openForStartup(
+        const QString& path, qint64 pageCheckLimit = -1, bool* pagesLeft = nullptr);
 
 } // namespace health
 
