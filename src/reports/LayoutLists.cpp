@@ -3,8 +3,8 @@
 
 #include "reports/Layouts.h"
 
-#include <QHash>
 #include <QPainter>
+#include <algorithm>
 #include <memory>
 
 namespace pw::reports::detail {
@@ -177,14 +177,18 @@ UnitLayout prospectListUnits(const ReportData& data)
     const DataTable& t = data.main;
     const DataTable& sub = data.sub;
 
-    // The contacts of each prospect, in the sub table's own order.
-    auto contactsOf = std::make_shared<QHash<qint64, std::vector<std::size_t>>>();
+    // The contacts' rows by prospect, each prospect's in the sub table's own
+    // order: 16 bytes a contact, however many there are.
+    using Contact = std::pair<qint64, std::size_t>; // prospect, row
+    auto contacts = std::make_shared<std::vector<Contact>>();
     const int prospectColumn = sub.column(QStringLiteral("Prospect_ID"));
     for (std::size_t i = 0; i < sub.rows.size(); ++i) {
         const QVariant id = prospectColumn < 0 ? QVariant() : sub.rows.cell(i, prospectColumn);
         if (!id.isNull())
-            (*contactsOf)[id.toLongLong()].push_back(i);
+            contacts->emplace_back(id.toLongLong(), i);
     }
+    std::stable_sort(
+        contacts->begin(), contacts->end(), [](const Contact& a, const Contact& b) { return a.first < b.first; });
 
     UnitLayout layout;
     layout.units = static_cast<int>(t.rows.size());
@@ -193,21 +197,25 @@ UnitLayout prospectListUnits(const ReportData& data)
         if (t.rows.empty())
             flow.addRow(noRowsRow(QStringLiteral("No prospects to list.")));
     };
-    layout.add = [&t, &sub, contactsOf](Flow& flow, int unit) {
+    layout.add = [&t, &sub, contacts](Flow& flow, int unit) {
         const auto r = static_cast<std::size_t>(unit);
         const auto& columns = contactColumns();
         std::vector<Row> block = personBlock(t, r);
         block.push_back(spaceRow(3));
         const QVariant id = t.value(r, QStringLiteral("ID"));
-        const auto found = id.isNull() ? contactsOf->constEnd() : contactsOf->constFind(id.toLongLong());
+        auto [from, to] = std::equal_range(contacts->cbegin(), contacts->cend(), Contact(id.toLongLong(), 0),
+            [](const Contact& a, const Contact& b) { return a.first < b.first; });
+        if (id.isNull())
+            from = to;
         std::vector<Row> rest;
-        if (found == contactsOf->constEnd() || found->empty()) {
+        if (from == to) {
             block.push_back(captionRow(QStringLiteral("No contacts recorded.")));
         } else {
             block.push_back(captionRow(QStringLiteral("Contacts")));
             block.push_back(tableHeader(columns));
             bool first = true;
-            for (const std::size_t i : *found) {
+            for (auto contact = from; contact != to; ++contact) {
+                const std::size_t i = contact->second;
                 Row row = tableRow(columns,
                     { dateText(sub.value(i, QStringLiteral("Contact_Date"))),
                         valueText(sub.value(i, QStringLiteral("Action"))),

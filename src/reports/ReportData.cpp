@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <QTemporaryFile>
 #include <cstring>
+#include <utility>
 
 namespace pw::reports {
 
@@ -189,8 +190,11 @@ struct TableRows::Spill {
 
 namespace {
 
-    constexpr qsizetype kWindowBytes = 256 * 1024;
-    constexpr qsizetype kWriteBytes = 1024 * 1024;
+    qsizetype g_keptBytes = 8 * 1024 * 1024;
+    // Once in the file, rows are written out an eighth of that at a time, and
+    // read back a thirty-second at a time.
+    qsizetype writeBytes() { return std::max<qsizetype>(g_keptBytes / 8, 1); }
+    qsizetype windowBytes() { return std::max<qsizetype>(g_keptBytes / 32, 1); }
 
     Error fileError(const QFile& file)
     {
@@ -200,6 +204,8 @@ namespace {
     }
 
 } // namespace
+
+qsizetype TableRows::setKeptBytes(qsizetype bytes) { return std::exchange(g_keptBytes, bytes); }
 
 void TableRows::clear()
 {
@@ -214,7 +220,7 @@ void TableRows::reserve(std::size_t rows, qsizetype bytes)
 {
     m_starts.reserve(rows);
     if (bytes > 0)
-        m_bytes.reserve(std::min(bytes, kKeptBytes + kWriteBytes));
+        m_bytes.reserve(std::min(bytes, g_keptBytes));
 }
 
 void TableRows::push_back(const QVariantList& row)
@@ -226,7 +232,7 @@ void TableRows::push_back(const QVariantList& row)
 void TableRows::append(const QVariantList& row)
 {
     encodeRow(m_bytes, row);
-    if (m_bytes.size() >= (m_spill ? kWriteBytes : kKeptBytes))
+    if (m_bytes.size() >= (m_spill ? writeBytes() : g_keptBytes))
         moveToFile();
 }
 
@@ -261,7 +267,7 @@ const char* TableRows::bytesAt(qsizetype offset, qsizetype length) const
     if (offset < m_windowAt || offset + length > m_windowAt + m_window.size()) {
         // A row lies wholly in the file or wholly in memory.
         QFile& file = m_spill->file;
-        m_window.resize(std::min(std::max(length, kWindowBytes), m_inFile - offset));
+        m_window.resize(std::min(std::max(length, windowBytes()), m_inFile - offset));
         if (!file.seek(offset) || file.read(m_window.data(), m_window.size()) != m_window.size()) {
             m_window.clear();
             throw fileError(file);

@@ -58,9 +58,9 @@ public:
     // reports; the rows in the temporary file are not counted.
     qsizetype byteSize() const { return m_bytes.size() + m_window.size(); }
 
-    // Rows start going to a temporary file once this many bytes of them
-    // are held in memory.
-    static constexpr qsizetype kKeptBytes = 8 * 1024 * 1024;
+    // Rows start going to a temporary file once this many bytes of them are
+    // held in memory (8 MB; tests make it small). Returns the previous one.
+    static qsizetype setKeptBytes(qsizetype bytes);
 
 private:
     struct Spill;

@@ -13,6 +13,7 @@
 
 #include <QDateTime>
 #include <QtTest>
+#include <optional>
 
 using namespace pw;
 using namespace pw::reports;
@@ -98,6 +99,16 @@ test::PaintedPage shownPage(const Report& report, int page)
     return body;
 }
 
+// Rows beyond `bytes` go to the temporary file while it lives.
+struct KeptBytes {
+    explicit KeptBytes(qsizetype bytes)
+        : saved(TableRows::setKeptBytes(bytes))
+    {
+    }
+    ~KeptBytes() { TableRows::setKeptBytes(saved); }
+    qsizetype saved;
+};
+
 QStringList describe(const test::PaintedPage& page)
 {
     QStringList out;
@@ -159,6 +170,17 @@ void TestLongReports::packedRowsKeepEveryValue()
     for (const QVariantList& row : rows)
         seen.append(row.value(0));
     QCOMPARE(seen, (QVariantList { 1, value }));
+
+    // The same values read back from the temporary file, in any order.
+    const KeptBytes kept(64);
+    TableRows many;
+    for (int i = 0; i < 50; ++i)
+        many.push_back({ i, value, QStringLiteral("after") });
+    for (int i = 49; i >= 0; i -= 3) {
+        QCOMPARE(many.cell(std::size_t(i), 0), QVariant(i));
+        QCOMPARE(many.cell(std::size_t(i), 1), value);
+        QCOMPARE(many.cell(std::size_t(i), 2), QVariant(QStringLiteral("after")));
+    }
 }
 
 void TestLongReports::replacingACellKeepsTheRest()
@@ -177,17 +199,27 @@ void TestLongReports::replacingACellKeepsTheRest()
 void TestLongReports::pagesLaidOutAgainMatchOnePass_data()
 {
     QTest::addColumn<ReportData>("data");
-    QTest::newRow("empty member list") << list(Design::MemberList, 0);
-    QTest::newRow("member list") << list(Design::MemberList, 60);
-    QTest::newRow("member list with entries longer than a page") << list(Design::MemberList, 40, 7);
-    QTest::newRow("empty prospect list") << list(Design::ProspectList, 0);
-    QTest::newRow("prospect list with contacts running onto the next page") << list(Design::ProspectList, 30, 0, 45);
-    QTest::newRow("prospect list with long notes and contacts") << list(Design::ProspectList, 25, 5, 12);
+    QTest::addColumn<int>("keptBytes"); // 0: as the program keeps them
+    QTest::newRow("empty member list") << list(Design::MemberList, 0) << 0;
+    QTest::newRow("member list") << list(Design::MemberList, 60) << 0;
+    QTest::newRow("member list with entries longer than a page") << list(Design::MemberList, 40, 7) << 0;
+    QTest::newRow("empty prospect list") << list(Design::ProspectList, 0) << 0;
+    QTest::newRow("prospect list with contacts running onto the next page")
+        << list(Design::ProspectList, 30, 0, 45) << 0;
+    QTest::newRow("prospect list with long notes and contacts") << list(Design::ProspectList, 25, 5, 12) << 0;
+    const int small = 16 * 1024;
+    const KeptBytes kept(small);
+    QTest::newRow("member list mostly in the file") << list(Design::MemberList, 400, 7) << small;
+    QTest::newRow("prospect list mostly in the file") << list(Design::ProspectList, 300, 5, 12) << small;
 }
 
 void TestLongReports::pagesLaidOutAgainMatchOnePass()
 {
     QFETCH(ReportData, data);
+    QFETCH(int, keptBytes);
+    std::optional<KeptBytes> kept;
+    if (keptBytes > 0)
+        kept.emplace(keptBytes);
     const std::vector<test::PaintedPage> expected = onePass(data);
     const Report report(data);
     QVERIFY(report.paginate());
@@ -197,6 +229,12 @@ void TestLongReports::pagesLaidOutAgainMatchOnePass()
         const QStringList shown = describe(shownPage(report, page));
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown, describe(expected[std::size_t(page)]));
+    }
+    // What memory holds of the rows stays within the budget, however many
+    // pages were painted.
+    if (keptBytes > 0) {
+        QVERIFY(report.data().main.rows.byteSize() <= keptBytes);
+        QVERIFY(report.data().sub.rows.byteSize() <= keptBytes);
     }
 }
 
