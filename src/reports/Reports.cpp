@@ -234,8 +234,7 @@ namespace {
     {
         ReportData data;
         data.design = design;
-        data.churchName = sql::toText(
-            db().scalar(QStringLiteral("SELECT Name FROM Church ORDER BY %1 LIMIT 1").arg(sql::rowKey())));
+        data.churchName = sql::toText(db().scalar(QStringLiteral("SELECT Name FROM Church ORDER BY %1 LIMIT 1").arg(sql::rowKey())));
         data.printedOn = clock().today().toString(QStringLiteral("MM/dd/yyyy"));
         return data;
     }
