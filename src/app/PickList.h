@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 #include <functional>
+#include <future>
 #include <memory>
 
 class QComboBox;
@@ -57,10 +58,12 @@ public:
     // The row of the entry with this identifier, or -1.
     int rowOf(qint64 id) const;
     // Type-ahead: the first row whose text begins with prefix, ignoring
-    // letter case; -1 when none does. The index behind it is made at the
-    // first key and shared by every unfiltered list of the same people in
-    // the same form.
+    // letter case; -1 when none does. The index behind it is made on a
+    // worker thread when the list is filled (a key waits for it only when
+    // it comes first), and shared by every unfiltered list of the same
+    // people in the same form.
     int firstStartingWith(QStringView prefix) const;
+    using Index = std::shared_future<std::shared_ptr<const TypeAheadIndex>>;
 
     // A person's text in a name form.
     static QString text(const PersonName& person, NameForm form);
@@ -74,7 +77,7 @@ private:
     bool m_filtered = false;
     NameForm m_form = NameForm::WithTitle;
     QVector<PickItem> m_leading;
-    mutable std::shared_ptr<const TypeAheadIndex> m_index; // over the people, not the leading entries
+    Index m_index; // over the people, not the leading entries
 };
 
 // What a refill does with the list's current choice.
