@@ -66,6 +66,27 @@ namespace Lookups {
                 return i;
             }
 
+            // Each text's rank among the others in the case-blind order of
+            // orderText(): equal keys, equal ranks.
+            std::vector<quint32> ranks() const
+            {
+                std::vector<QString> keys(texts.size());
+                std::vector<int> byKey(texts.size());
+                for (std::size_t i = 0; i < texts.size(); ++i) {
+                    sql::appendSortKey(keys[i], texts[i]);
+                    byKey[i] = int(i);
+                }
+                std::sort(byKey.begin(), byKey.end(),
+                    [&](int a, int b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; });
+                std::vector<quint32> rank(texts.size());
+                for (std::size_t i = 0, r = 0; i < byKey.size(); ++i) {
+                    if (i > 0 && keys[std::size_t(byKey[i])] != keys[std::size_t(byKey[i - 1])])
+                        ++r;
+                    rank[std::size_t(byKey[i])] = quint32(r);
+                }
+                return rank;
+            }
+
             std::vector<QString> texts;
 
         private:
@@ -97,23 +118,7 @@ namespace Lookups {
                     pool.add(r.utf8(4)), pool.add(r.utf8(5)), r.integer(6) != 0 });
             });
 
-        const int distinct = static_cast<int>(pool.texts.size());
-        const std::size_t size = pool.texts.size();
-        std::vector<QString> keys(size);
-        std::vector<int> byKey(size);
-        for (int i = 0; i < distinct; ++i) {
-            sql::appendSortKey(keys[std::size_t(i)], pool.texts[std::size_t(i)]);
-            byKey[std::size_t(i)] = i;
-        }
-        std::sort(
-            byKey.begin(), byKey.end(), [&](int a, int b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; });
-        std::vector<quint32> rank(size);
-        for (int i = 0, r = 0; i < distinct; ++i) {
-            if (i > 0 && keys[std::size_t(byKey[std::size_t(i)])] != keys[std::size_t(byKey[std::size_t(i - 1)])])
-                ++r;
-            rank[std::size_t(byKey[std::size_t(i)])] = quint32(r);
-        }
-
+        const std::vector<quint32> rank = pool.ranks();
         struct Entry {
             quint64 lastFirst; // the two ranks in one number
             quint64 middle;
@@ -143,6 +148,36 @@ namespace Lookups {
                 t[std::size_t(p.title)], t[std::size_t(p.status)], p.head });
         }
         return out;
+    }
+
+    std::vector<qint64> idsByName(Database& db, const QList<qint64>& ids)
+    {
+        // As people(): each distinct name ranked once, then the ranks sorted.
+        struct Entry {
+            quint64 lastFirst;
+            qint64 id;
+        };
+        TextPool pool;
+        std::vector<std::pair<int, int>> names;
+        std::vector<qint64> found;
+        db.scan(
+            QStringLiteral("SELECT ID, Last_Name, First_Name FROM Member WHERE ") + sql::inIdList(QStringLiteral("ID")),
+            { sql::idList(ids) }, [&](const RowView& r) {
+                found.push_back(r.integer(0));
+                names.emplace_back(pool.add(r.utf8(1)), pool.add(r.utf8(2)));
+            });
+        const std::vector<quint32> rank = pool.ranks();
+        std::vector<Entry> order;
+        order.reserve(found.size());
+        for (std::size_t i = 0; i < found.size(); ++i)
+            order.push_back(
+                { (quint64(rank[std::size_t(names[i].first)]) << 32) | rank[std::size_t(names[i].second)], found[i] });
+        std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
+            return a.lastFirst != b.lastFirst ? a.lastFirst < b.lastFirst : a.id < b.id;
+        });
+        for (std::size_t i = 0; i < order.size(); ++i)
+            found[i] = order[i].id;
+        return found;
     }
 
     QString classTable(ClassKind kind)

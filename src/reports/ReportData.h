@@ -169,6 +169,21 @@ struct LabelOptions {
     double offsetYmm = 0.0; // positive moves every label down
 };
 
+struct ReportData;
+
+// The people of a long list read a slice at a time while the list is laid
+// out, instead of all of them before: the first page shows while the rest
+// is still being read.
+class ListFeed {
+public:
+    virtual ~ListFeed() = default;
+    // Appends the next people's rows (and their contacts) to data's tables;
+    // false when every one has been read.
+    virtual bool readMore(ReportData& data) = 0;
+    // How many people there are to read, for telling progress.
+    virtual int total() const = 0;
+};
+
 struct ReportData {
     Design design = Design::MemberList;
     DataTable main;
@@ -177,6 +192,9 @@ struct ReportData {
     QString churchName; // shown in the page title; may be empty
     QString printedOn; // date shown in the footer, already formatted
     LabelOptions labels; // mailing labels only
+    // The member and prospect lists: where the rest of their rows come from
+    // when the tables do not hold them all yet; empty when they do.
+    std::shared_ptr<ListFeed> feed;
 };
 
 } // namespace pw::reports
