@@ -240,9 +240,12 @@ void Viewer::layOutStep()
 {
     if (!m_shown)
         return;
-    // A slice of the work, then the window's own events.
-    const bool done = m_shown->paginateFor(40);
-    m_preview->reportGrew();
+    // A slice of the work, then the window's own events; the preview
+    // changes only when pages were added.
+    const int pages = m_shown->pagesSoFar();
+    const bool done = m_shown->paginateFor(100);
+    if (done || m_shown->pagesSoFar() != pages)
+        m_preview->reportGrew();
     showLayoutProgress(!done);
 }
 
