@@ -1,5 +1,6 @@
 #include "Bench.h"
 
+#include "app/Startup.h"
 #include "data/Database.h"
 
 #include <QApplication>
@@ -60,6 +61,8 @@ int runScaled(const QCommandLineParser& parser, int small, int large, QTextStrea
 
 int main(int argc, char** argv)
 {
+    pw::returnFreedMemory(); // as the program does
+
     // The application rows open windows; without a display they go offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

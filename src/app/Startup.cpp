@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
+#include <malloc.h>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -593,8 +594,16 @@ QString missingDisplay(const QStringList& windowSystemArguments)
     return {};
 }
 
+void returnFreedMemory()
+{
+    // The C library otherwise raises this threshold to the largest block
+    // freed so far, after which such blocks come from, and stay in, its heap.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+}
+
 int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar)
 {
+    returnFreedMemory();
     const auto name = [] {
         QCoreApplication::setApplicationName(QStringLiteral("Pewlark"));
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));

@@ -112,6 +112,12 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // environment tells; otherwise the one line saying there is none.
 QString missingDisplay(const QStringList& windowSystemArguments);
 
+// Large blocks of memory (the list of every person, a grid of a million
+// rows, a report's rows) go back to the system when they are freed, instead
+// of staying with the process after the first long list: a program that
+// runs all day keeps only what it holds. runPewlark() does this first.
+void returnFreedMemory();
+
 // The whole program: command-line options, then either a command-line task
 // (help, version, demo database, new database, import, backup, restore) or
 // the windows. The tasks and any mistake in the options need no display; a
