@@ -37,7 +37,22 @@ void ResultRows::addLength(qsizetype length)
     m_bytes.append(char(n));
 }
 
-void ResultRows::addCell(QStringView text) { addUtf8Cell(text.toUtf8()); }
+void ResultRows::addCell(QStringView text)
+{
+    // ASCII, the common case, goes straight into the buffer.
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            addUtf8Cell(text.toUtf8());
+            return;
+        }
+    }
+    addLength(text.size());
+    const qsizetype at = m_bytes.size();
+    m_bytes.resize(at + text.size());
+    char* out = m_bytes.data() + at;
+    for (const QChar c : text)
+        *out++ = char(c.unicode());
+}
 
 void ResultRows::addUtf8Cell(QByteArrayView utf8)
 {
