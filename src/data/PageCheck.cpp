@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Health.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
 #include <cstring>
 #include <sqlite3.h>
@@ -22,10 +23,14 @@ PageCheck::PageCheck(Database& db, std::function<void(const DbError*)> done)
 
 PageCheck::~PageCheck()
 {
+    // The engine's check heeds an interrupt only while it runs, so it is
+    // asked again until the worker has ended.
     m_stop = true;
-    if (sqlite3* c = m_connection.load())
-        sqlite3_interrupt(c);
-    m_thread->wait();
+    while (!m_thread->wait(QDeadlineTimer(5))) {
+        const std::lock_guard<std::mutex> lock(m_connectionLock);
+        if (m_connection)
+            sqlite3_interrupt(m_connection);
+    }
     if (auto* h = static_cast<sqlite3*>(m_db.engineHandle()))
         sqlite3_set_authorizer(h, nullptr, nullptr);
 }
@@ -38,11 +43,12 @@ void PageCheck::check(const QString& path)
         sqlite3_extended_result_codes(c, 1);
         // Another workstation's write may hold the file for a moment.
         sqlite3_busy_timeout(c, Database::kDefaultLockWaitMs);
-        m_connection = c;
-        if (m_stop)
-            sqlite3_interrupt(c);
+        {
+            const std::lock_guard<std::mutex> lock(m_connectionLock);
+            m_connection = c;
+        }
         sqlite3_stmt* stmt = nullptr;
-        m_code = sqlite3_prepare_v2(c, "PRAGMA quick_check", -1, &stmt, nullptr);
+        m_code = m_stop ? SQLITE_INTERRUPT : sqlite3_prepare_v2(c, "PRAGMA quick_check", -1, &stmt, nullptr);
         while (m_code == SQLITE_OK && (m_code = sqlite3_step(stmt)) == SQLITE_ROW) {
             m_problems.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))));
             m_code = SQLITE_OK;
@@ -50,6 +56,7 @@ void PageCheck::check(const QString& path)
         if (m_code == SQLITE_DONE)
             m_code = SQLITE_OK;
         sqlite3_finalize(stmt);
+        const std::lock_guard<std::mutex> lock(m_connectionLock);
         m_connection = nullptr;
     }
     if (m_code != SQLITE_OK) {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 class QThread;
 struct sqlite3;
@@ -45,8 +46,9 @@ namespace health {
         std::function<void(const DbError*)> m_done;
         QObject m_here; // delivers the end of the check on this thread
         std::unique_ptr<QThread> m_thread;
-        std::atomic<sqlite3*> m_connection { nullptr }; // the worker's, while it checks
         std::atomic<bool> m_stop { false };
+        std::mutex m_connectionLock;
+        sqlite3* m_connection = nullptr; // the worker's, while it checks
         // The worker's findings, read once it has ended.
         QStringList m_problems;
         int m_code = 0;
