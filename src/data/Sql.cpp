@@ -176,6 +176,11 @@ QString textEquals(const QString& column)
     return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation) + QStringLiteral(" = ?");
 }
 
+QString textEqualsColumn(const QString& column, const QString& other)
+{
+    return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation) + QStringLiteral(" = ") + other;
+}
+
 QString textContains(const QString& column) { return QStringLiteral("pw_contains(%1, ?)").arg(column); }
 
 QString orderText(const QString& column)
@@ -334,7 +339,8 @@ QString inIdList(const QString& column)
     // The bound JSON array becomes rows; the engine then looks each
     // identifier up by key instead of scanning the table.
     if (engine() == Database::Engine::PostgreSQL)
-        return column + QStringLiteral(" IN (SELECT CAST(value AS BIGINT) FROM json_array_elements_text(CAST(? AS json)))");
+        return column
+            + QStringLiteral(" IN (SELECT CAST(value AS BIGINT) FROM json_array_elements_text(CAST(? AS json)))");
     return column + QStringLiteral(" IN (SELECT value FROM json_each(?))");
 }
 

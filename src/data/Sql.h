@@ -17,6 +17,8 @@ namespace pw::sql {
 
 // "column = ?" comparing text without regard to letter case, in every alphabet.
 QString textEquals(const QString& column);
+// The same between two columns ("column = other"), for joins.
+QString textEqualsColumn(const QString& column, const QString& other);
 // True when column contains the bound text anywhere, ignoring letter case.
 QString textContains(const QString& column);
 // An ORDER BY term that sorts text without regard to letter case.
