@@ -122,7 +122,8 @@ private slots:
     void gridCells();
     void addChangesRelationship_data();
     void addChangesRelationship();
-    void addWhileNotHead();
+    void addRefused_data();
+    void addRefused();
     void relativeListLeavesOutHeads();
     void relativeListOrder();
     void choosingRow_data();
@@ -228,15 +229,37 @@ void TestFamilyPanel::addChangesRelationship()
     QCOMPARE(h.relationship()->currentIndex(), -1);
 }
 
-void TestFamilyPanel::addWhileNotHead()
+void TestFamilyPanel::addRefused_data()
 {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("head"); // the head of household box
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("because");
+
+    // Nothing the grid would not show is written.
+    QTest::newRow("not a head") << "Sam" << false << "Wilma"
+                                << "listed under the head of household";
+    QTest::newRow("not a head, himself") << "Sam" << false << "Sam"
+                                         << "listed under the head of household";
+    QTest::newRow("box just ticked, himself") << "Nora" << true << "Nora"
+                                              << "own family member";
+}
+
+void TestFamilyPanel::addRefused()
+{
+    QFETCH(QString, shown);
+    QFETCH(bool, head);
+    QFETCH(QString, relative);
+    QFETCH(QString, because);
     Household h;
-    h.show(QStringLiteral("Sam"), false);
-    h.choose(QStringLiteral("Wilma"), QStringLiteral("Sister"));
+    h.show(shown, head);
+    const QStringList before = h.stored();
+    h.choose(relative, QStringLiteral("Sister"));
     QTest::mouseClick(h.button("btnAddFamMember"), Qt::LeftButton);
-    QVERIFY(h.stored().contains(QStringLiteral("Sam>Sister>Wilma")));
-    // The grid still lists only the heads who list Sam.
-    QCOMPARE(h.shownPeople(), QStringList({ "Gertrude", "Harold" }));
+    QCOMPARE(h.env.messages.count(), 1);
+    QVERIFY2(h.env.messages.last().text.contains(because), qPrintable(h.env.messages.last().text));
+    QCOMPARE(h.env.messages.last().title, QStringLiteral("Invalid Selection"));
+    QCOMPARE(h.stored(), before);
 }
 
 void TestFamilyPanel::relativeListLeavesOutHeads()
