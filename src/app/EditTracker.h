@@ -37,8 +37,10 @@ public:
     // A control that chooses a record or acts at once (a name list, a frame
     // whose buttons store at once) is no unsaved change.
     void ignore(QWidget* control);
-    // More state that counts as a change, e.g. a picture loaded but not saved.
+    // More state that counts as a change, e.g. a picture loaded but not saved;
+    // stateChanged() tells the tracker that such a state changed.
     void addState(std::function<QVariant()> state);
+    void stateChanged() { refresh(); }
     // The record's name for the question ("Save changes to Hale, Helen?");
     // the caption when it gives empty text.
     void setRecordName(std::function<QString()> name);

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -122,8 +123,10 @@ private slots:
     void resaveKeepsAddedAndSetsEdited();
     void dateBoxDecidesNull_data();
     void dateBoxDecidesNull();
-    void prospectNextStepNeedsBothLists_data();
-    void prospectNextStepNeedsBothLists();
+    void prospectNextStep_data();
+    void prospectNextStep();
+    void valuesTheScreenCannotShowAreKept_data();
+    void valuesTheScreenCannotShowAreKept();
     void churchStatusEnablesWithoutClearing_data();
     void churchStatusEnablesWithoutClearing();
     void requiredFieldMissing_data();
@@ -151,7 +154,9 @@ private slots:
     void pictureRefusesUnsafeOrUnreadableFiles_data();
     void pictureRefusesUnsafeOrUnreadableFiles();
     void pictureReplacementKeepsOldFile();
-    void pictureWriteFailureSavesNothing();
+    void pictureFolderMissingStillSavesPerson();
+    void removePicture_data();
+    void removePicture();
     void pictureMissingFileLeavesBoxEmpty();
 };
 
@@ -381,47 +386,115 @@ void TestMemberEntry::dateBoxDecidesNull()
     QVERIFY(s.row(id)[column].isNull());
 }
 
-void TestMemberEntry::prospectNextStepNeedsBothLists_data()
+void TestMemberEntry::prospectNextStep_data()
 {
-    QTest::addColumn<QString>("phase");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("both") << "Pastor Visit"
-                          << "Phone Call" << true;
-    QTest::newRow("phase only") << "Pastor Visit"
-                                << "" << false;
-    QTest::newRow("action only") << ""
-                                 << "Phone Call" << false;
-    QTest::newRow("neither") << ""
-                             << "" << false;
+    QTest::addColumn<QStringList>("stored"); // phase, next contact date, action; empty: Null
+    QTest::addColumn<QStringList>("chosen"); // the same chosen on screen; "-": left as loaded
+    QTest::addColumn<QString>("refusal"); // part of the message; empty: saved
+    QTest::addColumn<QStringList>("after"); // as stored after the save
+
+    const QStringList none { "", "", "" };
+    const QStringList untouched { "-", "-", "-" };
+    const QStringList step { "First Visit", "2026-04-01", "Home Visit" };
+    QTest::newRow("both chosen") << step << QStringList { "Pastor Visit", "2026-05-02", "Phone Call" } << ""
+                                 << QStringList { "Pastor Visit", "2026-05-02", "Phone Call" };
+    QTest::newRow("only the date") << step << QStringList { "-", "2026-05-02", "-" } << ""
+                                   << QStringList { "First Visit", "2026-05-02", "Home Visit" };
+    QTest::newRow("a phase without action")
+        << none << QStringList { "Pastor Visit", "-", "-" } << "has a Phase but no Action" << none;
+    QTest::newRow("an action without phase")
+        << none << QStringList { "-", "-", "Phone Call" } << "has an Action but no Phase" << none;
+    QTest::newRow("a step without date, untouched") << QStringList { "First Visit", "", "Home Visit" } << untouched
+                                                    << "" << QStringList { "First Visit", "", "Home Visit" };
+    QTest::newRow("half a step, untouched")
+        << QStringList { "First Visit", "", "" } << untouched << "" << QStringList { "First Visit", "", "" };
 }
 
-void TestMemberEntry::prospectNextStepNeedsBothLists()
+// The next step is stored whole or refused, and written only when the user
+// changed it; after a save the screen shows what is stored.
+void TestMemberEntry::prospectNextStep()
 {
-    QFETCH(QString, phase);
-    QFETCH(QString, action);
-    QFETCH(bool, written);
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, chosen);
+    QFETCH(QString, refusal);
+    QFETCH(QStringList, after);
     Screen s(false);
     const qint64 id = s.env.addMember(QStringLiteral("Paul"), QStringLiteral("Prospect"), QStringLiteral("Prospect"));
-    s.env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = 'First Visit', Prospect_Next_Contact_Date = "
-                                   "'2026-04-01', Prospect_Next_Contact_Action = 'Home Visit' WHERE ID = ?"),
-        { id });
+    const auto nullIfEmpty = [](const QString& v) { return v.isEmpty() ? QVariant() : QVariant(v); };
+    s.env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = ?, Prospect_Next_Contact_Date = ?, "
+                                   "Prospect_Next_Contact_Action = ? WHERE ID = ?"),
+        { nullIfEmpty(stored[0]), nullIfEmpty(stored[1]), nullIfEmpty(stored[2]), id });
     s.openScreen();
     s.form->LoadMember(id);
-    QCOMPARE(s.control<QComboBox>("cmbNextPhase")->currentText(), QStringLiteral("First Visit"));
-    QCOMPARE(s.control<QDateEdit>("dtNextContactDate")->date(), QDate(2026, 4, 1));
-    s.control<QComboBox>("cmbNextPhase")
-        ->setCurrentIndex(phase.isEmpty() ? -1 : s.control<QComboBox>("cmbNextPhase")->findText(phase));
-    s.control<QComboBox>("cmbNextContactAction")
-        ->setCurrentIndex(action.isEmpty() ? -1 : s.control<QComboBox>("cmbNextContactAction")->findText(action));
-    s.control<QDateEdit>("dtNextContactDate")->setDate(QDate(2026, 5, 2));
-    QVERIFY(s.form->SaveMember());
+    if (chosen[0] != "-")
+        QVERIFY(Screen::choose(s.control<QComboBox>("cmbNextPhase"), chosen[0]));
+    if (chosen[1] != "-")
+        s.control<QDateEdit>("dtNextContactDate")->setDate(QDate::fromString(chosen[1], Qt::ISODate));
+    if (chosen[2] != "-")
+        QVERIFY(Screen::choose(s.control<QComboBox>("cmbNextContactAction"), chosen[2]));
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Memphis"));
+    s.form->saveKeepingRecord();
 
     const QVariantMap r = s.row(id);
-    QCOMPARE(r["Prospect_Phase"].toString(), written ? phase : QStringLiteral("First Visit"));
-    QCOMPARE(r["Prospect_Next_Contact_Date"].toString(),
-        written ? QStringLiteral("2026-05-02") : QStringLiteral("2026-04-01"));
-    QCOMPARE(r["Prospect_Next_Contact_Action"].toString(), written ? action : QStringLiteral("Home Visit"));
+    QCOMPARE(QStringList({ r["Prospect_Phase"].toString(), r["Prospect_Next_Contact_Date"].toString(),
+                 r["Prospect_Next_Contact_Action"].toString() }),
+        after);
+    QCOMPARE(r["City"].toString(), refusal.isEmpty() ? QStringLiteral("Memphis") : QString());
+    QCOMPARE(s.env.messages.count(), refusal.isEmpty() ? 0 : 1);
+    // A refused choice stays on screen as unsaved; a saved screen shows the row.
+    QCOMPARE(s.form->editTracker()->isDirty(), !refusal.isEmpty());
+    if (!refusal.isEmpty()) {
+        QVERIFY2(s.env.messages.last().text.contains(refusal), qPrintable(s.env.messages.last().text));
+        QCOMPARE(s.env.messages.last().title, QStringLiteral("Required Info"));
+    } else {
+        QCOMPARE(s.control<QComboBox>("cmbNextPhase")->currentText(), after[0]);
+    }
+}
+
+void TestMemberEntry::valuesTheScreenCannotShowAreKept_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QVariant>("stored"); // -1: the clerk's own identifier
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("shown");
+
+    const QString notListed = QStringLiteral(" (not in the list)");
+    QTest::newRow("title not in the list") << "Title" << QVariant("Rev") << "cmbTitle"
+                                           << "Rev" + notListed;
+    QTest::newRow("state in other letters") << "State" << QVariant("tx") << "cmbState"
+                                            << "tx" + notListed;
+    QTest::newRow("marital status") << "Marital_Status" << QVariant("Widowed") << "cmbMaritalStatus"
+                                    << "Widowed" + notListed;
+    QTest::newRow("phone with extension") << "Work_Phone" << QVariant("555-1234 x12") << "txtWorkPhone"
+                                          << "555-1234 x12";
+    QTest::newRow("class gone") << "Sunday_School_Class" << QVariant(9999) << "cmbSSClass"
+                                << "ID 9999" + notListed;
+    QTest::newRow("deacon no longer one") << "DeaconID" << QVariant(-1) << "cmbDeacon"
+                                          << "Clerk, Clara" + notListed;
+}
+
+// Imported or older rows hold values the lists and masks cannot show; they
+// are shown as they are, and a save of another field leaves them.
+void TestMemberEntry::valuesTheScreenCannotShowAreKept()
+{
+    QFETCH(QString, column);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, control);
+    QFETCH(QString, shown);
+    Screen s;
+    if (stored == QVariant(-1))
+        stored = s.clerk;
+    s.env.db().exec(QStringLiteral("UPDATE Member SET %1 = ? WHERE ID = ?").arg(column), { stored, s.clerk });
+    s.form->LoadMember(s.clerk);
+    auto* list = qobject_cast<QComboBox*>(s.control<QWidget>(control));
+    QCOMPARE(list ? list->currentText() : s.control<QLineEdit>(control)->text(), shown);
+    QVERIFY(!s.form->editTracker()->isDirty());
+
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Memphis"));
+    QVERIFY(s.form->SaveMember());
+    QCOMPARE(s.row(s.clerk)[column].toString(), stored.toString());
+    QCOMPARE(s.row(s.clerk)["City"].toString(), QStringLiteral("Memphis"));
+    QCOMPARE(s.env.messages.count(), 0);
 }
 
 void TestMemberEntry::churchStatusEnablesWithoutClearing_data()
@@ -749,9 +822,8 @@ void TestMemberEntry::reloadKeepsEveryChoice()
     QCOMPARE(selectedId(s.control<QComboBox>("cmbSSClass")), ss);
     QCOMPARE(s.control<QComboBox>("cmbMaritalStatus")->currentText(), QStringLiteral("Married"));
     QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("Dallas"));
-    // A class deleted elsewhere cannot stay chosen.
-    QCOMPARE(
-        selectedId(s.control<QComboBox>("cmbProspectSSClass")), trigger == QLatin1String("lookupsChanged") ? 0 : gone);
+    // A class deleted elsewhere stays, marked as not in the list.
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbProspectSSClass")), gone);
     // "Resp." and its dates start over after an Add or Remove.
     QCOMPARE(s.control<QComboBox>("cmbResp")->currentIndex(), -1);
     QCOMPARE(s.control<QDateEdit>("dtRespStart")->date(), kNow.date());
@@ -771,7 +843,7 @@ void TestMemberEntry::framesSitInTabOrder_data()
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("firstInside");
-    QTest::newRow("family") << "btnLoadPic"
+    QTest::newRow("family") << "btnRemovePic"
                             << "fraFamilyMembers"
                             << "txtPlaceofWork"
                             << "vsfgFamilyMembers";
@@ -988,38 +1060,67 @@ void TestMemberEntry::pictureReplacementKeepsOldFile()
     QCOMPARE(QImage(folder + QString::number(id) + ".jpg").size(), QSize(165, 124));
 }
 
-void TestMemberEntry::pictureWriteFailureSavesNothing()
+void TestMemberEntry::pictureFolderMissingStillSavesPerson()
 {
     Screen s;
     const QString source = s.env.dir.filePath(QStringLiteral("p.png"));
     QVERIFY(picture(200, 200).save(source));
-    s.env.files.answers = { source, source };
+    s.env.files.answers = { source };
     s.form->LoadMember(s.clerk);
     s.click(s.control<QPushButton>("btnLoadPic"));
     s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Memphis"));
-    ctx().settings.pictureFolder = s.env.dir.filePath(QStringLiteral("no-such-folder/"));
+    const QString folder = s.env.dir.filePath(QStringLiteral("no-such-folder/"));
+    ctx().settings.pictureFolder = folder;
 
     s.click(s.control<QPushButton>("btnSaveClose"));
     QApplication::processEvents();
+    // The person is saved and the screen closes; the picture is reported, by folder.
     QCOMPARE(s.env.messages.count(), 1);
     QCOMPARE(s.env.messages.last().title, QStringLiteral("Pewlark"));
-    QVERIFY(s.env.messages.last().text.contains(QStringLiteral("could not be written")));
-    // Nothing of the save stays, and the screen keeps what was typed.
+    QVERIFY(s.env.messages.last().text.startsWith(
+        QStringLiteral("The person was saved, but the picture was not stored in the picture folder \"%1\".")
+            .arg(folder)));
+    QCOMPARE(s.row(s.clerk)["City"].toString(), QStringLiteral("Memphis"));
     QVERIFY(s.row(s.clerk)["Picture"].isNull());
-    QVERIFY(s.row(s.clerk)["City"].isNull());
-    QVERIFY(s.row(s.clerk)["Date_Edited"].isNull());
-    QVERIFY(s.ws.find<frmMemberEntry>());
-    QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("Memphis"));
+    QVERIFY(!s.ws.find<frmMemberEntry>());
+}
 
-    // The same for a new person: no row is added.
-    s.env.messages.choices = { QStringLiteral("Discard") };
-    s.click(s.control<QPushButton>("btnNew"));
-    s.fillRequired();
-    s.click(s.control<QPushButton>("btnLoadPic"));
-    s.click(s.control<QPushButton>("btnSaveNew"));
-    QCOMPARE(s.env.messages.count(), 3);
-    QCOMPARE(s.people(), 1);
-    QVERIFY(s.control<QLineEdit>("txtMemberID")->text().isEmpty());
+void TestMemberEntry::removePicture_data()
+{
+    QTest::addColumn<bool>("stored"); // the person has a stored picture; otherwise one is loaded, not saved
+    QTest::newRow("a stored picture") << true;
+    QTest::newRow("a picture loaded, not saved") << false;
+}
+
+void TestMemberEntry::removePicture()
+{
+    QFETCH(bool, stored);
+    Screen s;
+    const QString folder = ctx().settings.pictureFolder;
+    const QString fileName = QString::number(s.clerk) + QStringLiteral(".png");
+    QVERIFY(!s.control<QPushButton>("btnRemovePic")->isEnabled());
+    if (stored) {
+        QVERIFY(picture(100, 100).save(folder + fileName));
+        s.env.db().exec(QStringLiteral("UPDATE Member SET Picture = ? WHERE ID = ?"), { fileName, s.clerk });
+    }
+    s.form->LoadMember(s.clerk);
+    if (!stored) {
+        const QString source = s.env.dir.filePath(QStringLiteral("p.png"));
+        QVERIFY(picture(200, 200).save(source));
+        s.env.files.answers = { source };
+        s.click(s.control<QPushButton>("btnLoadPic"));
+    }
+    QVERIFY(s.control<QPushButton>("btnRemovePic")->isEnabled());
+    s.click(s.control<QPushButton>("btnRemovePic"));
+    QVERIFY(s.control<QLabel>("imgPic")->pixmap().isNull());
+    QVERIFY(!s.control<QPushButton>("btnRemovePic")->isEnabled());
+    // Removing what was stored is a change to save; dropping what was not is none.
+    QCOMPARE(s.form->editTracker()->isDirty(), stored);
+
+    QVERIFY(s.form->SaveMember());
+    QVERIFY(s.row(s.clerk)["Picture"].isNull());
+    QCOMPARE(QFileInfo::exists(folder + fileName), stored); // a file once stored stays, as a replaced one does
+    QVERIFY(!s.form->editTracker()->isDirty());
 }
 
 void TestMemberEntry::pictureMissingFileLeavesBoxEmpty()
