@@ -339,8 +339,7 @@ QString inIdList(const QString& column)
     // The bound JSON array becomes rows; the engine then looks each
     // identifier up by key instead of scanning the table.
     if (engine() == Database::Engine::PostgreSQL)
-        return column
-            + QStringLiteral(" IN (SELECT CAST(value AS BIGINT) FROM json_array_elements_text(CAST(? AS json)))");
+        return column + QStringLiteral(" IN (SELECT CAST(value AS BIGINT) FROM json_array_elements_text(CAST(? AS json)))");
     return column + QStringLiteral(" IN (SELECT value FROM json_each(?))");
 }
 

@@ -275,54 +275,6 @@ private slots:
         QCOMPARE(box->selectionStart(), 0);
     }
 
-    void phoneBoxKeepsWhatItCannotMask_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("typed"); // at the end of the box; empty: not edited
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("ten digits") << "5551234567"
-                                    << ""
-                                    << "(555) 123-4567"
-                                    << "5551234567";
-        QTest::newRow("seven digits") << "5551234"
-                                      << ""
-                                      << "(555) 123-4___"
-                                      << "5551234";
-        QTest::newRow("extension, untouched") << "555-1234 x12"
-                                              << ""
-                                              << "555-1234 x12"
-                                              << "555-1234 x12";
-        QTest::newRow("formatted, untouched") << "(555) 123-4567"
-                                              << ""
-                                              << "(555) 123-4567"
-                                              << "(555) 123-4567";
-        QTest::newRow("extension, edited") << "555-1234 x12"
-                                           << "3"
-                                           << "(555) 123-4123"
-                                           << "5551234123";
-        QTest::newRow("cleared after") << "555-1234 x12"
-                                       << ""
-                                       << "(___) ___-____"
-                                       << "";
-    }
-    void phoneBoxKeepsWhatItCannotMask()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(QString, value);
-        QLineEdit box;
-        setupPhoneBox(&box);
-        setPhoneDigits(&box, stored);
-        if (value.isEmpty())
-            setPhoneDigits(&box, QString()); // the next person shown has no number
-        box.setCursorPosition(box.text().size());
-        QTest::keyClicks(&box, typed);
-        QCOMPARE(box.displayText(), shown);
-        QCOMPARE(phoneDigits(&box), value);
-    }
-
     void busyCursorIsRestoredOnException()
     {
         try {

@@ -278,7 +278,7 @@ void TestConcurrentEdits::responsibilityRowsChangedUnderneath_data()
     QTest::addColumn<int>("removed");
     QTest::addColumn<bool>("stale");
     QTest::addColumn<int>("left");
-    QTest::addColumn<bool>("deaconCleared"); // only with the last Deacon row, by whichever workstation
+    QTest::addColumn<bool>("deaconCleared");
 
     QTest::newRow("as the grid showed it") << 1 << "" << true << 1 << false << 0 << true;
     QTest::newRow("two equal rows shown: both go") << 2 << "" << true << 2 << false << 0 << true;
