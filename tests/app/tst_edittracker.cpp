@@ -85,6 +85,9 @@ void TestEditTracker::changesMarkTheTitle()
     }
     QCOMPARE(f.windowTitle(), QStringLiteral("Thing Entry"));
     f.tracker->setViewOnly(true);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Thing Entry (Log in to save)")); // nobody logged in yet
+    env.loginAs(1, QStringLiteral("User"));
+    f.tracker->setViewOnly(true);
     QCOMPARE(f.windowTitle(), QStringLiteral("Thing Entry (View only)"));
     f.check->setChecked(true);
     QCOMPARE(f.windowTitle(), QStringLiteral("Thing Entry* (View only)"));
