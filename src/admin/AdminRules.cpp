@@ -8,10 +8,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 namespace pw::admin {
 
@@ -82,12 +84,26 @@ std::optional<rows::OnConflict> askAboutConflicts(const QString& question)
 
 void whenLeaving(QWidget* screen, QWidget* box, std::function<void()> check, QList<QWidget*> except)
 {
+    // While a check runs (its message is up) the focus comes and goes
+    // without the user: that is no leaving.
+    auto checking = std::make_shared<bool>(false);
     QObject::connect(qApp, &QApplication::focusChanged, box,
-        [screen, box, check = std::move(check), except](QWidget* old, QWidget* now) {
-            if (old != box || !now || now == box || !screen->isAncestorOf(now) || except.contains(now))
+        [screen, box, check = std::move(check), except, checking](QWidget* old, QWidget* now) {
+            if (*checking || old != box || !now || now == box || !screen->isAncestorOf(now) || except.contains(now))
                 return;
+            *checking = true;
             check();
+            *checking = false;
         });
+}
+
+void refuseEntry(QLineEdit* box, const QString& text, const QString& title)
+{
+    // The focus goes back first, so that it is in the box the window
+    // returns to when the message closes.
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    messages().show(text, title);
 }
 
 void followPermission(QWidget* screen, EditTracker* tracker, const QString& permission)

@@ -118,6 +118,8 @@ void TestChurchInfo::delayCheckedWhenLeavingItsBox_data()
                                << "txtCompany" << false;
     QTest::newRow("0.5 on the way to Exit") << "0.5"
                                             << "btnExit" << false;
+    QTest::newRow("0.5 on the way to Save, which checks it itself") << "0.5"
+                                                                    << "btnSave" << false;
 }
 
 void TestChurchInfo::delayCheckedWhenLeavingItsBox()
@@ -126,6 +128,7 @@ void TestChurchInfo::delayCheckedWhenLeavingItsBox()
     QFETCH(QString, next);
     QFETCH(bool, refused);
     Setup s;
+    s.env.messages.modal = true;
     s.open();
     QVERIFY(QTest::qWaitForWindowExposed(&s.main));
     s.main.activateWindow();
@@ -134,14 +137,19 @@ void TestChurchInfo::delayCheckedWhenLeavingItsBox()
     QTRY_VERIFY(s.box("txtKeyPressDelay")->hasFocus());
     QTest::keyClicks(s.box("txtKeyPressDelay"), typed);
     control<QWidget>(s.screen, qPrintable(next))->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(*s.env.messages.settling, 0);
     if (refused) {
+        // Once, the focus back in the box with its text selected.
         QCOMPARE(s.env.messages.count(), 1);
         QCOMPARE(s.env.messages.last().text, QStringLiteral("Quantity must be greater than 0."));
         QCOMPARE(s.env.messages.last().title, QStringLiteral("Invalid Entry"));
-        QTRY_VERIFY(s.box("txtKeyPressDelay")->hasFocus());
+        QVERIFY(s.box("txtKeyPressDelay")->hasFocus());
     } else {
         QCOMPARE(s.env.messages.count(), 0);
+        // Back in the box, its text is selected as in every other box.
+        s.box("txtKeyPressDelay")->setFocus(Qt::BacktabFocusReason);
     }
+    QCOMPARE(s.box("txtKeyPressDelay")->selectedText(), typed);
 }
 
 void TestChurchInfo::saveOnEmptyTableAddsTheRow()
@@ -294,7 +302,8 @@ void TestChurchInfo::opensByItselfAtStartUpOnAnEmptyTable()
     QCOMPARE(ctx().settings.keyPressDelay, withChurch ? 2.0 : 0.0);
     if (withChurch)
         return;
-    QCOMPARE(church->windowTitle(), QStringLiteral("Setup (View only)"));
+    // Not "View only": a login is all it takes to create the church here.
+    QCOMPARE(church->windowTitle(), QStringLiteral("Setup (Log in to save)"));
     control<QLineEdit>(church, "txtCompany")->setText(QStringLiteral("Grace"));
     control<QLineEdit>(church, "txtKeyPressDelay")->setText(QStringLiteral("1.5"));
     QTest::mouseClick(control<QPushButton>(church, "btnSave"), Qt::LeftButton);
