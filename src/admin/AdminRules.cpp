@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
-#include <memory>
 
 namespace pw::admin {
 
@@ -84,16 +83,11 @@ std::optional<rows::OnConflict> askAboutConflicts(const QString& question)
 
 void whenLeaving(QWidget* screen, QWidget* box, std::function<void()> check, QList<QWidget*> except)
 {
-    // While a check runs (its message is up) the focus comes and goes
-    // without the user: that is no leaving.
-    auto checking = std::make_shared<bool>(false);
     QObject::connect(qApp, &QApplication::focusChanged, box,
-        [screen, box, check = std::move(check), except, checking](QWidget* old, QWidget* now) {
-            if (*checking || old != box || !now || now == box || !screen->isAncestorOf(now) || except.contains(now))
+        [screen, box, check = std::move(check), except](QWidget* old, QWidget* now) {
+            if (old != box || !now || now == box || !screen->isAncestorOf(now) || except.contains(now))
                 return;
-            *checking = true;
             check();
-            *checking = false;
         });
 }
 

@@ -33,8 +33,8 @@ std::optional<rows::OnConflict> askAboutConflicts(const QString& question);
 
 // Runs check when the focus leaves box for another control of the screen
 // (other than those in except): not when another window takes the focus,
-// such as a message box, not while a check is running, and not on the way
-// to a button that closes the screen without saving or checks for itself.
+// such as a message box, and not on the way to a button that closes the
+// screen without saving or checks for itself.
 void whenLeaving(QWidget* screen, QWidget* box, std::function<void()> check, QList<QWidget*> except = {});
 
 // What such a check does when it refuses the box's text: the message, once,

@@ -8,9 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 #include <QFile>
 #include <QSqlDatabase>
@@ -22,34 +20,11 @@
 
 namespace pw::test {
 
-void FakeMessages::showModalWindow(std::shared_ptr<int> settling)
+void FakeMessages::returnFocusLater()
 {
-    const QPointer<QWidget> window = QApplication::activeWindow();
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    QDialog box(window);
-    QPushButton ok(QStringLiteral("OK"), &box);
-    // Closed once its button has the focus, as a user's OK would.
-    QTimer tick;
-    int ticks = 0;
-    QObject::connect(&tick, &QTimer::timeout, &box, [&] {
-        if (ok.hasFocus() || ++ticks > 1000)
-            box.accept();
-    });
-    tick.start(0);
-    box.exec();
-    // A moment later the window system activates the window under it again
-    // and gives the focus back to the control that had it when the message
-    // came up.
-    ++*settling;
-    QTimer::singleShot(0, qApp, [window, focus, settling] {
-        if (window) {
-            window->activateWindow();
-            for (int i = 0; i < 1000 && !window->isActiveWindow(); ++i)
-                QCoreApplication::processEvents();
-            if (focus)
-                focus->setFocus(Qt::ActiveWindowFocusReason);
-        }
-        --*settling;
+    QTimer::singleShot(0, qApp, [had = QPointer<QWidget>(QApplication::focusWidget())] {
+        if (had)
+            had->setFocus(Qt::ActiveWindowFocusReason);
     });
 }
 

@@ -31,8 +31,8 @@ public:
     void show(const QString& text, const QString& title, Icon icon = Icon::None) override
     {
         entries.append({ text, title, icon, false });
-        if (modal)
-            showModalWindow(settling);
+        if (focusReturns)
+            returnFocusLater();
     }
     Answer ask(const QString& text, const QString& title, Icon icon = Icon::Question) override
     {
@@ -59,15 +59,12 @@ public:
     QList<Entry> entries;
     QList<Answer> answers;
     QStringList choices; // button texts, e.g. "Discard"
-    // Each message also opens a real modal window, closed as soon as it is
-    // up, so the focus leaves the screen and comes back as with a message box.
-    bool modal = false;
-    // How many of those windows are closed but have not yet given the focus
-    // back (the window system does so a moment later).
-    std::shared_ptr<int> settling = std::make_shared<int>(0);
+    // As after a real message box: a moment later the window system gives the
+    // focus back to the control that had it when the message came up.
+    bool focusReturns = false;
 
 private:
-    static void showModalWindow(std::shared_ptr<int> settling);
+    static void returnFocusLater();
 };
 
 // A clock that moves only when the test says so.
