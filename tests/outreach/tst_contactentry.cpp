@@ -114,16 +114,6 @@ struct Desk {
             shown(combo("cmbNextContactAction")) }
             .join(QLatin1Char('|'));
     }
-    // Sets a prospect's stored next step, "phase|date|action" with "~" for Null.
-    void setStep(qint64 id, const QString& step)
-    {
-        QVariantList values;
-        for (const QString& v : step.split(QLatin1Char('|')))
-            values << (v == QLatin1String("~") ? QVariant() : QVariant(v));
-        env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = ?, Prospect_Next_Contact_Date = ?, "
-                                     "Prospect_Next_Contact_Action = ? WHERE ID = ?"),
-            values << id);
-    }
     // The prospect's stored next step, "~" for Null.
     QString step(qint64 id)
     {
@@ -188,6 +178,8 @@ private slots:
     void failedProspectUpdateLeavesBothRows();
     void anotherWorkstationEditedTheContact_data();
     void anotherWorkstationEditedTheContact();
+    void anotherWorkstationMovedTheProspect_data();
+    void anotherWorkstationMovedTheProspect();
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
     void permissionTestedAgainAtSave();
@@ -225,6 +217,9 @@ void TestContactEntry::proposal_data()
         << "Follow-Up Call|2026-03-22|Smoke Signal (not in the list)";
     QTest::newRow("and goes again with the next proposal") << true << "prospect=Pat;action=Letter;action=Card"
                                                            << "Welcome Letter|2026-03-22|Letter";
+    QTest::newRow("a loaded contact shows the present step") << false << "load" << "Welcome Letter|2026-03-15|-";
+    QTest::newRow("its new date proposes afresh") << false << "load;date=2026-03-02"
+                                                  << "Follow-Up Call|2026-03-09|Phone Call";
 }
 
 void TestContactEntry::proposal()
@@ -240,7 +235,9 @@ void TestContactEntry::proposal()
     for (const QString& step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString what = step.section(QLatin1Char('='), 0, 0);
         const QString value = step.section(QLatin1Char('='), 1);
-        if (what == QLatin1String("prospect"))
+        if (what == QLatin1String("load"))
+            QVERIFY(d.form->LoadContact(kWithBob));
+        else if (what == QLatin1String("prospect"))
             QVERIFY(selectById(d.combo("cmbProspect"), people.value(value)));
         else if (what == QLatin1String("action"))
             QVERIFY(Desk::choose(d.combo("cmbAction"), value));
@@ -342,50 +339,38 @@ void TestContactEntry::loadContact_data()
 {
     QTest::addColumn<qint64>("first"); // shown before
     QTest::addColumn<qint64>("contact"); // then loaded
-    QTest::addColumn<QString>("before"); // Pat's stored next step; empty: as set up
-    QTest::addColumn<QString>("newDate"); // a contact date the user sets after loading; empty: none
     QTest::addColumn<QString>("shown"); // action | visitor 2 | rating as the lists show them
-    QTest::addColumn<QString>("boxes"); // the three next-step boxes before saving
-    QTest::addColumn<QString>("stored"); // the contact after saving it
+    QTest::addColumn<QString>("proposal"); // the prospect's present step: a Null date shows today
+    QTest::addColumn<QString>("stored"); // the contact after saving it unchanged
     QTest::addColumn<QString>("step"); // the prospect's next step afterwards
 
-    const QString withBob = QStringLiteral("3000000001|2026-03-01|Letter|Visit|3000000011|3000000012|Interested|Stored notes");
-    // An old contact does not rewind the prospect: the boxes show the step
-    // stored now, and a save leaves it alone.
-    QTest::newRow("an old contact shows the present step and keeps it")
-        << qint64(0) << kWithBob << "Follow-Up Call|2026-12-21|Phone Call"
-        << "" << "Letter|Stone, Bob |Interested"
-        << "Follow-Up Call|2026-12-21|Phone Call" << withBob << "Follow-Up Call|2026-12-21|Phone Call";
-    QTest::newRow("a Null date and action stay Null")
-        << kWithBob << kAlone << "" << "" << "Phone Call||Undecided"
+    // Pat is in "Welcome Letter" now, whatever the contact's time, and stays there.
+    QTest::newRow("an old contact neither rewinds nor advances the prospect")
+        << qint64(0) << kWithBob << "Letter|Stone, Bob |Interested"
         << "Welcome Letter|2026-03-15|-"
-        << "3000000001|2026-03-08|Phone Call|Visit|3000000011|~|Undecided|Stored notes" << "Welcome Letter|~|~";
-    QTest::newRow("values no list holds are shown and kept")
-        << kWithBob << kForeign << "Welcome Letter|2026-04-02|Smoke Signal" << ""
-        << "Smoke Signal (not in the list)|Stone, Bob |Lukewarm (not in the list)"
-        << "Welcome Letter|2026-04-02|Smoke Signal (not in the list)"
+        << "3000000001|2026-03-01|Letter|Visit|3000000011|3000000012|Interested|Stored notes"
+        << "Welcome Letter|~|~";
+    QTest::newRow("no second visitor clears the one shown before")
+        << kWithBob << kAlone << "Phone Call||Undecided"
+        << "Welcome Letter|2026-03-15|-"
+        << "3000000001|2026-03-08|Phone Call|Visit|3000000011|~|Undecided|Stored notes"
+        << "Welcome Letter|~|~";
+    QTest::newRow("an action and a rating no list holds are shown, not the earlier choice")
+        << kWithBob << kForeign << "Smoke Signal (not in the list)|Stone, Bob |Lukewarm (not in the list)"
+        << "Welcome Letter|2026-03-15|-"
         << "3000000001|2026-03-09|Smoke Signal|Visit|3000000011|3000000012|Lukewarm|Stored notes"
-        << "Welcome Letter|2026-04-02|Smoke Signal";
-    QTest::newRow("a new contact date proposes afresh, and that is saved")
-        << qint64(0) << kWithBob << "Follow-Up Call|2026-12-21|Phone Call" << "2026-03-02"
-        << "Letter|Stone, Bob |Interested" << "Follow-Up Call|2026-03-16|Phone Call"
-        << "3000000001|2026-03-02|Letter|Visit|3000000011|3000000012|Interested|Stored notes"
-        << "Follow-Up Call|2026-03-16|Phone Call";
+        << "Welcome Letter|~|~";
 }
 
 void TestContactEntry::loadContact()
 {
     QFETCH(qint64, first);
     QFETCH(qint64, contact);
-    QFETCH(QString, before);
-    QFETCH(QString, newDate);
     QFETCH(QString, shown);
-    QFETCH(QString, boxes);
+    QFETCH(QString, proposal);
     QFETCH(QString, stored);
     QFETCH(QString, step);
     Desk d;
-    if (!before.isEmpty())
-        d.setStep(kPat, before);
     d.open();
     if (first)
         QVERIFY(d.form->LoadContact(first));
@@ -396,10 +381,8 @@ void TestContactEntry::loadContact()
                              d.combo("cmbRating")->currentText() })
                  .join('|'),
         shown);
+    QCOMPARE(d.proposal(), proposal);
     QCOMPARE(d.form->windowTitle(), QStringLiteral("Prospect Contact Entry/Edit")); // loaded: nothing unsaved
-    if (!newDate.isEmpty())
-        d.control<QDateEdit>("dtDate")->setDate(QDate::fromString(newDate, Qt::ISODate));
-    QCOMPARE(d.proposal(), boxes);
 
     const int contacts = d.contacts();
     d.save();
@@ -482,72 +465,85 @@ void TestContactEntry::failedProspectUpdateLeavesBothRows()
 
 void TestContactEntry::anotherWorkstationEditedTheContact_data()
 {
-    QTest::addColumn<QString>("mine"); // "notes": an old contact's notes changed; "new": a new contact
-    QTest::addColumn<QString>("theirs"); // SQL SET clause run on the contact as the other workstation
-    QTest::addColumn<QString>("theirStep"); // Pat's next step as the other workstation saved it
+    QTest::addColumn<QString>("theirs"); // SQL SET clause run as the other workstation
     QTest::addColumn<QString>("choice"); // the answer to the question; empty: no question expected
-    QTest::addColumn<QString>("field"); // the field the question names
-    QTest::addColumn<QString>("typeAndNotes"); // of the contact saved, afterwards
-    QTest::addColumn<QString>("step"); // Pat's next step afterwards
+    QTest::addColumn<QString>("typeAndNotes"); // stored afterwards
     QTest::addColumn<bool>("saved");
 
-    const QString kept = QStringLiteral("Welcome Letter|~|~");
-    QTest::newRow("only they changed a field: theirs stays, no question")
-        << "notes" << "Type = 'Phoned'" << "" << "" << "" << "Phoned|Mine" << kept << true;
-    QTest::newRow("both changed the notes: keep mine")
-        << "notes" << "Notes = 'Theirs'" << "" << "Keep mine" << "Notes" << "Visit|Mine" << kept << true;
-    QTest::newRow("both changed the notes: keep theirs")
-        << "notes" << "Notes = 'Theirs'" << "" << "Keep theirs" << "Notes" << "Visit|Theirs" << kept << true;
-    QTest::newRow("cancel writes nothing")
-        << "notes" << "Notes = 'Theirs'" << "" << "Cancel" << "Notes" << "Visit|Theirs" << kept << false;
-    // The next step takes part like any other field.
-    const QString theirStep = QStringLiteral("Pastor Visit|2026-12-21|Pastor Visit");
-    const QString newContact = QStringLiteral("Visit|Came to the door; it's fine");
-    QTest::newRow("they moved the prospect on: a notes fix keeps their step")
-        << "notes" << "" << theirStep << "" << "" << "Visit|Mine" << theirStep << true;
-    QTest::newRow("a new contact from an older screen asks: keep theirs")
-        << "new" << "" << theirStep << "Keep theirs" << "Next Phase" << newContact << theirStep << true;
-    QTest::newRow("a new contact from an older screen asks: keep mine")
-        << "new" << "" << theirStep << "Keep mine" << "Next Phase" << newContact
-        << "Follow-Up Call|2026-03-22|Phone Call" << true;
+    QTest::newRow("only they changed a field: theirs stays, no question") << "Type = 'Phoned'"
+                                                                          << ""
+                                                                          << "Phoned|Mine" << true;
+    QTest::newRow("both changed the notes: keep mine") << "Notes = 'Theirs'"
+                                                       << "Keep mine"
+                                                       << "Visit|Mine" << true;
+    QTest::newRow("both changed the notes: keep theirs") << "Notes = 'Theirs'"
+                                                         << "Keep theirs"
+                                                         << "Visit|Theirs" << true;
+    QTest::newRow("cancel writes nothing") << "Notes = 'Theirs'"
+                                           << "Cancel"
+                                           << "Visit|Theirs" << false;
 }
 
 void TestContactEntry::anotherWorkstationEditedTheContact()
 {
-    QFETCH(QString, mine);
     QFETCH(QString, theirs);
-    QFETCH(QString, theirStep);
     QFETCH(QString, choice);
-    QFETCH(QString, field);
     QFETCH(QString, typeAndNotes);
-    QFETCH(QString, step);
     QFETCH(bool, saved);
     Desk d;
     d.open();
-    if (mine == QLatin1String("new")) {
-        d.fillContact();
-    } else {
-        QVERIFY(d.form->LoadContact(kWithBob));
-        d.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("Mine"));
-    }
-    if (!theirs.isEmpty())
-        d.env.db().exec(QStringLiteral("UPDATE Prospect_Contact SET %1 WHERE ID = ?").arg(theirs), { kWithBob });
-    if (!theirStep.isEmpty())
-        d.setStep(kPat, theirStep);
+    QVERIFY(d.form->LoadContact(kWithBob));
+    d.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("Mine"));
+    d.env.db().exec(QStringLiteral("UPDATE Prospect_Contact SET %1 WHERE ID = ?").arg(theirs), { kWithBob });
     if (!choice.isEmpty())
         d.env.messages.choices = QStringList { choice };
     d.save();
     QCOMPARE(d.env.messages.count(), choice.isEmpty() ? 0 : 1);
     if (!choice.isEmpty()) {
         QCOMPARE(d.env.messages.last().buttons, QStringList({ "Keep theirs", "Keep mine", "Cancel" }));
-        QVERIFY(d.env.messages.last().text.contains(QStringLiteral("\"%1\"").arg(field)));
+        QVERIFY(d.env.messages.last().text.contains(QStringLiteral("\"Notes\"")));
     }
-    QSqlQuery q = d.env.db().exec(QStringLiteral("SELECT Type, Notes FROM Prospect_Contact WHERE ID = ?"),
-        { mine == QLatin1String("new") ? d.newestContact() : kWithBob });
+    QSqlQuery q
+        = d.env.db().exec(QStringLiteral("SELECT Type, Notes FROM Prospect_Contact WHERE ID = ?"), { kWithBob });
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString() + QLatin1Char('|') + q.value(1).toString(), typeAndNotes);
-    QCOMPARE(d.step(kPat), step);
     QCOMPARE(d.isCleared(), saved);
+}
+
+// The prospect's next step takes part like any other field: a contact saved
+// from an older screen never puts the prospect back without asking.
+void TestContactEntry::anotherWorkstationMovedTheProspect_data()
+{
+    QTest::addColumn<bool>("newContact"); // else the notes of an old one changed
+    QTest::addColumn<QString>("choice"); // empty: no question expected
+    QTest::addColumn<QString>("step"); // Pat's next step afterwards
+    QTest::newRow("an old contact keeps their step") << false << "" << "Pastor Visit|2026-12-21|Card";
+    QTest::newRow("a new contact asks: keep theirs") << true << "Keep theirs" << "Pastor Visit|2026-12-21|Card";
+    QTest::newRow("a new contact asks: keep mine") << true << "Keep mine" << "Follow-Up Call|2026-03-22|Phone Call";
+}
+
+void TestContactEntry::anotherWorkstationMovedTheProspect()
+{
+    QFETCH(bool, newContact);
+    QFETCH(QString, choice);
+    QFETCH(QString, step);
+    Desk d;
+    d.open();
+    if (newContact)
+        d.fillContact();
+    else
+        QVERIFY(d.form->LoadContact(kWithBob));
+    d.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("Mine"));
+    d.env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = 'Pastor Visit', Prospect_Next_Contact_Date = "
+                                   "'2026-12-21', Prospect_Next_Contact_Action = 'Card' WHERE ID = ?"),
+        { kPat });
+    d.env.messages.choices = QStringList { choice };
+    d.save();
+    QCOMPARE(d.env.messages.count(), choice.isEmpty() ? 0 : 1);
+    if (!choice.isEmpty())
+        QVERIFY(d.env.messages.last().text.contains(QStringLiteral("\"Next Phase\", \"Next Contact Date\"")));
+    QCOMPARE(d.step(kPat), step);
+    QVERIFY(d.isCleared());
 }
 
 void TestContactEntry::unsavedChangesQuestion_data()
