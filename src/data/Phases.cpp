@@ -54,8 +54,9 @@ double PhaseRow::weeksValue() const { return numberOf(timePeriod); }
 std::vector<PhaseRow> load(Database& db)
 {
     std::vector<PhaseRow> rows;
-    db.forEach(QStringLiteral("SELECT PhaseOrder, Phase, Action, TimePeriod, %1 FROM Outreach_Phase").arg(sql::rowKey()),
-        {}, [&rows](const QSqlQuery& q) {
+    db.forEach(
+        QStringLiteral("SELECT PhaseOrder, Phase, Action, TimePeriod, %1 FROM Outreach_Phase").arg(sql::rowKey()), {},
+        [&rows](const QSqlQuery& q) {
             PhaseRow r;
             r.order = sql::toText(q.value(0));
             r.name = sql::toText(q.value(1));

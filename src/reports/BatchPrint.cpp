@@ -51,8 +51,8 @@ namespace {
         if (!written) {
             result.stopped = stopped;
             messages().show(stopped ? QStringLiteral("Saving was stopped; no file was written.")
-                                    : QStringLiteral("No file was written: none of the people chosen is in the "
-                                                     "database any more, perhaps removed at another workstation."),
+                                    : QStringLiteral("No file was written: the people chosen are no longer in the "
+                                                     "database, perhaps removed at another workstation."),
                 batch.title, Icon::Information);
             return result;
         }
@@ -101,8 +101,8 @@ namespace {
         if (result.stopped && total > 1)
             said.append(QStringLiteral("Printing stopped after %1 of %2 sheets.").arg(result.done).arg(total));
         if (!said.isEmpty())
-            messages().show(said.join(QStringLiteral("\n\n")), batch.title,
-                failure.isEmpty() ? Icon::Information : Icon::Warning);
+            messages().show(
+                said.join(QStringLiteral("\n\n")), batch.title, failure.isEmpty() ? Icon::Information : Icon::Warning);
         return result;
     }
 

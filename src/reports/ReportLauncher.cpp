@@ -47,8 +47,7 @@ namespace {
 LauncherSetup visitationSheetLauncher()
 {
     return { QStringLiteral("frmProspectVisitationSheetReport"), QStringLiteral("Prospect Visitation Sheet"),
-        perm::VisitationSheetReport, false,
-        [](ReportLauncher& screen, const LauncherChoice& choice) {
+        perm::VisitationSheetReport, false, [](ReportLauncher& screen, const LauncherChoice& choice) {
             if (!PrintVisitationSheet(choice.id, true))
                 sayPersonGone(choice, screen.windowTitle());
         } };

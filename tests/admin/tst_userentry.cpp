@@ -261,7 +261,7 @@ void TestUserEntry::duplicateNameWhenLeavingTheBox()
             QStringLiteral("This username already exists.  Please choose a different username."));
         QCOMPARE(a.env.messages.last().title, QStringLiteral("Username Exists"));
         QCOMPARE(a.box("txtUsername")->text(), QString());
-        QVERIFY(a.box("txtUsername")->hasFocus());
+        QTRY_VERIFY(a.box("txtUsername")->hasFocus());
     } else {
         QCOMPARE(a.env.messages.count(), 0);
         QCOMPARE(a.box("txtUsername")->text(), typed);
@@ -328,7 +328,6 @@ void TestUserEntry::saving()
     Accounts a;
     const qint64 member = who == QLatin1String("meg") ? a.meg : a.tom;
     const QString hashBefore = a.column("Password", member);
-    // No person changes: the navigators keep their lists and what they found.
     QSignalSpy members(a.main.workspace(), &Workspace::membersChanged);
     a.choose(member);
     if (type.isEmpty())
@@ -355,7 +354,7 @@ void TestUserEntry::saving()
     }
     QCOMPARE(a.env.messages.count(), 0);
     QVERIFY(!a.isOpen());
-    QCOMPARE(members.count(), 0);
+    QCOMPARE(members.count(), 0); // no person changed: the navigators keep what they found
     QCOMPARE(a.column("Type", member), type);
     QCOMPARE(a.column("Username_Key", member), storedName.toLower());
     const QString hash = a.column("Password", member);

@@ -6,10 +6,7 @@
 #include "data/Seed.h"
 #include "data/Sql.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QPointer>
-#include <QTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -19,14 +16,6 @@
 #include <QTest>
 
 namespace pw::test {
-
-void FakeMessages::returnFocusLater()
-{
-    QTimer::singleShot(0, qApp, [had = QPointer<QWidget>(QApplication::focusWidget())] {
-        if (had)
-            had->setFocus(Qt::ActiveWindowFocusReason);
-    });
-}
 
 namespace {
 

@@ -8,8 +8,11 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 
+#include <QApplication>
 #include <QList>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <type_traits>
@@ -31,8 +34,12 @@ public:
     void show(const QString& text, const QString& title, Icon icon = Icon::None) override
     {
         entries.append({ text, title, icon, false });
+        // As after a message box, the focus then goes back to where it was when it came up.
         if (focusReturns)
-            returnFocusLater();
+            QTimer::singleShot(0, qApp, [had = QPointer<QWidget>(QApplication::focusWidget())] {
+                if (had)
+                    had->setFocus(Qt::ActiveWindowFocusReason);
+            });
     }
     Answer ask(const QString& text, const QString& title, Icon icon = Icon::Question) override
     {
@@ -59,12 +66,7 @@ public:
     QList<Entry> entries;
     QList<Answer> answers;
     QStringList choices; // button texts, e.g. "Discard"
-    // As after a real message box: a moment later the window system gives the
-    // focus back to the control that had it when the message came up.
     bool focusReturns = false;
-
-private:
-    static void returnFocusLater();
 };
 
 // A clock that moves only when the test says so.
