@@ -71,22 +71,6 @@ namespace {
         return false;
     }
 
-    // Closes every open window, asking first about unsaved changes. False
-    // when the user stayed or a window would not close.
-    bool closeAllWindows(Workspace& workspace)
-    {
-        if (!workspace.confirmLeaveAll(true))
-            return false;
-        const QList<QMdiSubWindow*> windows = workspace.area()->subWindowList();
-        for (QMdiSubWindow* sub : windows)
-            if (!sub->isHidden())
-                sub->close();
-        for (QMdiSubWindow* sub : workspace.area()->subWindowList())
-            if (!sub->isHidden())
-                return false;
-        return true;
-    }
-
     QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
 
     void flushToDisk(const QString& path, bool directory)
@@ -239,7 +223,7 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
               .arg(native(db().path()), native(file), sizeText(QFileInfo(file).size()));
     if (messages().ask(question, QStringLiteral("Pewlark"), Icon::Question) != Answer::Yes)
         return false;
-    if (!closeAllWindows(workspace))
+    if (!workspace.closeAll())
         return false;
 
     backup::Restored restored;

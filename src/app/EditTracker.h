@@ -22,7 +22,8 @@ enum class Leave {
 // comparing what its controls show with what they showed when the record was
 // last loaded or saved (so a change typed and typed back is no change). It
 // keeps the window title as "<caption>*" while there are changes, and
-// "<caption> (View only)" for a user who may not save, and asks before the
+// "<caption> (View only)" for a user who may not save ("<caption> (Log in to
+// save)" while nobody is logged in), and asks before the
 // changes would be lost: picking another record, "New", "Exit", closing the
 // window (it watches the close itself), Log Off and File > Exit.
 class EditTracker : public QObject {
