@@ -531,8 +531,8 @@ bool frmMemberEntry::nextStepComplete()
 
 bool frmMemberEntry::saveWithChecks()
 {
-    // Asked at save time: a window left open across Log Off saves only with
-    // the rights of whoever is logged in now.
+    // Asked at save time: the rights may have changed since the window
+    // opened (another account edited), and nobody may save while logged off.
     m_tracker->setViewOnly(!HasPermission(perm::MemberEntry));
     if (!requirePermission(perm::MemberEntry, refusal::Save))
         return false;
