@@ -154,6 +154,7 @@ private slots:
     void f1OpensTheSectionOfTheWindowInFront_data();
     void f1OpensTheSectionOfTheWindowInFront();
     void statusBarShowsTheLastAction();
+    void destroyingTheMainWindowRunsNoHandlers();
 };
 
 void TestWindowKeys::accessKeysUniquePerMenu_data()
@@ -351,6 +352,22 @@ void TestWindowKeys::statusBarShowsTheLastAction()
     QCOMPARE(m.main.statusBar()->currentMessage(), QStringLiteral("Saved Hale, Helen."));
     showStatus(QStringLiteral("Printed Member List."));
     QCOMPARE(m.main.statusBar()->currentMessage(), QStringLiteral("Printed Member List."));
+}
+
+// The main window's handlers (here Ctrl+S following the window in front) do
+// not run while its windows close as it is destroyed.
+void TestWindowKeys::destroyingTheMainWindowRunsNoHandlers()
+{
+    test::TestEnv env;
+    auto* main = new MDI;
+    main->show();
+    main->workspace()->add(new Editor(QStringLiteral("frmEditor")));
+    QAction* save = main->findChild<QAction*>(QStringLiteral("SaveScreen"));
+    QVERIFY(save->isEnabled());
+    int changes = 0;
+    connect(save, &QAction::enabledChanged, this, [&changes] { ++changes; });
+    delete main;
+    QCOMPARE(changes, 0);
 }
 
 QTEST_MAIN(TestWindowKeys)
