@@ -354,8 +354,7 @@ void TestWindowKeys::statusBarShowsTheLastAction()
     QCOMPARE(m.main.statusBar()->currentMessage(), QStringLiteral("Printed Member List."));
 }
 
-// The main window's handlers (here Ctrl+S following the window in front) do
-// not run while its windows close as it is destroyed.
+// No handler of the main window (Ctrl+S here) runs as its windows close while it is destroyed.
 void TestWindowKeys::destroyingTheMainWindowRunsNoHandlers()
 {
     test::TestEnv env;

@@ -207,9 +207,8 @@ void TestConcurrentEdits::saveWaitsForAnotherWorkstation_data()
     QTest::newRow("held too long") << "Notes" << 1500 << "The person \"Hale, Henry\" is in use";
 }
 
-// On a server a save that waits for another workstation's change reads what
-// that change stored: it is neither undone nor overwritten unasked, and a
-// save that gives up names the person. (A file's save locks before it reads.)
+// On a server a save that waits for another workstation's change merges with
+// what it stored, and one that gives up names the person.
 void TestConcurrentEdits::saveWaitsForAnotherWorkstation()
 {
     QFETCH(QString, theirs);

@@ -102,7 +102,6 @@ void TestEngines::copyRoundTrip()
     QTemporaryDir folder;
     const QString middle = newPlace(between, folder, QStringLiteral("middle"));
     const QString back = folder.filePath(QStringLiteral("back.sqlite"));
-    // Failed logins are counted in the church and travel with it.
     Users::recordLoginFailure(*Database::open(demoFile(), Database::OpenMode::ExistingOnly), QStringLiteral("pastor"),
         QDateTime(QDate(2026, 3, 15), QTime(9, 0), Qt::UTC));
 
@@ -294,8 +293,7 @@ void TestEngines::serverAddresses()
     QVERIFY2(got.contains(expected) && !got.contains(QStringLiteral("S3cret")), qPrintable(got));
 }
 
-// A server that takes the connection and never replies (libpq's words): the
-// message names the database and what to do, libpq's words are the detail.
+// A server that takes the connection and never replies, in libpq's words.
 void TestEngines::serverThatNeverAnswers()
 {
     const QString libpq = QStringLiteral("connection to server at \"10.1.1.9\", port 5432 failed: timeout expired");
