@@ -162,12 +162,8 @@ Location parse(const QString& uri)
     return l;
 }
 
-void configure(QSqlDatabase& connection, const Location& location)
+QString connectOptions(const Location& location)
 {
-    connection.setHostName(location.host);
-    connection.setPort(location.port);
-    connection.setUserName(location.user);
-    connection.setDatabaseName(location.database);
     // The driver passes these on as they are written; each value is quoted
     // so that it stays one value.
     QStringList options;
@@ -179,7 +175,16 @@ void configure(QSqlDatabase& connection, const Location& location)
     }
     if (!timeoutGiven)
         options.append(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutSeconds));
-    connection.setConnectOptions(options.join(QLatin1Char(';')));
+    return options.join(QLatin1Char(';'));
+}
+
+void configure(QSqlDatabase& connection, const Location& location)
+{
+    connection.setHostName(location.host);
+    connection.setPort(location.port);
+    connection.setUserName(location.user);
+    connection.setDatabaseName(location.database);
+    connection.setConnectOptions(connectOptions(location));
 }
 
 DbError error(const QSqlError& error, const QString& display)

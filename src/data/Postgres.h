@@ -55,6 +55,10 @@ QString shown(const QString& uri);
 // address says otherwise.
 constexpr int kConnectTimeoutSeconds = 10;
 
+// The location's options as the driver takes them: "name='value'" joined by
+// ";", with the connection timeout unless the location gives one.
+QString connectOptions(const Location& location);
+
 // Points the connection at the location.
 void configure(QSqlDatabase& connection, const Location& location);
 

@@ -4,8 +4,6 @@
 #include "data/Responsibilities.h"
 #include "data/Sql.h"
 
-#include <QScopeGuard>
-#include <QSemaphore>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -170,8 +168,7 @@ void TestConcurrentEdits::oneUserStoresWhatItAlwaysDid()
 {
     // Two identical rows as an import leaves them (Null text columns): one
     // saved the way every save always worked (every screen column), one by
-    // the rule that keeps other workstations' changes. They must end equal
-    // but for Null text the user did not change, which the rule leaves Null.
+    // the rule that keeps other workstations' changes. They end equal but for untouched Null text.
     TestEnv env;
     QList<qint64> ids;
     for (int i = 0; i < 2; ++i)

@@ -576,8 +576,7 @@ void TestLegacyImport::exactDates_data()
     QTest::newRow("no date Jet holds") << "Letter_Out" << lost << 3.5e6 << "Letter_Out: 3500000 days from 1899-12-30";
 }
 
-// Dates mdb-export cannot print arrive as the file holds them; one that
-// Jet cannot hold fails the import, naming the value.
+// Dates mdb-export cannot print arrive as the file holds them, or the import fails naming them.
 void TestLegacyImport::exactDates()
 {
     QFETCH(QString, column);
@@ -812,8 +811,7 @@ void TestLegacyImport::realJetFile()
     }
     QCOMPARE(names.size(), 8);
     QVERIFY(names.contains(QStringLiteral("3 Carl-Eric Codere")));
-    // The library walks the same rows (the table has no dates to read).
-    QCOMPARE(jet.dates(QStringLiteral("FPdev"))->rows.size(), 8);
+    QCOMPARE(jet.dates(QStringLiteral("FPdev"))->rows.size(), 8); // the library walks the same rows
 
     // A real Jet file of another program is refused and nothing is created.
     const QStringList before = f.files();
