@@ -120,7 +120,6 @@ MDI::~MDI()
     // The area closes its windows as it is destroyed after this object has
     // stopped being an MDI; their signals must no longer reach it.
     disconnect(m_area, nullptr, this, nullptr);
-    disconnect(m_workspace, nullptr, this, nullptr);
 }
 
 void MDI::buildMenus()
