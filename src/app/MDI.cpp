@@ -115,7 +115,12 @@ MDI::MDI(QWidget* parent)
     resize(size);
 }
 
-MDI::~MDI() = default;
+MDI::~MDI()
+{
+    // The area closes its windows as it is destroyed after this object has
+    // stopped being an MDI; their signals must no longer reach it.
+    disconnect(m_area, nullptr, this, nullptr);
+}
 
 void MDI::buildMenus()
 {

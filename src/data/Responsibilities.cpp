@@ -12,7 +12,10 @@ namespace {
     const rows::Table& listTable()
     {
         static const rows::Table table { QStringLiteral("Responsibilities"), QStringLiteral("Name"),
-            { { QStringLiteral("Name"), rows::Kind::Text }, { QStringLiteral("Description"), rows::Kind::Text } } };
+            { { QStringLiteral("Name"), rows::Kind::Text }, { QStringLiteral("Description"), rows::Kind::Text } },
+            [](Database&, const rows::Values& loaded) {
+                return QStringLiteral("the responsibility \"%1\"").arg(loaded.value(QStringLiteral("Name")).toString());
+            } };
         return table;
     }
 

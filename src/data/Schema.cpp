@@ -186,7 +186,27 @@ namespace {
         R"(CREATE TABLE Relationships (Relationships TEXT))",
         R"(CREATE TABLE Prospect_Action (Action TEXT))",
         R"(CREATE TABLE Prospect_Contact_Rating (Rating TEXT))",
+
+        // Failed logins in a row per user name (its key, as Username_Key),
+        // and when the last one was (UTC, to the millisecond): kept here so
+        // that neither a restart nor another workstation starts the count
+        // afresh.
+        R"(CREATE TABLE Login_Failure (
+            Username_Key TEXT PRIMARY KEY,
+            Failures INTEGER NOT NULL DEFAULT 0,
+            Last_Failure TEXT))",
     };
+
+    // The statement that creates the table, as the engine reads it.
+    QString tableStatement(Database& db, const QString& table)
+    {
+        for (const char* statement : kTables) {
+            const QString text = QString::fromUtf8(statement);
+            if (text.startsWith(QStringLiteral("CREATE TABLE ") + table + QLatin1Char(' ')))
+                return db.engine() == Database::Engine::PostgreSQL ? postgres::tableDefinition(text) : text;
+        }
+        throw DbError(QStringLiteral("The schema has no table %1.").arg(table));
+    }
 
     // User names the login cannot tell apart (letter case in any alphabet)
     // share a key; the key is stored beside the name so the file needs no
@@ -231,9 +251,12 @@ namespace {
                 qPrintable(db.path()), qPrintable(group.join(QStringLiteral(", "))));
     }
 
+    // Version 3: failed logins are counted in the database.
+    void addLoginFailures(Database& db) { db.exec(tableStatement(db, QStringLiteral("Login_Failure"))); }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[] = { &addUserNameKeys };
+    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures };
 
 } // namespace
 
@@ -277,10 +300,8 @@ void create(Database& db)
 {
     Transaction tx(db);
     const bool server = db.engine() == Database::Engine::PostgreSQL;
-    for (const char* statement : kTables) {
-        const QString table = QString::fromUtf8(statement);
-        db.exec(server ? postgres::tableDefinition(table) : table);
-    }
+    for (const QString& table : tableNames())
+        db.exec(tableStatement(db, table));
     if (server)
         postgres::createSupport(db);
     for (const char* statement : kIndexes)

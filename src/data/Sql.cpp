@@ -219,6 +219,12 @@ QString rowKey()
 
 QString returningId(const QString& keyColumn) { return QStringLiteral(" RETURNING ") + keyColumn; }
 
+QString lockingRows(const Database& db)
+{
+    // A file's transaction holds the whole file's write lock from its start.
+    return db.engine() == Database::Engine::PostgreSQL ? QStringLiteral(" FOR UPDATE") : QString();
+}
+
 QVariant text(const QString& value) { return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value); }
 
 QVariant date(const QDate& value) { return value.isValid() ? QVariant(value.toString(Qt::ISODate)) : QVariant(); }

@@ -327,6 +327,12 @@ void TestLogin::throttledAnswersWaitThenCome()
     QCOMPARE(wait->text(), QStringLiteral("5 failed logins in a row: the answer comes in 1 second."));
     QVERIFY(!login->isEnabled());
     QVERIFY(!test::control<QLineEdit>(f.login, "txtPassword")->isEnabled());
+    { // the count is the database's: a new start of the program goes on with it
+        frmLogin restarted;
+        test::control<QLineEdit>(&restarted, "txtUsername")->setText(QStringLiteral(" PASTOR.JONES"));
+        QTest::mouseClick(test::control<QPushButton>(&restarted, "btnLogin"), Qt::LeftButton);
+        QCOMPARE(test::control<QLabel>(&restarted, "lblWait")->text(), wait->text());
+    }
     QTest::qWait(300); // the clock has not moved: still waiting
     QCOMPARE(f.env.messages.count(), 5);
     f.env.clock.advanceSeconds(1.0);

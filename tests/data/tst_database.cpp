@@ -4,6 +4,7 @@
 #include "data/Passwords.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
+#include "data/Users.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -57,6 +58,7 @@ private slots:
     void createRefusesExistingFile();
     void pathsWithOddCharacters();
     void upgradeKeepsCurrentVersion();
+    void upgradeToCountedLoginsKeepsEveryRow();
     void passwordsAreHashedAndFoldCase();
 };
 
@@ -365,6 +367,23 @@ void TestDatabase::upgradeKeepsCurrentVersion()
     Database::open(path, Database::OpenMode::CreateNew)->close();
     auto db = Database::open(path, Database::OpenMode::ExistingOnly);
     QCOMPARE(schema::version(*db), schema::kCurrentVersion);
+}
+
+// A church of schema version 2 opens as version 3 with its rows, counting failed logins per user name.
+void TestDatabase::upgradeToCountedLoginsKeepsEveryRow()
+{
+    QTemporaryDir dir;
+    const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version2"))
+                                           : dir.filePath(QStringLiteral("v2.sqlite"));
+    auto db = Database::open(where, Database::OpenMode::CreateNew);
+    for (const char* change : { "DROP TABLE Login_Failure", "UPDATE Schema_Version SET Version = 2",
+             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')" })
+        db->exec(QString::fromLatin1(change));
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(schema::version(*db), 3);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 1);
+    Users::recordLoginFailure(*db, QStringLiteral("Pastor"), QDateTime(QDate(2026, 3, 15), QTime(10, 0), Qt::UTC));
+    QCOMPARE(Users::loginFailures(*db, QStringLiteral(" PASTOR")).inARow, 1);
 }
 
 void TestDatabase::passwordsAreHashedAndFoldCase()
