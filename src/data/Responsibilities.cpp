@@ -1,6 +1,7 @@
 #include "data/Responsibilities.h"
 
 #include "data/Database.h"
+#include "data/Members.h"
 #include "data/Sql.h"
 
 #include <QSqlQuery>
@@ -130,6 +131,9 @@ Removal removeShown(Database& db, const ResponsibilityRow& row, int shownCount)
     const QVariantList values { row.memberId, sql::text(row.name), sql::date(row.start), sql::date(row.end) };
     Removal result;
     Transaction tx(db);
+    // On a server the person's row is locked first, so a removal another
+    // workstation makes meanwhile is counted, not removed twice.
+    Members::lock(db, row.memberId);
     const int stored
         = db.scalar(QStringLiteral("SELECT COUNT(*) FROM Member_Responsibility WHERE ") + match, values).toInt();
     result.stale = stored != shownCount;

@@ -2,6 +2,7 @@
 
 #include "app/Context.h"
 #include "data/Database.h"
+#include "data/Rows.h"
 #include "data/Sql.h"
 #include "data/ThreeWay.h"
 
@@ -100,6 +101,11 @@ ContactSaveResult saveContact(const std::optional<Contacts::Contact>& loaded, co
 
     threeway::Merge contact;
     if (mine.id > 0 && loaded && loaded->id == mine.id) {
+        // On a server the rows are locked before they are read, so a change
+        // another workstation commits while this save waits is merged, not
+        // written over.
+        rows::lockRow(database, QStringLiteral("Prospect_Contact"), QStringLiteral("ID"), mine.id,
+            [&] { return QStringLiteral("the contact of %1").arg(loaded->date.toString(Qt::ISODate)); });
         const std::optional<Contacts::Contact> stored = Contacts::load(database, mine.id);
         if (!stored)
             throw Error(goneText(mine.id));
@@ -116,6 +122,8 @@ ContactSaveResult saveContact(const std::optional<Contacts::Contact>& loaded, co
 
     // The step of the prospect the contact ends up with, as stored now. A
     // prospect gone meanwhile is refused by Contacts::save.
+    if (toWrite.prospectId > 0)
+        Members::lock(database, toWrite.prospectId);
     const NextStep theirs = Contacts::nextStep(database, toWrite.prospectId).value_or(NextStep {});
     const NextStep before = step.prospectId == toWrite.prospectId ? step.loaded.normalized() : theirs;
     const NextStep wanted = step.mine.normalized();
