@@ -166,10 +166,12 @@ void TestBackupCommands::backUp()
         return;
     }
     const QString size = backups::sizeText(QFileInfo(target).size());
-    QCOMPARE(
-        m.env.messages.last().text, QStringLiteral("The database was backed up to \"%1\" (%2).").arg(target, size));
+    QCOMPARE(m.env.messages.last().text,
+        QStringLiteral("The database was backed up to \"%1\" (%2). No person has a picture, so no pictures were "
+                       "copied.")
+            .arg(target, size));
     QCOMPARE(m.env.messages.last().icon, Icon::Information);
-    QCOMPARE(m.status(), QStringLiteral("Backed up the database to %1 (%2).").arg(target, size));
+    QCOMPARE(m.status(), QStringLiteral("Backed up the database to %1 (%2, 0 pictures).").arg(target, size));
     QCOMPARE(Database::open(target, Database::OpenMode::ExistingOnly)
                  ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
                  .toInt(),
@@ -259,10 +261,11 @@ void TestBackupCommands::restore()
     QVERIFY(m.main.command(QStringLiteral("Exit"))->isEnabled());
     QCOMPARE(m.env.messages.last().icon, Icon::Information);
     QCOMPARE(m.env.messages.last().text,
-        QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3). The database as it was before "
-                       "is kept as \"%4\". Log in again to go on.")
+        QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3). No pictures lie beside the "
+                       "backup (\"%4\"), so the pictures were left as they are. The database as it was before is kept "
+                       "as \"%5\". Log in again to go on.")
             .arg(m.env.db().path(), backup, backups::sizeText(QFileInfo(m.env.db().path()).size()),
-                m.env.dir.filePath(copies.first())));
+                m.env.dir.filePath(QStringLiteral("sunday-pictures")), m.env.dir.filePath(copies.first())));
     QCOMPARE(m.status(), QStringLiteral("Restored the database from %1.").arg(backup));
 }
 

@@ -169,7 +169,7 @@ void TestBackup::backupRefusals()
         std::unique_ptr<test::FileSizeLimit> limit;
         if (situation == QLatin1String("full"))
             limit = std::make_unique<test::FileSizeLimit>(QFileInfo(env.db().path()).size() / 2);
-        backup::backUp(env.db(), target, situation == QLatin1String("replace"));
+        backup::backUp(env.db(), target, QString(), situation == QLatin1String("replace"));
     } catch (const DbError& e) {
         error = e.text();
     }
@@ -256,7 +256,7 @@ void TestBackup::restore()
     QString error;
     backup::Restored restored;
     try {
-        restored = backup::restore(env.db(), file, env.clock);
+        restored = backup::restore(env.db(), file, env.clock, QString());
     } catch (const DbError& e) {
         error = e.text();
     }
@@ -302,14 +302,14 @@ void TestBackup::dailyBackupKeepsTheLast14()
     for (int day = 0; day < 20; ++day) {
         env.clock.current = QDateTime(first.addDays(day), QTime(8, 0));
         addPeople(env.db(), 1, QStringLiteral("Day %1").arg(day));
-        const backup::Daily made = backup::dailyBackup(env.db(), env.clock);
+        const backup::Daily made = backup::dailyBackup(env.db(), env.clock, QString());
         QVERIFY(made.made);
         QCOMPARE(made.copy.path,
             QDir(folder).filePath(QStringLiteral("test-%1.sqlite").arg(first.addDays(day).toString(Qt::ISODate))));
         removed += made.removed;
         // A later start on the same day makes none.
         env.clock.advanceSeconds(3600);
-        const backup::Daily again = backup::dailyBackup(env.db(), env.clock);
+        const backup::Daily again = backup::dailyBackup(env.db(), env.clock, QString());
         QVERIFY(!again.made);
         QCOMPARE(again.copy.path, made.copy.path);
     }

@@ -175,8 +175,7 @@ void TestEngines::failedCopyLeavesNoChurch()
     } catch (const DbError& e) {
         error = e.text();
     }
-    QVERIFY2(error.startsWith(QLatin1String("The table Care_Group could not be copied; nothing was kept.")),
-        qPrintable(error));
+    QVERIFY2(error.contains(QLatin1String("lacks the table Care_Group")), qPrintable(error));
     if (target == QLatin1String("file")) {
         QVERIFY(!QFileInfo::exists(place));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "broken.sqlite" });
