@@ -182,6 +182,16 @@ namespace {
 
     qint64 processId() { return QCoreApplication::applicationPid(); }
 
+    // The file's header names the write-ahead log as its journal.
+    bool writeAheadLog(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray header = file.read(20);
+        return header.size() == 20 && header.startsWith(QByteArrayLiteral("SQLite format 3\0")) && header.at(18) == 2;
+    }
+
     // The pictures a church names, copied into a temporary folder beside
     // target and put in place as target by commit().
     class PictureCopy {
@@ -397,11 +407,15 @@ SourceFile::SourceFile(const QString& file, const QString& scratchFolder, bool n
         throw refuse(DbError::Kind::Other, QStringLiteral("does not exist."));
     // A journal beside the file holds a change that a program stopped in the
     // middle of: a read-only connection cannot undo it, a working copy of
-    // the two can.
-    const bool unfinished = QFileInfo(m_file + QStringLiteral("-journal")).size() > 0;
+    // the two can. A file in write-ahead-log mode is read from a working
+    // copy too, since reading it in place leaves the log's files beside it.
+    const QString companion = QStringLiteral("-journal");
+    const QString log = QStringLiteral("-wal");
+    const bool unfinished = QFileInfo(m_file + companion).size() > 0;
+    const bool writeAhead = writeAheadLog(m_file);
     try {
         std::unique_ptr<Database> db;
-        if (!unfinished) {
+        if (!unfinished && !writeAhead) {
             db = Database::open(m_file, Database::OpenMode::ReadOnly);
             if (schema::version(*db) < schema::kCurrentVersion)
                 db.reset();
@@ -414,9 +428,9 @@ SourceFile::SourceFile(const QString& file, const QString& scratchFolder, bool n
             files::removeWithCompanions(m_scratch);
             const int permissions = files::permissionsOf(m_file);
             files::copyFile(m_file, m_scratch, permissions);
-            if (unfinished)
-                files::copyFile(
-                    m_file + QStringLiteral("-journal"), m_scratch + QStringLiteral("-journal"), permissions);
+            for (const QString& suffix : { companion, log })
+                if (QFileInfo(m_file + suffix).size() > 0)
+                    files::copyFile(m_file + suffix, m_scratch + suffix, permissions);
             db = Database::open(m_scratch, Database::OpenMode::ExistingOnly);
             db->showAs(m_file);
         }

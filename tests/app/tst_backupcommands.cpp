@@ -277,20 +277,27 @@ void TestBackupCommands::serverKeepsItsOwnBackups_data()
 }
 
 // On a server the File menu's commands and --backup/--restore point to the
-// server's own tools and change nothing.
+// server's own tools for the database and change nothing there; backing up
+// still copies the pictures.
 void TestBackupCommands::serverKeepsItsOwnBackups()
 {
     QFETCH(QString, command);
     if (!test::onServer())
         QSKIP("no test server (PEWLARK_TEST_POSTGRES)");
     Main m(QStringLiteral("Admin"), test::Where::Configured);
+    const bool backingUp = command == QLatin1String("BackUpDatabase");
+    m.env.db().exec(QStringLiteral("UPDATE Member SET Picture = '7.jpg' WHERE ID = (SELECT MIN(ID) FROM Member)"));
+    QFile(m.env.dir.filePath(QStringLiteral("7.jpg"))).open(QIODevice::WriteOnly);
+    const QString chosen = m.env.dir.filePath(QStringLiteral("pictures-copy"));
+    m.env.files.answers = { chosen };
     m.main.command(command)->trigger();
     QCOMPARE(m.env.messages.count(), 1);
     const QString text = m.env.messages.last().text;
     QVERIFY2(text.startsWith(QStringLiteral("This church is kept in %1.").arg(m.env.db().displayName()))
             && text.contains(QLatin1String("pg_dump")),
         qPrintable(text));
-    QVERIFY(m.env.files.asked.isEmpty());
+    QCOMPARE(m.env.files.asked.size(), backingUp ? 1 : 0);
+    QCOMPARE(QDir(chosen).entryList(QDir::Files), backingUp ? QStringList { "7.jpg" } : QStringList {});
     QCOMPARE(m.people(), 31);
 
     const QString config = QDir(m.env.folder()).filePath(QStringLiteral("config.txt"));
@@ -301,11 +308,12 @@ void TestBackupCommands::serverKeepsItsOwnBackups()
                    .toUtf8());
     file.close();
     const QString target = QDir(m.env.folder()).filePath(QStringLiteral("copy.sqlite"));
-    const int code = command == QLatin1String("BackUpDatabase")
-        ? backups::runBackupCommand(config, target)
-        : backups::runRestoreCommand(config, target, m.env.clock);
-    QCOMPARE(code, 1);
+    const int code = backingUp ? backups::runBackupCommand(config, target)
+                               : backups::runRestoreCommand(config, target, m.env.clock);
+    QCOMPARE(code, backingUp ? 0 : 1);
     QVERIFY(!QFileInfo::exists(target));
+    QCOMPARE(QDir(backup::picturesFolderFor(target)).entryList(QDir::Files),
+        backingUp ? QStringList { "7.jpg" } : QStringList {});
     QCOMPARE(m.people(), 31);
 }
 

@@ -13,6 +13,8 @@ private slots:
     void tooFewFields_data();
     void tooFewFields();
     void missingFile();
+    void tooLarge_data();
+    void tooLarge();
     void writtenFileReadsBack();
     void decode_data();
     void decode();
@@ -108,6 +110,38 @@ void TestConfig::missingFile()
         QVERIFY(e.text().contains(QStringLiteral("does not exist")));
     }
     QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestConfig::tooLarge_data()
+{
+    QTest::addColumn<QString>("file"); // empty: a file of the size in the folder
+    QTest::addColumn<int>("size");
+    QTest::newRow("a device that never ends") << "/dev/zero" << 0;
+    QTest::newRow("one byte over the limit") << "" << config::kMaxSize + 1;
+    QTest::newRow("at the limit") << "" << config::kMaxSize;
+}
+
+// Five short fields: a large file is refused by its size, unread.
+void TestConfig::tooLarge()
+{
+    QFETCH(QString, file);
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    if (file.isEmpty()) {
+        file = dir.filePath(QStringLiteral("config.txt"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray fields("label\nDatabase,/srv/church.sqlite\nPictureFolder,/srv/pics/\n");
+        f.write(fields + QByteArray(size - fields.size(), '\n'));
+    }
+    try {
+        QCOMPARE(config::load(file).databasePath, QStringLiteral("/srv/church.sqlite"));
+        QCOMPARE(size, config::kMaxSize);
+    } catch (const StartupError& e) {
+        QVERIFY(size != config::kMaxSize);
+        QVERIFY2(e.text().startsWith(QStringLiteral("The configuration file \"%1\" is larger than 64 KB").arg(file)),
+            qPrintable(e.text()));
+    }
 }
 
 void TestConfig::writtenFileReadsBack()

@@ -1,8 +1,11 @@
 #include "FileConditions.h"
+#include "OfficeFolder.h"
 #include "TestSupport.h"
 #include "data/Backup.h"
+#include "data/CopyChurch.h"
 #include "data/Health.h"
 #include "data/Members.h"
+#include "data/NewDatabaseFile.h"
 #include "data/Passwords.h"
 #include "data/Schema.h"
 
@@ -13,6 +16,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 
 using namespace pw;
 using test::TestEnv;
@@ -84,6 +88,9 @@ private slots:
     void restore_data();
     void restore();
     void dailyBackupKeepsTheLast14();
+    void picturesGoWithTheBackupAndComeBack();
+    void copiesKeepTheDatabasePermissions_data();
+    void copiesKeepTheDatabasePermissions();
 };
 
 void TestBackup::backupWhileAnotherWorkstationWrites()
@@ -141,6 +148,10 @@ void TestBackup::backupRefusals_data()
                                               << "cannot be written over the database";
     QTest::newRow("disk full") << "full"
                                << "there is no room left on the disk";
+    QTest::newRow("read-only folder") << "read-only"
+                                      << "you may not write in the folder";
+    QTest::newRow("a name longer than the disk allows") << "long name"
+                                                        << "the file name is longer than the disk allows";
 }
 
 void TestBackup::backupRefusals()
@@ -156,6 +167,8 @@ void TestBackup::backupRefusals()
         target = env.dir.filePath(QStringLiteral("missing/copy.sqlite"));
     if (situation == QLatin1String("itself"))
         target = env.db().path();
+    if (situation == QLatin1String("long name"))
+        target = QDir(folder).filePath(QString(300, QLatin1Char('x')) + QStringLiteral(".sqlite"));
     const QByteArray theirs("an older copy kept by the secretary");
     if (situation == QLatin1String("exists") || situation == QLatin1String("replace")) {
         QFile f(target);
@@ -169,10 +182,14 @@ void TestBackup::backupRefusals()
         std::unique_ptr<test::FileSizeLimit> limit;
         if (situation == QLatin1String("full"))
             limit = std::make_unique<test::FileSizeLimit>(QFileInfo(env.db().path()).size() / 2);
+        test::WithoutOverride permissions;
+        if (situation == QLatin1String("read-only") && (!permissions.ok() || ::chmod(qPrintable(folder), 0555) != 0))
+            QSKIP("file permissions cannot be made to apply to this process");
         backup::backUp(env.db(), target, QString(), situation == QLatin1String("replace"));
     } catch (const DbError& e) {
         error = e.text();
     }
+    ::chmod(qPrintable(folder), 0755);
     QCOMPARE(test::fileHash(env.db().path()), database);
     if (message.isEmpty()) {
         QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -185,7 +202,7 @@ void TestBackup::backupRefusals()
         QFile f(target);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), theirs);
-    } else if (situation == QLatin1String("full")) {
+    } else if (situation != QLatin1String("no folder")) {
         QCOMPARE(files(folder), QStringList {});
     }
 }
@@ -209,6 +226,14 @@ void TestBackup::restore_data()
                                                 << "is not a Pewlark database";
     QTest::newRow("the database in use") << "itself"
                                          << "is the database in use";
+    QTest::newRow("a backup without the Member table") << "no Member"
+                                                       << "is not a whole Pewlark database: it lacks the table Member.";
+    QTest::newRow("a backup of an older Pewlark") << "older"
+                                                  << "";
+    QTest::newRow("a backup with an unfinished change beside it") << "unfinished"
+                                                                  << "";
+    QTest::newRow("a folder") << "folder"
+                              << "is a folder, not a backup";
 }
 
 void TestBackup::restore()
@@ -234,6 +259,8 @@ void TestBackup::restore()
             QSKIP("the sqlite3 tool is not installed");
     } else if (offered == QLatin1String("itself")) {
         file = env.db().path();
+    } else if (offered == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(file));
     } else {
         makeChurch(file, QStringLiteral("Restored"), 300);
         auto db = Database::open(file, Database::OpenMode::ExistingOnly);
@@ -241,7 +268,13 @@ void TestBackup::restore()
             db->exec(QStringLiteral("UPDATE Schema_Version SET Version = ?"), { schema::kCurrentVersion + 1 });
         if (offered == QLatin1String("no accounts"))
             db->exec(QStringLiteral("DELETE FROM \"User\""));
+        if (offered == QLatin1String("no Member"))
+            db->exec(QStringLiteral("DROP TABLE Member"));
+        if (offered == QLatin1String("older"))
+            test::makeVersion1(*db);
         db.reset();
+        if (offered == QLatin1String("unfinished"))
+            test::leaveUnfinishedChange(file);
         if (offered == QLatin1String("damaged")) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::ReadWrite));
@@ -250,7 +283,8 @@ void TestBackup::restore()
         }
     }
     const QByteArray before = test::fileHash(env.db().path());
-    const QByteArray offeredBefore = test::fileHash(file);
+    const auto offeredFiles = [&] { return test::fileHash(file) + test::fileHash(file + QStringLiteral("-journal")); };
+    const QByteArray offeredBefore = offeredFiles();
     const QString dated = env.dir.filePath(QStringLiteral("test.before-restore-2026-03-15-103000.sqlite"));
 
     QString error;
@@ -260,8 +294,9 @@ void TestBackup::restore()
     } catch (const DbError& e) {
         error = e.text();
     }
-    // The file offered is only read.
-    QCOMPARE(test::fileHash(file), offeredBefore);
+    // The file offered is only read, and nothing of the checks is left.
+    QCOMPARE(offeredFiles(), offeredBefore);
+    QCOMPARE(QDir(env.folder()).entryList({ QStringLiteral(".*") }, QDir::Files | QDir::Hidden), QStringList {});
     if (!message.isEmpty()) {
         QVERIFY2(error.contains(message), qPrintable(error));
         QVERIFY2(error.contains(file), qPrintable(error));
@@ -274,6 +309,7 @@ void TestBackup::restore()
     QCOMPARE(restored.savedCopy, dated);
     QCOMPARE(count(env.db(), QStringLiteral("Restored")), 300);
     QCOMPARE(count(env.db(), QStringLiteral("Current")), 0);
+    QCOMPARE(schema::version(env.db()), schema::kCurrentVersion);
     // The other workstation sees the restored contents at once.
     QCOMPARE(count(*other, QStringLiteral("Restored")), 300);
     // The database as it was is kept beside it, whole.
@@ -296,6 +332,11 @@ void TestBackup::dailyBackupKeepsTheLast14()
         QFile f(QDir(folder).filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
+
+    // What a killed backup left is removed by the next one.
+    const QString leftover
+        = QDir(folder).filePath(QStringLiteral(".test-2026-02-01.sqlite.partial-%1").arg(test::endedProcessId()));
+    QFile(leftover).open(QIODevice::WriteOnly);
 
     const QDate first(2026, 2, 20);
     QStringList removed;
@@ -324,6 +365,91 @@ void TestBackup::dailyBackupKeepsTheLast14()
     auto newest = Database::open(QDir(folder).filePath(backup::dailyFileName(env.db().path(), first.addDays(19))),
         Database::OpenMode::ExistingOnly);
     QCOMPARE(count(*newest, QStringLiteral("Day 19")), 1);
+}
+
+void TestBackup::picturesGoWithTheBackupAndComeBack()
+{
+    TestEnv env(test::Where::File);
+    addPeople(env.db(), 4, QStringLiteral("Pictured"));
+    addAccount(env.db());
+    const QString pictures = env.dir.filePath(QStringLiteral("pictures/"));
+    QVERIFY(QDir().mkpath(pictures));
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    const auto read = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    write(pictures + QStringLiteral("1.jpg"), "one");
+    write(pictures + QStringLiteral("2.png"), "two");
+    // One picture is missing from the folder; one name is no picture's name.
+    const QStringList named { "1.jpg", "2.png", "3.jpg", "../test.sqlite" };
+    for (int i = 0; i < named.size(); ++i)
+        env.db().exec(QStringLiteral("UPDATE Member SET Picture = ? WHERE ID = ?"), { named.at(i), i + 1 });
+
+    const QString target = env.dir.filePath(QStringLiteral("sunday.sqlite"));
+    const backup::Copy copy = backup::backUp(env.db(), target, pictures);
+    QCOMPARE(copy.pictures, 2);
+    QCOMPARE(copy.picturesMissing, 2);
+    QCOMPARE(copy.pictureCopies, env.dir.filePath(QStringLiteral("sunday-pictures")));
+    QCOMPARE(QDir(copy.pictureCopies).entryList(QDir::Files), (QStringList { "1.jpg", "2.png" }));
+
+    // The pictures change; the backup puts them back and keeps the ones before.
+    write(pictures + QStringLiteral("1.jpg"), "a newer one");
+    QVERIFY(QFile::remove(pictures + QStringLiteral("2.png")));
+    const backup::Restored restored = backup::restore(env.db(), target, env.clock, pictures);
+    QVERIFY(restored.picturesFound);
+    QCOMPARE(restored.picturesBack, 2);
+    QCOMPARE(read(pictures + QStringLiteral("1.jpg")), QByteArray("one"));
+    QCOMPARE(read(pictures + QStringLiteral("2.png")), QByteArray("two"));
+    QCOMPARE(read(restored.savedPictures + QStringLiteral("/1.jpg")), QByteArray("a newer one"));
+    QCOMPARE(QDir(pictures).entryList(QDir::Files | QDir::Hidden), (QStringList { "1.jpg", "2.png" }));
+}
+
+void TestBackup::copiesKeepTheDatabasePermissions_data()
+{
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<int>("mode");
+    for (const char* copy : { "backup", "daily backup", "before-restore copy", "copy of the church" }) {
+        QTest::addRow("%s of a 600 database", copy) << copy << 0600;
+        QTest::addRow("%s of a 640 database", copy) << copy << 0640;
+    }
+}
+
+// Copies hold people's details and password hashes: with the usual umask
+// 022 they are still readable by no more people than the database.
+void TestBackup::copiesKeepTheDatabasePermissions()
+{
+    QFETCH(QString, copy);
+    QFETCH(int, mode);
+    TestEnv env(test::Where::File);
+    addPeople(env.db(), 5, QStringLiteral("Roll"));
+    addAccount(env.db());
+    QVERIFY(::chmod(qPrintable(env.db().path()), mode_t(mode)) == 0);
+    const QFile::Permissions expected = QFile::permissions(env.db().path());
+    const mode_t umaskBefore = ::umask(022);
+    const QString other = env.dir.filePath(QStringLiteral("other.sqlite"));
+    QList<QFile::Permissions> got;
+    if (copy == QLatin1String("backup")) {
+        got << QFile::permissions(backup::backUp(env.db(), other).path);
+    } else if (copy == QLatin1String("daily backup")) {
+        got << QFile::permissions(backup::dailyBackup(env.db(), env.clock, QString()).copy.path);
+    } else if (copy == QLatin1String("before-restore copy")) {
+        makeChurch(other, QStringLiteral("Restored"));
+        got << QFile::permissions(backup::restore(env.db(), other, env.clock, QString()).savedCopy);
+    } else {
+        // The copy's temporary file too, while the tables are written.
+        const QString temporary = NewDatabaseFile::temporaryPathFor(other, QCoreApplication::applicationPid());
+        copying::copyChurch(env.db().path(), other, [&](const QString&) { got << QFile::permissions(temporary); });
+        got << QFile::permissions(other);
+    }
+    ::umask(umaskBefore);
+    QVERIFY(!got.isEmpty());
+    for (const QFile::Permissions& permissions : std::as_const(got))
+        QCOMPARE(permissions, expected);
 }
 
 int main(int argc, char** argv)

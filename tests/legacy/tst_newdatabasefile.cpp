@@ -1,3 +1,4 @@
+#include "FileConditions.h"
 #include "data/Database.h"
 #include "data/Members.h"
 #include "data/NewDatabaseFile.h"
@@ -6,6 +7,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace pw;
@@ -126,6 +128,12 @@ void TestNewDatabaseFile::refusals_data()
                                                  << "still has an unfinished change";
     QTest::newRow("folder missing") << "no folder"
                                     << "does not exist";
+    QTest::newRow("read-only folder") << "read-only"
+                                      << "you may not write in the folder";
+    QTest::newRow("a name longer than the disk allows") << "long name"
+                                                        << "the file name is longer than the disk allows";
+    QTest::newRow("disk full while writing") << "full"
+                                             << "there is no room left on the disk";
 }
 
 void TestNewDatabaseFile::refusals()
@@ -136,6 +144,8 @@ void TestNewDatabaseFile::refusals()
     QString target = dir.filePath(QStringLiteral("church.sqlite"));
     if (situation == QLatin1String("no folder"))
         target = dir.filePath(QStringLiteral("missing/church.sqlite"));
+    if (situation == QLatin1String("long name"))
+        target = dir.filePath(QString(300, QLatin1Char('x')));
     const QByteArray theirs("another program's file");
     const auto writeTheirs = [&] {
         QFile f(target);
@@ -147,7 +157,17 @@ void TestNewDatabaseFile::refusals()
 
     QString error;
     try {
+        test::WithoutOverride permissions;
+        if (situation == QLatin1String("read-only")
+            && (!permissions.ok() || ::chmod(qPrintable(dir.path()), 0555) != 0))
+            QSKIP("file permissions cannot be made to apply to this process");
         NewDatabaseFile file(target);
+        if (situation == QLatin1String("full")) {
+            test::FileSizeLimit limit(256 * 1024);
+            Transaction tx(file.database());
+            addPeople(file.database(), 5000);
+            tx.commit();
+        }
         std::unique_ptr<Transaction> open;
         if (situation == QLatin1String("appears"))
             writeTheirs();
@@ -157,7 +177,11 @@ void TestNewDatabaseFile::refusals()
     } catch (const DbError& e) {
         error = e.text();
     }
+    ::chmod(qPrintable(dir.path()), 0755);
     QVERIFY2(error.contains(message), qPrintable(error));
+    // The message names the file the user gave, never the temporary one.
+    QVERIFY2(
+        error.contains(QFileInfo(target).fileName()) && !error.contains(QLatin1String(".partial-")), qPrintable(error));
     // Their file is untouched and nothing of ours is left behind.
     if (situation == QLatin1String("exists") || situation == QLatin1String("appears")) {
         QCOMPARE(folderEntries(dir.path()), QStringList { "church.sqlite" });
