@@ -365,7 +365,11 @@ int runBackupCommand(const QString& configPath, const QString& target)
     try {
         const ConfigValues values = config::load(configPath);
         // The database is only read: not upgraded, its journal left as it is.
-        auto database = Database::open(values.databasePath, Database::OpenMode::ReadOnly);
+        // A change a crash left half-made is undone first, as any opening for
+        // work does; a read-only connection cannot undo it.
+        const bool unfinished = QFileInfo(values.databasePath + QStringLiteral("-journal")).size() > 0;
+        auto database = Database::open(
+            values.databasePath, unfinished ? Database::OpenMode::ExistingOnly : Database::OpenMode::ReadOnly);
         if (database->engine() == Database::Engine::PostgreSQL) {
             const backup::Copy copy
                 = backup::backUpPictures(*database, backup::picturesFolderFor(target), values.pictureFolder);

@@ -111,6 +111,7 @@ LockWaitIndicator::LockWaitIndicator() { Database::setLockWaitHook(showLockWait)
 LockWaitIndicator::~LockWaitIndicator()
 {
     Database::setLockWaitHook({});
+    delete g_notice;
     g_waiting = false;
     if (g_cursorShown && QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
