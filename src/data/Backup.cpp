@@ -236,14 +236,15 @@ namespace {
             }
         }
 
-        // Puts the copied pictures in place; nothing when none were copied.
+        // Puts the copied pictures in place (a backup replaced loses its
+        // pictures too); nothing when none were copied.
         void commit()
         {
+            if (m_replace && QFileInfo(m_target).isDir())
+                QDir(m_target).removeRecursively();
             if (copied == 0)
                 return;
             files::flushFileSystem(m_temporary);
-            if (m_replace && QFileInfo(m_target).isDir())
-                QDir(m_target).removeRecursively();
             const int error = files::renameInto(m_temporary, m_target, false);
             if (error == EEXIST || error == ENOTEMPTY)
                 throw DbError(
