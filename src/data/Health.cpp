@@ -1,8 +1,10 @@
 #include "data/Health.h"
 
+#include "data/Backup.h"
 #include "data/Database.h"
 #include "data/NewDatabaseFile.h"
 #include "data/Postgres.h"
+#include "data/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -138,11 +140,14 @@ void checkAtStartup(Database& db)
     checkWritable(db);
 }
 
-std::unique_ptr<Database> openForStartup(const QString& path)
+std::unique_ptr<Database> openForStartup(const QString& path, const Clock& clock)
 {
     checkNotLeftover(path);
-    std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly);
+    // An older file is copied as it is before the upgrade changes it.
+    const schema::BeforeUpgrade keep([&clock](Database& db) { backup::backUpBeforeUpgrade(db, clock); });
+    std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly, kStartupLockWaitMs);
     checkAtStartup(*db);
+    db->setLockWaitLimit(Database::kDefaultLockWaitMs);
     return db;
 }
 

@@ -1,3 +1,4 @@
+#include "OfficeFolder.h"
 #include "TestSupport.h"
 
 #include "data/Database.h"
@@ -59,6 +60,8 @@ private slots:
     void pathsWithOddCharacters();
     void upgradeKeepsCurrentVersion();
     void upgradeToCountedLoginsKeepsEveryRow();
+    void openRefusesAnIncompleteChurch_data();
+    void openRefusesAnIncompleteChurch();
     void passwordsAreHashedAndFoldCase();
 };
 
@@ -384,6 +387,42 @@ void TestDatabase::upgradeToCountedLoginsKeepsEveryRow()
     QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 1);
     Users::recordLoginFailure(*db, QStringLiteral("Pastor"), QDateTime(QDate(2026, 3, 15), QTime(10, 0), Qt::UTC));
     QCOMPARE(Users::loginFailures(*db, QStringLiteral(" PASTOR")).inARow, 1);
+}
+
+void TestDatabase::openRefusesAnIncompleteChurch_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("older");
+    QTest::addColumn<QString>("lacks");
+    QTest::newRow("a table dropped") << "DROP TABLE Church" << false << "it lacks the table Church.";
+    QTest::newRow("a column dropped") << "ALTER TABLE \"User\" DROP COLUMN Password" << false
+                                      << "it lacks the column User.Password.";
+    QTest::newRow("an older church without a table") << "DROP TABLE Church" << true << "it lacks the table Church.";
+}
+
+// Checked against every table and column the program writes, after its
+// own upgrade, which is undone when the result is not whole.
+void TestDatabase::openRefusesAnIncompleteChurch()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, older);
+    QFETCH(QString, lacks);
+    QTemporaryDir dir;
+    auto db = Database::open(test::onServer() ? test::emptyServerDatabase(QStringLiteral("incomplete"))
+                                              : dir.filePath(QStringLiteral("church.sqlite")),
+        Database::OpenMode::CreateNew);
+    if (older)
+        test::makeVersion1(*db);
+    db->exec(change);
+    try {
+        Database::open(db->path(), Database::OpenMode::ExistingOnly);
+        QFAIL("the church was accepted");
+    } catch (const DbError& e) {
+        QCOMPARE(e.kind(), DbError::Kind::Damaged);
+        QVERIFY2(
+            e.message().contains(QStringLiteral("is not a whole Pewlark database: ") + lacks), qPrintable(e.text()));
+    }
+    QCOMPARE(schema::version(*db), older ? 1 : schema::kCurrentVersion);
 }
 
 void TestDatabase::passwordsAreHashedAndFoldCase()
