@@ -578,10 +578,17 @@ QString datedCopyPath(const QString& databasePath, const QString& what, const Cl
 Daily dailyBackup(Database& db, const Clock& clock, const QString& pictureFolder, int kept)
 {
     const QString folder = dailyFolder(db.path());
+    const bool existed = QFileInfo(folder).isDir();
     if (!QDir().mkpath(folder))
         throw DbError(DbError::Kind::ReadOnly,
             QStringLiteral("The backup folder \"%1\" could not be created beside the database.").arg(native(folder)),
             QString());
+    if (!existed) {
+        // A new folder is no more open than the database: whoever may not
+        // read the church may not list its copies either.
+        const int file = files::permissionsOf(db.path());
+        files::setPermissions(folder, file | ((file & 0444) >> 2));
+    }
     Daily daily;
     const QString path = QDir(folder).filePath(dailyFileName(db.path(), clock.today()));
     if (QFileInfo::exists(path)) {

@@ -425,7 +425,12 @@ void TestBackup::copiesKeepTheDatabasePermissions()
     if (copy == QLatin1String("backup")) {
         got << QFile::permissions(backup::backUp(env.db(), other).path);
     } else if (copy == QLatin1String("daily backup")) {
-        got << QFile::permissions(backup::dailyBackup(env.db(), env.clock, QString()).copy.path);
+        const QString path = backup::dailyBackup(env.db(), env.clock, QString()).copy.path;
+        got << QFile::permissions(path);
+        // The folder of daily copies is no more open than the database.
+        struct stat folder {};
+        QVERIFY(::stat(qPrintable(QFileInfo(path).absolutePath()), &folder) == 0);
+        QCOMPARE(int(folder.st_mode & 0777), mode | ((mode & 0444) >> 2));
     } else if (copy == QLatin1String("before-restore copy")) {
         makeChurch(other, QStringLiteral("Restored"));
         got << QFile::permissions(backup::restore(env.db(), other, env.clock, QString()).savedCopy);
