@@ -15,6 +15,7 @@ PACKAGES=(
   libsqlite3-dev
   libsodium-dev
   mdbtools
+  mdbtools-dev
   libqt6sql6-psql
   libpq-dev
   postgresql

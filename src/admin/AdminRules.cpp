@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QStringList>
@@ -88,6 +89,15 @@ void whenLeaving(QWidget* screen, QWidget* box, std::function<void()> check, QLi
                 return;
             check();
         });
+}
+
+void refuseEntry(QLineEdit* box, const QString& text, const QString& title)
+{
+    // The focus goes back first, so that it is in the box the window
+    // returns to when the message closes.
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    messages().show(text, title);
 }
 
 void followPermission(QWidget* screen, EditTracker* tracker, const QString& permission)

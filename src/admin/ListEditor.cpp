@@ -331,8 +331,8 @@ void ListEditor::saveKeepingRecord()
 
 bool ListEditor::save()
 {
-    // Asked again here: a window left open across Log Off must not save with
-    // the rights of the user before.
+    // Asked again here: the grant may have been taken away since the window
+    // opened.
     m_tracker->setViewOnly(!HasPermission(m_setup.permission));
     if (m_tracker->isViewOnly()) {
         messages().show(refusal::Save, refusal::Title, Icon::Warning);

@@ -42,7 +42,7 @@ frmChurchInfo::frmChurchInfo(QWidget* parent)
     setupPhoneBox(ui->txtPhone);
     setupPhoneBox(ui->txtFax);
     selectAllOnFocus({ ui->txtCompany, ui->txtAddress1, ui->txtAddress2, ui->txtCity, ui->txtZip, ui->txtEmail,
-        ui->txtWebsite, ui->txtPhone, ui->txtFax });
+        ui->txtWebsite, ui->txtPhone, ui->txtFax, ui->txtKeyPressDelay });
     setDefaultButton(this, ui->btnSave);
     setCancelButton(this, ui->btnExit);
 
@@ -53,7 +53,8 @@ frmChurchInfo::frmChurchInfo(QWidget* parent)
 
     connect(ui->btnSave, &QPushButton::clicked, this, [this] { guarded([this] { btnSave_clicked(); }); });
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
-    whenLeaving(this, ui->txtKeyPressDelay, [this] { txtKeyPressDelay_LostFocus(); }, { ui->btnExit });
+    // "Save And Close" makes the same check itself.
+    whenLeaving(this, ui->txtKeyPressDelay, [this] { txtKeyPressDelay_LostFocus(); }, { ui->btnExit, ui->btnSave });
 
     guarded([this] { load(); });
     followPermission(this, m_tracker, perm::ChurchInfo);
@@ -105,10 +106,8 @@ rows::Values frmChurchInfo::valuesFromScreen() const
 
 void frmChurchInfo::txtKeyPressDelay_LostFocus()
 {
-    if (Church::delayAccepted(ui->txtKeyPressDelay->text()))
-        return;
-    messages().show(kDelayMessage, QStringLiteral("Invalid Entry"));
-    ui->txtKeyPressDelay->setFocus();
+    if (!Church::delayAccepted(ui->txtKeyPressDelay->text()))
+        refuseEntry(ui->txtKeyPressDelay, kDelayMessage, QStringLiteral("Invalid Entry"));
 }
 
 void frmChurchInfo::btnSave_clicked()
@@ -137,8 +136,7 @@ bool frmChurchInfo::save()
     // Checked here as well: Enter saves without the box ever losing the
     // focus, and an empty box or one without a number has no delay to store.
     if (!Church::delayAccepted(ui->txtKeyPressDelay->text())) {
-        messages().show(kDelayMessage, QStringLiteral("Invalid Entry"));
-        bringToView(ui->txtKeyPressDelay);
+        refuseEntry(ui->txtKeyPressDelay, kDelayMessage, QStringLiteral("Invalid Entry"));
         return false;
     }
 

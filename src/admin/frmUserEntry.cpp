@@ -90,7 +90,9 @@ frmUserEntry::frmUserEntry(QWidget* parent)
         [this] { move(ui->lstUserPermissions, ui->lstAllPermissions, true); });
     connect(ui->btnSave, &QPushButton::clicked, this, [this] { guarded([this] { btnSave_clicked(); }); });
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
-    whenLeaving(this, ui->txtUsername, [this] { guarded([this] { txtUsername_LostFocus(); }); }, { ui->btnExit });
+    // "Save And Close" makes the same test itself.
+    whenLeaving(
+        this, ui->txtUsername, [this] { guarded([this] { txtUsername_LostFocus(); }); }, { ui->btnExit, ui->btnSave });
     if (Workspace* w = workspace())
         connect(w, &Workspace::membersChanged, this, [this] { guarded([this] { reloadNames(); }); });
 
@@ -245,10 +247,14 @@ void frmUserEntry::txtUsername_LostFocus()
     const qint64 except = ui->cmbName->currentIndex() >= 0 ? selectedId(ui->cmbName) : 0;
     if (!Users::nameTaken(db(), name, except))
         return;
-    messages().show(QStringLiteral("This username already exists.  Please choose a different username."),
-        QStringLiteral("Username Exists"));
+    refuseTakenName();
+}
+
+void frmUserEntry::refuseTakenName()
+{
     ui->txtUsername->clear();
-    ui->txtUsername->setFocus();
+    refuseEntry(ui->txtUsername, QStringLiteral("This username already exists.  Please choose a different username."),
+        QStringLiteral("Username Exists"));
 }
 
 Users::AccountEdit frmUserEntry::accountFromScreen() const
@@ -307,10 +313,7 @@ bool frmUserEntry::save()
         case Users::SaveResult::Result::Saved:
             break;
         case Users::SaveResult::Result::NameTaken:
-            messages().show(QStringLiteral("This username already exists.  Please choose a different username."),
-                QStringLiteral("Username Exists"));
-            ui->txtUsername->clear();
-            bringToView(ui->txtUsername);
+            refuseTakenName();
             return false;
         case Users::SaveResult::Result::NoPassword:
             // A new account without a password could never log in.
@@ -335,8 +338,9 @@ bool frmUserEntry::save()
     }
 
     const QString name = selectedText(ui->cmbName).trimmed();
-    if (Workspace* w = workspace())
-        emit w->membersChanged();
+    // No person changed: only this screen's own list, which names everyone
+    // with an account, may have gained someone.
+    reloadNames();
     loadAccount(m_memberId);
     showStatus(QStringLiteral("Saved %1.").arg(name));
     return true;

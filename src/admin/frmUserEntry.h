@@ -34,6 +34,8 @@ private:
     Ui::frmUserEntry* ui;
 
     void reloadNames();
+    // "Username Exists": the box emptied, the focus in it.
+    void refuseTakenName();
     void cmbName_changed();
     void loadAccount(qint64 memberId);
     void clearAccount();

@@ -11,6 +11,7 @@
 #include "data/Backup.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/FileOps.h"
 #include "data/Health.h"
 #include "data/NewDatabaseFile.h"
 #include "data/Postgres.h"
@@ -37,6 +38,54 @@ namespace {
 
     QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
+    // "1 picture was", "12 pictures were".
+    QString picturesWere(int n)
+    {
+        return n == 1 ? QStringLiteral("1 picture was") : QStringLiteral("%1 pictures were").arg(n);
+    }
+
+    // How a backup's pictures went, as sentences after its first one.
+    QString picturesSentence(const backup::Copy& copy, const QString& pictureFolder)
+    {
+        QStringList said;
+        if (copy.pictures > 0)
+            said.append(
+                QStringLiteral("%1 copied to \"%2\".").arg(picturesWere(copy.pictures), native(copy.pictureCopies)));
+        else if (copy.picturesMissing == 0)
+            said.append(QStringLiteral("No person has a picture, so no pictures were copied."));
+        if (copy.picturesMissing > 0)
+            said.append(pictureFolder.isEmpty()
+                    ? QStringLiteral("%1 not copied: the configuration file names no picture folder.")
+                          .arg(picturesWere(copy.picturesMissing))
+                    : QStringLiteral("%1 not copied because the picture folder \"%2\" does not have them.")
+                          .arg(picturesWere(copy.picturesMissing), native(pictureFolder)));
+        return said.join(QLatin1Char(' '));
+    }
+
+    // What a restore did with the pictures, and where the ones before are kept.
+    QString restoredPictures(const backup::Restored& r, const QString& backupFile, const QString& pictureFolder)
+    {
+        QString text;
+        if (pictureFolder.isEmpty())
+            text = QStringLiteral(" The configuration file names no picture folder, so no pictures were put back.");
+        else if (r.picturesFound)
+            text = QStringLiteral(" %1 put back into the picture folder \"%2\".")
+                       .arg(picturesWere(r.picturesBack), native(pictureFolder));
+        else
+            text = QStringLiteral(" No pictures lie beside the backup (\"%1\"), so the pictures were left as they are.")
+                       .arg(native(backup::picturesFolderFor(backupFile)));
+        if (!r.picturesProblem.isEmpty())
+            text += QStringLiteral(" Not every picture could be put back: %1").arg(r.picturesProblem);
+        return text;
+    }
+
+    // ", its pictures in "..."" after where the database before is kept.
+    QString keptPictures(const backup::Restored& r)
+    {
+        return r.savedPictures.isEmpty() ? QString()
+                                         : QStringLiteral(", its pictures in \"%1\"").arg(native(r.savedPictures));
+    }
+
     // Pewlark copies database files; a server's database is backed up and
     // restored with the server's own tools.
     QString serverBackupText(const QString& display)
@@ -47,12 +96,29 @@ namespace {
             .arg(display);
     }
 
-    bool refusedOnServer()
+    bool onServer() { return db().engine() == Database::Engine::PostgreSQL; }
+
+    // On a server the pictures are still the program's to copy.
+    QString backUpPicturesOnServer(QWidget* parent)
     {
-        if (db().engine() != Database::Engine::PostgreSQL)
-            return false;
-        messages().show(serverBackupText(db().displayName()), QStringLiteral("Pewlark"), Icon::Information);
-        return true;
+        FileRequest request;
+        request.kind = FileRequest::Kind::Save;
+        request.caption = QStringLiteral("Back Up Pictures");
+        request.path = backup::picturesFolderFor(suggestedBackupPath(postgres::parse(db().path()).database, clock()));
+        const QString chosen = chooseFile(parent, request);
+        if (chosen.isEmpty())
+            return {};
+        backup::Copy copy;
+        {
+            BusyCursor busy;
+            copy = backup::backUpPictures(db(), chosen, ctx().settings.pictureFolder);
+        }
+        storedSettings()->setValue(kFolderSetting, QFileInfo(chosen).absolutePath());
+        showStatus(QStringLiteral("Copied the pictures to %1 (%2).").arg(native(chosen)).arg(copy.pictures));
+        messages().show(serverBackupText(db().displayName()) + QLatin1Char(' ')
+                + picturesSentence(copy, ctx().settings.pictureFolder),
+            QStringLiteral("Pewlark"), Icon::Information);
+        return copy.pictureCopies;
     }
 
     QStringList backupFilters()
@@ -69,83 +135,6 @@ namespace {
         messages().show(QStringLiteral("Only an account of type \"Admin\" may %1 the database.").arg(what),
             refusal::Title, Icon::Warning);
         return false;
-    }
-
-    // Closes every open window, asking first about unsaved changes. False
-    // when the user stayed or a window would not close.
-    bool closeAllWindows(Workspace& workspace)
-    {
-        if (!workspace.confirmLeaveAll(true))
-            return false;
-        const QList<QMdiSubWindow*> windows = workspace.area()->subWindowList();
-        for (QMdiSubWindow* sub : windows)
-            if (!sub->isHidden())
-                sub->close();
-        for (QMdiSubWindow* sub : workspace.area()->subWindowList())
-            if (!sub->isHidden())
-                return false;
-        return true;
-    }
-
-    QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
-
-    void flushToDisk(const QString& path, bool directory)
-    {
-        const QByteArray name = QFile::encodeName(path);
-        const int fd = ::open(name.constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDONLY);
-        if (fd < 0) {
-            if (directory)
-                return; // the file itself is what matters
-            throw DbError(DbError::Kind::Io,
-                QStringLiteral("\"%1\" could not be opened to write it to disk.").arg(native(path)),
-                systemError(errno));
-        }
-        const int rc = ::fsync(fd);
-        const int error = errno;
-        ::close(fd);
-        if (rc != 0 && !directory)
-            throw DbError(DbError::Kind::Io, QStringLiteral("\"%1\" could not be written to disk.").arg(native(path)),
-                systemError(error));
-    }
-
-    // "church.before-restore-2026-03-15-103000.sqlite" beside the database,
-    // as the data layer names the copy it keeps.
-    QString datedCopyPath(const QString& databasePath, const Clock& clock)
-    {
-        const QFileInfo info(databasePath);
-        const QString stamp = clock.now().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-        for (int n = 1;; ++n) {
-            QString name = info.completeBaseName() + QStringLiteral(".before-restore-") + stamp
-                + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
-            if (!info.suffix().isEmpty())
-                name += QLatin1Char('.') + info.suffix();
-            const QString path = info.absoluteDir().filePath(name);
-            if (!QFileInfo::exists(path))
-                return path;
-        }
-    }
-
-    const char* const kCompanions[] = { "-journal", "-wal", "-shm" };
-
-    void removeWithCompanions(const QString& path)
-    {
-        QFile::remove(path);
-        for (const char* suffix : kCompanions)
-            QFile::remove(path + QLatin1String(suffix));
-    }
-
-    // Moves a file and the engine's files beside it (a journal that belongs
-    // to it must stay with it). False, with nothing moved, on failure.
-    bool moveWithCompanions(const QString& from, const QString& to)
-    {
-        if (!QFile::rename(from, to))
-            return false;
-        for (const char* suffix : kCompanions) {
-            const QString companion = from + QLatin1String(suffix);
-            if (QFileInfo::exists(companion))
-                QFile::rename(companion, to + QLatin1String(suffix));
-        }
-        return true;
     }
 
     void printError(const QString& text) { std::fprintf(stderr, "pewlark: %s\n", qPrintable(text)); }
@@ -187,8 +176,10 @@ QString restoreStartFolder(const QString& databasePath)
 
 QString backUpFromMenu(QWidget* parent)
 {
-    if (!requireAdmin(QStringLiteral("back up")) || refusedOnServer())
+    if (!requireAdmin(QStringLiteral("back up")))
         return {};
+    if (onServer())
+        return backUpPicturesOnServer(parent);
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
     request.caption = QStringLiteral("Back Up Database");
@@ -202,20 +193,27 @@ QString backUpFromMenu(QWidget* parent)
     {
         BusyCursor busy;
         // The save dialog has asked already before an existing file is replaced.
-        copy = backup::backUp(db(), chosen, QFileInfo::exists(chosen));
+        copy = backup::backUp(db(), chosen, ctx().settings.pictureFolder, QFileInfo::exists(chosen));
     }
     storedSettings()->setValue(kFolderSetting, QFileInfo(copy.path).absolutePath());
     const QString size = sizeText(copy.size);
-    showStatus(QStringLiteral("Backed up the database to %1 (%2).").arg(native(copy.path), size));
-    messages().show(QStringLiteral("The database was backed up to \"%1\" (%2).").arg(native(copy.path), size),
+    showStatus(QStringLiteral("Backed up the database to %1 (%2, %3 pictures).")
+                   .arg(native(copy.path), size)
+                   .arg(copy.pictures));
+    messages().show(QStringLiteral("The database was backed up to \"%1\" (%2). %3")
+                        .arg(native(copy.path), size, picturesSentence(copy, ctx().settings.pictureFolder)),
         QStringLiteral("Pewlark"), Icon::Information);
     return copy.path;
 }
 
 bool restoreFromMenu(QWidget* parent, Workspace& workspace)
 {
-    if (!requireAdmin(QStringLiteral("restore")) || refusedOnServer())
+    if (!requireAdmin(QStringLiteral("restore")))
         return false;
+    if (onServer()) {
+        messages().show(serverBackupText(db().displayName()), QStringLiteral("Pewlark"), Icon::Information);
+        return false;
+    }
     FileRequest request;
     request.kind = FileRequest::Kind::Open;
     request.caption = QStringLiteral("Restore Database");
@@ -229,7 +227,7 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
     // A file that would be refused is refused before anything is closed.
     {
         BusyCursor busy;
-        backup::checkRestorable(file);
+        backup::checkRestorable(file, QFileInfo(db().path()).absolutePath());
     }
     const QString question
         = QStringLiteral("Replace the database \"%1\" with the backup \"%2\" (%3)?\n\nEverything entered since that "
@@ -239,18 +237,20 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
               .arg(native(db().path()), native(file), sizeText(QFileInfo(file).size()));
     if (messages().ask(question, QStringLiteral("Pewlark"), Icon::Question) != Answer::Yes)
         return false;
-    if (!closeAllWindows(workspace))
+    if (!workspace.closeAll())
         return false;
 
     backup::Restored restored;
     {
         BusyCursor busy;
-        restored = backup::restore(db(), file, clock());
+        restored = backup::restore(db(), file, clock(), ctx().settings.pictureFolder);
     }
     showStatus(QStringLiteral("Restored the database from %1.").arg(native(file)));
-    messages().show(QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3). The database as it "
-                                   "was before is kept as \"%4\". Log in again to go on.")
-                        .arg(native(db().path()), native(file), sizeText(restored.size), native(restored.savedCopy)),
+    messages().show(QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3).%4 The database as "
+                                   "it was before is kept as \"%5\"%6. Log in again to go on.")
+                        .arg(native(db().path()), native(file), sizeText(restored.size),
+                            restoredPictures(restored, file, ctx().settings.pictureFolder), native(restored.savedCopy),
+                            keptPictures(restored)),
         QStringLiteral("Pewlark"), Icon::Information);
     return true;
 }
@@ -263,10 +263,11 @@ void dailyAtStartup()
         = QDir(backup::dailyFolder(db().path())).filePath(backup::dailyFileName(db().path(), clock().today()));
     try {
         BusyCursor busy;
-        const backup::Daily daily = backup::dailyBackup(db(), clock());
+        const backup::Daily daily = backup::dailyBackup(db(), clock(), ctx().settings.pictureFolder);
         if (daily.made)
-            showStatus(QStringLiteral("Today's automatic backup: %1 (%2).")
-                           .arg(native(daily.copy.path), sizeText(daily.copy.size)));
+            showStatus(QStringLiteral("Today's automatic backup: %1 (%2, %3 pictures).")
+                           .arg(native(daily.copy.path), sizeText(daily.copy.size))
+                           .arg(daily.copy.pictures));
     } catch (const std::exception& e) {
         // Another workstation starting at the same moment may have made it.
         if (QFileInfo::exists(today))
@@ -278,38 +279,35 @@ void dailyAtStartup()
     }
 }
 
-Replaced restoreOverUnusable(const QString& databasePath, const QString& file, const Clock& clock)
+Replaced restoreOverUnusable(
+    const QString& databasePath, const QString& file, const Clock& clock, const QString& pictureFolder)
 {
     const QFileInfo target(databasePath);
     const QString path = target.absoluteFilePath();
     if (!target.absoluteDir().exists())
         throw DbError(QStringLiteral("The folder of the database \"%1\" does not exist; check the configuration file.")
                           .arg(native(path)));
-    backup::checkRestorable(file);
+    const backup::SourceFile source(file, target.absolutePath(), true);
 
-    NewDatabaseFile::removeStaleLeftovers(path);
+    NewDatabaseFile::removeStaleLeftoversIn(target.absolutePath(), path);
     const QString temporary = NewDatabaseFile::temporaryPathFor(path, QCoreApplication::applicationPid());
-    removeWithCompanions(temporary);
+    files::removeWithCompanions(temporary);
     Replaced replaced;
+    const QString saved = backup::datedCopyPath(path, QStringLiteral("before-restore"), clock);
     try {
-        QFile source(file);
-        if (!source.copy(temporary))
-            throw DbError(DbError::Kind::Io,
-                QStringLiteral("The backup \"%1\" could not be copied beside the database \"%2\"; the database is "
-                               "unchanged.")
-                    .arg(native(file), native(path)),
-                source.errorString());
+        // As readable as the database it replaces, from the start.
+        files::copyFile(source.readPath(), temporary, files::permissionsOf(path, files::permissionsOf(source.file())));
         {
-            // Opening upgrades an older schema; the checks are start-up's own.
+            // The checks are start-up's own.
             auto copy = Database::open(temporary, Database::OpenMode::ExistingOnly);
             health::checkIntact(*copy);
             health::checkHasAccount(*copy);
             copy->close();
         }
-        flushToDisk(temporary, false);
+        files::flushToDisk(temporary, false);
         if (QFileInfo::exists(path) || target.isSymLink()) {
-            replaced.savedCopy = datedCopyPath(path, clock);
-            if (!moveWithCompanions(path, replaced.savedCopy))
+            replaced.savedCopy = saved;
+            if (!files::moveWithCompanions(path, replaced.savedCopy))
                 throw DbError(DbError::Kind::ReadOnly,
                     QStringLiteral("The database \"%1\" could not be moved aside to \"%2\"; it is unchanged. Check "
                                    "that you may change files in its folder.")
@@ -318,7 +316,7 @@ Replaced restoreOverUnusable(const QString& databasePath, const QString& file, c
         }
         if (!QFile::rename(temporary, path)) {
             if (!replaced.savedCopy.isEmpty())
-                moveWithCompanions(replaced.savedCopy, path);
+                files::moveWithCompanions(replaced.savedCopy, path);
             throw DbError(DbError::Kind::Io,
                 QStringLiteral("The restored database could not be put in place as \"%1\"; the database is "
                                "unchanged.")
@@ -326,11 +324,23 @@ Replaced restoreOverUnusable(const QString& databasePath, const QString& file, c
                 QString());
         }
     } catch (...) {
-        removeWithCompanions(temporary);
+        files::removeWithCompanions(temporary);
         throw;
     }
-    flushToDisk(target.absolutePath(), true);
+    files::flushToDisk(target.absolutePath(), true);
     replaced.size = QFileInfo(path).size();
+    // The unusable database cannot say which pictures it named: the ones
+    // the backup's replace are kept beside where it was moved.
+    replaced.restored.picturesFound
+        = !pictureFolder.isEmpty() && QFileInfo(backup::picturesFolderFor(source.file())).isDir();
+    if (replaced.restored.picturesFound) {
+        try {
+            replaced.restored.picturesBack
+                = backup::putPicturesBack(source.file(), pictureFolder, backup::picturesFolderFor(saved));
+        } catch (const DbError& e) {
+            replaced.restored.picturesProblem = e.text();
+        }
+    }
     return replaced;
 }
 
@@ -338,14 +348,23 @@ int runBackupCommand(const QString& configPath, const QString& target)
 {
     try {
         const ConfigValues values = config::load(configPath);
-        auto database = Database::open(values.databasePath, Database::OpenMode::ExistingOnly);
+        // The database is only read: not upgraded, its journal left as it is.
+        // A change a crash left half-made is undone first, as any opening for
+        // work does; a read-only connection cannot undo it.
+        const bool unfinished = QFileInfo(values.databasePath + QStringLiteral("-journal")).size() > 0;
+        auto database = Database::open(
+            values.databasePath, unfinished ? Database::OpenMode::ExistingOnly : Database::OpenMode::ReadOnly);
         if (database->engine() == Database::Engine::PostgreSQL) {
-            printError(serverBackupText(database->displayName()));
-            return 1;
+            const backup::Copy copy
+                = backup::backUpPictures(*database, backup::picturesFolderFor(target), values.pictureFolder);
+            std::printf("%s\n%s\n", qPrintable(serverBackupText(database->displayName())),
+                qPrintable(picturesSentence(copy, values.pictureFolder)));
+            return 0;
         }
-        const backup::Copy copy = backup::backUp(*database, target);
-        std::printf("Backed up %s to %s (%s).\n", qPrintable(native(database->path())), qPrintable(native(copy.path)),
-            qPrintable(sizeText(copy.size)));
+        const backup::Copy copy = backup::backUp(*database, target, values.pictureFolder);
+        std::printf("Backed up %s to %s (%s).\n%s\n", qPrintable(native(database->path())),
+            qPrintable(native(copy.path)), qPrintable(sizeText(copy.size)),
+            qPrintable(picturesSentence(copy, values.pictureFolder)));
         return 0;
     } catch (const std::exception& e) {
         printError(errorText(e));
@@ -362,8 +381,9 @@ int runRestoreCommand(const QString& configPath, const QString& file, const Cloc
             return 1;
         }
         const QString backupFile = QFileInfo(file).absoluteFilePath();
+        const QString folder = QFileInfo(values.databasePath).absolutePath();
         // The backup is checked before the database is touched.
-        backup::checkRestorable(backupFile);
+        backup::checkRestorable(backupFile, folder);
 
         // A database that cannot be opened at all is exactly what a backup
         // is restored for: it is moved aside rather than read.
@@ -381,19 +401,22 @@ int runRestoreCommand(const QString& configPath, const QString& file, const Cloc
             }
         }
         if (unusable) {
-            const Replaced r = restoreOverUnusable(values.databasePath, backupFile, clock);
+            const Replaced r = restoreOverUnusable(values.databasePath, backupFile, clock, values.pictureFolder);
             const QString target = native(QFileInfo(values.databasePath).absoluteFilePath());
-            std::printf("Restored %s from %s (%s).\n", qPrintable(target), qPrintable(native(backupFile)),
-                qPrintable(sizeText(r.size)));
+            std::printf("Restored %s from %s (%s).%s\n", qPrintable(target), qPrintable(native(backupFile)),
+                qPrintable(sizeText(r.size)),
+                qPrintable(restoredPictures(r.restored, backupFile, values.pictureFolder)));
             if (!r.savedCopy.isEmpty())
                 std::printf(
                     "The database could not be used; it was moved aside to %s.\n", qPrintable(native(r.savedCopy)));
             return 0;
         }
-        const backup::Restored r = backup::restore(*database, backupFile, clock);
-        std::printf("Restored %s from %s (%s).\n", qPrintable(native(database->path())), qPrintable(native(backupFile)),
-            qPrintable(sizeText(r.size)));
-        std::printf("The database as it was before is kept as %s.\n", qPrintable(native(r.savedCopy)));
+        const backup::Restored r = backup::restore(*database, backupFile, clock, values.pictureFolder);
+        std::printf("Restored %s from %s (%s).%s\n", qPrintable(native(database->path())),
+            qPrintable(native(backupFile)), qPrintable(sizeText(r.size)),
+            qPrintable(restoredPictures(r, backupFile, values.pictureFolder)));
+        std::printf("The database as it was before is kept as %s%s.\n", qPrintable(native(r.savedCopy)),
+            qPrintable(keptPictures(r)));
         return 0;
     } catch (const std::exception& e) {
         printError(errorText(e));

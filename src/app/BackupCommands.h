@@ -5,6 +5,8 @@
 // jobs for scheduled tasks. The copying and checking itself is the data
 // layer's (data/Backup.h).
 
+#include "data/Backup.h"
+
 #include <QString>
 
 class QWidget;
@@ -47,6 +49,7 @@ namespace backups {
     struct Replaced {
         QString savedCopy; // where the unusable database was moved; empty when there was none
         qint64 size = 0; // of the restored database
+        backup::Restored restored; // what became of the pictures
     };
 
     // Puts the backup file in place of a database that cannot be opened at
@@ -54,8 +57,11 @@ namespace backups {
     // copied beside the database under a temporary name, upgraded when older
     // and checked again; then the unusable file (with its journal) is moved
     // to a dated name and the copy renamed into place. A failure leaves the
-    // database as it was. Throws DbError.
-    Replaced restoreOverUnusable(const QString& databasePath, const QString& file, const Clock& clock);
+    // database as it was. Then the backup's pictures are put back into
+    // pictureFolder; the ones they replace are kept beside the moved file.
+    // Throws DbError.
+    Replaced restoreOverUnusable(
+        const QString& databasePath, const QString& file, const Clock& clock, const QString& pictureFolder);
 
     // pewlark --backup FILE and pewlark --restore FILE, on the database the
     // configuration file names. They print what they did; on failure a

@@ -178,7 +178,16 @@ ConfigValues load(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw StartupError(
             QStringLiteral("The configuration file \"%1\" could not be read: %2").arg(fileName, file.errorString()));
-    return parse(decode(file.readAll()), fileName);
+    // Five short fields: anything much larger is another file named by
+    // mistake (a database, a device that never ends), and is not read whole.
+    const QByteArray bytes = file.read(kMaxSize + 1);
+    if (bytes.size() > kMaxSize)
+        throw StartupError(QStringLiteral("The configuration file \"%1\" is larger than %2 KB, so it is not a "
+                                          "Pewlark configuration file (five short fields: two labels, the database "
+                                          "path, a label and the picture folder). Check the file name.")
+                               .arg(fileName)
+                               .arg(kMaxSize / 1024));
+    return parse(decode(bytes), fileName);
 }
 
 QString pictureFolderProblem(const QString& pictureFolder, const QString& configFile)

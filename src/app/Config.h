@@ -38,8 +38,11 @@ namespace config {
     // (random bytes, a file of another program).
     ConfigValues parse(const QString& content, const QString& fileName);
 
+    // The largest configuration file read, in bytes.
+    constexpr int kMaxSize = 64 * 1024;
+
     // Reads, decodes and parses the file; throws StartupError when it is
-    // missing, unreadable, not text or short.
+    // missing, unreadable, larger than kMaxSize, not text or short.
     ConfigValues load(const QString& fileName);
 
     // Empty when pictures can be kept under the picture folder prefix; else

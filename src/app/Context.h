@@ -30,7 +30,8 @@ struct Settings {
     double keyPressDelay = 0.0; // seconds; 0 until a church row has been read
 };
 
-// Who is logged in. Set only by a successful login; Log Off keeps them.
+// Who is logged in. Set by a successful login, cleared by Log Off; an empty
+// user name means nobody is logged in.
 struct CurrentUser {
     qint64 id = 0; // CurrentUserID
     QString type; // CurrentUserType

@@ -1,5 +1,6 @@
 #include "app/EditTracker.h"
 
+#include "app/Context.h"
 #include "app/Messages.h"
 
 #include <QAbstractButton>
@@ -165,8 +166,10 @@ void EditTracker::refresh()
     QString title = m_caption;
     if (dirty)
         title += QLatin1Char('*');
+    // Before anyone has logged in (the Setup window a new church opens with)
+    // nothing may be saved yet, but a login may change that.
     if (m_viewOnly)
-        title += QStringLiteral(" (View only)");
+        title += ctx().user.username.isEmpty() ? QStringLiteral(" (Log in to save)") : QStringLiteral(" (View only)");
     if (m_form->windowTitle() != title)
         m_form->setWindowTitle(title);
     if (dirty != m_dirty) {

@@ -22,7 +22,8 @@ enum class Leave {
 // comparing what its controls show with what they showed when the record was
 // last loaded or saved (so a change typed and typed back is no change). It
 // keeps the window title as "<caption>*" while there are changes, and
-// "<caption> (View only)" for a user who may not save, and asks before the
+// "<caption> (View only)" for a user who may not save ("<caption> (Log in to
+// save)" while nobody is logged in), and asks before the
 // changes would be lost: picking another record, "New", "Exit", closing the
 // window (it watches the close itself), Log Off and File > Exit.
 class EditTracker : public QObject {
@@ -37,8 +38,10 @@ public:
     // A control that chooses a record or acts at once (a name list, a frame
     // whose buttons store at once) is no unsaved change.
     void ignore(QWidget* control);
-    // More state that counts as a change, e.g. a picture loaded but not saved.
+    // More state that counts as a change, e.g. a picture loaded but not saved;
+    // stateChanged() tells the tracker that such a state changed.
     void addState(std::function<QVariant()> state);
+    void stateChanged() { refresh(); }
     // The record's name for the question ("Save changes to Hale, Helen?");
     // the caption when it gives empty text.
     void setRecordName(std::function<QString()> name);

@@ -272,26 +272,74 @@ QString picturesFolder()
     return QDir::homePath();
 }
 
-void setupPhoneBox(QLineEdit* box) { box->setInputMask(QStringLiteral("(999) 999-9999;_")); }
+namespace {
+
+    const QString kPhoneMask = QStringLiteral("(999) 999-9999;_");
+    // Set on a phone box that shows a stored value as it is, without the mask.
+    const char* const kShownAsStored = "pw_phoneShownAsStored";
+
+    QString digitsOf(const QString& text)
+    {
+        QString digits;
+        for (const QChar c : text) {
+            if (c.isDigit())
+                digits.append(c);
+        }
+        return digits;
+    }
+
+    // Digits alone, no more than the mask holds: what the box stores.
+    bool fitsMask(const QString& value) { return value.size() <= 10 && digitsOf(value) == value; }
+
+    void applyMask(QLineEdit* box, const QString& digits)
+    {
+        box->setProperty(kShownAsStored, false);
+        box->setInputMask(kPhoneMask);
+        box->setText(digits);
+    }
+
+} // namespace
+
+void setupPhoneBox(QLineEdit* box)
+{
+    box->setInputMask(kPhoneMask);
+    // The user's first edit of a value shown as stored puts the box back
+    // under the mask, with the digits it then holds, the cursor after them.
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        if (!box->property(kShownAsStored).toBool())
+            return;
+        const QString digits = digitsOf(text).left(10);
+        applyMask(box, digits);
+        int placed = 0;
+        int cursor = 1; // the first digit, after "("
+        const QString shown = box->displayText();
+        for (int i = 0; i < shown.size() && placed < digits.size(); ++i) {
+            if (shown.at(i).isDigit()) {
+                ++placed;
+                cursor = i + 1;
+            }
+        }
+        box->setCursorPosition(cursor);
+    });
+}
 
 QString phoneDigits(const QLineEdit* box)
 {
-    QString digits;
-    for (const QChar c : box->text()) {
-        if (c.isDigit())
-            digits.append(c);
-    }
-    return digits;
+    return box->property(kShownAsStored).toBool() ? box->text() : digitsOf(box->text());
 }
 
-void setPhoneDigits(QLineEdit* box, const QString& digits)
+void setPhoneDigits(QLineEdit* box, const QString& value)
 {
-    QString only;
-    for (const QChar c : digits) {
-        if (c.isDigit())
-            only.append(c);
+    if (fitsMask(value)) {
+        applyMask(box, value);
+        return;
     }
-    box->setText(only);
+    // A number kept in another form (an extension, a foreign number, an
+    // imported "555-1234") is shown and kept as it is: the mask would
+    // change it without the user having touched it.
+    box->setProperty(kShownAsStored, true);
+    box->setInputMask(QString());
+    box->setText(value);
 }
 
 BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -55,10 +55,13 @@ QDate optionalDate(const QCheckBox* check, const QDateEdit* picker);
 void setOptionalDate(QCheckBox* check, QDateEdit* picker, const QDate& date);
 
 // Telephone boxes take the digits of a number through the mask
-// "(999) 999-9999"; the digits alone are what is stored.
+// "(999) 999-9999"; the digits alone are what is stored. A stored value that
+// does not fit the mask (anything but up to ten digits) is shown as it is,
+// without the mask, and phoneDigits() gives it back unchanged until the user
+// edits the box, which then takes the mask with the digits it held.
 void setupPhoneBox(QLineEdit* box);
 QString phoneDigits(const QLineEdit* box);
-void setPhoneDigits(QLineEdit* box, const QString& digits);
+void setPhoneDigits(QLineEdit* box, const QString& value);
 
 // A long list opens showing at most `rows` entries, scrolled to the chosen
 // one, in every style (some styles otherwise open it as tall as the screen).

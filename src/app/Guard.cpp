@@ -5,6 +5,12 @@
 #include "data/Database.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPointer>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace pw {
 
@@ -16,6 +22,34 @@ namespace {
 
     bool g_waiting = false;
     bool g_cursorShown = false;
+    QPointer<QLabel> g_notice;
+
+    bool anyWindowShown()
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
+    }
+
+    // Before any window is up (start-up), a busy pointer shows nothing: a
+    // small window and a line on standard error say what Pewlark waits for.
+    void showNotice(const LockWait& wait, bool windows)
+    {
+        if (g_notice || (windows && anyWindowShown()))
+            return;
+        const QString text = QStringLiteral("Pewlark is waiting for another program or workstation that is writing "
+                                            "to the database \"%1\" (at most %2 seconds)...")
+                                 .arg(QDir::toNativeSeparators(wait.path))
+                                 .arg((wait.limitMs + 999) / 1000);
+        std::fprintf(stderr, "pewlark: %s\n", qPrintable(text));
+        if (!windows)
+            return;
+        g_notice = new QLabel(text);
+        g_notice->setObjectName(QStringLiteral("lockWaitNotice"));
+        g_notice->setWindowTitle(QStringLiteral("Pewlark"));
+        g_notice->setMargin(16);
+        g_notice->setAttribute(Qt::WA_DeleteOnClose);
+        g_notice->show();
+    }
 
     void showLockWait(const LockWait& wait)
     {
@@ -23,6 +57,7 @@ namespace {
         switch (wait.phase) {
         case LockWait::Phase::Started:
             g_waiting = true;
+            showNotice(wait, windows);
             if (windows && !g_cursorShown) {
                 QGuiApplication::setOverrideCursor(Qt::WaitCursor);
                 g_cursorShown = true;
@@ -35,6 +70,8 @@ namespace {
             break;
         case LockWait::Phase::Ended:
             g_waiting = false;
+            if (g_notice)
+                g_notice->close();
             if (g_cursorShown) {
                 g_cursorShown = false;
                 if (QGuiApplication::overrideCursor())
@@ -74,6 +111,7 @@ LockWaitIndicator::LockWaitIndicator() { Database::setLockWaitHook(showLockWait)
 LockWaitIndicator::~LockWaitIndicator()
 {
     Database::setLockWaitHook({});
+    delete g_notice;
     g_waiting = false;
     if (g_cursorShown && QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();

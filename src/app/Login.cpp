@@ -1,5 +1,6 @@
 #include "app/Login.h"
 
+#include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
@@ -22,9 +23,30 @@ std::optional<CurrentUser> authenticate(const QString& username, const QString& 
     return std::nullopt;
 }
 
+qint64 remainingWaitMs(const QString& username)
+{
+    return Throttle(Users::loginFailures(db(), username)).remainingMs(clock().now().toMSecsSinceEpoch());
+}
+
+std::optional<CurrentUser> logIn(const QString& username, const QString& password)
+{
+    std::optional<CurrentUser> user = authenticate(username, password);
+    if (user)
+        Users::clearLoginFailures(db(), username);
+    else
+        Users::recordLoginFailure(db(), username, clock().now());
+    return user;
+}
+
 } // namespace pw::login
 
 namespace pw::login {
+
+Throttle::Throttle(const Users::LoginFailures& stored)
+    : m_failures(stored.inARow)
+    , m_lastFailureMs(stored.last.isValid() ? stored.last.toMSecsSinceEpoch() : 0)
+{
+}
 
 qint64 Throttle::waitAfter(int failuresInARow)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Context.h"
+#include "data/Users.h"
 
 #include <optional>
 
@@ -12,12 +13,27 @@ namespace pw::login {
 // quotes in them are just characters.
 std::optional<CurrentUser> authenticate(const QString& username, const QString& password);
 
-// Failed logins in a row make the next answer wait, so that guessing
-// passwords at the login window is slow. The first five answers come at
+// How much longer an answer about this user name must wait, by the failures
+// the database holds for it and the clock; 0 when it may come now.
+qint64 remainingWaitMs(const QString& username);
+
+// Checks the account and keeps the count: a failure is counted under the
+// typed user name, a correct login clears it.
+std::optional<CurrentUser> logIn(const QString& username, const QString& password);
+
+// Failed logins in a row under one user name make the next answer about it
+// wait, so that guessing passwords is slow. The first five answers come at
 // once; after that each answer waits twice as long as the one before,
-// starting at one second and growing to at most thirty.
+// starting at one second and growing to at most thirty. The count lives in
+// the database (Users::LoginFailures), so that a restart or another
+// workstation does not start it afresh.
 class Throttle {
 public:
+    Throttle() = default;
+    // The count as the database keeps it; times are then the wall clock's
+    // milliseconds since the epoch.
+    explicit Throttle(const Users::LoginFailures& stored);
+
     static constexpr int kFreeFailures = 5;
     static constexpr qint64 kFirstWaitMs = 1000;
     static constexpr qint64 kLongestWaitMs = 30000;

@@ -115,7 +115,12 @@ MDI::MDI(QWidget* parent)
     resize(size);
 }
 
-MDI::~MDI() = default;
+MDI::~MDI()
+{
+    // The area closes its windows as it is destroyed after this object has
+    // stopped being an MDI; their signals must no longer reach it.
+    disconnect(m_area, nullptr, this, nullptr);
+}
 
 void MDI::buildMenus()
 {
@@ -288,12 +293,10 @@ void MDI::addDatabaseCommands()
 
 void MDI::reopenAfterRestore()
 {
-    lock();
-    showUser();
     emit m_workspace->membersChanged();
     emit m_workspace->lookupsChanged();
     emit m_workspace->churchChanged();
-    showLogin();
+    endSession();
     LoadChurchSettings();
 }
 
@@ -340,10 +343,21 @@ void MDI::showLogin()
 
 void MDI::logOff()
 {
-    // Windows stay open for the next login; one whose changes the user threw
-    // away is closed rather than left showing them.
-    if (!m_workspace->confirmLeaveAll(true))
+    if (m_locked) {
+        showLogin();
         return;
+    }
+    // Everything the user had open goes with him, so that nobody works on as
+    // him, or reads what he left on screen, while the login window is up.
+    // Unsaved changes are asked about first; Cancel keeps him logged in.
+    if (!m_workspace->closeAll())
+        return;
+    endSession();
+}
+
+void MDI::endSession()
+{
+    ctx().user = CurrentUser {};
     lock();
     showUser();
     showLogin();

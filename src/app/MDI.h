@@ -45,7 +45,9 @@ public:
 
     // Opens the login window (nothing else happens when it is already open).
     void showLogin();
-    // Locks the commands and shows the login window; open windows stay open.
+    // Closes every child window (asking about unsaved changes first; Cancel
+    // keeps the user logged in), forgets who was logged in, locks the
+    // commands and shows the login window.
     void logOff();
 
     // What a screen-opening command does: the workspace asks the window's
@@ -75,6 +77,9 @@ private:
     // After a restore: the church settings are read again, every list is
     // stale, and the next person logs in to the restored database.
     void reopenAfterRestore();
+    // Nobody is logged in any more: the current-user values are cleared, the
+    // commands locked and the login window shown.
+    void endSession();
 
     QMdiArea* m_area;
     Workspace* m_workspace;

@@ -10,6 +10,9 @@ namespace pw {
 bool HasPermission(const QString& name)
 {
     const CurrentUser& user = ctx().user;
+    // Nobody logged in may do nothing, whatever a stray grant row says.
+    if (user.username.isEmpty())
+        return false;
     if (user.type == QLatin1String("Admin"))
         return true;
     // A name without a Permission row gives identifier 0, which only a grant

@@ -7,6 +7,7 @@ namespace pw {
 // Does the logged-in user hold the named permission? An "Admin" account
 // (exact letter case) holds every one; anyone else holds what their grant
 // rows say, read afresh at every call so a new grant works without a new login.
+// While nobody is logged in the answer is always no.
 bool HasPermission(const QString& name);
 
 // Permission names the program asks about.

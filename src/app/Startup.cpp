@@ -10,6 +10,7 @@
 #include "data/Database.h"
 #include "data/Health.h"
 #include "data/NewChurch.h"
+#include "data/NewDatabaseFile.h"
 #include "data/Postgres.h"
 #include "data/Sql.h"
 #include "demo/DemoGenerator.h"
@@ -163,6 +164,18 @@ namespace {
         return text;
     }
 
+    // What interrupted copies of this program left beside the database and
+    // among its automatic backups (their process is gone).
+    void removeLeftovers(const QString& databasePath)
+    {
+        if (postgres::isLocation(databasePath))
+            return;
+        NewDatabaseFile::removeStaleLeftoversIn(QFileInfo(databasePath).absolutePath(), databasePath);
+        const QString daily = backup::dailyFolder(databasePath);
+        if (QFileInfo(daily).isDir())
+            NewDatabaseFile::removeStaleLeftoversIn(daily);
+    }
+
 } // namespace
 
 int Application::start(const QString& configPath, const QString& lockPath, bool dailyBackup)
@@ -174,11 +187,12 @@ int Application::start(const QString& configPath, const QString& lockPath, bool 
         values = config::load(configPath);
         c.settings.databasePath = values.databasePath;
         c.settings.pictureFolder = values.pictureFolder;
-        m_database = health::openForStartup(values.databasePath, m_pagesCheckedFirst, &pagesLeft);
+        m_database = health::openForStartup(values.databasePath, *m_clock, m_pagesCheckedFirst, &pagesLeft);
         c.database = m_database.get();
     } catch (const Error& e) {
         return fail(startupRefusal(e, values.databasePath, configPath));
     }
+    removeLeftovers(values.databasePath);
 
     QApplication::setWindowIcon(QIcon(frmAbout::logo()));
     m_mainWindow = std::make_unique<MDI>();
@@ -276,9 +290,9 @@ namespace {
         if (!peopleText.isEmpty()) {
             bool ok = false;
             options.people = peopleText.toInt(&ok);
-            if (!ok || options.people < 1) {
-                std::fprintf(stderr, "pewlark: --people needs a whole number of 1 or more, not \"%s\".\n",
-                    qPrintable(peopleText));
+            if (!ok || options.people < demo::kMinPeople || options.people > demo::kMaxPeople) {
+                std::fprintf(stderr, "pewlark: --people needs a whole number from %d to %d, not \"%s\".\n",
+                    demo::kMinPeople, demo::kMaxPeople, qPrintable(peopleText));
                 return 2;
             }
         }

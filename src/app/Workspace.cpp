@@ -110,6 +110,20 @@ bool Workspace::confirmLeaveAll(bool closeDiscarded)
     return true;
 }
 
+bool Workspace::closeAll()
+{
+    if (!confirmLeaveAll(true))
+        return false;
+    const QList<QMdiSubWindow*> windows = m_area->subWindowList();
+    for (QMdiSubWindow* sub : windows)
+        if (!sub->isHidden())
+            sub->close();
+    for (QMdiSubWindow* sub : m_area->subWindowList())
+        if (!sub->isHidden())
+            return false;
+    return true;
+}
+
 EditingScreen* Workspace::activeEditingScreen() const
 {
     QMdiSubWindow* sub = m_area->activeSubWindow();

@@ -87,6 +87,10 @@ public:
     // closeDiscarded, a screen whose changes were thrown away is closed.
     bool confirmLeaveAll(bool closeDiscarded);
 
+    // Asks as confirmLeaveAll(), then closes every child window. False when
+    // the user stayed or a window would not close.
+    bool closeAll();
+
     // The editing screen in the active window, or nullptr.
     EditingScreen* activeEditingScreen() const;
 

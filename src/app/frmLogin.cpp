@@ -7,6 +7,7 @@
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
+#include "data/Users.h"
 #include "ui_frmLogin.h"
 
 #include <QMdiSubWindow>
@@ -46,7 +47,7 @@ void frmLogin::btnLogin_clicked()
         ui->txtUsername->setFocus();
         return;
     }
-    const qint64 remaining = m_throttle.remainingMs(clock().monotonicMs());
+    const qint64 remaining = login::remainingWaitMs(ui->txtUsername->text());
     if (remaining > 0) {
         setWaiting(true, remaining);
         m_waitTimer->start();
@@ -57,9 +58,8 @@ void frmLogin::btnLogin_clicked()
 
 void frmLogin::answer()
 {
-    const auto user = login::authenticate(ui->txtUsername->text(), ui->txtPassword->text());
+    const auto user = login::logIn(ui->txtUsername->text(), ui->txtPassword->text());
     if (!user) {
-        m_throttle.failed(clock().monotonicMs());
         messages().show(QStringLiteral("Your username and/or password is invalid."),
             QStringLiteral("Invalid Username/Password"), Icon::Warning);
         ui->txtUsername->clear();
@@ -67,7 +67,6 @@ void frmLogin::answer()
         ui->txtUsername->setFocus();
         return;
     }
-    m_throttle.succeeded();
     ctx().user = *user;
     emit loggedIn();
     closeScreen(this);
@@ -79,14 +78,20 @@ void frmLogin::waitTick()
     // painted; the account check must not run on that connection meanwhile.
     if (waitingForLock())
         return;
-    const qint64 remaining = m_throttle.remainingMs(clock().monotonicMs());
-    if (remaining > 0) {
-        setWaiting(true, remaining);
-        return;
+    const bool done = guarded([this] {
+        const qint64 remaining = login::remainingWaitMs(ui->txtUsername->text());
+        if (remaining > 0) {
+            setWaiting(true, remaining);
+            return;
+        }
+        m_waitTimer->stop();
+        setWaiting(false);
+        answer();
+    });
+    if (!done) { // the error was shown once; the window takes a new try
+        m_waitTimer->stop();
+        setWaiting(false);
     }
-    m_waitTimer->stop();
-    setWaiting(false);
-    guarded([this] { answer(); });
 }
 
 void frmLogin::setWaiting(bool waiting, qint64 remainingMs)
@@ -98,7 +103,7 @@ void frmLogin::setWaiting(bool waiting, qint64 remainingMs)
     if (waiting) {
         const qint64 seconds = (remainingMs + 999) / 1000;
         ui->lblWait->setText(QStringLiteral("%1 failed logins in a row: the answer comes in %2 %3.")
-                                 .arg(m_throttle.failuresInARow())
+                                 .arg(Users::loginFailures(db(), ui->txtUsername->text()).inARow)
                                  .arg(seconds)
                                  .arg(seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
     }

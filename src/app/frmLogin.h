@@ -15,7 +15,8 @@ namespace pw {
 
 // The login window: checks the account, sets the current-user values and
 // tells the main window to unlock its commands. After five failed logins in
-// a row it waits before each answer (login::Throttle) and says so.
+// a row under a user name it waits before each answer about that name
+// (login::Throttle, counted in the database) and says so.
 class frmLogin : public QWidget {
     Q_OBJECT
 public:
@@ -27,7 +28,6 @@ signals:
 
 private:
     Ui::frmLogin* ui;
-    login::Throttle m_throttle;
     QTimer* m_waitTimer;
 
     void btnLogin_clicked();

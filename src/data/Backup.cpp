@@ -2,8 +2,10 @@
 
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/FileOps.h"
 #include "data/Health.h"
 #include "data/NewDatabaseFile.h"
+#include "data/Postgres.h"
 #include "data/Schema.h"
 
 #include <QCoreApplication>
@@ -107,47 +109,6 @@ namespace {
         return rc == SQLITE_DONE ? (finished == SQLITE_OK ? SQLITE_DONE : finished) : rc;
     }
 
-    QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
-
-    void flushToDisk(const QString& path, bool directory)
-    {
-        const QByteArray name = QFile::encodeName(path);
-        const int fd = ::open(name.constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDONLY);
-        if (fd < 0)
-            throw DbError(QStringLiteral("\"%1\" could not be opened to write it to disk: %2")
-                              .arg(native(path), systemError(errno)));
-        const int rc = ::fsync(fd);
-        const int error = errno;
-        ::close(fd);
-        if (rc != 0 && !(directory && (error == EINVAL || error == ENOTSUP)))
-            throw DbError(
-                QStringLiteral("\"%1\" could not be written to disk: %2").arg(native(path), systemError(error)));
-    }
-
-    // Renames in one step; without replace, an existing target is refused.
-    int renameInto(const QString& from, const QString& to, bool replace)
-    {
-        const QByteArray a = QFile::encodeName(from);
-        const QByteArray b = QFile::encodeName(to);
-        if (replace)
-            return std::rename(a.constData(), b.constData()) == 0 ? 0 : errno;
-        if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
-            return 0;
-        if (errno != EINVAL && errno != ENOSYS)
-            return errno;
-        if (::link(a.constData(), b.constData()) != 0)
-            return errno;
-        ::unlink(a.constData());
-        return 0;
-    }
-
-    void removeWithCompanions(const QString& path)
-    {
-        QFile::remove(path);
-        for (const char* suffix : { "-journal", "-wal", "-shm" })
-            QFile::remove(path + QLatin1String(suffix));
-    }
-
     bool sameFile(const QString& a, const QString& b)
     {
         const QFileInfo ia(a);
@@ -186,49 +147,22 @@ namespace {
             cause.detail().isEmpty() ? cause.message() : cause.detail());
     }
 
-    // Checks a copy or a file offered for a restore without changing it and
-    // returns its schema version.
-    int checkFile(const QString& path, bool needsAccount)
+    // A copy just written: whole pages, and a Pewlark schema this program
+    // reads. Messages name shown, the name the copy is written for.
+    void checkCopy(const QString& path, const QString& shown)
     {
-        const QString file = native(path);
-        const auto refuse = [&](DbError::Kind kind, const QString& what, const QString& detail = QString()) {
-            return DbError(kind, QStringLiteral("The file \"%1\" %2").arg(file, what), detail);
-        };
-        if (!QFileInfo(path).isFile())
-            throw refuse(DbError::Kind::Other, QStringLiteral("does not exist."));
-        try {
-            RawFile raw(path, false);
-            const QStringList check = raw.column("PRAGMA quick_check");
-            if (check != QStringList { QStringLiteral("ok") })
-                throw refuse(DbError::Kind::Damaged,
-                    QStringLiteral("is damaged (the engine's check found problems); it cannot be used."),
-                    check.mid(0, 3).join(QStringLiteral("; ")));
-            if (raw.column("SELECT name FROM sqlite_master WHERE type = 'table' AND name = 'Schema_Version'").isEmpty())
-                throw refuse(DbError::Kind::Other, QStringLiteral("is not a Pewlark database."));
-            const QStringList version = raw.column("SELECT MAX(Version) FROM Schema_Version");
-            const int found = version.isEmpty() ? 0 : version.first().toInt();
-            if (found < 1)
-                throw refuse(
-                    DbError::Kind::Other, QStringLiteral("is not a Pewlark database: it has no schema version."));
-            if (found > schema::kCurrentVersion)
-                throw refuse(DbError::Kind::Other,
-                    QStringLiteral("was written by a newer Pewlark (schema version %1); this program reads schema "
-                                   "versions up to %2. Install the newer Pewlark, or choose an older backup.")
-                        .arg(found)
-                        .arg(schema::kCurrentVersion));
-            if (needsAccount && raw.column("SELECT COUNT(*) FROM \"User\"").value(0).toInt() < 1)
-                throw refuse(DbError::Kind::Damaged,
-                    QStringLiteral("holds no user accounts, so nobody could log in after a restore; it cannot be "
-                                   "used."));
-            return found;
-        } catch (const DbError& e) {
-            if (e.message().startsWith(QStringLiteral("The file \"%1\"").arg(file)))
-                throw;
-            // The engine could not read it at all: not a database, or damaged.
-            throw refuse(e.kind() == DbError::Kind::Other ? DbError::Kind::Damaged : e.kind(),
-                QStringLiteral("could not be read as a Pewlark database: it is damaged or is not a database file."),
-                e.detail().isEmpty() ? e.message() : e.detail());
-        }
+        RawFile raw(path, false);
+        const QStringList check = raw.column("PRAGMA quick_check");
+        if (check != QStringList { QStringLiteral("ok") })
+            throw DbError(DbError::Kind::Damaged,
+                QStringLiteral("The file \"%1\" is damaged (the engine's check found problems); it cannot be used.")
+                    .arg(native(shown)),
+                check.mid(0, 3).join(QStringLiteral("; ")));
+        const QStringList version = raw.column("SELECT MAX(Version) FROM Schema_Version");
+        const int found = version.isEmpty() ? 0 : version.first().toInt();
+        if (found < 1 || found > schema::kCurrentVersion)
+            throw DbError(
+                QStringLiteral("The file \"%1\" is not a Pewlark database this program can read.").arg(native(shown)));
     }
 
     QString suffixed(const QString& base, const QString& suffix)
@@ -236,14 +170,139 @@ namespace {
         return suffix.isEmpty() ? base : base + QLatin1Char('.') + suffix;
     }
 
+    const char* const kPicturesNamed
+        = "SELECT DISTINCT Picture FROM Member WHERE Picture IS NOT NULL AND Picture <> '' ORDER BY Picture";
+
+    // A picture's name as the roll keeps it ("12.jpg"): never a path.
+    bool plainName(const QString& name)
+    {
+        return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+            && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+    }
+
+    qint64 processId() { return QCoreApplication::applicationPid(); }
+
+    // The file's header names the write-ahead log as its journal.
+    bool writeAheadLog(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray header = file.read(20);
+        return header.size() == 20 && header.startsWith(QByteArrayLiteral("SQLite format 3\0")) && header.at(18) == 2;
+    }
+
+    // The pictures a church names, copied into a temporary folder beside
+    // target and put in place as target by commit().
+    class PictureCopy {
+    public:
+        PictureCopy(const QString& target, bool replace)
+            : m_target(target)
+            , m_temporary(NewDatabaseFile::temporaryPathFor(target, processId()))
+            , m_replace(replace)
+        {
+        }
+        ~PictureCopy()
+        {
+            if (!m_temporary.isEmpty())
+                QDir(m_temporary).removeRecursively();
+        }
+        PictureCopy(const PictureCopy&) = delete;
+        PictureCopy& operator=(const PictureCopy&) = delete;
+
+        // pictureFolder is a plain prefix: a picture's file is the prefix
+        // followed by its name.
+        void copy(const QStringList& names, const QString& pictureFolder)
+        {
+            if (pictureFolder.isEmpty()) {
+                missing = int(names.size());
+                return;
+            }
+            for (const QString& name : names) {
+                const QString from = pictureFolder + name;
+                if (!plainName(name) || !QFileInfo(from).isFile()) {
+                    ++missing;
+                    continue;
+                }
+                if (copied == 0)
+                    makeFolder(QFileInfo(from).absolutePath());
+                QFile source(from);
+                if (!source.copy(QDir(m_temporary).filePath(name)))
+                    throw DbError(DbError::Kind::Io,
+                        QStringLiteral("The picture \"%1\" could not be copied into \"%2\": %3")
+                            .arg(native(from), native(m_target), source.errorString()),
+                        QString());
+                ++copied;
+            }
+        }
+
+        // Puts the copied pictures in place (a backup replaced loses its
+        // pictures too); nothing when none were copied.
+        void commit()
+        {
+            if (m_replace && QFileInfo(m_target).isDir())
+                QDir(m_target).removeRecursively();
+            if (copied == 0)
+                return;
+            files::flushFileSystem(m_temporary);
+            const int error = files::renameInto(m_temporary, m_target, false);
+            if (error == EEXIST || error == ENOTEMPTY)
+                throw DbError(
+                    QStringLiteral("The folder \"%1\" already exists; it was left unchanged.").arg(native(m_target)));
+            if (error != 0)
+                throw DbError(files::kindOfError(error),
+                    QStringLiteral("The pictures could not be put in place as \"%1\": %2")
+                        .arg(native(m_target), files::whyNotWritten(error, m_target)),
+                    QString());
+            m_temporary.clear();
+            m_placed = true;
+        }
+
+        // After commit(): the copy they belong to could not be put in place.
+        void undo()
+        {
+            if (m_placed)
+                QDir(m_target).removeRecursively();
+        }
+
+        QString placed() const { return m_placed ? m_target : QString(); }
+
+        int copied = 0;
+        int missing = 0;
+
+    private:
+        // The folder takes the permissions of the picture folder.
+        void makeFolder(const QString& pictureFolder)
+        {
+            if (!QDir().mkdir(m_temporary))
+                throw DbError(DbError::Kind::ReadOnly,
+                    QStringLiteral("The folder for the pictures \"%1\" could not be created.").arg(native(m_target)),
+                    QString());
+            QFile::setPermissions(m_temporary, QFileInfo(pictureFolder).permissions());
+        }
+
+        QString m_target;
+        QString m_temporary;
+        bool m_replace = false;
+        bool m_placed = false;
+    };
+
 } // namespace
 
-Copy backUp(Database& db, const QString& target, bool replace)
+QString picturesFolderFor(const QString& backupPath)
+{
+    const QFileInfo info(backupPath);
+    return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral("-pictures"));
+}
+
+Copy backUp(Database& db, const QString& target, const QString& pictureFolder, bool replace)
 {
     const QFileInfo info(target);
     const QString path = info.absoluteFilePath();
     if (db.inTransaction())
         throw DbError(QStringLiteral("A backup cannot be made while a change is being saved; try again."));
+    if (info.isDir())
+        throw DbError(QStringLiteral("\"%1\" is a folder; give the backup a file name inside it.").arg(native(path)));
     if (!info.absoluteDir().exists())
         throw DbError(QStringLiteral("The folder of the backup \"%1\" does not exist.").arg(native(path)));
     if (sameFile(path, db.path()))
@@ -253,10 +312,19 @@ Copy backUp(Database& db, const QString& target, bool replace)
     if ((info.exists() || info.isSymLink()) && !replace)
         throw DbError(QStringLiteral("The file \"%1\" already exists; it was left unchanged.").arg(native(path)));
 
-    NewDatabaseFile::removeStaleLeftovers(path);
-    const QString temporary = NewDatabaseFile::temporaryPathFor(path, QCoreApplication::applicationPid());
-    removeWithCompanions(temporary);
+    NewDatabaseFile::removeStaleLeftoversIn(info.absolutePath());
+    const QString temporary = NewDatabaseFile::temporaryPathFor(path, processId());
+    files::removeWithCompanions(temporary);
+    PictureCopy pictures(picturesFolderFor(path), replace);
     try {
+        // The copy holds what the database holds: never readable by more
+        // people than the database itself.
+        const int created = files::createWithPermissions(temporary, files::permissionsOf(db.path()));
+        if (created != 0)
+            throw DbError(files::kindOfError(created),
+                QStringLiteral("The backup \"%1\" could not be written: %2")
+                    .arg(native(path), files::whyNotWritten(created, path)),
+                QString());
         {
             RawFile copy(temporary, true);
             auto* source = static_cast<sqlite3*>(db.engineHandle());
@@ -273,38 +341,164 @@ Copy backUp(Database& db, const QString& target, bool replace)
                     rc, sqlite3_system_errno(copy.handle()), QString::fromUtf8(sqlite3_errstr(rc)), path);
             }
         }
-        checkFile(temporary, false);
-        flushToDisk(temporary, false);
-        const int error = renameInto(temporary, path, replace);
+        checkCopy(temporary, path);
+        // The pictures the copy names, as it names them.
+        pictures.copy(RawFile(temporary, false).column(kPicturesNamed), pictureFolder);
+        files::flushToDisk(temporary, false);
+        pictures.commit();
+        const int error = files::renameInto(temporary, path, replace);
+        if (error != 0)
+            pictures.undo();
         if (error == EEXIST)
             throw DbError(QStringLiteral("The file \"%1\" appeared while the backup was written; it was left "
                                          "unchanged.")
                               .arg(native(path)));
         if (error != 0)
-            throw DbError(DbError::Kind::Io,
-                QStringLiteral("The backup could not be put in place as \"%1\": %2.")
-                    .arg(native(path), systemError(error)),
+            throw DbError(files::kindOfError(error),
+                QStringLiteral("The backup \"%1\" could not be written: %2")
+                    .arg(native(path), files::whyNotWritten(error, path)),
                 QString());
     } catch (const DbError& e) {
-        removeWithCompanions(temporary);
+        files::removeWithCompanions(temporary);
         // Our own refusals say everything already; the engine's failures are
         // put in words for the office.
         if (e.message().startsWith(QStringLiteral("The file \"%1\"").arg(native(path)))
-            || e.message().startsWith(QStringLiteral("The backup")))
+            || e.message().startsWith(QStringLiteral("The backup"))
+            || e.message().startsWith(QStringLiteral("The folder")))
             throw;
-        throw writeError(path, e);
+        throw writeError(path, files::naming(e, temporary, path));
     }
-    try {
-        flushToDisk(info.absolutePath(), true);
-    } catch (const DbError&) {
-        // The copy is in place; a folder that cannot be flushed is no failure.
-    }
-    return { path, QFileInfo(path).size() };
+    files::flushToDisk(info.absolutePath(), true);
+    return { path, QFileInfo(path).size(), pictures.placed(), pictures.copied, pictures.missing };
 }
 
-int checkRestorable(const QString& file) { return checkFile(file, true); }
+Copy backUpPictures(Database& db, const QString& target, const QString& pictureFolder)
+{
+    const QFileInfo info(target);
+    const QString path = info.absoluteFilePath();
+    if (info.exists() || info.isSymLink())
+        throw DbError(QStringLiteral("The folder \"%1\" already exists; it was left unchanged.").arg(native(path)));
+    if (!info.absoluteDir().exists())
+        throw DbError(QStringLiteral("The folder of \"%1\" does not exist.").arg(native(path)));
+    NewDatabaseFile::removeStaleLeftoversIn(info.absolutePath());
+    PictureCopy pictures(path, false);
+    pictures.copy(db.texts(QString::fromLatin1(kPicturesNamed)), pictureFolder);
+    pictures.commit();
+    files::flushToDisk(info.absolutePath(), true);
+    Copy copy;
+    copy.pictureCopies = pictures.placed();
+    copy.pictures = pictures.copied;
+    copy.picturesMissing = pictures.missing;
+    return copy;
+}
 
-Restored restore(Database& db, const QString& file, const Clock& clock)
+SourceFile::SourceFile(const QString& file, const QString& scratchFolder, bool needsAccount)
+    : m_file(QFileInfo(file).absoluteFilePath())
+{
+    const QString shown = native(m_file);
+    const auto refuse = [&](DbError::Kind kind, const QString& what, const QString& detail = QString()) {
+        return DbError(kind, QStringLiteral("The file \"%1\" %2").arg(shown, what), detail);
+    };
+    const QFileInfo info(m_file);
+    if (info.isDir())
+        throw refuse(DbError::Kind::Other,
+            QStringLiteral("is a folder, not a backup. Choose the backup file itself, for example \"%1\".")
+                .arg(dailyFileName(QStringLiteral("church.sqlite"), QDate(2026, 3, 15))));
+    if (!info.isFile())
+        throw refuse(DbError::Kind::Other, QStringLiteral("does not exist."));
+    // A journal beside the file holds a change that a program stopped in the
+    // middle of: a read-only connection cannot undo it, a working copy of
+    // the two can. A file in write-ahead-log mode is read from a working
+    // copy too, since reading it in place leaves the log's files beside it.
+    const QString companion = QStringLiteral("-journal");
+    const QString log = QStringLiteral("-wal");
+    const bool unfinished = QFileInfo(m_file + companion).size() > 0;
+    const bool writeAhead = writeAheadLog(m_file);
+    try {
+        std::unique_ptr<Database> db;
+        if (!unfinished && !writeAhead) {
+            db = Database::open(m_file, Database::OpenMode::ReadOnly);
+            if (schema::version(*db) < schema::kCurrentVersion)
+                db.reset();
+        }
+        if (!db) {
+            // Opening the working copy undoes the unfinished change and
+            // upgrades an older schema, as opening the database for work does.
+            m_scratch = NewDatabaseFile::temporaryPathFor(
+                QDir(scratchFolder).filePath(info.fileName() + QStringLiteral("-source")), processId());
+            files::removeWithCompanions(m_scratch);
+            const int permissions = files::permissionsOf(m_file);
+            files::copyFile(m_file, m_scratch, permissions);
+            for (const QString& suffix : { companion, log })
+                if (QFileInfo(m_file + suffix).size() > 0)
+                    files::copyFile(m_file + suffix, m_scratch + suffix, permissions);
+            db = Database::open(m_scratch, Database::OpenMode::ExistingOnly);
+            db->showAs(m_file);
+        }
+        const QStringList check = db->texts(QStringLiteral("PRAGMA quick_check"));
+        if (check != QStringList { QStringLiteral("ok") })
+            throw refuse(DbError::Kind::Damaged,
+                QStringLiteral("is damaged (the engine's check found problems); it cannot be used."),
+                check.mid(0, 3).join(QStringLiteral("; ")));
+        if (needsAccount && !db->exists(QStringLiteral("SELECT 1 FROM \"User\" LIMIT 1")))
+            throw refuse(DbError::Kind::Damaged,
+                QStringLiteral("holds no user accounts, so nobody could log in after a restore; it cannot be "
+                               "used."));
+    } catch (const DbError& e) {
+        const DbError named = m_scratch.isEmpty() ? e : files::naming(e, m_scratch, m_file);
+        if (!m_scratch.isEmpty())
+            files::removeWithCompanions(m_scratch);
+        // The schema's refusals and ours name the file already; the engine
+        // could not read it at all when it reports a kind with its own words.
+        if (named.kind() == DbError::Kind::Other || named.detail().isEmpty()
+            || named.message().startsWith(QStringLiteral("The file \"%1\"").arg(shown)))
+            throw named;
+        throw refuse(named.kind() == DbError::Kind::Io ? DbError::Kind::Io : DbError::Kind::Damaged,
+            QStringLiteral("could not be read as a Pewlark database: it is damaged or is not a database file."),
+            named.detail());
+    }
+}
+
+SourceFile::~SourceFile()
+{
+    if (!m_scratch.isEmpty())
+        files::removeWithCompanions(m_scratch);
+}
+
+void checkRestorable(const QString& file, const QString& scratchFolder) { SourceFile(file, scratchFolder, true); }
+
+int putPicturesBack(const QString& backupPath, const QString& pictureFolder, const QString& keepReplacedIn)
+{
+    const QDir kept(picturesFolderFor(backupPath));
+    const QString folder = QFileInfo(pictureFolder + QStringLiteral("1.jpg")).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw DbError(QStringLiteral("The picture folder \"%1\" could not be created.").arg(native(folder)));
+    int count = 0;
+    for (const QString& name : kept.entryList(QDir::Files, QDir::Name)) {
+        const QString target = pictureFolder + name;
+        const QString from = kept.filePath(name);
+        if (!keepReplacedIn.isEmpty() && QFileInfo(target).isFile()) {
+            QDir().mkpath(keepReplacedIn);
+            QFile::copy(target, QDir(keepReplacedIn).filePath(name));
+        }
+        const QString temporary = NewDatabaseFile::temporaryPathFor(target, processId());
+        QFile::remove(temporary);
+        QFile source(from);
+        // Each picture is whole under its name: written beside it, then renamed.
+        const int error = source.copy(temporary) ? files::renameInto(temporary, target, true) : EIO;
+        if (error != 0) {
+            QFile::remove(temporary);
+            throw DbError(QStringLiteral("The picture \"%1\" could not be put back as \"%2\": %3")
+                              .arg(native(from), native(target),
+                                  source.error() != QFile::NoError ? source.errorString() : files::systemError(error)));
+        }
+        ++count;
+    }
+    files::flushFileSystem(folder);
+    return count;
+}
+
+Restored restore(Database& db, const QString& file, const Clock& clock, const QString& pictureFolder)
 {
     const QString backupPath = QFileInfo(file).absoluteFilePath();
     if (sameFile(backupPath, db.path()))
@@ -312,30 +506,26 @@ Restored restore(Database& db, const QString& file, const Clock& clock)
             QStringLiteral("\"%1\" is the database in use; choose a backup file to restore.").arg(native(backupPath)));
     if (db.inTransaction())
         throw DbError(QStringLiteral("A backup cannot be restored while a change is being saved; try again."));
-    checkRestorable(backupPath);
+    const SourceFile source(backupPath, QFileInfo(db.path()).absolutePath(), true);
+    // A database that cannot take the backup is said now, before a copy of
+    // it is kept for nothing.
+    health::checkWritable(db, db.lockWaitLimit());
 
-    // The database as it is now stays beside it under a dated name.
-    const QFileInfo current(db.path());
-    const QString stamp = clock.now().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-    QString saved;
-    for (int n = 1;; ++n) {
-        const QString base = current.completeBaseName() + QStringLiteral(".before-restore-") + stamp
-            + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
-        saved = current.absoluteDir().filePath(suffixed(base, current.suffix()));
-        if (!QFileInfo::exists(saved))
-            break;
-    }
-    backUp(db, saved);
+    // The database as it is now stays beside it under a dated name, with
+    // its pictures.
+    Restored restored;
+    restored.savedCopy = datedCopyPath(db.path(), QStringLiteral("before-restore"), clock);
+    restored.savedPictures = backUp(db, restored.savedCopy, pictureFolder).pictureCopies;
 
     {
-        RawFile source(backupPath, false);
+        RawFile from(source.readPath(), false);
         auto* live = static_cast<sqlite3*>(db.engineHandle());
         if (!live)
             throw DbError(QStringLiteral("The database driver gave no SQLite connection."));
         const Database::EngineCall call(db);
         // The pages are written in one transaction of the live database, so
         // the engine's journal makes the replacement all or nothing.
-        const int rc = copyPages(live, source.handle(), db.lockWaitLimit());
+        const int rc = copyPages(live, from.handle(), db.lockWaitLimit());
         if (rc != SQLITE_DONE) {
             const DbError e
                 = engine::error(rc, sqlite3_system_errno(live), QString::fromUtf8(sqlite3_errstr(rc)), db.path());
@@ -347,7 +537,18 @@ Restored restore(Database& db, const QString& file, const Clock& clock)
     }
     schema::checkAndUpgrade(db);
     health::checkIntact(db);
-    return { saved, QFileInfo(db.path()).size() };
+    restored.size = QFileInfo(db.path()).size();
+    restored.picturesFound = !pictureFolder.isEmpty() && QFileInfo(picturesFolderFor(backupPath)).isDir();
+    if (restored.picturesFound) {
+        // The database is restored by now; a picture that cannot be put back
+        // is said, not taken for a failed restore.
+        try {
+            restored.picturesBack = putPicturesBack(backupPath, pictureFolder);
+        } catch (const DbError& e) {
+            restored.picturesProblem = e.text();
+        }
+    }
+    return restored;
 }
 
 QString dailyFolder(const QString& databasePath)
@@ -361,19 +562,40 @@ QString dailyFileName(const QString& databasePath, const QDate& day)
     return suffixed(info.completeBaseName() + QLatin1Char('-') + day.toString(Qt::ISODate), info.suffix());
 }
 
-Daily dailyBackup(Database& db, const Clock& clock, int kept)
+QString datedCopyPath(const QString& databasePath, const QString& what, const Clock& clock)
+{
+    const QFileInfo current(databasePath);
+    const QString stamp = clock.now().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    for (int n = 1;; ++n) {
+        const QString base = current.completeBaseName() + QLatin1Char('.') + what + QLatin1Char('-') + stamp
+            + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+        const QString path = current.absoluteDir().filePath(suffixed(base, current.suffix()));
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+}
+
+Daily dailyBackup(Database& db, const Clock& clock, const QString& pictureFolder, int kept)
 {
     const QString folder = dailyFolder(db.path());
+    const bool existed = QFileInfo(folder).isDir();
     if (!QDir().mkpath(folder))
         throw DbError(DbError::Kind::ReadOnly,
             QStringLiteral("The backup folder \"%1\" could not be created beside the database.").arg(native(folder)),
             QString());
+    if (!existed) {
+        // A new folder is no more open than the database: whoever may not
+        // read the church may not list its copies either.
+        const int file = files::permissionsOf(db.path());
+        files::setPermissions(folder, file | ((file & 0444) >> 2));
+    }
     Daily daily;
     const QString path = QDir(folder).filePath(dailyFileName(db.path(), clock.today()));
     if (QFileInfo::exists(path)) {
-        daily.copy = { path, QFileInfo(path).size() };
+        daily.copy.path = path;
+        daily.copy.size = QFileInfo(path).size();
     } else {
-        daily.copy = backUp(db, path);
+        daily.copy = backUp(db, path, pictureFolder);
         daily.made = true;
     }
 
@@ -389,10 +611,20 @@ Daily dailyBackup(Database& db, const Clock& clock, int kept)
             backups.append(name);
     for (int i = 0; i + kept < backups.size(); ++i) {
         const QString old = QDir(folder).filePath(backups.at(i));
-        if (QFile::remove(old))
+        if (QFile::remove(old)) {
+            QDir(picturesFolderFor(old)).removeRecursively();
             daily.removed.append(old);
+        }
     }
     return daily;
+}
+
+QString backUpBeforeUpgrade(Database& db, const Clock& clock)
+{
+    if (db.engine() != Database::Engine::SQLite)
+        return {};
+    // The pictures stay as they are in an upgrade: the database alone.
+    return backUp(db, datedCopyPath(db.path(), QStringLiteral("before-upgrade"), clock), QString()).path;
 }
 
 } // namespace pw::backup

@@ -3,6 +3,11 @@
 // Backing up and restoring the database while the program runs. Copies are
 // made with the engine's online backup, so they are consistent even while
 // other workstations write, and every copy is checked before it counts.
+//
+// The pictures the church refers to are files in the picture folder, not in
+// the database: a backup "church-2026-03-15.sqlite" keeps them beside it in
+// the folder "church-2026-03-15-pictures", under their own names, so that
+// anyone can see them and a plain copy of the two carries everything.
 
 #include <QDate>
 #include <QString>
@@ -21,36 +26,82 @@ namespace backup {
     struct Copy {
         QString path; // absolute
         qint64 size = 0; // bytes
+        QString pictureCopies; // the folder of the pictures copied; empty when none were
+        int pictures = 0; // picture files copied
+        int picturesMissing = 0; // pictures the church names that the picture folder lacks
     };
 
-    // Writes a consistent copy of the open database to target and checks it
-    // (quick_check and the schema version). The copy appears whole or not at
-    // all: it is written beside target under a temporary name and renamed
-    // into place once checked. An existing target is replaced only when
-    // replace is true. Throws DbError naming the file; target is then as it
-    // was.
-    Copy backUp(Database& db, const QString& target, bool replace = false);
+    // The folder beside a backup that holds its pictures.
+    QString picturesFolderFor(const QString& backupPath);
 
-    // Checks that file is a Pewlark database that could be restored: it
-    // passes quick_check, has a schema version this program can read (not
-    // newer), and holds at least one user account. Reads the file without
-    // changing it. Returns its schema version; throws DbError naming the file
-    // and what is wrong.
-    int checkRestorable(const QString& file);
+    // Writes a consistent copy of the open database to target and checks it
+    // (quick_check and the schema version), and copies the pictures it names
+    // from pictureFolder (a plain prefix; empty: none) beside it. The copies
+    // have the permissions of the database file. They appear whole or not at
+    // all: they are written beside target under temporary names and renamed
+    // into place once checked. An existing target is replaced only when
+    // replace is true. Leftovers of interrupted copies in the target's folder
+    // are removed first. Throws DbError naming the file; target is then as
+    // it was.
+    Copy backUp(Database& db, const QString& target, const QString& pictureFolder = QString(), bool replace = false);
+
+    // On a server, where the database is backed up with the server's tools:
+    // copies only the pictures the church names into the folder target,
+    // which must not exist. Throws DbError.
+    Copy backUpPictures(Database& db, const QString& target, const QString& pictureFolder);
+
+    // A church file that is read without being changed: a backup offered for
+    // a restore, or the source of a copy. It must pass quick_check, be a
+    // Pewlark database this program can read (not newer) holding every table
+    // and column of the current schema, and, when needsAccount, hold at least
+    // one user account. A file of an older schema, or one with an unfinished
+    // change beside it (a "-journal" left by a program that stopped while
+    // saving), is copied into scratchFolder under a temporary name, where the
+    // change is undone and the schema upgraded; readPath() is then that copy,
+    // removed with this object. Throws DbError naming the file and what is
+    // wrong.
+    class SourceFile {
+    public:
+        SourceFile(const QString& file, const QString& scratchFolder, bool needsAccount);
+        ~SourceFile();
+        SourceFile(const SourceFile&) = delete;
+        SourceFile& operator=(const SourceFile&) = delete;
+
+        QString file() const { return m_file; }
+        QString readPath() const { return m_scratch.isEmpty() ? m_file : m_scratch; }
+
+    private:
+        QString m_file;
+        QString m_scratch;
+    };
+
+    // Checks a file offered for a restore as SourceFile does, with
+    // scratchFolder for a working copy when one is needed. Changes nothing.
+    void checkRestorable(const QString& file, const QString& scratchFolder);
 
     struct Restored {
         QString savedCopy; // where the database as it was before is kept
         qint64 size = 0; // of the restored database
+        QString savedPictures; // where its pictures are kept; empty when it named none
+        int picturesBack = 0; // pictures put back into the picture folder
+        bool picturesFound = false; // the backup has a pictures folder beside it
+        QString picturesProblem; // why not every picture could be put back; empty when all were
     };
 
     // Replaces the open database's contents with the backup in file, after
-    // checkRestorable(). The database as it was is first kept as a dated copy
-    // beside it ("church.before-restore-2026-03-15-103000.sqlite"). The
-    // replacement is one change of the engine: other workstations see the
-    // old or the new contents, and a failure or power cut leaves the old
-    // ones. An older schema is upgraded. Nothing is replaced when any check
-    // fails. Throws DbError.
-    Restored restore(Database& db, const QString& file, const Clock& clock);
+    // the checks of SourceFile. The database as it was is first kept as a
+    // dated copy beside it ("church.before-restore-2026-03-15-103000.sqlite"),
+    // with its pictures. The replacement is one change of the engine: other
+    // workstations see the old or the new contents, and a failure or power
+    // cut leaves the old ones. Then the backup's pictures are put back into
+    // pictureFolder. Nothing is replaced when any check fails. Throws DbError.
+    Restored restore(Database& db, const QString& file, const Clock& clock, const QString& pictureFolder);
+
+    // Copies the pictures kept beside a backup into pictureFolder, each file
+    // whole, replacing files of the same name; a file it replaces is first
+    // copied into keepReplacedIn, when given. Returns how many; throws
+    // DbError naming the picture that could not be put back.
+    int putPicturesBack(const QString& backupPath, const QString& pictureFolder, const QString& keepReplacedIn = {});
 
     // The folder of the automatic backups: "backups" beside the database.
     QString dailyFolder(const QString& databasePath);
@@ -58,16 +109,27 @@ namespace backup {
     // The automatic backup's file name for a day ("church-2026-03-15.sqlite").
     QString dailyFileName(const QString& databasePath, const QDate& day);
 
+    // "church.before-restore-2026-03-15-103000.sqlite" beside the database
+    // (what is "before-restore" or "before-upgrade"), numbered when taken.
+    QString datedCopyPath(const QString& databasePath, const QString& what, const Clock& clock);
+
     struct Daily {
         bool made = false; // false: today's backup existed already
         Copy copy; // today's backup
         QStringList removed; // older automatic backups removed to keep kept
     };
 
-    // Once a day: writes today's backup into dailyFolder() unless it exists,
-    // then removes the oldest automatic backups of this database beyond the
-    // last kept. Other files in the folder are never touched. Throws DbError.
-    Daily dailyBackup(Database& db, const Clock& clock, int kept = kDailyBackupsKept);
+    // Once a day: writes today's backup (with its pictures) into
+    // dailyFolder() unless it exists, then removes the oldest automatic
+    // backups of this database beyond the last kept, with their pictures.
+    // Other files in the folder are never touched. Throws DbError.
+    Daily dailyBackup(Database& db, const Clock& clock, const QString& pictureFolder, int kept = kDailyBackupsKept);
+
+    // Before the program's upgrade of an older database file it opens for
+    // work: a copy of the file as it is, "church.before-upgrade-...sqlite"
+    // beside it. Returns its path; empty on a server, whose backups are the
+    // server's. Throws DbError.
+    QString backUpBeforeUpgrade(Database& db, const Clock& clock);
 
 } // namespace backup
 

@@ -41,7 +41,8 @@ const rows::Table& table()
             { QStringLiteral("State"), Kind::Text }, { QStringLiteral("Zip"), Kind::Text },
             { QStringLiteral("Phone"), Kind::Text }, { QStringLiteral("Fax"), Kind::Text },
             { QStringLiteral("Email"), Kind::Text }, { QStringLiteral("Website"), Kind::Text },
-            { QStringLiteral("KeyPressDelay"), Kind::Number } } };
+            { QStringLiteral("KeyPressDelay"), Kind::Number } },
+        [](Database&, const rows::Values&) { return QStringLiteral("the church information"); } };
     return church;
 }
 

@@ -10,7 +10,10 @@ namespace {
         return { Lookups::classTable(kind), QStringLiteral("ID"),
             { { QStringLiteral("Name"), Kind::Text }, { QStringLiteral("Description"), Kind::Text },
                 { QStringLiteral("Teacher"), Kind::Id }, { QStringLiteral("Asst_Teacher"), Kind::Id },
-                { QStringLiteral("Location"), Kind::Text }, { QStringLiteral("Notes"), Kind::Text } } };
+                { QStringLiteral("Location"), Kind::Text }, { QStringLiteral("Notes"), Kind::Text } },
+            [](Database&, const rows::Values& loaded) {
+                return QStringLiteral("the class \"%1\"").arg(loaded.value(QStringLiteral("Name")).toString());
+            } };
     }
 
 } // namespace

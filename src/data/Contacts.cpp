@@ -83,7 +83,17 @@ std::vector<GridRow> gridRows(Database& db, qint64 prospectId)
     return rows;
 }
 
-qint64 save(Database& db, const Contact& contact, const NextStep& step)
+std::optional<NextStep> nextStep(Database& db, qint64 prospectId)
+{
+    QSqlQuery q = db.exec(QStringLiteral("SELECT Prospect_Phase, Prospect_Next_Contact_Date, "
+                                         "Prospect_Next_Contact_Action FROM Member WHERE ID = ?"),
+        { prospectId });
+    if (!q.next())
+        return std::nullopt;
+    return NextStep { sql::toText(q.value(0)), sql::toDate(q.value(1)), sql::toText(q.value(2)) }.normalized();
+}
+
+qint64 save(Database& db, const Contact& contact, const std::optional<NextStep>& step)
 {
     if (!hasRequired(contact))
         throw Error(requiredMessage());
@@ -114,12 +124,12 @@ qint64 save(Database& db, const Contact& contact, const NextStep& step)
     // action say.
     MemberRecord next;
     next.id = contact.prospectId;
-    if (!step.phase.isEmpty()) {
-        next.prospectPhase = step.phase;
-        next.prospectNextContactDate = step.date;
-        next.prospectNextContactAction = step.action;
+    if (step && !step->phase.isEmpty()) {
+        next.prospectPhase = step->phase;
+        next.prospectNextContactDate = step->date;
+        next.prospectNextContactAction = step->action;
     }
-    if (Members::update(db, next, Members::nextStepColumns()) == 0)
+    if (Members::update(db, next, step ? Members::nextStepColumns() : QStringList()) == 0)
         throw Error(QStringLiteral("The prospect of this contact (ID %1) no longer exists, so the contact could not be "
                                    "saved. Nothing was changed.")
                         .arg(contact.prospectId));

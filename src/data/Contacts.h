@@ -57,15 +57,20 @@ namespace Contacts {
     // the one entered last first).
     std::vector<GridRow> gridRows(Database& db, qint64 prospectId);
 
-    // Records the contact and the prospect's next step in one change: adds
-    // the contact when its id is 0, or rewrites that row otherwise, then
-    // writes step into the prospect's Member row (phase, next contact date,
-    // next action; all three Null when step.phase is empty). Returns the
-    // contact's identifier. Throws pw::Error and writes nothing when a
-    // required value is missing, when the contact to rewrite has been deleted
-    // meanwhile, or when the prospect no longer exists; any failure of the
-    // database likewise leaves both rows as they were.
-    qint64 save(Database& db, const Contact& contact, const NextStep& step);
+    // The prospect's next step as stored now, normalized (a step without a
+    // phase reads as none); nothing when the prospect no longer exists. Every
+    // read of the stored step that a save compares against goes through here.
+    std::optional<NextStep> nextStep(Database& db, qint64 prospectId);
+
+    // Records the contact and, when one is given, the prospect's next step in
+    // one change: adds the contact when its id is 0, or rewrites that row
+    // otherwise, then writes step into the prospect's Member row (phase, next
+    // contact date, next action; all three Null when step.phase is empty).
+    // Returns the contact's identifier. Throws pw::Error and writes nothing
+    // when a required value is missing, when the contact to rewrite has been
+    // deleted meanwhile, or when the prospect no longer exists; any failure of
+    // the database likewise leaves both rows as they were.
+    qint64 save(Database& db, const Contact& contact, const std::optional<NextStep>& step);
 
 } // namespace Contacts
 

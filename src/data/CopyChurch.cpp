@@ -1,10 +1,14 @@
 #include "data/CopyChurch.h"
 
+#include "data/Backup.h"
 #include "data/Database.h"
+#include "data/FileOps.h"
 #include "data/NewDatabaseFile.h"
 #include "data/Postgres.h"
 #include "data/Schema.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -63,14 +67,42 @@ namespace {
 
 } // namespace
 
+namespace {
+
+    // The source is only read. A file is checked whole first; an older one is
+    // read from an upgraded working copy beside the target, never upgraded
+    // itself.
+    std::unique_ptr<Database> openSource(
+        const QString& from, const QString& to, std::unique_ptr<backup::SourceFile>& working)
+    {
+        if (postgres::isLocation(from)) {
+            auto source = Database::open(from, Database::OpenMode::ReadOnly);
+            if (schema::version(*source) < schema::kCurrentVersion)
+                throw DbError(QStringLiteral("%1 has an older schema (version %2). Start Pewlark on it once, which "
+                                             "upgrades it, then copy it.")
+                                  .arg(postgres::capitalisedDisplay(postgres::parse(from)))
+                                  .arg(schema::version(*source)));
+            return source;
+        }
+        const QString scratch = postgres::isLocation(to) ? QDir::tempPath() : QFileInfo(to).absolutePath();
+        working = std::make_unique<backup::SourceFile>(from, scratch, false);
+        auto source = Database::open(working->readPath(), Database::OpenMode::ReadOnly);
+        source->showAs(working->file());
+        return source;
+    }
+
+} // namespace
+
 CopyResult copyChurch(const QString& from, const QString& to, const std::function<void(const QString&)>& progress)
 {
-    std::unique_ptr<Database> source = Database::open(from, Database::OpenMode::ExistingOnly);
+    std::unique_ptr<backup::SourceFile> working;
+    std::unique_ptr<Database> source = openSource(from, to, working);
     CopyResult result;
     result.from = source->displayName();
 
     // Refuses a file that exists and a server database that holds tables.
-    NewDatabaseFile file(to);
+    // A file copy is readable by no more people than its source file.
+    NewDatabaseFile file(to, working ? files::permissionsOf(working->file()) : -1);
     Database& target = file.database();
     result.to = target.displayName();
     Transaction tx(target);

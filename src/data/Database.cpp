@@ -197,15 +197,16 @@ QVariant Database::bindable(const QVariant& value) const
 
 QString Database::displayName() const
 {
-    return m_engine == Engine::PostgreSQL ? m_display : QStringLiteral("the file \"%1\"").arg(m_path);
+    return m_engine == Engine::PostgreSQL ? m_display : QStringLiteral("the file \"%1\"").arg(shownPath());
 }
 
-std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode mode)
+std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode mode, int lockWaitMs)
 {
     const postgres::Location where = postgres::parse(location);
     const QString name = nextConnectionName();
     std::unique_ptr<Database> db(new Database(location, name));
     db->m_engine = Engine::PostgreSQL;
+    db->m_lockWaitMs = lockWaitMs;
     db->m_display = where.display();
     {
         QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
@@ -220,7 +221,10 @@ std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode
     sql::setEngine(Engine::PostgreSQL);
     try {
         db->configureConnection();
-        if (mode != OpenMode::ExistingOnly) {
+        if (mode == OpenMode::ReadOnly) {
+            db->exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
+            schema::checkReadOnly(*db);
+        } else if (mode != OpenMode::ExistingOnly) {
             // The tables, the functions and the seed values appear together
             // or not at all: a server changes its schema in transactions too.
             db->begin();
@@ -242,12 +246,13 @@ std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode
     return db;
 }
 
-std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
+std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode, int lockWaitMs)
 {
     if (postgres::isLocation(path))
-        return openServer(path, mode);
+        return openServer(path, mode, lockWaitMs);
     const QFileInfo info(path);
-    if (mode == OpenMode::ExistingOnly) {
+    const bool existing = mode == OpenMode::ExistingOnly || mode == OpenMode::ReadOnly;
+    if (existing) {
         if (!info.exists())
             throw DbError(QStringLiteral("The database file \"%1\" does not exist.").arg(path));
         if (!info.isFile())
@@ -258,12 +263,16 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
 
     const QString name = nextConnectionName();
     std::unique_ptr<Database> db(new Database(info.absoluteFilePath(), name));
+    db->m_lockWaitMs = lockWaitMs;
     {
         QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         // An existing file is opened by URI with mode=rw so that the engine never
-        // creates an empty file in its place; a new one with mode=rwc.
+        // creates an empty file in its place; a new one with mode=rwc; a
+        // source that is only read with mode=ro.
         QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-        url.setQuery(mode == OpenMode::ExistingOnly ? QStringLiteral("mode=rw") : QStringLiteral("mode=rwc"));
+        url.setQuery(mode == OpenMode::ReadOnly ? QStringLiteral("mode=ro")
+                : existing                      ? QStringLiteral("mode=rw")
+                                                : QStringLiteral("mode=rwc"));
         conn.setDatabaseName(url.toString(QUrl::FullyEncoded));
         conn.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
         if (!conn.open()) {
@@ -279,15 +288,22 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode)
     try {
         db->configureConnection();
         db->exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
-        if (mode != OpenMode::ExistingOnly) {
+        if (mode == OpenMode::ReadOnly) {
+            schema::checkReadOnly(*db);
+        } else if (!existing) {
+            db->useRollbackJournal();
             schema::create(*db);
         } else {
+            // Another program's file is refused before anything in it is
+            // changed, its journal mode included.
+            schema::checkVersion(*db);
+            db->useRollbackJournal();
             schema::checkAndUpgrade(*db);
         }
     } catch (const DbError& e) {
         const QString text = e.text();
         db->close();
-        if (mode != OpenMode::ExistingOnly)
+        if (!existing)
             QFile::remove(info.absoluteFilePath());
         // Classified messages and those of the schema check already name the file.
         if (e.kind() != DbError::Kind::Other || text.contains(path) || text.contains(info.absoluteFilePath()))
@@ -322,7 +338,11 @@ void Database::configureConnection()
     // Our own handler instead of a plain timeout: it waits the same bounded
     // time but tells the program that it is waiting.
     sqlite3_busy_handler(h, &Database::busyHandler, this);
+    exec(QStringLiteral("PRAGMA synchronous = FULL"));
+}
 
+void Database::useRollbackJournal()
+{
     // A rollback journal, not a write-ahead log: the file may lie on a shared
     // folder that several workstations use, where a write-ahead log (it needs
     // shared memory between the programs) does not work, and a closed
@@ -336,7 +356,6 @@ void Database::configureConnection()
         if (e.kind() != DbError::Kind::Locked && e.kind() != DbError::Kind::ReadOnly)
             throw;
     }
-    exec(QStringLiteral("PRAGMA synchronous = FULL"));
 }
 
 void* Database::engineHandle() const { return sqliteHandle(connection()); }
@@ -350,7 +369,7 @@ DbError Database::lastEngineError(const QString& fallbackText) const
         return DbError(fallbackText);
     const int code = sqlite3_extended_errcode(h);
     const QString text = fallbackText.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(h)) : fallbackText;
-    return engine::error(code, sqlite3_system_errno(h), text, m_path);
+    return engine::error(code, sqlite3_system_errno(h), text, shownPath());
 }
 
 DbError Database::queryError(const QSqlQuery& query) const
@@ -367,7 +386,7 @@ DbError Database::queryError(const QSqlQuery& query) const
     // The driver reports the code of the failed call; with extended codes on,
     // it is the extended one. The connection still holds it otherwise.
     const int extended = ok && code != 0 ? code : sqlite3_extended_errcode(h);
-    return engine::error(extended, sqlite3_system_errno(h), text, m_path);
+    return engine::error(extended, sqlite3_system_errno(h), text, shownPath());
 }
 
 void Database::setLockWaitHook(LockWaitHook hook) { lockWaitHook() = std::move(hook); }

@@ -146,6 +146,10 @@ public:
         // On a server: as CreateNew, with the schema left in a transaction
         // that NewDatabaseFile commits once the whole church is written.
         CreateNewPending,
+        // Opened only to be read (a copy's source, a backup's database): never
+        // written, its journal mode left as it is, an older schema not
+        // upgraded. A file of the current version must be whole.
+        ReadOnly,
     };
 
     // Where the church is kept: a file for SQLite, or a PostgreSQL server
@@ -156,7 +160,9 @@ public:
     // with a message that names the file or the server and database, and the
     // problem. On a server, CreateNew creates the schema and seed values in an
     // existing empty database and refuses one that holds any table.
-    static std::unique_ptr<Database> open(const QString& path, OpenMode mode);
+    // lockWaitMs bounds each wait for another program's lock, opening
+    // included.
+    static std::unique_ptr<Database> open(const QString& path, OpenMode mode, int lockWaitMs = kDefaultLockWaitMs);
 
     Engine engine() const { return m_engine; }
     // How messages name this database: "the file \"...\"" or "the database
@@ -168,6 +174,10 @@ public:
     Database& operator=(const Database&) = delete;
 
     QString path() const { return m_path; }
+    // The path messages name: path() unless showAs() gave another, as for a
+    // database written under a temporary name and renamed when complete.
+    QString shownPath() const { return m_shownPath.isEmpty() ? m_path : m_shownPath; }
+    void showAs(const QString& path) { m_shownPath = path; }
     QSqlDatabase connection() const;
 
     // Runs a statement with positional "?" parameters and returns the
@@ -260,15 +270,17 @@ private:
     void commit();
     void rollback();
     void configureConnection();
+    void useRollbackJournal();
     DbError queryError(const QSqlQuery& query) const;
     static int busyHandler(void* self, int count);
     bool waitForLock(int count);
     void endLockWait();
 
-    static std::unique_ptr<Database> openServer(const QString& location, OpenMode mode);
+    static std::unique_ptr<Database> openServer(const QString& location, OpenMode mode, int lockWaitMs);
     QVariant bindable(const QVariant& value) const;
 
     QString m_path;
+    QString m_shownPath;
     QString m_connectionName;
     Engine m_engine = Engine::SQLite;
     QString m_display;

@@ -1,8 +1,10 @@
 #include "data/Health.h"
 
+#include "data/Backup.h"
 #include "data/Database.h"
 #include "data/NewDatabaseFile.h"
 #include "data/Postgres.h"
+#include "data/Schema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -148,14 +150,18 @@ void checkAtStartup(Database& db, bool pages)
     checkWritable(db);
 }
 
-std::unique_ptr<Database> openForStartup(const QString& path, qint64 pageCheckLimit, bool* pagesLeft)
+std::unique_ptr<Database> openForStartup(
+    const QString& path, const Clock& clock, qint64 pageCheckLimit, bool* pagesLeft)
 {
     checkNotLeftover(path);
-    std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly);
+    // An older file is copied as it is before the upgrade changes it.
+    const schema::BeforeUpgrade keep([&clock](Database& db) { backup::backUpBeforeUpgrade(db, clock); });
+    std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly, kStartupLockWaitMs);
     // The page check reads the whole file: on a large church it would keep
     // the login window waiting for seconds.
     const bool later = pageCheckLimit >= 0 && !onServer(*db) && QFileInfo(path).size() > pageCheckLimit;
     checkAtStartup(*db, !later);
+    db->setLockWaitLimit(Database::kDefaultLockWaitMs);
     if (pagesLeft)
         *pagesLeft = later;
     return db;

@@ -4,6 +4,8 @@
 // throws a DbError whose message names the file and says what to do; nothing
 // is changed by any of them.
 
+#include "data/Clock.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -45,14 +47,16 @@ namespace health {
     void checkAtStartup(Database& db, bool pages = true);
 
     // Start-up's whole job: refuses a leftover by its name before the engine
-    // touches it, opens the existing database (schema check and upgrade, and
-    // the engine undoes a change a crash left half-made) and runs
-    // checkAtStartup(). The pages of a file larger than pageCheckLimit bytes
-    // (when it is not negative) are left for a PageCheck to check while the
-    // program runs, and pagesLeft says so. Throws DbError; the checks
-    // themselves write nothing.
-    std::unique_ptr<Database> openForStartup(
-        const QString& path, qint64 pageCheckLimit = -1, bool* pagesLeft = nullptr);
+    // touches it, keeps a copy of an older database file before its upgrade
+    // ("church.before-upgrade-...sqlite", named by clock), opens the existing
+    // database (schema check and upgrade, and the engine undoes a change a
+    // crash left half-made) and runs checkAtStartup(). Every wait for another
+    // program's lock on the way is bounded by kStartupLockWaitMs. The pages of
+    // a file larger than pageCheckLimit bytes (when it is not negative) are
+    // left for a PageCheck to check while the program runs, and pagesLeft
+    // says so. Throws DbError; the checks themselves write nothing.
+    std::unique_ptr<Database> openForStartup(const QString& path, const Clock& clock = SystemClock(),
+        qint64 pageCheckLimit = -1, bool* pagesLeft = nullptr);
 
 } // namespace health
 

@@ -1,6 +1,7 @@
 #include "data/Households.h"
 
 #include "data/Database.h"
+#include "data/Members.h"
 #include "data/Sql.h"
 
 namespace pw {
@@ -83,6 +84,9 @@ namespace Households {
         Database& db, qint64 memberId, qint64 relativeId, const QString& relationship, const QString& shownRelationship)
     {
         Transaction tx(db);
+        // On a server the person's row is locked first, so two workstations
+        // changing the same family link take turns instead of both writing.
+        Members::lock(db, memberId);
         const QStringList stored = storedRelationships(db, memberId, relativeId);
         const QStringList expected = shownRelationship.isEmpty() ? QStringList() : QStringList { shownRelationship };
         if (stored != expected)

@@ -1,6 +1,8 @@
 #include "data/Members.h"
 
 #include "data/Database.h"
+#include "data/Lookups.h"
+#include "data/Rows.h"
 #include "data/Sql.h"
 
 #include <QHash>
@@ -253,11 +255,22 @@ QStringList differences(const MemberRecord& a, const MemberRecord& b, const QStr
     return out;
 }
 
+void lock(Database& db, qint64 id)
+{
+    rows::lockRow(db, QStringLiteral("Member"), QStringLiteral("ID"), id, [&] {
+        QSqlQuery q = db.exec(QStringLiteral("SELECT Last_Name, First_Name FROM Member WHERE ID = ?"), { id });
+        if (!q.next() || (sql::toText(q.value(0)).isEmpty() && sql::toText(q.value(1)).isEmpty()))
+            return QStringLiteral("the person with the number %1").arg(id);
+        return QStringLiteral("the person \"%1\"").arg(leaderName(sql::toText(q.value(0)), sql::toText(q.value(1))));
+    });
+}
+
 SaveOutcome saveEdited(Database& db, const MemberRecord& loaded, const MemberRecord& edited,
     const QStringList& columnNames, const QStringList& stampColumns, OnConflict onConflict)
 {
     SaveOutcome outcome;
     Transaction tx(db);
+    lock(db, edited.id);
     const std::optional<MemberRecord> stored = load(db, edited.id);
     if (!stored) {
         outcome.result = SaveOutcome::Result::Gone;

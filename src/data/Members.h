@@ -176,10 +176,17 @@ namespace Members {
         MemberRecord stored; // the row as the save found it (who edited it last, when)
     };
 
+    // Takes the write lock of the person's row for the rest of the caller's
+    // transaction, before the row is read to be merged and written
+    // (rows::lockRow): a change another workstation commits meanwhile is read,
+    // not written over. Gives up, naming the person, after the lock wait.
+    void lock(Database& db, qint64 id);
+
     // Saves edited (its id names the row) over the row that was loaded as
     // loaded, by the rule above, among the named columns; the stamp columns
     // (Date_Edited, Edited_By) are written with every save. One transaction
-    // re-reads the row and writes it, so nothing can slip in between.
+    // locks the row (lock()), re-reads and writes it, so nothing can slip in
+    // between; only the columns this user changed are written.
     SaveOutcome saveEdited(Database& db, const MemberRecord& loaded, const MemberRecord& edited,
         const QStringList& columnNames, const QStringList& stampColumns, OnConflict onConflict);
 

@@ -1,5 +1,6 @@
 #include "data/NewDatabaseFile.h"
 
+#include "data/FileOps.h"
 #include "data/Postgres.h"
 
 #include <QCoreApplication>
@@ -19,11 +20,6 @@ namespace pw {
 
 namespace {
 
-    // The engine's companion files of a database file.
-    const char* const kCompanions[] = { "-journal", "-wal", "-shm" };
-
-    QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
-
     bool processRunning(qint64 pid)
     {
         if (pid <= 0)
@@ -33,38 +29,13 @@ namespace {
         return errno == EPERM; // exists, but belongs to someone else
     }
 
-    // Writes the file's data to the disk; throws when the disk refuses.
-    void flushToDisk(const QString& path, bool directory)
+    bool removeEntry(const QDir& folder, const QString& name)
     {
-        const QByteArray name = QFile::encodeName(path);
-        const int fd = ::open(name.constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDONLY);
-        if (fd < 0)
-            throw DbError(
-                QStringLiteral("\"%1\" could not be opened to write it to disk: %2").arg(path, systemError(errno)));
-        const int rc = ::fsync(fd);
-        const int error = errno;
-        ::close(fd);
-        // Some file systems cannot flush a folder; the file itself is what matters.
-        if (rc != 0 && !(directory && (error == EINVAL || error == ENOTSUP)))
-            throw DbError(QStringLiteral("\"%1\" could not be written to disk: %2").arg(path, systemError(error)));
-    }
-
-    // Renames from to to in one step, never replacing an existing file.
-    // Returns 0 or the error number.
-    int renameNoReplace(const QString& from, const QString& to)
-    {
-        const QByteArray a = QFile::encodeName(from);
-        const QByteArray b = QFile::encodeName(to);
-        if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
-            return 0;
-        if (errno != EINVAL && errno != ENOSYS)
-            return errno;
-        // The file system cannot rename without replacing: a hard link fails
-        // just the same when the target exists.
-        if (::link(a.constData(), b.constData()) != 0)
-            return errno;
-        ::unlink(a.constData());
-        return 0;
+        const QString path = folder.filePath(name);
+        const QFileInfo info(path);
+        if (info.isDir() && !info.isSymLink())
+            return QDir(path).removeRecursively();
+        return QFile::remove(path);
     }
 
 } // namespace
@@ -105,7 +76,29 @@ QStringList NewDatabaseFile::removeStaleLeftovers(const QString& targetPath)
     return removed;
 }
 
-NewDatabaseFile::NewDatabaseFile(const QString& targetPath)
+QStringList NewDatabaseFile::removeStaleLeftoversIn(const QString& folder, const QString& except)
+{
+    // ".church.sqlite.partial-123", its journal, and a folder of pictures
+    // being copied (".church-2026-03-15-pictures.partial-123").
+    static const QRegularExpression leftover(QStringLiteral("^\\..+\\.partial-([0-9]+)(-journal|-wal|-shm)?$"));
+    QStringList removed;
+    const QDir dir(folder);
+    const QString kept = except.isEmpty() ? QString() : QFileInfo(except).absoluteFilePath();
+    const QStringList names = dir.entryList({ QStringLiteral(".*.partial-*") },
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch m = leftover.match(name);
+        if (!m.hasMatch() || processRunning(m.captured(1).toLongLong()))
+            continue;
+        if (!kept.isEmpty() && dir.absoluteFilePath(name).startsWith(kept))
+            continue;
+        if (removeEntry(dir, name))
+            removed.append(dir.filePath(name));
+    }
+    return removed;
+}
+
+NewDatabaseFile::NewDatabaseFile(const QString& targetPath, int permissions)
 {
     if (postgres::isLocation(targetPath)) {
         // On a server the whole church is one transaction, committed by
@@ -127,8 +120,20 @@ NewDatabaseFile::NewDatabaseFile(const QString& targetPath)
     if (QFileInfo::exists(m_temporary))
         throw DbError(QStringLiteral("\"%1\" is being written by this program already.").arg(targetPath));
 
+    // A folder that cannot be written or a name the disk cannot hold is
+    // said as such, before the engine reports it as a file it cannot open.
+    const int error = files::createWithPermissions(m_temporary, 0600);
+    if (error != 0)
+        throw DbError(files::kindOfError(error),
+            QStringLiteral("The new database \"%1\" could not be created: %2")
+                .arg(targetPath, files::whyNotWritten(error, m_target)),
+            QString());
+    QFile::remove(m_temporary);
     try {
         m_database = Database::open(m_temporary, Database::OpenMode::CreateNew);
+        m_database->showAs(m_target);
+        if (permissions >= 0 && !files::setPermissions(m_temporary, permissions))
+            throw DbError(QStringLiteral("its permissions could not be set: %1").arg(files::systemError(errno)));
         // A rollback journal and full flushes: whatever is committed inside the
         // temporary file is whole, and commit() adds its own flush before the rename.
         m_database->exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
@@ -136,7 +141,10 @@ NewDatabaseFile::NewDatabaseFile(const QString& targetPath)
     } catch (const DbError& e) {
         m_database.reset();
         removeTemporary();
-        throw DbError(QStringLiteral("The new database \"%1\" could not be created: %2").arg(targetPath, e.text()));
+        const DbError named = files::naming(e, m_temporary, m_target);
+        throw DbError(named.kind(),
+            QStringLiteral("The new database \"%1\" could not be created: %2").arg(targetPath, named.message()),
+            named.detail());
     }
 }
 
@@ -173,32 +181,31 @@ void NewDatabaseFile::commit()
     // A journal left behind means the last change was not completed.
     if (QFileInfo::exists(m_temporary + QStringLiteral("-journal")))
         throw DbError(QStringLiteral("The new database \"%1\" was not completed.").arg(m_target));
-    flushToDisk(m_temporary, false);
+    try {
+        files::flushToDisk(m_temporary, false);
+    } catch (const DbError& e) {
+        throw files::naming(e, m_temporary, m_target);
+    }
 
-    const int error = renameNoReplace(m_temporary, m_target);
+    const int error = files::renameInto(m_temporary, m_target, false);
     if (error == EEXIST)
         throw DbError(QStringLiteral("The file \"%1\" appeared while the new database was written; it was left "
                                      "unchanged and the new database was not kept.")
                           .arg(m_target));
     if (error != 0)
         throw DbError(QStringLiteral("The new database could not be put in place as \"%1\": %2")
-                          .arg(m_target, systemError(error)));
+                          .arg(m_target, files::whyNotWritten(error, m_target)));
     m_committed = true;
     // The rename itself reaches the disk with the folder. The file is in place
     // either way, so a folder that cannot be flushed is not an error.
-    try {
-        flushToDisk(QFileInfo(m_target).absolutePath(), true);
-    } catch (const DbError&) {
-    }
+    files::flushToDisk(QFileInfo(m_target).absolutePath(), true);
 }
 
 void NewDatabaseFile::removeTemporary()
 {
     if (m_temporary.isEmpty())
         return;
-    QFile::remove(m_temporary);
-    for (const char* suffix : kCompanions)
-        QFile::remove(m_temporary + QLatin1String(suffix));
+    files::removeWithCompanions(m_temporary);
 }
 
 } // namespace pw

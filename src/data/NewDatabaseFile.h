@@ -26,7 +26,11 @@ class NewDatabaseFile {
 public:
     // Creates the temporary file with schema and seed values. Throws DbError
     // naming the target when it exists already or its folder does not.
-    explicit NewDatabaseFile(const QString& targetPath);
+    // permissions (for example 0600), when given, are the file's from the
+    // start, before anything of the church is written into it; otherwise the
+    // system's default for new files applies. Messages about the database
+    // name the target, never the temporary file.
+    explicit NewDatabaseFile(const QString& targetPath, int permissions = -1);
     // Removes the temporary file unless commit() succeeded.
     ~NewDatabaseFile();
 
@@ -58,6 +62,11 @@ public:
     // running (a killed or crashed earlier run). Leftovers of running
     // processes, this one included, are kept. Returns the removed paths.
     static QStringList removeStaleLeftovers(const QString& targetPath);
+
+    // The same for every target in a folder: each ".NAME.partial-<process
+    // id>" file or folder (and a file's journal) whose process is gone.
+    // except, when given, is kept whatever its name.
+    static QStringList removeStaleLeftoversIn(const QString& folder, const QString& except = QString());
 
 private:
     void removeTemporary();

@@ -3,7 +3,9 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlQuery>
 #include <algorithm>
 
@@ -52,7 +54,8 @@ double PhaseRow::weeksValue() const { return numberOf(timePeriod); }
 std::vector<PhaseRow> load(Database& db)
 {
     std::vector<PhaseRow> rows;
-    db.forEach(QStringLiteral("SELECT PhaseOrder, Phase, Action, TimePeriod FROM Outreach_Phase"), {},
+    db.forEach(
+        QStringLiteral("SELECT PhaseOrder, Phase, Action, TimePeriod, %1 FROM Outreach_Phase").arg(sql::rowKey()), {},
         [&rows](const QSqlQuery& q) {
             PhaseRow r;
             r.order = sql::toText(q.value(0));
@@ -60,6 +63,7 @@ std::vector<PhaseRow> load(Database& db)
             r.action = sql::toText(q.value(2));
             r.timePeriod = sql::toText(q.value(3));
             r.loadedName = r.name;
+            r.key = sql::toId(q.value(4));
             rows.push_back(std::move(r));
         });
     // Sorted here rather than by the engine so that a Null order counts as 0
@@ -159,6 +163,15 @@ int save(Database& db, const std::vector<PhaseRow>& rows)
     if (const std::optional<Problem> p = check(rows, actions))
         throw Error(p->text);
 
+    // Each row's name as stored now: another workstation may have renamed it
+    // (and moved its people) since this table was read.
+    QHash<qint64, QString> storedNames;
+    for (const PhaseRow& r : load(db))
+        storedNames.insert(r.key, r.name);
+    std::vector<QString> from(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        from[i] = storedNames.value(rows[i].key, rows[i].loadedName);
+
     // The people of each renamed phase, found before anything is written, so
     // that two phases trading names do not end up merged. Rows read under
     // names equal but for letter case form one group: people match such a
@@ -171,13 +184,13 @@ int save(Database& db, const std::vector<PhaseRow>& rows)
     std::vector<Move> moves;
     std::vector<bool> handled(rows.size(), false);
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (handled[i] || rows[i].loadedName.isEmpty())
+        if (handled[i] || from[i].isEmpty())
             continue;
         bool kept = false;
         for (size_t j = i; j < rows.size(); ++j) {
-            if (!rows[j].loadedName.isEmpty() && sameName(rows[j].loadedName, rows[i].loadedName)) {
+            if (!from[j].isEmpty() && sameName(from[j], from[i])) {
                 handled[j] = true;
-                kept = kept || rows[j].name == rows[j].loadedName;
+                kept = kept || rows[j].name == from[j];
             }
         }
         if (kept)
@@ -186,17 +199,32 @@ int save(Database& db, const std::vector<PhaseRow>& rows)
         m.to = rows[i].name;
         m.people
             = db.ids(QStringLiteral("SELECT ID FROM Member WHERE ") + sql::textEquals(QStringLiteral("Prospect_Phase")),
-                { rows[i].loadedName });
+                { from[i] });
         if (!m.people.isEmpty())
             moves.push_back(std::move(m));
     }
 
-    db.exec(QStringLiteral("DELETE FROM Outreach_Phase"));
+    // Each phase stays in its stored row; a row gone meanwhile is added again.
+    QSet<qint64> keep;
+    for (const PhaseRow& r : rows)
+        if (storedNames.contains(r.key))
+            keep.insert(r.key);
+    for (auto it = storedNames.cbegin(); it != storedNames.cend(); ++it)
+        if (!keep.contains(it.key()))
+            db.exec(QStringLiteral("DELETE FROM Outreach_Phase WHERE %1 = ?").arg(sql::rowKey()), { it.key() });
+    Statement update(db,
+        QStringLiteral("UPDATE Outreach_Phase SET PhaseOrder = ?, Phase = ?, Action = ?, TimePeriod = ? WHERE %1 = ?")
+            .arg(sql::rowKey()));
     Statement insert(
         db, QStringLiteral("INSERT INTO Outreach_Phase (PhaseOrder, Phase, Action, TimePeriod) VALUES (?, ?, ?, ?)"));
-    for (const PhaseRow& r : rows)
-        insert.run({ r.order.trimmed().toLongLong(), sql::text(r.name), sql::text(r.action),
-            r.timePeriod.trimmed().toLongLong() });
+    for (const PhaseRow& r : rows) {
+        const QVariantList values = { r.order.trimmed().toLongLong(), sql::text(r.name), sql::text(r.action),
+            r.timePeriod.trimmed().toLongLong() };
+        if (keep.contains(r.key))
+            update.run(values + QVariantList { r.key });
+        else
+            insert.run(values);
+    }
 
     int renamed = 0;
     for (const Move& m : moves)

@@ -28,6 +28,10 @@ struct NextStep {
         return phase == other.phase && date == other.date && action == other.action;
     }
     bool operator!=(const NextStep& other) const { return !(*this == other); }
+
+    // The step as it is stored: without a phase there is no step at all,
+    // whatever the date and action say.
+    NextStep normalized() const { return phase.isEmpty() ? NextStep {} : *this; }
 };
 
 namespace Phases {
@@ -47,6 +51,10 @@ namespace Phases {
         // added since. Saving uses it to carry the prospects of a renamed phase
         // over to the new name.
         QString loadedName;
+        // The stored row the phase was read from; 0 for a phase added since.
+        // A save keeps each phase in its row, so that another workstation's
+        // rename of that row is known by it.
+        qint64 key = 0;
 
         // The numbers the next-phase rule works with. Empty or unreadable text
         // (a Null in the table) counts as 0.
@@ -89,12 +97,13 @@ namespace Phases {
     std::optional<Problem> check(const std::vector<PhaseRow>& table, const QStringList& actions);
 
     // Replaces the whole phase table by these rows in one change. A row whose
-    // name differs from its loadedName renames that phase for every person in
-    // it; a stored phase without a row is removed, and its people keep the
-    // name, which no longer matches a phase. The table is checked first
-    // against the Prospect_Action names; a problem throws pw::Error with its
-    // text and writes nothing. Returns the number of people whose phase was
-    // renamed.
+    // name differs from the name its stored row has now (its loadedName when
+    // that row is gone) renames that phase for every person in it, also when
+    // another workstation renamed the row since it was read; a stored phase
+    // without a row is removed, and its people keep the name, which no longer
+    // matches a phase. The table is checked first against the Prospect_Action
+    // names; a problem throws pw::Error with its text and writes nothing.
+    // Returns the number of people whose phase was renamed.
     int save(Database& db, const std::vector<PhaseRow>& rows);
 
 } // namespace Phases

@@ -54,39 +54,128 @@ QString Location::uriFor(const QString& databaseName) const
     return url.toString();
 }
 
+namespace {
+
+    // What an address may set besides its own parts, with the values each
+    // takes: libpq reads many more settings (a password file, a service,
+    // options for the server), and one smuggled in would act unseen.
+    const QStringList kSslModes = { QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer"),
+        QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full") };
+
+    bool isWholeNumber(const QString& text, int highest)
+    {
+        bool ok = false;
+        const int n = text.toInt(&ok);
+        return ok && n >= 0 && n <= highest && !text.startsWith(QLatin1Char('+'));
+    }
+
+    // A value as libpq reads it in a connection string: quoted, so that
+    // blanks and "=" inside it stay part of it.
+    QString quoted(const QString& value)
+    {
+        QString text = value;
+        text.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\''), QStringLiteral("\\'"));
+        return QLatin1Char('\'') + text + QLatin1Char('\'');
+    }
+
+    [[noreturn]] void refuse(const QString& uri, const QString& why)
+    {
+        throw DbError(QStringLiteral("The database location \"%1\" %2").arg(shown(uri), why));
+    }
+
+} // namespace
+
+QString shown(const QString& uri)
+{
+    QString text = uri;
+    // Everything between "//" and the last "@" is the user and password:
+    // the user stays, whatever follows its ":" does not.
+    const qsizetype start = text.indexOf(QLatin1String("//"));
+    const qsizetype at = text.lastIndexOf(QLatin1Char('@'));
+    if (start >= 0 && at > start) {
+        const qsizetype colon = text.indexOf(QLatin1Char(':'), start + 2);
+        if (colon >= 0 && colon < at)
+            text.replace(colon + 1, at - colon - 1, QStringLiteral("***"));
+    }
+    static const QRegularExpression password(
+        QStringLiteral("(password\\s*(=|%3d))[^&]*"), QRegularExpression::CaseInsensitiveOption);
+    text.replace(password, QStringLiteral("\\1***"));
+    return text;
+}
+
 Location parse(const QString& uri)
 {
     const QUrl url(uri, QUrl::StrictMode);
     if (!url.isValid() || !isLocation(uri))
-        throw DbError(QStringLiteral("The database location \"%1\" is not a valid postgresql:// address.").arg(uri));
+        refuse(uri, QStringLiteral("is not a valid postgresql:// address."));
+    const QString passwordAdvice = QStringLiteral("holds a password. Passwords do not belong in config.txt: put it "
+                                                  "in the PostgreSQL password file (~/.pgpass) instead.");
     if (!url.password().isEmpty())
-        throw DbError(QStringLiteral("The database location \"%1\" holds a password. Passwords do not belong in "
-                                     "config.txt: put it in the PostgreSQL password file (~/.pgpass) instead.")
-                          .arg(url.adjusted(QUrl::RemovePassword).toString()));
+        refuse(uri, passwordAdvice);
     Location l;
     l.host = url.host();
     l.port = url.port(5432);
     l.user = url.userName();
     l.database = url.path().mid(1);
     const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
-    for (const auto& item : items) {
-        if (item.first == QLatin1String("password"))
-            throw DbError(QStringLiteral("The database location holds a password. Passwords do not belong in "
-                                         "config.txt: put it in the PostgreSQL password file (~/.pgpass) instead."));
-        if (item.first == QLatin1String("host")) // a socket folder given as an option
-            l.host = item.second;
-        else if (item.first == QLatin1String("port"))
-            l.port = item.second.toInt();
-        else if (item.first == QLatin1String("user"))
-            l.user = item.second;
-        else if (item.first == QLatin1String("dbname"))
-            l.database = item.second;
-        else
-            l.options.append(item.first + QLatin1Char('=') + item.second);
+    for (const auto& [name, value] : items) {
+        const auto badValue = [&](const QString& expected) {
+            refuse(uri,
+                QStringLiteral("gives the option \"%1\" the value \"%2\"; it takes %3.")
+                    .arg(name, shown(value), expected));
+        };
+        if (name == QLatin1String("password")) {
+            refuse(uri, passwordAdvice);
+        } else if (name == QLatin1String("host")) { // a socket folder given as an option
+            l.host = value;
+        } else if (name == QLatin1String("port")) {
+            if (!isWholeNumber(value, 65535))
+                badValue(QStringLiteral("a port number"));
+            l.port = value.toInt();
+        } else if (name == QLatin1String("user")) {
+            l.user = value;
+        } else if (name == QLatin1String("dbname")) {
+            l.database = value;
+        } else if (name == QLatin1String("sslmode")) {
+            if (!kSslModes.contains(value))
+                badValue(QStringLiteral("one of %1").arg(kSslModes.join(QStringLiteral(", "))));
+            l.options.append(name + QLatin1Char('=') + value);
+        } else if (name == QLatin1String("connect_timeout")) {
+            if (!isWholeNumber(value, 3600))
+                badValue(QStringLiteral("a number of seconds"));
+            l.options.append(name + QLatin1Char('=') + value);
+        } else if (name == QLatin1String("application_name")) {
+            static const QRegularExpression syntax(QStringLiteral("[='\"\\\\;\\x00-\\x1f]"));
+            if (value.contains(syntax))
+                badValue(QStringLiteral("a plain name without = ' \" \\ or ;"));
+            l.options.append(name + QLatin1Char('=') + value);
+        } else {
+            refuse(uri,
+                QStringLiteral("holds the option \"%1\", which Pewlark does not use. An address may "
+                               "give host, port, dbname, user, sslmode, connect_timeout and "
+                               "application_name.")
+                    .arg(name));
+        }
     }
     if (l.database.isEmpty())
-        throw DbError(QStringLiteral("The database location \"%1\" names no database.").arg(uri));
+        refuse(uri, QStringLiteral("names no database."));
     return l;
+}
+
+QString connectOptions(const Location& location)
+{
+    // The driver passes these on as they are written; each value is quoted
+    // so that it stays one value.
+    QStringList options;
+    bool timeoutGiven = false;
+    for (const QString& option : location.options) {
+        const qsizetype eq = option.indexOf(QLatin1Char('='));
+        options.append(option.left(eq) + QLatin1Char('=') + quoted(option.mid(eq + 1)));
+        timeoutGiven = timeoutGiven || option.startsWith(QLatin1String("connect_timeout="));
+    }
+    if (!timeoutGiven)
+        options.append(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutSeconds));
+    return options.join(QLatin1Char(';'));
 }
 
 void configure(QSqlDatabase& connection, const Location& location)
@@ -95,10 +184,7 @@ void configure(QSqlDatabase& connection, const Location& location)
     connection.setPort(location.port);
     connection.setUserName(location.user);
     connection.setDatabaseName(location.database);
-    QStringList options = location.options;
-    if (!options.join(QLatin1Char(';')).contains(QLatin1String("connect_timeout")))
-        options.append(QStringLiteral("connect_timeout=10"));
-    connection.setConnectOptions(options.join(QLatin1Char(';')));
+    connection.setConnectOptions(connectOptions(location));
 }
 
 DbError error(const QSqlError& error, const QString& display)
@@ -133,6 +219,14 @@ DbError error(const QSqlError& error, const QString& display)
             QStringLiteral("The server reports that %1 is damaged. Ask whoever looks after the server to "
                            "restore a backup.")
                 .arg(display));
+    // libpq gives up on a server that took the connection and never
+    // answered (a stuck or overloaded server, a port that swallows traffic).
+    if (lower.contains(QLatin1String("timeout expired")))
+        return make(DbError::Kind::Io,
+            QStringLiteral("%1 did not answer: its server took the connection but sent no reply in time. The server "
+                           "may be busy, stuck or still starting; wait a moment and try again, and if it keeps "
+                           "happening ask whoever looks after the server to check it.")
+                .arg(capitalised(display)));
     if (state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01")
         || lower.contains(QLatin1String("could not connect")) || lower.contains(QLatin1String("connection refused"))
         || lower.contains(QLatin1String("server closed the connection"))

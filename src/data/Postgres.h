@@ -41,9 +41,23 @@ struct Location {
 // "The database ..." as a message starts.
 QString capitalisedDisplay(const Location& location);
 
-// Reads the URI; throws DbError naming it when it is malformed or carries a
-// password.
+// Reads the URI: its user, host, port and database, and of the options only
+// host, port, dbname, user, sslmode, connect_timeout and application_name
+// (a plain name). Throws DbError naming the address (as shown() gives it)
+// when it is malformed, carries a password or holds any other option.
 Location parse(const QString& uri);
+
+// The address as messages may print it: a password in it, however written,
+// becomes "***".
+QString shown(const QString& uri);
+
+// How long a connection waits for a server that does not answer, unless the
+// address says otherwise.
+constexpr int kConnectTimeoutSeconds = 10;
+
+// The location's options as the driver takes them: "name='value'" joined by
+// ";", with the connection timeout unless the location gives one.
+QString connectOptions(const Location& location);
 
 // Points the connection at the location.
 void configure(QSqlDatabase& connection, const Location& location);

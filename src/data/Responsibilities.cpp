@@ -1,6 +1,7 @@
 #include "data/Responsibilities.h"
 
 #include "data/Database.h"
+#include "data/Members.h"
 #include "data/Sql.h"
 
 #include <QSqlQuery>
@@ -12,7 +13,10 @@ namespace {
     const rows::Table& listTable()
     {
         static const rows::Table table { QStringLiteral("Responsibilities"), QStringLiteral("Name"),
-            { { QStringLiteral("Name"), rows::Kind::Text }, { QStringLiteral("Description"), rows::Kind::Text } } };
+            { { QStringLiteral("Name"), rows::Kind::Text }, { QStringLiteral("Description"), rows::Kind::Text } },
+            [](Database&, const rows::Values& loaded) {
+                return QStringLiteral("the responsibility \"%1\"").arg(loaded.value(QStringLiteral("Name")).toString());
+            } };
         return table;
     }
 
@@ -77,14 +81,36 @@ void add(Database& db, const ResponsibilityRow& row)
         { row.memberId, sql::text(row.name), sql::date(row.start), sql::date(row.end) });
 }
 
-int remove(Database& db, const ResponsibilityRow& row, bool clearDeacon)
+namespace {
+
+    // Clears the member as assigned deacon when he holds no "Deacon" row any
+    // more: the assignment outlives the end of one term, not of the last.
+    void clearDeaconIfNoTermLeft(Database& db, const ResponsibilityRow& row)
+    {
+        if (!isDeacon(row.name) || heldCount(db, row.memberId, DeaconResponsibility) > 0)
+            return;
+        db.exec(QStringLiteral("UPDATE Member SET DeaconID = NULL WHERE DeaconID = ?"), { row.memberId });
+    }
+
+} // namespace
+
+int heldCount(Database& db, qint64 memberId, const QString& name)
+{
+    return db
+        .scalar(QStringLiteral("SELECT COUNT(*) FROM Member_Responsibility WHERE Member_ID = ? AND ")
+                + sql::textEquals(QStringLiteral("Responsibility")),
+            { memberId, sql::text(name) })
+        .toInt();
+}
+
+int remove(Database& db, const ResponsibilityRow& row)
 {
     Transaction tx(db);
-    if (clearDeacon)
-        db.exec(QStringLiteral("UPDATE Member SET DeaconID = NULL WHERE DeaconID = ?"), { row.memberId });
     const int removed = db.execChange(QStringLiteral("DELETE FROM Member_Responsibility WHERE Member_ID = ? AND ")
             + sql::textEquals(QStringLiteral("Responsibility")) + QStringLiteral(" AND \"Start\" = ? AND \"End\" = ?"),
         { row.memberId, sql::text(row.name), sql::date(row.start), sql::date(row.end) });
+    if (removed > 0)
+        clearDeaconIfNoTermLeft(db, row);
     tx.commit();
     return removed;
 }
@@ -98,44 +124,49 @@ int countShown(const QVector<ResponsibilityLine>& shown, const ResponsibilityRow
     return n;
 }
 
-Removal removeShown(Database& db, const ResponsibilityRow& row, bool clearDeacon, int shownCount)
+Removal removeShown(Database& db, const ResponsibilityRow& row, int shownCount)
 {
     const QString match = QStringLiteral("Member_ID = ? AND ") + sql::textEquals(QStringLiteral("Responsibility"))
         + QStringLiteral(" AND \"Start\" = ? AND \"End\" = ?");
     const QVariantList values { row.memberId, sql::text(row.name), sql::date(row.start), sql::date(row.end) };
     Removal result;
     Transaction tx(db);
+    // On a server the person's row is locked first, so a removal another
+    // workstation makes meanwhile is counted, not removed twice.
+    Members::lock(db, row.memberId);
     const int stored
         = db.scalar(QStringLiteral("SELECT COUNT(*) FROM Member_Responsibility WHERE ") + match, values).toInt();
-    if (shownCount > 0 && stored == 0) {
-        result.stale = true;
-        return result;
-    }
     result.stale = stored != shownCount;
-    if (clearDeacon)
-        db.exec(QStringLiteral("UPDATE Member SET DeaconID = NULL WHERE DeaconID = ?"), { row.memberId });
-    if (shownCount > 0) {
-        QVariantList limited = values;
-        limited.append(shownCount);
-        result.removed = db.execChange(QStringLiteral("DELETE FROM Member_Responsibility WHERE %1 IN (SELECT %1 "
-                                                      "FROM Member_Responsibility WHERE %2 LIMIT ?)")
-                                           .arg(sql::rowKey(), match),
-            limited);
-    }
+    if (shownCount == 0 || stored == 0)
+        return result; // nothing the grid showed is there to remove
+    QVariantList limited = values;
+    limited.append(shownCount);
+    result.removed = db.execChange(QStringLiteral("DELETE FROM Member_Responsibility WHERE %1 IN (SELECT %1 "
+                                                  "FROM Member_Responsibility WHERE %2 LIMIT ?)")
+                                       .arg(sql::rowKey(), match),
+        limited);
+    clearDeaconIfNoTermLeft(db, row);
     tx.commit();
     return result;
 }
 
 QVector<ResponsibilityLine> linesOf(Database& db, qint64 memberId)
 {
+    // Names are matched without regard to letter case, as everywhere; should
+    // the list hold two spellings of one name, the exact one is shown, once.
     QSqlQuery q = db.exec(QStringLiteral("SELECT Responsibilities.Name, Responsibilities.Description, "
                                          "Member_Responsibility.\"Start\", Member_Responsibility.\"End\" "
                                          "FROM Member_Responsibility LEFT JOIN Responsibilities "
-                                         "ON Member_Responsibility.Responsibility = Responsibilities.Name "
+                                         "ON Responsibilities.Name = COALESCE((SELECT Same.Name FROM "
+                                         "Responsibilities Same WHERE Same.Name = "
+                                         "Member_Responsibility.Responsibility), (SELECT MIN(Same.Name) FROM "
+                                         "Responsibilities Same WHERE %1)) "
                                          "WHERE Member_Responsibility.Member_ID = ? "
-                                         "ORDER BY %1, Member_Responsibility.\"Start\", "
+                                         "ORDER BY %2, Member_Responsibility.\"Start\", "
                                          "Member_Responsibility.\"End\"")
-                              .arg(sql::orderText(QStringLiteral("Responsibilities.Name"))),
+                              .arg(sql::textEqualsColumn(QStringLiteral("Same.Name"),
+                                       QStringLiteral("Member_Responsibility.Responsibility")),
+                                  sql::orderText(QStringLiteral("Responsibilities.Name"))),
         { memberId });
     QVector<ResponsibilityLine> lines;
     while (q.next()) {

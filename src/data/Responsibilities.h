@@ -46,10 +46,14 @@ struct ResponsibilityLine {
 void add(Database& db, const ResponsibilityRow& row);
 
 // Deletes every row equal to this one in all four values (the name compared
-// without regard to letter case). With clearDeacon, every person whose
-// assigned deacon is this member loses that assignment first, in the same
-// change. Returns the number of responsibility rows removed.
-int remove(Database& db, const ResponsibilityRow& row, bool clearDeacon);
+// without regard to letter case). When that removes the member's last
+// "Deacon" row, every person whose assigned deacon he was loses that
+// assignment, in the same change. Returns the number of rows removed.
+int remove(Database& db, const ResponsibilityRow& row);
+
+// How many rows of this responsibility (any letter case, any dates) the
+// member holds.
+int heldCount(Database& db, qint64 memberId, const QString& name);
 
 // The person's responsibilities, ordered by name.
 QVector<ResponsibilityLine> linesOf(Database& db, qint64 memberId);
@@ -67,10 +71,9 @@ struct Removal {
 // showed: shownCount is the number of lines equal to the row that the grid
 // shows (countShown()). At most that many equal rows are deleted, so a row
 // another workstation added meanwhile stays (stale is then set). When the
-// grid showed such rows but none is left, nothing at all is changed (stale).
-// When it showed none, nothing is deleted and, with clearDeacon, the deacon
-// assignments are cleared as remove() does.
-Removal removeShown(Database& db, const ResponsibilityRow& row, bool clearDeacon, int shownCount);
+// grid showed none, or none of those it showed is left, nothing at all is
+// changed. The deacon assignments follow remove()'s rule.
+Removal removeShown(Database& db, const ResponsibilityRow& row, int shownCount);
 
 // One entry of the church's list of responsibilities.
 struct Responsibility {

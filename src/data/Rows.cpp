@@ -99,11 +99,35 @@ qint64 insert(Database& db, const Table& table, const Values& values)
         bound);
 }
 
+void lockRow(Database& db, const QString& table, const QString& keyColumn, const QVariant& key,
+    const std::function<QString()>& record)
+{
+    const QString locking = sql::lockingRows(db);
+    if (locking.isEmpty())
+        return;
+    // Named first: once the wait has failed, the transaction reads nothing more.
+    const QString name = record();
+    try {
+        db.exec(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table, keyColumn) + locking, { key });
+    } catch (const DbError& e) {
+        if (e.kind() != DbError::Kind::Locked)
+            throw;
+        throw DbError(DbError::Kind::Locked,
+            QStringLiteral("%1 is in use: another program or workstation is changing it. Wait a moment, then try "
+                           "again.")
+                .arg(name.isEmpty() ? name : name.at(0).toUpper() + name.mid(1)),
+            e.detail());
+    }
+}
+
 Outcome saveEdited(Database& db, const Table& table, const QVariant& key, const Values& loaded, const Values& mine,
     OnConflict onConflict)
 {
     Outcome outcome;
     Transaction tx(db);
+    lockRow(db, table.name, table.key, key, [&] {
+        return table.record ? table.record(db, loaded) : QStringLiteral("row %1 of %2").arg(key.toString(), table.name);
+    });
     const std::optional<Values> now = load(db, table, key);
     if (!now) {
         outcome.result = Outcome::Result::Gone;

@@ -14,6 +14,7 @@
 #include <QVariant>
 #include <QVariantMap>
 #include <QVector>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -35,14 +36,29 @@ namespace rows {
         Kind kind = Kind::Text;
     };
 
+    // Column name to value, as bound: Text never Null, Id Null for 0.
+    using Values = QVariantMap;
+
     struct Table {
         QString name; // as written in SQL ("\"User\"" where quoting is needed)
         QString key; // the key column ("ID"), or "rowid" for a table without one
         QVector<Column> columns; // the columns the program reads and writes, key excluded
+        // How messages name one row ("the class \"Adults\""), from the row as
+        // the screen loaded it; "row KEY of NAME" when not given.
+        std::function<QString(Database&, const Values& loaded)> record = {};
     };
 
-    // Column name to value, as bound: Text never Null, Id Null for 0.
-    using Values = QVariantMap;
+    // Takes the write lock of one row for the rest of the caller's
+    // transaction, before the row is read to be merged and written: on a
+    // server, a change another workstation commits while this one waits is
+    // then read, not written over. (A file's transaction holds the whole
+    // file's lock from its start, so there it does nothing.) When the other
+    // workstation holds the row longer than the lock wait, throws DbError of
+    // kind Locked whose message names the record (record() gives "the person
+    // \"Hale, Henry\"", read before the wait) and keeps the engine's report as
+    // its detail.
+    void lockRow(Database& db, const QString& table, const QString& keyColumn, const QVariant& key,
+        const std::function<QString()>& record);
 
     // The value as it is stored for that kind of column.
     QVariant stored(Kind kind, const QVariant& value);
@@ -79,11 +95,11 @@ namespace rows {
     };
 
     // Saves mine over the row with this key, as it was loaded (loaded), column
-    // by column: only mine changed, or both changed alike, or neither: written;
-    // only theirs changed: left; both changed differently: a conflict, handled
-    // as onConflict says. The row is read again and written in one
-    // transaction (joining the caller's when there is one). Columns missing
-    // from mine are not written.
+    // by column: only mine changed, or both changed alike: written; neither:
+    // left as it is; only theirs changed: left; both changed differently: a
+    // conflict, handled as onConflict says. The row is locked (lockRow), read
+    // again and written in one transaction (joining the caller's when there
+    // is one). Columns missing from mine are not written.
     Outcome saveEdited(
         Database& db, const Table& table, const QVariant& key, const Values& loaded, const Values& mine, OnConflict);
 

@@ -6,6 +6,7 @@
 #include "data/Users.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlQuery>
 
 namespace pw::schema {
@@ -186,7 +187,27 @@ namespace {
         R"(CREATE TABLE Relationships (Relationships TEXT))",
         R"(CREATE TABLE Prospect_Action (Action TEXT))",
         R"(CREATE TABLE Prospect_Contact_Rating (Rating TEXT))",
+
+        // Failed logins in a row per user name (its key, as Username_Key),
+        // and when the last one was (UTC, to the millisecond): kept here so
+        // that neither a restart nor another workstation starts the count
+        // afresh.
+        R"(CREATE TABLE Login_Failure (
+            Username_Key TEXT PRIMARY KEY,
+            Failures INTEGER NOT NULL DEFAULT 0,
+            Last_Failure TEXT))",
     };
+
+    // The statement that creates the table, as the engine reads it.
+    QString tableStatement(Database& db, const QString& table)
+    {
+        for (const char* statement : kTables) {
+            const QString text = QString::fromUtf8(statement);
+            if (text.startsWith(QStringLiteral("CREATE TABLE ") + table + QLatin1Char(' ')))
+                return db.engine() == Database::Engine::PostgreSQL ? postgres::tableDefinition(text) : text;
+        }
+        throw DbError(QStringLiteral("The schema has no table %1.").arg(table));
+    }
 
     // User names the login cannot tell apart (letter case in any alphabet)
     // share a key; the key is stored beside the name so the file needs no
@@ -231,9 +252,12 @@ namespace {
                 qPrintable(db.path()), qPrintable(group.join(QStringLiteral(", "))));
     }
 
+    // Version 3: failed logins are counted in the database.
+    void addLoginFailures(Database& db) { db.exec(tableStatement(db, QStringLiteral("Login_Failure"))); }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[] = { &addUserNameKeys };
+    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures };
 
 } // namespace
 
@@ -269,7 +293,7 @@ namespace {
             const QString display = db.displayName();
             return display.at(0).toUpper() + display.mid(1);
         }
-        return QStringLiteral("%1 \"%2\"").arg(fileWord, db.path());
+        return QStringLiteral("%1 \"%2\"").arg(fileWord, db.shownPath());
     }
 } // namespace
 
@@ -277,10 +301,8 @@ void create(Database& db)
 {
     Transaction tx(db);
     const bool server = db.engine() == Database::Engine::PostgreSQL;
-    for (const char* statement : kTables) {
-        const QString table = QString::fromUtf8(statement);
-        db.exec(server ? postgres::tableDefinition(table) : table);
-    }
+    for (const QString& table : tableNames())
+        db.exec(tableStatement(db, table));
     if (server)
         postgres::createSupport(db);
     for (const char* statement : kIndexes)
@@ -364,36 +386,162 @@ int version(Database& db)
     return v.isNull() ? 0 : v.toInt();
 }
 
-void checkAndUpgrade(Database& db)
+QStringList missingParts(Database& db)
+{
+    // The catalogue's tables and columns, compared without regard to letter
+    // case: a server folds unquoted names to lower case.
+    const QString catalogue = db.engine() == Database::Engine::PostgreSQL
+        ? QStringLiteral("SELECT table_name, column_name FROM information_schema.columns WHERE table_schema = "
+                         "current_schema()")
+        : QStringLiteral("SELECT m.name, p.name FROM sqlite_master AS m, pragma_table_info(m.name) AS p WHERE "
+                         "m.type = 'table'");
+    QSet<QString> tables;
+    QSet<QString> columns;
+    db.forEach(catalogue, {}, [&](const QSqlQuery& q) {
+        const QString table = q.value(0).toString().toLower();
+        tables.insert(table);
+        columns.insert(table + QLatin1Char('.') + q.value(1).toString().toLower());
+    });
+    const auto plain = [](QString name) { return name.remove(QLatin1Char('"')); };
+    QStringList missing;
+    for (const QString& quoted : tableNames()) {
+        const QString table = plain(quoted);
+        if (!tables.contains(table.toLower())) {
+            missing.append(QStringLiteral("table ") + table);
+            continue;
+        }
+        for (const QString& column : columnNames(quoted)) {
+            const QString name = table + QLatin1Char('.') + plain(column);
+            if (!columns.contains(name.toLower()))
+                missing.append(QStringLiteral("column ") + name);
+        }
+    }
+    return missing;
+}
+
+namespace {
+
+    // What an incomplete file lacks, in one sentence: "the table Member and
+    // the columns User.Password, Church.Name".
+    QString lacking(const QStringList& missing)
+    {
+        constexpr int kShown = 12;
+        QStringList tables;
+        QStringList columns;
+        for (const QString& part : missing.mid(0, kShown)) {
+            const QString name = part.section(QLatin1Char(' '), 1);
+            (part.startsWith(QLatin1String("table")) ? tables : columns).append(name);
+        }
+        QStringList parts;
+        if (!tables.isEmpty())
+            parts.append(
+                QStringLiteral("the table%1 %2")
+                    .arg(tables.size() == 1 ? QString() : QStringLiteral("s"), tables.join(QStringLiteral(", "))));
+        if (!columns.isEmpty())
+            parts.append(
+                QStringLiteral("the column%1 %2")
+                    .arg(columns.size() == 1 ? QString() : QStringLiteral("s"), columns.join(QStringLiteral(", "))));
+        QString text = parts.join(QStringLiteral(" and "));
+        if (missing.size() > kShown)
+            text += QStringLiteral(" (and %1 more)").arg(missing.size() - kShown);
+        return text;
+    }
+
+    // Raised for a file that is not whole; kept apart from the engine's own
+    // failures while an upgrade is undone.
+    class Incomplete : public DbError {
+    public:
+        Incomplete(const Database& db, const QStringList& missing, const QString& detail = QString())
+            : DbError(Kind::Damaged,
+                QStringLiteral("%1 is not a whole Pewlark database: it lacks %2. It may be an unfinished or damaged "
+                               "copy.")
+                    .arg(named(db, QStringLiteral("The file")), lacking(missing)),
+                detail)
+        {
+        }
+    };
+
+    void requireComplete(Database& db)
+    {
+        const QStringList missing = missingParts(db);
+        if (!missing.isEmpty())
+            throw Incomplete(db, missing);
+    }
+
+} // namespace
+
+int checkVersion(Database& db)
 {
     // Any read fails here when the file is not an SQLite database at all.
     const QString versionTable = QStringLiteral("Schema_Version");
     const bool hasVersionTable = db.engine() == Database::Engine::PostgreSQL
         ? postgres::hasTable(db, versionTable)
-        : db.exists(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"), { versionTable });
+        : db.exists(
+            QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"), { versionTable });
     if (!hasVersionTable)
         throw DbError(QStringLiteral("%1 is not a Pewlark database.").arg(named(db, QStringLiteral("The file"))));
 
     const int found = version(db);
     if (found < 1)
-        throw DbError(
-            QStringLiteral("%1 is not a Pewlark database: it has no schema version.").arg(named(db, QStringLiteral("The file"))));
+        throw DbError(QStringLiteral("%1 is not a Pewlark database: it has no schema version.")
+                          .arg(named(db, QStringLiteral("The file"))));
     if (found > kCurrentVersion)
         throw DbError(QStringLiteral("%1 was written by a newer Pewlark (schema version %2); this "
                                      "program reads schema versions up to %3. Install the newer Pewlark to open it.")
                           .arg(named(db, QStringLiteral("The database")))
                           .arg(found)
                           .arg(kCurrentVersion));
-    if (found == kCurrentVersion)
-        return;
+    return found;
+}
 
-    Transaction tx(db);
-    for (int v = found; v < kCurrentVersion; ++v) {
-        if (Upgrade step = kUpgrades[v - 1])
-            step(db);
+namespace {
+    std::function<void(Database&)>& beforeUpgrade()
+    {
+        static std::function<void(Database&)> f;
+        return f;
     }
-    db.exec(QStringLiteral("UPDATE Schema_Version SET Version = ?"), { kCurrentVersion });
-    tx.commit();
+} // namespace
+
+BeforeUpgrade::BeforeUpgrade(std::function<void(Database&)> f) { beforeUpgrade() = std::move(f); }
+
+BeforeUpgrade::~BeforeUpgrade() { beforeUpgrade() = {}; }
+
+int checkReadOnly(Database& db)
+{
+    const int found = checkVersion(db);
+    if (found == kCurrentVersion)
+        requireComplete(db);
+    return found;
+}
+
+void checkAndUpgrade(Database& db)
+{
+    const int found = checkVersion(db);
+    if (found == kCurrentVersion) {
+        requireComplete(db);
+        return;
+    }
+    if (beforeUpgrade())
+        beforeUpgrade()(db);
+    try {
+        Transaction tx(db);
+        for (int v = found; v < kCurrentVersion; ++v) {
+            if (Upgrade step = kUpgrades[v - 1])
+                step(db);
+        }
+        requireComplete(db);
+        db.exec(QStringLiteral("UPDATE Schema_Version SET Version = ?"), { kCurrentVersion });
+        tx.commit();
+    } catch (const Incomplete&) {
+        throw;
+    } catch (const DbError& e) {
+        // A step that failed on a part the file lacks: the file, as it was
+        // before the undone upgrade, names what is missing.
+        const QStringList missing = missingParts(db);
+        if (missing.isEmpty())
+            throw;
+        throw Incomplete(db, missing, e.detail().isEmpty() ? e.text() : e.detail());
+    }
 }
 
 } // namespace pw::schema

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 namespace pw {
 class Database;
@@ -9,16 +10,44 @@ namespace schema {
 
     // The schema version this program writes. An older file is upgraded when
     // it is opened; a newer one is refused.
-    constexpr int kCurrentVersion = 2;
+    constexpr int kCurrentVersion = 3;
 
     // Creates every table, index and seed value in an empty database.
     void create(Database& db);
 
     // Checks that the open file is a Pewlark database this program can use and
-    // upgrades an older schema in one transaction. Throws DbError naming the file.
+    // upgrades an older schema in one transaction. The result must hold every
+    // table and column of the current schema (the upgrade is undone when it
+    // does not). Throws DbError naming the file and, for a file that is not
+    // whole, what it lacks.
     void checkAndUpgrade(Database& db);
 
+    // The version of a Pewlark database this program can read (not newer);
+    // throws DbError naming the file for anything else.
+    int checkVersion(Database& db);
+
+    // Checks without changing anything: a Pewlark database, not newer than
+    // this program; a file of the current version must be whole. Returns its
+    // version. For files opened only to be read.
+    int checkReadOnly(Database& db);
+
+    // The tables and columns of the current schema that the database lacks,
+    // read from its catalogue (not its rows): "table Member", "column
+    // User.Password". A missing table's columns are not listed.
+    QStringList missingParts(Database& db);
+
     int version(Database& db);
+
+    // While one lives, checkAndUpgrade() calls its function just before it
+    // upgrades an older database (to keep a copy of it first); a failure
+    // there leaves the database as it is.
+    class BeforeUpgrade {
+    public:
+        explicit BeforeUpgrade(std::function<void(Database&)> f);
+        ~BeforeUpgrade();
+        BeforeUpgrade(const BeforeUpgrade&) = delete;
+        BeforeUpgrade& operator=(const BeforeUpgrade&) = delete;
+    };
 
     // Every table, in the order they are created, named as SQL text names
     // them ("User" in quotes, since other engines reserve the word).

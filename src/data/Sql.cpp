@@ -176,6 +176,11 @@ QString textEquals(const QString& column)
     return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation) + QStringLiteral(" = ?");
 }
 
+QString textEqualsColumn(const QString& column, const QString& other)
+{
+    return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation) + QStringLiteral(" = ") + other;
+}
+
 QString textContains(const QString& column) { return QStringLiteral("pw_contains(%1, ?)").arg(column); }
 
 QString orderText(const QString& column)
@@ -213,6 +218,12 @@ QString rowKey()
 }
 
 QString returningId(const QString& keyColumn) { return QStringLiteral(" RETURNING ") + keyColumn; }
+
+QString lockingRows(const Database& db)
+{
+    // A file's transaction holds the whole file's write lock from its start.
+    return db.engine() == Database::Engine::PostgreSQL ? QStringLiteral(" FOR UPDATE") : QString();
+}
 
 QVariant text(const QString& value) { return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value); }
 

@@ -17,6 +17,8 @@ namespace pw::sql {
 
 // "column = ?" comparing text without regard to letter case, in every alphabet.
 QString textEquals(const QString& column);
+// The same between two columns ("column = other"), for joins.
+QString textEqualsColumn(const QString& column, const QString& other);
 // True when column contains the bound text anywhere, ignoring letter case.
 QString textContains(const QString& column);
 // An ORDER BY term that sorts text without regard to letter case.
@@ -31,6 +33,10 @@ QString orderByName(const QString& table = QString());
 QString rowKey();
 // Suffix that makes an INSERT return the new row's key.
 QString returningId(const QString& keyColumn = QStringLiteral("ID"));
+// Suffix that makes a SELECT take the write lock of the rows it reads until
+// the transaction ends, waiting for another workstation's change of them to
+// end first: what a save then reads is what it writes over.
+QString lockingRows(const Database& db);
 
 // Values as they are bound. Text is never Null (an empty box is stored as
 // empty text); a missing date or number is Null.

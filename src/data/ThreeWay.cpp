@@ -18,7 +18,7 @@ Merge merge(const QStringList& columns, const std::function<Versions(const QStri
         } else if (theirsChanged && !same(v.mine, v.theirs)) {
             result.conflicts.push_back({ name, v.loaded, v.mine, v.theirs });
             conflicting.append(name);
-        } else {
+        } else if (mineChanged) {
             result.written.append(name);
         }
     }

@@ -4,11 +4,10 @@
 // loaded: each column is compared in three versions, as loaded, as the user
 // left it (mine) and as the row is now (theirs).
 //
-// - only mine changed: written;
-// - only theirs changed: left as it is (their change stays);
-// - both changed to the same value, or neither changed: written (the same
-//   value, so that with one user every save stores exactly what it always
-//   has);
+// - only mine changed, or both to the same value: written;
+// - only theirs changed, or neither: left as it is (a value this user did
+//   not change is never written, so nothing read earlier can undo another
+//   workstation's change);
 // - both changed to different values: a conflict, settled by OnConflict.
 
 #include <QString>

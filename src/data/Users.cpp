@@ -20,7 +20,10 @@ namespace {
     {
         static const rows::Table table { QStringLiteral("\"User\""), QStringLiteral("Member_ID"),
             { { QStringLiteral("Username"), rows::Kind::Text }, { QStringLiteral("Type"), rows::Kind::Text },
-                { QStringLiteral("Inactive"), rows::Kind::Number } } };
+                { QStringLiteral("Inactive"), rows::Kind::Number } },
+            [](Database&, const rows::Values& loaded) {
+                return QStringLiteral("the account \"%1\"").arg(loaded.value(QStringLiteral("Username")).toString());
+            } };
         return table;
     }
 
@@ -215,6 +218,31 @@ SaveResult save(Database& db, const AccountEdit& mine, const std::optional<Accou
     }
     tx.commit();
     return result;
+}
+
+LoginFailures loginFailures(Database& db, const QString& username)
+{
+    QSqlQuery q = db.exec(QStringLiteral("SELECT Failures, Last_Failure FROM Login_Failure WHERE Username_Key = ?"),
+        { nameKey(username) });
+    if (!q.next())
+        return {};
+    QDateTime last = QDateTime::fromString(sql::toText(q.value(1)), Qt::ISODateWithMs);
+    last.setTimeSpec(Qt::UTC);
+    return { q.value(0).toInt(), last };
+}
+
+void recordLoginFailure(Database& db, const QString& username, const QDateTime& at)
+{
+    const QString when = at.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
+    db.exec(QStringLiteral("INSERT INTO Login_Failure (Username_Key, Failures, Last_Failure) VALUES (?, 1, ?) "
+                           "ON CONFLICT (Username_Key) DO UPDATE SET Failures = Login_Failure.Failures + 1, "
+                           "Last_Failure = excluded.Last_Failure"),
+        { nameKey(username), when });
+}
+
+void clearLoginFailures(Database& db, const QString& username)
+{
+    db.exec(QStringLiteral("DELETE FROM Login_Failure WHERE Username_Key = ?"), { nameKey(username) });
 }
 
 QVector<QStringList> fillNameKeys(Database& db)

@@ -6,6 +6,7 @@
 #include "data/Rows.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -99,6 +100,21 @@ struct SaveResult {
 // church without an active "Admin" account is refused.
 SaveResult save(Database& db, const AccountEdit& mine, const std::optional<AccountEdit>& loaded, const QDate& today,
     rows::OnConflict onConflict);
+
+// Failed logins in a row under one user name (read as the login reads it,
+// letter case aside), whether or not an account has that name, and when the
+// last one was. Kept in the database, so that a restart of the program or
+// another workstation continues the count.
+struct LoginFailures {
+    int inARow = 0;
+    QDateTime last; // UTC; invalid when there was none
+};
+LoginFailures loginFailures(Database& db, const QString& username);
+// Counts one more failure at that moment; one statement, so that two
+// workstations failing at once both count.
+void recordLoginFailure(Database& db, const QString& username, const QDateTime& at);
+// A correct login starts the count afresh.
+void clearLoginFailures(Database& db, const QString& username);
 
 // Gives every account without a name key its key, leaving it out where
 // another account has the same key already (the account kept first: an

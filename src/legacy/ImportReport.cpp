@@ -53,6 +53,11 @@ QString reportText(const ImportResult& r, const QString& oldFile)
         out += QStringLiteral("Accounts without a password, which cannot log in until an administrator sets one: "
                               "%1.\n")
                    .arg(listed(r.emptyPasswords));
+    for (const QStringList& group : r.sharedUserNames)
+        out += QStringLiteral("Accounts whose user names differ only in letter case: %1. Each still logs in with its "
+                              "own password; an administrator should give all but one of them names of their own on "
+                              "the user entry screen.\n")
+                   .arg(group.join(QStringLiteral(", ")));
     if (!r.adminCanLogIn)
         out += QStringLiteral("Warning: no active \"Admin\" account has a password, so nobody can administer the new "
                               "database.\n");

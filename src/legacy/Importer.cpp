@@ -2,10 +2,11 @@
 
 #include "data/CopyChurch.h"
 #include "data/NewDatabaseFile.h"
-#include "data/Postgres.h"
 #include "data/Passwords.h"
+#include "data/Postgres.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
+#include "data/Users.h"
 #include "legacy/ImportReport.h"
 #include "legacy/JetCsv.h"
 #include "legacy/LegacyTables.h"
@@ -69,9 +70,11 @@ namespace {
         }
 
         // Reads the export, stores every row it can and returns the number of
-        // rows read.
-        qint64 run(Database& db, const QString& oldFile, const QByteArray& exported)
+        // rows read. exact holds the table's dates as the file holds them,
+        // where they could be read so.
+        qint64 run(Database& db, const QString& oldFile, const QByteArray& exported, std::optional<JetDates> exact)
         {
+            m_exact = std::move(exact);
             std::unique_ptr<JetCsv> csv;
             try {
                 csv = std::make_unique<JetCsv>(exported);
@@ -101,10 +104,13 @@ namespace {
             QVariantList values;
             try {
                 while (csv->next()) {
-                    ++read;
-                    if (storeRow(*csv, values))
+                    if (storeRow(*csv, read++, values))
                         insert.run(values);
                 }
+                if (m_exact && m_exact->rows.size() != read)
+                    throw ImportError(QStringLiteral("mdbtools' library reads %1 rows, its export %2")
+                                          .arg(m_exact->rows.size())
+                                          .arg(read));
             } catch (const ImportError& e) {
                 throw ImportError(QStringLiteral("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
                                                  "was imported.")
@@ -148,6 +154,15 @@ namespace {
                         oldFile, QStringLiteral("its table %1 has no column %2").arg(m_def.name, column.name)));
                 m_result.missingColumns.append(m_def.name + QLatin1Char('.') + column.name);
             }
+            m_exactAt.fill(-1, m_present.size());
+            for (int p = 0; m_exact && p < m_present.size(); ++p) {
+                const ColumnDef& column = m_def.columns[m_present[p]];
+                if (column.kind != Kind::Date && column.kind != Kind::DateTime)
+                    continue;
+                for (int i = 0; i < m_exact->columns.size(); ++i)
+                    if (matchName(m_exact->columns.at(i)) == matchName(header.at(m_fieldOf[m_present[p]])))
+                        m_exactAt[p] = i;
+            }
             for (const LinkDef& l : m_def.requiredLinks)
                 m_required.append({ presentIndex(l.column), linkKey(l.table, l.targetColumn), l });
             const QSet<QString> collected = collectedColumns();
@@ -186,31 +201,56 @@ namespace {
             m_result.problems.append({ m_def.name, csv.line(), rowName(csv), what, false });
         }
 
-        // Fills values for the row; false (and the row listed) when it cannot be stored.
-        bool storeRow(const JetCsv& csv, QVariantList& values)
+        // The date as the file holds it, where the library read it. Where the
+        // export printed a date it could, both must agree: rows that came in
+        // another order would otherwise take each other's dates.
+        Value exactDate(const JetCsv& csv, qint64 row, int p, Kind kind, const Value& printed) const
+        {
+            const QString& column = m_def.columns[m_present[p]].name;
+            const std::optional<double> raw
+                = row < m_exact->rows.size() ? m_exact->rows.at(row).value(m_exactAt[p]) : std::nullopt;
+            const bool missing = csv.isMissing(m_fieldOf[m_present[p]]);
+            const Value exact = raw ? convertJetDate(kind, *raw) : Value {};
+            if (row >= m_exact->rows.size() || missing != !raw
+                || (printed.ok() && exact.ok() && printed.stored != exact.stored))
+                throw ImportError(QStringLiteral("line %1: its export and mdbtools' library read %2 differently")
+                                      .arg(csv.line())
+                                      .arg(column));
+            return raw ? exact : printed;
+        }
+
+        // Fills values for the row; false (and the row listed with every
+        // problem it has) when it cannot be stored.
+        bool storeRow(const JetCsv& csv, qint64 row, QVariantList& values)
         {
             values.clear();
+            QStringList problems;
+            QSet<int> unreadable;
             for (int p = 0; p < m_present.size(); ++p) {
                 const ColumnDef& column = m_def.columns[m_present[p]];
                 const int f = m_fieldOf[m_present[p]];
                 Value v = convert(column.kind, csv.isMissing(f) ? QString() : csv.text(f), csv.isMissing(f));
-                if (!v.ok()) {
-                    reject(csv, column.name + QStringLiteral(": ") + v.problem);
-                    return false;
-                }
-                if (column.required && v.isNull()) {
-                    reject(csv, QStringLiteral("%1 has no value").arg(column.name));
-                    return false;
+                if (m_exactAt[p] >= 0)
+                    v = exactDate(csv, row, p, column.kind, v);
+                if (!v.ok() || (column.required && v.isNull())) {
+                    problems.append(v.ok() ? QStringLiteral("%1 has no value").arg(column.name)
+                                           : column.name + QStringLiteral(": ") + v.problem);
+                    unreadable.insert(p);
                 }
                 values.append(v.stored);
             }
             for (const Required& r : m_required) {
+                if (unreadable.contains(r.present))
+                    continue;
                 const QVariant& v = values.at(r.present);
                 const auto known = m_keys.constFind(r.key);
-                if (known == m_keys.constEnd() || !known->contains(v.toLongLong())) {
-                    reject(csv, QStringLiteral("%1 %2 is not in %3").arg(r.link.column, v.toString(), r.link.table));
-                    return false;
-                }
+                if (known == m_keys.constEnd() || !known->contains(v.toLongLong()))
+                    problems.append(
+                        QStringLiteral("%1 %2 is not in %3").arg(r.link.column, v.toString(), r.link.table));
+            }
+            if (!problems.isEmpty()) {
+                reject(csv, problems.join(QStringLiteral("; ")));
+                return false;
             }
             if (m_keyAt >= 0) {
                 const QString key = values.at(m_keyAt).toString();
@@ -268,6 +308,8 @@ namespace {
         QString m_pictureFolder;
         std::vector<int> m_fieldOf; // column of the table -> field of the export, or -1
         QList<int> m_present; // columns of the table the export has, in table order
+        std::optional<JetDates> m_exact;
+        QVector<int> m_exactAt; // per present column: its column in m_exact, or -1
         QList<Required> m_required;
         QList<std::pair<int, QString>> m_collect;
         int m_passwordAt = -1;
@@ -482,7 +524,10 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
         table.inOldFile = true;
         table.oldRows = jet.count(name);
         TableCopy copy(def, result, keys, m_options.pictureFolder);
-        const qint64 read = copy.run(db, oldFile, jet.exportTable(name));
+        const bool hasDates = std::any_of(def.columns.begin(), def.columns.end(),
+            [](const ColumnDef& c) { return c.kind == Kind::Date || c.kind == Kind::DateTime; });
+        const QByteArray exported = jet.exportTable(name);
+        const qint64 read = copy.run(db, oldFile, exported, hasDates ? jet.dates(name) : std::nullopt);
         if (read != table.oldRows)
             throw ImportError(QStringLiteral("The file \"%1\" is damaged: its table %2 holds %3 rows by its own count, "
                                              "but %4 could be read; nothing was imported.")
@@ -506,6 +551,10 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
         }
     }
 
+    // Names that differ only in letter case are kept as the schema upgrade
+    // keeps them: each account stays, one of each group holds the name, and
+    // the report lists them for renaming.
+    result.sharedUserNames = Users::fillNameKeys(db);
     for (const QString& statement : indexes)
         db.exec(statement);
     for (const TableDef& def : tableDefs())
@@ -523,20 +572,20 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
             { QStringLiteral("Admin") });
 
     const QString rejects = rejectsPath;
-    qint64 criticalRows = 0;
-    for (const RowProblem& p : result.problems)
-        if (!p.stored && tableDef(p.table)->critical)
-            ++criticalRows;
+    const qint64 rowsNotStored = result.rowsNotStored();
     if (!result.problems.isEmpty()) {
         writeRejects(rejects, rejectsText(result, oldFile));
         result.rejectsFile = rejects;
     } else {
         QFile::remove(rejects); // from an earlier run; it would describe another file
     }
-    if (criticalRows > 0) {
-        result.failure = QStringLiteral("%1 rows of Member, User or Family_Connection could not be stored; they are "
-                                        "listed in \"%2\". Nothing was written at \"%3\".")
-                             .arg(criticalRows)
+    // A row that is not stored is never left behind quietly: the import
+    // fails and says which rows and why.
+    if (rowsNotStored > 0) {
+        result.failure = QStringLiteral("%1 rows could not be stored; they are listed in \"%2\" with the reason. "
+                                        "Nothing was written at \"%3\": correct those rows in the old file (or "
+                                        "remove them there), then run the import again.")
+                             .arg(rowsNotStored)
                              .arg(rejects, target);
         return result; // the transaction rolls back and the temporary file is removed
     }

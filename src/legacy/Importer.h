@@ -4,10 +4,11 @@
 //
 // The target is built in a temporary file beside it and put in place only
 // when every table has been copied and checked (data/NewDatabaseFile).
-// Identifiers are kept exactly; yes/no becomes 0/1, dates ISO text;
-// passwords become argon2id hashes of their normalised text. Rows that cannot
-// be stored are listed in a text file beside the target; one such row in
-// Member, User or Family_Connection fails the import.
+// Identifiers are kept exactly; yes/no becomes 0/1, dates ISO text (read
+// from the file itself, as mdb-export cannot print them all); passwords
+// become argon2id hashes of their normalised text. Rows that cannot be
+// stored are listed, every problem of each, in a text file beside the
+// target, and fail the import: every row arrives or nothing is written.
 //
 // The old file's lookup lists (statuses, titles, states, attendance levels,
 // relationships, actions, ratings, account types, permissions, outreach
@@ -22,6 +23,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <functional>
 #include <vector>
 
@@ -66,6 +68,9 @@ struct ImportResult {
     QStringList addedValues; // program values added to the old lists
 
     int passwordsConverted = 0;
+    // Accounts whose user names differ only in letter case, one list of
+    // "username (Last, First)" per name (Users::sharedNames).
+    QVector<QStringList> sharedUserNames;
     QStringList emptyPasswords; // user names of accounts without a password
     bool adminCanLogIn = false; // an active "Admin" account has a password
 
@@ -85,9 +90,9 @@ public:
 
     // Runs the import. Throws ImportError, creating nothing, when the target
     // exists, the old file is missing, not a Jet file, damaged or not the
-    // older program's, or mdbtools is missing. When rows of Member, User or
-    // Family_Connection cannot be stored it returns with succeeded false, no
-    // target and the rejects file written.
+    // older program's, or mdbtools is missing. When any row cannot be stored
+    // it returns with succeeded false, no target and the rejects file
+    // written.
     ImportResult run();
 
     // The rejects file for a target: "<target>.rejects.txt"; for a

@@ -80,6 +80,14 @@ ToolOutput RecordedRunner::run(const QString& program, const QStringList& argume
     return none;
 }
 
+std::optional<JetDates> RecordedRunner::dates(const QString&, const QString& table)
+{
+    calls.append(QStringLiteral("dates ") + table);
+    if (const auto it = m_dates.constFind(table); it != m_dates.constEnd())
+        return *it;
+    return std::nullopt;
+}
+
 void RecordedRunner::setTables(const QStringList& tables)
 {
     record(QStringLiteral("mdb-tables"), ToolOutput { true, 0, tables.join(QLatin1Char('\n')).toUtf8() + '\n', {} });
@@ -167,6 +175,8 @@ void JetTools::damaged(const QString& what, const ToolOutput& output) const
     throw ImportError(QStringLiteral("The file \"%1\" is damaged: %2 (mdbtools: %3); nothing was imported.")
                           .arg(m_file, what, detail));
 }
+
+std::optional<JetDates> JetTools::dates(const QString& table) { return m_runner.dates(m_file, table); }
 
 QStringList JetTools::tables()
 {

@@ -11,6 +11,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
+#include <optional>
 
 namespace pw::legacy {
 
@@ -28,11 +30,25 @@ struct ToolOutput {
     QByteArray err;
 };
 
-// Runs one mdbtools program and collects what it printed.
+// The values of one table's date columns as the file holds them: Jet's days
+// since 1899-12-30, the time of day as the fraction. mdb-export prints any
+// date before 1899-12-30 or after about the year 4637 as "1900-01-00
+// 00:00:00", so the import reads them from the file itself (libmdb).
+struct JetDates {
+    QStringList columns; // the table's date columns, as the file names them
+    // One entry per row in the order mdb-export writes the rows, one value
+    // per column; nothing for a Null.
+    QVector<QVector<std::optional<double>>> rows;
+};
+
+// Runs one mdbtools program and collects what it printed, and reads a
+// table's dates through mdbtools' library.
 class ToolRunner {
 public:
     virtual ~ToolRunner() = default;
     virtual ToolOutput run(const QString& program, const QStringList& arguments) = 0;
+    // Nothing when the library cannot read the table.
+    virtual std::optional<JetDates> dates(const QString& file, const QString& table) = 0;
 };
 
 // Runs the installed programs. Text is asked for as UTF-8 and, for Jet 3
@@ -43,6 +59,7 @@ class ProcessRunner : public ToolRunner {
 public:
     explicit ProcessRunner(QStringList searchPath = {});
     ToolOutput run(const QString& program, const QStringList& arguments) override;
+    std::optional<JetDates> dates(const QString& file, const QString& table) override;
 
 private:
     QStringList m_searchPath;
@@ -55,6 +72,9 @@ private:
 class RecordedRunner : public ToolRunner {
 public:
     ToolOutput run(const QString& program, const QStringList& arguments) override;
+    // The dates recorded for the table; nothing when none were.
+    std::optional<JetDates> dates(const QString& file, const QString& table) override;
+    void setDates(const QString& table, const JetDates& dates) { m_dates.insert(table, dates); }
 
     // Records the table list, and each table's export and count.
     void setTables(const QStringList& tables);
@@ -69,6 +89,7 @@ public:
 
 private:
     QHash<QString, ToolOutput> m_outputs;
+    QHash<QString, JetDates> m_dates;
 };
 
 // The Jet version named in a file's first page.
@@ -90,6 +111,9 @@ public:
     // The table as mdb-export writes it: a header line of column names, one
     // line per row, text in double quotes, dates as "YYYY-MM-DD HH:MM:SS".
     QByteArray exportTable(const QString& table);
+    // The table's dates as the file holds them; nothing when they cannot be
+    // read that way (the export's text is then all there is).
+    std::optional<JetDates> dates(const QString& table);
 
     // "Jet 3", "Jet 4" or "Access 2007 or later", for the report.
     static QString versionName(JetVersion version);

@@ -46,7 +46,7 @@ namespace {
             t.columns.push_back({ c.columnName(), memberKind(c.kind), false });
         t.key = QStringLiteral("ID");
         t.identifying = QStringList { QStringLiteral("ID") };
-        t.core = t.critical = t.autoKey = true;
+        t.core = t.autoKey = true;
         t.optionalLinks = { link("Sunday_School_Class", "Sunday_School"),
             link("Discipleship_Training_Class", "Discipleship_Training"),
             link("Wednesday_Night_Class", "Wednesday_Night"), link("Care_Group_Assigned", "Care_Group"),
@@ -117,7 +117,7 @@ namespace {
                 col("Relative_Member_ID", Kind::Integer, true) };
             t.identifying = QStringList { QStringLiteral("Member_ID"), QStringLiteral("Relationship"),
                 QStringLiteral("Relative_Member_ID") };
-            t.core = t.critical = true;
+            t.core = true;
             t.requiredLinks = { link("Member_ID", "Member"), link("Relative_Member_ID", "Member") };
             all.push_back(t);
         }
@@ -147,7 +147,7 @@ namespace {
             t.columns = { col("Member_ID", Kind::Integer, true), col("Username"), col("Password", Kind::Password),
                 col("Type"), col("Inactive", Kind::YesNo), col("DateEntered", Kind::Date) };
             t.identifying = QStringList { QStringLiteral("Member_ID"), QStringLiteral("Username") };
-            t.core = t.critical = true;
+            t.core = true;
             t.requiredLinks = { link("Member_ID", "Member") };
             all.push_back(t);
         }

@@ -31,7 +31,6 @@ struct TableDef {
     QString key; // column whose values are unique in the table; empty when none
     QStringList identifying; // columns that name a row in messages
     bool core = false; // a file without this table is not the older program's
-    bool critical = false; // one row that cannot be stored fails the import
     bool replacesSeed = false; // the old file's rows replace the starting values
     bool autoKey = false; // the key is an automatic counter that continues after the import
     // A row whose value here names no row of the other table is not stored.

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QTime>
 
+#include <cmath>
+
 namespace pw::legacy {
 
 namespace {
@@ -109,7 +111,34 @@ namespace {
         return { QVariant(v), {} };
     }
 
+    Value dateValue(Kind kind, const QDate& date, const QTime& time)
+    {
+        // A date column holds a calendar day; a time the old screens stored
+        // with it is not part of the value.
+        if (kind == Kind::Date)
+            return { QVariant(date.toString(Qt::ISODate)), {} };
+        return { QVariant(date.toString(Qt::ISODate) + QLatin1Char('T') + time.toString(QStringLiteral("HH:mm:ss"))),
+            {} };
+    }
+
 } // namespace
+
+Value convertJetDate(Kind kind, double days)
+{
+    // 100-01-01 is day -657434 (its noon -657434.5), 9999-12-31 day 2958465.
+    constexpr double kDayBeforeFirst = -657435.0;
+    constexpr double kDayAfterLast = 2958466.0;
+    if (!(days > kDayBeforeFirst && days < kDayAfterLast))
+        return { QVariant(), QStringLiteral("%1 days from 1899-12-30 is no date Jet can hold").arg(days, 0, 'g', 17) };
+    const double whole = std::trunc(days);
+    qint64 seconds = std::llround(std::fabs(days - whole) * 86400.0);
+    QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
+    if (seconds >= 86400) { // a fraction that rounds up to midnight
+        date = date.addDays(1);
+        seconds = 0;
+    }
+    return dateValue(kind, date, QTime(0, 0).addSecs(int(seconds)));
+}
 
 Value convert(Kind kind, const QString& text, bool missing)
 {
@@ -162,12 +191,7 @@ Value convert(Kind kind, const QString& text, bool missing)
                 v.problem += QStringLiteral(": ") + why;
             return v;
         }
-        // A date column holds a calendar day; a time the old screens stored
-        // with it is not part of the value.
-        if (kind == Kind::Date)
-            return { QVariant(date.toString(Qt::ISODate)), {} };
-        return { QVariant(date.toString(Qt::ISODate) + QLatin1Char('T') + time.toString(QStringLiteral("HH:mm:ss"))),
-            {} };
+        return dateValue(kind, date, time);
     }
     }
     return {};

@@ -31,4 +31,10 @@ struct Value {
 // (not even empty quotes).
 Value convert(Kind kind, const QString& text, bool missing);
 
+// The stored value (Kind::Date or Kind::DateTime) for a date as Jet holds
+// it: days since 1899-12-30, the time of day as the fraction, which counts
+// forward from midnight also for days before 1899-12-30 (-1.25 is 1899-12-29
+// 06:00). Jet holds 100-01-01 to 9999-12-31.
+Value convertJetDate(Kind kind, double days);
+
 } // namespace pw::legacy

@@ -181,10 +181,26 @@ void FamilyPanel::btnAddFamMember_clicked()
             QStringLiteral("Required Info"), Icon::None);
         return;
     }
+    // Only a head lists relatives: a row written for anyone else would not
+    // be in the grid, which then shows the heads who list this person.
+    if (!isHead()) {
+        messages().show(QStringLiteral("Family members are listed under the head of household. Tick \"Head of "
+                                       "Household\" for this person, or add the family member on the record of the "
+                                       "head of household."),
+            QStringLiteral("Invalid Selection"), Icon::None);
+        return;
+    }
+    if (relativeId == id) {
+        messages().show(QStringLiteral("A person cannot be his or her own family member. Choose another person in "
+                                       "\"Member\"."),
+            QStringLiteral("Invalid Selection"), Icon::None);
+        return;
+    }
     // In a head's view the grid shows the pair's row (or none): the change is
     // made only when the stored pair is still what the grid shows, so that a
     // relationship another workstation set meanwhile is not overwritten
-    // unseen. Other views do not show the pair; the change is made as asked.
+    // unseen. A grid filled before the box was ticked does not show the
+    // pair; the change is made as asked.
     const std::optional<QStringList> shown = shownRelationships(id, relativeId);
     std::vector<FamilyRow> expected = m_shown;
     if (shown && shown->size() <= 1) {

@@ -153,8 +153,8 @@ void PendingFile::commit()
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(from);
-        throw Error(QStringLiteral("The person was saved, but the new picture could not replace \"%1\": %2. The "
-                                   "previous picture was kept.")
+        throw Error(QStringLiteral("The new picture could not replace \"%1\": %2. The previous picture was "
+                                   "kept.")
                         .arg(to, reason));
     }
 }

@@ -70,36 +70,42 @@ SaveResult saveMember(const MemberRecord& record, const SaveOptions& options)
     std::unique_ptr<picture::PendingFile> pending;
     if (!options.pictureType.isEmpty()) {
         const QString fileName = QString::number(memberId) + QLatin1Char('.') + options.pictureType;
-        database.exec(QStringLiteral("UPDATE Member SET Picture = ? WHERE ID = ?"), { fileName, memberId });
-        // Written before the commit, so that a picture that cannot be written
-        // stops the save; put in place over an old picture only after it.
+        // Written before the commit, and put in place over an old picture
+        // only after it. A picture that cannot be written costs the picture,
+        // not the person: what was typed is saved.
         pending = std::make_unique<picture::PendingFile>(ctx().settings.pictureFolder, fileName);
-        if (options.writePicture)
-            options.writePicture(pending->writeName());
+        try {
+            if (options.writePicture)
+                options.writePicture(pending->writeName());
+        } catch (const Error& e) {
+            pending.reset();
+            result.pictureNotStored = e.text();
+        }
+        if (pending)
+            database.exec(QStringLiteral("UPDATE Member SET Picture = ? WHERE ID = ?"), { fileName, memberId });
+    } else if (options.removePicture) {
+        database.exec(QStringLiteral("UPDATE Member SET Picture = NULL WHERE ID = ?"), { memberId });
     }
 
     transaction.commit();
-    if (pending)
-        pending->commit();
+    if (pending) {
+        try {
+            pending->commit();
+        } catch (const Error& e) {
+            result.pictureNotStored = e.text(); // the row names the old picture, which stays
+        }
+    }
     result.id = memberId;
     result.saved = true;
     return result;
 }
 
-qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options)
-{
-    const SaveResult result = saveMember(record, options);
-    if (!result.saved)
-        throw Error(conflictQuestion(result));
-    return result.id;
-}
-
-qint64 saveAskingOnConflict(const MemberRecord& record, SaveOptions options)
+SaveResult saveAskingOnConflict(const MemberRecord& record, SaveOptions options)
 {
     options.onConflict = Members::OnConflict::Report;
     const SaveResult first = saveMember(record, options);
     if (first.saved)
-        return first.id;
+        return first;
     // Nothing was written: the user decides, and the second save applies it
     // to the row as it is then.
     const int answer = messages().choose(conflictQuestion(first), QStringLiteral("Pewlark"), kConflictAnswers,
@@ -109,8 +115,11 @@ qint64 saveAskingOnConflict(const MemberRecord& record, SaveOptions options)
     else if (answer == 1)
         options.onConflict = Members::OnConflict::KeepMine;
     else
-        return 0;
-    return saveMemberRecord(record, options);
+        return {};
+    const SaveResult second = saveMember(record, options);
+    if (!second.saved)
+        throw Error(conflictQuestion(second));
+    return second;
 }
 
 QString fieldCaption(const QString& column)

@@ -28,9 +28,14 @@ struct SaveOptions {
     // to. That is the final name when no file has it yet, otherwise a
     // temporary name that replaces the old picture only once the save is
     // committed. When the save fails, what was written is removed and the
-    // old picture stays; when writePicture throws, nothing of the save stays.
+    // old picture stays. When writePicture throws an Error (a picture folder
+    // that is missing or read-only), the person is saved all the same, the
+    // Picture column and the folder stay as they were, and the result says so.
     QString pictureType;
     std::function<void(const QString& fileName)> writePicture;
+    // Without a new picture: the person's picture is removed (the column
+    // becomes Null; the file stays in the folder, as a replaced one does).
+    bool removePicture = false;
     // The person as the screen loaded it. When set, saving an existing person
     // follows Members::saveEdited: another workstation's changes made
     // meanwhile stay, and a column both changed is a conflict handled as
@@ -47,6 +52,9 @@ struct SaveResult {
     std::vector<Members::Conflict> conflicts;
     QStringList keptTheirs; // columns another workstation changed, left as they are
     MemberRecord stored; // the row as the save found it
+    // Why the new picture was not stored although the person was; empty when
+    // it was, or when there was none.
+    QString pictureNotStored;
 };
 
 // Writes the record in one transaction: a new row (id 0) gets Date_Added and
@@ -55,10 +63,6 @@ struct SaveResult {
 // fails; the database and the picture folder are then unchanged.
 SaveResult saveMember(const MemberRecord& record, const SaveOptions& options = {});
 
-// saveMember() for callers that pass no loaded record (or KeepTheirs /
-// KeepMine): returns the row's identifier.
-qint64 saveMemberRecord(const MemberRecord& record, const SaveOptions& options = {});
-
 // The answers to conflictQuestion(), in the order they are offered.
 inline const QStringList kConflictAnswers
     = { QStringLiteral("Keep theirs"), QStringLiteral("Keep mine"), QStringLiteral("Cancel") };
@@ -66,9 +70,9 @@ inline const QStringList kConflictAnswers
 // The member screen's save: saveMember() over the record as it was loaded
 // (options.loaded). When another workstation changed some of the same fields
 // meanwhile, it asks conflictQuestion() under "Pewlark" with kConflictAnswers
-// and saves again through saveMemberRecord() with the answer. Returns the
-// row's identifier, or 0 when the user chose "Cancel" (nothing was written).
-qint64 saveAskingOnConflict(const MemberRecord& record, SaveOptions options);
+// and saves again with the answer. The result is not saved (and its id is
+// 0) when the user chose "Cancel": nothing was written.
+SaveResult saveAskingOnConflict(const MemberRecord& record, SaveOptions options);
 
 // The caption the member screen shows for a Member column (for example
 // "Cell" for Cell, "Address2" for Address_2); captions that appear on more

@@ -12,6 +12,7 @@
 #include "data/Contacts.h"
 #include "data/Database.h"
 #include "members/MemberRecord.h"
+#include "outreach/ValueLists.h"
 #include "outreach/frmProspectContactEntry.h"
 
 #include <QComboBox>
@@ -126,8 +127,9 @@ void ProspectContactsPanel::btnNewContact_clicked()
             QStringLiteral("No Prospect Selected"));
         return;
     }
-    const QString action
-        = m_ui.nextContactAction->currentIndex() >= 0 ? m_ui.nextContactAction->currentText() : QString();
+    const QString action = m_ui.values                ? m_ui.values->value(m_ui.nextContactAction)
+        : m_ui.nextContactAction->currentIndex() >= 0 ? m_ui.nextContactAction->currentText()
+                                                      : QString();
     if (outreach::frmProspectContactEntry* screen = contactScreen())
         screen->startContact(id, m_ui.nextContactDate->date(), action);
 }

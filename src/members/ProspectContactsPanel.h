@@ -19,6 +19,10 @@ namespace pw {
 class ResultModel;
 }
 
+namespace pw::outreach {
+class ValueLists;
+}
+
 namespace pw::members {
 
 class ProspectContactsPanel : public QObject {
@@ -32,6 +36,8 @@ public:
         QComboBox* nextPhase = nullptr; // cmbNextPhase
         QDateEdit* nextContactDate = nullptr; // dtNextContactDate
         QComboBox* nextContactAction = nullptr; // cmbNextContactAction
+        // The screen's lists, which read a value shown as not in the list.
+        const outreach::ValueLists* values = nullptr;
     };
 
     // screen: the member screen; loadMember shows a person on it afresh

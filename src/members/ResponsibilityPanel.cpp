@@ -147,25 +147,28 @@ void ResponsibilityPanel::btnRemoveResp_clicked()
             QStringLiteral("Remove Confirmation"))
         != Answer::Yes)
         return;
+    const qint64 id = memberId();
     const QString name = chosenName();
-    const bool deacon = Responsibilities::isDeacon(name);
-    if (deacon
+    // Only rows the grid showed are removed: one that another workstation
+    // added meanwhile stays, and when the rows shown are gone nothing changes.
+    const Responsibilities::ResponsibilityRow row { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() };
+    const int shown = id > 0 && m_linesFor == id ? Responsibilities::countShown(m_lines, row) : 0;
+    if (shown == 0) {
+        messages().show(QStringLiteral("The list holds no responsibility with the chosen name, start and end date, "
+                                       "so nothing was removed. Choose the row to remove in the list."),
+            QStringLiteral("Invalid Selection"), Icon::None);
+        return;
+    }
+    // Assignments go only with the member's last term, so the question is
+    // asked only then.
+    if (Responsibilities::isDeacon(name) && Responsibilities::heldCount(db(), id, name) <= shown
         && messages().ask(QStringLiteral("By removing the Deacon Responsibility from this member, you will remove it "
                                          "from all Member files as the assigned Deacon. Are you sure you wish to "
                                          "continue?"),
                QStringLiteral("Deacon Removal"))
             != Answer::Yes)
         return;
-    const qint64 id = memberId();
-    if (id <= 0)
-        return; // nobody on screen: nothing to remove
-    if (name.isEmpty())
-        return; // no responsibility chosen names no row
-    // Only rows the grid showed are removed: one that another workstation
-    // added meanwhile stays, and when the rows shown are gone nothing changes.
-    const Responsibilities::ResponsibilityRow row { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() };
-    const int shown = m_linesFor == id ? Responsibilities::countShown(m_lines, row) : 0;
-    const Responsibilities::Removal removal = Responsibilities::removeShown(db(), row, deacon, shown);
+    const Responsibilities::Removal removal = Responsibilities::removeShown(db(), row, shown);
     afterChange();
     if (removal.removed > 0)
         showStatus(QStringLiteral("Removed responsibility %1.").arg(rowText(row)));

@@ -18,25 +18,13 @@
 #include "members/ResponsibilityPanel.h"
 #include "ui_frmMemberEntry.h"
 
+#include <QDir>
 #include <QListView>
 #include <QSignalBlocker>
 
 namespace pw::members {
 
 namespace {
-
-    // A stored list value is shown by its exact text; an empty one, or one
-    // the list does not hold, leaves the list without selection.
-    void selectText(QComboBox* combo, const QString& text)
-    {
-        combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    }
-
-    void selectIdIfAny(QComboBox* combo, qint64 id)
-    {
-        if (id <= 0 || !selectById(combo, id))
-            combo->setCurrentIndex(-1);
-    }
 
     const QString kCaption = QStringLiteral("Member Entry/Edit");
 
@@ -83,6 +71,18 @@ namespace {
         return combo->currentIndex() >= 0 ? combo->currentText() : QString();
     }
 
+    // A stored deacon who no longer holds "Deacon" is shown by name while
+    // the person exists.
+    void showDeacon(outreach::ValueLists& values, QComboBox* combo, qint64 id)
+    {
+        QString label;
+        if (id > 0 && combo->findData(QVariant(static_cast<qlonglong>(id)), Qt::UserRole) < 0) {
+            if (const std::optional<MemberRecord> r = loadMemberRecord(id))
+                label = leaderName(r->lastName, r->firstName);
+        }
+        values.showId(combo, id, label);
+    }
+
 } // namespace
 
 frmMemberEntry::frmMemberEntry(QWidget* parent)
@@ -94,6 +94,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     BusyCursor busy;
 
     ui->txtFileType->hide();
+    ui->btnRemovePic->setEnabled(false); // until a picture is shown
     ui->imgPic->setFixedSize(169, 169);
     for (QLineEdit* box : { ui->txtMemberID, ui->txtAdded, ui->txtEdited })
         showAsReadOnly(box);
@@ -129,10 +130,10 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
 
     m_contacts = new ProspectContactsPanel(this,
         { ui->vsfgProspectContacts, ui->btnNewContact, ui->txtMemberID, ui->cmbNextPhase, ui->dtNextContactDate,
-            ui->cmbNextContactAction },
+            ui->cmbNextContactAction, &m_values },
         [this](qint64 id) { LoadMember(id); });
 
-    chainThrough(ui->btnLoadPic, ui->fraFamilyMembers, ui->txtPlaceofWork);
+    chainThrough(ui->btnRemovePic, ui->fraFamilyMembers, ui->txtPlaceofWork);
     chainThrough(ui->chkNewEmail, ui->fraChurchResponsibilities, ui->cmbProspectStatus);
     ui->fraFamilyMembers->bind(ui->txtMemberID, ui->chkHOH);
     ui->fraChurchResponsibilities->bind(ui->txtMemberID);
@@ -143,6 +144,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     // Closing asks about unsaved changes (the tracker watches the close).
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
     connect(ui->btnLoadPic, &QPushButton::clicked, this, [this] { guarded([this] { btnLoadPic_clicked(); }); });
+    connect(ui->btnRemovePic, &QPushButton::clicked, this, [this] { guarded([this] { btnRemovePic_clicked(); }); });
     connect(ui->cmbMember, qOverload<int>(&QComboBox::currentIndexChanged), this,
         [this](int index) { guarded([this, index] { cmbMember_changed(index); }); });
     connect(ui->cmbChurchStatus, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -172,15 +174,16 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     DisableChurchFields();
 
     // What counts as an unsaved change: every box, list, tick and date of the
-    // record, and a picture loaded but not yet stored (its file type in the
-    // hidden txtFileType). The person list chooses a record, the two frames
-    // store their rows at once, and the calendar is only looked at: none of
-    // them is a change.
+    // record, a picture loaded but not yet stored (its file type in the
+    // hidden txtFileType) and a stored one removed. The person list chooses
+    // a record, the two frames store their rows at once, and the calendar is
+    // only looked at: none of them is a change.
     m_tracker = new EditTracker(this, kCaption);
     m_tracker->watch(this);
     for (QWidget* w : std::initializer_list<QWidget*> { ui->cmbMember, ui->fraFamilyMembers,
              ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1 })
         m_tracker->ignore(w);
+    m_tracker->addState([this] { return m_removePicture; });
     m_tracker->setRecordName([this] { return recordName(); });
     m_tracker->setSave([this] {
         bool saved = false;
@@ -197,37 +200,35 @@ void frmMemberEntry::ReloadListValues()
 {
     BusyCursor busy;
     using L = SharedLists::List;
-    // Each list chooses again what it showed, when that entry is still
-    // there: the person on screen and what the user picked survive, so a
-    // later save never writes a blank where a value was. A lost choice (a
-    // class deleted elsewhere) leaves its list empty; the church status
-    // losing its choice turns the church fields off through its handler.
-    const Choice keep = Choice::Keep;
-    fillPeopleList(ui->cmbMember, NameForm::WithTitle, People::Everyone, keep);
-    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses), keep);
-    fillTextList(ui->cmbMemberStatus, listTexts(L::MemberStatuses), keep);
-    fillTextList(ui->cmbTitle, listTexts(L::Titles), keep);
-    fillTextList(ui->cmbState, listTexts(L::States), keep);
+    // Each list chooses again what it showed: the person on screen and what
+    // the user picked survive, so a later save never writes a blank where a
+    // value was. A choice the list no longer holds (a class deleted
+    // elsewhere) stays, marked as not in the list.
+    fillPeopleList(ui->cmbMember, NameForm::WithTitle, People::Everyone, Choice::Keep);
+    m_values.fill(ui->cmbChurchStatus, listTexts(L::ChurchStatuses));
+    m_values.fill(ui->cmbMemberStatus, listTexts(L::MemberStatuses));
+    m_values.fill(ui->cmbTitle, listTexts(L::Titles));
+    m_values.fill(ui->cmbState, listTexts(L::States));
     const QStringList levels = listTexts(L::AttendanceLevels);
     for (QComboBox* combo :
         { ui->cmbSSAttend, ui->cmbWorshipAttend, ui->cmbDiscAttend, ui->cmbSundayEveAttend, ui->cmbWedAttend })
-        fillTextList(combo, levels, keep);
+        m_values.fill(combo, levels);
     const QVector<PickItem> ssClasses = listItems(L::SundaySchoolClasses);
-    fillPickList(ui->cmbSSClass, ssClasses, keep);
-    fillPickList(ui->cmbProspectSSClass, ssClasses, keep);
-    fillPickList(ui->cmbDiscClass, listItems(L::DiscipleshipClasses), keep);
-    fillPickList(ui->cmbWedClass, listItems(L::WednesdayClasses), keep);
-    fillPickList(ui->cmbDeacon, listItems(L::Deacons), keep);
+    m_values.fill(ui->cmbSSClass, ssClasses);
+    m_values.fill(ui->cmbProspectSSClass, ssClasses);
+    m_values.fill(ui->cmbDiscClass, listItems(L::DiscipleshipClasses));
+    m_values.fill(ui->cmbWedClass, listItems(L::WednesdayClasses));
+    m_values.fill(ui->cmbDeacon, listItems(L::Deacons));
     const QVector<PickItem> groups = listItems(L::CareGroups);
-    fillPickList(ui->cmbCareGroup, groups, keep);
-    fillPickList(ui->cmbProspectCGAssign, groups, keep);
-    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses), keep);
-    fillTextList(ui->cmbNextPhase, listTexts(L::OutreachPhases), keep);
-    fillTextList(ui->cmbNextContactAction, listTexts(L::ProspectActions), keep);
+    m_values.fill(ui->cmbCareGroup, groups);
+    m_values.fill(ui->cmbProspectCGAssign, groups);
+    m_values.fill(ui->cmbProspectStatus, listTexts(L::ProspectStatuses));
+    m_values.fill(ui->cmbNextPhase, listTexts(L::OutreachPhases));
+    m_values.fill(ui->cmbNextContactAction, listTexts(L::ProspectActions));
     ui->fraFamilyMembers->reloadLists();
     ui->fraChurchResponsibilities->reloadLists();
-    fillTextList(ui->cmbGender, Lookups::genders(), keep);
-    fillTextList(ui->cmbMaritalStatus, Lookups::maritalStatuses(), keep);
+    m_values.fill(ui->cmbGender, Lookups::genders());
+    m_values.fill(ui->cmbMaritalStatus, Lookups::maritalStatuses());
 }
 
 bool frmMemberEntry::LoadMember(qint64 memberId)
@@ -285,31 +286,27 @@ void frmMemberEntry::LoadSelectedMember()
 void frmMemberEntry::showRecord(const MemberRecord& r)
 {
     ui->txtMemberID->setText(QString::number(r.id));
-    selectText(ui->cmbMemberStatus, r.status);
+    m_values.show(ui->cmbMemberStatus, r.status);
     ui->txtFName->setText(r.firstName);
     ui->txtMName->setText(r.middleName);
     ui->txtLName->setText(r.lastName);
-    selectText(ui->cmbTitle, r.title);
+    m_values.show(ui->cmbTitle, r.title);
     ui->txtAddress1->setText(r.address1);
     ui->txtAddress2->setText(r.address2);
     ui->txtCity->setText(r.city);
-    selectText(ui->cmbState, r.state);
+    m_values.show(ui->cmbState, r.state);
     ui->txtZip->setText(r.zip);
     setPhoneDigits(ui->txtHomePhone, r.phone);
     setPhoneDigits(ui->txtCell, r.cell);
     setPhoneDigits(ui->txtWorkPhone, r.workPhone);
     ui->txtEmail->setText(r.email);
-    if (!r.picture.isEmpty()) {
-        // A missing or unreadable file leaves the box empty.
-        const QImage image(ctx().settings.pictureFolder + r.picture);
-        if (!image.isNull())
-            showPicture(image);
-    }
+    // A missing or unreadable file leaves the box empty.
+    showPicture(r.picture.isEmpty() ? QImage() : QImage(ctx().settings.pictureFolder + r.picture));
     ui->txtPlaceofWork->setText(r.placeOfWork);
     ui->txtOccupation->setText(r.occupation);
     showDate(ui->chkDOB, ui->dtDOB, r.dateOfBirth);
-    selectText(ui->cmbGender, r.gender);
-    selectText(ui->cmbMaritalStatus, r.maritalStatus);
+    m_values.show(ui->cmbGender, r.gender);
+    m_values.show(ui->cmbMaritalStatus, r.maritalStatus);
     showDate(ui->chkAnnivDate, ui->dtAnnivDate, r.anniversaryDate);
     ui->chkHOH->setChecked(r.headOfHousehold);
     ui->txtMapSection->setText(r.mapSection);
@@ -318,7 +315,7 @@ void frmMemberEntry::showRecord(const MemberRecord& r)
     ui->txtNotes->setPlainText(r.notes);
     ui->txtAdded->setText(auditText(r.dateAdded, r.addedBy));
     ui->txtEdited->setText(auditText(r.dateEdited, r.editedBy));
-    selectText(ui->cmbChurchStatus, r.memberActiveStatus);
+    m_values.show(ui->cmbChurchStatus, r.memberActiveStatus);
     showDate(ui->chkMemberSince, ui->dtMemberSince, r.memberSince);
     ui->txtPreviousChurch->setText(r.previousChurch);
     showDate(ui->chkCameForward, ui->dtCameForward, r.cameForward);
@@ -327,28 +324,30 @@ void frmMemberEntry::showRecord(const MemberRecord& r)
     showDate(ui->chkDeceased, ui->dtDeceased, r.deceasedDate);
     ui->chkNewMail->setChecked(r.newsletterMail);
     ui->chkNewEmail->setChecked(r.newsletterEmail);
-    selectText(ui->cmbSSAttend, r.sundaySchoolAttendance);
-    selectText(ui->cmbWorshipAttend, r.worshipAttendance);
-    selectText(ui->cmbDiscAttend, r.discipleshipAttendance);
-    selectText(ui->cmbSundayEveAttend, r.sundayEveningAttendance);
-    selectText(ui->cmbWedAttend, r.wednesdayAttendance);
-    selectIdIfAny(ui->cmbSSClass, r.sundaySchoolClass);
-    selectIdIfAny(ui->cmbCareGroup, r.careGroup);
-    selectIdIfAny(ui->cmbDiscClass, r.discipleshipClass);
-    selectIdIfAny(ui->cmbWedClass, r.wednesdayClass);
-    selectIdIfAny(ui->cmbDeacon, r.deacon);
-    selectText(ui->cmbProspectStatus, r.prospectStatus);
+    m_values.show(ui->cmbSSAttend, r.sundaySchoolAttendance);
+    m_values.show(ui->cmbWorshipAttend, r.worshipAttendance);
+    m_values.show(ui->cmbDiscAttend, r.discipleshipAttendance);
+    m_values.show(ui->cmbSundayEveAttend, r.sundayEveningAttendance);
+    m_values.show(ui->cmbWedAttend, r.wednesdayAttendance);
+    m_values.showId(ui->cmbSSClass, r.sundaySchoolClass);
+    m_values.showId(ui->cmbCareGroup, r.careGroup);
+    m_values.showId(ui->cmbDiscClass, r.discipleshipClass);
+    m_values.showId(ui->cmbWedClass, r.wednesdayClass);
+    showDeacon(m_values, ui->cmbDeacon, r.deacon);
+    m_values.show(ui->cmbProspectStatus, r.prospectStatus);
     ui->txtProspectSource->setText(r.prospectSource);
-    selectIdIfAny(ui->cmbProspectSSClass, r.prospectSundaySchoolClass);
-    selectIdIfAny(ui->cmbProspectCGAssign, r.prospectCareGroup);
+    m_values.showId(ui->cmbProspectSSClass, r.prospectSundaySchoolClass);
+    m_values.showId(ui->cmbProspectCGAssign, r.prospectCareGroup);
     ui->txtProspectNotes->setPlainText(r.prospectNote);
     ui->txtProspectMemberOf->setText(r.prospectMemberOf);
-    if (!r.prospectPhase.isEmpty()) {
-        selectText(ui->cmbNextPhase, r.prospectPhase);
-        if (r.prospectNextContactDate.isValid())
-            ui->dtNextContactDate->setDate(r.prospectNextContactDate);
-        selectText(ui->cmbNextContactAction, r.prospectNextContactAction);
-    }
+    // The next step shows only with a phase; without one the boxes show
+    // nothing chosen and today, also after a save that stored none.
+    const bool step = !r.prospectPhase.isEmpty();
+    m_values.show(ui->cmbNextPhase, r.prospectPhase);
+    ui->dtNextContactDate->setDate(
+        step && r.prospectNextContactDate.isValid() ? r.prospectNextContactDate : clock().today());
+    m_values.show(ui->cmbNextContactAction, step ? r.prospectNextContactAction : QString());
+    m_shownStep = nextStepOnScreen();
 }
 
 void frmMemberEntry::ClearMemberScreen()
@@ -358,7 +357,7 @@ void frmMemberEntry::ClearMemberScreen()
              ui->cmbWedAttend, ui->cmbSSClass, ui->cmbCareGroup, ui->cmbDiscClass, ui->cmbWedClass,
              ui->cmbProspectStatus, ui->cmbProspectSSClass, ui->cmbProspectCGAssign, ui->cmbDeacon,
              ui->cmbNextContactAction, ui->cmbNextPhase })
-        combo->setCurrentIndex(-1);
+        m_values.clear(combo);
     // The family frame clears its own lists and grid, the responsibility
     // frame its list, its two dates and its grid.
     ui->fraFamilyMembers->clear();
@@ -371,16 +370,19 @@ void frmMemberEntry::ClearMemberScreen()
     if (auto* contacts = qobject_cast<ResultModel*>(ui->vsfgProspectContacts->model()))
         contacts->clearRows();
 
-    for (QLineEdit* box : { ui->txtMemberID, ui->txtFName, ui->txtMName, ui->txtLName, ui->txtAddress1, ui->txtAddress2,
-             ui->txtCity, ui->txtZip, ui->txtHomePhone, ui->txtCell, ui->txtWorkPhone, ui->txtEmail, ui->txtPlaceofWork,
-             ui->txtOccupation, ui->txtMapSection, ui->txtAdded, ui->txtEdited, ui->txtPreviousChurch,
-             ui->txtProspectSource, ui->txtProspectMemberOf, ui->txtFileType })
+    for (QLineEdit* box :
+        { ui->txtMemberID, ui->txtFName, ui->txtMName, ui->txtLName, ui->txtAddress1, ui->txtAddress2, ui->txtCity,
+            ui->txtZip, ui->txtEmail, ui->txtPlaceofWork, ui->txtOccupation, ui->txtMapSection, ui->txtAdded,
+            ui->txtEdited, ui->txtPreviousChurch, ui->txtProspectSource, ui->txtProspectMemberOf, ui->txtFileType })
         box->clear();
+    for (QLineEdit* box : { ui->txtHomePhone, ui->txtCell, ui->txtWorkPhone })
+        setPhoneDigits(box, QString());
     for (QPlainTextEdit* box : { ui->txtHobbies, ui->txtOrganizations, ui->txtNotes, ui->txtProspectNotes })
         box->clear();
-    m_picture = QImage();
-    ui->imgPic->clear();
+    showPicture(QImage());
+    m_removePicture = false;
     m_loaded.reset();
+    m_shownStep = nextStepOnScreen();
 
     for (QCheckBox* box : { ui->chkDOB, ui->chkAnnivDate, ui->chkHOH, ui->chkMemberSince, ui->chkCameForward,
              ui->chkBaptized, ui->chkLetterOut, ui->chkDeceased, ui->chkNewMail, ui->chkNewEmail })
@@ -391,15 +393,15 @@ MemberRecord frmMemberEntry::recordFromScreen() const
 {
     MemberRecord r;
     r.id = ui->txtMemberID->text().toLongLong();
-    r.status = selectedText(ui->cmbMemberStatus);
+    r.status = m_values.value(ui->cmbMemberStatus);
     r.firstName = ui->txtFName->text();
     r.middleName = ui->txtMName->text();
     r.lastName = ui->txtLName->text();
-    r.title = selectedText(ui->cmbTitle);
+    r.title = m_values.value(ui->cmbTitle);
     r.address1 = ui->txtAddress1->text();
     r.address2 = ui->txtAddress2->text();
     r.city = ui->txtCity->text();
-    r.state = selectedText(ui->cmbState);
+    r.state = m_values.value(ui->cmbState);
     r.zip = ui->txtZip->text();
     r.phone = phoneDigits(ui->txtHomePhone);
     r.cell = phoneDigits(ui->txtCell);
@@ -408,15 +410,15 @@ MemberRecord frmMemberEntry::recordFromScreen() const
     r.placeOfWork = ui->txtPlaceofWork->text();
     r.occupation = ui->txtOccupation->text();
     r.dateOfBirth = optionalDate(ui->chkDOB, ui->dtDOB);
-    r.gender = selectedText(ui->cmbGender);
-    r.maritalStatus = selectedText(ui->cmbMaritalStatus);
+    r.gender = m_values.value(ui->cmbGender);
+    r.maritalStatus = m_values.value(ui->cmbMaritalStatus);
     r.anniversaryDate = optionalDate(ui->chkAnnivDate, ui->dtAnnivDate);
     r.headOfHousehold = ui->chkHOH->isChecked();
     r.mapSection = ui->txtMapSection->text();
     r.hobbies = ui->txtHobbies->toPlainText();
     r.organizations = ui->txtOrganizations->toPlainText();
     r.notes = ui->txtNotes->toPlainText();
-    r.memberActiveStatus = selectedText(ui->cmbChurchStatus);
+    r.memberActiveStatus = m_values.value(ui->cmbChurchStatus);
     r.memberSince = optionalDate(ui->chkMemberSince, ui->dtMemberSince);
     r.previousChurch = ui->txtPreviousChurch->text();
     r.cameForward = optionalDate(ui->chkCameForward, ui->dtCameForward);
@@ -425,25 +427,25 @@ MemberRecord frmMemberEntry::recordFromScreen() const
     r.deceasedDate = optionalDate(ui->chkDeceased, ui->dtDeceased);
     r.newsletterMail = ui->chkNewMail->isChecked();
     r.newsletterEmail = ui->chkNewEmail->isChecked();
-    r.sundaySchoolAttendance = selectedText(ui->cmbSSAttend);
-    r.worshipAttendance = selectedText(ui->cmbWorshipAttend);
-    r.discipleshipAttendance = selectedText(ui->cmbDiscAttend);
-    r.sundayEveningAttendance = selectedText(ui->cmbSundayEveAttend);
-    r.wednesdayAttendance = selectedText(ui->cmbWedAttend);
+    r.sundaySchoolAttendance = m_values.value(ui->cmbSSAttend);
+    r.worshipAttendance = m_values.value(ui->cmbWorshipAttend);
+    r.discipleshipAttendance = m_values.value(ui->cmbDiscAttend);
+    r.sundayEveningAttendance = m_values.value(ui->cmbSundayEveAttend);
+    r.wednesdayAttendance = m_values.value(ui->cmbWedAttend);
     r.sundaySchoolClass = selectedId(ui->cmbSSClass);
     r.careGroup = selectedId(ui->cmbCareGroup);
     r.discipleshipClass = selectedId(ui->cmbDiscClass);
     r.wednesdayClass = selectedId(ui->cmbWedClass);
     r.deacon = selectedId(ui->cmbDeacon);
-    r.prospectStatus = selectedText(ui->cmbProspectStatus);
+    r.prospectStatus = m_values.value(ui->cmbProspectStatus);
     r.prospectSource = ui->txtProspectSource->text();
     r.prospectSundaySchoolClass = selectedId(ui->cmbProspectSSClass);
     r.prospectCareGroup = selectedId(ui->cmbProspectCGAssign);
     r.prospectNote = ui->txtProspectNotes->toPlainText();
     r.prospectMemberOf = ui->txtProspectMemberOf->text();
-    r.prospectPhase = selectedText(ui->cmbNextPhase);
+    r.prospectPhase = m_values.value(ui->cmbNextPhase);
     r.prospectNextContactDate = ui->dtNextContactDate->date();
-    r.prospectNextContactAction = selectedText(ui->cmbNextContactAction);
+    r.prospectNextContactAction = m_values.value(ui->cmbNextContactAction);
     return r;
 }
 
@@ -456,9 +458,14 @@ bool frmMemberEntry::SaveMember()
         bringToView(firstEmptyRequiredField());
         return false;
     }
+    if (!nextStepComplete())
+        return false;
     BusyCursor busy;
     SaveOptions options;
-    options.writeNextStep = ui->cmbNextPhase->currentIndex() >= 0 && ui->cmbNextContactAction->currentIndex() >= 0;
+    // The next step is written only when the user changed it, so that a
+    // step stored without a date, or with values the lists lack, stays.
+    options.writeNextStep = !(nextStepOnScreen() == m_shownStep) && !record.prospectPhase.isEmpty();
+    options.removePicture = m_removePicture;
     options.pictureType = ui->txtFileType->text();
     if (!options.pictureType.isEmpty()) {
         options.writePicture = [image = m_picture, folder = ctx().settings.pictureFolder, type = options.pictureType](
@@ -467,12 +474,14 @@ bool frmMemberEntry::SaveMember()
     // Only what the user changed since loading is written over the row.
     if (record.id > 0 && m_loaded && m_loaded->id == record.id)
         options.loaded = m_loaded;
-    const qint64 id = saveAskingOnConflict(record, options);
-    if (id <= 0)
+    const SaveResult saved = saveAskingOnConflict(record, options);
+    if (!saved.saved)
         return false; // the user cancelled: nothing was written, the screen keeps everything
+    const qint64 id = saved.id;
     ui->txtMemberID->setText(QString::number(id));
-    // The picture is now stored; a second save writes it only if loaded again.
+    // The picture is now stored (or reported below); a second save writes it only if loaded again.
     ui->txtFileType->clear();
+    m_removePicture = false;
 
     // The row as stored, with what another workstation kept and the new
     // "Last Edited"; the next save compares with it.
@@ -488,13 +497,42 @@ bool frmMemberEntry::SaveMember()
     if (Workspace* w = workspace())
         emit w->membersChanged();
     showStatus(QStringLiteral("Saved %1.").arg(stored ? nameOf(stored->lastName, stored->firstName) : recordName()));
+    if (!saved.pictureNotStored.isEmpty()) {
+        // The screen shows the picture as stored: the old one, or none.
+        messages().show(QStringLiteral("The person was saved, but the picture was not stored in the picture folder "
+                                       "\"%1\".\n\n%2\n\nOnce that folder exists and can be written to, load the "
+                                       "picture again and save.")
+                            .arg(QDir::toNativeSeparators(ctx().settings.pictureFolder), saved.pictureNotStored),
+            QStringLiteral("Pewlark"), Icon::Warning);
+    }
     return true;
+}
+
+frmMemberEntry::NextStep frmMemberEntry::nextStepOnScreen() const
+{
+    return { m_values.value(ui->cmbNextPhase), ui->dtNextContactDate->date(),
+        m_values.value(ui->cmbNextContactAction) };
+}
+
+bool frmMemberEntry::nextStepComplete()
+{
+    const NextStep step = nextStepOnScreen();
+    if (step == m_shownStep || step.phase.isEmpty() == step.action.isEmpty())
+        return true;
+    const bool noAction = step.action.isEmpty();
+    messages().show(noAction ? QStringLiteral("The next contact has a Phase but no Action. Choose its Action on the "
+                                              "Prospect Info tab.")
+                             : QStringLiteral("The next contact has an Action but no Phase. Choose its Phase on the "
+                                              "Prospect Info tab."),
+        QStringLiteral("Required Info"));
+    bringToView(noAction ? ui->cmbNextContactAction : ui->cmbNextPhase);
+    return false;
 }
 
 bool frmMemberEntry::saveWithChecks()
 {
-    // Asked at save time: a window left open across Log Off saves only with
-    // the rights of whoever is logged in now.
+    // Asked at save time: the rights may have changed since the window
+    // opened (another account edited), and nobody may save while logged off.
     m_tracker->setViewOnly(!HasPermission(perm::MemberEntry));
     if (!requirePermission(perm::MemberEntry, refusal::Save))
         return false;
@@ -599,14 +637,28 @@ void frmMemberEntry::btnLoadPic_clicked()
         messages().show(e.text(), QStringLiteral("Load Picture"), Icon::Warning);
         return;
     }
-    m_picture = image;
-    showPicture(m_picture);
+    showPicture(image);
     ui->txtFileType->setText(picture::storedFileType(type));
+}
+
+void frmMemberEntry::btnRemovePic_clicked()
+{
+    // A picture loaded but not saved is dropped; a stored one is removed
+    // from the person at the next save.
+    ui->txtFileType->clear();
+    m_removePicture = m_loaded && !m_loaded->picture.isEmpty();
+    showPicture(QImage());
+    m_tracker->stateChanged();
 }
 
 void frmMemberEntry::showPicture(const QImage& image)
 {
     m_picture = image;
+    ui->btnRemovePic->setEnabled(!image.isNull());
+    if (image.isNull()) {
+        ui->imgPic->clear();
+        return;
+    }
     const QImage shown
         = image.width() > ui->imgPic->width() || image.height() > ui->imgPic->height() ? picture::scaled(image) : image;
     ui->imgPic->setPixmap(QPixmap::fromImage(shown));
@@ -625,7 +677,7 @@ void frmMemberEntry::cmbMember_changed(int index)
 
 void frmMemberEntry::cmbChurchStatus_changed()
 {
-    if (ui->cmbChurchStatus->currentText() == QLatin1String("Active") && ui->cmbChurchStatus->currentIndex() >= 0)
+    if (m_values.value(ui->cmbChurchStatus) == QLatin1String("Active"))
         EnableChurchFields();
     else
         DisableChurchFields();

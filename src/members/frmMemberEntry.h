@@ -2,6 +2,7 @@
 
 #include "app/EditTracker.h"
 #include "data/Members.h"
+#include "outreach/ValueLists.h"
 
 #include <QImage>
 #include <QWidget>
@@ -62,6 +63,7 @@ private:
     void btnSaveNew_clicked();
     void btnSaveClose_clicked();
     void btnLoadPic_clicked();
+    void btnRemovePic_clicked();
     void cmbMember_changed(int index);
     void cmbChurchStatus_changed();
     void chkNewEmail_toggled(bool checked);
@@ -71,8 +73,21 @@ private:
     void setChurchFieldsEnabled(bool enabled);
     void showRecord(const MemberRecord& record);
     MemberRecord recordFromScreen() const;
+    // Shows the picture (none for a null image) and enables "Remove Picture" when there is one.
     void showPicture(const QImage& image);
     void startNewEntry();
+
+    // The outreach next step (phase, next contact date, action) as the screen shows it.
+    struct NextStep {
+        QString phase;
+        QDate date;
+        QString action;
+        bool operator==(const NextStep& o) const { return phase == o.phase && date == o.date && action == o.action; }
+    };
+    NextStep nextStepOnScreen() const;
+    // False, after saying which half is missing, when the user changed the
+    // next step and chose only one of phase and action.
+    bool nextStepComplete();
 
     // The permission test at save time (it also renews "View only"), then SaveMember.
     bool saveWithChecks();
@@ -89,6 +104,9 @@ private:
     ProspectContactsPanel* m_contacts = nullptr; // "Contacts Made"
     QImage m_picture; // the picture shown, scaled; written at save when a file type is set
     std::optional<MemberRecord> m_loaded; // the person as read, to save only what changed since
+    NextStep m_shownStep; // the next step as shown when the record was loaded, saved or cleared
+    bool m_removePicture = false; // "Remove Picture" on a stored picture, done at the next save
+    outreach::ValueLists m_values; // the record's pick lists, which also show stored values they lack
     qint64 m_listedId = 0; // the person cmbMember shows for the screen's record; 0: none
 };
 

@@ -1,11 +1,29 @@
 #include "outreach/ValueLists.h"
 
+#include "app/FormHelpers.h"
 #include "app/PickList.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
 
 namespace pw::outreach {
+
+namespace {
+
+    // An entry stands for the value: by identifier when the value has one,
+    // otherwise by its exact text.
+    int indexOf(const QVector<PickItem>& items, const PickItem& value)
+    {
+        for (int i = 0, n = static_cast<int>(items.size()); i < n; ++i) {
+            if (value.id != 0 ? items.at(i).id == value.id : items.at(i).text == value.text)
+                return i;
+        }
+        return -1;
+    }
+
+    bool isEmpty(const PickItem& value) { return value.id == 0 && value.text.isEmpty(); }
+
+} // namespace
 
 QString ValueLists::notInListMark() { return QStringLiteral(" (not in the list)"); }
 
@@ -15,31 +33,32 @@ QString ValueLists::value(const QComboBox* combo) const
     if (index < 0)
         return QString();
     const auto it = m_lists.constFind(combo);
-    if (it != m_lists.constEnd() && !it->extra.isEmpty() && index == combo->count() - 1)
-        return it->extra;
+    if (it != m_lists.constEnd() && !it->extra.text.isEmpty() && index == combo->count() - 1)
+        return it->extra.text;
     return combo->currentText();
 }
 
-void ValueLists::rebuild(QComboBox* combo, bool chosen, const QString& value)
+PickItem ValueLists::chosen(const QComboBox* combo) const { return { value(combo), selectedId(combo) }; }
+
+void ValueLists::rebuild(QComboBox* combo, bool chosen, const PickItem& value)
 {
     List& list = m_lists[combo];
     QVector<PickItem> items;
-    items.reserve(list.texts.size() + 2);
+    items.reserve(list.items.size() + 2);
     if (list.emptyFirst)
         items.append({ QString(), 0 });
-    for (const QString& text : list.texts)
-        items.append({ text, 0 });
+    items += list.items;
 
     int index = -1;
-    list.extra.clear();
+    list.extra = {};
     if (chosen) {
-        const int at = static_cast<int>(list.texts.indexOf(value));
-        if (value.isEmpty()) {
+        const int at = indexOf(list.items, value);
+        if (isEmpty(value)) {
             index = list.emptyFirst ? 0 : -1;
         } else if (at >= 0) {
             index = at + (list.emptyFirst ? 1 : 0);
         } else {
-            items.append({ value + notInListMark(), 0 });
+            items.append({ value.text + notInListMark(), value.id });
             index = static_cast<int>(items.size()) - 1;
             list.extra = value;
         }
@@ -56,34 +75,55 @@ void ValueLists::rebuild(QComboBox* combo, bool chosen, const QString& value)
         emit combo->currentIndexChanged(combo->currentIndex());
 }
 
-void ValueLists::fill(QComboBox* combo, const QStringList& texts, bool emptyFirst)
+void ValueLists::fillList(QComboBox* combo, QVector<PickItem> items, bool emptyFirst)
 {
-    const bool chosen = combo->currentIndex() >= 0;
-    const QString kept = value(combo);
+    const bool any = combo->currentIndex() >= 0;
+    const PickItem kept = chosen(combo);
     List& list = m_lists[combo];
-    list.texts = texts;
+    list.items = std::move(items);
     list.emptyFirst = emptyFirst;
-    rebuild(combo, chosen, kept);
+    rebuild(combo, any, kept);
 }
 
-void ValueLists::show(QComboBox* combo, const QString& text)
+void ValueLists::fill(QComboBox* combo, const QStringList& texts, bool emptyFirst)
+{
+    QVector<PickItem> items;
+    items.reserve(texts.size());
+    for (const QString& text : texts)
+        items.append({ text, 0 });
+    fillList(combo, std::move(items), emptyFirst);
+}
+
+void ValueLists::fill(QComboBox* combo, QVector<PickItem> items) { fillList(combo, std::move(items), false); }
+
+void ValueLists::showItem(QComboBox* combo, const PickItem& value)
 {
     const List& list = m_lists[combo];
-    const int at = static_cast<int>(list.texts.indexOf(text));
-    if (list.extra.isEmpty() && (text.isEmpty() || at >= 0)) {
+    const int at = indexOf(list.items, value);
+    if (list.extra.text.isEmpty() && (isEmpty(value) || at >= 0)) {
         // The usual case: an entry of the list, chosen as the user would.
-        combo->setCurrentIndex(text.isEmpty() ? (list.emptyFirst ? 0 : -1) : at + (list.emptyFirst ? 1 : 0));
+        combo->setCurrentIndex(isEmpty(value) ? (list.emptyFirst ? 0 : -1) : at + (list.emptyFirst ? 1 : 0));
         return;
     }
-    rebuild(combo, !text.isEmpty() || list.emptyFirst, text);
+    rebuild(combo, !isEmpty(value) || list.emptyFirst, value);
+}
+
+void ValueLists::show(QComboBox* combo, const QString& text) { showItem(combo, { text, 0 }); }
+
+void ValueLists::showId(QComboBox* combo, qint64 id, const QString& label)
+{
+    if (id <= 0)
+        showItem(combo, {});
+    else
+        showItem(combo, { label.isEmpty() ? QStringLiteral("ID %1").arg(id) : label, id });
 }
 
 void ValueLists::clear(QComboBox* combo)
 {
-    if (m_lists.value(combo).extra.isEmpty())
+    if (m_lists.value(combo).extra.text.isEmpty())
         combo->setCurrentIndex(-1);
     else
-        rebuild(combo, false, QString());
+        rebuild(combo, false, {});
 }
 
 } // namespace pw::outreach

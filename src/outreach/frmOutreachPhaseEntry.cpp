@@ -139,8 +139,10 @@ Phases::PhaseRow frmOutreachPhaseEntry::rowFromBoxes() const
     row.name = ui->txtName->text().trimmed();
     row.action = m_values.value(ui->cmbAction);
     row.timePeriod = ui->txtTimePeriod->text().trimmed();
-    if (m_current >= 0 && m_current < static_cast<int>(m_rows.size()))
+    if (m_current >= 0 && m_current < static_cast<int>(m_rows.size())) {
         row.loadedName = m_rows[m_current].loadedName;
+        row.key = m_rows[m_current].key;
+    }
     return row;
 }
 
@@ -274,7 +276,7 @@ void frmOutreachPhaseEntry::saveKeepingRecord()
 
 bool frmOutreachPhaseEntry::save()
 {
-    // Asked again here: the window may have stayed open across Log Off.
+    // Asked again here: the grant may have been taken away since the window opened.
     m_tracker->setViewOnly(!HasPermission(perm::OutreachPhaseEntry));
     if (!requirePermission(perm::OutreachPhaseEntry, refusal::Save))
         return false;

@@ -50,7 +50,7 @@ private:
     bool save();
     void vsfgPhase_currentRowChanged(int row);
 
-    // The boxes as a phase; loadedName that of the chosen phase.
+    // The boxes as a phase; loadedName and key those of the chosen phase.
     Phases::PhaseRow rowFromBoxes() const;
     void showInBoxes(const Phases::PhaseRow& row);
     // True when the boxes hold something "Update" has not applied yet.

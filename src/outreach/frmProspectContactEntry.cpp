@@ -70,9 +70,10 @@ frmProspectContactEntry::frmProspectContactEntry(QWidget* parent)
 
     connect(ui->btnSave, &QPushButton::clicked, this, [this] { guarded([this] { save(After::Clear); }); });
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
-    for (QComboBox* combo : { ui->cmbAction, ui->cmbProspect })
-        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this] { guarded([this] { recomputeProposal(); }); });
+    connect(ui->cmbAction, qOverload<int>(&QComboBox::currentIndexChanged), this,
+        [this] { guarded([this] { recomputeProposal(); }); });
+    connect(ui->cmbProspect, qOverload<int>(&QComboBox::currentIndexChanged), this,
+        [this] { guarded([this] { prospectChanged(); }); });
     connect(ui->dtDate, &QDateEdit::dateChanged, this, [this] { guarded([this] { recomputeProposal(); }); });
     if (Workspace* w = workspace()) {
         connect(w, &Workspace::lookupsChanged, this, [this] { guarded([this] { reloadLists(); }); });
@@ -110,11 +111,51 @@ void frmProspectContactEntry::recomputeProposal()
     // prospect no present phase to start from.
     if (action.isEmpty() || prospect <= 0)
         return;
+    // The proposal starts from the step stored now; a save compares with it.
+    m_step = StepRead { prospect, Contacts::nextStep(db(), prospect).value_or(NextStep {}), {}, false };
     const NextStep step = NextOutreachPhase(db(), prospect, ui->dtDate->date(), action);
     m_values.show(ui->cmbNextPhase, step.phase);
     if (step.date.isValid())
         ui->dtNextContactDate->setDate(step.date);
     m_values.show(ui->cmbNextContactAction, step.action);
+}
+
+void frmProspectContactEntry::prospectChanged()
+{
+    if (m_quietProposal > 0)
+        return;
+    // A stored contact moved to another prospect shows that prospect's step.
+    if (m_loaded)
+        showStoredStep(selectedId(ui->cmbProspect));
+    else
+        recomputeProposal();
+}
+
+void frmProspectContactEntry::showStoredStep(qint64 prospectId)
+{
+    Hold hold(m_quietProposal);
+    const NextStep stored = prospectId > 0 ? Contacts::nextStep(db(), prospectId).value_or(NextStep {}) : NextStep {};
+    m_values.show(ui->cmbNextPhase, stored.phase);
+    ui->dtNextContactDate->setDate(stored.date.isValid() ? stored.date : clock().today());
+    if (stored.action.isEmpty())
+        m_values.clear(ui->cmbNextContactAction);
+    else
+        m_values.show(ui->cmbNextContactAction, stored.action);
+    m_step = StepRead { prospectId, stored, stepFromScreen(), true };
+}
+
+NextStep frmProspectContactEntry::stepToSave() const
+{
+    NextStep step = stepFromScreen();
+    if (m_step.boxesShowIt) {
+        if (step.phase == m_step.shown.phase)
+            step.phase = m_step.stored.phase;
+        if (step.date == m_step.shown.date)
+            step.date = m_step.stored.date;
+        if (step.action == m_step.shown.action)
+            step.action = m_step.stored.action;
+    }
+    return step;
 }
 
 // --- loading and clearing --------------------------------------------------
@@ -123,6 +164,7 @@ void frmProspectContactEntry::clearScreen()
 {
     Hold hold(m_quietProposal);
     m_loaded.reset();
+    m_step = StepRead {};
     ui->txtID->clear();
     ui->txtType->clear();
     ui->txtNotes->clear();
@@ -178,7 +220,7 @@ bool frmProspectContactEntry::LoadContact(qint64 contactId)
         if (contact) {
             showContact(*contact);
             m_loaded = contact;
-            recomputeProposal();
+            showStoredStep(contact->prospectId);
         } else {
             // Nothing of an earlier contact may stay under an empty ID: saving
             // would add it again as a new contact.
@@ -263,7 +305,7 @@ void frmProspectContactEntry::saveKeepingRecord()
 
 bool frmProspectContactEntry::save(After after)
 {
-    // Asked again here: the window may have stayed open across Log Off.
+    // Asked again here: the grant may have been taken away since the window opened.
     m_tracker->setViewOnly(!HasPermission(perm::ProspectContactEntry));
     if (!requirePermission(perm::ProspectContactEntry, refusal::Save))
         return false;
@@ -273,7 +315,7 @@ bool frmProspectContactEntry::save(After after)
         bringToView(firstEmptyRequired());
         return false;
     }
-    const NextStep step = stepFromScreen();
+    const StepEdit step { m_step.prospectId, m_step.stored, stepToSave() };
     ContactSaveResult result;
     {
         BusyCursor busy;
@@ -299,10 +341,12 @@ bool frmProspectContactEntry::save(After after)
             ui->cmbProspect->setFocus();
         } else {
             // The contact stays on screen as stored, with the next step as
-            // it was written.
+            // it is stored now.
             m_loaded = Contacts::load(db(), result.id);
-            if (m_loaded)
+            if (m_loaded) {
                 showContact(*m_loaded);
+                showStoredStep(m_loaded->prospectId);
+            }
         }
         m_tracker->markClean();
     }

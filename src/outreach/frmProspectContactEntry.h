@@ -17,17 +17,21 @@ namespace pw::outreach {
 
 // Records one outreach contact with a prospect and moves the prospect on:
 // the proposal of the next phase, date and action is worked out afresh
-// whenever the action, the contact date or the prospect changes while an
-// action and a prospect are chosen; the user may change it before saving,
-// and saving writes the contact and the prospect's next step in one change.
-// A new contact while the ID box is empty, an edit of that contact otherwise.
+// whenever the action or the contact date changes while an action and a
+// prospect are chosen (for a new contact also when the prospect changes);
+// the user may change it before saving, and saving writes the contact and the
+// prospect's next step in one change. A new contact while the ID box is
+// empty, an edit of that contact otherwise: a stored contact shows the
+// prospect's present next step, which a save leaves alone unless the user
+// changed it.
 class frmProspectContactEntry : public QWidget, public EditingScreen {
     Q_OBJECT
 public:
     explicit frmProspectContactEntry(QWidget* parent = nullptr);
     ~frmProspectContactEntry() override;
 
-    // Shows the stored contact with this identifier, with a fresh proposal.
+    // Shows the stored contact with this identifier, and the prospect's
+    // present next step.
     // Asks first when the screen holds unsaved changes; false when the user
     // stays. A contact that no longer exists leaves the screen empty and
     // says so.
@@ -54,8 +58,25 @@ private:
     ValueLists m_values; // the action, rating and next-step lists
     int m_quietProposal = 0;
 
+    // The prospect's stored next step as the screen last read it, and what
+    // the three boxes showed of it (they may not show a Null date or a
+    // name no list holds as it is).
+    struct StepRead {
+        qint64 prospectId = 0; // 0: nothing read
+        NextStep stored;
+        NextStep shown;
+        bool boxesShowIt = false; // false once a proposal replaced it
+    };
+    StepRead m_step;
+
     bool save(After after);
     void recomputeProposal();
+    void prospectChanged();
+    // Shows the prospect's stored next step in the three boxes.
+    void showStoredStep(qint64 prospectId);
+    // The step to save: what the boxes show, except that a box the user left
+    // as it showed the stored step gives the stored value.
+    NextStep stepToSave() const;
     void clearScreen();
     void showContact(const Contacts::Contact& contact);
     Contacts::Contact contactFromScreen() const;

@@ -3,6 +3,7 @@
 #include "app/Context.h"
 #include "app/Messages.h"
 #include "app/Workspace.h"
+#include "data/Database.h"
 #include "reports/ReportOutput.h"
 
 #include <QDir>
@@ -31,16 +32,31 @@ namespace {
             return result;
         const int total = static_cast<int>(batch.ids.size());
         const QString text = QStringLiteral("Saving %1...").arg(batch.sheets);
+        // Only the sheets made count: a person removed meanwhile has none.
+        int sheets = 0;
+        bool stopped = false;
         const bool written = writeCombinedPdf(
-            total, [&batch](int i) { return batch.sheetFor(batch.ids.at(i)); }, path,
-            [&](int i) { return goOn(progress, text, i, total); });
+            total,
+            [&](int i) {
+                ReportPtr sheet = batch.sheetFor(batch.ids.at(i));
+                sheets += sheet ? 1 : 0;
+                return sheet;
+            },
+            path,
+            [&](int i) {
+                stopped = !goOn(progress, text, i, total);
+                return !stopped;
+            });
         goOn(progress, text, total, total);
         if (!written) {
-            result.stopped = true;
-            messages().show(QStringLiteral("Saving was stopped; no file was written."), batch.title, Icon::Information);
+            result.stopped = stopped;
+            messages().show(stopped ? QStringLiteral("Saving was stopped; no file was written.")
+                                    : QStringLiteral("No file was written: the people chosen are no longer in the "
+                                                     "database, perhaps removed at another workstation."),
+                batch.title, Icon::Information);
             return result;
         }
-        result.done = total;
+        result.done = sheets;
         result.savedAsPdf = true;
         result.pdfPath = path;
         return result;
@@ -56,24 +72,37 @@ namespace {
 
         const int total = static_cast<int>(batch.ids.size());
         const QString text = QStringLiteral("Printing %1...").arg(batch.sheets);
+        // A printer that fails part way fails every later job the same way:
+        // the run stops there and says how far it got, so nobody prints the
+        // first sheets twice to reach the rest.
+        QString failure;
         for (int i = 0; i < total && !result.stopped; ++i) {
             if (!goOn(progress, text, i, total)) {
                 result.stopped = true;
                 break;
             }
-            const ReportPtr sheet = batch.sheetFor(batch.ids.at(i));
-            if (!sheet)
-                continue;
-            if (output().print(sheet, batch.copies))
-                ++result.done;
-            else
+            try {
+                const ReportPtr sheet = batch.sheetFor(batch.ids.at(i));
+                if (!sheet)
+                    continue;
+                if (output().print(sheet, batch.copies))
+                    ++result.done;
+                else
+                    result.stopped = true;
+            } catch (const Error& e) {
+                failure = e.text();
                 result.stopped = true;
+            }
         }
         goOn(progress, text, total, total);
-        if (result.stopped && total > 1) {
-            messages().show(QStringLiteral("Printing stopped after %1 of %2 sheets.").arg(result.done).arg(total),
-                batch.title, Icon::Information);
-        }
+        QStringList said;
+        if (!failure.isEmpty())
+            said.append(failure);
+        if (result.stopped && total > 1)
+            said.append(QStringLiteral("Printing stopped after %1 of %2 sheets.").arg(result.done).arg(total));
+        if (!said.isEmpty())
+            messages().show(
+                said.join(QStringLiteral("\n\n")), batch.title, failure.isEmpty() ? Icon::Information : Icon::Warning);
         return result;
     }
 

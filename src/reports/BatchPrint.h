@@ -47,12 +47,14 @@ QString savedPdfStatus(const QString& what, const QString& path);
 QString batchStatus(const SheetBatch& batch, const BatchResult& result);
 
 // Prints one job per person, in order. A run stops at the first job the
-// printer refuses (every later one would be refused the same way) or when
-// the progress answers false; a stopped run of several sheets then says how
-// many were printed. Without a printer it asks once, not once per person,
-// whether to save every sheet into one PDF file, asks for the file and
-// writes it whole or, when stopped, not at all. parent owns the dialogs.
-// The status line then tells what was done (batchStatus()).
+// printer refuses or fails with an error (every later one would fare the
+// same way) or when the progress answers false; a stopped run of several
+// sheets then says how many were printed, after the error's text when there
+// was one. Without a printer it asks once, not once per person, whether to
+// save every sheet into one PDF file, asks for the file and writes it whole
+// or, when stopped, not at all. parent owns the dialogs. A person removed
+// meanwhile has no sheet and is not counted. The status line then tells
+// what was done (batchStatus()).
 BatchResult printSheets(const SheetBatch& batch, QWidget* parent, const BatchProgress& progress);
 
 } // namespace pw::reports

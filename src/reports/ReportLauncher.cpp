@@ -25,6 +25,15 @@ namespace {
 
     QList<qint64> ids(const QString& sqlText, const QVariantList& params) { return db().ids(sqlText, params); }
 
+    // The chosen person was removed after the list was filled.
+    void sayPersonGone(const LauncherChoice& choice, const QString& title)
+    {
+        messages().show(QStringLiteral("\"%1\" is no longer in the database, perhaps removed at another "
+                                       "workstation, so no sheet was made.")
+                            .arg(choice.text.trimmed()),
+            title);
+    }
+
     ReportPtr updateSheet(qint64 id)
     {
         ReportData data = memberInfoUpdateData(id);
@@ -38,8 +47,10 @@ namespace {
 LauncherSetup visitationSheetLauncher()
 {
     return { QStringLiteral("frmProspectVisitationSheetReport"), QStringLiteral("Prospect Visitation Sheet"),
-        perm::VisitationSheetReport, false,
-        [](ReportLauncher&, const LauncherChoice& choice) { PrintVisitationSheet(choice.id, true); } };
+        perm::VisitationSheetReport, false, [](ReportLauncher& screen, const LauncherChoice& choice) {
+            if (!PrintVisitationSheet(choice.id, true))
+                sayPersonGone(choice, screen.windowTitle());
+        } };
 }
 
 LauncherSetup memberInfoUpdateLauncher()
@@ -48,6 +59,10 @@ LauncherSetup memberInfoUpdateLauncher()
         perm::MemberInfoUpdateReport, true, [](ReportLauncher& screen, const LauncherChoice& choice) {
             SheetBatch batch;
             batch.ids = updateReportMembers(choice.text, choice.id);
+            if (batch.ids.isEmpty() && choice.id > 0) {
+                sayPersonGone(choice, screen.windowTitle());
+                return;
+            }
             batch.sheetFor = &updateSheet;
             batch.copies = 1;
             batch.title = screen.windowTitle();

@@ -126,6 +126,7 @@ void TestChurchInfo::delayCheckedWhenLeavingItsBox()
     QFETCH(QString, next);
     QFETCH(bool, refused);
     Setup s;
+    s.env.messages.focusReturns = true;
     s.open();
     QVERIFY(QTest::qWaitForWindowExposed(&s.main));
     s.main.activateWindow();
@@ -134,6 +135,7 @@ void TestChurchInfo::delayCheckedWhenLeavingItsBox()
     QTRY_VERIFY(s.box("txtKeyPressDelay")->hasFocus());
     QTest::keyClicks(s.box("txtKeyPressDelay"), typed);
     control<QWidget>(s.screen, qPrintable(next))->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
     if (refused) {
         QCOMPARE(s.env.messages.count(), 1);
         QCOMPARE(s.env.messages.last().text, QStringLiteral("Quantity must be greater than 0."));
@@ -141,7 +143,9 @@ void TestChurchInfo::delayCheckedWhenLeavingItsBox()
         QTRY_VERIFY(s.box("txtKeyPressDelay")->hasFocus());
     } else {
         QCOMPARE(s.env.messages.count(), 0);
+        s.box("txtKeyPressDelay")->setFocus(Qt::MouseFocusReason); // selects, as every box does
     }
+    QCOMPARE(s.box("txtKeyPressDelay")->selectedText(), typed);
 }
 
 void TestChurchInfo::saveOnEmptyTableAddsTheRow()
@@ -294,7 +298,7 @@ void TestChurchInfo::opensByItselfAtStartUpOnAnEmptyTable()
     QCOMPARE(ctx().settings.keyPressDelay, withChurch ? 2.0 : 0.0);
     if (withChurch)
         return;
-    QCOMPARE(church->windowTitle(), QStringLiteral("Setup (View only)"));
+    QCOMPARE(church->windowTitle(), QStringLiteral("Setup (Log in to save)"));
     control<QLineEdit>(church, "txtCompany")->setText(QStringLiteral("Grace"));
     control<QLineEdit>(church, "txtKeyPressDelay")->setText(QStringLiteral("1.5"));
     QTest::mouseClick(control<QPushButton>(church, "btnSave"), Qt::LeftButton);

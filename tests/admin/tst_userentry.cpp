@@ -245,6 +245,7 @@ void TestUserEntry::duplicateNameWhenLeavingTheBox()
     QFETCH(QString, typed);
     QFETCH(bool, taken);
     Accounts a;
+    a.env.messages.focusReturns = true;
     QVERIFY(QTest::qWaitForWindowExposed(&a.main));
     a.main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&a.main));
@@ -253,6 +254,7 @@ void TestUserEntry::duplicateNameWhenLeavingTheBox()
     QTRY_VERIFY(a.box("txtUsername")->hasFocus());
     QTest::keyClicks(a.box("txtUsername"), typed);
     a.box("txtPassword")->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
     if (taken) {
         QCOMPARE(a.env.messages.count(), 1);
         QCOMPARE(a.env.messages.last().text,
@@ -352,7 +354,7 @@ void TestUserEntry::saving()
     }
     QCOMPARE(a.env.messages.count(), 0);
     QVERIFY(!a.isOpen());
-    QCOMPARE(members.count(), 1);
+    QCOMPARE(members.count(), 0); // no person changed: the navigators keep what they found
     QCOMPARE(a.column("Type", member), type);
     QCOMPARE(a.column("Username_Key", member), storedName.toLower());
     const QString hash = a.column("Password", member);

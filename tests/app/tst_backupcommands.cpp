@@ -166,10 +166,12 @@ void TestBackupCommands::backUp()
         return;
     }
     const QString size = backups::sizeText(QFileInfo(target).size());
-    QCOMPARE(
-        m.env.messages.last().text, QStringLiteral("The database was backed up to \"%1\" (%2).").arg(target, size));
+    QCOMPARE(m.env.messages.last().text,
+        QStringLiteral("The database was backed up to \"%1\" (%2). No person has a picture, so no pictures were "
+                       "copied.")
+            .arg(target, size));
     QCOMPARE(m.env.messages.last().icon, Icon::Information);
-    QCOMPARE(m.status(), QStringLiteral("Backed up the database to %1 (%2).").arg(target, size));
+    QCOMPARE(m.status(), QStringLiteral("Backed up the database to %1 (%2, 0 pictures).").arg(target, size));
     QCOMPARE(Database::open(target, Database::OpenMode::ExistingOnly)
                  ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
                  .toInt(),
@@ -259,10 +261,11 @@ void TestBackupCommands::restore()
     QVERIFY(m.main.command(QStringLiteral("Exit"))->isEnabled());
     QCOMPARE(m.env.messages.last().icon, Icon::Information);
     QCOMPARE(m.env.messages.last().text,
-        QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3). The database as it was before "
-                       "is kept as \"%4\". Log in again to go on.")
+        QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3). No pictures lie beside the "
+                       "backup (\"%4\"), so the pictures were left as they are. The database as it was before is kept "
+                       "as \"%5\". Log in again to go on.")
             .arg(m.env.db().path(), backup, backups::sizeText(QFileInfo(m.env.db().path()).size()),
-                m.env.dir.filePath(copies.first())));
+                m.env.dir.filePath(QStringLiteral("sunday-pictures")), m.env.dir.filePath(copies.first())));
     QCOMPARE(m.status(), QStringLiteral("Restored the database from %1.").arg(backup));
 }
 
@@ -274,20 +277,27 @@ void TestBackupCommands::serverKeepsItsOwnBackups_data()
 }
 
 // On a server the File menu's commands and --backup/--restore point to the
-// server's own tools and change nothing.
+// server's own tools for the database and change nothing there; backing up
+// still copies the pictures.
 void TestBackupCommands::serverKeepsItsOwnBackups()
 {
     QFETCH(QString, command);
     if (!test::onServer())
         QSKIP("no test server (PEWLARK_TEST_POSTGRES)");
     Main m(QStringLiteral("Admin"), test::Where::Configured);
+    const bool backingUp = command == QLatin1String("BackUpDatabase");
+    m.env.db().exec(QStringLiteral("UPDATE Member SET Picture = '7.jpg' WHERE ID = (SELECT MIN(ID) FROM Member)"));
+    QFile(m.env.dir.filePath(QStringLiteral("7.jpg"))).open(QIODevice::WriteOnly);
+    const QString chosen = m.env.dir.filePath(QStringLiteral("pictures-copy"));
+    m.env.files.answers = { chosen };
     m.main.command(command)->trigger();
     QCOMPARE(m.env.messages.count(), 1);
     const QString text = m.env.messages.last().text;
     QVERIFY2(text.startsWith(QStringLiteral("This church is kept in %1.").arg(m.env.db().displayName()))
             && text.contains(QLatin1String("pg_dump")),
         qPrintable(text));
-    QVERIFY(m.env.files.asked.isEmpty());
+    QCOMPARE(m.env.files.asked.size(), backingUp ? 1 : 0);
+    QCOMPARE(QDir(chosen).entryList(QDir::Files), backingUp ? QStringList { "7.jpg" } : QStringList {});
     QCOMPARE(m.people(), 31);
 
     const QString config = QDir(m.env.folder()).filePath(QStringLiteral("config.txt"));
@@ -298,11 +308,12 @@ void TestBackupCommands::serverKeepsItsOwnBackups()
                    .toUtf8());
     file.close();
     const QString target = QDir(m.env.folder()).filePath(QStringLiteral("copy.sqlite"));
-    const int code = command == QLatin1String("BackUpDatabase")
-        ? backups::runBackupCommand(config, target)
-        : backups::runRestoreCommand(config, target, m.env.clock);
-    QCOMPARE(code, 1);
+    const int code = backingUp ? backups::runBackupCommand(config, target)
+                               : backups::runRestoreCommand(config, target, m.env.clock);
+    QCOMPARE(code, backingUp ? 0 : 1);
     QVERIFY(!QFileInfo::exists(target));
+    QCOMPARE(QDir(backup::picturesFolderFor(target)).entryList(QDir::Files),
+        backingUp ? QStringList { "7.jpg" } : QStringList {});
     QCOMPARE(m.people(), 31);
 }
 

@@ -121,6 +121,9 @@ void TestCommandLine::withoutDisplay_data()
         << "pewlark: The file \"%DIR%/none.sqlite\" does not exist.";
     QTest::newRow("new database without --admin") << QStringList { "--create-database", "%DIR%/new.sqlite" } << 2 << ""
                                                   << "pewlark: --create-database needs --admin";
+    QTest::newRow("demo database of too few people")
+        << QStringList { "--demo-database", "%DIR%/demo.sqlite", "--people", "99" } << 2 << ""
+        << "pewlark: --people needs a whole number from 100 to 1000000, not \"99\".\n";
     QTest::newRow("demo database") << QStringList { "--demo-database", "%DIR%/demo.sqlite", "--people", "100" } << 0
                                    << "Created demo database"
                                    << "";

@@ -13,6 +13,8 @@ private slots:
     void tooFewFields_data();
     void tooFewFields();
     void missingFile();
+    void tooLarge_data();
+    void tooLarge();
     void writtenFileReadsBack();
     void decode_data();
     void decode();
@@ -108,6 +110,33 @@ void TestConfig::missingFile()
         QVERIFY(e.text().contains(QStringLiteral("does not exist")));
     }
     QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestConfig::tooLarge_data()
+{
+    QTest::addColumn<QString>("file"); // empty: a file one byte over the limit
+    QTest::newRow("a device that never ends") << "/dev/zero";
+    QTest::newRow("one byte over the limit") << "";
+}
+
+// Five short fields: a large file is refused by its size, unread.
+void TestConfig::tooLarge()
+{
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    if (file.isEmpty()) {
+        file = dir.filePath(QStringLiteral("config.txt"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("a\nb,/srv/church.sqlite\nc,/srv/pics/" + QByteArray(config::kMaxSize, '\n'));
+    }
+    try {
+        config::load(file);
+        QFAIL("a large file was read");
+    } catch (const StartupError& e) {
+        QVERIFY2(e.text().startsWith(QStringLiteral("The configuration file \"%1\" is larger than 64 KB").arg(file)),
+            qPrintable(e.text()));
+    }
 }
 
 void TestConfig::writtenFileReadsBack()

@@ -84,6 +84,7 @@ void TestEditTracker::changesMarkTheTitle()
         f.list->setCurrentIndex(-1);
     }
     QCOMPARE(f.windowTitle(), QStringLiteral("Thing Entry"));
+    env.loginAs(1, QStringLiteral("User")); // nobody logged in would read "(Log in to save)"
     f.tracker->setViewOnly(true);
     QCOMPARE(f.windowTitle(), QStringLiteral("Thing Entry (View only)"));
     f.check->setChecked(true);

@@ -1,3 +1,4 @@
+#include "FileConditions.h"
 #include "OfficeFolder.h"
 #include "TestSupport.h"
 
@@ -7,9 +8,11 @@
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "data/Backup.h"
+#include "data/Schema.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QtTest>
@@ -48,6 +51,9 @@ private slots:
     void lockedSaveShowsBusyPointerThenMessage();
     void largeFileCheckedWhileLoginIsUp_data();
     void largeFileCheckedWhileLoginIsUp();
+    void waitForAnotherProgramIsShown();
+    void olderDatabaseIsKeptBeforeItsUpgrade();
+    void leftoversOfKilledCopiesAreRemoved();
 };
 
 void TestStartup::refusals_data()
@@ -66,6 +72,11 @@ void TestStartup::refusals_data()
         << "leftover" << QStringList { "is what was left when writing" };
     QTest::newRow("missing database") << "missing" << QStringList { "does not exist", "configuration file", restore };
     QTest::newRow("random bytes in config.txt") << "random config" << QStringList { "is not a plain text file" };
+    QTest::newRow("a table missing") << "no table"
+                                     << QStringList { "is not a whole Pewlark database: it lacks the table Church.",
+                                            restore };
+    QTest::newRow("another program's file with a write-ahead log")
+        << "foreign wal" << QStringList { "is not a Pewlark database." };
 }
 
 void TestStartup::refusals()
@@ -92,6 +103,15 @@ void TestStartup::refusals()
     }
     if (situation == QLatin1String("missing"))
         QVERIFY(QFile::remove(office.database));
+    if (situation == QLatin1String("no table"))
+        Database::open(office.database, Database::OpenMode::ExistingOnly)->exec(QStringLiteral("DROP TABLE Church"));
+    if (situation == QLatin1String("foreign wal")) {
+        QVERIFY(QFile::remove(office.database));
+        sqlite3* h = nullptr;
+        sqlite3_open(QFile::encodeName(office.database).constData(), &h);
+        sqlite3_exec(h, "PRAGMA journal_mode = WAL; CREATE TABLE Recipes (Name TEXT)", nullptr, nullptr, nullptr);
+        sqlite3_close(h);
+    }
     if (situation == QLatin1String("random config")) {
         QByteArray bytes;
         QRandomGenerator random(9);
@@ -101,6 +121,7 @@ void TestStartup::refusals()
         named = office.config;
     }
     const QStringList before = office.files();
+    const QByteArray contents = test::fileHash(named);
 
     Started s(office);
     QVERIFY(s.code != 0);
@@ -118,6 +139,7 @@ void TestStartup::refusals()
     // Nothing was created or changed on the way, no backup either.
     QCoreApplication::processEvents();
     QCOMPARE(office.files(), before);
+    QCOMPARE(test::fileHash(named), contents);
 }
 
 void TestStartup::pictureFolderWarnedOnce_data()
@@ -176,7 +198,7 @@ void TestStartup::dailyBackupOncePerDay()
         QVERIFY(!QFileInfo::exists(today)); // not before the login window is up
         QTRY_VERIFY(QFileInfo::exists(today));
         QCOMPARE(s.messages->count(), 0);
-        QVERIFY(backup::checkRestorable(today) >= 1);
+        backup::checkRestorable(today, office.dir.path());
     }
     QStringList kept = QDir(backup::dailyFolder(office.database)).entryList(QDir::Files, QDir::Name);
     QCOMPARE(kept.size(), 15); // 14 automatic ones and notes.txt
@@ -290,6 +312,75 @@ void TestStartup::largeFileCheckedWhileLoginIsUp()
         QVERIFY2(text.contains(QStringLiteral("it is damaged")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("--restore")), qPrintable(text));
     }
+}
+
+// Another program holds the write lock at start-up: a window says what
+// Pewlark waits for and how long at most, then the one refusal comes.
+void TestStartup::waitForAnotherProgramIsShown()
+{
+    Office office;
+    sqlite3* other = nullptr;
+    sqlite3_open_v2(QFile::encodeName(office.database).constData(), &other, SQLITE_OPEN_READWRITE, nullptr);
+    QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    QStringList shown;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("lockWaitNotice") && w->isVisible())
+                shown.append(static_cast<QLabel*>(w)->text());
+    });
+    look.start(100);
+    Started s(office, false);
+    look.stop();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    QVERIFY(s.code != 0);
+    QCOMPARE(s.messages->count(), 1);
+    QVERIFY2(s.messages->last().text.contains(QStringLiteral("another program or workstation is writing to it")),
+        qPrintable(s.messages->last().text));
+    shown.removeDuplicates();
+    QCOMPARE(shown,
+        QStringList { QStringLiteral("Pewlark is waiting for another program or workstation that is writing to the "
+                                     "database \"%1\" (at most 3 seconds)...")
+                          .arg(office.database) });
+}
+
+// The upgrade changes only the database opened for work, after a copy of
+// it as it was.
+void TestStartup::olderDatabaseIsKeptBeforeItsUpgrade()
+{
+    Office office;
+    test::makeVersion1(*Database::open(office.database, Database::OpenMode::ExistingOnly));
+    Started s(office, false);
+    QCOMPARE(s.code, 0);
+    QCOMPARE(schema::version(db()), schema::kCurrentVersion);
+    const QString kept = office.dir.filePath(QStringLiteral("church.before-upgrade-2026-03-15-103000.sqlite"));
+    QCOMPARE(office.files(QStringLiteral("church.before-upgrade-*")), QStringList { QFileInfo(kept).fileName() });
+    auto copy = Database::open(kept, Database::OpenMode::ReadOnly);
+    QCOMPARE(schema::version(*copy), 1);
+    QCOMPARE(copy->scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 200);
+}
+
+// Interrupted copies of this program whose process is gone, beside the
+// database and among its automatic backups, are gone after the next start.
+void TestStartup::leftoversOfKilledCopiesAreRemoved()
+{
+    Office office;
+    const QString backups = backup::dailyFolder(office.database);
+    const QString dead = QString::number(test::endedProcessId());
+    const QString alive = QString::number(QCoreApplication::applicationPid());
+    QVERIFY(QDir().mkpath(backups + QStringLiteral("/.church-2026-03-01-pictures.partial-") + dead));
+    const QStringList names { ".church.sqlite.partial-" + dead, ".church.sqlite.partial-" + dead + "-journal",
+        ".church.before-restore-2026-03-01-101010.sqlite.partial-" + dead, ".church.sqlite.partial-" + alive,
+        ".notes.partial", "backups/.church-2026-03-01.sqlite.partial-" + dead,
+        "backups/.church-2026-03-01-pictures.partial-" + dead + "/1.jpg" };
+    for (const QString& name : names)
+        QFile(office.dir.filePath(name)).open(QIODevice::WriteOnly);
+    Started s(office, false);
+    QCOMPARE(s.code, 0);
+    QCOMPARE(office.files(QStringLiteral(".*")), (QStringList { ".church.sqlite.partial-" + alive, ".notes.partial" }));
+    QCOMPARE(QDir(backups).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {});
 }
 
 QTEST_MAIN(TestStartup)

@@ -154,6 +154,7 @@ private slots:
     void f1OpensTheSectionOfTheWindowInFront_data();
     void f1OpensTheSectionOfTheWindowInFront();
     void statusBarShowsTheLastAction();
+    void destroyingTheMainWindowRunsNoHandlers();
 };
 
 void TestWindowKeys::accessKeysUniquePerMenu_data()
@@ -351,6 +352,21 @@ void TestWindowKeys::statusBarShowsTheLastAction()
     QCOMPARE(m.main.statusBar()->currentMessage(), QStringLiteral("Saved Hale, Helen."));
     showStatus(QStringLiteral("Printed Member List."));
     QCOMPARE(m.main.statusBar()->currentMessage(), QStringLiteral("Printed Member List."));
+}
+
+// No handler of the main window (Ctrl+S here) runs as its windows close while it is destroyed.
+void TestWindowKeys::destroyingTheMainWindowRunsNoHandlers()
+{
+    test::TestEnv env;
+    auto* main = new MDI;
+    main->show();
+    main->workspace()->add(new Editor(QStringLiteral("frmEditor")));
+    QAction* save = main->findChild<QAction*>(QStringLiteral("SaveScreen"));
+    QVERIFY(save->isEnabled());
+    int changes = 0;
+    connect(save, &QAction::enabledChanged, this, [&changes] { ++changes; });
+    delete main;
+    QCOMPARE(changes, 0);
 }
 
 QTEST_MAIN(TestWindowKeys)

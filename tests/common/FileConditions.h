@@ -8,7 +8,9 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QProcess>
 #include <QString>
+#include <sqlite3.h>
 
 #include <csignal>
 #include <linux/capability.h>
@@ -84,6 +86,35 @@ inline QByteArray fileHash(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// The number of a process that has ended.
+inline qint64 endedProcessId()
+{
+    QProcess shell;
+    shell.start(QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("echo $$") });
+    shell.waitForFinished();
+    return shell.readAllStandardOutput().trimmed().toLongLong();
+}
+
+// What a program that stopped in the middle of a change leaves: the file
+// with part of the change written into it and, beside it, the journal that
+// undoes it.
+inline void leaveUnfinishedChange(const QString& path)
+{
+    const QString working = path + QStringLiteral(".working");
+    QFile::copy(path, working);
+    sqlite3* h = nullptr;
+    sqlite3_open(QFile::encodeName(working).constData(), &h);
+    // A small cache makes the engine write changed pages into the file.
+    sqlite3_exec(h, "PRAGMA cache_size = 1; BEGIN; UPDATE Member SET Notes = 'half-written', Last_Name = 'Half'",
+        nullptr, nullptr, nullptr);
+    QFile::remove(path);
+    QFile::copy(working, path);
+    QFile::copy(working + QStringLiteral("-journal"), path + QStringLiteral("-journal"));
+    sqlite3_exec(h, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(h);
+    QFile::remove(working);
 }
 
 } // namespace pw::test

@@ -28,6 +28,16 @@ inline void makeChurch(const QString& path, int people)
     tx.commit();
 }
 
+// Makes a church look as the first Pewlark wrote it (schema version 1,
+// before user names had keys), to be upgraded when it is opened.
+inline void makeVersion1(Database& db)
+{
+    db.exec(QStringLiteral("DROP INDEX User_UsernameKey"));
+    db.exec(QStringLiteral("ALTER TABLE \"User\" DROP COLUMN Username_Key"));
+    db.exec(QStringLiteral("DROP TABLE Login_Failure"));
+    db.exec(QStringLiteral("UPDATE Schema_Version SET Version = 1"));
+}
+
 inline int peopleIn(const QString& path)
 {
     return Database::open(path, Database::OpenMode::ExistingOnly)

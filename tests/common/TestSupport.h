@@ -8,8 +8,11 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 
+#include <QApplication>
 #include <QList>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <type_traits>
@@ -31,6 +34,12 @@ public:
     void show(const QString& text, const QString& title, Icon icon = Icon::None) override
     {
         entries.append({ text, title, icon, false });
+        // As after a message box, the focus then goes back to where it was when it came up.
+        if (focusReturns)
+            QTimer::singleShot(0, qApp, [had = QPointer<QWidget>(QApplication::focusWidget())] {
+                if (had)
+                    had->setFocus(Qt::ActiveWindowFocusReason);
+            });
     }
     Answer ask(const QString& text, const QString& title, Icon icon = Icon::Question) override
     {
@@ -57,6 +66,7 @@ public:
     QList<Entry> entries;
     QList<Answer> answers;
     QStringList choices; // button texts, e.g. "Discard"
+    bool focusReturns = false;
 };
 
 // A clock that moves only when the test says so.

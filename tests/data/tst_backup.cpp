@@ -1,8 +1,11 @@
 #include "FileConditions.h"
+#include "OfficeFolder.h"
 #include "TestSupport.h"
 #include "data/Backup.h"
+#include "data/CopyChurch.h"
 #include "data/Health.h"
 #include "data/Members.h"
+#include "data/NewDatabaseFile.h"
 #include "data/Passwords.h"
 #include "data/Schema.h"
 
@@ -13,6 +16,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 
 using namespace pw;
 using test::TestEnv;
@@ -84,6 +88,9 @@ private slots:
     void restore_data();
     void restore();
     void dailyBackupKeepsTheLast14();
+    void picturesGoWithTheBackupAndComeBack();
+    void copiesKeepTheDatabasePermissions_data();
+    void copiesKeepTheDatabasePermissions();
 };
 
 void TestBackup::backupWhileAnotherWorkstationWrites()
@@ -141,6 +148,8 @@ void TestBackup::backupRefusals_data()
                                               << "cannot be written over the database";
     QTest::newRow("disk full") << "full"
                                << "there is no room left on the disk";
+    QTest::newRow("read-only folder") << "read-only"
+                                      << "you may not write in the folder";
 }
 
 void TestBackup::backupRefusals()
@@ -169,10 +178,14 @@ void TestBackup::backupRefusals()
         std::unique_ptr<test::FileSizeLimit> limit;
         if (situation == QLatin1String("full"))
             limit = std::make_unique<test::FileSizeLimit>(QFileInfo(env.db().path()).size() / 2);
-        backup::backUp(env.db(), target, situation == QLatin1String("replace"));
+        test::WithoutOverride permissions;
+        if (situation == QLatin1String("read-only") && (!permissions.ok() || ::chmod(qPrintable(folder), 0555) != 0))
+            QSKIP("file permissions cannot be made to apply to this process");
+        backup::backUp(env.db(), target, QString(), situation == QLatin1String("replace"));
     } catch (const DbError& e) {
         error = e.text();
     }
+    ::chmod(qPrintable(folder), 0755);
     QCOMPARE(test::fileHash(env.db().path()), database);
     if (message.isEmpty()) {
         QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -185,7 +198,7 @@ void TestBackup::backupRefusals()
         QFile f(target);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), theirs);
-    } else if (situation == QLatin1String("full")) {
+    } else if (situation != QLatin1String("no folder")) {
         QCOMPARE(files(folder), QStringList {});
     }
 }
@@ -209,6 +222,14 @@ void TestBackup::restore_data()
                                                 << "is not a Pewlark database";
     QTest::newRow("the database in use") << "itself"
                                          << "is the database in use";
+    QTest::newRow("a backup without the Member table") << "no Member"
+                                                       << "is not a whole Pewlark database: it lacks the table Member.";
+    QTest::newRow("a backup of an older Pewlark") << "older"
+                                                  << "";
+    QTest::newRow("a backup with an unfinished change beside it") << "unfinished"
+                                                                  << "";
+    QTest::newRow("a folder") << "folder"
+                              << "is a folder, not a backup";
 }
 
 void TestBackup::restore()
@@ -234,6 +255,8 @@ void TestBackup::restore()
             QSKIP("the sqlite3 tool is not installed");
     } else if (offered == QLatin1String("itself")) {
         file = env.db().path();
+    } else if (offered == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(file));
     } else {
         makeChurch(file, QStringLiteral("Restored"), 300);
         auto db = Database::open(file, Database::OpenMode::ExistingOnly);
@@ -241,7 +264,13 @@ void TestBackup::restore()
             db->exec(QStringLiteral("UPDATE Schema_Version SET Version = ?"), { schema::kCurrentVersion + 1 });
         if (offered == QLatin1String("no accounts"))
             db->exec(QStringLiteral("DELETE FROM \"User\""));
+        if (offered == QLatin1String("no Member"))
+            db->exec(QStringLiteral("DROP TABLE Member"));
+        if (offered == QLatin1String("older"))
+            test::makeVersion1(*db);
         db.reset();
+        if (offered == QLatin1String("unfinished"))
+            test::leaveUnfinishedChange(file);
         if (offered == QLatin1String("damaged")) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::ReadWrite));
@@ -250,18 +279,20 @@ void TestBackup::restore()
         }
     }
     const QByteArray before = test::fileHash(env.db().path());
-    const QByteArray offeredBefore = test::fileHash(file);
+    const auto offeredFiles = [&] { return test::fileHash(file) + test::fileHash(file + QStringLiteral("-journal")); };
+    const QByteArray offeredBefore = offeredFiles();
     const QString dated = env.dir.filePath(QStringLiteral("test.before-restore-2026-03-15-103000.sqlite"));
 
     QString error;
     backup::Restored restored;
     try {
-        restored = backup::restore(env.db(), file, env.clock);
+        restored = backup::restore(env.db(), file, env.clock, QString());
     } catch (const DbError& e) {
         error = e.text();
     }
-    // The file offered is only read.
-    QCOMPARE(test::fileHash(file), offeredBefore);
+    // The file offered is only read, and nothing of the checks is left.
+    QCOMPARE(offeredFiles(), offeredBefore);
+    QCOMPARE(QDir(env.folder()).entryList({ QStringLiteral(".*") }, QDir::Files | QDir::Hidden), QStringList {});
     if (!message.isEmpty()) {
         QVERIFY2(error.contains(message), qPrintable(error));
         QVERIFY2(error.contains(file), qPrintable(error));
@@ -274,6 +305,7 @@ void TestBackup::restore()
     QCOMPARE(restored.savedCopy, dated);
     QCOMPARE(count(env.db(), QStringLiteral("Restored")), 300);
     QCOMPARE(count(env.db(), QStringLiteral("Current")), 0);
+    QCOMPARE(schema::version(env.db()), schema::kCurrentVersion);
     // The other workstation sees the restored contents at once.
     QCOMPARE(count(*other, QStringLiteral("Restored")), 300);
     // The database as it was is kept beside it, whole.
@@ -297,19 +329,24 @@ void TestBackup::dailyBackupKeepsTheLast14()
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
 
+    // What a killed backup left is removed by the next one.
+    const QString leftover
+        = QDir(folder).filePath(QStringLiteral(".test-2026-02-01.sqlite.partial-%1").arg(test::endedProcessId()));
+    QFile(leftover).open(QIODevice::WriteOnly);
+
     const QDate first(2026, 2, 20);
     QStringList removed;
     for (int day = 0; day < 20; ++day) {
         env.clock.current = QDateTime(first.addDays(day), QTime(8, 0));
         addPeople(env.db(), 1, QStringLiteral("Day %1").arg(day));
-        const backup::Daily made = backup::dailyBackup(env.db(), env.clock);
+        const backup::Daily made = backup::dailyBackup(env.db(), env.clock, QString());
         QVERIFY(made.made);
         QCOMPARE(made.copy.path,
             QDir(folder).filePath(QStringLiteral("test-%1.sqlite").arg(first.addDays(day).toString(Qt::ISODate))));
         removed += made.removed;
         // A later start on the same day makes none.
         env.clock.advanceSeconds(3600);
-        const backup::Daily again = backup::dailyBackup(env.db(), env.clock);
+        const backup::Daily again = backup::dailyBackup(env.db(), env.clock, QString());
         QVERIFY(!again.made);
         QCOMPARE(again.copy.path, made.copy.path);
     }
@@ -324,6 +361,89 @@ void TestBackup::dailyBackupKeepsTheLast14()
     auto newest = Database::open(QDir(folder).filePath(backup::dailyFileName(env.db().path(), first.addDays(19))),
         Database::OpenMode::ExistingOnly);
     QCOMPARE(count(*newest, QStringLiteral("Day 19")), 1);
+}
+
+void TestBackup::picturesGoWithTheBackupAndComeBack()
+{
+    TestEnv env(test::Where::File);
+    addPeople(env.db(), 4, QStringLiteral("Pictured"));
+    addAccount(env.db());
+    const QString pictures = env.dir.filePath(QStringLiteral("pictures/"));
+    QVERIFY(QDir().mkpath(pictures));
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    write(pictures + QStringLiteral("1.jpg"), "one");
+    write(pictures + QStringLiteral("2.png"), "two");
+    // One picture is missing from the folder; one name is no picture's name.
+    const QStringList named { "1.jpg", "2.png", "3.jpg", "../test.sqlite" };
+    for (int i = 0; i < named.size(); ++i)
+        env.db().exec(QStringLiteral("UPDATE Member SET Picture = ? WHERE ID = ?"), { named.at(i), i + 1 });
+
+    const QString target = env.dir.filePath(QStringLiteral("sunday.sqlite"));
+    const backup::Copy copy = backup::backUp(env.db(), target, pictures);
+    QCOMPARE(copy.pictures, 2);
+    QCOMPARE(copy.picturesMissing, 2);
+    QCOMPARE(copy.pictureCopies, env.dir.filePath(QStringLiteral("sunday-pictures")));
+    QCOMPARE(QDir(copy.pictureCopies).entryList(QDir::Files), (QStringList { "1.jpg", "2.png" }));
+
+    // The pictures change; the backup puts them back and keeps the ones before.
+    write(pictures + QStringLiteral("1.jpg"), "a newer one");
+    QVERIFY(QFile::remove(pictures + QStringLiteral("2.png")));
+    const backup::Restored restored = backup::restore(env.db(), target, env.clock, pictures);
+    QCOMPARE(restored.picturesBack, 2);
+    QCOMPARE(test::fileHash(pictures + QStringLiteral("1.jpg")), test::fileHash(copy.pictureCopies + "/1.jpg"));
+    QCOMPARE(test::fileHash(pictures + QStringLiteral("2.png")), test::fileHash(copy.pictureCopies + "/2.png"));
+    QCOMPARE(QFileInfo(restored.savedPictures + QStringLiteral("/1.jpg")).size(), 11); // "a newer one"
+    QCOMPARE(QDir(pictures).entryList(QDir::Files | QDir::Hidden), (QStringList { "1.jpg", "2.png" }));
+}
+
+void TestBackup::copiesKeepTheDatabasePermissions_data()
+{
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<int>("mode");
+    for (const char* copy : { "backup", "daily backup", "before-restore copy", "copy of the church" }) {
+        QTest::addRow("%s of a 600 database", copy) << copy << 0600;
+        QTest::addRow("%s of a 640 database", copy) << copy << 0640;
+    }
+}
+
+// Copies hold people's details and password hashes: with the usual umask
+// 022 they are still readable by no more people than the database.
+void TestBackup::copiesKeepTheDatabasePermissions()
+{
+    QFETCH(QString, copy);
+    QFETCH(int, mode);
+    TestEnv env(test::Where::File);
+    QVERIFY(::chmod(qPrintable(env.db().path()), mode_t(mode)) == 0);
+    const QFile::Permissions expected = QFile::permissions(env.db().path());
+    const mode_t umaskBefore = ::umask(022);
+    const QString other = env.dir.filePath(QStringLiteral("other.sqlite"));
+    QList<QFile::Permissions> got;
+    if (copy == QLatin1String("backup")) {
+        got << QFile::permissions(backup::backUp(env.db(), other).path);
+    } else if (copy == QLatin1String("daily backup")) {
+        const QString path = backup::dailyBackup(env.db(), env.clock, QString()).copy.path;
+        got << QFile::permissions(path);
+        // The folder of daily copies is no more open than the database.
+        struct stat folder {};
+        QVERIFY(::stat(qPrintable(QFileInfo(path).absolutePath()), &folder) == 0);
+        QCOMPARE(int(folder.st_mode & 0777), mode | ((mode & 0444) >> 2));
+    } else if (copy == QLatin1String("before-restore copy")) {
+        makeChurch(other, QStringLiteral("Restored"));
+        got << QFile::permissions(backup::restore(env.db(), other, env.clock, QString()).savedCopy);
+    } else {
+        // The copy's temporary file too, while the tables are written.
+        const QString temporary = NewDatabaseFile::temporaryPathFor(other, QCoreApplication::applicationPid());
+        copying::copyChurch(env.db().path(), other, [&](const QString&) { got << QFile::permissions(temporary); });
+        got << QFile::permissions(other);
+    }
+    ::umask(umaskBefore);
+    QVERIFY(!got.isEmpty());
+    for (const QFile::Permissions& permissions : std::as_const(got))
+        QCOMPARE(permissions, expected);
 }
 
 int main(int argc, char** argv)

@@ -1,9 +1,11 @@
+#include "OfficeFolder.h"
 #include "TestSupport.h"
 
 #include "data/Database.h"
 #include "data/Passwords.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
+#include "data/Users.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -57,6 +59,9 @@ private slots:
     void createRefusesExistingFile();
     void pathsWithOddCharacters();
     void upgradeKeepsCurrentVersion();
+    void upgradeToCountedLoginsKeepsEveryRow();
+    void openRefusesAnIncompleteChurch_data();
+    void openRefusesAnIncompleteChurch();
     void passwordsAreHashedAndFoldCase();
 };
 
@@ -365,6 +370,59 @@ void TestDatabase::upgradeKeepsCurrentVersion()
     Database::open(path, Database::OpenMode::CreateNew)->close();
     auto db = Database::open(path, Database::OpenMode::ExistingOnly);
     QCOMPARE(schema::version(*db), schema::kCurrentVersion);
+}
+
+// A church of schema version 2 opens as version 3 with its rows, counting failed logins per user name.
+void TestDatabase::upgradeToCountedLoginsKeepsEveryRow()
+{
+    QTemporaryDir dir;
+    const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version2"))
+                                           : dir.filePath(QStringLiteral("v2.sqlite"));
+    auto db = Database::open(where, Database::OpenMode::CreateNew);
+    for (const char* change : { "DROP TABLE Login_Failure", "UPDATE Schema_Version SET Version = 2",
+             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')" })
+        db->exec(QString::fromLatin1(change));
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(schema::version(*db), 3);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 1);
+    Users::recordLoginFailure(*db, QStringLiteral("Pastor"), QDateTime(QDate(2026, 3, 15), QTime(10, 0), Qt::UTC));
+    QCOMPARE(Users::loginFailures(*db, QStringLiteral(" PASTOR")).inARow, 1);
+}
+
+void TestDatabase::openRefusesAnIncompleteChurch_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("older");
+    QTest::addColumn<QString>("lacks");
+    QTest::newRow("a table dropped") << "DROP TABLE Church" << false << "it lacks the table Church.";
+    QTest::newRow("a column dropped") << "ALTER TABLE \"User\" DROP COLUMN Password" << false
+                                      << "it lacks the column User.Password.";
+    QTest::newRow("an older church without a table") << "DROP TABLE Church" << true << "it lacks the table Church.";
+}
+
+// Checked against every table and column the program writes, after its
+// own upgrade, which is undone when the result is not whole.
+void TestDatabase::openRefusesAnIncompleteChurch()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, older);
+    QFETCH(QString, lacks);
+    QTemporaryDir dir;
+    auto db = Database::open(test::onServer() ? test::emptyServerDatabase(QStringLiteral("incomplete"))
+                                              : dir.filePath(QStringLiteral("church.sqlite")),
+        Database::OpenMode::CreateNew);
+    if (older)
+        test::makeVersion1(*db);
+    db->exec(change);
+    try {
+        Database::open(db->path(), Database::OpenMode::ExistingOnly);
+        QFAIL("the church was accepted");
+    } catch (const DbError& e) {
+        QCOMPARE(e.kind(), DbError::Kind::Damaged);
+        QVERIFY2(
+            e.message().contains(QStringLiteral("is not a whole Pewlark database: ") + lacks), qPrintable(e.text()));
+    }
+    QCOMPARE(schema::version(*db), older ? 1 : schema::kCurrentVersion);
 }
 
 void TestDatabase::passwordsAreHashedAndFoldCase()

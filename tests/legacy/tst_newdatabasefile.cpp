@@ -1,3 +1,4 @@
+#include "FileConditions.h"
 #include "data/Database.h"
 #include "data/Members.h"
 #include "data/NewDatabaseFile.h"
@@ -126,6 +127,10 @@ void TestNewDatabaseFile::refusals_data()
                                                  << "still has an unfinished change";
     QTest::newRow("folder missing") << "no folder"
                                     << "does not exist";
+    QTest::newRow("a name longer than the disk allows") << "long name"
+                                                        << "the file name is longer than the disk allows";
+    QTest::newRow("disk full while writing") << "full"
+                                             << "there is no room left on the disk";
 }
 
 void TestNewDatabaseFile::refusals()
@@ -136,6 +141,8 @@ void TestNewDatabaseFile::refusals()
     QString target = dir.filePath(QStringLiteral("church.sqlite"));
     if (situation == QLatin1String("no folder"))
         target = dir.filePath(QStringLiteral("missing/church.sqlite"));
+    if (situation == QLatin1String("long name"))
+        target = dir.filePath(QString(300, QLatin1Char('x')));
     const QByteArray theirs("another program's file");
     const auto writeTheirs = [&] {
         QFile f(target);
@@ -148,6 +155,12 @@ void TestNewDatabaseFile::refusals()
     QString error;
     try {
         NewDatabaseFile file(target);
+        if (situation == QLatin1String("full")) {
+            test::FileSizeLimit limit(256 * 1024);
+            Transaction tx(file.database());
+            addPeople(file.database(), 5000);
+            tx.commit();
+        }
         std::unique_ptr<Transaction> open;
         if (situation == QLatin1String("appears"))
             writeTheirs();
@@ -158,6 +171,9 @@ void TestNewDatabaseFile::refusals()
         error = e.text();
     }
     QVERIFY2(error.contains(message), qPrintable(error));
+    // The message names the file the user gave, never the temporary one.
+    QVERIFY2(
+        error.contains(QFileInfo(target).fileName()) && !error.contains(QLatin1String(".partial-")), qPrintable(error));
     // Their file is untouched and nothing of ours is left behind.
     if (situation == QLatin1String("exists") || situation == QLatin1String("appears")) {
         QCOMPARE(folderEntries(dir.path()), QStringList { "church.sqlite" });
@@ -255,11 +271,7 @@ void TestNewDatabaseFile::leftoversOfRunningProcessesAreKept()
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("church.sqlite"));
-    // The process number of a shell that has ended.
-    QProcess finished;
-    finished.start(QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("echo $$") });
-    QVERIFY(finished.waitForFinished());
-    const qint64 dead = finished.readAllStandardOutput().trimmed().toLongLong();
+    const qint64 dead = test::endedProcessId();
     QVERIFY(dead > 0);
 
     const QString mine = NewDatabaseFile::temporaryPathFor(target, QCoreApplication::applicationPid());

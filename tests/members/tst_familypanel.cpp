@@ -122,6 +122,7 @@ private slots:
     void gridCells();
     void addChangesRelationship_data();
     void addChangesRelationship();
+    void addWhileNotHead_data();
     void addWhileNotHead();
     void relativeListLeavesOutHeads();
     void relativeListOrder();
@@ -228,15 +229,26 @@ void TestFamilyPanel::addChangesRelationship()
     QCOMPARE(h.relationship()->currentIndex(), -1);
 }
 
+void TestFamilyPanel::addWhileNotHead_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<bool>("head"); // the box ticked, not yet saved
+    QTest::addColumn<QString>("because");
+    QTest::newRow("not a head") << "Wilma" << false << "listed under the head of household";
+    QTest::newRow("himself") << "Sam" << true << "own family member";
+}
+
 void TestFamilyPanel::addWhileNotHead()
 {
+    QFETCH(QString, relative);
+    QFETCH(bool, head);
+    QFETCH(QString, because);
     Household h;
-    h.show(QStringLiteral("Sam"), false);
-    h.choose(QStringLiteral("Wilma"), QStringLiteral("Sister"));
+    h.show(QStringLiteral("Sam"), head);
+    h.choose(relative, QStringLiteral("Sister"));
     QTest::mouseClick(h.button("btnAddFamMember"), Qt::LeftButton);
-    QVERIFY(h.stored().contains(QStringLiteral("Sam>Sister>Wilma")));
-    // The grid still lists only the heads who list Sam.
-    QCOMPARE(h.shownPeople(), QStringList({ "Gertrude", "Harold" }));
+    QVERIFY(h.env.messages.last().text.contains(because));
+    QCOMPARE(h.stored(), QStringList({ "Harold>Wife>Wilma", "Harold>Son>Sam", "Gertrude>Grandson>Sam" }));
 }
 
 void TestFamilyPanel::relativeListLeavesOutHeads()

@@ -124,6 +124,8 @@ private slots:
     void dateBoxDecidesNull();
     void prospectNextStepNeedsBothLists_data();
     void prospectNextStepNeedsBothLists();
+    void valuesTheScreenCannotShowAreKept_data();
+    void valuesTheScreenCannotShowAreKept();
     void churchStatusEnablesWithoutClearing_data();
     void churchStatusEnablesWithoutClearing();
     void requiredFieldMissing_data();
@@ -151,7 +153,8 @@ private slots:
     void pictureRefusesUnsafeOrUnreadableFiles_data();
     void pictureRefusesUnsafeOrUnreadableFiles();
     void pictureReplacementKeepsOldFile();
-    void pictureWriteFailureSavesNothing();
+    void pictureNotStoredOrRemoved_data();
+    void pictureNotStoredOrRemoved();
     void pictureMissingFileLeavesBoxEmpty();
 };
 
@@ -383,45 +386,75 @@ void TestMemberEntry::dateBoxDecidesNull()
 
 void TestMemberEntry::prospectNextStepNeedsBothLists_data()
 {
-    QTest::addColumn<QString>("phase");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("both") << "Pastor Visit"
-                          << "Phone Call" << true;
-    QTest::newRow("phase only") << "Pastor Visit"
-                                << "" << false;
-    QTest::newRow("action only") << ""
-                                 << "Phone Call" << false;
-    QTest::newRow("neither") << ""
-                             << "" << false;
+    QTest::addColumn<QStringList>("chosen"); // phase and action; none: left as loaded
+    QTest::addColumn<QString>("refusal"); // part of the message; empty: saved
+    QTest::newRow("both") << QStringList { "Pastor Visit", "Phone Call" } << QString();
+    QTest::newRow("phase only") << QStringList { "Pastor Visit", "" } << "has a Phase but no Action";
+    QTest::newRow("action only") << QStringList { "", "Phone Call" } << "has an Action but no Phase";
+    QTest::newRow("untouched, no date") << QStringList {} << QString();
 }
 
+// Imported with a phase, no date, no action: stored whole or refused, written only when changed.
 void TestMemberEntry::prospectNextStepNeedsBothLists()
 {
-    QFETCH(QString, phase);
-    QFETCH(QString, action);
-    QFETCH(bool, written);
+    QFETCH(QStringList, chosen);
+    QFETCH(QString, refusal);
     Screen s(false);
     const qint64 id = s.env.addMember(QStringLiteral("Paul"), QStringLiteral("Prospect"), QStringLiteral("Prospect"));
-    s.env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = 'First Visit', Prospect_Next_Contact_Date = "
-                                   "'2026-04-01', Prospect_Next_Contact_Action = 'Home Visit' WHERE ID = ?"),
-        { id });
+    s.env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = 'First Visit' WHERE ID = ?"), { id });
     s.openScreen();
     s.form->LoadMember(id);
     QCOMPARE(s.control<QComboBox>("cmbNextPhase")->currentText(), QStringLiteral("First Visit"));
-    QCOMPARE(s.control<QDateEdit>("dtNextContactDate")->date(), QDate(2026, 4, 1));
-    s.control<QComboBox>("cmbNextPhase")
-        ->setCurrentIndex(phase.isEmpty() ? -1 : s.control<QComboBox>("cmbNextPhase")->findText(phase));
-    s.control<QComboBox>("cmbNextContactAction")
-        ->setCurrentIndex(action.isEmpty() ? -1 : s.control<QComboBox>("cmbNextContactAction")->findText(action));
-    s.control<QDateEdit>("dtNextContactDate")->setDate(QDate(2026, 5, 2));
-    QVERIFY(s.form->SaveMember());
+    const bool written = refusal.isEmpty() && !chosen.isEmpty();
+    if (!chosen.isEmpty()) {
+        for (const char* name : { "cmbNextPhase", "cmbNextContactAction" }) // "" chooses nothing
+            s.control<QComboBox>(name)->setCurrentIndex(s.control<QComboBox>(name)->findText(chosen.takeFirst()));
+        s.control<QDateEdit>("dtNextContactDate")->setDate(QDate(2026, 5, 2));
+    }
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Memphis"));
+    s.form->saveKeepingRecord();
 
     const QVariantMap r = s.row(id);
-    QCOMPARE(r["Prospect_Phase"].toString(), written ? phase : QStringLiteral("First Visit"));
-    QCOMPARE(r["Prospect_Next_Contact_Date"].toString(),
-        written ? QStringLiteral("2026-05-02") : QStringLiteral("2026-04-01"));
-    QCOMPARE(r["Prospect_Next_Contact_Action"].toString(), written ? action : QStringLiteral("Home Visit"));
+    QCOMPARE(r["Prospect_Phase"].toString(), written ? QStringLiteral("Pastor Visit") : QStringLiteral("First Visit"));
+    QCOMPARE(r["Prospect_Next_Contact_Date"].toString(), written ? QStringLiteral("2026-05-02") : QString());
+    QCOMPARE(r["Prospect_Next_Contact_Action"].toString(), written ? QStringLiteral("Phone Call") : QString());
+    QCOMPARE(s.env.messages.count(), refusal.isEmpty() ? 0 : 1);
+    QVERIFY(s.env.messages.last().text.contains(refusal));
+    // A refused choice stays on screen as unsaved; a saved screen shows the row.
+    QCOMPARE(s.form->editTracker()->isDirty(), !refusal.isEmpty());
+}
+
+void TestMemberEntry::valuesTheScreenCannotShowAreKept_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QVariant>("stored"); // -1: the clerk
+    QTest::addColumn<QStringList>("shown"); // control, text
+    QTest::newRow("title") << "Title" << QVariant("Rev") << QStringList { "cmbTitle", "Rev (not in the list)" };
+    QTest::newRow("state") << "State" << QVariant("tx") << QStringList { "cmbState", "tx (not in the list)" };
+    QTest::newRow("phone") << "Work_Phone" << QVariant("555-1234 x12")
+                           << QStringList { "txtWorkPhone", "555-1234 x12" };
+    QTest::newRow("class") << "Sunday_School_Class" << QVariant(9999)
+                           << QStringList { "cmbSSClass", "ID 9999 (not in the list)" };
+    QTest::newRow("deacon") << "DeaconID" << QVariant(-1)
+                            << QStringList { "cmbDeacon", "Clerk, Clara (not in the list)" };
+}
+
+// Values no list or mask can show are shown as they are and kept by a save of another field.
+void TestMemberEntry::valuesTheScreenCannotShowAreKept()
+{
+    QFETCH(QString, column);
+    QFETCH(QVariant, stored);
+    QFETCH(QStringList, shown);
+    Screen s;
+    if (stored == QVariant(-1))
+        stored = s.clerk;
+    s.env.db().exec(QStringLiteral("UPDATE Member SET %1 = ? WHERE ID = ?").arg(column), { stored, s.clerk });
+    s.form->LoadMember(s.clerk);
+    auto* list = qobject_cast<QComboBox*>(s.control<QWidget>(shown[0]));
+    QCOMPARE(list ? list->currentText() : s.control<QLineEdit>(shown[0])->text(), shown[1]);
+    s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Memphis"));
+    QVERIFY(s.form->SaveMember());
+    QCOMPARE(s.row(s.clerk)[column].toString(), stored.toString());
 }
 
 void TestMemberEntry::churchStatusEnablesWithoutClearing_data()
@@ -749,9 +782,8 @@ void TestMemberEntry::reloadKeepsEveryChoice()
     QCOMPARE(selectedId(s.control<QComboBox>("cmbSSClass")), ss);
     QCOMPARE(s.control<QComboBox>("cmbMaritalStatus")->currentText(), QStringLiteral("Married"));
     QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("Dallas"));
-    // A class deleted elsewhere cannot stay chosen.
-    QCOMPARE(
-        selectedId(s.control<QComboBox>("cmbProspectSSClass")), trigger == QLatin1String("lookupsChanged") ? 0 : gone);
+    // A class deleted elsewhere stays, marked as not in the list.
+    QCOMPARE(selectedId(s.control<QComboBox>("cmbProspectSSClass")), gone);
     // "Resp." and its dates start over after an Add or Remove.
     QCOMPARE(s.control<QComboBox>("cmbResp")->currentIndex(), -1);
     QCOMPARE(s.control<QDateEdit>("dtRespStart")->date(), kNow.date());
@@ -771,7 +803,7 @@ void TestMemberEntry::framesSitInTabOrder_data()
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("firstInside");
-    QTest::newRow("family") << "btnLoadPic"
+    QTest::newRow("family") << "btnRemovePic"
                             << "fraFamilyMembers"
                             << "txtPlaceofWork"
                             << "vsfgFamilyMembers";
@@ -988,38 +1020,48 @@ void TestMemberEntry::pictureReplacementKeepsOldFile()
     QCOMPARE(QImage(folder + QString::number(id) + ".jpg").size(), QSize(165, 124));
 }
 
-void TestMemberEntry::pictureWriteFailureSavesNothing()
+void TestMemberEntry::pictureNotStoredOrRemoved_data()
 {
+    QTest::addColumn<bool>("stored"); // a picture is stored; otherwise one is loaded
+    QTest::addColumn<bool>("remove"); // "Remove Picture" pressed
+    QTest::addColumn<bool>("folderMissing");
+    QTest::newRow("folder missing") << false << false << true;
+    QTest::newRow("stored picture removed") << true << true << false;
+    QTest::newRow("loaded picture removed") << false << true << false;
+}
+
+void TestMemberEntry::pictureNotStoredOrRemoved()
+{
+    QFETCH(bool, stored);
+    QFETCH(bool, remove);
+    QFETCH(bool, folderMissing);
     Screen s;
     const QString source = s.env.dir.filePath(QStringLiteral("p.png"));
     QVERIFY(picture(200, 200).save(source));
-    s.env.files.answers = { source, source };
+    s.env.files.answers = { source };
+    if (stored) {
+        QVERIFY(QFile::copy(source, ctx().settings.pictureFolder + "1.png"));
+        s.env.db().exec(QStringLiteral("UPDATE Member SET Picture = '1.png' WHERE ID = ?"), { s.clerk });
+    }
     s.form->LoadMember(s.clerk);
-    s.click(s.control<QPushButton>("btnLoadPic"));
+    if (!stored)
+        s.click(s.control<QPushButton>("btnLoadPic"));
+    if (remove)
+        s.click(s.control<QPushButton>("btnRemovePic"));
+    QCOMPARE(s.control<QPushButton>("btnRemovePic")->isEnabled(), !remove);
+    const QString folder = s.env.dir.filePath(QStringLiteral("no-such-folder/"));
+    if (folderMissing)
+        ctx().settings.pictureFolder = folder;
     s.control<QLineEdit>("txtCity")->setText(QStringLiteral("Memphis"));
-    ctx().settings.pictureFolder = s.env.dir.filePath(QStringLiteral("no-such-folder/"));
 
     s.click(s.control<QPushButton>("btnSaveClose"));
     QApplication::processEvents();
-    QCOMPARE(s.env.messages.count(), 1);
-    QCOMPARE(s.env.messages.last().title, QStringLiteral("Pewlark"));
-    QVERIFY(s.env.messages.last().text.contains(QStringLiteral("could not be written")));
-    // Nothing of the save stays, and the screen keeps what was typed.
+    // The person is saved and the screen closes; a picture not stored is reported by its folder.
+    QCOMPARE(s.row(s.clerk)["City"].toString(), QStringLiteral("Memphis"));
     QVERIFY(s.row(s.clerk)["Picture"].isNull());
-    QVERIFY(s.row(s.clerk)["City"].isNull());
-    QVERIFY(s.row(s.clerk)["Date_Edited"].isNull());
-    QVERIFY(s.ws.find<frmMemberEntry>());
-    QCOMPARE(s.control<QLineEdit>("txtCity")->text(), QStringLiteral("Memphis"));
-
-    // The same for a new person: no row is added.
-    s.env.messages.choices = { QStringLiteral("Discard") };
-    s.click(s.control<QPushButton>("btnNew"));
-    s.fillRequired();
-    s.click(s.control<QPushButton>("btnLoadPic"));
-    s.click(s.control<QPushButton>("btnSaveNew"));
-    QCOMPARE(s.env.messages.count(), 3);
-    QCOMPARE(s.people(), 1);
-    QVERIFY(s.control<QLineEdit>("txtMemberID")->text().isEmpty());
+    QCOMPARE(s.env.messages.count(), folderMissing ? 1 : 0);
+    if (folderMissing)
+        QVERIFY(s.env.messages.last().text.contains("the picture was not stored in the picture folder \"" + folder));
 }
 
 void TestMemberEntry::pictureMissingFileLeavesBoxEmpty()

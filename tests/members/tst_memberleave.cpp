@@ -193,9 +193,9 @@ void TestMemberLeave::waysOut()
         d.main.command(QStringLiteral("LogOff"))->trigger();
         d.settle();
         taken = !d.main.command(QStringLiteral("MemberEntry"))->isEnabled();
-        // Changes thrown away go with their window; saved ones stay on show.
+        // Every window goes with the user who logs off.
         if (taken)
-            QCOMPARE(d.open(), answer != QLatin1String("Discard"));
+            QVERIFY(!d.open());
     } else if (way == QLatin1String("File > Exit")) {
         d.main.command(QStringLiteral("Exit"))->trigger();
         taken = !d.env.db().connection().isOpen();

@@ -178,6 +178,8 @@ private slots:
     void failedProspectUpdateLeavesBothRows();
     void anotherWorkstationEditedTheContact_data();
     void anotherWorkstationEditedTheContact();
+    void anotherWorkstationMovedTheProspect_data();
+    void anotherWorkstationMovedTheProspect();
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
     void permissionTestedAgainAtSave();
@@ -333,26 +335,26 @@ void TestContactEntry::loadContact_data()
     QTest::addColumn<qint64>("first"); // shown before
     QTest::addColumn<qint64>("contact"); // then loaded
     QTest::addColumn<QString>("shown"); // action | visitor 2 | rating as the lists show them
-    QTest::addColumn<QString>("proposal");
+    QTest::addColumn<QString>("proposal"); // the prospect's present step: a Null date shows today
     QTest::addColumn<QString>("stored"); // the contact after saving it unchanged
     QTest::addColumn<QString>("step"); // the prospect's next step afterwards
 
     // Pat is in "Welcome Letter" now, whatever the contact's time.
-    QTest::newRow("an old contact: the proposal starts from today's phase")
+    QTest::newRow("an old contact neither rewinds nor advances the prospect")
         << qint64(0) << kWithBob << "Letter|Stone, Bob |Interested"
-        << "Follow-Up Call|2026-03-08|Phone Call"
+        << "Welcome Letter|2026-03-15|-"
         << "3000000001|2026-03-01|Letter|Visit|3000000011|3000000012|Interested|Stored notes"
-        << "Follow-Up Call|2026-03-08|Phone Call";
+        << "Welcome Letter|~|~";
     QTest::newRow("no second visitor clears the one shown before")
         << kWithBob << kAlone << "Phone Call||Undecided"
-        << "Welcome Letter|2026-03-15|Letter"
+        << "Welcome Letter|2026-03-15|-"
         << "3000000001|2026-03-08|Phone Call|Visit|3000000011|~|Undecided|Stored notes"
-        << "Welcome Letter|2026-03-15|Letter";
+        << "Welcome Letter|~|~";
     QTest::newRow("an action and a rating no list holds are shown, not the earlier choice")
         << kWithBob << kForeign << "Smoke Signal (not in the list)|Stone, Bob |Lukewarm (not in the list)"
-        << "Welcome Letter|2026-03-16|Letter"
+        << "Welcome Letter|2026-03-15|-"
         << "3000000001|2026-03-09|Smoke Signal|Visit|3000000011|3000000012|Lukewarm|Stored notes"
-        << "Welcome Letter|2026-03-16|Letter";
+        << "Welcome Letter|~|~";
 }
 
 void TestContactEntry::loadContact()
@@ -438,6 +440,7 @@ void TestContactEntry::failedProspectUpdateLeavesBothRows()
     if (contact) {
         QVERIFY(d.form->LoadContact(contact));
         d.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("Changed"));
+        QVERIFY(Desk::choose(d.combo("cmbNextPhase"), QStringLiteral("Pastor Visit")));
     } else {
         d.fillContact();
     }
@@ -500,6 +503,39 @@ void TestContactEntry::anotherWorkstationEditedTheContact()
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString() + QLatin1Char('|') + q.value(1).toString(), typeAndNotes);
     QCOMPARE(d.isCleared(), saved);
+}
+
+// A contact saved from an older screen never puts the prospect back unasked.
+void TestContactEntry::anotherWorkstationMovedTheProspect_data()
+{
+    QTest::addColumn<bool>("newContact"); // else the notes of an old one changed
+    QTest::addColumn<QString>("choice"); // empty: no question expected
+    QTest::addColumn<QString>("step"); // Pat's next step afterwards
+    QTest::newRow("an old contact keeps their step") << false << ""
+                                                     << "Pastor Visit|2026-12-21|Card";
+    QTest::newRow("a new contact asks: keep mine") << true << "Keep mine"
+                                                   << "Follow-Up Call|2026-03-22|Phone Call";
+}
+
+void TestContactEntry::anotherWorkstationMovedTheProspect()
+{
+    QFETCH(bool, newContact);
+    QFETCH(QString, choice);
+    QFETCH(QString, step);
+    Desk d;
+    d.open();
+    if (newContact)
+        d.fillContact();
+    else
+        QVERIFY(d.form->LoadContact(kWithBob));
+    d.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("Mine"));
+    d.env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = 'Pastor Visit', Prospect_Next_Contact_Date = "
+                                   "'2026-12-21', Prospect_Next_Contact_Action = 'Card' WHERE ID = ?"),
+        { kPat });
+    d.env.messages.choices = QStringList { choice };
+    d.save();
+    QCOMPARE(d.env.messages.count(), choice.isEmpty() ? 0 : 1);
+    QCOMPARE(d.step(kPat), step);
 }
 
 void TestContactEntry::unsavedChangesQuestion_data()

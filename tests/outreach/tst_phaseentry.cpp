@@ -160,6 +160,7 @@ private slots:
     void unsavedChangesQuestion();
     void anotherWorkstationChangedThePhases_data();
     void anotherWorkstationChangedThePhases();
+    void keepMineAfterTheirRename();
     void permissionTestedAgainAtSave();
     void memberScreenListsFollow();
 };
@@ -355,6 +356,21 @@ void TestPhaseEntry::anotherWorkstationChangedThePhases()
         QCOMPARE(d.shown(), stored);
     if (answer == QLatin1String("Cancel")) // the change stays to be saved
         QCOMPARE(d.form->windowTitle(), QStringLiteral("Outreach Phase Entry*"));
+}
+
+// Their rename moved the prospects of B; keeping my table carries them to my name.
+void TestPhaseEntry::keepMineAfterTheirRename()
+{
+    PhaseDesk d;
+    d.open();
+    d.run(QStringLiteral("select=B;name=Bee;update"));
+    std::vector<Phases::PhaseRow> theirs = Phases::load(d.env.db());
+    theirs[1].name = QStringLiteral("Bea");
+    Phases::save(d.env.db(), theirs);
+    d.env.messages.choices = QStringList { QStringLiteral("Keep mine") };
+    d.run(QStringLiteral("save"));
+    QCOMPARE(d.env.messages.count(), 1);
+    QCOMPARE(d.phasesOfPeople(), QStringLiteral("A,Bee,Bee"));
 }
 
 void TestPhaseEntry::permissionTestedAgainAtSave()

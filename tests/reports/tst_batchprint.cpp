@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QMdiArea>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -75,6 +76,8 @@ private slots:
     void printsOneJobEach();
     void withoutPrinterOnePdf_data();
     void withoutPrinterOnePdf();
+    void printerFails_data();
+    void printerFails();
 };
 
 void TestBatchPrint::printsOneJobEach_data()
@@ -167,12 +170,17 @@ void TestBatchPrint::withoutPrinterOnePdf_data()
     QTest::addColumn<bool>("agree");
     QTest::addColumn<bool>("chooseFile");
     QTest::addColumn<int>("stopAt");
-    QTest::addColumn<bool>("written");
+    QTest::addColumn<int>("saved"); // sheets saved, of three people; -1: no file
     QTest::addColumn<QString>("message"); // after the question; empty: none
-    QTest::newRow("declined") << false << false << -1 << false << "";
-    QTest::newRow("no file chosen") << true << false << -1 << false << "";
-    QTest::newRow("saved") << true << true << -1 << true << "";
-    QTest::newRow("stopped while saving") << true << true << 1 << false << "Saving was stopped; no file was written.";
+    QTest::newRow("declined") << false << false << -1 << -1 << "";
+    QTest::newRow("no file chosen") << true << false << -1 << -1 << "";
+    QTest::newRow("saved") << true << true << -1 << 3 << "";
+    QTest::newRow("stopped while saving") << true << true << 1 << -1 << "Saving was stopped; no file was written.";
+    QTest::newRow("one removed meanwhile is not counted") << true << true << -1 << 2 << "";
+    QTest::newRow("all removed meanwhile") << true << true << -1 << 0
+                                           << "No file was written: the people chosen are "
+                                              "no longer in the database, perhaps removed "
+                                              "at another workstation.";
 }
 
 void TestBatchPrint::withoutPrinterOnePdf()
@@ -180,8 +188,9 @@ void TestBatchPrint::withoutPrinterOnePdf()
     QFETCH(bool, agree);
     QFETCH(bool, chooseFile);
     QFETCH(int, stopAt);
-    QFETCH(bool, written);
+    QFETCH(int, saved);
     QFETCH(QString, message);
+    const bool written = saved > 0;
     test::TestEnv env;
     QMdiArea area;
     Workspace ws(&area);
@@ -194,6 +203,8 @@ void TestBatchPrint::withoutPrinterOnePdf()
     const QList<qint64> ids = { env.addMember(QStringLiteral("Abe"), QStringLiteral("Able")),
         env.addMember(QStringLiteral("Bea"), QStringLiteral("Bold")),
         env.addMember(QStringLiteral("Cy"), QStringLiteral("Cole")) };
+    for (int i = saved >= 0 ? saved : 3; i < 3; ++i)
+        env.db().exec(QStringLiteral("DELETE FROM Member WHERE ID = ?"), { ids.at(i) });
     ProgressLog progress;
     progress.stopAt = stopAt;
 
@@ -218,15 +229,44 @@ void TestBatchPrint::withoutPrinterOnePdf()
     }
     QCOMPARE(QFile::exists(chosen + QStringLiteral(".pdf")), written);
     QCOMPARE(result.savedAsPdf, written);
-    QCOMPARE(result.done, written ? 3 : 0);
+    QCOMPARE(result.done, qMax(saved, 0));
     if (chooseFile)
         QVERIFY(progress.calls.first().startsWith(QStringLiteral("Saving member information update sheets... 0/3")));
     // Only a file written is reported as saved.
     QCOMPARE(statusLine.size(), written ? 1 : 0);
     if (written)
         QCOMPARE(statusLine.first().first().toString(),
-            QStringLiteral("Saved 3 member information update sheets to %1.pdf.")
+            QStringLiteral("Saved %1 member information update sheets to %2.pdf.")
+                .arg(saved)
                 .arg(QDir::toNativeSeparators(chosen)));
+}
+
+// The program's own output, on a printer that fails every job (a PDF file in a folder that is gone).
+void TestBatchPrint::printerFails_data()
+{
+    QTest::addColumn<int>("people");
+    QTest::addColumn<QString>("ending"); // of the one message
+    QTest::newRow("a run says how far it got") << 2 << "\n\nPrinting stopped after 0 of 2 sheets.";
+    QTest::newRow("one sheet: the error alone") << 1 << "could not be started on the printer or file.";
+}
+
+void TestBatchPrint::printerFails()
+{
+    QFETCH(int, people);
+    QFETCH(QString, ending);
+    test::TestEnv env;
+    ctx().reportOutput = nullptr;
+    ctx().printerLookup = [&env] {
+        auto printer = std::make_shared<QPrinter>();
+        printer->setOutputFileName(env.folder() + QStringLiteral("/gone/sheet.pdf"));
+        return printer;
+    };
+    QList<qint64> ids;
+    for (int i = 0; i < people; ++i)
+        ids.append(env.addMember(QStringLiteral("P%1").arg(i), QStringLiteral("Person")));
+    QCOMPARE(printSheets(updateSheets(ids), nullptr, {}).done, 0);
+    QCOMPARE(env.messages.count(), 1);
+    QVERIFY2(env.messages.last().text.endsWith(ending), qPrintable(env.messages.last().text));
 }
 
 QTEST_MAIN(TestBatchPrint)

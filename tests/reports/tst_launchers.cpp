@@ -259,6 +259,14 @@ void TestLaunchers::visitationSheetPreviewed()
     QCOMPARE(sql::toId(data.main.value(0, QStringLiteral("Member.ID"))), member);
     QTRY_VERIFY(!isOpen(f, false));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+    // Someone removed after the list was filled: no sheet, and it says why.
+    const Screen again = openScreen(f, false);
+    QVERIFY(selectById(again.list, member));
+    f.env.db().exec(QStringLiteral("DELETE FROM Member WHERE ID = ?"), { member });
+    QTest::mouseClick(again.ok, Qt::LeftButton);
+    QCOMPARE(f.out.previewed.size(), std::size_t(1));
+    QVERIFY(f.env.messages.last().text.startsWith(QStringLiteral("\"Member, Mia\" is no longer in the database")));
 }
 
 void TestLaunchers::updateReportPrintsEachPerson_data()
