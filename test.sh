@@ -22,6 +22,21 @@ ctest --output-on-failure --timeout 300 -j2 2>&1 | tee ctest.log
 status=${PIPESTATUS[0]}
 set -e
 
+# The Debian package's files and the package itself, when the checking tools
+# are installed (scripts/install-deps.sh installs them).
+package_status=0
+package_summary="Package checks skipped: lintian, desktop-file-validate or appstreamcli is missing."
+if command -v lintian > /dev/null && command -v desktop-file-validate > /dev/null && command -v appstreamcli > /dev/null; then
+  cd ..
+  if ./scripts/check-package-files.sh; then
+    package_summary="Package: desktop entry, AppStream metadata, manual page and lintian passed."
+  else
+    package_status=1
+    package_summary="Package: its checks FAILED (see above)."
+  fi
+  cd build
+fi
+
 server_status=0
 server_summary="PostgreSQL half skipped: the server binaries (Debian packages postgresql, postgresql-common) are missing."
 if command -v pg_virtualenv > /dev/null && ls /usr/lib/postgresql/*/bin/initdb > /dev/null 2>&1; then
@@ -46,6 +61,8 @@ fi
 
 echo
 echo "$server_summary"
+echo "$package_summary"
 echo "Files: $(grep -E '^[0-9]+% tests passed' ctest.log | tail -n 1 || echo "the run did not finish")"
 if [ "$status" -ne 0 ]; then exit "$status"; fi
+if [ "$package_status" -ne 0 ]; then exit "$package_status"; fi
 exit "$server_status"

@@ -26,6 +26,12 @@ PACKAGES=(
   xvfb
   xauth
   qt6-qpa-plugins
+  # The Debian package: CPack's shlibdeps, its checks and the install check.
+  dpkg-dev
+  lintian
+  desktop-file-utils
+  appstream
+  debootstrap
 )
 
 missing=()

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -210,7 +212,46 @@ QString pictureFolderProblem(const QString& pictureFolder, const QString& config
             info.exists() ? QStringLiteral("is not a folder") : QStringLiteral("does not exist"));
 }
 
-QString defaultPath() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.txt")); }
+Places places()
+{
+    const QString name = QStringLiteral("pewlark/config.txt");
+    return {
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.txt")),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(name),
+        QStringLiteral("/etc/") + name,
+    };
+}
+
+QString locate(const Places& where)
+{
+    for (const QString& file : { where.beside, where.user, where.office })
+        if (!file.isEmpty() && QFileInfo::exists(file))
+            return file;
+    return {};
+}
+
+QString defaultPath()
+{
+    const Places where = places();
+    const QString found = locate(where);
+    return found.isEmpty() ? where.user : found;
+}
+
+void save(const QString& fileName, const ConfigValues& values)
+{
+    const auto refuse = [&fileName](const QString& reason) {
+        return StartupError(QStringLiteral("The configuration file \"%1\" could not be written: %2")
+                                .arg(QDir::toNativeSeparators(fileName), reason));
+    };
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
+        throw refuse(QStringLiteral("its folder could not be made."));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw refuse(file.errorString());
+    file.write(write(values).toUtf8());
+    if (!file.commit())
+        throw refuse(file.errorString());
+}
 
 QString write(const ConfigValues& values)
 {

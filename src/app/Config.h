@@ -51,8 +51,29 @@ namespace config {
     // either way.
     QString pictureFolderProblem(const QString& pictureFolder, const QString& configFile);
 
-    // config.txt in the folder of the running program.
+    // The files read without --config, in the order they are tried: the
+    // copy beside the program (a folder or a network share), the user's own
+    // ($XDG_CONFIG_HOME/pewlark/config.txt, by default under ~/.config) and
+    // the office's (/etc/pewlark/config.txt).
+    struct Places {
+        QString beside;
+        QString user;
+        QString office;
+    };
+    Places places();
+
+    // The first of the places that exists; empty when none does.
+    QString locate(const Places& where);
+
+    // The configuration used without --config: the first place that exists,
+    // or, when none does, the user's own file (where the welcome window
+    // writes it).
     QString defaultPath();
+
+    // Writes values to fileName as write() formats them, making its folder;
+    // the file appears whole or not at all. Throws StartupError naming the
+    // file when it cannot be written.
+    void save(const QString& fileName, const ConfigValues& values);
 
     // The text run.sh and the demo option write: one heading line and two
     // label, value lines, values quoted so that commas survive.

@@ -5,6 +5,7 @@
 #include "app/MDI.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
+#include "app/frmWelcome.h"
 #include "data/Backup.h"
 #include "data/CopyChurch.h"
 #include "data/Database.h"
@@ -178,9 +179,38 @@ namespace {
 
 } // namespace
 
-int Application::start(const QString& configPath, const QString& lockPath, bool dailyBackup)
+void Application::offerWelcome(welcome::Jobs jobs)
+{
+    m_welcomeOffered = true;
+    m_welcomeJobs = std::move(jobs);
+}
+
+QString Application::runWelcome(const QString& configRead)
+{
+    const QString target = welcome::configTarget(configRead);
+    if (m_welcomeRunner)
+        return m_welcomeRunner(target, m_welcomeJobs) ? target : QString();
+    frmWelcome window(target, m_welcomeJobs);
+    window.setWindowIcon(QIcon(frmAbout::logo()));
+    if (qEnvironmentVariableIsSet("PEWLARK_SHOW_FIRST_WINDOW_AND_QUIT")) {
+        // An installation check: the window is shown, named, and closed.
+        window.show();
+        QCoreApplication::processEvents();
+        std::printf("%s\n", qPrintable(window.objectName()));
+        return {};
+    }
+    return window.exec() == QDialog::Accepted ? target : QString();
+}
+
+int Application::start(const QString& firstConfigPath, const QString& lockPath, bool dailyBackup)
 {
     Context& c = ctx();
+    QString configPath = firstConfigPath;
+    if (m_welcomeOffered && !QFileInfo::exists(configPath)) {
+        configPath = runWelcome(configPath);
+        if (configPath.isEmpty())
+            return kClosedAtWelcome;
+    }
     ConfigValues values;
     bool pagesLeft = false;
     try {
@@ -190,7 +220,17 @@ int Application::start(const QString& configPath, const QString& lockPath, bool 
         m_database = health::openForStartup(values.databasePath, *m_clock, m_pagesCheckedFirst, &pagesLeft);
         c.database = m_database.get();
     } catch (const Error& e) {
-        return fail(startupRefusal(e, values.databasePath, configPath));
+        const bool gone = !values.databasePath.isEmpty() && !postgres::isLocation(values.databasePath)
+            && !QFileInfo::exists(values.databasePath) && !QFileInfo(values.databasePath).isSymLink();
+        const int code = fail(startupRefusal(e, values.databasePath, configPath));
+        if (!gone || !m_welcomeOffered)
+            return code;
+        // The church file has gone: the same choices as on a first start.
+        const QString written = runWelcome(configPath);
+        if (written.isEmpty())
+            return code;
+        m_welcomeOffered = false;
+        return start(written, lockPath, dailyBackup);
     }
     removeLeftovers(values.databasePath);
 
@@ -527,6 +567,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (!parser.parse(ours))
         return mistake(parser.errorText());
     result.configPath = parser.value(configOption);
+    result.configGiven = parser.isSet(configOption);
     if (parser.isSet(helpOption)) {
         result.task = CommandLine::Task::Help;
         return result;
@@ -615,7 +656,8 @@ void returnFreedMemory()
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 }
 
-int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar)
+int runPewlark(
+    int argc, char** argv, const Application::ScreenRegistrar& registrar, const welcome::Jobs& welcomeJobs)
 {
     returnFreedMemory();
     const auto name = [] {
@@ -649,7 +691,11 @@ int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& regist
     name();
 
     Application application(registrar);
+    if (!command.configGiven)
+        application.offerWelcome(welcomeJobs);
     const int code = application.start(command.configPath);
+    if (code == Application::kClosedAtWelcome)
+        return 0;
     if (code != 0)
         return code;
     return QApplication::exec();

@@ -3,6 +3,7 @@
 #include "app/Config.h"
 #include "app/Guard.h"
 #include "app/Messages.h"
+#include "app/Welcome.h"
 #include "data/Clock.h"
 #include "data/PageCheck.h"
 
@@ -67,6 +68,17 @@ public:
     // program ends with exit code 1.
     health::PageCheck* pageCheck() const { return m_pageCheck.get(); }
 
+    // Offered when no configuration file exists (and none was named with
+    // --config), and after the refusal of a configuration whose church file
+    // has gone: the welcome window writes a configuration, and start-up goes
+    // on with it. Closed without a choice, start() returns kClosedAtWelcome.
+    void offerWelcome(welcome::Jobs jobs);
+    static constexpr int kClosedAtWelcome = -1;
+    // Shows the welcome window writing to configFile; returns true when it
+    // wrote it. By default a modal window; tests answer it themselves.
+    using WelcomeRunner = std::function<bool(const QString& configFile, const welcome::Jobs& jobs)>;
+    void setWelcomeRunner(WelcomeRunner runner) { m_welcomeRunner = std::move(runner); }
+
     MDI* mainWindow() const { return m_mainWindow.get(); }
     Messages& messages() const { return *m_messages; }
 
@@ -79,6 +91,11 @@ private:
     int fail(const QString& text);
 
     ScreenRegistrar m_registrar;
+    bool m_welcomeOffered = false;
+    welcome::Jobs m_welcomeJobs;
+    WelcomeRunner m_welcomeRunner;
+    // The configuration the welcome window wrote, or empty when it was closed.
+    QString runWelcome(const QString& configRead);
     LockWaitIndicator m_lockWaits;
     std::unique_ptr<Messages> m_messages;
     std::unique_ptr<Clock> m_clock;
@@ -96,7 +113,8 @@ struct CommandLine {
     Task task = Task::Windows;
     QString mistake; // for Task::Mistake: what is wrong, in one sentence
     QString helpText; // the usage text (--help, and after a mistake)
-    QString configPath; // --config; empty: config.txt beside the program
+    QString configPath; // --config; empty: the first configuration found (config::defaultPath())
+    bool configGiven = false; // --config was given
     QString file; // the FILE of the task
     QString people; // --people (demo)
     QString admin; // --admin (new database)
@@ -123,6 +141,9 @@ void returnFreedMemory();
 // the windows. The tasks and any mistake in the options need no display; a
 // windowed start without one says so in one line and ends with exit code 1.
 // A mistake in the options ends with the usage text and exit code 2.
-int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar = {});
+// Without --config, a first start (no configuration found) shows the welcome
+// window, which uses welcomeJobs.
+int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar = {},
+    const welcome::Jobs& welcomeJobs = {});
 
 } // namespace pw
