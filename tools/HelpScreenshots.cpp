@@ -15,6 +15,7 @@
 #include "app/FormHelpers.h"
 #include "app/HelpWindow.h"
 #include "app/MDI.h"
+#include "app/frmWelcome.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmLogin.h"
@@ -378,6 +379,17 @@ void shootReadme(MDI* main, const QString& folder)
     showHelp(helpSectionFor(QStringLiteral("frmMemberEntry")));
     shot.saveWhole(QStringLiteral("help-page.png"));
     closeAll(main);
+
+    // The first start's window, with every choice offered (nothing is run).
+    welcome::Jobs offered;
+    offered.moveIn = [](const QString&, const QString&, const std::function<void(const QString&)>&) {
+        return welcome::Jobs::Outcome {};
+    };
+    offered.makeDemo = [](const QString&) { return QString(); };
+    frmWelcome first(QDir(folder).filePath(QStringLiteral("unused-config.txt")), offered);
+    first.setWindowIcon(main->windowIcon());
+    first.show();
+    shot.saveWindow(QStringLiteral("welcome-window.png"), &first);
 }
 
 void writeReports(const QString& folder)
