@@ -1,11 +1,9 @@
 #include "FileConditions.h"
 #include "OfficeFolder.h"
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/BackupCommands.h"
 #include "app/EditTracker.h"
-#include "app/MDI.h"
-#include "app/Workspace.h"
 #include "app/frmLogin.h"
 
 #include <QAction>
@@ -35,18 +33,14 @@ public:
 };
 
 // The main window, logged in, on a database of 30 people.
-struct Main {
-    test::TestEnv env;
-    MDI main;
+struct Main : test::MainWindowFixture {
     explicit Main(const QString& type = QStringLiteral("Admin"), test::Where where = test::Where::File)
-        : env(where)
+        : MainWindowFixture(where)
     {
-        ctx().workspace = main.workspace();
         addPeople(env.db(), 30);
         env.loginAs(env.addMember(QStringLiteral("Ada"), QStringLiteral("Admin")), type);
         main.unlock();
     }
-    ~Main() { ctx().workspace = nullptr; }
     static void addPeople(Database& db, int count)
     {
         for (int i = 0; i < count; ++i)
