@@ -138,8 +138,8 @@ qint64 classFor(Church& ch, const ClassSet& set, int age);
 // People.cpp: what every person has, member or prospect.
 Household newHousehold(Church& ch, const PlanHousehold& plan, const QString& lastName);
 MemberRecord person(Church& ch, const PlanHousehold& plan, const PlanPerson& p, const Household& h, int age);
-// A moment during office hours of day, never after today.
-QDateTime stamp(Church& ch, const QDate& day);
+// Writes r as added on that day (and now and then edited since); returns its ID.
+qint64 insertPerson(Church& ch, MemberRecord& r, const QDate& added);
 // How each of ids is related to the first of them, the head.
 void writeFamily(Church& ch, const PlanHousehold& plan, const std::vector<qint64>& ids);
 

@@ -159,13 +159,7 @@ std::vector<qint64> writeMemberHousehold(Church& ch, const PlanHousehold& plan, 
         QDate added = std::max(h.rollEntry, p.birth.addDays(ch.rnd.between(7, 60)));
         if (since.isValid() && since > h.rollEntry)
             added = std::max(added, since);
-        r.dateAdded = stamp(ch, added);
-        if (ch.rnd.chance(0.65)) {
-            r.dateEdited = stamp(ch, ch.rnd.day(std::min(added, ch.today), ch.today));
-            r.editedBy = kAdded;
-        }
-
-        const qint64 id = ch.member.insert(r);
+        const qint64 id = insertPerson(ch, r, added);
         ids.push_back(id);
 
         if (p.rel == Rel::Head && plan.deacon) {

@@ -134,6 +134,12 @@ namespace {
         return {};
     }
 
+    QDateTime stamp(Church& ch, const QDate& day)
+    {
+        const QDate d = std::min(day, ch.today);
+        return QDateTime(d, QTime(ch.rnd.between(8, 16), ch.rnd.below(60), ch.rnd.below(60)), Qt::UTC);
+    }
+
 } // namespace
 
 Household newHousehold(Church& ch, const PlanHousehold& plan, const QString& lastName)
@@ -173,12 +179,6 @@ Household newHousehold(Church& ch, const PlanHousehold& plan, const QString& las
     h.landline = ch.rnd.chance(0.5);
     h.homePhone = phoneNumber(ch, h.areaCode);
     return h;
-}
-
-QDateTime stamp(Church& ch, const QDate& day)
-{
-    const QDate d = std::min(day, ch.today);
-    return QDateTime(d, QTime(ch.rnd.between(8, 16), ch.rnd.below(60), ch.rnd.below(60)), Qt::UTC);
 }
 
 // The columns every person has, member or prospect.
@@ -237,6 +237,16 @@ void writeFamily(Church& ch, const PlanHousehold& plan, const std::vector<qint64
 {
     for (std::size_t i = 1; i < ids.size(); ++i)
         ch.family.run({ ids[0], relationship(plan.people[i]), ids[i] });
+}
+
+qint64 insertPerson(Church& ch, MemberRecord& r, const QDate& added)
+{
+    r.dateAdded = stamp(ch, added);
+    if (ch.rnd.chance(0.65)) {
+        r.dateEdited = stamp(ch, ch.rnd.day(std::min(added, ch.today), ch.today));
+        r.editedBy = kAdded;
+    }
+    return ch.member.insert(r);
 }
 
 } // namespace pw::demo::detail

@@ -146,12 +146,7 @@ std::vector<qint64> writeProspectHousehold(Church& ch, const PlanHousehold& plan
             r.prospectNextContactAction = ch.phases[std::size_t(phase)].action;
         }
         const QDate added = history.front().date.addDays(-ch.rnd.between(0, 5));
-        r.dateAdded = stamp(ch, added);
-        if (ch.rnd.chance(0.65)) {
-            r.dateEdited = stamp(ch, ch.rnd.day(std::min(added, ch.today), ch.today));
-            r.editedBy = kAdded;
-        }
-        const qint64 id = ch.member.insert(r);
+        const qint64 id = insertPerson(ch, r, added);
         ids.push_back(id);
         ch.summary.prospects += 1;
         for (const Contact& c : history) {
