@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
+#include <malloc.h>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -89,6 +90,7 @@ Application::Application(ScreenRegistrar registrar, std::unique_ptr<Messages> me
 
 Application::~Application()
 {
+    m_pageCheck.reset();
     m_mainWindow.reset();
     m_database.reset();
     ctx() = Context {};
@@ -180,11 +182,12 @@ int Application::start(const QString& configPath, const QString& lockPath, bool 
 {
     Context& c = ctx();
     ConfigValues values;
+    bool pagesLeft = false;
     try {
         values = config::load(configPath);
         c.settings.databasePath = values.databasePath;
         c.settings.pictureFolder = values.pictureFolder;
-        m_database = health::openForStartup(values.databasePath, *m_clock);
+        m_database = health::openForStartup(values.databasePath, *m_clock, m_pagesCheckedFirst, &pagesLeft);
         c.database = m_database.get();
     } catch (const Error& e) {
         return fail(startupRefusal(e, values.databasePath, configPath));
@@ -217,6 +220,18 @@ int Application::start(const QString& configPath, const QString& lockPath, bool 
     m_mainWindow->show();
     m_mainWindow->lock();
     m_mainWindow->showLogin();
+
+    // The page check of a large file reads all of it: it runs while the
+    // user logs in, and nothing is saved until it has passed.
+    if (pagesLeft)
+        m_pageCheck = std::make_unique<health::PageCheck>(
+            *m_database, [this, path = values.databasePath, configPath](const DbError* failure) {
+                if (failure && m_mainWindow && m_mainWindow->isVisible()) {
+                    fail(startupRefusal(*failure, path, configPath));
+                    m_mainWindow->hide();
+                    QCoreApplication::exit(1);
+                }
+            });
 
     // Once, and the program runs on without pictures.
     const QString pictures = config::pictureFolderProblem(values.pictureFolder, configPath);
@@ -314,10 +329,9 @@ namespace {
         const QString password = readPassword(username);
         try {
             createEmptyDatabase(path, username.trimmed(), password.trimmed(), SystemClock());
-            const QString where
-                = server ? postgres::parse(path).display() : QDir::toNativeSeparators(path);
-            std::printf("Created %s with the Admin account \"%s\".\n", qPrintable(where),
-                qPrintable(username.trimmed()));
+            const QString where = server ? postgres::parse(path).display() : QDir::toNativeSeparators(path);
+            std::printf(
+                "Created %s with the Admin account \"%s\".\n", qPrintable(where), qPrintable(username.trimmed()));
             return 0;
         } catch (const std::exception& e) {
             std::fprintf(stderr, "pewlark: %s\n", e.what());
@@ -330,15 +344,14 @@ namespace {
         try {
             QElapsedTimer timer;
             timer.start();
-            const copying::CopyResult result = copying::copyChurch(from, to, [](const QString& table) {
-                std::fprintf(stderr, "Copying %s...\n", qPrintable(table));
-            });
+            const copying::CopyResult result = copying::copyChurch(
+                from, to, [](const QString& table) { std::fprintf(stderr, "Copying %s...\n", qPrintable(table)); });
             std::printf("Copied the church from %s to %s (%.1f s).\n", qPrintable(result.from), qPrintable(result.to),
                 timer.elapsed() / 1000.0);
             std::printf("%-26s %10s %10s\n", "Table", "From", "To");
             for (const copying::TableCount& count : result.tables)
-                std::printf("%-26s %10lld %10lld\n", qPrintable(QString(count.table).remove(QLatin1Char('"'))), static_cast<long long>(count.from),
-                    static_cast<long long>(count.to));
+                std::printf("%-26s %10lld %10lld\n", qPrintable(QString(count.table).remove(QLatin1Char('"'))),
+                    static_cast<long long>(count.from), static_cast<long long>(count.to));
             return 0;
         } catch (const std::exception& e) {
             std::fprintf(stderr, "pewlark: %s\n", e.what());
@@ -549,7 +562,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (result.task != CommandLine::Task::Windows && result.file.isEmpty())
         return mistake(QStringLiteral("%1 needs a file name.").arg(chosen.constFirst()));
     if (result.task == CommandLine::Task::Copy && result.into.isEmpty())
-        return mistake(QStringLiteral("--copy-database needs the database to copy to: pewlark --copy-database FROM TO."));
+        return mistake(
+            QStringLiteral("--copy-database needs the database to copy to: pewlark --copy-database FROM TO."));
 
     // Options that only make sense with their task.
     struct Belonging {
@@ -594,8 +608,16 @@ QString missingDisplay(const QStringList& windowSystemArguments)
     return {};
 }
 
+void returnFreedMemory()
+{
+    // The C library otherwise raises this threshold to the largest block
+    // freed so far, after which such blocks come from, and stay in, its heap.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+}
+
 int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar)
 {
+    returnFreedMemory();
     const auto name = [] {
         QCoreApplication::setApplicationName(QStringLiteral("Pewlark"));
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
