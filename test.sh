@@ -30,8 +30,10 @@ if command -v pg_virtualenv > /dev/null && ls /usr/lib/postgresql/*/bin/initdb >
   set +e
   # pg_virtualenv makes the cluster, exports PGHOST, PGPORT, PGUSER and
   # PGPASSWORD for the command and removes the cluster when it ends. Each
-  # test program makes and drops its own databases on it.
-  pg_virtualenv -o fsync=off -o synchronous_commit=off -o full_page_writes=off sh -c '
+  # test program makes and drops its own databases on it. -t keeps the
+  # cluster in a temporary folder even for root, so a cluster left behind
+  # by an interrupted run in the system folders cannot stop this one.
+  pg_virtualenv -t -o fsync=off -o synchronous_commit=off -o full_page_writes=off sh -c '
     export PEWLARK_TEST_POSTGRES="postgresql://$PGUSER@$PGHOST:$PGPORT/postgres"
     ctest --output-on-failure --timeout 300 -j2
   ' 2>&1 | tee ctest-postgres.log

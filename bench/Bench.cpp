@@ -15,7 +15,8 @@ void BenchContext::add(const Row& row)
 {
     rows.push_back(row);
     QTextStream err(stderr);
-    err << "  " << row.op << " (" << row.size << "): " << QString::number(row.medianMs, 'f', 1) << " ms";
+    err << "  " << row.op << " (" << row.size << "): " << QString::number(row.medianMs, 'f', 1)
+        << (row.megabytes ? " MB" : " ms");
     if (row.rawMs >= 0)
         err << ", raw " << QString::number(row.rawMs, 'f', 1) << " ms";
     err << Qt::endl;
@@ -142,25 +143,57 @@ double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* row
     return ms;
 }
 
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
+namespace {
+
+    // A "Vm...:" line of the process's status, in MB.
+    double statusMb(const QByteArray& field)
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith(field))
+                return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        }
         return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
-    return -1;
+
+} // namespace
+
+double peakMemoryMb() { return statusMb("VmHWM:"); }
+
+double residentMemoryMb() { return statusMb("VmRSS:"); }
+
+namespace {
+    double g_processPeakMb = 0;
 }
+
+double processPeakMemoryMb() { return std::max(g_processPeakMb, peakMemoryMb()); }
 
 void resetPeakMemory()
 {
+    g_processPeakMb = processPeakMemoryMb();
     // Linux starts the peak afresh from the present size.
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
 }
+
+namespace {
+
+    QString number(double v) { return v < 0 ? QStringLiteral("-") : QString::number(v, 'f', 1); }
+
+    QString value(const Row& row)
+    {
+        return row.megabytes ? QString::number(row.medianMs, 'f', 0) + QStringLiteral(" MB") : number(row.medianMs);
+    }
+
+    QString rawRatio(const Row& row)
+    {
+        return row.rawMs > 0 ? QString::number(row.medianMs / row.rawMs, 'f', 2) : QStringLiteral("-");
+    }
+
+} // namespace
 
 void printTable(const std::vector<Row>& rows, QTextStream& out)
 {
@@ -170,16 +203,83 @@ void printTable(const std::vector<Row>& rows, QTextStream& out)
         opWidth = std::max(opWidth, int(row.op.size()));
         sizeWidth = std::max(sizeWidth, int(row.size.size()));
     }
-    const auto number = [](double v) { return v < 0 ? QStringLiteral("-") : QString::number(v, 'f', 1); };
     out << QStringLiteral("operation").leftJustified(opWidth) << "  " << QStringLiteral("size").leftJustified(sizeWidth)
         << "  " << QStringLiteral("median ms").rightJustified(10) << "  " << QStringLiteral("raw ms").rightJustified(10)
         << "  " << QStringLiteral("ratio").rightJustified(7) << '\n';
     out << QString(opWidth + sizeWidth + 35, QLatin1Char('-')) << '\n';
     for (const Row& row : rows) {
-        const QString ratio = row.rawMs > 0 ? QString::number(row.medianMs / row.rawMs, 'f', 2) : QStringLiteral("-");
         out << row.op.leftJustified(opWidth) << "  " << row.size.leftJustified(sizeWidth) << "  "
-            << number(row.medianMs).rightJustified(10) << "  " << number(row.rawMs).rightJustified(10) << "  "
-            << ratio.rightJustified(7) << '\n';
+            << value(row).rightJustified(10) << "  " << number(row.rawMs).rightJustified(10) << "  "
+            << rawRatio(row).rightJustified(7) << '\n';
+    }
+    out.flush();
+}
+
+void writeRows(const std::vector<Row>& rows, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw DbError(QStringLiteral("\"%1\" could not be written: %2").arg(path, file.errorString()));
+    QTextStream out(&file);
+    for (const Row& row : rows)
+        out << row.op << '\t' << row.size << '\t' << row.medianMs << '\t' << row.rawMs << '\t'
+            << (row.megabytes ? "MB" : "ms") << '\n';
+}
+
+std::vector<Row> readRows(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DbError(QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString()));
+    std::vector<Row> rows;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> f = line.split('\t');
+        if (f.size() == 5)
+            rows.push_back(
+                { QString::fromUtf8(f[0]), QString::fromUtf8(f[1]), f[2].toDouble(), f[3].toDouble(), f[4] == "MB" });
+    }
+    return rows;
+}
+
+void printScaleTable(const std::vector<Row>& small, const std::vector<Row>& large, QTextStream& out)
+{
+    // Rows of the same operation meet in the order they were run; an
+    // operation only one run has stands alone.
+    std::vector<std::pair<const Row*, const Row*>> pairs;
+    std::vector<bool> used(large.size(), false);
+    for (const Row& row : small) {
+        const Row* match = nullptr;
+        for (std::size_t i = 0; i < large.size() && !match; ++i) {
+            if (!used[i] && large[i].op == row.op) {
+                used[i] = true;
+                match = &large[i];
+            }
+        }
+        pairs.emplace_back(&row, match);
+    }
+    for (std::size_t i = 0; i < large.size(); ++i)
+        if (!used[i])
+            pairs.emplace_back(nullptr, &large[i]);
+
+    int opWidth = int(QStringLiteral("operation").size());
+    for (const auto& [a, b] : pairs)
+        opWidth = std::max(opWidth, int((a ? a : b)->op.size()));
+    const auto cell = [](const Row* r, const QString& text) { return r ? text : QStringLiteral("-"); };
+    out << QStringLiteral("operation").leftJustified(opWidth) << "  " << QStringLiteral("size").leftJustified(34)
+        << QStringLiteral("value").rightJustified(10) << QStringLiteral("vs raw").rightJustified(8) << "  "
+        << QStringLiteral("size").leftJustified(34) << QStringLiteral("value").rightJustified(10)
+        << QStringLiteral("vs raw").rightJustified(8) << QStringLiteral("growth").rightJustified(9) << '\n';
+    out << QString(opWidth + 2 * 52 + 13, QLatin1Char('-')) << '\n';
+    for (const auto& [a, b] : pairs) {
+        const QString growth = a && b && a->medianMs > 0
+            ? QString::number(b->medianMs / a->medianMs, 'f', 1) + QLatin1Char('x')
+            : QStringLiteral("-");
+        out << (a ? a : b)->op.leftJustified(opWidth) << "  " << cell(a, a ? a->size : QString()).leftJustified(34)
+            << cell(a, a ? value(*a) : QString()).rightJustified(10)
+            << cell(a, a ? rawRatio(*a) : QString()).rightJustified(8) << "  "
+            << cell(b, b ? b->size : QString()).leftJustified(34)
+            << cell(b, b ? value(*b) : QString()).rightJustified(10)
+            << cell(b, b ? rawRatio(*b) : QString()).rightJustified(8) << growth.rightJustified(9) << '\n';
     }
     out.flush();
 }

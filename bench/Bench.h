@@ -35,6 +35,7 @@ struct Row {
     QString size; // how much of it, e.g. "100000 people"
     double medianMs = 0;
     double rawMs = -1; // the same query through the sqlite3 C API; below 0 when it does not apply
+    bool megabytes = false; // medianMs holds a memory size in MB instead
 };
 
 struct BenchContext {
@@ -75,8 +76,10 @@ QString rawCaseBlind(const QString& path);
 // written in, for rawQueryMs.
 QString rawSearchSql(const navigators::SearchStatement& statement);
 
-// The process's peak resident size in MB since the last resetPeakMemory().
+// The process's peak resident size in MB since the last resetPeakMemory(),
+// and its resident size now.
 double peakMemoryMb();
+double residentMemoryMb();
 void resetPeakMemory();
 
 // Hands a value to the outside world so that the compiler cannot drop the
@@ -84,6 +87,18 @@ void resetPeakMemory();
 void consume(qint64 value);
 
 void printTable(const std::vector<Row>& rows, QTextStream& out);
+
+// The rows of one run as lines of tab-separated fields, and back, for
+// --scale to put the runs of two sizes side by side.
+void writeRows(const std::vector<Row>& rows, const QString& path);
+std::vector<Row> readRows(const QString& path);
+// Two runs side by side: each operation's figures at both sizes and how
+// much the larger one took in proportion to the smaller.
+void printScaleTable(const std::vector<Row>& small, const std::vector<Row>& large, QTextStream& out);
+
+// The largest resident size of the whole process so far, in MB, also
+// across resetPeakMemory().
+double processPeakMemoryMb();
 
 // Groups of rows, run in this order by main().
 

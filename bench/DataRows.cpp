@@ -4,8 +4,8 @@
 #include "data/Database.h"
 #include "data/Health.h"
 #include "data/Lookups.h"
-#include "demo/DemoGenerator.h"
 #include "data/Sql.h"
+#include "demo/DemoGenerator.h"
 
 #include <QDir>
 #include <QFile>

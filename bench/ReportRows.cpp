@@ -1,8 +1,8 @@
 #include "Bench.h"
 
-#include "data/Clock.h"
 #include "app/Context.h"
 #include "app/Messages.h"
+#include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "reports/Report.h"

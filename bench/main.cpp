@@ -1,11 +1,13 @@
 #include "Bench.h"
 
+#include "app/Startup.h"
 #include "data/Database.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace pw::bench;
@@ -24,10 +26,43 @@ int positive(const QCommandLineParser& parser, const QString& name, int fallback
     return value;
 }
 
+// Runs this program once per size with the same options, each in a
+// process of its own so that one size's memory does not count for the
+// other, and prints their rows side by side.
+int runScaled(const QCommandLineParser& parser, int small, int large, QTextStream& out)
+{
+    QTemporaryDir scratch;
+    QStringList passed;
+    for (const QString& name : { QStringLiteral("runs"), QStringLiteral("keep"), QStringLiteral("only"),
+             QStringLiteral("engine"), QStringLiteral("server") })
+        if (parser.isSet(name))
+            passed << QStringLiteral("--") + name << parser.value(name);
+    std::vector<Row> runs[2];
+    const int sizes[2] = { small, large };
+    for (int i = 0; i < 2; ++i) {
+        const QString rows = scratch.filePath(QStringLiteral("rows-%1.tsv").arg(sizes[i]));
+        QProcess run;
+        run.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        run.setStandardOutputFile(QProcess::nullDevice());
+        run.start(QCoreApplication::applicationFilePath(),
+            passed
+                + QStringList {
+                    QStringLiteral("--people"), QString::number(sizes[i]), QStringLiteral("--rows-to"), rows });
+        if (!run.waitForFinished(-1) || run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0)
+            throw pw::DbError(QStringLiteral("The run with %1 people failed.").arg(sizes[i]));
+        runs[i] = readRows(rows);
+    }
+    out << '\n';
+    printScaleTable(runs[0], runs[1], out);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    pw::returnFreedMemory(); // as the program does
+
     // The application rows open windows; without a display they go offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -51,12 +86,20 @@ int main(int argc, char** argv)
         QStringLiteral("Time a copy of this existing church instead of generating one (no generation row)."),
         QStringLiteral("FILE") });
     parser.addOption({ QStringLiteral("only"),
-        QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens, import, navigators."),
+        QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens, "
+                       "import, navigators."),
         QStringLiteral("GROUPS") });
     parser.addOption({ QStringLiteral("engine"),
         QStringLiteral("sqlite (default) or postgresql: copy the church onto the server and run the members, screens "
                        "and navigators rows there, beside the raw query through libpq."),
         QStringLiteral("ENGINE") });
+    parser.addOption({ QStringLiteral("scale"),
+        QStringLiteral("Run at --people N (default 100000) and at --scale-to M (default 1000000), each in a process of "
+                       "its own, and print both sizes' figures side by side with the growth between them.") });
+    parser.addOption({ QStringLiteral("scale-to"), QStringLiteral("The larger church of --scale (default 1000000)."),
+        QStringLiteral("M") });
+    parser.addOption({ QStringLiteral("rows-to"), QStringLiteral("Also write the rows to FILE (used by --scale)."),
+        QStringLiteral("FILE") });
     parser.addOption({ QStringLiteral("server"),
         QStringLiteral("With --engine postgresql: the server's maintenance database, where the bench database is "
                        "created and dropped (default postgresql:///postgres, the local socket)."),
@@ -69,6 +112,13 @@ int main(int argc, char** argv)
         QTemporaryDir scratch;
         if (!scratch.isValid())
             throw pw::DbError(QStringLiteral("No temporary folder could be created: %1").arg(scratch.errorString()));
+
+        if (parser.isSet(QStringLiteral("scale"))) {
+            if (parser.isSet(QStringLiteral("database")))
+                throw pw::DbError(QStringLiteral("--scale generates its churches; leave out --database."));
+            return runScaled(parser, positive(parser, QStringLiteral("people"), 100000),
+                positive(parser, QStringLiteral("scale-to"), 1000000), out);
+        }
 
         BenchContext context;
         context.people = positive(parser, QStringLiteral("people"), 100000);
@@ -130,8 +180,12 @@ int main(int argc, char** argv)
         if (server)
             dropServerCopy(maintenance);
 
+        context.add({ QStringLiteral("whole bench process, maximum resident set"),
+            QStringLiteral("%1 people").arg(context.people), processPeakMemoryMb(), -1, true });
         out << '\n';
         printTable(context.rows, out);
+        if (parser.isSet(QStringLiteral("rows-to")))
+            writeRows(context.rows, parser.value(QStringLiteral("rows-to")));
         if (!context.keepDir.isEmpty())
             err << "The generated church was kept as " << QDir::toNativeSeparators(context.databasePath) << Qt::endl;
     } catch (const pw::DbError& e) {

@@ -23,13 +23,19 @@ namespace pw {
 
 namespace {
 
-    // Scans the items directly: the texts are shared, not copied, so 100,000 items
-    // cost no allocation per key, and the first match from the top wins.
+    // The first match from the top wins. The program's pick lists answer
+    // from a sorted index; any other list is short and read from the top.
     int firstRowStartingWith(const QComboBox* combo, const QString& prefix)
     {
         const QAbstractItemModel* model = combo->model();
         const QModelIndex root = combo->rootModelIndex();
         const int column = combo->modelColumn();
+        if (!root.isValid() && column == 0) {
+            if (const auto* people = qobject_cast<const PeopleListModel*>(model))
+                return people->firstStartingWith(prefix);
+            if (const auto* items = qobject_cast<const PickListModel*>(model))
+                return items->firstStartingWith(prefix);
+        }
         for (int row = 0, rows = model->rowCount(root); row < rows; ++row) {
             if (model->index(row, column, root)
                     .data(Qt::DisplayRole)

@@ -178,11 +178,20 @@ void copyRows(const QTableView* view)
 
 void writeCsv(const QTableView* view, const QString& path)
 {
-    const QByteArray bytes = kByteOrderMark + joined(view, false, QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Error(QStringLiteral("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // Line by line, so that a grid of a million rows is not copied whole
+    // into memory first.
+    bool written = file.write(kByteOrderMark) == kByteOrderMark.size();
+    QString line;
+    forEachShownLine(view, false, [&](const QStringList& cells) {
+        line.clear();
+        appendLine(line, cells, QLatin1Char(','), QStringLiteral("\r\n"));
+        const QByteArray bytes = line.toUtf8();
+        written = written && file.write(bytes) == bytes.size();
+    });
+    if (!written || !file.commit())
         throw Error(QStringLiteral("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
 }
 

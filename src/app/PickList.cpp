@@ -7,8 +7,55 @@
 #include <QComboBox>
 #include <QListView>
 #include <QSignalBlocker>
+#include <QThreadPool>
+#include <future>
 
 namespace pw {
+
+namespace {
+
+    using PeoplePtr = std::shared_ptr<const QVector<PersonName>>;
+
+    // Sorts the people's texts into a type-ahead index on a worker thread,
+    // so that neither the screen being opened nor the first key waits for a
+    // million names to be sorted. rows picks the people of a filtered list.
+    PeopleListModel::Index indexInBackground(const PeoplePtr& people, const QVector<int>* rows, NameForm form)
+    {
+        auto promise = std::make_shared<std::promise<std::shared_ptr<const TypeAheadIndex>>>();
+        PeopleListModel::Index index = promise->get_future().share();
+        // The lists that use the index hold the people while they search it.
+        const QVector<PersonName>* list = people.get();
+        const QVector<int> picked = rows ? *rows : QVector<int>();
+        const int count = rows ? static_cast<int>(rows->size()) : static_cast<int>(people->size());
+        auto appendText = [list, picked, filtered = rows != nullptr, form](int i, QString& out) {
+            PeopleListModel::appendText(out, list->at(filtered ? picked.at(i) : i), form);
+        };
+        QThreadPool::globalInstance()->start([promise, people, count, appendText] {
+            try {
+                promise->set_value(std::make_shared<const TypeAheadIndex>(count, appendText));
+            } catch (...) {
+                promise->set_exception(std::current_exception());
+            }
+        });
+        return index;
+    }
+
+    // The index of every person in one form. The last one made for each form
+    // serves every list of the same people: a second screen, or a second
+    // list of the same screen, does not sort a million names again.
+    PeopleListModel::Index everyoneIndex(const PeoplePtr& people, NameForm form)
+    {
+        static std::weak_ptr<const QVector<PersonName>> madeFor[2];
+        static PeopleListModel::Index made[2];
+        const int slot = form == NameForm::WithTitle ? 0 : 1;
+        if (!made[slot].valid() || madeFor[slot].lock() != people) {
+            made[slot] = indexInBackground(people, nullptr, form);
+            madeFor[slot] = people;
+        }
+        return made[slot];
+    }
+
+} // namespace
 
 PickListModel::PickListModel(QObject* parent)
     : QAbstractListModel(parent)
@@ -19,7 +66,16 @@ void PickListModel::setItems(QVector<PickItem> items)
 {
     beginResetModel();
     m_items = std::move(items);
+    m_index.reset();
     endResetModel();
+}
+
+int PickListModel::firstStartingWith(QStringView prefix) const
+{
+    if (!m_index)
+        m_index = std::make_shared<const TypeAheadIndex>(static_cast<int>(m_items.size()),
+            [items = m_items](int row, QString& out) { out.append(items.at(row).text); });
+    return m_index->firstStartingWith(prefix);
 }
 
 int PickListModel::rowCount(const QModelIndex& parent) const
@@ -52,12 +108,15 @@ void PeopleListModel::setPeople(std::shared_ptr<const QVector<PersonName>> peopl
     m_form = form;
     m_leading = std::move(leading);
     m_rows.clear();
+    m_index = {};
     m_filtered = static_cast<bool>(filter);
     if (m_filtered && m_people) {
         for (int i = 0, n = static_cast<int>(m_people->size()); i < n; ++i)
             if (filter(m_people->at(i)))
                 m_rows.append(i);
     }
+    if (m_people)
+        m_index = m_filtered ? indexInBackground(m_people, &m_rows, m_form) : everyoneIndex(m_people, m_form);
     endResetModel();
 }
 
@@ -89,11 +148,37 @@ QVariant PeopleListModel::data(const QModelIndex& index, int role) const
     }
     const PersonName& p = person(index.row());
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return m_form == NameForm::WithTitle ? personNameWithTitle(p.last, p.first, p.middle, p.title)
-                                             : personName(p.last, p.first, p.middle);
+        return text(p, m_form);
     if (role == Qt::UserRole)
         return QVariant(static_cast<qlonglong>(p.id));
     return {};
+}
+
+QString PeopleListModel::text(const PersonName& p, NameForm form)
+{
+    QString out;
+    appendText(out, p, form);
+    return out;
+}
+
+void PeopleListModel::appendText(QString& out, const PersonName& p, NameForm form)
+{
+    // personName() and personNameWithTitle(), without a string of their own.
+    out.append(p.last).append(QLatin1String(", ")).append(p.first).append(QLatin1Char(' ')).append(p.middle);
+    if (form == NameForm::WithTitle)
+        out.append(QLatin1Char(' ')).append(p.title);
+}
+
+int PeopleListModel::firstStartingWith(QStringView prefix) const
+{
+    const int lead = static_cast<int>(m_leading.size());
+    for (int row = 0; row < lead; ++row)
+        if (m_leading.at(row).text.startsWith(prefix, Qt::CaseInsensitive))
+            return row;
+    if (!m_people || !m_index.valid())
+        return -1;
+    const int found = m_index.get()->firstStartingWith(prefix);
+    return found < 0 ? -1 : lead + found;
 }
 
 int PeopleListModel::rowOf(qint64 id) const

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/TypeAheadIndex.h"
 #include "data/Lookups.h"
 
 #include <QAbstractListModel>
 #include <QString>
 #include <QVector>
 #include <functional>
+#include <future>
 #include <memory>
 
 class QComboBox;
@@ -23,9 +25,13 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Type-ahead: the first row whose text begins with prefix, ignoring
+    // letter case; -1 when none does.
+    int firstStartingWith(QStringView prefix) const;
 
 private:
     QVector<PickItem> m_items;
+    mutable std::shared_ptr<const TypeAheadIndex> m_index; // made at the first key
 };
 
 // How the people of a person list are shown.
@@ -51,6 +57,17 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // The row of the entry with this identifier, or -1.
     int rowOf(qint64 id) const;
+    // Type-ahead: the first row whose text begins with prefix, ignoring
+    // letter case; -1 when none does. The index behind it is made on a
+    // worker thread when the list is filled (a key waits for it only when
+    // it comes first), and shared by every unfiltered list of the same
+    // people in the same form.
+    int firstStartingWith(QStringView prefix) const;
+    using Index = std::shared_future<std::shared_ptr<const TypeAheadIndex>>;
+
+    // A person's text in a name form.
+    static QString text(const PersonName& person, NameForm form);
+    static void appendText(QString& out, const PersonName& person, NameForm form);
 
 private:
     const PersonName& person(int row) const;
@@ -60,6 +77,7 @@ private:
     bool m_filtered = false;
     NameForm m_form = NameForm::WithTitle;
     QVector<PickItem> m_leading;
+    Index m_index; // over the people, not the leading entries
 };
 
 // What a refill does with the list's current choice.

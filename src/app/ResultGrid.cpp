@@ -16,61 +16,104 @@ namespace pw {
 void ResultRows::reserve(int rows, int cellsPerRow)
 {
     m_rowEnds.reserve(rows);
-    m_cellEnds.reserve(qsizetype(rows) * cellsPerRow);
+    m_bytes.reserve(qsizetype(rows) * cellsPerRow * 8);
 }
 
 void ResultRows::clear()
 {
-    m_text.resize(0);
-    m_cellEnds.resize(0);
+    m_bytes.resize(0);
     m_rowEnds.resize(0);
+}
+
+// A length below 128 takes one byte; longer ones take seven bits a byte,
+// the high bit saying that another byte follows.
+void ResultRows::addLength(qsizetype length)
+{
+    auto n = static_cast<quint64>(length);
+    while (n >= 0x80) {
+        m_bytes.append(char(0x80 | (n & 0x7f)));
+        n >>= 7;
+    }
+    m_bytes.append(char(n));
 }
 
 void ResultRows::addCell(QStringView text)
 {
-    m_text.append(text);
-    m_cellEnds.append(m_text.size());
+    // ASCII, the common case, goes straight into the buffer.
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            addUtf8Cell(text.toUtf8());
+            return;
+        }
+    }
+    addLength(text.size());
+    const qsizetype at = m_bytes.size();
+    m_bytes.resize(at + text.size());
+    char* out = m_bytes.data() + at;
+    for (const QChar c : text)
+        *out++ = char(c.unicode());
 }
 
 void ResultRows::addUtf8Cell(QByteArrayView utf8)
 {
-    // ASCII, by far the common case, is widened in one pass straight into
-    // the buffer; anything else goes through the UTF-8 decoder.
-    const qsizetype start = m_text.size();
-    m_text.resize(start + utf8.size());
-    char16_t* out = reinterpret_cast<char16_t*>(m_text.data()) + start;
-    for (qsizetype i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 0x80) {
-            m_text.resize(start);
-            addCell(QString::fromUtf8(utf8));
-            return;
-        }
-        out[i] = c;
-    }
-    m_cellEnds.append(m_text.size());
+    addLength(utf8.size());
+    m_bytes.append(utf8.data(), utf8.size());
 }
 
 void ResultRows::addLatin1Cell(QLatin1StringView text)
 {
-    m_text.append(text);
-    m_cellEnds.append(m_text.size());
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            addCell(QString(text));
+            return;
+        }
+    }
+    addUtf8Cell(QByteArrayView(text.data(), text.size()));
 }
 
-void ResultRows::endRow() { m_rowEnds.append(m_cellEnds.size()); }
+void ResultRows::endRow() { m_rowEnds.append(m_bytes.size()); }
+
+namespace {
+
+    // Reads the cell at `at`: its text, and `at` moved past it.
+    QByteArrayView readCell(const char* bytes, qsizetype& at)
+    {
+        quint64 length = 0;
+        for (int shift = 0;; shift += 7) {
+            const auto b = static_cast<unsigned char>(bytes[at++]);
+            length |= quint64(b & 0x7f) << shift;
+            if (b < 0x80)
+                break;
+        }
+        const QByteArrayView cell(bytes + at, qsizetype(length));
+        at += qsizetype(length);
+        return cell;
+    }
+
+} // namespace
 
 int ResultRows::cellCount(int row) const
 {
-    return row >= 0 && row < rowCount() ? static_cast<int>(m_rowEnds.at(row) - firstCell(row)) : 0;
+    if (row < 0 || row >= rowCount())
+        return 0;
+    int count = 0;
+    for (qsizetype at = rowStart(row), end = m_rowEnds.at(row); at < end; ++count)
+        readCell(m_bytes.constData(), at);
+    return count;
 }
 
-QStringView ResultRows::cell(int row, int column) const
+QByteArrayView ResultRows::utf8Cell(int row, int column) const
 {
-    if (column < 0 || column >= cellCount(row))
+    if (row < 0 || row >= rowCount() || column < 0)
         return {};
-    const qsizetype index = firstCell(row) + column;
-    const qsizetype start = index == 0 ? 0 : m_cellEnds.at(index - 1);
-    return QStringView(m_text).mid(start, m_cellEnds.at(index) - start);
+    qsizetype at = rowStart(row);
+    const qsizetype end = m_rowEnds.at(row);
+    for (int c = 0; at < end; ++c) {
+        const QByteArrayView cell = readCell(m_bytes.constData(), at);
+        if (c == column)
+            return cell;
+    }
+    return {};
 }
 
 ResultModel::ResultModel(QObject* parent)
@@ -135,12 +178,15 @@ ResultRows ResultModel::takeRows()
 
 qint64 ResultModel::idAt(int row) const
 {
-    return row >= 0 && row < m_rows.rowCount() ? m_rows.cell(givenRow(row), 0).toLongLong() : 0;
+    if (row < 0 || row >= m_rows.rowCount())
+        return 0;
+    const QByteArrayView id = m_rows.utf8Cell(givenRow(row), 0);
+    return QByteArray::fromRawData(id.data(), id.size()).toLongLong();
 }
 
 QString ResultModel::textAt(int row, int column) const
 {
-    return row >= 0 && row < m_rows.rowCount() ? m_rows.cell(givenRow(row), column).toString() : QString();
+    return row >= 0 && row < m_rows.rowCount() ? m_rows.cell(givenRow(row), column) : QString();
 }
 
 void ResultModel::setSortKey(int column, int keyIndex) { m_sortKeys.insert(column, keyIndex); }
@@ -159,13 +205,13 @@ void ResultModel::sort(int column, Qt::SortOrder order)
     if (column >= 0) {
         sorted = shown;
         const int key = m_sortKeys.value(column, column);
-        const auto cell = [&](int given) { return m_rows.cell(given, key); };
         // Numbers when every filled cell is one; empty cells first.
         QVector<qint64> numbers(n, std::numeric_limits<qint64>::min());
         bool numeric = true;
         for (int r = 0; r < n && numeric; ++r) {
-            if (!cell(r).isEmpty())
-                numbers[r] = cell(r).toLongLong(&numeric);
+            const QByteArrayView cell = m_rows.utf8Cell(r, key);
+            if (!cell.isEmpty())
+                numbers[r] = QByteArray::fromRawData(cell.data(), cell.size()).trimmed().toLongLong(&numeric);
         }
         const bool ascending = order == Qt::AscendingOrder;
         if (numeric) {
@@ -174,7 +220,7 @@ void ResultModel::sort(int column, Qt::SortOrder order)
         } else {
             QVector<QString> keys(n);
             for (int r = 0; r < n; ++r)
-                keys[r] = sql::sortKey(cell(r).toString());
+                keys[r] = sql::sortKey(m_rows.cell(r, key));
             std::stable_sort(sorted.begin(), sorted.end(),
                 [&](int a, int b) { return ascending ? keys[a].compare(keys[b]) < 0 : keys[b].compare(keys[a]) < 0; });
         }

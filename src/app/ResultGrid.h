@@ -10,9 +10,10 @@ class QTableView;
 
 namespace pw {
 
-// Rows of text cells kept in one buffer, so that 100,000 rows cost a handful
-// of allocations rather than a million, and a tenth of the memory. Cells are
-// added row by row; a row may hold any number of them.
+// Rows of text cells kept in one buffer as UTF-8, each cell behind its
+// length, so that a million rows cost a handful of allocations and about as
+// many bytes as their text has letters. Cells are added row by row; a row may
+// hold any number of them.
 class ResultRows {
 public:
     void reserve(int rows, int cellsPerRow);
@@ -26,14 +27,16 @@ public:
     int rowCount() const { return static_cast<int>(m_rowEnds.size()); }
     int cellCount(int row) const;
     // The cell's text; empty beyond the row's last cell.
-    QStringView cell(int row, int column) const;
+    QString cell(int row, int column) const { return QString::fromUtf8(utf8Cell(row, column)); }
+    // The same as UTF-8, valid until a row is added.
+    QByteArrayView utf8Cell(int row, int column) const;
 
 private:
-    qsizetype firstCell(int row) const { return row == 0 ? 0 : m_rowEnds.at(row - 1); }
+    qsizetype rowStart(int row) const { return row == 0 ? 0 : m_rowEnds.at(row - 1); }
+    void addLength(qsizetype length);
 
-    QString m_text; // every cell, one after another
-    QVector<qsizetype> m_cellEnds; // where each cell ends in m_text
-    QVector<qsizetype> m_rowEnds; // where each row's cells end in m_cellEnds
+    QByteArray m_bytes; // every cell, one after another
+    QVector<qsizetype> m_rowEnds; // where each row's cells end in m_bytes
 };
 
 // The one read-only model behind every result grid: a row of column captions

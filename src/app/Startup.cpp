@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace pw {
@@ -79,6 +80,7 @@ Application::Application(ScreenRegistrar registrar, std::unique_ptr<Messages> me
 
 Application::~Application()
 {
+    m_pageCheck.reset();
     m_mainWindow.reset();
     m_database.reset();
     ctx() = Context {};
@@ -170,11 +172,12 @@ int Application::start(const QString& configPath, const QString& lockPath, bool 
 {
     Context& c = ctx();
     ConfigValues values;
+    bool pagesLeft = false;
     try {
         values = config::load(configPath);
         c.settings.databasePath = values.databasePath;
         c.settings.pictureFolder = values.pictureFolder;
-        m_database = health::openForStartup(values.databasePath, *m_clock);
+        m_database = health::openForStartup(values.databasePath, *m_clock, m_pagesCheckedFirst, &pagesLeft);
         c.database = m_database.get();
     } catch (const Error& e) {
         return fail(startupRefusal(e, values.databasePath, configPath));
@@ -208,6 +211,18 @@ int Application::start(const QString& configPath, const QString& lockPath, bool 
     m_mainWindow->lock();
     m_mainWindow->showLogin();
 
+    // The page check of a large file reads all of it: it runs while the
+    // user logs in, and nothing is saved until it has passed.
+    if (pagesLeft)
+        m_pageCheck = std::make_unique<health::PageCheck>(
+            *m_database, [this, path = values.databasePath, configPath](const DbError* failure) {
+                if (failure && m_mainWindow && m_mainWindow->isVisible()) {
+                    fail(startupRefusal(*failure, path, configPath));
+                    m_mainWindow->hide();
+                    QCoreApplication::exit(1);
+                }
+            });
+
     // Once, and the program runs on without pictures.
     const QString pictures = config::pictureFolderProblem(values.pictureFolder, configPath);
     if (!pictures.isEmpty())
@@ -227,6 +242,13 @@ void Application::runDailyBackup()
         return;
     }
     backups::dailyAtStartup();
+}
+
+void returnFreedMemory()
+{
+    // The C library otherwise raises this threshold to the largest block
+    // freed so far, after which such blocks come from, and stay in, its heap.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 }
 
 } // namespace pw

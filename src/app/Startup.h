@@ -4,6 +4,7 @@
 #include "app/Guard.h"
 #include "app/Messages.h"
 #include "data/Clock.h"
+#include "data/PageCheck.h"
 
 #include <QLockFile>
 #include <QString>
@@ -57,6 +58,15 @@ public:
     int start(const QString& configPath, const QString& lockPath = SingleInstance::defaultLockPath(),
         bool dailyBackup = true);
 
+    // A database file larger than this many bytes has its pages checked
+    // while the login window is up instead of before it (tests set 0).
+    static constexpr qint64 kPagesCheckedFirst = 32 * 1024 * 1024;
+    void setPagesCheckedFirst(qint64 bytes) { m_pagesCheckedFirst = bytes; }
+    // That check, once started; nullptr when the pages were checked first.
+    // A failure is refused as at start-up: the one message, then the
+    // program ends with exit code 1.
+    health::PageCheck* pageCheck() const { return m_pageCheck.get(); }
+
     MDI* mainWindow() const { return m_mainWindow.get(); }
     Messages& messages() const { return *m_messages; }
 
@@ -73,8 +83,16 @@ private:
     std::unique_ptr<Messages> m_messages;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Database> m_database;
+    qint64 m_pagesCheckedFirst = kPagesCheckedFirst;
+    std::unique_ptr<health::PageCheck> m_pageCheck;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<MDI> m_mainWindow;
 };
+
+// Large blocks of memory (the list of every person, a grid of a million
+// rows, a report's rows) go back to the system when they are freed, instead
+// of staying with the process after the first long list: a program that
+// runs all day keeps only what it holds. cli::runPewlark() does this first.
+void returnFreedMemory();
 
 } // namespace pw

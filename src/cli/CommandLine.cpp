@@ -220,6 +220,7 @@ QString missingDisplay(const QStringList& windowSystemArguments)
 
 int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Application::ScreenRegistrar& screens)
 {
+    returnFreedMemory();
     const auto name = [] {
         QCoreApplication::setApplicationName(QStringLiteral("Pewlark"));
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));

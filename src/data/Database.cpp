@@ -111,6 +111,7 @@ namespace engine {
             return Kind::DiskFull;
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
+        case SQLITE_AUTH: // a change refused because the file's page check failed (health::PageCheck)
             return Kind::Damaged;
         case SQLITE_IOERR:
             return extendedCode == SQLITE_IOERR_NOMEM ? Kind::Other : Kind::Io;
@@ -640,26 +641,65 @@ qint64 Database::othersChangeMark()
 
 Statement::Statement(Database& db, const QString& sql)
     : m_db(db)
-    , m_query(db.connection())
 {
     const Database::EngineCall waiting(m_db);
+    if (sqlite3* h = sqliteHandle(db.connection())) {
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v3(h, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr)
+            != SQLITE_OK) {
+            sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+            throw m_db.lastEngineError();
+        }
+        return;
+    }
+    m_query = QSqlQuery(db.connection());
     m_query.setForwardOnly(true);
     if (!m_query.prepare(sql))
         throw m_db.queryError(m_query);
 }
 
-QSqlQuery& Statement::run(const QVariantList& params)
+Statement::~Statement() { sqlite3_finalize(m_stmt); }
+
+void Statement::run(const QVariantList& params)
 {
     const Database::EngineCall waiting(m_db);
+    if (m_stmt) {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+        int rc = bindSqlite(m_stmt, params) ? sqlite3_step(m_stmt) : SQLITE_ERROR;
+        while (rc == SQLITE_ROW)
+            rc = sqlite3_step(m_stmt);
+        if (rc != SQLITE_DONE) {
+            const DbError error = m_db.lastEngineError();
+            sqlite3_reset(m_stmt);
+            throw error;
+        }
+        return;
+    }
     for (int i = 0; i < params.size(); ++i)
         m_query.bindValue(i, m_db.bindable(params.at(i)));
     if (!m_query.exec())
         throw m_db.queryError(m_query);
-    return m_query;
 }
 
 qint64 Statement::insert(const QVariantList& params)
 {
+    if (m_stmt) {
+        const Database::EngineCall waiting(m_db);
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+        const int rc = bindSqlite(m_stmt, params) ? sqlite3_step(m_stmt) : SQLITE_ERROR;
+        if (rc != SQLITE_ROW) {
+            const DbError error = rc == SQLITE_DONE ? DbError(QStringLiteral("The new row's key was not returned."))
+                                                    : m_db.lastEngineError();
+            sqlite3_reset(m_stmt);
+            throw error;
+        }
+        const qint64 id = sqlite3_column_int64(m_stmt, 0);
+        sqlite3_reset(m_stmt);
+        return id;
+    }
     run(params);
     if (!m_query.next())
         throw DbError(QStringLiteral("The new row's key was not returned."));

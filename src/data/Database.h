@@ -11,6 +11,8 @@
 #include <memory>
 #include <stdexcept>
 
+struct sqlite3_stmt;
+
 namespace pw {
 
 // An error whose text is meant for the user.
@@ -115,18 +117,23 @@ public:
 };
 
 // A statement prepared once and run many times with new values, for loops
-// that write or read many rows.
+// that write many rows. On a file it binds its values straight through the
+// engine, several times faster than through the driver.
 class Statement {
 public:
     Statement(Database& db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
     // Binds the values and runs the statement; throws DbError on failure.
-    QSqlQuery& run(const QVariantList& params);
+    void run(const QVariantList& params);
     // Runs an INSERT ... RETURNING and gives the new row's key.
     qint64 insert(const QVariantList& params);
 
 private:
     Database& m_db;
-    QSqlQuery m_query;
+    QSqlQuery m_query; // on a server
+    sqlite3_stmt* m_stmt = nullptr; // on a file
 };
 
 // The one connection of the process. Every statement is prepared and its

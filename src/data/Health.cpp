@@ -64,6 +64,24 @@ void checkNotLeftover(const QString& path)
         QString());
 }
 
+DbError pageCheckFailure(const QString& path, const QStringList& problems)
+{
+    // The first few findings are enough to show what is wrong.
+    const QStringList shown = problems.mid(0, 3);
+    return damaged(path,
+        QStringLiteral("it is damaged (the engine's check found %1 problem%2).")
+            .arg(problems.size())
+            .arg(problems.size() == 1 ? QString() : QStringLiteral("s")),
+        shown.join(QStringLiteral("; ")));
+}
+
+DbError pageCheckFailure(const QString& path, const DbError& engineError)
+{
+    if (engineError.kind() == DbError::Kind::Damaged || engineError.kind() == DbError::Kind::Io)
+        return damaged(path, QStringLiteral("it is damaged."), engineError.detail());
+    return engineError;
+}
+
 void checkIntact(Database& db)
 {
     if (onServer(db))
@@ -74,19 +92,10 @@ void checkIntact(Database& db)
         while (q.next())
             problems.append(q.value(0).toString());
     } catch (const DbError& e) {
-        if (e.kind() == DbError::Kind::Damaged || e.kind() == DbError::Kind::Io)
-            throw damaged(db.path(), QStringLiteral("it is damaged."), e.detail());
-        throw;
+        throw pageCheckFailure(db.path(), e);
     }
-    if (problems == QStringList { QStringLiteral("ok") })
-        return;
-    // The first few findings are enough to show what is wrong.
-    const QStringList shown = problems.mid(0, 3);
-    throw damaged(db.path(),
-        QStringLiteral("it is damaged (the engine's check found %1 problem%2).")
-            .arg(problems.size())
-            .arg(problems.size() == 1 ? QString() : QStringLiteral("s")),
-        shown.join(QStringLiteral("; ")));
+    if (problems != QStringList { QStringLiteral("ok") })
+        throw pageCheckFailure(db.path(), problems);
 }
 
 void checkHasAccount(Database& db)
@@ -132,22 +141,29 @@ void checkWritable(Database& db, int waitMs)
     // probe is never committed: leaving the scope rolls the change back.
 }
 
-void checkAtStartup(Database& db)
+void checkAtStartup(Database& db, bool pages)
 {
     checkNotLeftover(db.path());
-    checkIntact(db);
+    if (pages)
+        checkIntact(db);
     checkHasAccount(db);
     checkWritable(db);
 }
 
-std::unique_ptr<Database> openForStartup(const QString& path, const Clock& clock)
+std::unique_ptr<Database> openForStartup(
+    const QString& path, const Clock& clock, qint64 pageCheckLimit, bool* pagesLeft)
 {
     checkNotLeftover(path);
     // An older file is copied as it is before the upgrade changes it.
     const schema::BeforeUpgrade keep([&clock](Database& db) { backup::backUpBeforeUpgrade(db, clock); });
     std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly, kStartupLockWaitMs);
-    checkAtStartup(*db);
+    // The page check reads the whole file: on a large church it would keep
+    // the login window waiting for seconds.
+    const bool later = pageCheckLimit >= 0 && !onServer(*db) && QFileInfo(path).size() > pageCheckLimit;
+    checkAtStartup(*db, !later);
     db->setLockWaitLimit(Database::kDefaultLockWaitMs);
+    if (pagesLeft)
+        *pagesLeft = later;
     return db;
 }
 

@@ -7,11 +7,13 @@
 #include "data/Clock.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace pw {
 
 class Database;
+class DbError;
 
 namespace health {
 
@@ -35,17 +37,26 @@ namespace health {
     // takes the write lock and undoes its change, so the file stays as it is.
     void checkWritable(Database& db, int waitMs = kStartupLockWaitMs);
 
-    // Every check above, in that order, as start-up runs them.
-    void checkAtStartup(Database& db);
+    // The refusal for a file whose page check found problems (the check's
+    // own lines), or whose check failed with the engine's error.
+    DbError pageCheckFailure(const QString& path, const QStringList& problems);
+    DbError pageCheckFailure(const QString& path, const DbError& engineError);
+
+    // Every check above, in that order, as start-up runs them. Without
+    // pages, checkIntact() is left out.
+    void checkAtStartup(Database& db, bool pages = true);
 
     // Start-up's whole job: refuses a leftover by its name before the engine
     // touches it, keeps a copy of an older database file before its upgrade
     // ("church.before-upgrade-...sqlite", named by clock), opens the existing
     // database (schema check and upgrade, and the engine undoes a change a
     // crash left half-made) and runs checkAtStartup(). Every wait for another
-    // program's lock on the way is bounded by kStartupLockWaitMs. Throws
-    // DbError; the checks themselves write nothing.
-    std::unique_ptr<Database> openForStartup(const QString& path, const Clock& clock = SystemClock());
+    // program's lock on the way is bounded by kStartupLockWaitMs. The pages of
+    // a file larger than pageCheckLimit bytes (when it is not negative) are
+    // left for a PageCheck to check while the program runs, and pagesLeft
+    // says so. Throws DbError; the checks themselves write nothing.
+    std::unique_ptr<Database> openForStartup(const QString& path, const Clock& clock = SystemClock(),
+        qint64 pageCheckLimit = -1, bool* pagesLeft = nullptr);
 
 } // namespace health
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <vector>
 
 namespace pw {
 
@@ -40,6 +41,10 @@ namespace Lookups {
 
     // Every person, ordered by last, first and middle name, then identifier.
     QVector<PersonName> people(Database& db);
+
+    // Those of ids that name a person, ordered by last name and first name
+    // (as orderText() orders them) and identifier, each once.
+    std::vector<qint64> idsByName(Database& db, const QList<qint64>& ids);
 
     // The three kinds of classes, each in its own table.
     enum class ClassKind { SundaySchool, DiscipleshipTraining, WednesdayNight };

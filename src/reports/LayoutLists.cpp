@@ -177,14 +177,36 @@ UnitLayout prospectListUnits(const ReportData& data)
     const DataTable& t = data.main;
     const DataTable& sub = data.sub;
 
-    // The contacts of each prospect, in the sub table's own order.
-    auto contactsOf = std::make_shared<QHash<qint64, std::vector<std::size_t>>>();
-    const int prospectColumn = sub.column(QStringLiteral("Prospect_ID"));
-    for (std::size_t i = 0; i < sub.rows.size(); ++i) {
-        const QVariant id = prospectColumn < 0 ? QVariant() : sub.rows.cell(i, prospectColumn);
-        if (!id.isNull())
-            (*contactsOf)[id.toLongLong()].push_back(i);
-    }
+    // Each prospect's contacts, in the sub table's own order: the sub rows
+    // grouped by prospect, 8 bytes a contact and a prospect. A fed list's
+    // contacts come with their prospects, so the groups are made as the
+    // prospects arrive.
+    struct Contacts {
+        std::vector<std::size_t> rows;
+        std::vector<std::size_t> starts { 0 }; // unit u's rows are rows[starts[u]] to rows[starts[u + 1]]
+        std::size_t subRead = 0;
+
+        void cover(const DataTable& t, const DataTable& sub)
+        {
+            if (starts.size() > t.rows.size())
+                return;
+            QHash<qint64, std::vector<std::size_t>> arrived;
+            const int prospect = sub.column(QStringLiteral("Prospect_ID"));
+            for (; subRead < sub.rows.size(); ++subRead) {
+                const QVariant id = prospect < 0 ? QVariant() : sub.rows.cell(subRead, prospect);
+                if (!id.isNull())
+                    arrived[id.toLongLong()].push_back(subRead);
+            }
+            for (std::size_t unit = starts.size() - 1; unit < t.rows.size(); ++unit) {
+                const QVariant id = t.value(unit, QStringLiteral("ID"));
+                const auto found = id.isNull() ? arrived.constEnd() : arrived.constFind(id.toLongLong());
+                if (found != arrived.constEnd())
+                    rows.insert(rows.end(), found->begin(), found->end());
+                starts.push_back(rows.size());
+            }
+        }
+    };
+    auto contacts = std::make_shared<Contacts>();
 
     UnitLayout layout;
     layout.units = static_cast<int>(t.rows.size());
@@ -193,21 +215,23 @@ UnitLayout prospectListUnits(const ReportData& data)
         if (t.rows.empty())
             flow.addRow(noRowsRow(QStringLiteral("No prospects to list.")));
     };
-    layout.add = [&t, &sub, contactsOf](Flow& flow, int unit) {
+    layout.add = [&t, &sub, contacts](Flow& flow, int unit) {
         const auto r = static_cast<std::size_t>(unit);
         const auto& columns = contactColumns();
         std::vector<Row> block = personBlock(t, r);
         block.push_back(spaceRow(3));
-        const QVariant id = t.value(r, QStringLiteral("ID"));
-        const auto found = id.isNull() ? contactsOf->constEnd() : contactsOf->constFind(id.toLongLong());
+        contacts->cover(t, sub);
+        const auto from = contacts->rows.cbegin() + qsizetype(contacts->starts[r]);
+        const auto to = contacts->rows.cbegin() + qsizetype(contacts->starts[r + 1]);
         std::vector<Row> rest;
-        if (found == contactsOf->constEnd() || found->empty()) {
+        if (from == to) {
             block.push_back(captionRow(QStringLiteral("No contacts recorded.")));
         } else {
             block.push_back(captionRow(QStringLiteral("Contacts")));
             block.push_back(tableHeader(columns));
             bool first = true;
-            for (const std::size_t i : *found) {
+            for (auto contact = from; contact != to; ++contact) {
+                const std::size_t i = *contact;
                 Row row = tableRow(columns,
                     { dateText(sub.value(i, QStringLiteral("Contact_Date"))),
                         valueText(sub.value(i, QStringLiteral("Action"))),

@@ -573,7 +573,8 @@ void paintChrome(QPainter& p, const ReportData& data, int page, int pageCount)
         drawLine(
             p, footer, kContentLeft, fy, kContentWidth / 2, QStringLiteral("Printed on ") + data.printedOn.trimmed());
     drawLine(p, footer, kContentLeft + kContentWidth / 2, fy, kContentWidth / 2,
-        QStringLiteral("Page %1 of %2").arg(page).arg(pageCount), Qt::AlignRight);
+        pageCount > 0 ? QStringLiteral("Page %1 of %2").arg(page).arg(pageCount) : QStringLiteral("Page %1").arg(page),
+        Qt::AlignRight);
 }
 
 } // namespace pw::reports::detail

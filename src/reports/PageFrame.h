@@ -219,7 +219,7 @@ Row fieldColumns(const std::vector<std::vector<Field>>& columns, const std::vect
 
 // Painting a finished document ------------------------------------------------------
 
-// The title band and footer of one page.
+// The title band and footer of one page; a pageCount of 0 is not known yet.
 void paintChrome(QPainter& p, const ReportData& data, int page, int pageCount);
 
 } // namespace pw::reports::detail

@@ -51,7 +51,23 @@ void PagePreview::replaceReport(ReportPtr report)
     emit previewChanged();
 }
 
-int PagePreview::pageCount() const { return m_report ? m_report->pageCount() : 0; }
+int PagePreview::pageCount() const
+{
+    if (!m_report)
+        return 0;
+    return m_report->data().feed && !m_report->isPaginated() ? m_report->pagesSoFar() : m_report->pageCount();
+}
+
+void PagePreview::reportGrew()
+{
+    // Once the count is known, the pages shown get it in their footers.
+    if (m_report && m_report->isPaginated())
+        m_painted.clear();
+    updateScrollBars();
+    updateCurrent();
+    viewport()->update();
+    emit previewChanged();
+}
 
 QSize PagePreview::pageSize() const
 {

@@ -24,7 +24,11 @@ public:
     // staying on the page shown as far as there is one.
     void replaceReport(ReportPtr report);
 
+    // The pages laid out so far: all of them, but while a fed list is laid
+    // out a step at a time (Report::paginateFor), those done.
     int pageCount() const;
+    // The report shown was laid out further: more pages, or the last ones.
+    void reportGrew();
     // The page that takes most of the view, counted from 1; 0 without pages.
     int currentPage() const { return m_current; }
     // Scrolls to the top of the page (1 to pageCount()).

@@ -4,6 +4,7 @@
 #include "reports/Layouts.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -38,8 +39,14 @@ namespace detail {
     class PageSource {
     public:
         virtual ~PageSource() = default;
+        // Laid out further: as far as progress lets it, or for about ms
+        // milliseconds when ms is not negative. True once complete.
+        virtual bool layOut(const Progress&, int) { return true; }
+        virtual bool complete() const { return true; }
+        // The pages known so far; all of them once complete.
         virtual int pageCount() const = 0;
         virtual std::vector<Placed> page(int index) const = 0;
+        virtual std::pair<int, int> unitsLaidOut() const { return { 0, 0 }; }
         bool chrome = true;
     };
 
@@ -64,49 +71,70 @@ namespace {
         detail::Document m_doc;
     };
 
-    // A list: laid out once to mark where each page begins; a page is laid
-    // out again from its mark when painted.
+    // A list, laid out once to mark where each page begins, in one go or a
+    // step at a time; a page is laid out again from its mark when painted.
+    // has(unit) says whether the list has that unit, reading more of a fed
+    // list when it must.
     class ListPages : public detail::PageSource {
     public:
-        explicit ListPages(detail::UnitLayout layout)
+        ListPages(detail::UnitLayout layout, QString text, std::function<bool(int)> has, std::function<int()> total)
             : m_layout(std::move(layout))
+            , m_text(std::move(text))
+            , m_has(std::move(has))
+            , m_total(std::move(total))
         {
         }
 
-        // False when progress stopped it.
-        bool paginate(const QString& text, const Progress& progress)
+        bool layOut(const Progress& progress, int ms) override
         {
             // Short lists are done before a dialog could be read.
             constexpr int kShownFrom = 1000;
             constexpr int kStep = 250;
-            const int total = m_layout.units;
+            const int total = m_total();
             const bool shown = progress && total >= kShownFrom;
-            detail::Flow flow;
-            flow.setKeep(detail::Flow::Keep::NoPages);
-            m_layout.start(flow);
-            for (int unit = 0; unit < total; ++unit) {
-                if (shown && unit % kStep == 0 && !progress(text, unit, total))
-                    return false;
-                flow.startUnit(unit);
-                m_layout.add(flow, unit);
+            if (m_done)
+                return true;
+            QElapsedTimer clock;
+            clock.start();
+            if (!m_begun) {
+                m_flow.setKeep(detail::Flow::Keep::NoPages);
+                m_has(0); // a fed list's first people, so that the start knows whether there are any
+                m_layout.start(m_flow);
+                m_begun = true;
             }
-            flow.finish();
-            if (shown && !progress(text, total, total))
-                return false;
-            m_marks = flow.marks();
-            return true;
+            for (;;) {
+                if (shown && m_next % kStep == 0 && !progress(m_text, m_next, total))
+                    return false;
+                if (!m_has(m_next))
+                    break;
+                m_flow.startUnit(m_next);
+                m_layout.add(m_flow, m_next);
+                ++m_next;
+                if (ms >= 0 && clock.elapsed() >= ms)
+                    return false;
+            }
+            m_flow.finish();
+            m_done = true;
+            return !shown || progress(m_text, total, total);
         }
 
-        int pageCount() const override { return static_cast<int>(m_marks.size()); }
+        bool complete() const override { return m_done; }
+
+        int pageCount() const override
+        {
+            // Until the end the last page begun may still grow.
+            const int begun = static_cast<int>(m_flow.marks().size());
+            return m_done ? begun : std::max(0, begun - 1);
+        }
 
         std::vector<Placed> page(int index) const override
         {
-            const detail::FlowMark& mark = m_marks.at(static_cast<std::size_t>(index));
+            const detail::FlowMark& mark = m_flow.marks().at(static_cast<std::size_t>(index));
             detail::Flow flow;
             flow.setKeep(detail::Flow::Keep::OnePage, index);
             flow.resume(mark);
             m_layout.start(flow);
-            for (int unit = mark.unit; unit < m_layout.units && !flow.done(); ++unit) {
+            for (int unit = mark.unit; !flow.done() && m_has(unit); ++unit) {
                 flow.startUnit(unit);
                 m_layout.add(flow, unit);
             }
@@ -114,9 +142,17 @@ namespace {
             return flow.takePage();
         }
 
+        std::pair<int, int> unitsLaidOut() const override { return { m_next, std::max(m_next, m_total()) }; }
+
     private:
         detail::UnitLayout m_layout;
-        std::vector<detail::FlowMark> m_marks;
+        QString m_text;
+        std::function<bool(int)> m_has;
+        std::function<int()> m_total;
+        detail::Flow m_flow; // counting pages and marking where each begins
+        int m_next = 0; // the next unit to lay out
+        bool m_begun = false;
+        bool m_done = false;
     };
 
     class LabelPages : public detail::PageSource {
@@ -137,50 +173,67 @@ namespace {
 
 Report::~Report() = default;
 
-bool Report::paginate(const Progress& progress) const
+detail::PageSource* Report::pages() const
 {
     if (m_pages)
-        return true;
+        return m_pages.get();
     switch (m_data.design) {
     case Design::MemberList:
     case Design::ProspectList: {
-        auto pages = std::make_shared<ListPages>(
-            m_data.design == Design::MemberList ? detail::memberListUnits(m_data) : detail::prospectListUnits(m_data));
-        if (!pages->paginate(QStringLiteral("Laying out the %1...").arg(title()), progress))
-            return false;
-        m_pages = std::move(pages);
-        return true;
+        ReportData& data = m_data;
+        const auto has = [&data](int unit) {
+            while (std::size_t(unit) >= data.main.rows.size() && data.feed && data.feed->readMore(data)) { }
+            return std::size_t(unit) < data.main.rows.size();
+        };
+        const auto total = [&data] { return data.feed ? data.feed->total() : int(data.main.rows.size()); };
+        m_pages = std::make_shared<ListPages>(
+            data.design == Design::MemberList ? detail::memberListUnits(data) : detail::prospectListUnits(data),
+            QStringLiteral("Laying out the %1...").arg(title()), has, total);
+        break;
     }
     case Design::MailingLabels:
         m_pages = std::make_shared<LabelPages>(m_data);
-        return true;
+        break;
     case Design::VisitationSheet:
         m_pages = std::make_shared<KeptPages>(detail::layoutVisitationSheet(m_data));
-        return true;
+        break;
     case Design::MemberInfoUpdate:
         m_pages = std::make_shared<KeptPages>(detail::layoutMemberInfoUpdate(m_data));
-        return true;
+        break;
     }
-    return false;
+    return m_pages.get();
 }
+
+bool Report::paginate(const Progress& progress) const { return pages()->layOut(progress, -1); }
+
+bool Report::paginateFor(int ms) const { return pages()->layOut({}, std::max(ms, 0)); }
+
+bool Report::isPaginated() const { return m_pages && m_pages->complete(); }
+
+int Report::pagesSoFar() const { return m_pages ? m_pages->pageCount() : 0; }
+
+std::pair<int, int> Report::peopleLaidOut() const { return pages()->unitsLaidOut(); }
 
 int Report::pageCount() const
 {
     paginate();
-    return m_pages ? m_pages->pageCount() : 0;
+    return m_pages->pageCount();
 }
 
 void Report::paintPage(QPainter& p, int page) const
 {
-    paginate();
-    if (!m_pages || page < 0 || page >= m_pages->pageCount())
+    // A fed list shows what is laid out so far; any other report is laid out first.
+    if (!m_data.feed)
+        paginate();
+    detail::PageSource* source = pages();
+    if (page < 0 || page >= source->pageCount())
         return;
     p.save();
     // Nothing may be painted beyond the sheet, even with labels nudged off it.
     p.setClipRect(QRectF(0, 0, detail::kPageWidth, detail::kPageHeight), Qt::IntersectClip);
-    if (m_pages->chrome)
-        detail::paintChrome(p, m_data, page + 1, m_pages->pageCount());
-    for (const Placed& placed : m_pages->page(page))
+    if (source->chrome)
+        detail::paintChrome(p, m_data, page + 1, source->complete() ? source->pageCount() : 0);
+    for (const Placed& placed : source->page(page))
         placed.paint(p, placed.top);
     p.restore();
 }

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QPainter;
 class QPrinter;
@@ -39,13 +40,26 @@ public:
 
     // Finds where the pages break, once. A list keeps only where each page
     // begins, not the pages themselves: a page is laid out again when it is
-    // painted, so a list of 100,000 people needs little memory. A long list
-    // tells progress how far it got; false when progress stopped it (the
-    // next call starts again).
+    // painted, so a list of a million people needs little memory. A long
+    // list tells progress how far it got; false when progress stopped it
+    // (the next call goes on from there).
     bool paginate(const Progress& progress = {}) const;
     int pageCount() const;
+
+    // A list whose people are read as it is laid out (a feed) is previewed
+    // while it is laid out: this goes on laying it out for about ms
+    // milliseconds and answers true once every page break is known.
+    bool paginateFor(int ms) const;
+    bool isPaginated() const;
+    // The pages laid out so far, without laying out more.
+    int pagesSoFar() const;
+    // How many people of a list are laid out so far, and how many there are.
+    std::pair<int, int> peopleLaidOut() const;
+
     // Paints one page (0 is the first), title and footer included, with the
-    // painter in points from the sheet's top left corner.
+    // painter in points from the sheet's top left corner. A list that is
+    // still being laid out paints the pages laid out so far, numbered
+    // without the page count.
     void paintPage(QPainter& painter, int page) const;
 
     // Paints every page onto the device (a QPrinter, a QPdfWriter) and
@@ -63,8 +77,10 @@ public:
     void writePdf(const QString& path) const;
 
 private:
-    ReportData m_data;
-    mutable std::shared_ptr<const detail::PageSource> m_pages; // once paginated
+    detail::PageSource* pages() const; // made at the first need
+
+    mutable ReportData m_data; // a feed adds rows to it as the list is laid out
+    mutable std::shared_ptr<detail::PageSource> m_pages;
 };
 
 using ReportPtr = std::shared_ptr<const Report>;

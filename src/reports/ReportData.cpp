@@ -1,8 +1,13 @@
 #include "reports/ReportData.h"
 
+#include "data/Database.h"
+
 #include <QDataStream>
+#include <QDir>
 #include <QIODevice>
+#include <QTemporaryFile>
 #include <cstring>
+#include <utility>
 
 namespace pw::reports {
 
@@ -176,36 +181,125 @@ namespace {
 
 } // namespace
 
+// The file behind long tables. Rows are only ever added at its end; copies
+// of a table share it, each with its own offsets.
+struct TableRows::Spill {
+    QTemporaryFile file { QDir::tempPath() + QStringLiteral("/pewlark-report-XXXXXX") };
+    qsizetype size = 0;
+};
+
+namespace {
+
+    qsizetype g_keptBytes = 8 * 1024 * 1024;
+    // Once in the file, rows are written out an eighth of that at a time, and
+    // read back a thirty-second at a time.
+    qsizetype writeBytes() { return std::max<qsizetype>(g_keptBytes / 8, 1); }
+    qsizetype windowBytes() { return std::max<qsizetype>(g_keptBytes / 32, 1); }
+
+    Error fileError(const QFile& file)
+    {
+        return Error(QStringLiteral("A long report could not keep its rows in the temporary file \"%1\": %2. Check "
+                                    "that the disk has room, or print fewer people at a time.")
+                         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+    }
+
+} // namespace
+
+qsizetype TableRows::setKeptBytes(qsizetype bytes) { return std::exchange(g_keptBytes, bytes); }
+
 void TableRows::clear()
 {
+    m_spill.reset();
+    m_inFile = 0;
     m_bytes.clear();
     m_starts.clear();
+    m_window.clear();
 }
 
 void TableRows::reserve(std::size_t rows, qsizetype bytes)
 {
     m_starts.reserve(rows);
     if (bytes > 0)
-        m_bytes.reserve(bytes);
+        m_bytes.reserve(std::min(bytes, g_keptBytes));
 }
 
 void TableRows::push_back(const QVariantList& row)
 {
-    m_starts.push_back(m_bytes.size());
+    m_starts.push_back(m_inFile + m_bytes.size());
+    append(row);
+}
+
+void TableRows::append(const QVariantList& row)
+{
     encodeRow(m_bytes, row);
+    if (m_bytes.size() >= (m_spill ? writeBytes() : g_keptBytes))
+        moveToFile();
+}
+
+void TableRows::moveToFile()
+{
+    if (!m_spill) {
+        m_spill = std::make_shared<Spill>();
+        if (!m_spill->file.open())
+            throw fileError(m_spill->file);
+    }
+    Spill& spill = *m_spill;
+    // A copy of this table wrote to the shared file since: the rows held
+    // here go after its rows.
+    if (spill.size != m_inFile) {
+        const qsizetype shift = spill.size - m_inFile;
+        for (qsizetype& start : m_starts)
+            if (start >= m_inFile)
+                start += shift;
+        m_inFile = spill.size;
+    }
+    if (!spill.file.seek(spill.size) || spill.file.write(m_bytes) != m_bytes.size())
+        throw fileError(spill.file);
+    spill.size += m_bytes.size();
+    m_inFile = spill.size;
+    m_bytes.resize(0);
+}
+
+const char* TableRows::bytesAt(qsizetype offset, qsizetype length) const
+{
+    if (offset >= m_inFile)
+        return m_bytes.constData() + (offset - m_inFile);
+    if (offset < m_windowAt || offset + length > m_windowAt + m_window.size()) {
+        // A row lies wholly in the file or wholly in memory.
+        QFile& file = m_spill->file;
+        m_window.resize(std::min(std::max(length, windowBytes()), m_inFile - offset));
+        if (!file.seek(offset) || file.read(m_window.data(), m_window.size()) != m_window.size()) {
+            m_window.clear();
+            throw fileError(file);
+        }
+        m_windowAt = offset;
+    }
+    return m_window.constData() + (offset - m_windowAt);
+}
+
+const char* TableRows::rowBytes(std::size_t row) const
+{
+    const qsizetype start = m_starts[row];
+    const auto count = static_cast<qsizetype>(readRaw<quint32>(bytesAt(start, sizeof(quint32))));
+    const qsizetype head = static_cast<qsizetype>(sizeof(quint32)) * (count + 1);
+    const char* bytes = bytesAt(start, head);
+    const qsizetype cells = count == 0 ? 0 : readRaw<quint32>(bytes + head - sizeof(quint32));
+    return bytesAt(start, head + cells);
 }
 
 int TableRows::cellCount(std::size_t row) const
 {
-    return row < m_starts.size() ? static_cast<int>(readRaw<quint32>(m_bytes.constData() + m_starts[row])) : 0;
+    return row < m_starts.size() ? static_cast<int>(readRaw<quint32>(rowBytes(row))) : 0;
 }
 
 QVariant TableRows::cell(std::size_t row, int column) const
 {
-    const int count = cellCount(row);
-    if (column < 0 || column >= count)
+    if (row >= m_starts.size() || column < 0)
         return {};
-    const char* base = m_bytes.constData() + m_starts[row];
+    const char* base = rowBytes(row);
+    const int count = static_cast<int>(readRaw<quint32>(base));
+    if (column >= count)
+        return {};
     const char* ends = base + sizeof(quint32);
     const char* cells = ends + sizeof(quint32) * static_cast<std::size_t>(count);
     const quint32 begin = column == 0 ? 0 : readRaw<quint32>(ends + sizeof(quint32) * (column - 1));
@@ -231,10 +325,10 @@ void TableRows::setCell(std::size_t row, int column, const QVariant& value)
     while (values.size() <= column)
         values.append(QVariant());
     values[column] = value;
-    // The changed row goes to the end of the buffer; its old bytes stay
-    // unused. Only tests and small edits change cells.
-    m_starts[row] = m_bytes.size();
-    encodeRow(m_bytes, values);
+    // The changed row goes to the end; its old bytes stay unused. Only
+    // tests and small edits change cells.
+    m_starts[row] = m_inFile + m_bytes.size();
+    append(values);
 }
 
 } // namespace pw::reports

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
 namespace pw::reports {
@@ -25,10 +26,13 @@ QString designName(Design design);
 // The title a secretary reads on the page and in the viewer, e.g. "Member List".
 QString designTitle(Design design);
 
-// The rows of a table, each a list of values, kept packed in one buffer:
-// a list of 100,000 people holds a few tens of megabytes instead of a
-// QVariant for every cell. Rows are read and added as QVariantLists; a
-// cell can be replaced through rows[r][c] = value.
+// The rows of a table, each a list of values, kept packed one after the
+// other instead of as a QVariant for every cell. A long table keeps only its
+// last few megabytes in memory and the rest in a temporary file, from which
+// a row is read back when it is laid out: a list of a million people needs
+// about 8 bytes of memory per row, whatever else it holds. Rows are read and
+// added as QVariantLists; a cell can be replaced through rows[r][c] = value.
+// Copies share the file.
 class TableRows {
 public:
     class CellRef;
@@ -50,15 +54,33 @@ public:
     const_iterator begin() const;
     const_iterator end() const;
 
-    // Bytes held, for those who watch the memory of long reports.
-    qsizetype byteSize() const { return m_bytes.size(); }
+    // Bytes of rows held in memory, for those who watch the memory of long
+    // reports; the rows in the temporary file are not counted.
+    qsizetype byteSize() const { return m_bytes.size() + m_window.size(); }
+
+    // Rows start going to a temporary file once this many bytes of them are
+    // held in memory (8 MB; tests make it small). Returns the previous one.
+    static qsizetype setKeptBytes(qsizetype bytes);
 
 private:
+    struct Spill;
+
     QVariantList rowValues(std::size_t row) const;
     void setCell(std::size_t row, int column, const QVariant& value);
+    void append(const QVariantList& row);
+    void moveToFile();
+    // The row's bytes from its start: its cell count, the ends of its
+    // cells, then the cells; valid until the next read.
+    const char* rowBytes(std::size_t row) const;
+    const char* bytesAt(qsizetype offset, qsizetype length) const;
 
-    QByteArray m_bytes; // every row, one after the other
-    std::vector<qsizetype> m_starts; // where each row begins in m_bytes
+    std::shared_ptr<Spill> m_spill; // the temporary file, once there is one
+    qsizetype m_inFile = 0; // offsets below this are in the file
+    QByteArray m_bytes; // the rows from offset m_inFile on
+    std::vector<qsizetype> m_starts; // where each row begins
+    // The part of the file read last; rows are mostly read in order.
+    mutable QByteArray m_window;
+    mutable qsizetype m_windowAt = 0;
 };
 
 class TableRows::CellRef {
@@ -147,6 +169,21 @@ struct LabelOptions {
     double offsetYmm = 0.0; // positive moves every label down
 };
 
+struct ReportData;
+
+// The people of a long list read a slice at a time while the list is laid
+// out, instead of all of them before: the first page shows while the rest
+// is still being read.
+class ListFeed {
+public:
+    virtual ~ListFeed() = default;
+    // Appends the next people's rows (and their contacts) to data's tables;
+    // false when every one has been read.
+    virtual bool readMore(ReportData& data) = 0;
+    // How many people there are to read, for telling progress.
+    virtual int total() const = 0;
+};
+
 struct ReportData {
     Design design = Design::MemberList;
     DataTable main;
@@ -155,6 +192,9 @@ struct ReportData {
     QString churchName; // shown in the page title; may be empty
     QString printedOn; // date shown in the footer, already formatted
     LabelOptions labels; // mailing labels only
+    // The member and prospect lists: where the rest of their rows come from
+    // when the tables do not hold them all yet; empty when they do.
+    std::shared_ptr<ListFeed> feed;
 };
 
 } // namespace pw::reports

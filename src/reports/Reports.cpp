@@ -4,12 +4,14 @@
 #include "app/FormHelpers.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/Lookups.h"
 #include "data/Members.h"
 #include "data/Sql.h"
 #include "reports/FamilyText.h"
 #include "reports/Report.h"
 #include "reports/ReportOutput.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <memory>
 #include <vector>
@@ -262,6 +264,12 @@ namespace {
     bool deliver(ReportData data, bool preview, int copies, const Progress& progress = {})
     {
         auto report = std::make_shared<const Report>(std::move(data));
+        if (preview && report->data().feed) {
+            // The first page shows at once; the viewer lays out the rest.
+            while (!report->paginateFor(50) && report->pagesSoFar() == 0) { }
+            output().preview(report);
+            return true;
+        }
         if (!report->paginate(progress))
             return false;
         if (preview) {
@@ -300,10 +308,8 @@ namespace {
         return data;
     }
 
-    ReportData prospectListData(const QList<qint64>& ids, const Progress& progress)
+    DataTable contactTable(const QList<qint64>& ids)
     {
-        ReportData data = started(Design::ProspectList);
-        data.main = memberTable(ids, reading(progress, Design::ProspectList, ids));
         const std::vector<Column> contactColumns = {
             { "Prospect_ID", QStringLiteral("Prospect_Contact.Prospect_ID"), Kind::Id },
             { "ID", QStringLiteral("Prospect_Contact.ID"), Kind::Id },
@@ -323,7 +329,77 @@ namespace {
                              " WHERE ")
             + sql::inIdList(QStringLiteral("Prospect_Contact.Prospect_ID"))
             + QStringLiteral(" ORDER BY Prospect_Contact.Contact_Date DESC, Prospect_Contact.ID DESC");
-        data.sub = runTable(contactColumns, text, { sql::idList(ids) });
+        return runTable(contactColumns, text, { sql::idList(ids) });
+    }
+
+    ReportData prospectListData(const QList<qint64>& ids, const Progress& progress)
+    {
+        ReportData data = started(Design::ProspectList);
+        data.main = memberTable(ids, reading(progress, Design::ProspectList, ids));
+        data.sub = contactTable(ids);
+        return data;
+    }
+
+    // A member or prospect list read as it is laid out: the people in name
+    // order first (one quick query), then a slice of them at a time with
+    // everything the list shows of them.
+    class PeopleFeed : public ListFeed {
+    public:
+        PeopleFeed(std::vector<qint64> ids, bool contacts)
+            : m_ids(std::move(ids))
+            , m_contacts(contacts)
+        {
+        }
+
+        bool readMore(ReportData& data) override
+        {
+            constexpr std::size_t kSlice = 500;
+            if (m_next >= m_ids.size())
+                return false;
+            const QList<qint64> slice(
+                m_ids.begin() + qsizetype(m_next), m_ids.begin() + qsizetype(std::min(m_ids.size(), m_next + kSlice)));
+            m_next += std::size_t(slice.size());
+            // In the order of the list, whatever order the slice came in; a
+            // person removed meanwhile is left out.
+            const DataTable read = memberTable(slice);
+            QHash<qint64, std::size_t> rowOf;
+            const int id = read.column(QStringLiteral("ID"));
+            for (std::size_t r = 0; r < read.rows.size(); ++r)
+                rowOf.insert(read.rows.cell(r, id).toLongLong(), r);
+            for (const qint64 person : slice) {
+                const auto found = rowOf.constFind(person);
+                if (found != rowOf.constEnd())
+                    data.main.rows.push_back(read.rows[*found]);
+            }
+            if (m_contacts)
+                for (const QVariantList& contact : contactTable(slice).rows)
+                    data.sub.rows.push_back(contact);
+            return true;
+        }
+
+        int total() const override { return static_cast<int>(m_ids.size()); }
+
+    private:
+        std::vector<qint64> m_ids;
+        std::size_t m_next = 0;
+        bool m_contacts;
+    };
+
+    ReportData fedList(Design design, const QList<qint64>& ids, const Progress& progress)
+    {
+        ReportData data = started(design);
+        const ReadProgress read = reading(progress, design, ids);
+        const auto tell = [&read](int done) {
+            if (read.shown() && !(*read.progress)(read.text, done, read.expected))
+                throw Stopped {};
+        };
+        tell(0);
+        std::vector<qint64> ordered = Lookups::idsByName(db(), ids);
+        tell(read.expected);
+        data.main.fields = memberTable({}).fields;
+        if (design == Design::ProspectList)
+            data.sub.fields = contactTable({}).fields;
+        data.feed = std::make_shared<PeopleFeed>(std::move(ordered), design == Design::ProspectList);
         return data;
     }
 
@@ -437,7 +513,7 @@ bool PrintMemberList(const QList<qint64>& ids, bool preview, const Progress& pro
 {
     BusyCursor busy;
     try {
-        return deliver(memberListData(ids, progress), preview, 1, progress);
+        return deliver(fedList(Design::MemberList, ids, progress), preview, 1, progress);
     } catch (const Stopped&) {
         return false;
     }
@@ -447,7 +523,7 @@ bool PrintProspectList(const QList<qint64>& ids, bool preview, const Progress& p
 {
     BusyCursor busy;
     try {
-        return deliver(prospectListData(ids, progress), preview, 1, progress);
+        return deliver(fedList(Design::ProspectList, ids, progress), preview, 1, progress);
     } catch (const Stopped&) {
         return false;
     }

@@ -6,15 +6,18 @@
 #include "app/Workspace.h"
 #include "reports/BatchPrint.h"
 #include "reports/PagePreview.h"
+#include "reports/ProgressDialog.h"
 #include "reports/ReportOutput.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -137,6 +140,19 @@ Viewer::Viewer(QWidget* parent)
         QStringLiteral("Fit Width"), QKeySequence(), [this] { m_preview->fitToWidth(); });
     action("actFitPage", toolIcon(QStringLiteral("zoom-fit-best"), QStringLiteral("zoom-fit-page")),
         QStringLiteral("Fit Page"), QKeySequence(), [this] { m_preview->fitInView(); });
+    m_toolBar->addSeparator();
+    m_lblLayout = new QLabel(this);
+    m_lblLayout->setObjectName(QStringLiteral("lblLayout"));
+    m_lblLayout->setContentsMargins(6, 0, 6, 0);
+    m_layoutShown = m_toolBar->addWidget(m_lblLayout);
+    m_actStopLayout = action("actStopLayout", style()->standardIcon(QStyle::SP_BrowserStop), QStringLiteral("Stop"),
+        QKeySequence(), [this] { actStopLayout_triggered(); });
+    m_actStopLayout->setToolTip(QStringLiteral("Stop laying out the rest of the list"));
+    withWords(m_actStopLayout);
+    m_layoutTimer = new QTimer(this);
+    m_layoutTimer->setSingleShot(true);
+    connect(m_layoutTimer, &QTimer::timeout, this, [this] { guarded([this] { layOutStep(); }); });
+    showLayoutProgress(false);
 
     // Mailing label controls, on a second bar of their own so that they never
     // disappear into the overflow menu of a narrow window.
@@ -199,6 +215,7 @@ int Viewer::currentPage() const { return m_shown ? m_preview->currentPage() : 0;
 
 void Viewer::showReport(ReportPtr report)
 {
+    m_layoutTimer->stop();
     m_original = std::move(report);
     m_shown = m_original;
     const bool labels = m_original && m_original->data().design == Design::MailingLabels;
@@ -216,6 +233,53 @@ void Viewer::showReport(ReportPtr report)
     }
     m_preview->setReport(m_shown);
     updatePageIndicator();
+    showLayoutProgress(m_shown && m_shown->data().feed && !m_shown->isPaginated());
+}
+
+void Viewer::layOutStep()
+{
+    if (!m_shown)
+        return;
+    // A slice of the work, then the window's own events; the preview
+    // changes only when pages were added.
+    const int pages = m_shown->pagesSoFar();
+    const bool done = m_shown->paginateFor(100);
+    if (done || m_shown->pagesSoFar() != pages)
+        m_preview->reportGrew();
+    showLayoutProgress(!done);
+}
+
+void Viewer::showLayoutProgress(bool running)
+{
+    const bool partial = m_shown && m_shown->data().feed && !m_shown->isPaginated();
+    if (partial) {
+        const auto [done, total] = m_shown->peopleLaidOut();
+        const QLocale locale;
+        m_lblLayout->setText(QStringLiteral("%1 %2 of %3 people")
+                                 .arg(running ? QStringLiteral("Laying out:") : QStringLiteral("Stopped:"),
+                                     locale.toString(done), locale.toString(total)));
+    }
+    // A toolbar shows and hides its widgets through their actions.
+    m_layoutShown->setVisible(partial);
+    m_actStopLayout->setVisible(partial && running);
+    if (partial && running)
+        m_layoutTimer->start(0);
+    else
+        m_layoutTimer->stop();
+    updatePageIndicator();
+}
+
+void Viewer::actStopLayout_triggered() { showLayoutProgress(false); }
+
+bool Viewer::laidOutWhole()
+{
+    if (m_shown->isPaginated() || !m_shown->data().feed)
+        return true;
+    m_layoutTimer->stop();
+    const bool done = m_shown->paginate(progressDialog(this));
+    m_preview->reportGrew();
+    showLayoutProgress(false);
+    return done;
 }
 
 void Viewer::relayOutLabels()
@@ -237,7 +301,11 @@ void Viewer::relayOutLabels()
 void Viewer::updatePageIndicator()
 {
     const int count = pageCount();
-    m_lblPage->setText(count > 0 ? QStringLiteral("%1 / %2").arg(currentPage()).arg(count) : QString());
+    // Pages still being laid out: the count so far.
+    const bool more = m_shown && m_shown->data().feed && !m_shown->isPaginated();
+    m_lblPage->setText(count > 0
+            ? QStringLiteral("%1 / %2%3").arg(currentPage()).arg(count).arg(more ? QStringLiteral("...") : QString())
+            : QString());
 }
 
 void Viewer::goToPage(int page)
@@ -257,7 +325,7 @@ void Viewer::actLastPage_triggered() { goToPage(m_preview->pageCount()); }
 
 void Viewer::actPrint_triggered()
 {
-    if (!m_shown)
+    if (!m_shown || !laidOutWhole())
         return;
     QPrinter printer(QPrinter::HighResolution);
     m_shown->preparePage(printer);
@@ -272,7 +340,7 @@ void Viewer::actPrint_triggered()
 
 void Viewer::actSaveAsPdf_triggered()
 {
-    if (!m_shown)
+    if (!m_shown || !laidOutWhole())
         return;
     const QString path = saveReportAsPdf(*m_shown, this);
     if (!path.isEmpty())

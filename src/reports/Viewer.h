@@ -15,6 +15,7 @@ class QAction;
 class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
+class QTimer;
 class QToolBar;
 
 namespace pw::reports {
@@ -52,9 +53,18 @@ public:
     void actLastPage_triggered();
     void actPrint_triggered();
     void actSaveAsPdf_triggered();
+    // Stops laying out a long list; printing it lays out the rest.
+    void actStopLayout_triggered();
 
 private:
     void relayOutLabels();
+    // A long list is shown from its first page and laid out a step at a time
+    // while the window stays usable; the toolbar tells how far it got.
+    void layOutStep();
+    void showLayoutProgress(bool running);
+    // The whole report laid out before it is printed or saved; false when
+    // the user stopped it.
+    bool laidOutWhole();
     void updatePageIndicator();
     void goToPage(int page);
 
@@ -63,6 +73,10 @@ private:
     QToolBar* m_toolBar = nullptr;
     PagePreview* m_preview = nullptr;
     QLabel* m_lblPage = nullptr;
+    QLabel* m_lblLayout = nullptr;
+    QAction* m_layoutShown = nullptr;
+    QAction* m_actStopLayout = nullptr;
+    QTimer* m_layoutTimer = nullptr;
     QSpinBox* m_spnStartLabel = nullptr;
     QDoubleSpinBox* m_spnAdjustX = nullptr;
     QDoubleSpinBox* m_spnAdjustY = nullptr;

@@ -30,8 +30,9 @@ struct Started {
     test::FakeClock* clock = new test::FakeClock;
     Application app { {}, std::unique_ptr<Messages>(messages), std::unique_ptr<Clock>(clock) };
     int code = -1;
-    Started(const Office& office, bool dailyBackup = true)
+    Started(const Office& office, bool dailyBackup = true, qint64 pagesCheckedFirst = Application::kPagesCheckedFirst)
     {
+        app.setPagesCheckedFirst(pagesCheckedFirst);
         code = app.start(office.config, office.dir.filePath(QStringLiteral("lock")), dailyBackup);
     }
 };
@@ -48,6 +49,8 @@ private slots:
     void dailyBackupOncePerDay();
     void dailyBackupFailureWarnsAndCarriesOn();
     void lockedSaveShowsBusyPointerThenMessage();
+    void largeFileCheckedWhileLoginIsUp_data();
+    void largeFileCheckedWhileLoginIsUp();
     void waitForAnotherProgramIsShown();
     void olderDatabaseIsKeptBeforeItsUpgrade();
     void leftoversOfKilledCopiesAreRemoved();
@@ -270,6 +273,45 @@ void TestStartup::lockedSaveShowsBusyPointerThenMessage()
     QVERIFY2(text.contains(env.db().path()), qPrintable(text));
     QVERIFY2(text.endsWith(DbError::detailLine(QStringLiteral("database is locked"))), qPrintable(text));
     QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member WHERE First_Name = 'New'")).toInt(), 0);
+}
+
+void TestStartup::largeFileCheckedWhileLoginIsUp_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("intact") << false;
+    QTest::newRow("damaged page") << true;
+}
+
+void TestStartup::largeFileCheckedWhileLoginIsUp()
+{
+    QFETCH(bool, damaged);
+    Office office;
+    if (damaged)
+        test::damagePage(office.database);
+    Started s(office, false, 0); // every file counts as large
+    QCOMPARE(s.code, 0);
+    QVERIFY(s.app.mainWindow()->workspace()->find(QStringLiteral("frmLogin")));
+    QVERIFY(s.app.pageCheck());
+
+    // A change made before the check has ended waits for it, and is refused
+    // when the file is damaged.
+    bool refused = false;
+    try {
+        db().exec(QStringLiteral("UPDATE Church SET KeyPressDelay = KeyPressDelay"));
+    } catch (const DbError& e) {
+        refused = e.kind() == DbError::Kind::Damaged;
+    }
+    QCOMPARE(refused, damaged);
+    QCOMPARE(s.app.pageCheck()->wait() != nullptr, damaged);
+
+    // Then the refusal start-up gives, and the program ends.
+    QTRY_COMPARE(s.messages->count(), damaged ? 1 : 0);
+    QCOMPARE(s.app.mainWindow()->isVisible(), !damaged);
+    if (damaged) {
+        const QString text = s.messages->last().text;
+        QVERIFY2(text.contains(QStringLiteral("it is damaged")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("--restore")), qPrintable(text));
+    }
 }
 
 // Another program holds the write lock at start-up: a window says what

@@ -2,6 +2,7 @@
 // exactly as one pass over the whole list lays them out, and a long run that
 // tells how far it got and can be stopped.
 
+#include "FedReport.h"
 #include "PaintRecorder.h"
 #include "ReportFields.h"
 #include "TestSupport.h"
@@ -13,6 +14,7 @@
 
 #include <QDateTime>
 #include <QtTest>
+#include <optional>
 
 using namespace pw;
 using namespace pw::reports;
@@ -98,6 +100,16 @@ test::PaintedPage shownPage(const Report& report, int page)
     return body;
 }
 
+// Rows beyond `bytes` go to the temporary file while it lives.
+struct KeptBytes {
+    explicit KeptBytes(qsizetype bytes)
+        : saved(TableRows::setKeptBytes(bytes))
+    {
+    }
+    ~KeptBytes() { TableRows::setKeptBytes(saved); }
+    qsizetype saved;
+};
+
 QStringList describe(const test::PaintedPage& page)
 {
     QStringList out;
@@ -121,6 +133,8 @@ private slots:
     void longLayoutTellsProgressAndStops();
     void printedListsCanBeStopped_data();
     void printedListsCanBeStopped();
+    void listsReadAsLaidOutHoldTheRowsOfOneQuery_data();
+    void listsReadAsLaidOutHoldTheRowsOfOneQuery();
 };
 
 void TestLongReports::packedRowsKeepEveryValue_data()
@@ -159,6 +173,17 @@ void TestLongReports::packedRowsKeepEveryValue()
     for (const QVariantList& row : rows)
         seen.append(row.value(0));
     QCOMPARE(seen, (QVariantList { 1, value }));
+
+    // The same values read back from the temporary file, in any order.
+    const KeptBytes kept(64);
+    TableRows many;
+    for (int i = 0; i < 50; ++i)
+        many.push_back({ i, value, QStringLiteral("after") });
+    for (int i = 49; i >= 0; i -= 3) {
+        QCOMPARE(many.cell(std::size_t(i), 0), QVariant(i));
+        QCOMPARE(many.cell(std::size_t(i), 1), value);
+        QCOMPARE(many.cell(std::size_t(i), 2), QVariant(QStringLiteral("after")));
+    }
 }
 
 void TestLongReports::replacingACellKeepsTheRest()
@@ -177,19 +202,48 @@ void TestLongReports::replacingACellKeepsTheRest()
 void TestLongReports::pagesLaidOutAgainMatchOnePass_data()
 {
     QTest::addColumn<ReportData>("data");
-    QTest::newRow("empty member list") << list(Design::MemberList, 0);
-    QTest::newRow("member list") << list(Design::MemberList, 60);
-    QTest::newRow("member list with entries longer than a page") << list(Design::MemberList, 40, 7);
-    QTest::newRow("empty prospect list") << list(Design::ProspectList, 0);
-    QTest::newRow("prospect list with contacts running onto the next page") << list(Design::ProspectList, 30, 0, 45);
-    QTest::newRow("prospect list with long notes and contacts") << list(Design::ProspectList, 25, 5, 12);
+    QTest::addColumn<int>("keptBytes"); // 0: as the program keeps them
+    QTest::addColumn<bool>("fed"); // read a few people at a time while laid out a person at a time
+    QTest::newRow("empty member list") << list(Design::MemberList, 0) << 0 << false;
+    QTest::newRow("member list") << list(Design::MemberList, 60) << 0 << false;
+    QTest::newRow("member list with entries longer than a page") << list(Design::MemberList, 40, 7) << 0 << false;
+    QTest::newRow("empty prospect list") << list(Design::ProspectList, 0) << 0 << false;
+    QTest::newRow("prospect list with contacts running onto the next page")
+        << list(Design::ProspectList, 30, 0, 45) << 0 << false;
+    QTest::newRow("prospect list with long notes and contacts") << list(Design::ProspectList, 25, 5, 12) << 0 << false;
+    QTest::newRow("empty member list read as laid out") << list(Design::MemberList, 0) << 0 << true;
+    QTest::newRow("member list read as laid out") << list(Design::MemberList, 40, 7) << 0 << true;
+    QTest::newRow("prospect list read as laid out") << list(Design::ProspectList, 30, 5, 45) << 0 << true;
+    const int small = 16 * 1024;
+    const KeptBytes kept(small);
+    QTest::newRow("member list mostly in the file") << list(Design::MemberList, 400, 7) << small << false;
+    QTest::newRow("prospect list mostly in the file") << list(Design::ProspectList, 300, 5, 12) << small << true;
 }
 
 void TestLongReports::pagesLaidOutAgainMatchOnePass()
 {
     QFETCH(ReportData, data);
+    QFETCH(int, keptBytes);
+    QFETCH(bool, fed);
+    std::optional<KeptBytes> kept;
+    if (keptBytes > 0)
+        kept.emplace(keptBytes);
     const std::vector<test::PaintedPage> expected = onePass(data);
-    const Report report(data);
+    const Report report(fed ? test::fedData(data) : data);
+    if (fed) {
+        // A page shown before the rest is laid out is the page of one pass.
+        int steps = 0;
+        bool firstShown = false;
+        while (!report.paginateFor(0)) {
+            QVERIFY(report.pagesSoFar() <= int(expected.size()));
+            if (!firstShown && report.pagesSoFar() > 0) {
+                QCOMPARE(describe(shownPage(report, 0)), describe(expected[0]));
+                firstShown = true;
+            }
+            ++steps;
+        }
+        QVERIFY(steps >= int(report.data().main.rows.size()) / 2);
+    }
     QVERIFY(report.paginate());
     QCOMPARE(report.pageCount(), int(expected.size()));
     // Last page first: no page depends on the ones painted before it.
@@ -197,6 +251,12 @@ void TestLongReports::pagesLaidOutAgainMatchOnePass()
         const QStringList shown = describe(shownPage(report, page));
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown, describe(expected[std::size_t(page)]));
+    }
+    // What memory holds of the rows stays within the budget, however many
+    // pages were painted.
+    if (keptBytes > 0) {
+        QVERIFY(report.data().main.rows.byteSize() <= keptBytes);
+        QVERIFY(report.data().sub.rows.byteSize() <= keptBytes);
     }
 }
 
@@ -239,24 +299,31 @@ void TestLongReports::longLayoutTellsProgressAndStops()
 void TestLongReports::printedListsCanBeStopped_data()
 {
     QTest::addColumn<int>("design");
+    QTest::addColumn<bool>("preview");
     QTest::addColumn<QString>("stopAt"); // the text the user stopped at; empty: never
     QTest::addColumn<QStringList>("texts"); // what the progress said, in turn
     const QStringList member = { "Reading the Member List...", "Laying out the Member List..." };
     const QStringList prospect = { "Reading the Prospect List...", "Laying out the Prospect List..." };
-    QTest::newRow("member list") << int(Design::MemberList) << QString() << member;
-    QTest::newRow("member list stopped while read") << int(Design::MemberList) << member[0] << member.mid(0, 1);
-    QTest::newRow("member list stopped while laid out") << int(Design::MemberList) << member[1] << member;
-    QTest::newRow("prospect list stopped while laid out") << int(Design::ProspectList) << prospect[1] << prospect;
-    QTest::newRow("labels") << int(Design::MailingLabels) << QString()
+    // A previewed list is laid out by the viewer, which shows the first page at once.
+    QTest::newRow("member list previewed") << int(Design::MemberList) << true << QString() << member.mid(0, 1);
+    QTest::newRow("member list stopped while read") << int(Design::MemberList) << true << member[0] << member.mid(0, 1);
+    QTest::newRow("member list printed") << int(Design::MemberList) << false << QString() << member;
+    QTest::newRow("member list printed, stopped while laid out")
+        << int(Design::MemberList) << false << member[1] << member;
+    QTest::newRow("prospect list previewed") << int(Design::ProspectList) << true << QString() << prospect.mid(0, 1);
+    QTest::newRow("prospect list printed, stopped while laid out")
+        << int(Design::ProspectList) << false << prospect[1] << prospect;
+    QTest::newRow("labels") << int(Design::MailingLabels) << true << QString()
                             << QStringList { "Reading the Mailing Labels..." };
     QTest::newRow("labels stopped while read")
-        << int(Design::MailingLabels) << QStringLiteral("Reading the Mailing Labels...")
+        << int(Design::MailingLabels) << true << QStringLiteral("Reading the Mailing Labels...")
         << QStringList { "Reading the Mailing Labels..." };
 }
 
 void TestLongReports::printedListsCanBeStopped()
 {
     QFETCH(int, design);
+    QFETCH(bool, preview);
     QFETCH(QString, stopAt);
     QFETCH(QStringList, texts);
     test::TestEnv env;
@@ -274,21 +341,74 @@ void TestLongReports::printedListsCanBeStopped()
     const Progress progress = [&](const QString& text, int done, int total) {
         if (said.isEmpty() || said.last() != text)
             said.append(text);
-        return !(text == stopAt && done >= 250 && done < total);
+        return !(text == stopAt && done < total);
     };
     bool shown = false;
     if (design == int(Design::MemberList))
-        shown = PrintMemberList(ids, true, progress);
+        shown = PrintMemberList(ids, preview, progress);
     else if (design == int(Design::ProspectList))
-        shown = PrintProspectList(ids, true, progress);
+        shown = PrintProspectList(ids, preview, progress);
     else
         shown = PrintMailingLabels(ids, progress);
     QCOMPARE(said, texts);
     QCOMPARE(shown, stopAt.isEmpty());
     QCOMPARE(env.output.count(), stopAt.isEmpty() ? 1 : 0);
-    if (shown)
-        QCOMPARE(int(env.output.lastPreview()->data().main.rows.size()), 1100);
+    if (shown) {
+        const ReportPtr report = preview ? env.output.lastPreview() : env.output.lastPrinted();
+        QVERIFY(report->pageCount() > 1);
+        QCOMPARE(int(report->data().main.rows.size()), 1100);
+    }
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void TestLongReports::listsReadAsLaidOutHoldTheRowsOfOneQuery_data()
+{
+    QTest::addColumn<int>("design");
+    QTest::newRow("member list") << int(Design::MemberList);
+    QTest::newRow("prospect list") << int(Design::ProspectList);
+}
+
+void TestLongReports::listsReadAsLaidOutHoldTheRowsOfOneQuery()
+{
+    QFETCH(int, design);
+    test::TestEnv env;
+    // More people than one slice, named alike in letter case and accents, some
+    // with contacts, and asked for in no order and some twice.
+    const QStringList last = { "Yates", "yates", QString::fromUtf8("Émile"), "Emile", "Eve" };
+    const QStringList first = { "Ann", "ann", QString::fromUtf8("Zoë"), "Al" };
+    QList<qint64> ids;
+    {
+        Transaction transaction(env.db());
+        for (int i = 0; i < 1300; ++i) {
+            const qint64 id = env.db().insert(
+                QStringLiteral("INSERT INTO Member (Status, First_Name, Last_Name) VALUES ('Prospect', ?, ?)")
+                    + sql::returningId(),
+                { first[i % first.size()], last[(i / 3) % last.size()] });
+            ids.prepend(id);
+            if (i % 3 == 0)
+                ids.append(id);
+            for (int c = 0; c < i % 4; ++c)
+                env.db().exec(QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Contact_Date, Action) "
+                                             "VALUES (?, ?, 'Call')"),
+                    { id, QStringLiteral("2026-01-%1").arg(10 + (i + c) % 15) });
+        }
+        transaction.commit();
+    }
+    design == int(Design::MemberList) ? PrintMemberList(ids, true) : PrintProspectList(ids, true);
+    const ReportPtr report = env.output.lastPreview();
+    QVERIFY(report->pageCount() > 0);
+    const ReportData whole = design == int(Design::MemberList) ? memberListData(ids) : prospectListData(ids);
+    QCOMPARE(report->data().main.rows.size(), std::size_t(1300));
+    for (std::size_t r = 0; r < whole.main.rows.size(); ++r)
+        QCOMPARE(std::as_const(report->data().main.rows)[r], std::as_const(whole.main.rows)[r]);
+    // Each prospect's contacts in the same order.
+    const auto byProspect = [](const DataTable& sub) {
+        QMap<qint64, QList<QVariantList>> out;
+        for (const QVariantList& row : sub.rows)
+            out[row.value(0).toLongLong()].append(row);
+        return out;
+    };
+    QCOMPARE(byProspect(report->data().sub), byProspect(whole.sub));
 }
 
 QTEST_MAIN(TestLongReports)

@@ -1,6 +1,7 @@
 // The "Report Viewer" window and the production output: one viewer, paging,
 // label calibration, saving as PDF, printing and the no-printer fallback.
 
+#include "FedReport.h"
 #include "ReportFields.h"
 #include "TestSupport.h"
 #include "app/Context.h"
@@ -170,6 +171,42 @@ private slots:
         // The preview fills the window.
         QCOMPARE(v->layout()->contentsMargins(), QMargins());
         QVERIFY(v->findChild<PagePreview*>());
+    }
+
+    void longListShownWhileLaidOut()
+    {
+        const ReportData whole = listReport(60)->data();
+        const int pages = Report(whole).pageCount();
+        auto report = std::make_shared<const Report>(fedData(whole));
+        while (report->pagesSoFar() == 0)
+            report->paginateFor(0);
+        auto v = shownViewer(report);
+        // Shown from its first page; stopped before the viewer went on.
+        QVERIFY(!report->isPaginated());
+        auto* progress = test::control<QLabel>(v.get(), "lblLayout");
+        QVERIFY2(progress->text().startsWith(QStringLiteral("Laying out: ")), qPrintable(progress->text()));
+        test::control<QAction>(v.get(), "actStopLayout")->trigger();
+        const int shown = v->pageCount();
+        QVERIFY(shown >= 1 && shown < pages);
+        QCOMPARE(test::control<QLabel>(v.get(), "lblPage")->text(), QStringLiteral("1 / %1...").arg(shown));
+        QTest::qWait(20);
+        QCOMPARE(v->pageCount(), shown);
+        QVERIFY2(progress->text().startsWith(QStringLiteral("Stopped: ")), qPrintable(progress->text()));
+
+        // Saved as PDF: laid out whole first.
+        env->files.answers.append(path("list.pdf"));
+        test::control<QAction>(v.get(), "actSaveAsPdf")->trigger();
+        QCOMPARE(pagesIn(path("list.pdf")), pages);
+        QCOMPARE(v->pageCount(), pages);
+        QVERIFY(!progress->isVisible());
+
+        // Not stopped, the viewer lays out the rest by itself.
+        auto again = std::make_shared<const Report>(fedData(whole));
+        again->paginateFor(0);
+        v->showReport(again);
+        QTRY_VERIFY(again->isPaginated());
+        QCOMPARE(v->pageCount(), pages);
+        QCOMPARE(test::control<QLabel>(v.get(), "lblPage")->text(), QStringLiteral("1 / %1").arg(pages));
     }
 
     void oneViewerInTheWorkspace()
