@@ -5,6 +5,7 @@
 #include "app/BackupCommands.h"
 #include "app/EditTracker.h"
 #include "app/frmLogin.h"
+#include "cli/BackupJobs.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -302,8 +303,8 @@ void TestBackupCommands::serverKeepsItsOwnBackups()
                    .toUtf8());
     file.close();
     const QString target = QDir(m.env.folder()).filePath(QStringLiteral("copy.sqlite"));
-    const int code = backingUp ? backups::runBackupCommand(config, target)
-                               : backups::runRestoreCommand(config, target, m.env.clock);
+    const int code
+        = backingUp ? cli::runBackupCommand(config, target) : cli::runRestoreCommand(config, target, m.env.clock);
     QCOMPARE(code, backingUp ? 0 : 1);
     QVERIFY(!QFileInfo::exists(target));
     QCOMPARE(QDir(backup::picturesFolderFor(target)).entryList(QDir::Files),
