@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmWelcome.h"
+#include "cli/CommandLine.h"
 #include "data/NewChurch.h"
 
 #include <QLineEdit>
@@ -102,6 +103,7 @@ private slots:
     void refusalsWriteNothing_data();
     void refusalsWriteNothing();
     void goneChurchFileOffersTheChoices();
+    void whereNamesTheFileUsed();
 };
 
 void TestWelcome::searchOrder_data()
@@ -262,6 +264,29 @@ void TestWelcome::goneChurchFileOffersTheChoices()
     QVERIFY(s.messages->last().text.contains(QStringLiteral("does not exist")));
     QCOMPARE(config::load(configFile).databasePath, church);
     QVERIFY(!QFileInfo::exists(folders.userConfig()));
+}
+
+// pewlark --where: the file used and what it names, or where it looked.
+void TestWelcome::whereNamesTheFileUsed()
+{
+    Folders folders;
+    const auto where = [](const QString& config, bool given, int* code) {
+        FILE* f = std::tmpfile();
+        *code = cli::printWhere(config, given, f);
+        QByteArray text(static_cast<int>(std::ftell(f)), '\0');
+        std::rewind(f);
+        text.resize(static_cast<int>(std::fread(text.data(), 1, static_cast<size_t>(text.size()), f)));
+        std::fclose(f);
+        return QString::fromUtf8(text);
+    };
+    int code = -1;
+    QVERIFY(where({}, false, &code).startsWith(QStringLiteral("No configuration file was found.")));
+    QCOMPARE(code, 1);
+    config::save(folders.userConfig(), { QStringLiteral("/srv/church.sqlite"), QStringLiteral("/srv/p/") });
+    QCOMPARE(where({}, false, &code),
+        QStringLiteral("Configuration: %1 (the user's own)\nDatabase: /srv/church.sqlite\nPictures: /srv/p/\n")
+            .arg(folders.userConfig()));
+    QCOMPARE(code, 0);
 }
 
 QTEST_MAIN(TestWelcome)
