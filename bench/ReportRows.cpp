@@ -116,6 +116,15 @@ void addReportRows(BenchContext& context)
     context.add(
         { QStringLiteral("mailing labels to PDF (data + layout)"), QStringLiteral("%1 people").arg(labels), labelPdf });
 
+    // One label per household for up to 100,000 people: the grouping and the rows.
+    const QList<qint64> many = spreadIds(scope.db(), 100000);
+    std::size_t households = 0;
+    const double householdLabels = medianMs(context.runs, [&] {
+        households = reports::mailingLabelData(many, { true, reports::HouseholdName::Couple }).main.rows.size();
+    });
+    context.add({ QStringLiteral("household labels data"),
+        QStringLiteral("%1 people, %2 labels").arg(many.size()).arg(households), householdLabels });
+
     // One visitation sheet for the prospect with the most contacts.
     const qint64 prospect = sql::toId(scope.db().scalar(QStringLiteral(
         "SELECT Prospect_ID FROM Prospect_Contact GROUP BY Prospect_ID ORDER BY COUNT(*) DESC, Prospect_ID LIMIT 1")));

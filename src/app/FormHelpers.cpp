@@ -226,7 +226,6 @@ bool selectById(QComboBox* combo, qint64 id)
 void bindOptionalDate(QCheckBox* check, QDateEdit* picker)
 {
     picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     picker->setEnabled(check->isChecked());
     QObject::connect(check, &QCheckBox::toggled, picker, &QWidget::setEnabled);
     showDateOnlyWhenSet(check, picker);

@@ -2,6 +2,7 @@
 
 #include "app/Context.h"
 #include "app/FormHelpers.h"
+#include "app/Formats.h"
 #include "app/Guard.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
@@ -25,7 +26,6 @@ namespace {
         QStringLiteral("Phone"), QStringLiteral("Gender"), QStringLiteral("DOB") };
     enum Column { ColId = 0, ColRelationship = 2 };
     const QString kHeadOfHousehold = QStringLiteral("Head of Household");
-    const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
     const QString kChangedElsewhere
         = QStringLiteral("The family members of this person were changed at another workstation after the list was "
                          "shown, so nothing was changed.\n\nThe list now shows them as they are; check it and try "
@@ -109,7 +109,7 @@ void FamilyPanel::loadFamilyMembers()
             rows.append({ r.id > 0 ? QString::number(r.id) : QString(),
                 personNameWithTitle(r.lastName, r.firstName, r.middleName, r.title),
                 head ? r.relationship : kHeadOfHousehold, r.status, r.memberActiveStatus, r.prospectActiveStatus,
-                r.phone, r.gender, r.dateOfBirth.isValid() ? r.dateOfBirth.toString(kDateFormat) : QString() });
+                r.phone, r.gender, formats::dateText(r.dateOfBirth) });
         }
     }
     m_model->setColumns(kColumns);

@@ -2,6 +2,7 @@
 
 #include "app/Conflicts.h"
 #include "app/Context.h"
+#include "app/Formats.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"
@@ -186,8 +187,9 @@ QString auditText(const QDateTime& when, const QString& who)
     QString date;
     if (when.isValid()) {
         // The general form: a date alone when there is no time of day.
-        date = when.time() == QTime(0, 0) ? QLocale().toString(when.date(), QLocale::ShortFormat)
-                                          : QLocale().toString(when, QLocale::ShortFormat);
+        date = formats::dateText(when.date());
+        if (when.time() != QTime(0, 0))
+            date += QLatin1Char(' ') + formats::dateLocale().toString(when.time(), QLocale::ShortFormat);
     }
     return date + QStringLiteral(" - ") + who;
 }

@@ -3,6 +3,7 @@
 #include "app/Context.h"
 #include "app/EditTracker.h"
 #include "app/FormHelpers.h"
+#include "app/Formats.h"
 #include "app/Guard.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
@@ -80,9 +81,8 @@ void ProspectContactsPanel::loadProspectContacts()
     QVector<QStringList> rows;
     if (const qint64 id = memberId()) {
         for (const Contacts::GridRow& r : Contacts::gridRows(db(), id))
-            rows.append(
-                { QString::number(r.id), r.date.isValid() ? r.date.toString(QStringLiteral("MM/dd/yyyy")) : QString(),
-                    r.action, r.type, r.rating, r.visitor1Name, r.visitor2Name, r.notes });
+            rows.append({ QString::number(r.id), formats::dateText(r.date), r.action, r.type, r.rating, r.visitor1Name,
+                r.visitor2Name, r.notes });
     }
     m_model->setColumns(kColumns);
     m_model->setRows(std::move(rows));

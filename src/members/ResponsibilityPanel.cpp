@@ -2,6 +2,7 @@
 
 #include "app/Context.h"
 #include "app/FormHelpers.h"
+#include "app/Formats.h"
 #include "app/Guard.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
@@ -21,9 +22,7 @@ namespace {
     const QStringList kColumns
         = { QStringLiteral("Name"), QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Description") };
     enum Column { ColName = 0 };
-    const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
-
-    QString dateText(const QDate& date) { return date.isValid() ? date.toString(kDateFormat) : QString(); }
+    using formats::dateText;
 
     // "Usher (01/01/2020 - 12/31/2020)" for the status line.
     QString rowText(const Responsibilities::ResponsibilityRow& row)
@@ -42,7 +41,6 @@ ResponsibilityPanel::ResponsibilityPanel(QWidget* parent)
     setupResultGrid(ui->vsfgChurchResponsibilites, m_model);
     fitColumns(ui->vsfgChurchResponsibilites);
     for (QDateEdit* picker : { ui->dtRespStart, ui->dtRespEnd }) {
-        picker->setDisplayFormat(kDateFormat);
         if (ctx().clock)
             picker->setDate(clock().today());
     }

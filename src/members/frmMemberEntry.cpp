@@ -112,6 +112,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     limitPopupRows(ui->cmbDeacon); // people too, though fewer
 
     bindOptionalDate(ui->chkDOB, ui->dtDOB);
+    ui->dtDOB->setTwoDigitYears(formats::TwoDigitYears::Past);
     bindOptionalDate(ui->chkAnnivDate, ui->dtAnnivDate);
     const QList<QPair<QCheckBox*, QDateEdit*>> churchDates = { { ui->chkMemberSince, ui->dtMemberSince },
         { ui->chkCameForward, ui->dtCameForward }, { ui->chkBaptized, ui->dtBaptized },

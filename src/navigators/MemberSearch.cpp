@@ -44,6 +44,7 @@ SearchStatement memberSearch(const MemberCriteria& c)
         where.add(QStringLiteral("Member.Receive_Newsletter_Via_Mail = ?"), { sql::yesNo(*c.receiveNewsletter) });
     if (c.headOfHousehold)
         where.add(QStringLiteral("Member.Head_Of_Household = ?"), { sql::yesNo(*c.headOfHousehold) });
+    addPlaceConditions(where, c.city, c.state, c.zip);
     return searchStatement(memberGridColumns(), where);
 }
 

@@ -35,6 +35,7 @@ struct MemberCriteria {
     QString responsibility; // held at any time
     std::optional<bool> receiveNewsletter;
     std::optional<bool> headOfHousehold;
+    QString city, state, zip; // whole city and state, zip from its start; wildcards
 };
 
 // The twelve columns of the member grid.

@@ -12,6 +12,7 @@
 #include "reports/Report.h"
 #include "reports/Reports.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -203,6 +204,42 @@ void printVisitationSheets(QWidget* screen, const QList<qint64>& ids)
     batch.pdfName = reports::designTitle(reports::Design::VisitationSheet) + QStringLiteral(".pdf");
     // The run says on the status line what it printed.
     reports::printSheets(batch, screen, reports::progressDialog(screen));
+}
+
+HouseholdChoiceControls::HouseholdChoiceControls(QBoxLayout* row, int index, QWidget* before)
+{
+    QWidget* parent = before->parentWidget();
+    m_perHousehold = new QCheckBox(QStringLiteral("One per household"), parent);
+    m_perHousehold->setObjectName(QStringLiteral("chkOnePerHousehold"));
+    m_perHousehold->setToolTip(QStringLiteral("Print List and the labels go once to each family, at the head of "
+                                              "household's address; people without a household get their own"));
+    m_name = new QComboBox(parent);
+    m_name->setObjectName(QStringLiteral("cmbHouseholdName"));
+    m_name->addItems({ QStringLiteral("The Hale Family"), QStringLiteral("Henry & Helen Hale") });
+    m_name->setToolTip(QStringLiteral("How a family's label is addressed: by its last name, or by the first names "
+                                      "of the head of household and the spouse"));
+    m_name->setEnabled(false);
+    QObject::connect(m_perHousehold, &QCheckBox::toggled, m_name, &QWidget::setEnabled);
+    row->insertWidget(index, m_perHousehold);
+    row->insertWidget(index + 1, m_name);
+    QWidget::setTabOrder(before, m_perHousehold);
+    QWidget::setTabOrder(m_perHousehold, m_name);
+}
+
+reports::HouseholdChoice HouseholdChoiceControls::choice() const
+{
+    return { m_perHousehold->isChecked(),
+        m_name->currentIndex() == 1 ? reports::HouseholdName::Couple : reports::HouseholdName::Family };
+}
+
+QList<qint64> HouseholdChoiceControls::peopleToList(const QList<qint64>& found) const
+{
+    if (!m_perHousehold->isChecked())
+        return found;
+    QList<qint64> ids;
+    for (const reports::Addressee& a : reports::householdsOf(found, reports::HouseholdName::Family))
+        ids.append(a.id);
+    return ids;
 }
 
 } // namespace pw::navigators

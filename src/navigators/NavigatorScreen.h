@@ -6,6 +6,7 @@
 // people found to the reports.
 
 #include "navigators/SearchGrid.h"
+#include "reports/HouseholdLabels.h"
 #include "reports/ReportData.h"
 
 #include <QList>
@@ -14,6 +15,7 @@
 #include <initializer_list>
 #include <optional>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QDate;
@@ -80,6 +82,23 @@ QList<qint64> idsInGridOrder(const ResultModel& model);
 // permission to view this report." otherwise), then nothing at all for an
 // empty grid; true when the people of the grid are to be printed.
 bool mayPrint(const ResultModel& model, const QString& permission);
+
+// "One per household" and how a household is addressed, for the label run
+// and Print List: a tick box chkOnePerHousehold and a list cmbHouseholdName
+// ("The Hale Family", "Henry & Helen Hale") placed in the row at index, next
+// after `before` in the tab order.
+class HouseholdChoiceControls {
+public:
+    HouseholdChoiceControls(QBoxLayout* row, int index, QWidget* before);
+    reports::HouseholdChoice choice() const;
+    // The people a list or label run goes to under the choice: those found,
+    // or one per household (reports/HouseholdLabels.h).
+    QList<qint64> peopleToList(const QList<qint64>& found) const;
+
+private:
+    QCheckBox* m_perHousehold;
+    QComboBox* m_name;
+};
 
 // One visitation sheet per person, straight to the printer, in the order
 // given, with a progress dialog over the screen that can stop the run.

@@ -68,6 +68,7 @@ SearchStatement prospectSearch(const ProspectCriteria& c)
         addMonthCondition(where, month);
     if (!c.mapSection.isEmpty())
         where.add(sql::textMatches(QStringLiteral("Member.Map_Section")), { sql::containsPattern(c.mapSection) });
+    addPlaceConditions(where, c.city, c.state, c.zip);
     return searchStatement(prospectGridColumns(), where);
 }
 

@@ -34,6 +34,7 @@ struct ProspectCriteria {
     qint64 careGroup = 0; // the care group the prospect is assigned to
     int monthIndex = -1; // position in the month list, January at 0; -1: none
     QString mapSection;
+    QString city, state, zip; // whole city and state, zip from its start; wildcards
 };
 
 // The fifteen columns of the prospects grid.

@@ -1,31 +1,23 @@
 #include "navigators/SearchGrid.h"
 
 #include "app/Context.h"
+#include "app/Formats.h"
+#include "app/Phone.h"
 #include "app/ResultGrid.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 
 #include <QLocale>
-#include <QVarLengthArray>
 
 namespace pw::navigators {
 
 namespace {
 
-    // The locale's short date, but never with a two-digit year: a birth date
-    // of 1925 and one of 2025 must not look alike.
-    QString shortDateFormat(const QLocale& locale)
-    {
-        QString format = locale.dateFormat(QLocale::ShortFormat);
-        if (!format.contains(QLatin1String("yyyy")))
-            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-        return format;
-    }
-
     class DateCells {
     public:
         DateCells()
-            : m_dateFormat(shortDateFormat(m_locale))
+            : m_locale(formats::dateLocale())
+            , m_dateFormat(formats::dateFormat())
             , m_timeFormat(m_locale.timeFormat(QLocale::ShortFormat))
         {
             m_fast = m_locale.zeroDigit() == QLatin1String("0") && parseFormat();
@@ -156,33 +148,6 @@ namespace {
         bool m_fast = false;
     };
 
-    // The phone pattern written into a small buffer, without allocating.
-    using PhoneText = QVarLengthArray<char, 32>;
-
-    void formatPhone(QByteArrayView stored, PhoneText& out)
-    {
-        out.clear();
-        QVarLengthArray<char, 24> digits;
-        for (const char c : stored) {
-            if (c >= '0' && c <= '9')
-                digits.append(c);
-        }
-        const qsizetype n = digits.size();
-        if (n == 0)
-            return;
-        // From the right: four digits after the hyphen, up to three before it,
-        // and whatever is left inside the brackets.
-        const qsizetype areaEnd = qMax<qsizetype>(0, n - 7);
-        const qsizetype middleEnd = qMax<qsizetype>(0, n - 4);
-        out.append('(');
-        out.append(digits.constData(), areaEnd);
-        out.append(')');
-        out.append(' ');
-        out.append(digits.constData() + areaEnd, middleEnd - areaEnd);
-        out.append('-');
-        out.append(digits.constData() + middleEnd, n - middleEnd);
-    }
-
 } // namespace
 
 QStringList captions(const std::vector<GridColumn>& columns)
@@ -212,12 +177,7 @@ QString joinedTerm(const QStringList& pieces)
     return parts.join(QStringLiteral(" || "));
 }
 
-QString phoneCell(const QString& stored)
-{
-    PhoneText text;
-    formatPhone(stored.toLatin1(), text);
-    return QString::fromLatin1(text.constData(), text.size());
-}
+QString phoneCell(const QString& stored) { return phoneText(stored); }
 
 QString dateCell(const QString& stored) { return DateCells().cell(stored); }
 
@@ -239,7 +199,7 @@ void runSearch(ResultModel& model, const std::vector<GridColumn>& columns, const
     }
 
     DateCells dates;
-    PhoneText phone;
+    PhoneBuffer phone;
     db().scan(statement.sql, statement.values, [&](const RowView& row) {
         for (int c = 0; c < shown; ++c) {
             switch (columns[c].cell) {
@@ -247,7 +207,7 @@ void runSearch(ResultModel& model, const std::vector<GridColumn>& columns, const
                 rows.addUtf8Cell(row.utf8(c));
                 break;
             case Cell::Phone:
-                formatPhone(row.utf8(c), phone);
+                writePhoneText(row.utf8(c), phone);
                 rows.addLatin1Cell(QLatin1StringView(phone.constData(), phone.size()));
                 break;
             case Cell::Date:
@@ -344,6 +304,16 @@ void addTextSearchCondition(Conditions& where, const QString& typed)
             QStringLiteral("Member.Place_Of_Work"), QStringLiteral("Member.Notes"),
             QStringLiteral("Member.Prospect_Note") },
         sql::containsPattern(typed));
+}
+
+void addPlaceConditions(Conditions& where, const QString& city, const QString& state, const QString& zip)
+{
+    if (!city.isEmpty())
+        where.add(sql::textMatches(QStringLiteral("Member.City")), { sql::wildcardPattern(city) });
+    if (!state.isEmpty())
+        where.add(sql::textMatches(QStringLiteral("Member.State")), { sql::wildcardPattern(state) });
+    if (!zip.isEmpty())
+        where.add(sql::textMatches(QStringLiteral("Member.Zip")), { sql::wildcardPattern(zip + QLatin1Char('*')) });
 }
 
 void addMonthCondition(Conditions& where, int month)

@@ -24,8 +24,8 @@ struct SearchStatement {
 
 enum class Cell {
     Text, // the value as it is; Null shows as an empty cell
-    Phone, // stored digits in the pattern "(###) ###-####"
-    Date, // a stored day as a short date with the full year
+    Phone, // stored digits in the phone form, "(615) 555-0142"
+    Date, // a stored day in the date form
 };
 
 struct GridColumn {
@@ -42,14 +42,11 @@ QString selectList(const std::vector<GridColumn>& columns);
 // "Smith" ", " "John" " " Null gives "Smith, John ".
 QString joinedTerm(const QStringList& pieces);
 
-// The digits fill the "#" places of "(###) ###-####" from the right; places
-// without a digit stay empty, the brackets, blank and hyphen always show
-// ("5551234" gives "() 555-1234"), and digits beyond ten go inside the
-// brackets. No digits give an empty cell.
+// A stored phone in the program's one phone form (app/Phone.h).
 QString phoneCell(const QString& stored);
-// The short date of the current locale with the year written in full; a
-// stored time of day other than midnight is added in short form. Empty for
-// Null or unreadable values.
+// A stored day in the program's one date form (app/Formats.h); a stored time
+// of day other than midnight is added in short form. Empty for Null or
+// unreadable values.
 QString dateCell(const QString& stored);
 
 // Runs the statement, which selects the columns' terms, and fills the model
@@ -87,6 +84,10 @@ std::vector<GridColumn> personGridColumns(const std::vector<GridColumn>& own = {
 void addNameCondition(Conditions& where, const QString& typed);
 // The typed text anywhere in hobbies, organizations, place of work, notes or prospect note.
 void addTextSearchCondition(Conditions& where, const QString& typed);
+// Where the person lives: the whole city and the whole state, and a zip code
+// that begins with the typed one, each with the user's wildcards and without
+// regard to letter case. An empty text is no condition.
+void addPlaceConditions(Conditions& where, const QString& city, const QString& state, const QString& zip);
 // Born or married in the month (1 to 12).
 void addMonthCondition(Conditions& where, int month);
 // Each chosen status (an empty text is none): "Status", the church's and

@@ -31,6 +31,7 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
         ui->cmbWedClass, ui->cmbCG, ui->cmbDeacon, ui->cmbResponsibility, ui->cmbDobAnniv });
     tickOnUserChange(ui->chkMemberSince, { ui->dtStartDate, ui->dtEndDate });
     keepQuick(this);
+    m_households = std::make_unique<HouseholdChoiceControls>(ui->layoutPrintButtons, 2, ui->btnPrintList);
 
     connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
     connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });
@@ -91,6 +92,9 @@ MemberCriteria frmMemberNavigator::criteria() const
     c.responsibility = chosenText(ui->cmbResponsibility);
     c.receiveNewsletter = chosenYesNo(ui->cmbReceiveNL);
     c.headOfHousehold = chosenYesNo(ui->cmbHOH);
+    c.city = ui->txtCity->text();
+    c.state = ui->txtState->text();
+    c.zip = ui->txtZip->text();
     return c;
 }
 
@@ -121,13 +125,15 @@ void frmMemberNavigator::btnClear_clicked()
     ui->chkMemberSince->setChecked(false);
     for (QComboBox* combo : { ui->cmbDeacon, ui->cmbResponsibility, ui->cmbReceiveNL, ui->cmbHOH })
         combo->setCurrentIndex(-1);
+    for (QLineEdit* box : { ui->txtCity, ui->txtState, ui->txtZip })
+        box->clear();
 }
 
 void frmMemberNavigator::btnPrintList_clicked()
 {
     if (!mayPrint(*m_members, perm::MemberNavigatorReport))
         return;
-    if (reports::PrintMemberList(listedIds(), true, reports::progressDialog(this)))
+    if (reports::PrintMemberList(m_households->peopleToList(listedIds()), true, reports::progressDialog(this)))
         reportShown(reports::Design::MemberList, m_members->rowCount());
 }
 
@@ -135,7 +141,7 @@ void frmMemberNavigator::btnPrintMailingLabels_clicked()
 {
     if (!mayPrint(*m_members, perm::MailingLabelsReport))
         return;
-    if (reports::PrintMailingLabels(listedIds(), reports::progressDialog(this)))
+    if (reports::PrintMailingLabels(listedIds(), m_households->choice(), reports::progressDialog(this)))
         reportShown(reports::Design::MailingLabels, m_members->rowCount());
 }
 

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QWidget>
+#include <memory>
 
 namespace Ui {
 class frmMemberNavigator;
@@ -14,6 +15,8 @@ class ResultModel;
 }
 
 namespace pw::navigators {
+
+class HouseholdChoiceControls;
 
 // The member navigator: sixteen criteria over every person, "Find" listing
 // the people who meet all of them, a double-click opening one on the member
@@ -40,6 +43,7 @@ public:
     QSize sizeHint() const override;
 
 private:
+    std::unique_ptr<HouseholdChoiceControls> m_households;
     Ui::frmMemberNavigator* ui;
     ResultModel* m_members = nullptr;
 

@@ -35,6 +35,7 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
     tickOnUserChange(ui->chkNextDate, { ui->dtStartDate, ui->dtEndDate });
     tickOnUserChange(ui->chkPrevDate, { ui->dtStartDatePrev, ui->dtEndDatePrev });
     keepQuick(this);
+    m_households = std::make_unique<HouseholdChoiceControls>(ui->layoutButtons, 0, ui->txtZip);
 
     connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
     connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });
@@ -99,6 +100,9 @@ ProspectCriteria frmProspectNavigator::criteria() const
     c.careGroup = selectedId(ui->cmbCG);
     c.monthIndex = ui->cmbDobAnniv->currentIndex();
     c.mapSection = ui->txtMapSection->text();
+    c.city = ui->txtCity->text();
+    c.state = ui->txtState->text();
+    c.zip = ui->txtZip->text();
     return c;
 }
 
@@ -157,13 +161,15 @@ void frmProspectNavigator::btnClear_clicked()
     clearProspects();
     clearContacts();
     ui->cmbPhase->setCurrentIndex(-1);
+    for (QLineEdit* box : { ui->txtCity, ui->txtState, ui->txtZip })
+        box->clear();
 }
 
 void frmProspectNavigator::btnPrintList_clicked()
 {
     if (!mayPrint(*m_prospects, perm::ProspectNavigatorReport))
         return;
-    if (reports::PrintProspectList(listedIds(), true, reports::progressDialog(this)))
+    if (reports::PrintProspectList(m_households->peopleToList(listedIds()), true, reports::progressDialog(this)))
         reportShown(reports::Design::ProspectList, m_prospects->rowCount());
 }
 
@@ -171,7 +177,7 @@ void frmProspectNavigator::btnPrintMailingLabels_clicked()
 {
     if (!mayPrint(*m_prospects, perm::MailingLabelsReport))
         return;
-    if (reports::PrintMailingLabels(listedIds(), reports::progressDialog(this)))
+    if (reports::PrintMailingLabels(listedIds(), m_households->choice(), reports::progressDialog(this)))
         reportShown(reports::Design::MailingLabels, m_prospects->rowCount());
 }
 

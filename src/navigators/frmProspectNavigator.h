@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QWidget>
+#include <memory>
 
 namespace Ui {
 class frmProspectNavigator;
@@ -14,6 +15,8 @@ class ResultModel;
 }
 
 namespace pw::navigators {
+
+class HouseholdChoiceControls;
 
 // The prospect navigator: the people found by outreach criteria (phase, the
 // planned next contact, the contacts made) in one grid, the contacts of the
@@ -39,6 +42,7 @@ public:
     QSize sizeHint() const override;
 
 private:
+    std::unique_ptr<HouseholdChoiceControls> m_households;
     Ui::frmProspectNavigator* ui;
     ResultModel* m_prospects = nullptr;
     ResultModel* m_contacts = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/Context.h"
 #include "app/FormHelpers.h"
+#include "app/Formats.h"
 #include "data/Households.h"
 
 namespace pw::reports {
@@ -12,8 +13,7 @@ QString familyText(qint64 memberId, bool headOfHousehold)
     QString text;
     for (const FamilyRow& row : familyRows(db(), memberId, headOfHousehold)) {
         const QString relationship = headOfHousehold ? row.relationship : QStringLiteral("Head of Household");
-        const QString born
-            = row.dateOfBirth.isValid() ? row.dateOfBirth.toString(QStringLiteral("MM/dd/yyyy")) : QString();
+        const QString born = formats::dateText(row.dateOfBirth);
         text += FixedWidth(row.firstName + space + row.lastName, 25) + space + FixedWidth(relationship, 20) + space
             + FixedWidth(row.gender, 10) + space + FixedWidth(born, 12) + QStringLiteral("\r\n");
     }

@@ -39,7 +39,9 @@ namespace detail {
         QStringList addressLines(const DataTable& t, std::size_t row)
         {
             QStringList lines;
-            for (const QString& line : { fullName(t, row), valueText(t.value(row, QStringLiteral("Address_1"))),
+            const QString household = valueText(t.value(row, QStringLiteral("Addressee")));
+            for (const QString& line : { household.isEmpty() ? fullName(t, row) : household,
+                     valueText(t.value(row, QStringLiteral("Address_1"))),
                      valueText(t.value(row, QStringLiteral("Address_2"))), cityLine(t, row) })
                 if (!line.isEmpty())
                     lines.append(line);

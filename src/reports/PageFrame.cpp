@@ -1,5 +1,7 @@
 #include "reports/PageFrame.h"
 
+#include "app/Formats.h"
+
 #include <QDate>
 #include <QHash>
 #include <QPainter>
@@ -108,7 +110,7 @@ QString dateText(const QVariant& value)
         if (!d.isValid())
             return s;
     }
-    return d.isValid() ? d.toString(QStringLiteral("MM/dd/yyyy")) : QString();
+    return formats::dateText(d);
 }
 
 QString yesNoText(const QVariant& value)

@@ -64,7 +64,7 @@ QString valueText(const QVariant& value);
 // A person's name put together from parts ("Last, First"): only the comma
 // of a missing person is left out, so such a value reads as empty.
 QString personText(const QVariant& value);
-// An ISO date (or QDate) as mm/dd/yyyy; empty for Null; other text unchanged.
+// An ISO date (or QDate) in the program's date form; empty for Null; other text unchanged.
 QString dateText(const QVariant& value);
 // A 0/1 flag as "Yes"/"No"; empty for Null.
 QString yesNoText(const QVariant& value);

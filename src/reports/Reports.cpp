@@ -2,12 +2,15 @@
 
 #include "app/Context.h"
 #include "app/FormHelpers.h"
+#include "app/Formats.h"
+#include "app/Phone.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
 #include "data/Members.h"
 #include "data/Sql.h"
 #include "reports/FamilyText.h"
+#include "reports/HouseholdLabels.h"
 #include "reports/Report.h"
 #include "reports/ReportOutput.h"
 
@@ -24,7 +27,7 @@ namespace {
     enum class Kind {
         Id, // a key: a number, or Null
         Text, // as stored
-        Phone, // stored digits shown as "(###)###-####"
+        Phone, // stored digits in the phone form, "(615) 555-0142"
         Date, // ISO "YYYY-MM-DD", or Null
         Flag, // 0 or 1
     };
@@ -73,7 +76,7 @@ namespace {
         return { field, QStringLiteral("Member.") + QLatin1String(field), kind };
     }
 
-    // A stored telephone number, shown as "(###)###-####".
+    // A stored telephone number, shown in the phone form.
     Column phone(const char* field)
     {
         Column c = m(field);
@@ -232,7 +235,7 @@ namespace {
         data.design = design;
         data.churchName = sql::toText(
             db().scalar(QStringLiteral("SELECT Name FROM Church ORDER BY %1 LIMIT 1").arg(sql::rowKey())));
-        data.printedOn = clock().today().toString(QStringLiteral("MM/dd/yyyy"));
+        data.printedOn = formats::dateText(clock().today());
         return data;
     }
 
@@ -276,23 +279,7 @@ namespace {
 
 } // namespace
 
-QString formatPhone(const QVariant& stored)
-{
-    QString digits;
-    for (const QChar c : sql::toText(stored)) {
-        if (c.isDigit())
-            digits.append(c);
-    }
-    if (digits.isEmpty())
-        return QStringLiteral("");
-    // Filled from the right: the last four digits, three before them, and
-    // whatever is left (an area code) inside the brackets.
-    const int n = static_cast<int>(digits.size());
-    const QString last4 = digits.right(4);
-    const QString middle = n > 4 ? digits.mid(qMax(0, n - 7), qMin(3, n - 4)) : QString();
-    const QString area = n > 7 ? digits.left(n - 7) : QString();
-    return QLatin1Char('(') + area + QLatin1Char(')') + middle + QLatin1Char('-') + last4;
-}
+QString formatPhone(const QVariant& stored) { return phoneText(sql::toText(stored)); }
 
 namespace {
 
@@ -398,15 +385,38 @@ namespace {
         return data;
     }
 
-    ReportData mailingLabelData(const QList<qint64>& ids, const Progress& progress)
+    ReportData mailingLabelData(const QList<qint64>& found, const HouseholdChoice& choice, const Progress& progress)
     {
         ReportData data = started(Design::MailingLabels);
-        const std::vector<Column> columns = { m("First_Name"), m("Middle_Name"), m("Last_Name"), m("Title"),
-            m("Address_1"), m("Address_2"), m("City"), m("State"), m("Zip") };
+        std::vector<Column> columns = { m("First_Name"), m("Middle_Name"), m("Last_Name"), m("Title"), m("Address_1"),
+            m("Address_2"), m("City"), m("State"), m("Zip") };
+        QList<qint64> ids = found;
+        QHash<qint64, QString> names; // a household's name, by its head
+        if (choice.perHousehold) {
+            ids.clear();
+            for (const Addressee& a : householdsOf(found, choice.name)) {
+                ids.append(a.id);
+                if (!a.name.isEmpty())
+                    names.insert(a.id, a.name);
+            }
+            columns.insert(columns.begin(), m("ID"));
+        }
         const QString text = selectList(columns) + QStringLiteral(" FROM Member WHERE ")
             + sql::inIdList(QStringLiteral("Member.ID")) + QStringLiteral(" ORDER BY ")
             + byName(QStringLiteral("Member")) + QStringLiteral(", Member.ID");
-        data.main = runTable(columns, text, { sql::idList(ids) }, reading(progress, Design::MailingLabels, ids));
+        DataTable read = runTable(columns, text, { sql::idList(ids) }, reading(progress, Design::MailingLabels, ids));
+        if (!choice.perHousehold) {
+            data.main = std::move(read);
+            return data;
+        }
+        // The label's first line: the household's name, or the person's own.
+        data.main.fields = read.fields;
+        data.main.fields.append(QStringLiteral("Addressee"));
+        data.main.rows.reserve(read.rows.size());
+        for (QVariantList row : read.rows) {
+            row.append(names.value(row.first().toLongLong()));
+            data.main.rows.push_back(row);
+        }
         return data;
     }
 
@@ -414,7 +424,10 @@ namespace {
 
 ReportData memberListData(const QList<qint64>& ids) { return memberListData(ids, {}); }
 ReportData prospectListData(const QList<qint64>& ids) { return prospectListData(ids, {}); }
-ReportData mailingLabelData(const QList<qint64>& ids) { return mailingLabelData(ids, {}); }
+ReportData mailingLabelData(const QList<qint64>& ids, const HouseholdChoice& choice)
+{
+    return mailingLabelData(ids, choice, {});
+}
 
 ReportData visitationSheetData(qint64 id)
 {
@@ -505,9 +518,14 @@ bool PrintProspectList(const QList<qint64>& ids, bool preview, const Progress& p
 
 bool PrintMailingLabels(const QList<qint64>& ids, const Progress& progress)
 {
+    return PrintMailingLabels(ids, {}, progress);
+}
+
+bool PrintMailingLabels(const QList<qint64>& ids, const HouseholdChoice& choice, const Progress& progress)
+{
     BusyCursor busy;
     try {
-        return deliver(mailingLabelData(ids, progress), true, 0, progress);
+        return deliver(mailingLabelData(ids, choice, progress), true, 0, progress);
     } catch (const Stopped&) {
         return false;
     }

@@ -8,6 +8,7 @@
 // query as one value, so any number of people works; an identifier that names
 // no member gives no row, and one named twice gives its row once.
 
+#include "reports/HouseholdLabels.h"
 #include "reports/Report.h"
 
 #include <QList>
@@ -17,12 +18,14 @@ namespace pw::reports {
 // The rows of each report, as the operations hand them to the layouts.
 ReportData memberListData(const QList<qint64>& ids);
 ReportData prospectListData(const QList<qint64>& ids);
-ReportData mailingLabelData(const QList<qint64>& ids);
+// One label per person, or per household with a field "Addressee" holding the
+// household's name (empty: the person's own name is used).
+ReportData mailingLabelData(const QList<qint64>& ids, const HouseholdChoice& choice = {});
 ReportData visitationSheetData(qint64 id);
 ReportData memberInfoUpdateData(qint64 id);
 
-// "(###)###-####" filled from the right with the digits of a stored phone
-// number; empty text for an empty or Null number.
+// A stored phone number in the program's phone form, "(615) 555-0142";
+// empty text for an empty or Null number.
 QString formatPhone(const QVariant& stored);
 
 // Preview (true) or print one copy. Return whether the report was shown or
@@ -32,6 +35,7 @@ bool PrintMemberList(const QList<qint64>& ids, bool preview, const Progress& pro
 bool PrintProspectList(const QList<qint64>& ids, bool preview, const Progress& progress = {});
 // Labels are always previewed, so the sheet can be checked before printing.
 bool PrintMailingLabels(const QList<qint64>& ids, const Progress& progress = {});
+bool PrintMailingLabels(const QList<qint64>& ids, const HouseholdChoice& choice, const Progress& progress = {});
 // The sheets print nothing for an identifier that names no member and return
 // false then. The visitation sheet prints with the printer's own copy count,
 // the update sheet one copy.

@@ -187,6 +187,11 @@ Viewer::Viewer(QWidget* parent)
     m_spnAdjustY = makeOffset("spnAdjustY", QStringLiteral("Moves every label down (positive) or up (negative)."));
     addLabelled(QStringLiteral("Adjust &X (mm)"), m_spnAdjustX);
     addLabelled(QStringLiteral("Adjust &Y (mm)"), m_spnAdjustY);
+    // How many labels the run takes, before it is printed.
+    m_lblLabelCount = new QLabel(this);
+    m_lblLabelCount->setObjectName(QStringLiteral("lblLabelCount"));
+    m_lblLabelCount->setContentsMargins(12, 0, 6, 0);
+    m_labelBar->addWidget(m_lblLabelCount);
     m_labelBar->setVisible(false);
 
     connect(m_spnStartLabel, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -227,6 +232,9 @@ void Viewer::showReport(ReportPtr report)
         m_spnAdjustX->setValue(saved.offsetXmm);
         m_spnAdjustY->setValue(saved.offsetYmm);
         m_loading = false;
+        const auto count = static_cast<qsizetype>(m_original->data().main.rows.size());
+        m_lblLabelCount->setText(
+            count == 1 ? QStringLiteral("1 label") : QStringLiteral("%1 labels").arg(QLocale().toString(count)));
         m_preview->setReport(nullptr); // a new sheet starts at its first page
         relayOutLabels();
         return;

@@ -80,6 +80,7 @@ private:
     QSpinBox* m_spnStartLabel = nullptr;
     QDoubleSpinBox* m_spnAdjustX = nullptr;
     QDoubleSpinBox* m_spnAdjustY = nullptr;
+    QLabel* m_lblLabelCount = nullptr;
     QToolBar* m_labelBar = nullptr; // the label controls, shown only for labels
     bool m_loading = false;
 };

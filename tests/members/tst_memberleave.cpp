@@ -407,9 +407,9 @@ void TestMemberLeave::statusLine_data()
     QTest::newRow("family member removed") << "remove relative"
                                            << "Removed family member Clerk, Sam.";
     QTest::newRow("responsibility added") << "add responsibility"
-                                          << "Saved responsibility Deacon (03/15/2026 - 03/15/2026).";
+                                          << "Saved responsibility Deacon (3/15/2026 - 3/15/2026).";
     QTest::newRow("responsibility removed") << "remove responsibility"
-                                            << "Removed responsibility Usher (01/01/2020 - 12/31/2020).";
+                                            << "Removed responsibility Usher (1/1/2020 - 12/31/2020).";
     QTest::newRow("a refused save says nothing") << "refused"
                                                  << "";
 }

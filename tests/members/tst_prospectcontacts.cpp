@@ -153,9 +153,9 @@ void TestProspectContacts::gridNewestFirst_data()
     // missing keeps the separators.
     QTest::newRow("a prospect with contacts")
         << kPat
-        << "5000000003|03/08/2026|Phone Call|Visit|Interested|,  |Lee, Ann M|Visitor gone\n"
-           "5000000002|03/08/2026|Letter|Visit|Undecided|Lee, Ann M|,  |\n"
-           "5000000001|03/01/2026|Home Visit|Visit|Interested|Lee, Ann M|Stone, Bob M|First visit";
+        << "5000000003|3/8/2026|Phone Call|Visit|Interested|,  |Lee, Ann M|Visitor gone\n"
+           "5000000002|3/8/2026|Letter|Visit|Undecided|Lee, Ann M|,  |\n"
+           "5000000001|3/1/2026|Home Visit|Visit|Interested|Lee, Ann M|Stone, Bob M|First visit";
     QTest::newRow("a person without contacts") << kQuinn << "";
 }
 

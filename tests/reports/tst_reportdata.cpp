@@ -89,6 +89,8 @@ private slots:
     void operationsOutput_data();
     void operationsOutput();
     void sheetForMissingPersonPrintsNothing();
+    void oneLabelPerHousehold_data();
+    void oneLabelPerHousehold();
 };
 
 void TestReportData::fieldsInDesignOrder_data()
@@ -267,7 +269,7 @@ void TestReportData::valuesAsLayoutsReadThem()
     QCOMPARE(t.value(0, "Date_Of_Birth").toString(), QStringLiteral("1970-05-06"));
     QVERIFY(t.value(0, "Anniversary_Date").isNull());
     QCOMPARE(t.value(0, "Member_Since").toString(), QStringLiteral("2001-02-03"));
-    QCOMPARE(t.value(0, "Phone").toString(), QStringLiteral("(800)555-0199"));
+    QCOMPARE(t.value(0, "Phone").toString(), QStringLiteral("(800) 555-0199"));
     QCOMPARE(t.value(0, "Cell").toString(), QString());
     QCOMPARE(t.value(0, "Work_Phone").toString(), QString());
     QCOMPARE(sql::toText(t.value(0, "Title")), QString());
@@ -277,12 +279,12 @@ void TestReportData::formatPhone_data()
 {
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("ten digits") << QVariant("5551234567") << "(555)123-4567";
-    QTest::newRow("leading zero kept") << QVariant("0551234567") << "(055)123-4567";
-    QTest::newRow("seven digits") << QVariant("1234567") << "()123-4567";
-    QTest::newRow("five digits") << QVariant("12345") << "()1-2345";
-    QTest::newRow("eleven digits") << QVariant("15551234567") << "(1555)123-4567";
-    QTest::newRow("typed with mask") << QVariant("(555) 123-4567") << "(555)123-4567";
+    QTest::newRow("ten digits") << QVariant("5551234567") << "(555) 123-4567";
+    QTest::newRow("leading zero kept") << QVariant("0551234567") << "(055) 123-4567";
+    QTest::newRow("seven digits") << QVariant("1234567") << "() 123-4567";
+    QTest::newRow("five digits") << QVariant("12345") << "() 1-2345";
+    QTest::newRow("eleven digits") << QVariant("15551234567") << "(1555) 123-4567";
+    QTest::newRow("typed with mask") << QVariant("(555) 123-4567") << "(555) 123-4567";
     QTest::newRow("empty") << QVariant("") << "";
     QTest::newRow("null") << QVariant() << "";
     QTest::newRow("no digits") << QVariant("n/a") << "";
@@ -417,7 +419,7 @@ void TestReportData::churchNameAndDate()
     const qint64 id = person(env, "Ann", "Able");
     env.clock.current = QDateTime(QDate(2026, 7, 4), QTime(9, 0));
     ReportData data = memberListData({ id });
-    QCOMPARE(data.printedOn, QStringLiteral("07/04/2026"));
+    QCOMPARE(data.printedOn, QStringLiteral("7/4/2026"));
     QCOMPARE(data.churchName, QString());
     env.db().exec("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Grace Chapel', 1)");
     env.db().exec("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Second Row', 1)");
@@ -502,6 +504,69 @@ void TestReportData::sheetForMissingPersonPrintsNothing()
     QVERIFY(!PrintMemberInfoUpdate(4242, false));
     QCOMPARE(out.count(), 0);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void TestReportData::oneLabelPerHousehold_data()
+{
+    QTest::addColumn<QStringList>("found"); // first names
+    QTest::addColumn<bool>("couple");
+    QTest::addColumn<QStringList>("labels"); // "first line, street", by the addressee's name
+
+    QTest::newRow("a whole family, one label at the head's address")
+        << QStringList { "Henry", "Helen", "Tim" } << false << QStringList { "The Hale Family, 1 Oak St" };
+    QTest::newRow("a child found alone goes to the family, by the couple's names")
+        << QStringList { "Tim" } << true << QStringList { "Henry & Helen Hale, 1 Oak St" };
+    QTest::newRow("a spouse of another last name")
+        << QStringList { "Joe" } << true << QStringList { "Mia Dunn & Joe Park, 9 Elm St" };
+    QTest::newRow("a head without spouse, by the couple's names")
+        << QStringList { "Kay" } << true << QStringList { "Ned Lowe, 5 Ash St" };
+    QTest::newRow("a head listing nobody and a person without household keep their names")
+        << QStringList { "Ruth", "Sam" } << false << QStringList { "Ruth Ames, 3 Fir St", "Sam Cole, 4 Bay St" };
+    QTest::newRow("two families and a person on their own, each once")
+        << QStringList { "Helen", "Tim", "Joe", "Mia", "Sam", "Henry" } << false
+        << QStringList { "Sam Cole, 4 Bay St", "The Dunn Family, 9 Elm St", "The Hale Family, 1 Oak St" };
+}
+
+void TestReportData::oneLabelPerHousehold()
+{
+    QFETCH(QStringList, found);
+    QFETCH(bool, couple);
+    QFETCH(QStringList, labels);
+    test::TestEnv env;
+    QHash<QString, qint64> ids;
+    const auto add = [&](const QString& first, const QString& last, const QString& street, bool head) {
+        ids.insert(first, person(env, first, last, { { "Address_1", street }, { "Head_Of_Household", head ? 1 : 0 } }));
+    };
+    const auto link = [&](const QString& head, const QString& relationship, const QString& relative) {
+        env.db().exec("INSERT INTO Family_Connection (Member_ID, Relationship, Relative_Member_ID) VALUES (?, ?, ?)",
+            { ids.value(head), relationship, ids.value(relative) });
+    };
+    add("Henry", "Hale", "1 Oak St", true);
+    add("Helen", "Hale", "1 Oak St", false);
+    add("Tim", "Hale", "7 Dorm Rd", false); // away at college: the family's label goes home
+    add("Mia", "Dunn", "9 Elm St", true);
+    add("Joe", "Park", "9 Elm St", false);
+    add("Ned", "Lowe", "5 Ash St", true);
+    add("Kay", "Lowe", "5 Ash St", false);
+    add("Ruth", "Ames", "3 Fir St", true);
+    add("Sam", "Cole", "4 Bay St", false);
+    link("Henry", "Wife", "Helen");
+    link("Henry", "Son", "Tim");
+    link("Mia", "Husband", "Joe");
+    link("Ned", "Daughter", "Kay");
+    link("Sam", "Son", "Ruth"); // Sam is no head: this row makes no household
+
+    QList<qint64> people;
+    for (const QString& first : found)
+        people.append(ids.value(first));
+    const DataTable t = mailingLabelData(people, { true, couple ? HouseholdName::Couple : HouseholdName::Family }).main;
+    QStringList shown;
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        const QString own = sql::toText(t.value(r, "First_Name")) + ' ' + sql::toText(t.value(r, "Last_Name"));
+        const QString name = sql::toText(t.value(r, "Addressee"));
+        shown.append((name.isEmpty() ? own : name) + ", " + sql::toText(t.value(r, "Address_1")));
+    }
+    QCOMPARE(shown, labels);
 }
 
 QTEST_MAIN(TestReportData)

@@ -485,8 +485,8 @@ private slots:
                                      << QStringList { "Abernathy, Person0 Lee Mrs.", "Brooks, Person1 Lee Mrs.",
                                             "ID 1000", "Member", "Active", "100 Magnolia Springs Road", "Apartment 4B",
                                             "Fayetteville, AR 72701", "(479)555-0142", "(479)555-0199",
-                                            "person0.household@example.org", "04/09/1971", "06/17/1995", "09/14/2003",
-                                            "08/31/2003", "Registered Nurse", "Washington Regional",
+                                            "person0.household@example.org", "4/9/1971", "6/17/1995", "9/14/2003",
+                                            "8/31/2003", "Registered Nurse", "Washington Regional",
                                             "Young Married Adults", "Foundations", "Prayer Meeting", "Brooks, Harold",
                                             "Dunn, Walter", "First Baptist Springdale", "NW-4", "Quilting, gardening",
                                             "Sings alto in the choir.", "Female", "Married", "Mail", "Page 1 of 1" };
@@ -506,14 +506,14 @@ private slots:
         QTest::newRow("visitation sheet")
             << visitationSheet(2)
             << QStringList { "Prospect Visitation Sheet", "Mrs. Person7 Lee Hollingsworth", "ID 1007", "Prospect",
-                   "Vacation Bible School", "Has two children in VBS.", "Young Married Adults", "03/22/2026",
-                   "Home visit", "Family", "Contact history", "01/05/2025", "01/12/2025", "contact-1 went well",
+                   "Vacation Bible School", "Has two children in VBS.", "Young Married Adults", "3/22/2026",
+                   "Home visit", "Family", "Contact history", "1/5/2025", "1/12/2025", "contact-1 went well",
                    "contact-2 went well", "Warm", "This visit", "Page 1 of 1" };
         QTest::newRow("member information update")
             << infoUpdate({ "Usher", "Nursery Worker" })
             << QStringList { "Member Information Update", "Mrs. Person2 Lee Castellanos-Whitfield", "Correction",
                    "What we have on file", "Home phone", "(479)555-0142", "Responsibilities", "Usher", "Nursery Worker",
-                   "01/05/2020", "Family", "For the church office:", "Sings alto in the choir." };
+                   "1/5/2020", "Family", "For the church office:", "Sings alto in the choir." };
     }
     void designText()
     {
