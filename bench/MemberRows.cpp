@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPushButton>
 #include <QTableView>
 #include <stdexcept>
 
@@ -118,6 +119,41 @@ void addMemberRows(BenchContext& context)
                 throw std::runtime_error("SaveMember refused the household head");
         });
         context.add({ QStringLiteral("member screen: SaveMember (existing person)"), people, save, -1 });
+
+        // "New Family Member" of the head saved: the new person and the link
+        // to the head in one transaction, the family grid read again.
+        {
+            auto* start = form.findChild<QPushButton*>(QStringLiteral("btnNewFamilyMember"));
+            auto chooseFirst = [&form](const char* name) {
+                auto* list = form.findChild<QComboBox*>(QString::fromLatin1(name));
+                for (int i = 0; list && i < list->count(); ++i) {
+                    if (!list->itemText(i).isEmpty()) {
+                        list->setCurrentIndex(i);
+                        return;
+                    }
+                }
+                throw std::runtime_error(name);
+            };
+            const double familySave = medianMs(
+                context.runs,
+                [&] {
+                    if (!form.SaveMember())
+                        throw std::runtime_error("SaveMember refused the new family member");
+                },
+                [&] {
+                    form.LoadMember(head);
+                    start->click();
+                    for (const char* list :
+                        { "cmbMemberStatus", "cmbGender", "cmbChurchStatus", "cmbProspectStatus", "cmbRelationship" })
+                        chooseFirst(list);
+                    form.findChild<QLineEdit*>(QStringLiteral("txtFName"))->setText(QStringLiteral("Bench"));
+                });
+            if (memberId->text().toLongLong() <= head)
+                throw std::runtime_error("New Family Member did not save a new person");
+            context.add(
+                { QStringLiteral("member screen: New Family Member saved and linked"), people, familySave, -1 });
+            form.LoadMember(head);
+        }
 
         // Sorting every person's text into the type-ahead index, which a
         // worker thread does when a list is filled; then the first key, which
