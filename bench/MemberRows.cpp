@@ -10,6 +10,7 @@
 #include "data/Database.h"
 #include "data/Lookups.h"
 #include "members/frmMemberEntry.h"
+#include "navigators/frmStartPage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -119,6 +120,28 @@ void addMemberRows(BenchContext& context)
                 throw std::runtime_error("SaveMember refused the household head");
         });
         context.add({ QStringLiteral("member screen: SaveMember (existing person)"), people, save, -1 });
+
+        // The start page as a login shows it: this week's birthdays and
+        // anniversaries, the prospects due and the people opened lately,
+        // read, listed and painted.
+        {
+            area.resize(1280, 760);
+            area.show();
+            const double shown = medianMs(
+                context.runs,
+                [&] {
+                    auto* page = workspace.open<navigators::frmStartPage>();
+                    QApplication::processEvents();
+                    page->parentWidget()->repaint();
+                },
+                [&] {
+                    area.closeAllSubWindows();
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                });
+            context.add({ QStringLiteral("start page: read, listed and painted"), people, shown, -1 });
+            area.closeAllSubWindows();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
 
         // "New Family Member" of the head saved: the new person and the link
         // to the head in one transaction, the family grid read again.

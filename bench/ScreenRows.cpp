@@ -335,14 +335,6 @@ void addScreenRows(BenchContext& context)
             { QStringLiteral("%1: menu to painted, after the member screen").arg(launcher.second), people, ms, -1 });
     }
 
-    // The start page as a login shows it: this week's birthdays and
-    // anniversaries, the prospects due and the people opened lately.
-    const double startPage = medianMs(
-        context.runs, [&] { program.openFromMenu(QStringLiteral("StartPage"), QStringLiteral("frmStartPage")); },
-        [&] { program.closeAll(); });
-    context.add({ QStringLiteral("start page: Window > Start Page to painted"), people, startPage, -1 });
-    program.closeAll();
-
     addOutreachRows(context, program);
     addNavigatorScreenRows(context, program);
 

@@ -53,40 +53,51 @@ std::vector<Occasion> occasionsAhead(const QDate& today, int days)
         values.append(monthDay);
     }
     const QString list = placeholders(static_cast<int>(values.size()));
-    QVariantList params;
-    params << values << values << QStringLiteral("Deceased");
     // The month and day of a stored date are its characters 6 to 10, with or
     // without a time of day after it; one pass over the table finds both.
-    QSqlQuery q = db().exec(
-        QStringLiteral("SELECT ID, Last_Name, First_Name, Date_Of_Birth, Anniversary_Date, Marital_Status FROM Member "
-                       "WHERE (substr(Date_Of_Birth, 6, 5) IN (%1) OR substr(Anniversary_Date, 6, 5) IN (%1)) AND ")
-                .arg(list)
-            + kAlive.arg(sql::textEquals(QStringLiteral("Member_Active_Status"))),
-        params);
-    std::vector<Occasion> out;
+    // The few rows found are checked further here rather than by the engine
+    // calling back for every row of the table.
+    QSqlQuery q = db().exec(QStringLiteral("SELECT ID, Last_Name, First_Name, Date_Of_Birth, Anniversary_Date, "
+                                           "Marital_Status, Member_Active_Status FROM Member WHERE "
+                                           "(substr(Date_Of_Birth, 6, 5) IN (%1) OR substr(Anniversary_Date, 6, 5) "
+                                           "IN (%1)) AND Deceased_Date IS NULL")
+                                .arg(list),
+        values + values);
+    struct Found {
+        Occasion occasion;
+        QString key; // the name's sort key
+    };
+    std::vector<Found> found;
+    const QString deceased = sql::equalityKey(QStringLiteral("Deceased"));
+    const QString divorced = sql::equalityKey(QStringLiteral("Divorced"));
     while (q.next()) {
+        if (sql::equalityKey(sql::toText(q.value(6))) == deceased)
+            continue;
         const QString name = nameOf(q, 1, 2);
-        const bool divorced = sql::compareText(sql::toText(q.value(5)), QStringLiteral("Divorced")) == 0;
         for (int column : { 3, 4 }) {
             const bool anniversary = column == 4;
-            if (anniversary && divorced)
+            if (anniversary && sql::equalityKey(sql::toText(q.value(5))) == divorced)
                 continue;
-            const QDate date = sql::toDate(q.value(column));
-            if (!date.isValid())
+            const QString stored = q.value(column).toString();
+            const QDate day = dayOf.value(stored.mid(5, 5));
+            const int year = QStringView(stored).left(4).toInt();
+            if (!day.isValid() || year <= 0 || year >= day.year())
                 continue;
-            const QDate day = dayOf.value(date.toString(QStringLiteral("MM-dd")));
-            if (!day.isValid() || date.year() >= day.year())
-                continue;
-            out.push_back({ q.value(0).toLongLong(), name, day, day.year() - date.year(), anniversary });
+            found.push_back({ { q.value(0).toLongLong(), name, day, day.year() - year, anniversary }, QString() });
+            found.back().key = sql::sortKey(name);
         }
     }
-    std::sort(out.begin(), out.end(), [](const Occasion& a, const Occasion& b) {
-        if (a.day != b.day)
-            return a.day < b.day;
-        if (const int byName = sql::compareText(a.name, b.name))
-            return byName < 0;
-        return a.id < b.id;
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        if (a.occasion.day != b.occasion.day)
+            return a.occasion.day < b.occasion.day;
+        if (a.key != b.key)
+            return a.key < b.key;
+        return a.occasion.id < b.occasion.id;
     });
+    std::vector<Occasion> out;
+    out.reserve(found.size());
+    for (Found& f : found)
+        out.push_back(std::move(f.occasion));
     return out;
 }
 

@@ -55,6 +55,8 @@ frmStartPage::frmStartPage(QWidget* parent)
     setObjectName(QStringLiteral("frmStartPage"));
     for (QTreeWidget* tree : { ui->trvOccasions, ui->trvRecent, ui->trvProspects }) {
         tree->header()->setStretchLastSection(true);
+        // Columns fit the first lines; a large church lists thousands.
+        tree->header()->setResizeContentsPrecision(100);
         connect(tree, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { guarded([this, item] { openItem(item); }); });
     }
