@@ -18,6 +18,8 @@ namespace pw {
 namespace {
 
     const char* const kPlacement = "pwPlacement";
+    // The width the window opened at, while the program chose it.
+    const char* const kOpenedWidth = "pwOpenedWidth";
 
     // Where the logged-in user's window places are kept; empty while nobody
     // is logged in (the login window and the first church set-up keep none).
@@ -120,8 +122,8 @@ QMdiSubWindow* Workspace::add(QWidget* screen, Placement placement)
     sub->show();
     // The grids' widths are known once the window is laid out.
     placeAsNew(sub, placement);
-    if (placement == Placement::TopLeft)
-        placeAsKept(sub);
+    if (placement != Placement::TopLeft || !placeAsKept(sub))
+        sub->setProperty(kOpenedWidth, sub->width());
     sub->installEventFilter(this);
     screen->setFocus();
     return sub;
@@ -188,6 +190,20 @@ void Workspace::rememberPlaces()
         rememberPlace(sub);
 }
 
+void Workspace::fitToContent(QWidget* screen)
+{
+    auto* sub = screen ? qobject_cast<QMdiSubWindow*>(screen->parentWidget()) : nullptr;
+    if (!sub || !sub->isVisible() || sub->isMaximized() || sub->isMinimized()
+        || sub->property(kOpenedWidth).toInt() != sub->width())
+        return;
+    const int room = m_area->viewport()->width();
+    const int width = qMin(room, widthForGrids(sub));
+    if (width <= sub->width())
+        return;
+    sub->setGeometry(qMax(0, qMin(sub->x(), room - width)), sub->y(), width, sub->height());
+    sub->setProperty(kOpenedWidth, sub->width());
+}
+
 void Workspace::resetPlaces()
 {
     const QString group = placesGroup();
@@ -199,6 +215,7 @@ void Workspace::resetPlaces()
         if (sub->isMaximized() || sub->isMinimized())
             sub->showNormal();
         placeAsNew(sub, static_cast<Placement>(sub->property(kPlacement).toInt()));
+        sub->setProperty(kOpenedWidth, sub->width());
     }
 }
 

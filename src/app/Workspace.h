@@ -86,6 +86,11 @@ public:
     // the logged-in user last left it. Each window's place is kept per user
     // when it closes and when the program ends.
     void rememberPlaces();
+    // After a screen filled its grids (a search): a window still at the size
+    // it opened at grows as far as the area has room until its grids show
+    // every column. A window the user sized, or that opened where the user
+    // left it, stays as it is.
+    void fitToContent(QWidget* screen);
     // Window > "Reset Window Sizes": the user's kept places are forgotten and
     // every open window goes back to the size and place it first opens at.
     void resetPlaces();

@@ -104,6 +104,9 @@ void frmMemberNavigator::UpdateGrids()
     showFound(false);
     runSearch(*m_members, memberGridColumns(), memberSearch(criteria()));
     fitColumns(ui->vsfgMembers);
+    // The first search widens a window that opened narrower than its grid.
+    if (Workspace* w = workspace())
+        w->fitToContent(this);
     showFound(true);
 }
 

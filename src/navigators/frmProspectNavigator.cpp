@@ -111,6 +111,9 @@ void frmProspectNavigator::UpdateGrids()
     ui->lblProspectsFound->clear();
     runSearch(*m_prospects, prospectGridColumns(), prospectSearch(criteria()));
     fitColumns(ui->vsfgMembers);
+    // The first search widens a window that opened narrower than its grid.
+    if (Workspace* w = workspace())
+        w->fitToContent(this);
     ui->lblProspectsFound->setText(peopleFoundText(m_prospects->rowCount()));
 }
 

@@ -43,6 +43,7 @@ namespace {
     {
         for (int c = 0; c < tree->columnCount(); ++c)
             tree->resizeColumnToContents(c);
+        tree->scrollToTop();
     }
 
 } // namespace
@@ -71,6 +72,8 @@ frmStartPage::frmStartPage(QWidget* parent)
 }
 
 frmStartPage::~frmStartPage() { delete ui; }
+
+QSize frmStartPage::sizeHint() const { return QWidget::sizeHint().expandedTo(QSize(900, 640)); }
 
 void frmStartPage::refresh()
 {

@@ -28,6 +28,9 @@ public:
     // Reads the people opened lately again.
     void refreshRecent();
 
+    // Room for the lists' columns and a week of a large church's occasions.
+    QSize sizeHint() const override;
+
     // How many overdue prospects the page lists at most.
     static constexpr int kProspectsShown = 100;
 
