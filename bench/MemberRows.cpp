@@ -10,11 +10,13 @@
 #include "data/Database.h"
 #include "data/Lookups.h"
 #include "members/frmMemberEntry.h"
+#include "navigators/frmStartPage.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPushButton>
 #include <QTableView>
 #include <stdexcept>
 
@@ -118,6 +120,63 @@ void addMemberRows(BenchContext& context)
                 throw std::runtime_error("SaveMember refused the household head");
         });
         context.add({ QStringLiteral("member screen: SaveMember (existing person)"), people, save, -1 });
+
+        // The start page as a login shows it: this week's birthdays and
+        // anniversaries, the prospects due and the people opened lately,
+        // read, listed and painted.
+        {
+            area.resize(1280, 760);
+            area.show();
+            const double shown = medianMs(
+                context.runs,
+                [&] {
+                    auto* page = workspace.open<navigators::frmStartPage>();
+                    QApplication::processEvents();
+                    page->parentWidget()->repaint();
+                },
+                [&] {
+                    area.closeAllSubWindows();
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                });
+            context.add({ QStringLiteral("start page: read, listed and painted"), people, shown, -1 });
+            area.closeAllSubWindows();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+
+        // "New Family Member" of the head saved: the new person and the link
+        // to the head in one transaction, the family grid read again.
+        {
+            auto* start = form.findChild<QPushButton*>(QStringLiteral("btnNewFamilyMember"));
+            auto chooseFirst = [&form](const char* name) {
+                auto* list = form.findChild<QComboBox*>(QString::fromLatin1(name));
+                for (int i = 0; list && i < list->count(); ++i) {
+                    if (!list->itemText(i).isEmpty()) {
+                        list->setCurrentIndex(i);
+                        return;
+                    }
+                }
+                throw std::runtime_error(name);
+            };
+            const double familySave = medianMs(
+                context.runs,
+                [&] {
+                    if (!form.SaveMember())
+                        throw std::runtime_error("SaveMember refused the new family member");
+                },
+                [&] {
+                    form.LoadMember(head);
+                    start->click();
+                    for (const char* list :
+                        { "cmbMemberStatus", "cmbGender", "cmbChurchStatus", "cmbProspectStatus", "cmbRelationship" })
+                        chooseFirst(list);
+                    form.findChild<QLineEdit*>(QStringLiteral("txtFName"))->setText(QStringLiteral("Bench"));
+                });
+            if (memberId->text().toLongLong() <= head)
+                throw std::runtime_error("New Family Member did not save a new person");
+            context.add(
+                { QStringLiteral("member screen: New Family Member saved and linked"), people, familySave, -1 });
+            form.LoadMember(head);
+        }
 
         // Sorting every person's text into the type-ahead index, which a
         // worker thread does when a list is filled; then the first key, which

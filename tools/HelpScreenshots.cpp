@@ -196,6 +196,13 @@ void shootScreens(MDI* main, const QString& folder)
     if (main->workspace()->find<frmLogin>())
         die(QStringLiteral("the demo login admin/admin was refused"));
 
+    // The start page the login opened.
+    QWidget* start = main->workspace()->find(QStringLiteral("frmStartPage"));
+    if (!start)
+        die(QStringLiteral("the start page did not open"));
+    shot.saveWindow(QStringLiteral("start-page.png"), start);
+    closeAll(main);
+
     // The menu bar with Administrative > Class Entry open.
     QMenu* admin = main->menu(QStringLiteral("Administrative"));
     QMenu* classes = main->menu(QStringLiteral("ClassEntry"));
@@ -228,6 +235,11 @@ void shootScreens(MDI* main, const QString& folder)
         tabs->setCurrentIndex(i);
         shot.saveWindow(tabFiles[i], member);
     }
+    // New Family Member on the head: the household's address filled in.
+    member->LoadMember(sample.head);
+    tabs->setCurrentIndex(0);
+    child<QPushButton>(member, "btnNewFamilyMember")->click();
+    shot.saveWindow(QStringLiteral("member-new-family-member.png"), member);
     closeAll(main);
 
     // The member navigator with the people born or married in March.
@@ -461,6 +473,9 @@ int main(int argc, char** argv)
     // No daily backup: its status line would show in the pictures.
     if (pewlark.start(parser.value(configOption), lockDir.filePath(QStringLiteral("pewlark.lock")), false) != 0)
         return 1;
+    // Window sizes and recent people of these runs are kept apart from the
+    // user's own.
+    ctx().settingsFile = lockDir.filePath(QStringLiteral("settings.ini"));
     MDI* main = pewlark.mainWindow();
     main->resize(1280, 800);
     settle();

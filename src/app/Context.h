@@ -17,6 +17,7 @@ namespace pw {
 class Database;
 class Messages;
 class Clock;
+class Desktop;
 class Workspace;
 
 namespace reports {
@@ -72,6 +73,7 @@ struct Context {
     FileChooser fileChooser; // the file dialogs
     SystemInfoLauncher systemInfo; // an installed system-information tool
     QString settingsFile; // an INI file kept instead of the user's own settings
+    Desktop* desktop = nullptr; // the mail program and the clipboard
 };
 
 Context& ctx();

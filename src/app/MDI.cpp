@@ -26,6 +26,9 @@ namespace pw {
 
 namespace {
 
+    // The window the Window menu's "Start Page" opens, and a login too.
+    const QString kStartPage = QStringLiteral("frmStartPage");
+
     MenuCommand opens(const char* name, const char* caption, const char* window)
     {
         return MenuCommand { QString::fromLatin1(name), QString::fromLatin1(caption), QString::fromLatin1(window) };
@@ -151,8 +154,10 @@ void MDI::buildMenus()
         if (cmd.name == QLatin1String("Exit")) {
             connect(action, &QAction::triggered, this, [this] {
                 guarded([this] {
-                    if (m_workspace->confirmLeaveAll(false))
+                    if (m_workspace->confirmLeaveAll(false)) {
+                        m_workspace->rememberPlaces();
                         CloseAndExit();
+                    }
                 });
             });
         } else if (cmd.name == QLatin1String("LogOff")) {
@@ -187,6 +192,13 @@ void MDI::buildMenus()
         // Closing asks about unsaved changes like the window's own close box.
         if (QMdiSubWindow* sub = m_area->activeSubWindow())
             sub->close();
+    });
+    windowCommand("StartPage", QStringLiteral("&Start Page"), {}, [this] { guarded([this] { openStartPage(); }); });
+    windowCommand("ResetWindowSizes", QStringLiteral("&Reset Window Sizes"), {}, [this] {
+        guarded([this] {
+            m_workspace->resetPlaces();
+            showStatus(QStringLiteral("Window sizes reset."));
+        });
     });
     connect(m_windowMenu, &QMenu::aboutToShow, this, [this] { listWindows(); });
 
@@ -338,6 +350,7 @@ void MDI::showLogin()
     connect(login, &frmLogin::loggedIn, this, [this] {
         unlock();
         showUser();
+        guarded([this] { openStartPage(); });
     });
 }
 
@@ -380,7 +393,18 @@ void MDI::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    m_workspace->rememberPlaces();
     CloseAndExit();
+}
+
+void MDI::openStartPage()
+{
+    // Everybody may open it; it shows only what the user may see.
+    if (!m_workspace->hasScreen(kStartPage))
+        return;
+    QWidget* page = m_workspace->openWithoutTest(kStartPage);
+    if (auto* sub = page ? qobject_cast<QMdiSubWindow*>(page->parentWidget()) : nullptr)
+        m_area->setActiveSubWindow(sub);
 }
 
 void MDI::runCommand(const MenuCommand& cmd)

@@ -54,6 +54,10 @@ public:
     // permission test, shows the refusal or opens (or leaves) the window.
     void runCommand(const MenuCommand& command);
 
+    // The start page, opened after a login and by Window > Start Page, and
+    // brought to the front when it is open already.
+    void openStartPage();
+
     // The logged-in user and account type at the right of the status bar;
     // empty while nobody is logged in.
     void showUser();

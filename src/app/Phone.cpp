@@ -33,4 +33,15 @@ QString phoneText(const QString& stored)
     return QString::fromLatin1(text.constData(), text.size());
 }
 
+QString phoneBoxText(const QString& stored)
+{
+    if (stored.size() != 10)
+        return stored;
+    for (const QChar c : stored) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return stored;
+    }
+    return phoneText(stored);
+}
+
 } // namespace pw

@@ -15,7 +15,13 @@ namespace pw {
 
 QString phoneText(const QString& stored);
 
-// The same written into a small buffer without allocating, for long grids.
+// A stored number as the phone boxes show it: ten digits as
+// "(615) 555-0142"; anything else (an extension, seven digits, a foreign
+// number) as it is stored, since the boxes show those unchanged too.
+QString phoneBoxText(const QString& stored);
+
+// The same as phoneText, written into a small buffer without allocating, for
+// long grids.
 using PhoneBuffer = QVarLengthArray<char, 32>;
 void writePhoneText(QByteArrayView stored, PhoneBuffer& out);
 

@@ -2,11 +2,50 @@
 
 #include "app/Context.h"
 #include "app/EditTracker.h"
-#include "app/SharedLists.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
+#include "app/SharedLists.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTableView>
+#include <optional>
 
 namespace pw {
+
+namespace {
+
+    const char* const kPlacement = "pwPlacement";
+    // The width the window opened at, while the program chose it.
+    const char* const kOpenedWidth = "pwOpenedWidth";
+
+    // Where the logged-in user's window places are kept; empty while nobody
+    // is logged in (the login window and the first church set-up keep none).
+    QString placesGroup()
+    {
+        const CurrentUser& user = ctx().user;
+        return user.username.isEmpty() ? QString() : QStringLiteral("WindowPlaces/User%1").arg(user.id);
+    }
+
+    // The width at which every grid in the window shows all its columns
+    // without a sideways scroll; 0 when it shows no grid.
+    int widthForGrids(const QMdiSubWindow* sub)
+    {
+        std::optional<int> lacking;
+        for (const QTableView* view : sub->widget()->findChildren<QTableView*>()) {
+            if (!view->isVisibleTo(sub) || !view->model())
+                continue;
+            const int wanted = view->horizontalHeader()->length()
+                + (view->verticalHeader()->isVisible() ? view->verticalHeader()->width() : 0) + 2 * view->frameWidth()
+                + view->verticalScrollBar()->sizeHint().width();
+            lacking = qMax(lacking.value_or(wanted - view->width()), wanted - view->width());
+        }
+        return lacking ? sub->width() + *lacking : 0;
+    }
+
+} // namespace
 
 Workspace::Workspace(QMdiArea* area, QObject* parent)
     : QObject(parent)
@@ -78,9 +117,29 @@ QMdiSubWindow* Workspace::add(QWidget* screen, Placement placement)
             | Qt::WindowCloseButtonHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(screen->windowTitle());
-    sub->adjustSize();
-    const QSize own = sub->size();
+    sub->setProperty(kPlacement, static_cast<int>(placement));
+    placeAsNew(sub, placement);
+    sub->show();
+    // The grids' widths are known once the window is laid out.
+    placeAsNew(sub, placement);
+    if (placement != Placement::TopLeft || !placeAsKept(sub))
+        sub->setProperty(kOpenedWidth, sub->width());
+    sub->installEventFilter(this);
+    screen->setFocus();
+    return sub;
+}
+
+void Workspace::placeAsNew(QMdiSubWindow* sub, Placement placement)
+{
     const QSize area = m_area->viewport() ? m_area->viewport()->size() : m_area->size();
+    QSize own = sub->sizeHint();
+    if (sub->isVisible() && sub->widget())
+        own.rwidth() = qMax(own.width(), widthForGrids(sub));
+    // As large as the content asks, as far as the area has room (once it is
+    // on screen and has a size), and never smaller than its controls need.
+    if (m_area->isVisible())
+        own = own.boundedTo(area).expandedTo(sub->minimumSizeHint());
+    sub->resize(own);
     QPoint at(0, 0);
     if (placement == Placement::Centred) {
         at = QPoint((area.width() - own.width()) / 2, (area.height() - own.height()) / 2);
@@ -89,9 +148,85 @@ QMdiSubWindow* Workspace::add(QWidget* screen, Placement placement)
         at = QPoint(area.width() / 2 - own.width() / 2, (area.height() - 40) / 2 - own.height() / 2);
     }
     sub->move(QPoint(qMax(0, at.x()), qMax(0, at.y())));
-    sub->show();
-    screen->setFocus();
-    return sub;
+}
+
+bool Workspace::placeAsKept(QMdiSubWindow* sub)
+{
+    const QString group = placesGroup();
+    if (group.isEmpty() || !sub->widget())
+        return false;
+    const QString key = group + QLatin1Char('/') + sub->widget()->objectName();
+    const auto settings = storedSettings();
+    const QRect kept = settings->value(key + QStringLiteral("/Geometry")).toRect();
+    if (!kept.isValid())
+        return false;
+    // Kept on a larger screen or a larger main window: it is made to fit.
+    const QSize area = m_area->viewport() ? m_area->viewport()->size() : m_area->size();
+    const QSize size = kept.size().boundedTo(area).expandedTo(sub->minimumSizeHint());
+    sub->resize(size);
+    sub->move(qBound(0, kept.x(), qMax(0, area.width() - size.width())),
+        qBound(0, kept.y(), qMax(0, area.height() - size.height())));
+    if (settings->value(key + QStringLiteral("/Maximized")).toBool())
+        sub->showMaximized();
+    return true;
+}
+
+void Workspace::rememberPlace(QMdiSubWindow* sub)
+{
+    const QString group = placesGroup();
+    if (group.isEmpty() || !sub->widget() || sub->isHidden() || sub->isMinimized()
+        || sub->property(kPlacement).toInt() != static_cast<int>(Placement::TopLeft))
+        return;
+    const QString key = group + QLatin1Char('/') + sub->widget()->objectName();
+    const auto settings = storedSettings();
+    settings->setValue(key + QStringLiteral("/Maximized"), sub->isMaximized());
+    if (!sub->isMaximized())
+        settings->setValue(key + QStringLiteral("/Geometry"), sub->geometry());
+}
+
+void Workspace::rememberPlaces()
+{
+    for (QMdiSubWindow* sub : m_area->subWindowList())
+        rememberPlace(sub);
+}
+
+void Workspace::fitToContent(QWidget* screen)
+{
+    auto* sub = screen ? qobject_cast<QMdiSubWindow*>(screen->parentWidget()) : nullptr;
+    if (!sub || !sub->isVisible() || sub->isMaximized() || sub->isMinimized()
+        || sub->property(kOpenedWidth).toInt() != sub->width())
+        return;
+    const int room = m_area->viewport()->width();
+    const int width = qMin(room, widthForGrids(sub));
+    if (width <= sub->width())
+        return;
+    sub->setGeometry(qMax(0, qMin(sub->x(), room - width)), sub->y(), width, sub->height());
+    sub->setProperty(kOpenedWidth, sub->width());
+}
+
+void Workspace::resetPlaces()
+{
+    const QString group = placesGroup();
+    if (!group.isEmpty())
+        storedSettings()->remove(group);
+    for (QMdiSubWindow* sub : m_area->subWindowList()) {
+        if (sub->isHidden())
+            continue;
+        if (sub->isMaximized() || sub->isMinimized())
+            sub->showNormal();
+        placeAsNew(sub, static_cast<Placement>(sub->property(kPlacement).toInt()));
+        sub->setProperty(kOpenedWidth, sub->width());
+    }
+}
+
+bool Workspace::eventFilter(QObject* watched, QEvent* event)
+{
+    // Kept as the window closes; a close the user then cancels keeps it too,
+    // which does no harm.
+    if (event->type() == QEvent::Close)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched))
+            rememberPlace(sub);
+    return QObject::eventFilter(watched, event);
 }
 
 bool Workspace::confirmLeaveAll(bool closeDiscarded)

@@ -81,6 +81,20 @@ public:
     // minimise buttons, placed as asked, and shows it.
     QMdiSubWindow* add(QWidget* screen, Placement placement = Placement::TopLeft);
 
+    // Window sizes: a window opens as large as its content asks (its grids'
+    // columns included) as far as the area has room, or where and how large
+    // the logged-in user last left it. Each window's place is kept per user
+    // when it closes and when the program ends.
+    void rememberPlaces();
+    // After a screen filled its grids (a search): a window still at the size
+    // it opened at grows as far as the area has room until its grids show
+    // every column. A window the user sized, or that opened where the user
+    // left it, stays as it is.
+    void fitToContent(QWidget* screen);
+    // Window > "Reset Window Sizes": the user's kept places are forgotten and
+    // every open window goes back to the size and place it first opens at.
+    void resetPlaces();
+
     // Before Log Off and File > Exit: asks every screen that holds unsaved
     // changes, bringing each to the front in turn. False when the user
     // cancelled (or a save was refused): nothing may happen then. With
@@ -100,9 +114,17 @@ signals:
     void lookupsChanged(); // a class, care group, responsibility or phase was saved
     void membersChanged(); // a person was saved or a responsibility changed
     void contactSaved(qint64 prospectId);
+    void personOpened(qint64 memberId); // the member screen showed a person (see RecentPeople)
     void churchChanged();
 
 private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The size and place a window opens at when nothing is kept for it.
+    void placeAsNew(QMdiSubWindow* sub, Placement placement);
+    // The user's kept place of this window; false when none is kept.
+    bool placeAsKept(QMdiSubWindow* sub);
+    void rememberPlace(QMdiSubWindow* sub);
+
     QMdiArea* m_area;
     SharedLists* m_lists;
     QHash<QString, ScreenEntry> m_screens;

@@ -6,6 +6,7 @@
 #include "app/Guard.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
+#include "app/Phone.h"
 #include "app/PickList.h"
 #include "app/ResultGrid.h"
 #include "app/SharedLists.h"
@@ -52,6 +53,8 @@ FamilyPanel::FamilyPanel(QWidget* parent)
         ui->btnAddFamMember, &QPushButton::clicked, this, [this] { guarded([this] { btnAddFamMember_clicked(); }); });
     connect(ui->btnRemoveFamMember, &QPushButton::clicked, this,
         [this] { guarded([this] { btnRemoveFamMember_clicked(); }); });
+    connect(ui->btnNewFamMember, &QPushButton::clicked, this, [this] { emit newFamilyMemberRequested(); });
+    ui->lblJoinsHousehold->hide();
     connect(ui->vsfgFamilyMembers->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex& current) { vsfgFamilyMembers_currentRowChanged(current.row()); });
     connect(ui->vsfgFamilyMembers, &QAbstractItemView::doubleClicked, this,
@@ -84,6 +87,22 @@ void FamilyPanel::reloadLists()
     fillTextList(ui->cmbRelationship, listTexts(SharedLists::List::Relationships), Choice::Keep);
 }
 
+void FamilyPanel::showJoiningHousehold(const QString& headName)
+{
+    ui->lblJoinsHousehold->setText(headName.isEmpty()
+            ? QString()
+            : QStringLiteral("Saving adds this person to the household of %1 as the \"Relationship\" chosen above.")
+                  .arg(headName));
+    ui->lblJoinsHousehold->setVisible(!headName.isEmpty());
+}
+
+QString FamilyPanel::chosenRelationship() const
+{
+    return ui->cmbRelationship->currentIndex() >= 0 ? ui->cmbRelationship->currentText() : QString();
+}
+
+QWidget* FamilyPanel::relationshipBox() const { return ui->cmbRelationship; }
+
 void FamilyPanel::clear()
 {
     ui->cmbMemberAdd->setCurrentIndex(-1);
@@ -109,7 +128,7 @@ void FamilyPanel::loadFamilyMembers()
             rows.append({ r.id > 0 ? QString::number(r.id) : QString(),
                 personNameWithTitle(r.lastName, r.firstName, r.middleName, r.title),
                 head ? r.relationship : kHeadOfHousehold, r.status, r.memberActiveStatus, r.prospectActiveStatus,
-                r.phone, r.gender, formats::dateText(r.dateOfBirth) });
+                phoneBoxText(r.phone), r.gender, formats::dateText(r.dateOfBirth) });
         }
     }
     m_model->setColumns(kColumns);

@@ -41,9 +41,19 @@ public:
     // LoadFamilyMembers: refills the grid for the person in the ID box.
     void loadFamilyMembers();
 
+    // A new person on screen is to join this head's household: the frame
+    // says so, and "Relationship" names the relationship the first save
+    // links the person with. An empty name ends that.
+    void showJoiningHousehold(const QString& headName);
+    // The relationship chosen in "Relationship"; empty when none is.
+    QString chosenRelationship() const;
+    QWidget* relationshipBox() const;
+
 signals:
     // A data row was double-clicked: the screen loads that person.
     void openMemberRequested(qint64 memberId);
+    // "New Family Member" in the frame: the screen starts one.
+    void newFamilyMemberRequested();
 
 private:
     Ui::FamilyPanel* ui;

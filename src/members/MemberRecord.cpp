@@ -68,6 +68,9 @@ SaveResult saveMember(const MemberRecord& record, const SaveOptions& options)
         memberId = Members::insert(database, row, columns);
     }
 
+    if (options.alsoWrite)
+        options.alsoWrite(memberId);
+
     std::unique_ptr<picture::PendingFile> pending;
     if (!options.pictureType.isEmpty()) {
         const QString fileName = QString::number(memberId) + QLatin1Char('.') + options.pictureType;
@@ -110,6 +113,11 @@ SaveResult saveAskingOnConflict(const MemberRecord& record, SaveOptions options)
         return result.saved ? QString() : conflictQuestion(result);
     });
     return answered ? result : SaveResult {};
+}
+
+QString churchState()
+{
+    return sql::toText(db().scalar(QStringLiteral("SELECT State FROM Church ORDER BY rowid LIMIT 1"))).trimmed();
 }
 
 QString fieldCaption(const QString& column)

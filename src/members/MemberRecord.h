@@ -42,6 +42,11 @@ struct SaveOptions {
     // onConflict says. When not set, every screen column is written.
     std::optional<MemberRecord> loaded;
     Members::OnConflict onConflict = Members::OnConflict::Report;
+    // Runs inside the save's transaction once the row is written, with its
+    // identifier: what must be stored together with the person or not at
+    // all (a new family member's link to the head of household). When it
+    // throws, nothing of the save is kept.
+    std::function<void(qint64 memberId)> alsoWrite;
 };
 
 struct SaveResult {
@@ -69,6 +74,10 @@ SaveResult saveMember(const MemberRecord& record, const SaveOptions& options = {
 // again with the answer. The result is not saved (and its id is 0) when the
 // user chose "Cancel": nothing was written.
 SaveResult saveAskingOnConflict(const MemberRecord& record, SaveOptions options);
+
+// The State of the church's own address (its first Church row); empty when
+// none is recorded. A new person's State starts as this.
+QString churchState();
 
 // The caption the member screen shows for a Member column (for example
 // "Cell" for Cell, "Address2" for Address_2); captions that appear on more

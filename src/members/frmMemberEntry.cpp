@@ -6,11 +6,13 @@
 #include "app/Messages.h"
 #include "app/Permissions.h"
 #include "app/PickList.h"
+#include "app/RecentPeople.h"
 #include "app/ResultGrid.h"
 #include "app/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/Households.h"
 #include "members/FamilyPanel.h"
 #include "members/MemberPicture.h"
 #include "members/MemberRecord.h"
@@ -140,6 +142,10 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     ui->fraChurchResponsibilities->bind(ui->txtMemberID);
 
     connect(ui->btnNew, &QPushButton::clicked, this, [this] { guarded([this] { btnNew_clicked(); }); });
+    connect(ui->btnNewFamilyMember, &QPushButton::clicked, this,
+        [this] { guarded([this] { btnNewFamilyMember_clicked(); }); });
+    connect(ui->fraFamilyMembers, &FamilyPanel::newFamilyMemberRequested, this,
+        [this] { guarded([this] { btnNewFamilyMember_clicked(); }); });
     connect(ui->btnSaveNew, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveNew_clicked(); }); });
     connect(ui->btnSaveClose, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveClose_clicked(); }); });
     // Closing asks about unsaved changes (the tracker watches the close).
@@ -170,7 +176,10 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         picker->setDate(today);
     ui->fraFamilyMembers->clear();
     ui->fraChurchResponsibilities->clear();
-    guarded([this] { ReloadListValues(); });
+    guarded([this] {
+        ReloadListValues();
+        defaultState();
+    });
     ui->SSTab1->setCurrentIndex(0);
     DisableChurchFields();
 
@@ -278,6 +287,7 @@ void frmMemberEntry::LoadSelectedMember()
         ui->fraFamilyMembers->loadFamilyMembers();
         ui->fraChurchResponsibilities->loadResponsibilities();
         m_contacts->loadProspectContacts();
+        recentPeople::opened(id);
     }
     m_tracker->markClean();
 }
@@ -383,6 +393,8 @@ void frmMemberEntry::ClearMemberScreen()
     showPicture(QImage());
     m_removePicture = false;
     m_loaded.reset();
+    m_joinsHead = 0;
+    ui->fraFamilyMembers->showJoiningHousehold(QString());
     m_shownStep = nextStepOnScreen();
 
     for (QCheckBox* box : { ui->chkDOB, ui->chkAnnivDate, ui->chkHOH, ui->chkMemberSince, ui->chkCameForward,
@@ -461,8 +473,27 @@ bool frmMemberEntry::SaveMember()
     }
     if (!nextStepComplete())
         return false;
+    const qint64 joinsHead = record.id > 0 ? 0 : m_joinsHead;
+    const QString relationship = ui->fraFamilyMembers->chosenRelationship();
+    if (joinsHead > 0 && relationship.isEmpty()) {
+        messages().show(QStringLiteral("Choose the new family member's \"Relationship\" to the head of household in "
+                                       "the Family Members frame."),
+            QStringLiteral("Required Info"));
+        bringToView(ui->fraFamilyMembers->relationshipBox());
+        return false;
+    }
     BusyCursor busy;
     SaveOptions options;
+    if (joinsHead > 0) {
+        // Saved with the person or not at all, so no one is left outside the
+        // household the user started them in.
+        options.alsoWrite = [joinsHead, relationship](qint64 id) {
+            if (!db().exists(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), { joinsHead }))
+                throw Error(QStringLiteral("The head of household this person was to join no longer exists, so the "
+                                           "person was not saved."));
+            Households::setConnection(db(), joinsHead, id, relationship);
+        };
+    }
     // The next step is written only when the user changed it, so that a
     // step stored without a date, or with values the lists lack, stays.
     options.writeNextStep = !(nextStepOnScreen() == m_shownStep) && !record.prospectPhase.isEmpty();
@@ -480,6 +511,11 @@ bool frmMemberEntry::SaveMember()
         return false; // the user cancelled: nothing was written, the screen keeps everything
     const qint64 id = saved.id;
     ui->txtMemberID->setText(QString::number(id));
+    if (joinsHead > 0) {
+        m_joinsHead = 0;
+        ui->fraFamilyMembers->showJoiningHousehold(QString());
+        ui->fraFamilyMembers->loadFamilyMembers();
+    }
     // The picture is now stored (or reported below); a second save writes it only if loaded again.
     ui->txtFileType->clear();
     m_removePicture = false;
@@ -591,8 +627,74 @@ void frmMemberEntry::startNewEntry()
         ui->cmbMember->setCurrentIndex(-1);
     }
     m_listedId = 0;
+    defaultState();
     ui->SSTab1->setCurrentIndex(0);
     ui->cmbMemberStatus->setFocus();
+    m_tracker->markClean();
+}
+
+void frmMemberEntry::defaultState()
+{
+    const QString state = churchState();
+    if (!state.isEmpty() && m_values.value(ui->cmbState).isEmpty())
+        m_values.show(ui->cmbState, state);
+}
+
+qint64 frmMemberEntry::householdHead()
+{
+    const qint64 id = m_loaded ? m_loaded->id : 0;
+    if (id <= 0) {
+        messages().show(QStringLiteral("Show a member of the household first: New Family Member starts a person of "
+                                       "the household on screen."),
+            QStringLiteral("Required Info"));
+        return 0;
+    }
+    if (m_loaded->headOfHousehold)
+        return id;
+    const std::vector<FamilyRow> heads = familyRows(db(), id, false);
+    if (heads.size() == 1 && heads.front().id > 0)
+        return heads.front().id;
+    messages().show(heads.empty()
+            ? QStringLiteral("%1 is not a head of household and no head of household lists this person. Open the "
+                             "head of household, or tick \"Head of Household\" and save first.")
+                  .arg(recordName())
+            : QStringLiteral("%1 is listed by more than one head of household. Open the head of household whose "
+                             "household the new person joins.")
+                  .arg(recordName()),
+        QStringLiteral("Invalid Selection"));
+    return 0;
+}
+
+void frmMemberEntry::btnNewFamilyMember_clicked()
+{
+    const qint64 headId = householdHead();
+    if (headId > 0 && mayLeaveRecord())
+        startFamilyMember(headId);
+}
+
+void frmMemberEntry::startFamilyMember(qint64 headId)
+{
+    // Read afresh: the head's address as stored, also when the user just
+    // saved it through the question above.
+    const std::optional<MemberRecord> head = loadMemberRecord(headId);
+    if (!head) {
+        messages().show(
+            QStringLiteral("The person with ID %1 no longer exists.").arg(headId), QStringLiteral("Pewlark"));
+        return;
+    }
+    startNewEntry();
+    ui->txtLName->setText(head->lastName);
+    ui->txtAddress1->setText(head->address1);
+    ui->txtAddress2->setText(head->address2);
+    ui->txtCity->setText(head->city);
+    if (!head->state.isEmpty())
+        m_values.show(ui->cmbState, head->state);
+    ui->txtZip->setText(head->zip);
+    setPhoneDigits(ui->txtHomePhone, head->phone);
+    m_joinsHead = headId;
+    ui->fraFamilyMembers->showJoiningHousehold(nameOf(head->lastName, head->firstName));
+    showStatus(QStringLiteral("New family member of %1.").arg(nameOf(head->lastName, head->firstName)));
+    // What was filled in is the household's, not yet the user's change.
     m_tracker->markClean();
 }
 
@@ -604,10 +706,15 @@ void frmMemberEntry::btnNew_clicked()
 
 void frmMemberEntry::btnSaveNew_clicked()
 {
+    // After a new family member, the next one of the same household.
+    const qint64 joinsHead = ui->txtMemberID->text().isEmpty() ? m_joinsHead : 0;
     if (!saveWithChecks())
         return;
-    startNewEntry();
     ReloadListValues();
+    if (joinsHead > 0)
+        startFamilyMember(joinsHead);
+    else
+        startNewEntry();
     m_tracker->markClean();
 }
 

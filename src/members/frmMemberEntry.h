@@ -60,6 +60,16 @@ private:
     Ui::frmMemberEntry* ui;
 
     void btnNew_clicked();
+    // Starts a new person of the household shown: the head's last name,
+    // address and home phone filled in; the first save links the person to
+    // the head with the relationship chosen in the family frame.
+    void btnNewFamilyMember_clicked();
+    // The head of household whose household the person on screen belongs
+    // to: the person when a head, else the one head who lists the person;
+    // 0 after saying why there is none.
+    qint64 householdHead();
+    // The new person of that household, without asking about the screen.
+    void startFamilyMember(qint64 headId);
     void btnSaveNew_clicked();
     void btnSaveClose_clicked();
     void btnLoadPic_clicked();
@@ -76,6 +86,8 @@ private:
     // Shows the picture (none for a null image) and enables "Remove Picture" when there is one.
     void showPicture(const QImage& image);
     void startNewEntry();
+    // A new person's State starts as the church's own.
+    void defaultState();
 
     // The outreach next step (phase, next contact date, action) as the screen shows it.
     struct NextStep {
@@ -108,6 +120,7 @@ private:
     bool m_removePicture = false; // "Remove Picture" on a stored picture, done at the next save
     outreach::ValueLists m_values; // the record's pick lists, which also show stored values they lack
     qint64 m_listedId = 0; // the person cmbMember shows for the screen's record; 0: none
+    qint64 m_joinsHead = 0; // a new family member: the head its first save links it to; 0: none
 };
 
 } // namespace pw::members

@@ -10,6 +10,7 @@
 #include "app/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
+#include "navigators/EmailPeople.h"
 #include "navigators/NavigatorScreen.h"
 #include "reports/ProgressDialog.h"
 #include "reports/Reports.h"
@@ -27,6 +28,7 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     setDefaultButton(this, ui->btnFind);
 
     m_members = setupNavigatorGrid(ui->vsfgMembers, QStringLiteral("Members"), true);
+    email::installEmailCommands(ui->vsfgMembers, m_members, ui->layoutFrame2);
     attachTypeAhead({ ui->cmbStatus, ui->cmbChurchStatus, ui->cmbProspectStatus, ui->cmbSSClass, ui->cmbDiscClass,
         ui->cmbWedClass, ui->cmbCG, ui->cmbDeacon, ui->cmbResponsibility, ui->cmbDobAnniv });
     tickOnUserChange(ui->chkMemberSince, { ui->dtStartDate, ui->dtEndDate });
@@ -106,6 +108,9 @@ void frmMemberNavigator::UpdateGrids()
     showFound(false);
     runSearch(*m_members, memberGridColumns(), memberSearch(criteria()));
     fitColumns(ui->vsfgMembers);
+    // The first search widens a window that opened narrower than its grid.
+    if (Workspace* w = workspace())
+        w->fitToContent(this);
     showFound(true);
 }
 

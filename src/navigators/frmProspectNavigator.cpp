@@ -10,6 +10,7 @@
 #include "app/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
+#include "navigators/EmailPeople.h"
 #include "navigators/NavigatorScreen.h"
 #include "reports/ProgressDialog.h"
 #include "reports/Reports.h"
@@ -29,6 +30,7 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
     setDefaultButton(this, ui->btnFind);
 
     m_prospects = setupNavigatorGrid(ui->vsfgMembers, QStringLiteral("Prospects"), true);
+    email::installEmailCommands(ui->vsfgMembers, m_prospects, ui->layoutFrame2);
     m_contacts = setupNavigatorGrid(ui->vsfgContact, QStringLiteral("Contacts"), false);
     attachTypeAhead({ ui->cmbNextAction, ui->cmbPrevAction, ui->cmbStatus, ui->cmbChurchStatus, ui->cmbProspectStatus,
         ui->cmbSSClass, ui->cmbCG, ui->cmbDobAnniv });
@@ -113,6 +115,9 @@ void frmProspectNavigator::UpdateGrids()
     ui->lblProspectsFound->clear();
     runSearch(*m_prospects, prospectGridColumns(), prospectSearch(criteria()));
     fitColumns(ui->vsfgMembers);
+    // The first search widens a window that opened narrower than its grid.
+    if (Workspace* w = workspace())
+        w->fitToContent(this);
     ui->lblProspectsFound->setText(peopleFoundText(m_prospects->rowCount()));
 }
 

@@ -101,6 +101,7 @@ private slots:
     void commandPermissions_data();
     void commandPermissions();
     void openWindowIsLeftUnchanged();
+    void windowPlacesKeptPerUser();
     void screenOpenedByNameIsTested_data();
     void screenOpenedByNameIsTested();
     void foldersRegisterTheirScreens_data();
@@ -157,6 +158,8 @@ void TestMainWindow::menuTreeInOrder()
         "  Tile=Tile",
         "  Cascade=Cascade",
         "  CloseWindow=Close",
+        "  StartPage=Start Page",
+        "  ResetWindowSizes=Reset Window Sizes",
         "Help=Help",
         "  About=About",
         "  PewlarkHelp=Pewlark Help",
@@ -280,6 +283,41 @@ void TestMainWindow::openWindowIsLeftUnchanged()
     QCOMPARE(f.main.workspace()->find(QStringLiteral("frmMemberEntry")), first);
     QCOMPARE(test::control<QLineEdit>(first, QStringLiteral("txtEntry"))->text(), QStringLiteral("half-typed"));
     QCOMPARE(f.main.area()->subWindowList().size(), 2);
+}
+
+void TestMainWindow::windowPlacesKeptPerUser()
+{
+    MainFixture f;
+    const qint64 other = f.env.addMember(QStringLiteral("Otto"), QStringLiteral("Other"));
+    f.main.unlock();
+    f.main.resize(1000, 700);
+    f.main.show();
+    auto openAs = [&f](qint64 user) {
+        f.env.loginAs(user, QStringLiteral("Admin"), QStringLiteral("user%1").arg(user));
+        f.main.command(QStringLiteral("MemberEntry"))->trigger();
+        return f.main.workspace()->find(QStringLiteral("frmMemberEntry"))->parentWidget();
+    };
+    auto close = [](QWidget* sub) {
+        sub->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    QWidget* sub = openAs(f.userId);
+    const QRect first = sub->geometry();
+    const QRect moved(first.topLeft() + QPoint(40, 30), first.size() + QSize(60, 20));
+    sub->setGeometry(moved);
+    close(sub);
+    sub = openAs(f.userId);
+    QCOMPARE(sub->geometry(), moved);
+    close(sub);
+    sub = openAs(other);
+    QCOMPARE(sub->geometry(), first); // kept for its user only
+    close(sub);
+
+    sub = openAs(f.userId);
+    f.main.findChild<QAction*>(QStringLiteral("ResetWindowSizes"))->trigger();
+    QCOMPARE(sub->geometry(), first);
+    close(sub);
+    QCOMPARE(openAs(f.userId)->geometry(), first);
 }
 
 // A screen that opens another screen by name gets the same test as the menu;

@@ -198,6 +198,7 @@ TestEnv::TestEnv(Where where)
     c.fileChooser = [this](QWidget*, const FileRequest& request) { return files.choose(request); };
     c.systemInfo = [] { return false; };
     c.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
+    c.desktop = &desktop;
 }
 
 TestEnv::~TestEnv()

@@ -3,6 +3,7 @@
 #include "FakeReportOutput.h"
 
 #include "app/Context.h"
+#include "app/Desktop.h"
 #include "app/FileChooser.h"
 #include "app/Messages.h"
 #include "data/Clock.h"
@@ -131,6 +132,21 @@ public:
     QStringList answers;
 };
 
+// Records the links that would open the mail program and the text that
+// would go to the clipboard.
+class FakeDesktop : public Desktop {
+public:
+    bool openUrl(const QUrl& url) override
+    {
+        opened.append(url);
+        return true;
+    }
+    void copyText(const QString& text) override { copied.append(text); }
+
+    QList<QUrl> opened;
+    QStringList copied;
+};
+
 // True when the tests run against a PostgreSQL server (PEWLARK_TEST_POSTGRES
 // is set): tests of what only a database file has (its checks, backups,
 // leftovers) skip there.
@@ -193,6 +209,7 @@ public:
     FakeClock clock;
     FakeReportOutput output;
     FakeFileChooser files;
+    FakeDesktop desktop;
 };
 
 } // namespace pw::test

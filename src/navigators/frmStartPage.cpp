@@ -1,0 +1,128 @@
+#include "navigators/frmStartPage.h"
+
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "app/Guard.h"
+#include "app/Permissions.h"
+#include "app/RecentPeople.h"
+#include "app/Workspace.h"
+#include "data/Clock.h"
+#include "navigators/NavigatorScreen.h"
+#include "navigators/SearchGrid.h"
+#include "navigators/StartPage.h"
+#include "ui_frmStartPage.h"
+
+#include <QHeaderView>
+#include <QLocale>
+
+namespace pw::navigators {
+
+namespace {
+
+    QString dayText(const QDate& day)
+    {
+        return QLocale().dayName(day.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ')
+            + dateCell(day.toString(Qt::ISODate));
+    }
+
+    QString occasionText(const startPage::Occasion& o)
+    {
+        if (!o.anniversary)
+            return QStringLiteral("Birthday (%1)").arg(o.years);
+        return o.years == 1 ? QStringLiteral("Anniversary (1 year)")
+                            : QStringLiteral("Anniversary (%1 years)").arg(o.years);
+    }
+
+    void addLine(QTreeWidget* tree, qint64 id, const QStringList& cells)
+    {
+        auto* item = new QTreeWidgetItem(tree, cells);
+        item->setData(0, Qt::UserRole, static_cast<qlonglong>(id));
+    }
+
+    void fit(QTreeWidget* tree)
+    {
+        for (int c = 0; c < tree->columnCount(); ++c)
+            tree->resizeColumnToContents(c);
+        tree->scrollToTop();
+    }
+
+} // namespace
+
+frmStartPage::frmStartPage(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::frmStartPage)
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("frmStartPage"));
+    for (QTreeWidget* tree : { ui->trvOccasions, ui->trvRecent, ui->trvProspects }) {
+        tree->header()->setStretchLastSection(true);
+        // Columns fit the first lines; a large church lists thousands.
+        tree->header()->setResizeContentsPrecision(100);
+        connect(tree, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { guarded([this, item] { openItem(item); }); });
+    }
+    connect(ui->btnRefresh, &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
+    connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
+    if (Workspace* w = workspace()) {
+        connect(w, &Workspace::membersChanged, this, [this] { guarded([this] { refresh(); }); });
+        connect(w, &Workspace::contactSaved, this, [this] { guarded([this] { refresh(); }); });
+        connect(w, &Workspace::personOpened, this, [this] { guarded([this] { refreshRecent(); }); });
+    }
+    guarded([this] { refresh(); });
+}
+
+frmStartPage::~frmStartPage() { delete ui; }
+
+QSize frmStartPage::sizeHint() const { return QWidget::sizeHint().expandedTo(QSize(900, 640)); }
+
+void frmStartPage::refresh()
+{
+    BusyCursor busy;
+    const QDate today = clock().today();
+    ui->lblToday->setText(QLocale().toString(today, QLocale::LongFormat));
+    // Asked each time: the rights may have changed since the page opened.
+    m_mayView = HasPermission(perm::MemberView);
+    ui->lblNoNames->setVisible(!m_mayView);
+    for (QWidget* group : { ui->grpOccasions, ui->grpRecent, ui->grpProspects })
+        group->setVisible(m_mayView);
+    for (QTreeWidget* tree : { ui->trvOccasions, ui->trvProspects })
+        tree->clear();
+    ui->lblMoreProspects->clear();
+    refreshRecent();
+    if (!m_mayView)
+        return;
+
+    for (const startPage::Occasion& o : startPage::occasionsAhead(today))
+        addLine(ui->trvOccasions, o.id, { dayText(o.day), o.name, occasionText(o) });
+    fit(ui->trvOccasions);
+
+    int total = 0;
+    for (const startPage::DueProspect& p : startPage::dueProspects(today, kProspectsShown, &total))
+        addLine(ui->trvProspects, p.id,
+            { p.date.isValid() ? dateCell(p.date.toString(Qt::ISODate)) : QString(), p.name, p.action, p.phase });
+    fit(ui->trvProspects);
+    if (total > kProspectsShown)
+        ui->lblMoreProspects->setText(
+            QStringLiteral("The %1 longest overdue of %2 are shown; the Prospect Navigator lists them all.")
+                .arg(kProspectsShown)
+                .arg(QLocale().toString(total)));
+}
+
+void frmStartPage::refreshRecent()
+{
+    ui->trvRecent->clear();
+    if (!m_mayView)
+        return;
+    for (const startPage::RecentPerson& p : startPage::recentPeople(recentPeople::list()))
+        addLine(ui->trvRecent, p.id, { p.name, p.status });
+    fit(ui->trvRecent);
+}
+
+void frmStartPage::openItem(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    openPerson(item->data(0, Qt::UserRole).toLongLong());
+}
+
+} // namespace pw::navigators

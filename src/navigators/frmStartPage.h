@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace Ui {
+class frmStartPage;
+}
+
+namespace pw::navigators {
+
+// The start page, shown in the main window after a login: the birthdays and
+// wedding anniversaries of the coming week, the prospects due for a contact
+// and the people the user opened lately. Enter or a double-click on a line
+// opens that person on the member screen, which asks about its own unsaved
+// changes first. Names are shown only to users who hold "Member View". The
+// page reads everything again when a person or contact is saved.
+class frmStartPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmStartPage(QWidget* parent = nullptr);
+    ~frmStartPage() override;
+
+    // Reads all three lists again.
+    void refresh();
+    // Reads the people opened lately again.
+    void refreshRecent();
+
+    // Room for the lists' columns and a week of a large church's occasions.
+    QSize sizeHint() const override;
+
+    // How many overdue prospects the page lists at most.
+    static constexpr int kProspectsShown = 100;
+
+private:
+    Ui::frmStartPage* ui;
+    bool m_mayView = false;
+
+    void openItem(QTreeWidgetItem* item);
+};
+
+} // namespace pw::navigators
