@@ -17,7 +17,8 @@ declare -A uses=(
     [outreach]="app"
     [reports]="app"
     [admin]="app"
-    [members]="outreach reports admin"
+    [attendance]="reports admin"
+    [members]="outreach reports admin attendance"
     [navigators]="members"
 )
 
