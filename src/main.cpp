@@ -1,5 +1,6 @@
 #include "admin/Screens.h"
 #include "app/Startup.h"
+#include "attendance/Screens.h"
 #include "members/Screens.h"
 #include "navigators/Screens.h"
 #include "outreach/Screens.h"
@@ -14,6 +15,7 @@ static void registerScreens(pw::Workspace& workspace)
     pw::admin::registerScreens(workspace);
     pw::members::registerScreens(workspace);
     pw::navigators::registerScreens(workspace);
+    pw::attendance::registerScreens(workspace);
 }
 
 int main(int argc, char** argv) { return pw::runPewlark(argc, argv, registerScreens); }

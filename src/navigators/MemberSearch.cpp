@@ -62,6 +62,10 @@ SearchStatement memberSearch(const MemberCriteria& c)
         where.add(QStringLiteral("Member.Receive_Newsletter_Via_Mail = ?"), { sql::yesNo(*c.receiveNewsletter) });
     if (c.headOfHousehold)
         where.add(QStringLiteral("Member.Head_Of_Household = ?"), { sql::yesNo(*c.headOfHousehold) });
+    QVariantList attendedValues;
+    const QString attended = attendance::sinceCondition(c.attended, attendedValues);
+    if (!attended.isEmpty())
+        where.add(attended, attendedValues);
     return searchStatement(memberGridColumns(), where);
 }
 

@@ -3,6 +3,7 @@
 // The member navigator's search: its criteria as plain values, the one
 // statement they make, and the columns of its result grid.
 
+#include "attendance/Attendance.h"
 #include "navigators/SearchGrid.h"
 
 #include <QDate>
@@ -35,6 +36,7 @@ struct MemberCriteria {
     QString responsibility; // held at any time
     std::optional<bool> receiveNewsletter;
     std::optional<bool> headOfHousehold;
+    attendance::SinceCriterion attended; // "Attended since" / "Not attended since"
 };
 
 // The twelve columns of the member grid.

@@ -9,11 +9,14 @@
 #include "app/ResultGrid.h"
 #include "app/SharedLists.h"
 #include "app/Workspace.h"
+#include "attendance/SinceCriterionBox.h"
 #include "data/Clock.h"
 #include "navigators/NavigatorScreen.h"
 #include "reports/ProgressDialog.h"
 #include "reports/Reports.h"
 #include "ui_frmMemberNavigator.h"
+
+#include <QLabel>
 
 namespace pw::navigators {
 
@@ -27,6 +30,11 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     setDefaultButton(this, ui->btnFind);
 
     m_members = setupNavigatorGrid(ui->vsfgMembers, QStringLiteral("Members"), true);
+    // Attendance, on a row of its own below the other criteria.
+    m_attended = new attendance::SinceCriterionBox(this);
+    const int attendedRow = ui->gridCriteria->rowCount();
+    ui->gridCriteria->addWidget(new QLabel(QStringLiteral("Attendance"), this), attendedRow, 0);
+    ui->gridCriteria->addWidget(m_attended, attendedRow, 1, 1, 3);
     attachTypeAhead({ ui->cmbStatus, ui->cmbChurchStatus, ui->cmbProspectStatus, ui->cmbSSClass, ui->cmbDiscClass,
         ui->cmbWedClass, ui->cmbCG, ui->cmbDeacon, ui->cmbResponsibility, ui->cmbDobAnniv });
     tickOnUserChange(ui->chkMemberSince, { ui->dtStartDate, ui->dtEndDate });
@@ -91,6 +99,7 @@ MemberCriteria frmMemberNavigator::criteria() const
     c.responsibility = chosenText(ui->cmbResponsibility);
     c.receiveNewsletter = chosenYesNo(ui->cmbReceiveNL);
     c.headOfHousehold = chosenYesNo(ui->cmbHOH);
+    c.attended = m_attended->criterion();
     return c;
 }
 
@@ -121,6 +130,7 @@ void frmMemberNavigator::btnClear_clicked()
     ui->chkMemberSince->setChecked(false);
     for (QComboBox* combo : { ui->cmbDeacon, ui->cmbResponsibility, ui->cmbReceiveNL, ui->cmbHOH })
         combo->setCurrentIndex(-1);
+    m_attended->clear();
 }
 
 void frmMemberNavigator::btnPrintList_clicked()

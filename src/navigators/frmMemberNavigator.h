@@ -3,6 +3,10 @@
 #include "navigators/MemberSearch.h"
 
 #include <QList>
+
+namespace pw::attendance {
+class SinceCriterionBox;
+}
 #include <QWidget>
 
 namespace Ui {
@@ -42,6 +46,7 @@ public:
 private:
     Ui::frmMemberNavigator* ui;
     ResultModel* m_members = nullptr;
+    attendance::SinceCriterionBox* m_attended = nullptr;
 
     void btnClear_clicked();
     void btnPrintList_clicked();

@@ -281,6 +281,8 @@ namespace {
 
 } // namespace
 
+ReportData newReportData(Design design) { return started(design); }
+
 QString formatPhone(const QVariant& stored)
 {
     QString digits;
