@@ -5,6 +5,7 @@
 #include "data/NewDatabaseFile.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
+#include "demo/DemoAttendance.h"
 #include "demo/DemoData.h"
 #include "demo/DemoPlan.h"
 
@@ -1122,6 +1123,8 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
             db.exec(QStringLiteral("DROP INDEX \"%1\"").arg(name));
         Generator generator(db, options);
         summary = generator.run();
+        writeAttendance(
+            db, options.today.isValid() ? options.today : QDate::currentDate(), options.seed, summary.adminUsername);
         for (const QString& index : indexes)
             db.exec(index);
         tx.commit();
