@@ -127,17 +127,20 @@ void addAttendanceRows(BenchContext& context)
         {
             const attendance::NotSeenCriteria criteria { 26, 96, clock.today().addDays(-56), QString() };
             std::size_t found = 0;
-            const double notSeen = medianMs(context.runs, [&] {
-                const auto report = attendance::notSeenReport(criteria);
-                report->paginate();
-                found = std::size_t(report->pageCount());
-            });
-            consume(qint64(found));
+            const double read
+                = medianMs(context.runs, [&] { found = attendance::notSeenLately(*db, criteria).size(); });
             QVariantList params;
             const QString sqlText = attendance::notSeenStatement(criteria, params);
             const double raw
                 = context.onServer() ? -1 : rawQueryMs(context.church(), withValues(sqlText, params), context.runs);
-            context.add({ QStringLiteral("\"Not Seen Lately\": 26 of 96 weeks, report laid out"), size, notSeen, raw });
+            context.add({ QStringLiteral("\"Not Seen Lately\": 26 of 96 weeks, people read"),
+                QStringLiteral("%1; %2 found").arg(size).arg(found), read, raw });
+            const double laidOut = medianMs(context.runs, [&] {
+                const auto report = attendance::notSeenReport(criteria);
+                report->paginate();
+                consume(report->pageCount());
+            });
+            context.add({ QStringLiteral("\"Not Seen Lately\": report read and laid out"), size, laidOut, -1 });
         }
         {
             const double summary = medianMs(context.runs, [&] {

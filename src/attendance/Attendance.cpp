@@ -254,13 +254,9 @@ QString notSeenStatement(const NotSeenCriteria& c, QVariantList& params)
 {
     const int weeks = qBound(1, c.ofWeeks, 520);
     // Week 1 is the seven days before the date, week 2 the seven before
-    // those, and so on; each bound is bound as a value.
-    QString week = QStringLiteral("CASE");
-    for (int k = 1; k < weeks; ++k) {
-        week += QStringLiteral(" WHEN Meeting_Date >= ? THEN %1").arg(k);
-        params << isoDate(c.before.addDays(-7 * k));
-    }
-    week += QStringLiteral(" ELSE %1 END").arg(weeks);
+    // those, and so on (counted from 0 here).
+    const QString week = QStringLiteral("(%1 - 1) / 7").arg(sql::daysBefore(QStringLiteral("Meeting_Date")));
+    params << isoDate(c.before);
     const QString service = c.service.isEmpty() ? QString() : QStringLiteral(" AND Service = ?");
     QString sqlText = QStringLiteral("SELECT Member.ID, Member.Last_Name, Member.First_Name, Member.Middle_Name, "
                                      "Member.Phone, w.Last_Date, w.Weeks FROM (SELECT Member_ID, COUNT(DISTINCT ")

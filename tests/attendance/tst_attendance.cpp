@@ -3,6 +3,7 @@
 #include "attendance/Attendance.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
+#include "demo/DemoGenerator.h"
 
 #include <QtTest>
 
@@ -43,6 +44,7 @@ private slots:
     void rollSheetDates();
     void attendedSince_data();
     void attendedSince();
+    void demoChurchHasAHistory();
 };
 
 // A church of the schema before attendance opens with every row of every
@@ -289,6 +291,33 @@ void TestAttendance::attendedSince()
                      + QStringLiteral(" ORDER BY Last_Name"),
                  params),
         found);
+}
+
+// The demo church's two years: every service recorded, each class's rows
+// for its own people, regulars and people who drifted away among them.
+void TestAttendance::demoChurchHasAHistory()
+{
+    if (test::onServer())
+        QSKIP("the demo church is a file");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("demo.sqlite"));
+    demo::DemoOptions options;
+    options.people = 600;
+    options.today = kSunday;
+    demo::generate(path, options);
+    auto db = Database::open(path, Database::OpenMode::ExistingOnly);
+    QCOMPARE(db->texts(QStringLiteral("SELECT DISTINCT Service FROM Attendance ORDER BY Service")),
+        (QStringList { "DT", "SE", "SS", "WN", "WS" }));
+    QCOMPARE(db->scalar(QStringLiteral("SELECT MIN(Meeting_Date) FROM Attendance WHERE Service = 'WS'")).toString(),
+        kSunday.addDays(-7 * 103).toString(Qt::ISODate));
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Attendance a JOIN Member m ON m.ID = a.Member_ID WHERE "
+                                       "a.Service = 'SS' AND a.Class_ID <> m.Sunday_School_Class"))
+                 .toInt(),
+        0);
+    QVERIFY(!attendance::notSeenLately(*db, { 6, 8, kSunday.addDays(-28), QString() }).empty());
+    QVERIFY(db->exists(QStringLiteral("SELECT Member_ID FROM Attendance WHERE Service = 'WS' AND Meeting_Date >= ? "
+                                      "GROUP BY Member_ID HAVING COUNT(*) >= 12"),
+        { kSunday.addDays(-7 * 12).toString(Qt::ISODate) }));
 }
 
 QTEST_MAIN(TestAttendance)
