@@ -122,5 +122,7 @@ void addScreenRows(BenchContext& context);
 void addImportRows(BenchContext& context);
 // The navigators' searches, result grids and export; see NavigatorRows.cpp.
 void addNavigatorRows(BenchContext& context);
+// Roll calls, the member screen's attendance and the attendance reports; see AttendanceRows.cpp.
+void addAttendanceRows(BenchContext& context);
 
 } // namespace pw::bench

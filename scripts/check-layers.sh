@@ -27,7 +27,8 @@ declare -A uses=(
     [outreach]="app"
     [reports]="app"
     [admin]="app"
-    [members]="outreach reports admin"
+    [attendance]="reports admin"
+    [members]="outreach reports admin attendance"
     [navigators]="members"
     [cli]="app demo legacy"
 )

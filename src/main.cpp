@@ -4,6 +4,7 @@
 #include "cli/DatabaseJobs.h"
 #include "cli/ImportJobs.h"
 #include "cli/Jobs.h"
+#include "attendance/Screens.h"
 #include "members/Screens.h"
 #include "navigators/Screens.h"
 #include "outreach/Screens.h"
@@ -30,6 +31,7 @@ static void registerScreens(pw::Workspace& workspace)
     pw::admin::registerScreens(workspace);
     pw::members::registerScreens(workspace);
     pw::navigators::registerScreens(workspace);
+    pw::attendance::registerScreens(workspace);
 }
 
 int main(int argc, char** argv) { return pw::cli::runPewlark(argc, argv, registerJobs, registerScreens); }

@@ -82,6 +82,7 @@ const QList<HelpSection>& helpSections()
         { QStringLiteral("printing"), QStringLiteral("Printing and labels") },
         { QStringLiteral("backups"), QStringLiteral("Backups") },
         { QStringLiteral("users"), QStringLiteral("Users and permissions") },
+        { QStringLiteral("attendance"), QStringLiteral("Attendance") },
     };
     return sections;
 }
@@ -104,6 +105,8 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmMemberInformationUpdateReport"), QStringLiteral("printing") },
         { QStringLiteral("Viewer"), QStringLiteral("printing") },
         { QStringLiteral("frmHelp"), kContents },
+        { QStringLiteral("frmAttendanceEntry"), QStringLiteral("attendance") },
+        { QStringLiteral("frmAttendanceReports"), QStringLiteral("attendance") },
     };
     return sections.value(windowName, QStringLiteral("getting-started"));
 }

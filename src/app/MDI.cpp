@@ -89,6 +89,9 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
         { { "Help" }, plain("About", "&About") },
         // Added after the items above: the user guide.
         { { "Help" }, plain("PewlarkHelp", "Pewlark &Help") },
+        // Attendance: the roll call and its reports.
+        { { "MemberS" }, opens("AttendanceEntry", "&Attendance Entry", "frmAttendanceEntry") },
+        { { "Reports", "MemberReports" }, opens("AttendanceReports", "&Attendance Reports", "frmAttendanceReports") },
     };
     return tree;
 }

@@ -196,6 +196,26 @@ namespace {
             Username_Key TEXT PRIMARY KEY,
             Failures INTEGER NOT NULL DEFAULT 0,
             Last_Failure TEXT))",
+
+        // Who came to a meeting: one row per person, service (a fixed code,
+        // see attendance/Services.h), class within it (0 for a service
+        // without classes) and date, with who recorded it and when.
+        R"(CREATE TABLE Attendance (
+            Member_ID INTEGER NOT NULL,
+            Service TEXT NOT NULL,
+            Class_ID INTEGER NOT NULL DEFAULT 0,
+            Meeting_Date TEXT NOT NULL,
+            Recorded_By TEXT,
+            Recorded_At TEXT))",
+
+        // How many were counted at a meeting, those not on the roll included.
+        R"(CREATE TABLE Attendance_Headcount (
+            Service TEXT NOT NULL,
+            Class_ID INTEGER NOT NULL DEFAULT 0,
+            Meeting_Date TEXT NOT NULL,
+            Headcount INTEGER,
+            Recorded_By TEXT,
+            Recorded_At TEXT))",
     };
 
     // The statement that creates the table, as the engine reads it.
@@ -213,6 +233,15 @@ namespace {
     // share a key; the key is stored beside the name so the file needs no
     // function of the program to be read.
     const char* const kUserNameKeyIndex = "CREATE UNIQUE INDEX User_UsernameKey ON \"User\" (Username_Key)";
+
+    // A person is present at most once per meeting; a meeting has one
+    // headcount.
+    const char* const kAttendanceIndexes[] = {
+        "CREATE UNIQUE INDEX Attendance_Meeting ON Attendance (Service, Class_ID, Meeting_Date, Member_ID)",
+        "CREATE INDEX Attendance_Member ON Attendance (Member_ID, Meeting_Date)",
+        "CREATE INDEX Attendance_Date ON Attendance (Meeting_Date, Service)",
+        "CREATE UNIQUE INDEX Attendance_Headcount_Meeting ON Attendance_Headcount (Service, Class_ID, Meeting_Date)",
+    };
 
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
@@ -235,6 +264,10 @@ namespace {
         "CREATE INDEX User_Username ON \"User\" (Username)",
         kUserNameKeyIndex,
         "CREATE INDEX UserPermission_Member ON UserPermission (MemberID, PermissionID)",
+        kAttendanceIndexes[0],
+        kAttendanceIndexes[1],
+        kAttendanceIndexes[2],
+        kAttendanceIndexes[3],
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -255,9 +288,18 @@ namespace {
     // Version 3: failed logins are counted in the database.
     void addLoginFailures(Database& db) { db.exec(tableStatement(db, QStringLiteral("Login_Failure"))); }
 
+    // Version 4: attendance at the services and classes, and headcounts.
+    void addAttendance(Database& db)
+    {
+        db.exec(tableStatement(db, QStringLiteral("Attendance")));
+        db.exec(tableStatement(db, QStringLiteral("Attendance_Headcount")));
+        for (const char* statement : kAttendanceIndexes)
+            db.exec(QString::fromUtf8(statement));
+    }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures };
+    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance };
 
 } // namespace
 

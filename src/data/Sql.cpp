@@ -210,6 +210,13 @@ void setEngine(Database::Engine engine) { currentEngine() = engine; }
 
 Database::Engine engine() { return currentEngine(); }
 
+QString daysBefore(const QString& column)
+{
+    return currentEngine() == Database::Engine::PostgreSQL
+        ? QStringLiteral("(CAST(? AS DATE) - CAST(%1 AS DATE))").arg(column)
+        : QStringLiteral("CAST(julianday(?) - julianday(%1) AS INTEGER)").arg(column);
+}
+
 QString rowKey()
 {
     // The order rows were stored in, for tables without a key of their own

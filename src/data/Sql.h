@@ -38,6 +38,10 @@ QString returningId(const QString& keyColumn = QStringLiteral("ID"));
 // end first: what a save then reads is what it writes over.
 QString lockingRows(const Database& db);
 
+// The whole days from the ISO date in column to a date bound as its one
+// value (0 on that day, 1 the day before), for sorting rows into weeks.
+QString daysBefore(const QString& column);
+
 // Values as they are bound. Text is never Null (an empty box is stored as
 // empty text); a missing date or number is Null.
 QVariant text(const QString& value);

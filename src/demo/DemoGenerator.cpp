@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/NewDatabaseFile.h"
 #include "demo/DemoChurch.h"
+#include "demo/DemoAttendance.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -120,6 +121,8 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
             db.exec(QStringLiteral("DROP INDEX \"%1\"").arg(name));
         Church church(db, options);
         summary = writeChurch(church);
+        writeAttendance(
+            db, options.today.isValid() ? options.today : QDate::currentDate(), options.seed, summary.adminUsername);
         for (const QString& index : indexes)
             db.exec(index);
         tx.commit();

@@ -205,7 +205,7 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
 
     QStringList missingCore;
     for (const TableDef& def : tableDefs()) {
-        if (actualName.contains(matchName(def.name)))
+        if (actualName.contains(matchName(def.name)) || def.pewlarkOnly)
             continue;
         result.missingTables.append(def.name);
         if (def.core)
@@ -227,7 +227,8 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
         table.name = def.name;
         const QString name = actualName.value(matchName(def.name));
         if (name.isEmpty()) {
-            result.tables.push_back(table);
+            if (!def.pewlarkOnly)
+                result.tables.push_back(table);
             continue;
         }
         QElapsedTimer timer;

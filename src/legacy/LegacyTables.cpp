@@ -195,6 +195,30 @@ namespace {
         all.push_back(lookup("Relationships", "Relationships"));
         all.push_back(lookup("Prospect_Action", "Action"));
         all.push_back(lookup("Prospect_Contact_Rating", "Rating"));
+        {
+            // Attendance, in a file that carries it (one a later Pewlark
+            // wrote back, or a copy of one).
+            TableDef t;
+            t.name = QStringLiteral("Attendance");
+            t.columns = { col("Member_ID", Kind::Integer, true), col("Service", Kind::Text, true),
+                col("Class_ID", Kind::Integer, true), col("Meeting_Date", Kind::Date, true), col("Recorded_By"),
+                col("Recorded_At", Kind::DateTime) };
+            t.identifying = QStringList { QStringLiteral("Member_ID"), QStringLiteral("Service"),
+                QStringLiteral("Meeting_Date") };
+            t.requiredLinks = { link("Member_ID", "Member") };
+            t.pewlarkOnly = true;
+            all.push_back(t);
+        }
+        {
+            TableDef t;
+            t.name = QStringLiteral("Attendance_Headcount");
+            t.pewlarkOnly = true;
+            t.columns = { col("Service", Kind::Text, true), col("Class_ID", Kind::Integer, true),
+                col("Meeting_Date", Kind::Date, true), col("Headcount", Kind::Integer), col("Recorded_By"),
+                col("Recorded_At", Kind::DateTime) };
+            t.identifying = QStringList { QStringLiteral("Service"), QStringLiteral("Meeting_Date") };
+            all.push_back(t);
+        }
         return all;
     }
 

@@ -32,6 +32,7 @@ struct TableDef {
     QStringList identifying; // columns that name a row in messages
     bool core = false; // a file without this table is not the older program's
     bool replacesSeed = false; // the old file's rows replace the starting values
+    bool pewlarkOnly = false; // the older program had no such table: a file without it is not reported
     bool autoKey = false; // the key is an automatic counter that continues after the import
     // A row whose value here names no row of the other table is not stored.
     std::vector<LinkDef> requiredLinks;

@@ -10,6 +10,7 @@
 #include "app/ResultGrid.h"
 #include "app/SharedLists.h"
 #include "app/Workspace.h"
+#include "attendance/AttendancePanel.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Households.h"
@@ -92,6 +93,11 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     , ui(new Ui::frmMemberEntry)
 {
     ui->setupUi(this);
+    // Beside the calendar: what the person attended and the levels it suggests.
+    m_attendance = new attendance::AttendancePanel(ui->Calendar1,
+        { ui->cmbSSAttend, ui->cmbWorshipAttend, ui->cmbDiscAttend, ui->cmbSundayEveAttend, ui->cmbWedAttend },
+        ui->tabAttendance);
+    ui->gridAttendance->addWidget(m_attendance, 0, 1);
     setObjectName(QStringLiteral("frmMemberEntry"));
     BusyCursor busy;
 
@@ -191,7 +197,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     m_tracker = new EditTracker(this, kCaption);
     m_tracker->watch(this);
     for (QWidget* w : std::initializer_list<QWidget*> { ui->cmbMember, ui->fraFamilyMembers,
-             ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1 })
+             ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1, m_attendance })
         m_tracker->ignore(w);
     m_tracker->addState([this] { return m_removePicture; });
     m_tracker->setRecordName([this] { return recordName(); });
@@ -359,6 +365,7 @@ void frmMemberEntry::showRecord(const MemberRecord& r)
         step && r.prospectNextContactDate.isValid() ? r.prospectNextContactDate : clock().today());
     m_values.show(ui->cmbNextContactAction, step ? r.prospectNextContactAction : QString());
     m_shownStep = nextStepOnScreen();
+    m_attendance->showPerson(r.id);
 }
 
 void frmMemberEntry::ClearMemberScreen()
@@ -373,6 +380,7 @@ void frmMemberEntry::ClearMemberScreen()
     // frame its list, its two dates and its grid.
     ui->fraFamilyMembers->clear();
     ui->fraChurchResponsibilities->clear();
+    m_attendance->showPerson(0);
 
     const QDate today = clock().today();
     for (QDateEdit* picker : { ui->dtDOB, ui->dtAnnivDate, ui->dtMemberSince, ui->dtCameForward, ui->dtBaptized,

@@ -16,6 +16,10 @@ namespace Ui {
 class frmMemberEntry;
 }
 
+namespace pw::attendance {
+class AttendancePanel;
+}
+
 namespace pw::members {
 
 class ProspectContactsPanel;
@@ -114,6 +118,7 @@ private:
 
     EditTracker* m_tracker = nullptr;
     ProspectContactsPanel* m_contacts = nullptr; // "Contacts Made"
+    attendance::AttendancePanel* m_attendance = nullptr; // beside the calendar of "Attendance Info"
     QImage m_picture; // the picture shown, scaled; written at save when a file type is set
     std::optional<MemberRecord> m_loaded; // the person as read, to save only what changed since
     NextStep m_shownStep; // the next step as shown when the record was loaded, saved or cleared

@@ -45,6 +45,10 @@ SearchStatement memberSearch(const MemberCriteria& c)
     if (c.headOfHousehold)
         where.add(QStringLiteral("Member.Head_Of_Household = ?"), { sql::yesNo(*c.headOfHousehold) });
     addPlaceConditions(where, c.city, c.state, c.zip);
+    QVariantList attendedValues;
+    const QString attended = attendance::sinceCondition(c.attended, attendedValues);
+    if (!attended.isEmpty())
+        where.add(attended, attendedValues);
     return searchStatement(memberGridColumns(), where);
 }
 

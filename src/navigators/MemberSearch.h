@@ -3,6 +3,7 @@
 // The member navigator's search: its criteria as plain values, the one
 // statement they make, and the columns of its result grid.
 
+#include "attendance/Attendance.h"
 #include "navigators/SearchGrid.h"
 
 #include <QDate>
@@ -36,6 +37,7 @@ struct MemberCriteria {
     std::optional<bool> receiveNewsletter;
     std::optional<bool> headOfHousehold;
     QString city, state, zip; // whole city and state, zip from its start; wildcards
+    attendance::SinceCriterion attended; // "Attended since" / "Not attended since"
 };
 
 // The twelve columns of the member grid.

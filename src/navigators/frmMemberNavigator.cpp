@@ -9,12 +9,15 @@
 #include "app/ResultGrid.h"
 #include "app/SharedLists.h"
 #include "app/Workspace.h"
+#include "attendance/SinceCriterionBox.h"
 #include "data/Clock.h"
 #include "navigators/EmailPeople.h"
 #include "navigators/NavigatorScreen.h"
 #include "reports/ProgressDialog.h"
 #include "reports/Reports.h"
 #include "ui_frmMemberNavigator.h"
+
+#include <QLabel>
 
 namespace pw::navigators {
 
@@ -29,6 +32,11 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
 
     m_members = setupNavigatorGrid(ui->vsfgMembers, QStringLiteral("Members"), true);
     email::installEmailCommands(ui->vsfgMembers, m_members, ui->layoutFrame2);
+    // Attendance, on a row of its own below the other criteria.
+    m_attended = new attendance::SinceCriterionBox(this);
+    const int attendedRow = ui->gridCriteria->rowCount();
+    ui->gridCriteria->addWidget(new QLabel(QStringLiteral("Attendance"), this), attendedRow, 0);
+    ui->gridCriteria->addWidget(m_attended, attendedRow, 1, 1, 3);
     attachTypeAhead({ ui->cmbStatus, ui->cmbChurchStatus, ui->cmbProspectStatus, ui->cmbSSClass, ui->cmbDiscClass,
         ui->cmbWedClass, ui->cmbCG, ui->cmbDeacon, ui->cmbResponsibility, ui->cmbDobAnniv });
     tickOnUserChange(ui->chkMemberSince, { ui->dtStartDate, ui->dtEndDate });
@@ -97,6 +105,7 @@ MemberCriteria frmMemberNavigator::criteria() const
     c.city = ui->txtCity->text();
     c.state = ui->txtState->text();
     c.zip = ui->txtZip->text();
+    c.attended = m_attended->criterion();
     return c;
 }
 
@@ -132,6 +141,7 @@ void frmMemberNavigator::btnClear_clicked()
         combo->setCurrentIndex(-1);
     for (QLineEdit* box : { ui->txtCity, ui->txtState, ui->txtZip })
         box->clear();
+    m_attended->clear();
 }
 
 void frmMemberNavigator::btnPrintList_clicked()

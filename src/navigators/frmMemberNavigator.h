@@ -3,6 +3,10 @@
 #include "navigators/MemberSearch.h"
 
 #include <QList>
+
+namespace pw::attendance {
+class SinceCriterionBox;
+}
 #include <QWidget>
 #include <memory>
 
@@ -46,6 +50,7 @@ private:
     std::unique_ptr<HouseholdChoiceControls> m_households;
     Ui::frmMemberNavigator* ui;
     ResultModel* m_members = nullptr;
+    attendance::SinceCriterionBox* m_attended = nullptr;
 
     void btnClear_clicked();
     void btnPrintList_clicked();

@@ -558,7 +558,7 @@ void paintChrome(QPainter& p, const ReportData& data, int page, int pageCount)
     const Style& church = style(StyleId::Church);
     const Style& title = style(StyleId::Title);
     const Style& footer = style(StyleId::Footer);
-    const QString reportTitle = designTitle(data.design);
+    const QString reportTitle = pw::reports::reportTitle(data);
     double y = kMargin;
     if (!data.churchName.trimmed().isEmpty()) {
         drawLine(p, church, kContentLeft, y, kContentWidth, data.churchName.trimmed(), Qt::AlignHCenter);

@@ -18,7 +18,7 @@ Report::Report(ReportData data)
 {
 }
 
-QString Report::title() const { return designTitle(m_data.design); }
+QString Report::title() const { return reportTitle(m_data); }
 
 void Report::preparePage(QPagedPaintDevice& device) const
 {
@@ -199,6 +199,9 @@ detail::PageSource* Report::pages() const
         break;
     case Design::MemberInfoUpdate:
         m_pages = std::make_shared<KeptPages>(detail::layoutMemberInfoUpdate(m_data));
+        break;
+    case Design::Custom:
+        m_pages = std::make_shared<KeptPages>(m_data.custom ? m_data.custom->layOut(m_data) : detail::Document {});
         break;
     }
     return m_pages.get();

@@ -24,6 +24,8 @@ QString designName(Design design)
         return QStringLiteral("crptProspectVisitationSheetReport");
     case Design::MemberInfoUpdate:
         return QStringLiteral("crptMemberInfoUpdateReport");
+    case Design::Custom:
+        return QStringLiteral("custom");
     }
     return {};
 }
@@ -41,8 +43,15 @@ QString designTitle(Design design)
         return QStringLiteral("Prospect Visitation Sheet");
     case Design::MemberInfoUpdate:
         return QStringLiteral("Member Information Update");
+    case Design::Custom:
+        return {};
     }
     return {};
+}
+
+QString reportTitle(const ReportData& data)
+{
+    return data.design == Design::Custom && data.custom ? data.custom->title() : designTitle(data.design);
 }
 
 } // namespace pw::reports

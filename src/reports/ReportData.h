@@ -19,6 +19,7 @@ enum class Design {
     MailingLabels, // crptMailingLabels
     VisitationSheet, // crptProspectVisitationSheetReport: plus the family text
     MemberInfoUpdate, // crptMemberInfoUpdateReport: plus the family text
+    Custom, // laid out by ReportData::custom, for reports of other folders
 };
 
 // The design's own name, e.g. "crptMailingLabels".
@@ -171,6 +172,19 @@ struct LabelOptions {
 
 struct ReportData;
 
+namespace detail {
+    struct Document;
+}
+
+// A report designed outside this folder (attendance): its title and the
+// pages it flows its own rows onto, with the pieces of PageFrame.h.
+class CustomLayout {
+public:
+    virtual ~CustomLayout() = default;
+    virtual QString title() const = 0;
+    virtual detail::Document layOut(const ReportData& data) const = 0;
+};
+
 // The people of a long list read a slice at a time while the list is laid
 // out, instead of all of them before: the first page shows while the rest
 // is still being read.
@@ -195,6 +209,10 @@ struct ReportData {
     // The member and prospect lists: where the rest of their rows come from
     // when the tables do not hold them all yet; empty when they do.
     std::shared_ptr<ListFeed> feed;
+    std::shared_ptr<const CustomLayout> custom; // Design::Custom only
 };
+
+// The title on the page and in the viewer: the design's, or the custom layout's.
+QString reportTitle(const ReportData& data);
 
 } // namespace pw::reports

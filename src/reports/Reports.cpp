@@ -279,6 +279,8 @@ namespace {
 
 } // namespace
 
+ReportData newReportData(Design design) { return started(design); }
+
 QString formatPhone(const QVariant& stored) { return phoneText(sql::toText(stored)); }
 
 namespace {

@@ -28,6 +28,10 @@ ReportData memberInfoUpdateData(qint64 id);
 // empty text for an empty or Null number.
 QString formatPhone(const QVariant& stored);
 
+// A report of that design with the church's name and today's date for its
+// title and footer, and no rows yet.
+ReportData newReportData(Design design);
+
 // Preview (true) or print one copy. Return whether the report was shown or
 // handed to a printer. A long list tells progress how far reading and laying
 // it out have got; when progress answers false nothing is shown or printed.

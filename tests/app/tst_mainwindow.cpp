@@ -135,6 +135,7 @@ void TestMainWindow::menuTreeInOrder()
         "MemberS=Members",
         "  MemberNavigator=Member Navigator",
         "  MemberEntry=Member Entry/Edit",
+        "  AttendanceEntry=Attendance Entry", // added after the items above
         "Prospects=Prospects",
         "  ProspectNavigator=Prospect Navigator",
         "  ProspectEntry=Prospect Contact Entry/Edit",
@@ -151,6 +152,7 @@ void TestMainWindow::menuTreeInOrder()
         "Reports=Reports",
         "  MemberReportsMenu=Member Reports",
         "    MemberInfoUpdateReportMdi=Member Info Update Report",
+        "    AttendanceReports=Attendance Reports",
         "  ProspectReportsMenu=Prospect Reports",
         "    ProspectVisitationSheet=Prospect Visitation Sheet",
         // Added after the items above, and the Window menu before Help.

@@ -28,6 +28,14 @@ inline void makeChurch(const QString& path, int people)
     tx.commit();
 }
 
+// Takes away the tables schema version 4 added (attendance), leaving the
+// version number to the caller.
+inline void dropVersion4Tables(Database& db)
+{
+    db.exec(QStringLiteral("DROP TABLE Attendance"));
+    db.exec(QStringLiteral("DROP TABLE Attendance_Headcount"));
+}
+
 // Makes a church look as the first Pewlark wrote it (schema version 1,
 // before user names had keys), to be upgraded when it is opened.
 inline void makeVersion1(Database& db)
@@ -35,6 +43,7 @@ inline void makeVersion1(Database& db)
     db.exec(QStringLiteral("DROP INDEX User_UsernameKey"));
     db.exec(QStringLiteral("ALTER TABLE \"User\" DROP COLUMN Username_Key"));
     db.exec(QStringLiteral("DROP TABLE Login_Failure"));
+    dropVersion4Tables(db);
     db.exec(QStringLiteral("UPDATE Schema_Version SET Version = 1"));
 }
 

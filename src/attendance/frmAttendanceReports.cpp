@@ -1,0 +1,174 @@
+#include "attendance/frmAttendanceReports.h"
+
+#include "app/Context.h"
+#include "app/FormHelpers.h"
+#include "app/Guard.h"
+#include "app/Messages.h"
+#include "app/Workspace.h"
+#include "attendance/AttendanceReports.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "reports/ReportOutput.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace pw::attendance {
+
+namespace {
+    template <class T> T* named(T* widget, const char* name)
+    {
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    }
+    const QString kAnyService = QStringLiteral("(any service)");
+} // namespace
+
+frmAttendanceReports::frmAttendanceReports(QWidget* parent)
+    : QWidget(parent)
+    , cmbReport(named(new QComboBox, "cmbReport"))
+    , cmbService(named(new QComboBox, "cmbService"))
+    , cmbClass(named(new QComboBox, "cmbClass"))
+    , dtDate(named(new QDateEdit, "dtDate"))
+    , optMonth(named(new QRadioButton(QStringLiteral("Month")), "optMonth"))
+    , optQuarter(named(new QRadioButton(QStringLiteral("Quarter")), "optQuarter"))
+    , spnAtLeast(named(new QSpinBox, "spnAtLeast"))
+    , spnOfWeeks(named(new QSpinBox, "spnOfWeeks"))
+    , btnPreview(named(new QPushButton(QStringLiteral("Preview")), "btnPreview"))
+    , btnPrint(named(new QPushButton(QStringLiteral("Print")), "btnPrint"))
+    , btnExit(named(new QPushButton(QStringLiteral("Exit")), "btnExit"))
+    , lblDate(named(new QLabel(QStringLiteral("Date")), "lblDate"))
+{
+    setObjectName(QStringLiteral("frmAttendanceReports"));
+    setWindowTitle(QStringLiteral("Attendance Reports"));
+    cmbReport->addItem(QStringLiteral("Class Roll Sheet"), int(Kind::RollSheet));
+    cmbReport->addItem(QStringLiteral("Attendance Summary"), int(Kind::Summary));
+    cmbReport->addItem(QStringLiteral("Not Seen Lately"), int(Kind::NotSeen));
+    dtDate->setCalendarPopup(true);
+    dtDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    dtDate->setDate(clock().today());
+    optMonth->setChecked(true);
+    auto* span = new QHBoxLayout;
+    span->addWidget(optMonth);
+    span->addWidget(optQuarter);
+    span->addStretch(1);
+    spnAtLeast->setRange(1, 52);
+    spnAtLeast->setValue(3);
+    spnOfWeeks->setRange(1, 104);
+    spnOfWeeks->setValue(8);
+    auto* weeks = new QHBoxLayout;
+    weeks->addWidget(new QLabel(QStringLiteral("Attended at least")));
+    weeks->addWidget(spnAtLeast);
+    weeks->addWidget(new QLabel(QStringLiteral("of the")));
+    weeks->addWidget(spnOfWeeks);
+    weeks->addWidget(new QLabel(QStringLiteral("weeks before the date, and not since")));
+    weeks->addStretch(1);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Report"), cmbReport);
+    form->addRow(QStringLiteral("Service"), cmbService);
+    form->addRow(QStringLiteral("Class"), cmbClass);
+    form->addRow(lblDate, dtDate);
+    form->addRow(QStringLiteral("Covering"), span);
+    form->addRow(QString(), weeks);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnPreview);
+    buttons->addWidget(btnPrint);
+    buttons->addWidget(btnExit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    setDefaultButton(this, btnPreview);
+    setCancelButton(this, btnExit);
+    attachTypeAhead({ cmbReport, cmbService, cmbClass });
+
+    connect(cmbReport, qOverload<int>(&QComboBox::currentIndexChanged), this,
+        [this] { guarded([this] { cmbReport_changed(); }); });
+    connect(cmbService, qOverload<int>(&QComboBox::currentIndexChanged), this,
+        [this] { guarded([this] { cmbService_changed(); }); });
+    connect(btnPreview, &QPushButton::clicked, this, [this] { guarded([this] { run(true); }); });
+    connect(btnPrint, &QPushButton::clicked, this, [this] { guarded([this] { run(false); }); });
+    connect(btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
+    if (Workspace* w = workspace())
+        connect(w, &Workspace::lookupsChanged, this, [this] { guarded([this] { cmbService_changed(); }); });
+    guarded([this] { cmbReport_changed(); });
+}
+
+void frmAttendanceReports::cmbReport_changed()
+{
+    const auto kind = Kind(cmbReport->currentData().toInt());
+    const QString keep = cmbService->currentData().toString();
+    {
+        const QSignalBlocker block(cmbService);
+        cmbService->clear();
+        if (kind == Kind::NotSeen)
+            cmbService->addItem(kAnyService, QString());
+        for (const services::Service& s : services::all())
+            if (kind != Kind::RollSheet || s.hasClasses())
+                cmbService->addItem(s.nameText(), s.codeText());
+        cmbService->setCurrentIndex(std::max(0, cmbService->findData(keep)));
+    }
+    cmbService->setEnabled(kind != Kind::Summary);
+    cmbClass->setEnabled(kind == Kind::RollSheet);
+    optMonth->setEnabled(kind == Kind::RollSheet);
+    optQuarter->setEnabled(kind == Kind::RollSheet);
+    spnAtLeast->setEnabled(kind == Kind::NotSeen);
+    spnOfWeeks->setEnabled(kind == Kind::NotSeen);
+    lblDate->setText(kind == Kind::RollSheet ? QStringLiteral("Starting month")
+            : kind == Kind::Summary          ? QStringLiteral("Up to the week of")
+                                             : QStringLiteral("Not since"));
+    cmbService_changed();
+}
+
+void frmAttendanceReports::cmbService_changed()
+{
+    const services::Service* s = services::byCode(cmbService->currentData().toString());
+    const qint64 keep = selectedId(cmbClass);
+    cmbClass->clear();
+    if (!s)
+        return;
+    for (const auto& [id, name] : classesOf(db(), *s))
+        addItemWithId(cmbClass, name, id);
+    if (keep > 0)
+        selectById(cmbClass, keep);
+}
+
+void frmAttendanceReports::run(bool preview)
+{
+    const auto kind = Kind(cmbReport->currentData().toInt());
+    const services::Service* service = services::byCode(cmbService->currentData().toString());
+    if (kind == Kind::RollSheet && (!service || selectedId(cmbClass) <= 0)) {
+        messages().show(QStringLiteral("Choose a class."), QStringLiteral("Required Fields"));
+        return;
+    }
+    reports::ReportPtr report;
+    {
+        BusyCursor busy;
+        if (kind == Kind::RollSheet) {
+            const services::Service* s = service;
+            const auto [from, to] = monthSpan(dtDate->date(), optQuarter->isChecked());
+            report = rollSheetReport(*s, selectedId(cmbClass), from, to);
+        } else if (kind == Kind::Summary) {
+            report = summaryReport(dtDate->date());
+        } else {
+            report = notSeenReport(
+                { spnAtLeast->value(), spnOfWeeks->value(), dtDate->date(), cmbService->currentData().toString() });
+        }
+        report->paginate();
+    }
+    if (preview)
+        reports::output().preview(report);
+    else if (reports::output().print(report, 1))
+        showStatus(QStringLiteral("Printed the %1.").arg(report->title()));
+}
+
+} // namespace pw::attendance
