@@ -235,6 +235,11 @@ namespace {
         "CREATE INDEX User_Username ON \"User\" (Username)",
         kUserNameKeyIndex,
         "CREATE INDEX UserPermission_Member ON UserPermission (MemberID, PermissionID)",
+        // The duplicate check's look-ups (people/Duplicates).
+        "CREATE INDEX Member_BirthDate ON Member (Date_Of_Birth)",
+        "CREATE INDEX Member_EmailKey ON Member (lower(Email))",
+        "CREATE INDEX Member_Phone ON Member (Phone)",
+        "CREATE INDEX Member_Cell ON Member (Cell)",
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
