@@ -1,11 +1,14 @@
 #include "app/Startup.h"
 
 #include "app/BackupCommands.h"
+#include "app/Config.h"
 #include "app/Context.h"
+#include "app/Guard.h"
 #include "app/MDI.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
 #include "data/Backup.h"
+#include "data/Clock.h"
 #include "data/CopyChurch.h"
 #include "data/Database.h"
 #include "data/Health.h"
@@ -15,6 +18,7 @@
 #include "data/Sql.h"
 #include "demo/DemoGenerator.h"
 #include "legacy/ImportCommand.h"
+#include "people/ImportCommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,6 +27,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
@@ -427,6 +432,31 @@ namespace {
         heldMessages().append(qFormatLogMessage(type, context, text));
     }
 
+    // The people import into --into, or else into the database config.txt
+    // names (whose pictures are then backed up with it).
+    int runImportPeople(const CommandLine& command, const QString& configPath)
+    {
+        people::ImportCommand job;
+        job.file = command.file;
+        job.mapping = command.mapping;
+        job.dryRun = command.dryRun;
+        job.duplicates = command.duplicates;
+        job.database = command.into;
+        if (job.database.isEmpty()) {
+            try {
+                const ConfigValues values = config::load(configPath);
+                job.database = values.databasePath;
+                job.pictureFolder = values.pictureFolder;
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "pewlark: %s\n", qPrintable(errorText(e)));
+                return 1;
+            }
+        }
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return people::runImportPeople(job, SystemClock(), out, err);
+    }
+
     int runTask(const CommandLine& command)
     {
         const QString configPath = command.configPath.isEmpty() ? config::defaultPath() : command.configPath;
@@ -452,6 +482,8 @@ namespace {
             return backups::runBackupCommand(configPath, command.file);
         case CommandLine::Task::Restore:
             return backups::runRestoreCommand(configPath, command.file, SystemClock());
+        case CommandLine::Task::ImportPeople:
+            return runImportPeople(command, configPath);
         case CommandLine::Task::Windows:
             break;
         }
@@ -497,8 +529,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption importOption(QStringLiteral("import-legacy"),
         QStringLiteral("Import the older program's database FILE (.mdb) into the new file --into names, and stop."),
         "FILE");
-    const QCommandLineOption intoOption(
-        QStringLiteral("into"), QStringLiteral("New database for --import-legacy."), "FILE");
+    const QCommandLineOption intoOption(QStringLiteral("into"),
+        QStringLiteral("New database for --import-legacy; for --import-people, the database to import into "
+                       "instead of the one config.txt names."),
+        "FILE");
     const QCommandLineOption picturesOption(
         QStringLiteral("pictures"), QStringLiteral("Picture folder for --import-legacy to check."), "DIR");
     const QCommandLineOption copyOption(QStringLiteral("copy-database"),
@@ -513,8 +547,20 @@ CommandLine parseCommandLine(const QStringList& arguments)
         QStringLiteral("Put the backup FILE in place of the database config.txt names, keeping that database as a "
                        "dated copy beside it, and stop."),
         "FILE");
+    const QCommandLineOption importPeopleOption(QStringLiteral("import-people"),
+        QStringLiteral("Import the people of the CSV table FILE into the church, after a backup, and stop."), "FILE");
+    const QCommandLineOption mappingOption(QStringLiteral("mapping"),
+        QStringLiteral("Which column fills which field for --import-people (saved by File > Import People...)."),
+        "FILE");
+    const QCommandLineOption dryRunOption(
+        QStringLiteral("dry-run"), QStringLiteral("Print the preview of --import-people and write nothing."));
+    const QCommandLineOption duplicatesOption(QStringLiteral("duplicates"),
+        QStringLiteral("What --import-people does with people already in the church: skip (the default), fill "
+                       "their empty fields, or add them anyway."),
+        "skip|fill|add");
     parser.addOptions({ helpOption, versionOption, configOption, demoOption, peopleOption, createOption, adminOption,
-        importOption, intoOption, picturesOption, copyOption, backupOption, restoreOption });
+        importOption, intoOption, picturesOption, copyOption, backupOption, restoreOption, importPeopleOption,
+        mappingOption, dryRunOption, duplicatesOption });
     parser.addPositionalArgument(QStringLiteral("TO"), QStringLiteral("The target of --copy-database."));
     result.helpText = parser.helpText();
 
@@ -548,6 +594,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         { &backupOption, CommandLine::Task::Backup },
         { &restoreOption, CommandLine::Task::Restore },
         { &copyOption, CommandLine::Task::Copy },
+        { &importPeopleOption, CommandLine::Task::ImportPeople },
     };
     QStringList chosen;
     for (const auto& task : tasks) {
@@ -576,9 +623,13 @@ CommandLine parseCommandLine(const QStringList& arguments)
         { &adminOption, &createOption, CommandLine::Task::Create },
         { &intoOption, &importOption, CommandLine::Task::Import },
         { &picturesOption, &importOption, CommandLine::Task::Import },
+        { &mappingOption, &importPeopleOption, CommandLine::Task::ImportPeople },
+        { &dryRunOption, &importPeopleOption, CommandLine::Task::ImportPeople },
+        { &duplicatesOption, &importPeopleOption, CommandLine::Task::ImportPeople },
     };
     for (const Belonging& b : belongings) {
-        if (parser.isSet(*b.option) && result.task != b.task)
+        const bool alsoPeople = b.option == &intoOption && result.task == CommandLine::Task::ImportPeople;
+        if (parser.isSet(*b.option) && result.task != b.task && !alsoPeople)
             return mistake(QStringLiteral("--%1 goes with --%2.")
                                .arg(b.option->names().constFirst(), b.owner->names().constFirst()));
     }
@@ -587,6 +638,11 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (parser.isSet(intoOption))
         result.into = parser.value(intoOption);
     result.pictures = parser.value(picturesOption);
+    result.mapping = parser.value(mappingOption);
+    result.dryRun = parser.isSet(dryRunOption);
+    result.duplicates = parser.value(duplicatesOption);
+    if (parser.isSet(duplicatesOption) && !QStringList { "skip", "fill", "add" }.contains(result.duplicates))
+        return mistake(QStringLiteral("--duplicates takes skip, fill or add."));
     return result;
 }
 

@@ -92,7 +92,7 @@ private:
 // What the command line asks for. Qt's own window-system options
 // (-platform, -display, -style and the like) are set apart for the windows.
 struct CommandLine {
-    enum class Task { Windows, Help, Version, Mistake, Demo, Create, Import, Backup, Restore, Copy };
+    enum class Task { Windows, Help, Version, Mistake, Demo, Create, Import, Backup, Restore, Copy, ImportPeople };
     Task task = Task::Windows;
     QString mistake; // for Task::Mistake: what is wrong, in one sentence
     QString helpText; // the usage text (--help, and after a mistake)
@@ -102,6 +102,9 @@ struct CommandLine {
     QString admin; // --admin (new database)
     QString into; // --into (import); the target of --copy-database
     QString pictures; // --pictures (import)
+    QString mapping; // --mapping (people import)
+    QString duplicates; // --duplicates (people import)
+    bool dryRun = false; // --dry-run (people import)
     QStringList windowSystemArguments;
 };
 
