@@ -14,10 +14,10 @@ declare -A uses=(
     [demo]="data"
     [legacy]="data"
     [people]="data"
-    [app]="data demo legacy"
+    [app]="data demo legacy people"
     [outreach]="app"
     [reports]="app"
-    [admin]="app"
+    [admin]="app people"
     [members]="outreach reports admin"
     [navigators]="members"
 )
