@@ -44,11 +44,9 @@ int runImportPeople(const ImportCommand& command, const Clock& clock, QTextStrea
             return 1;
         }
         return 0;
-    } catch (const Error& e) {
-        err << "pewlark: " << e.text() << Qt::endl;
-        return 1;
     } catch (const std::exception& e) {
-        err << "pewlark: " << e.what() << Qt::endl;
+        // Error and DbError carry the user's message as their what().
+        err << "pewlark: " << QString::fromStdString(e.what()) << Qt::endl;
         return 1;
     }
 }

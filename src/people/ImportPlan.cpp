@@ -360,10 +360,8 @@ ImportResult ImportPlan::run(Database& db, const Clock& clock, const RunOptions&
         }
         tx.commit();
         result.succeeded = true;
-    } catch (const Error& e) {
-        result.failure = e.text();
     } catch (const std::exception& e) {
-        result.failure = QString::fromUtf8(e.what());
+        result.failure = QString::fromStdString(e.what()); // Error's what() is its text
     }
     if (result.succeeded && !m_problems.isEmpty()) {
         const QString path = options.rejectsPath.isEmpty()
