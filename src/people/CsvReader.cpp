@@ -218,7 +218,11 @@ CsvTable readCsv(const QByteArray& data, const QString& fileName)
     const QStringList names = records.takeFirst().cells;
     for (int i = 0; i < names.size(); ++i) {
         const QString name = names.at(i).simplified();
-        table.header.append(name.isEmpty() ? QStringLiteral("Column %1").arg(i + 1) : name);
+        QString unique = name.isEmpty() ? QStringLiteral("Column %1").arg(i + 1) : name;
+        // Columns are mapped by name: a second "Phone" becomes "Phone (2)".
+        for (int n = 2; table.header.contains(unique, Qt::CaseInsensitive); ++n)
+            unique = QStringLiteral("%1 (%2)").arg(name).arg(n);
+        table.header.append(unique);
     }
     // Cells a spreadsheet adds after the last column (trailing separators)
     // have no name and no value: they are not columns.
