@@ -30,6 +30,15 @@ namespace {
         return p.firstName + QLatin1Char('\n') + p.lastName + QLatin1Char('\n') + p.dateOfBirth.toString(Qt::ISODate);
     }
 
+    // "first\nlast", when the person gives nothing else to compare.
+    QString nameOnlyKey(const PersonKeys& p)
+    {
+        if (p.firstName.isEmpty() || p.lastName.isEmpty() || p.dateOfBirth.isValid() || !p.email.isEmpty()
+            || !p.phones.isEmpty())
+            return {};
+        return p.firstName + QLatin1Char('\n') + p.lastName;
+    }
+
     // Two people the e-mail and phone rules must not join: both birth dates
     // known and different, or both first names starting differently.
     bool plainlyDifferent(const PersonKeys& a, const PersonKeys& b)
@@ -120,6 +129,8 @@ int duplicateReasons(const PersonKeys& a, const PersonKeys& b)
     const QString nameKey = nameAndBirthKey(a);
     if (!nameKey.isEmpty() && nameKey == nameAndBirthKey(b))
         reasons |= SameNameAndBirthDate;
+    if (!nameOnlyKey(a).isEmpty() && a.firstName == b.firstName && a.lastName == b.lastName)
+        reasons |= SameNameOnly;
     if (!plainlyDifferent(a, b)) {
         if (!a.email.isEmpty() && a.email == b.email)
             reasons |= SameEmail;
@@ -142,6 +153,8 @@ QString describeReasons(int reasons)
         parts.append(QStringLiteral("same e-mail"));
     if (reasons & SamePhoneAndLastName)
         parts.append(QStringLiteral("same phone and last name"));
+    if (reasons & SameNameOnly)
+        parts.append(QStringLiteral("same name, nothing else to compare"));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -170,6 +183,12 @@ QList<DuplicateMatch> findDuplicates(Database& db, const MemberRecord& person)
             for (const QString& phone : keys.phones)
                 params.append(phone);
         }
+    }
+    if (!nameOnlyKey(keys).isEmpty()) {
+        // The name index holds names as typed: the usual ways of writing one.
+        const QString typed = person.lastName.trimmed();
+        conditions.append(QStringLiteral("Last_Name IN (?, ?, ?, ?)"));
+        params << typed << typed.toLower() << typed.toUpper() << typed.left(1).toUpper() + typed.mid(1).toLower();
     }
     QList<DuplicateMatch> matches;
     if (conditions.isEmpty())
@@ -201,6 +220,8 @@ void DuplicateIndex::add(const PersonKeys& person)
         m_byNameAndBirth.insert(nameKey, at);
     if (!person.email.isEmpty())
         m_byEmail.insert(person.email, at);
+    if (!person.firstName.isEmpty() && !person.lastName.isEmpty())
+        m_byName.insert(person.firstName + QLatin1Char('\n') + person.lastName, at);
     if (!person.lastName.isEmpty()) {
         for (const QString& phone : person.phones)
             m_byPhone.insert(phone, at);
@@ -220,6 +241,7 @@ QList<DuplicateMatch> DuplicateIndex::match(const PersonKeys& person) const
     };
     collect(m_byNameAndBirth, nameAndBirthKey(person));
     collect(m_byEmail, person.email);
+    collect(m_byName, nameOnlyKey(person));
     if (!person.lastName.isEmpty()) {
         for (const QString& phone : person.phones)
             collect(m_byPhone, phone);

@@ -4,7 +4,10 @@
 // someone already in the church when
 //   - first name, last name and birth date are the same; or
 //   - the e-mail address is the same; or
-//   - a ten-digit phone (home or cell) is the same and so is the last name.
+//   - a ten-digit phone (home or cell) is the same and so is the last name;
+//   - or, when the new person gives nothing of these to compare (no birth
+//     date, e-mail or ten-digit phone), first and last name are the same: a
+//     row of a spreadsheet with a name alone is found again on a second import.
 // Text is compared trimmed and without regard to letter case, in every
 // alphabet. A family often shares one e-mail address and one home phone, so
 // the e-mail and phone rules do not join two people who are plainly not the
@@ -30,6 +33,7 @@ namespace people {
         SameNameAndBirthDate = 1,
         SameEmail = 2,
         SamePhoneAndLastName = 4,
+        SameNameOnly = 8, // the new person gives nothing else to compare
     };
 
     // What the rule compares of one person, already folded: trimmed, letter
@@ -47,8 +51,8 @@ namespace people {
             const QDate& dateOfBirth, const QStringList& phones);
     };
 
-    // The reasons (DuplicateReason bits) for which a and b are one person;
-    // 0 when they are not.
+    // The reasons (DuplicateReason bits) for which a, the new person, and b
+    // are one person; 0 when they are not.
     int duplicateReasons(const PersonKeys& a, const PersonKeys& b);
 
     // The reasons as the user reads them: "same name and birth date", ...
@@ -82,6 +86,7 @@ namespace people {
         QList<PersonKeys> m_people;
         QMultiHash<QString, int> m_byNameAndBirth; // "first\nlast\ndate"
         QMultiHash<QString, int> m_byEmail;
+        QMultiHash<QString, int> m_byName; // "first\nlast"
         QMultiHash<QString, int> m_byPhone;
     };
 
