@@ -261,13 +261,19 @@ void TestPeopleImport::sameFileTwice()
 
 void TestPeopleImport::failedImportChangesNothing()
 {
-    test::TestEnv env;
     const CsvTable table
         = readCsv("Family,First,Last,Title\n1,Ann,Ray,Pastor\n1,Bob,Ray,Dr\n", QStringLiteral("x.csv"));
     ImportMapping mapping = ImportMapping::guess(table.header);
     mapping.addUnknownValues = true;
+    {
+        test::TestEnv env;
+        const ImportPlan plan(env.db(), table, mapping, env.clock.today());
+        QCOMPARE(plan.unknownValues(), QStringList { "Title \"Pastor\"" });
+        QVERIFY(plan.run(env.db(), env.clock, {}).succeeded);
+        QVERIFY(env.db().texts(QStringLiteral("SELECT Title FROM Titles")).contains(QStringLiteral("Pastor")));
+    }
+    test::TestEnv env;
     const ImportPlan plan(env.db(), table, mapping, env.clock.today());
-    QCOMPARE(plan.unknownValues(), QStringList { "Title \"Pastor\"" });
     env.refuseChanges(QStringLiteral("Family_Connection"), QStringLiteral("INSERT"), QStringLiteral("disk full"));
     const qint64 titles = count(env.db(), QStringLiteral("Titles"));
 
@@ -277,10 +283,6 @@ void TestPeopleImport::failedImportChangesNothing()
     QCOMPARE(count(env.db(), QStringLiteral("Member")), 0);
     QCOMPARE(count(env.db(), QStringLiteral("Titles")), titles);
     QVERIFY(reportText(plan, result).contains(QStringLiteral("nothing of it was written")));
-
-    test::TestEnv other;
-    QVERIFY(plan.run(other.db(), other.clock, {}).succeeded);
-    QVERIFY(other.db().texts(QStringLiteral("SELECT Title FROM Titles")).contains(QStringLiteral("Pastor")));
 }
 
 void TestPeopleImport::dates_data()
