@@ -120,6 +120,8 @@ void addMemberRows(BenchContext& context);
 void addScreenRows(BenchContext& context);
 // Importing the older program's file, made from the demonstration church; see ImportRows.cpp.
 void addImportRows(BenchContext& context);
+// Importing people from a spreadsheet, and the duplicate check; see PeopleRows.cpp.
+void addPeopleRows(BenchContext& context);
 // The navigators' searches, result grids and export; see NavigatorRows.cpp.
 void addNavigatorRows(BenchContext& context);
 // Roll calls, the member screen's attendance and the attendance reports; see AttendanceRows.cpp.

@@ -23,14 +23,15 @@ declare -A uses=(
     [data]=""
     [demo]="data"
     [legacy]="data"
+    [people]="data"
     [app]="data"
     [outreach]="app"
     [reports]="app"
-    [admin]="app"
+    [admin]="app people"
     [attendance]="reports admin"
     [members]="outreach reports admin attendance"
     [navigators]="members"
-    [cli]="app demo legacy"
+    [cli]="app demo legacy people"
 )
 
 # Every folder below $1, one per line.
@@ -144,8 +145,8 @@ done
 
 if ((failures > 0)); then
     echo "check-layers: $failures include(s) or dependencies against the allowed direction:" \
-        "data <- demo, legacy, app; app <- outreach, reports, admin <- members <- navigators;" \
-        "app, demo, legacy <- cli." >&2
+        "data <- demo, legacy, people, app; app, people <- admin; app <- outreach, reports, admin <- members <- navigators;" \
+        "app, demo, legacy, people <- cli." >&2
     exit 1
 fi
 echo "check-layers: every folder of src/ depends only on the folders below it."

@@ -1,10 +1,11 @@
 #include "admin/Screens.h"
+#include "attendance/Screens.h"
 #include "cli/BackupJobs.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseJobs.h"
 #include "cli/ImportJobs.h"
 #include "cli/Jobs.h"
-#include "attendance/Screens.h"
+#include "cli/PeopleJobs.h"
 #include "members/Screens.h"
 #include "navigators/Screens.h"
 #include "outreach/Screens.h"
@@ -20,6 +21,7 @@ static void registerJobs(pw::cli::Jobs& jobs)
     pw::cli::registerCopyDatabase(jobs);
     pw::cli::registerBackup(jobs);
     pw::cli::registerRestore(jobs);
+    pw::cli::registerImportPeople(jobs);
 }
 
 // Each folder registers its own screens, with their permission tests, under

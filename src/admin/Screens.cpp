@@ -2,6 +2,7 @@
 
 #include "admin/ListEditor.h"
 #include "admin/frmChurchInfo.h"
+#include "admin/frmImportPeople.h"
 #include "admin/frmUserEntry.h"
 #include "app/Permissions.h"
 #include "app/Workspace.h"
@@ -26,6 +27,9 @@ void registerScreens(Workspace& workspace)
         { QStringLiteral("frmUserEntry"), { perm::UserPermissions }, refusal::View, [] { return new frmUserEntry; } });
     workspace.registerScreen(
         { QStringLiteral("frmChurchInfo"), { perm::ChurchInfo }, refusal::View, [] { return new frmChurchInfo; } });
+    // File > Import People... lets only "Admin" accounts open it.
+    workspace.registerScreen(
+        { QStringLiteral("frmImportPeople"), {}, refusal::View, [] { return new frmImportPeople; } });
 }
 
 } // namespace pw::admin

@@ -83,6 +83,7 @@ const QList<HelpSection>& helpSections()
         { QStringLiteral("backups"), QStringLiteral("Backups") },
         { QStringLiteral("users"), QStringLiteral("Users and permissions") },
         { QStringLiteral("attendance"), QStringLiteral("Attendance") },
+        { QStringLiteral("import-people"), QStringLiteral("Importing people from a spreadsheet") },
     };
     return sections;
 }
@@ -107,6 +108,7 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmHelp"), kContents },
         { QStringLiteral("frmAttendanceEntry"), QStringLiteral("attendance") },
         { QStringLiteral("frmAttendanceReports"), QStringLiteral("attendance") },
+        { QStringLiteral("frmImportPeople"), QStringLiteral("import-people") },
     };
     return sections.value(windowName, QStringLiteral("getting-started"));
 }

@@ -143,11 +143,16 @@ CommandLine parseCommandLine(const QStringList& arguments, const Jobs& jobs)
         QStringLiteral("Show which configuration file is used, and the database and picture folder it names, and "
                        "stop."));
     parser.addOptions({ helpOption, versionOption, configOption, whereOption });
-    // Each job's option, then the options that go with it alone.
+    // Each job's option, then the options that go with it alone. An option
+    // two jobs take (--into) is listed with the first.
+    QStringList added;
     for (const JobEntry& job : jobs.entries()) {
         parser.addOption(optionFor(job.option));
-        for (const OptionEntry& with : job.with)
-            parser.addOption(optionFor(with));
+        for (const OptionEntry& with : job.with) {
+            if (!added.contains(with.name))
+                parser.addOption(optionFor(with));
+            added.append(with.name);
+        }
         if (!job.target.name.isEmpty())
             parser.addPositionalArgument(job.target.name, job.target.description);
     }
@@ -203,13 +208,23 @@ CommandLine parseCommandLine(const QStringList& arguments, const Jobs& jobs)
     if (job && !job->target.name.isEmpty() && result.target.isEmpty())
         return mistake(job->targetMissing);
 
-    // Options that only make sense with their job.
+    // Options that only make sense with their job. A flag (an option without
+    // a value) is given to its job as "yes" when set.
+    const auto takes = [](const JobEntry* entry, const QString& name) {
+        for (int i = 0; entry && i < entry->with.size(); ++i) {
+            if (entry->with.at(i).name == name)
+                return true;
+        }
+        return false;
+    };
     for (const JobEntry& entry : jobs.entries()) {
         for (const OptionEntry& with : entry.with) {
-            if (parser.isSet(with.name) && job != &entry)
+            if (parser.isSet(with.name) && !takes(job, with.name))
                 return mistake(QStringLiteral("--%1 goes with --%2.").arg(with.name, entry.option.name));
             if (job == &entry)
-                result.options.insert(with.name, parser.value(with.name));
+                result.options.insert(with.name,
+                    with.valueName.isEmpty() ? (parser.isSet(with.name) ? QStringLiteral("yes") : QString())
+                                             : parser.value(with.name));
         }
     }
     return result;

@@ -243,6 +243,15 @@ namespace {
         "CREATE UNIQUE INDEX Attendance_Headcount_Meeting ON Attendance_Headcount (Service, Class_ID, Meeting_Date)",
     };
 
+    // The duplicate check's look-ups (people/Duplicates): a new person is
+    // compared by birth date, e-mail and phones.
+    const char* const kDuplicateIndexes[] = {
+        "CREATE INDEX Member_BirthDate ON Member (Date_Of_Birth)",
+        "CREATE INDEX Member_EmailKey ON Member (lower(Email))",
+        "CREATE INDEX Member_Phone ON Member (Phone)",
+        "CREATE INDEX Member_Cell ON Member (Cell)",
+    };
+
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -268,6 +277,10 @@ namespace {
         kAttendanceIndexes[1],
         kAttendanceIndexes[2],
         kAttendanceIndexes[3],
+        kDuplicateIndexes[0],
+        kDuplicateIndexes[1],
+        kDuplicateIndexes[2],
+        kDuplicateIndexes[3],
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -297,9 +310,18 @@ namespace {
             db.exec(QString::fromUtf8(statement));
     }
 
+    // Version 5: the look-ups of the duplicate check. A file that already
+    // has one of them (made by this version and set back) keeps it.
+    void addDuplicateLookups(Database& db)
+    {
+        for (const char* statement : kDuplicateIndexes)
+            db.exec(QString::fromUtf8(statement).replace(
+                QLatin1String("CREATE INDEX "), QLatin1String("CREATE INDEX IF NOT EXISTS ")));
+    }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance };
+    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addDuplicateLookups };
 
 } // namespace
 

@@ -132,6 +132,7 @@ void TestMainWindow::menuTreeInOrder()
         "  CompanyInfo=Setup",
         "  BackUpDatabase=Back Up Database...",
         "  RestoreDatabase=Restore Database...",
+        "  ImportPeople=Import People...",
         "MemberS=Members",
         "  MemberNavigator=Member Navigator",
         "  MemberEntry=Member Entry/Edit",

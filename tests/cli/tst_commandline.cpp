@@ -7,6 +7,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DatabaseJobs.h"
 #include "cli/ImportJobs.h"
+#include "cli/PeopleJobs.h"
 
 #include <QDir>
 #include <QProcess>
@@ -34,6 +35,7 @@ Jobs programJobs()
     registerCopyDatabase(jobs);
     registerBackup(jobs);
     registerRestore(jobs);
+    registerImportPeople(jobs);
     return jobs;
 }
 
@@ -104,6 +106,13 @@ void TestCommandLine::parse_data()
     QTest::newRow("into with backup") << QStringList { "--backup", "b", "--into", "x" } << Task::Mistake << ""
                                       << ""
                                       << "--into goes with --import-legacy.";
+    QTest::newRow("people import: --into shared, a flag")
+        << QStringList { "--import-people", "r.csv", "--into", "db", "--dry-run" } << Task::Job << "import-people"
+        << "r.csv"
+        << "";
+    QTest::newRow("flag without its job") << QStringList { "--dry-run" } << Task::Mistake << ""
+                                          << ""
+                                          << "--dry-run goes with --import-people.";
     QTest::newRow("stray argument") << QStringList { "church.sqlite" } << Task::Mistake << ""
                                     << ""
                                     << "Unexpected argument \"church.sqlite\".";
@@ -123,6 +132,10 @@ void TestCommandLine::parse()
     QCOMPARE(c.file, file);
     if (arguments.contains(QStringLiteral("--config")))
         QCOMPARE(c.configPath, QStringLiteral("/c.txt"));
+    if (c.job == QLatin1String("import-people"))
+        QCOMPARE(c.options,
+            (QHash<QString, QString> {
+                { "into", "db" }, { "dry-run", "yes" }, { "mapping", "" }, { "duplicates", "" } }));
     if (arguments.contains(QStringLiteral("-platform")))
         QCOMPARE(c.windowSystemArguments, (QStringList { "-platform", "offscreen", "--style=fusion", "-reverse" }));
     QVERIFY(c.helpText.contains(QStringLiteral("--restore <FILE>")));

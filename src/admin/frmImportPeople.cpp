@@ -1,0 +1,367 @@
+#include "admin/frmImportPeople.h"
+
+#include "app/Context.h"
+#include "app/FileChooser.h"
+#include "app/FormHelpers.h"
+#include "app/Guard.h"
+#include "app/Messages.h"
+#include "app/Workspace.h"
+#include "data/Clock.h"
+#include "data/Lookups.h"
+#include "people/ImportPlan.h"
+#include "people/ImportReport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace pw::admin {
+
+using namespace people;
+
+namespace {
+
+    const QString kTitle = QStringLiteral("Import People");
+
+    QWidget* page(QStackedWidget* pages, const QString& name, const QString& heading, QVBoxLayout** layout)
+    {
+        auto* widget = new QWidget(pages);
+        widget->setObjectName(name);
+        *layout = new QVBoxLayout(widget);
+        auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(heading), widget);
+        (*layout)->addWidget(title);
+        pages->addWidget(widget);
+        return widget;
+    }
+
+    QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+    {
+        auto* b = new QPushButton(caption, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    }
+
+    QString actionCaption(DuplicateAction action)
+    {
+        switch (action) {
+        case DuplicateAction::Skip:
+            return QStringLiteral("Skip");
+        case DuplicateAction::Fill:
+            return QStringLiteral("Fill empty fields");
+        case DuplicateAction::Add:
+            return QStringLiteral("Add anyway");
+        }
+        return {};
+    }
+
+    QComboBox* actionCombo(QWidget* parent, DuplicateAction chosen)
+    {
+        auto* combo = new QComboBox(parent);
+        for (const DuplicateAction a : { DuplicateAction::Skip, DuplicateAction::Fill, DuplicateAction::Add })
+            combo->addItem(actionCaption(a), int(a));
+        combo->setCurrentIndex(int(chosen));
+        return combo;
+    }
+
+    const FileRequest::Kind kOpen = FileRequest::Kind::Open;
+
+} // namespace
+
+frmImportPeople::frmImportPeople(QWidget* parent)
+    : QWidget(parent)
+    , m_pages(new QStackedWidget(this))
+{
+    setObjectName(QStringLiteral("frmImportPeople"));
+    setWindowTitle(kTitle);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(m_pages);
+
+    QVBoxLayout* layout = nullptr;
+    QWidget* filePage = page(m_pages, QStringLiteral("pageFile"), QStringLiteral("1. The CSV file"), &layout);
+    layout->addWidget(new QLabel(QStringLiteral("Save the spreadsheet as CSV (comma, semicolon or tab separated, "
+                                                "with the column names in the first row) and choose the file."),
+        filePage));
+    auto* fileRow = new QHBoxLayout;
+    txtFile = new QLineEdit(filePage);
+    txtFile->setObjectName(QStringLiteral("txtFile"));
+    QPushButton* btnBrowse = button(filePage, "btnBrowse", QStringLiteral("&Browse..."));
+    fileRow->addWidget(txtFile);
+    fileRow->addWidget(btnBrowse);
+    layout->addLayout(fileRow);
+    lblFileInfo = new QLabel(filePage);
+    lblFileInfo->setObjectName(QStringLiteral("lblFileInfo"));
+    layout->addWidget(lblFileInfo);
+    layout->addStretch();
+
+    QWidget* mappingPage = page(m_pages, QStringLiteral("pageMapping"), QStringLiteral("2. Columns"), &layout);
+    tblMapping = new QTableWidget(0, 3, mappingPage);
+    tblMapping->setObjectName(QStringLiteral("tblMapping"));
+    tblMapping->setHorizontalHeaderLabels(
+        { QStringLiteral("Column"), QStringLiteral("First Row"), QStringLiteral("Field") });
+    tblMapping->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblMapping->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(tblMapping);
+    auto* mappingButtons = new QHBoxLayout;
+    QPushButton* btnLoadMapping = button(mappingPage, "btnLoadMapping", QStringLiteral("&Load Mapping..."));
+    QPushButton* btnSaveMapping = button(mappingPage, "btnSaveMapping", QStringLiteral("&Save Mapping..."));
+    mappingButtons->addWidget(btnLoadMapping);
+    mappingButtons->addWidget(btnSaveMapping);
+    mappingButtons->addStretch();
+    layout->addLayout(mappingButtons);
+
+    QWidget* optionsPage = page(m_pages, QStringLiteral("pageOptions"), QStringLiteral("3. Choices"), &layout);
+    auto* form = new QFormLayout;
+    chkBundleByAddress = new QCheckBox(
+        QStringLiteral("Without a family column, people with the same last name and address are one family"),
+        optionsPage);
+    chkBundleByAddress->setObjectName(QStringLiteral("chkBundleByAddress"));
+    chkAddUnknownValues = new QCheckBox(
+        QStringLiteral("Add values that are not in their lists (titles, states, statuses) to the lists"), optionsPage);
+    chkAddUnknownValues->setObjectName(QStringLiteral("chkAddUnknownValues"));
+    cmbDefaultStatus = new QComboBox(optionsPage);
+    cmbDefaultStatus->setObjectName(QStringLiteral("cmbDefaultStatus"));
+    cmbDefaultStatus->addItems(Lookups::memberStatuses(pw::db()));
+    cmbDuplicates = actionCombo(optionsPage, DuplicateAction::Skip);
+    cmbDuplicates->setObjectName(QStringLiteral("cmbDuplicates"));
+    form->addRow(chkBundleByAddress);
+    form->addRow(chkAddUnknownValues);
+    form->addRow(QStringLiteral("Member status of rows without one:"), cmbDefaultStatus);
+    form->addRow(QStringLiteral("People already in the church:"), cmbDuplicates);
+    layout->addLayout(form);
+    layout->addStretch();
+
+    QWidget* previewPage = page(m_pages, QStringLiteral("pagePreview"), QStringLiteral("4. Preview"), &layout);
+    txtPreview = new QPlainTextEdit(previewPage);
+    txtPreview->setObjectName(QStringLiteral("txtPreview"));
+    txtPreview->setReadOnly(true);
+    layout->addWidget(txtPreview, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Rows that match someone already in the church:"), previewPage));
+    tblDuplicates = new QTableWidget(0, 3, previewPage);
+    tblDuplicates->setObjectName(QStringLiteral("tblDuplicates"));
+    tblDuplicates->setHorizontalHeaderLabels({ QStringLiteral("Line"), QStringLiteral("Row"), QStringLiteral("Do") });
+    tblDuplicates->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    tblDuplicates->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(tblDuplicates, 1);
+
+    QWidget* reportPage = page(m_pages, QStringLiteral("pageReport"), QStringLiteral("5. Report"), &layout);
+    txtReport = new QPlainTextEdit(reportPage);
+    txtReport->setObjectName(QStringLiteral("txtReport"));
+    txtReport->setReadOnly(true);
+    layout->addWidget(txtReport);
+
+    auto* buttons = new QHBoxLayout;
+    btnBack = button(this, "btnBack", QStringLiteral("< &Back"));
+    btnNext = button(this, "btnNext", QStringLiteral("&Next >"));
+    btnImport = button(this, "btnImport", QStringLiteral("&Import"));
+    QPushButton* btnClose = button(this, "btnClose", QStringLiteral("&Close"));
+    buttons->addStretch();
+    for (QPushButton* b : { btnBack, btnNext, btnImport, btnClose })
+        buttons->addWidget(b);
+    outer->addLayout(buttons);
+
+    connect(btnBrowse, &QPushButton::clicked, this, [this] { guarded([this] { btnBrowse_clicked(); }); });
+    connect(btnBack, &QPushButton::clicked, this, [this] { guarded([this] { btnBack_clicked(); }); });
+    connect(btnNext, &QPushButton::clicked, this, [this] { guarded([this] { btnNext_clicked(); }); });
+    connect(btnImport, &QPushButton::clicked, this, [this] { guarded([this] { btnImport_clicked(); }); });
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnLoadMapping, &QPushButton::clicked, this, [this] { guarded([this] { btnLoadMapping_clicked(); }); });
+    connect(btnSaveMapping, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveMapping_clicked(); }); });
+    connect(txtFile, &QLineEdit::textEdited, this, [this] { m_table.reset(); });
+    showPage(FilePage);
+}
+
+frmImportPeople::~frmImportPeople() = default;
+
+void frmImportPeople::showPage(int page)
+{
+    m_pages->setCurrentIndex(page);
+    btnBack->setEnabled(page > FilePage && page < ReportPage);
+    btnNext->setEnabled(page < PreviewPage);
+    btnImport->setEnabled(page == PreviewPage);
+}
+
+void frmImportPeople::btnBrowse_clicked()
+{
+    FileRequest request;
+    request.kind = kOpen;
+    request.caption = QStringLiteral("Import People");
+    request.path = txtFile->text();
+    request.filters = { QStringLiteral("CSV Files (*.csv *.txt *.tsv)"), QStringLiteral("All Files (*)") };
+    const QString chosen = chooseFile(this, request);
+    if (chosen.isEmpty())
+        return;
+    txtFile->setText(chosen);
+    m_table.reset();
+    readFile();
+}
+
+bool frmImportPeople::readFile()
+{
+    if (m_table)
+        return true;
+    if (txtFile->text().trimmed().isEmpty()) {
+        messages().show(QStringLiteral("Choose the CSV file to import."), kTitle, Icon::Information);
+        return false;
+    }
+    BusyCursor busy;
+    m_table = readCsvFile(txtFile->text().trimmed());
+    lblFileInfo->setText(QStringLiteral("%1 rows, %2 columns; %3, %4 separated.")
+                             .arg(m_table->rows.size())
+                             .arg(m_table->header.size())
+                             .arg(m_table->encoding, separatorName(m_table->separator)));
+    fillMapping(ImportMapping::guess(m_table->header));
+    return true;
+}
+
+void frmImportPeople::fillMapping(const ImportMapping& mapping)
+{
+    tblMapping->setRowCount(0);
+    tblMapping->setRowCount(m_table->header.size());
+    for (int i = 0; i < m_table->header.size(); ++i) {
+        const QString& name = m_table->header.at(i);
+        tblMapping->setItem(i, 0, new QTableWidgetItem(name));
+        const QString first = m_table->rows.isEmpty() ? QString() : m_table->rows.first().cells.at(i);
+        tblMapping->setItem(i, 1, new QTableWidgetItem(first.simplified()));
+        auto* combo = new QComboBox(tblMapping);
+        combo->setObjectName(QStringLiteral("cmbField%1").arg(i));
+        combo->addItem(QStringLiteral("(ignore)"), QString());
+        for (const ImportField& f : importFields())
+            combo->addItem(f.caption, f.key);
+        combo->setCurrentIndex(std::max(0, combo->findData(mapping.columns.value(name))));
+        tblMapping->setCellWidget(i, 2, combo);
+    }
+    chkBundleByAddress->setChecked(mapping.bundleByAddress);
+    chkAddUnknownValues->setChecked(mapping.addUnknownValues);
+    const int status = cmbDefaultStatus->findText(mapping.defaultStatus, Qt::MatchFixedString);
+    if (status >= 0)
+        cmbDefaultStatus->setCurrentIndex(status);
+    cmbDuplicates->setCurrentIndex(int(mapping.duplicates));
+}
+
+ImportMapping frmImportPeople::mappingFromScreen() const
+{
+    ImportMapping mapping;
+    for (int i = 0; i < tblMapping->rowCount(); ++i) {
+        const auto* combo = qobject_cast<QComboBox*>(tblMapping->cellWidget(i, 2));
+        const QString key = combo ? combo->currentData().toString() : QString();
+        if (!key.isEmpty())
+            mapping.columns.insert(tblMapping->item(i, 0)->text(), key);
+    }
+    mapping.bundleByAddress = chkBundleByAddress->isChecked();
+    mapping.addUnknownValues = chkAddUnknownValues->isChecked();
+    mapping.defaultStatus = cmbDefaultStatus->currentText();
+    mapping.duplicates = DuplicateAction(cmbDuplicates->currentData().toInt());
+    return mapping;
+}
+
+void frmImportPeople::btnBack_clicked() { showPage(m_pages->currentIndex() - 1); }
+
+void frmImportPeople::btnNext_clicked()
+{
+    const int current = m_pages->currentIndex();
+    if (current == FilePage && !readFile())
+        return;
+    if (current == MappingPage) {
+        const ImportMapping mapping = mappingFromScreen();
+        if (mapping.columnFor(QStringLiteral("firstName")).isEmpty()
+            && mapping.columnFor(QStringLiteral("lastName")).isEmpty()) {
+            messages().show(
+                QStringLiteral("Choose the column that holds the first or the last name."), kTitle, Icon::Information);
+            return;
+        }
+    }
+    if (current == OptionsPage)
+        makePlan();
+    showPage(current + 1);
+}
+
+void frmImportPeople::makePlan()
+{
+    BusyCursor busy;
+    m_plan = std::make_unique<ImportPlan>(pw::db(), *m_table, mappingFromScreen(), clock().today());
+    txtPreview->setPlainText(previewText(pw::db(), *m_plan));
+    tblDuplicates->setRowCount(0);
+    const QList<PlannedPerson>& rows = m_plan->people();
+    for (int i = 0; i < rows.size(); ++i) {
+        const PlannedPerson& p = rows.at(i);
+        if (!p.isDuplicate())
+            continue;
+        const int r = tblDuplicates->rowCount();
+        tblDuplicates->insertRow(r);
+        tblDuplicates->setItem(r, 0, new QTableWidgetItem(QString::number(p.line)));
+        QStringList names;
+        for (const DuplicateMatch& m : p.matches)
+            names.append(m_plan->matchName(pw::db(), m));
+        tblDuplicates->setItem(r, 1,
+            new QTableWidgetItem(QStringLiteral("%1 %2 matches %3")
+                                     .arg(p.record.firstName, p.record.lastName, names.join(QStringLiteral("; ")))));
+        QComboBox* combo = actionCombo(tblDuplicates, p.action);
+        combo->setObjectName(QStringLiteral("cmbAction%1").arg(p.line));
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, i, combo] {
+            m_plan->setAction(i, DuplicateAction(combo->currentData().toInt()));
+            txtPreview->setPlainText(previewText(pw::db(), *m_plan));
+        });
+        tblDuplicates->setCellWidget(r, 2, combo);
+    }
+}
+
+void frmImportPeople::btnImport_clicked()
+{
+    if (!m_plan)
+        return;
+    ImportPlan::RunOptions options;
+    options.userName = ctx().user.username;
+    options.pictureFolder = ctx().settings.pictureFolder;
+    ImportResult result;
+    {
+        BusyCursor busy;
+        result = m_plan->run(pw::db(), clock(), options);
+    }
+    txtReport->setPlainText(reportText(*m_plan, result));
+    if (!result.succeeded) {
+        messages().show(QStringLiteral("The import failed; nothing of it was written.\n\n%1").arg(result.failure),
+            kTitle, Icon::Warning);
+        return;
+    }
+    showPage(ReportPage);
+    if (Workspace* workspace = ctx().workspace) {
+        emit workspace->membersChanged();
+        emit workspace->lookupsChanged();
+        emit workspace->statusChanged(
+            QStringLiteral("Imported %1 people from %2.").arg(result.added).arg(QFileInfo(m_table->file).fileName()));
+    }
+}
+
+void frmImportPeople::btnLoadMapping_clicked()
+{
+    FileRequest request;
+    request.kind = kOpen;
+    request.caption = QStringLiteral("Load Mapping");
+    request.filters = { QStringLiteral("Column Mappings (*.json)") };
+    const QString chosen = chooseFile(this, request);
+    if (!chosen.isEmpty())
+        fillMapping(ImportMapping::load(chosen));
+}
+
+void frmImportPeople::btnSaveMapping_clicked()
+{
+    FileRequest request;
+    request.kind = FileRequest::Kind::Save;
+    request.caption = QStringLiteral("Save Mapping");
+    request.filters = { QStringLiteral("Column Mappings (*.json)") };
+    const QString chosen = chooseFile(this, request);
+    if (!chosen.isEmpty())
+        mappingFromScreen().save(chosen);
+}
+
+} // namespace pw::admin

@@ -1,0 +1,59 @@
+#include "cli/PeopleJobs.h"
+
+#include "app/Config.h"
+#include "app/Guard.h"
+#include "cli/Jobs.h"
+#include "data/Clock.h"
+#include "people/ImportCommand.h"
+
+#include <QTextStream>
+#include <cstdio>
+
+namespace pw::cli {
+
+namespace {
+
+    int importPeople(const JobInput& input)
+    {
+        people::ImportCommand job;
+        job.file = input.file;
+        job.mapping = input.option(QStringLiteral("mapping"));
+        job.dryRun = !input.option(QStringLiteral("dry-run")).isEmpty();
+        job.duplicates = input.option(QStringLiteral("duplicates"));
+        job.database = input.option(QStringLiteral("into"));
+        if (job.database.isEmpty()) {
+            try {
+                const ConfigValues values = config::load(input.configPath);
+                job.database = values.databasePath;
+                job.pictureFolder = values.pictureFolder;
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "pewlark: %s\n", qPrintable(errorText(e)));
+                return 1;
+            }
+        }
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return people::runImportPeople(job, SystemClock(), out, err);
+    }
+
+} // namespace
+
+void registerImportPeople(Jobs& jobs)
+{
+    jobs.registerJob({ { QStringLiteral("import-people"), QStringLiteral("FILE"),
+                           QStringLiteral("Import the people of the CSV table FILE into the database config.txt names "
+                                          "(or the one --into names), after a backup, and stop.") },
+        { { QStringLiteral("mapping"), QStringLiteral("FILE"),
+              QStringLiteral("Which column fills which field for --import-people, as File > Import People... saves "
+                             "it.") },
+            { QStringLiteral("dry-run"), QString(),
+                QStringLiteral("Print the preview of --import-people and write nothing.") },
+            { QStringLiteral("duplicates"), QStringLiteral("skip|fill|add"),
+                QStringLiteral("What --import-people does with people already in the church: skip them (the "
+                               "default), fill their empty fields, or add them anyway.") },
+            { QStringLiteral("into"), QStringLiteral("DB"),
+                QStringLiteral("The database --import-people imports into, instead of the one config.txt names.") } },
+        {}, {}, &importPeople });
+}
+
+} // namespace pw::cli

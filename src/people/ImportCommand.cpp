@@ -1,0 +1,54 @@
+#include "people/ImportCommand.h"
+
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "people/ImportPlan.h"
+#include "people/ImportReport.h"
+
+#include <QDir>
+#include <QTextStream>
+
+namespace pw::people {
+
+int runImportPeople(const ImportCommand& command, const Clock& clock, QTextStream& out, QTextStream& err)
+{
+    try {
+        ImportMapping mapping;
+        const CsvTable table = readCsvFile(command.file);
+        mapping = command.mapping.isEmpty() ? ImportMapping::guess(table.header) : ImportMapping::load(command.mapping);
+        if (!command.duplicates.isEmpty() && !parseAction(command.duplicates, &mapping.duplicates)) {
+            err << "pewlark: --duplicates takes skip, fill or add, not \"" << command.duplicates << "\"." << Qt::endl;
+            return 2;
+        }
+        if (mapping.columnFor(QStringLiteral("firstName")).isEmpty()
+            && mapping.columnFor(QStringLiteral("lastName")).isEmpty())
+            throw Error(QStringLiteral("No column of \"%1\" is taken for a first or last name; name the columns "
+                                       "with --mapping FILE.json (File > Import People... saves one).")
+                            .arg(QDir::toNativeSeparators(command.file)));
+
+        auto db = Database::open(command.database, Database::OpenMode::ExistingOnly);
+        const ImportPlan plan(*db, table, mapping, clock.today());
+        if (command.dryRun) {
+            out << previewText(*db, plan);
+            out.flush();
+            return 0;
+        }
+        ImportPlan::RunOptions options;
+        options.userName = command.userName;
+        options.pictureFolder = command.pictureFolder;
+        const ImportResult result = plan.run(*db, clock, options);
+        out << reportText(plan, result);
+        out.flush();
+        if (!result.succeeded) {
+            err << "pewlark: " << result.failure << Qt::endl;
+            return 1;
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        // Error and DbError carry the user's message as their what().
+        err << "pewlark: " << QString::fromStdString(e.what()) << Qt::endl;
+        return 1;
+    }
+}
+
+} // namespace pw::people
