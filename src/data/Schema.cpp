@@ -196,6 +196,17 @@ namespace {
             Username_Key TEXT PRIMARY KEY,
             Failures INTEGER NOT NULL DEFAULT 0,
             Last_Failure TEXT))",
+
+        // Two records of one person merged into one: the identifier that
+        // went, the one that stayed, who merged them and when (UTC). Kept so
+        // that a later import can recognise the identifier that went.
+        R"(CREATE TABLE Member_Merge (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Removed_Member_ID INTEGER NOT NULL,
+            Kept_Member_ID INTEGER NOT NULL,
+            Removed_Name TEXT,
+            Merged_By TEXT,
+            Merged_On TEXT))",
     };
 
     // The statement that creates the table, as the engine reads it.
@@ -213,6 +224,8 @@ namespace {
     // share a key; the key is stored beside the name so the file needs no
     // function of the program to be read.
     const char* const kUserNameKeyIndex = "CREATE UNIQUE INDEX User_UsernameKey ON \"User\" (Username_Key)";
+
+    const char* const kMergeIndex = "CREATE INDEX Merge_Removed ON Member_Merge (Removed_Member_ID)";
 
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
@@ -235,6 +248,7 @@ namespace {
         "CREATE INDEX User_Username ON \"User\" (Username)",
         kUserNameKeyIndex,
         "CREATE INDEX UserPermission_Member ON UserPermission (MemberID, PermissionID)",
+        kMergeIndex,
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -255,9 +269,16 @@ namespace {
     // Version 3: failed logins are counted in the database.
     void addLoginFailures(Database& db) { db.exec(tableStatement(db, QStringLiteral("Login_Failure"))); }
 
+    // Version 4: merges of two records of one person are recorded.
+    void addMemberMerges(Database& db)
+    {
+        db.exec(tableStatement(db, QStringLiteral("Member_Merge")));
+        db.exec(QString::fromUtf8(kMergeIndex));
+    }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures };
+    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addMemberMerges };
 
 } // namespace
 
@@ -379,6 +400,25 @@ namespace {
 QStringList columnNames(const QString& table) { return definedColumns().value(table).names; }
 
 QString identifierColumn(const QString& table) { return definedColumns().value(table).identifier; }
+
+const QVector<ColumnRef>& personColumns()
+{
+    static const QVector<ColumnRef> columns = [] {
+        static const QStringList personNames = { QStringLiteral("Member_ID"), QStringLiteral("MemberID"),
+            QStringLiteral("Relative_Member_ID"), QStringLiteral("Prospect_ID"), QStringLiteral("Visitor1"),
+            QStringLiteral("Visitor2"), QStringLiteral("Teacher"), QStringLiteral("Asst_Teacher"),
+            QStringLiteral("Group_Leader"), QStringLiteral("Asst_Group_Leader"), QStringLiteral("DeaconID") };
+        QVector<ColumnRef> out;
+        for (const QString& table : tableNames()) {
+            for (const QString& column : columnNames(table)) {
+                if (personNames.contains(column))
+                    out.append({ table, column });
+            }
+        }
+        return out;
+    }();
+    return columns;
+}
 
 int version(Database& db)
 {

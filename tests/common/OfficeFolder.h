@@ -35,6 +35,7 @@ inline void makeVersion1(Database& db)
     db.exec(QStringLiteral("DROP INDEX User_UsernameKey"));
     db.exec(QStringLiteral("ALTER TABLE \"User\" DROP COLUMN Username_Key"));
     db.exec(QStringLiteral("DROP TABLE Login_Failure"));
+    db.exec(QStringLiteral("DROP TABLE Member_Merge"));
     db.exec(QStringLiteral("UPDATE Schema_Version SET Version = 1"));
 }
 
