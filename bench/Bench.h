@@ -122,5 +122,8 @@ void addScreenRows(BenchContext& context);
 void addImportRows(BenchContext& context);
 // The navigators' searches, result grids and export; see NavigatorRows.cpp.
 void addNavigatorRows(BenchContext& context);
+// Duplicates, merging and deleting people; see PeopleRows.cpp. Merges
+// people of the church, so it runs after every group that reads it.
+void addPeopleRows(BenchContext& context);
 
 } // namespace pw::bench

@@ -82,6 +82,7 @@ const QList<HelpSection>& helpSections()
         { QStringLiteral("printing"), QStringLiteral("Printing and labels") },
         { QStringLiteral("backups"), QStringLiteral("Backups") },
         { QStringLiteral("users"), QStringLiteral("Users and permissions") },
+        { QStringLiteral("merge-delete"), QStringLiteral("Merging and deleting people") },
     };
     return sections;
 }
@@ -104,6 +105,7 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmMemberInformationUpdateReport"), QStringLiteral("printing") },
         { QStringLiteral("Viewer"), QStringLiteral("printing") },
         { QStringLiteral("frmHelp"), kContents },
+        { QStringLiteral("frmMergePeople"), QStringLiteral("merge-delete") },
     };
     return sections.value(windowName, QStringLiteral("getting-started"));
 }

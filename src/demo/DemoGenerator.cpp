@@ -6,6 +6,7 @@
 #include "data/Passwords.h"
 #include "data/Sql.h"
 #include "demo/DemoData.h"
+#include "demo/DemoDuplicates.h"
 #include "demo/DemoPlan.h"
 
 #include <QDateTime>
@@ -1124,6 +1125,7 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
         summary = generator.run();
         for (const QString& index : indexes)
             db.exec(index);
+        addDuplicates(db, options.people);
         tx.commit();
     }
     file.commit();

@@ -14,6 +14,7 @@
 #include "members/FamilyPanel.h"
 #include "members/MemberPicture.h"
 #include "members/MemberRecord.h"
+#include "members/PersonDelete.h"
 #include "members/ProspectContactsPanel.h"
 #include "members/ResponsibilityPanel.h"
 #include "ui_frmMemberEntry.h"
@@ -138,6 +139,12 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     ui->fraFamilyMembers->bind(ui->txtMemberID, ui->chkHOH);
     ui->fraChurchResponsibilities->bind(ui->txtMemberID);
 
+    // "Delete" beside "Exit": for "Admin" accounts, on a person who is stored.
+    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_delete->setObjectName(QStringLiteral("btnDelete"));
+    ui->layTop->insertWidget(ui->layTop->indexOf(ui->btnExit), m_delete);
+    setTabOrder(ui->btnSaveClose, m_delete);
+    connect(m_delete, &QPushButton::clicked, this, [this] { guarded([this] { btnDelete_clicked(); }); });
     connect(ui->btnNew, &QPushButton::clicked, this, [this] { guarded([this] { btnNew_clicked(); }); });
     connect(ui->btnSaveNew, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveNew_clicked(); }); });
     connect(ui->btnSaveClose, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveClose_clicked(); }); });
@@ -614,6 +621,21 @@ void frmMemberEntry::btnSaveClose_clicked()
 {
     if (saveWithChecks())
         closeScreen(this);
+}
+
+void frmMemberEntry::btnDelete_clicked()
+{
+    const qint64 id = ui->txtMemberID->text().toLongLong();
+    if (id <= 0) {
+        messages().show(QStringLiteral("Choose the person to delete first."), QStringLiteral("Invalid Selection"));
+        return;
+    }
+    // The question names what goes with the person; changes typed since go too.
+    if (!deletePerson(id))
+        return;
+    startNewEntry();
+    ReloadListValues();
+    m_tracker->markClean();
 }
 
 void frmMemberEntry::btnLoadPic_clicked()

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QPushButton;
 
 namespace Ui {
 class frmMemberEntry;
@@ -62,6 +63,7 @@ private:
     void btnNew_clicked();
     void btnSaveNew_clicked();
     void btnSaveClose_clicked();
+    void btnDelete_clicked();
     void btnLoadPic_clicked();
     void btnRemovePic_clicked();
     void cmbMember_changed(int index);
@@ -101,6 +103,7 @@ private:
     QString recordName() const;
 
     EditTracker* m_tracker = nullptr;
+    QPushButton* m_delete = nullptr; // "Delete", placed beside "Exit"
     ProspectContactsPanel* m_contacts = nullptr; // "Contacts Made"
     QImage m_picture; // the picture shown, scaled; written at save when a file type is set
     std::optional<MemberRecord> m_loaded; // the person as read, to save only what changed since

@@ -139,6 +139,7 @@ void TestMainWindow::menuTreeInOrder()
         "MemberS=Members",
         "  MemberNavigator=Member Navigator",
         "  MemberEntry=Member Entry/Edit",
+        "  MergePeople=Merge People...",
         "Prospects=Prospects",
         "  ProspectNavigator=Prospect Navigator",
         "  ProspectEntry=Prospect Contact Entry/Edit",
