@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Members.h"
 #include "data/PersonLinks.h"
+#include "people/Duplicates.h"
 
 #include <QDateTime>
 #include <QSqlQuery>
@@ -35,6 +36,16 @@ void addPeopleRows(BenchContext& context)
 {
     std::unique_ptr<Database> db = Database::open(context.church(), Database::OpenMode::ExistingOnly);
     const QString people = QStringLiteral("%1 people").arg(context.people);
+
+    // The check the member screen makes before a new person is saved: a
+    // person typed again, who matches the one already there.
+    MemberRecord typed = *Members::load(*db, doubledPeople(*db, 1).first().first);
+    typed.id = 0;
+    int found = 0;
+    const double check = medianMs(context.runs, [&] { found = int(people::findDuplicates(*db, typed).size()); });
+    if (found == 0)
+        throw std::runtime_error("the duplicate check missed a person typed again");
+    context.add({ QStringLiteral("duplicate check when saving a new person"), people, check, -1 });
 
     // A merge as "Merge" runs it: every person column searched and moved,
     // the kept row written, the removed one deleted, the merge recorded.

@@ -13,11 +13,12 @@ declare -A uses=(
     [data]=""
     [demo]="data"
     [legacy]="data"
+    [people]="data"
     [app]="data demo legacy"
     [outreach]="app"
     [reports]="app"
     [admin]="app"
-    [members]="outreach reports admin"
+    [members]="outreach reports admin people"
     [navigators]="members"
 )
 
@@ -74,7 +75,7 @@ done
 
 if ((failures > 0)); then
     echo "check-layers: $failures include(s) or dependencies against the allowed direction:" \
-        "data <- demo, legacy; data, demo, legacy <- app <- outreach, reports, admin <- members <- navigators." >&2
+        "data <- demo, legacy, people; data, demo, legacy <- app <- outreach, reports, admin <- members <- navigators." >&2
     exit 1
 fi
 echo "check-layers: every folder of src/ depends only on the folders below it."

@@ -225,8 +225,6 @@ namespace {
     // function of the program to be read.
     const char* const kUserNameKeyIndex = "CREATE UNIQUE INDEX User_UsernameKey ON \"User\" (Username_Key)";
 
-    const char* const kMergeIndex = "CREATE INDEX Merge_Removed ON Member_Merge (Removed_Member_ID)";
-
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -248,7 +246,12 @@ namespace {
         "CREATE INDEX User_Username ON \"User\" (Username)",
         kUserNameKeyIndex,
         "CREATE INDEX UserPermission_Member ON UserPermission (MemberID, PermissionID)",
-        kMergeIndex,
+        "CREATE INDEX Merge_Removed ON Member_Merge (Removed_Member_ID)",
+        // The duplicate check's look-ups (people/Duplicates).
+        "CREATE INDEX Member_BirthDate ON Member (Date_Of_Birth)",
+        "CREATE INDEX Member_EmailKey ON Member (lower(Email))",
+        "CREATE INDEX Member_Phone ON Member (Phone)",
+        "CREATE INDEX Member_Cell ON Member (Cell)",
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -269,11 +272,18 @@ namespace {
     // Version 3: failed logins are counted in the database.
     void addLoginFailures(Database& db) { db.exec(tableStatement(db, QStringLiteral("Login_Failure"))); }
 
-    // Version 4: merges of two records of one person are recorded.
+    // Version 4: merges of two records of one person are recorded, and the
+    // duplicate check's look-ups get their indexes (every index of the
+    // current schema the file lacks is made).
     void addMemberMerges(Database& db)
     {
         db.exec(tableStatement(db, QStringLiteral("Member_Merge")));
-        db.exec(QString::fromUtf8(kMergeIndex));
+        for (const char* statement : kIndexes) {
+            QString text = QString::fromUtf8(statement);
+            text.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+            text.replace(QStringLiteral("CREATE UNIQUE INDEX "), QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS "));
+            db.exec(text);
+        }
     }
 
     // Each entry upgrades a file from version (index + 1) to the next.

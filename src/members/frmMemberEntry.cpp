@@ -11,6 +11,7 @@
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "members/DuplicateWarning.h"
 #include "members/FamilyPanel.h"
 #include "members/MemberPicture.h"
 #include "members/MemberRecord.h"
@@ -467,6 +468,17 @@ bool frmMemberEntry::SaveMember()
     }
     if (!nextStepComplete())
         return false;
+    // A new person who is already in the church: asked before anything is
+    // written. Opening that person throws away what was typed.
+    if (record.id <= 0) {
+        const DuplicateAnswer answer = askAboutDuplicates(record);
+        if (answer.choice == DuplicateAnswer::OpenThatPerson) {
+            m_tracker->markClean();
+            LoadMember(answer.existingId);
+        }
+        if (answer.choice != DuplicateAnswer::SaveAnyway)
+            return false;
+    }
     BusyCursor busy;
     SaveOptions options;
     // The next step is written only when the user changed it, so that a

@@ -1,0 +1,237 @@
+#include "people/Duplicates.h"
+
+#include "data/Database.h"
+#include "data/Members.h"
+#include "data/Sql.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace pw::people {
+
+namespace {
+
+    // The letters of a text folded only where they are ASCII, as the SQLite
+    // engine's lower() folds them.
+    QString asciiLower(const QString& text)
+    {
+        QString out = text;
+        for (QChar& c : out) {
+            if (c.unicode() >= 'A' && c.unicode() <= 'Z')
+                c = QChar(c.unicode() + 32);
+        }
+        return out;
+    }
+
+    QString nameAndBirthKey(const PersonKeys& p)
+    {
+        if (p.firstName.isEmpty() || p.lastName.isEmpty() || !p.dateOfBirth.isValid())
+            return {};
+        return p.firstName + QLatin1Char('\n') + p.lastName + QLatin1Char('\n') + p.dateOfBirth.toString(Qt::ISODate);
+    }
+
+    // Two people the e-mail and phone rules must not join: both birth dates
+    // known and different, or both first names starting differently.
+    bool plainlyDifferent(const PersonKeys& a, const PersonKeys& b)
+    {
+        if (a.dateOfBirth.isValid() && b.dateOfBirth.isValid() && a.dateOfBirth != b.dateOfBirth)
+            return true;
+        return !a.firstName.isEmpty() && !b.firstName.isEmpty() && a.firstName.at(0) != b.firstName.at(0);
+    }
+
+    const char* const kKeyColumns = "ID, First_Name, Last_Name, Email, Date_Of_Birth, Phone, Cell";
+
+    PersonKeys keysOfRow(const RowView& row)
+    {
+        return PersonKeys::of(row.integer(0), row.text(1), row.text(2), row.text(3),
+            QDate::fromString(row.text(4), Qt::ISODate), { row.text(5), row.text(6) });
+    }
+
+    void addMatch(QList<DuplicateMatch>& out, qint64 id, int reasons)
+    {
+        if (reasons == 0)
+            return;
+        for (DuplicateMatch& m : out) {
+            if (m.id == id) {
+                m.reasons |= reasons;
+                return;
+            }
+        }
+        out.append({ id, reasons });
+    }
+
+    void sortById(QList<DuplicateMatch>& matches)
+    {
+        std::sort(matches.begin(), matches.end(),
+            [](const DuplicateMatch& a, const DuplicateMatch& b) { return a.id < b.id; });
+    }
+
+} // namespace
+
+QString foldedKey(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    for (const QChar c : trimmed) {
+        if (c.unicode() >= 0x80)
+            return sql::equalityKey(trimmed);
+    }
+    return trimmed.toLower();
+}
+
+QString tenDigits(const QString& phone)
+{
+    QString digits;
+    for (const QChar c : phone) {
+        if (c.isDigit())
+            digits.append(c);
+    }
+    // A leading country code 1 of North American numbers.
+    if (digits.size() == 11 && digits.startsWith(QLatin1Char('1')))
+        digits.remove(0, 1);
+    return digits.size() == 10 ? digits : QString();
+}
+
+PersonKeys PersonKeys::of(qint64 id, const QString& firstName, const QString& lastName, const QString& email,
+    const QDate& dateOfBirth, const QStringList& phones)
+{
+    PersonKeys keys;
+    keys.id = id;
+    keys.firstName = foldedKey(firstName);
+    keys.lastName = foldedKey(lastName);
+    keys.email = foldedKey(email);
+    keys.dateOfBirth = dateOfBirth;
+    for (const QString& phone : phones) {
+        const QString digits = tenDigits(phone);
+        if (!digits.isEmpty() && !keys.phones.contains(digits))
+            keys.phones.append(digits);
+    }
+    return keys;
+}
+
+PersonKeys PersonKeys::of(const MemberRecord& person)
+{
+    return of(
+        person.id, person.firstName, person.lastName, person.email, person.dateOfBirth, { person.phone, person.cell });
+}
+
+int duplicateReasons(const PersonKeys& a, const PersonKeys& b)
+{
+    int reasons = 0;
+    const QString nameKey = nameAndBirthKey(a);
+    if (!nameKey.isEmpty() && nameKey == nameAndBirthKey(b))
+        reasons |= SameNameAndBirthDate;
+    if (!plainlyDifferent(a, b)) {
+        if (!a.email.isEmpty() && a.email == b.email)
+            reasons |= SameEmail;
+        if (!a.lastName.isEmpty() && a.lastName == b.lastName) {
+            for (const QString& phone : a.phones) {
+                if (b.phones.contains(phone))
+                    reasons |= SamePhoneAndLastName;
+            }
+        }
+    }
+    return reasons;
+}
+
+QString describeReasons(int reasons)
+{
+    QStringList parts;
+    if (reasons & SameNameAndBirthDate)
+        parts.append(QStringLiteral("same name and birth date"));
+    if (reasons & SameEmail)
+        parts.append(QStringLiteral("same e-mail"));
+    if (reasons & SamePhoneAndLastName)
+        parts.append(QStringLiteral("same phone and last name"));
+    return parts.join(QStringLiteral(", "));
+}
+
+QList<DuplicateMatch> findDuplicates(Database& db, const MemberRecord& person)
+{
+    const PersonKeys keys = PersonKeys::of(person);
+    // Each rule looks up its candidates through an index (birth date, the
+    // folded e-mail, the phone columns); the rule then decides in full.
+    QStringList conditions;
+    QVariantList params;
+    if (!nameAndBirthKey(keys).isEmpty()) {
+        conditions.append(QStringLiteral("Date_Of_Birth = ?"));
+        params.append(sql::date(keys.dateOfBirth));
+    }
+    if (!keys.email.isEmpty()) {
+        // lower() of a file folds ASCII letters only, a server's every
+        // letter: both forms are asked for.
+        const QString typed = person.email.trimmed();
+        conditions.append(QStringLiteral("lower(Email) IN (?, ?)"));
+        params << asciiLower(typed) << typed.toLower();
+    }
+    if (!keys.lastName.isEmpty() && !keys.phones.isEmpty()) {
+        const QString marks = QStringList(keys.phones.size(), QStringLiteral("?")).join(QStringLiteral(", "));
+        conditions.append(QStringLiteral("Phone IN (%1) OR Cell IN (%1)").arg(marks));
+        for (int i = 0; i < 2; ++i) {
+            for (const QString& phone : keys.phones)
+                params.append(phone);
+        }
+    }
+    QList<DuplicateMatch> matches;
+    if (conditions.isEmpty())
+        return matches;
+    QStringList selects;
+    for (const QString& condition : conditions)
+        selects.append(QStringLiteral("SELECT %1 FROM Member WHERE %2").arg(QLatin1String(kKeyColumns), condition));
+    db.scan(selects.join(QStringLiteral(" UNION ")), params, [&](const RowView& row) {
+        const PersonKeys existing = keysOfRow(row);
+        if (existing.id != person.id)
+            addMatch(matches, existing.id, duplicateReasons(keys, existing));
+    });
+    sortById(matches);
+    return matches;
+}
+
+DuplicateIndex::DuplicateIndex(Database& db)
+{
+    db.scan(QStringLiteral("SELECT %1 FROM Member").arg(QLatin1String(kKeyColumns)), {},
+        [&](const RowView& row) { add(keysOfRow(row)); });
+}
+
+void DuplicateIndex::add(const PersonKeys& person)
+{
+    const int at = m_people.size();
+    m_people.append(person);
+    const QString nameKey = nameAndBirthKey(person);
+    if (!nameKey.isEmpty())
+        m_byNameAndBirth.insert(nameKey, at);
+    if (!person.email.isEmpty())
+        m_byEmail.insert(person.email, at);
+    if (!person.lastName.isEmpty()) {
+        for (const QString& phone : person.phones)
+            m_byPhone.insert(phone, at);
+    }
+}
+
+QList<DuplicateMatch> DuplicateIndex::match(const MemberRecord& person) const { return match(PersonKeys::of(person)); }
+
+QList<DuplicateMatch> DuplicateIndex::match(const PersonKeys& person) const
+{
+    QSet<int> candidates;
+    const auto collect = [&](const QMultiHash<QString, int>& hash, const QString& key) {
+        if (key.isEmpty())
+            return;
+        for (auto it = hash.constFind(key); it != hash.cend() && it.key() == key; ++it)
+            candidates.insert(it.value());
+    };
+    collect(m_byNameAndBirth, nameAndBirthKey(person));
+    collect(m_byEmail, person.email);
+    if (!person.lastName.isEmpty()) {
+        for (const QString& phone : person.phones)
+            collect(m_byPhone, phone);
+    }
+    QList<DuplicateMatch> matches;
+    for (const int at : candidates) {
+        const PersonKeys& existing = m_people.at(at);
+        if (person.id == 0 || existing.id != person.id)
+            addMatch(matches, existing.id, duplicateReasons(person, existing));
+    }
+    sortById(matches);
+    return matches;
+}
+
+} // namespace pw::people
