@@ -406,10 +406,9 @@ void TestDatabase::upgradeToRecordedMergesKeepsEveryRow()
         db->exec(QString::fromLatin1(change));
     const auto rows = [&] {
         QStringList counts;
-        for (const QString& table : schema::tableNames()) {
+        for (const QString& table : schema::tableNames())
             if (table != QLatin1String("Member_Merge"))
                 counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
-        }
         return counts;
     };
     const QStringList before = rows();

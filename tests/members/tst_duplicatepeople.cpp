@@ -115,10 +115,8 @@ void TestDuplicatePeople::chosenValuesStayOnTheKeptRecord()
     QTest::mouseClick(test::control<QPushButton>(form, "btnMerge"), Qt::LeftButton);
     QVERIFY(env.messages.last().question);
     const MemberRecord stays = *Members::load(env.db(), kept);
-    QCOMPARE(stays.firstName, QStringLiteral("Margaret"));
-    QCOMPARE(stays.phone, QStringLiteral("5551234567"));
-    QCOMPARE(stays.email, QStringLiteral("new@hale.org"));
-    QCOMPARE(stays.editedBy, QStringLiteral("tester"));
+    QCOMPARE(QStringList({ stays.firstName, stays.phone, stays.email, stays.editedBy }),
+        QStringList({ "Margaret", "5551234567", "new@hale.org", "tester" }));
     QVERIFY(!Members::load(env.db(), removed));
     ctx().workspace = nullptr;
 }
