@@ -118,7 +118,6 @@ frmMergePeople::frmMergePeople(QWidget* parent)
     if (Workspace* w = workspace())
         connect(w, &Workspace::membersChanged, this, [this] { guarded([this] { reloadLists(); }); });
     guarded([this] { reloadLists(); });
-    loadPair();
 }
 
 frmMergePeople::~frmMergePeople() { delete ui; }

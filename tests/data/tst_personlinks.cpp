@@ -189,12 +189,10 @@ void TestPersonLinks::deleteRefusals()
     }
     QCOMPARE(
         count(env, QStringLiteral("SELECT COUNT(*) FROM Member WHERE ID = ?"), { person }), refusal.isEmpty() ? 0 : 1);
-    for (const schema::ColumnRef& c : schema::personColumns()) {
-        if (refusal.isEmpty())
-            QCOMPARE(
-                count(env, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(c.table, c.column), { person }),
-                0);
-    }
+    for (const schema::ColumnRef& c : schema::personColumns())
+        QVERIFY(!refusal.isEmpty()
+            || count(env, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(c.table, c.column), { person })
+                == 0);
 }
 
 QTEST_MAIN(TestPersonLinks)
