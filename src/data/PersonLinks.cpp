@@ -183,11 +183,17 @@ void merge(Database& db, const Merge& m)
         db.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ?").arg(l.table, l.column), { keptId, removedId });
     }
     // Links of the person to themselves: the two records were each other's
-    // relatives, visitors together, or one the other's deacon.
+    // relatives, visitors together, leader and assistant, or one the other's
+    // deacon. The second of a pair that now names one person twice goes.
     db.exec(QStringLiteral("DELETE FROM Family_Connection WHERE Member_ID = ? AND Relative_Member_ID = ?"),
         { keptId, keptId });
-    db.exec(QStringLiteral("UPDATE Prospect_Contact SET Visitor2 = NULL WHERE Visitor1 = ? AND Visitor2 = ?"),
-        { keptId, keptId });
+    const char* const pairs[][3] = { { "Prospect_Contact", "Visitor1", "Visitor2" },
+        { "Care_Group", "Group_Leader", "Asst_Group_Leader" }, { "Sunday_School", "Teacher", "Asst_Teacher" },
+        { "Discipleship_Training", "Teacher", "Asst_Teacher" }, { "Wednesday_Night", "Teacher", "Asst_Teacher" } };
+    for (const auto& pair : pairs)
+        db.exec(QStringLiteral("UPDATE %1 SET %3 = NULL WHERE %2 = ? AND %3 = ?")
+                    .arg(QString::fromLatin1(pair[0]), QString::fromLatin1(pair[1]), QString::fromLatin1(pair[2])),
+            { keptId, keptId });
 
     MemberRecord kept = m.kept;
     kept.dateAdded = keptNow.dateAdded;
