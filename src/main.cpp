@@ -1,9 +1,25 @@
 #include "admin/Screens.h"
-#include "app/Startup.h"
+#include "cli/BackupJobs.h"
+#include "cli/CommandLine.h"
+#include "cli/DatabaseJobs.h"
+#include "cli/ImportJobs.h"
+#include "cli/Jobs.h"
 #include "members/Screens.h"
 #include "navigators/Screens.h"
 #include "outreach/Screens.h"
 #include "reports/Screens.h"
+
+// Each command-line job registers itself under its option; --help lists them
+// in this order.
+static void registerJobs(pw::cli::Jobs& jobs)
+{
+    pw::cli::registerDemoDatabase(jobs);
+    pw::cli::registerCreateDatabase(jobs);
+    pw::cli::registerImportLegacy(jobs);
+    pw::cli::registerCopyDatabase(jobs);
+    pw::cli::registerBackup(jobs);
+    pw::cli::registerRestore(jobs);
+}
 
 // Each folder registers its own screens, with their permission tests, under
 // their window names; the main window's menu opens them by name.
@@ -16,4 +32,4 @@ static void registerScreens(pw::Workspace& workspace)
     pw::navigators::registerScreens(workspace);
 }
 
-int main(int argc, char** argv) { return pw::runPewlark(argc, argv, registerScreens); }
+int main(int argc, char** argv) { return pw::cli::runPewlark(argc, argv, registerJobs, registerScreens); }

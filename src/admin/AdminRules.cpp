@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 
 namespace pw::admin {
@@ -58,28 +57,6 @@ namespace {
     };
 
 } // namespace
-
-QString conflictQuestion(const QString& what, const std::vector<rows::Conflict>& conflicts,
-    const std::function<QString(const QString& column)>& caption)
-{
-    QStringList fields;
-    for (const rows::Conflict& c : conflicts)
-        fields.append(QStringLiteral("\"%1\"").arg(caption ? caption(c.column) : c.column));
-    return QStringLiteral("While you were editing this %1, another user changed the same field%2 at another "
-                          "workstation: %3.\n\nKeep their values, keep yours, or cancel the save?")
-        .arg(what, fields.size() == 1 ? QString() : QStringLiteral("s"), fields.join(QStringLiteral(", ")));
-}
-
-std::optional<rows::OnConflict> askAboutConflicts(const QString& question)
-{
-    const int answer = messages().choose(question, QStringLiteral("Pewlark"),
-        { QStringLiteral("Keep theirs"), QStringLiteral("Keep mine"), QStringLiteral("Cancel") }, 2, 2, Icon::Warning);
-    if (answer == 0)
-        return rows::OnConflict::KeepTheirs;
-    if (answer == 1)
-        return rows::OnConflict::KeepMine;
-    return std::nullopt;
-}
 
 void whenLeaving(QWidget* screen, QWidget* box, std::function<void()> check, QList<QWidget*> except)
 {

@@ -1,16 +1,11 @@
 #pragma once
 
-// What the administration screens share: the question asked when another
-// workstation changed the same values, and the view-only mark that follows
-// whoever is logged in.
-
-#include "data/Rows.h"
+// What the administration screens share: checks when the focus leaves a box,
+// and the view-only mark that follows whoever is logged in.
 
 #include <QList>
 #include <QString>
 #include <functional>
-#include <optional>
-#include <vector>
 
 class QLineEdit;
 class QWidget;
@@ -20,16 +15,6 @@ class EditTracker;
 }
 
 namespace pw::admin {
-
-// "While you were editing this <what>, another user changed the same
-// field(s) at another workstation: "A", "B". ..." with the fields named by
-// caption(column).
-QString conflictQuestion(const QString& what, const std::vector<rows::Conflict>& conflicts,
-    const std::function<QString(const QString& column)>& caption);
-
-// Asks the question with "Keep theirs", "Keep mine" and "Cancel"; nothing
-// when the user cancelled.
-std::optional<rows::OnConflict> askAboutConflicts(const QString& question);
 
 // Runs check when the focus leaves box for another control of the screen
 // (other than those in except): not when another window takes the focus,

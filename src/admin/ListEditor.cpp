@@ -1,6 +1,7 @@
 #include "admin/ListEditor.h"
 
 #include "admin/AdminRules.h"
+#include "app/Conflicts.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -433,32 +434,26 @@ bool ListEditor::saveRow()
     // stored unless the user chose another.
     const rows::Values mine = id > 0 ? rows::edited(m_stored, m_shown, valuesFromScreen()) : valuesFromScreen();
     if (id > 0) {
-        rows::OnConflict how = rows::OnConflict::Report;
-        for (;;) {
-            rows::Outcome outcome;
-            {
-                BusyCursor busy;
-                outcome = rows::saveEdited(db(), *m_setup.table, id, m_stored, mine, how);
-            }
-            if (outcome.result == rows::Outcome::Result::Gone) {
-                messages().show(QStringLiteral("This %1 no longer exists in the database, so the changes could not "
-                                               "be saved.")
-                                    .arg(m_setup.what),
-                    QStringLiteral("Pewlark"));
-                return false;
-            }
+        rows::Outcome outcome;
+        const bool answered = saveAskingOnConflict([&](rows::OnConflict how) {
+            outcome = rows::saveEdited(db(), *m_setup.table, id, m_stored, mine, how);
             if (outcome.result != rows::Outcome::Result::Conflicts)
-                break;
-            const auto answer
-                = askAboutConflicts(conflictQuestion(m_setup.what, outcome.conflicts, [this](const QString& column) {
-                      for (const ListField& f : m_setup.fields)
-                          if (f.column == column)
-                              return f.label;
-                      return column;
-                  }));
-            if (!answer)
-                return false;
-            how = *answer;
+                return QString();
+            return conflictQuestion(m_setup.what, conflictFields(outcome.conflicts, [this](const QString& column) {
+                for (const ListField& f : m_setup.fields)
+                    if (f.column == column)
+                        return f.label;
+                return column;
+            }));
+        });
+        if (!answered)
+            return false;
+        if (outcome.result == rows::Outcome::Result::Gone) {
+            messages().show(
+                QStringLiteral("This %1 no longer exists in the database, so the changes could not be saved.")
+                    .arg(m_setup.what),
+                QStringLiteral("Pewlark"));
+            return false;
         }
     } else {
         BusyCursor busy;
@@ -535,23 +530,16 @@ bool ListEditor::saveName(const QString& name)
 {
     auto* description = qobject_cast<QLineEdit*>(fieldControl(QStringLiteral("txtDescription")));
     const Responsibilities::Responsibility typed { name, description->text() };
-    rows::OnConflict how = rows::OnConflict::Report;
-    for (;;) {
-        Responsibilities::ListSave result;
-        {
-            BusyCursor busy;
-            result = Responsibilities::save(db(), typed, m_found, how);
-        }
+    const bool saved = saveAskingOnConflict([&](rows::OnConflict how) {
+        const Responsibilities::ListSave result = Responsibilities::save(db(), typed, m_found, how);
         if (result.result != Responsibilities::ListSave::Result::Conflicts)
-            break;
-        const auto answer
-            = askAboutConflicts(conflictQuestion(m_setup.what, result.conflicts, [](const QString& column) {
-                  return column == QLatin1String("Description") ? QStringLiteral("Desc.") : column;
-              }));
-        if (!answer)
-            return false;
-        how = *answer;
-    }
+            return QString();
+        return conflictQuestion(m_setup.what, conflictFields(result.conflicts, [](const QString& column) {
+            return column == QLatin1String("Description") ? QStringLiteral("Desc.") : column;
+        }));
+    });
+    if (!saved)
+        return false;
     if (Workspace* w = workspace())
         emit w->lookupsChanged();
     else

@@ -1,6 +1,7 @@
 #include "admin/frmChurchInfo.h"
 
 #include "admin/AdminRules.h"
+#include "app/Conflicts.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -142,26 +143,20 @@ bool frmChurchInfo::save()
 
     const rows::Values now = valuesFromScreen();
     const rows::Values mine = m_loaded ? rows::edited(m_loaded->values, m_shown, now) : now;
-    rows::OnConflict how = rows::OnConflict::Report;
-    for (;;) {
-        Church::SaveResult result;
-        {
-            BusyCursor busy;
-            result = Church::save(db(), mine, m_loaded, how);
-        }
+    const bool saved = saveAskingOnConflict([&](rows::OnConflict how) {
+        const Church::SaveResult result = Church::save(db(), mine, m_loaded, how);
         if (result.result != Church::SaveResult::Result::Conflicts)
-            break;
-        const auto answer = askAboutConflicts(
-            conflictQuestion(QStringLiteral("church information"), result.conflicts, [this](const QString& column) {
+            return QString();
+        return conflictQuestion(
+            QStringLiteral("church information"), conflictFields(result.conflicts, [](const QString& column) {
                 // The label beside the control of that column.
                 static const QHash<QString, QString> captions = { { QStringLiteral("Name"), QStringLiteral("Company") },
                     { QStringLiteral("KeyPressDelay"), QStringLiteral("Keypress Delay") } };
                 return captions.value(column, column);
             }));
-        if (!answer)
-            return false;
-        how = *answer;
-    }
+    });
+    if (!saved)
+        return false;
 
     LoadChurchSettings();
     if (Workspace* w = workspace())

@@ -1,6 +1,7 @@
 #include "admin/frmUserEntry.h"
 
 #include "admin/AdminRules.h"
+#include "app/Conflicts.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -301,40 +302,34 @@ bool frmUserEntry::save()
     }
 
     const Users::AccountEdit mine = accountFromScreen();
-    rows::OnConflict how = rows::OnConflict::Report;
-    for (;;) {
-        Users::SaveResult result;
-        {
-            BusyCursor busy;
-            result = Users::save(db(), mine, m_loaded, clock().today(), how);
-        }
-        switch (result.result) {
-        case Users::SaveResult::Result::Added:
-        case Users::SaveResult::Result::Saved:
-            break;
-        case Users::SaveResult::Result::NameTaken:
-            refuseTakenName();
-            return false;
-        case Users::SaveResult::Result::NoPassword:
-            // A new account without a password could never log in.
-            messages().show(kRequired, QStringLiteral("Required Fields"));
-            bringToView(ui->txtPassword);
-            return false;
-        case Users::SaveResult::Result::LastAdmin:
-            messages().show(QStringLiteral("This is the only active \"Admin\" account: it cannot be made inactive or "
-                                           "turned into a \"User\", or nobody could look after the users and their "
-                                           "permissions any more. Make another account an active \"Admin\" first."),
-                QStringLiteral("Invalid Entry"));
-            return false;
-        case Users::SaveResult::Result::Conflicts: {
-            const auto answer = askAboutConflicts(conflictQuestion(QStringLiteral("account"), result.conflicts, {}));
-            if (!answer)
-                return false;
-            how = *answer;
-            continue;
-        }
-        }
+    Users::SaveResult result;
+    const bool answered = saveAskingOnConflict([&](rows::OnConflict how) {
+        result = Users::save(db(), mine, m_loaded, clock().today(), how);
+        return result.result == Users::SaveResult::Result::Conflicts
+            ? conflictQuestion(QStringLiteral("account"), conflictFields(result.conflicts))
+            : QString();
+    });
+    if (!answered)
+        return false;
+    switch (result.result) {
+    case Users::SaveResult::Result::Added:
+    case Users::SaveResult::Result::Saved:
+    case Users::SaveResult::Result::Conflicts: // settled above
         break;
+    case Users::SaveResult::Result::NameTaken:
+        refuseTakenName();
+        return false;
+    case Users::SaveResult::Result::NoPassword:
+        // A new account without a password could never log in.
+        messages().show(kRequired, QStringLiteral("Required Fields"));
+        bringToView(ui->txtPassword);
+        return false;
+    case Users::SaveResult::Result::LastAdmin:
+        messages().show(QStringLiteral("This is the only active \"Admin\" account: it cannot be made inactive or "
+                                       "turned into a \"User\", or nobody could look after the users and their "
+                                       "permissions any more. Make another account an active \"Admin\" first."),
+            QStringLiteral("Invalid Entry"));
+        return false;
     }
 
     const QString name = selectedText(ui->cmbName).trimmed();

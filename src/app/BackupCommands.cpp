@@ -1,6 +1,5 @@
 #include "app/BackupCommands.h"
 
-#include "app/Config.h"
 #include "app/Context.h"
 #include "app/FileChooser.h"
 #include "app/FormHelpers.h"
@@ -11,12 +10,8 @@
 #include "data/Backup.h"
 #include "data/Clock.h"
 #include "data/Database.h"
-#include "data/FileOps.h"
-#include "data/Health.h"
-#include "data/NewDatabaseFile.h"
 #include "data/Postgres.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +19,6 @@
 #include <QSettings>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -42,58 +36,6 @@ namespace {
     QString picturesWere(int n)
     {
         return n == 1 ? QStringLiteral("1 picture was") : QStringLiteral("%1 pictures were").arg(n);
-    }
-
-    // How a backup's pictures went, as sentences after its first one.
-    QString picturesSentence(const backup::Copy& copy, const QString& pictureFolder)
-    {
-        QStringList said;
-        if (copy.pictures > 0)
-            said.append(
-                QStringLiteral("%1 copied to \"%2\".").arg(picturesWere(copy.pictures), native(copy.pictureCopies)));
-        else if (copy.picturesMissing == 0)
-            said.append(QStringLiteral("No person has a picture, so no pictures were copied."));
-        if (copy.picturesMissing > 0)
-            said.append(pictureFolder.isEmpty()
-                    ? QStringLiteral("%1 not copied: the configuration file names no picture folder.")
-                          .arg(picturesWere(copy.picturesMissing))
-                    : QStringLiteral("%1 not copied because the picture folder \"%2\" does not have them.")
-                          .arg(picturesWere(copy.picturesMissing), native(pictureFolder)));
-        return said.join(QLatin1Char(' '));
-    }
-
-    // What a restore did with the pictures, and where the ones before are kept.
-    QString restoredPictures(const backup::Restored& r, const QString& backupFile, const QString& pictureFolder)
-    {
-        QString text;
-        if (pictureFolder.isEmpty())
-            text = QStringLiteral(" The configuration file names no picture folder, so no pictures were put back.");
-        else if (r.picturesFound)
-            text = QStringLiteral(" %1 put back into the picture folder \"%2\".")
-                       .arg(picturesWere(r.picturesBack), native(pictureFolder));
-        else
-            text = QStringLiteral(" No pictures lie beside the backup (\"%1\"), so the pictures were left as they are.")
-                       .arg(native(backup::picturesFolderFor(backupFile)));
-        if (!r.picturesProblem.isEmpty())
-            text += QStringLiteral(" Not every picture could be put back: %1").arg(r.picturesProblem);
-        return text;
-    }
-
-    // ", its pictures in "..."" after where the database before is kept.
-    QString keptPictures(const backup::Restored& r)
-    {
-        return r.savedPictures.isEmpty() ? QString()
-                                         : QStringLiteral(", its pictures in \"%1\"").arg(native(r.savedPictures));
-    }
-
-    // Pewlark copies database files; a server's database is backed up and
-    // restored with the server's own tools.
-    QString serverBackupText(const QString& display)
-    {
-        return QStringLiteral("This church is kept in %1. Pewlark backs up and restores database files only: back "
-                              "up a server's database with the server's own tools (pg_dump, and pg_restore to put "
-                              "a backup back), as the administrator's notes in README.md describe.")
-            .arg(display);
     }
 
     bool onServer() { return db().engine() == Database::Engine::PostgreSQL; }
@@ -137,9 +79,59 @@ namespace {
         return false;
     }
 
-    void printError(const QString& text) { std::fprintf(stderr, "pewlark: %s\n", qPrintable(text)); }
-
 } // namespace
+
+// How a backup's pictures went, as sentences after its first one.
+QString picturesSentence(const backup::Copy& copy, const QString& pictureFolder)
+{
+    QStringList said;
+    if (copy.pictures > 0)
+        said.append(
+            QStringLiteral("%1 copied to \"%2\".").arg(picturesWere(copy.pictures), native(copy.pictureCopies)));
+    else if (copy.picturesMissing == 0)
+        said.append(QStringLiteral("No person has a picture, so no pictures were copied."));
+    if (copy.picturesMissing > 0)
+        said.append(pictureFolder.isEmpty()
+                ? QStringLiteral("%1 not copied: the configuration file names no picture folder.")
+                      .arg(picturesWere(copy.picturesMissing))
+                : QStringLiteral("%1 not copied because the picture folder \"%2\" does not have them.")
+                      .arg(picturesWere(copy.picturesMissing), native(pictureFolder)));
+    return said.join(QLatin1Char(' '));
+}
+
+// What a restore did with the pictures, and where the ones before are kept.
+QString restoredPictures(const backup::Restored& r, const QString& backupFile, const QString& pictureFolder)
+{
+    QString text;
+    if (pictureFolder.isEmpty())
+        text = QStringLiteral(" The configuration file names no picture folder, so no pictures were put back.");
+    else if (r.picturesFound)
+        text = QStringLiteral(" %1 put back into the picture folder \"%2\".")
+                   .arg(picturesWere(r.picturesBack), native(pictureFolder));
+    else
+        text = QStringLiteral(" No pictures lie beside the backup (\"%1\"), so the pictures were left as they are.")
+                   .arg(native(backup::picturesFolderFor(backupFile)));
+    if (!r.picturesProblem.isEmpty())
+        text += QStringLiteral(" Not every picture could be put back: %1").arg(r.picturesProblem);
+    return text;
+}
+
+// ", its pictures in "..."" after where the database before is kept.
+QString keptPictures(const backup::Restored& r)
+{
+    return r.savedPictures.isEmpty() ? QString()
+                                     : QStringLiteral(", its pictures in \"%1\"").arg(native(r.savedPictures));
+}
+
+// Pewlark copies database files; a server's database is backed up and
+// restored with the server's own tools.
+QString serverBackupText(const QString& display)
+{
+    return QStringLiteral("This church is kept in %1. Pewlark backs up and restores database files only: back "
+                          "up a server's database with the server's own tools (pg_dump, and pg_restore to put "
+                          "a backup back), as the administrator's notes in README.md describe.")
+        .arg(display);
+}
 
 QString sizeText(qint64 bytes)
 {
@@ -276,151 +268,6 @@ void dailyAtStartup()
                                        "Make a backup with File > Back Up Database... as soon as you can.\n\n%1")
                             .arg(errorText(e)),
             QStringLiteral("Pewlark"), Icon::Warning);
-    }
-}
-
-Replaced restoreOverUnusable(
-    const QString& databasePath, const QString& file, const Clock& clock, const QString& pictureFolder)
-{
-    const QFileInfo target(databasePath);
-    const QString path = target.absoluteFilePath();
-    if (!target.absoluteDir().exists())
-        throw DbError(QStringLiteral("The folder of the database \"%1\" does not exist; check the configuration file.")
-                          .arg(native(path)));
-    const backup::SourceFile source(file, target.absolutePath(), true);
-
-    NewDatabaseFile::removeStaleLeftoversIn(target.absolutePath(), path);
-    const QString temporary = NewDatabaseFile::temporaryPathFor(path, QCoreApplication::applicationPid());
-    files::removeWithCompanions(temporary);
-    Replaced replaced;
-    const QString saved = backup::datedCopyPath(path, QStringLiteral("before-restore"), clock);
-    try {
-        // As readable as the database it replaces, from the start.
-        files::copyFile(source.readPath(), temporary, files::permissionsOf(path, files::permissionsOf(source.file())));
-        {
-            // The checks are start-up's own.
-            auto copy = Database::open(temporary, Database::OpenMode::ExistingOnly);
-            health::checkIntact(*copy);
-            health::checkHasAccount(*copy);
-            copy->close();
-        }
-        files::flushToDisk(temporary, false);
-        if (QFileInfo::exists(path) || target.isSymLink()) {
-            replaced.savedCopy = saved;
-            if (!files::moveWithCompanions(path, replaced.savedCopy))
-                throw DbError(DbError::Kind::ReadOnly,
-                    QStringLiteral("The database \"%1\" could not be moved aside to \"%2\"; it is unchanged. Check "
-                                   "that you may change files in its folder.")
-                        .arg(native(path), native(replaced.savedCopy)),
-                    QString());
-        }
-        if (!QFile::rename(temporary, path)) {
-            if (!replaced.savedCopy.isEmpty())
-                files::moveWithCompanions(replaced.savedCopy, path);
-            throw DbError(DbError::Kind::Io,
-                QStringLiteral("The restored database could not be put in place as \"%1\"; the database is "
-                               "unchanged.")
-                    .arg(native(path)),
-                QString());
-        }
-    } catch (...) {
-        files::removeWithCompanions(temporary);
-        throw;
-    }
-    files::flushToDisk(target.absolutePath(), true);
-    replaced.size = QFileInfo(path).size();
-    // The unusable database cannot say which pictures it named: the ones
-    // the backup's replace are kept beside where it was moved.
-    replaced.restored.picturesFound
-        = !pictureFolder.isEmpty() && QFileInfo(backup::picturesFolderFor(source.file())).isDir();
-    if (replaced.restored.picturesFound) {
-        try {
-            replaced.restored.picturesBack
-                = backup::putPicturesBack(source.file(), pictureFolder, backup::picturesFolderFor(saved));
-        } catch (const DbError& e) {
-            replaced.restored.picturesProblem = e.text();
-        }
-    }
-    return replaced;
-}
-
-int runBackupCommand(const QString& configPath, const QString& target)
-{
-    try {
-        const ConfigValues values = config::load(configPath);
-        // The database is only read: not upgraded, its journal left as it is.
-        // A change a crash left half-made is undone first, as any opening for
-        // work does; a read-only connection cannot undo it.
-        const bool unfinished = QFileInfo(values.databasePath + QStringLiteral("-journal")).size() > 0;
-        auto database = Database::open(
-            values.databasePath, unfinished ? Database::OpenMode::ExistingOnly : Database::OpenMode::ReadOnly);
-        if (database->engine() == Database::Engine::PostgreSQL) {
-            const backup::Copy copy
-                = backup::backUpPictures(*database, backup::picturesFolderFor(target), values.pictureFolder);
-            std::printf("%s\n%s\n", qPrintable(serverBackupText(database->displayName())),
-                qPrintable(picturesSentence(copy, values.pictureFolder)));
-            return 0;
-        }
-        const backup::Copy copy = backup::backUp(*database, target, values.pictureFolder);
-        std::printf("Backed up %s to %s (%s).\n%s\n", qPrintable(native(database->path())),
-            qPrintable(native(copy.path)), qPrintable(sizeText(copy.size)),
-            qPrintable(picturesSentence(copy, values.pictureFolder)));
-        return 0;
-    } catch (const std::exception& e) {
-        printError(errorText(e));
-        return 1;
-    }
-}
-
-int runRestoreCommand(const QString& configPath, const QString& file, const Clock& clock)
-{
-    try {
-        const ConfigValues values = config::load(configPath);
-        if (postgres::isLocation(values.databasePath)) {
-            printError(serverBackupText(postgres::parse(values.databasePath).display()));
-            return 1;
-        }
-        const QString backupFile = QFileInfo(file).absoluteFilePath();
-        const QString folder = QFileInfo(values.databasePath).absolutePath();
-        // The backup is checked before the database is touched.
-        backup::checkRestorable(backupFile, folder);
-
-        // A database that cannot be opened at all is exactly what a backup
-        // is restored for: it is moved aside rather than read.
-        std::unique_ptr<Database> database;
-        bool unusable = !QFileInfo::exists(values.databasePath);
-        if (!unusable) {
-            try {
-                database = Database::open(values.databasePath, Database::OpenMode::ExistingOnly);
-                health::checkIntact(*database);
-            } catch (const DbError& e) {
-                if (e.kind() != DbError::Kind::Damaged)
-                    throw;
-                database.reset();
-                unusable = true;
-            }
-        }
-        if (unusable) {
-            const Replaced r = restoreOverUnusable(values.databasePath, backupFile, clock, values.pictureFolder);
-            const QString target = native(QFileInfo(values.databasePath).absoluteFilePath());
-            std::printf("Restored %s from %s (%s).%s\n", qPrintable(target), qPrintable(native(backupFile)),
-                qPrintable(sizeText(r.size)),
-                qPrintable(restoredPictures(r.restored, backupFile, values.pictureFolder)));
-            if (!r.savedCopy.isEmpty())
-                std::printf(
-                    "The database could not be used; it was moved aside to %s.\n", qPrintable(native(r.savedCopy)));
-            return 0;
-        }
-        const backup::Restored r = backup::restore(*database, backupFile, clock, values.pictureFolder);
-        std::printf("Restored %s from %s (%s).%s\n", qPrintable(native(database->path())),
-            qPrintable(native(backupFile)), qPrintable(sizeText(r.size)),
-            qPrintable(restoredPictures(r, backupFile, values.pictureFolder)));
-        std::printf("The database as it was before is kept as %s%s.\n", qPrintable(native(r.savedCopy)),
-            qPrintable(keptPictures(r)));
-        return 0;
-    } catch (const std::exception& e) {
-        printError(errorText(e));
-        return 1;
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 // Backing up and restoring the church's database as the office does it: the
-// two File menu commands, the daily backup at start-up, and the command-line
-// jobs for scheduled tasks. The copying and checking itself is the data
-// layer's (data/Backup.h).
+// two File menu commands and the daily backup at start-up; the command-line
+// jobs for scheduled tasks are cli/BackupJobs.h. The copying and checking
+// itself is the data layer's (data/Backup.h).
 
 #include "data/Backup.h"
 
@@ -46,28 +46,17 @@ namespace backups {
     // is shown as a warning and the program carries on.
     void dailyAtStartup();
 
-    struct Replaced {
-        QString savedCopy; // where the unusable database was moved; empty when there was none
-        qint64 size = 0; // of the restored database
-        backup::Restored restored; // what became of the pictures
-    };
-
-    // Puts the backup file in place of a database that cannot be opened at
-    // all (damaged, or missing), for the command line: the backup is checked,
-    // copied beside the database under a temporary name, upgraded when older
-    // and checked again; then the unusable file (with its journal) is moved
-    // to a dated name and the copy renamed into place. A failure leaves the
-    // database as it was. Then the backup's pictures are put back into
-    // pictureFolder; the ones they replace are kept beside the moved file.
-    // Throws DbError.
-    Replaced restoreOverUnusable(
-        const QString& databasePath, const QString& file, const Clock& clock, const QString& pictureFolder);
-
-    // pewlark --backup FILE and pewlark --restore FILE, on the database the
-    // configuration file names. They print what they did; on failure a
-    // message on standard error and exit code 1.
-    int runBackupCommand(const QString& configPath, const QString& target);
-    int runRestoreCommand(const QString& configPath, const QString& file, const Clock& clock);
+    // The sentences the reports of a backup and a restore are made of, the
+    // same in a window and on the command line:
+    // how a backup's pictures went, as sentences after its first one;
+    QString picturesSentence(const backup::Copy& copy, const QString& pictureFolder);
+    // what a restore did with the pictures (with a leading space);
+    QString restoredPictures(const backup::Restored& r, const QString& backupFile, const QString& pictureFolder);
+    // ", its pictures in "..."" after where the database before is kept;
+    QString keptPictures(const backup::Restored& r);
+    // a server's database is backed up and restored with the server's own
+    // tools, for the church kept in display.
+    QString serverBackupText(const QString& display);
 
 } // namespace backups
 

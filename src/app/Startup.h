@@ -89,40 +89,10 @@ private:
     std::unique_ptr<MDI> m_mainWindow;
 };
 
-// What the command line asks for. Qt's own window-system options
-// (-platform, -display, -style and the like) are set apart for the windows.
-struct CommandLine {
-    enum class Task { Windows, Help, Version, Mistake, Demo, Create, Import, Backup, Restore, Copy };
-    Task task = Task::Windows;
-    QString mistake; // for Task::Mistake: what is wrong, in one sentence
-    QString helpText; // the usage text (--help, and after a mistake)
-    QString configPath; // --config; empty: config.txt beside the program
-    QString file; // the FILE of the task
-    QString people; // --people (demo)
-    QString admin; // --admin (new database)
-    QString into; // --into (import); the target of --copy-database
-    QString pictures; // --pictures (import)
-    QStringList windowSystemArguments;
-};
-
-// Reads the arguments (the program's name first). Needs no display.
-CommandLine parseCommandLine(const QStringList& arguments);
-
-// Empty when there is a display the windows can be shown on, as far as the
-// environment tells; otherwise the one line saying there is none.
-QString missingDisplay(const QStringList& windowSystemArguments);
-
 // Large blocks of memory (the list of every person, a grid of a million
 // rows, a report's rows) go back to the system when they are freed, instead
 // of staying with the process after the first long list: a program that
-// runs all day keeps only what it holds. runPewlark() does this first.
+// runs all day keeps only what it holds. cli::runPewlark() does this first.
 void returnFreedMemory();
-
-// The whole program: command-line options, then either a command-line task
-// (help, version, demo database, new database, import, backup, restore) or
-// the windows. The tasks and any mistake in the options need no display; a
-// windowed start without one says so in one line and ends with exit code 1.
-// A mistake in the options ends with the usage text and exit code 2.
-int runPewlark(int argc, char** argv, const Application::ScreenRegistrar& registrar = {});
 
 } // namespace pw

@@ -281,20 +281,15 @@ SaveOutcome saveEdited(Database& db, const MemberRecord& loaded, const MemberRec
     for (const QString& name : columnNames)
         if (!column(name))
             throw DbError(QStringLiteral("The Member table has no column \"%1\".").arg(name));
-    threeway::Merge merged = threeway::merge(
+    const bool merged = outcome.take(threeway::merge(
         columnNames,
         [&](const QString& name) {
             const Column* c = column(name);
             return threeway::Versions { c->valueOf(loaded), c->valueOf(edited), c->valueOf(*stored) };
         },
-        onConflict);
-    outcome.written = std::move(merged.written);
-    outcome.keptTheirs = std::move(merged.keptTheirs);
-    outcome.conflicts = std::move(merged.conflicts);
-    if (merged.refused) {
-        outcome.result = SaveOutcome::Result::Conflicts;
+        onConflict));
+    if (!merged)
         return outcome;
-    }
     outcome.written += stampColumns;
     if (update(db, edited, outcome.written) != 1) {
         outcome.result = SaveOutcome::Result::Gone;

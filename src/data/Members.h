@@ -163,18 +163,9 @@ namespace Members {
     using OnConflict = threeway::OnConflict;
     using Conflict = threeway::Conflict;
 
-    struct SaveOutcome {
-        enum class Result {
-            Saved,
-            Conflicts, // OnConflict::Report found conflicts: nothing was written
-            Gone, // the row no longer exists: nothing was written
-        };
-        Result result = Result::Saved;
-        QStringList written; // columns written, stamps included
-        QStringList keptTheirs; // columns left with the other workstation's change
-        std::vector<Conflict> conflicts; // every conflict found, whatever was chosen
-        MemberRecord stored; // the row as the save found it (who edited it last, when)
-    };
+    // Its written columns include the stamps; stored tells who edited the row
+    // last, and when.
+    using SaveOutcome = threeway::Outcome<MemberRecord>;
 
     // Takes the write lock of the person's row for the rest of the caller's
     // transaction, before the row is read to be merged and written

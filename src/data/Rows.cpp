@@ -139,21 +139,16 @@ Outcome saveEdited(Database& db, const Table& table, const QVariant& key, const 
     for (const Column& c : table.columns)
         if (mine.contains(c.name))
             columns.append(c.name);
-    threeway::Merge merged = threeway::merge(
+    const bool merged = outcome.take(threeway::merge(
         columns,
         [&](const QString& name) {
             const Kind kind = columnOf(table, name)->kind;
             return threeway::Versions { stored(kind, loaded.value(name)), stored(kind, mine.value(name)),
                 now->value(name) };
         },
-        onConflict, sameValue);
-    outcome.written = std::move(merged.written);
-    outcome.keptTheirs = std::move(merged.keptTheirs);
-    outcome.conflicts = std::move(merged.conflicts);
-    if (merged.refused) {
-        outcome.result = Outcome::Result::Conflicts;
+        onConflict, sameValue));
+    if (!merged)
         return outcome;
-    }
     if (!outcome.written.isEmpty()) {
         QStringList sets;
         QVariantList bound;

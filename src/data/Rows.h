@@ -81,18 +81,7 @@ namespace rows {
     using OnConflict = threeway::OnConflict;
     using Conflict = threeway::Conflict;
 
-    struct Outcome {
-        enum class Result {
-            Saved,
-            Conflicts, // OnConflict::Report found conflicts: nothing was written
-            Gone, // the row no longer exists: nothing was written
-        };
-        Result result = Result::Saved;
-        QStringList written; // columns written
-        QStringList keptTheirs; // columns left with the other workstation's change
-        std::vector<Conflict> conflicts;
-        Values stored; // the row as the save found it
-    };
+    using Outcome = threeway::Outcome<Values>;
 
     // Saves mine over the row with this key, as it was loaded (loaded), column
     // by column: only mine changed, or both changed alike: written; neither:

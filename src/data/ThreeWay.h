@@ -53,4 +53,68 @@ using Same = std::function<bool(const QVariant&, const QVariant&)>;
 Merge merge(const QStringList& columns, const std::function<Versions(const QString& column)>& versions,
     OnConflict onConflict, const Same& same = sameValue);
 
+// What a save of one row by these rules did; Row is how the caller holds a
+// row.
+template <class Row> struct Outcome {
+    enum class Result {
+        Saved,
+        Conflicts, // OnConflict::Report found conflicts: nothing was written
+        Gone, // the row no longer exists: nothing was written
+    };
+    Result result = Result::Saved;
+    QStringList written; // columns written
+    QStringList keptTheirs; // columns left with the other workstation's change
+    std::vector<Conflict> conflicts; // every conflict found, whatever was chosen
+    Row stored; // the row as the save found it
+
+    // Takes the merge's columns and conflicts; false, with Result::Conflicts,
+    // when the merge refused the save.
+    bool take(Merge merged)
+    {
+        written = std::move(merged.written);
+        keptTheirs = std::move(merged.keptTheirs);
+        conflicts = std::move(merged.conflicts);
+        if (merged.refused)
+            result = Result::Conflicts;
+        return !merged.refused;
+    }
+};
+
+// One field of a record of type T, under the name its conflicts carry: its
+// value to compare, and how to copy it from one record to another.
+template <class T> struct Field {
+    QString name;
+    std::function<QVariant(const T&)> value;
+    std::function<void(T& to, const T& from)> copy;
+};
+
+// The field that is this member of T, compared as QVariant::fromValue holds it.
+template <class T, class V> Field<T> field(const QString& name, V T::*member)
+{
+    return Field<T> { name, [member](const T& record) { return QVariant::fromValue(record.*member); },
+        [member](T& to, const T& from) { to.*member = from.*member; } };
+}
+
+// Merges three versions of a record field by field, by the rules above, and
+// makes mine the record to write: each field left with the other
+// workstation's value is copied from theirs.
+template <class T>
+Merge mergeRecord(const std::vector<Field<T>>& fields, const T& loaded, T& mine, const T& theirs, OnConflict onConflict)
+{
+    QStringList names;
+    for (const Field<T>& f : fields)
+        names.append(f.name);
+    const auto named = [&](const QString& name) -> const Field<T>& { return fields.at(names.indexOf(name)); };
+    Merge merged = merge(
+        names,
+        [&](const QString& name) {
+            const Field<T>& f = named(name);
+            return Versions { f.value(loaded), f.value(mine), f.value(theirs) };
+        },
+        onConflict);
+    for (const QString& name : merged.keptTheirs)
+        named(name).copy(mine, theirs);
+    return merged;
+}
+
 } // namespace pw::threeway

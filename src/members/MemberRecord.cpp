@@ -1,7 +1,7 @@
 #include "members/MemberRecord.h"
 
+#include "app/Conflicts.h"
 #include "app/Context.h"
-#include "app/Messages.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"
@@ -102,24 +102,13 @@ SaveResult saveMember(const MemberRecord& record, const SaveOptions& options)
 
 SaveResult saveAskingOnConflict(const MemberRecord& record, SaveOptions options)
 {
-    options.onConflict = Members::OnConflict::Report;
-    const SaveResult first = saveMember(record, options);
-    if (first.saved)
-        return first;
-    // Nothing was written: the user decides, and the second save applies it
-    // to the row as it is then.
-    const int answer = messages().choose(conflictQuestion(first), QStringLiteral("Pewlark"), kConflictAnswers,
-        static_cast<int>(kConflictAnswers.size()) - 1, static_cast<int>(kConflictAnswers.size()) - 1, Icon::Warning);
-    if (answer == 0)
-        options.onConflict = Members::OnConflict::KeepTheirs;
-    else if (answer == 1)
-        options.onConflict = Members::OnConflict::KeepMine;
-    else
-        return {};
-    const SaveResult second = saveMember(record, options);
-    if (!second.saved)
-        throw Error(conflictQuestion(second));
-    return second;
+    SaveResult result;
+    const bool answered = pw::saveAskingOnConflict([&](Members::OnConflict how) {
+        options.onConflict = how;
+        result = saveMember(record, options);
+        return result.saved ? QString() : conflictQuestion(result);
+    });
+    return answered ? result : SaveResult {};
 }
 
 QString fieldCaption(const QString& column)
@@ -188,15 +177,8 @@ QString fieldCaption(const QString& column)
 
 QString conflictQuestion(const SaveResult& result)
 {
-    QStringList fields;
-    for (const Members::Conflict& c : result.conflicts)
-        fields.append(QStringLiteral("\"%1\"").arg(fieldCaption(c.column)));
-    QString who = result.stored.editedBy.isEmpty() ? QStringLiteral("another user") : result.stored.editedBy;
-    if (result.stored.dateEdited.isValid())
-        who += QStringLiteral(" on ") + QLocale().toString(result.stored.dateEdited, QLocale::ShortFormat);
-    return QStringLiteral("While you were editing this person, %1 changed the same field%2 at another workstation: "
-                          "%3.\n\nKeep their values, keep yours, or cancel the save?")
-        .arg(who, fields.size() == 1 ? QString() : QStringLiteral("s"), fields.join(QStringLiteral(", ")));
+    return pw::conflictQuestion(QStringLiteral("person"), conflictFields(result.conflicts, fieldCaption),
+        result.stored.editedBy, result.stored.dateEdited);
 }
 
 QString auditText(const QDateTime& when, const QString& who)

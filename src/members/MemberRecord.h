@@ -63,15 +63,11 @@ struct SaveResult {
 // fails; the database and the picture folder are then unchanged.
 SaveResult saveMember(const MemberRecord& record, const SaveOptions& options = {});
 
-// The answers to conflictQuestion(), in the order they are offered.
-inline const QStringList kConflictAnswers
-    = { QStringLiteral("Keep theirs"), QStringLiteral("Keep mine"), QStringLiteral("Cancel") };
-
 // The member screen's save: saveMember() over the record as it was loaded
 // (options.loaded). When another workstation changed some of the same fields
-// meanwhile, it asks conflictQuestion() under "Pewlark" with kConflictAnswers
-// and saves again with the answer. The result is not saved (and its id is
-// 0) when the user chose "Cancel": nothing was written.
+// meanwhile, it asks conflictQuestion() (pw::saveAskingOnConflict) and saves
+// again with the answer. The result is not saved (and its id is 0) when the
+// user chose "Cancel": nothing was written.
 SaveResult saveAskingOnConflict(const MemberRecord& record, SaveOptions options);
 
 // The caption the member screen shows for a Member column (for example
@@ -80,7 +76,7 @@ SaveResult saveAskingOnConflict(const MemberRecord& record, SaveOptions options)
 QString fieldCaption(const QString& column);
 
 // The question the member screen asks when a save found conflicts: which
-// fields, changed by whom and when, and the three answers.
+// fields, changed by whom and when.
 QString conflictQuestion(const SaveResult& result);
 
 // "date - user" as the screen shows who added or last edited a row; a missing

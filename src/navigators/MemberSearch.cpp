@@ -6,20 +6,7 @@ namespace pw::navigators {
 
 const std::vector<GridColumn>& memberGridColumns()
 {
-    static const std::vector<GridColumn> columns = {
-        { QStringLiteral("ID"), QStringLiteral("Member.ID") },
-        { QStringLiteral("Name"), nameTerm() },
-        { QStringLiteral("Status"), QStringLiteral("Member.Status") },
-        { QStringLiteral("Phone"), QStringLiteral("Member.Phone"), Cell::Phone },
-        { QStringLiteral("Cell"), QStringLiteral("Member.Cell"), Cell::Phone },
-        { QStringLiteral("Work"), QStringLiteral("Member.Work_Phone"), Cell::Phone },
-        { QStringLiteral("Email"), QStringLiteral("Member.Email") },
-        { QStringLiteral("Address"), addressTerm() },
-        { QStringLiteral("DOB"), QStringLiteral("Member.Date_Of_Birth"), Cell::Date },
-        { QStringLiteral("Anniv"), QStringLiteral("Member.Anniversary_Date"), Cell::Date },
-        { QStringLiteral("Member Status"), QStringLiteral("Member.Member_Active_Status") },
-        { QStringLiteral("Prospect Status"), QStringLiteral("Member.Prospect_Active_Status") },
-    };
+    static const std::vector<GridColumn> columns = personGridColumns();
     return columns;
 }
 
@@ -34,12 +21,7 @@ SearchStatement memberSearch(const MemberCriteria& c)
         where.addDateRange(QStringLiteral("Member.Member_Since"), c.memberSinceFirst, c.memberSinceLast);
     if (!c.search.isEmpty())
         addTextSearchCondition(where, c.search);
-    if (!c.status.isEmpty())
-        where.add(sql::textEquals(QStringLiteral("Member.Status")), { c.status });
-    if (!c.churchStatus.isEmpty())
-        where.add(sql::textEquals(QStringLiteral("Member.Member_Active_Status")), { c.churchStatus });
-    if (!c.prospectStatus.isEmpty())
-        where.add(sql::textEquals(QStringLiteral("Member.Prospect_Active_Status")), { c.prospectStatus });
+    addStatusConditions(where, c.status, c.churchStatus, c.prospectStatus);
     if (const int month = monthOfPosition(c.monthIndex))
         addMonthCondition(where, month);
     if (!c.mapSection.isEmpty())

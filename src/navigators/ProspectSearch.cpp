@@ -37,23 +37,11 @@ namespace {
 
 const std::vector<GridColumn>& prospectGridColumns()
 {
-    static const std::vector<GridColumn> columns = {
-        { QStringLiteral("ID"), QStringLiteral("Member.ID") },
-        { QStringLiteral("Name"), nameTerm() },
-        { QStringLiteral("Status"), QStringLiteral("Member.Status") },
+    static const std::vector<GridColumn> columns = personGridColumns({
         { QStringLiteral("Phase"), QStringLiteral("Member.Prospect_Phase") },
         { QStringLiteral("Next Date"), QStringLiteral("Member.Prospect_Next_Contact_Date"), Cell::Date },
         { QStringLiteral("Next Action"), QStringLiteral("Member.Prospect_Next_Contact_Action") },
-        { QStringLiteral("Phone"), QStringLiteral("Member.Phone"), Cell::Phone },
-        { QStringLiteral("Cell"), QStringLiteral("Member.Cell"), Cell::Phone },
-        { QStringLiteral("Work"), QStringLiteral("Member.Work_Phone"), Cell::Phone },
-        { QStringLiteral("Email"), QStringLiteral("Member.Email") },
-        { QStringLiteral("Address"), addressTerm() },
-        { QStringLiteral("DOB"), QStringLiteral("Member.Date_Of_Birth"), Cell::Date },
-        { QStringLiteral("Anniv"), QStringLiteral("Member.Anniversary_Date"), Cell::Date },
-        { QStringLiteral("Member Status"), QStringLiteral("Member.Member_Active_Status") },
-        { QStringLiteral("Prospect Status"), QStringLiteral("Member.Prospect_Active_Status") },
-    };
+    });
     return columns;
 }
 
@@ -69,12 +57,7 @@ SearchStatement prospectSearch(const ProspectCriteria& c)
     if (!c.nextAction.isEmpty())
         where.add(sql::textEquals(QStringLiteral("Member.Prospect_Next_Contact_Action")), { c.nextAction });
     addPreviousContact(where, c);
-    if (!c.status.isEmpty())
-        where.add(sql::textEquals(QStringLiteral("Member.Status")), { c.status });
-    if (!c.churchStatus.isEmpty())
-        where.add(sql::textEquals(QStringLiteral("Member.Member_Active_Status")), { c.churchStatus });
-    if (!c.prospectStatus.isEmpty())
-        where.add(sql::textEquals(QStringLiteral("Member.Prospect_Active_Status")), { c.prospectStatus });
+    addStatusConditions(where, c.status, c.churchStatus, c.prospectStatus);
     if (!c.search.isEmpty())
         addTextSearchCondition(where, c.search);
     if (c.sundaySchoolClass > 0)

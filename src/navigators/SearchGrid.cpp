@@ -285,18 +285,33 @@ QVariantList Conditions::dateRangeValues(const QDate& first, const QDate& last)
     return { sql::date(first), sql::date(last.addDays(1)) };
 }
 
-QString nameTerm()
+std::vector<GridColumn> personGridColumns(const std::vector<GridColumn>& own)
 {
-    return joinedTerm({ QStringLiteral("Member.Last_Name"), QStringLiteral(", "), QStringLiteral("Member.First_Name"),
-        QStringLiteral(" "), QStringLiteral("Member.Middle_Name"), QStringLiteral(" "),
-        QStringLiteral("Member.Title") });
-}
-
-QString addressTerm()
-{
-    return joinedTerm({ QStringLiteral("Member.Address_1"), QStringLiteral(", "), QStringLiteral("Member.Address_2"),
-        QStringLiteral(", "), QStringLiteral("Member.City"), QStringLiteral(", "), QStringLiteral("Member.State"),
-        QStringLiteral(" "), QStringLiteral("Member.Zip") });
+    std::vector<GridColumn> columns = {
+        { QStringLiteral("ID"), QStringLiteral("Member.ID") },
+        { QStringLiteral("Name"),
+            joinedTerm({ QStringLiteral("Member.Last_Name"), QStringLiteral(", "), QStringLiteral("Member.First_Name"),
+                QStringLiteral(" "), QStringLiteral("Member.Middle_Name"), QStringLiteral(" "),
+                QStringLiteral("Member.Title") }) },
+        { QStringLiteral("Status"), QStringLiteral("Member.Status") },
+    };
+    columns.insert(columns.end(), own.begin(), own.end());
+    const std::vector<GridColumn> contact = {
+        { QStringLiteral("Phone"), QStringLiteral("Member.Phone"), Cell::Phone },
+        { QStringLiteral("Cell"), QStringLiteral("Member.Cell"), Cell::Phone },
+        { QStringLiteral("Work"), QStringLiteral("Member.Work_Phone"), Cell::Phone },
+        { QStringLiteral("Email"), QStringLiteral("Member.Email") },
+        { QStringLiteral("Address"),
+            joinedTerm({ QStringLiteral("Member.Address_1"), QStringLiteral(", "), QStringLiteral("Member.Address_2"),
+                QStringLiteral(", "), QStringLiteral("Member.City"), QStringLiteral(", "),
+                QStringLiteral("Member.State"), QStringLiteral(" "), QStringLiteral("Member.Zip") }) },
+        { QStringLiteral("DOB"), QStringLiteral("Member.Date_Of_Birth"), Cell::Date },
+        { QStringLiteral("Anniv"), QStringLiteral("Member.Anniversary_Date"), Cell::Date },
+        { QStringLiteral("Member Status"), QStringLiteral("Member.Member_Active_Status") },
+        { QStringLiteral("Prospect Status"), QStringLiteral("Member.Prospect_Active_Status") },
+    };
+    columns.insert(columns.end(), contact.begin(), contact.end());
+    return columns;
 }
 
 namespace {
@@ -337,6 +352,17 @@ void addMonthCondition(Conditions& where, int month)
                   .arg(sql::monthOf(QStringLiteral("Member.Date_Of_Birth")),
                       sql::monthOf(QStringLiteral("Member.Anniversary_Date"))),
         { month, month });
+}
+
+void addStatusConditions(
+    Conditions& where, const QString& status, const QString& churchStatus, const QString& prospectStatus)
+{
+    if (!status.isEmpty())
+        where.add(sql::textEquals(QStringLiteral("Member.Status")), { status });
+    if (!churchStatus.isEmpty())
+        where.add(sql::textEquals(QStringLiteral("Member.Member_Active_Status")), { churchStatus });
+    if (!prospectStatus.isEmpty())
+        where.add(sql::textEquals(QStringLiteral("Member.Prospect_Active_Status")), { prospectStatus });
 }
 
 SearchStatement searchStatement(const std::vector<GridColumn>& columns, const Conditions& where)

@@ -78,15 +78,21 @@ private:
 };
 
 // What both navigators share.
-// "Last, First Middle Title" and "Address 1, Address 2, City, State Zip", separators kept.
-QString nameTerm();
-QString addressTerm();
+// The columns of a navigator's grid of people: "ID", "Name" (as "Last, First
+// Middle Title"), "Status", then the navigator's own, then "Phone", "Cell",
+// "Work", "Email", "Address" (as "Address 1, Address 2, City, State Zip"),
+// "DOB", "Anniv", "Member Status" and "Prospect Status".
+std::vector<GridColumn> personGridColumns(const std::vector<GridColumn>& own = {});
 // The typed text anywhere in first, last or middle name.
 void addNameCondition(Conditions& where, const QString& typed);
 // The typed text anywhere in hobbies, organizations, place of work, notes or prospect note.
 void addTextSearchCondition(Conditions& where, const QString& typed);
 // Born or married in the month (1 to 12).
 void addMonthCondition(Conditions& where, int month);
+// Each chosen status (an empty text is none): "Status", the church's and
+// the prospect's.
+void addStatusConditions(
+    Conditions& where, const QString& status, const QString& churchStatus, const QString& prospectStatus);
 // The columns' terms from Member under the conditions, by last, first and
 // middle name (and identifier, so that namesakes keep one order).
 SearchStatement searchStatement(const std::vector<GridColumn>& columns, const Conditions& where);

@@ -1,79 +1,40 @@
 #include "outreach/ContactSave.h"
 
+#include "app/Conflicts.h"
 #include "app/Context.h"
 #include "data/Database.h"
 #include "data/Rows.h"
 #include "data/Sql.h"
 #include "data/ThreeWay.h"
 
-#include <functional>
-
 namespace pw::outreach {
 
 namespace {
 
-    // One field of a contact: its caption on the contact screen and how to
-    // reach it.
-    struct Field {
-        QString caption;
-        std::function<QVariant(const Contacts::Contact&)> get;
-        std::function<void(Contacts::Contact&, const Contacts::Contact&)> copy; // from the second to the first
-    };
-
-    template <class T> Field field(const char* caption, T Contacts::Contact::*member)
+    // The fields of a contact and of the next step, by their captions on the
+    // contact screen.
+    const std::vector<threeway::Field<Contacts::Contact>>& contactFields()
     {
-        return Field { QString::fromLatin1(caption),
-            [member](const Contacts::Contact& c) { return QVariant::fromValue(c.*member); },
-            [member](Contacts::Contact& to, const Contacts::Contact& from) { to.*member = from.*member; } };
-    }
-
-    const std::vector<Field>& fields()
-    {
-        static const std::vector<Field> all
-            = { field("Prospect", &Contacts::Contact::prospectId), field("Date", &Contacts::Contact::date),
-                  field("Action", &Contacts::Contact::action), field("Type", &Contacts::Contact::type),
-                  field("Visitor 1", &Contacts::Contact::visitor1), field("Visitor 2", &Contacts::Contact::visitor2),
-                  field("Rating", &Contacts::Contact::rating), field("Notes", &Contacts::Contact::notes) };
+        using C = Contacts::Contact;
+        static const std::vector<threeway::Field<C>> all = {
+            threeway::field(QStringLiteral("Prospect"), &C::prospectId),
+            threeway::field(QStringLiteral("Date"), &C::date), threeway::field(QStringLiteral("Action"), &C::action),
+            threeway::field(QStringLiteral("Type"), &C::type),
+            threeway::field(QStringLiteral("Visitor 1"), &C::visitor1),
+            threeway::field(QStringLiteral("Visitor 2"), &C::visitor2),
+            threeway::field(QStringLiteral("Rating"), &C::rating), threeway::field(QStringLiteral("Notes"), &C::notes)
+        };
         return all;
     }
 
-    const Field& fieldNamed(const QString& caption)
+    const std::vector<threeway::Field<NextStep>>& stepFields()
     {
-        for (const Field& f : fields())
-            if (f.caption == caption)
-                return f;
-        return fields().front();
-    }
-
-    QStringList captions()
-    {
-        QStringList out;
-        for (const Field& f : fields())
-            out.append(f.caption);
-        return out;
-    }
-
-    // The next step's three fields by their captions on the contact screen.
-    const QStringList kStepFields
-        = { QStringLiteral("Next Phase"), QStringLiteral("Next Contact Date"), QStringLiteral("Next Contact Action") };
-
-    QVariant stepValue(const NextStep& step, const QString& caption)
-    {
-        if (caption == kStepFields.at(0))
-            return step.phase;
-        if (caption == kStepFields.at(1))
-            return sql::date(step.date);
-        return step.action;
-    }
-
-    void copyStepValue(NextStep& to, const NextStep& from, const QString& caption)
-    {
-        if (caption == kStepFields.at(0))
-            to.phase = from.phase;
-        else if (caption == kStepFields.at(1))
-            to.date = from.date;
-        else
-            to.action = from.action;
+        static const std::vector<threeway::Field<NextStep>> all
+            = { threeway::field(QStringLiteral("Next Phase"), &NextStep::phase),
+                  { QStringLiteral("Next Contact Date"), [](const NextStep& step) { return sql::date(step.date); },
+                      [](NextStep& to, const NextStep& from) { to.date = from.date; } },
+                  threeway::field(QStringLiteral("Next Contact Action"), &NextStep::action) };
+        return all;
     }
 
     QString goneText(qint64 id)
@@ -81,12 +42,6 @@ namespace {
         return QStringLiteral("This contact (ID %1) has been deleted since it was opened, perhaps on another "
                               "workstation, so it could not be saved. Nothing was changed.")
             .arg(id);
-    }
-
-    void addConflicts(QStringList& to, const threeway::Merge& merged)
-    {
-        for (const threeway::Conflict& c : merged.conflicts)
-            to.append(c.column);
     }
 
 } // namespace
@@ -109,15 +64,7 @@ ContactSaveResult saveContact(const std::optional<Contacts::Contact>& loaded, co
         const std::optional<Contacts::Contact> stored = Contacts::load(database, mine.id);
         if (!stored)
             throw Error(goneText(mine.id));
-        contact = threeway::merge(
-            captions(),
-            [&](const QString& caption) {
-                const Field& f = fieldNamed(caption);
-                return threeway::Versions { f.get(*loaded), f.get(mine), f.get(*stored) };
-            },
-            onConflict);
-        for (const QString& caption : contact.keptTheirs)
-            fieldNamed(caption).copy(toWrite, *stored);
+        contact = threeway::mergeRecord(contactFields(), *loaded, toWrite, *stored, onConflict);
     }
 
     // The step of the prospect the contact ends up with, as stored now. A
@@ -126,20 +73,10 @@ ContactSaveResult saveContact(const std::optional<Contacts::Contact>& loaded, co
         Members::lock(database, toWrite.prospectId);
     const NextStep theirs = Contacts::nextStep(database, toWrite.prospectId).value_or(NextStep {});
     const NextStep before = step.prospectId == toWrite.prospectId ? step.loaded.normalized() : theirs;
-    const NextStep wanted = step.mine.normalized();
-    const threeway::Merge next = threeway::merge(
-        kStepFields,
-        [&](const QString& caption) {
-            return threeway::Versions { stepValue(before, caption), stepValue(wanted, caption),
-                stepValue(theirs, caption) };
-        },
-        onConflict);
-    NextStep written = wanted;
-    for (const QString& caption : next.keptTheirs)
-        copyStepValue(written, theirs, caption);
+    NextStep written = step.mine.normalized();
+    const threeway::Merge next = threeway::mergeRecord(stepFields(), before, written, theirs, onConflict);
 
-    addConflicts(result.conflicts, contact);
-    addConflicts(result.conflicts, next);
+    result.conflicts = conflictFields(contact.conflicts) + conflictFields(next.conflicts);
     if (contact.refused || next.refused)
         return result; // rolled back: nothing written
     result.keptTheirs = contact.keptTheirs + next.keptTheirs;
@@ -149,16 +86,6 @@ ContactSaveResult saveContact(const std::optional<Contacts::Contact>& loaded, co
     tx.commit();
     result.saved = true;
     return result;
-}
-
-QString contactConflictQuestion(const QStringList& fields)
-{
-    QStringList quoted;
-    for (const QString& f : fields)
-        quoted.append(QStringLiteral("\"%1\"").arg(f));
-    return QStringLiteral("While you were editing this contact, another user changed the same field%1 at another "
-                          "workstation: %2.\n\nKeep their values, keep yours, or cancel the save?")
-        .arg(fields.size() == 1 ? QString() : QStringLiteral("s"), quoted.join(QStringLiteral(", ")));
 }
 
 } // namespace pw::outreach

@@ -42,7 +42,4 @@ struct ContactSaveResult {
 ContactSaveResult saveContact(const std::optional<Contacts::Contact>& loaded, const Contacts::Contact& mine,
     const StepEdit& step, Members::OnConflict onConflict = Members::OnConflict::Report);
 
-// The question asked when a save found conflicts, naming the fields.
-QString contactConflictQuestion(const QStringList& fields);
-
 } // namespace pw::outreach

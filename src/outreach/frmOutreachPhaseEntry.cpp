@@ -1,5 +1,6 @@
 #include "outreach/frmOutreachPhaseEntry.h"
 
+#include "app/Conflicts.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -295,26 +296,21 @@ bool frmOutreachPhaseEntry::save()
     }
 
     int renamed = 0;
-    bool written = false;
-    {
-        BusyCursor busy;
-        written = writeTable(false, renamed);
-    }
-    if (!written) {
-        const int choice = messages().choose(
-            QStringLiteral("While you were editing the outreach phases, another user changed them at another "
-                           "workstation.\n\nKeep their phases, keep yours, or cancel the save?"),
-            QStringLiteral("Pewlark"),
-            { QStringLiteral("Keep theirs"), QStringLiteral("Keep mine"), QStringLiteral("Cancel") }, 2, 2,
-            Icon::Warning);
-        if (choice == 0) {
-            loadPhases(); // their table, and nothing of this screen's changes
-            return false;
-        }
-        if (choice != 1)
-            return false;
-        BusyCursor busy;
-        writeTable(true, renamed);
+    bool keptTheirs = false;
+    const bool answered = saveAskingOnConflict([&](threeway::OnConflict how) {
+        // The table is compared as a whole: another workstation's change to
+        // any phase is a conflict.
+        keptTheirs = how == threeway::OnConflict::KeepTheirs;
+        if (keptTheirs || writeTable(how == threeway::OnConflict::KeepMine, renamed))
+            return QString();
+        return QStringLiteral("While you were editing the outreach phases, another user changed them at another "
+                              "workstation.\n\nKeep their phases, keep yours, or cancel the save?");
+    });
+    if (!answered)
+        return false;
+    if (keptTheirs) {
+        loadPhases(); // their table, and nothing of this screen's changes
+        return false;
     }
 
     loadPhases();

@@ -1,5 +1,6 @@
 #include "outreach/frmProspectContactEntry.h"
 
+#include "app/Conflicts.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -317,20 +318,12 @@ bool frmProspectContactEntry::save(After after)
     }
     const StepEdit step { m_step.prospectId, m_step.stored, stepToSave() };
     ContactSaveResult result;
-    {
-        BusyCursor busy;
-        result = saveContact(m_loaded, contact, step);
-    }
-    if (!result.saved) {
-        const int choice = messages().choose(contactConflictQuestion(result.conflicts), QStringLiteral("Pewlark"),
-            { QStringLiteral("Keep theirs"), QStringLiteral("Keep mine"), QStringLiteral("Cancel") }, 2, 2,
-            Icon::Warning);
-        if (choice != 0 && choice != 1)
-            return false;
-        BusyCursor busy;
-        result = saveContact(
-            m_loaded, contact, step, choice == 0 ? Members::OnConflict::KeepTheirs : Members::OnConflict::KeepMine);
-    }
+    const bool answered = saveAskingOnConflict([&](Members::OnConflict how) {
+        result = saveContact(m_loaded, contact, step, how);
+        return result.saved ? QString() : conflictQuestion(QStringLiteral("contact"), result.conflicts);
+    });
+    if (!answered)
+        return false;
 
     const QString name = recordName();
     const qint64 earlierProspect = m_loaded ? m_loaded->prospectId : 0;

@@ -81,14 +81,8 @@ namespace {
         return c;
     }
 
-    // A column read under another name, as some designs name their fields.
-    Column named(const char* field, Column column)
-    {
-        column.field = field;
-        return column;
-    }
-
-    // The first 31 columns shared by the lists and the update sheet.
+    // The 27 columns of a person, from "ID" to "Member_Active_Status", that
+    // the lists and both sheets show.
     std::vector<Column> personColumns()
     {
         return {
@@ -119,10 +113,6 @@ namespace {
             m("Map_Section"),
             m("Notes"),
             m("Member_Active_Status"),
-            m("Member_Since"),
-            m("Previous_Church"),
-            m("Came_Forward"),
-            m("Baptized"),
         };
     }
 
@@ -130,6 +120,10 @@ namespace {
     std::vector<Column> memberColumns()
     {
         std::vector<Column> columns = personColumns();
+        columns.push_back(m("Member_Since"));
+        columns.push_back(m("Previous_Church"));
+        columns.push_back(m("Came_Forward"));
+        columns.push_back(m("Baptized"));
         columns.push_back({ "Sunday_School.Name", QStringLiteral("Sunday_School.Name"), Kind::Text });
         columns.push_back({ "Discipleship_Training.Name", QStringLiteral("Discipleship_Training.Name"), Kind::Text });
         columns.push_back({ "Wednesday_Night.Name", QStringLiteral("Wednesday_Night.Name"), Kind::Text });
@@ -236,7 +230,8 @@ namespace {
     {
         ReportData data;
         data.design = design;
-        data.churchName = sql::toText(db().scalar(QStringLiteral("SELECT Name FROM Church ORDER BY %1 LIMIT 1").arg(sql::rowKey())));
+        data.churchName = sql::toText(
+            db().scalar(QStringLiteral("SELECT Name FROM Church ORDER BY %1 LIMIT 1").arg(sql::rowKey())));
         data.printedOn = clock().today().toString(QStringLiteral("MM/dd/yyyy"));
         return data;
     }
@@ -425,35 +420,14 @@ ReportData visitationSheetData(qint64 id)
 {
     ReportData data = started(Design::VisitationSheet);
     // The sheet has no membership history; it shows the outreach columns instead.
-    std::vector<Column> columns = {
-        named("Member.ID", m("ID")),
-        m("Status"),
-        m("First_Name"),
-        m("Middle_Name"),
-        m("Last_Name"),
-        m("Title"),
-        m("Address_1"),
-        m("Address_2"),
-        m("City"),
-        m("State"),
-        m("Zip"),
-        phone("Phone"),
-        phone("Cell"),
-        phone("Work_Phone"),
-        m("Email"),
-        m("Place_Of_Work"),
-        m("Occupation"),
-        m("Date_Of_Birth"),
-        m("Head_Of_Household"),
-        m("Gender"),
-        m("Marital_Status"),
-        m("Anniversary_Date"),
-        m("Hobbies"),
-        m("Organizations"),
-        m("Map_Section"),
-        named("Member.Notes", m("Notes")),
-        m("Member_Active_Status"),
-    };
+    // The person's key and notes are read as "Member.ID" and "Member.Notes",
+    // apart from the contact's.
+    std::vector<Column> columns = personColumns();
+    for (Column& c : columns)
+        if (qstrcmp(c.field, "ID") == 0)
+            c.field = "Member.ID";
+        else if (qstrcmp(c.field, "Notes") == 0)
+            c.field = "Member.Notes";
     const std::vector<Column> more = {
         m("Prospect_Source"),
         m("Prospect_Active_Status"),

@@ -1,9 +1,7 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "admin/Screens.h"
-#include "app/MDI.h"
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,18 +14,13 @@ using test::control;
 
 namespace {
 
-struct Menu {
-    test::TestEnv env;
-    MDI main;
-
+struct Menu : test::MainWindowFixture {
     Menu()
     {
-        ctx().workspace = main.workspace();
         admin::registerScreens(*main.workspace());
         main.show();
         main.unlock();
     }
-    ~Menu() { ctx().workspace = nullptr; }
 
     qint64 userWith(const QString& permission, const QString& name)
     {

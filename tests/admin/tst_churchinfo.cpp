@@ -1,12 +1,10 @@
 #include "OfficeFolder.h"
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "admin/Screens.h"
 #include "app/FormHelpers.h"
-#include "app/MDI.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
-#include "app/Workspace.h"
 #include "data/Church.h"
 
 #include <QComboBox>
@@ -22,14 +20,11 @@ using test::control;
 
 namespace {
 
-struct Setup {
-    test::TestEnv env;
-    MDI main;
+struct Setup : test::MainWindowFixture {
     QWidget* screen = nullptr;
 
     explicit Setup(bool loggedIn = true)
     {
-        ctx().workspace = main.workspace();
         admin::registerScreens(*main.workspace());
         if (loggedIn) {
             const qint64 ada = env.addMember(QStringLiteral("Ada"), QStringLiteral("Office"));
@@ -37,9 +32,8 @@ struct Setup {
         }
         main.show();
     }
-    ~Setup() { ctx().workspace = nullptr; }
 
-    void open() { screen = main.workspace()->openWithoutTest(QStringLiteral("frmChurchInfo")); }
+    void open() { screen = MainWindowFixture::open(QStringLiteral("frmChurchInfo")); }
     QLineEdit* box(const char* name) { return control<QLineEdit>(screen, name); }
     void fill(const QString& company, const QString& delay)
     {
@@ -48,10 +42,10 @@ struct Setup {
     }
     void click(const char* button)
     {
-        QTest::mouseClick(control<QPushButton>(screen, button), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::click(screen, button);
+        test::deleteClosed();
     }
-    bool isOpen() const { return main.workspace()->find(QStringLiteral("frmChurchInfo")) != nullptr; }
+    bool isOpen() const { return MainWindowFixture::isOpen(QStringLiteral("frmChurchInfo")); }
     int rows() { return env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(); }
     QVariant stored(const char* column)
     {

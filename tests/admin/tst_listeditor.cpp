@@ -1,9 +1,7 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "admin/Screens.h"
-#include "app/MDI.h"
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 #include "data/Sql.h"
 #include "members/Screens.h"
 
@@ -25,14 +23,11 @@ namespace {
 
 // An office with an "Admin" logged in, the program's screens registered, and
 // a few people: Ann Able and Bob Baker teach, Cy Cole leads a care group.
-struct Office {
-    test::TestEnv env;
-    MDI main;
+struct Office : test::MainWindowFixture {
     qint64 admin = 0, ann = 0, bob = 0, cy = 0;
 
     Office()
     {
-        ctx().workspace = main.workspace();
         admin::registerScreens(*main.workspace());
         members::registerScreens(*main.workspace());
         admin = env.addMember(QStringLiteral("Ada"), QStringLiteral("Office"));
@@ -42,10 +37,6 @@ struct Office {
         env.loginAs(admin, QStringLiteral("Admin"), QStringLiteral("admin"));
         main.show();
     }
-    ~Office() { ctx().workspace = nullptr; }
-
-    QWidget* open(const QString& window) { return main.workspace()->openWithoutTest(window); }
-    bool isOpen(const QString& window) const { return main.workspace()->find(window) != nullptr; }
 
     qint64 addClass(const QString& table, const QString& name, qint64 teacher = 0, qint64 assistant = 0)
     {
@@ -72,18 +63,13 @@ struct Office {
     }
     void pickId(QWidget* screen, const char* list, qint64 id)
     {
-        auto* combo = control<QComboBox>(screen, list);
-        for (int row = 0; row < combo->count(); ++row)
-            if (combo->itemData(row).toLongLong() == id) {
-                combo->setCurrentIndex(row);
-                return;
-            }
-        QFAIL("no such entry");
+        if (!test::chooseId(control<QComboBox>(screen, list), id))
+            QFAIL("no such entry");
     }
     void click(QWidget* screen, const char* button)
     {
-        QTest::mouseClick(control<QPushButton>(screen, button), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::click(screen, button);
+        test::deleteClosed();
     }
     // Types into the editable name list as a user would: over whatever it shows.
     void typeName(QWidget* screen, const QString& text)

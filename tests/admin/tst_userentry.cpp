@@ -1,11 +1,9 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "admin/Screens.h"
 #include "app/Login.h"
-#include "app/MDI.h"
 #include "app/Permissions.h"
 #include "app/SharedLists.h"
-#include "app/Workspace.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
 
@@ -25,15 +23,12 @@ namespace {
 // Ada is the church's "Admin"; Tom has a "User" account with two grants;
 // Meg is a member without one; Pat, a prospect, once had an account; Ray is a
 // prospect without one.
-struct Accounts {
-    test::TestEnv env;
-    MDI main;
+struct Accounts : test::MainWindowFixture {
     qint64 ada = 0, tom = 0, meg = 0, pat = 0, ray = 0;
     QWidget* screen = nullptr;
 
     Accounts()
     {
-        ctx().workspace = main.workspace();
         admin::registerScreens(*main.workspace());
         ada = env.addMember(QStringLiteral("Ada"), QStringLiteral("Office"));
         tom = env.addMember(QStringLiteral("Tom"), QStringLiteral("Teller"));
@@ -47,9 +42,8 @@ struct Accounts {
         env.grant(tom, perm::MailingLabelsReport);
         env.loginAs(ada, QStringLiteral("Admin"), QStringLiteral("ada"));
         main.show();
-        screen = main.workspace()->openWithoutTest(QStringLiteral("frmUserEntry"));
+        screen = open(QStringLiteral("frmUserEntry"));
     }
-    ~Accounts() { ctx().workspace = nullptr; }
 
     QComboBox* combo(const char* name) { return control<QComboBox>(screen, name); }
     QLineEdit* box(const char* name) { return control<QLineEdit>(screen, name); }
@@ -63,21 +57,16 @@ struct Accounts {
     }
     void choose(qint64 member)
     {
-        auto* names = combo("cmbName");
-        for (int row = 0; row < names->count(); ++row)
-            if (names->itemData(row).toLongLong() == member) {
-                names->setCurrentIndex(row);
-                return;
-            }
-        QFAIL("not in the name list");
+        if (!test::chooseId(combo("cmbName"), member))
+            QFAIL("not in the name list");
     }
     void type(const QString& type) { combo("cmbType")->setCurrentIndex(combo("cmbType")->findText(type)); }
     void click(const char* button)
     {
-        QTest::mouseClick(control<QPushButton>(screen, button), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::click(screen, button);
+        test::deleteClosed();
     }
-    bool isOpen() const { return main.workspace()->find(QStringLiteral("frmUserEntry")) != nullptr; }
+    bool isOpen() const { return MainWindowFixture::isOpen(QStringLiteral("frmUserEntry")); }
     QStringList grants(qint64 member)
     {
         return env.db().texts(QStringLiteral("SELECT Permission.Name FROM UserPermission JOIN Permission ON "

@@ -1,12 +1,11 @@
 #include "FileConditions.h"
 #include "OfficeFolder.h"
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/BackupCommands.h"
 #include "app/EditTracker.h"
-#include "app/MDI.h"
-#include "app/Workspace.h"
 #include "app/frmLogin.h"
+#include "cli/BackupJobs.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -35,18 +34,14 @@ public:
 };
 
 // The main window, logged in, on a database of 30 people.
-struct Main {
-    test::TestEnv env;
-    MDI main;
+struct Main : test::MainWindowFixture {
     explicit Main(const QString& type = QStringLiteral("Admin"), test::Where where = test::Where::File)
-        : env(where)
+        : MainWindowFixture(where)
     {
-        ctx().workspace = main.workspace();
         addPeople(env.db(), 30);
         env.loginAs(env.addMember(QStringLiteral("Ada"), QStringLiteral("Admin")), type);
         main.unlock();
     }
-    ~Main() { ctx().workspace = nullptr; }
     static void addPeople(Database& db, int count)
     {
         for (int i = 0; i < count; ++i)
@@ -308,8 +303,8 @@ void TestBackupCommands::serverKeepsItsOwnBackups()
                    .toUtf8());
     file.close();
     const QString target = QDir(m.env.folder()).filePath(QStringLiteral("copy.sqlite"));
-    const int code = backingUp ? backups::runBackupCommand(config, target)
-                               : backups::runRestoreCommand(config, target, m.env.clock);
+    const int code
+        = backingUp ? cli::runBackupCommand(config, target) : cli::runRestoreCommand(config, target, m.env.clock);
     QCOMPARE(code, backingUp ? 0 : 1);
     QVERIFY(!QFileInfo::exists(target));
     QCOMPARE(QDir(backup::picturesFolderFor(target)).entryList(QDir::Files),

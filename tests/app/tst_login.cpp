@@ -1,9 +1,7 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/Login.h"
-#include "app/MDI.h"
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 #include "app/frmLogin.h"
 
 #include <QAction>
@@ -15,16 +13,13 @@
 using namespace pw;
 
 // Drives the real login window inside a real main window.
-struct LoginFixture {
-    test::TestEnv env;
-    MDI main;
+struct LoginFixture : test::MainWindowFixture {
     frmLogin* login = nullptr;
     qint64 adminId = 0;
     qint64 userId = 0;
 
     LoginFixture()
     {
-        ctx().workspace = main.workspace();
         adminId = env.addMember(QStringLiteral("Ada"), QStringLiteral("Admin"));
         userId = env.addMember(QStringLiteral("Una"), QStringLiteral("User"));
         env.addUser(adminId, QStringLiteral("Pastor.Jones"), QStringLiteral("Secret1"), QStringLiteral("Admin"));
@@ -33,7 +28,6 @@ struct LoginFixture {
         main.showLogin();
         login = main.workspace()->find<frmLogin>();
     }
-    ~LoginFixture() { ctx().workspace = nullptr; }
 
     void type(const QString& username, const QString& password)
     {

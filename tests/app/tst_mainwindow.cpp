@@ -1,10 +1,8 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/Guard.h"
-#include "app/MDI.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
-#include "app/Workspace.h"
 #include "app/frmAbout.h"
 #include "members/Screens.h"
 #include "reports/Screens.h"
@@ -68,15 +66,12 @@ QPair<QStringList, QString> permissionTestOf(const QString& window)
     return { { perm::MemberView, perm::MemberEntry }, refusal::View };
 }
 
-struct MainFixture {
-    test::TestEnv env;
-    MDI main;
+struct MainFixture : test::MainWindowFixture {
     qint64 userId = 0;
     int opened = 0;
 
     MainFixture()
     {
-        ctx().workspace = main.workspace();
         userId = env.addMember(QStringLiteral("Una"), QStringLiteral("User"));
         // Every window that a command can open stands in as a plain screen with a box.
         for (const auto& entry : MDI::commands()) {

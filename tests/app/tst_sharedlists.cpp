@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/FormHelpers.h"
 #include "app/PickList.h"
@@ -15,12 +15,7 @@ using test::TestEnv;
 
 namespace {
 
-struct Lists {
-    TestEnv env;
-    QMdiArea area;
-    Workspace ws { &area };
-    Lists() { ctx().workspace = &ws; }
-    ~Lists() { ctx().workspace = nullptr; }
+struct Lists : test::WorkspaceFixture {
     SharedLists& lists() { return *ws.lists(); }
 };
 

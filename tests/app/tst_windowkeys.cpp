@@ -2,12 +2,10 @@
 // Window menu, and the keys Ctrl+S, Ctrl+W and F1 acting on the window in
 // front.
 
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/EditTracker.h"
 #include "app/HelpWindow.h"
-#include "app/MDI.h"
-#include "app/Workspace.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -62,23 +60,15 @@ QWidget* plainWindow(const QString& name)
     return w;
 }
 
-struct Main {
-    test::TestEnv env;
-    MDI main;
-
+struct Main : test::MainWindowFixture {
     Main()
     {
-        ctx().workspace = main.workspace();
         main.resize(1000, 700);
         main.show();
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
     }
-    ~Main()
-    {
-        main.area()->closeAllSubWindows();
-        ctx().workspace = nullptr;
-    }
+    ~Main() { main.area()->closeAllSubWindows(); }
 
     Editor* editor(const QString& name)
     {

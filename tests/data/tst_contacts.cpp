@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "Outreach.h"
 
 #include "data/Contacts.h"
 #include "data/Sql.h"
@@ -21,7 +21,7 @@ constexpr qint64 kFirstContact = 5000000000LL;
 
 const QDate kDay(2026, 3, 15);
 
-QString orNull(const QVariant& v) { return v.isNull() ? QStringLiteral("~") : v.toString(); }
+using test::orNull;
 
 // A prospect in phase A, Ann and Bob as visitors, and one contact already made.
 struct Outreach {
@@ -51,15 +51,7 @@ struct Outreach {
             visitor2, QStringLiteral("Very Interested"), QStringLiteral("Asked about \"classes\"; it's fine") };
     }
     // The stored next step of a person: "phase|date|action", "~" for Null.
-    QString step(qint64 id)
-    {
-        QSqlQuery q = env.db().exec(QStringLiteral("SELECT Prospect_Phase, Prospect_Next_Contact_Date, "
-                                                   "Prospect_Next_Contact_Action FROM Member WHERE ID = ?"),
-            { id });
-        if (!q.next())
-            return QStringLiteral("(gone)");
-        return QStringList { orNull(q.value(0)), orNull(q.value(1)), orNull(q.value(2)) }.join(QLatin1Char('|'));
-    }
+    QString step(qint64 id) { return test::nextStepOf(env.db(), id); }
     // Every contact row, Nulls marked, in key order.
     QStringList contactRows()
     {

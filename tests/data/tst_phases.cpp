@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "Outreach.h"
 
 #include "data/Phases.h"
 #include "data/Seed.h"
@@ -11,28 +11,8 @@ using test::TestEnv;
 
 namespace {
 
-// Phases as "order|name|action|weeks;..."; "~" stands for a Null value.
-void setPhases(Database& db, const QString& phases)
-{
-    db.exec(QStringLiteral("DELETE FROM Outreach_Phase"));
-    for (const QString& phase : phases.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        QVariantList values;
-        for (const QString& v : phase.split(QLatin1Char('|')))
-            values << (v == QLatin1String("~") ? QVariant() : QVariant(v));
-        db.exec(
-            QStringLiteral("INSERT INTO Outreach_Phase (PhaseOrder, Phase, Action, TimePeriod) VALUES (?, ?, ?, ?)"),
-            values);
-    }
-}
-
-// The stored table in phase order, in the same notation.
-QString storedPhases(Database& db)
-{
-    QStringList out;
-    for (const Phases::PhaseRow& r : Phases::load(db))
-        out << QStringList { r.order, r.name, r.action, r.timePeriod }.join(QLatin1Char('|'));
-    return out.join(QLatin1Char(';'));
-}
+using test::setPhases;
+using test::storedPhases;
 
 // Rows as the phase screen holds them: "order|name|action|weeks|loaded name;...".
 std::vector<Phases::PhaseRow> rows(const QString& text)
@@ -46,17 +26,7 @@ std::vector<Phases::PhaseRow> rows(const QString& text)
 }
 
 // One person per entry of phases ("~" for Null); returns their identifiers.
-QList<qint64> addPeople(TestEnv& env, const QStringList& phases)
-{
-    QList<qint64> ids;
-    for (const QString& phase : phases) {
-        const qint64 id = env.addMember(QStringLiteral("Pat"), QStringLiteral("Prospect"));
-        env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = ? WHERE ID = ?"),
-            { phase == QLatin1String("~") ? QVariant() : QVariant(phase), id });
-        ids << id;
-    }
-    return ids;
-}
+QList<qint64> addPeople(TestEnv& env, const QStringList& phases) { return test::addPeopleInPhases(env, phases); }
 
 QStringList phasesOf(Database& db, const QList<qint64>& ids)
 {

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
+#include "cli/ImportJobs.h"
 #include "data/Database.h"
 #include "data/Members.h"
 #include "data/Passwords.h"
 #include "data/Schema.h"
-#include "legacy/ImportCommand.h"
 #include "legacy/ImportReport.h"
 #include "legacy/Importer.h"
 #include "legacy/JetCsv.h"
@@ -14,6 +14,7 @@
 
 using namespace pw;
 using namespace pw::legacy;
+using pw::cli::runImportCommand;
 
 // The import of the older program's file, fed with what mdbtools prints for
 // such a file (recorded here in its exact format), through the same code

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/FormHelpers.h"
 #include "app/Permissions.h"
@@ -73,13 +73,7 @@ struct Household {
     QPushButton* button(const char* name) { return test::control<QPushButton>(&panel, QString::fromLatin1(name)); }
 
     QString cell(int row, int column) { return grid()->model()->index(row, column).data().toString(); }
-    QStringList column(int column)
-    {
-        QStringList out;
-        for (int r = 0; r < grid()->model()->rowCount(); ++r)
-            out << cell(r, column);
-        return out;
-    }
+    QStringList column(int column) { return test::columnTexts(grid()->model(), column); }
     // The people named in the ID column, by first name.
     QStringList shownPeople()
     {
@@ -104,14 +98,7 @@ struct Household {
                     + ids.key(q.value(2).toLongLong());
         return out;
     }
-    void clickRow(int row, bool twice)
-    {
-        const QPoint at = grid()->visualRect(grid()->model()->index(row, 1)).center();
-        // A real double-click starts with a click at the same place.
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
-        if (twice)
-            QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
-    }
+    void clickRow(int row, bool twice) { test::clickCell(grid(), row, 1, twice); }
 };
 
 class TestFamilyPanel : public QObject {

@@ -1,8 +1,7 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/FormHelpers.h"
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 #include "data/Members.h"
 #include "data/Sql.h"
 #include "members/FamilyPanel.h"
@@ -38,23 +37,18 @@ namespace {
 const QDateTime kNow(QDate(2026, 3, 15), QTime(10, 30, 0));
 
 // The real screen inside a real workspace, with a logged-in "Admin" clerk.
-struct Screen {
-    TestEnv env;
-    QMdiArea area;
-    Workspace ws { &area };
+struct Screen : test::WorkspaceFixture {
     qint64 clerk = 0;
     QPointer<frmMemberEntry> form;
 
     explicit Screen(bool open = true)
     {
-        ctx().workspace = &ws;
         clerk = env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk"));
         env.loginAs(clerk, QStringLiteral("Admin"), QStringLiteral("clerk"));
         area.resize(1200, 760);
         if (open)
             openScreen();
     }
-    ~Screen() { ctx().workspace = nullptr; }
     void openScreen()
     {
         form = ws.open<frmMemberEntry>();
@@ -63,12 +57,7 @@ struct Screen {
     // A control of the screen (its frames included) by object name.
     template <class T> T* control(const QString& name) { return test::control<T>(form, name); }
 
-    static bool choose(QComboBox* combo, const QString& text)
-    {
-        const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        combo->setCurrentIndex(index);
-        return index >= 0;
-    }
+    static bool choose(QComboBox* combo, const QString& text) { return test::chooseText(combo, text); }
     void fillRequired(const QString& first = QStringLiteral("Ruth"), const QString& last = QStringLiteral("Baker"))
     {
         QVERIFY(choose(control<QComboBox>("cmbMemberStatus"), QStringLiteral("Member")));

@@ -3,12 +3,10 @@
 // required field is; "View only"; Ctrl+S; the status line; how the screen's
 // boxes look.
 
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/FormHelpers.h"
-#include "app/MDI.h"
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
 
@@ -36,9 +34,7 @@ const QString kCaption = QStringLiteral("Member Entry/Edit");
 
 // The member screen in the real main window, with a logged-in "Admin"; the
 // clerk heads a household with a son, and Otto is somebody else.
-struct Desk {
-    test::TestEnv env;
-    MDI main;
+struct Desk : test::MainWindowFixture {
     // A second connection, to read what is stored whatever the screen's does.
     std::unique_ptr<Database> reader;
     qint64 clerk = 0;
@@ -48,7 +44,6 @@ struct Desk {
 
     Desk()
     {
-        ctx().workspace = main.workspace();
         members::registerScreens(*main.workspace());
         clerk = env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk"));
         son = env.addMember(QStringLiteral("Sam"), QStringLiteral("Clerk"));
@@ -62,7 +57,6 @@ struct Desk {
         form = qobject_cast<frmMemberEntry*>(main.workspace()->open(QStringLiteral("frmMemberEntry")));
         reader = Database::open(env.db().path(), Database::OpenMode::ExistingOnly);
     }
-    ~Desk() { ctx().workspace = nullptr; }
 
     template <class T> T* control(const char* name) { return test::control<T>(form, name); }
     QString stored(qint64 id, const QString& column)
@@ -73,7 +67,7 @@ struct Desk {
     void settle()
     {
         QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::deleteClosed();
     }
     void fillRequired()
     {

@@ -3,10 +3,9 @@
 // changes, asks when both changed the same field, and the family and
 // responsibility frames never remove or overwrite a row they did not show.
 
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/FormHelpers.h"
-#include "app/Workspace.h"
 #include "members/frmMemberEntry.h"
 
 #include <QComboBox>
@@ -24,10 +23,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Member Entry/Edit");
 
-struct TwoDesks {
-    test::TestEnv env;
-    QMdiArea area;
-    Workspace ws { &area };
+struct TwoDesks : test::WorkspaceFixture {
     std::unique_ptr<Database> other; // the other workstation
     qint64 clerk = 0;
     qint64 son = 0;
@@ -36,7 +32,6 @@ struct TwoDesks {
 
     TwoDesks()
     {
-        ctx().workspace = &ws;
         clerk = env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk"));
         son = env.addMember(QStringLiteral("Sam"), QStringLiteral("Clerk"));
         otto = env.addMember(QStringLiteral("Otto"), QStringLiteral("Other"));
@@ -53,7 +48,6 @@ struct TwoDesks {
         area.show();
         form->LoadMember(clerk);
     }
-    ~TwoDesks() { ctx().workspace = nullptr; }
 
     template <class T> T* control(const QString& name) { return test::control<T>(form, name); }
     // The other workstation saves these columns of the clerk's row, as "pastor".
@@ -101,11 +95,7 @@ struct TwoDesks {
     }
     QStringList gridColumn(const char* grid, int column)
     {
-        QStringList cells;
-        QAbstractItemModel* model = control<QTableView>(QString::fromLatin1(grid))->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            cells << model->index(row, column).data().toString();
-        return cells;
+        return test::columnTexts(control<QTableView>(QString::fromLatin1(grid))->model(), column);
     }
 };
 

@@ -1,9 +1,8 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/EditTracker.h"
 #include "app/FormHelpers.h"
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 #include "members/ProspectContactsPanel.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
@@ -37,15 +36,11 @@ const QDate kToday(2026, 3, 15);
 
 // The member screen and the contact screen in one workspace, with an "Admin"
 // clerk logged in.
-struct Office {
-    TestEnv env;
-    QMdiArea area;
-    Workspace ws { &area };
+struct Office : test::WorkspaceFixture {
     QPointer<frmMemberEntry> member;
 
     Office()
     {
-        ctx().workspace = &ws;
         env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
         outreach::registerScreens(ws);
         members::registerScreens(ws);
@@ -62,7 +57,6 @@ struct Office {
         area.resize(1200, 800);
         area.show();
     }
-    ~Office() { ctx().workspace = nullptr; }
 
     void person(qint64 id, const char* first, const char* last)
     {
@@ -93,18 +87,7 @@ struct Office {
     template <class T> T* onMember(const char* name) { return test::control<T>(member, name); }
     template <class T> T* onContact(const char* name) { return test::control<T>(contactScreen(), name); }
     QTableView* grid() { return onMember<QTableView>("vsfgProspectContacts"); }
-    QString gridText()
-    {
-        QStringList rows;
-        const QAbstractItemModel* m = grid()->model();
-        for (int row = 0; row < m->rowCount(); ++row) {
-            QStringList cells;
-            for (int c = 0; c < m->columnCount(); ++c)
-                cells << m->index(row, c).data().toString();
-            rows << cells.join(QLatin1Char('|'));
-        }
-        return rows.join(QLatin1Char('\n'));
-    }
+    QString gridText() { return test::rowTexts(grid()->model()).join(QLatin1Char('\n')); }
     // Records a contact for Pat on the contact screen, as a user would.
     void saveContactForPat()
     {
@@ -115,7 +98,7 @@ struct Office {
         QVERIFY(selectById(onContact<QComboBox>("cmbVisitor1"), kBob));
         auto* rating = onContact<QComboBox>("cmbRating");
         rating->setCurrentIndex(rating->findText(QStringLiteral("Interested")));
-        QTest::mouseClick(onContact<QPushButton>("btnSave"), Qt::LeftButton);
+        test::click(contactScreen(), "btnSave");
     }
     int contacts() { return env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Prospect_Contact")).toInt(); }
 };

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/Permissions.h"
 #include "members/ResponsibilityPanel.h"
@@ -68,7 +68,7 @@ struct Church {
     QComboBox* resp() { return test::control<QComboBox>(&panel, QStringLiteral("cmbResp")); }
     QDateEdit* start() { return test::control<QDateEdit>(&panel, QStringLiteral("dtRespStart")); }
     QDateEdit* end() { return test::control<QDateEdit>(&panel, QStringLiteral("dtRespEnd")); }
-    void click(const char* name) { QTest::mouseClick(test::control<QPushButton>(&panel, name), Qt::LeftButton); }
+    void click(const char* name) { test::click(&panel, name); }
 
     void choose(const QString& name, const QDate& from, const QDate& to)
     {
@@ -76,23 +76,8 @@ struct Church {
         start()->setDate(from);
         end()->setDate(to);
     }
-    void clickRow(int row)
-    {
-        const QPoint at = grid()->visualRect(grid()->model()->index(row, 0)).center();
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
-    }
-    QStringList gridRows()
-    {
-        QStringList out;
-        auto* m = grid()->model();
-        for (int r = 0; r < m->rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < m->columnCount(); ++c)
-                cells << m->index(r, c).data().toString();
-            out << cells.join(QLatin1Char('|'));
-        }
-        return out;
-    }
+    void clickRow(int row) { test::clickCell(grid(), row, 0); }
+    QStringList gridRows() { return test::rowTexts(grid()->model()); }
     // Stored rows of one person as "name start end".
     QStringList stored(qint64 who)
     {

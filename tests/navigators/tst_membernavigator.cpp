@@ -2,12 +2,10 @@
 // people found, the date range box, the lists reloaded after a save
 // elsewhere, the print buttons and opening a person.
 
-#include "TestSupport.h"
+#include "Screens.h"
 
-#include "app/MDI.h"
 #include "app/Permissions.h"
 #include "app/ResultGrid.h"
-#include "app/Workspace.h"
 #include "data/Members.h"
 #include "data/Sql.h"
 #include "members/Screens.h"
@@ -31,24 +29,20 @@ using navigators::frmMemberNavigator;
 namespace {
 
 // Five people; two of them are "Smith, Bob", each leading a care group.
-struct Fixture {
-    test::TestEnv env;
-    MDI main;
+struct Fixture : test::MainWindowFixture {
     QHash<QString, qint64> id; // Ann, Dee, Bob1, Bob2, Cy
     frmMemberNavigator* form = nullptr;
 
     Fixture()
     {
-        ctx().workspace = main.workspace();
         members::registerScreens(*main.workspace());
         navigators::registerScreens(*main.workspace());
         env.loginAs(9999, QStringLiteral("Admin"));
         seed();
         main.resize(1200, 900);
         main.show();
-        form = qobject_cast<frmMemberNavigator*>(main.workspace()->openWithoutTest("frmMemberNavigator"));
+        form = qobject_cast<frmMemberNavigator*>(open("frmMemberNavigator"));
     }
-    ~Fixture() { ctx().workspace = nullptr; }
 
     void seed()
     {
@@ -107,7 +101,7 @@ struct Fixture {
     template <class T> T* control(const char* name) { return test::control<T>(form, name); }
     QTableView* grid() { return control<QTableView>("vsfgMembers"); }
     ResultModel* model() { return qobject_cast<ResultModel*>(grid()->model()); }
-    void click(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void click(const char* button) { test::click(form, button); }
 
     // The people in the grid by their keys, in grid order.
     QStringList found()

@@ -2,12 +2,10 @@
 // screen, the contacts grid that follows the current prospect, the grids'
 // share of the window, and the list, labels and visitation sheets.
 
-#include "TestSupport.h"
+#include "Screens.h"
 
-#include "app/MDI.h"
 #include "app/Permissions.h"
 #include "app/ResultGrid.h"
-#include "app/Workspace.h"
 #include "data/Members.h"
 #include "data/Sql.h"
 #include "members/Screens.h"
@@ -33,40 +31,22 @@ using navigators::frmProspectNavigator;
 
 namespace {
 
-// An output that lets the test act after each sheet, as a user pressing Cancel.
-class SteppingOutput : public test::FakeReportOutput {
-public:
-    bool print(reports::ReportPtr report, int copies) override
-    {
-        const bool taken = FakeReportOutput::print(std::move(report), copies);
-        if (afterPrint)
-            afterPrint(static_cast<int>(printed.size()));
-        return taken;
-    }
-    std::function<void(int)> afterPrint;
-};
-
 // Three prospects, a member in a class as a member only, and two visitors.
-struct Fixture {
-    test::TestEnv env;
-    SteppingOutput out;
-    MDI main;
+struct Fixture : test::MainWindowFixture {
+    test::FakeReportOutput& out = env.output;
     QHash<QString, qint64> id; // Pam, Quinn, Mel, Rae, Vic, Wes
     frmProspectNavigator* form = nullptr;
 
     Fixture()
     {
-        ctx().reportOutput = &out;
-        ctx().workspace = main.workspace();
         members::registerScreens(*main.workspace());
         navigators::registerScreens(*main.workspace());
         env.loginAs(9999, QStringLiteral("Admin"));
         seed();
         main.resize(1200, 900);
         main.show();
-        form = qobject_cast<frmProspectNavigator*>(main.workspace()->openWithoutTest("frmProspectNavigator"));
+        form = qobject_cast<frmProspectNavigator*>(open("frmProspectNavigator"));
     }
-    ~Fixture() { ctx().workspace = nullptr; }
 
     void seed()
     {
@@ -130,7 +110,7 @@ struct Fixture {
     QTableView* prospects() { return control<QTableView>("vsfgMembers"); }
     QTableView* contacts() { return control<QTableView>("vsfgContact"); }
     ResultModel* model(QTableView* grid) { return qobject_cast<ResultModel*>(grid->model()); }
-    void click(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void click(const char* button) { test::click(form, button); }
 
     QStringList found()
     {
@@ -140,11 +120,7 @@ struct Fixture {
         return keys;
     }
     int rowOf(const char* key) { return static_cast<int>(model(prospects())->ids().indexOf(id[key])); }
-    void selectRow(int row)
-    {
-        const QPoint at = prospects()->visualRect(model(prospects())->index(row, 1)).center();
-        QTest::mouseClick(prospects()->viewport(), Qt::LeftButton, {}, at);
-    }
+    void selectRow(int row) { test::clickCell(prospects(), row, 1); }
     // Column c of the contacts grid, top to bottom.
     QStringList contactColumn(int c)
     {

@@ -1,8 +1,8 @@
-#include "TestSupport.h"
+#include "Outreach.h"
+#include "Screens.h"
 
 #include "app/FormHelpers.h"
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 #include "outreach/Screens.h"
 #include "outreach/frmProspectContactEntry.h"
 
@@ -35,19 +35,15 @@ constexpr qint64 kAlone = 5000000002LL; // Pat, Phone Call, Ann alone
 constexpr qint64 kForeign = 5000000003LL; // Pat, an action and a rating no list holds
 const QDate kToday(2026, 3, 15); // the fake clock's day
 
-QString orNull(const QVariant& v) { return v.isNull() ? QStringLiteral("~") : v.toString(); }
+using test::orNull;
 
 // The contact screen in a workspace, with an "Admin" clerk logged in and a
 // few prospects and visitors.
-struct Desk {
-    TestEnv env;
-    QMdiArea area;
-    Workspace ws { &area };
+struct Desk : test::WorkspaceFixture {
     QPointer<frmProspectContactEntry> form;
 
     Desk()
     {
-        ctx().workspace = &ws;
         env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
         outreach::registerScreens(ws);
         person(kPat, "Pat", "Pearson", "Welcome Letter");
@@ -60,7 +56,6 @@ struct Desk {
         contact(kForeign, "2026-03-09", "Smoke Signal", kBob, "Lukewarm");
         area.resize(1000, 800);
     }
-    ~Desk() { ctx().workspace = nullptr; }
 
     void person(qint64 id, const char* first, const char* last, const char* phase)
     {
@@ -87,12 +82,7 @@ struct Desk {
     template <class T> T* control(const char* name) { return test::control<T>(form, name); }
     QComboBox* combo(const char* name) { return control<QComboBox>(name); }
 
-    static bool choose(QComboBox* combo, const QString& text)
-    {
-        const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        combo->setCurrentIndex(index);
-        return index >= 0;
-    }
+    static bool choose(QComboBox* combo, const QString& text) { return test::chooseText(combo, text); }
     void fillContact()
     {
         QVERIFY(selectById(combo("cmbProspect"), kPat));
@@ -103,7 +93,7 @@ struct Desk {
         QVERIFY(choose(combo("cmbRating"), QStringLiteral("Interested")));
         control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("Came to the door; it's fine"));
     }
-    void save() { QTest::mouseClick(control<QPushButton>("btnSave"), Qt::LeftButton); }
+    void save() { test::click(form, "btnSave"); }
 
     // What the three next-step fields show: "phase|date|action", "-" for no choice.
     QString proposal()
@@ -115,14 +105,7 @@ struct Desk {
             .join(QLatin1Char('|'));
     }
     // The prospect's stored next step, "~" for Null.
-    QString step(qint64 id)
-    {
-        QSqlQuery q = env.db().exec(QStringLiteral("SELECT Prospect_Phase, Prospect_Next_Contact_Date, "
-                                                   "Prospect_Next_Contact_Action FROM Member WHERE ID = ?"),
-            { id });
-        return q.next() ? QStringList { orNull(q.value(0)), orNull(q.value(1)), orNull(q.value(2)) }.join('|')
-                        : QStringLiteral("(gone)");
-    }
+    QString step(qint64 id) { return test::nextStepOf(env.db(), id); }
     // A stored contact: prospect, date, action, type, visitors, rating, notes.
     QString contactRow(qint64 id)
     {

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "Outreach.h"
 
 #include "data/Sql.h"
 #include "outreach/NextOutreachPhase.h"
@@ -11,27 +11,11 @@ using test::TestEnv;
 
 namespace {
 
-// Phases as "order|name|action|weeks;..."; "~" stands for a Null value.
-void setPhases(Database& db, const QString& phases)
-{
-    db.exec(QStringLiteral("DELETE FROM Outreach_Phase"));
-    for (const QString& phase : phases.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QStringList f = phase.split(QLatin1Char('|'));
-        QVariantList values;
-        for (const QString& v : f)
-            values << (v == QLatin1String("~") ? QVariant() : QVariant(v));
-        db.exec(
-            QStringLiteral("INSERT INTO Outreach_Phase (PhaseOrder, Phase, Action, TimePeriod) VALUES (?, ?, ?, ?)"),
-            values);
-    }
-}
+using test::setPhases;
 
 qint64 addProspect(TestEnv& env, const QString& phase)
 {
-    const qint64 id = env.addMember(QStringLiteral("Pat"), QStringLiteral("Prospect"), QStringLiteral("Prospect"));
-    env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = ? WHERE ID = ?"),
-        { phase == QLatin1String("~") ? QVariant() : QVariant(phase), id });
-    return id;
+    return test::addPeopleInPhases(env, { phase }, QStringLiteral("Prospect")).first();
 }
 
 // A: 2 weeks, B: 1 week, C: 4 weeks, each with an action of its own.

@@ -1,7 +1,7 @@
-#include "TestSupport.h"
+#include "Outreach.h"
+#include "Screens.h"
 
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 #include "data/Phases.h"
 #include "members/Screens.h"
 #include "outreach/Screens.h"
@@ -24,35 +24,19 @@ const QString kABC = QStringLiteral("1|A|Home Visit|1;2|B|Phone Call|2;3|C|Lette
 
 // The phase screen in a workspace, over the phases A, B and C, with one
 // prospect in A and two in B.
-struct PhaseDesk {
-    TestEnv env;
-    QMdiArea area;
-    Workspace ws { &area };
+struct PhaseDesk : test::WorkspaceFixture {
     QPointer<QWidget> form;
     QList<qint64> people;
 
     explicit PhaseDesk(const QString& phases = kABC)
     {
-        ctx().workspace = &ws;
         env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
         outreach::registerScreens(ws);
         members::registerScreens(ws);
-        env.db().exec(QStringLiteral("DELETE FROM Outreach_Phase"));
-        for (const QString& phase : phases.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            const QStringList f = phase.split(QLatin1Char('|'));
-            env.db().exec(QStringLiteral("INSERT INTO Outreach_Phase (PhaseOrder, Phase, Action, TimePeriod) VALUES "
-                                         "(?, ?, ?, ?)"),
-                { f.value(0), f.value(1), f.value(2), f.value(3) });
-        }
-        for (const char* phase : { "A", "B", "B" }) {
-            const qint64 id = env.addMember(QStringLiteral("Pat"), QStringLiteral("Prospect"));
-            env.db().exec(QStringLiteral("UPDATE Member SET Prospect_Phase = ? WHERE ID = ?"),
-                { QString::fromLatin1(phase), id });
-            people << id;
-        }
+        test::setPhases(env.db(), phases);
+        people = test::addPeopleInPhases(env, { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("B") });
         area.resize(900, 700);
     }
-    ~PhaseDesk() { ctx().workspace = nullptr; }
 
     QWidget* open()
     {
@@ -61,10 +45,10 @@ struct PhaseDesk {
         return form;
     }
     template <class T> T* control(const char* name) { return test::control<T>(form, name); }
-    void click(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void click(const char* button) { test::click(form, button); }
     bool isOpen()
     {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::deleteClosed();
         return ws.find(QStringLiteral("frmOutreachPhaseEntry")) != nullptr;
     }
     QTableView* grid() { return control<QTableView>("vsfgPhase"); }
@@ -79,25 +63,8 @@ struct PhaseDesk {
         QFAIL(qPrintable(QStringLiteral("no phase %1 in the grid").arg(name)));
     }
     // What the grid shows, "order|name|action|weeks;...".
-    QString shown()
-    {
-        QStringList rows;
-        const QAbstractItemModel* m = grid()->model();
-        for (int row = 0; row < m->rowCount(); ++row) {
-            QStringList cells;
-            for (int c = 0; c < m->columnCount(); ++c)
-                cells << m->index(row, c).data().toString();
-            rows << cells.join(QLatin1Char('|'));
-        }
-        return rows.join(QLatin1Char(';'));
-    }
-    QString stored()
-    {
-        QStringList out;
-        for (const Phases::PhaseRow& r : Phases::load(env.db()))
-            out << QStringList { r.order, r.name, r.action, r.timePeriod }.join(QLatin1Char('|'));
-        return out.join(QLatin1Char(';'));
-    }
+    QString shown() { return test::rowTexts(grid()->model()).join(QLatin1Char(';')); }
+    QString stored() { return test::storedPhases(env.db()); }
     QString phasesOfPeople()
     {
         QStringList out;

@@ -59,13 +59,7 @@ SheetBatch updateSheets(const QList<qint64>& ids)
     return batch;
 }
 
-QList<qint64> printedIds(const test::FakeReportOutput& out)
-{
-    QList<qint64> ids;
-    for (const auto& p : out.printed)
-        ids.append(p.report->data().main.value(0, QStringLiteral("ID")).toLongLong());
-    return ids;
-}
+QList<qint64> printedIds(const test::FakeReportOutput& out) { return out.printedIds(); }
 
 } // namespace
 

@@ -1,9 +1,7 @@
-#include "TestSupport.h"
+#include "Screens.h"
 
 #include "app/FormHelpers.h"
-#include "app/MDI.h"
 #include "app/Permissions.h"
-#include "app/Workspace.h"
 #include "data/Sql.h"
 #include "reports/ReportLauncher.h"
 #include "reports/ReportOutput.h"
@@ -22,34 +20,16 @@ using reports::Design;
 
 namespace {
 
-// An output that can act in the middle of a run, as a user clicking Cancel.
-class SteppingOutput : public test::FakeReportOutput {
-public:
-    bool print(reports::ReportPtr report, int copies) override
-    {
-        const bool taken = FakeReportOutput::print(std::move(report), copies);
-        if (afterPrint)
-            afterPrint(static_cast<int>(printed.size()));
-        return taken;
-    }
-    std::function<void(int)> afterPrint;
-};
-
-struct Fixture {
-    test::TestEnv env;
-    SteppingOutput out;
-    MDI main;
+struct Fixture : test::MainWindowFixture {
+    test::FakeReportOutput& out = env.output;
     qint64 admin = 0;
 
     Fixture()
     {
-        ctx().reportOutput = &out;
-        ctx().workspace = main.workspace();
         reports::registerScreens(*main.workspace());
         admin = add("Ada", "", "Admin", "Member", 0, "Mrs.");
         env.loginAs(admin, QStringLiteral("Admin"));
     }
-    ~Fixture() { ctx().workspace = nullptr; }
 
     qint64 add(const QString& first, const QString& middle, const QString& last, const QString& status, int head,
         const QVariant& title = QVariant())
@@ -60,17 +40,7 @@ struct Fixture {
             { status, first, middle, last, title, head });
     }
 
-    // Without the menu's permission test: the screens' own checks are tested here.
-    QWidget* open(const QString& window) { return main.workspace()->openWithoutTest(window); }
-    bool isOpen(const QString& window) const { return main.workspace()->find(window) != nullptr; }
-
-    QList<qint64> printedIds() const
-    {
-        QList<qint64> ids;
-        for (const auto& p : out.printed)
-            ids.append(sql::toId(p.report->data().main.value(0, QStringLiteral("ID"))));
-        return ids;
-    }
+    QList<qint64> printedIds() const { return out.printedIds(); }
 };
 
 QStringList entries(const QComboBox* combo)

@@ -2,15 +2,18 @@
 #include "OfficeFolder.h"
 #include "TestSupport.h"
 
-#include "app/BackupCommands.h"
 #include "app/Config.h"
-#include "app/Startup.h"
+#include "cli/BackupJobs.h"
+#include "cli/CommandLine.h"
+#include "cli/DatabaseJobs.h"
+#include "cli/ImportJobs.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QtTest>
 
 using namespace pw;
+using namespace pw::cli;
 using Task = CommandLine::Task;
 
 Q_DECLARE_METATYPE(CommandLine::Task)
@@ -20,6 +23,19 @@ namespace {
 using Office = test::OfficeFolder;
 
 QStringList datedCopies(const Office& office) { return office.files(QStringLiteral("church.before-restore-*")); }
+
+// The jobs as the program registers them.
+Jobs programJobs()
+{
+    Jobs jobs;
+    registerDemoDatabase(jobs);
+    registerCreateDatabase(jobs);
+    registerImportLegacy(jobs);
+    registerCopyDatabase(jobs);
+    registerBackup(jobs);
+    registerRestore(jobs);
+    return jobs;
+}
 
 } // namespace
 
@@ -38,42 +54,58 @@ void TestCommandLine::parse_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<Task>("task");
+    QTest::addColumn<QString>("job");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("mistake");
 
     QTest::newRow("windows") << QStringList {} << Task::Windows << ""
+                             << ""
                              << "";
     QTest::newRow("windows, another config") << QStringList { "--config", "/c.txt" } << Task::Windows << ""
+                                             << ""
                                              << "";
     QTest::newRow("window-system options pass")
         << QStringList { "-platform", "offscreen", "--style=fusion", "-reverse" } << Task::Windows << ""
+        << ""
         << "";
-    QTest::newRow("backup") << QStringList { "--backup", "/b.sqlite", "--config", "/c.txt" } << Task::Backup
+    QTest::newRow("backup") << QStringList { "--backup", "/b.sqlite", "--config", "/c.txt" } << Task::Job << "backup"
                             << "/b.sqlite"
                             << "";
-    QTest::newRow("restore") << QStringList { "--restore=/r.sqlite" } << Task::Restore << "/r.sqlite"
+    QTest::newRow("restore") << QStringList { "--restore=/r.sqlite" } << Task::Job << "restore"
+                             << "/r.sqlite"
                              << "";
-    QTest::newRow("demo") << QStringList { "--demo-database", "d", "--people", "500" } << Task::Demo << "d"
+    QTest::newRow("demo") << QStringList { "--demo-database", "d", "--people", "500" } << Task::Job << "demo-database"
+                          << "d"
                           << "";
     QTest::newRow("help wins") << QStringList { "--backup", "x", "--help" } << Task::Help << ""
+                               << ""
                                << "";
     QTest::newRow("short help") << QStringList { "-h" } << Task::Help << ""
+                                << ""
                                 << "";
     QTest::newRow("version") << QStringList { "--version" } << Task::Version << ""
+                             << ""
                              << "";
     QTest::newRow("unknown option") << QStringList { "--bogus" } << Task::Mistake << ""
+                                    << ""
                                     << "Unknown option 'bogus'.";
     QTest::newRow("missing value") << QStringList { "--backup" } << Task::Mistake << ""
+                                   << ""
                                    << "Missing value after '--backup'.";
     QTest::newRow("empty file name") << QStringList { "--restore", "" } << Task::Mistake << ""
+                                     << ""
                                      << "--restore needs a file name.";
     QTest::newRow("two tasks") << QStringList { "--backup", "a", "--restore", "b" } << Task::Mistake << ""
+                               << ""
                                << "Choose one of --backup, --restore.";
     QTest::newRow("people without demo") << QStringList { "--people", "5" } << Task::Mistake << ""
+                                         << ""
                                          << "--people goes with --demo-database.";
     QTest::newRow("into with backup") << QStringList { "--backup", "b", "--into", "x" } << Task::Mistake << ""
+                                      << ""
                                       << "--into goes with --import-legacy.";
     QTest::newRow("stray argument") << QStringList { "church.sqlite" } << Task::Mistake << ""
+                                    << ""
                                     << "Unexpected argument \"church.sqlite\".";
 }
 
@@ -81,11 +113,13 @@ void TestCommandLine::parse()
 {
     QFETCH(QStringList, arguments);
     QFETCH(Task, task);
+    QFETCH(QString, job);
     QFETCH(QString, file);
     QFETCH(QString, mistake);
-    const CommandLine c = parseCommandLine(QStringList { QStringLiteral("pewlark") } + arguments);
+    const CommandLine c = parseCommandLine(QStringList { QStringLiteral("pewlark") } + arguments, programJobs());
     QCOMPARE(c.mistake, mistake);
     QCOMPARE(c.task, task);
+    QCOMPARE(c.job, job);
     QCOMPARE(c.file, file);
     if (arguments.contains(QStringLiteral("--config")))
         QCOMPARE(c.configPath, QStringLiteral("/c.txt"));
@@ -203,7 +237,7 @@ void TestCommandLine::restoreCommand()
     const QByteArray before = test::fileHash(office.database);
     test::FakeClock clock;
 
-    const int code = backups::runRestoreCommand(office.config, backup, clock);
+    const int code = runRestoreCommand(office.config, backup, clock);
     if (!message.isEmpty()) {
         QCOMPARE(code, 1);
         QCOMPARE(test::fileHash(office.database), before);

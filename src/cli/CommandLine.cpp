@@ -1,0 +1,264 @@
+#include "cli/CommandLine.h"
+
+#include "app/Config.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace pw::cli {
+
+namespace {
+
+    // Qt's own options for the window system, which QApplication takes out
+    // of the arguments itself: with a value, and without.
+    const QStringList& windowSystemOptionsWithValue()
+    {
+        static const QStringList names
+            = { "platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry", "qwindowgeometry",
+                  "qwindowtitle", "qwindowicon", "style", "stylesheet", "session", "name", "title" };
+        return names;
+    }
+    const QStringList& windowSystemFlags()
+    {
+        static const QStringList names = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
+        return names;
+    }
+
+    // "-platform" or "--platform" gives "platform"; anything else empty.
+    QString windowSystemName(const QString& argument, bool* withValue, bool* joined)
+    {
+        if (!argument.startsWith(QLatin1Char('-')))
+            return {};
+        QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        *joined = false;
+        const int equals = int(name.indexOf(QLatin1Char('=')));
+        if (equals > 0) {
+            name.truncate(equals);
+            *joined = true;
+        }
+        if (windowSystemOptionsWithValue().contains(name)) {
+            *withValue = true;
+            return name;
+        }
+        if (!*joined && windowSystemFlags().contains(name)) {
+            *withValue = false;
+            return name;
+        }
+        return {};
+    }
+
+    // The one line for a display that was there by name but could not be
+    // opened; printed from the message handler as the window system gives up.
+    void displayFailed()
+    {
+        const QByteArray display = qgetenv("DISPLAY");
+        std::fprintf(stderr,
+            "pewlark: The display%s%s%s could not be opened, so Pewlark's windows cannot be shown; the command-line "
+            "jobs (pewlark --help) need no display.\n",
+            display.isEmpty() ? "" : " \"", display.constData(), display.isEmpty() ? "" : "\"");
+        std::fflush(stderr);
+    }
+
+    // While the window system starts, its messages are held back: when it
+    // gives up, the one line above is all that is printed; when it starts,
+    // they are printed as usual.
+    QStringList& heldMessages()
+    {
+        static QStringList held;
+        return held;
+    }
+
+    void holdWindowSystemMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg) {
+            displayFailed();
+            std::_Exit(1);
+        }
+        heldMessages().append(qFormatLogMessage(type, context, text));
+    }
+
+    QCommandLineOption optionFor(const OptionEntry& entry)
+    {
+        return QCommandLineOption(entry.name, entry.description, entry.valueName);
+    }
+
+    int runTask(const CommandLine& command, const Jobs& jobs)
+    {
+        switch (command.task) {
+        case CommandLine::Task::Help:
+            std::printf("%s", qPrintable(command.helpText));
+            return 0;
+        case CommandLine::Task::Version:
+            std::printf("Pewlark 1.0\n");
+            return 0;
+        case CommandLine::Task::Mistake:
+            std::fprintf(stderr, "pewlark: %s\n%s", qPrintable(command.mistake), qPrintable(command.helpText));
+            return 2;
+        case CommandLine::Task::Job: {
+            const JobInput input { command.configPath.isEmpty() ? config::defaultPath() : command.configPath,
+                command.file, command.target, command.options };
+            return jobs.find(command.job)->run(input);
+        }
+        case CommandLine::Task::Windows:
+            break;
+        }
+        return 0;
+    }
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments, const Jobs& jobs)
+{
+    CommandLine result;
+    QStringList ours;
+    for (int i = 0; i < arguments.size(); ++i) {
+        bool withValue = false;
+        bool joined = false;
+        if (i > 0 && !windowSystemName(arguments.at(i), &withValue, &joined).isEmpty()) {
+            result.windowSystemArguments.append(arguments.at(i));
+            if (withValue && !joined && i + 1 < arguments.size())
+                result.windowSystemArguments.append(arguments.at(++i));
+            continue;
+        }
+        ours.append(arguments.at(i));
+    }
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Pewlark: the church office's membership roll and outreach."));
+    const QCommandLineOption helpOption(
+        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show these options and stop."));
+    const QCommandLineOption versionOption(
+        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and stop."));
+    const QCommandLineOption configOption(
+        QStringLiteral("config"), QStringLiteral("Read FILE instead of config.txt beside the program."), "FILE");
+    parser.addOptions({ helpOption, versionOption, configOption });
+    // Each job's option, then the options that go with it alone.
+    for (const JobEntry& job : jobs.entries()) {
+        parser.addOption(optionFor(job.option));
+        for (const OptionEntry& with : job.with)
+            parser.addOption(optionFor(with));
+        if (!job.target.name.isEmpty())
+            parser.addPositionalArgument(job.target.name, job.target.description);
+    }
+    result.helpText = parser.helpText();
+
+    const auto mistake = [&result](const QString& text) {
+        result.task = CommandLine::Task::Mistake;
+        result.mistake = text;
+        result.job.clear();
+        result.file.clear();
+        return result;
+    };
+    if (!parser.parse(ours))
+        return mistake(parser.errorText());
+    result.configPath = parser.value(configOption);
+    if (parser.isSet(helpOption)) {
+        result.task = CommandLine::Task::Help;
+        return result;
+    }
+    if (parser.isSet(versionOption)) {
+        result.task = CommandLine::Task::Version;
+        return result;
+    }
+    QStringList positional = parser.positionalArguments();
+    for (const JobEntry& job : jobs.entries()) {
+        if (!job.target.name.isEmpty() && parser.isSet(job.option.name) && !positional.isEmpty()
+            && result.target.isEmpty())
+            result.target = positional.takeFirst();
+    }
+    if (!positional.isEmpty())
+        return mistake(QStringLiteral("Unexpected argument \"%1\".").arg(positional.constFirst()));
+
+    QStringList chosen;
+    const JobEntry* job = nullptr;
+    for (const JobEntry& entry : jobs.entries()) {
+        if (!parser.isSet(entry.option.name))
+            continue;
+        chosen.append(QStringLiteral("--") + entry.option.name);
+        job = &entry;
+        result.task = CommandLine::Task::Job;
+        result.job = entry.option.name;
+        result.file = parser.value(entry.option.name);
+    }
+    if (chosen.size() > 1)
+        return mistake(QStringLiteral("Choose one of %1.").arg(chosen.join(QStringLiteral(", "))));
+    if (job && result.file.isEmpty())
+        return mistake(QStringLiteral("%1 needs a file name.").arg(chosen.constFirst()));
+    if (job && !job->target.name.isEmpty() && result.target.isEmpty())
+        return mistake(job->targetMissing);
+
+    // Options that only make sense with their job.
+    for (const JobEntry& entry : jobs.entries()) {
+        for (const OptionEntry& with : entry.with) {
+            if (parser.isSet(with.name) && job != &entry)
+                return mistake(QStringLiteral("--%1 goes with --%2.").arg(with.name, entry.option.name));
+            if (job == &entry)
+                result.options.insert(with.name, parser.value(with.name));
+        }
+    }
+    return result;
+}
+
+QString missingDisplay(const QStringList& windowSystemArguments)
+{
+    // A platform named outright (offscreen, vnc, a virtual screen) is taken
+    // at its word; the window system says itself when it cannot start.
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return {};
+    for (const QString& argument : windowSystemArguments) {
+        bool withValue = false;
+        bool joined = false;
+        if (windowSystemName(argument, &withValue, &joined) == QLatin1String("platform"))
+            return {};
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QStringLiteral("There is no display to show Pewlark's windows on (DISPLAY is not set); start it on the "
+                              "desktop. The command-line jobs (pewlark --help) need no display.");
+    return {};
+}
+
+int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Application::ScreenRegistrar& screens)
+{
+    returnFreedMemory();
+    const auto name = [] {
+        QCoreApplication::setApplicationName(QStringLiteral("Pewlark"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    };
+    Jobs jobs;
+    if (registerJobs)
+        registerJobs(jobs);
+    // The options are read, and the command-line jobs run, without the
+    // window system, so none of them needs a display.
+    CommandLine command;
+    {
+        QCoreApplication app(argc, argv);
+        name();
+        command = parseCommandLine(QCoreApplication::arguments(), jobs);
+        if (command.task != CommandLine::Task::Windows)
+            return runTask(command, jobs);
+        const QString missing = missingDisplay(command.windowSystemArguments);
+        if (!missing.isEmpty()) {
+            std::fprintf(stderr, "pewlark: %s\n", qPrintable(missing));
+            return 1;
+        }
+        if (command.configPath.isEmpty())
+            command.configPath = config::defaultPath();
+    }
+
+    const QtMessageHandler previous = qInstallMessageHandler(holdWindowSystemMessages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString& held : std::as_const(heldMessages()))
+        std::fprintf(stderr, "%s\n", qPrintable(held));
+    heldMessages().clear();
+    name();
+
+    Application application(screens);
+    const int code = application.start(command.configPath);
+    if (code != 0)
+        return code;
+    return QApplication::exec();
+}
+
+} // namespace pw::cli
