@@ -559,13 +559,14 @@ void TestDemoGenerator::sameSeedGivesTheSameChurch()
 }
 
 // The church of seed 7 on kToday, row for row as it was written when the
-// generator was split into files by what it makes. A change to the schema or
+// generator was split into files by what it makes (and since holds a few
+// doubled people and the record of merges). A change to the schema or
 // to what the generator makes changes it on purpose: record the new digest then.
 void TestDemoGenerator::churchOfTheSeedIsUnchanged()
 {
     const QByteArray rows = dump(*m_db).join(QLatin1Char('\n')).toUtf8();
     QCOMPARE(QCryptographicHash::hash(rows, QCryptographicHash::Sha256).toHex(),
-        QByteArray("9125147c0f6f5f82ababb41713b7472f1653f819fe53e41f92daf03703f60641"));
+        QByteArray("53f851b1547a4d0fc2e4b8497ce75ce267957742139b66d42629d0c45e1bef48"));
 }
 
 void TestDemoGenerator::emptyDatabaseHasOneAdministrator()
