@@ -40,7 +40,7 @@ void addDuplicates(Database& db, int people)
         if (singles.at(i) <= originals.at(i))
             break;
         QSqlQuery o = db.exec(QStringLiteral("SELECT First_Name, Last_Name, Date_Of_Birth, Gender, Phone, Address_1, "
-                                             "City, State, Zip FROM Member WHERE ID = ?"),
+                                             "City, State, Zip, Middle_Name, Title FROM Member WHERE ID = ?"),
             { originals.at(i) });
         if (!o.next())
             continue;
@@ -51,9 +51,10 @@ void addDuplicates(Database& db, int people)
         else if (i % 3 == 2)
             born = QVariant();
         db.exec(QStringLiteral("UPDATE Member SET First_Name = ?, Last_Name = ?, Date_Of_Birth = ?, Gender = ?, Phone "
-                               "= ?, Address_1 = ?, City = ?, State = ?, Zip = ? WHERE ID = ?"),
+                               "= ?, Address_1 = ?, City = ?, State = ?, Zip = ?, Middle_Name = ?, Title = ? WHERE "
+                               "ID = ?"),
             { first, o.value(1), born, o.value(3), o.value(4), o.value(5), o.value(6), o.value(7), o.value(8),
-                singles.at(i) });
+                o.value(9), o.value(10), singles.at(i) });
     }
 }
 

@@ -25,6 +25,8 @@ public:
 
     // Chooses the two people, as the lists would.
     void choose(qint64 keptId, qint64 removedId);
+    // Room for both records' values side by side.
+    QSize sizeHint() const override { return { 820, 620 }; }
 
 private:
     Ui::frmMergePeople* ui;
