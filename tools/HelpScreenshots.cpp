@@ -22,6 +22,7 @@
 #include "data/Database.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
+#include "members/frmMergePeople.h"
 #include "navigators/Screens.h"
 #include "outreach/Screens.h"
 #include "outreach/frmProspectContactEntry.h"
@@ -351,6 +352,18 @@ void shootScreens(MDI* main, const QString& folder)
         shot.saveWindow(QStringLiteral("church-setup.png"), setup);
     else
         die(QStringLiteral("the Setup window did not open"));
+    closeAll(main);
+    // The merge window on one of the demo church's doubled people.
+    runCommand(main, "MergePeople");
+    if (auto* merge = qobject_cast<members::frmMergePeople*>(main->workspace()->find(QStringLiteral("frmMergePeople")))) {
+        const QString pair = QStringLiteral("SELECT %1 FROM Member a JOIN Member b ON b.Last_Name = a.Last_Name AND "
+                                            "b.Phone = a.Phone AND b.ID > a.ID WHERE a.Head_Of_Household = 1 AND "
+                                            "b.Head_Of_Household = 1 AND a.Phone <> '' ORDER BY b.ID DESC LIMIT 1");
+        merge->choose(firstId(pair.arg(QStringLiteral("a.ID"))), firstId(pair.arg(QStringLiteral("b.ID"))));
+        shot.saveWindow(QStringLiteral("merge-people.png"), merge);
+    } else {
+        die(QStringLiteral("the merge window did not open"));
+    }
     closeAll(main);
 
     // The Report Viewer with a visitation sheet.

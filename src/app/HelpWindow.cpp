@@ -84,6 +84,7 @@ const QList<HelpSection>& helpSections()
         { QStringLiteral("users"), QStringLiteral("Users and permissions") },
         { QStringLiteral("attendance"), QStringLiteral("Attendance") },
         { QStringLiteral("import-people"), QStringLiteral("Importing people from a spreadsheet") },
+        { QStringLiteral("merge-delete"), QStringLiteral("Merging and deleting people") },
     };
     return sections;
 }
@@ -109,6 +110,7 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmAttendanceEntry"), QStringLiteral("attendance") },
         { QStringLiteral("frmAttendanceReports"), QStringLiteral("attendance") },
         { QStringLiteral("frmImportPeople"), QStringLiteral("import-people") },
+        { QStringLiteral("frmMergePeople"), QStringLiteral("merge-delete") },
     };
     return sections.value(windowName, QStringLiteral("getting-started"));
 }

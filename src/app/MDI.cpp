@@ -70,6 +70,7 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
         { { "File" }, opens("CompanyInfo", "&Setup", "frmChurchInfo") },
         { { "MemberS" }, opens("MemberNavigator", "Member &Navigator", "frmMemberNavigator") },
         { { "MemberS" }, opens("MemberEntry", "Member &Entry/Edit", "frmMemberEntry") },
+        { { "MemberS" }, opens("MergePeople", "&Merge People...", "frmMergePeople") },
         { { "Prospects" }, opens("ProspectNavigator", "Prospect &Navigator", "frmProspectNavigator") },
         { { "Prospects" }, opens("ProspectEntry", "Prospect &Contact Entry/Edit", "frmProspectContactEntry") },
         { { "Administrative", "ClassEntry" }, opens("SSClassEntry", "&Sunday School Class Entry", "frmSSClassEntry") },

@@ -216,6 +216,17 @@ namespace {
             Headcount INTEGER,
             Recorded_By TEXT,
             Recorded_At TEXT))",
+
+        // Two records of one person merged into one: the identifier that
+        // went, the one that stayed, who merged them and when (UTC). Kept so
+        // that a later import can recognise the identifier that went.
+        R"(CREATE TABLE Member_Merge (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Removed_Member_ID INTEGER NOT NULL,
+            Kept_Member_ID INTEGER NOT NULL,
+            Removed_Name TEXT,
+            Merged_By TEXT,
+            Merged_On TEXT))",
     };
 
     // The statement that creates the table, as the engine reads it.
@@ -252,6 +263,9 @@ namespace {
         "CREATE INDEX Member_Cell ON Member (Cell)",
     };
 
+    // A later import looks up the identifier a merge removed.
+    const char* const kMergeIndex = "CREATE INDEX Merge_Removed ON Member_Merge (Removed_Member_ID)";
+
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -281,6 +295,7 @@ namespace {
         kDuplicateIndexes[1],
         kDuplicateIndexes[2],
         kDuplicateIndexes[3],
+        kMergeIndex,
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -310,10 +325,13 @@ namespace {
             db.exec(QString::fromUtf8(statement));
     }
 
-    // Version 5: the look-ups of the duplicate check. A file that already
-    // has one of them (made by this version and set back) keeps it.
-    void addDuplicateLookups(Database& db)
+    // Version 5: merges of two records of one person are recorded, and the
+    // duplicate check gets its look-ups. A file that already has one of
+    // those indexes (made by this version and set back) keeps it.
+    void addMemberMerges(Database& db)
     {
+        db.exec(tableStatement(db, QStringLiteral("Member_Merge")));
+        db.exec(QString::fromUtf8(kMergeIndex));
         for (const char* statement : kDuplicateIndexes)
             db.exec(QString::fromUtf8(statement).replace(
                 QLatin1String("CREATE INDEX "), QLatin1String("CREATE INDEX IF NOT EXISTS ")));
@@ -321,7 +339,7 @@ namespace {
 
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addDuplicateLookups };
+    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addMemberMerges };
 
 } // namespace
 
@@ -443,6 +461,25 @@ namespace {
 QStringList columnNames(const QString& table) { return definedColumns().value(table).names; }
 
 QString identifierColumn(const QString& table) { return definedColumns().value(table).identifier; }
+
+const QVector<ColumnRef>& personColumns()
+{
+    static const QVector<ColumnRef> columns = [] {
+        static const QStringList personNames = { QStringLiteral("Member_ID"), QStringLiteral("MemberID"),
+            QStringLiteral("Relative_Member_ID"), QStringLiteral("Prospect_ID"), QStringLiteral("Visitor1"),
+            QStringLiteral("Visitor2"), QStringLiteral("Teacher"), QStringLiteral("Asst_Teacher"),
+            QStringLiteral("Group_Leader"), QStringLiteral("Asst_Group_Leader"), QStringLiteral("DeaconID") };
+        QVector<ColumnRef> out;
+        for (const QString& table : tableNames()) {
+            for (const QString& column : columnNames(table)) {
+                if (personNames.contains(column))
+                    out.append({ table, column });
+            }
+        }
+        return out;
+    }();
+    return columns;
+}
 
 int version(Database& db)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QVector>
 #include <functional>
 
 namespace pw {
@@ -58,6 +59,20 @@ namespace schema {
     // without one). The table as tableNames() gives it.
     QStringList columnNames(const QString& table);
     QString identifierColumn(const QString& table);
+
+    // A column of one table, both as tableNames() and columnNames() give them.
+    struct ColumnRef {
+        QString table;
+        QString column;
+    };
+
+    // Every column that holds a person's identifier (a Member.ID), found in
+    // the tables above by the names such columns carry (Member_ID,
+    // Prospect_ID, Visitor1, Teacher, DeaconID and the like), so a new table
+    // whose person column is called Member_ID is among them without more
+    // ado. The record of merges keeps the identifiers that went on purpose
+    // and is not among them.
+    const QVector<ColumnRef>& personColumns();
 
     // The sixteen permission names, in the order of their identifiers 1..16.
     const QStringList& permissionNames();

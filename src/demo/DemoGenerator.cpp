@@ -4,6 +4,7 @@
 #include "data/NewDatabaseFile.h"
 #include "demo/DemoChurch.h"
 #include "demo/DemoAttendance.h"
+#include "demo/DemoDuplicates.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -125,6 +126,7 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
             db, options.today.isValid() ? options.today : QDate::currentDate(), options.seed, summary.adminUsername);
         for (const QString& index : indexes)
             db.exec(index);
+        addDuplicates(db, options.people);
         tx.commit();
     }
     file.commit();

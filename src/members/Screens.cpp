@@ -2,7 +2,9 @@
 
 #include "app/Permissions.h"
 #include "app/Workspace.h"
+#include "members/PersonDelete.h"
 #include "members/frmMemberEntry.h"
+#include "members/frmMergePeople.h"
 
 namespace pw::members {
 
@@ -10,6 +12,9 @@ void registerScreens(Workspace& workspace)
 {
     workspace.registerScreen({ QStringLiteral("frmMemberEntry"), { perm::MemberView, perm::MemberEntry }, refusal::View,
         [] { return new frmMemberEntry; } });
+    // Merging two records of one person: "Admin" accounts only.
+    workspace.registerScreen({ QStringLiteral("frmMergePeople"), {}, {},
+        []() -> QWidget* { return requireAdmin(QStringLiteral("merge people")) ? new frmMergePeople : nullptr; } });
 }
 
 } // namespace pw::members

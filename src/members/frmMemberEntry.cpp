@@ -14,9 +14,11 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Households.h"
+#include "members/DuplicateWarning.h"
 #include "members/FamilyPanel.h"
 #include "members/MemberPicture.h"
 #include "members/MemberRecord.h"
+#include "members/PersonDelete.h"
 #include "members/ProspectContactsPanel.h"
 #include "members/ResponsibilityPanel.h"
 #include "ui_frmMemberEntry.h"
@@ -147,6 +149,12 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     ui->fraFamilyMembers->bind(ui->txtMemberID, ui->chkHOH);
     ui->fraChurchResponsibilities->bind(ui->txtMemberID);
 
+    // "Delete" beside "Exit": for "Admin" accounts, on a person who is stored.
+    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_delete->setObjectName(QStringLiteral("btnDelete"));
+    ui->layTop->insertWidget(ui->layTop->indexOf(ui->btnExit), m_delete);
+    setTabOrder(ui->btnSaveClose, m_delete);
+    connect(m_delete, &QPushButton::clicked, this, [this] { guarded([this] { btnDelete_clicked(); }); });
     connect(ui->btnNew, &QPushButton::clicked, this, [this] { guarded([this] { btnNew_clicked(); }); });
     connect(ui->btnNewFamilyMember, &QPushButton::clicked, this,
         [this] { guarded([this] { btnNewFamilyMember_clicked(); }); });
@@ -490,6 +498,17 @@ bool frmMemberEntry::SaveMember()
         bringToView(ui->fraFamilyMembers->relationshipBox());
         return false;
     }
+    // A new person who is already in the church: asked before anything is
+    // written. Opening that person throws away what was typed.
+    if (record.id <= 0) {
+        const DuplicateAnswer answer = askAboutDuplicates(record);
+        if (answer.choice == DuplicateAnswer::OpenThatPerson) {
+            m_tracker->markClean();
+            LoadMember(answer.existingId);
+        }
+        if (answer.choice != DuplicateAnswer::SaveAnyway)
+            return false;
+    }
     BusyCursor busy;
     SaveOptions options;
     if (joinsHead > 0) {
@@ -730,6 +749,21 @@ void frmMemberEntry::btnSaveClose_clicked()
 {
     if (saveWithChecks())
         closeScreen(this);
+}
+
+void frmMemberEntry::btnDelete_clicked()
+{
+    const qint64 id = ui->txtMemberID->text().toLongLong();
+    if (id <= 0) {
+        messages().show(QStringLiteral("Choose the person to delete first."), QStringLiteral("Invalid Selection"));
+        return;
+    }
+    // The question names what goes with the person; changes typed since go too.
+    if (!deletePerson(id))
+        return;
+    startNewEntry();
+    ReloadListValues();
+    m_tracker->markClean();
 }
 
 void frmMemberEntry::btnLoadPic_clicked()

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QPushButton;
 
 namespace Ui {
 class frmMemberEntry;
@@ -76,6 +77,7 @@ private:
     void startFamilyMember(qint64 headId);
     void btnSaveNew_clicked();
     void btnSaveClose_clicked();
+    void btnDelete_clicked();
     void btnLoadPic_clicked();
     void btnRemovePic_clicked();
     void cmbMember_changed(int index);
@@ -117,6 +119,7 @@ private:
     QString recordName() const;
 
     EditTracker* m_tracker = nullptr;
+    QPushButton* m_delete = nullptr; // "Delete", placed beside "Exit"
     ProspectContactsPanel* m_contacts = nullptr; // "Contacts Made"
     attendance::AttendancePanel* m_attendance = nullptr; // beside the calendar of "Attendance Info"
     QImage m_picture; // the picture shown, scaled; written at save when a file type is set

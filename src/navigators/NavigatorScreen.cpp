@@ -6,12 +6,14 @@
 #include "app/PickList.h"
 #include "app/ResultGrid.h"
 #include "app/Workspace.h"
+#include "members/PersonDelete.h"
 #include "members/frmMemberEntry.h"
 #include "reports/BatchPrint.h"
 #include "reports/ProgressDialog.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,6 +127,22 @@ ResultModel* setupNavigatorGrid(QTableView* view, const QString& exportName, boo
             }
         });
         view->installEventFilter(new OpenOnEnter(view, model));
+        // "Delete Person..." on the right-click menu and the Delete key: the
+        // person of the current row, who leaves the grid once deleted.
+        auto* remove = new QAction(QStringLiteral("Delete Person..."), view);
+        remove->setObjectName(QStringLiteral("actDeletePerson"));
+        remove->setShortcut(QKeySequence::Delete);
+        remove->setShortcutContext(Qt::WidgetShortcut);
+        QObject::connect(remove, &QAction::triggered, view, [view, model] {
+            const QModelIndex current = view->currentIndex();
+            if (!current.isValid())
+                return;
+            guarded([&] {
+                if (members::deletePerson(model->idAt(current.row())))
+                    view->setRowHidden(current.row(), true);
+            });
+        });
+        view->addAction(remove);
     }
     return model;
 }

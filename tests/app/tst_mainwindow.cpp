@@ -137,6 +137,7 @@ void TestMainWindow::menuTreeInOrder()
         "  MemberNavigator=Member Navigator",
         "  MemberEntry=Member Entry/Edit",
         "  AttendanceEntry=Attendance Entry", // added after the items above
+        "  MergePeople=Merge People...",
         "Prospects=Prospects",
         "  ProspectNavigator=Prospect Navigator",
         "  ProspectEntry=Prospect Contact Entry/Edit",

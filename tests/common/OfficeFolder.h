@@ -28,12 +28,13 @@ inline void makeChurch(const QString& path, int people)
     tx.commit();
 }
 
-// Takes away the tables schema version 4 added (attendance), leaving the
-// version number to the caller.
-inline void dropVersion4Tables(Database& db)
+// Takes away the tables schema versions 4 and 5 added (attendance, merges),
+// leaving the version number to the caller.
+inline void dropTablesAfterVersion3(Database& db)
 {
     db.exec(QStringLiteral("DROP TABLE Attendance"));
     db.exec(QStringLiteral("DROP TABLE Attendance_Headcount"));
+    db.exec(QStringLiteral("DROP TABLE Member_Merge"));
 }
 
 // Makes a church look as the first Pewlark wrote it (schema version 1,
@@ -43,7 +44,7 @@ inline void makeVersion1(Database& db)
     db.exec(QStringLiteral("DROP INDEX User_UsernameKey"));
     db.exec(QStringLiteral("ALTER TABLE \"User\" DROP COLUMN Username_Key"));
     db.exec(QStringLiteral("DROP TABLE Login_Failure"));
-    dropVersion4Tables(db);
+    dropTablesAfterVersion3(db);
     db.exec(QStringLiteral("UPDATE Schema_Version SET Version = 1"));
 }
 

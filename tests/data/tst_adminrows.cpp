@@ -194,7 +194,7 @@ void TestAdminRows::upgradeKeepsAccountsThatShareAName()
         db->exec(QStringLiteral("DROP INDEX User_UsernameKey"));
         db->exec(QStringLiteral("ALTER TABLE \"User\" DROP COLUMN Username_Key"));
         db->exec(QStringLiteral("DROP TABLE Login_Failure"));
-        test::dropVersion4Tables(*db);
+        test::dropTablesAfterVersion3(*db);
         db->exec(QStringLiteral("UPDATE Schema_Version SET Version = 1"));
         auto person = [&](const char* first, const char* last) {
             return db->insert(QStringLiteral("INSERT INTO Member (Status, First_Name, Last_Name) VALUES ('Member', ?, "

@@ -60,6 +60,7 @@ private slots:
     void pathsWithOddCharacters();
     void upgradeKeepsCurrentVersion();
     void upgradeToCountedLoginsKeepsEveryRow();
+    void upgradeToRecordedMergesKeepsEveryRow();
     void openRefusesAnIncompleteChurch_data();
     void openRefusesAnIncompleteChurch();
     void passwordsAreHashedAndFoldCase();
@@ -379,7 +380,7 @@ void TestDatabase::upgradeToCountedLoginsKeepsEveryRow()
     const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version2"))
                                            : dir.filePath(QStringLiteral("v2.sqlite"));
     auto db = Database::open(where, Database::OpenMode::CreateNew);
-    test::dropVersion4Tables(*db);
+    test::dropTablesAfterVersion3(*db);
     for (const char* change : { "DROP TABLE Login_Failure", "UPDATE Schema_Version SET Version = 2",
              "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')" })
         db->exec(QString::fromLatin1(change));
@@ -388,6 +389,34 @@ void TestDatabase::upgradeToCountedLoginsKeepsEveryRow()
     QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), 1);
     Users::recordLoginFailure(*db, QStringLiteral("Pastor"), QDateTime(QDate(2026, 3, 15), QTime(10, 0), Qt::UTC));
     QCOMPARE(Users::loginFailures(*db, QStringLiteral(" PASTOR")).inARow, 1);
+}
+
+// A church of schema version 3 opens with every row of every table kept and
+// an empty, writable record of merges.
+void TestDatabase::upgradeToRecordedMergesKeepsEveryRow()
+{
+    QTemporaryDir dir;
+    const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version3"))
+                                           : dir.filePath(QStringLiteral("v3.sqlite"));
+    auto db = Database::open(where, Database::OpenMode::CreateNew);
+    test::dropTablesAfterVersion3(*db);
+    for (const char* change : { "UPDATE Schema_Version SET Version = 3",
+             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
+             "INSERT INTO Family_Connection VALUES (1, 'Son', 2)",
+             "INSERT INTO Prospect_Contact (Prospect_ID) VALUES (1)" })
+        db->exec(QString::fromLatin1(change));
+    const auto rows = [&] {
+        QStringList counts;
+        for (const QString& table : schema::tableNames())
+            if (table != QLatin1String("Member_Merge") && !table.startsWith(QLatin1String("Attendance")))
+                counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
+        return counts;
+    };
+    const QStringList before = rows();
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(schema::version(*db), schema::kCurrentVersion);
+    QCOMPARE(rows(), before);
+    db->exec(QStringLiteral("INSERT INTO Member_Merge (Removed_Member_ID, Kept_Member_ID) VALUES (2, 1)"));
 }
 
 void TestDatabase::openRefusesAnIncompleteChurch_data()

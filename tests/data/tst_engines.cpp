@@ -108,6 +108,8 @@ void TestEngines::copyRoundTrip()
     const QString back = folder.filePath(QStringLiteral("back.sqlite"));
     Users::recordLoginFailure(*Database::open(demoFile(), Database::OpenMode::ExistingOnly), QStringLiteral("pastor"),
         QDateTime(QDate(2026, 3, 15), QTime(9, 0), Qt::UTC));
+    Database::open(demoFile(), Database::OpenMode::ExistingOnly)
+        ->exec(QStringLiteral("INSERT INTO Member_Merge (Removed_Member_ID, Kept_Member_ID) VALUES (9999, 1)"));
 
     const copying::CopyResult there = copying::copyChurch(demoFile(), middle);
     QCOMPARE(there.tables.size(), schema::tableNames().size());

@@ -1,0 +1,199 @@
+#include "TestSupport.h"
+
+#include "data/Members.h"
+#include "data/PersonLinks.h"
+#include "data/Schema.h"
+
+#include <QtTest>
+
+using namespace pw;
+using test::TestEnv;
+
+class TestPersonLinks : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPersonColumnHasRules();
+    void mergeLeavesNothingPointingAtTheRemovedPerson();
+    void mergeRefusals_data();
+    void mergeRefusals();
+    void deleteRefusals_data();
+    void deleteRefusals();
+};
+
+namespace {
+
+int count(TestEnv& env, const QString& sql, const QVariantList& params = {})
+{
+    return env.db().scalar(sql, params).toInt();
+}
+
+PersonLinks::Merge mergeOf(TestEnv& env, qint64 removed, qint64 kept)
+{
+    const MemberRecord k = *Members::load(env.db(), kept);
+    return { removed, Members::load(env.db(), removed)->dateEdited, k, k.dateEdited, QStringLiteral("Hale, Margret"),
+        QStringLiteral("admin"), QDateTime(QDate(2026, 3, 15), QTime(10, 0)) };
+}
+
+} // namespace
+
+// A person column without rules would keep pointing at a merged or deleted person.
+void TestPersonLinks::everyPersonColumnHasRules()
+{
+    for (const schema::ColumnRef& c : schema::personColumns()) {
+        const auto& all = PersonLinks::links();
+        QVERIFY2(std::any_of(all.begin(), all.end(),
+                     [&](const PersonLinks::Link& l) { return l.table == c.table && l.column == c.column; }),
+            qPrintable(c.table + QLatin1Char('.') + c.column));
+    }
+}
+
+void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
+{
+    TestEnv env;
+    const qint64 kept = env.addMember(QStringLiteral("Margaret"), QStringLiteral("Hale"));
+    const qint64 removed = env.addMember(QStringLiteral("Margret"), QStringLiteral("Hale"));
+    const qint64 son = env.addMember(QStringLiteral("Tom"), QStringLiteral("Hale"));
+    const qint64 other = env.addMember(QStringLiteral("Ann"), QStringLiteral("Cole"));
+    Database& db = env.db();
+    const QString family = QStringLiteral("INSERT INTO Family_Connection VALUES (?, ?, ?)");
+    // Both records list the son, the son lists both; the two records list each other.
+    for (const QVariantList& row : { QVariantList { kept, "Son", son }, QVariantList { removed, "Son", son },
+             QVariantList { son, "Mother", kept }, QVariantList { son, "Mother", removed },
+             QVariantList { removed, "Sister", kept }, QVariantList { other, "Friend", removed } })
+        db.exec(family, row);
+    const QString held = QStringLiteral("INSERT INTO Member_Responsibility VALUES (?, 'Usher', '2020-01-01', ?)");
+    db.exec(held, { kept, QVariant() });
+    db.exec(held, { removed, QVariant() }); // the same one twice
+    db.exec(held, { removed, QStringLiteral("2021-01-01") });
+    const QString contact = QStringLiteral("INSERT INTO Prospect_Contact (Prospect_ID, Visitor1, Visitor2) VALUES "
+                                           "(?, ?, ?)");
+    db.exec(contact, { removed, other, QVariant() });
+    db.exec(contact, { other, kept, removed });
+    db.exec(contact, { other, removed, QVariant() });
+    db.exec(QStringLiteral("UPDATE Member SET DeaconID = ? WHERE ID IN (?, ?)"), { removed, son, kept });
+    for (const char* table : { "Sunday_School", "Discipleship_Training", "Wednesday_Night" })
+        db.exec(QStringLiteral("INSERT INTO %1 (Name, Teacher, Asst_Teacher) VALUES ('A', ?, ?)")
+                    .arg(QString::fromLatin1(table)),
+            { removed, removed });
+    db.exec(
+        QStringLiteral("INSERT INTO Care_Group (Group_Leader, Asst_Group_Leader) VALUES (?, ?)"), { removed, removed });
+    env.addUser(removed, QStringLiteral("margret"), QStringLiteral("pw"), QStringLiteral("User"));
+    env.grant(removed, QStringLiteral("Member View"));
+
+    PersonLinks::merge(db, mergeOf(env, removed, kept));
+
+    for (const schema::ColumnRef& c : schema::personColumns())
+        QVERIFY2(
+            count(env, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(c.table, c.column), { removed }) == 0,
+            qPrintable(c.table + QLatin1Char('.') + c.column));
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Member WHERE ID = ?"), { removed }), 0);
+    QCOMPARE(
+        count(env, QStringLiteral("SELECT COUNT(*) FROM Family_Connection WHERE Member_ID = Relative_Member_ID")), 0);
+    QCOMPARE(count(env,
+                 QStringLiteral("SELECT COUNT(*) FROM (SELECT Member_ID, Relative_Member_ID FROM Family_Connection "
+                                "GROUP BY Member_ID, Relative_Member_ID HAVING COUNT(*) > 1) AS d")),
+        0);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Family_Connection")), 3);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Member_Responsibility WHERE Member_ID = ?"), { kept }), 2);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Prospect_Contact WHERE Visitor2 IS NOT NULL")), 0);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Member WHERE DeaconID = ?"), { kept }), 1); // the son
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM \"User\" WHERE Member_ID = ?"), { kept }), 1);
+    QCOMPARE(count(env,
+                 QStringLiteral("SELECT COUNT(*) FROM Member_Merge WHERE Removed_Member_ID = ? AND Kept_Member_ID = ? "
+                                "AND Merged_By = 'admin'"),
+                 { removed, kept }),
+        1);
+}
+
+void TestPersonLinks::mergeRefusals_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("both have an account") << "INSERT INTO \"User\" (Member_ID, Username) VALUES (:kept, 'a'), "
+                                             "(:removed, 'b')"
+                                          << "Both people have a user account (\"a\" and \"b\")";
+    QTest::newRow("changed meanwhile") << "UPDATE Member SET Date_Edited = '2026-03-15T09:00:00', Edited_By = 'bo' "
+                                          "WHERE ID = :removed"
+                                       << "was changed on another workstation (bo)";
+}
+
+// A merge that cannot be done leaves both records as they were.
+void TestPersonLinks::mergeRefusals()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, says);
+    TestEnv env;
+    const qint64 kept = env.addMember(QStringLiteral("Margaret"), QStringLiteral("Hale"));
+    const qint64 removed = env.addMember(QStringLiteral("Margret"), QStringLiteral("Hale"));
+    env.db().exec(QStringLiteral("INSERT INTO Family_Connection VALUES (?, 'Sister', ?)"), { removed, kept });
+    const PersonLinks::Merge merge = mergeOf(env, removed, kept);
+    env.db().exec(change.replace(QStringLiteral(":kept"), QString::number(kept))
+                      .replace(QStringLiteral(":removed"), QString::number(removed)));
+    const int rows = count(env, QStringLiteral("SELECT COUNT(*) FROM Member"));
+    try {
+        PersonLinks::merge(env.db(), merge);
+        QFAIL("the merge went through");
+    } catch (const Error& e) {
+        QVERIFY2(e.text().contains(says), qPrintable(e.text()));
+    }
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Member")), rows);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Family_Connection")), 1);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Member_Merge")), 0);
+}
+
+void TestPersonLinks::deleteRefusals_data()
+{
+    QTest::addColumn<QString>("row"); // :p is the person to delete, :o someone else
+    QTest::addColumn<QString>("refusal"); // empty: deleted
+    QTest::newRow("first visitor") << "INSERT INTO Prospect_Contact (Prospect_ID, Visitor1) VALUES (:o, :p)"
+                                   << "still the visitor on 1 contact.";
+    QTest::newRow("second visitor") << "INSERT INTO Prospect_Contact (Prospect_ID, Visitor1, Visitor2) VALUES (:o, "
+                                       ":o, :p)"
+                                    << "still the visitor on 1 contact.";
+    QTest::newRow("deacon") << "UPDATE Member SET DeaconID = :p"
+                            << "still the deacon of 1 person.";
+    QTest::newRow("leader") << "INSERT INTO Care_Group (Group_Leader) VALUES (:p)"
+                            << "a leader of 1 care group.";
+    QTest::newRow("assistant leader") << "INSERT INTO Care_Group (Group_Leader, Asst_Group_Leader) VALUES (:o, :p)"
+                                      << "a leader of 1 care group.";
+    QTest::newRow("teacher") << "INSERT INTO Wednesday_Night (Name, Teacher) VALUES ('A', :p)"
+                             << "a teacher of 1 class.";
+    QTest::newRow("assistant teacher") << "INSERT INTO Sunday_School (Name, Asst_Teacher) VALUES ('A', :p)"
+                                       << "a teacher of 1 class.";
+    QTest::newRow("user") << "INSERT INTO \"User\" (Member_ID, Username) VALUES (:p, 'x')"
+                          << "still the holder of 1 user account.";
+    QTest::newRow("family, responsibilities and contacts go along")
+        << "INSERT INTO Family_Connection VALUES (:p, 'Son', :o), (:o, 'Mother', :p); INSERT INTO "
+           "Member_Responsibility VALUES (:p, 'Usher', NULL, NULL); INSERT INTO Prospect_Contact (Prospect_ID, "
+           "Visitor1) VALUES (:p, :o)"
+        << "";
+}
+
+void TestPersonLinks::deleteRefusals()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, refusal);
+    TestEnv env;
+    const qint64 person = env.addMember(QStringLiteral("Helen"), QStringLiteral("Hale"));
+    const qint64 other = env.addMember(QStringLiteral("Ann"), QStringLiteral("Cole"));
+    for (QString statement : row.split(QLatin1Char(';')))
+        env.db().exec(statement.replace(QStringLiteral(":p"), QString::number(person))
+                          .replace(QStringLiteral(":o"), QString::number(other)));
+    try {
+        PersonLinks::remove(env.db(), person, QStringLiteral("Hale, Helen"));
+        QVERIFY2(refusal.isEmpty(), "deleted");
+    } catch (const Error& e) {
+        QVERIFY2(!refusal.isEmpty() && e.text().startsWith(QStringLiteral("Hale, Helen cannot be deleted while "))
+                && e.text().contains(refusal),
+            qPrintable(e.text()));
+    }
+    QCOMPARE(
+        count(env, QStringLiteral("SELECT COUNT(*) FROM Member WHERE ID = ?"), { person }), refusal.isEmpty() ? 0 : 1);
+    for (const schema::ColumnRef& c : schema::personColumns())
+        QVERIFY(!refusal.isEmpty()
+            || count(env, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(c.table, c.column), { person })
+                == 0);
+}
+
+QTEST_MAIN(TestPersonLinks)
+#include "tst_personlinks.moc"

@@ -1,0 +1,125 @@
+#include "TestSupport.h"
+
+#include "app/Workspace.h"
+#include "data/Members.h"
+#include "members/Screens.h"
+#include "members/frmMemberEntry.h"
+#include "members/frmMergePeople.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace pw;
+using test::TestEnv;
+
+class TestDuplicatePeople : public QObject {
+    Q_OBJECT
+private slots:
+    void savingANewPersonWhoIsThereAsks_data();
+    void savingANewPersonWhoIsThereAsks();
+    void chosenValuesStayOnTheKeptRecord();
+};
+
+namespace {
+
+qint64 person(TestEnv& env, const QString& first, const QString& phone, const QString& email, const QString& edited)
+{
+    const qint64 id = env.addMember(first, QStringLiteral("Hale"));
+    env.db().exec(QStringLiteral("UPDATE Member SET Phone = ?, Email = ?, Date_Edited = ? WHERE ID = ?"),
+        { phone, email, edited, id });
+    return id;
+}
+
+} // namespace
+
+void TestDuplicatePeople::savingANewPersonWhoIsThereAsks_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<bool>("opened"); // the screen shows the person already there
+    QTest::newRow("save anyway") << "Save Anyway" << 1 << false;
+    QTest::newRow("open that person") << "Open That Person" << 0 << true;
+    QTest::newRow("cancel: what was typed stays") << "Cancel" << 0 << false;
+}
+
+void TestDuplicatePeople::savingANewPersonWhoIsThereAsks()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, added);
+    QFETCH(bool, opened);
+    TestEnv env;
+    QMdiArea area;
+    Workspace ws(&area);
+    ctx().workspace = &ws;
+    env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
+    const qint64 there = person(env, QStringLiteral("Margaret"), QStringLiteral("5551234567"), QString(), QString());
+    env.db().exec(QStringLiteral("UPDATE Member SET Date_Of_Birth = '1950-03-04' WHERE ID = ?"), { there });
+    auto* form = ws.open<members::frmMemberEntry>();
+    for (const auto& [name, text] : { std::pair { "cmbMemberStatus", "Member" }, { "cmbGender", "Female" },
+             { "cmbChurchStatus", "Active" }, { "cmbProspectStatus", "Inactive" } }) {
+        auto* list = test::control<QComboBox>(form, name);
+        list->setCurrentIndex(list->findText(QString::fromLatin1(text)));
+    }
+    test::control<QLineEdit>(form, "txtFName")->setText(QStringLiteral("margaret "));
+    test::control<QLineEdit>(form, "txtLName")->setText(QStringLiteral("Hale"));
+    test::control<QCheckBox>(form, "chkDOB")->setChecked(true);
+    test::control<QDateEdit>(form, "dtDOB")->setDate(QDate(1950, 3, 4));
+    const int people = env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt();
+    env.messages.choices = { answer };
+    QTest::mouseClick(test::control<QPushButton>(form, "btnSaveNew"), Qt::LeftButton);
+    QCOMPARE(env.messages.last().text,
+        QStringLiteral("There is already Hale, Margaret (born 3/4/1950, phone (555) 123-4567)."));
+    QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), people + added);
+    QCOMPARE(test::control<QLineEdit>(form, "txtMemberID")->text() == QString::number(there), opened);
+    QCOMPARE(test::control<QLineEdit>(form, "txtFName")->text() == QLatin1String("margaret "), answer == "Cancel");
+    ctx().workspace = nullptr;
+}
+
+// The value given where only one record has one, the newer record's where
+// both do, and what the user clicks instead.
+void TestDuplicatePeople::chosenValuesStayOnTheKeptRecord()
+{
+    TestEnv env;
+    QMdiArea area;
+    Workspace ws(&area);
+    members::registerScreens(ws);
+    ctx().workspace = &ws;
+    area.resize(1000, 700);
+    area.show();
+    env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
+    const qint64 kept = person(env, QStringLiteral("Margaret"), QString(), QStringLiteral("old@hale.org"),
+        QStringLiteral("2020-01-01T10:00:00"));
+    const qint64 removed = person(env, QStringLiteral("Margret"), QStringLiteral("5551234567"),
+        QStringLiteral("new@hale.org"), QStringLiteral("2025-01-01T10:00:00"));
+    auto* form = qobject_cast<members::frmMergePeople*>(ws.open(QStringLiteral("frmMergePeople")));
+    QVERIFY(form);
+    form->choose(kept, removed);
+    auto* grid = test::control<QTableWidget>(form, "vsfgFields");
+    const auto rowOf = [&](const QString& caption) {
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (grid->item(row, 0)->text() == caption)
+                return row;
+        return -1;
+    };
+    const int firstName = rowOf(QStringLiteral("First Name"));
+    QCOMPARE(grid->item(firstName, 2)->checkState(), Qt::Checked); // the newer edit
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(firstName, 1)).center());
+    QCOMPARE(grid->item(firstName, 1)->checkState(), Qt::Checked);
+
+    QTest::mouseClick(test::control<QPushButton>(form, "btnMerge"), Qt::LeftButton);
+    QVERIFY(env.messages.last().question);
+    const MemberRecord stays = *Members::load(env.db(), kept);
+    QCOMPARE(QStringList({ stays.firstName, stays.phone, stays.email, stays.editedBy }),
+        QStringList({ "Margaret", "5551234567", "new@hale.org", "tester" }));
+    QVERIFY(!Members::load(env.db(), removed));
+    ctx().workspace = nullptr;
+}
+
+QTEST_MAIN(TestDuplicatePeople)
+#include "tst_duplicatepeople.moc"
