@@ -1,6 +1,7 @@
 #include "attendance/SinceCriterionBox.h"
 
 #include "app/Context.h"
+#include "app/DateBox.h"
 #include "app/FormHelpers.h"
 #include "data/Clock.h"
 
@@ -13,7 +14,7 @@ namespace pw::attendance {
 SinceCriterionBox::SinceCriterionBox(QWidget* parent)
     : QWidget(parent)
     , cmbAttended(new QComboBox(this))
-    , dtAttendedSince(new QDateEdit(this))
+    , dtAttendedSince(new DateBox(this))
     , cmbAttendedService(new QComboBox(this))
 {
     setObjectName(QStringLiteral("fraAttendedSince"));

@@ -1,5 +1,9 @@
 #include "attendance/frmAttendanceEntry.h"
 
+#include "app/Conflicts.h"
+#include "app/DateBox.h"
+#include "app/Formats.h"
+
 #include "admin/AdminRules.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
@@ -39,7 +43,7 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
     , cmbService(named(new QComboBox, "cmbService"))
     , cmbClass(named(new QComboBox, "cmbClass"))
     , lblClass(named(new QLabel(QStringLiteral("Class")), "lblClass"))
-    , dtDate(named(new QDateEdit, "dtDate"))
+    , dtDate(named(new DateBox, "dtDate"))
     , lstPeople(named(new QListWidget, "lstPeople"))
     , cmbAddPerson(named(new QComboBox, "cmbAddPerson"))
     , btnAdd(named(new QPushButton(QStringLiteral("Add")), "btnAdd"))
@@ -313,27 +317,19 @@ bool frmAttendanceEntry::save()
     Recorded mine = m_loaded;
     mine.present = ticked();
     mine.headcount = headcount();
-    threeway::OnConflict how = threeway::OnConflict::Report;
-    for (;;) {
-        SaveOutcome outcome;
-        {
-            BusyCursor busy;
-            outcome = attendance::save(db(), m_shown, m_loaded, mine, how, ctx().user.username, clock().now());
-        }
-        if (!outcome.conflict) {
-            m_loaded = outcome.stored;
-            break;
-        }
-        const auto answer = admin::askAboutConflicts(admin::conflictQuestion(QStringLiteral("attendance"),
-            { { QStringLiteral("Headcount"), m_loaded.headcount, mine.headcount, outcome.theirHeadcount } },
-            [](const QString& column) { return column; }));
-        if (!answer)
-            return false;
-        how = *answer;
-    }
+    const bool saved = saveAskingOnConflict([&](threeway::OnConflict how) {
+        const SaveOutcome outcome
+            = attendance::save(db(), m_shown, m_loaded, mine, how, ctx().user.username, clock().now());
+        if (outcome.conflict)
+            return conflictQuestion(QStringLiteral("attendance"), { QStringLiteral("Headcount") });
+        m_loaded = outcome.stored;
+        return QString();
+    });
+    if (!saved)
+        return false;
     loadMeeting();
     showStatus(QStringLiteral("Saved the attendance of %1, %2.")
-                   .arg(cmbService->currentText(), m_shown.date.toString(QStringLiteral("MM/dd/yyyy"))));
+                   .arg(cmbService->currentText(), formats::dateText(m_shown.date)));
     return true;
 }
 

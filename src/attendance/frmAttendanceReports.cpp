@@ -1,6 +1,7 @@
 #include "attendance/frmAttendanceReports.h"
 
 #include "app/Context.h"
+#include "app/DateBox.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
 #include "app/Messages.h"
@@ -36,7 +37,7 @@ frmAttendanceReports::frmAttendanceReports(QWidget* parent)
     , cmbReport(named(new QComboBox, "cmbReport"))
     , cmbService(named(new QComboBox, "cmbService"))
     , cmbClass(named(new QComboBox, "cmbClass"))
-    , dtDate(named(new QDateEdit, "dtDate"))
+    , dtDate(named(new DateBox, "dtDate"))
     , optMonth(named(new QRadioButton(QStringLiteral("Month")), "optMonth"))
     , optQuarter(named(new QRadioButton(QStringLiteral("Quarter")), "optQuarter"))
     , spnAtLeast(named(new QSpinBox, "spnAtLeast"))
