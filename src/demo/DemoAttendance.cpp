@@ -5,7 +5,9 @@
 #include "demo/DemoPlan.h"
 
 #include <QHash>
+
 #include <array>
+#include <map>
 #include <vector>
 
 namespace pw::demo {
@@ -119,7 +121,8 @@ qint64 writeAttendance(Database& db, const QDate& today, quint32 seed, const QSt
             const QDate date = last.addDays(-7 * (kWeeks - 1 - week));
             const QString day = date.toString(Qt::ISODate);
             const QString stamp = date.toString(Qt::ISODate) + QStringLiteral("T13:00:00");
-            QHash<qint64, int> perClass;
+            // Ordered, so the same seed gives the same headcounts.
+            std::map<qint64, int> perClass;
             for (const Attender& a : people) {
                 const double chance = a.chance[s];
                 if (chance <= 0 || week < a.firstWeek || week > a.lastWeek
@@ -133,10 +136,10 @@ qint64 writeAttendance(Database& db, const QDate& today, quint32 seed, const QSt
                 ++perClass[a.classId[s]];
                 ++rows;
             }
-            for (auto it = perClass.cbegin(); it != perClass.cend(); ++it) {
+            for (const auto& [classId, count] : perClass) {
                 // Visitors and children not on the roll make the count a little higher.
-                const int extra = it.key() > 0 ? rnd.between(0, 2) : it.value() * rnd.between(5, 25) / 100;
-                counted.run({ service.codeText(), it.key(), day, it.value() + extra, recordedBy, stamp });
+                const int extra = classId > 0 ? rnd.between(0, 2) : count * rnd.between(5, 25) / 100;
+                counted.run({ service.codeText(), classId, day, count + extra, recordedBy, stamp });
             }
         }
     }

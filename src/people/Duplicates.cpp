@@ -1,5 +1,8 @@
 #include "people/Duplicates.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "data/Database.h"
 #include "data/Members.h"
 #include "data/Sql.h"
@@ -39,13 +42,54 @@ namespace {
         return p.firstName + QLatin1Char('\n') + p.lastName;
     }
 
+    // Edits (a letter added, dropped, changed, or two neighbours swapped)
+    // that turn one text into the other.
+    int editsBetween(const QString& a, const QString& b)
+    {
+        const int n = static_cast<int>(a.size());
+        const int m = static_cast<int>(b.size());
+        std::vector<std::vector<int>> d(n + 1, std::vector<int>(m + 1));
+        for (int i = 0; i <= n; ++i)
+            d[i][0] = i;
+        for (int j = 0; j <= m; ++j)
+            d[0][j] = j;
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= m; ++j) {
+                const int change = a.at(i - 1) == b.at(j - 1) ? 0 : 1;
+                d[i][j] = std::min({ d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change });
+                if (i > 1 && j > 1 && a.at(i - 1) == b.at(j - 2) && a.at(i - 2) == b.at(j - 1))
+                    d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+        return d[n][m];
+    }
+
+    // The same first name typed differently ("Margret", "Mraia"), or one
+    // cut short ("Marg"); not two people of one family ("Henry", "Hannah").
+    bool sameFirstName(const QString& a, const QString& b)
+    {
+        const int shorter = static_cast<int>(std::min(a.size(), b.size()));
+        if (shorter >= 3 && (a.startsWith(b) || b.startsWith(a)))
+            return true;
+        const int edits = editsBetween(a, b);
+        return edits <= 1 || (edits <= 2 && shorter >= 6);
+    }
+
     // Two people the e-mail and phone rules must not join: both birth dates
-    // known and different, or both first names starting differently.
-    bool plainlyDifferent(const PersonKeys& a, const PersonKeys& b)
+    // known and different, or both first names known and plainly two names.
+    // A shared e-mail address is rarer in a family than a home phone, so it
+    // joins first names with the same initial ("Maggie", "Margaret"); a phone
+    // (which a new family member takes from the head) only one name typed
+    // differently.
+    enum class Names { SameInitial, Typo };
+    bool plainlyDifferent(const PersonKeys& a, const PersonKeys& b, Names names)
     {
         if (a.dateOfBirth.isValid() && b.dateOfBirth.isValid() && a.dateOfBirth != b.dateOfBirth)
             return true;
-        return !a.firstName.isEmpty() && !b.firstName.isEmpty() && a.firstName.at(0) != b.firstName.at(0);
+        if (a.firstName.isEmpty() || b.firstName.isEmpty())
+            return false;
+        return names == Names::SameInitial ? a.firstName.at(0) != b.firstName.at(0)
+                                           : !sameFirstName(a.firstName, b.firstName);
     }
 
     const char* const kKeyColumns = "ID, First_Name, Last_Name, Email, Date_Of_Birth, Phone, Cell";
@@ -131,14 +175,12 @@ int duplicateReasons(const PersonKeys& a, const PersonKeys& b)
         reasons |= SameNameAndBirthDate;
     if (!nameOnlyKey(a).isEmpty() && a.firstName == b.firstName && a.lastName == b.lastName)
         reasons |= SameNameOnly;
-    if (!plainlyDifferent(a, b)) {
-        if (!a.email.isEmpty() && a.email == b.email)
-            reasons |= SameEmail;
-        if (!a.lastName.isEmpty() && a.lastName == b.lastName) {
-            for (const QString& phone : a.phones) {
-                if (b.phones.contains(phone))
-                    reasons |= SamePhoneAndLastName;
-            }
+    if (!a.email.isEmpty() && a.email == b.email && !plainlyDifferent(a, b, Names::SameInitial))
+        reasons |= SameEmail;
+    if (!a.lastName.isEmpty() && a.lastName == b.lastName && !plainlyDifferent(a, b, Names::Typo)) {
+        for (const QString& phone : a.phones) {
+            if (b.phones.contains(phone))
+                reasons |= SamePhoneAndLastName;
         }
     }
     return reasons;

@@ -12,8 +12,10 @@
 // alphabet. A family often shares one e-mail address and one home phone, so
 // the e-mail and phone rules do not join two people who are plainly not the
 // same: both birth dates known and different, or both first names known and
-// starting with different letters (a spouse, a child). A typo in the first
-// name ("Margret" for "Margaret") still matches.
+// plainly two names: for the e-mail, names with different initials; for the
+// phone, names more than a typo apart (a child given the family phone:
+// "Henry" and "Hannah"). A typo in the first name ("Margret" for "Margaret",
+// swapped letters) or a name cut short ("Marg") still matches either way.
 
 #include <QDate>
 #include <QHash>

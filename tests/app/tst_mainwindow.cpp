@@ -136,8 +136,8 @@ void TestMainWindow::menuTreeInOrder()
         "MemberS=Members",
         "  MemberNavigator=Member Navigator",
         "  MemberEntry=Member Entry/Edit",
-        "  AttendanceEntry=Attendance Entry", // added after the items above
         "  MergePeople=Merge People...",
+        "  AttendanceEntry=Attendance Entry", // added after the items above
         "Prospects=Prospects",
         "  ProspectNavigator=Prospect Navigator",
         "  ProspectEntry=Prospect Contact Entry/Edit",

@@ -92,6 +92,9 @@ void TestDuplicates::rule_data()
     QTest::newRow("seven-digit phone does not count")
         << with([](MemberRecord& r) { r.phone = QStringLiteral("1234567"); })
         << person(QStringLiteral("Margret"), QStringLiteral("Hale"), {}, {}, QStringLiteral("1234567")) << 0;
+    QTest::newRow("child with the family phone and the same initial")
+        << margaret << person(QStringLiteral("Mabel"), QStringLiteral("Hale"), {}, {}, QStringLiteral("5551234567"))
+        << 0;
     QTest::newRow("spouse sharing phone and e-mail") << margaret << with([](MemberRecord& r) {
         r.firstName = QStringLiteral("John");
         r.dateOfBirth = QDate();
