@@ -4,7 +4,6 @@
 #include "data/Database.h"
 #include "data/Members.h"
 #include "people/CsvReader.h"
-#include "people/Duplicates.h"
 #include "people/ImportPlan.h"
 
 #include <QDir>
@@ -60,24 +59,6 @@ void addPeopleRows(BenchContext& context)
         QFile file(csvPath);
         if (!file.open(QIODevice::WriteOnly) || file.write(spreadsheet(*db, rows)) < 0)
             throw DbError(QStringLiteral("\"%1\" could not be written.").arg(csvPath));
-
-        // The check when a new person is saved: indexed look-ups.
-        MemberRecord person;
-        db->scan(QStringLiteral("SELECT First_Name, Last_Name, Date_Of_Birth, Email, Phone FROM Member "
-                                "WHERE Email <> '' AND Date_Of_Birth IS NOT NULL ORDER BY ID DESC LIMIT 1"),
-            {}, [&](const RowView& r) {
-                person.firstName = r.text(0);
-                person.lastName = r.text(1);
-                person.dateOfBirth = QDate::fromString(r.text(2), Qt::ISODate);
-                person.email = r.text(3);
-                person.phone = r.text(4);
-            });
-        const double checkMs = medianMs(std::max(context.runs, 5), [&] {
-            if (people::findDuplicates(*db, person).isEmpty())
-                throw DbError(QStringLiteral("The duplicate check did not find the person it was given."));
-        });
-        context.add({ QStringLiteral("duplicate check of one new person"),
-            QStringLiteral("%1 people").arg(context.people), checkMs });
     }
 
     int run = 0;
