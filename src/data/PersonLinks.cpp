@@ -59,6 +59,9 @@ const QVector<Link>& links()
             // Grants of an account, which itself refuses the delete; grants
             // left without an account go unseen.
             link("UserPermission", "MemberID", remove, "", "", { QStringLiteral("PermissionID") }),
+            // Pairs marked as not the same person go with either of them.
+            link("Member_Not_Duplicate", "Member_ID", remove, "", "", { QStringLiteral("Other_Member_ID") }),
+            link("Member_Not_Duplicate", "Other_Member_ID", remove, "", "", { QStringLiteral("Member_ID") }),
         };
         for (const char* table : { "Sunday_School", "Discipleship_Training", "Wednesday_Night" }) {
             for (const char* column : { "Teacher", "Asst_Teacher" })
@@ -188,6 +191,8 @@ void merge(Database& db, const Merge& m)
     // relatives, visitors together, leader and assistant, or one the other's
     // deacon. The second of a pair that now names one person twice goes.
     db.exec(QStringLiteral("DELETE FROM Family_Connection WHERE Member_ID = ? AND Relative_Member_ID = ?"),
+        { keptId, keptId });
+    db.exec(QStringLiteral("DELETE FROM Member_Not_Duplicate WHERE Member_ID = ? AND Other_Member_ID = ?"),
         { keptId, keptId });
     const char* const pairs[][3] = { { "Prospect_Contact", "Visitor1", "Visitor2" },
         { "Care_Group", "Group_Leader", "Asst_Group_Leader" }, { "Sunday_School", "Teacher", "Asst_Teacher" },

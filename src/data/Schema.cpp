@@ -227,6 +227,23 @@ namespace {
             Removed_Name TEXT,
             Merged_By TEXT,
             Merged_On TEXT))",
+
+        // Two people the duplicate rule joins whom an administrator marked as
+        // not the same person, so the list of possible duplicates leaves the
+        // pair out; who marked it and when (UTC). The pair is kept in either
+        // order.
+        R"(CREATE TABLE Member_Not_Duplicate (
+            Member_ID INTEGER NOT NULL,
+            Other_Member_ID INTEGER NOT NULL,
+            Marked_By TEXT,
+            Marked_On TEXT))",
+
+        // Settings of the church that belong to every workstation (the Church
+        // status given to people added without one, and the like): one value
+        // per name.
+        R"(CREATE TABLE Church_Setting (
+            Name TEXT PRIMARY KEY,
+            Value TEXT))",
     };
 
     // The statement that creates the table, as the engine reads it.
@@ -266,6 +283,16 @@ namespace {
     // A later import looks up the identifier a merge removed.
     const char* const kMergeIndex = "CREATE INDEX Merge_Removed ON Member_Merge (Removed_Member_ID)";
 
+    // Version 6: pairs marked as not the same person, looked up from either
+    // side; the start page finds the week's birthdays and anniversaries by
+    // month and day.
+    const char* const kVersion6Indexes[] = {
+        "CREATE INDEX NotDuplicate_Member ON Member_Not_Duplicate (Member_ID, Other_Member_ID)",
+        "CREATE INDEX NotDuplicate_Other ON Member_Not_Duplicate (Other_Member_ID)",
+        "CREATE INDEX Member_BirthDay ON Member (substr(Date_Of_Birth, 6, 5))",
+        "CREATE INDEX Member_AnniversaryDay ON Member (substr(Anniversary_Date, 6, 5))",
+    };
+
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -296,6 +323,10 @@ namespace {
         kDuplicateIndexes[2],
         kDuplicateIndexes[3],
         kMergeIndex,
+        kVersion6Indexes[0],
+        kVersion6Indexes[1],
+        kVersion6Indexes[2],
+        kVersion6Indexes[3],
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -337,9 +368,22 @@ namespace {
                 QLatin1String("CREATE INDEX "), QLatin1String("CREATE INDEX IF NOT EXISTS ")));
     }
 
+    // Version 6: pairs marked as not the same person, the church's shared
+    // settings, and the look-ups by month and day.
+    void addNotDuplicatesAndSettings(Database& db)
+    {
+        db.exec(tableStatement(db, QStringLiteral("Member_Not_Duplicate")));
+        db.exec(tableStatement(db, QStringLiteral("Church_Setting")));
+        // A file set back from this version keeps the indexes on Member.
+        for (const char* statement : kVersion6Indexes)
+            db.exec(QString::fromUtf8(statement).replace(
+                QLatin1String("CREATE INDEX "), QLatin1String("CREATE INDEX IF NOT EXISTS ")));
+    }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addMemberMerges };
+    const Upgrade kUpgrades[]
+        = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addMemberMerges, &addNotDuplicatesAndSettings };
 
 } // namespace
 
@@ -468,7 +512,8 @@ const QVector<ColumnRef>& personColumns()
         static const QStringList personNames = { QStringLiteral("Member_ID"), QStringLiteral("MemberID"),
             QStringLiteral("Relative_Member_ID"), QStringLiteral("Prospect_ID"), QStringLiteral("Visitor1"),
             QStringLiteral("Visitor2"), QStringLiteral("Teacher"), QStringLiteral("Asst_Teacher"),
-            QStringLiteral("Group_Leader"), QStringLiteral("Asst_Group_Leader"), QStringLiteral("DeaconID") };
+            QStringLiteral("Group_Leader"), QStringLiteral("Asst_Group_Leader"), QStringLiteral("DeaconID"),
+            QStringLiteral("Other_Member_ID") };
         QVector<ColumnRef> out;
         for (const QString& table : tableNames()) {
             for (const QString& column : columnNames(table)) {

@@ -6,9 +6,11 @@
 
 #include "app/Config.h"
 #include "data/Database.h"
+#include "data/Schema.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,14 +30,42 @@ inline void makeChurch(const QString& path, int people)
     tx.commit();
 }
 
-// Takes away the tables schema versions 4 and 5 added (attendance, merges),
-// leaving the version number to the caller.
-inline void dropTablesAfterVersion3(Database& db)
+// The schema version that added each table after the first version.
+inline int versionAdding(const QString& table)
 {
-    db.exec(QStringLiteral("DROP TABLE Attendance"));
-    db.exec(QStringLiteral("DROP TABLE Attendance_Headcount"));
-    db.exec(QStringLiteral("DROP TABLE Member_Merge"));
+    static const QHash<QString, int> added = {
+        { QStringLiteral("Login_Failure"), 3 },
+        { QStringLiteral("Attendance"), 4 },
+        { QStringLiteral("Attendance_Headcount"), 4 },
+        { QStringLiteral("Member_Merge"), 5 },
+        { QStringLiteral("Member_Not_Duplicate"), 6 },
+        { QStringLiteral("Church_Setting"), 6 },
+    };
+    return added.value(table, 1);
 }
+
+// The tables a church of that schema version has.
+inline QStringList tablesAtVersion(int version)
+{
+    QStringList out;
+    for (const QString& table : schema::tableNames())
+        if (versionAdding(table) <= version)
+            out.append(table);
+    return out;
+}
+
+// Takes away the tables the versions after `version` added (from version 3
+// on; the column version 2 added is the caller's), leaving the version
+// number to the caller.
+inline void dropTablesAfterVersion(Database& db, int version)
+{
+    const QStringList tables = schema::tableNames();
+    for (auto it = tables.crbegin(); it != tables.crend(); ++it)
+        if (versionAdding(*it) > version && versionAdding(*it) > 3)
+            db.exec(QStringLiteral("DROP TABLE ") + *it);
+}
+
+inline void dropTablesAfterVersion3(Database& db) { dropTablesAfterVersion(db, 3); }
 
 // Makes a church look as the first Pewlark wrote it (schema version 1,
 // before user names had keys), to be upgraded when it is opened.

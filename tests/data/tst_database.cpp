@@ -1,6 +1,7 @@
 #include "OfficeFolder.h"
 #include "TestSupport.h"
 
+#include "data/ChurchSettings.h"
 #include "data/Database.h"
 #include "data/Passwords.h"
 #include "data/Schema.h"
@@ -61,6 +62,7 @@ private slots:
     void upgradeKeepsCurrentVersion();
     void upgradeToCountedLoginsKeepsEveryRow();
     void upgradeToRecordedMergesKeepsEveryRow();
+    void upgradeToSharedSettingsKeepsEveryRow();
     void openRefusesAnIncompleteChurch_data();
     void openRefusesAnIncompleteChurch();
     void passwordsAreHashedAndFoldCase();
@@ -407,8 +409,7 @@ void TestDatabase::upgradeToRecordedMergesKeepsEveryRow()
         db->exec(QString::fromLatin1(change));
     const auto rows = [&] {
         QStringList counts;
-        for (const QString& table : schema::tableNames())
-            if (table != QLatin1String("Member_Merge") && !table.startsWith(QLatin1String("Attendance")))
+        for (const QString& table : test::tablesAtVersion(3))
                 counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
         return counts;
     };
@@ -417,6 +418,42 @@ void TestDatabase::upgradeToRecordedMergesKeepsEveryRow()
     QCOMPARE(schema::version(*db), schema::kCurrentVersion);
     QCOMPARE(rows(), before);
     db->exec(QStringLiteral("INSERT INTO Member_Merge (Removed_Member_ID, Kept_Member_ID) VALUES (2, 1)"));
+}
+
+// A church of schema version 5 opens with every row kept, its birthdays
+// found by month and day, and an empty record of settings and of pairs that
+// are not the same person.
+void TestDatabase::upgradeToSharedSettingsKeepsEveryRow()
+{
+    QTemporaryDir dir;
+    const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version5"))
+                                           : dir.filePath(QStringLiteral("v5.sqlite"));
+    auto db = Database::open(where, Database::OpenMode::CreateNew);
+    test::dropTablesAfterVersion(*db, 5);
+    for (const char* change : { "DROP INDEX Member_BirthDay", "UPDATE Schema_Version SET Version = 5",
+             "INSERT INTO Member (Status, Last_Name, Date_Of_Birth) VALUES ('Member', 'Hale', '1961-03-14')",
+             "INSERT INTO Member_Merge (Removed_Member_ID, Kept_Member_ID) VALUES (7, 1)",
+             "INSERT INTO Attendance (Member_ID, Service, Meeting_Date) VALUES (1, 'WS', '2026-03-15')" })
+        db->exec(QString::fromLatin1(change));
+    const auto rows = [&] {
+        QStringList counts;
+        for (const QString& table : test::tablesAtVersion(5))
+            counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
+        return counts;
+    };
+    const QStringList before = rows();
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(schema::version(*db), schema::kCurrentVersion);
+    QCOMPARE(rows(), before);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT Last_Name FROM Member WHERE substr(Date_Of_Birth, 6, 5) = '03-14'"))
+                 .toString(),
+        QStringLiteral("Hale"));
+    QCOMPARE(ChurchSettings::value(*db, ChurchSettings::kNewPersonChurchStatus, QStringLiteral("none")),
+        QStringLiteral("none"));
+    ChurchSettings::setValue(*db, ChurchSettings::kNewPersonChurchStatus, QStringLiteral("Visitor"));
+    ChurchSettings::setValue(*db, ChurchSettings::kNewPersonChurchStatus, QStringLiteral("Active"));
+    QCOMPARE(ChurchSettings::value(*db, ChurchSettings::kNewPersonChurchStatus), QStringLiteral("Active"));
+    db->exec(QStringLiteral("INSERT INTO Member_Not_Duplicate (Member_ID, Other_Member_ID) VALUES (1, 2)"));
 }
 
 void TestDatabase::openRefusesAnIncompleteChurch_data()

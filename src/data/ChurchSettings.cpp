@@ -1,0 +1,20 @@
+#include "data/ChurchSettings.h"
+
+#include "data/Database.h"
+
+namespace pw::ChurchSettings {
+
+QString value(Database& db, const QString& name, const QString& fallback)
+{
+    const QVariant stored = db.scalar(QStringLiteral("SELECT Value FROM Church_Setting WHERE Name = ?"), { name });
+    return stored.isNull() ? fallback : stored.toString();
+}
+
+void setValue(Database& db, const QString& name, const QString& value)
+{
+    db.exec(QStringLiteral("INSERT INTO Church_Setting (Name, Value) VALUES (?, ?) ON CONFLICT (Name) DO UPDATE SET "
+                           "Value = excluded.Value"),
+        { name, value });
+}
+
+} // namespace pw::ChurchSettings
