@@ -7,6 +7,7 @@
 #include "data/Passwords.h"
 #include "data/Sql.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -61,6 +62,13 @@ struct Accounts : test::MainWindowFixture {
             QFAIL("not in the name list");
     }
     void type(const QString& type) { combo("cmbType")->setCurrentIndex(combo("cmbType")->findText(type)); }
+    // The password typed twice, as the screen asks for it.
+    void password(const QString& first, const QString& again)
+    {
+        box("txtPassword")->setText(first);
+        box("txtPasswordAgain")->setText(again);
+    }
+    void password(const QString& both) { password(both, both); }
     void click(const char* button)
     {
         test::click(screen, button);
@@ -103,6 +111,10 @@ private slots:
     void permissionAskedAgainAtSave();
     void nameTakenMeanwhileIsRefused();
     void grantsChangedMeanwhileAreKept();
+    void passwordTypedTwice_data();
+    void passwordTypedTwice();
+    void changeOwnPassword_data();
+    void changeOwnPassword();
 };
 
 // Members by status "Member" in any letter case, and whoever has an account,
@@ -324,7 +336,7 @@ void TestUserEntry::saving()
     else
         a.type(type);
     a.box("txtUsername")->setText(username);
-    a.box("txtPassword")->setText(password);
+    a.password(password);
     for (int i = 0; i < a.list("lstAllPermissions")->count(); ++i)
         a.list("lstAllPermissions")->item(i)->setSelected(add.contains(a.list("lstAllPermissions")->item(i)->text()));
     a.click("btnAdd");
@@ -364,7 +376,7 @@ void TestUserEntry::savedAccountLogsIn()
     a.choose(a.meg);
     a.type(QStringLiteral("User"));
     a.box("txtUsername")->setText(QStringLiteral("jsmith "));
-    a.box("txtPassword")->setText(QStringLiteral(" Grace "));
+    a.password(QStringLiteral(" Grace "));
     a.click("btnSave");
     QCOMPARE(a.env.messages.count(), 0);
     const auto user = login::authenticate(QStringLiteral("JSMITH"), QStringLiteral("grace"));
@@ -439,7 +451,7 @@ void TestUserEntry::nameTakenMeanwhileIsRefused()
     a.choose(a.meg);
     a.type(QStringLiteral("User"));
     a.box("txtUsername")->setText(QStringLiteral("megan"));
-    a.box("txtPassword")->setText(QStringLiteral("pw"));
+    a.password(QStringLiteral("pw"));
     a.env.addUser(a.ray, QStringLiteral("MEGAN"), QStringLiteral("x"), QStringLiteral("User"));
     a.click("btnSave");
     QCOMPARE(a.env.messages.count(), 1);
@@ -464,6 +476,110 @@ void TestUserEntry::grantsChangedMeanwhileAreKept()
     a.click("btnSave");
     QCOMPARE(a.env.messages.count(), 0);
     QCOMPARE(a.grants(a.tom), QStringList({ "Church Info", "Mailing Labels Report" }));
+}
+
+void TestUserEntry::passwordTypedTwice_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("again");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("the same twice") << "Grace 1"
+                                    << "Grace 1" << true;
+    QTest::newRow("other letter case, as the login reads it") << "Grace 1"
+                                                              << "grace 1 " << true;
+    QTest::newRow("a typing slip") << "Grace 1"
+                                   << "Grace 2" << false;
+    QTest::newRow("again left empty") << "Grace 1"
+                                      << "" << false;
+}
+
+void TestUserEntry::passwordTypedTwice()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, again);
+    QFETCH(bool, stored);
+    Accounts a;
+    const QString before = a.column("Password", a.tom);
+    a.choose(a.tom);
+    a.password(first, again);
+    a.click("btnSave");
+    QCOMPARE(passwords::verify(a.column("Password", a.tom), first), stored);
+    if (stored) {
+        QCOMPARE(a.env.messages.count(), 0);
+        return;
+    }
+    QCOMPARE(a.column("Password", a.tom), before);
+    QCOMPARE(a.env.messages.count(), 1);
+    QCOMPARE(a.env.messages.last().text, QStringLiteral("The two passwords differ; please type the same password twice."));
+    QCOMPARE(a.env.messages.last().title, QStringLiteral("Invalid Entry"));
+    QCOMPARE(a.box("txtPassword")->text() + a.box("txtPasswordAgain")->text(), QString());
+    QTRY_COMPARE(QApplication::focusWidget(), a.box("txtPassword"));
+}
+
+void TestUserEntry::changeOwnPassword_data()
+{
+    QTest::addColumn<int>("failuresBefore"); // failed logins in a row under "tom"
+    QTest::addColumn<QString>("oldPassword");
+    QTest::addColumn<QString>("newPassword");
+    QTest::addColumn<QString>("again");
+    QTest::addColumn<QString>("message"); // empty: changed
+    QTest::addColumn<int>("failuresAfter");
+
+    QTest::newRow("changed") << 2 << "TOMPASS"
+                             << "Psalm 23"
+                             << "Psalm 23"
+                             << "" << 0;
+    QTest::newRow("wrong old password") << 0 << "guess"
+                                        << "Psalm 23"
+                                        << "Psalm 23"
+                                        << "The old password is not the password of your account." << 1;
+    QTest::newRow("new password differs") << 0 << "tompass"
+                                          << "Psalm 23"
+                                          << "Psalm 32"
+                                          << "The two passwords differ; please type the same password twice." << 0;
+    QTest::newRow("no new password") << 0 << "tompass"
+                                     << " "
+                                     << " "
+                                     << "Please type the new password." << 0;
+    QTest::newRow("waits after failed logins") << 5 << "tompass"
+                                               << "Psalm 23"
+                                               << "Psalm 23"
+                                               << "After several wrong passwords in a row the next try must wait: "
+                                                  "try again in 1 second."
+                                               << 5;
+}
+
+// Window > Change My Password, by a user who holds no administrative permission.
+void TestUserEntry::changeOwnPassword()
+{
+    QFETCH(int, failuresBefore);
+    QFETCH(QString, oldPassword);
+    QFETCH(QString, newPassword);
+    QFETCH(QString, again);
+    QFETCH(QString, message);
+    QFETCH(int, failuresAfter);
+    Accounts a;
+    a.main.unlock();
+    a.env.loginAs(a.tom, QStringLiteral("User"), QStringLiteral("tom"));
+    for (int i = 0; i < failuresBefore; ++i)
+        Users::recordLoginFailure(a.env.db(), QStringLiteral("tom"), a.env.clock.now());
+    a.main.command(QStringLiteral("ChangeMyPassword"))->trigger();
+    QWidget* s = a.main.workspace()->find(QStringLiteral("frmChangePassword"));
+    QVERIFY(s);
+    control<QLineEdit>(s, "txtOldPassword")->setText(oldPassword);
+    control<QLineEdit>(s, "txtNewPassword")->setText(newPassword);
+    control<QLineEdit>(s, "txtNewPasswordAgain")->setText(again);
+    QTest::keyClick(control<QLineEdit>(s, "txtNewPasswordAgain"), Qt::Key_Return);
+    test::deleteClosed();
+
+    QCOMPARE(Users::loginFailures(a.env.db(), QStringLiteral("tom")).inARow, failuresAfter);
+    const bool changed = message.isEmpty();
+    QCOMPARE(login::authenticate(QStringLiteral("tom"), newPassword).has_value(), changed);
+    QCOMPARE(login::authenticate(QStringLiteral("tom"), QStringLiteral("tompass")).has_value(), !changed);
+    QCOMPARE(a.main.workspace()->find(QStringLiteral("frmChangePassword")) == nullptr, changed);
+    QCOMPARE(a.env.messages.count(), changed ? 0 : 1);
+    if (!changed)
+        QCOMPARE(a.env.messages.last().text, message);
 }
 
 QTEST_MAIN(TestUserEntry)
