@@ -5,9 +5,12 @@
 #include "app/Guard.h"
 #include "app/Messages.h"
 #include "app/Permissions.h"
+#include "data/Passwords.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QScopeGuard>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -56,16 +59,63 @@ namespace {
         QPointer<QMdiSubWindow> m_frame;
     };
 
+    // Runs a screen's check when the user moves the focus out of a box to
+    // another control of the screen: by Tab, a click or an access key. A
+    // message box, another window or the program itself moving the focus
+    // (also back into the window when a message closes) is no leaving.
+    class LeaveWatch : public QObject {
+    public:
+        LeaveWatch(QWidget* screen, QWidget* box, std::function<void()> check, QList<QWidget*> except)
+            : QObject(box)
+            , m_screen(screen)
+            , m_box(box)
+            , m_check(std::move(check))
+            , m_except(std::move(except))
+        {
+        }
+
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (watched == m_box && event->type() == QEvent::FocusOut) {
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                m_leftByUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                    || reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+            }
+            return false;
+        }
+
+        // After the focus has moved: the new control has it.
+        void focusMoved(QWidget* old, QWidget* now)
+        {
+            if (old != m_box || !m_leftByUser || m_checking)
+                return;
+            m_leftByUser = false;
+            if (!now || now == m_box || !m_screen->isAncestorOf(now) || m_except.contains(now))
+                return;
+            // A refusal's message moves the focus about; it is not checked again meanwhile.
+            m_checking = true;
+            const auto done = qScopeGuard([this] { m_checking = false; });
+            m_check();
+        }
+
+    private:
+        QWidget* m_screen;
+        QWidget* m_box;
+        std::function<void()> m_check;
+        QList<QWidget*> m_except;
+        bool m_leftByUser = false;
+        bool m_checking = false;
+    };
+
 } // namespace
 
 void whenLeaving(QWidget* screen, QWidget* box, std::function<void()> check, QList<QWidget*> except)
 {
-    QObject::connect(qApp, &QApplication::focusChanged, box,
-        [screen, box, check = std::move(check), except](QWidget* old, QWidget* now) {
-            if (old != box || !now || now == box || !screen->isAncestorOf(now) || except.contains(now))
-                return;
-            check();
-        });
+    auto* watch = new LeaveWatch(screen, box, std::move(check), std::move(except));
+    box->installEventFilter(watch);
+    QObject::connect(qApp, &QApplication::focusChanged, watch, [watch](QWidget* old, QWidget* now) {
+        watch->focusMoved(old, now);
+    });
 }
 
 void refuseEntry(QLineEdit* box, const QString& text, const QString& title)
@@ -74,7 +124,25 @@ void refuseEntry(QLineEdit* box, const QString& text, const QString& title)
     // returns to when the message closes.
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
+    QPointer<QLineEdit> refused = box;
     messages().show(text, title);
+    // The window that comes back to the front may have put the focus
+    // elsewhere (its first box); the user is to correct this one.
+    if (refused && refused->isVisible()) {
+        refused->setFocus(Qt::OtherFocusReason);
+        refused->selectAll();
+    }
+}
+
+bool samePasswordTwice(QLineEdit* first, QLineEdit* again)
+{
+    if (passwords::normalised(first->text()) == passwords::normalised(again->text()))
+        return true;
+    first->clear();
+    again->clear();
+    refuseEntry(first, QStringLiteral("The two passwords differ; please type the same password twice."),
+        QStringLiteral("Invalid Entry"));
+    return false;
 }
 
 void followPermission(QWidget* screen, EditTracker* tracker, const QString& permission)

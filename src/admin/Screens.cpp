@@ -1,6 +1,7 @@
 #include "admin/Screens.h"
 
 #include "admin/ListEditor.h"
+#include "admin/frmChangePassword.h"
 #include "admin/frmChurchInfo.h"
 #include "admin/frmImportPeople.h"
 #include "admin/frmUserEntry.h"
@@ -27,6 +28,9 @@ void registerScreens(Workspace& workspace)
         { QStringLiteral("frmUserEntry"), { perm::UserPermissions }, refusal::View, [] { return new frmUserEntry; } });
     workspace.registerScreen(
         { QStringLiteral("frmChurchInfo"), { perm::ChurchInfo }, refusal::View, [] { return new frmChurchInfo; } });
+    // Window > Change My Password: every user, for his own account.
+    workspace.registerScreen({ QStringLiteral("frmChangePassword"), {}, refusal::View,
+        [] { return new frmChangePassword; }, Workspace::Placement::Centred });
     // File > Import People... lets only "Admin" accounts open it.
     workspace.registerScreen(
         { QStringLiteral("frmImportPeople"), {}, refusal::View, [] { return new frmImportPeople; } });

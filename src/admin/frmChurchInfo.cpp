@@ -83,7 +83,9 @@ void frmChurchInfo::load()
     setPhoneDigits(ui->txtFax, text("Fax"));
     ui->txtEmail->setText(text("Email"));
     ui->txtWebsite->setText(text("Website"));
-    ui->txtKeyPressDelay->setText(text("KeyPressDelay"));
+    // A church without its row yet starts with the delay of every new church;
+    // a stored delay, even 0 or none, is shown as the office left it.
+    ui->txtKeyPressDelay->setText(m_loaded ? text("KeyPressDelay") : QString::number(Church::kDefaultDelay));
     m_shown = valuesFromScreen();
     m_tracker->markClean();
 }

@@ -154,6 +154,7 @@ void frmUserEntry::clearAccount()
     ui->lstUserPermissions->clear();
     ui->txtUsername->clear();
     ui->txtPassword->clear();
+    ui->txtPasswordAgain->clear();
     cmbType_changed();
 }
 
@@ -300,6 +301,9 @@ bool frmUserEntry::save()
         bringToView(missing);
         return false;
     }
+
+    if (!samePasswordTwice(ui->txtPassword, ui->txtPasswordAgain))
+        return false;
 
     const Users::AccountEdit mine = accountFromScreen();
     Users::SaveResult result;

@@ -62,6 +62,16 @@ void DateBox::focusOutEvent(QFocusEvent* event)
     QDateEdit::focusOutEvent(event);
 }
 
+bool DateBox::event(QEvent* event)
+{
+    // A shortcut (Ctrl+S saves the screen) acts on the typed date, as
+    // leaving the box would.
+    if (event->type() == QEvent::ShortcutOverride && m_typing
+        && (static_cast<QKeyEvent*>(event)->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        endTyping(true);
+    return QDateEdit::event(event);
+}
+
 bool DateBox::focusNextPrevChild(bool next)
 {
     // Tab leaves the box instead of walking through its parts.
@@ -109,7 +119,16 @@ void DateBox::keyPressEvent(QKeyEvent* event)
         showTyped();
         return;
     case Qt::Key_Escape:
+        // The typed text goes; the key goes on to the window's cancel button.
         endTyping(false);
+        QDateEdit::keyPressEvent(event);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // They carry a character, yet they take the date and go on to the
+        // window's default button.
+        endTyping(true);
+        QDateEdit::keyPressEvent(event);
         return;
     default:
         break;

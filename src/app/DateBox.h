@@ -3,9 +3,11 @@
 // Every date box of the program. It shows the program's one date form
 // (app/Formats.h) and takes a date typed as it is written: after one click
 // or Tab into the box its whole text is selected, and digits typed then
-// replace it ("3/14/1961", "03141961", "3-14-61"); Enter, Tab, an arrow or
-// leaving the box takes the typed date, or puts the box back as it was when
-// the text is no date. Tab and Shift+Tab leave the box in one press; the
+// replace it ("3/14/1961", "03141961", "3-14-61"); Enter, Tab, an arrow, a
+// shortcut such as Ctrl+S or leaving the box takes the typed date, or puts
+// the box back as it was when the text is no date; Escape puts it back.
+// Enter and Escape then go on to the window's default and cancel buttons.
+// Tab and Shift+Tab leave the box in one press; the
 // arrows still step the part of the date the cursor is in, and digits typed
 // into a part after a click in an already focused box edit that part.
 
@@ -24,6 +26,7 @@ public:
     void setTwoDigitYears(formats::TwoDigitYears years) { m_years = years; }
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -55,6 +55,22 @@ namespace {
         return filter;
     }
 
+    // Enter, Escape and Tab carry a character too, yet they belong to the
+    // window (its default and cancel buttons, the next box), as on the desktop.
+    bool forTypeAhead(int key)
+    {
+        switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        default:
+            return true;
+        }
+    }
+
     class TypeAheadFilter : public QObject {
     public:
         using QObject::QObject;
@@ -65,7 +81,7 @@ namespace {
                 return false;
             const auto* key = static_cast<QKeyEvent*>(event);
             QPointer<QComboBox> combo = qobject_cast<QComboBox*>(watched);
-            if (!combo || key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
+            if (!combo || key->text().isEmpty() || !forTypeAhead(key->key())
                 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
                 return false;
             const QString text = key->text();
@@ -269,76 +285,6 @@ QString picturesFolder()
     if (!pictures.isEmpty() && QFileInfo(pictures).isDir())
         return pictures;
     return QDir::homePath();
-}
-
-namespace {
-
-    const QString kPhoneMask = QStringLiteral("(999) 999-9999;_");
-    // Set on a phone box that shows a stored value as it is, without the mask.
-    const char* const kShownAsStored = "pw_phoneShownAsStored";
-
-    QString digitsOf(const QString& text)
-    {
-        QString digits;
-        for (const QChar c : text) {
-            if (c.isDigit())
-                digits.append(c);
-        }
-        return digits;
-    }
-
-    // Digits alone, no more than the mask holds: what the box stores.
-    bool fitsMask(const QString& value) { return value.size() <= 10 && digitsOf(value) == value; }
-
-    void applyMask(QLineEdit* box, const QString& digits)
-    {
-        box->setProperty(kShownAsStored, false);
-        box->setInputMask(kPhoneMask);
-        box->setText(digits);
-    }
-
-} // namespace
-
-void setupPhoneBox(QLineEdit* box)
-{
-    box->setInputMask(kPhoneMask);
-    // The user's first edit of a value shown as stored puts the box back
-    // under the mask, with the digits it then holds, the cursor after them.
-    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        if (!box->property(kShownAsStored).toBool())
-            return;
-        const QString digits = digitsOf(text).left(10);
-        applyMask(box, digits);
-        int placed = 0;
-        int cursor = 1; // the first digit, after "("
-        const QString shown = box->displayText();
-        for (int i = 0; i < shown.size() && placed < digits.size(); ++i) {
-            if (shown.at(i).isDigit()) {
-                ++placed;
-                cursor = i + 1;
-            }
-        }
-        box->setCursorPosition(cursor);
-    });
-}
-
-QString phoneDigits(const QLineEdit* box)
-{
-    return box->property(kShownAsStored).toBool() ? box->text() : digitsOf(box->text());
-}
-
-void setPhoneDigits(QLineEdit* box, const QString& value)
-{
-    if (fitsMask(value)) {
-        applyMask(box, value);
-        return;
-    }
-    // A number kept in another form (an extension, a foreign number, an
-    // imported "555-1234") is shown and kept as it is: the mask would
-    // change it without the user having touched it.
-    box->setProperty(kShownAsStored, true);
-    box->setInputMask(QString());
-    box->setText(value);
 }
 
 BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -22,9 +22,10 @@ namespace pw {
 void ComboTypeAhead(QComboBox* combo, QChar key);
 
 // Sends every character key of the combo box to ComboTypeAhead and swallows it.
-// Tab, Backtab and keys held with Control, Alt or Meta pass through, so focus
-// movement and shortcuts keep working; keys without text (arrows) keep the
-// combo box's own behaviour.
+// Enter, Escape, Tab, Backtab and keys held with Control, Alt or Meta pass
+// through, so the window's default and cancel buttons, focus movement and
+// shortcuts keep working; keys without text (arrows) keep the combo box's own
+// behaviour.
 void attachTypeAhead(QComboBox* combo);
 void attachTypeAhead(std::initializer_list<QComboBox*> combos);
 
@@ -54,11 +55,15 @@ QDate optionalDate(const QCheckBox* check, const QDateEdit* picker);
 // (the picker then keeps showing its last date, greyed).
 void setOptionalDate(QCheckBox* check, QDateEdit* picker, const QDate& date);
 
-// Telephone boxes take the digits of a number through the mask
-// "(999) 999-9999"; the digits alone are what is stored. A stored value that
-// does not fit the mask (anything but up to ten digits) is shown as it is,
-// without the mask, and phoneDigits() gives it back unchanged until the user
-// edits the box, which then takes the mask with the digits it held.
+// Telephone boxes (app/PhoneBox.cpp) take the digits of a number through the
+// mask "(999) 999-9999"; the digits alone are what is stored. What is typed
+// or pasted is read by the phone rule (data/PhoneRule): separators such as
+// "-" or "." and a leading country code 1 fall away, and a text with more
+// digits than a number has, or one that is no number, is refused with a
+// message and leaves the box as it was. A stored value that does not fit the
+// mask (anything but up to ten digits) is shown as it is, without the mask,
+// and phoneDigits() gives it back unchanged until the user edits the box,
+// which then takes the mask with the digits it held.
 void setupPhoneBox(QLineEdit* box);
 QString phoneDigits(const QLineEdit* box);
 void setPhoneDigits(QLineEdit* box, const QString& value);

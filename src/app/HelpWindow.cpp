@@ -103,6 +103,7 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmCGClassEntry"), QStringLiteral("responsibilities") },
         { QStringLiteral("frmResponsibilityEntry"), QStringLiteral("responsibilities") },
         { QStringLiteral("frmUserEntry"), QStringLiteral("users") },
+        { QStringLiteral("frmChangePassword"), QStringLiteral("users") },
         { QStringLiteral("frmProspectVisitationSheetReport"), QStringLiteral("printing") },
         { QStringLiteral("frmMemberInformationUpdateReport"), QStringLiteral("printing") },
         { QStringLiteral("Viewer"), QStringLiteral("printing") },

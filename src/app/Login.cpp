@@ -6,6 +6,7 @@
 #include "data/Sql.h"
 #include "data/Users.h"
 
+#include <QSettings>
 #include <QSqlQuery>
 
 namespace pw::login {
@@ -37,6 +38,34 @@ std::optional<CurrentUser> logIn(const QString& username, const QString& passwor
         Users::recordLoginFailure(db(), username, clock().now());
     return user;
 }
+
+PasswordChange changeOwnPassword(const QString& oldPassword, const QString& newPassword)
+{
+    const CurrentUser me = ctx().user;
+    if (passwords::normalised(newPassword).isEmpty())
+        return { PasswordChange::Result::NoPassword, 0 };
+    if (const qint64 wait = remainingWaitMs(me.username); wait > 0)
+        return { PasswordChange::Result::Wait, wait };
+    const std::optional<CurrentUser> checked = authenticate(me.username, oldPassword);
+    if (!checked || checked->id != me.id) {
+        Users::recordLoginFailure(db(), me.username, clock().now());
+        return { PasswordChange::Result::WrongPassword, 0 };
+    }
+    Transaction tx(db());
+    db().exec(QStringLiteral("UPDATE \"User\" SET Password = ? WHERE Member_ID = ?"),
+        { passwords::hash(newPassword), me.id });
+    Users::clearLoginFailures(db(), me.username);
+    tx.commit();
+    return { PasswordChange::Result::Changed, 0 };
+}
+
+namespace {
+    const QString kLastUsername = QStringLiteral("Login/LastUsername");
+}
+
+QString lastUsername() { return storedSettings()->value(kLastUsername).toString(); }
+
+void rememberUsername(const QString& username) { storedSettings()->setValue(kLastUsername, username); }
 
 } // namespace pw::login
 

@@ -21,6 +21,27 @@ qint64 remainingWaitMs(const QString& username);
 // typed user name, a correct login clears it.
 std::optional<CurrentUser> logIn(const QString& username, const QString& password);
 
+// The logged-in user's own password, changed when oldPassword is the one
+// the account has. A wrong old password counts as a failed login under the
+// user's name and waits as the login does, so that a desk left logged in
+// does not let anyone guess it faster.
+struct PasswordChange {
+    enum class Result {
+        Changed,
+        WrongPassword, // the old password is not the account's: nothing written
+        NoPassword, // the new password is empty: nothing written
+        Wait, // failed logins in a row: the answer comes after waitMs
+    };
+    Result result = Result::Changed;
+    qint64 waitMs = 0;
+};
+PasswordChange changeOwnPassword(const QString& oldPassword, const QString& newPassword);
+
+// The user name of the last login on this computer, kept in the settings
+// (storedSettings()); empty when there was none.
+QString lastUsername();
+void rememberUsername(const QString& username);
+
 // Failed logins in a row under one user name make the next answer about it
 // wait, so that guessing passwords is slow. The first five answers come at
 // once; after that each answer waits twice as long as the one before,

@@ -198,6 +198,9 @@ void MDI::buildMenus()
             sub->close();
     });
     windowCommand("StartPage", QStringLiteral("&Start Page"), {}, [this] { guarded([this] { openStartPage(); }); });
+    windowCommand("ChangeMyPassword", QStringLiteral("Change &My Password"), {}, [this] {
+        guarded([this] { m_workspace->open(QStringLiteral("frmChangePassword")); });
+    });
     windowCommand("ResetWindowSizes", QStringLiteral("&Reset Window Sizes"), {}, [this] {
         guarded([this] {
             m_workspace->resetPlaces();

@@ -65,15 +65,7 @@ ConfigValues createChurch(const NewChurch& church, const Clock& clock)
         throw Error(QStringLiteral("The folder \"%1\" could not be made.")
                         .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath())));
 
-    createEmptyDatabase(file, user, church.password, clock);
-    try {
-        std::unique_ptr<Database> db = Database::open(file, Database::OpenMode::ExistingOnly);
-        db->exec(QStringLiteral("INSERT INTO Church (Name) VALUES (?)"), { name });
-    } catch (...) {
-        // The file was made a moment ago by this call: nothing else has it.
-        QFile::remove(file);
-        throw;
-    }
+    createEmptyDatabase(file, user, church.password, clock, name);
     return valuesFor(file);
 }
 

@@ -33,7 +33,10 @@ frmLogin::frmLogin(QWidget* parent)
     connect(ui->btnCancel, &QPushButton::clicked, this, [this] { btnCancel_clicked(); });
     m_waitTimer->setInterval(kWaitTickMs);
     connect(m_waitTimer, &QTimer::timeout, this, [this] { waitTick(); });
-    setFocusProxy(ui->txtUsername);
+    // The user name last used on this computer is offered, so the user
+    // types the password alone.
+    ui->txtUsername->setText(login::lastUsername());
+    setFocusProxy(ui->txtUsername->text().isEmpty() ? ui->txtUsername : ui->txtPassword);
 }
 
 frmLogin::~frmLogin() { delete ui; }
@@ -68,6 +71,7 @@ void frmLogin::answer()
         return;
     }
     ctx().user = *user;
+    login::rememberUsername(user->username);
     emit loggedIn();
     closeScreen(this);
 }

@@ -16,7 +16,8 @@ namespace pw {
 // The login window: checks the account, sets the current-user values and
 // tells the main window to unlock its commands. After five failed logins in
 // a row under a user name it waits before each answer about that name
-// (login::Throttle, counted in the database) and says so.
+// (login::Throttle, counted in the database) and says so. It offers the
+// user name of the last login on this computer.
 class frmLogin : public QWidget {
     Q_OBJECT
 public:

@@ -22,6 +22,8 @@ double leadingNumber(const QString& text);
 
 // The shortest type-ahead delay the church screen accepts, in seconds.
 constexpr double kMinimumDelay = 1.0;
+// The delay a new church starts with.
+constexpr double kDefaultDelay = 1.0;
 bool delayAccepted(const QString& text);
 
 // Name, Address1, Address2, City, State, Zip, Phone, Fax, Email, Website

@@ -1,5 +1,6 @@
 #include "data/NewChurch.h"
 
+#include "data/Church.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Members.h"
@@ -9,8 +10,8 @@
 
 namespace pw {
 
-qint64 createEmptyDatabase(
-    const QString& path, const QString& adminUsername, const QString& adminPassword, const Clock& clock)
+qint64 createEmptyDatabase(const QString& path, const QString& adminUsername, const QString& adminPassword,
+    const Clock& clock, const QString& churchName)
 {
     const QString username = adminUsername.trimmed();
     if (username.isEmpty())
@@ -37,6 +38,9 @@ qint64 createEmptyDatabase(
     db.exec(QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive, DateEntered) "
                            "VALUES (?, ?, ?, ?, ?, ?)"),
         { id, username, hashed, QStringLiteral("Admin"), sql::yesNo(false), sql::date(now.date()) });
+    if (!churchName.trimmed().isEmpty())
+        db.exec(QStringLiteral("INSERT INTO Church (Name, KeyPressDelay) VALUES (?, ?)"),
+            { churchName.trimmed(), Church::kDefaultDelay });
     tx.commit();
     file.commit();
     return id;

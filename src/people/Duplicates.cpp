@@ -5,6 +5,7 @@
 
 #include "data/Database.h"
 #include "data/Members.h"
+#include "data/PhoneRule.h"
 #include "data/Sql.h"
 
 #include <QSet>
@@ -131,18 +132,7 @@ QString foldedKey(const QString& text)
     return trimmed.toLower();
 }
 
-QString tenDigits(const QString& phone)
-{
-    QString digits;
-    for (const QChar c : phone) {
-        if (c.isDigit())
-            digits.append(c);
-    }
-    // A leading country code 1 of North American numbers.
-    if (digits.size() == 11 && digits.startsWith(QLatin1Char('1')))
-        digits.remove(0, 1);
-    return digits.size() == 10 ? digits : QString();
-}
+QString tenDigits(const QString& phone) { return phones::tenDigits(phone); }
 
 PersonKeys PersonKeys::of(qint64 id, const QString& firstName, const QString& lastName, const QString& email,
     const QDate& dateOfBirth, const QStringList& phones)

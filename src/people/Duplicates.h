@@ -95,7 +95,8 @@ namespace people {
     // Trimmed and folded as the rule compares text.
     QString foldedKey(const QString& text);
     // The ten digits of a phone written in any form ("(555) 123-4567",
-    // "555.123.4567", "+1 555 123 4567"); empty when it does not have ten.
+    // "555.123.4567", "+1 555 123 4567"), by the rule of the phone boxes
+    // (data/PhoneRule); empty when it is no whole number.
     QString tenDigits(const QString& phone);
 
 } // namespace people

@@ -4,6 +4,7 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/PhoneRule.h"
 #include "data/Sql.h"
 #include "people/ImportReport.h"
 #include "people/ImportValues.h"
@@ -111,7 +112,7 @@ void ImportPlan::readRows(Database& db, const QDate& today)
                 break;
             }
             case FieldKind::Phone: {
-                const QString digits = tenDigits(value);
+                const QString digits = phones::tenDigits(value);
                 if (digits.isEmpty())
                     problem(
                         QStringLiteral("%1 \"%2\" does not have ten digits; stored as it is").arg(f.caption, value));

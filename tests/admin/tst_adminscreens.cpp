@@ -1,3 +1,4 @@
+#include "RealMessageBoxes.h"
 #include "Screens.h"
 
 #include "admin/Screens.h"
@@ -49,6 +50,8 @@ private slots:
     void menuOpensWithItsPermission();
     void saveAsksThePermissionAgain_data();
     void saveAsksThePermissionAgain();
+    void refusalOnLeavingABoxShowsOnce_data();
+    void refusalOnLeavingABoxShowsOnce();
 };
 
 void TestAdminScreens::menuOpensWithItsPermission_data()
@@ -146,6 +149,54 @@ void TestAdminScreens::saveAsksThePermissionAgain()
     QCOMPARE(m.stored(), before);
     QVERIFY(m.main.workspace()->find(window));
     QVERIFY(s->windowTitle().endsWith(QStringLiteral(" (View only)")));
+}
+
+void TestAdminScreens::refusalOnLeavingABoxShowsOnce_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("next"); // clicked with the mouse; empty: Shift+Tab
+    QTest::addColumn<QString>("message");
+    QTest::newRow("delay, click in E-mail") << "frmChurchInfo" << "txtKeyPressDelay" << "0.5" << "txtEmail"
+                                            << "Invalid Entry: Quantity must be greater than 0.";
+    QTest::newRow("user name of another, Shift+Tab")
+        << "frmUserEntry" << "txtUsername" << "HOLDER" << ""
+        << "Username Exists: This username already exists.  Please choose a different username.";
+}
+
+// With the real message box: the refusal shows once, and the focus is back
+// in the box it refused, its text selected, once the box is closed.
+void TestAdminScreens::refusalOnLeavingABoxShowsOnce()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, next);
+    QFETCH(QString, message);
+    Menu m;
+    m.userWith(perm::MemberView, QStringLiteral("holder"));
+    m.env.loginAs(m.env.addMember(QStringLiteral("Ada"), QStringLiteral("Office")), QStringLiteral("Admin"));
+    m.main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m.main));
+    QWidget* s = m.main.workspace()->open(window);
+    if (auto* names = s->findChild<QComboBox*>(QStringLiteral("cmbName")))
+        names->setCurrentIndex(names->findText(QStringLiteral("Office, Ada"), Qt::MatchStartsWith));
+    test::RealMessageBoxes boxes;
+    auto* refused = control<QLineEdit>(s, qPrintable(box));
+    QTest::mouseClick(refused, Qt::LeftButton);
+    refused->selectAll();
+    QTest::keyClicks(refused, typed);
+    if (next.isEmpty())
+        QTest::keyClick(refused, Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        QTest::mouseClick(control<QLineEdit>(s, qPrintable(next)), Qt::LeftButton);
+
+    QTRY_COMPARE(boxes.shown.size(), 1);
+    QTest::qWait(100); // no second message follows
+    QCOMPARE(boxes.shown, QStringList { message });
+    QTRY_COMPARE(QApplication::focusWidget(), refused);
+    QCOMPARE(refused->selectedText(), refused->text());
 }
 
 QTEST_MAIN(TestAdminScreens)

@@ -5,6 +5,7 @@
 #include "app/FormHelpers.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
+#include "app/Welcome.h"
 #include "data/Church.h"
 
 #include <QComboBox>
@@ -70,6 +71,8 @@ private slots:
     void newDelayUsedByTheNextSearch();
     void opensByItselfAtStartUpOnAnEmptyTable_data();
     void opensByItselfAtStartUpOnAnEmptyTable();
+    void delayAChurchStartsWith_data();
+    void delayAChurchStartsWith();
 };
 
 void TestChurchInfo::leadingNumber_data()
@@ -310,6 +313,36 @@ void TestChurchInfo::opensByItselfAtStartUpOnAnEmptyTable()
     QCOMPARE(messages->count(), 1);
     QCOMPARE(ctx().database->scalar(QStringLiteral("SELECT COUNT(*) FROM Church")).toInt(), 1);
     QCOMPARE(ctx().settings.keyPressDelay, 1.5);
+}
+
+void TestChurchInfo::delayAChurchStartsWith_data()
+{
+    QTest::addColumn<QString>("church"); // how the church row came about
+    QTest::addColumn<QString>("shown"); // in the delay box
+    QTest::newRow("made in the welcome window") << "welcome" << "1";
+    QTest::newRow("no church row yet") << "none" << "1";
+    QTest::newRow("the office chose 0") << "0" << "0";
+}
+
+// A new church types ahead with the Setup window's default; a stored delay
+// is shown as the church has it.
+void TestChurchInfo::delayAChurchStartsWith()
+{
+    QFETCH(QString, church);
+    QFETCH(QString, shown);
+    Setup s;
+    QVariant stored = church;
+    if (church == QLatin1String("welcome")) {
+        const QString file = s.env.dir.filePath(QStringLiteral("new.sqlite"));
+        welcome::createChurch({ "Grace", "ada", "pw", "pw", file }, s.env.clock);
+        stored = Database::open(file, Database::OpenMode::ExistingOnly)
+                     ->scalar(QStringLiteral("SELECT KeyPressDelay FROM Church WHERE Name = 'Grace'"));
+    }
+    if (church != QLatin1String("none"))
+        s.env.db().exec(QStringLiteral("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Grace', ?)"),
+            { stored.toDouble() });
+    s.open();
+    QCOMPARE(s.box("txtKeyPressDelay")->text(), shown);
 }
 
 QTEST_MAIN(TestChurchInfo)

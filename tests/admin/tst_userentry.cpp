@@ -7,6 +7,7 @@
 #include "data/Passwords.h"
 #include "data/Sql.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -61,6 +62,13 @@ struct Accounts : test::MainWindowFixture {
             QFAIL("not in the name list");
     }
     void type(const QString& type) { combo("cmbType")->setCurrentIndex(combo("cmbType")->findText(type)); }
+    // The password typed twice, as the screen asks for it.
+    void password(const QString& first, const QString& again)
+    {
+        box("txtPassword")->setText(first);
+        box("txtPasswordAgain")->setText(again);
+    }
+    void password(const QString& both) { password(both, both); }
     void click(const char* button)
     {
         test::click(screen, button);
@@ -103,6 +111,9 @@ private slots:
     void permissionAskedAgainAtSave();
     void nameTakenMeanwhileIsRefused();
     void grantsChangedMeanwhileAreKept();
+    void passwordTypedTwice();
+    void changeOwnPassword_data();
+    void changeOwnPassword();
 };
 
 // Members by status "Member" in any letter case, and whoever has an account,
@@ -324,7 +335,7 @@ void TestUserEntry::saving()
     else
         a.type(type);
     a.box("txtUsername")->setText(username);
-    a.box("txtPassword")->setText(password);
+    a.password(password);
     for (int i = 0; i < a.list("lstAllPermissions")->count(); ++i)
         a.list("lstAllPermissions")->item(i)->setSelected(add.contains(a.list("lstAllPermissions")->item(i)->text()));
     a.click("btnAdd");
@@ -364,7 +375,7 @@ void TestUserEntry::savedAccountLogsIn()
     a.choose(a.meg);
     a.type(QStringLiteral("User"));
     a.box("txtUsername")->setText(QStringLiteral("jsmith "));
-    a.box("txtPassword")->setText(QStringLiteral(" Grace "));
+    a.password(QStringLiteral(" Grace "));
     a.click("btnSave");
     QCOMPARE(a.env.messages.count(), 0);
     const auto user = login::authenticate(QStringLiteral("JSMITH"), QStringLiteral("grace"));
@@ -439,7 +450,7 @@ void TestUserEntry::nameTakenMeanwhileIsRefused()
     a.choose(a.meg);
     a.type(QStringLiteral("User"));
     a.box("txtUsername")->setText(QStringLiteral("megan"));
-    a.box("txtPassword")->setText(QStringLiteral("pw"));
+    a.password(QStringLiteral("pw"));
     a.env.addUser(a.ray, QStringLiteral("MEGAN"), QStringLiteral("x"), QStringLiteral("User"));
     a.click("btnSave");
     QCOMPARE(a.env.messages.count(), 1);
@@ -464,6 +475,63 @@ void TestUserEntry::grantsChangedMeanwhileAreKept()
     a.click("btnSave");
     QCOMPARE(a.env.messages.count(), 0);
     QCOMPARE(a.grants(a.tom), QStringList({ "Church Info", "Mailing Labels Report" }));
+}
+
+// A typing slip in the password typed twice stores nothing.
+void TestUserEntry::passwordTypedTwice()
+{
+    Accounts a;
+    const QString before = a.column("Password", a.tom);
+    a.choose(a.tom);
+    a.password(QStringLiteral("Grace 1"), QStringLiteral("Grace 2"));
+    a.click("btnSave");
+    QCOMPARE(a.column("Password", a.tom), before);
+    QCOMPARE(a.env.messages.last().text, QStringLiteral("The two passwords differ; please type the same password twice."));
+    QCOMPARE(a.box("txtPassword")->text() + a.box("txtPasswordAgain")->text(), QString());
+    QVERIFY(a.isOpen());
+}
+
+void TestUserEntry::changeOwnPassword_data()
+{
+    QTest::addColumn<int>("failuresBefore"); // failed logins in a row under "tom"
+    QTest::addColumn<QString>("oldPassword");
+    QTest::addColumn<QString>("message"); // empty: changed
+    QTest::addColumn<int>("failuresAfter");
+    QTest::newRow("changed") << 2 << "TOMPASS" << "" << 0;
+    QTest::newRow("wrong old password") << 0 << "guess" << "The old password is not the password of your account." << 1;
+    QTest::newRow("waits after failed logins")
+        << 5 << "tompass" << "After several wrong passwords in a row the next try must wait: try again in 1 second."
+        << 5;
+}
+
+// Window > Change My Password, by a user who holds no administrative permission.
+void TestUserEntry::changeOwnPassword()
+{
+    QFETCH(int, failuresBefore);
+    QFETCH(QString, oldPassword);
+    QFETCH(QString, message);
+    QFETCH(int, failuresAfter);
+    Accounts a;
+    a.main.unlock();
+    a.env.loginAs(a.tom, QStringLiteral("User"), QStringLiteral("tom"));
+    for (int i = 0; i < failuresBefore; ++i)
+        Users::recordLoginFailure(a.env.db(), QStringLiteral("tom"), a.env.clock.now());
+    a.main.command(QStringLiteral("ChangeMyPassword"))->trigger();
+    QWidget* s = a.main.workspace()->find(QStringLiteral("frmChangePassword"));
+    QVERIFY(s);
+    control<QLineEdit>(s, "txtOldPassword")->setText(oldPassword);
+    control<QLineEdit>(s, "txtNewPassword")->setText(QStringLiteral("Psalm 23"));
+    control<QLineEdit>(s, "txtNewPasswordAgain")->setText(QStringLiteral("psalm 23"));
+    QTest::keyClick(control<QLineEdit>(s, "txtNewPasswordAgain"), Qt::Key_Return);
+    test::deleteClosed();
+
+    const bool changed = message.isEmpty();
+    QCOMPARE(Users::loginFailures(a.env.db(), QStringLiteral("tom")).inARow, failuresAfter);
+    QCOMPARE(login::authenticate(QStringLiteral("tom"), QStringLiteral("Psalm 23")).has_value(), changed);
+    QCOMPARE(login::authenticate(QStringLiteral("tom"), QStringLiteral("tompass")).has_value(), !changed);
+    QCOMPARE(a.main.workspace()->find(QStringLiteral("frmChangePassword")) == nullptr, changed);
+    QCOMPARE(a.env.messages.count(), changed ? 0 : 1);
+    QCOMPARE(changed ? QString() : a.env.messages.last().text, message);
 }
 
 QTEST_MAIN(TestUserEntry)

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
+#include "app/DateBox.h"
 #include "app/FormHelpers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -73,9 +75,10 @@ private slots:
         QTest::newRow("failed search keeps extending") << 2.0 << "XA" << QList<double> { 0, .5 } << "Miller, Dee";
         QTest::newRow("failed search ends after the pause") << 2.0 << "XA" << QList<double> { 0, 3 } << "Adams, Jo";
         QTest::newRow("backspace joins the search") << 2.0 << "\bA" << QList<double> { 0, .5 } << "Miller, Dee";
-        QTest::newRow("enter joins the search") << 2.0 << "\rA" << QList<double> { 0, .5 } << "Miller, Dee";
-        QTest::newRow("escape joins the search")
-            << 2.0 << QString(QChar(27)) + "A" << QList<double> { 0, .5 } << "Miller, Dee";
+        // Enter and Escape belong to the window: A alone is searched.
+        QTest::newRow("enter is no part of the search") << 2.0 << "\rA" << QList<double> { 0, .5 } << "Adams, Jo";
+        QTest::newRow("escape is no part of the search")
+            << 2.0 << QString(QChar(27)) + "A" << QList<double> { 0, .5 } << "Adams, Jo";
         QTest::newRow("lower case finds") << 2.0 << "smy" << QList<double> { 0, .5, .5 } << "Smythe, Bob";
         QTest::newRow("accented lower case finds") << 2.0 << "é" << QList<double> { 0 } << "Émile, Zoë";
         QTest::newRow("no delay: every key is new") << 0.0 << "SM" << QList<double> { 0, 0 } << "Miller, Dee";
@@ -125,8 +128,9 @@ private slots:
         QTest::newRow("letter") << int(Qt::Key_S) << int(Qt::NoModifier) << true;
         QTest::newRow("shifted letter") << int(Qt::Key_S) << int(Qt::ShiftModifier) << true;
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << true;
-        QTest::newRow("enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << true;
+        QTest::newRow("enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
         QTest::newRow("tab") << int(Qt::Key_Tab) << int(Qt::NoModifier) << false;
         QTest::newRow("backtab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << false;
         QTest::newRow("arrow") << int(Qt::Key_Down) << int(Qt::NoModifier) << false;
@@ -323,6 +327,60 @@ private slots:
         target->setFocus();
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE((QList<int> { int(saved.size()), int(cancelled.size()), int(exited.size()) }), clicks);
+    }
+
+    // Enter, Escape and a shortcut reach the window from a date box being
+    // typed into and from a pick list with type-ahead: real keys, shown widgets.
+    void windowKeysFromDatesAndLists_data()
+    {
+        QTest::addColumn<bool>("inList"); // else in the date box
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("acted"); // the button or shortcut that acted, and the box's value then
+        QTest::newRow("date, Enter") << false << "12/25/1960" << QKeySequence(Qt::Key_Return) << "save@1960-12-25";
+        QTest::newRow("date, Ctrl+S") << false << "12/25/1960" << QKeySequence(Qt::CTRL | Qt::Key_S)
+                                      << "shortcut@1960-12-25";
+        QTest::newRow("date, Escape") << false << "12/25/1960" << QKeySequence(Qt::Key_Escape) << "cancel@2000-01-15";
+        QTest::newRow("list, Enter") << true << "smy" << QKeySequence(Qt::Key_Return) << "save@Smythe, Bob";
+    }
+    void windowKeysFromDatesAndLists()
+    {
+        QFETCH(bool, inList);
+        QFETCH(QString, typed);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, acted);
+        QWidget form;
+        auto* layout = new QHBoxLayout(&form);
+        auto* date = new DateBox(&form);
+        auto* list = new QComboBox(&form);
+        auto* save = new QPushButton("Save", &form);
+        auto* cancel = new QPushButton("Cancel", &form);
+        for (QWidget* w : std::initializer_list<QWidget*> { date, list, save, cancel })
+            layout->addWidget(w);
+        date->setDate(QDate(2000, 1, 15));
+        list->addItems(kNames);
+        attachTypeAhead(list);
+        setDefaultButton(&form, save);
+        setCancelButton(&form, cancel);
+        auto* shortcut = new QAction(&form);
+        shortcut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        form.addAction(shortcut);
+        QStringList seen;
+        auto record = [&](const char* what) {
+            seen << QString::fromLatin1(what) + '@' + (inList ? list->currentText() : date->date().toString(Qt::ISODate));
+        };
+        connect(save, &QPushButton::clicked, [&] { record("save"); });
+        connect(cancel, &QPushButton::clicked, [&] { record("cancel"); });
+        connect(shortcut, &QAction::triggered, [&] { record("shortcut"); });
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QWidget* box = inList ? static_cast<QWidget*>(list) : date;
+        box->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QTest::keyClicks(box, typed);
+        QTest::keySequence(box, key);
+        QCOMPARE(seen, QStringList { acted });
     }
 };
 

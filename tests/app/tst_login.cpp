@@ -130,6 +130,12 @@ void TestLogin::loginOutcomes()
         QVERIFY(f.unlocked());
         QTRY_VERIFY(!f.main.workspace()->find<frmLogin>());
     }
+    // The next login window on this computer offers the name of a login
+    // that succeeded, the password box first.
+    frmLogin next;
+    auto* name = test::control<QLineEdit>(&next, "txtUsername");
+    QCOMPARE(name->text(), storedName);
+    QCOMPARE(next.focusProxy(), storedName.isEmpty() ? name : test::control<QLineEdit>(&next, "txtPassword"));
 }
 
 void TestLogin::emptyUsername()

@@ -163,6 +163,7 @@ void TestMainWindow::menuTreeInOrder()
         "  Cascade=Cascade",
         "  CloseWindow=Close",
         "  StartPage=Start Page",
+        "  ChangeMyPassword=Change My Password",
         "  ResetWindowSizes=Reset Window Sizes",
         "Help=Help",
         "  About=About",
