@@ -120,6 +120,26 @@ void lockRow(Database& db, const QString& table, const QString& keyColumn, const
     }
 }
 
+void lockTable(Database& db, const QString& table, const QString& what)
+{
+    if (!db.inTransaction())
+        throw DbError(QStringLiteral("The lock of the table %1 was asked for outside a transaction.").arg(table));
+    const QString statement = sql::lockingTable(db, table);
+    if (statement.isEmpty())
+        return;
+    try {
+        db.exec(statement);
+    } catch (const DbError& e) {
+        if (e.kind() != DbError::Kind::Locked)
+            throw;
+        throw DbError(DbError::Kind::Locked,
+            QStringLiteral("Another program or workstation is changing %1 (an import or a merge, for example). "
+                           "Wait until it has finished, then try again.")
+                .arg(what),
+            e.detail());
+    }
+}
+
 Outcome saveEdited(Database& db, const Table& table, const QVariant& key, const Values& loaded, const Values& mine,
     OnConflict onConflict)
 {
