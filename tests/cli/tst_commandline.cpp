@@ -8,6 +8,7 @@
 #include "cli/DatabaseJobs.h"
 #include "cli/ImportJobs.h"
 #include "cli/PeopleJobs.h"
+#include "data/NewChurch.h"
 
 #include <QDir>
 #include <QProcess>
@@ -50,6 +51,10 @@ private slots:
     void withoutDisplay();
     void restoreCommand_data();
     void restoreCommand();
+    void backupOnlyReadsItsSource_data();
+    void backupOnlyReadsItsSource();
+    void twoImportsAtOnce_data();
+    void twoImportsAtOnce();
 };
 
 void TestCommandLine::parse_data()
@@ -273,6 +278,84 @@ void TestCommandLine::restoreCommand()
     }
     // Nothing of the work is left beside the database.
     QVERIFY(office.files(QStringLiteral(".*partial*")).isEmpty());
+}
+
+void TestCommandLine::backupOnlyReadsItsSource_data()
+{
+    QTest::addColumn<bool>("older");
+    QTest::newRow("an unfinished change beside it") << false;
+    QTest::newRow("an unfinished change in an older church") << true;
+}
+
+// --backup leaves its database as it found it, also one with a change a
+// program stopped in the middle of; the backup holds the church without it.
+void TestCommandLine::backupOnlyReadsItsSource()
+{
+    QFETCH(bool, older);
+    Office office(50);
+    if (older)
+        test::makeVersion1(*Database::open(office.database, Database::OpenMode::ExistingOnly));
+    test::leaveUnfinishedChange(office.database);
+    const auto state = [&] {
+        return test::fileHash(office.database) + test::fileHash(office.database + QStringLiteral("-journal"));
+    };
+    const QByteArray before = state();
+    const QString copy = office.dir.filePath(QStringLiteral("copy.sqlite"));
+    QCOMPARE(runBackupCommand(office.config, copy), 0);
+    QCOMPARE(state(), before);
+    QCOMPARE(office.files(QStringLiteral("*before-*")) + office.files(QStringLiteral(".*")), QStringList {});
+    QCOMPARE(Database::open(copy, Database::OpenMode::ReadOnly)
+                 ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member WHERE Last_Name = 'Roll'"))
+                 .toInt(),
+        50);
+}
+
+void TestCommandLine::twoImportsAtOnce_data()
+{
+    QTest::addColumn<bool>("server");
+    QTest::newRow("file") << false;
+    QTest::newRow("server") << true;
+}
+
+// One spreadsheet imported by two programs started together: every person
+// arrives once, and each import keeps its own copy of the church before it.
+void TestCommandLine::twoImportsAtOnce()
+{
+    QFETCH(bool, server);
+    if (server && !test::onServer())
+        QSKIP("no test server (PEWLARK_TEST_POSTGRES)");
+    Office office(50);
+    QString church = office.database;
+    if (server) {
+        church = test::emptyServerDatabase(QStringLiteral("twoimports"));
+        createEmptyDatabase(church, QStringLiteral("pastor"), QStringLiteral("s3cret"), test::FakeClock());
+    }
+    const QString csv = office.dir.filePath(QStringLiteral("roll.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("First Name,Last Name,Email\n");
+    for (int i = 0; i < 2000; ++i)
+        file.write(QStringLiteral("Ann%1,Ray,ann%1@example.org\n").arg(i).toUtf8());
+    file.close();
+    const qint64 before = Database::open(church, Database::OpenMode::ExistingOnly)
+                              ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
+                              .toLongLong();
+
+    QProcess first, second;
+    for (QProcess* program : { &first, &second })
+        program->start(QStringLiteral(PEWLARK_PROGRAM),
+            { QStringLiteral("--config"), office.config, QStringLiteral("--import-people"), csv,
+                QStringLiteral("--into"), church });
+    for (QProcess* program : { &first, &second }) {
+        QVERIFY(program->waitForFinished(60000));
+        QVERIFY2(program->exitCode() == 0, program->readAllStandardError().constData());
+    }
+    QCOMPARE(Database::open(church, Database::OpenMode::ExistingOnly)
+                 ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
+                 .toLongLong(),
+        before + 2000);
+    if (!server)
+        QCOMPARE(office.files(QStringLiteral("church.before-import-*")).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

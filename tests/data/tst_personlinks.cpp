@@ -2,9 +2,11 @@
 
 #include "data/Members.h"
 #include "data/PersonLinks.h"
+#include "data/Rows.h"
 #include "data/Schema.h"
 
 #include <QtTest>
+#include <thread>
 
 using namespace pw;
 using test::TestEnv;
@@ -18,6 +20,8 @@ private slots:
     void mergeRefusals();
     void deleteRefusals_data();
     void deleteRefusals();
+    void waitForAnImportLinkingThePerson_data();
+    void waitForAnImportLinkingThePerson();
 };
 
 namespace {
@@ -193,6 +197,50 @@ void TestPersonLinks::deleteRefusals()
         QVERIFY(!refusal.isEmpty()
             || count(env, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(c.table, c.column), { person })
                 == 0);
+}
+
+void TestPersonLinks::waitForAnImportLinkingThePerson_data()
+{
+    QTest::addColumn<bool>("merge"); // or delete
+    QTest::newRow("delete") << false;
+    QTest::newRow("merge") << true;
+}
+
+// An import on another workstation links the person and has not committed
+// yet: the delete or merge waits for it, so no link is left naming a person
+// who is gone.
+void TestPersonLinks::waitForAnImportLinkingThePerson()
+{
+    QFETCH(bool, merge);
+    TestEnv env;
+    const qint64 kept = env.addMember(QStringLiteral("Margaret"), QStringLiteral("Hale"));
+    const qint64 removed = env.addMember(QStringLiteral("Margret"), QStringLiteral("Hale"));
+    const qint64 son = env.addMember(QStringLiteral("Tom"), QStringLiteral("Hale"));
+    const PersonLinks::Merge merging = mergeOf(env, removed, kept);
+    QSemaphore linked;
+    std::thread import([&] {
+        auto db = Database::open(env.db().path(), Database::OpenMode::ExistingOnly);
+        Transaction tx(*db);
+        rows::lockTable(*db, QStringLiteral("Member"), QStringLiteral("the people"));
+        db->exec(QStringLiteral("INSERT INTO Family_Connection VALUES (?, 'Son', ?)"), { removed, son });
+        linked.release();
+        QThread::msleep(300);
+        tx.commit();
+    });
+    {
+        const auto joined = qScopeGuard([&] { import.join(); });
+        linked.acquire();
+        if (merge)
+            PersonLinks::merge(env.db(), merging);
+        else
+            PersonLinks::remove(env.db(), removed, QStringLiteral("Hale, Margret"));
+    }
+    QCOMPARE(count(env,
+                 QStringLiteral("SELECT COUNT(*) FROM Family_Connection WHERE Member_ID NOT IN (SELECT ID FROM "
+                                "Member)")),
+        0);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Family_Connection WHERE Member_ID = ?"), { kept }),
+        merge ? 1 : 0);
 }
 
 QTEST_MAIN(TestPersonLinks)
