@@ -239,7 +239,7 @@ std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode
             // halfway through. The lock lasts until this transaction ends.
             if (!db->scalar(QStringLiteral("SELECT pg_try_advisory_xact_lock(?)"), { kNewChurchLock }).toBool())
                 throw DbError(QStringLiteral("%1 is being filled by another Pewlark at this moment (a copy, an "
-                                             "import or a new church); it was left to that one.")
+                                             "import or a new church); it was left unchanged.")
                                   .arg(postgres::capitalisedDisplay(where)));
             if (db->exists(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = "
                                           "current_schema()")))

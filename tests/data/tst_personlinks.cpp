@@ -206,41 +206,35 @@ void TestPersonLinks::waitForAnImportLinkingThePerson_data()
     QTest::newRow("merge") << true;
 }
 
-// An import on another workstation links the person and has not committed
-// yet: the delete or merge waits for it, so no link is left naming a person
-// who is gone.
+// Another workstation's import links the person and has not committed yet:
+// the delete or merge waits for it and leaves no link to a person gone.
 void TestPersonLinks::waitForAnImportLinkingThePerson()
 {
     QFETCH(bool, merge);
     TestEnv env;
     const qint64 kept = env.addMember(QStringLiteral("Margaret"), QStringLiteral("Hale"));
     const qint64 removed = env.addMember(QStringLiteral("Margret"), QStringLiteral("Hale"));
-    const qint64 son = env.addMember(QStringLiteral("Tom"), QStringLiteral("Hale"));
     const PersonLinks::Merge merging = mergeOf(env, removed, kept);
     QSemaphore linked;
     std::thread import([&] {
         auto db = Database::open(env.db().path(), Database::OpenMode::ExistingOnly);
         Transaction tx(*db);
         rows::lockTable(*db, QStringLiteral("Member"), QStringLiteral("the people"));
-        db->exec(QStringLiteral("INSERT INTO Family_Connection VALUES (?, 'Son', ?)"), { removed, son });
+        db->exec(QStringLiteral("INSERT INTO Family_Connection VALUES (?, 'Son', 99)"), { removed });
         linked.release();
         QThread::msleep(300);
         tx.commit();
     });
-    {
-        const auto joined = qScopeGuard([&] { import.join(); });
-        linked.acquire();
-        if (merge)
-            PersonLinks::merge(env.db(), merging);
-        else
-            PersonLinks::remove(env.db(), removed, QStringLiteral("Hale, Margret"));
-    }
-    QCOMPARE(count(env,
-                 QStringLiteral("SELECT COUNT(*) FROM Family_Connection WHERE Member_ID NOT IN (SELECT ID FROM "
-                                "Member)")),
-        0);
-    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Family_Connection WHERE Member_ID = ?"), { kept }),
-        merge ? 1 : 0);
+    auto joined = qScopeGuard([&] { import.join(); });
+    linked.acquire();
+    if (merge)
+        PersonLinks::merge(env.db(), merging);
+    else
+        PersonLinks::remove(env.db(), removed, QStringLiteral("Hale, Margret"));
+    import.join();
+    joined.dismiss();
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Member_ID FROM Family_Connection")),
+        merge ? QStringList { QString::number(kept) } : QStringList {});
 }
 
 QTEST_MAIN(TestPersonLinks)
