@@ -234,7 +234,7 @@ int Application::start(const QString& firstConfigPath, const QString& lockPath, 
         LoadChurchSettings();
     } catch (const DbError& e) {
         return fail(QStringLiteral("The church settings in \"%1\" could not be read: %2")
-                        .arg(c.settings.databasePath, e.text()));
+                        .arg(postgres::shown(c.settings.databasePath), e.text()));
     }
 
     m_instance = std::make_unique<SingleInstance>(lockPath);

@@ -77,9 +77,15 @@ ConfigValues openChurch(const QString& location)
     const bool server = postgres::isLocation(where);
     const QString path = server ? where : absoluteFile(where);
     try {
-        std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ReadOnly);
-        schema::checkReadOnly(*db);
-        health::checkHasAccount(*db);
+        if (server) {
+            std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ReadOnly);
+            schema::checkReadOnly(*db);
+            health::checkHasAccount(*db);
+        } else {
+            // As start-up will check it, after the upgrade an older file
+            // will get: a church the next start refuses is not kept.
+            health::checkAsStartupWould(path);
+        }
     } catch (const Error& e) {
         if (server)
             throw;

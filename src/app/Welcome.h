@@ -52,8 +52,9 @@ namespace welcome {
     ConfigValues createChurch(const NewChurch& church, const Clock& clock);
 
     // An existing church: a Pewlark file or a postgresql:// location, opened
-    // only to be read and checked (a Pewlark church, not newer than this
-    // program, with an account) before it is kept.
+    // only to be read and checked before it is kept (a Pewlark church, not
+    // newer than this program, with an account; a file as start-up checks
+    // it, an older one in an upgraded working copy).
     ConfigValues openChurch(const QString& location);
 
     // The demo church, made by jobs.makeDemo in the data folder (a file of

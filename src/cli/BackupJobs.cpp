@@ -48,7 +48,7 @@ namespace {
             throw DbError(
                 QStringLiteral("The folder of the database \"%1\" does not exist; check the configuration file.")
                     .arg(native(path)));
-        const backup::SourceFile source(file, target.absolutePath(), true);
+        const backup::SourceFile source(file, backup::SourceFile::Check::WithAccount, target.absolutePath());
 
         NewDatabaseFile::removeStaleLeftoversIn(target.absolutePath(), path);
         const QString temporary = NewDatabaseFile::temporaryPathFor(path, QCoreApplication::applicationPid());
@@ -112,22 +112,22 @@ int runBackupCommand(const QString& configPath, const QString& target)
 {
     try {
         const ConfigValues values = config::load(configPath);
-        // The database is only read: not upgraded, its journal left as it is.
-        // A change a crash left half-made is undone first, as any opening for
-        // work does; a read-only connection cannot undo it.
-        const bool unfinished = QFileInfo(values.databasePath + QStringLiteral("-journal")).size() > 0;
-        auto database = Database::open(
-            values.databasePath, unfinished ? Database::OpenMode::ExistingOnly : Database::OpenMode::ReadOnly);
-        if (database->engine() == Database::Engine::PostgreSQL) {
+        if (postgres::isLocation(values.databasePath)) {
+            auto database = Database::open(values.databasePath, Database::OpenMode::ReadOnly);
             const backup::Copy copy
                 = backup::backUpPictures(*database, backup::picturesFolderFor(target), values.pictureFolder);
             std::printf("%s\n%s\n", qPrintable(backups::serverBackupText(database->displayName())),
                 qPrintable(backups::picturesSentence(copy, values.pictureFolder)));
             return 0;
         }
+        // The database is only read: not upgraded, its journal left as it is.
+        // One with a change a crash left half-made, or of an older schema, is
+        // read through a working copy where that change is undone.
+        const backup::SourceFile source(values.databasePath, backup::SourceFile::Check::Readable);
+        auto database = source.open();
         const backup::Copy copy = backup::backUp(*database, target, values.pictureFolder);
-        std::printf("Backed up %s to %s (%s).\n%s\n", qPrintable(native(database->path())),
-            qPrintable(native(copy.path)), qPrintable(backups::sizeText(copy.size)),
+        std::printf("Backed up %s to %s (%s).\n%s\n", qPrintable(native(source.file())), qPrintable(native(copy.path)),
+            qPrintable(backups::sizeText(copy.size)),
             qPrintable(backups::picturesSentence(copy, values.pictureFolder)));
         return 0;
     } catch (const std::exception& e) {

@@ -2,6 +2,7 @@
 
 #include "app/Config.h"
 #include "cli/WelcomeJobs.h"
+#include "data/Postgres.h"
 
 #include <QDir>
 
@@ -249,7 +250,7 @@ int printWhere(const QString& configPath, bool configGiven, FILE* out)
     std::fprintf(out, "Configuration: %s (%s)\n", qPrintable(QDir::toNativeSeparators(file)), qPrintable(which));
     try {
         const ConfigValues values = config::load(file);
-        std::fprintf(out, "Database: %s\nPictures: %s\n", qPrintable(values.databasePath),
+        std::fprintf(out, "Database: %s\nPictures: %s\n", qPrintable(postgres::shown(values.databasePath)),
             qPrintable(values.pictureFolder));
         return 0;
     } catch (const Error& e) {

@@ -47,7 +47,7 @@ namespace {
             std::fprintf(stderr,
                 "pewlark: --demo-database writes a file. To try the demo church on a server, write it to a file and "
                 "copy it there: pewlark --copy-database DEMO-FILE %s\n",
-                qPrintable(path));
+                qPrintable(postgres::shown(path)));
             return 2;
         }
         demo::DemoOptions options;

@@ -182,6 +182,12 @@ namespace {
 
     qint64 processId() { return QCoreApplication::applicationPid(); }
 
+    // The name a copy was to take was taken meanwhile, by another process.
+    class NameTaken : public DbError {
+    public:
+        using DbError::DbError;
+    };
+
     // The file's header names the write-ahead log as its journal.
     bool writeAheadLog(const QString& path)
     {
@@ -247,7 +253,7 @@ namespace {
             files::flushFileSystem(m_temporary);
             const int error = files::renameInto(m_temporary, m_target, false);
             if (error == EEXIST || error == ENOTEMPTY)
-                throw DbError(
+                throw NameTaken(
                     QStringLiteral("The folder \"%1\" already exists; it was left unchanged.").arg(native(m_target)));
             if (error != 0)
                 throw DbError(files::kindOfError(error),
@@ -305,12 +311,12 @@ Copy backUp(Database& db, const QString& target, const QString& pictureFolder, b
         throw DbError(QStringLiteral("\"%1\" is a folder; give the backup a file name inside it.").arg(native(path)));
     if (!info.absoluteDir().exists())
         throw DbError(QStringLiteral("The folder of the backup \"%1\" does not exist.").arg(native(path)));
-    if (sameFile(path, db.path()))
+    if (sameFile(path, db.path()) || sameFile(path, db.shownPath()))
         throw DbError(QStringLiteral("The backup cannot be written over the database \"%1\" itself; choose another "
                                      "file.")
                           .arg(native(path)));
     if ((info.exists() || info.isSymLink()) && !replace)
-        throw DbError(QStringLiteral("The file \"%1\" already exists; it was left unchanged.").arg(native(path)));
+        throw NameTaken(QStringLiteral("The file \"%1\" already exists; it was left unchanged.").arg(native(path)));
 
     NewDatabaseFile::removeStaleLeftoversIn(info.absolutePath());
     const QString temporary = NewDatabaseFile::temporaryPathFor(path, processId());
@@ -350,9 +356,9 @@ Copy backUp(Database& db, const QString& target, const QString& pictureFolder, b
         if (error != 0)
             pictures.undo();
         if (error == EEXIST)
-            throw DbError(QStringLiteral("The file \"%1\" appeared while the backup was written; it was left "
-                                         "unchanged.")
-                              .arg(native(path)));
+            throw NameTaken(QStringLiteral("The file \"%1\" appeared while the backup was written; it was left "
+                                           "unchanged.")
+                                .arg(native(path)));
         if (error != 0)
             throw DbError(files::kindOfError(error),
                 QStringLiteral("The backup \"%1\" could not be written: %2")
@@ -392,7 +398,30 @@ Copy backUpPictures(Database& db, const QString& target, const QString& pictureF
     return copy;
 }
 
-SourceFile::SourceFile(const QString& file, const QString& scratchFolder, bool needsAccount)
+namespace {
+
+    // A journal beside the file holds a change that a program stopped in the
+    // middle of when no program is making that change: the engine then has to
+    // undo it, which a connection that only reads cannot (it says
+    // SQLITE_READONLY_ROLLBACK). The journal of a change another program is
+    // making right now is no such thing; reading waits for, or beside, it.
+    bool unfinishedChange(const QString& path)
+    {
+        if (QFileInfo(path + QStringLiteral("-journal")).size() <= 0)
+            return false;
+        sqlite3* h = nullptr;
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &h, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_extended_result_codes(h, 1);
+        sqlite3_busy_timeout(h, Database::kDefaultLockWaitMs);
+        const bool left = sqlite3_exec(h, "SELECT COUNT(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK
+            && sqlite3_extended_errcode(h) == SQLITE_READONLY_ROLLBACK;
+        sqlite3_close_v2(h);
+        return left;
+    }
+
+} // namespace
+
+SourceFile::SourceFile(const QString& file, Check check, const QString& scratchFolder)
     : m_file(QFileInfo(file).absoluteFilePath())
 {
     const QString shown = native(m_file);
@@ -406,13 +435,9 @@ SourceFile::SourceFile(const QString& file, const QString& scratchFolder, bool n
                 .arg(dailyFileName(QStringLiteral("church.sqlite"), QDate(2026, 3, 15))));
     if (!info.isFile())
         throw refuse(DbError::Kind::Other, QStringLiteral("does not exist."));
-    // A journal beside the file holds a change that a program stopped in the
-    // middle of: a read-only connection cannot undo it, a working copy of
-    // the two can. A file in write-ahead-log mode is read from a working
-    // copy too, since reading it in place leaves the log's files beside it.
-    const QString companion = QStringLiteral("-journal");
-    const QString log = QStringLiteral("-wal");
-    const bool unfinished = QFileInfo(m_file + companion).size() > 0;
+    // A file in write-ahead-log mode is read from a working copy too, since
+    // reading it in place leaves the log's files beside it.
+    const bool unfinished = unfinishedChange(m_file);
     const bool writeAhead = writeAheadLog(m_file);
     try {
         std::unique_ptr<Database> db;
@@ -424,23 +449,18 @@ SourceFile::SourceFile(const QString& file, const QString& scratchFolder, bool n
         if (!db) {
             // Opening the working copy undoes the unfinished change and
             // upgrades an older schema, as opening the database for work does.
-            m_scratch = NewDatabaseFile::temporaryPathFor(
-                QDir(scratchFolder).filePath(info.fileName() + QStringLiteral("-source")), processId());
-            files::removeWithCompanions(m_scratch);
-            const int permissions = files::permissionsOf(m_file);
-            files::copyFile(m_file, m_scratch, permissions);
-            for (const QString& suffix : { companion, log })
-                if (QFileInfo(m_file + suffix).size() > 0)
-                    files::copyFile(m_file + suffix, m_scratch + suffix, permissions);
+            copyToScratch(scratchFolder);
             db = Database::open(m_scratch, Database::OpenMode::ExistingOnly);
             db->showAs(m_file);
         }
-        const QStringList check = db->texts(QStringLiteral("PRAGMA quick_check"));
-        if (check != QStringList { QStringLiteral("ok") })
+        if (check == Check::Readable)
+            return;
+        const QStringList pages = db->texts(QStringLiteral("PRAGMA quick_check"));
+        if (pages != QStringList { QStringLiteral("ok") })
             throw refuse(DbError::Kind::Damaged,
                 QStringLiteral("is damaged (the engine's check found problems); it cannot be used."),
-                check.mid(0, 3).join(QStringLiteral("; ")));
-        if (needsAccount && !db->exists(QStringLiteral("SELECT 1 FROM \"User\" LIMIT 1")))
+                pages.mid(0, 3).join(QStringLiteral("; ")));
+        if (check == Check::WithAccount && !db->exists(QStringLiteral("SELECT 1 FROM \"User\" LIMIT 1")))
             throw refuse(DbError::Kind::Damaged,
                 QStringLiteral("holds no user accounts, so nobody could log in after a restore; it cannot be "
                                "used."));
@@ -450,7 +470,7 @@ SourceFile::SourceFile(const QString& file, const QString& scratchFolder, bool n
             files::removeWithCompanions(m_scratch);
         // The schema's refusals and ours name the file already; the engine
         // could not read it at all when it reports a kind with its own words.
-        if (named.kind() == DbError::Kind::Other || named.detail().isEmpty()
+        if (named.kind() == DbError::Kind::Other || named.kind() == DbError::Kind::Locked || named.detail().isEmpty()
             || named.message().startsWith(QStringLiteral("The file \"%1\"").arg(shown)))
             throw named;
         throw refuse(named.kind() == DbError::Kind::Io ? DbError::Kind::Io : DbError::Kind::Damaged,
@@ -459,13 +479,54 @@ SourceFile::SourceFile(const QString& file, const QString& scratchFolder, bool n
     }
 }
 
+void SourceFile::copyToScratch(const QString& scratchFolder)
+{
+    const QString folder = scratchFolder.isEmpty() ? QFileInfo(m_file).absolutePath() : scratchFolder;
+    const QString base = QDir(folder).filePath(QFileInfo(m_file).fileName() + QStringLiteral("-source"));
+    // What a run killed while it read this file left.
+    NewDatabaseFile::removeStaleLeftovers(base);
+    const int permissions = files::permissionsOf(m_file);
+    const auto copy = [&](const QString& to) {
+        m_scratch = to;
+        files::removeWithCompanions(m_scratch);
+        files::copyFile(m_file, m_scratch, permissions);
+        for (const QString& suffix : { QStringLiteral("-journal"), QStringLiteral("-wal") })
+            if (QFileInfo(m_file + suffix).size() > 0)
+                files::copyFile(m_file + suffix, m_scratch + suffix, permissions);
+    };
+    try {
+        copy(NewDatabaseFile::temporaryPathFor(base, processId()));
+    } catch (const DbError& e) {
+        files::removeWithCompanions(m_scratch);
+        m_scratch.clear();
+        if (e.kind() != DbError::Kind::ReadOnly)
+            throw;
+        // A folder this user may not write (a backup on a read-only disk):
+        // a folder of this process's own, open to its user alone.
+        m_private = std::make_unique<QTemporaryDir>();
+        if (!m_private->isValid())
+            throw;
+        copy(m_private->filePath(QFileInfo(m_file).fileName()));
+    }
+}
+
+std::unique_ptr<Database> SourceFile::open() const
+{
+    auto db = Database::open(readPath(), Database::OpenMode::ReadOnly);
+    db->showAs(m_file);
+    return db;
+}
+
 SourceFile::~SourceFile()
 {
     if (!m_scratch.isEmpty())
         files::removeWithCompanions(m_scratch);
 }
 
-void checkRestorable(const QString& file, const QString& scratchFolder) { SourceFile(file, scratchFolder, true); }
+void checkRestorable(const QString& file, const QString& scratchFolder)
+{
+    SourceFile(file, SourceFile::Check::WithAccount, scratchFolder);
+}
 
 int putPicturesBack(const QString& backupPath, const QString& pictureFolder, const QString& keepReplacedIn)
 {
@@ -506,7 +567,7 @@ Restored restore(Database& db, const QString& file, const Clock& clock, const QS
             QStringLiteral("\"%1\" is the database in use; choose a backup file to restore.").arg(native(backupPath)));
     if (db.inTransaction())
         throw DbError(QStringLiteral("A backup cannot be restored while a change is being saved; try again."));
-    const SourceFile source(backupPath, QFileInfo(db.path()).absolutePath(), true);
+    const SourceFile source(backupPath, SourceFile::Check::WithAccount, QFileInfo(db.path()).absolutePath());
     // A database that cannot take the backup is said now, before a copy of
     // it is kept for nothing.
     health::checkWritable(db, db.lockWaitLimit());
@@ -514,8 +575,9 @@ Restored restore(Database& db, const QString& file, const Clock& clock, const QS
     // The database as it is now stays beside it under a dated name, with
     // its pictures.
     Restored restored;
-    restored.savedCopy = datedCopyPath(db.path(), QStringLiteral("before-restore"), clock);
-    restored.savedPictures = backUp(db, restored.savedCopy, pictureFolder).pictureCopies;
+    const Copy saved = backUpDated(db, QStringLiteral("before-restore"), clock, pictureFolder);
+    restored.savedCopy = saved.path;
+    restored.savedPictures = saved.pictureCopies;
 
     {
         RawFile from(source.readPath(), false);
@@ -570,8 +632,20 @@ QString datedCopyPath(const QString& databasePath, const QString& what, const Cl
         const QString base = current.completeBaseName() + QLatin1Char('.') + what + QLatin1Char('-') + stamp
             + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
         const QString path = current.absoluteDir().filePath(suffixed(base, current.suffix()));
-        if (!QFileInfo::exists(path))
+        if (!QFileInfo::exists(path) && !QFileInfo::exists(picturesFolderFor(path)))
             return path;
+    }
+}
+
+Copy backUpDated(Database& db, const QString& what, const Clock& clock, const QString& pictureFolder)
+{
+    for (int tries = 1;; ++tries) {
+        try {
+            return backUp(db, datedCopyPath(db.path(), what, clock), pictureFolder);
+        } catch (const NameTaken&) {
+            if (tries == 100)
+                throw;
+        }
     }
 }
 
@@ -624,7 +698,7 @@ QString backUpBeforeUpgrade(Database& db, const Clock& clock)
     if (db.engine() != Database::Engine::SQLite)
         return {};
     // The pictures stay as they are in an upgrade: the database alone.
-    return backUp(db, datedCopyPath(db.path(), QStringLiteral("before-upgrade"), clock), QString()).path;
+    return backUpDated(db, QStringLiteral("before-upgrade"), clock).path;
 }
 
 } // namespace pw::backup

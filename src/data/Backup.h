@@ -12,6 +12,8 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
 
 namespace pw {
 
@@ -51,28 +53,44 @@ namespace backup {
     Copy backUpPictures(Database& db, const QString& target, const QString& pictureFolder);
 
     // A church file that is read without being changed: a backup offered for
-    // a restore, or the source of a copy. It must pass quick_check, be a
-    // Pewlark database this program can read (not newer) holding every table
-    // and column of the current schema, and, when needsAccount, hold at least
-    // one user account. A file of an older schema, or one with an unfinished
-    // change beside it (a "-journal" left by a program that stopped while
-    // saving), is copied into scratchFolder under a temporary name, where the
-    // change is undone and the schema upgraded; readPath() is then that copy,
-    // removed with this object. Throws DbError naming the file and what is
-    // wrong.
+    // a restore, the source of a copy or of a backup, a file the welcome
+    // window is to keep. It must be a Pewlark database this program can read
+    // (not newer) holding every table and column of the current schema and,
+    // as check asks, pass quick_check and hold at least one user account. A
+    // file of an older schema, or one with an unfinished change beside it (a
+    // "-journal" left by a program that stopped while saving, not the
+    // journal of a change another program is making at this moment), is
+    // copied under a temporary name, where the change is undone and the
+    // schema upgraded; readPath() is then that copy, removed with this
+    // object. The copy is made beside the file, or in scratchFolder when
+    // given, as ".NAME-source.partial-PID" (a run killed meanwhile leaves it
+    // to the next one, which removes it); where that folder cannot be
+    // written, in a folder of this process's own that only its user may
+    // open. It is never readable by more people than the file. Throws
+    // DbError naming the file and what is wrong.
     class SourceFile {
     public:
-        SourceFile(const QString& file, const QString& scratchFolder, bool needsAccount);
+        enum class Check {
+            Readable, // opened (the copy a backup makes is checked itself)
+            Whole, // and its pages pass quick_check
+            WithAccount, // and someone could log in: a backup to restore
+        };
+        explicit SourceFile(const QString& file, Check check = Check::Whole, const QString& scratchFolder = QString());
         ~SourceFile();
         SourceFile(const SourceFile&) = delete;
         SourceFile& operator=(const SourceFile&) = delete;
 
         QString file() const { return m_file; }
         QString readPath() const { return m_scratch.isEmpty() ? m_file : m_scratch; }
+        // The file opened only to be read, as readPath(); messages name file().
+        std::unique_ptr<Database> open() const;
 
     private:
+        void copyToScratch(const QString& scratchFolder);
+
         QString m_file;
         QString m_scratch;
+        std::unique_ptr<QTemporaryDir> m_private;
     };
 
     // Checks a file offered for a restore as SourceFile does, with
@@ -112,6 +130,11 @@ namespace backup {
     // "church.before-restore-2026-03-15-103000.sqlite" beside the database
     // (what is "before-restore" or "before-upgrade"), numbered when taken.
     QString datedCopyPath(const QString& databasePath, const QString& what, const Clock& clock);
+
+    // backUp() to datedCopyPath(): when another process takes that name
+    // while the copy is written (two imports started in the same second),
+    // the copy takes the next number instead.
+    Copy backUpDated(Database& db, const QString& what, const Clock& clock, const QString& pictureFolder = QString());
 
     struct Daily {
         bool made = false; // false: today's backup existed already

@@ -7,8 +7,6 @@
 #include "data/Postgres.h"
 #include "data/Schema.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -70,10 +68,8 @@ namespace {
 namespace {
 
     // The source is only read. A file is checked whole first; an older one is
-    // read from an upgraded working copy beside the target, never upgraded
-    // itself.
-    std::unique_ptr<Database> openSource(
-        const QString& from, const QString& to, std::unique_ptr<backup::SourceFile>& working)
+    // read from an upgraded working copy beside it, never upgraded itself.
+    std::unique_ptr<Database> openSource(const QString& from, std::unique_ptr<backup::SourceFile>& working)
     {
         if (postgres::isLocation(from)) {
             auto source = Database::open(from, Database::OpenMode::ReadOnly);
@@ -84,11 +80,8 @@ namespace {
                                   .arg(schema::version(*source)));
             return source;
         }
-        const QString scratch = postgres::isLocation(to) ? QDir::tempPath() : QFileInfo(to).absolutePath();
-        working = std::make_unique<backup::SourceFile>(from, scratch, false);
-        auto source = Database::open(working->readPath(), Database::OpenMode::ReadOnly);
-        source->showAs(working->file());
-        return source;
+        working = std::make_unique<backup::SourceFile>(from);
+        return working->open();
     }
 
 } // namespace
@@ -96,7 +89,7 @@ namespace {
 CopyResult copyChurch(const QString& from, const QString& to, const std::function<void(const QString&)>& progress)
 {
     std::unique_ptr<backup::SourceFile> working;
-    std::unique_ptr<Database> source = openSource(from, to, working);
+    std::unique_ptr<Database> source = openSource(from, working);
     CopyResult result;
     result.from = source->displayName();
 

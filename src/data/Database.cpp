@@ -200,6 +200,12 @@ QString Database::displayName() const
     return m_engine == Engine::PostgreSQL ? m_display : QStringLiteral("the file \"%1\"").arg(shownPath());
 }
 
+namespace {
+    // The advisory lock of a server database while a church is written into
+    // it: any number of our own, the same in every copy of the program.
+    constexpr qint64 kNewChurchLock = 0x7065776c61726b01; // "pewlark" 1
+} // namespace
+
 std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode mode, int lockWaitMs)
 {
     const postgres::Location where = postgres::parse(location);
@@ -228,6 +234,13 @@ std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode
             // The tables, the functions and the seed values appear together
             // or not at all: a server changes its schema in transactions too.
             db->begin();
+            // Two copies into one empty database at once would both find it
+            // empty: the second is refused now, not by the server's catalogue
+            // halfway through. The lock lasts until this transaction ends.
+            if (!db->scalar(QStringLiteral("SELECT pg_try_advisory_xact_lock(?)"), { kNewChurchLock }).toBool())
+                throw DbError(QStringLiteral("%1 is being filled by another Pewlark at this moment (a copy, an "
+                                             "import or a new church); it was left unchanged.")
+                                  .arg(postgres::capitalisedDisplay(where)));
             if (db->exists(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = "
                                           "current_schema()")))
                 throw DbError(QStringLiteral("%1 already holds tables; a church is only created in an empty "

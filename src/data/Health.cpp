@@ -92,10 +92,10 @@ void checkIntact(Database& db)
         while (q.next())
             problems.append(q.value(0).toString());
     } catch (const DbError& e) {
-        throw pageCheckFailure(db.path(), e);
+        throw pageCheckFailure(db.shownPath(), e);
     }
     if (problems != QStringList { QStringLiteral("ok") })
-        throw pageCheckFailure(db.path(), problems);
+        throw pageCheckFailure(db.shownPath(), problems);
 }
 
 void checkHasAccount(Database& db)
@@ -108,7 +108,7 @@ void checkHasAccount(Database& db)
                            "copy; copy the church onto it again, or restore the server's most recent backup of it.")
                 .arg(postgres::capitalisedDisplay(postgres::parse(db.path()))),
             QString());
-    throw damaged(db.path(),
+    throw damaged(db.shownPath(),
         QStringLiteral("it holds no user accounts, so nobody can log in. It may be an unfinished or damaged copy."));
 }
 
@@ -150,13 +150,47 @@ void checkAtStartup(Database& db, bool pages)
     checkWritable(db);
 }
 
+namespace {
+
+    void checkUpgraded(const QString& path, bool needsAccount)
+    {
+        checkNotLeftover(path);
+        if (postgres::isLocation(path))
+            return;
+        // The trial's own upgrade keeps no copy of the working copy.
+        const schema::BeforeUpgrade none({});
+        const backup::SourceFile church(path, backup::SourceFile::Check::Whole);
+        if (needsAccount)
+            checkHasAccount(*church.open());
+    }
+
+    // An older file is checked as it will be after the upgrade, then copied
+    // as it is, and only then upgraded: a file that would be refused gets no
+    // copy.
+    std::unique_ptr<Database> openUpgrading(const QString& path, const Clock& clock, int lockWaitMs, bool startup)
+    {
+        checkNotLeftover(path);
+        const schema::BeforeUpgrade keep([&clock, lockWaitMs, startup](Database& db) {
+            checkUpgraded(db.path(), startup);
+            checkWritable(db, lockWaitMs);
+            backup::backUpBeforeUpgrade(db, clock);
+        });
+        return Database::open(path, Database::OpenMode::ExistingOnly, lockWaitMs);
+    }
+
+} // namespace
+
+void checkAsStartupWould(const QString& path) { checkUpgraded(path, true); }
+
+std::unique_ptr<Database> openForWork(const QString& path, const Clock& clock, int lockWaitMs)
+{
+    return openUpgrading(path, clock, lockWaitMs, false);
+}
+
 std::unique_ptr<Database> openForStartup(
     const QString& path, const Clock& clock, qint64 pageCheckLimit, bool* pagesLeft)
 {
-    checkNotLeftover(path);
-    // An older file is copied as it is before the upgrade changes it.
-    const schema::BeforeUpgrade keep([&clock](Database& db) { backup::backUpBeforeUpgrade(db, clock); });
-    std::unique_ptr<Database> db = Database::open(path, Database::OpenMode::ExistingOnly, kStartupLockWaitMs);
+    std::unique_ptr<Database> db = openUpgrading(path, clock, kStartupLockWaitMs, true);
     // The page check reads the whole file: on a large church it would keep
     // the login window waiting for seconds.
     const bool later = pageCheckLimit >= 0 && !onServer(*db) && QFileInfo(path).size() > pageCheckLimit;

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/Rows.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
 
@@ -32,6 +33,11 @@ namespace {
     {
         return l.table == QLatin1String("Member") ? QVariantList { id, id } : QVariantList { id };
     }
+
+    // A delete or merge reads the rows that name the person and then changes
+    // them: under the lock an import (which links the people it adds) or
+    // another merge waits for.
+    void lockPeople(Database& db) { rows::lockTable(db, QStringLiteral("Member"), QStringLiteral("the people")); }
 
 } // namespace
 
@@ -117,6 +123,7 @@ QString refusal(const QString& name, const QVector<Use>& uses)
 void remove(Database& db, qint64 id, const QString& name)
 {
     Transaction tx(db);
+    lockPeople(db);
     Members::lock(db, id);
     const QString refused = refusal(name, uses(db, id));
     if (!refused.isEmpty())
@@ -169,6 +176,7 @@ void merge(Database& db, const Merge& m)
     if (keptId == removedId || keptId <= 0 || removedId <= 0)
         throw Error(QStringLiteral("Choose two different people to merge."));
     Transaction tx(db);
+    lockPeople(db);
     Members::lock(db, keptId);
     Members::lock(db, removedId);
     const MemberRecord keptNow = current(db, keptId, m.keptEdited);

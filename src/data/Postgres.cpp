@@ -83,24 +83,86 @@ namespace {
         throw DbError(QStringLiteral("The database location \"%1\" %2").arg(shown(uri), why));
     }
 
+    const QStringList kOptions
+        = { QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("dbname"), QStringLiteral("user"),
+              QStringLiteral("sslmode"), QStringLiteral("connect_timeout"), QStringLiteral("application_name") };
+
+    // What an option of kOptions takes when value is not that ("a port
+    // number"); empty text when it takes the value.
+    QString expectedValue(const QString& name, const QString& value)
+    {
+        if (name == QLatin1String("port") && !isWholeNumber(value, 65535))
+            return QStringLiteral("a port number");
+        if (name == QLatin1String("sslmode") && !kSslModes.contains(value))
+            return QStringLiteral("one of %1").arg(kSslModes.join(QStringLiteral(", ")));
+        if (name == QLatin1String("connect_timeout") && !isWholeNumber(value, 3600))
+            return QStringLiteral("a number of seconds");
+        static const QRegularExpression syntax(QStringLiteral("[='\"\\\\;\\x00-\\x1f]"));
+        if (name == QLatin1String("application_name") && value.contains(syntax))
+            return QStringLiteral("a plain name without = ' \" \\ or ;");
+        return {};
+    }
+
+    // An option name as messages show it: the letters it begins with. However
+    // it was written ("pass%77ord", "password%3Ds3cret"), what follows may be
+    // a password.
+    QString shownName(const QString& name)
+    {
+        qsizetype n = 0;
+        while (n < name.size() && (name.at(n).isLetterOrNumber() || name.at(n) == QLatin1Char('_')))
+            ++n;
+        return name.left(n);
+    }
+
+    // A value refused as a whole: what follows its first "=" may be a password.
+    QString shownValue(const QString& value)
+    {
+        const qsizetype eq = value.indexOf(QLatin1Char('='));
+        return eq < 0 ? value : value.left(eq + 1) + QStringLiteral("***");
+    }
+
+    QString decoded(const QString& text) { return QUrl::fromPercentEncoding(text.toUtf8()); }
+
 } // namespace
 
-QString shown(const QString& uri)
+QString shown(const QString& location)
 {
-    QString text = uri;
-    // Everything between "//" and the last "@" is the user and password:
-    // the user stays, whatever follows its ":" does not.
-    const qsizetype start = text.indexOf(QLatin1String("//"));
-    const qsizetype at = text.lastIndexOf(QLatin1Char('@'));
-    if (start >= 0 && at > start) {
-        const qsizetype colon = text.indexOf(QLatin1Char(':'), start + 2);
-        if (colon >= 0 && colon < at)
-            text.replace(colon + 1, at - colon - 1, QStringLiteral("***"));
+    if (!isLocation(location))
+        return location;
+    QString text = location;
+    // The user and password come between "//" and the last "@" of the
+    // authority (of the whole text when it is no valid address): the user
+    // stays, whatever follows its ":" does not.
+    const qsizetype start = text.indexOf(QLatin1String("//")) + 2;
+    qsizetype end = text.size();
+    if (QUrl(location, QUrl::StrictMode).isValid()) {
+        static const QRegularExpression authorityEnd(QStringLiteral("[/?#]"));
+        const qsizetype found = text.indexOf(authorityEnd, start);
+        end = found < 0 ? text.size() : found;
     }
-    static const QRegularExpression password(
-        QStringLiteral("(password\\s*(=|%3d))[^&]*"), QRegularExpression::CaseInsensitiveOption);
-    text.replace(password, QStringLiteral("\\1***"));
-    return text;
+    qsizetype at = text.lastIndexOf(QLatin1Char('@'), end - 1);
+    if (at >= start) {
+        const qsizetype colon = text.indexOf(QLatin1Char(':'), start);
+        if (colon >= 0 && colon < at) {
+            text.replace(colon + 1, at - colon - 1, QStringLiteral("***"));
+            at = colon + 4;
+        }
+    }
+    // Options: only one that parse() takes with the value it has is shown
+    // as written; any other keeps its name and hides its value.
+    const qsizetype query = text.indexOf(QLatin1Char('?'), qMax(start, at + 1));
+    if (query < 0)
+        return text;
+    QStringList items = text.mid(query + 1).split(QLatin1Char('&'));
+    for (QString& item : items) {
+        const qsizetype eq = item.indexOf(QLatin1Char('='));
+        const QString name = decoded(eq < 0 ? item : item.left(eq));
+        if (eq >= 0 && kOptions.contains(name) && expectedValue(name, decoded(item.mid(eq + 1))).isEmpty())
+            continue;
+        const QString kept = shownName(name);
+        item = kept + (kept == item ? QString() : QStringLiteral("=***"));
+    }
+    return text.left(query + 1) + items.join(QLatin1Char('&'));
 }
 
 Location parse(const QString& uri)
@@ -119,42 +181,29 @@ Location parse(const QString& uri)
     l.database = url.path().mid(1);
     const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
     for (const auto& [name, value] : items) {
-        const auto badValue = [&](const QString& expected) {
+        if (name == QLatin1String("password"))
+            refuse(uri, passwordAdvice);
+        if (!kOptions.contains(name))
+            refuse(uri,
+                QStringLiteral("holds the option \"%1\", which Pewlark does not use. An address may "
+                               "give host, port, dbname, user, sslmode, connect_timeout and "
+                               "application_name.")
+                    .arg(shownName(name)));
+        const QString expected = expectedValue(name, value);
+        if (!expected.isEmpty())
             refuse(uri,
                 QStringLiteral("gives the option \"%1\" the value \"%2\"; it takes %3.")
-                    .arg(name, shown(value), expected));
-        };
-        if (name == QLatin1String("password")) {
-            refuse(uri, passwordAdvice);
-        } else if (name == QLatin1String("host")) { // a socket folder given as an option
+                    .arg(name, shownValue(value), expected));
+        if (name == QLatin1String("host")) { // a socket folder given as an option
             l.host = value;
         } else if (name == QLatin1String("port")) {
-            if (!isWholeNumber(value, 65535))
-                badValue(QStringLiteral("a port number"));
             l.port = value.toInt();
         } else if (name == QLatin1String("user")) {
             l.user = value;
         } else if (name == QLatin1String("dbname")) {
             l.database = value;
-        } else if (name == QLatin1String("sslmode")) {
-            if (!kSslModes.contains(value))
-                badValue(QStringLiteral("one of %1").arg(kSslModes.join(QStringLiteral(", "))));
-            l.options.append(name + QLatin1Char('=') + value);
-        } else if (name == QLatin1String("connect_timeout")) {
-            if (!isWholeNumber(value, 3600))
-                badValue(QStringLiteral("a number of seconds"));
-            l.options.append(name + QLatin1Char('=') + value);
-        } else if (name == QLatin1String("application_name")) {
-            static const QRegularExpression syntax(QStringLiteral("[='\"\\\\;\\x00-\\x1f]"));
-            if (value.contains(syntax))
-                badValue(QStringLiteral("a plain name without = ' \" \\ or ;"));
-            l.options.append(name + QLatin1Char('=') + value);
         } else {
-            refuse(uri,
-                QStringLiteral("holds the option \"%1\", which Pewlark does not use. An address may "
-                               "give host, port, dbname, user, sslmode, connect_timeout and "
-                               "application_name.")
-                    .arg(name));
+            l.options.append(name + QLatin1Char('=') + value);
         }
     }
     if (l.database.isEmpty())

@@ -47,9 +47,11 @@ QString capitalisedDisplay(const Location& location);
 // when it is malformed, carries a password or holds any other option.
 Location parse(const QString& uri);
 
-// The address as messages may print it: a password in it, however written,
-// becomes "***".
-QString shown(const QString& uri);
+// A database field as messages and reports print it: every place that shows
+// one shows it through here. A file's path is shown as it is; in a server's
+// address the password and the value of every option parse() refuses,
+// however its name is written ("pass%77ord", "password%20"), become "***".
+QString shown(const QString& location);
 
 // How long a connection waits for a server that does not answer, unless the
 // address says otherwise.

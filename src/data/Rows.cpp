@@ -99,6 +99,23 @@ qint64 insert(Database& db, const Table& table, const Values& values)
         bound);
 }
 
+namespace {
+
+    // Runs a statement that takes a lock; a wait for it that gives up says
+    // message, with the engine's report as its detail.
+    void takeLock(Database& db, const QString& sql, const QVariantList& params, const QString& message)
+    {
+        try {
+            db.exec(sql, params);
+        } catch (const DbError& e) {
+            if (e.kind() != DbError::Kind::Locked)
+                throw;
+            throw DbError(DbError::Kind::Locked, message, e.detail());
+        }
+    }
+
+} // namespace
+
 void lockRow(Database& db, const QString& table, const QString& keyColumn, const QVariant& key,
     const std::function<QString()>& record)
 {
@@ -107,17 +124,21 @@ void lockRow(Database& db, const QString& table, const QString& keyColumn, const
         return;
     // Named first: once the wait has failed, the transaction reads nothing more.
     const QString name = record();
-    try {
-        db.exec(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table, keyColumn) + locking, { key });
-    } catch (const DbError& e) {
-        if (e.kind() != DbError::Kind::Locked)
-            throw;
-        throw DbError(DbError::Kind::Locked,
-            QStringLiteral("%1 is in use: another program or workstation is changing it. Wait a moment, then try "
-                           "again.")
-                .arg(name.isEmpty() ? name : name.at(0).toUpper() + name.mid(1)),
-            e.detail());
-    }
+    takeLock(db, QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table, keyColumn) + locking, { key },
+        QStringLiteral("%1 is in use: another program or workstation is changing it. Wait a moment, then try again.")
+            .arg(name.isEmpty() ? name : name.at(0).toUpper() + name.mid(1)));
+}
+
+void lockTable(Database& db, const QString& table, const QString& what)
+{
+    if (!db.inTransaction())
+        throw DbError(QStringLiteral("The lock of the table %1 was asked for outside a transaction.").arg(table));
+    const QString statement = sql::lockingTable(db, table);
+    if (!statement.isEmpty())
+        takeLock(db, statement, {},
+            QStringLiteral("Another program or workstation is changing %1 (an import or a merge, for example). Wait "
+                           "until it has finished, then try again.")
+                .arg(what));
 }
 
 Outcome saveEdited(Database& db, const Table& table, const QVariant& key, const Values& loaded, const Values& mine,

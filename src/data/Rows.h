@@ -60,6 +60,18 @@ namespace rows {
     void lockRow(Database& db, const QString& table, const QString& keyColumn, const QVariant& key,
         const std::function<QString()>& record);
 
+    // For a job that reads rows to decide what it writes (an import's
+    // duplicate check, a merge, a code that must not be in use yet): takes,
+    // at the start of the caller's transaction and before anything is read,
+    // the lock that every other writer of the table waits for until that
+    // transaction ends; readers go on. A second workstation or process
+    // running the same job at the same time therefore reads only after this
+    // one has committed, and finds what it wrote. (A file's transaction
+    // holds the whole file's write lock from its start.) When the wait for
+    // the lock gives up, throws DbError of kind Locked saying that another
+    // program or workstation is changing what ("the people").
+    void lockTable(Database& db, const QString& table, const QString& what);
+
     // The value as it is stored for that kind of column.
     QVariant stored(Kind kind, const QVariant& value);
     // Every column of the table with its stored value from values (missing

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 #include <QSqlQuery>
+#include <utility>
 
 namespace pw::schema {
 
@@ -648,9 +649,12 @@ namespace {
     }
 } // namespace
 
-BeforeUpgrade::BeforeUpgrade(std::function<void(Database&)> f) { beforeUpgrade() = std::move(f); }
+BeforeUpgrade::BeforeUpgrade(std::function<void(Database&)> f)
+    : m_previous(std::exchange(beforeUpgrade(), std::move(f)))
+{
+}
 
-BeforeUpgrade::~BeforeUpgrade() { beforeUpgrade() = {}; }
+BeforeUpgrade::~BeforeUpgrade() { beforeUpgrade() = std::move(m_previous); }
 
 int checkReadOnly(Database& db)
 {
@@ -667,8 +671,9 @@ void checkAndUpgrade(Database& db)
         requireComplete(db);
         return;
     }
-    if (beforeUpgrade())
-        beforeUpgrade()(db);
+    // A copy: the function may put another in its place while it runs.
+    if (const std::function<void(Database&)> keep = beforeUpgrade())
+        keep(db);
     try {
         Transaction tx(db);
         for (int v = found; v < kCurrentVersion; ++v) {

@@ -41,13 +41,17 @@ namespace schema {
 
     // While one lives, checkAndUpgrade() calls its function just before it
     // upgrades an older database (to keep a copy of it first); a failure
-    // there leaves the database as it is.
+    // there leaves the database as it is. One made while another lives
+    // takes its place until it ends (an empty function: none is called).
     class BeforeUpgrade {
     public:
         explicit BeforeUpgrade(std::function<void(Database&)> f);
         ~BeforeUpgrade();
         BeforeUpgrade(const BeforeUpgrade&) = delete;
         BeforeUpgrade& operator=(const BeforeUpgrade&) = delete;
+
+    private:
+        std::function<void(Database&)> m_previous;
     };
 
     // Every table, in the order they are created, named as SQL text names

@@ -232,6 +232,13 @@ QString lockingRows(const Database& db)
     return db.engine() == Database::Engine::PostgreSQL ? QStringLiteral(" FOR UPDATE") : QString();
 }
 
+QString lockingTable(const Database& db, const QString& table)
+{
+    return db.engine() == Database::Engine::PostgreSQL
+        ? QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table)
+        : QString();
+}
+
 QVariant text(const QString& value) { return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value); }
 
 QVariant date(const QDate& value) { return value.isValid() ? QVariant(value.toString(Qt::ISODate)) : QVariant(); }

@@ -37,6 +37,10 @@ QString returningId(const QString& keyColumn = QStringLiteral("ID"));
 // the transaction ends, waiting for another workstation's change of them to
 // end first: what a save then reads is what it writes over.
 QString lockingRows(const Database& db);
+// The statement that takes the lock every other writer of a table waits for
+// until the transaction ends (readers go on); empty where the transaction
+// holds the whole file's write lock from its start.
+QString lockingTable(const Database& db, const QString& table);
 
 // The whole days from the ISO date in column to a date bound as its one
 // value (0 on that day, 1 the day before), for sorting rows into weeks.

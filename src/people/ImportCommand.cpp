@@ -1,7 +1,10 @@
 #include "people/ImportCommand.h"
 
+#include "data/Backup.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/Health.h"
+#include "data/Postgres.h"
 #include "people/ImportPlan.h"
 #include "people/ImportReport.h"
 
@@ -9,6 +12,13 @@
 #include <QTextStream>
 
 namespace pw::people {
+
+namespace {
+    // An import started while another one writes into the same church waits
+    // for it (and then finds its people) rather than give up after the
+    // usual few seconds: nobody sits at a job started from a script.
+    constexpr int kWaitForAnotherImportMs = 5 * 60 * 1000;
+} // namespace
 
 int runImportPeople(const ImportCommand& command, const Clock& clock, QTextStream& out, QTextStream& err)
 {
@@ -26,13 +36,25 @@ int runImportPeople(const ImportCommand& command, const Clock& clock, QTextStrea
                                        "with --mapping FILE.json (File > Import People... saves one).")
                             .arg(QDir::toNativeSeparators(command.file)));
 
-        auto db = Database::open(command.database, Database::OpenMode::ExistingOnly);
-        const ImportPlan plan(*db, table, mapping, clock.today());
         if (command.dryRun) {
+            // Only read: an older church file in an upgraded working copy.
+            std::unique_ptr<backup::SourceFile> working;
+            std::unique_ptr<Database> db;
+            if (postgres::isLocation(command.database)) {
+                db = Database::open(command.database, Database::OpenMode::ReadOnly);
+            } else {
+                working = std::make_unique<backup::SourceFile>(command.database, backup::SourceFile::Check::Readable);
+                db = working->open();
+            }
+            const ImportPlan plan(*db, table, mapping, clock.today());
             out << previewText(*db, plan);
             out.flush();
             return 0;
         }
+        // An older church is upgraded as start-up upgrades it, after its
+        // before-upgrade copy.
+        auto db = health::openForWork(command.database, clock, kWaitForAnotherImportMs);
+        const ImportPlan plan(*db, table, mapping, clock.today());
         ImportPlan::RunOptions options;
         options.userName = command.userName;
         options.pictureFolder = command.pictureFolder;

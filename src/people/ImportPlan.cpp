@@ -5,6 +5,7 @@
 #include "data/Database.h"
 #include "data/Lookups.h"
 #include "data/PhoneRule.h"
+#include "data/Rows.h"
 #include "data/Sql.h"
 #include "people/ImportReport.h"
 #include "people/ImportValues.h"
@@ -43,6 +44,7 @@ namespace {
 ImportPlan::ImportPlan(Database& db, const CsvTable& table, const ImportMapping& mapping, const QDate& today)
     : m_table(table)
     , m_mapping(mapping)
+    , m_churchMark(db.othersChangeMark())
 {
     readRows(db, today);
     matchDuplicates(db);
@@ -185,22 +187,28 @@ void ImportPlan::readRows(Database& db, const QDate& today)
     }
 }
 
-void ImportPlan::matchDuplicates(Database& db)
-{
-    DuplicateIndex index(db);
-    for (int i = 0; i < m_people.size(); ++i) {
-        PlannedPerson& p = m_people[i];
-        if (p.rejected)
-            continue;
-        p.matches = index.match(p.record);
-        if (p.matches.isEmpty()) {
-            // Later rows of the file that repeat this one match it.
-            PersonKeys keys = PersonKeys::of(p.record);
-            keys.id = -1 - i;
-            index.add(keys);
+namespace {
+
+    void matchAll(Database& db, QList<PlannedPerson>& people)
+    {
+        DuplicateIndex index(db);
+        for (int i = 0; i < people.size(); ++i) {
+            PlannedPerson& p = people[i];
+            if (p.rejected)
+                continue;
+            p.matches = index.match(p.record);
+            if (p.matches.isEmpty()) {
+                // Later rows of the file that repeat this one match it.
+                PersonKeys keys = PersonKeys::of(p.record);
+                keys.id = -1 - i;
+                index.add(keys);
+            }
         }
     }
-}
+
+} // namespace
+
+void ImportPlan::matchDuplicates(Database& db) { matchAll(db, m_people); }
 
 void ImportPlan::formFamilies(const QDate& today)
 {
@@ -283,27 +291,35 @@ ImportResult ImportPlan::run(Database& db, const Clock& clock, const RunOptions&
     ImportResult result;
     result.target = db.displayName();
     try {
-        if (options.backup && db.engine() == Database::Engine::SQLite) {
-            const QString path = backup::datedCopyPath(db.path(), QStringLiteral("before-import"), clock);
-            backup::backUp(db, path, options.pictureFolder);
-            result.backupPath = path;
-        }
+        if (options.backup && db.engine() == Database::Engine::SQLite)
+            result.backupPath
+                = backup::backUpDated(db, QStringLiteral("before-import"), clock, options.pictureFolder).path;
         const QDateTime now = clock.now();
         Transaction tx(db);
+        // Read before writing, so under the lock another import waits for.
+        rows::lockTable(db, QStringLiteral("Member"), QStringLiteral("the people"));
+        QList<PlannedPerson> people = m_people;
+        if (db.othersChangeMark() != m_churchMark)
+            matchAll(db, people);
         if (m_mapping.addUnknownValues) {
             for (const UnknownValue& unknown : m_unknown) {
-                if (!unknown.field->listTable.isEmpty())
-                    db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)")
-                                .arg(unknown.field->listTable, unknown.field->listColumn),
-                        { unknown.value });
+                if (unknown.field->listTable.isEmpty())
+                    continue;
+                const QString& table = unknown.field->listTable;
+                const QString& column = unknown.field->listColumn;
+                bool listed = false; // by another import meanwhile
+                for (const QString& value : db.texts(QStringLiteral("SELECT %1 FROM %2").arg(column, table)))
+                    listed = listed || listKey(value) == listKey(unknown.value);
+                if (!listed)
+                    db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(table, column), { unknown.value });
             }
         }
 
         // The person each row stands for: the new row, or the one it matched.
-        QVector<qint64> ids(m_people.size(), 0);
+        QVector<qint64> ids(people.size(), 0);
         Members::Inserter inserter(db);
-        for (int i = 0; i < m_people.size(); ++i) {
-            const PlannedPerson& p = m_people.at(i);
+        for (int i = 0; i < people.size(); ++i) {
+            const PlannedPerson& p = people.at(i);
             if (p.rejected)
                 continue;
             if (p.isAdded()) {
@@ -352,7 +368,7 @@ ImportResult ImportPlan::run(Database& db, const Clock& clock, const RunOptions&
             if (headId <= 0)
                 continue;
             for (const int i : family.members) {
-                const PlannedPerson& p = m_people.at(i);
+                const PlannedPerson& p = people.at(i);
                 if (i == family.head || !p.isAdded() || ids.at(i) == headId)
                     continue;
                 link.run({ headId, sql::text(p.relationship), ids.at(i) });
@@ -368,8 +384,16 @@ ImportResult ImportPlan::run(Database& db, const Clock& clock, const RunOptions&
         const QString path = options.rejectsPath.isEmpty()
             ? QFileInfo(m_table.file).absoluteFilePath() + QStringLiteral(".rejects.txt")
             : options.rejectsPath;
+        // It holds names and addresses: readable by no more people than the
+        // file it describes, before anything is written into it.
+        const QFileDevice::Permissions readWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+            | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup
+            | QFileDevice::ReadOther | QFileDevice::WriteOther;
+        const QFileDevice::Permissions own
+            = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser;
         QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(rejectsText(*this, result).toUtf8()) >= 0 && file.commit())
+        if (file.open(QIODevice::WriteOnly) && file.setPermissions((QFile::permissions(m_table.file) & readWrite) | own)
+            && file.write(rejectsText(*this, result).toUtf8()) >= 0 && file.commit())
             result.rejectsFile = path;
     }
     return result;

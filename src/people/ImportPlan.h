@@ -112,8 +112,13 @@ namespace people {
         };
         // Writes the plan: new people, the filled fields of duplicates, the
         // families' head and connections, the added list values, all in one
-        // transaction, after the backup. Throws nothing: a failure is in the
-        // result, and nothing of the import is then in the church.
+        // transaction, after the backup. The transaction first takes the
+        // lock a second import (or merge) waits for; when another program or
+        // workstation changed the church since the plan read it, the rows
+        // are matched again under that lock, so people it added meanwhile
+        // are duplicates (a row keeps the choice made for it; one that only
+        // now has a match takes the mapping's). Throws nothing: a failure is
+        // in the result, and nothing of the import is then in the church.
         ImportResult run(Database& db, const Clock& clock, const RunOptions& options) const;
 
     private:
@@ -134,6 +139,9 @@ namespace people {
         };
         QHash<QString, UnknownValue> m_unknown; // table + "\n" + folded value
         QStringList m_unknownList;
+        // Database::othersChangeMark() before the church was read: run()
+        // matches the rows again when another workstation changed it since.
+        qint64 m_churchMark = 0;
     };
 
 } // namespace people

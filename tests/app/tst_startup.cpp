@@ -75,6 +75,8 @@ void TestStartup::refusals_data()
     QTest::newRow("a table missing") << "no table"
                                      << QStringList { "is not a whole Pewlark database: it lacks the table Church.",
                                             restore };
+    QTest::newRow("an older church without a column")
+        << "older incomplete" << QStringList { "it lacks the column Member.Notes", restore };
     QTest::newRow("another program's file with a write-ahead log")
         << "foreign wal" << QStringList { "is not a Pewlark database." };
 }
@@ -105,6 +107,11 @@ void TestStartup::refusals()
         QVERIFY(QFile::remove(office.database));
     if (situation == QLatin1String("no table"))
         Database::open(office.database, Database::OpenMode::ExistingOnly)->exec(QStringLiteral("DROP TABLE Church"));
+    if (situation == QLatin1String("older incomplete")) {
+        auto db = Database::open(office.database, Database::OpenMode::ExistingOnly);
+        test::makeVersion1(*db);
+        db->exec(QStringLiteral("ALTER TABLE Member DROP COLUMN Notes"));
+    }
     if (situation == QLatin1String("foreign wal")) {
         QVERIFY(QFile::remove(office.database));
         sqlite3* h = nullptr;

@@ -8,6 +8,7 @@
 #include "cli/DatabaseJobs.h"
 #include "cli/ImportJobs.h"
 #include "cli/PeopleJobs.h"
+#include "data/NewChurch.h"
 
 #include <QDir>
 #include <QProcess>
@@ -50,6 +51,10 @@ private slots:
     void withoutDisplay();
     void restoreCommand_data();
     void restoreCommand();
+    void backupOnlyReadsItsSource_data();
+    void backupOnlyReadsItsSource();
+    void twoImportsAtOnce_data();
+    void twoImportsAtOnce();
 };
 
 void TestCommandLine::parse_data()
@@ -273,6 +278,64 @@ void TestCommandLine::restoreCommand()
     }
     // Nothing of the work is left beside the database.
     QVERIFY(office.files(QStringLiteral(".*partial*")).isEmpty());
+}
+
+void TestCommandLine::backupOnlyReadsItsSource_data()
+{
+    QTest::addColumn<bool>("older");
+    QTest::newRow("an unfinished change beside it") << false;
+    QTest::newRow("an unfinished change in an older church") << true;
+}
+
+// --backup leaves its database and the journal a stopped program left as
+// they were.
+void TestCommandLine::backupOnlyReadsItsSource()
+{
+    QFETCH(bool, older);
+    Office office(50);
+    if (older)
+        test::makeVersion1(*Database::open(office.database, Database::OpenMode::ExistingOnly));
+    test::leaveUnfinishedChange(office.database);
+    const QStringList files = office.files();
+    const QByteArray before = test::fileHash(office.database) + test::fileHash(office.database + "-journal");
+    QCOMPARE(runBackupCommand(office.config, office.dir.filePath(QStringLiteral("copy.sqlite"))), 0);
+    QCOMPARE(test::fileHash(office.database) + test::fileHash(office.database + "-journal"), before);
+    QCOMPARE(office.files().size(), files.size() + 1); // the backup alone: no copy before an upgrade, no leftover
+}
+
+void TestCommandLine::twoImportsAtOnce_data()
+{
+    QTest::addColumn<bool>("server");
+    QTest::newRow("file") << false;
+    QTest::newRow("server") << true;
+}
+
+// One spreadsheet imported by two programs started together: every person
+// arrives once, and each import keeps its own copy from before.
+void TestCommandLine::twoImportsAtOnce()
+{
+    QFETCH(bool, server);
+    if (server && !test::onServer())
+        QSKIP("no test server (PEWLARK_TEST_POSTGRES)");
+    Office office(50);
+    const QString church = server ? test::emptyServerDatabase(QStringLiteral("two")) : office.database;
+    if (server)
+        createEmptyDatabase(church, QStringLiteral("pastor"), QStringLiteral("s3cret"), test::FakeClock());
+    QFile csv(office.dir.filePath(QStringLiteral("roll.csv")));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("First Name,Last Name,Email\n");
+    for (int i = 0; i < 2000; ++i)
+        csv.write(QStringLiteral("Ann%1,Ray,ann%1@example.org\n").arg(i).toUtf8());
+    csv.close();
+    const int before = test::peopleIn(church);
+    QProcess first, second;
+    for (QProcess* program : { &first, &second })
+        program->start(QStringLiteral(PEWLARK_PROGRAM),
+            { QStringLiteral("--import-people"), csv.fileName(), QStringLiteral("--into"), church });
+    for (QProcess* program : { &first, &second })
+        QVERIFY2(program->waitForFinished(60000) && program->exitCode() == 0, program->readAllStandardError().constData());
+    QCOMPARE(test::peopleIn(church), before + 2000);
+    QCOMPARE(office.files(QStringLiteral("church.before-import-*")).size(), server ? 0 : 2);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

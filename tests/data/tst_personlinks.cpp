@@ -2,9 +2,11 @@
 
 #include "data/Members.h"
 #include "data/PersonLinks.h"
+#include "data/Rows.h"
 #include "data/Schema.h"
 
 #include <QtTest>
+#include <thread>
 
 using namespace pw;
 using test::TestEnv;
@@ -18,6 +20,8 @@ private slots:
     void mergeRefusals();
     void deleteRefusals_data();
     void deleteRefusals();
+    void waitForAnImportLinkingThePerson_data();
+    void waitForAnImportLinkingThePerson();
 };
 
 namespace {
@@ -193,6 +197,44 @@ void TestPersonLinks::deleteRefusals()
         QVERIFY(!refusal.isEmpty()
             || count(env, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(c.table, c.column), { person })
                 == 0);
+}
+
+void TestPersonLinks::waitForAnImportLinkingThePerson_data()
+{
+    QTest::addColumn<bool>("merge"); // or delete
+    QTest::newRow("delete") << false;
+    QTest::newRow("merge") << true;
+}
+
+// Another workstation's import links the person and has not committed yet:
+// the delete or merge waits for it and leaves no link to a person gone.
+void TestPersonLinks::waitForAnImportLinkingThePerson()
+{
+    QFETCH(bool, merge);
+    TestEnv env;
+    const qint64 kept = env.addMember(QStringLiteral("Margaret"), QStringLiteral("Hale"));
+    const qint64 removed = env.addMember(QStringLiteral("Margret"), QStringLiteral("Hale"));
+    const PersonLinks::Merge merging = mergeOf(env, removed, kept);
+    QSemaphore linked;
+    std::thread import([&] {
+        auto db = Database::open(env.db().path(), Database::OpenMode::ExistingOnly);
+        Transaction tx(*db);
+        rows::lockTable(*db, QStringLiteral("Member"), QStringLiteral("the people"));
+        db->exec(QStringLiteral("INSERT INTO Family_Connection VALUES (?, 'Son', 99)"), { removed });
+        linked.release();
+        QThread::msleep(300);
+        tx.commit();
+    });
+    auto joined = qScopeGuard([&] { import.join(); });
+    linked.acquire();
+    if (merge)
+        PersonLinks::merge(env.db(), merging);
+    else
+        PersonLinks::remove(env.db(), removed, QStringLiteral("Hale, Margret"));
+    import.join();
+    joined.dismiss();
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Member_ID FROM Family_Connection")),
+        merge ? QStringList { QString::number(kept) } : QStringList {});
 }
 
 QTEST_MAIN(TestPersonLinks)

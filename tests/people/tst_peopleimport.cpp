@@ -1,5 +1,7 @@
+#include "OfficeFolder.h"
 #include "TestSupport.h"
 #include "data/Members.h"
+#include "data/Schema.h"
 #include "people/CsvReader.h"
 #include "people/ImportCommand.h"
 #include "people/ImportPlan.h"
@@ -25,6 +27,8 @@ private slots:
     void failedImportChangesNothing();
     void dates_data();
     void dates();
+    void olderChurchIsKeptBeforeItsUpgrade();
+    void rejectsNoWiderThanTheTable();
 };
 
 namespace {
@@ -307,6 +311,26 @@ void TestPeopleImport::dates()
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(readDate(text, QDate(2026, 3, 15)), date);
+}
+
+// An import into an older church upgrades it after a copy of it as it was.
+void TestPeopleImport::olderChurchIsKeptBeforeItsUpgrade()
+{
+    test::TestEnv env(test::Where::File);
+    test::makeVersion1(env.db());
+    QCOMPARE(runCommand(env, job(writeFile(env, "First Name,Last Name\nAnn,Ray\n"))), 0);
+    const QString kept = env.dir.filePath(QStringLiteral("test.before-upgrade-2026-03-15-103000.sqlite"));
+    QCOMPARE(schema::version(*Database::open(kept, Database::OpenMode::ReadOnly)), 1);
+}
+
+// The rejects file lists names and addresses: it is no wider than the table.
+void TestPeopleImport::rejectsNoWiderThanTheTable()
+{
+    test::TestEnv env;
+    const QString path = writeFile(env, "First Name,Last Name,Birthday\nAnn,Ray,someday\n");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(runCommand(env, job(path)), 0);
+    QCOMPARE(QFile::permissions(path + QStringLiteral(".rejects.txt")), QFile::permissions(path));
 }
 
 QTEST_MAIN(TestPeopleImport)
