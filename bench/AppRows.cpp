@@ -15,6 +15,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <QVector>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <stdexcept>
 
@@ -84,15 +87,26 @@ void addAppRows(BenchContext& context)
             throw std::runtime_error("start-up failed");
         const QString today = QDir(backup::dailyFolder(context.databasePath))
                                   .filePath(backup::dailyFileName(context.databasePath, clock().today()));
+        // The copy runs on a thread of its own: what the user waits for is
+        // the time the program's own thread is held to start it.
+        QVector<double> held;
         const double daily = medianMs(
             context.runs,
             [&] {
+                QElapsedTimer started;
+                started.start();
                 app.runDailyBackup();
+                held.append(started.nsecsElapsed() / 1e6);
+                app.waitForDailyBackup();
                 if (!QFileInfo::exists(today))
                     throw std::runtime_error("the daily backup was not written");
             },
             [&] { QFile::remove(today); });
-        context.add({ QStringLiteral("daily automatic backup (first start of a day)"), people, daily, -1 });
+        std::sort(held.begin(), held.end());
+        context.add({ QStringLiteral("daily automatic backup (first start of a day), made beside the login window"),
+            people, daily, -1 });
+        context.add({ QStringLiteral("daily automatic backup: the login window held meanwhile"), people,
+            held.isEmpty() ? 0.0 : held.at(held.size() / 2), -1 });
         QFile::remove(today);
     }
 

@@ -247,28 +247,46 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
     return true;
 }
 
+DailyOutcome makeDaily(const QString& databasePath, const Clock& clock, const QString& pictureFolder)
+{
+    DailyOutcome out;
+    if (postgres::isLocation(databasePath))
+        return out; // the server's own backups keep it
+    out.ran = true;
+    out.today = QDir(backup::dailyFolder(databasePath)).filePath(backup::dailyFileName(databasePath, clock.today()));
+    try {
+        const std::unique_ptr<Database> own = Database::open(databasePath, Database::OpenMode::ExistingOnly);
+        out.daily = backup::dailyBackup(*own, clock, pictureFolder);
+    } catch (const std::exception& e) {
+        out.failure = errorText(e);
+    }
+    return out;
+}
+
+void reportDaily(const DailyOutcome& outcome)
+{
+    if (!outcome.ran)
+        return;
+    if (outcome.failure.isEmpty()) {
+        if (outcome.daily.made)
+            showStatus(QStringLiteral("Today's automatic backup: %1 (%2, %3 pictures).")
+                           .arg(native(outcome.daily.copy.path), sizeText(outcome.daily.copy.size))
+                           .arg(outcome.daily.copy.pictures));
+        return;
+    }
+    // Another workstation starting at the same moment may have made it.
+    if (QFileInfo::exists(outcome.today))
+        return;
+    messages().show(QStringLiteral("Today's automatic backup could not be made; Pewlark carries on without it. "
+                                   "Make a backup with File > Back Up Database... as soon as you can.\n\n%1")
+                        .arg(outcome.failure),
+        QStringLiteral("Pewlark"), Icon::Warning);
+}
+
 void dailyAtStartup()
 {
-    if (db().engine() == Database::Engine::PostgreSQL)
-        return; // the server's own backups keep it
-    const QString today
-        = QDir(backup::dailyFolder(db().path())).filePath(backup::dailyFileName(db().path(), clock().today()));
-    try {
-        BusyCursor busy;
-        const backup::Daily daily = backup::dailyBackup(db(), clock(), ctx().settings.pictureFolder);
-        if (daily.made)
-            showStatus(QStringLiteral("Today's automatic backup: %1 (%2, %3 pictures).")
-                           .arg(native(daily.copy.path), sizeText(daily.copy.size))
-                           .arg(daily.copy.pictures));
-    } catch (const std::exception& e) {
-        // Another workstation starting at the same moment may have made it.
-        if (QFileInfo::exists(today))
-            return;
-        messages().show(QStringLiteral("Today's automatic backup could not be made; Pewlark carries on without it. "
-                                       "Make a backup with File > Back Up Database... as soon as you can.\n\n%1")
-                            .arg(errorText(e)),
-            QStringLiteral("Pewlark"), Icon::Warning);
-    }
+    BusyCursor busy;
+    reportDaily(makeDaily(db().path(), clock(), ctx().settings.pictureFolder));
 }
 
 } // namespace pw::backups

@@ -46,6 +46,19 @@ namespace backups {
     // is shown as a warning and the program carries on.
     void dailyAtStartup();
 
+    // The same in two halves, so that the copy runs on a thread of its own
+    // while the user logs in: makeDaily() copies the database file through a
+    // connection of its own (any thread; nothing on a server), and
+    // reportDaily() shows how it went (on the program's own thread).
+    struct DailyOutcome {
+        bool ran = false; // false on a server
+        backup::Daily daily;
+        QString failure; // the error's text; empty when it worked
+        QString today; // where today's copy belongs
+    };
+    DailyOutcome makeDaily(const QString& databasePath, const Clock& clock, const QString& pictureFolder);
+    void reportDaily(const DailyOutcome& outcome);
+
     // The sentences the reports of a backup and a restore are made of, the
     // same in a window and on the command line:
     // how a backup's pictures went, as sentences after its first one;

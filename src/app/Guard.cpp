@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -53,6 +54,10 @@ namespace {
 
     void showLockWait(const LockWait& wait)
     {
+        // A connection of a worker thread (the daily backup) waits quietly:
+        // the windows belong to the program's own thread.
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            return;
         const bool windows = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
         switch (wait.phase) {
         case LockWait::Phase::Started:

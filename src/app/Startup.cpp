@@ -10,6 +10,7 @@
 #include "data/Database.h"
 #include "data/Health.h"
 #include "data/NewDatabaseFile.h"
+#include "data/OpenChurch.h"
 #include "data/Postgres.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <malloc.h>
@@ -81,6 +83,8 @@ Application::Application(ScreenRegistrar registrar, std::unique_ptr<Messages> me
 
 Application::~Application()
 {
+    if (m_dailyBackup)
+        m_dailyBackup->wait();
     m_pageCheck.reset();
     m_mainWindow.reset();
     m_database.reset();
@@ -281,7 +285,26 @@ void Application::runDailyBackup()
         QTimer::singleShot(100, m_mainWindow.get(), [this] { runDailyBackup(); });
         return;
     }
-    backups::dailyAtStartup();
+    waitForDailyBackup();
+    auto outcome = std::make_shared<backups::DailyOutcome>();
+    m_dailyOutcome = outcome;
+    m_dailyBackup.reset(QThread::create(
+        [outcome, path = db().path(), pictures = ctx().settings.pictureFolder, clock = m_clock.get()] {
+            *outcome = backups::makeDaily(path, *clock, pictures);
+        }));
+    QObject::connect(m_dailyBackup.get(), &QThread::finished, m_mainWindow.get(), [this] { waitForDailyBackup(); });
+    m_dailyBackup->start(QThread::LowPriority);
+}
+
+void Application::waitForDailyBackup()
+{
+    if (!m_dailyBackup)
+        return;
+    m_dailyBackup->wait();
+    m_dailyBackup.reset();
+    const std::shared_ptr<backups::DailyOutcome> outcome = std::move(m_dailyOutcome);
+    if (outcome && m_mainWindow)
+        backups::reportDaily(*outcome);
 }
 
 void returnFreedMemory()

@@ -12,7 +12,13 @@
 #include <functional>
 #include <memory>
 
+class QThread;
+
 namespace pw {
+
+namespace backups {
+    struct DailyOutcome;
+}
 
 class Database;
 class MDI;
@@ -84,8 +90,12 @@ public:
 
     // Today's automatic backup (data/Backup.h) unless it exists; a failure
     // warns and the program carries on. start() runs it once the login
-    // window is up.
+    // window is up. The copy is made on a thread of its own through a
+    // connection of its own, so the login window answers meanwhile; the
+    // status line or the warning follows when it has ended.
     void runDailyBackup();
+    // Waits until a daily backup under way has ended and been reported.
+    void waitForDailyBackup();
 
 private:
     int fail(const QString& text);
@@ -104,6 +114,8 @@ private:
     std::unique_ptr<health::PageCheck> m_pageCheck;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<MDI> m_mainWindow;
+    std::unique_ptr<QThread> m_dailyBackup;
+    std::shared_ptr<backups::DailyOutcome> m_dailyOutcome;
 };
 
 // Large blocks of memory (the list of every person, a grid of a million

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Health.h"
 #include "data/NewChurch.h"
+#include "data/OpenChurch.h"
 #include "data/Postgres.h"
 #include "data/Schema.h"
 

@@ -4,6 +4,7 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Health.h"
+#include "data/OpenChurch.h"
 #include "data/Postgres.h"
 #include "people/ImportPlan.h"
 #include "people/ImportReport.h"

@@ -6,6 +6,7 @@
 #include "data/Health.h"
 #include "data/Members.h"
 #include "data/NewDatabaseFile.h"
+#include "data/OpenChurch.h"
 #include "data/Passwords.h"
 #include "data/Schema.h"
 

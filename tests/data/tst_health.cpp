@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "data/Health.h"
 #include "data/Members.h"
+#include "data/OpenChurch.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
 

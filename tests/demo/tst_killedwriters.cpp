@@ -1,6 +1,7 @@
 #include "data/Database.h"
 #include "data/Health.h"
 #include "data/NewDatabaseFile.h"
+#include "data/OpenChurch.h"
 #include "demo/DemoGenerator.h"
 
 #include <QDir>
