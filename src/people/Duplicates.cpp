@@ -14,18 +14,6 @@ namespace pw::people {
 
 namespace {
 
-    // The letters of a text folded only where they are ASCII, as the SQLite
-    // engine's lower() folds them.
-    QString asciiLower(const QString& text)
-    {
-        QString out = text;
-        for (QChar& c : out) {
-            if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-                c = QChar(c.unicode() + 32);
-        }
-        return out;
-    }
-
     QString nameAndBirthKey(const PersonKeys& p)
     {
         if (p.firstName.isEmpty() || p.lastName.isEmpty() || !p.dateOfBirth.isValid())
@@ -212,11 +200,9 @@ QList<DuplicateMatch> findDuplicates(Database& db, const MemberRecord& person)
         params.append(sql::date(keys.dateOfBirth));
     }
     if (!keys.email.isEmpty()) {
-        // lower() of a file folds ASCII letters only, a server's every
-        // letter: both forms are asked for.
-        const QString typed = person.email.trimmed();
-        conditions.append(QStringLiteral("lower(Email) IN (?, ?)"));
-        params << asciiLower(typed) << typed.toLower();
+        // Through the index of the lowered e-mail, also where it was stored
+        // with a blank before or after it.
+        conditions.append(sql::textEqualsTrimmedCandidates(QStringLiteral("lower(Email)"), person.email, params));
     }
     if (!keys.lastName.isEmpty() && !keys.phones.isEmpty()) {
         const QString marks = QStringList(keys.phones.size(), QStringLiteral("?")).join(QStringLiteral(", "));
@@ -227,10 +213,8 @@ QList<DuplicateMatch> findDuplicates(Database& db, const MemberRecord& person)
         }
     }
     if (!nameOnlyKey(keys).isEmpty()) {
-        // The name index holds names as typed: the usual ways of writing one.
-        const QString typed = person.lastName.trimmed();
-        conditions.append(QStringLiteral("Last_Name IN (?, ?, ?, ?)"));
-        params << typed << typed.toLower() << typed.toUpper() << typed.left(1).toUpper() + typed.mid(1).toLower();
+        // The name index holds names as typed, in any letter case.
+        conditions.append(sql::textEqualsTrimmedCandidates(QStringLiteral("Last_Name"), person.lastName, params));
     }
     QList<DuplicateMatch> matches;
     if (conditions.isEmpty())
