@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "data/ChurchSettings.h"
 #include "data/Members.h"
 #include "people/CsvReader.h"
 #include "people/ImportCommand.h"
@@ -19,6 +20,10 @@ private slots:
     void spreadsheetFiles();
     void notATable_data();
     void notATable();
+    void headerNames_data();
+    void headerNames();
+    void requiredFieldsGiven_data();
+    void requiredFieldsGiven();
     void families_data();
     void families();
     void sameFileTwice();
@@ -154,6 +159,108 @@ void TestPeopleImport::notATable_data()
     QTest::newRow("one column") << QByteArray("Name\nHale\nNunez\n") << "does not name columns";
     QTest::newRow("quote never closed") << QByteArray("First,Last\nAnn,\"Hale\nBob,Smith\n")
                                         << "the quote that opens a value on line 2 is never closed";
+    // Wider than a person has fields many times over: refused at once.
+    QTest::newRow("20,000 columns of one name")
+        << QByteArray("Phone,").repeated(19999) + "Phone\n1,2\n" << "line 1 has 20000 columns";
+    QByteArray distinct = "First,Last";
+    for (int i = 3; i <= 20000; ++i)
+        distinct += ",C" + QByteArray::number(i);
+    QTest::newRow("20,000 distinct names") << distinct + "\nAnn,Hale\n" << "line 1 has 20000 columns";
+    QTest::newRow("1,000,000 columns, nearly all empty")
+        << "First,Last" + QByteArray(999998, ',') + "\nAnn,Hale\n" << "line 1 has 1000000 columns";
+    QTest::newRow("a row of 5,000 values")
+        << "First,Last\nAnn,Hale\nBob" + QByteArray(4999, ',') + "\n" << "line 3 has 5000 columns";
+}
+
+void TestPeopleImport::headerNames_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("header"); // the last names, when the header is long
+    QTest::addColumn<int>("columns");
+
+    QTest::newRow("a name again is numbered, in any letter case")
+        << QByteArray("Phone,Last,phone,PHONE\n1,2,3,4\n") << QStringList { "Phone", "Last", "phone (2)", "PHONE (3)" }
+        << 4;
+    QTest::newRow("a number the file itself gives is skipped")
+        << QByteArray("Phone,Phone (2),Phone\n1,2,3\n") << QStringList { "Phone", "Phone (2)", "Phone (3)" } << 3;
+    QTest::newRow("one name 1,000 times")
+        << QByteArray("Phone,").repeated(999) + "Phone\n1,2\n" << QStringList { "Phone (999)", "Phone (1000)" }
+        << 1000;
+    QTest::newRow("trailing separators are no columns")
+        << QByteArray("First,Last,,,\nAnn,Hale,,,\nBob,Ray,\n") << QStringList { "First", "Last" } << 2;
+    QTest::newRow("a nameless column a row uses stays")
+        << QByteArray("First,Last,,\nAnn,Hale,x,\n") << QStringList { "First", "Last", "Column 3" } << 3;
+}
+
+void TestPeopleImport::headerNames()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, header);
+    QFETCH(int, columns);
+    const CsvTable table = readCsv(csv, QStringLiteral("wide.csv"));
+    QCOMPARE(table.header.size(), columns);
+    QCOMPARE(table.header.mid(columns - header.size()), header);
+}
+
+void TestPeopleImport::requiredFieldsGiven_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QByteArray>("mapping"); // JSON for --mapping; empty: columns matched by name
+    QTest::addColumn<QString>("churchSetting"); // the Church status of people added without one
+    QTest::addColumn<QStringList>("stored"); // Status|Church status|Prospect status|Gender of each
+    QTest::addColumn<QString>("said"); // a line of the preview
+
+    const QByteArray names = "First,Last\nAnn,Hale\nBob,Ray\n";
+    const QByteArray everything = R"({"columns": {"First": "firstName", "Last": "lastName", "Sex": "gender"},
+        "defaults": {"status": "Member", "memberActiveStatus": "Active", "prospectStatus": "inactive",
+        "gender": "u"}})";
+    QTest::newRow("nothing given: counted")
+        << names << QByteArray() << QString() << QStringList { "Member|||", "Member|||" }
+        << "New people without a field every person needs: 2 (2 without Church Status, 2 without Gender, 2 without "
+           "Prospect Status).";
+    QTest::newRow("every required field given")
+        << names << everything << QString() << QStringList { "Member|Active|Inactive|Unknown", "Member|Active|Inactive|Unknown" }
+        << "Given to every person without one: Member Status = Member, Church Status = Active, Prospect Status = "
+           "Inactive, Gender = Unknown.";
+    QTest::newRow("only rows without a value get it")
+        << QByteArray("First,Last,Sex\nAnn,Hale,F\nBob,Ray,\n") << everything << QString()
+        << QStringList { "Member|Active|Inactive|Female", "Member|Active|Inactive|Unknown" }
+        << "Given to every person without one:";
+    QTest::newRow("the church's Church status for new people")
+        << names << QByteArray() << "Visitor" << QStringList { "Member|Visitor||", "Member|Visitor||" }
+        << "Church Status = Visitor";
+    QTest::newRow("a mapping's own Church Status before the church's")
+        << names << everything << "Visitor" << QStringList { "Member|Active|Inactive|Unknown", "Member|Active|Inactive|Unknown" }
+        << "Church Status = Active";
+    QTest::newRow("a mapping saved before: its member status")
+        << names << QByteArray(R"({"columns": {"First": "firstName", "Last": "lastName"}, "defaultStatus": "Prospect"})")
+        << QString() << QStringList { "Prospect|||", "Prospect|||" } << "Member Status = Prospect";
+}
+
+void TestPeopleImport::requiredFieldsGiven()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QByteArray, mapping);
+    QFETCH(QString, churchSetting);
+    QFETCH(QStringList, stored);
+    QFETCH(QString, said);
+    test::TestEnv env;
+    if (!churchSetting.isEmpty())
+        ChurchSettings::setValue(env.db(), ChurchSettings::kNewPersonChurchStatus, churchSetting);
+    ImportCommand command = job(writeFile(env, csv));
+    if (!mapping.isEmpty())
+        command.mapping = writeFile(env, mapping, QStringLiteral("roll.json"));
+    QString out;
+    command.dryRun = true;
+    QCOMPARE(runCommand(env, command, &out), 0);
+    QVERIFY2(out.contains(said), qPrintable(out));
+    command.dryRun = false;
+    QCOMPARE(runCommand(env, command, &out), 0);
+    QVERIFY2(out.contains(said.startsWith(QLatin1String("New people")) ? QStringLiteral("People added without") : said),
+        qPrintable(out));
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Status || '|' || Member_Active_Status || '|' || "
+                                           "Prospect_Active_Status || '|' || Gender FROM Member ORDER BY ID")),
+        stored);
 }
 
 void TestPeopleImport::notATable()
