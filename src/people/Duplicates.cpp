@@ -8,6 +8,7 @@
 #include "data/Sql.h"
 
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace pw::people {
@@ -233,6 +234,10 @@ QList<DuplicateMatch> findDuplicates(Database& db, const MemberRecord& person)
 
 DuplicateIndex::DuplicateIndex(Database& db)
 {
+    const qsizetype people = db.scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toLongLong();
+    m_people.reserve(people);
+    for (QMultiHash<QString, int>* hash : { &m_byNameAndBirth, &m_byEmail, &m_byName, &m_byPhone })
+        hash->reserve(people);
     db.scan(QStringLiteral("SELECT %1 FROM Member").arg(QLatin1String(kKeyColumns)), {},
         [&](const RowView& row) { add(keysOfRow(row)); });
 }
@@ -258,12 +263,15 @@ QList<DuplicateMatch> DuplicateIndex::match(const MemberRecord& person) const { 
 
 QList<DuplicateMatch> DuplicateIndex::match(const PersonKeys& person) const
 {
-    QSet<int> candidates;
+    // Matching everyone in a church (Possible Duplicates) runs this once per
+    // person: the candidates stay on the stack, each key looked up once.
+    QVarLengthArray<int, 32> candidates;
     const auto collect = [&](const QMultiHash<QString, int>& hash, const QString& key) {
         if (key.isEmpty())
             return;
-        for (auto it = hash.constFind(key); it != hash.cend() && it.key() == key; ++it)
-            candidates.insert(it.value());
+        const auto [from, to] = hash.equal_range(key);
+        for (auto it = from; it != to; ++it)
+            candidates.append(it.value());
     };
     collect(m_byNameAndBirth, nameAndBirthKey(person));
     collect(m_byEmail, person.email);
@@ -272,9 +280,12 @@ QList<DuplicateMatch> DuplicateIndex::match(const PersonKeys& person) const
         for (const QString& phone : person.phones)
             collect(m_byPhone, phone);
     }
+    std::sort(candidates.begin(), candidates.end());
     QList<DuplicateMatch> matches;
-    for (const int at : candidates) {
-        const PersonKeys& existing = m_people.at(at);
+    for (auto it = candidates.cbegin(); it != candidates.cend(); ++it) {
+        if (it != candidates.cbegin() && *it == *(it - 1))
+            continue;
+        const PersonKeys& existing = m_people.at(*it);
         if (person.id == 0 || existing.id != person.id)
             addMatch(matches, existing.id, duplicateReasons(person, existing));
     }
