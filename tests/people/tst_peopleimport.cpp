@@ -162,10 +162,10 @@ void TestPeopleImport::notATable_data()
     // Wider than a person has fields many times over: refused at once.
     QTest::newRow("20,000 columns of one name")
         << QByteArray("Phone,").repeated(19999) + "Phone\n1,2\n" << "line 1 has 20000 columns";
-    QByteArray distinct = "First,Last";
-    for (int i = 3; i <= 20000; ++i)
+    QByteArray distinct = "C1";
+    for (int i = 2; i <= 20000; ++i)
         distinct += ",C" + QByteArray::number(i);
-    QTest::newRow("20,000 distinct names") << distinct + "\nAnn,Hale\n" << "line 1 has 20000 columns";
+    QTest::newRow("20,000 distinct names") << distinct + "\n" << "line 1 has 20000 columns";
     QTest::newRow("1,000,000 columns, nearly all empty")
         << "First,Last" + QByteArray(999998, ',') + "\nAnn,Hale\n" << "line 1 has 1000000 columns";
     QTest::newRow("a row of 5,000 values")
@@ -186,8 +186,6 @@ void TestPeopleImport::headerNames_data()
     QTest::newRow("one name 1,000 times")
         << QByteArray("Phone,").repeated(999) + "Phone\n1,2\n" << QStringList { "Phone (999)", "Phone (1000)" }
         << 1000;
-    QTest::newRow("trailing separators are no columns")
-        << QByteArray("First,Last,,,\nAnn,Hale,,,\nBob,Ray,\n") << QStringList { "First", "Last" } << 2;
     QTest::newRow("a nameless column a row uses stays")
         << QByteArray("First,Last,,\nAnn,Hale,x,\n") << QStringList { "First", "Last", "Column 3" } << 3;
 }
@@ -208,33 +206,30 @@ void TestPeopleImport::requiredFieldsGiven_data()
     QTest::addColumn<QByteArray>("mapping"); // JSON for --mapping; empty: columns matched by name
     QTest::addColumn<QString>("churchSetting"); // the Church status of people added without one
     QTest::addColumn<QStringList>("stored"); // Status|Church status|Prospect status|Gender of each
-    QTest::addColumn<QString>("said"); // a line of the preview
+    QTest::addColumn<QString>("said"); // in the report
 
-    const QByteArray names = "First,Last\nAnn,Hale\nBob,Ray\n";
-    const QByteArray everything = R"({"columns": {"First": "firstName", "Last": "lastName", "Sex": "gender"},
-        "defaults": {"status": "Member", "memberActiveStatus": "Active", "prospectStatus": "inactive",
-        "gender": "u"}})";
+    const QByteArray ann = "First,Last\nAnn,Hale\n";
+    const QByteArray all = R"({"columns": {"First": "firstName", "Last": "lastName", "Sex": "gender"}, "defaults":
+        {"status": "Member", "memberActiveStatus": "Active", "prospectStatus": "inactive", "gender": "u"}})";
+    const QStringList given = { "Member|Active|Inactive|Unknown" };
     QTest::newRow("nothing given: counted")
-        << names << QByteArray() << QString() << QStringList { "Member|||", "Member|||" }
-        << "New people without a field every person needs: 2 (2 without Church Status, 2 without Gender, 2 without "
-           "Prospect Status).";
+        << ann << QByteArray() << QString() << QStringList { "Member|||" }
+        << "People added without a field every person needs: 1 (1 without Church Status, 1 without Gender, 1 "
+           "without Prospect Status).";
     QTest::newRow("every required field given")
-        << names << everything << QString() << QStringList { "Member|Active|Inactive|Unknown", "Member|Active|Inactive|Unknown" }
+        << ann << all << QString() << given
         << "Given to every person without one: Member Status = Member, Church Status = Active, Prospect Status = "
            "Inactive, Gender = Unknown.";
-    QTest::newRow("only rows without a value get it")
-        << QByteArray("First,Last,Sex\nAnn,Hale,F\nBob,Ray,\n") << everything << QString()
-        << QStringList { "Member|Active|Inactive|Female", "Member|Active|Inactive|Unknown" }
-        << "Given to every person without one:";
+    QTest::newRow("only rows without a value get it") << QByteArray("First,Last,Sex\nAnn,Hale,F\nBob,Ray,\n") << all
+                                                      << QString()
+                                                      << QStringList { "Member|Active|Inactive|Female", given.first() }
+                                                      << "Given to every person";
     QTest::newRow("the church's Church status for new people")
-        << names << QByteArray() << "Visitor" << QStringList { "Member|Visitor||", "Member|Visitor||" }
-        << "Church Status = Visitor";
-    QTest::newRow("a mapping's own Church Status before the church's")
-        << names << everything << "Visitor" << QStringList { "Member|Active|Inactive|Unknown", "Member|Active|Inactive|Unknown" }
-        << "Church Status = Active";
+        << ann << QByteArray() << "Visitor" << QStringList { "Member|Visitor||" } << "Church Status = Visitor";
+    QTest::newRow("a mapping's own Church Status first") << ann << all << "Visitor" << given << "Church Status = Active";
     QTest::newRow("a mapping saved before: its member status")
-        << names << QByteArray(R"({"columns": {"First": "firstName", "Last": "lastName"}, "defaultStatus": "Prospect"})")
-        << QString() << QStringList { "Prospect|||", "Prospect|||" } << "Member Status = Prospect";
+        << ann << QByteArray(R"({"columns": {"First": "firstName", "Last": "lastName"}, "defaultStatus": "Prospect"})")
+        << QString() << QStringList { "Prospect|||" } << "Member Status = Prospect";
 }
 
 void TestPeopleImport::requiredFieldsGiven()
@@ -251,13 +246,8 @@ void TestPeopleImport::requiredFieldsGiven()
     if (!mapping.isEmpty())
         command.mapping = writeFile(env, mapping, QStringLiteral("roll.json"));
     QString out;
-    command.dryRun = true;
     QCOMPARE(runCommand(env, command, &out), 0);
     QVERIFY2(out.contains(said), qPrintable(out));
-    command.dryRun = false;
-    QCOMPARE(runCommand(env, command, &out), 0);
-    QVERIFY2(out.contains(said.startsWith(QLatin1String("New people")) ? QStringLiteral("People added without") : said),
-        qPrintable(out));
     QCOMPARE(env.db().texts(QStringLiteral("SELECT Status || '|' || Member_Active_Status || '|' || "
                                            "Prospect_Active_Status || '|' || Gender FROM Member ORDER BY ID")),
         stored);
