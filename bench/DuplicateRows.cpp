@@ -14,10 +14,9 @@ void addDuplicateRows(BenchContext& context)
     std::unique_ptr<Database> db = Database::open(context.church(), Database::OpenMode::ExistingOnly);
 
     // Possible Duplicates: every person matched against everyone else.
+    // A church given with --database may have none; the demo church has a few.
     int pairs = 0;
     const double all = medianMs(context.runs, [&] { pairs = int(people::findPossibleDuplicates(*db).size()); });
-    if (pairs == 0)
-        throw std::runtime_error("Possible Duplicates found none of the demo church's doubled people");
     context.add({ QStringLiteral("possible duplicates over the whole church (Possible Duplicates)"),
         QStringLiteral("%1 people, %2 pairs").arg(context.people).arg(pairs), all, -1 });
 
@@ -31,7 +30,7 @@ void addDuplicateRows(BenchContext& context)
         });
     int found = 0;
     const double check = medianMs(context.runs, [&] { found = int(people::findDuplicates(*db, typed).size()); });
-    if (found == 0)
+    if (found == 0 && !typed.lastName.isEmpty())
         throw std::runtime_error("the duplicate check missed a name typed in other letter case");
     context.add({ QStringLiteral("duplicate check when saving a new person by name alone"),
         QStringLiteral("%1 people").arg(context.people), check, -1 });
