@@ -135,9 +135,11 @@ frmImportPeople::frmImportPeople(QWidget* parent)
     form->addRow(chkBundleByAddress);
     form->addRow(chkAddUnknownValues);
     form->addRow(QStringLiteral("People already in the church:"), cmbDuplicates);
-    form->addRow(new QLabel(QStringLiteral("Every person in this file who has none gets (the member screen saves no "
-                                           "change to a person without these):"),
-        optionsPage));
+    auto* given = new QLabel(QStringLiteral("Every person in this file who has none gets (the member screen saves no "
+                                            "change to a person without these):"),
+        optionsPage);
+    given->setWordWrap(true);
+    form->addRow(given);
     Database& database = pw::db();
     const QStringList lists[] = { Lookups::memberStatuses(database), Lookups::churchStatuses(database),
         Lookups::prospectStatuses(database), Lookups::genders() };
