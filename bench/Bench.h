@@ -126,6 +126,9 @@ void addPeopleRows(BenchContext& context);
 void addNavigatorRows(BenchContext& context);
 // Roll calls, the member screen's attendance and the attendance reports; see AttendanceRows.cpp.
 void addAttendanceRows(BenchContext& context);
+// Possible Duplicates over the whole church and the check of a new person
+// given by name alone; see DuplicateRows.cpp.
+void addDuplicateRows(BenchContext& context);
 // The duplicate check of one new person and merging people; see
 // MergeRows.cpp. Merges people of the church, so it runs after every group
 // that reads it.

@@ -87,7 +87,7 @@ int main(int argc, char** argv)
         QStringLiteral("FILE") });
     parser.addOption({ QStringLiteral("only"),
         QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens, "
-                       "import, navigators, attendance, people, merge."),
+                       "import, navigators, attendance, people, duplicates, merge."),
         QStringLiteral("GROUPS") });
     parser.addOption({ QStringLiteral("engine"),
         QStringLiteral("sqlite (default) or postgresql: copy the church onto the server and run the members, screens "
@@ -170,7 +170,7 @@ int main(int argc, char** argv)
             { QStringLiteral("import"), addImportRows }, { QStringLiteral("navigators"), addNavigatorRows },
             { QStringLiteral("attendance"), addAttendanceRows },
             { QStringLiteral("people"), addPeopleRows },
-            { QStringLiteral("merge"), addMergeRows } };
+            { QStringLiteral("duplicates"), addDuplicateRows }, { QStringLiteral("merge"), addMergeRows } };
         for (const auto& group : groups) {
             const bool wanted = only.isEmpty() || only.contains(group.first);
             if (context.databasePath.isEmpty() && group.first == QLatin1String("data"))

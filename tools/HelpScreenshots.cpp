@@ -361,6 +361,13 @@ void shootScreens(MDI* main, const QString& folder)
                                             "b.Head_Of_Household = 1 AND a.Phone <> '' ORDER BY b.ID DESC LIMIT 1");
         merge->choose(firstId(pair.arg(QStringLiteral("a.ID"))), firstId(pair.arg(QStringLiteral("b.ID"))));
         shot.saveWindow(QStringLiteral("merge-people.png"), merge);
+        // The pairs the duplicate rule finds, opened from the merge window.
+        child<QPushButton>(merge, "btnPossibleDuplicates")->click();
+        settle(300);
+        if (QWidget* pairs = main->workspace()->find(QStringLiteral("frmPossibleDuplicates")))
+            shot.saveWindow(QStringLiteral("possible-duplicates.png"), pairs);
+        else
+            die(QStringLiteral("the Possible Duplicates window did not open"));
     } else {
         die(QStringLiteral("the merge window did not open"));
     }

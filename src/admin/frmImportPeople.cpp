@@ -6,7 +6,9 @@
 #include "app/Guard.h"
 #include "app/Messages.h"
 #include "app/Workspace.h"
+#include "data/ChurchSettings.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/Lookups.h"
 #include "people/ImportPlan.h"
 #include "people/ImportReport.h"
@@ -128,15 +130,30 @@ frmImportPeople::frmImportPeople(QWidget* parent)
     chkAddUnknownValues = new QCheckBox(
         QStringLiteral("Add values that are not in their lists (titles, states, statuses) to the lists"), optionsPage);
     chkAddUnknownValues->setObjectName(QStringLiteral("chkAddUnknownValues"));
-    cmbDefaultStatus = new QComboBox(optionsPage);
-    cmbDefaultStatus->setObjectName(QStringLiteral("cmbDefaultStatus"));
-    cmbDefaultStatus->addItems(Lookups::memberStatuses(pw::db()));
     cmbDuplicates = actionCombo(optionsPage, DuplicateAction::Skip);
     cmbDuplicates->setObjectName(QStringLiteral("cmbDuplicates"));
     form->addRow(chkBundleByAddress);
     form->addRow(chkAddUnknownValues);
-    form->addRow(QStringLiteral("Member status of rows without one:"), cmbDefaultStatus);
     form->addRow(QStringLiteral("People already in the church:"), cmbDuplicates);
+    auto* given = new QLabel(QStringLiteral("Every person in this file who has none gets (the member screen saves no "
+                                            "change to a person without these):"),
+        optionsPage);
+    given->setWordWrap(true);
+    form->addRow(given);
+    Database& database = pw::db();
+    const QStringList lists[] = { Lookups::memberStatuses(database), Lookups::churchStatuses(database),
+        Lookups::prospectStatuses(database), Lookups::genders() };
+    const char* const names[] = { "cmbDefaultStatus", "cmbDefaultChurchStatus", "cmbDefaultProspectStatus",
+        "cmbDefaultGender" };
+    for (int i = 0; i < defaultableFields().size(); ++i) {
+        const QString& key = defaultableFields().at(i);
+        auto* combo = new QComboBox(optionsPage);
+        combo->setObjectName(QString::fromLatin1(names[i]));
+        combo->addItem(QString());
+        combo->addItems(lists[i]);
+        form->addRow(importField(key)->caption + QLatin1Char(':'), combo);
+        m_defaults.append({ key, combo });
+    }
     layout->addLayout(form);
     layout->addStretch();
 
@@ -173,7 +190,7 @@ frmImportPeople::frmImportPeople(QWidget* parent)
     connect(btnBack, &QPushButton::clicked, this, [this] { guarded([this] { btnBack_clicked(); }); });
     connect(btnNext, &QPushButton::clicked, this, [this] { guarded([this] { btnNext_clicked(); }); });
     connect(btnImport, &QPushButton::clicked, this, [this] { guarded([this] { btnImport_clicked(); }); });
-    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnClose, &QPushButton::clicked, this, [this] { closeScreen(this); });
     connect(btnLoadMapping, &QPushButton::clicked, this, [this] { guarded([this] { btnLoadMapping_clicked(); }); });
     connect(btnSaveMapping, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveMapping_clicked(); }); });
     connect(txtFile, &QLineEdit::textEdited, this, [this] { m_table.reset(); });
@@ -242,9 +259,19 @@ void frmImportPeople::fillMapping(const ImportMapping& mapping)
     }
     chkBundleByAddress->setChecked(mapping.bundleByAddress);
     chkAddUnknownValues->setChecked(mapping.addUnknownValues);
-    const int status = cmbDefaultStatus->findText(mapping.defaultStatus, Qt::MatchFixedString);
-    if (status >= 0)
-        cmbDefaultStatus->setCurrentIndex(status);
+    for (const auto& [key, combo] : std::as_const(m_defaults)) {
+        // Without a value of its own, Church Status offers the church's for
+        // people added without one.
+        const QString value = !mapping.defaults.contains(key) && key == QLatin1String("memberActiveStatus")
+            ? ChurchSettings::value(pw::db(), ChurchSettings::kNewPersonChurchStatus)
+            : mapping.defaults.value(key);
+        int at = combo->findText(value.trimmed(), Qt::MatchFixedString);
+        if (at < 0) {
+            combo->addItem(value.trimmed()); // kept as the mapping has it; the preview names it
+            at = combo->count() - 1;
+        }
+        combo->setCurrentIndex(at);
+    }
     cmbDuplicates->setCurrentIndex(int(mapping.duplicates));
 }
 
@@ -259,7 +286,8 @@ ImportMapping frmImportPeople::mappingFromScreen() const
     }
     mapping.bundleByAddress = chkBundleByAddress->isChecked();
     mapping.addUnknownValues = chkAddUnknownValues->isChecked();
-    mapping.defaultStatus = cmbDefaultStatus->currentText();
+    for (const auto& [key, combo] : m_defaults)
+        mapping.defaults.insert(key, combo->currentText());
     mapping.duplicates = DuplicateAction(cmbDuplicates->currentData().toInt());
     return mapping;
 }

@@ -3,6 +3,8 @@
 #include "people/CsvReader.h"
 #include "people/ImportMapping.h"
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -55,7 +57,9 @@ private:
     QTableWidget* tblMapping = nullptr;
     QCheckBox* chkBundleByAddress = nullptr;
     QCheckBox* chkAddUnknownValues = nullptr;
-    QComboBox* cmbDefaultStatus = nullptr;
+    // The fields every person needs, each with the value given to every row
+    // without one (people::defaultableFields() order).
+    QList<QPair<QString, QComboBox*>> m_defaults;
     QComboBox* cmbDuplicates = nullptr;
     QPlainTextEdit* txtPreview = nullptr;
     QTableWidget* tblDuplicates = nullptr;

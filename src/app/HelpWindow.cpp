@@ -112,6 +112,7 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmAttendanceReports"), QStringLiteral("attendance") },
         { QStringLiteral("frmImportPeople"), QStringLiteral("import-people") },
         { QStringLiteral("frmMergePeople"), QStringLiteral("merge-delete") },
+        { QStringLiteral("frmPossibleDuplicates"), QStringLiteral("merge-delete") },
     };
     return sections.value(windowName, QStringLiteral("getting-started"));
 }

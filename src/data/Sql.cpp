@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <memory>
 #include <sqlite3.h>
 
@@ -179,6 +180,44 @@ QString textEquals(const QString& column)
 QString textEqualsColumn(const QString& column, const QString& other)
 {
     return column + QStringLiteral(" COLLATE ") + QLatin1String(kCollation) + QStringLiteral(" = ") + other;
+}
+
+QString textEqualsTrimmedCandidates(const QString& column, const QString& text, QVariantList& params)
+{
+    const QString key = text.trimmed();
+    // The letters of the key that index ranges narrow on: plain ASCII, so
+    // that every way of writing them is its lower or upper case.
+    qsizetype prefix = 0;
+    while (prefix < std::min<qsizetype>(key.size(), 3) && key.at(prefix).unicode() > 0x20
+        && key.at(prefix).unicode() < 0x7F)
+        ++prefix;
+    if (engine() == Database::Engine::PostgreSQL || prefix == 0) {
+        // A server's collation orders by language, not by code: ranges by
+        // code would miss rows there, so the comparison reads every row.
+        params.append(key);
+        return QStringLiteral("trim(%1) COLLATE %2 = ?").arg(column, QLatin1String(kCollation));
+    }
+    QStringList variants { QString() };
+    for (qsizetype i = 0; i < prefix; ++i) {
+        const QChar c = key.at(i);
+        QStringList longer;
+        for (const QString& v : std::as_const(variants)) {
+            longer.append(v + c.toLower());
+            if (c.toUpper() != c.toLower())
+                longer.append(v + c.toUpper());
+        }
+        variants = longer;
+    }
+    QStringList ranges;
+    for (const QString& v : std::as_const(variants)) {
+        QString after = v;
+        after.back() = QChar(after.back().unicode() + 1);
+        params << v << after;
+        ranges.append(QStringLiteral("(%1 >= ? AND %1 < ?)").arg(column));
+    }
+    // Values stored with a blank or control character before them.
+    ranges.append(QStringLiteral("(%1 > '' AND %1 < '!')").arg(column));
+    return QLatin1Char('(') + ranges.join(QStringLiteral(" OR ")) + QLatin1Char(')');
 }
 
 QString textContains(const QString& column) { return QStringLiteral("pw_contains(%1, ?)").arg(column); }

@@ -19,6 +19,14 @@ namespace pw::sql {
 QString textEquals(const QString& column);
 // The same between two columns ("column = other"), for joins.
 QString textEqualsColumn(const QString& column, const QString& other);
+// A condition that holds for every row whose column (or indexed expression
+// such as "lower(Email)"), trimmed, equals text without regard to letter
+// case, and that an index on it can serve where the engine allows (on a
+// file: one range of the index for each way of writing the first letters
+// in upper and lower case, and the values that start with a blank). It may
+// hold for a few other rows too: the caller compares what it reads. Appends
+// the values to bind to params.
+QString textEqualsTrimmedCandidates(const QString& column, const QString& text, QVariantList& params);
 // True when column contains the bound text anywhere, ignoring letter case.
 QString textContains(const QString& column);
 // An ORDER BY term that sorts text without regard to letter case.

@@ -89,8 +89,11 @@ QString reportText(const ImportResult& r, const QString& oldFile)
         out += QStringLiteral("Text: mdbtools passed the file's text on unconverted; it was read as Windows-1252.\n");
 
     if (!r.problems.isEmpty())
-        out += QStringLiteral("Rows not stored: %1; links to missing rows cleared: %2. Each is listed in \"%3\".\n")
+        out += QStringLiteral("Rows not stored: %1; rows left out because they name a person, account, class or "
+                              "permission the old file does not have: %2; links to missing rows cleared: %3. Each is "
+                              "listed in \"%4\".\n")
                    .arg(r.rowsNotStored())
+                   .arg(r.rowsLeftOut())
                    .arg(r.valuesChanged())
                    .arg(QDir::toNativeSeparators(r.rejectsFile));
     if (!r.succeeded)
@@ -112,7 +115,10 @@ QString rejectsText(const ImportResult& r, const QString& oldFile)
     for (const RowProblem& p : r.problems) {
         out += p.table + QLatin1Char('\t') + (p.line > 0 ? QString::number(p.line) : QStringLiteral("-"))
             + QLatin1Char('\t') + QString(p.row).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\t')
-            + (p.stored ? QStringLiteral("stored; ") : QStringLiteral("not stored: ")) + p.what + QLatin1Char('\n');
+            + (p.stored ? QStringLiteral("stored; ")
+                        : p.leftOut ? QStringLiteral("left out: ")
+                                    : QStringLiteral("not stored: "))
+            + p.what + QLatin1Char('\n');
     }
     return out;
 }

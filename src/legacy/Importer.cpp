@@ -20,6 +20,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace pw::legacy {
 
 namespace {
@@ -120,13 +122,19 @@ namespace {
 
 qint64 ImportResult::rowsNotStored() const
 {
-    qint64 n = 0;
-    for (const RowProblem& p : problems)
-        n += p.stored ? 0 : 1;
-    return n;
+    return std::count_if(
+        problems.cbegin(), problems.cend(), [](const RowProblem& p) { return !p.stored && !p.leftOut; });
 }
 
-qint64 ImportResult::valuesChanged() const { return problems.size() - rowsNotStored(); }
+qint64 ImportResult::rowsLeftOut() const
+{
+    return std::count_if(problems.cbegin(), problems.cend(), [](const RowProblem& p) { return p.leftOut; });
+}
+
+qint64 ImportResult::valuesChanged() const
+{
+    return std::count_if(problems.cbegin(), problems.cend(), [](const RowProblem& p) { return p.stored; });
+}
 
 Importer::Importer(ToolRunner& runner, ImportOptions options, Progress progress)
     : m_runner(runner)
@@ -239,7 +247,10 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
         const bool hasDates = std::any_of(def.columns.begin(), def.columns.end(),
             [](const ColumnDef& c) { return c.kind == Kind::Date || c.kind == Kind::DateTime; });
         const QByteArray exported = jet.exportTable(name);
-        const qint64 read = copy.run(db, oldFile, exported, hasDates ? jet.dates(name) : std::nullopt);
+        // The file's own dates are read (a second pass over the table) only
+        // where the export lost one; elsewhere it printed each exactly.
+        const qint64 read = copy.run(
+            db, oldFile, exported, hasDates && JetTools::lostDates(exported) ? jet.dates(name) : std::nullopt);
         if (read != table.oldRows)
             throw ImportError(QStringLiteral("The file \"%1\" is damaged: its table %2 holds %3 rows by its own count, "
                                              "but %4 could be read; nothing was imported.")
@@ -291,8 +302,9 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
     } else {
         QFile::remove(rejects); // from an earlier run; it would describe another file
     }
-    // A row that is not stored is never left behind quietly: the import
-    // fails and says which rows and why.
+    // A row that must arrive and cannot be stored is never left behind
+    // quietly: the import fails and says which rows and why. Rows left out
+    // for a missing person, account or class are listed, and it goes on.
     if (rowsNotStored > 0) {
         result.failure = QStringLiteral("%1 rows could not be stored; they are listed in \"%2\" with the reason. "
                                         "Nothing was written at \"%3\": correct those rows in the old file (or "

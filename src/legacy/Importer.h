@@ -8,7 +8,11 @@
 // from the file itself, as mdb-export cannot print them all); passwords
 // become argon2id hashes of their normalised text. Rows that cannot be
 // stored are listed, every problem of each, in a text file beside the
-// target, and fail the import: every row arrives or nothing is written.
+// target. A person, account or family link that cannot be stored fails the
+// import, and so does a row of another table with a value that cannot be
+// read; a row of another table that only names a missing person, account,
+// class or permission is left out (or, for an optional link, stored with
+// the link cleared), and the import goes on. No row is dropped unlisted.
 //
 // The old file's lookup lists (statuses, titles, states, attendance levels,
 // relationships, actions, ratings, account types, permissions, outreach
@@ -50,6 +54,9 @@ struct RowProblem {
     QString row; // "ID 12", "Member_ID 4, Relative_Member_ID 9"
     QString what;
     bool stored = false; // true: the row was stored with the change described
+    // Not stored, and the import goes on: the row names a person, account,
+    // class or permission the old file does not have (TableDef::everyRow).
+    bool leftOut = false;
 };
 
 struct ImportResult {
@@ -78,7 +85,8 @@ struct ImportResult {
     int picturesNamed = 0;
     QStringList missingPictures; // file names not in the picture folder
 
-    qint64 rowsNotStored() const;
+    qint64 rowsNotStored() const; // rows that fail the import
+    qint64 rowsLeftOut() const;
     qint64 valuesChanged() const;
 };
 
@@ -90,9 +98,9 @@ public:
 
     // Runs the import. Throws ImportError, creating nothing, when the target
     // exists, the old file is missing, not a Jet file, damaged or not the
-    // older program's, or mdbtools is missing. When any row cannot be stored
-    // it returns with succeeded false, no target and the rejects file
-    // written.
+    // older program's, or mdbtools is missing. When a row that must arrive
+    // cannot be stored it returns with succeeded false, no target and the
+    // rejects file written.
     ImportResult run();
 
     // The rejects file for a target: "<target>.rejects.txt"; for a

@@ -178,6 +178,12 @@ void JetTools::damaged(const QString& what, const ToolOutput& output) const
 
 std::optional<JetDates> JetTools::dates(const QString& table) { return m_runner.dates(m_file, table); }
 
+bool JetTools::lostDates(const QByteArray& exported)
+{
+    // What kDateFormat makes of a date mdbtools cannot convert: day 0 of 1900.
+    return exported.contains("\"1900-01-00 ");
+}
+
 QStringList JetTools::tables()
 {
     const ToolOutput output = call(QStringLiteral("mdb-tables"), { QStringLiteral("-1"), m_file });

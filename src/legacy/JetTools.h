@@ -111,6 +111,10 @@ public:
     // The table as mdb-export writes it: a header line of column names, one
     // line per row, text in double quotes, dates as "YYYY-MM-DD HH:MM:SS".
     QByteArray exportTable(const QString& table);
+    // True when the export printed a date it cannot print (before 1899-12-30
+    // or after about the year 4637): only then must the table's dates be read
+    // from the file itself.
+    static bool lostDates(const QByteArray& exported);
     // The table's dates as the file holds them; nothing when they cannot be
     // read that way (the export's text is then all there is).
     std::optional<JetDates> dates(const QString& table);

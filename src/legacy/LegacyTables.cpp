@@ -42,11 +42,14 @@ namespace {
         TableDef t;
         t.name = QStringLiteral("Member");
         t.columns.push_back(col("ID", Kind::Integer, true));
+        const QStringList trimmed = { QStringLiteral("First_Name"), QStringLiteral("Middle_Name"),
+            QStringLiteral("Last_Name"), QStringLiteral("Email"), QStringLiteral("Phone"), QStringLiteral("Cell"),
+            QStringLiteral("Work_Phone") };
         for (const Members::Column& c : Members::columns())
-            t.columns.push_back({ c.columnName(), memberKind(c.kind), false });
+            t.columns.push_back({ c.columnName(), memberKind(c.kind), false, trimmed.contains(c.columnName()) });
         t.key = QStringLiteral("ID");
         t.identifying = QStringList { QStringLiteral("ID") };
-        t.core = t.autoKey = true;
+        t.core = t.autoKey = t.everyRow = true;
         t.optionalLinks = { link("Sunday_School_Class", "Sunday_School"),
             link("Discipleship_Training_Class", "Discipleship_Training"),
             link("Wednesday_Night_Class", "Wednesday_Night"), link("Care_Group_Assigned", "Care_Group"),
@@ -117,7 +120,7 @@ namespace {
                 col("Relative_Member_ID", Kind::Integer, true) };
             t.identifying = QStringList { QStringLiteral("Member_ID"), QStringLiteral("Relationship"),
                 QStringLiteral("Relative_Member_ID") };
-            t.core = true;
+            t.core = t.everyRow = true;
             t.requiredLinks = { link("Member_ID", "Member"), link("Relative_Member_ID", "Member") };
             all.push_back(t);
         }
@@ -147,7 +150,7 @@ namespace {
             t.columns = { col("Member_ID", Kind::Integer, true), col("Username"), col("Password", Kind::Password),
                 col("Type"), col("Inactive", Kind::YesNo), col("DateEntered", Kind::Date) };
             t.identifying = QStringList { QStringLiteral("Member_ID"), QStringLiteral("Username") };
-            t.core = true;
+            t.core = t.everyRow = true;
             t.requiredLinks = { link("Member_ID", "Member") };
             all.push_back(t);
         }

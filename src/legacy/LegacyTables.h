@@ -16,6 +16,9 @@ struct ColumnDef {
     QString name;
     Kind kind = Kind::Text;
     bool required = false; // a row without a value cannot be stored
+    // Stored without blanks around it, as the member screen stores names,
+    // e-mail and phones, so that the duplicate rule and searches find them.
+    bool trimmed = false;
 };
 
 // A column that holds the identifier (or key) of a row of another table.
@@ -34,6 +37,11 @@ struct TableDef {
     bool replacesSeed = false; // the old file's rows replace the starting values
     bool pewlarkOnly = false; // the older program had no such table: a file without it is not reported
     bool autoKey = false; // the key is an automatic counter that continues after the import
+    // Every row must arrive: a row that cannot be stored fails the import
+    // (the people, their accounts and family links). In the other tables a
+    // row whose required link names a row the file lacks is left out, and
+    // listed; any other fault of a row still fails the import.
+    bool everyRow = false;
     // A row whose value here names no row of the other table is not stored.
     std::vector<LinkDef> requiredLinks;
     // A value here that names no row of the other table is cleared (Null).

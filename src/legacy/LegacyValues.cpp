@@ -4,6 +4,7 @@
 #include <QTime>
 
 #include <cmath>
+#include <optional>
 
 namespace pw::legacy {
 
@@ -111,6 +112,41 @@ namespace {
         return { QVariant(v), {} };
     }
 
+    // The form mdb-export prints every date in, "YYYY-MM-DD HH:MM:SS" (or
+    // the date alone), stored without reading it into a QDate and writing
+    // it back: the import's most frequent conversion (a church's attendance
+    // holds millions). Nothing when the text is not exactly that form, or
+    // names no day or time of the calendar; the general reading decides then.
+    std::optional<Value> printedDate(Kind kind, const QString& s)
+    {
+        if (s.size() != 10 && s.size() != 19)
+            return std::nullopt;
+        int n[6] = {};
+        const char* const shape = "dddd-dd-dd dd:dd:dd";
+        int field = 0;
+        for (int i = 0; i < s.size(); ++i) {
+            const char16_t c = s.at(i).unicode();
+            if (shape[i] != 'd') {
+                if (c != char16_t(shape[i]))
+                    return std::nullopt;
+                ++field;
+            } else if (c >= '0' && c <= '9') {
+                n[field] = n[field] * 10 + (c - '0');
+            } else {
+                return std::nullopt;
+            }
+        }
+        if (!QDate::isValid(n[0], n[1], n[2]) || !QTime::isValid(n[3], n[4], n[5]))
+            return std::nullopt;
+        if (kind == Kind::Date)
+            return Value { QVariant(s.left(10)), {} };
+        if (s.size() == 10)
+            return Value { QVariant(s + QStringLiteral("T00:00:00")), {} };
+        QString stored = s;
+        stored[10] = QLatin1Char('T');
+        return Value { QVariant(stored), {} };
+    }
+
     Value dateValue(Kind kind, const QDate& date, const QTime& time)
     {
         // A date column holds a calendar day; a time the old screens stored
@@ -182,6 +218,8 @@ Value convert(Kind kind, const QString& text, bool missing)
     }
     case Kind::Date:
     case Kind::DateTime: {
+        if (std::optional<Value> printed = printedDate(kind, text))
+            return *printed;
         QDate date;
         QTime time;
         QString why;

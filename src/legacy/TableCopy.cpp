@@ -169,10 +169,10 @@ QString TableCopy::rowName(const JetCsv& csv) const
     return parts.join(QStringLiteral(", "));
 }
 
-void TableCopy::reject(const JetCsv& csv, const QString& what)
+void TableCopy::reject(const JetCsv& csv, const QString& what, bool leftOut)
 {
     ++m_notStored;
-    m_result.problems.append({ m_def.name, csv.line(), rowName(csv), what, false });
+    m_result.problems.append({ m_def.name, csv.line(), rowName(csv), what, false, leftOut });
 }
 
 Value TableCopy::exactDate(const JetCsv& csv, qint64 row, int p, Kind kind, const Value& printed) const
@@ -201,6 +201,8 @@ bool TableCopy::storeRow(const JetCsv& csv, qint64 row, QVariantList& values)
         Value v = convert(column.kind, csv.isMissing(f) ? QString() : csv.text(f), csv.isMissing(f));
         if (m_exactAt[p] >= 0)
             v = exactDate(csv, row, p, column.kind, v);
+        if (column.trimmed && v.ok() && !v.isNull())
+            v.stored = v.stored.toString().trimmed();
         if (!v.ok() || (column.required && v.isNull())) {
             problems.append(v.ok() ? QStringLiteral("%1 has no value").arg(column.name)
                                    : column.name + QStringLiteral(": ") + v.problem);
@@ -208,16 +210,21 @@ bool TableCopy::storeRow(const JetCsv& csv, qint64 row, QVariantList& values)
         }
         values.append(v.stored);
     }
+    QStringList missing; // links to rows the file does not have
     for (const Required& r : m_required) {
         if (unreadable.contains(r.present))
             continue;
         const QVariant& v = values.at(r.present);
         const auto known = m_keys.constFind(r.key);
         if (known == m_keys.constEnd() || !known->contains(v.toLongLong()))
-            problems.append(QStringLiteral("%1 %2 is not in %3").arg(r.link.column, v.toString(), r.link.table));
+            missing.append(QStringLiteral("%1 %2 is not in %3").arg(r.link.column, v.toString(), r.link.table));
     }
-    if (!problems.isEmpty()) {
-        reject(csv, problems.join(QStringLiteral("; ")));
+    if (!problems.isEmpty() || (!missing.isEmpty() && m_def.everyRow)) {
+        reject(csv, (problems + missing).join(QStringLiteral("; ")));
+        return false;
+    }
+    if (!missing.isEmpty()) {
+        reject(csv, missing.join(QStringLiteral("; ")), true);
         return false;
     }
     if (m_keyAt >= 0) {

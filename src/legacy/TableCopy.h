@@ -49,7 +49,7 @@ private:
     void mapColumns(const QString& oldFile, const QStringList& header);
     int presentIndex(const QString& column) const;
     QString rowName(const JetCsv& csv) const;
-    void reject(const JetCsv& csv, const QString& what);
+    void reject(const JetCsv& csv, const QString& what, bool leftOut = false);
     // The date as the file holds it, where the library read it. Where the
     // export printed a date it could, both must agree: rows that came in
     // another order would otherwise take each other's dates.

@@ -7,6 +7,7 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "members/MemberPicture.h"
+#include "people/RequiredFields.h"
 
 #include <QHash>
 #include <QLocale>
@@ -16,10 +17,16 @@ namespace pw::members {
 
 std::optional<MemberRecord> loadMemberRecord(qint64 memberId) { return Members::load(db(), memberId); }
 
-bool hasRequiredFields(const MemberRecord& r)
+bool hasRequiredFields(const MemberRecord& r) { return people::missingRequiredFields(r).isEmpty(); }
+
+MemberRecord trimmedBoxes(MemberRecord record, const std::optional<MemberRecord>& loaded)
 {
-    return !r.status.isEmpty() && !r.lastName.isEmpty() && !r.firstName.isEmpty() && !r.gender.isEmpty()
-        && !r.memberActiveStatus.isEmpty() && !r.prospectStatus.isEmpty();
+    for (QString MemberRecord::*box : { &MemberRecord::firstName, &MemberRecord::middleName, &MemberRecord::lastName,
+             &MemberRecord::email, &MemberRecord::phone, &MemberRecord::cell, &MemberRecord::workPhone }) {
+        if (!loaded || loaded->id != record.id || record.*box != (*loaded).*box)
+            record.*box = (record.*box).trimmed();
+    }
+    return record;
 }
 
 SaveResult saveMember(const MemberRecord& record, const SaveOptions& options)

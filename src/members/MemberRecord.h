@@ -17,6 +17,12 @@ std::optional<MemberRecord> loadMemberRecord(qint64 id);
 // True when the six values every person needs are present.
 bool hasRequiredFields(const MemberRecord& record);
 
+// The record as the member screen stores it: the name, e-mail and phone boxes
+// without the blanks typed around their text, so that the duplicate rule and
+// the searches find it. A box that still holds the value loaded for this
+// person keeps it as it is: a field the user did not change is not written.
+MemberRecord trimmedBoxes(MemberRecord record, const std::optional<MemberRecord>& loaded);
+
 struct SaveOptions {
     // The outreach next step (phase, next contact date, action) is written
     // only when the screen has both a phase and an action chosen; otherwise

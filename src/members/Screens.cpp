@@ -5,6 +5,7 @@
 #include "members/PersonDelete.h"
 #include "members/frmMemberEntry.h"
 #include "members/frmMergePeople.h"
+#include "members/frmPossibleDuplicates.h"
 
 namespace pw::members {
 
@@ -15,6 +16,10 @@ void registerScreens(Workspace& workspace)
     // Merging two records of one person: "Admin" accounts only.
     workspace.registerScreen({ QStringLiteral("frmMergePeople"), {}, {},
         []() -> QWidget* { return requireAdmin(QStringLiteral("merge people")) ? new frmMergePeople : nullptr; } });
+    // The pairs the duplicate rule finds, opened from the merge window.
+    workspace.registerScreen({ QStringLiteral("frmPossibleDuplicates"), {}, {}, []() -> QWidget* {
+        return requireAdmin(QStringLiteral("merge people")) ? new frmPossibleDuplicates : nullptr;
+    } });
 }
 
 } // namespace pw::members

@@ -480,7 +480,7 @@ MemberRecord frmMemberEntry::recordFromScreen() const
 
 bool frmMemberEntry::SaveMember()
 {
-    const MemberRecord record = recordFromScreen();
+    const MemberRecord record = trimmedBoxes(recordFromScreen(), m_loaded);
     if (!hasRequiredFields(record)) {
         messages().show(QStringLiteral("All fields in blue are required."), QStringLiteral("Required Fields"));
         // Where the first missing one is: its tab, with the cursor in it.
@@ -634,7 +634,7 @@ QWidget* frmMemberEntry::firstEmptyRequiredField() const
             return list;
     }
     for (QLineEdit* box : { ui->txtFName, ui->txtLName }) {
-        if (box->text().isEmpty())
+        if (box->text().trimmed().isEmpty())
             return box;
     }
     for (QComboBox* list : { ui->cmbGender, ui->cmbChurchStatus, ui->cmbProspectStatus }) {

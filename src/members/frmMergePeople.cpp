@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QSignalBlocker>
 
 namespace pw::members {
@@ -111,6 +112,12 @@ frmMergePeople::frmMergePeople(QWidget* parent)
     connect(ui->btnSwap, &QPushButton::clicked, this, [this] { guarded([this] { btnSwap_clicked(); }); });
     connect(ui->btnMerge, &QPushButton::clicked, this, [this] { guarded([this] { btnMerge_clicked(); }); });
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
+    connect(ui->btnPossibleDuplicates, &QPushButton::clicked, this, [] {
+        Workspace* w = workspace();
+        QWidget* list = w ? w->open(QStringLiteral("frmPossibleDuplicates")) : nullptr;
+        if (auto* sub = list ? qobject_cast<QMdiSubWindow*>(list->parentWidget()) : nullptr)
+            w->area()->setActiveSubWindow(sub);
+    });
     connect(ui->vsfgFields, &QTableWidget::cellClicked, this, [this](int row, int column) {
         if (column > 0)
             vsfgFields_clicked(row, column);

@@ -4,7 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QSet>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace pw::people {
 
@@ -67,9 +71,14 @@ namespace {
         return -1;
     }
 
+    // More columns than a person has fields many times over: such a file is
+    // no list of people, and its cells beyond this are counted, not kept.
+    constexpr int kMaxColumns = 1000;
+
     struct Record {
         int line = 0;
-        QStringList cells;
+        QStringList cells; // at most kMaxColumns + 1
+        qsizetype width = 0; // the cells the record has, kept or not
     };
 
     // Splits the text into records by RFC 4180. Throws through refuse() for
@@ -87,7 +96,8 @@ namespace {
         int quoteLine = 0;
         const qsizetype n = text.size();
         const auto endCell = [&] {
-            record.cells.append(wasQuoted ? cell : cell.trimmed());
+            if (++record.width <= kMaxColumns + 1)
+                record.cells.append(wasQuoted ? cell : cell.trimmed());
             cell.clear();
             wasQuoted = false;
         };
@@ -135,7 +145,7 @@ namespace {
         }
         if (quoted && maxRecords < 0)
             refuse(fileName, QStringLiteral("the quote that opens a value on line %1 is never closed").arg(quoteLine));
-        if (!cell.isEmpty() || wasQuoted || !record.cells.isEmpty()) {
+        if (!cell.isEmpty() || wasQuoted || record.width > 0) {
             endCell();
             records.append(record);
         }
@@ -215,26 +225,50 @@ CsvTable readCsv(const QByteArray& data, const QString& fileName)
     if (records.isEmpty())
         refuse(fileName, QStringLiteral("it is empty"));
 
+    for (const Record& r : std::as_const(records)) {
+        if (r.width <= kMaxColumns)
+            continue;
+        refuse(fileName,
+            QStringLiteral("line %1 has %2 columns; a list of people has far fewer, and at most %3 can be read")
+                .arg(r.line)
+                .arg(r.width)
+                .arg(kMaxColumns));
+    }
     const QStringList names = records.takeFirst().cells;
+    // Columns are mapped by name: a second "Phone" becomes "Phone (2)". The
+    // names taken so far are kept folded in a set, and each name remembers
+    // the next number to try, so a header that repeats one name thousands of
+    // times is still read in one pass.
+    QSet<QString> taken;
+    QHash<QString, int> nextNumber;
+    table.header.reserve(names.size());
     for (int i = 0; i < names.size(); ++i) {
         const QString name = names.at(i).simplified();
         QString unique = name.isEmpty() ? QStringLiteral("Column %1").arg(i + 1) : name;
-        // Columns are mapped by name: a second "Phone" becomes "Phone (2)".
-        for (int n = 2; table.header.contains(unique, Qt::CaseInsensitive); ++n)
-            unique = QStringLiteral("%1 (%2)").arg(name).arg(n);
+        if (taken.contains(unique.toCaseFolded())) {
+            int& n = nextNumber[name.toCaseFolded()];
+            n = std::max(n, 2);
+            do
+                unique = QStringLiteral("%1 (%2)").arg(name).arg(n++);
+            while (taken.contains(unique.toCaseFolded()));
+        }
+        taken.insert(unique.toCaseFolded());
         table.header.append(unique);
     }
     // Cells a spreadsheet adds after the last column (trailing separators)
     // have no name and no value: they are not columns.
-    while (table.header.size() > 1 && table.header.last().startsWith(QStringLiteral("Column "))
-        && names.at(table.header.size() - 1).trimmed().isEmpty()) {
-        bool used = false;
-        for (const Record& r : std::as_const(records))
-            used = used || (r.cells.size() >= table.header.size() && !r.cells.at(table.header.size() - 1).isEmpty());
-        if (used)
-            break;
-        table.header.removeLast();
+    int lastUsed = 0; // one past the last column any row gives a value
+    for (const Record& r : std::as_const(records)) {
+        for (int i = std::min<int>(int(r.cells.size()), int(table.header.size())); i > lastUsed; --i) {
+            if (!r.cells.at(i - 1).isEmpty()) {
+                lastUsed = i;
+                break;
+            }
+        }
     }
+    while (table.header.size() > std::max(1, lastUsed) && table.header.last().startsWith(QStringLiteral("Column "))
+        && names.at(table.header.size() - 1).trimmed().isEmpty())
+        table.header.removeLast();
 
     const int columns = table.header.size();
     for (Record& r : records) {

@@ -29,7 +29,9 @@ struct CsvTable {
 
 // Reads the file. Throws Error "The file "..." is not a CSV table: <why>."
 // for an empty file, a spreadsheet's or another program's binary format,
-// text with control characters, a single column, or a quote never closed,
+// text with control characters, a single column, more than 1000 columns
+// (a person has a few dozen fields; the header is read in one pass whatever
+// its width), or a quote never closed,
 // and "The file "..." could not be read: <why>." when it cannot be opened.
 CsvTable readCsvFile(const QString& path);
 

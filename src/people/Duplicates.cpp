@@ -9,23 +9,12 @@
 #include "data/Sql.h"
 
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace pw::people {
 
 namespace {
-
-    // The letters of a text folded only where they are ASCII, as the SQLite
-    // engine's lower() folds them.
-    QString asciiLower(const QString& text)
-    {
-        QString out = text;
-        for (QChar& c : out) {
-            if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-                c = QChar(c.unicode() + 32);
-        }
-        return out;
-    }
 
     QString nameAndBirthKey(const PersonKeys& p)
     {
@@ -202,11 +191,9 @@ QList<DuplicateMatch> findDuplicates(Database& db, const MemberRecord& person)
         params.append(sql::date(keys.dateOfBirth));
     }
     if (!keys.email.isEmpty()) {
-        // lower() of a file folds ASCII letters only, a server's every
-        // letter: both forms are asked for.
-        const QString typed = person.email.trimmed();
-        conditions.append(QStringLiteral("lower(Email) IN (?, ?)"));
-        params << asciiLower(typed) << typed.toLower();
+        // Through the index of the lowered e-mail, also where it was stored
+        // with a blank before or after it.
+        conditions.append(sql::textEqualsTrimmedCandidates(QStringLiteral("lower(Email)"), person.email, params));
     }
     if (!keys.lastName.isEmpty() && !keys.phones.isEmpty()) {
         const QString marks = QStringList(keys.phones.size(), QStringLiteral("?")).join(QStringLiteral(", "));
@@ -217,10 +204,8 @@ QList<DuplicateMatch> findDuplicates(Database& db, const MemberRecord& person)
         }
     }
     if (!nameOnlyKey(keys).isEmpty()) {
-        // The name index holds names as typed: the usual ways of writing one.
-        const QString typed = person.lastName.trimmed();
-        conditions.append(QStringLiteral("Last_Name IN (?, ?, ?, ?)"));
-        params << typed << typed.toLower() << typed.toUpper() << typed.left(1).toUpper() + typed.mid(1).toLower();
+        // The name index holds names as typed, in any letter case.
+        conditions.append(sql::textEqualsTrimmedCandidates(QStringLiteral("Last_Name"), person.lastName, params));
     }
     QList<DuplicateMatch> matches;
     if (conditions.isEmpty())
@@ -239,6 +224,10 @@ QList<DuplicateMatch> findDuplicates(Database& db, const MemberRecord& person)
 
 DuplicateIndex::DuplicateIndex(Database& db)
 {
+    const qsizetype people = db.scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toLongLong();
+    m_people.reserve(people);
+    for (QMultiHash<QString, int>* hash : { &m_byNameAndBirth, &m_byEmail, &m_byName, &m_byPhone })
+        hash->reserve(people);
     db.scan(QStringLiteral("SELECT %1 FROM Member").arg(QLatin1String(kKeyColumns)), {},
         [&](const RowView& row) { add(keysOfRow(row)); });
 }
@@ -264,12 +253,15 @@ QList<DuplicateMatch> DuplicateIndex::match(const MemberRecord& person) const { 
 
 QList<DuplicateMatch> DuplicateIndex::match(const PersonKeys& person) const
 {
-    QSet<int> candidates;
+    // Matching everyone in a church (Possible Duplicates) runs this once per
+    // person: the candidates stay on the stack, each key looked up once.
+    QVarLengthArray<int, 32> candidates;
     const auto collect = [&](const QMultiHash<QString, int>& hash, const QString& key) {
         if (key.isEmpty())
             return;
-        for (auto it = hash.constFind(key); it != hash.cend() && it.key() == key; ++it)
-            candidates.insert(it.value());
+        const auto [from, to] = hash.equal_range(key);
+        for (auto it = from; it != to; ++it)
+            candidates.append(it.value());
     };
     collect(m_byNameAndBirth, nameAndBirthKey(person));
     collect(m_byEmail, person.email);
@@ -278,9 +270,12 @@ QList<DuplicateMatch> DuplicateIndex::match(const PersonKeys& person) const
         for (const QString& phone : person.phones)
             collect(m_byPhone, phone);
     }
+    std::sort(candidates.begin(), candidates.end());
     QList<DuplicateMatch> matches;
-    for (const int at : candidates) {
-        const PersonKeys& existing = m_people.at(at);
+    for (auto it = candidates.cbegin(); it != candidates.cend(); ++it) {
+        if (it != candidates.cbegin() && *it == *(it - 1))
+            continue;
+        const PersonKeys& existing = m_people.at(*it);
         if (person.id == 0 || existing.id != person.id)
             addMatch(matches, existing.id, duplicateReasons(person, existing));
     }

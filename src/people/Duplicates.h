@@ -83,6 +83,8 @@ namespace people {
         QList<DuplicateMatch> match(const MemberRecord& person) const;
         QList<DuplicateMatch> match(const PersonKeys& person) const;
         int size() const { return m_people.size(); }
+        // Everyone added, in the order added.
+        const QList<PersonKeys>& people() const { return m_people; }
 
     private:
         QList<PersonKeys> m_people;

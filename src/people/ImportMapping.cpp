@@ -144,6 +144,13 @@ QString guessField(const QString& header)
     return byWord.value(plain(header));
 }
 
+const QStringList& defaultableFields()
+{
+    static const QStringList keys = { QStringLiteral("status"), QStringLiteral("memberActiveStatus"),
+        QStringLiteral("prospectStatus"), QStringLiteral("gender") };
+    return keys;
+}
+
 QString actionName(DuplicateAction action) { return QString::fromLatin1(kActionNames[int(action)]); }
 
 bool parseAction(const QString& name, DuplicateAction* action)
@@ -189,7 +196,10 @@ QByteArray ImportMapping::toJson() const
     root.insert(QStringLiteral("columns"), map);
     root.insert(QStringLiteral("bundleByAddress"), bundleByAddress);
     root.insert(QStringLiteral("addUnknownValues"), addUnknownValues);
-    root.insert(QStringLiteral("defaultStatus"), defaultStatus);
+    QJsonObject given;
+    for (auto it = defaults.cbegin(); it != defaults.cend(); ++it)
+        given.insert(it.key(), it.value());
+    root.insert(QStringLiteral("defaults"), given);
     root.insert(QStringLiteral("duplicates"), actionName(duplicates));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -219,7 +229,15 @@ ImportMapping ImportMapping::fromJson(const QByteArray& json, const QString& fil
     }
     mapping.bundleByAddress = root.value(QStringLiteral("bundleByAddress")).toBool(mapping.bundleByAddress);
     mapping.addUnknownValues = root.value(QStringLiteral("addUnknownValues")).toBool(mapping.addUnknownValues);
-    mapping.defaultStatus = root.value(QStringLiteral("defaultStatus")).toString(mapping.defaultStatus);
+    // "defaultStatus": a mapping saved before every required field could be given.
+    if (root.contains(QStringLiteral("defaultStatus")))
+        mapping.defaults.insert(QStringLiteral("status"), root.value(QStringLiteral("defaultStatus")).toString());
+    const QJsonObject given = root.value(QStringLiteral("defaults")).toObject();
+    for (auto it = given.begin(); it != given.end(); ++it) {
+        if (!defaultableFields().contains(it.key()))
+            throw refuse(QStringLiteral("\"%1\" is not a field every row can be given").arg(it.key()));
+        mapping.defaults.insert(it.key(), it.value().toString());
+    }
     const QString action = root.value(QStringLiteral("duplicates")).toString(actionName(mapping.duplicates));
     if (!parseAction(action, &mapping.duplicates))
         throw refuse(QStringLiteral("\"%1\" is not skip, fill or add").arg(action));

@@ -42,6 +42,11 @@ const ImportField* importField(const QString& key);
 // The field a header names, by its common spellings; empty when none.
 QString guessField(const QString& header);
 
+// The fields every person needs (the member screen saves no one without
+// them) that an import can give one value for every row that has none:
+// "status", "memberActiveStatus", "prospectStatus", "gender".
+const QStringList& defaultableFields();
+
 // What happens to a row that matches someone already in the church.
 enum class DuplicateAction { Skip, Fill, Add };
 QString actionName(DuplicateAction action); // "skip", "fill", "add"
@@ -55,7 +60,12 @@ struct ImportMapping {
     // A value not in its list is added to the list (true) or stored as it
     // is without being added (false).
     bool addUnknownValues = false;
-    QString defaultStatus = QStringLiteral("Member"); // for rows without a status
+    // Field key (one of defaultableFields()) -> the value every row without
+    // one gets: the file lacks the column, or the row's cell is empty. A
+    // key given an empty value gives nothing. Without a value for Church
+    // Status, the church's own for people added without one is given
+    // (ChurchSettings::kNewPersonChurchStatus), where it has one.
+    QMap<QString, QString> defaults { { QStringLiteral("status"), QStringLiteral("Member") } };
     DuplicateAction duplicates = DuplicateAction::Skip;
 
     // Each header to its guessed field; a field is given to the first

@@ -1,6 +1,7 @@
 #include "people/ImportPlan.h"
 
 #include "data/Backup.h"
+#include "data/ChurchSettings.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
@@ -9,6 +10,7 @@
 #include "data/Sql.h"
 #include "people/ImportReport.h"
 #include "people/ImportValues.h"
+#include "people/RequiredFields.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -83,8 +85,9 @@ void ImportPlan::readRows(Database& db, const QDate& today)
         if (const ImportField* f = importField(m_mapping.columns.value(m_table.header.at(i))))
             mapped.append({ i, f });
     }
-    const ImportField* statusField = importField(QStringLiteral("status"));
     const ImportField* relationshipField = importField(QStringLiteral("relationship"));
+    const QList<Given> given = givenValues(db);
+    const bool familyColumn = !m_mapping.columnFor(QStringLiteral("familyId")).isEmpty();
 
     for (const CsvRow& row : std::as_const(m_table.rows)) {
         PlannedPerson p;
@@ -167,10 +170,11 @@ void ImportPlan::readRows(Database& db, const QDate& today)
             if (!cell.head)
                 p.relationship = lookupValue(*relationshipField, cell.relationship);
         }
-        if (p.record.status.isEmpty() && !m_mapping.defaultStatus.isEmpty())
-            p.record.status = lookupValue(*statusField, m_mapping.defaultStatus);
-        if (p.familyKey.isEmpty() && m_mapping.columnFor(QStringLiteral("familyId")).isEmpty()
-            && m_mapping.bundleByAddress && !p.record.lastName.trimmed().isEmpty()
+        for (const Given& g : given) {
+            if (emptyValue(g.column->valueOf(p.record)))
+                g.column->read(p.record, g.value);
+        }
+        if (p.familyKey.isEmpty() && !familyColumn && m_mapping.bundleByAddress && !p.record.lastName.trimmed().isEmpty()
             && !p.record.address1.trimmed().isEmpty())
             p.familyKey = QStringLiteral("address\n%1\n%2\n%3")
                               .arg(foldedKey(p.record.lastName), foldedKey(p.record.address1).simplified(),
@@ -185,6 +189,27 @@ void ImportPlan::readRows(Database& db, const QDate& today)
         p.action = m_mapping.duplicates;
         m_people.append(p);
     }
+}
+
+QList<ImportPlan::Given> ImportPlan::givenValues(Database& db)
+{
+    QList<Given> out;
+    for (const QString& key : defaultableFields()) {
+        QString text = m_mapping.defaults.value(key).trimmed();
+        if (!m_mapping.defaults.contains(key) && key == QLatin1String("memberActiveStatus"))
+            text = ChurchSettings::value(db, ChurchSettings::kNewPersonChurchStatus).trimmed();
+        if (text.isEmpty())
+            continue;
+        const ImportField& field = *importField(key);
+        QString value = text;
+        if (field.kind == FieldKind::Lookup)
+            value = lookupValue(field, text);
+        else if (const QString known = readGender(text); !known.isEmpty())
+            value = known;
+        out.append({ Members::column(field.column), value });
+        m_givenList.append(QStringLiteral("%1 = %2").arg(field.caption, value));
+    }
+    return out;
 }
 
 namespace {
@@ -259,8 +284,13 @@ Preview ImportPlan::preview() const
             else if (p.action == DuplicateAction::Skip)
                 ++out.skipped;
         }
-        if (p.isAdded())
+        if (p.isAdded()) {
             ++out.newPeople;
+            const QStringList missing = missingRequiredFields(p.record);
+            out.withoutRequired += missing.isEmpty() ? 0 : 1;
+            for (const QString& caption : missing)
+                ++out.missing[caption];
+        }
     }
     for (const PlannedFamily& family : m_families) {
         bool someoneNew = false;

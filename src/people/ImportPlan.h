@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
+#include <QMap>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -66,6 +67,10 @@ namespace people {
         int skipped = 0;
         int problemRows = 0;
         int notStored = 0;
+        // New people who lack a field every person needs (people/RequiredFields):
+        // the member screen saves no change to them until it is filled.
+        int withoutRequired = 0;
+        QMap<QString, int> missing; // field caption -> new people without it
     };
 
     struct ImportResult {
@@ -95,6 +100,8 @@ namespace people {
         // "Title \"Pastor\"": values not in their lists, added by run() or
         // kept as they are, by the mapping's choice.
         const QStringList& unknownValues() const { return m_unknownList; }
+        // "Member Status = Member": the values every row without one gets.
+        const QStringList& givenValues() const { return m_givenList; }
 
         // The choice for one duplicate row (the mapping's default otherwise).
         void setAction(int row, DuplicateAction action);
@@ -122,6 +129,13 @@ namespace people {
         ImportResult run(Database& db, const Clock& clock, const RunOptions& options) const;
 
     private:
+        struct Given {
+            const Members::Column* column;
+            QString value;
+        };
+        // The mapping's values for rows without one, read as their fields
+        // read a cell (with the church's Church Status for new people).
+        QList<Given> givenValues(Database& db);
         void readRows(Database& db, const QDate& today);
         void matchDuplicates(Database& db);
         void formFamilies(const QDate& today);
@@ -142,6 +156,7 @@ namespace people {
         // Database::othersChangeMark() before the church was read: run()
         // matches the rows again when another workstation changed it since.
         qint64 m_churchMark = 0;
+        QStringList m_givenList;
     };
 
 } // namespace people

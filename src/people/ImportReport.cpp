@@ -41,6 +41,28 @@ namespace {
             .arg(plan.unknownValues().join(QStringLiteral(", ")));
     }
 
+    // The values given to rows without one, and the new people who still
+    // lack a field every person needs.
+    QString requiredFields(const ImportPlan& plan, const Preview& p, bool done)
+    {
+        QString out;
+        if (!plan.givenValues().isEmpty())
+            out += QStringLiteral("Given to every person without one: %1.\n")
+                       .arg(plan.givenValues().join(QStringLiteral(", ")));
+        if (p.withoutRequired == 0)
+            return out;
+        QStringList fields;
+        for (auto it = p.missing.cbegin(); it != p.missing.cend(); ++it)
+            fields.append(QStringLiteral("%1 without %2").arg(it.value()).arg(it.key()));
+        out += QStringLiteral("%1 without a field every person needs: %2 (%3). The member screen saves no change to "
+                              "them until it is filled; the import's choices (or a mapping's \"defaults\") can give "
+                              "every person a value.\n")
+                   .arg(done ? QStringLiteral("People added") : QStringLiteral("New people"))
+                   .arg(p.withoutRequired)
+                   .arg(fields.join(QStringLiteral(", ")));
+        return out;
+    }
+
 } // namespace
 
 QString previewText(Database& db, const ImportPlan& plan)
@@ -52,6 +74,7 @@ QString previewText(Database& db, const ImportPlan& plan)
     out += QStringLiteral("Updates:            %1\n").arg(p.updates);
     out += QStringLiteral("Duplicates:         %1\n").arg(p.duplicates);
     out += QStringLiteral("Rows with problems: %1\n").arg(p.problemRows);
+    out += requiredFields(plan, p, false);
     out += listedValues(plan);
     if (!plan.problems().isEmpty()) {
         out += QStringLiteral("\nProblems:\n");
@@ -96,11 +119,13 @@ QString reportText(const ImportPlan& plan, const ImportResult& r)
     out += QStringLiteral("Existing people filled in:   %1\n").arg(r.filled);
     out += QStringLiteral("Duplicates skipped:          %1\n").arg(r.skipped);
     out += QStringLiteral("Family connections made:     %1\n").arg(r.links);
-    out += QStringLiteral("Rows not stored:             %1\n").arg(plan.preview().notStored);
+    const Preview p = plan.preview();
+    out += QStringLiteral("Rows not stored:             %1\n").arg(p.notStored);
+    out += requiredFields(plan, p, true);
     out += listedValues(plan);
     if (!r.rejectsFile.isEmpty())
         out += QStringLiteral("Rows with problems: %1. Each is listed in \"%2\".\n")
-                   .arg(plan.preview().problemRows)
+                   .arg(p.problemRows)
                    .arg(native(r.rejectsFile));
     return out;
 }

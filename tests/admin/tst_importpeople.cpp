@@ -3,6 +3,7 @@
 #include "admin/Screens.h"
 #include "app/MDI.h"
 #include "app/Workspace.h"
+#include "data/ChurchSettings.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,6 +22,7 @@ class TestImportPeople : public QObject {
 private slots:
     void adminOnly();
     void wholeWizard();
+    void everyoneGetsTheRequiredFields();
 };
 
 namespace {
@@ -100,6 +102,38 @@ void TestImportPeople::wholeWizard()
         qPrintable(control<QPlainTextEdit>(s.screen(), "txtReport")->toPlainText()));
     QCOMPARE(s.env.db().texts(QStringLiteral("SELECT First_Name || ' ' || COALESCE(Cell, '') FROM Member ORDER BY ID")),
         (QStringList { "Ada ", "Margaret 5551112222", "Ruth " }));
+}
+
+// The fields the member screen needs, given to everyone the file has none
+// for; the church's Church status for new people offered first. Close
+// leaves no empty frame behind.
+void TestImportPeople::everyoneGetsTheRequiredFields()
+{
+    Setup s(QStringLiteral("Admin"));
+    ChurchSettings::setValue(s.env.db(), ChurchSettings::kNewPersonChurchStatus, QStringLiteral("Inactive"));
+    const QString csv = s.env.folder() + QStringLiteral("/roll.csv");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("First Name,Last Name\nAnn,Hale\n");
+    file.close();
+    s.main.command(QStringLiteral("ImportPeople"))->trigger();
+    s.env.files.answers = { csv };
+    s.click("btnBrowse");
+    s.click("btnNext");
+    s.click("btnNext");
+    QCOMPARE(control<QComboBox>(s.screen(), "cmbDefaultChurchStatus")->currentText(), QStringLiteral("Inactive"));
+    for (const auto& [name, text] : { std::pair { "cmbDefaultProspectStatus", "Active" }, { "cmbDefaultGender", "Unknown" } }) {
+        auto* list = control<QComboBox>(s.screen(), name);
+        list->setCurrentIndex(list->findText(QString::fromLatin1(text)));
+    }
+    s.click("btnNext");
+    const QString preview = control<QPlainTextEdit>(s.screen(), "txtPreview")->toPlainText();
+    QVERIFY2(preview.contains(QStringLiteral("Given to every person without one: Member Status = Member, Church Status "
+                                             "= Inactive, Prospect Status = Active, Gender = Unknown.\n")),
+        qPrintable(preview));
+    s.click("btnImport");
+    s.click("btnClose");
+    QVERIFY(s.main.workspace()->area()->subWindowList().isEmpty());
 }
 
 QTEST_MAIN(TestImportPeople)

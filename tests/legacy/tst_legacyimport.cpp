@@ -297,6 +297,8 @@ void TestLegacyImport::memberValues_data()
                                               << "0"
                                               << "NULL";
     QTest::newRow("telephone digits kept as text") << "Phone" << q("0551234567") << "0551234567";
+    QTest::newRow("e-mail without the blanks around it") << "Email" << q(" dora@example.org ") << "dora@example.org";
+    QTest::newRow("last name without a blank after it") << "Last_Name" << q("Hale ") << "Hale";
 }
 
 void TestLegacyImport::memberValues()
@@ -485,19 +487,28 @@ void TestLegacyImport::rowsNotStored_data()
     QTest::newRow("account of nobody: fails")
         << "User" << QStringList { "42", q("ghost"), q("boo"), q("User"), "0", "" } << ""
         << "" << false << "User\tMember_ID 42, Username ghost\tnot stored: Member_ID 42 is not in Member";
-    QTest::newRow("responsibility of nobody: listed")
+    QTest::newRow("responsibility of nobody: left out, listed")
         << "Member_Responsibility" << QStringList { "77", q("Usher"), d("2011-01-01"), "" } << ""
-        << "" << false
-        << "Member_Responsibility\tMember_ID 77, Responsibility Usher, Start 2011-01-01 00:00:00\tnot stored: "
+        << "" << true
+        << "Member_Responsibility\tMember_ID 77, Responsibility Usher, Start 2011-01-01 00:00:00\tleft out: "
            "Member_ID 77 is not in Member";
-    QTest::newRow("contact with nobody: listed")
+    QTest::newRow("contact with nobody: left out, listed")
         << "Prospect_Contact" << QStringList { "8", "66", d("2024-01-01"), q("Letter"), q(""), "1", "", q(""), q("") }
         << ""
-        << "" << false << "Prospect_Contact\tID 8, Prospect_ID 66\tnot stored: Prospect_ID 66 is not in Member";
-    QTest::newRow("permission that does not exist: listed")
+        << "" << true << "Prospect_Contact\tID 8, Prospect_ID 66\tleft out: Prospect_ID 66 is not in Member";
+    QTest::newRow("permission that does not exist: left out, listed")
         << "UserPermission" << QStringList { "1", "999" } << ""
+        << "" << true
+        << "UserPermission\tMemberID 1, PermissionID 999\tleft out: PermissionID 999 is not in Permission";
+    QTest::newRow("permission of an account that is gone: left out, listed")
+        << "UserPermission" << QStringList { "42", "101" } << ""
+        << "" << true << "UserPermission\tMemberID 42, PermissionID 101\tleft out: MemberID 42 is not in User";
+    QTest::newRow("contact with nobody and a date that is none: fails")
+        << "Prospect_Contact" << QStringList { "8", "66", d("2024-02-30"), q("Letter"), q(""), "1", "", q(""), q("") }
+        << ""
         << "" << false
-        << "UserPermission\tMemberID 1, PermissionID 999\tnot stored: PermissionID 999 is not in Permission";
+        << "Prospect_Contact\tID 8, Prospect_ID 66\tnot stored: Contact_Date: \"2024-02-30 00:00:00\" is not a "
+           "date; Prospect_ID 66 is not in Member";
     QTest::newRow("phase with text for its order and weeks: both named")
         << "Outreach_Phase" << QStringList { "3.5", q("Call"), q("Phone Call"), q("two") } << ""
         << "" << false
@@ -547,6 +558,9 @@ void TestLegacyImport::rowsNotStored()
         QVERIFY(result.failure.contains(QStringLiteral("could not be stored")));
         return;
     }
+    // The report counts the rows left out.
+    QVERIFY(reportText(result, f.oldFile)
+                .contains(QStringLiteral("the old file does not have: %1;").arg(result.problems.first().leftOut)));
     auto db = f.open();
     const qint64 expected = result.problems.first().stored ? before : before - 1;
     QCOMPARE(
@@ -569,12 +583,18 @@ void TestLegacyImport::exactDates_data()
     QTest::addColumn<QString>("printed"); // as mdb-export prints the date
     QTest::addColumn<double>("days"); // as the file holds it
     QTest::addColumn<QString>("expected"); // stored, or what the import says
+    QTest::addColumn<bool>("lostElsewhere"); // another row's date of the column is one the export lost
     const QString lost = d(QStringLiteral("1900-01-00"));
-    QTest::newRow("born in 1801") << "Date_Of_Birth" << lost << -35958.0 << "1801-07-19";
-    QTest::newRow("9999-12-31, for \"still\"") << "Letter_Out" << lost << 2958465.0 << "9999-12-31";
-    QTest::newRow("time before 1899-12-30") << "Date_Edited" << lost << -1.25 << "1899-12-29T06:00:00";
-    QTest::newRow("printed differently") << "Baptized" << d("2001-04-16") << 36996.0 << "read Baptized differently";
-    QTest::newRow("no date Jet holds") << "Letter_Out" << lost << 3.5e6 << "Letter_Out: 3500000 days from 1899-12-30";
+    QTest::newRow("born in 1801") << "Date_Of_Birth" << lost << -35958.0 << "1801-07-19" << false;
+    QTest::newRow("9999-12-31, for \"still\"") << "Letter_Out" << lost << 2958465.0 << "9999-12-31" << false;
+    QTest::newRow("time before 1899-12-30") << "Date_Edited" << lost << -1.25 << "1899-12-29T06:00:00" << false;
+    QTest::newRow("printed differently") << "Baptized" << d("2001-04-16") << 36996.0 << "read Baptized differently"
+                                         << true;
+    QTest::newRow("no date Jet holds") << "Letter_Out" << lost << 3.5e6 << "Letter_Out: 3500000 days from 1899-12-30"
+                                       << false;
+    // No second pass over a table whose every date the export printed.
+    QTest::newRow("every date printed: the file is not read again")
+        << "Baptized" << d("2001-04-15") << 36997.0 << "2001-04-15" << false;
 }
 
 // Dates mdb-export cannot print arrive as the file holds them, or the import fails naming them.
@@ -584,11 +604,14 @@ void TestLegacyImport::exactDates()
     QFETCH(QString, printed);
     QFETCH(double, days);
     QFETCH(QString, expected);
+    QFETCH(bool, lostElsewhere);
     Fixture f;
     JetDates dates { { column }, {} };
     for (int row = 0; row < 5; ++row) {
-        f.church.set(QStringLiteral("Member"), row, column, row == 4 ? printed : QString());
-        dates.rows.append({ row == 4 ? std::optional<double>(days) : std::nullopt });
+        const bool lost = row == 3 && lostElsewhere;
+        f.church.set(QStringLiteral("Member"), row, column,
+            row == 4 ? printed : lost ? d(QStringLiteral("1900-01-00")) : QString());
+        dates.rows.append({ row == 4 ? std::optional<double>(days) : lost ? std::optional<double>(-1.0) : std::nullopt });
     }
     f.runner.setDates(QStringLiteral("Member"), dates);
     QString got;
@@ -601,6 +624,7 @@ void TestLegacyImport::exactDates()
         got = e.text();
     }
     QVERIFY2(got.contains(expected), qPrintable(got));
+    QCOMPARE(f.runner.calls.contains(QStringLiteral("dates Member")), printed.contains(QLatin1String("1900-01-00")) || lostElsewhere);
 }
 
 void TestLegacyImport::refusals_data()

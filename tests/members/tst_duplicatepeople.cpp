@@ -1,10 +1,12 @@
 #include "TestSupport.h"
 
+#include "app/FormHelpers.h"
 #include "app/Workspace.h"
 #include "data/Members.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
 #include "members/frmMergePeople.h"
+#include "members/frmPossibleDuplicates.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -24,6 +27,9 @@ private slots:
     void savingANewPersonWhoIsThereAsks_data();
     void savingANewPersonWhoIsThereAsks();
     void chosenValuesStayOnTheKeptRecord();
+    void typedBlanksAreNotStored_data();
+    void typedBlanksAreNotStored();
+    void possibleDuplicatesOpenInMerge();
 };
 
 namespace {
@@ -35,6 +41,23 @@ qint64 person(TestEnv& env, const QString& first, const QString& phone, const QS
         { phone, email, edited, id });
     return id;
 }
+
+// A logged-in "Admin" at a main window area with the member screens registered.
+struct Desk {
+    TestEnv env;
+    QMdiArea area;
+    Workspace ws { &area };
+
+    Desk()
+    {
+        members::registerScreens(ws);
+        ctx().workspace = &ws;
+        area.resize(1000, 700);
+        area.show();
+        env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
+    }
+    ~Desk() { ctx().workspace = nullptr; }
+};
 
 } // namespace
 
@@ -85,14 +108,9 @@ void TestDuplicatePeople::savingANewPersonWhoIsThereAsks()
 // both do, and what the user clicks instead.
 void TestDuplicatePeople::chosenValuesStayOnTheKeptRecord()
 {
-    TestEnv env;
-    QMdiArea area;
-    Workspace ws(&area);
-    members::registerScreens(ws);
-    ctx().workspace = &ws;
-    area.resize(1000, 700);
-    area.show();
-    env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
+    Desk desk;
+    TestEnv& env = desk.env;
+    Workspace& ws = desk.ws;
     const qint64 kept = person(env, QStringLiteral("Margaret"), QString(), QStringLiteral("old@hale.org"),
         QStringLiteral("2020-01-01T10:00:00"));
     const qint64 removed = person(env, QStringLiteral("Margret"), QStringLiteral("5551234567"),
@@ -118,7 +136,66 @@ void TestDuplicatePeople::chosenValuesStayOnTheKeptRecord()
     QCOMPARE(QStringList({ stays.firstName, stays.phone, stays.email, stays.editedBy }),
         QStringList({ "Margaret", "5551234567", "new@hale.org", "tester" }));
     QVERIFY(!Members::load(env.db(), removed));
-    ctx().workspace = nullptr;
+}
+
+void TestDuplicatePeople::typedBlanksAreNotStored_data()
+{
+    QTest::addColumn<QString>("typedEmail"); // after the e-mail "old@example.org " the person has
+    QTest::addColumn<QString>("stored"); // First|Email
+    QTest::newRow("an edited e-mail") << "x " << "Ann|old@example.org x";
+    QTest::newRow("an e-mail not edited stays as stored") << "" << "Ann|old@example.org ";
+}
+
+// The name and e-mail boxes store what was typed without the blanks around it.
+void TestDuplicatePeople::typedBlanksAreNotStored()
+{
+    QFETCH(QString, typedEmail);
+    QFETCH(QString, stored);
+    Desk desk;
+    const qint64 id = person(desk.env, QStringLiteral("Ann"), {}, QStringLiteral("old@example.org "), {});
+    desk.env.db().exec(QStringLiteral("UPDATE Member SET Gender = 'Female', Member_Active_Status = 'Active', "
+                                      "Prospect_Active_Status = 'Inactive' WHERE ID = ?"),
+        { id });
+    auto* form = desk.ws.open<members::frmMemberEntry>();
+    QVERIFY(form->LoadMember(id));
+    for (const auto& [box, text] : { std::pair { "txtFName", QStringLiteral("  ") }, { "txtEmail", typedEmail } }) {
+        test::control<QLineEdit>(form, box)->end(false);
+        QTest::keyClicks(test::control<QLineEdit>(form, box), text);
+    }
+    QTest::mouseClick(test::control<QPushButton>(form, "btnSaveNew"), Qt::LeftButton);
+    const MemberRecord saved = *Members::load(desk.env.db(), id);
+    QCOMPARE(saved.firstName + QLatin1Char('|') + saved.email, stored);
+}
+
+// Each pair opens in the merge window; a pair marked as two people is not
+// offered again, and a pair of someone merged away leaves the list.
+void TestDuplicatePeople::possibleDuplicatesOpenInMerge()
+{
+    Desk desk;
+    person(desk.env, QStringLiteral("Margaret"), QStringLiteral("5551234567"), {}, {});
+    person(desk.env, QStringLiteral("Margret"), QStringLiteral("5551234567"), {}, {});
+    const qint64 ruth = person(desk.env, QStringLiteral("Ruth"), {}, QStringLiteral("ruth@hale.org"), {});
+    const qint64 ruthie = person(desk.env, QStringLiteral("Ruthie"), {}, QStringLiteral("RUTH@hale.org"), {});
+    auto* merge = qobject_cast<members::frmMergePeople*>(desk.ws.open(QStringLiteral("frmMergePeople")));
+    QTest::mouseClick(test::control<QPushButton>(merge, "btnPossibleDuplicates"), Qt::LeftButton);
+    auto* list = desk.ws.find<members::frmPossibleDuplicates>();
+    auto* grid = test::control<QTableView>(list, "vsfgPairs");
+    QCOMPARE(grid->model()->rowCount(), 2);
+    QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("Hale, Ruth (ID %1)").arg(ruth));
+
+    grid->setCurrentIndex(grid->model()->index(1, 1));
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(selectedId(test::control<QComboBox>(merge, "cmbKeep")), ruth);
+    QCOMPARE(selectedId(test::control<QComboBox>(merge, "cmbRemove")), ruthie);
+
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    QTest::mouseClick(test::control<QPushButton>(list, "btnNotSame"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(list, "btnRefresh"), Qt::LeftButton);
+    QCOMPARE(grid->model()->rowCount(), 1);
+    QCOMPARE(desk.env.db().scalar(QStringLiteral("SELECT Marked_By FROM Member_Not_Duplicate")).toString(),
+        QStringLiteral("tester"));
+    QTest::mouseClick(test::control<QPushButton>(merge, "btnMerge"), Qt::LeftButton);
+    QCOMPARE(grid->model()->rowCount(), 0);
 }
 
 QTEST_MAIN(TestDuplicatePeople)

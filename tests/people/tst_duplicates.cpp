@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "data/Members.h"
 #include "people/Duplicates.h"
+#include "people/PossibleDuplicates.h"
 
 #include <QtTest>
 
@@ -14,9 +15,13 @@ class TestDuplicates : public QObject {
 private slots:
     void rule_data();
     void rule();
+    void possiblePairs_data();
+    void possiblePairs();
 };
 
 namespace {
+
+using Pairs = QList<QPair<int, int>>; // two people by their index in a test's list
 
 MemberRecord person(const QString& first, const QString& last, const QString& born, const QString& email,
     const QString& phone, const QString& cell = QString())
@@ -69,6 +74,15 @@ void TestDuplicates::rule_data()
     }) << 0;
     QTest::newRow("a name alone matches the same name")
         << margaret << person(QStringLiteral("margaret"), QStringLiteral("HALE"), {}, {}, {}) << int(SameNameOnly);
+    QTest::newRow("a name alone in any letter case")
+        << person(QStringLiteral("Ann"), QStringLiteral("McDonald"), {}, {}, {})
+        << person(QStringLiteral("ann"), QStringLiteral("mcdonald"), {}, {}, {}) << int(SameNameOnly);
+    QTest::newRow("a name alone, stored with blanks around it")
+        << person(QStringLiteral("Ann "), QStringLiteral(" McDonald"), {}, {}, {})
+        << person(QStringLiteral("ANN"), QStringLiteral("MCDONALD "), {}, {}, {}) << int(SameNameOnly);
+    QTest::newRow("e-mail stored with a blank after it")
+        << person(QStringLiteral("Dora"), QStringLiteral("Lane"), {}, QStringLiteral("dora@example.org "), {})
+        << person({}, QStringLiteral("Lane"), {}, QStringLiteral("DORA@example.org"), {}) << int(SameEmail);
     QTest::newRow("no birth dates, same names, other e-mails") << with(
         [](MemberRecord& r) { r.dateOfBirth = QDate(); }) << with([](MemberRecord& r) {
         r.dateOfBirth = QDate();
@@ -134,6 +148,63 @@ void TestDuplicates::rule()
     MemberRecord saved = existing;
     saved.id = id;
     QVERIFY(findDuplicates(env.db(), saved).isEmpty());
+}
+
+void TestDuplicates::possiblePairs_data()
+{
+    QTest::addColumn<QList<MemberRecord>>("people");
+    QTest::addColumn<Pairs>("marked"); // as not the same person, by index in people
+    QTest::addColumn<QStringList>("pairs"); // "first-second: why", by index, in the list's order
+
+    const MemberRecord margaret = person(QStringLiteral("Margaret"), QStringLiteral("Hale"),
+        QStringLiteral("1950-04-02"), QStringLiteral("mhale@example.org"), QStringLiteral("5551234567"));
+    QTest::newRow("a second record; the spouse and child sharing the phone are not")
+        << QList<MemberRecord> { margaret,
+               person(QStringLiteral("John"), QStringLiteral("Hale"), {}, {}, QStringLiteral("5551234567")),
+               person(QStringLiteral("Margret"), QStringLiteral("HALE"), {}, {}, QStringLiteral("555-123-4567")),
+               person(QStringLiteral("Mabel"), QStringLiteral("Hale"), QStringLiteral("2010-01-01"), {},
+                   QStringLiteral("5551234567")) }
+        << Pairs {} << QStringList { "0-2: same phone and last name" };
+    QTest::newRow("a name alone is found either way round, in any letter case")
+        << QList<MemberRecord> { person(QStringLiteral("Ann"), QStringLiteral("McDonald"), QStringLiteral("1960-01-01"),
+                                     {}, {}),
+               person(QStringLiteral("Zed"), QStringLiteral("Able"), {}, {}, {}),
+               person(QStringLiteral("ann "), QStringLiteral("mcdonald"), {}, {}, {}) }
+        << Pairs {} << QStringList { "0-2: same name, nothing else to compare" };
+    QTest::newRow("listed by the first person's name")
+        << QList<MemberRecord> { margaret, person(QStringLiteral("Bea"), QStringLiteral("Ames"), {}, {}, {}), margaret,
+               person(QStringLiteral("bea"), QStringLiteral("AMES"), {}, {}, {}) }
+        << Pairs {}
+        << QStringList { "1-3: same name, nothing else to compare",
+               "0-2: same name and birth date, same e-mail, same phone and last name" };
+    QTest::newRow("pairs marked as two people, in either order, are left out")
+        << QList<MemberRecord> { margaret, margaret, margaret } << Pairs { { 1, 0 }, { 1, 2 } }
+        << QStringList { "0-2: same name and birth date, same e-mail, same phone and last name" };
+}
+
+void TestDuplicates::possiblePairs()
+{
+    QFETCH(QList<MemberRecord>, people);
+    QFETCH(Pairs, marked);
+    QFETCH(QStringList, pairs);
+    test::TestEnv env;
+    QList<qint64> ids;
+    for (const MemberRecord& p : people)
+        ids.append(Members::insert(env.db(), p));
+    for (const auto& [a, b] : marked)
+        markNotDuplicate(env.db(), ids.at(a), ids.at(b), QStringLiteral("ada"), env.clock.now());
+    // Marking a pair again keeps one row.
+    if (!marked.isEmpty())
+        markNotDuplicate(env.db(), ids.at(marked.first().second), ids.at(marked.first().first), {}, {});
+    QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member_Not_Duplicate")).toInt(), marked.size());
+
+    QStringList found;
+    for (const PossibleDuplicate& pair : findPossibleDuplicates(env.db()))
+        found.append(QStringLiteral("%1-%2: %3")
+                         .arg(ids.indexOf(pair.first))
+                         .arg(ids.indexOf(pair.second))
+                         .arg(describeReasons(pair.reasons)));
+    QCOMPARE(found, pairs);
 }
 
 QTEST_MAIN(TestDuplicates)

@@ -1,5 +1,6 @@
 #include "OfficeFolder.h"
 #include "TestSupport.h"
+#include "data/ChurchSettings.h"
 #include "data/Members.h"
 #include "data/Schema.h"
 #include "people/CsvReader.h"
@@ -21,6 +22,10 @@ private slots:
     void spreadsheetFiles();
     void notATable_data();
     void notATable();
+    void headerNames_data();
+    void headerNames();
+    void requiredFieldsGiven_data();
+    void requiredFieldsGiven();
     void families_data();
     void families();
     void sameFileTwice();
@@ -158,6 +163,98 @@ void TestPeopleImport::notATable_data()
     QTest::newRow("one column") << QByteArray("Name\nHale\nNunez\n") << "does not name columns";
     QTest::newRow("quote never closed") << QByteArray("First,Last\nAnn,\"Hale\nBob,Smith\n")
                                         << "the quote that opens a value on line 2 is never closed";
+    // Wider than a person has fields many times over: refused at once.
+    QTest::newRow("20,000 columns of one name")
+        << QByteArray("Phone,").repeated(19999) + "Phone\n1,2\n" << "line 1 has 20000 columns";
+    QByteArray distinct = "C1";
+    for (int i = 2; i <= 20000; ++i)
+        distinct += ",C" + QByteArray::number(i);
+    QTest::newRow("20,000 distinct names") << distinct + "\n" << "line 1 has 20000 columns";
+    QTest::newRow("1,000,000 columns, nearly all empty")
+        << "First,Last" + QByteArray(999998, ',') + "\nAnn,Hale\n" << "line 1 has 1000000 columns";
+    QTest::newRow("a row of 5,000 values")
+        << "First,Last\nAnn,Hale\nBob" + QByteArray(4999, ',') + "\n" << "line 3 has 5000 columns";
+}
+
+void TestPeopleImport::headerNames_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("header"); // the last names, when the header is long
+    QTest::addColumn<int>("columns");
+
+    QTest::newRow("a name again is numbered, in any letter case")
+        << QByteArray("Phone,Last,phone,PHONE\n1,2,3,4\n") << QStringList { "Phone", "Last", "phone (2)", "PHONE (3)" }
+        << 4;
+    QTest::newRow("a number the file itself gives is skipped")
+        << QByteArray("Phone,Phone (2),Phone\n1,2,3\n") << QStringList { "Phone", "Phone (2)", "Phone (3)" } << 3;
+    QTest::newRow("one name 1,000 times")
+        << QByteArray("Phone,").repeated(999) + "Phone\n1,2\n" << QStringList { "Phone (999)", "Phone (1000)" }
+        << 1000;
+    QTest::newRow("a nameless column a row uses stays")
+        << QByteArray("First,Last,,\nAnn,Hale,x,\n") << QStringList { "First", "Last", "Column 3" } << 3;
+}
+
+void TestPeopleImport::headerNames()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, header);
+    QFETCH(int, columns);
+    const CsvTable table = readCsv(csv, QStringLiteral("wide.csv"));
+    QCOMPARE(table.header.size(), columns);
+    QCOMPARE(table.header.mid(columns - header.size()), header);
+}
+
+void TestPeopleImport::requiredFieldsGiven_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QByteArray>("mapping"); // JSON for --mapping; empty: columns matched by name
+    QTest::addColumn<QString>("churchSetting"); // the Church status of people added without one
+    QTest::addColumn<QStringList>("stored"); // Status|Church status|Prospect status|Gender of each
+    QTest::addColumn<QString>("said"); // in the report
+
+    const QByteArray ann = "First,Last\nAnn,Hale\n";
+    const QByteArray all = R"({"columns": {"First": "firstName", "Last": "lastName", "Sex": "gender"}, "defaults":
+        {"status": "Member", "memberActiveStatus": "Active", "prospectStatus": "inactive", "gender": "u"}})";
+    const QStringList given = { "Member|Active|Inactive|Unknown" };
+    QTest::newRow("nothing given: counted")
+        << ann << QByteArray() << QString() << QStringList { "Member|||" }
+        << "People added without a field every person needs: 1 (1 without Church Status, 1 without Gender, 1 "
+           "without Prospect Status).";
+    QTest::newRow("every required field given")
+        << ann << all << QString() << given
+        << "Given to every person without one: Member Status = Member, Church Status = Active, Prospect Status = "
+           "Inactive, Gender = Unknown.";
+    QTest::newRow("only rows without a value get it") << QByteArray("First,Last,Sex\nAnn,Hale,F\nBob,Ray,\n") << all
+                                                      << QString()
+                                                      << QStringList { "Member|Active|Inactive|Female", given.first() }
+                                                      << "Given to every person";
+    QTest::newRow("the church's Church status for new people")
+        << ann << QByteArray() << "Visitor" << QStringList { "Member|Visitor||" } << "Church Status = Visitor";
+    QTest::newRow("a mapping's own Church Status first") << ann << all << "Visitor" << given << "Church Status = Active";
+    QTest::newRow("a mapping saved before: its member status")
+        << ann << QByteArray(R"({"columns": {"First": "firstName", "Last": "lastName"}, "defaultStatus": "Prospect"})")
+        << QString() << QStringList { "Prospect|||" } << "Member Status = Prospect";
+}
+
+void TestPeopleImport::requiredFieldsGiven()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QByteArray, mapping);
+    QFETCH(QString, churchSetting);
+    QFETCH(QStringList, stored);
+    QFETCH(QString, said);
+    test::TestEnv env;
+    if (!churchSetting.isEmpty())
+        ChurchSettings::setValue(env.db(), ChurchSettings::kNewPersonChurchStatus, churchSetting);
+    ImportCommand command = job(writeFile(env, csv));
+    if (!mapping.isEmpty())
+        command.mapping = writeFile(env, mapping, QStringLiteral("roll.json"));
+    QString out;
+    QCOMPARE(runCommand(env, command, &out), 0);
+    QVERIFY2(out.contains(said), qPrintable(out));
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Status || '|' || Member_Active_Status || '|' || "
+                                           "Prospect_Active_Status || '|' || Gender FROM Member ORDER BY ID")),
+        stored);
 }
 
 void TestPeopleImport::notATable()
