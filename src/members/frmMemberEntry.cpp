@@ -25,6 +25,7 @@
 
 #include <QDir>
 #include <QListView>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace pw::members {
@@ -176,13 +177,19 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     connect(ui->fraChurchResponsibilities, &ResponsibilityPanel::responsibilitiesChanged, this, [this] {
         guarded([this] {
             // Announced first, so the shared deacon list is read afresh.
-            if (Workspace* w = workspace())
-                emit w->membersChanged();
+            announceMembersChanged();
             ReloadListValues();
         });
     });
-    if (Workspace* w = workspace())
+    if (Workspace* w = workspace()) {
         connect(w, &Workspace::lookupsChanged, this, [this] { guarded([this] { ReloadListValues(); }); });
+        // People added elsewhere (a visitor at the roll call, an import)
+        // join the person lists; this screen's own saves reload as they need.
+        connect(w, &Workspace::membersChanged, this, [this] {
+            if (!m_announcing)
+                guarded([this] { ReloadListValues(); });
+        });
+    }
 
     const QDate today = clock().today();
     for (QDateEdit* picker : { ui->dtDOB, ui->dtAnnivDate, ui->dtMemberSince, ui->dtCameForward, ui->dtBaptized,
@@ -219,6 +226,15 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
 }
 
 frmMemberEntry::~frmMemberEntry() { delete ui; }
+
+void frmMemberEntry::announceMembersChanged()
+{
+    Workspace* w = workspace();
+    if (!w)
+        return;
+    const QScopedValueRollback<bool> announcing(m_announcing, true);
+    emit w->membersChanged();
+}
 
 void frmMemberEntry::ReloadListValues()
 {
@@ -558,8 +574,7 @@ bool frmMemberEntry::SaveMember()
         }
         m_tracker->markClean();
     }
-    if (Workspace* w = workspace())
-        emit w->membersChanged();
+    announceMembersChanged();
     showStatus(QStringLiteral("Saved %1.").arg(stored ? nameOf(stored->lastName, stored->firstName) : recordName()));
     if (!saved.pictureNotStored.isEmpty()) {
         // The screen shows the picture as stored: the old one, or none.
@@ -759,8 +774,12 @@ void frmMemberEntry::btnDelete_clicked()
         return;
     }
     // The question names what goes with the person; changes typed since go too.
-    if (!deletePerson(id))
-        return;
+    {
+        // The lists are reloaded below, once the screen no longer shows the person.
+        const QScopedValueRollback<bool> announcing(m_announcing, true);
+        if (!deletePerson(id))
+            return;
+    }
     startNewEntry();
     ReloadListValues();
     m_tracker->markClean();

@@ -62,6 +62,8 @@ public:
     void saveKeepingRecord() override;
 
 private:
+    // Emits the workspace's membersChanged without reloading this screen's lists in answer.
+    void announceMembersChanged();
     Ui::frmMemberEntry* ui;
 
     void btnNew_clicked();
@@ -125,6 +127,7 @@ private:
     QImage m_picture; // the picture shown, scaled; written at save when a file type is set
     std::optional<MemberRecord> m_loaded; // the person as read, to save only what changed since
     NextStep m_shownStep; // the next step as shown when the record was loaded, saved or cleared
+    bool m_announcing = false; // while this screen tells the workspace of its own change
     bool m_removePicture = false; // "Remove Picture" on a stored picture, done at the next save
     outreach::ValueLists m_values; // the record's pick lists, which also show stored values they lack
     qint64 m_listedId = 0; // the person cmbMember shows for the screen's record; 0: none

@@ -50,8 +50,12 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     connect(ui->btnPrintMailingLabels, &QPushButton::clicked, this,
         [this] { guarded([this] { btnPrintMailingLabels_clicked(); }); });
     // A person or responsibility saved on the member screen: the lists show it.
-    if (Workspace* w = workspace())
+    if (Workspace* w = workspace()) {
         connect(w, &Workspace::membersChanged, this, [this] { guarded([this] { LoadSearchValues(); }); });
+        // A class, group or responsibility saved elsewhere joins its list;
+        // the criteria chosen and the people found stay.
+        connect(w, &Workspace::lookupsChanged, this, [this] { guarded([this] { reloadPickLists(Choice::Keep); }); });
+    }
 
     guarded([this] { LoadSearchValues(); });
 }
@@ -64,21 +68,28 @@ void frmMemberNavigator::LoadSearchValues()
 {
     BusyCursor busy;
     using L = SharedLists::List;
-    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses));
-    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses));
-    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses));
     fillMonths(ui->cmbDobAnniv);
-    fillTextList(ui->cmbResponsibility, listTexts(L::ResponsibilityNames));
     fillYesNo(ui->cmbReceiveNL);
     fillYesNo(ui->cmbHOH);
-    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses));
-    fillPickList(ui->cmbDiscClass, listItems(L::DiscipleshipClasses));
-    fillPickList(ui->cmbWedClass, listItems(L::WednesdayClasses));
-    fillPickList(ui->cmbCG, listItems(L::CareGroups));
-    fillPickList(ui->cmbDeacon, listItems(L::Deacons));
+    reloadPickLists(Choice::Clear);
     emptyGrid(ui->vsfgMembers, *m_members, memberGridColumns());
     showFound(false);
     setDatesQuietly({ ui->dtStartDate, ui->dtEndDate }, clock().today());
+}
+
+void frmMemberNavigator::reloadPickLists(Choice choice)
+{
+    BusyCursor busy;
+    using L = SharedLists::List;
+    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses), choice);
+    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses), choice);
+    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses), choice);
+    fillTextList(ui->cmbResponsibility, listTexts(L::ResponsibilityNames), choice);
+    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses), choice);
+    fillPickList(ui->cmbDiscClass, listItems(L::DiscipleshipClasses), choice);
+    fillPickList(ui->cmbWedClass, listItems(L::WednesdayClasses), choice);
+    fillPickList(ui->cmbCG, listItems(L::CareGroups), choice);
+    fillPickList(ui->cmbDeacon, listItems(L::Deacons), choice);
 }
 
 MemberCriteria frmMemberNavigator::criteria() const

@@ -16,6 +16,7 @@ class frmMemberNavigator;
 
 namespace pw {
 class ResultModel;
+enum class Choice;
 }
 
 namespace pw::navigators {
@@ -56,6 +57,9 @@ private:
     void btnPrintList_clicked();
     void btnPrintMailingLabels_clicked();
     void showFound(bool searched);
+    // Refills the pick lists of criteria from the shared lists; with
+    // Choice::Keep each keeps its choice where the entry is still there.
+    void reloadPickLists(Choice choice);
 };
 
 } // namespace pw::navigators

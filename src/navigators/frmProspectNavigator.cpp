@@ -49,6 +49,11 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
     connect(ui->vsfgMembers->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this] { guarded([this] { vsfgMembers_currentRowChanged(); }); });
 
+    // A phase, class or group saved elsewhere joins its list; the criteria
+    // chosen and the prospects found stay.
+    if (Workspace* w = workspace())
+        connect(w, &Workspace::lookupsChanged, this, [this] { guarded([this] { reloadPickLists(Choice::Keep); }); });
+
     guarded([this] { LoadSearchValues(); });
 }
 
@@ -66,15 +71,7 @@ void frmProspectNavigator::LoadSearchValues()
     ui->chkNextDate->setChecked(false);
     setDatesQuietly({ ui->dtStartDatePrev, ui->dtEndDatePrev }, today);
     ui->chkPrevDate->setChecked(false);
-    fillTextList(ui->cmbPhase, listTexts(L::OutreachPhases));
-    const QStringList actions = listTexts(L::ProspectActions);
-    fillTextList(ui->cmbNextAction, actions);
-    fillTextList(ui->cmbPrevAction, actions);
-    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses));
-    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses));
-    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses));
-    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses));
-    fillPickList(ui->cmbCG, listItems(L::CareGroups));
+    reloadPickLists(Choice::Clear);
     fillMonths(ui->cmbDobAnniv);
     ui->txtMapSection->clear();
     clearProspects();
@@ -119,6 +116,21 @@ void frmProspectNavigator::UpdateGrids()
     if (Workspace* w = workspace())
         w->fitToContent(this);
     ui->lblProspectsFound->setText(peopleFoundText(m_prospects->rowCount()));
+}
+
+void frmProspectNavigator::reloadPickLists(Choice choice)
+{
+    BusyCursor busy;
+    using L = SharedLists::List;
+    fillTextList(ui->cmbPhase, listTexts(L::OutreachPhases), choice);
+    const QStringList actions = listTexts(L::ProspectActions);
+    fillTextList(ui->cmbNextAction, actions, choice);
+    fillTextList(ui->cmbPrevAction, actions, choice);
+    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses), choice);
+    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses), choice);
+    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses), choice);
+    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses), choice);
+    fillPickList(ui->cmbCG, listItems(L::CareGroups), choice);
 }
 
 QList<qint64> frmProspectNavigator::listedIds() const { return idsInGridOrder(*m_prospects); }

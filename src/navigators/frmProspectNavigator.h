@@ -12,6 +12,7 @@ class frmProspectNavigator;
 
 namespace pw {
 class ResultModel;
+enum class Choice;
 }
 
 namespace pw::navigators {
@@ -56,6 +57,9 @@ private:
     void vsfgMembers_currentRowChanged();
     void clearContacts();
     void clearProspects();
+    // Refills the pick lists of criteria from the shared lists; with
+    // Choice::Keep each keeps its choice where the entry is still there.
+    void reloadPickLists(Choice choice);
 };
 
 } // namespace pw::navigators

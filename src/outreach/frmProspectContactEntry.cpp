@@ -11,8 +11,8 @@
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/NextOutreachPhase.h"
 #include "outreach/ContactSave.h"
-#include "outreach/NextOutreachPhase.h"
 #include "ui_frmProspectContactEntry.h"
 
 namespace pw::outreach {

@@ -1,15 +1,21 @@
 #include "Screens.h"
 
+#include "admin/Screens.h"
 #include "app/Guard.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/frmAbout.h"
+#include "attendance/Screens.h"
 #include "members/Screens.h"
+#include "navigators/Screens.h"
+#include "outreach/Screens.h"
 #include "reports/Screens.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -102,6 +108,9 @@ private slots:
     void commandPermissions();
     void openWindowIsLeftUnchanged();
     void windowPlacesKeptPerUser();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
+    void screensFitInASmallMainWindow();
     void screenOpenedByNameIsTested_data();
     void screenOpenedByNameIsTested();
     void foldersRegisterTheirScreens_data();
@@ -323,6 +332,65 @@ void TestMainWindow::windowPlacesKeptPerUser()
     QCOMPARE(sub->geometry(), first);
     close(sub);
     QCOMPARE(openAs(f.userId)->geometry(), first);
+}
+
+void TestMainWindow::fitsTheScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QRect>("window"); // without its frame
+    const QMargins titleBar(1, 37, 1, 1);
+    QTest::newRow("1366 x 768, no panel") << QRect(0, 0, 1366, 768) << titleBar << QRect(43, 37, 1280, 730);
+    QTest::newRow("1366 x 768, taskbar below") << QRect(0, 0, 1366, 728) << titleBar << QRect(43, 37, 1280, 690);
+    QTest::newRow("1366 x 768, panel above") << QRect(0, 27, 1366, 741) << titleBar << QRect(43, 64, 1280, 703);
+    QTest::newRow("1280 x 720") << QRect(0, 0, 1280, 720) << titleBar << QRect(1, 37, 1278, 682);
+    QTest::newRow("large screen: the wanted size, centred")
+        << QRect(0, 0, 1920, 1080) << titleBar << QRect(320, 158, 1280, 800);
+    QTest::newRow("second screen to the right") << QRect(1920, 0, 1366, 768) << titleBar << QRect(1963, 37, 1280, 730);
+    QTest::newRow("no frame") << QRect(0, 0, 1280, 720) << QMargins() << QRect(0, 0, 1280, 720);
+}
+
+void TestMainWindow::fitsTheScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QMargins, frame);
+    QFETCH(QRect, window);
+    const QRect fitted = fittedGeometry(available, frame, QSize(1280, 800));
+    QCOMPARE(fitted, window);
+    QVERIFY(available.contains(fitted.marginsAdded(frame)));
+}
+
+// At 1280 x 720 every screen opens inside the main window's area.
+void TestMainWindow::screensFitInASmallMainWindow()
+{
+    test::MainWindowFixture f;
+    reports::registerScreens(*f.main.workspace());
+    outreach::registerScreens(*f.main.workspace());
+    admin::registerScreens(*f.main.workspace());
+    members::registerScreens(*f.main.workspace());
+    navigators::registerScreens(*f.main.workspace());
+    attendance::registerScreens(*f.main.workspace());
+    const qint64 admin = f.env.addMember(QStringLiteral("Ada"), QStringLiteral("Admin"));
+    f.env.loginAs(admin, QStringLiteral("Admin"));
+    f.main.setGeometry(fittedGeometry(QRect(0, 0, 1280, 720), QMargins(1, 37, 1, 1), QSize(1280, 800)));
+    f.main.show();
+    f.main.unlock();
+    QStringList tooLarge;
+    for (const auto& entry : MDI::commands()) {
+        const QString window = entry.second.window;
+        if (window.isEmpty() || f.main.workspace()->find(window))
+            continue;
+        QWidget* screen = f.open(window);
+        if (!screen)
+            continue;
+        auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
+        QVERIFY(sub);
+        if (!f.main.area()->viewport()->rect().contains(sub->geometry()))
+            tooLarge.append(QStringLiteral("%1 %2x%3").arg(window).arg(sub->width()).arg(sub->height()));
+        sub->close();
+        test::deleteClosed();
+    }
+    QCOMPARE(tooLarge, QStringList());
 }
 
 // A screen that opens another screen by name gets the same test as the menu;
