@@ -1,9 +1,9 @@
 #include "app/MDI.h"
 
 #include "app/BackupCommands.h"
-#include "app/Context.h"
-#include "app/EditTracker.h"
-#include "app/Guard.h"
+#include "widgets/Context.h"
+#include "widgets/EditTracker.h"
+#include "widgets/Guard.h"
 #include "app/HelpWindow.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"

@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/BackupCommands.h"
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "app/MDI.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
@@ -230,7 +230,7 @@ int Application::start(const QString& firstConfigPath, const QString& lockPath, 
 
     QApplication::setWindowIcon(QIcon(frmAbout::logo()));
     m_mainWindow = std::make_unique<MDI>();
-    c.workspace = m_mainWindow->workspace();
+    setWorkspace(m_mainWindow->workspace());
     if (m_registrar)
         m_registrar(*c.workspace);
 

@@ -1,7 +1,7 @@
 #include "members/DuplicateWarning.h"
 
-#include "app/Context.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/Messages.h"
 #include "data/Lookups.h"
 #include "people/Duplicates.h"
 

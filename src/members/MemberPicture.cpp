@@ -1,7 +1,7 @@
 #include "members/MemberPicture.h"
 
-#include "app/FileChooser.h"
-#include "app/FormHelpers.h"
+#include "widgets/FileChooser.h"
+#include "widgets/FormHelpers.h"
 #include "data/Database.h"
 
 #include <QCoreApplication>

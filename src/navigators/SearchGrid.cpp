@@ -1,9 +1,9 @@
 #include "navigators/SearchGrid.h"
 
-#include "app/Context.h"
-#include "app/Formats.h"
-#include "app/Phone.h"
-#include "app/ResultGrid.h"
+#include "widgets/Context.h"
+#include "widgets/Formats.h"
+#include "widgets/Phone.h"
+#include "widgets/ResultGrid.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 

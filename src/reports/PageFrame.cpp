@@ -1,6 +1,6 @@
 #include "reports/PageFrame.h"
 
-#include "app/Formats.h"
+#include "widgets/Formats.h"
 
 #include <QDate>
 #include <QHash>

@@ -1,9 +1,9 @@
 #include "reports/Reports.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Formats.h"
-#include "app/Phone.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Formats.h"
+#include "widgets/Phone.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"

@@ -33,12 +33,12 @@ struct Setup {
 
     explicit Setup(const QString& type)
     {
-        ctx().workspace = main.workspace();
+        setWorkspace(main.workspace());
         admin::registerScreens(*main.workspace());
         env.loginAs(env.addMember(QStringLiteral("Ada"), QStringLiteral("Office")), type, QStringLiteral("ada"));
         main.show();
     }
-    ~Setup() { ctx().workspace = nullptr; }
+    ~Setup() { setWorkspace(nullptr); }
     QWidget* screen() { return main.workspace()->find(QStringLiteral("frmImportPeople")); }
     void click(const char* name)
     {

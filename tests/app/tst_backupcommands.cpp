@@ -3,7 +3,7 @@
 #include "Screens.h"
 
 #include "app/BackupCommands.h"
-#include "app/EditTracker.h"
+#include "widgets/EditTracker.h"
 #include "app/frmLogin.h"
 #include "cli/BackupJobs.h"
 

@@ -1,6 +1,6 @@
 #include "Screens.h"
 
-#include "app/Guard.h"
+#include "widgets/Guard.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/frmAbout.h"
@@ -416,7 +416,7 @@ void TestMainWindow::foldersRegisterTheirScreens()
     QFETCH(QString, refusal);
     test::TestEnv env;
     MDI main;
-    ctx().workspace = main.workspace();
+    setWorkspace(main.workspace());
     members::registerScreens(*main.workspace());
     reports::registerScreens(*main.workspace());
     const qint64 user = env.addMember(QStringLiteral("Una"), QStringLiteral("User"));

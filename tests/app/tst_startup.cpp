@@ -2,8 +2,8 @@
 #include "OfficeFolder.h"
 #include "TestSupport.h"
 
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
 #include "app/MDI.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"

@@ -28,7 +28,7 @@ struct Roll {
 
     explicit Roll(const QString& permission = QString())
     {
-        ctx().workspace = main.workspace();
+        setWorkspace(main.workspace());
         attendance::registerScreens(*main.workspace());
         adults = env.db().insert(
             QStringLiteral("INSERT INTO Sunday_School (Name) VALUES ('Adults')") + sql::returningId());
@@ -44,7 +44,7 @@ struct Roll {
         main.show();
         screen = main.workspace()->openWithoutTest(QStringLiteral("frmAttendanceEntry"));
     }
-    ~Roll() { ctx().workspace = nullptr; }
+    ~Roll() { setWorkspace(nullptr); }
 
     QListWidget* list() { return control<QListWidget>(screen, "lstPeople"); }
     QDateEdit* date() { return control<QDateEdit>(screen, "dtDate"); }
