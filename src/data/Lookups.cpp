@@ -272,7 +272,8 @@ namespace Lookups {
 
     QStringList maritalStatuses()
     {
-        return { QStringLiteral("Single"), QStringLiteral("Married"), QStringLiteral("Divorced") };
+        return { QStringLiteral("Single"), QStringLiteral("Married"), QStringLiteral("Divorced"),
+            QStringLiteral("Widowed") };
     }
 
 } // namespace Lookups
