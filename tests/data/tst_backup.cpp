@@ -126,7 +126,7 @@ void TestBackup::backupWhileAnotherWorkstationWrites()
         batches.append(rows);
         QTest::qWait(50);
     }
-    ::kill(pid_t(writer.processId()), SIGKILL);
+    writer.kill();
     QVERIFY(writer.waitForFinished(30000));
     QVERIFY2(batches.last() > batches.first(), "the other workstation wrote while the backups were made");
     // Nothing but the copies is left beside them.

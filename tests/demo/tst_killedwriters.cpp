@@ -91,7 +91,7 @@ QByteArray runAndKill(const QStringList& args, qint64 from, int delayMs)
     }
     if (delayMs > 0)
         QTest::qWait(delayMs);
-    ::kill(pid_t(child.processId()), SIGKILL);
+    child.kill();
     child.waitForFinished(30000);
     return said + child.readAllStandardError();
 }

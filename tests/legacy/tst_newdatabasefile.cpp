@@ -209,7 +209,7 @@ void TestNewDatabaseFile::killedWriterLeavesNoTarget()
     }
     QVERIFY2(said.contains("ready"), child.readAllStandardError().constData());
     const qint64 pid = child.processId();
-    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    child.kill();
     QVERIFY(child.waitForFinished(30000));
 
     QVERIFY(!QFileInfo::exists(target));
