@@ -1,4 +1,4 @@
-# Sourced by the Windows scripts: find_windows_kit prints the folder of the
+# Sourced by the Windows scripts. find_windows_kit prints the folder of the
 # unpacked Windows kit, unpacking it first when needed, or says why there is
 # none and fails. Run from the checkout's top folder.
 find_windows_kit() {
@@ -32,4 +32,11 @@ MSG
   tar xJf "$tarball" -C build-windows
   touch build-windows/kit/.unpacked
   (cd build-windows/kit && pwd)
+}
+
+# wine_environment NAME VALUE: sets a variable in the environment of every
+# program of the Wine prefix $WINEPREFIX (Wine drops QT_* variables of the
+# shell that starts it).
+wine_environment() {
+  wine reg add 'HKCU\Environment' /v "$1" /d "$2" /f > /dev/null 2>&1
 }

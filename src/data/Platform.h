@@ -68,6 +68,10 @@ bool processRunning(qint64 pid);
 // Names this user on this computer in the name of a per-user file.
 QString userKey();
 
+// True where the windows are shown on a display the environment names
+// (DISPLAY, WAYLAND_DISPLAY); false on Windows, whose desktop is always there.
+bool displayFromEnvironment();
+
 // Asks the memory allocator to give large freed blocks back to the system.
 void returnFreedMemory();
 

@@ -133,6 +133,8 @@ QString userKey()
     return user;
 }
 
+bool displayFromEnvironment() { return true; }
+
 void returnFreedMemory()
 {
     // The C library otherwise raises this threshold to the largest block

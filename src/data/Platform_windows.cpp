@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -56,6 +57,17 @@ namespace {
 
     int lastError() { return errorNumber(::GetLastError()); }
 
+    // Windows says a name longer than it allows is a path not found: in a
+    // folder that exists, it is the name.
+    int named(int error, const QString& path)
+    {
+        const QFileInfo info(path);
+        if (error == ENOENT && info.absoluteDir().exists()
+            && (info.fileName().size() > 255 || info.absoluteFilePath().size() >= MAX_PATH))
+            return ENAMETOOLONG;
+        return error;
+    }
+
 } // namespace
 
 bool isNoRoom(int error) { return error == ENOSPC || error == EFBIG; }
@@ -68,7 +80,7 @@ int openFile(const QString& path, Access access)
 {
     const int flags = (access == Access::Read ? _O_RDONLY : _O_WRONLY) | _O_BINARY | _O_NOINHERIT;
     const int fd = ::_wopen(wide(path).c_str(), flags);
-    return fd < 0 ? -errno : fd;
+    return fd < 0 ? -named(errno, path) : fd;
 }
 
 int createFile(const QString& path, int /*permissions*/)
@@ -77,7 +89,7 @@ int createFile(const QString& path, int /*permissions*/)
     const int fd = ::_wopen(wide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
         _S_IREAD | _S_IWRITE);
     if (fd < 0)
-        return errno;
+        return named(errno, path);
     ::_close(fd);
     return 0;
 }
@@ -107,7 +119,7 @@ int renameFile(const QString& from, const QString& to, bool replace)
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     if (::MoveFileExW(wide(from).c_str(), wide(to).c_str(), flags))
         return 0;
-    return lastError();
+    return named(lastError(), to);
 }
 
 int permissions(const QString&) { return -1; }
@@ -142,6 +154,8 @@ QString userKey()
     const QString user = qEnvironmentVariable("USERNAME");
     return user.isEmpty() ? QStringLiteral("user") : user;
 }
+
+bool displayFromEnvironment() { return false; }
 
 void returnFreedMemory()
 {
