@@ -582,7 +582,7 @@ void TestMainWindow::startupFailures()
     QVERIFY2(messages->last().text.contains(expected), qPrintable(messages->last().text));
     const QString named
         = config == QLatin1String("<none>") || expected.startsWith(QLatin1String("holds")) ? configPath : dbPath;
-    QVERIFY2(messages->last().text.contains(named), qPrintable(messages->last().text));
+    QVERIFY2(messages->last().text.contains(QDir::toNativeSeparators(named)), qPrintable(messages->last().text));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
     QVERIFY(!app.mainWindow() || !app.mainWindow()->isVisible());
 }
@@ -662,7 +662,7 @@ void TestMainWindow::secondCopyIsRefused()
     std::fclose(caught);
     QVERIFY(code != 0);
     QFile err(errPath);
-    QVERIFY(err.open(QIODevice::ReadOnly));
+    QVERIFY(err.open(QIODevice::ReadOnly | QIODevice::Text));
     QCOMPARE(QString::fromUtf8(err.readAll()), QStringLiteral("pewlark: This application is already running.\n"));
     QCOMPARE(messages->count(), 1);
     QCOMPARE(messages->last().text, QStringLiteral("This application is already running."));
