@@ -1,4 +1,5 @@
 #include "app/Config.h"
+#include "data/Platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -218,7 +219,7 @@ Places places()
     return {
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.txt")),
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(name),
-        QStringLiteral("/etc/") + name,
+        platform::officeConfigFolder() + name,
     };
 }
 

@@ -90,6 +90,10 @@ private:
     unsigned long m_saved = 0;
 };
 
+// The folder of settings for every user of the computer, ending in "/":
+// /etc/ on Linux, %ProgramData% on Windows.
+QString officeConfigFolder();
+
 // Where the tools of mdbtools (mdb-export...) are looked for: on Windows
 // they ship beside the program, elsewhere they are on the PATH. Empty when
 // the PATH is to be searched.

@@ -164,6 +164,8 @@ HiddenTyping::~HiddenTyping()
     ::tcsetattr(STDIN_FILENO, TCSANOW, &modes);
 }
 
+QString officeConfigFolder() { return QStringLiteral("/etc/"); }
+
 QString bundledToolsFolder() { return {}; }
 
 } // namespace pw::platform

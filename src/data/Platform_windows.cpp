@@ -179,6 +179,11 @@ HiddenTyping::~HiddenTyping()
         ::SetConsoleMode(::GetStdHandle(STD_INPUT_HANDLE), DWORD(m_saved));
 }
 
+QString officeConfigFolder()
+{
+    return QDir::fromNativeSeparators(qEnvironmentVariable("ProgramData", QStringLiteral("C:\\ProgramData"))) + QLatin1Char('/');
+}
+
 QString bundledToolsFolder() { return QCoreApplication::applicationDirPath(); }
 
 } // namespace pw::platform

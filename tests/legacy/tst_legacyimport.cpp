@@ -821,6 +821,7 @@ void TestLegacyImport::realJetFile()
         QVERIFY(unzip.waitForFinished());
         QCOMPARE(unzip.exitCode(), 0);
     } else {
+        QFile::remove(f.oldFile);
         QVERIFY(QFile::copy(source, f.oldFile));
     }
 
