@@ -1,5 +1,6 @@
 #include "members/frmMergePeople.h"
 
+#include "app/Permissions.h"
 #include "app/Context.h"
 #include "app/FormHelpers.h"
 #include "app/Guard.h"
@@ -9,6 +10,7 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/PersonName.h"
 #include "data/PersonLinks.h"
 #include "members/MemberRecord.h"
 #include "members/MergeChoices.h"
@@ -29,7 +31,7 @@ namespace {
 
     const QString kTitle = QStringLiteral("Merge People");
 
-    QString nameOf(const MemberRecord& r) { return leaderName(r.lastName, r.firstName); }
+    QString nameOf(const MemberRecord& r) { return displayName(r.lastName, r.firstName); }
 
     QString described(const MemberRecord& r) { return QStringLiteral("%1 (ID %2)").arg(nameOf(r)).arg(r.id); }
 
