@@ -14,7 +14,6 @@
 #include "data/PersonLinks.h"
 #include "members/MemberRecord.h"
 #include "members/MergeChoices.h"
-#include "members/PersonDelete.h"
 #include "ui_frmMergePeople.h"
 
 #include <QDir>
