@@ -304,11 +304,8 @@ void frmAttendanceEntry::saveKeepingRecord()
 
 bool frmAttendanceEntry::save()
 {
-    m_tracker->setViewOnly(!HasPermission(perm::MemberEntry));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, perm::MemberEntry))
         return false;
-    }
     const services::Service* s = services::byCode(m_shown.service);
     if (!s || (s->hasClasses() && m_shown.classId <= 0)) {
         messages().show(QStringLiteral("Choose a class."), QStringLiteral("Required Fields"));

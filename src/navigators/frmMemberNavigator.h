@@ -53,8 +53,6 @@ private:
     attendance::SinceCriterionBox* m_attended = nullptr;
 
     void btnClear_clicked();
-    void btnPrintList_clicked();
-    void btnPrintMailingLabels_clicked();
     void showFound(bool searched);
 };
 
