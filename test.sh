@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 
 ./scripts/check-layers.sh
 ./scripts/install-deps.sh
-./scripts/build.sh Release
+PEWLARK_WERROR=1 ./scripts/build.sh Release
 
 cd build
 export QT_QPA_PLATFORM=offscreen

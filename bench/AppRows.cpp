@@ -1,7 +1,7 @@
 #include "Bench.h"
 
 #include "app/Config.h"
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "app/Login.h"
 #include "app/MDI.h"
 #include "app/Startup.h"

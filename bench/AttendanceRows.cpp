@@ -1,6 +1,6 @@
 #include "Bench.h"
 
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "app/Workspace.h"
 #include "attendance/Attendance.h"
 #include "attendance/AttendancePanel.h"
@@ -67,7 +67,7 @@ void addAttendanceRows(BenchContext& context)
     c.database = db.get();
     c.messages = &messages;
     c.clock = &clock;
-    c.workspace = &workspace;
+    setWorkspace(&workspace);
     c.settings.databasePath = context.church();
     c.settings.keyPressDelay = 1.0;
     c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };

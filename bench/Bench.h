@@ -4,7 +4,7 @@
 // median is printed as one row of a table, next to the time plain SQLite
 // needs for the same query where that comparison makes sense.
 
-#include "app/Messages.h"
+#include "widgets/Messages.h"
 
 #include <QString>
 #include <QTextStream>

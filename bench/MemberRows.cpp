@@ -1,10 +1,10 @@
 #include "Bench.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Messages.h"
-#include "app/PickList.h"
-#include "app/TypeAheadIndex.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
+#include "widgets/TypeAheadIndex.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -80,7 +80,7 @@ void addMemberRows(BenchContext& context)
     c.database = db.get();
     c.messages = &messages;
     c.clock = &clock;
-    c.workspace = &workspace;
+    setWorkspace(&workspace);
     c.settings.databasePath = context.church();
     c.settings.pictureFolder = context.workDir + QLatin1Char('/');
     c.settings.keyPressDelay = 1.0;

@@ -1,8 +1,8 @@
 #include "Bench.h"
 
-#include "app/Context.h"
-#include "app/GridExport.h"
-#include "app/ResultGrid.h"
+#include "widgets/Context.h"
+#include "widgets/GridExport.h"
+#include "widgets/ResultGrid.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"

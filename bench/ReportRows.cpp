@@ -1,7 +1,7 @@
 #include "Bench.h"
 
-#include "app/Context.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/Messages.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"

@@ -1,10 +1,10 @@
 #include "Bench.h"
 
 #include "admin/Screens.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
 #include "app/MDI.h"
-#include "app/SharedLists.h"
+#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -47,7 +47,7 @@ namespace {
             c.database = db.get();
             c.messages = &messages;
             c.clock = &clock;
-            c.workspace = window->workspace();
+            setWorkspace(window->workspace());
             c.settings.databasePath = context.church();
             c.settings.pictureFolder = context.workDir + QLatin1Char('/');
             c.settings.keyPressDelay = 1.0;

@@ -11,8 +11,8 @@
 // along that window's frame.
 
 #include "admin/Screens.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
 #include "app/HelpWindow.h"
 #include "app/MDI.h"
 #include "app/frmWelcome.h"

@@ -1,9 +1,9 @@
 #include "admin/AdminRules.h"
 
-#include "app/Context.h"
-#include "app/EditTracker.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/EditTracker.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
 #include "data/Passwords.h"
 

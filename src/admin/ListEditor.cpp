@@ -1,14 +1,14 @@
 #include "admin/ListEditor.h"
 
 #include "admin/AdminRules.h"
-#include "app/Conflicts.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "app/PickList.h"
-#include "app/SharedLists.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/CareGroups.h"
 #include "data/Classes.h"
@@ -332,13 +332,8 @@ void ListEditor::saveKeepingRecord()
 
 bool ListEditor::save()
 {
-    // Asked again here: the grant may have been taken away since the window
-    // opened.
-    m_tracker->setViewOnly(!HasPermission(m_setup.permission));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, m_setup.permission))
         return false;
-    }
     const QString name = recordName();
     if (name.isEmpty()) {
         messages().show(m_setup.requiredMessage, QStringLiteral("Required Fields"));

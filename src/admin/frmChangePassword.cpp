@@ -1,11 +1,11 @@
 #include "admin/frmChangePassword.h"
 
 #include "admin/AdminRules.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
 #include "app/Login.h"
-#include "app/Messages.h"
+#include "widgets/Messages.h"
 #include "app/Workspace.h"
 #include "ui_frmChangePassword.h"
 

@@ -1,14 +1,14 @@
 #include "admin/frmChurchInfo.h"
 
 #include "admin/AdminRules.h"
-#include "app/Conflicts.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "app/PickList.h"
-#include "app/SharedLists.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "data/Database.h"
@@ -126,11 +126,8 @@ void frmChurchInfo::saveKeepingRecord()
 
 bool frmChurchInfo::save()
 {
-    m_tracker->setViewOnly(!HasPermission(perm::ChurchInfo));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, perm::ChurchInfo))
         return false;
-    }
     if (ui->txtCompany->text().isEmpty()) {
         messages().show(QStringLiteral("Church Name is Required."), QStringLiteral("Required Fields"));
         bringToView(ui->txtCompany);

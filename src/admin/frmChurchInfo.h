@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EditTracker.h"
+#include "widgets/EditTracker.h"
 #include "data/Church.h"
 
 #include <QWidget>

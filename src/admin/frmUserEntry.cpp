@@ -1,14 +1,14 @@
 #include "admin/frmUserEntry.h"
 
 #include "admin/AdminRules.h"
-#include "app/Conflicts.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "app/PickList.h"
-#include "app/SharedLists.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -284,11 +284,8 @@ void frmUserEntry::saveKeepingRecord()
 
 bool frmUserEntry::save()
 {
-    m_tracker->setViewOnly(!HasPermission(perm::UserPermissions));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, perm::UserPermissions))
         return false;
-    }
     QWidget* missing = nullptr;
     if (ui->cmbName->currentIndex() < 0 || ui->cmbName->currentText().trimmed().isEmpty() || m_memberId <= 0)
         missing = ui->cmbName;

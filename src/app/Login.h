@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "data/Users.h"
 
 #include <optional>

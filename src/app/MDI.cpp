@@ -1,9 +1,9 @@
 #include "app/MDI.h"
 
 #include "app/BackupCommands.h"
-#include "app/Context.h"
-#include "app/EditTracker.h"
-#include "app/Guard.h"
+#include "widgets/Context.h"
+#include "widgets/EditTracker.h"
+#include "widgets/Guard.h"
 #include "app/HelpWindow.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
@@ -354,18 +354,11 @@ void MDI::addDatabaseCommands()
                 reopenAfterRestore();
         });
     });
-    // People from a spreadsheet: a whole roll at once, so "Admin" accounts only.
+    // People from a spreadsheet: the screen's registration says who may.
     QAction* importPeople = file->addAction(QStringLiteral("&Import People..."));
     importPeople->setObjectName(QStringLiteral("ImportPeople"));
-    connect(importPeople, &QAction::triggered, this, [this] {
-        guarded([this] {
-            if (ctx().user.type != QLatin1String("Admin"))
-                messages().show(QStringLiteral("Only an account of type \"Admin\" may import people."),
-                    QStringLiteral("Import People"), Icon::Warning);
-            else
-                m_workspace->open(QStringLiteral("frmImportPeople"));
-        });
-    });
+    connect(importPeople, &QAction::triggered, this,
+        [this] { guarded([this] { m_workspace->open(QStringLiteral("frmImportPeople")); }); });
 }
 
 void MDI::reopenAfterRestore()

@@ -1,6 +1,6 @@
 #include "app/RecentPeople.h"
 
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "app/Workspace.h"
 
 #include <QSettings>

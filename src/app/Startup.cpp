@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/BackupCommands.h"
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "app/MDI.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
@@ -11,6 +11,7 @@
 #include "data/Health.h"
 #include "data/NewDatabaseFile.h"
 #include "data/OpenChurch.h"
+#include "data/Platform.h"
 #include "data/Postgres.h"
 
 #include <QApplication>
@@ -21,8 +22,6 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
-#include <malloc.h>
-#include <unistd.h>
 
 namespace pw {
 
@@ -64,10 +63,7 @@ QString SingleInstance::defaultLockPath()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = QString::number(getuid());
-    return QDir(folder).filePath(QStringLiteral("pewlark-%1.lock").arg(user));
+    return QDir(folder).filePath(QStringLiteral("pewlark-%1.lock").arg(platform::userKey()));
 }
 
 Application::Application(ScreenRegistrar registrar, std::unique_ptr<Messages> messages, std::unique_ptr<Clock> clock)
@@ -230,7 +226,7 @@ int Application::start(const QString& firstConfigPath, const QString& lockPath, 
 
     QApplication::setWindowIcon(QIcon(frmAbout::logo()));
     m_mainWindow = std::make_unique<MDI>();
-    c.workspace = m_mainWindow->workspace();
+    setWorkspace(m_mainWindow->workspace());
     if (m_registrar)
         m_registrar(*c.workspace);
 
@@ -309,9 +305,7 @@ void Application::waitForDailyBackup()
 
 void returnFreedMemory()
 {
-    // The C library otherwise raises this threshold to the largest block
-    // freed so far, after which such blocks come from, and stay in, its heap.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    platform::returnFreedMemory();
 }
 
 } // namespace pw

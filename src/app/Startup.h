@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/Config.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Welcome.h"
 #include "data/Clock.h"
 #include "data/PageCheck.h"

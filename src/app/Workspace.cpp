@@ -1,10 +1,10 @@
 #include "app/Workspace.h"
 
-#include "app/Context.h"
-#include "app/EditTracker.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/EditTracker.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "app/SharedLists.h"
+#include "widgets/SharedLists.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -282,5 +282,11 @@ void closeScreen(QWidget* screen)
 }
 
 Workspace* workspace() { return ctx().workspace; }
+
+void setWorkspace(Workspace* w)
+{
+    ctx().workspace = w;
+    ctx().lists = w ? w->lists() : nullptr;
+}
 
 } // namespace pw

@@ -139,4 +139,8 @@ void closeScreen(QWidget* screen);
 // The workspace of the running program, or nullptr before start-up made one.
 Workspace* workspace();
 
+// Makes w the running program's workspace: the context's workspace and the
+// lists it shares with every screen (nullptr: none).
+void setWorkspace(Workspace* w);
+
 } // namespace pw

@@ -1,8 +1,8 @@
 #include "app/frmAbout.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Messages.h"
 #include "app/Workspace.h"
 #include "ui_frmAbout.h"
 

@@ -1,9 +1,9 @@
 #include "app/frmLogin.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"

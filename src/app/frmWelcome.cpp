@@ -1,10 +1,10 @@
 #include "app/frmWelcome.h"
 
-#include "app/Context.h"
-#include "app/FileChooser.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/FileChooser.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "ui_frmWelcome.h"
 
 #include <QDir>

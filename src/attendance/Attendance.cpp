@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Members.h"
 #include "data/NextOutreachPhase.h"
+#include "data/PersonName.h"
 #include "data/Sql.h"
 
 #include <QMap>
@@ -14,11 +15,6 @@ namespace pw::attendance {
 namespace {
 
     const QString kNameColumns = QStringLiteral("Member.ID, Member.Last_Name, Member.First_Name, Member.Middle_Name");
-
-    QString nameOf(const QString& last, const QString& first, const QString& middle)
-    {
-        return (last + QStringLiteral(", ") + first + QLatin1Char(' ') + middle).trimmed();
-    }
 
     // The order people are listed in everywhere: last, first and middle
     // name (in columns from `first` on) without regard to letter case.
@@ -55,7 +51,7 @@ namespace {
             if (seen.contains(id))
                 return;
             seen.insert(id);
-            keyed.push_back({ nameKey(row, 1), Person { id, nameOf(row.text(1), row.text(2), row.text(3)) } });
+            keyed.push_back({ nameKey(row, 1), Person { id, pw::personName(row.text(1), row.text(2), row.text(3)).trimmed() } });
         });
         return byKey(keyed);
     }
@@ -294,7 +290,7 @@ std::vector<NotSeen> notSeenLately(Database& db, const NotSeenCriteria& criteria
     db.scan(sqlText, params, [&](const RowView& row) {
         NotSeen n;
         n.id = row.integer(0);
-        n.name = nameOf(row.text(1), row.text(2), row.text(3));
+        n.name = pw::personName(row.text(1), row.text(2), row.text(3)).trimmed();
         n.phone = row.text(4);
         n.lastAttended = QDate::fromString(row.text(5), Qt::ISODate);
         n.weeks = int(row.integer(6));

@@ -1,6 +1,6 @@
 #include "attendance/AttendancePanel.h"
 
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "attendance/Attendance.h"
 #include "data/Clock.h"
 

@@ -1,6 +1,6 @@
 #include "attendance/AttendanceReports.h"
 
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "reports/PageFrame.h"

@@ -1,8 +1,8 @@
 #include "attendance/SinceCriterionBox.h"
 
-#include "app/Context.h"
-#include "app/DateBox.h"
-#include "app/FormHelpers.h"
+#include "widgets/Context.h"
+#include "widgets/DateBox.h"
+#include "widgets/FormHelpers.h"
 #include "data/Clock.h"
 
 #include <QComboBox>

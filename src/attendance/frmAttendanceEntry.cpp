@@ -1,16 +1,16 @@
 #include "attendance/frmAttendanceEntry.h"
 
-#include "app/Conflicts.h"
-#include "app/DateBox.h"
-#include "app/Formats.h"
+#include "widgets/Conflicts.h"
+#include "widgets/DateBox.h"
+#include "widgets/Formats.h"
 
 #include "admin/AdminRules.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "app/PickList.h"
+#include "widgets/PickList.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -344,11 +344,8 @@ void frmAttendanceEntry::saveKeepingRecord()
 
 bool frmAttendanceEntry::save()
 {
-    m_tracker->setViewOnly(!HasPermission(perm::MemberEntry));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, perm::MemberEntry))
         return false;
-    }
     const services::Service* s = services::byCode(m_shown.service);
     if (!s || (s->hasClasses() && m_shown.classId <= 0)) {
         messages().show(QStringLiteral("Choose a class."), QStringLiteral("Required Fields"));

@@ -2,7 +2,7 @@
 
 #include "app/BackupCommands.h"
 #include "app/Config.h"
-#include "app/Guard.h"
+#include "widgets/Guard.h"
 #include "cli/Jobs.h"
 #include "data/Backup.h"
 #include "data/Clock.h"

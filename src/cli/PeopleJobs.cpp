@@ -1,7 +1,7 @@
 #include "cli/PeopleJobs.h"
 
 #include "app/Config.h"
-#include "app/Guard.h"
+#include "widgets/Guard.h"
 #include "cli/Jobs.h"
 #include "data/Clock.h"
 #include "people/ImportCommand.h"

@@ -13,17 +13,6 @@
 
 namespace pw {
 
-QString personName(const QString& last, const QString& first, const QString& middle)
-{
-    return last + QStringLiteral(", ") + first + QLatin1Char(' ') + middle;
-}
-
-QString personNameWithTitle(const QString& last, const QString& first, const QString& middle, const QString& title)
-{
-    return personName(last, first, middle) + QLatin1Char(' ') + title;
-}
-
-QString leaderName(const QString& last, const QString& first) { return last + QStringLiteral(", ") + first; }
 
 namespace Lookups {
 

@@ -1,8 +1,8 @@
 #include "members/DuplicateWarning.h"
 
-#include "app/Context.h"
-#include "app/Messages.h"
 #include "people/DuplicateQuestion.h"
+#include "widgets/Context.h"
+#include "widgets/Messages.h"
 
 namespace pw::members {
 

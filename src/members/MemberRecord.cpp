@@ -1,8 +1,8 @@
 #include "members/MemberRecord.h"
 
-#include "app/Conflicts.h"
-#include "app/Context.h"
-#include "app/Formats.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/Formats.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"

@@ -1,13 +1,13 @@
 #include "members/ProspectContactsPanel.h"
 
-#include "app/Context.h"
-#include "app/EditTracker.h"
-#include "app/FormHelpers.h"
-#include "app/Formats.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/EditTracker.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Formats.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "app/ResultGrid.h"
+#include "widgets/ResultGrid.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Contacts.h"
@@ -75,6 +75,8 @@ qint64 ProspectContactsPanel::memberId() const
     const qint64 id = m_ui.memberId->text().trimmed().toLongLong(&ok);
     return ok && id > 0 ? id : 0;
 }
+
+void ProspectContactsPanel::clear() { m_model->clearRows(); }
 
 void ProspectContactsPanel::loadProspectContacts()
 {

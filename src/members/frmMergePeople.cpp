@@ -1,18 +1,19 @@
 #include "members/frmMergePeople.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
-#include "app/PickList.h"
+#include "app/Permissions.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/PersonName.h"
 #include "data/PersonLinks.h"
 #include "members/MemberRecord.h"
 #include "members/MergeChoices.h"
-#include "members/PersonDelete.h"
 #include "ui_frmMergePeople.h"
 
 #include <QDir>
@@ -29,7 +30,7 @@ namespace {
 
     const QString kTitle = QStringLiteral("Merge People");
 
-    QString nameOf(const MemberRecord& r) { return leaderName(r.lastName, r.firstName); }
+    QString nameOf(const MemberRecord& r) { return displayName(r.lastName, r.firstName); }
 
     QString described(const MemberRecord& r) { return QStringLiteral("%1 (ID %2)").arg(nameOf(r)).arg(r.id); }
 

@@ -1,10 +1,11 @@
 #include "navigators/SearchGrid.h"
 
-#include "app/Context.h"
-#include "app/Formats.h"
-#include "app/Phone.h"
-#include "app/ResultGrid.h"
+#include "widgets/Context.h"
+#include "widgets/Formats.h"
+#include "widgets/Phone.h"
+#include "widgets/ResultGrid.h"
 #include "data/Database.h"
+#include "data/PersonName.h"
 #include "data/Sql.h"
 
 #include <QLocale>
@@ -266,10 +267,7 @@ std::vector<GridColumn> personGridColumns(const std::vector<GridColumn>& own)
 {
     std::vector<GridColumn> columns = {
         { QStringLiteral("ID"), QStringLiteral("Member.ID") },
-        { QStringLiteral("Name"),
-            joinedTerm({ QStringLiteral("Member.Last_Name"), QStringLiteral(", "), QStringLiteral("Member.First_Name"),
-                QStringLiteral(" "), QStringLiteral("Member.Middle_Name"), QStringLiteral(" "),
-                QStringLiteral("Member.Title") }) },
+        { QStringLiteral("Name"), sql::nameTerm(QStringLiteral("Member"), sql::NameParts::WithTitle) },
         { QStringLiteral("Status"), QStringLiteral("Member.Status") },
     };
     columns.insert(columns.end(), own.begin(), own.end());

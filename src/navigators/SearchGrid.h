@@ -47,9 +47,9 @@ QString joinedTerm(const QStringList& pieces);
 // separators ("12 Oak Street, Franklin, TN 37064").
 QString addressTerm(const QString& table);
 
-// A stored phone in the program's one phone form (app/Phone.h).
+// A stored phone in the program's one phone form (widgets/Phone.h).
 QString phoneCell(const QString& stored);
-// A stored day in the program's one date form (app/Formats.h); a stored time
+// A stored day in the program's one date form (widgets/Formats.h); a stored time
 // of day other than midnight is added in short form. Empty for Null or
 // unreadable values.
 QString dateCell(const QString& stored);

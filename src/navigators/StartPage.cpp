@@ -1,6 +1,6 @@
 #include "navigators/StartPage.h"
 
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
 #include "data/Sql.h"

@@ -1,13 +1,13 @@
 #include "navigators/frmMemberNavigator.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/GridExport.h"
-#include "app/Guard.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/GridExport.h"
+#include "widgets/Guard.h"
 #include "app/Permissions.h"
-#include "app/PickList.h"
-#include "app/ResultGrid.h"
-#include "app/SharedLists.h"
+#include "widgets/PickList.h"
+#include "widgets/ResultGrid.h"
+#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "attendance/SinceCriterionBox.h"
 #include "data/Clock.h"
@@ -46,9 +46,10 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
     connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
-    connect(ui->btnPrintList, &QPushButton::clicked, this, [this] { guarded([this] { btnPrintList_clicked(); }); });
+    connect(ui->btnPrintList, &QPushButton::clicked, this,
+        [this] { guarded([this] { printList(this, *m_members, *m_households, reports::Design::MemberList); }); });
     connect(ui->btnPrintMailingLabels, &QPushButton::clicked, this,
-        [this] { guarded([this] { btnPrintMailingLabels_clicked(); }); });
+        [this] { guarded([this] { printLabels(this, *m_members, *m_households); }); });
     // A person or responsibility saved on the member screen: the lists show it.
     if (Workspace* w = workspace()) {
         connect(w, &Workspace::membersChanged, this, [this] { guarded([this] { LoadSearchValues(); }); });
@@ -127,10 +128,7 @@ void frmMemberNavigator::UpdateGrids()
     // grid, never the previous people under the new criteria.
     showFound(false);
     runSearch(*m_members, memberGridColumns(), memberSearch(criteria()));
-    fitColumns(ui->vsfgMembers);
-    // The first search widens a window that opened narrower than its grid.
-    if (Workspace* w = workspace())
-        w->fitToContent(this);
+    fitAfterSearch(this, ui->vsfgMembers);
     showFound(true);
 }
 
@@ -153,22 +151,6 @@ void frmMemberNavigator::btnClear_clicked()
     for (QLineEdit* box : { ui->txtCity, ui->txtState, ui->txtZip })
         box->clear();
     m_attended->clear();
-}
-
-void frmMemberNavigator::btnPrintList_clicked()
-{
-    if (!mayPrint(*m_members, perm::MemberNavigatorReport))
-        return;
-    if (reports::PrintMemberList(m_households->peopleToList(listedIds()), true, reports::progressDialog(this)))
-        reportShown(reports::Design::MemberList, m_members->rowCount());
-}
-
-void frmMemberNavigator::btnPrintMailingLabels_clicked()
-{
-    if (!mayPrint(*m_members, perm::MailingLabelsReport))
-        return;
-    if (reports::PrintMailingLabels(listedIds(), m_households->choice(), reports::progressDialog(this)))
-        reportShown(reports::Design::MailingLabels, m_members->rowCount());
 }
 
 void frmMemberNavigator::showFound(bool searched)

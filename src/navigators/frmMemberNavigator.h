@@ -54,8 +54,6 @@ private:
     attendance::SinceCriterionBox* m_attended = nullptr;
 
     void btnClear_clicked();
-    void btnPrintList_clicked();
-    void btnPrintMailingLabels_clicked();
     void showFound(bool searched);
     // Refills the pick lists of criteria from the shared lists; with
     // Choice::Keep each keeps its choice where the entry is still there.

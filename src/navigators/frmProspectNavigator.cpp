@@ -1,13 +1,13 @@
 #include "navigators/frmProspectNavigator.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/GridExport.h"
-#include "app/Guard.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/GridExport.h"
+#include "widgets/Guard.h"
 #include "app/Permissions.h"
-#include "app/PickList.h"
-#include "app/ResultGrid.h"
-#include "app/SharedLists.h"
+#include "widgets/PickList.h"
+#include "widgets/ResultGrid.h"
+#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "navigators/EmailPeople.h"
@@ -42,9 +42,10 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
     connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
     connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
-    connect(ui->btnPrintList, &QPushButton::clicked, this, [this] { guarded([this] { btnPrintList_clicked(); }); });
+    connect(ui->btnPrintList, &QPushButton::clicked, this,
+        [this] { guarded([this] { printList(this, *m_prospects, *m_households, reports::Design::ProspectList); }); });
     connect(ui->btnPrintMailingLabels, &QPushButton::clicked, this,
-        [this] { guarded([this] { btnPrintMailingLabels_clicked(); }); });
+        [this] { guarded([this] { printLabels(this, *m_prospects, *m_households); }); });
     connect(ui->btnPrintPS, &QPushButton::clicked, this, [this] { guarded([this] { btnPrintPS_clicked(); }); });
     connect(ui->vsfgMembers->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this] { guarded([this] { vsfgMembers_currentRowChanged(); }); });
@@ -111,10 +112,7 @@ void frmProspectNavigator::UpdateGrids()
     clearContacts();
     ui->lblProspectsFound->clear();
     runSearch(*m_prospects, prospectGridColumns(), prospectSearch(criteria()));
-    fitColumns(ui->vsfgMembers);
-    // The first search widens a window that opened narrower than its grid.
-    if (Workspace* w = workspace())
-        w->fitToContent(this);
+    fitAfterSearch(this, ui->vsfgMembers);
     ui->lblProspectsFound->setText(peopleFoundText(m_prospects->rowCount()));
 }
 
@@ -180,22 +178,6 @@ void frmProspectNavigator::btnClear_clicked()
     ui->cmbPhase->setCurrentIndex(-1);
     for (QLineEdit* box : { ui->txtCity, ui->txtState, ui->txtZip })
         box->clear();
-}
-
-void frmProspectNavigator::btnPrintList_clicked()
-{
-    if (!mayPrint(*m_prospects, perm::ProspectNavigatorReport))
-        return;
-    if (reports::PrintProspectList(m_households->peopleToList(listedIds()), true, reports::progressDialog(this)))
-        reportShown(reports::Design::ProspectList, m_prospects->rowCount());
-}
-
-void frmProspectNavigator::btnPrintMailingLabels_clicked()
-{
-    if (!mayPrint(*m_prospects, perm::MailingLabelsReport))
-        return;
-    if (reports::PrintMailingLabels(listedIds(), m_households->choice(), reports::progressDialog(this)))
-        reportShown(reports::Design::MailingLabels, m_prospects->rowCount());
 }
 
 void frmProspectNavigator::btnPrintPS_clicked()

@@ -49,8 +49,6 @@ private:
     ResultModel* m_contacts = nullptr;
 
     void btnClear_clicked();
-    void btnPrintList_clicked();
-    void btnPrintMailingLabels_clicked();
     void btnPrintPS_clicked();
     // The contacts of the prospect in the current row; nothing changes
     // without a current row.

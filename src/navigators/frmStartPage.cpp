@@ -1,8 +1,8 @@
 #include "navigators/frmStartPage.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
 #include "app/Permissions.h"
 #include "app/RecentPeople.h"
 #include "app/Workspace.h"

@@ -1,7 +1,7 @@
 #include "outreach/ContactSave.h"
 
-#include "app/Conflicts.h"
-#include "app/Context.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
 #include "data/Database.h"
 #include "data/Rows.h"
 #include "data/Sql.h"

@@ -1,7 +1,7 @@
 #include "outreach/ValueLists.h"
 
-#include "app/FormHelpers.h"
-#include "app/PickList.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/PickList.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -1,13 +1,13 @@
 #include "outreach/frmOutreachPhaseEntry.h"
 
-#include "app/Conflicts.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "app/ResultGrid.h"
-#include "app/SharedLists.h"
+#include "widgets/ResultGrid.h"
+#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Database.h"
 #include "ui_frmOutreachPhaseEntry.h"
@@ -277,9 +277,7 @@ void frmOutreachPhaseEntry::saveKeepingRecord()
 
 bool frmOutreachPhaseEntry::save()
 {
-    // Asked again here: the grant may have been taken away since the window opened.
-    m_tracker->setViewOnly(!HasPermission(perm::OutreachPhaseEntry));
-    if (!requirePermission(perm::OutreachPhaseEntry, refusal::Save))
+    if (!requireSavePermission(*m_tracker, perm::OutreachPhaseEntry))
         return false;
     // What the boxes hold is part of the save, as if "Update" had been pressed.
     if (boxesChanged() && !btnUpdate_clicked())

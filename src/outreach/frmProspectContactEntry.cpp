@@ -1,13 +1,13 @@
 #include "outreach/frmProspectContactEntry.h"
 
-#include "app/Conflicts.h"
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
-#include "app/Messages.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "app/PickList.h"
-#include "app/SharedLists.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -306,9 +306,7 @@ void frmProspectContactEntry::saveKeepingRecord()
 
 bool frmProspectContactEntry::save(After after)
 {
-    // Asked again here: the grant may have been taken away since the window opened.
-    m_tracker->setViewOnly(!HasPermission(perm::ProspectContactEntry));
-    if (!requirePermission(perm::ProspectContactEntry, refusal::Save))
+    if (!requireSavePermission(*m_tracker, perm::ProspectContactEntry))
         return false;
     const Contacts::Contact contact = contactFromScreen();
     if (!Contacts::hasRequired(contact)) {

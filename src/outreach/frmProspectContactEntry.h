@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EditTracker.h"
+#include "widgets/EditTracker.h"
 #include "data/Contacts.h"
 #include "outreach/ValueLists.h"
 

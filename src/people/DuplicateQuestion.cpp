@@ -1,7 +1,7 @@
 #include "people/DuplicateQuestion.h"
 
-#include "data/Lookups.h"
 #include "data/Members.h"
+#include "data/PersonName.h"
 #include "people/Duplicates.h"
 
 namespace pw::people {
@@ -25,7 +25,7 @@ namespace {
         const QString phone = r.phone.isEmpty() ? r.cell : r.phone;
         if (!phone.isEmpty())
             known.append(QStringLiteral("phone ") + shownPhone(phone));
-        const QString name = leaderName(r.lastName, r.firstName);
+        const QString name = displayName(r.lastName, r.firstName);
         return known.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, known.join(QStringLiteral(", ")));
     }
 

@@ -1,7 +1,7 @@
 #include "reports/BatchPrint.h"
 
-#include "app/Context.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/Messages.h"
 #include "app/Workspace.h"
 #include "data/Database.h"
 #include "reports/ReportOutput.h"

@@ -1,8 +1,8 @@
 #include "reports/FamilyText.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Formats.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Formats.h"
 #include "data/Households.h"
 
 namespace pw::reports {

@@ -1,6 +1,6 @@
 #include "reports/HouseholdLabels.h"
 
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 

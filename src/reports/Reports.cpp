@@ -1,9 +1,9 @@
 #include "reports/Reports.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Formats.h"
-#include "app/Phone.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Formats.h"
+#include "widgets/Phone.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
@@ -42,12 +42,12 @@ namespace {
     // leader or deacon shows the bare separator, as the sheets always have.
     QString lastFirst(const QString& table)
     {
-        return QStringLiteral("COALESCE(%1.Last_Name, '') || ', ' || COALESCE(%1.First_Name, '')").arg(table);
+        return sql::nameTerm(table, sql::NameParts::LastFirst);
     }
 
     QString lastFirstMiddle(const QString& table)
     {
-        return lastFirst(table) + QStringLiteral(" || ' ' || COALESCE(%1.Middle_Name, '')").arg(table);
+        return sql::nameTerm(table, sql::NameParts::WithMiddle);
     }
 
     // A Member column read under its own name; how it is shown follows the

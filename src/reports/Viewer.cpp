@@ -1,8 +1,8 @@
 #include "reports/Viewer.h"
 
-#include "app/Context.h"
-#include "app/FormHelpers.h"
-#include "app/Guard.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
 #include "app/Workspace.h"
 #include "reports/BatchPrint.h"
 #include "reports/PagePreview.h"

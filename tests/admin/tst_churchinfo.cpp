@@ -2,7 +2,7 @@
 #include "Screens.h"
 
 #include "admin/Screens.h"
-#include "app/FormHelpers.h"
+#include "widgets/FormHelpers.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/Welcome.h"

@@ -3,7 +3,7 @@
 #include "admin/Screens.h"
 #include "app/Login.h"
 #include "app/Permissions.h"
-#include "app/SharedLists.h"
+#include "widgets/SharedLists.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
 

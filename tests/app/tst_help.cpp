@@ -3,7 +3,7 @@
 // main window, and it names the menu commands and permissions as the
 // program does.
 
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "app/HelpWindow.h"
 #include "app/MDI.h"
 #include "app/Permissions.h"
@@ -57,7 +57,7 @@ class TestHelp : public QObject {
 private slots:
     void cleanup()
     {
-        ctx().workspace = nullptr;
+        setWorkspace(nullptr);
         closeTopLevels();
     }
 
@@ -151,7 +151,7 @@ private slots:
         area.resize(1280, 760);
         area.show();
         Workspace ws(&area);
-        ctx().workspace = &ws;
+        setWorkspace(&ws);
 
         HelpWindow* first = showHelp(QStringLiteral("families"));
         HelpWindow* second = showHelp(QStringLiteral("printing"));

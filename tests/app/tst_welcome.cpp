@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 
 #include "app/Config.h"
-#include "app/Context.h"
+#include "widgets/Context.h"
 #include "app/MDI.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"

@@ -4,7 +4,7 @@
 
 #include "Screens.h"
 
-#include "app/EditTracker.h"
+#include "widgets/EditTracker.h"
 #include "app/HelpWindow.h"
 
 #include <QAction>

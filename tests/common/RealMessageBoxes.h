@@ -5,8 +5,8 @@
 // ("title: text") and closed by a click on its default button; the window it
 // belonged to then comes to the front again, as the desktop does it.
 
-#include "app/Context.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/Messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -29,9 +29,9 @@ struct MainWindowFixture {
     explicit MainWindowFixture(Where where = Where::Configured)
         : env(where)
     {
-        ctx().workspace = main.workspace();
+        setWorkspace(main.workspace());
     }
-    ~MainWindowFixture() { ctx().workspace = nullptr; }
+    ~MainWindowFixture() { setWorkspace(nullptr); }
 
     // Without the menu's permission test: tests of a screen look at its own checks.
     QWidget* open(const QString& window) { return main.workspace()->openWithoutTest(window); }
@@ -45,8 +45,8 @@ struct WorkspaceFixture {
     QMdiArea area;
     Workspace ws { &area };
 
-    WorkspaceFixture() { ctx().workspace = &ws; }
-    ~WorkspaceFixture() { ctx().workspace = nullptr; }
+    WorkspaceFixture() { setWorkspace(&ws); }
+    ~WorkspaceFixture() { setWorkspace(nullptr); }
 };
 
 // Clicks the button of that name under root with the mouse.

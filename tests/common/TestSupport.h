@@ -2,10 +2,10 @@
 
 #include "FakeReportOutput.h"
 
-#include "app/Context.h"
-#include "app/Desktop.h"
-#include "app/FileChooser.h"
-#include "app/Messages.h"
+#include "widgets/Context.h"
+#include "widgets/Desktop.h"
+#include "widgets/FileChooser.h"
+#include "widgets/Messages.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 

@@ -87,7 +87,7 @@ void TestTestEnv::everyPieceIsFakedThenRestored()
     [&] {
         TestEnv env;
         QCOMPARE(!isProduction(Piece(piece)), fakedByEnv);
-        ctx().workspace = &ws;
+        setWorkspace(&ws);
         ctx().reportOutput = &ownOutput;
         ctx().user.id = 7;
         ctx().settings.keyPressDelay = 2;

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/FormHelpers.h"
+#include "widgets/FormHelpers.h"
 #include "app/Workspace.h"
 #include "data/Members.h"
 #include "members/Screens.h"
@@ -51,12 +51,12 @@ struct Desk {
     Desk()
     {
         members::registerScreens(ws);
-        ctx().workspace = &ws;
+        setWorkspace(&ws);
         area.resize(1000, 700);
         area.show();
         env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
     }
-    ~Desk() { ctx().workspace = nullptr; }
+    ~Desk() { setWorkspace(nullptr); }
 };
 
 } // namespace
@@ -79,7 +79,7 @@ void TestDuplicatePeople::savingANewPersonWhoIsThereAsks()
     TestEnv env;
     QMdiArea area;
     Workspace ws(&area);
-    ctx().workspace = &ws;
+    setWorkspace(&ws);
     env.loginAs(env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk")), QStringLiteral("Admin"));
     const qint64 there = person(env, QStringLiteral("Margaret"), QStringLiteral("5551234567"), QString(), QString());
     env.db().exec(QStringLiteral("UPDATE Member SET Date_Of_Birth = '1950-03-04' WHERE ID = ?"), { there });
@@ -101,7 +101,7 @@ void TestDuplicatePeople::savingANewPersonWhoIsThereAsks()
     QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), people + added);
     QCOMPARE(test::control<QLineEdit>(form, "txtMemberID")->text() == QString::number(there), opened);
     QCOMPARE(test::control<QLineEdit>(form, "txtFName")->text() == QLatin1String("margaret "), answer == "Cancel");
-    ctx().workspace = nullptr;
+    setWorkspace(nullptr);
 }
 
 // The value given where only one record has one, the newer record's where

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/Guard.h"
+#include "widgets/Guard.h"
 #include "app/Workspace.h"
 #include "members/frmMemberEntry.h"
 
@@ -39,7 +39,7 @@ void TestFamilyMember::firstSaveLinksToHead()
     TestEnv env;
     QMdiArea area;
     Workspace ws(&area);
-    ctx().workspace = &ws;
+    setWorkspace(&ws);
     const qint64 clerk = env.addMember(QStringLiteral("Clara"), QStringLiteral("Clerk"));
     env.loginAs(clerk, QStringLiteral("Admin"));
     env.db().exec(QStringLiteral("INSERT INTO Church (Name, State, KeyPressDelay) VALUES ('Grace', 'TN', 1)"));
@@ -97,7 +97,7 @@ void TestFamilyMember::firstSaveLinksToHead()
         // The family grid shows the head at once.
         QCOMPARE(test::control<QTableView>(form, "vsfgFamilyMembers")->model()->rowCount(), 1);
     }
-    ctx().workspace = nullptr;
+    setWorkspace(nullptr);
 }
 
 QTEST_MAIN(TestFamilyMember)

@@ -1,6 +1,6 @@
 #include "Screens.h"
 
-#include "app/FormHelpers.h"
+#include "widgets/FormHelpers.h"
 #include "app/Permissions.h"
 #include "data/Sql.h"
 #include "members/FamilyPanel.h"

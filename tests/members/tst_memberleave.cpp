@@ -5,7 +5,7 @@
 
 #include "Screens.h"
 
-#include "app/FormHelpers.h"
+#include "widgets/FormHelpers.h"
 #include "app/Permissions.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"

@@ -5,7 +5,7 @@
 
 #include "Screens.h"
 
-#include "app/FormHelpers.h"
+#include "widgets/FormHelpers.h"
 #include "members/frmMemberEntry.h"
 
 #include <QComboBox>

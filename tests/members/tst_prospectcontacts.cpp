@@ -1,7 +1,7 @@
 #include "Screens.h"
 
-#include "app/EditTracker.h"
-#include "app/FormHelpers.h"
+#include "widgets/EditTracker.h"
+#include "widgets/FormHelpers.h"
 #include "app/Permissions.h"
 #include "members/ProspectContactsPanel.h"
 #include "members/Screens.h"
@@ -391,7 +391,7 @@ void TestProspectContacts::contactSavedAsksFirst()
     TestEnv env;
     QMdiArea area;
     Workspace ws(&area);
-    ctx().workspace = &ws;
+    setWorkspace(&ws);
     env.db().exec(
         QStringLiteral("INSERT INTO Member (ID, First_Name, Last_Name) VALUES (?, 'Pat', 'Pearson')"), { kPat });
     for (int i = 0; i < 3; ++i)
@@ -415,7 +415,7 @@ void TestProspectContacts::contactSavedAsksFirst()
     QCOMPARE(loads, reloaded ? QList<qint64> { kPat } : QList<qint64> {});
     QCOMPARE(screen.grid->model()->rowCount(), reloaded ? 0 : rows); // a reload refills it itself
     QCOMPARE(screen.name->text(), typed ? QStringLiteral("Typed") : QString());
-    ctx().workspace = nullptr;
+    setWorkspace(nullptr);
 }
 
 QTEST_MAIN(TestProspectContacts)

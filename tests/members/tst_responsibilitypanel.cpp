@@ -1,6 +1,6 @@
 #include "Screens.h"
 
-#include "app/Formats.h"
+#include "widgets/Formats.h"
 #include "app/Permissions.h"
 #include "members/ResponsibilityPanel.h"
 

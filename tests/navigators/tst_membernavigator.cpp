@@ -5,7 +5,7 @@
 #include "Screens.h"
 
 #include "app/Permissions.h"
-#include "app/ResultGrid.h"
+#include "widgets/ResultGrid.h"
 #include "data/Members.h"
 #include "data/Sql.h"
 #include "members/Screens.h"

@@ -59,27 +59,18 @@ void TestOpenLists::listsShowWhatOthersAdd_data()
     QTest::newRow("roll call, classes") << "frmAttendanceEntry"
                                         << "cmbClass"
                                         << "class";
-    QTest::newRow("member navigator, classes") << "frmMemberNavigator"
-                                               << "cmbSSClass"
-                                               << "class";
-    QTest::newRow("member navigator, care groups") << "frmMemberNavigator"
-                                                   << "cmbCG"
-                                                   << "group";
     QTest::newRow("member navigator, responsibilities") << "frmMemberNavigator"
                                                         << "cmbResponsibility"
                                                         << "responsibility";
-    QTest::newRow("prospect navigator, classes") << "frmProspectNavigator"
-                                                 << "cmbSSClass"
-                                                 << "class";
     QTest::newRow("prospect navigator, care groups") << "frmProspectNavigator"
                                                      << "cmbCG"
                                                      << "group";
     QTest::newRow("member screen, people") << "frmMemberEntry"
                                            << "cmbMember"
                                            << "person";
-    QTest::newRow("report launcher, people") << "frmMemberInformationUpdateReport"
-                                             << "cmbProspect"
-                                             << "person";
+    QTest::newRow("report window, people") << "frmMemberInformationUpdateReport"
+                                           << "cmbProspect"
+                                           << "person";
 }
 
 void TestOpenLists::listsShowWhatOthersAdd()

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/ResultGrid.h"
+#include "widgets/ResultGrid.h"
 #include "data/Members.h"
 #include "data/Sql.h"
 #include "navigators/ProspectSearch.h"

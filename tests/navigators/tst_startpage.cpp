@@ -90,7 +90,7 @@ void TestStartPage::namesNeedMemberView()
     TestEnv env;
     QMdiArea area;
     Workspace ws(&area);
-    ctx().workspace = &ws;
+    setWorkspace(&ws);
     members::registerScreens(ws);
     env.loginWithOnly(permission);
     const qint64 prospect = env.addMember(QStringLiteral("Paul"), QStringLiteral("Prospect"));
@@ -121,7 +121,7 @@ void TestStartPage::namesNeedMemberView()
         QCOMPARE(
             test::control<QTreeWidget>(page, "trvRecent")->topLevelItem(0)->text(0), QStringLiteral("Birthday, Bea"));
     }
-    ctx().workspace = nullptr;
+    setWorkspace(nullptr);
 }
 
 QTEST_MAIN(TestStartPage)

@@ -1,7 +1,7 @@
 #include "Outreach.h"
 #include "Screens.h"
 
-#include "app/FormHelpers.h"
+#include "widgets/FormHelpers.h"
 #include "app/Permissions.h"
 #include "outreach/Screens.h"
 #include "outreach/frmProspectContactEntry.h"

@@ -269,7 +269,8 @@ void TestPeopleImport::notATable()
     QString err;
     QCOMPARE(runCommand(env, job(path), nullptr, &err), 1);
     QVERIFY2(
-        err.startsWith(QStringLiteral("pewlark: The file \"%1\" is not a CSV table: ").arg(path)), qPrintable(err));
+        err.startsWith(QStringLiteral("pewlark: The file \"%1\" is not a CSV table: ").arg(QDir::toNativeSeparators(path))),
+        qPrintable(err));
     QVERIFY2(err.contains(why), qPrintable(err));
     QCOMPARE(count(env.db(), QStringLiteral("Member")), before);
 }

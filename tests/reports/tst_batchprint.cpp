@@ -115,7 +115,7 @@ void TestBatchPrint::printsOneJobEach()
     test::TestEnv env;
     QMdiArea area;
     Workspace ws(&area);
-    ctx().workspace = &ws;
+    setWorkspace(&ws);
     QSignalSpy statusLine(&ws, &Workspace::statusChanged);
     RefusingOutput out;
     out.refuseJob = refuseJob;
@@ -188,7 +188,7 @@ void TestBatchPrint::withoutPrinterOnePdf()
     test::TestEnv env;
     QMdiArea area;
     Workspace ws(&area);
-    ctx().workspace = &ws;
+    setWorkspace(&ws);
     QSignalSpy statusLine(&ws, &Workspace::statusChanged);
     env.output.printerInstalled = false;
     env.messages.answers = { agree ? Answer::Yes : Answer::No };

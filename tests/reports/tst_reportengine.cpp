@@ -3,7 +3,7 @@
 
 #include "ReportFields.h"
 #include "TestSupport.h"
-#include "app/FormHelpers.h"
+#include "widgets/FormHelpers.h"
 #include "data/Database.h"
 #include "reports/Report.h"
 

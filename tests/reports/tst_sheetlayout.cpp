@@ -5,7 +5,7 @@
 
 #include "PaintRecorder.h"
 #include "ReportFields.h"
-#include "app/FormHelpers.h"
+#include "widgets/FormHelpers.h"
 #include "reports/Layouts.h"
 
 #include <QFontMetricsF>

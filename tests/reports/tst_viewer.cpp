@@ -4,8 +4,8 @@
 #include "FedReport.h"
 #include "ReportFields.h"
 #include "TestSupport.h"
-#include "app/Context.h"
-#include "app/Guard.h"
+#include "widgets/Context.h"
+#include "widgets/Guard.h"
 #include "app/Workspace.h"
 #include "reports/PagePreview.h"
 #include "reports/ReportOutput.h"
@@ -151,7 +151,7 @@ private slots:
         for (Viewer* v : topLevelViewers())
             v->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ctx().workspace = nullptr;
+        setWorkspace(nullptr);
         env.reset();
         dir.reset();
     }
@@ -215,7 +215,7 @@ private slots:
         area.resize(1000, 800);
         area.show();
         Workspace ws(&area);
-        ctx().workspace = &ws;
+        setWorkspace(&ws);
         output().preview(listReport(1));
         output().preview(labelReport(40));
         QCOMPARE(area.subWindowList().size(), 1);
@@ -388,7 +388,7 @@ private slots:
         QFETCH(bool, error);
         QMdiArea area;
         Workspace ws(&area);
-        ctx().workspace = &ws;
+        setWorkspace(&ws);
         QSignalSpy statusLine(&ws, &Workspace::statusChanged);
         auto v = shownViewer(listReport(6));
         if (!answer.isEmpty())
@@ -440,7 +440,7 @@ private slots:
         QFETCH(bool, byKey);
         QMdiArea area;
         Workspace ws(&area);
-        ctx().workspace = &ws;
+        setWorkspace(&ws);
         QSignalSpy statusLine(&ws, &Workspace::statusChanged);
         const QString out = path("printed.pdf");
         bool dialogShown = false;

@@ -37,10 +37,10 @@ check() {
 }
 
 check "untouched tree" "" "" pass
-check "quoted include" src/data/Sql.h '#include "app/Context.h"' \
-    "src/data/Sql.h:%LINE%: data may not include from app"
-check "angle include" src/app/Context.h '#include <navigators/Screens.h>' \
-    "src/app/Context.h:%LINE%: app may not include from navigators"
+check "quoted include" src/data/Sql.h '#include "widgets/Context.h"' \
+    "src/data/Sql.h:%LINE%: data may not include from widgets"
+check "angle include" src/widgets/Context.h '#include <navigators/Screens.h>' \
+    "src/widgets/Context.h:%LINE%: widgets may not include from navigators"
 check "ui header" src/admin/frmChurchInfo.ui '   <header>members/FamilyPanel.h</header>' \
     "src/admin/frmChurchInfo.ui:%LINE%: admin may not include from members"
 check "DEPENDS, one line" src/data/CMakeLists.txt 'pewlark_library(data DEPENDS app)' \
