@@ -265,7 +265,10 @@ void TestAttendanceEntry::enterInTheVisitorBoxesAddsTheVisitor()
     QCOMPARE(boxes.shown, QStringList { QStringLiteral("Pewlark: There is already Cole, Cy.") });
     QCOMPARE(r.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), before);
     QCOMPARE(last->text(), QStringLiteral("Cole"));
+    QVERIFY(QTest::qWaitForWindowActive(&r.main));
+    QVERIFY(first->hasFocus());
 
+    last->setFocus();
     last->setText(QStringLiteral("Dunn"));
     QTest::keyClick(last, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(r.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), before + 1);
