@@ -1,21 +1,15 @@
 #include "Screens.h"
 
-#include "admin/Screens.h"
+#include "widgets/Guard.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/frmAbout.h"
-#include "attendance/Screens.h"
 #include "members/Screens.h"
-#include "navigators/Screens.h"
-#include "outreach/Screens.h"
 #include "reports/Screens.h"
-#include "widgets/Guard.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -110,7 +104,6 @@ private slots:
     void windowPlacesKeptPerUser();
     void fitsTheScreen_data();
     void fitsTheScreen();
-    void screensFitInASmallMainWindow();
     void screenOpenedByNameIsTested_data();
     void screenOpenedByNameIsTested();
     void foldersRegisterTheirScreens_data();
@@ -356,39 +349,6 @@ void TestMainWindow::fitsTheScreen()
     const QRect fitted = fittedGeometry(available, frame, QSize(1280, 800));
     QCOMPARE(fitted, window);
     QVERIFY(available.contains(fitted.marginsAdded(frame)));
-}
-
-// At 1280 x 720 every screen opens inside the main window's area.
-void TestMainWindow::screensFitInASmallMainWindow()
-{
-    test::MainWindowFixture f;
-    reports::registerScreens(*f.main.workspace());
-    outreach::registerScreens(*f.main.workspace());
-    admin::registerScreens(*f.main.workspace());
-    members::registerScreens(*f.main.workspace());
-    navigators::registerScreens(*f.main.workspace());
-    attendance::registerScreens(*f.main.workspace());
-    const qint64 admin = f.env.addMember(QStringLiteral("Ada"), QStringLiteral("Admin"));
-    f.env.loginAs(admin, QStringLiteral("Admin"));
-    f.main.setGeometry(fittedGeometry(QRect(0, 0, 1280, 720), QMargins(1, 37, 1, 1), QSize(1280, 800)));
-    f.main.show();
-    f.main.unlock();
-    QStringList tooLarge;
-    for (const auto& entry : MDI::commands()) {
-        const QString window = entry.second.window;
-        if (window.isEmpty() || f.main.workspace()->find(window))
-            continue;
-        QWidget* screen = f.open(window);
-        if (!screen)
-            continue;
-        auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
-        QVERIFY(sub);
-        if (!f.main.area()->viewport()->rect().contains(sub->geometry()))
-            tooLarge.append(QStringLiteral("%1 %2x%3").arg(window).arg(sub->width()).arg(sub->height()));
-        sub->close();
-        test::deleteClosed();
-    }
-    QCOMPARE(tooLarge, QStringList());
 }
 
 // A screen that opens another screen by name gets the same test as the menu;

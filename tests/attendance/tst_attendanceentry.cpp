@@ -178,29 +178,20 @@ void TestAttendanceEntry::visitorAddedAsProspect()
 void TestAttendanceEntry::visitorIsReadyForOutreach_data()
 {
     QTest::addColumn<QString>("churchStatus"); // the church's own for new people; empty: none chosen
-    QTest::addColumn<QString>("phases"); // as test::setPhases writes them
-    QTest::addColumn<QString>("first"); // typed as the visitor's name
-    QTest::addColumn<QString>("last");
+    QTest::addColumn<QStringList>("typed"); // first and last name
     QTest::addColumn<QString>("answer"); // to the duplicate question; empty: none asked
     // Member, Church Status, Phase, Next Contact, Next Action of the person ticked
     QTest::addColumn<QStringList>("ticked");
-    const QString phases = QStringLiteral("2|Call|Phone call|2;1|Welcome|Letter|1.5;3|Visit|Home visit|3");
+    const QStringList dee { "Dee", "Dunn" };
     const QStringList newVisitor { "Prospect", "Active", "Welcome", "2026-03-22", "Letter" };
-    QTest::newRow("the first phase, due a week later") << "" << phases << "Dee"
-                                                       << "Dunn"
-                                                       << "" << newVisitor;
+    QTest::newRow("the first phase, due a week later") << "" << dee << "" << newVisitor;
     QTest::newRow("the church's own Church Status")
-        << "Visitor" << phases << "Dee"
-        << "Dunn"
-        << "" << QStringList { "Prospect", "Visitor", "Welcome", "2026-03-22", "Letter" };
+        << "Visitor" << dee << "" << QStringList { "Prospect", "Visitor", "Welcome", "2026-03-22", "Letter" };
     QTest::newRow("someone already there: tick that person")
-        << "" << phases << " cy "
-        << "COLE"
-        << "Tick That Person" << QStringList { "Member", "Active", "~", "~", "~" };
+        << "" << QStringList { " cy ", "COLE" } << "Tick That Person"
+        << QStringList { "Member", "Active", "~", "~", "~" };
     QTest::newRow("someone already there: add anyway")
-        << "" << phases << "Cy"
-        << "Cole"
-        << "Add Anyway" << QStringList { "Prospect", "Active", "Welcome", "2026-03-22", "Letter" };
+        << "" << QStringList { "Cy", "Cole" } << "Add Anyway" << newVisitor;
 }
 
 // A visitor added at the roll call can be saved on the member screen as they
@@ -208,21 +199,19 @@ void TestAttendanceEntry::visitorIsReadyForOutreach_data()
 void TestAttendanceEntry::visitorIsReadyForOutreach()
 {
     QFETCH(QString, churchStatus);
-    QFETCH(QString, phases);
-    QFETCH(QString, first);
-    QFETCH(QString, last);
+    QFETCH(QStringList, typed);
     QFETCH(QString, answer);
     QFETCH(QStringList, ticked);
     Roll r;
     if (!churchStatus.isEmpty())
         ChurchSettings::setValue(r.env.db(), ChurchSettings::kNewPersonChurchStatus, churchStatus);
-    test::setPhases(r.env.db(), phases);
+    test::setPhases(r.env.db(), QStringLiteral("2|Call|Phone call|2;1|Welcome|Letter|1.5;3|Visit|Home visit|3"));
     if (!answer.isEmpty())
         r.env.messages.choices.append(answer);
     const int before = r.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt();
 
-    control<QLineEdit>(r.screen, "txtVisitorFirst")->setText(first);
-    control<QLineEdit>(r.screen, "txtVisitorLast")->setText(last);
+    control<QLineEdit>(r.screen, "txtVisitorFirst")->setText(typed.first());
+    control<QLineEdit>(r.screen, "txtVisitorLast")->setText(typed.last());
     r.click("btnAddVisitor");
 
     QCOMPARE(r.env.messages.count(), answer.isEmpty() ? 0 : 1);
