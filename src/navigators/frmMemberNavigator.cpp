@@ -68,7 +68,6 @@ QSize frmMemberNavigator::sizeHint() const { return screenSize(this, QWidget::si
 void frmMemberNavigator::LoadSearchValues()
 {
     BusyCursor busy;
-    using L = SharedLists::List;
     fillMonths(ui->cmbDobAnniv);
     fillYesNo(ui->cmbReceiveNL);
     fillYesNo(ui->cmbHOH);

@@ -65,7 +65,6 @@ QSize frmProspectNavigator::sizeHint() const { return screenSize(this, QWidget::
 void frmProspectNavigator::LoadSearchValues()
 {
     BusyCursor busy;
-    using L = SharedLists::List;
     ui->txtSearch->clear();
     const QDate today = clock().today();
     setDatesQuietly({ ui->dtStartDate, ui->dtEndDate }, today);
