@@ -56,25 +56,15 @@ namespace {
 
 void addAttendanceRows(BenchContext& context)
 {
-    const Context saved = ctx();
-    std::unique_ptr<Database> db = Database::open(context.church(), Database::OpenMode::ExistingOnly);
-    ThrowingMessages messages;
-    SystemClock clock;
+    Session session(context);
+    Database* db = &session.db();
     QMdiArea area;
     Workspace workspace(&area);
-    Context& c = ctx();
-    c = Context {};
-    c.database = db.get();
-    c.messages = &messages;
-    c.clock = &clock;
     setWorkspace(&workspace);
-    c.settings.databasePath = context.church();
-    c.settings.keyPressDelay = 1.0;
-    c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
     const qint64 history = db->scalar(QStringLiteral("SELECT COUNT(*) FROM Attendance")).toLongLong();
     const QString size = QStringLiteral("%1 people, %2 attendances").arg(context.people).arg(history);
 
-    try {
+    {
         const qint64 cls = classOf(*db, 200);
         {
             attendance::frmAttendanceEntry form;
@@ -125,7 +115,7 @@ void addAttendanceRows(BenchContext& context)
             context.add({ QStringLiteral("member screen: \"Attendance Info\" filled (a regular)"), size, fill, -1 });
         }
         {
-            const attendance::NotSeenCriteria criteria { 26, 96, clock.today().addDays(-56), QString() };
+            const attendance::NotSeenCriteria criteria { 26, 96, pw::clock().today().addDays(-56), QString() };
             std::size_t found = 0;
             const double read
                 = medianMs(context.runs, [&] { found = attendance::notSeenLately(*db, criteria).size(); });
@@ -144,17 +134,13 @@ void addAttendanceRows(BenchContext& context)
         }
         {
             const double summary = medianMs(context.runs, [&] {
-                const auto report = attendance::summaryReport(clock.today());
+                const auto report = attendance::summaryReport(pw::clock().today());
                 report->paginate();
                 consume(report->pageCount());
             });
             context.add({ QStringLiteral("attendance summary: 52 weeks, report laid out"), size, summary, -1 });
         }
-    } catch (...) {
-        ctx() = saved;
-        throw;
     }
-    ctx() = saved;
 }
 
 } // namespace pw::bench

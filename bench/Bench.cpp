@@ -22,6 +22,25 @@ void BenchContext::add(const Row& row)
     err << Qt::endl;
 }
 
+Session::Session(const BenchContext& context, Login login, const QString& location)
+    : m_saved(ctx())
+    , m_db(Database::open(location.isEmpty() ? context.church() : location, Database::OpenMode::ExistingOnly))
+{
+    Context& c = ctx();
+    if (login == Login::Admin) {
+        c = Context {};
+        c.settings.databasePath = context.church();
+        c.settings.pictureFolder = context.workDir + QLatin1Char('/');
+        c.settings.keyPressDelay = 1.0;
+        c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
+    }
+    c.database = m_db.get();
+    c.messages = &m_messages;
+    c.clock = &m_clock;
+}
+
+Session::~Session() { ctx() = m_saved; }
+
 namespace {
     volatile qint64 g_sink = 0;
 }

@@ -4,13 +4,20 @@
 // median is printed as one row of a table, next to the time plain SQLite
 // needs for the same query where that comparison makes sense.
 
+#include "data/Clock.h"
+#include "widgets/Context.h"
 #include "widgets/Messages.h"
 
 #include <QString>
 #include <QTextStream>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <vector>
+
+namespace pw {
+class Database;
+}
 
 namespace pw::navigators {
 struct SearchStatement;
@@ -54,6 +61,28 @@ struct BenchContext {
 
     // Records a row and reports it at once, so a long run shows progress.
     void add(const Row& row);
+};
+
+// The program's context for rows that run screens, searches and reports:
+// the church opened as the database, a clock, messages that throw and, for
+// screens, an "Admin" session with an office's keypress delay and picture
+// folder. The church is the one the rows read (context.church()) unless a
+// location is given. The context before it comes back when it goes, also when a row
+// throws.
+class Session {
+public:
+    enum class Login { None, Admin };
+    explicit Session(const BenchContext& context, Login login = Login::Admin, const QString& location = {});
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    Database& db() { return *m_db; }
+
+private:
+    Context m_saved;
+    std::unique_ptr<Database> m_db;
+    SystemClock m_clock;
+    ThrowingMessages m_messages;
 };
 
 // Runs work `runs` times and returns the median wall-clock time in ms. The

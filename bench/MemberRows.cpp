@@ -70,25 +70,14 @@ namespace {
 
 void addMemberRows(BenchContext& context)
 {
-    const Context saved = ctx();
-    std::unique_ptr<Database> db = Database::open(context.church(), Database::OpenMode::ExistingOnly);
-    ThrowingMessages messages;
-    SystemClock clock;
+    Session session(context);
+    Database* db = &session.db();
     QMdiArea area;
     Workspace workspace(&area);
-    Context& c = ctx();
-    c = Context {};
-    c.database = db.get();
-    c.messages = &messages;
-    c.clock = &clock;
     setWorkspace(&workspace);
-    c.settings.databasePath = context.church();
-    c.settings.pictureFolder = context.workDir + QLatin1Char('/');
-    c.settings.keyPressDelay = 1.0;
-    c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
     const QString people = QStringLiteral("%1 people").arg(context.people);
 
-    try {
+    {
         members::frmMemberEntry form;
         form.show();
         QApplication::processEvents();
@@ -213,11 +202,7 @@ void addMemberRows(BenchContext& context)
         if (memberId->text().isEmpty())
             throw std::runtime_error("type-ahead loaded nobody");
         context.add({ QStringLiteral("member screen: one type-ahead key in cmbMember"), people, key, -1 });
-    } catch (...) {
-        ctx() = saved;
-        throw;
     }
-    ctx() = saved;
 }
 
 } // namespace pw::bench

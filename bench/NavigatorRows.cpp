@@ -87,14 +87,9 @@ namespace {
 
 void addNavigatorRows(BenchContext& context)
 {
-    const Context saved = ctx();
-    std::unique_ptr<Database> db = Database::open(context.church(), Database::OpenMode::ExistingOnly);
-    ThrowingMessages messages;
-    SystemClock clock;
-    ctx().database = db.get();
-    ctx().messages = &messages;
-    ctx().clock = &clock;
-    try {
+    Session session(context, Session::Login::None);
+    Database* db = &session.db();
+    {
         findRow(context, QStringLiteral("member navigator: Find, no criteria"), navigators::memberGridColumns(),
             navigators::memberSearch({}));
         navigators::MemberCriteria name;
@@ -146,11 +141,7 @@ void addNavigatorRows(BenchContext& context)
         const QString path = QDir(context.workDir).filePath(QStringLiteral("members.csv"));
         const double csv = medianMs(context.runs, [&] { writeCsv(&view, path); });
         context.add({ QStringLiteral("result grid: export to CSV"), people, csv, -1 });
-    } catch (...) {
-        ctx() = saved;
-        throw;
     }
-    ctx() = saved;
 }
 
 } // namespace pw::bench

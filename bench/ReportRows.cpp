@@ -17,27 +17,6 @@ namespace pw::bench {
 
 namespace {
 
-    // Installs the church as the program's database for the rows below and
-    // puts the previous context back afterwards.
-    class ContextScope {
-    public:
-        explicit ContextScope(const QString& path)
-            : m_saved(ctx())
-            , m_db(Database::open(path, Database::OpenMode::ExistingOnly))
-        {
-            ctx().database = m_db.get();
-            ctx().clock = &m_clock;
-            ctx().messages = &m_messages;
-        }
-        ~ContextScope() { ctx() = m_saved; }
-        Database& db() { return *m_db; }
-
-    private:
-        Context m_saved;
-        std::unique_ptr<Database> m_db;
-        SystemClock m_clock;
-        ThrowingMessages m_messages;
-    };
 
     // `count` people spread evenly over the whole church, as a search that
     // matches people of every name would find them.
@@ -70,7 +49,7 @@ namespace {
 
 void addReportRows(BenchContext& context)
 {
-    ContextScope scope(context.databasePath);
+    Session scope(context, Session::Login::None, context.databasePath);
     const QString pdf = QDir(context.workDir).filePath(QStringLiteral("report.pdf"));
 
     // Member list: the query for 1,000 people, then the whole report to PDF.

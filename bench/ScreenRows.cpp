@@ -32,26 +32,14 @@ namespace {
 
     // The main window as the program shows it after an "Admin" login.
     struct Program {
-        std::unique_ptr<Database> db;
-        ThrowingMessages messages;
-        SystemClock clock;
+        Session session;
         std::unique_ptr<MDI> window;
-        Context saved = ctx();
 
         explicit Program(const BenchContext& context)
-            : db(Database::open(context.church(), Database::OpenMode::ExistingOnly))
+            : session(context)
         {
             window = std::make_unique<MDI>();
-            Context& c = ctx();
-            c = Context {};
-            c.database = db.get();
-            c.messages = &messages;
-            c.clock = &clock;
             setWorkspace(window->workspace());
-            c.settings.databasePath = context.church();
-            c.settings.pictureFolder = context.workDir + QLatin1Char('/');
-            c.settings.keyPressDelay = 1.0;
-            c.user = CurrentUser { 1, QStringLiteral("Admin"), QStringLiteral("admin") };
             reports::registerScreens(*window->workspace());
             outreach::registerScreens(*window->workspace());
             admin::registerScreens(*window->workspace());
@@ -65,7 +53,6 @@ namespace {
         {
             closeAll();
             window.reset();
-            ctx() = saved;
         }
 
         void closeAll()
@@ -269,8 +256,8 @@ namespace {
         program.press(prospects, "btnFind");
         auto* prospectGrid = prospects->findChild<QTableView*>(QStringLiteral("vsfgMembers"));
         auto* contactGrid = prospects->findChild<QTableView*>(QStringLiteral("vsfgContact"));
-        const qint64 busiest = program.db
-                                   ->scalar(QStringLiteral("SELECT Prospect_ID FROM Prospect_Contact GROUP BY "
+        const qint64 busiest = program.session.db()
+                                   .scalar(QStringLiteral("SELECT Prospect_ID FROM Prospect_Contact GROUP BY "
                                                            "Prospect_ID ORDER BY COUNT(*) DESC LIMIT 1"))
                                    .toLongLong();
         int busiestRow = 0;
