@@ -259,26 +259,43 @@ QString suggestedLevel(int weeksOf13)
 QString notSeenStatement(const NotSeenCriteria& c, QVariantList& params)
 {
     const int weeks = qBound(1, c.ofWeeks, 520);
+    const QString before = isoDate(c.before);
+    const QString first = isoDate(c.before.addDays(-7 * weeks));
     // Week 1 is the seven days before the date, week 2 the seven before
     // those, and so on (counted from 0 here).
-    const QString week = QStringLiteral("(%1 - 1) / 7").arg(sql::daysBefore(QStringLiteral("Meeting_Date")));
-    params << isoDate(c.before);
-    const QString service = c.service.isEmpty() ? QString() : QStringLiteral(" AND Service = ?");
-    QString sqlText = QStringLiteral("SELECT Member.ID, Member.Last_Name, Member.First_Name, Member.Middle_Name, "
-                                     "Member.Phone, w.Last_Date, w.Weeks FROM (SELECT Member_ID, COUNT(DISTINCT ")
-        + week
-        + QStringLiteral(") AS Weeks, MAX(Meeting_Date) AS Last_Date FROM Attendance WHERE Meeting_Date >= ? AND "
-                         "Meeting_Date < ?")
-        + service
-        + QStringLiteral(" GROUP BY Member_ID) w JOIN Member ON Member.ID = w.Member_ID WHERE w.Weeks >= ? AND NOT "
-                         "EXISTS (SELECT 1 FROM Attendance a WHERE a.Member_ID = w.Member_ID AND a.Meeting_Date >= ?")
-        + (service.isEmpty() ? QString() : QStringLiteral(" AND a.Service = ?")) + QStringLiteral(")");
-    params << isoDate(c.before.addDays(-7 * weeks)) << isoDate(c.before);
-    if (!c.service.isEmpty())
-        params << c.service;
-    params << qMax(1, c.atLeast) << isoDate(c.before);
-    if (!c.service.isEmpty())
-        params << c.service;
+    const QString week = QStringLiteral("(%1 - 1) / 7").arg(sql::daysBefore(QStringLiteral("a.Meeting_Date")));
+    const QString service = c.service.isEmpty() ? QString() : QStringLiteral(" AND a.Service = ?");
+    const auto serviceParam = [&] {
+        if (!c.service.isEmpty())
+            params << c.service;
+    };
+    // Person by person rather than meeting by meeting: `attender` walks the
+    // index on (Member_ID, Meeting_Date) from one person to the next, one
+    // seek each; a person seen since the date, or last seen before the
+    // weeks, costs one or two more seeks; only the few left have their weeks
+    // counted. Reading every attendance of the weeks instead grows with the
+    // whole congregation's history.
+    const QString sqlText = QStringLiteral(
+        "WITH RECURSIVE attender(ID) AS (SELECT MIN(Member_ID) FROM Attendance UNION ALL "
+        "SELECT (SELECT MIN(a.Member_ID) FROM Attendance a WHERE a.Member_ID > attender.ID) FROM attender "
+        "WHERE attender.ID IS NOT NULL) "
+        "SELECT w.ID, w.Last_Name, w.First_Name, w.Middle_Name, w.Phone, w.Last_Date, w.Weeks FROM "
+        "(SELECT p.ID, p.Last_Name, p.First_Name, p.Middle_Name, p.Phone, p.Last_Date, "
+        "(SELECT COUNT(DISTINCT %1) FROM Attendance a WHERE a.Member_ID = p.ID AND a.Meeting_Date >= ? AND "
+        "a.Meeting_Date < ?%2) AS Weeks FROM "
+        "(SELECT Member.ID, Member.Last_Name, Member.First_Name, Member.Middle_Name, Member.Phone, "
+        "(SELECT MAX(a.Meeting_Date) FROM Attendance a WHERE a.Member_ID = Member.ID AND a.Meeting_Date < ?%2) "
+        "AS Last_Date FROM attender JOIN Member ON Member.ID = attender.ID WHERE NOT EXISTS (SELECT 1 FROM "
+        "Attendance a WHERE a.Member_ID = Member.ID AND a.Meeting_Date >= ?%2)) p WHERE p.Last_Date >= ?) w "
+        "WHERE w.Weeks >= ?")
+                                .arg(week, service);
+    params << before << first << before;
+    serviceParam();
+    params << before;
+    serviceParam();
+    params << before;
+    serviceParam();
+    params << first << qMax(1, c.atLeast);
     return sqlText;
 }
 

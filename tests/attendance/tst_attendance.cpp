@@ -45,6 +45,8 @@ private slots:
     void attendedSince_data();
     void attendedSince();
     void demoChurchHasAHistory();
+    void notSeenAgreesWithEveryMeetingGrouped_data();
+    void notSeenAgreesWithEveryMeetingGrouped();
 };
 
 // A church of the schema before attendance opens with every row of every
@@ -317,6 +319,69 @@ void TestAttendance::demoChurchHasAHistory()
     QVERIFY(db->exists(QStringLiteral("SELECT Member_ID FROM Attendance WHERE Service = 'WS' AND Meeting_Date >= ? "
                                       "GROUP BY Member_ID HAVING COUNT(*) >= 12"),
         { kSunday.addDays(-7 * 12).toString(Qt::ISODate) }));
+}
+
+// The question asked person by person gives what every attendance of the
+// weeks grouped by person gives, on a church with two years of meetings.
+void TestAttendance::notSeenAgreesWithEveryMeetingGrouped_data()
+{
+    QTest::addColumn<int>("atLeast");
+    QTest::addColumn<int>("ofWeeks");
+    QTest::addColumn<int>("weeksAgo"); // the date is this many weeks before the demo's last Sunday
+    QTest::addColumn<QString>("service");
+    QTest::newRow("6 of 8, a month ago") << 6 << 8 << 4 << QString();
+    QTest::newRow("26 of 96, two months ago") << 26 << 96 << 8 << QString();
+    QTest::newRow("1 of 4, today") << 1 << 4 << 0 << QString();
+    QTest::newRow("2 of 13, worship only") << 2 << 13 << 6 << QStringLiteral("WS");
+    QTest::newRow("1 of 52, Wednesday only, half a year ago") << 1 << 52 << 26 << QStringLiteral("WN");
+    QTest::newRow("weeks reaching before the first meeting") << 3 << 200 << 2 << QString();
+}
+
+void TestAttendance::notSeenAgreesWithEveryMeetingGrouped()
+{
+    if (test::onServer())
+        QSKIP("the demo church is a file");
+    QFETCH(int, atLeast);
+    QFETCH(int, ofWeeks);
+    QFETCH(int, weeksAgo);
+    QFETCH(QString, service);
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("demo.sqlite"));
+    if (!QFile::exists(path)) {
+        demo::DemoOptions options;
+        options.people = 600;
+        options.today = kSunday;
+        demo::generate(path, options);
+    }
+    auto db = Database::open(path, Database::OpenMode::ExistingOnly);
+    const QDate before = kSunday.addDays(-7 * weeksAgo);
+    const QString only = service.isEmpty() ? QString() : QStringLiteral(" AND Service = ?");
+    QVariantList params { before.toString(Qt::ISODate), before.addDays(-7 * ofWeeks).toString(Qt::ISODate),
+        before.toString(Qt::ISODate) };
+    if (!service.isEmpty())
+        params << service;
+    params << atLeast << before.toString(Qt::ISODate);
+    if (!service.isEmpty())
+        params << service;
+    QStringList grouped;
+    db->scan(QStringLiteral("SELECT w.Member_ID, w.Last_Date, w.Weeks FROM (SELECT Member_ID, COUNT(DISTINCT "
+                            "(CAST(julianday(?) - julianday(Meeting_Date) AS INTEGER) - 1) / 7) AS Weeks, "
+                            "MAX(Meeting_Date) AS Last_Date FROM Attendance WHERE Meeting_Date >= ? AND Meeting_Date "
+                            "< ?")
+            + only
+            + QStringLiteral(" GROUP BY Member_ID) w WHERE w.Weeks >= ? AND NOT EXISTS (SELECT 1 FROM Attendance a "
+                             "WHERE a.Member_ID = w.Member_ID AND a.Meeting_Date >= ?")
+            + (service.isEmpty() ? QString() : QStringLiteral(" AND a.Service = ?")) + QStringLiteral(")"),
+        params, [&](const RowView& row) {
+            grouped << QStringLiteral("%1 %2 %3").arg(row.integer(0)).arg(row.text(1)).arg(row.integer(2));
+        });
+    QStringList found;
+    for (const attendance::NotSeen& n : attendance::notSeenLately(*db, { atLeast, ofWeeks, before, service }))
+        found << QStringLiteral("%1 %2 %3").arg(n.id).arg(n.lastAttended.toString(Qt::ISODate)).arg(n.weeks);
+    grouped.sort();
+    found.sort();
+    QVERIFY(!grouped.isEmpty()); // the demo church has people of each kind
+    QCOMPARE(found, grouped);
 }
 
 QTEST_MAIN(TestAttendance)
