@@ -57,12 +57,6 @@ std::vector<Occasion> occasionsAhead(const QDate& today, int days)
     // without a time of day after it; one pass over the table finds both.
     // The few rows found are checked further here rather than by the engine
     // calling back for every row of the table.
-    QSqlQuery q = db().exec(QStringLiteral("SELECT ID, Last_Name, First_Name, Date_Of_Birth, Anniversary_Date, "
-                                           "Marital_Status, Member_Active_Status FROM Member WHERE "
-                                           "(substr(Date_Of_Birth, 6, 5) IN (%1) OR substr(Anniversary_Date, 6, 5) "
-                                           "IN (%1)) AND Deceased_Date IS NULL")
-                                .arg(list),
-        values + values);
     struct Found {
         Occasion occasion;
         QString key; // the name's sort key
@@ -70,23 +64,34 @@ std::vector<Occasion> occasionsAhead(const QDate& today, int days)
     std::vector<Found> found;
     const QString deceased = sql::equalityKey(QStringLiteral("Deceased"));
     const QString divorced = sql::equalityKey(QStringLiteral("Divorced"));
-    while (q.next()) {
-        if (sql::equalityKey(sql::toText(q.value(6))) == deceased)
-            continue;
-        const QString name = nameOf(q, 1, 2);
-        for (int column : { 3, 4 }) {
-            const bool anniversary = column == 4;
-            if (anniversary && sql::equalityKey(sql::toText(q.value(5))) == divorced)
-                continue;
-            const QString stored = q.value(column).toString();
-            const QDate day = dayOf.value(stored.mid(5, 5));
-            const int year = QStringView(stored).left(4).toInt();
-            if (!day.isValid() || year <= 0 || year >= day.year())
-                continue;
-            found.push_back({ { q.value(0).toLongLong(), name, day, day.year() - year, anniversary }, QString() });
-            found.back().key = sql::sortKey(name);
-        }
-    }
+    const auto is = [](const QString& text, const QString& key) {
+        return !text.isEmpty() && sql::equalityKey(text) == key;
+    };
+    db().scan(QStringLiteral("SELECT ID, Last_Name, First_Name, Date_Of_Birth, Anniversary_Date, Marital_Status, "
+                             "Member_Active_Status FROM Member WHERE (substr(Date_Of_Birth, 6, 5) IN (%1) OR "
+                             "substr(Anniversary_Date, 6, 5) IN (%1)) AND Deceased_Date IS NULL")
+                  .arg(list),
+        values + values, [&](const RowView& row) {
+            if (is(row.text(6), deceased))
+                return;
+            QString name;
+            QString key;
+            for (int column : { 3, 4 }) {
+                const bool anniversary = column == 4;
+                if (anniversary && is(row.text(5), divorced))
+                    continue;
+                const QString stored = row.text(column);
+                const QDate day = dayOf.value(stored.mid(5, 5));
+                const int year = QStringView(stored).left(4).toInt();
+                if (!day.isValid() || year <= 0 || year >= day.year())
+                    continue;
+                if (name.isNull()) {
+                    name = leaderName(row.text(1), row.text(2));
+                    key = sql::sortKey(name);
+                }
+                found.push_back({ { row.integer(0), name, day, day.year() - year, anniversary }, key });
+            }
+        });
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
         if (a.occasion.day != b.occasion.day)
             return a.occasion.day < b.occasion.day;

@@ -12,6 +12,7 @@
 #include "navigators/StartPage.h"
 #include "ui_frmStartPage.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QLocale>
 
@@ -33,11 +34,14 @@ namespace {
                             : QStringLiteral("Anniversary (%1 years)").arg(o.years);
     }
 
-    void addLine(QTreeWidget* tree, qint64 id, const QStringList& cells)
+    QTreeWidgetItem* line(qint64 id, const QStringList& cells)
     {
-        auto* item = new QTreeWidgetItem(tree, cells);
+        auto* item = new QTreeWidgetItem(cells);
         item->setData(0, Qt::UserRole, static_cast<qlonglong>(id));
+        return item;
     }
+
+    void addLine(QTreeWidget* tree, qint64 id, const QStringList& cells) { tree->addTopLevelItem(line(id, cells)); }
 
     void fit(QTreeWidget* tree)
     {
@@ -92,8 +96,17 @@ void frmStartPage::refresh()
     if (!m_mayView)
         return;
 
-    for (const startPage::Occasion& o : startPage::occasionsAhead(today))
-        addLine(ui->trvOccasions, o.id, { dayText(o.day), o.name, occasionText(o) });
+    // A large church has thousands of occasions in a week: the lines go into
+    // the list at once, and each of the seven days is written out once.
+    QList<QTreeWidgetItem*> occasions;
+    QHash<QDate, QString> days;
+    for (const startPage::Occasion& o : startPage::occasionsAhead(today)) {
+        auto day = days.find(o.day);
+        if (day == days.end())
+            day = days.insert(o.day, dayText(o.day));
+        occasions.append(line(o.id, { *day, o.name, occasionText(o) }));
+    }
+    ui->trvOccasions->addTopLevelItems(occasions);
     fit(ui->trvOccasions);
 
     int total = 0;
