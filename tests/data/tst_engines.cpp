@@ -290,7 +290,7 @@ void TestEngines::createWithAdministrator()
     auto db = Database::open(place, Database::OpenMode::ExistingOnly);
     QCOMPARE(db->texts(QStringLiteral("SELECT Username FROM \"User\"")), QStringList { "pastor" });
     QCOMPARE(db->texts(QStringLiteral("SELECT Type FROM \"User\"")), QStringList { "Admin" });
-    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 16);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 18);
     QCOMPARE(schema::version(*db), schema::kCurrentVersion);
 }
 
