@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
@@ -157,6 +158,7 @@ void addMemberRows(BenchContext& context)
                 }
                 throw std::runtime_error(name);
             };
+            int familyRun = 0;
             const double familySave = medianMs(
                 context.runs,
                 [&] {
@@ -169,7 +171,12 @@ void addMemberRows(BenchContext& context)
                     for (const char* list :
                         { "cmbMemberStatus", "cmbGender", "cmbChurchStatus", "cmbProspectStatus", "cmbRelationship" })
                         chooseFirst(list);
-                    form.findChild<QLineEdit*>(QStringLiteral("txtFName"))->setText(QStringLiteral("Bench"));
+                    // A first name of its own on every run (and every bench on the
+                    // same church), or the duplicate question stops the second save.
+                    form.findChild<QLineEdit*>(QStringLiteral("txtFName"))
+                        ->setText(QStringLiteral("Bench %1 %2")
+                                      .arg(QDateTime::currentMSecsSinceEpoch())
+                                      .arg(++familyRun));
                 });
             if (memberId->text().toLongLong() <= head)
                 throw std::runtime_error("New Family Member did not save a new person");

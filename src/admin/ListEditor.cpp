@@ -332,13 +332,8 @@ void ListEditor::saveKeepingRecord()
 
 bool ListEditor::save()
 {
-    // Asked again here: the grant may have been taken away since the window
-    // opened.
-    m_tracker->setViewOnly(!HasPermission(m_setup.permission));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, m_setup.permission))
         return false;
-    }
     const QString name = recordName();
     if (name.isEmpty()) {
         messages().show(m_setup.requiredMessage, QStringLiteral("Required Fields"));

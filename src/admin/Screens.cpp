@@ -31,9 +31,9 @@ void registerScreens(Workspace& workspace)
     // Window > Change My Password: every user, for his own account.
     workspace.registerScreen({ QStringLiteral("frmChangePassword"), {}, refusal::View,
         [] { return new frmChangePassword; }, Workspace::Placement::Centred });
-    // File > Import People... lets only "Admin" accounts open it.
-    workspace.registerScreen(
-        { QStringLiteral("frmImportPeople"), {}, refusal::View, [] { return new frmImportPeople; } });
+    // File > Import People...: a whole roll at once, so "Admin" accounts only.
+    workspace.registerScreen({ QStringLiteral("frmImportPeople"), { perm::Admin },
+        adminRefusal(QStringLiteral("import people")), [] { return new frmImportPeople; } });
 }
 
 } // namespace pw::admin

@@ -126,11 +126,8 @@ void frmChurchInfo::saveKeepingRecord()
 
 bool frmChurchInfo::save()
 {
-    m_tracker->setViewOnly(!HasPermission(perm::ChurchInfo));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, perm::ChurchInfo))
         return false;
-    }
     if (ui->txtCompany->text().isEmpty()) {
         messages().show(QStringLiteral("Church Name is Required."), QStringLiteral("Required Fields"));
         bringToView(ui->txtCompany);

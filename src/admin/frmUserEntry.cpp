@@ -284,11 +284,8 @@ void frmUserEntry::saveKeepingRecord()
 
 bool frmUserEntry::save()
 {
-    m_tracker->setViewOnly(!HasPermission(perm::UserPermissions));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, perm::UserPermissions))
         return false;
-    }
     QWidget* missing = nullptr;
     if (ui->cmbName->currentIndex() < 0 || ui->cmbName->currentText().trimmed().isEmpty() || m_memberId <= 0)
         missing = ui->cmbName;

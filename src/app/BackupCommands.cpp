@@ -27,7 +27,6 @@ namespace pw::backups {
 
 namespace {
 
-    const QString kAdmin = QStringLiteral("Admin");
     const QString kFolderSetting = QStringLiteral("backup/folder");
 
     QString native(const QString& path) { return QDir::toNativeSeparators(path); }
@@ -66,17 +65,6 @@ namespace {
     QStringList backupFilters()
     {
         return { QStringLiteral("Pewlark databases (*.sqlite)"), QStringLiteral("All files (*)") };
-    }
-
-    // Backing up and restoring hand over the whole roll: "Admin" accounts
-    // only, in the exact letter case the permission test uses.
-    bool requireAdmin(const QString& what)
-    {
-        if (ctx().user.type == kAdmin)
-            return true;
-        messages().show(QStringLiteral("Only an account of type \"Admin\" may %1 the database.").arg(what),
-            refusal::Title, Icon::Warning);
-        return false;
     }
 
 } // namespace
@@ -168,7 +156,7 @@ QString restoreStartFolder(const QString& databasePath)
 
 QString backUpFromMenu(QWidget* parent)
 {
-    if (!requireAdmin(QStringLiteral("back up")))
+    if (!requireAdmin(QStringLiteral("back up the database")))
         return {};
     if (onServer())
         return backUpPicturesOnServer(parent);
@@ -200,7 +188,7 @@ QString backUpFromMenu(QWidget* parent)
 
 bool restoreFromMenu(QWidget* parent, Workspace& workspace)
 {
-    if (!requireAdmin(QStringLiteral("restore")))
+    if (!requireAdmin(QStringLiteral("restore the database")))
         return false;
     if (onServer()) {
         messages().show(serverBackupText(db().displayName()), QStringLiteral("Pewlark"), Icon::Information);

@@ -1,4 +1,7 @@
 #include "app/Config.h"
+#include "data/Platform.h"
+
+#include "data/Windows1252.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,54 +17,6 @@ namespace {
 
     bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
     bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
-
-    // Windows-1252 bytes 0x80 to 0x9F; the five it leaves undefined stay the
-    // control characters of the same number, so they count as no text.
-    const char16_t kWindows1252High[32] = {
-        0x20AC,
-        0x0081,
-        0x201A,
-        0x0192,
-        0x201E,
-        0x2026,
-        0x2020,
-        0x2021,
-        0x02C6,
-        0x2030,
-        0x0160,
-        0x2039,
-        0x0152,
-        0x008D,
-        0x017D,
-        0x008F,
-        0x0090,
-        0x2018,
-        0x2019,
-        0x201C,
-        0x201D,
-        0x2022,
-        0x2013,
-        0x2014,
-        0x02DC,
-        0x2122,
-        0x0161,
-        0x203A,
-        0x0153,
-        0x009D,
-        0x017E,
-        0x0178,
-    };
-
-    QString fromWindows1252(const QByteArray& bytes)
-    {
-        QString text;
-        text.reserve(bytes.size());
-        for (const char byte : bytes) {
-            const auto b = static_cast<unsigned char>(byte);
-            text.append(b >= 0x80 && b < 0xA0 ? QChar(kWindows1252High[b - 0x80]) : QChar(b));
-        }
-        return text;
-    }
 
     // A character no text file holds: control characters other than tab and
     // line ends, and what a decoder puts in place of bytes it could not read.
@@ -218,7 +173,7 @@ Places places()
     return {
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.txt")),
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(name),
-        QStringLiteral("/etc/") + name,
+        platform::officeConfigFolder() + name,
     };
 }
 

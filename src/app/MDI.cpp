@@ -21,10 +21,17 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
+#include <QWindow>
 
 namespace pw {
 
 namespace {
+
+    // The main window's size on a screen with room for it.
+    constexpr QSize kWantedSize(1280, 800);
+    // A title bar and thin borders, assumed until the window manager has
+    // framed the window.
+    constexpr QMargins kGuessedFrame(4, 32, 4, 4);
 
     // The window the Window menu's "Start Page" opens, and a login too.
     const QString kStartPage = QStringLiteral("frmStartPage");
@@ -116,10 +123,50 @@ MDI::MDI(QWidget* parent)
     connect(m_workspace, &Workspace::statusChanged, statusBar(),
         [this](const QString& text) { statusBar()->showMessage(text); });
     buildMenus();
-    QSize size(1280, 800);
-    if (QScreen* display = QGuiApplication::primaryScreen())
-        size = size.boundedTo(display->availableSize());
-    resize(size);
+    fitToScreen();
+}
+
+QRect fittedGeometry(const QRect& available, const QMargins& frame, const QSize& wanted)
+{
+    const QSize room(qMax(0, available.width() - frame.left() - frame.right()),
+        qMax(0, available.height() - frame.top() - frame.bottom()));
+    const QSize size = wanted.boundedTo(room);
+    const QPoint at(available.x() + frame.left() + (room.width() - size.width()) / 2,
+        available.y() + frame.top() + (room.height() - size.height()) / 2);
+    return QRect(at, size);
+}
+
+void MDI::fitToScreen()
+{
+    QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    QMargins frame = kGuessedFrame;
+    if (m_frameKnown)
+        frame = windowHandle()->frameMargins();
+    setGeometry(fittedGeometry(display->availableGeometry(), frame, kWantedSize));
+}
+
+void MDI::refitOnceFrameKnown()
+{
+    if (m_frameKnown || !isVisible() || !windowHandle() || windowHandle()->frameMargins().isNull())
+        return;
+    m_frameKnown = true;
+    const QScreen* display = screen();
+    if (display && !isMaximized() && !isFullScreen() && !display->availableGeometry().contains(frameGeometry()))
+        fitToScreen();
+}
+
+void MDI::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    refitOnceFrameKnown();
+}
+
+void MDI::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    refitOnceFrameKnown();
 }
 
 MDI::~MDI()
@@ -198,9 +245,8 @@ void MDI::buildMenus()
             sub->close();
     });
     windowCommand("StartPage", QStringLiteral("&Start Page"), {}, [this] { guarded([this] { openStartPage(); }); });
-    windowCommand("ChangeMyPassword", QStringLiteral("Change &My Password"), {}, [this] {
-        guarded([this] { m_workspace->open(QStringLiteral("frmChangePassword")); });
-    });
+    windowCommand("ChangeMyPassword", QStringLiteral("Change &My Password"), {},
+        [this] { guarded([this] { m_workspace->open(QStringLiteral("frmChangePassword")); }); });
     windowCommand("ResetWindowSizes", QStringLiteral("&Reset Window Sizes"), {}, [this] {
         guarded([this] {
             m_workspace->resetPlaces();
@@ -308,18 +354,11 @@ void MDI::addDatabaseCommands()
                 reopenAfterRestore();
         });
     });
-    // People from a spreadsheet: a whole roll at once, so "Admin" accounts only.
+    // People from a spreadsheet: the screen's registration says who may.
     QAction* importPeople = file->addAction(QStringLiteral("&Import People..."));
     importPeople->setObjectName(QStringLiteral("ImportPeople"));
-    connect(importPeople, &QAction::triggered, this, [this] {
-        guarded([this] {
-            if (ctx().user.type != QLatin1String("Admin"))
-                messages().show(QStringLiteral("Only an account of type \"Admin\" may import people."),
-                    QStringLiteral("Import People"), Icon::Warning);
-            else
-                m_workspace->open(QStringLiteral("frmImportPeople"));
-        });
-    });
+    connect(importPeople, &QAction::triggered, this,
+        [this] { guarded([this] { m_workspace->open(QStringLiteral("frmImportPeople")); }); });
 }
 
 void MDI::reopenAfterRestore()

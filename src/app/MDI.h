@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
+#include <QRect>
 #include <QStringList>
 
 class QMdiArea;
@@ -12,6 +14,13 @@ class QLabel;
 namespace pw {
 
 class Workspace;
+
+// The geometry (without the frame, as setGeometry takes it) of a main window
+// that would like to be `wanted` large, on a screen whose free area is
+// `available` (QScreen::availableGeometry: panels and taskbars left out),
+// given the frame the window manager puts around it: as large as wanted as
+// far as the frame still fits in the free area, and centred in it.
+QRect fittedGeometry(const QRect& available, const QMargins& frame, const QSize& wanted);
 
 // One command of the menu tree and the window it opens. The window's
 // permission test is the one its folder registered with the workspace.
@@ -64,6 +73,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
     // Help > "Pewlark Help" and F1: the guide's page about the window in
     // front, or its contents when no window is open.
@@ -84,6 +95,12 @@ private:
     // Nobody is logged in any more: the current-user values are cleared, the
     // commands locked and the login window shown.
     void endSession();
+    // Sizes the window into its screen's free area, frame included; the frame
+    // is guessed until the window manager has told it.
+    void fitToScreen();
+    // Once the real frame is known after the first showing, fits again when
+    // the guess left the frame outside the free area.
+    void refitOnceFrameKnown();
 
     QMdiArea* m_area;
     Workspace* m_workspace;
@@ -93,6 +110,7 @@ private:
     QAction* m_save = nullptr;
     QAction* m_helpKey = nullptr;
     bool m_locked = false;
+    bool m_frameKnown = false;
 };
 
 } // namespace pw

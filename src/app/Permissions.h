@@ -4,6 +4,8 @@
 
 namespace pw {
 
+class EditTracker;
+
 // Does the logged-in user hold the named permission? An "Admin" account
 // (exact letter case) holds every one; anyone else holds what their grant
 // rows say, read afresh at every call so a new grant works without a new login.
@@ -12,6 +14,9 @@ bool HasPermission(const QString& name);
 
 // Permission names the program asks about.
 namespace perm {
+    // Not a grant but the account type that holds every permission: a screen
+    // or command registered with it is for "Admin" accounts only.
+    inline const QString Admin = QStringLiteral("Admin");
     inline const QString MemberView = QStringLiteral("Member View");
     inline const QString MemberEntry = QStringLiteral("Member Entry/Edit");
     inline const QString ProspectContactEntry = QStringLiteral("Prospect Contact Entry/Edit");
@@ -43,5 +48,19 @@ namespace refusal {
 
 // Asks for the permission and shows the refusal when it is missing.
 bool requirePermission(const QString& name, const QString& refusalText);
+
+// For accounts of type "Admin" only (perm::Admin): true for one, otherwise
+// adminRefusal(what) under "Invalid Permission".
+bool requireAdmin(const QString& what);
+// "Only an account of type "Admin" may <what>.", the refusal of a screen or
+// command registered for "Admin" accounts only.
+QString adminRefusal(const QString& what);
+
+// The test an editing screen runs when it is about to save: the permission
+// asked afresh (the grant may have been taken away since the window opened,
+// or nobody is logged in any more), the screen's "View only" renewed to match,
+// and the refusal "You do not have permission to save this record." when it
+// is missing.
+bool requireSavePermission(EditTracker& tracker, const QString& permission);
 
 } // namespace pw

@@ -11,6 +11,7 @@
 #include "data/Health.h"
 #include "data/NewDatabaseFile.h"
 #include "data/OpenChurch.h"
+#include "data/Platform.h"
 #include "data/Postgres.h"
 
 #include <QApplication>
@@ -21,8 +22,6 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
-#include <malloc.h>
-#include <unistd.h>
 
 namespace pw {
 
@@ -64,10 +63,7 @@ QString SingleInstance::defaultLockPath()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = QString::number(getuid());
-    return QDir(folder).filePath(QStringLiteral("pewlark-%1.lock").arg(user));
+    return QDir(folder).filePath(QStringLiteral("pewlark-%1.lock").arg(platform::userKey()));
 }
 
 Application::Application(ScreenRegistrar registrar, std::unique_ptr<Messages> messages, std::unique_ptr<Clock> clock)
@@ -309,9 +305,7 @@ void Application::waitForDailyBackup()
 
 void returnFreedMemory()
 {
-    // The C library otherwise raises this threshold to the largest block
-    // freed so far, after which such blocks come from, and stay in, its heap.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    platform::returnFreedMemory();
 }
 
 } // namespace pw

@@ -1,7 +1,10 @@
 #include "attendance/Attendance.h"
 
+#include "data/ChurchSettings.h"
 #include "data/Database.h"
 #include "data/Members.h"
+#include "data/NextOutreachPhase.h"
+#include "data/PersonName.h"
 #include "data/Sql.h"
 
 #include <QMap>
@@ -12,11 +15,6 @@ namespace pw::attendance {
 namespace {
 
     const QString kNameColumns = QStringLiteral("Member.ID, Member.Last_Name, Member.First_Name, Member.Middle_Name");
-
-    QString nameOf(const QString& last, const QString& first, const QString& middle)
-    {
-        return (last + QStringLiteral(", ") + first + QLatin1Char(' ') + middle).trimmed();
-    }
 
     // The order people are listed in everywhere: last, first and middle
     // name (in columns from `first` on) without regard to letter case.
@@ -53,7 +51,7 @@ namespace {
             if (seen.contains(id))
                 return;
             seen.insert(id);
-            keyed.push_back({ nameKey(row, 1), Person { id, nameOf(row.text(1), row.text(2), row.text(3)) } });
+            keyed.push_back({ nameKey(row, 1), Person { id, pw::personName(row.text(1), row.text(2), row.text(3)).trimmed() } });
         });
         return byKey(keyed);
     }
@@ -184,8 +182,8 @@ SaveOutcome save(Database& db, const Meeting& meeting, const Recorded& loaded, c
     return outcome;
 }
 
-qint64 addVisitor(Database& db, const QString& firstName, const QString& lastName, const QString& phoneDigits,
-    const QString& user, const QDateTime& now)
+MemberRecord visitorRecord(Database& db, const QString& firstName, const QString& lastName, const QString& phoneDigits,
+    const QDate& visited, const QString& user, const QDateTime& now)
 {
     MemberRecord r;
     r.status = QStringLiteral("Prospect");
@@ -194,9 +192,17 @@ qint64 addVisitor(Database& db, const QString& firstName, const QString& lastNam
     r.phone = phoneDigits;
     r.gender = QStringLiteral("Unknown");
     r.prospectStatus = QStringLiteral("Active");
+    r.memberActiveStatus = ChurchSettings::value(db, ChurchSettings::kNewPersonChurchStatus).trimmed();
+    if (r.memberActiveStatus.isEmpty())
+        r.memberActiveStatus = QStringLiteral("Active");
+    // The visit counts as the first contact with a prospect who has no phase yet.
+    const NextStep step = outreach::proposeNextStep(Phases::load(db), QString(), visited, QString());
+    r.prospectPhase = step.phase;
+    r.prospectNextContactDate = step.date;
+    r.prospectNextContactAction = step.action;
     r.dateAdded = now;
     r.addedBy = user;
-    return Members::insert(db, r);
+    return r;
 }
 
 PersonAttendance forPerson(Database& db, qint64 id, const QDate& today)
@@ -284,7 +290,7 @@ std::vector<NotSeen> notSeenLately(Database& db, const NotSeenCriteria& criteria
     db.scan(sqlText, params, [&](const RowView& row) {
         NotSeen n;
         n.id = row.integer(0);
-        n.name = nameOf(row.text(1), row.text(2), row.text(3));
+        n.name = pw::personName(row.text(1), row.text(2), row.text(3)).trimmed();
         n.phone = row.text(4);
         n.lastAttended = QDate::fromString(row.text(5), Qt::ISODate);
         n.weeks = int(row.integer(6));

@@ -14,6 +14,7 @@
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "people/DuplicateQuestion.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -110,6 +111,8 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
     lstPeople->setMinimumSize(360, 300);
     selectAllOnFocus({ txtHeadcount, txtVisitorFirst, txtVisitorLast, txtVisitorPhone });
     setDefaultButton(this, btnSave);
+    // Enter in the visitor's boxes adds the visitor; the sheet is saved apart.
+    setEnterButton(visitor, btnAddVisitor);
     setCancelButton(this, btnExit);
     setFocusProxy(lstPeople);
 
@@ -135,6 +138,7 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
         connect(w, &Workspace::membersChanged, this, [this] {
             guarded([this] { fillPeopleList(cmbAddPerson, NameForm::WithoutTitle, People::Everyone, Choice::Keep); });
         });
+        connect(w, &Workspace::lookupsChanged, this, [this] { guarded([this] { reloadClasses(); }); });
     }
     connect(lstPeople, &QListWidget::itemChanged, this, [this] {
         if (!m_loading)
@@ -181,6 +185,21 @@ void frmAttendanceEntry::cmbService_changed()
     dtDate->setDate(latestMeetingDate(*s, clock().today()));
     m_loading = false;
     loadMeeting();
+}
+
+void frmAttendanceEntry::reloadClasses()
+{
+    // The class on screen stays chosen; the meeting shown is not changed.
+    const services::Service* s = services::byCode(cmbService->currentData().toString());
+    if (!s)
+        return;
+    const qint64 chosen = selectedId(cmbClass);
+    const QSignalBlocker quiet(cmbClass);
+    cmbClass->clear();
+    for (const auto& [id, name] : classesOf(db(), *s))
+        addItemWithId(cmbClass, name, id);
+    if (!selectById(cmbClass, chosen))
+        cmbClass->setCurrentIndex(-1);
 }
 
 void frmAttendanceEntry::meetingChosen()
@@ -282,19 +301,40 @@ void frmAttendanceEntry::btnAddVisitor_clicked()
         (txtVisitorFirst->text().trimmed().isEmpty() ? txtVisitorFirst : txtVisitorLast)->setFocus();
         return;
     }
+    MemberRecord visitor = visitorRecord(db(), txtVisitorFirst->text(), txtVisitorLast->text(),
+        phoneDigits(txtVisitorPhone), m_shown.date, ctx().user.username, clock().now());
+    if (const auto question = people::duplicateQuestion(db(), visitor)) {
+        const int answer = messages().choose(question->text, QStringLiteral("Pewlark"),
+            { QStringLiteral("Add Anyway"), QStringLiteral("Tick That Person"), QStringLiteral("Cancel") }, 2, 2);
+        if (answer == 2) {
+            txtVisitorFirst->setFocus();
+            return;
+        }
+        if (answer == 1) {
+            addTicked(question->existingId, personName(db(), question->existingId));
+            showStatus(QStringLiteral("Ticked %1.").arg(personName(db(), question->existingId)));
+            clearVisitor();
+            return;
+        }
+    }
     qint64 id = 0;
     {
         BusyCursor busy;
-        id = addVisitor(db(), txtVisitorFirst->text(), txtVisitorLast->text(), phoneDigits(txtVisitorPhone),
-            ctx().user.username, clock().now());
+        id = Members::insert(db(), visitor);
     }
     addTicked(id, personName(db(), id));
     showStatus(QStringLiteral("Added %1 as a prospect.").arg(personName(db(), id)));
+    clearVisitor();
+    if (Workspace* w = workspace())
+        emit w->membersChanged();
+}
+
+void frmAttendanceEntry::clearVisitor()
+{
     txtVisitorFirst->clear();
     txtVisitorLast->clear();
     txtVisitorPhone->clear();
-    if (Workspace* w = workspace())
-        emit w->membersChanged();
+    txtVisitorFirst->setFocus();
 }
 
 void frmAttendanceEntry::saveKeepingRecord()
@@ -304,11 +344,8 @@ void frmAttendanceEntry::saveKeepingRecord()
 
 bool frmAttendanceEntry::save()
 {
-    m_tracker->setViewOnly(!HasPermission(perm::MemberEntry));
-    if (m_tracker->isViewOnly()) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    if (!requireSavePermission(*m_tracker, perm::MemberEntry))
         return false;
-    }
     const services::Service* s = services::byCode(m_shown.service);
     if (!s || (s->hasClasses() && m_shown.classId <= 0)) {
         messages().show(QStringLiteral("Choose a class."), QStringLiteral("Required Fields"));

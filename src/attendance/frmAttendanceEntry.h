@@ -33,9 +33,11 @@ public:
 private:
     void cmbService_changed();
     void meetingChosen();
+    void reloadClasses();
     void loadMeeting();
     void btnAdd_clicked();
     void btnAddVisitor_clicked();
+    void clearVisitor();
     void addTicked(qint64 id, const QString& name);
     QSet<qint64> ticked() const;
     QVariant headcount() const;

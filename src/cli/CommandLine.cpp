@@ -2,6 +2,7 @@
 
 #include "app/Config.h"
 #include "cli/WelcomeJobs.h"
+#include "data/Platform.h"
 #include "data/Postgres.h"
 
 #include <QDir>
@@ -271,7 +272,8 @@ QString missingDisplay(const QStringList& windowSystemArguments)
         if (windowSystemName(argument, &withValue, &joined) == QLatin1String("platform"))
             return {};
     }
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (platform::displayFromEnvironment() && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return QStringLiteral("There is no display to show Pewlark's windows on (DISPLAY is not set); start it on the "
                               "desktop. The command-line jobs (pewlark --help) need no display.");
     return {};

@@ -4,6 +4,7 @@
 #include "data/Clock.h"
 #include "data/CopyChurch.h"
 #include "data/NewChurch.h"
+#include "data/Platform.h"
 #include "data/Postgres.h"
 #include "demo/DemoGenerator.h"
 
@@ -13,8 +14,6 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
-#include <termios.h>
-#include <unistd.h>
 
 namespace pw::cli {
 
@@ -22,21 +21,16 @@ namespace {
 
     QString readPassword(const QString& username)
     {
-        const bool terminal = isatty(STDIN_FILENO);
-        termios saved {};
-        if (terminal) {
-            std::fprintf(stderr, "Password for %s: ", qPrintable(username));
-            std::fflush(stderr);
-            tcgetattr(STDIN_FILENO, &saved);
-            termios silent = saved;
-            silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-            tcsetattr(STDIN_FILENO, TCSANOW, &silent);
-        }
         std::string line;
-        std::getline(std::cin, line);
-        if (terminal) {
-            tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-            std::fprintf(stderr, "\n");
+        {
+            const platform::HiddenTyping hidden;
+            if (hidden.console()) {
+                std::fprintf(stderr, "Password for %s: ", qPrintable(username));
+                std::fflush(stderr);
+            }
+            std::getline(std::cin, line);
+            if (hidden.console())
+                std::fprintf(stderr, "\n");
         }
         return QString::fromStdString(line).remove(QLatin1Char('\r'));
     }

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Members.h"
+#include "data/PersonName.h"
 #include "data/Sql.h"
 
 #include <QSqlQuery>
@@ -14,9 +15,7 @@ namespace {
     // the bare separators.
     QString visitorName(const QString& alias)
     {
-        return QStringLiteral("COALESCE(%1.Last_Name, '') || ', ' || COALESCE(%1.First_Name, '') || ' ' || "
-                              "COALESCE(%1.Middle_Name, '')")
-            .arg(alias);
+        return sql::nameTerm(alias, sql::NameParts::WithMiddle);
     }
 
     QVariantList values(const Contact& c)

@@ -1,5 +1,6 @@
 #include "data/Database.h"
 
+#include "data/Platform.h"
 #include "data/Postgres.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
@@ -14,8 +15,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <sys/resource.h>
-#include <sys/statvfs.h>
 
 namespace pw {
 
@@ -66,14 +65,11 @@ namespace {
         if (path.isEmpty())
             return false;
         const QFileInfo info(path);
-        struct statvfs fs { };
-        const QByteArray folder = QFile::encodeName(info.absolutePath());
-        if (::statvfs(folder.constData(), &fs) == 0 && qint64(fs.f_bavail) * qint64(fs.f_frsize) < 1024 * 1024)
+        const qint64 free = platform::freeBytes(info.absolutePath());
+        if (free >= 0 && free < 1024 * 1024)
             return true;
-        struct rlimit limit { };
-        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
-            return qint64(limit.rlim_cur) <= info.size() + 1024 * 1024;
-        return false;
+        const qint64 limit = platform::fileSizeLimit();
+        return limit >= 0 && limit <= info.size() + 1024 * 1024;
     }
 
     bool isWriteFailure(int extendedCode)
@@ -97,7 +93,7 @@ namespace engine {
     DbError::Kind kindOf(int extendedCode, int systemError)
     {
         using Kind = DbError::Kind;
-        if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
+        if (platform::isNoRoom(platform::engineErrorNumber(systemError)))
             return Kind::DiskFull;
         switch (extendedCode & 0xff) {
         case SQLITE_BUSY:

@@ -1,14 +1,12 @@
 #include "data/FileOps.h"
+#include "data/Platform.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pw::files {
@@ -19,41 +17,17 @@ QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code
 
 void flushToDisk(const QString& path, bool directory)
 {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), directory ? (O_RDONLY | O_DIRECTORY) : O_RDONLY);
-    if (fd < 0) {
-        if (directory)
-            return; // the file itself is what matters
-        throw DbError(DbError::Kind::Io,
-            QStringLiteral("\"%1\" could not be opened to write it to disk.").arg(QDir::toNativeSeparators(path)),
-            systemError(errno));
-    }
-    const int rc = ::fsync(fd);
-    const int error = errno;
-    ::close(fd);
-    // Some file systems cannot flush a folder.
-    if (rc != 0 && !directory)
-        throw DbError(DbError::Kind::Io,
-            QStringLiteral("\"%1\" could not be written to disk.").arg(QDir::toNativeSeparators(path)),
-            systemError(error));
+    const int error = platform::flushFile(path, directory);
+    if (error == 0)
+        return;
+    throw DbError(DbError::Kind::Io,
+        QStringLiteral("\"%1\" could not be written to disk.").arg(QDir::toNativeSeparators(path)),
+        systemError(error));
 }
 
 int renameInto(const QString& from, const QString& to, bool replace)
 {
-    const QByteArray a = QFile::encodeName(from);
-    const QByteArray b = QFile::encodeName(to);
-    if (replace)
-        return std::rename(a.constData(), b.constData()) == 0 ? 0 : errno;
-    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // The file system cannot rename without replacing: a hard link fails
-    // just the same when the target exists.
-    if (::link(a.constData(), b.constData()) != 0)
-        return errno;
-    ::unlink(a.constData());
-    return 0;
+    return platform::renameFile(from, to, replace);
 }
 
 void removeWithCompanions(const QString& path)
@@ -77,25 +51,13 @@ bool moveWithCompanions(const QString& from, const QString& to)
 
 int permissionsOf(const QString& path, int fallback)
 {
-    struct stat st { };
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return fallback;
-    return int(st.st_mode & 0666) | 0600;
+    const int permissions = platform::permissions(path);
+    return permissions < 0 ? fallback : permissions | 0600;
 }
 
 int createWithPermissions(const QString& path, int permissions)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return errno;
-    const int rc = ::fchmod(fd, mode_t(permissions));
-    const int error = errno;
-    ::close(fd);
-    if (rc != 0) {
-        QFile::remove(path);
-        return error;
-    }
-    return 0;
+    return platform::createFile(path, permissions);
 }
 
 void copyFile(const QString& from, const QString& to, int permissions)
@@ -113,14 +75,13 @@ void copyFile(const QString& from, const QString& to, int permissions)
             QStringLiteral("\"%1\" could not be copied to \"%2\": %3")
                 .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), whyNotWritten(created, to)),
             QString());
-    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    const int in = platform::openFile(from, platform::Access::Read);
     if (in < 0)
-        throw failed(errno);
-    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CLOEXEC);
+        throw failed(-in);
+    const int out = platform::openFile(to, platform::Access::Write);
     if (out < 0) {
-        const int error = errno;
         ::close(in);
-        throw failed(error);
+        throw failed(-out);
     }
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     int error = 0;
@@ -149,23 +110,18 @@ void copyFile(const QString& from, const QString& to, int permissions)
         throw failed(error);
 }
 
-void flushFileSystem(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::syncfs(fd);
-    ::close(fd);
-}
+void flushFileSystem(const QString& path) { platform::flushDisk(path); }
 
-bool setPermissions(const QString& path, int permissions)
-{
-    return ::chmod(QFile::encodeName(path).constData(), mode_t(permissions)) == 0;
-}
+bool setPermissions(const QString& path, int permissions) { return platform::setPermissions(path, permissions); }
 
 QString whyNotWritten(int error, const QString& path)
 {
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (platform::isNoRoom(error))
+        return QStringLiteral("there is no room left on the disk. Free some space or choose another disk.");
+    if (platform::isRefusedName(error))
+        return QStringLiteral("the file name holds a character the disk does not allow (one of \\ / : * ? \" < > |). "
+                              "Choose another name.");
     switch (error) {
     case EACCES:
     case EPERM:
@@ -179,10 +135,6 @@ QString whyNotWritten(int error, const QString& path)
     case ENOENT:
     case ENOTDIR:
         return QStringLiteral("the folder \"%1\" does not exist.").arg(folder);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return QStringLiteral("there is no room left on the disk. Free some space or choose another disk.");
     case EISDIR:
         return QStringLiteral("a folder of that name is in the way. Choose another name.");
     default:
@@ -192,15 +144,13 @@ QString whyNotWritten(int error, const QString& path)
 
 DbError::Kind kindOfError(int error)
 {
+    if (platform::isNoRoom(error))
+        return DbError::Kind::DiskFull;
     switch (error) {
     case EACCES:
     case EPERM:
     case EROFS:
         return DbError::Kind::ReadOnly;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return DbError::Kind::DiskFull;
     default:
         return DbError::Kind::Io;
     }

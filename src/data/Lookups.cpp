@@ -13,17 +13,6 @@
 
 namespace pw {
 
-QString personName(const QString& last, const QString& first, const QString& middle)
-{
-    return last + QStringLiteral(", ") + first + QLatin1Char(' ') + middle;
-}
-
-QString personNameWithTitle(const QString& last, const QString& first, const QString& middle, const QString& title)
-{
-    return personName(last, first, middle) + QLatin1Char(' ') + title;
-}
-
-QString leaderName(const QString& last, const QString& first) { return last + QStringLiteral(", ") + first; }
 
 namespace Lookups {
 
@@ -272,7 +261,8 @@ namespace Lookups {
 
     QStringList maritalStatuses()
     {
-        return { QStringLiteral("Single"), QStringLiteral("Married"), QStringLiteral("Divorced") };
+        return { QStringLiteral("Single"), QStringLiteral("Married"), QStringLiteral("Divorced"),
+            QStringLiteral("Widowed") };
     }
 
 } // namespace Lookups

@@ -4,6 +4,8 @@
 // groups and the lookup tables. Each returns rows with their text and, for
 // rows of another table, their identifier, in the order the lists show them.
 
+#include "data/PersonName.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -28,14 +30,7 @@ struct PersonName {
     bool headOfHousehold = false;
 };
 
-// A person as pick lists show them: last name, ", ", first name, " ", middle
-// name, exactly so joined (an empty middle name leaves the trailing blank).
-QString personName(const QString& last, const QString& first, const QString& middle);
-// The same followed by " " and the title, as the member screen and the report
-// launchers show people.
-QString personNameWithTitle(const QString& last, const QString& first, const QString& middle, const QString& title);
-// "Last, First", as leaders and deacons are shown; a missing part adds nothing.
-QString leaderName(const QString& last, const QString& first);
+// The name forms (personName, personNameWithTitle, leaderName) are in data/PersonName.h.
 
 namespace Lookups {
 

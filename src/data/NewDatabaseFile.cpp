@@ -1,6 +1,7 @@
 #include "data/NewDatabaseFile.h"
 
 #include "data/FileOps.h"
+#include "data/Platform.h"
 #include "data/Postgres.h"
 
 #include <QCoreApplication>
@@ -12,22 +13,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
 
 namespace pw {
 
 namespace {
-
-    bool processRunning(qint64 pid)
-    {
-        if (pid <= 0)
-            return false;
-        if (::kill(static_cast<pid_t>(pid), 0) == 0)
-            return true;
-        return errno == EPERM; // exists, but belongs to someone else
-    }
 
     bool removeEntry(const QDir& folder, const QString& name)
     {
@@ -68,7 +57,7 @@ QStringList NewDatabaseFile::removeStaleLeftovers(const QString& targetPath)
     const QStringList names = folder.entryList({ pattern }, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         qint64 pid = 0;
-        if (!isLeftoverOf(targetPath, name, &pid) || processRunning(pid))
+        if (!isLeftoverOf(targetPath, name, &pid) || platform::processRunning(pid))
             continue;
         if (QFile::remove(folder.filePath(name)))
             removed.append(folder.filePath(name));
@@ -88,7 +77,7 @@ QStringList NewDatabaseFile::removeStaleLeftoversIn(const QString& folder, const
         QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& name : names) {
         const QRegularExpressionMatch m = leftover.match(name);
-        if (!m.hasMatch() || processRunning(m.captured(1).toLongLong()))
+        if (!m.hasMatch() || platform::processRunning(m.captured(1).toLongLong()))
             continue;
         if (!kept.isEmpty() && dir.absoluteFilePath(name).startsWith(kept))
             continue;

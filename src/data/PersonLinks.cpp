@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/PersonName.h"
 #include "data/Rows.h"
 #include "data/Schema.h"
 #include "data/Sql.h"
@@ -155,7 +156,7 @@ namespace {
         if (now->dateEdited != edited)
             throw Error(QStringLiteral("%1 (ID %2) was changed on another workstation (%3) since it was shown here; "
                                        "nothing was merged. Choose the two people again and look at their fields.")
-                            .arg(leaderName(now->lastName, now->firstName))
+                            .arg(displayName(now->lastName, now->firstName))
                             .arg(id)
                             .arg(now->editedBy));
         return *now;

@@ -38,9 +38,6 @@ public:
     // The field's text without quotes (empty for a missing field).
     QString text(int i) const;
 
-    // Windows-1252 bytes to text: Latin-1 but for the printer's quotes,
-    // dashes and euro sign that Windows keeps in 0x80..0x9F.
-    static QString fromWindows1252(const char* data, int size);
     static bool isValidUtf8(const QByteArray& data);
 
 private:

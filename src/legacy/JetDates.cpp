@@ -1,7 +1,10 @@
 // mdbtools' library first: its glib headers must not meet Qt's keywords.
 // glib goes before it, as it includes glib inside extern "C", where glib's
-// C++ parts do not compile.
+// C++ parts do not compile. A libmdb built without glib (the Windows one)
+// brings its own small stand-in instead.
+#if !__has_include(<mdbfakeglib.h>)
 #include <glib.h>
+#endif
 #include <mdbtools.h>
 
 #include "legacy/JetTools.h"

@@ -1,5 +1,7 @@
 #include "legacy/JetTools.h"
 
+#include "data/Platform.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -31,7 +33,12 @@ ProcessRunner::ProcessRunner(QStringList searchPath)
 ToolOutput ProcessRunner::run(const QString& program, const QStringList& arguments)
 {
     ToolOutput result;
-    const QString path = QStandardPaths::findExecutable(program, m_searchPath);
+    // The tools that ship with the program come first, then the PATH.
+    QString path;
+    if (m_searchPath.isEmpty() && !platform::bundledToolsFolder().isEmpty())
+        path = QStandardPaths::findExecutable(program, { platform::bundledToolsFolder() });
+    if (path.isEmpty())
+        path = QStandardPaths::findExecutable(program, m_searchPath);
     if (path.isEmpty()) {
         result.found = false;
         return result;
@@ -191,8 +198,10 @@ QStringList JetTools::tables()
         damaged(QStringLiteral("its list of tables cannot be read"), output);
     QStringList names;
     for (const QString& line : QString::fromUtf8(output.out).split(QLatin1Char('\n'))) {
-        if (!line.trimmed().isEmpty())
-            names.append(line);
+        // One name a line, the line ended by \n or, from a Windows build, \r\n.
+        const QString name = line.endsWith(QLatin1Char('\r')) ? line.chopped(1) : line;
+        if (!name.trimmed().isEmpty())
+            names.append(name);
     }
     return names;
 }

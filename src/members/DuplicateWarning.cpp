@@ -1,54 +1,22 @@
 #include "members/DuplicateWarning.h"
 
+#include "people/DuplicateQuestion.h"
 #include "widgets/Context.h"
 #include "widgets/Messages.h"
-#include "data/Lookups.h"
-#include "people/Duplicates.h"
 
 namespace pw::members {
 
-namespace {
-
-    // "(555) 123-4567" for ten digits, anything else as stored.
-    QString shownPhone(const QString& digits)
-    {
-        if (digits.size() != 10)
-            return digits;
-        return QStringLiteral("(%1) %2-%3").arg(digits.left(3), digits.mid(3, 3), digits.mid(6));
-    }
-
-    // "Hale, Margaret (born 3/4/1950, phone (555) 123-4567)"
-    QString described(const MemberRecord& r)
-    {
-        QStringList known;
-        if (r.dateOfBirth.isValid())
-            known.append(QStringLiteral("born ") + r.dateOfBirth.toString(QStringLiteral("M/d/yyyy")));
-        const QString phone = r.phone.isEmpty() ? r.cell : r.phone;
-        if (!phone.isEmpty())
-            known.append(QStringLiteral("phone ") + shownPhone(phone));
-        const QString name = leaderName(r.lastName, r.firstName);
-        return known.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, known.join(QStringLiteral(", ")));
-    }
-
-} // namespace
-
 DuplicateAnswer askAboutDuplicates(const MemberRecord& person)
 {
-    const QList<people::DuplicateMatch> found = people::findDuplicates(db(), person);
-    if (found.isEmpty())
+    const std::optional<people::DuplicateQuestion> question = people::duplicateQuestion(db(), person);
+    if (!question)
         return {};
-    const std::optional<MemberRecord> there = Members::load(db(), found.first().id);
-    if (!there)
-        return {};
-    QString text = QStringLiteral("There is already %1.").arg(described(*there));
-    if (found.size() > 1)
-        text += QStringLiteral(" %1 other people match as well.").arg(found.size() - 1);
-    const int answer = messages().choose(text, QStringLiteral("Pewlark"),
+    const int answer = messages().choose(question->text, QStringLiteral("Pewlark"),
         { QStringLiteral("Save Anyway"), QStringLiteral("Open That Person"), QStringLiteral("Cancel") }, 2, 2);
     return { answer == 0  ? DuplicateAnswer::SaveAnyway
             : answer == 1 ? DuplicateAnswer::OpenThatPerson
                           : DuplicateAnswer::Cancel,
-        there->id };
+        question->existingId };
 }
 
 } // namespace pw::members

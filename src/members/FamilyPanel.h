@@ -6,6 +6,7 @@
 // household box at the moment of each load, add and remove.
 
 #include "data/Households.h"
+#include "members/MemberPanel.h"
 
 #include <QGroupBox>
 #include <optional>
@@ -24,7 +25,7 @@ class FamilyPanel;
 
 namespace pw::members {
 
-class FamilyPanel : public QGroupBox {
+class FamilyPanel : public QGroupBox, public MemberPanel {
     Q_OBJECT
 public:
     explicit FamilyPanel(QWidget* parent = nullptr);
@@ -35,11 +36,12 @@ public:
 
     // Refills cmbMemberAdd (people who are not heads of household, with their
     // identifiers) and cmbRelationship; both end without selection.
-    void reloadLists();
+    void reloadLists() override;
     // No selection in the two lists; the grid emptied (header only).
-    void clear();
+    void clear() override;
     // LoadFamilyMembers: refills the grid for the person in the ID box.
     void loadFamilyMembers();
+    void loadPerson(qint64) override { loadFamilyMembers(); }
 
     // A new person on screen is to join this head's household: the frame
     // says so, and "Relationship" names the relationship the first save

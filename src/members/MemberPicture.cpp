@@ -3,6 +3,7 @@
 #include "widgets/FileChooser.h"
 #include "widgets/FormHelpers.h"
 #include "data/Database.h"
+#include "data/FileOps.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -149,9 +150,9 @@ void PendingFile::commit()
     const QString to = m_folder + m_fileName;
     if (!QFileInfo::exists(from))
         return; // nothing was written
-    // rename() replaces the old picture in one step.
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    // The new picture replaces the old one in one step.
+    if (const int error = files::renameInto(from, to, true)) {
+        const QString reason = files::systemError(error);
         QFile::remove(from);
         throw Error(QStringLiteral("The new picture could not replace \"%1\": %2. The previous picture was "
                                    "kept.")

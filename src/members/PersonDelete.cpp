@@ -7,6 +7,7 @@
 #include "app/Workspace.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/PersonName.h"
 #include "data/Members.h"
 #include "data/PersonLinks.h"
 
@@ -14,15 +15,6 @@ namespace pw::members {
 
 namespace {
     const QString kTitle = QStringLiteral("Delete Person");
-}
-
-bool requireAdmin(const QString& what)
-{
-    if (ctx().user.type == QLatin1String("Admin"))
-        return true;
-    messages().show(
-        QStringLiteral("Only an account of type \"Admin\" may %1.").arg(what), refusal::Title, Icon::Warning);
-    return false;
 }
 
 bool deletePerson(qint64 id)
@@ -34,7 +26,7 @@ bool deletePerson(qint64 id)
         messages().show(QStringLiteral("The person with ID %1 no longer exists.").arg(id), QStringLiteral("Pewlark"));
         return false;
     }
-    const QString name = leaderName(person->lastName, person->firstName);
+    const QString name = displayName(person->lastName, person->firstName);
     const QVector<PersonLinks::Use> uses = PersonLinks::uses(db(), id);
     const QString refused = PersonLinks::refusal(name, uses);
     if (!refused.isEmpty()) {

@@ -76,6 +76,8 @@ qint64 ProspectContactsPanel::memberId() const
     return ok && id > 0 ? id : 0;
 }
 
+void ProspectContactsPanel::clear() { m_model->clearRows(); }
+
 void ProspectContactsPanel::loadProspectContacts()
 {
     QVector<QStringList> rows;

@@ -6,6 +6,8 @@
 // contact of the person it shows. It binds controls of the member screen's
 // form and works on the person whose identifier is in its ID box.
 
+#include "members/MemberPanel.h"
+
 #include <QObject>
 #include <functional>
 
@@ -25,7 +27,7 @@ class ValueLists;
 
 namespace pw::members {
 
-class ProspectContactsPanel : public QObject {
+class ProspectContactsPanel : public QObject, public MemberPanel {
     Q_OBJECT
 public:
     // The controls of the member screen this panel works with.
@@ -44,8 +46,11 @@ public:
     // (its LoadMember).
     ProspectContactsPanel(QWidget* screen, const Controls& controls, std::function<void(qint64)> loadMember);
 
+    // The grid emptied (header only).
+    void clear() override;
     // LoadProspectContacts: refills the grid for the person in the ID box.
     void loadProspectContacts();
+    void loadPerson(qint64) override { loadProspectContacts(); }
 
     // After the contact screen saved a contact of this prospect. When the
     // member screen shows that person, it shows the new contact and next

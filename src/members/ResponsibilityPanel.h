@@ -5,6 +5,7 @@
 // including the deacon rule.
 
 #include "data/Responsibilities.h"
+#include "members/MemberPanel.h"
 
 #include <QDate>
 #include <QGroupBox>
@@ -22,7 +23,7 @@ class ResponsibilityPanel;
 
 namespace pw::members {
 
-class ResponsibilityPanel : public QGroupBox {
+class ResponsibilityPanel : public QGroupBox, public MemberPanel {
     Q_OBJECT
 public:
     explicit ResponsibilityPanel(QWidget* parent = nullptr);
@@ -32,12 +33,13 @@ public:
     void bind(QLineEdit* memberId);
 
     // Refills cmbResp; it ends without selection.
-    void reloadLists();
+    void reloadLists() override;
     // cmbResp without selection, dtRespStart and dtRespEnd to today, the grid
     // emptied (header only).
-    void clear();
+    void clear() override;
     // LoadResponsibilities: refills the grid for the person in the ID box.
     void loadResponsibilities();
+    void loadPerson(qint64) override { loadResponsibilities(); }
 
 signals:
     // Emitted after a responsibility was added or removed and the grid was

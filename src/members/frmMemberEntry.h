@@ -2,32 +2,31 @@
 
 #include "widgets/EditTracker.h"
 #include "data/Members.h"
-#include "outreach/ValueLists.h"
 
-#include <QImage>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
 class QPushButton;
 
 namespace Ui {
 class frmMemberEntry;
 }
 
-namespace pw::attendance {
-class AttendancePanel;
-}
-
 namespace pw::members {
 
+class MemberFields;
+class MemberPanel;
+class PicturePanel;
 class ProspectContactsPanel;
 
 // The member entry screen: one person's Member row on six tabs, with the
 // family and responsibility frames and the picture. Whether a save adds or
 // changes a row depends only on whether the ID box holds an identifier.
+//
+// The window is the wiring of its panels (MemberPanel: the fields, the
+// picture, family, responsibilities, contacts, attendance) and the save
+// path; each panel holds the rules of its part.
 //
 // Nothing typed is lost without a question: choosing another person, "New",
 // "Exit", closing the window, opening a relative from the family grid and
@@ -62,7 +61,14 @@ public:
     void saveKeepingRecord() override;
 
 private:
+    // Emits the workspace's membersChanged without reloading this screen's lists in answer.
+    void announceMembersChanged();
     Ui::frmMemberEntry* ui;
+
+    // Puts a panel in the list every step of the screen runs over (lists
+    // reloaded, screen cleared, record shown, person loaded), after those
+    // added before it.
+    void addPanel(MemberPanel* panel);
 
     void btnNew_clicked();
     // Starts a new person of the household shown: the head's last name,
@@ -78,34 +84,11 @@ private:
     void btnSaveNew_clicked();
     void btnSaveClose_clicked();
     void btnDelete_clicked();
-    void btnLoadPic_clicked();
-    void btnRemovePic_clicked();
     void cmbMember_changed(int index);
-    void cmbChurchStatus_changed();
-    void chkNewEmail_toggled(bool checked);
 
-    void EnableChurchFields();
-    void DisableChurchFields();
-    void setChurchFieldsEnabled(bool enabled);
+    // Every panel shows the row, which becomes the one the next save compares with.
     void showRecord(const MemberRecord& record);
-    MemberRecord recordFromScreen() const;
-    // Shows the picture (none for a null image) and enables "Remove Picture" when there is one.
-    void showPicture(const QImage& image);
     void startNewEntry();
-    // A new person's State starts as the church's own.
-    void defaultState();
-
-    // The outreach next step (phase, next contact date, action) as the screen shows it.
-    struct NextStep {
-        QString phase;
-        QDate date;
-        QString action;
-        bool operator==(const NextStep& o) const { return phase == o.phase && date == o.date && action == o.action; }
-    };
-    NextStep nextStepOnScreen() const;
-    // False, after saying which half is missing, when the user changed the
-    // next step and chose only one of phase and action.
-    bool nextStepComplete();
 
     // The permission test at save time (it also renews "View only"), then SaveMember.
     bool saveWithChecks();
@@ -114,19 +97,16 @@ private:
     bool mayLeaveRecord();
     // Puts cmbMember back on the person shown, without loading anything.
     void showListedPerson();
-    // The first required field left empty, in the order of the tabs.
-    QWidget* firstEmptyRequiredField() const;
     QString recordName() const;
 
     EditTracker* m_tracker = nullptr;
     QPushButton* m_delete = nullptr; // "Delete", placed beside "Exit"
+    MemberFields* m_fields = nullptr; // the person's own boxes, lists, ticks and dates
+    PicturePanel* m_picture = nullptr; // the picture box
     ProspectContactsPanel* m_contacts = nullptr; // "Contacts Made"
-    attendance::AttendancePanel* m_attendance = nullptr; // beside the calendar of "Attendance Info"
-    QImage m_picture; // the picture shown, scaled; written at save when a file type is set
+    std::vector<MemberPanel*> m_panels; // in the order each step runs over them
     std::optional<MemberRecord> m_loaded; // the person as read, to save only what changed since
-    NextStep m_shownStep; // the next step as shown when the record was loaded, saved or cleared
-    bool m_removePicture = false; // "Remove Picture" on a stored picture, done at the next save
-    outreach::ValueLists m_values; // the record's pick lists, which also show stored values they lack
+    bool m_announcing = false; // while this screen tells the workspace of its own change
     qint64 m_listedId = 0; // the person cmbMember shows for the screen's record; 0: none
     qint64 m_joinsHead = 0; // a new family member: the head its first save links it to; 0: none
 };

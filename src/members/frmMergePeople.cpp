@@ -1,5 +1,6 @@
 #include "members/frmMergePeople.h"
 
+#include "app/Permissions.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
@@ -9,10 +10,10 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/PersonName.h"
 #include "data/PersonLinks.h"
 #include "members/MemberRecord.h"
 #include "members/MergeChoices.h"
-#include "members/PersonDelete.h"
 #include "ui_frmMergePeople.h"
 
 #include <QDir>
@@ -29,7 +30,7 @@ namespace {
 
     const QString kTitle = QStringLiteral("Merge People");
 
-    QString nameOf(const MemberRecord& r) { return leaderName(r.lastName, r.firstName); }
+    QString nameOf(const MemberRecord& r) { return displayName(r.lastName, r.firstName); }
 
     QString described(const MemberRecord& r) { return QStringLiteral("%1 (ID %2)").arg(nameOf(r)).arg(r.id); }
 

@@ -1,5 +1,6 @@
 #include "members/frmPossibleDuplicates.h"
 
+#include "app/Permissions.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
@@ -9,7 +10,6 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"
-#include "members/PersonDelete.h"
 #include "members/frmMergePeople.h"
 #include "people/Duplicates.h"
 

@@ -206,6 +206,34 @@ bool mayPrint(const ResultModel& model, const QString& permission)
     return model.rowCount() > 0;
 }
 
+void fitAfterSearch(QWidget* screen, QTableView* grid)
+{
+    fitColumns(grid);
+    if (Workspace* w = workspace())
+        w->fitToContent(screen);
+}
+
+void printList(QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households,
+    reports::Design design)
+{
+    const bool members = design == reports::Design::MemberList;
+    if (!mayPrint(found, members ? perm::MemberNavigatorReport : perm::ProspectNavigatorReport))
+        return;
+    const QList<qint64> people = households.peopleToList(idsInGridOrder(found));
+    const bool shown = members ? reports::PrintMemberList(people, true, reports::progressDialog(screen))
+                               : reports::PrintProspectList(people, true, reports::progressDialog(screen));
+    if (shown)
+        reportShown(design, found.rowCount());
+}
+
+void printLabels(QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households)
+{
+    if (!mayPrint(found, perm::MailingLabelsReport))
+        return;
+    if (reports::PrintMailingLabels(idsInGridOrder(found), households.choice(), reports::progressDialog(screen)))
+        reportShown(reports::Design::MailingLabels, found.rowCount());
+}
+
 void printVisitationSheets(QWidget* screen, const QList<qint64>& ids)
 {
     reports::SheetBatch batch;

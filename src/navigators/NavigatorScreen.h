@@ -100,6 +100,18 @@ private:
     QComboBox* m_name;
 };
 
+// After a search filled the grid: its columns fitted to their content, and
+// a window that opened narrower than its grid widened (the first search).
+void fitAfterSearch(QWidget* screen, QTableView* grid);
+
+// The navigators' Print List (design MemberList or ProspectList) and Print
+// Mailing Labels: the report's permission, nothing for an empty grid, the
+// people found (or one per household) with a progress dialog over the
+// screen, and the status bar saying how many were shown.
+void printList(QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households,
+    reports::Design design);
+void printLabels(QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households);
+
 // One visitation sheet per person, straight to the printer, in the order
 // given, with a progress dialog over the screen that can stop the run.
 void printVisitationSheets(QWidget* screen, const QList<qint64>& ids);

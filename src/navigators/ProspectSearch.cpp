@@ -1,5 +1,6 @@
 #include "navigators/ProspectSearch.h"
 
+#include "data/PersonName.h"
 #include "data/Sql.h"
 #include "navigators/MemberSearch.h"
 
@@ -9,8 +10,7 @@ namespace {
 
     QString visitorName(const QString& table)
     {
-        return joinedTerm({ table + QStringLiteral(".Last_Name"), QStringLiteral(", "),
-            table + QStringLiteral(".First_Name"), QStringLiteral(" "), table + QStringLiteral(".Middle_Name") });
+        return sql::nameTerm(table, sql::NameParts::WithMiddle);
     }
 
     // Any recorded contact in the range, of the action, or both at once.

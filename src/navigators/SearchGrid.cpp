@@ -5,6 +5,7 @@
 #include "widgets/Phone.h"
 #include "widgets/ResultGrid.h"
 #include "data/Database.h"
+#include "data/PersonName.h"
 #include "data/Sql.h"
 
 #include <QLocale>
@@ -177,6 +178,23 @@ QString joinedTerm(const QStringList& pieces)
     return parts.join(QStringLiteral(" || "));
 }
 
+QString addressTerm(const QString& table)
+{
+    const auto column = [&](const char* name) { return table + QLatin1Char('.') + QLatin1String(name); };
+    // Each non-empty part is written after its own ", "; the first two
+    // characters of the whole are then dropped. SUBSTR and TRIM read the
+    // same on both engines.
+    const auto part = [](const QString& value) {
+        return QStringLiteral("CASE WHEN TRIM(%1) <> '' THEN ', ' || TRIM(%1) ELSE '' END").arg(value);
+    };
+    const QString stateZip = QStringLiteral("COALESCE(%1, '') || ' ' || COALESCE(%2, '')")
+                                 .arg(column("State"), column("Zip"));
+    return QStringLiteral("SUBSTR(%1 || %2 || %3 || %4, 3)")
+        .arg(part(QStringLiteral("COALESCE(%1, '')").arg(column("Address_1"))),
+            part(QStringLiteral("COALESCE(%1, '')").arg(column("Address_2"))),
+            part(QStringLiteral("COALESCE(%1, '')").arg(column("City"))), part(stateZip));
+}
+
 QString phoneCell(const QString& stored) { return phoneText(stored); }
 
 QString dateCell(const QString& stored) { return DateCells().cell(stored); }
@@ -249,10 +267,7 @@ std::vector<GridColumn> personGridColumns(const std::vector<GridColumn>& own)
 {
     std::vector<GridColumn> columns = {
         { QStringLiteral("ID"), QStringLiteral("Member.ID") },
-        { QStringLiteral("Name"),
-            joinedTerm({ QStringLiteral("Member.Last_Name"), QStringLiteral(", "), QStringLiteral("Member.First_Name"),
-                QStringLiteral(" "), QStringLiteral("Member.Middle_Name"), QStringLiteral(" "),
-                QStringLiteral("Member.Title") }) },
+        { QStringLiteral("Name"), sql::nameTerm(QStringLiteral("Member"), sql::NameParts::WithTitle) },
         { QStringLiteral("Status"), QStringLiteral("Member.Status") },
     };
     columns.insert(columns.end(), own.begin(), own.end());
@@ -261,10 +276,7 @@ std::vector<GridColumn> personGridColumns(const std::vector<GridColumn>& own)
         { QStringLiteral("Cell"), QStringLiteral("Member.Cell"), Cell::Phone },
         { QStringLiteral("Work"), QStringLiteral("Member.Work_Phone"), Cell::Phone },
         { QStringLiteral("Email"), QStringLiteral("Member.Email") },
-        { QStringLiteral("Address"),
-            joinedTerm({ QStringLiteral("Member.Address_1"), QStringLiteral(", "), QStringLiteral("Member.Address_2"),
-                QStringLiteral(", "), QStringLiteral("Member.City"), QStringLiteral(", "),
-                QStringLiteral("Member.State"), QStringLiteral(" "), QStringLiteral("Member.Zip") }) },
+        { QStringLiteral("Address"), addressTerm(QStringLiteral("Member")) },
         { QStringLiteral("DOB"), QStringLiteral("Member.Date_Of_Birth"), Cell::Date },
         { QStringLiteral("Anniv"), QStringLiteral("Member.Anniversary_Date"), Cell::Date },
         { QStringLiteral("Member Status"), QStringLiteral("Member.Member_Active_Status") },

@@ -42,6 +42,11 @@ QString selectList(const std::vector<GridColumn>& columns);
 // "Smith" ", " "John" " " Null gives "Smith, John ".
 QString joinedTerm(const QStringList& pieces);
 
+// The select term of the grids' address: "Address 1, Address 2, City, State
+// Zip" with the parts that are empty or blank left out together with their
+// separators ("12 Oak Street, Franklin, TN 37064").
+QString addressTerm(const QString& table);
+
 // A stored phone in the program's one phone form (widgets/Phone.h).
 QString phoneCell(const QString& stored);
 // A stored day in the program's one date form (widgets/Formats.h); a stored time
@@ -77,7 +82,7 @@ private:
 // What both navigators share.
 // The columns of a navigator's grid of people: "ID", "Name" (as "Last, First
 // Middle Title"), "Status", then the navigator's own, then "Phone", "Cell",
-// "Work", "Email", "Address" (as "Address 1, Address 2, City, State Zip"),
+// "Work", "Email", "Address" (addressTerm),
 // "DOB", "Anniv", "Member Status" and "Prospect Status".
 std::vector<GridColumn> personGridColumns(const std::vector<GridColumn>& own = {});
 // The typed text anywhere in first, last or middle name.

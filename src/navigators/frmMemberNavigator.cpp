@@ -46,12 +46,17 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
     connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
-    connect(ui->btnPrintList, &QPushButton::clicked, this, [this] { guarded([this] { btnPrintList_clicked(); }); });
+    connect(ui->btnPrintList, &QPushButton::clicked, this,
+        [this] { guarded([this] { printList(this, *m_members, *m_households, reports::Design::MemberList); }); });
     connect(ui->btnPrintMailingLabels, &QPushButton::clicked, this,
-        [this] { guarded([this] { btnPrintMailingLabels_clicked(); }); });
+        [this] { guarded([this] { printLabels(this, *m_members, *m_households); }); });
     // A person or responsibility saved on the member screen: the lists show it.
-    if (Workspace* w = workspace())
+    if (Workspace* w = workspace()) {
         connect(w, &Workspace::membersChanged, this, [this] { guarded([this] { LoadSearchValues(); }); });
+        // A class, group or responsibility saved elsewhere joins its list;
+        // the criteria chosen and the people found stay.
+        connect(w, &Workspace::lookupsChanged, this, [this] { guarded([this] { reloadPickLists(Choice::Keep); }); });
+    }
 
     guarded([this] { LoadSearchValues(); });
 }
@@ -63,22 +68,28 @@ QSize frmMemberNavigator::sizeHint() const { return screenSize(this, QWidget::si
 void frmMemberNavigator::LoadSearchValues()
 {
     BusyCursor busy;
-    using L = SharedLists::List;
-    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses));
-    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses));
-    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses));
     fillMonths(ui->cmbDobAnniv);
-    fillTextList(ui->cmbResponsibility, listTexts(L::ResponsibilityNames));
     fillYesNo(ui->cmbReceiveNL);
     fillYesNo(ui->cmbHOH);
-    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses));
-    fillPickList(ui->cmbDiscClass, listItems(L::DiscipleshipClasses));
-    fillPickList(ui->cmbWedClass, listItems(L::WednesdayClasses));
-    fillPickList(ui->cmbCG, listItems(L::CareGroups));
-    fillPickList(ui->cmbDeacon, listItems(L::Deacons));
+    reloadPickLists(Choice::Clear);
     emptyGrid(ui->vsfgMembers, *m_members, memberGridColumns());
     showFound(false);
     setDatesQuietly({ ui->dtStartDate, ui->dtEndDate }, clock().today());
+}
+
+void frmMemberNavigator::reloadPickLists(Choice choice)
+{
+    BusyCursor busy;
+    using L = SharedLists::List;
+    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses), choice);
+    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses), choice);
+    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses), choice);
+    fillTextList(ui->cmbResponsibility, listTexts(L::ResponsibilityNames), choice);
+    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses), choice);
+    fillPickList(ui->cmbDiscClass, listItems(L::DiscipleshipClasses), choice);
+    fillPickList(ui->cmbWedClass, listItems(L::WednesdayClasses), choice);
+    fillPickList(ui->cmbCG, listItems(L::CareGroups), choice);
+    fillPickList(ui->cmbDeacon, listItems(L::Deacons), choice);
 }
 
 MemberCriteria frmMemberNavigator::criteria() const
@@ -116,10 +127,7 @@ void frmMemberNavigator::UpdateGrids()
     // grid, never the previous people under the new criteria.
     showFound(false);
     runSearch(*m_members, memberGridColumns(), memberSearch(criteria()));
-    fitColumns(ui->vsfgMembers);
-    // The first search widens a window that opened narrower than its grid.
-    if (Workspace* w = workspace())
-        w->fitToContent(this);
+    fitAfterSearch(this, ui->vsfgMembers);
     showFound(true);
 }
 
@@ -142,22 +150,6 @@ void frmMemberNavigator::btnClear_clicked()
     for (QLineEdit* box : { ui->txtCity, ui->txtState, ui->txtZip })
         box->clear();
     m_attended->clear();
-}
-
-void frmMemberNavigator::btnPrintList_clicked()
-{
-    if (!mayPrint(*m_members, perm::MemberNavigatorReport))
-        return;
-    if (reports::PrintMemberList(m_households->peopleToList(listedIds()), true, reports::progressDialog(this)))
-        reportShown(reports::Design::MemberList, m_members->rowCount());
-}
-
-void frmMemberNavigator::btnPrintMailingLabels_clicked()
-{
-    if (!mayPrint(*m_members, perm::MailingLabelsReport))
-        return;
-    if (reports::PrintMailingLabels(listedIds(), m_households->choice(), reports::progressDialog(this)))
-        reportShown(reports::Design::MailingLabels, m_members->rowCount());
 }
 
 void frmMemberNavigator::showFound(bool searched)

@@ -16,6 +16,7 @@ class frmMemberNavigator;
 
 namespace pw {
 class ResultModel;
+enum class Choice;
 }
 
 namespace pw::navigators {
@@ -53,9 +54,10 @@ private:
     attendance::SinceCriterionBox* m_attended = nullptr;
 
     void btnClear_clicked();
-    void btnPrintList_clicked();
-    void btnPrintMailingLabels_clicked();
     void showFound(bool searched);
+    // Refills the pick lists of criteria from the shared lists; with
+    // Choice::Keep each keeps its choice where the entry is still there.
+    void reloadPickLists(Choice choice);
 };
 
 } // namespace pw::navigators

@@ -42,12 +42,18 @@ frmProspectNavigator::frmProspectNavigator(QWidget* parent)
     connect(ui->btnFind, &QPushButton::clicked, this, [this] { guarded([this] { UpdateGrids(); }); });
     connect(ui->btnClear, &QPushButton::clicked, this, [this] { guarded([this] { btnClear_clicked(); }); });
     connect(ui->btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
-    connect(ui->btnPrintList, &QPushButton::clicked, this, [this] { guarded([this] { btnPrintList_clicked(); }); });
+    connect(ui->btnPrintList, &QPushButton::clicked, this,
+        [this] { guarded([this] { printList(this, *m_prospects, *m_households, reports::Design::ProspectList); }); });
     connect(ui->btnPrintMailingLabels, &QPushButton::clicked, this,
-        [this] { guarded([this] { btnPrintMailingLabels_clicked(); }); });
+        [this] { guarded([this] { printLabels(this, *m_prospects, *m_households); }); });
     connect(ui->btnPrintPS, &QPushButton::clicked, this, [this] { guarded([this] { btnPrintPS_clicked(); }); });
     connect(ui->vsfgMembers->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this] { guarded([this] { vsfgMembers_currentRowChanged(); }); });
+
+    // A phase, class or group saved elsewhere joins its list; the criteria
+    // chosen and the prospects found stay.
+    if (Workspace* w = workspace())
+        connect(w, &Workspace::lookupsChanged, this, [this] { guarded([this] { reloadPickLists(Choice::Keep); }); });
 
     guarded([this] { LoadSearchValues(); });
 }
@@ -59,22 +65,13 @@ QSize frmProspectNavigator::sizeHint() const { return screenSize(this, QWidget::
 void frmProspectNavigator::LoadSearchValues()
 {
     BusyCursor busy;
-    using L = SharedLists::List;
     ui->txtSearch->clear();
     const QDate today = clock().today();
     setDatesQuietly({ ui->dtStartDate, ui->dtEndDate }, today);
     ui->chkNextDate->setChecked(false);
     setDatesQuietly({ ui->dtStartDatePrev, ui->dtEndDatePrev }, today);
     ui->chkPrevDate->setChecked(false);
-    fillTextList(ui->cmbPhase, listTexts(L::OutreachPhases));
-    const QStringList actions = listTexts(L::ProspectActions);
-    fillTextList(ui->cmbNextAction, actions);
-    fillTextList(ui->cmbPrevAction, actions);
-    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses));
-    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses));
-    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses));
-    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses));
-    fillPickList(ui->cmbCG, listItems(L::CareGroups));
+    reloadPickLists(Choice::Clear);
     fillMonths(ui->cmbDobAnniv);
     ui->txtMapSection->clear();
     clearProspects();
@@ -114,11 +111,23 @@ void frmProspectNavigator::UpdateGrids()
     clearContacts();
     ui->lblProspectsFound->clear();
     runSearch(*m_prospects, prospectGridColumns(), prospectSearch(criteria()));
-    fitColumns(ui->vsfgMembers);
-    // The first search widens a window that opened narrower than its grid.
-    if (Workspace* w = workspace())
-        w->fitToContent(this);
+    fitAfterSearch(this, ui->vsfgMembers);
     ui->lblProspectsFound->setText(peopleFoundText(m_prospects->rowCount()));
+}
+
+void frmProspectNavigator::reloadPickLists(Choice choice)
+{
+    BusyCursor busy;
+    using L = SharedLists::List;
+    fillTextList(ui->cmbPhase, listTexts(L::OutreachPhases), choice);
+    const QStringList actions = listTexts(L::ProspectActions);
+    fillTextList(ui->cmbNextAction, actions, choice);
+    fillTextList(ui->cmbPrevAction, actions, choice);
+    fillTextList(ui->cmbStatus, listTexts(L::MemberStatuses), choice);
+    fillTextList(ui->cmbChurchStatus, listTexts(L::ChurchStatuses), choice);
+    fillTextList(ui->cmbProspectStatus, listTexts(L::ProspectStatuses), choice);
+    fillPickList(ui->cmbSSClass, listItems(L::SundaySchoolClasses), choice);
+    fillPickList(ui->cmbCG, listItems(L::CareGroups), choice);
 }
 
 QList<qint64> frmProspectNavigator::listedIds() const { return idsInGridOrder(*m_prospects); }
@@ -168,22 +177,6 @@ void frmProspectNavigator::btnClear_clicked()
     ui->cmbPhase->setCurrentIndex(-1);
     for (QLineEdit* box : { ui->txtCity, ui->txtState, ui->txtZip })
         box->clear();
-}
-
-void frmProspectNavigator::btnPrintList_clicked()
-{
-    if (!mayPrint(*m_prospects, perm::ProspectNavigatorReport))
-        return;
-    if (reports::PrintProspectList(m_households->peopleToList(listedIds()), true, reports::progressDialog(this)))
-        reportShown(reports::Design::ProspectList, m_prospects->rowCount());
-}
-
-void frmProspectNavigator::btnPrintMailingLabels_clicked()
-{
-    if (!mayPrint(*m_prospects, perm::MailingLabelsReport))
-        return;
-    if (reports::PrintMailingLabels(listedIds(), m_households->choice(), reports::progressDialog(this)))
-        reportShown(reports::Design::MailingLabels, m_prospects->rowCount());
 }
 
 void frmProspectNavigator::btnPrintPS_clicked()

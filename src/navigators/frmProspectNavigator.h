@@ -12,6 +12,7 @@ class frmProspectNavigator;
 
 namespace pw {
 class ResultModel;
+enum class Choice;
 }
 
 namespace pw::navigators {
@@ -48,14 +49,15 @@ private:
     ResultModel* m_contacts = nullptr;
 
     void btnClear_clicked();
-    void btnPrintList_clicked();
-    void btnPrintMailingLabels_clicked();
     void btnPrintPS_clicked();
     // The contacts of the prospect in the current row; nothing changes
     // without a current row.
     void vsfgMembers_currentRowChanged();
     void clearContacts();
     void clearProspects();
+    // Refills the pick lists of criteria from the shared lists; with
+    // Choice::Keep each keeps its choice where the entry is still there.
+    void reloadPickLists(Choice choice);
 };
 
 } // namespace pw::navigators

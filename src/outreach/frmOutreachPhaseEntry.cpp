@@ -277,9 +277,7 @@ void frmOutreachPhaseEntry::saveKeepingRecord()
 
 bool frmOutreachPhaseEntry::save()
 {
-    // Asked again here: the grant may have been taken away since the window opened.
-    m_tracker->setViewOnly(!HasPermission(perm::OutreachPhaseEntry));
-    if (!requirePermission(perm::OutreachPhaseEntry, refusal::Save))
+    if (!requireSavePermission(*m_tracker, perm::OutreachPhaseEntry))
         return false;
     // What the boxes hold is part of the save, as if "Update" had been pressed.
     if (boxesChanged() && !btnUpdate_clicked())

@@ -11,8 +11,8 @@
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/NextOutreachPhase.h"
 #include "outreach/ContactSave.h"
-#include "outreach/NextOutreachPhase.h"
 #include "ui_frmProspectContactEntry.h"
 
 namespace pw::outreach {
@@ -306,9 +306,7 @@ void frmProspectContactEntry::saveKeepingRecord()
 
 bool frmProspectContactEntry::save(After after)
 {
-    // Asked again here: the grant may have been taken away since the window opened.
-    m_tracker->setViewOnly(!HasPermission(perm::ProspectContactEntry));
-    if (!requirePermission(perm::ProspectContactEntry, refusal::Save))
+    if (!requireSavePermission(*m_tracker, perm::ProspectContactEntry))
         return false;
     const Contacts::Contact contact = contactFromScreen();
     if (!Contacts::hasRequired(contact)) {

@@ -1,6 +1,7 @@
 #include "people/CsvReader.h"
 
 #include "data/Database.h"
+#include "data/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,10 +55,7 @@ namespace {
             return text;
         }
         *encoding = QStringLiteral("Windows-1252");
-        QStringDecoder windows("windows-1252");
-        if (!windows.isValid())
-            return QString::fromLatin1(data);
-        return windows(data);
+        return fromWindows1252(data);
     }
 
     // The first control character that text files do not hold, or -1.

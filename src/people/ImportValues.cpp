@@ -116,6 +116,8 @@ QString readMaritalStatus(const QString& text)
         return QStringLiteral("Married");
     if (QStringList { "d", "divorced" }.contains(t))
         return QStringLiteral("Divorced");
+    if (QStringList { "w", "widowed", "widow", "widower" }.contains(t))
+        return QStringLiteral("Widowed");
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "reports/PageFrame.h"
 
 #include "widgets/Formats.h"
+#include "data/PersonName.h"
 
 #include <QDate>
 #include <QHash>
@@ -130,12 +131,9 @@ QString yesNoText(const QVariant& value)
 
 QString listName(const DataTable& t, std::size_t row)
 {
-    const QString last = valueText(t.value(row, QStringLiteral("Last_Name")));
-    const QString rest = joinNonEmpty(
-        { valueText(t.value(row, QStringLiteral("First_Name"))), valueText(t.value(row, QStringLiteral("Middle_Name"))),
-            valueText(t.value(row, QStringLiteral("Title"))) },
-        QStringLiteral(" "));
-    return joinNonEmpty({ last, rest }, QStringLiteral(", "));
+    return displayName(valueText(t.value(row, QStringLiteral("Last_Name"))),
+        valueText(t.value(row, QStringLiteral("First_Name"))), valueText(t.value(row, QStringLiteral("Middle_Name"))),
+        valueText(t.value(row, QStringLiteral("Title"))));
 }
 
 QString fullName(const DataTable& t, std::size_t row)

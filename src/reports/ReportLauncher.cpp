@@ -100,13 +100,19 @@ ReportLauncher::ReportLauncher(LauncherSetup setup, QWidget* parent)
     attachTypeAhead(ui->cmbProspect);
     connect(ui->btnOK, &QPushButton::clicked, this, [this] { guarded([this] { btnOK_clicked(); }); });
     connect(ui->btnCancel, &QPushButton::clicked, this, [this] { btnCancel_clicked(); });
-    guarded([this] {
-        BusyCursor busy;
-        QVector<PickItem> groups;
-        if (m_setup.groupEntries)
-            groups = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
-        fillPeopleList(ui->cmbProspect, NameForm::WithTitle, People::Everyone, Choice::Clear, groups);
-    });
+    guarded([this] { fillPeople(Choice::Clear); });
+    // People added elsewhere join the list; the one chosen stays chosen.
+    if (Workspace* w = workspace())
+        connect(w, &Workspace::membersChanged, this, [this] { guarded([this] { fillPeople(Choice::Keep); }); });
+}
+
+void ReportLauncher::fillPeople(Choice choice)
+{
+    BusyCursor busy;
+    QVector<PickItem> groups;
+    if (m_setup.groupEntries)
+        groups = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
+    fillPeopleList(ui->cmbProspect, NameForm::WithTitle, People::Everyone, choice, groups);
 }
 
 ReportLauncher::~ReportLauncher() { delete ui; }

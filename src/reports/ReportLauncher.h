@@ -14,6 +14,10 @@ namespace Ui {
 class ReportLauncher;
 }
 
+namespace pw {
+enum class Choice;
+}
+
 namespace pw::reports {
 
 // The two group entries listed above the people. They are recognised by
@@ -60,6 +64,7 @@ private:
     Ui::ReportLauncher* ui;
 
     void btnOK_clicked();
+    void fillPeople(Choice choice);
     void btnCancel_clicked();
     // The checks "Ok" makes before anything runs: the permission (refusal
     // under "Invalid Permission"), then a choice ("Invalid Selection").

@@ -42,12 +42,12 @@ namespace {
     // leader or deacon shows the bare separator, as the sheets always have.
     QString lastFirst(const QString& table)
     {
-        return QStringLiteral("COALESCE(%1.Last_Name, '') || ', ' || COALESCE(%1.First_Name, '')").arg(table);
+        return sql::nameTerm(table, sql::NameParts::LastFirst);
     }
 
     QString lastFirstMiddle(const QString& table)
     {
-        return lastFirst(table) + QStringLiteral(" || ' ' || COALESCE(%1.Middle_Name, '')").arg(table);
+        return sql::nameTerm(table, sql::NameParts::WithMiddle);
     }
 
     // A Member column read under its own name; how it is shown follows the

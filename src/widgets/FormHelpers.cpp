@@ -299,6 +299,8 @@ void setDefaultButton(QWidget* form, QPushButton* button)
 
 void setCancelButton(QWidget* form, QPushButton* button) { dialogKeys(form)->cancelButton = button; }
 
+void setEnterButton(QWidget* part, QPushButton* button) { dialogKeys(part)->defaultButton = button; }
+
 } // namespace pw
 
 #include "FormHelpers.moc"

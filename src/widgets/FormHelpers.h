@@ -94,5 +94,8 @@ public:
 // Escape clicks the cancel button. Disabled buttons are not clicked.
 void setDefaultButton(QWidget* form, QPushButton* button);
 void setCancelButton(QWidget* form, QPushButton* button);
+// Enter that no child of part used clicks button rather than the form's
+// default button: a group of boxes with a button of its own.
+void setEnterButton(QWidget* part, QPushButton* button);
 
 } // namespace pw

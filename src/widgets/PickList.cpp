@@ -163,10 +163,10 @@ QString PeopleListModel::text(const PersonName& p, NameForm form)
 
 void PeopleListModel::appendText(QString& out, const PersonName& p, NameForm form)
 {
-    // personName() and personNameWithTitle(), without a string of their own.
-    out.append(p.last).append(QLatin1String(", ")).append(p.first).append(QLatin1Char(' ')).append(p.middle);
     if (form == NameForm::WithTitle)
-        out.append(QLatin1Char(' ')).append(p.title);
+        appendPersonName(out, p.last, p.first, p.middle, p.title);
+    else
+        appendPersonName(out, p.last, p.first, p.middle);
 }
 
 int PeopleListModel::firstStartingWith(QStringView prefix) const

@@ -3,6 +3,7 @@
 #include "admin/Screens.h"
 #include "app/MDI.h"
 #include "app/Workspace.h"
+#include "members/Screens.h"
 #include "data/ChurchSettings.h"
 
 #include <QAction>
@@ -21,6 +22,8 @@ class TestImportPeople : public QObject {
     Q_OBJECT
 private slots:
     void adminOnly();
+    void adminOnlyWhoeverOpens_data();
+    void adminOnlyWhoeverOpens();
     void wholeWizard();
     void everyoneGetsTheRequiredFields();
 };
@@ -55,6 +58,35 @@ void TestImportPeople::adminOnly()
     s.main.command(QStringLiteral("ImportPeople"))->trigger();
     QCOMPARE(s.env.messages.last().text, QStringLiteral("Only an account of type \"Admin\" may import people."));
     QVERIFY(!s.screen());
+}
+
+// The Admin-only windows are guarded by their registration, so a screen or
+// command that opens one by name is refused as the menu is.
+void TestImportPeople::adminOnlyWhoeverOpens_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("import") << "frmImportPeople" << "Only an account of type \"Admin\" may import people.";
+    QTest::newRow("merge") << "frmMergePeople" << "Only an account of type \"Admin\" may merge people.";
+    QTest::newRow("duplicates") << "frmPossibleDuplicates" << "Only an account of type \"Admin\" may merge people.";
+}
+
+void TestImportPeople::adminOnlyWhoeverOpens()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, refusal);
+    {
+        Setup s(QStringLiteral("User"));
+        members::registerScreens(*s.main.workspace());
+        QVERIFY(!s.main.workspace()->open(window));
+        QCOMPARE(s.env.messages.last().text, refusal);
+        QCOMPARE(s.env.messages.last().title, QStringLiteral("Invalid Permission"));
+    }
+    Setup s(QStringLiteral("Admin"));
+    members::registerScreens(*s.main.workspace());
+    const int said = s.env.messages.entries.size();
+    QVERIFY(s.main.workspace()->open(window));
+    QCOMPARE(s.env.messages.entries.size(), said);
 }
 
 void TestImportPeople::wholeWizard()

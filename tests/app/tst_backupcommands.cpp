@@ -164,9 +164,10 @@ void TestBackupCommands::backUp()
     QCOMPARE(m.env.messages.last().text,
         QStringLiteral("The database was backed up to \"%1\" (%2). No person has a picture, so no pictures were "
                        "copied.")
-            .arg(target, size));
+            .arg(QDir::toNativeSeparators(target), size));
     QCOMPARE(m.env.messages.last().icon, Icon::Information);
-    QCOMPARE(m.status(), QStringLiteral("Backed up the database to %1 (%2, 0 pictures).").arg(target, size));
+    QCOMPARE(m.status(),
+        QStringLiteral("Backed up the database to %1 (%2, 0 pictures).").arg(QDir::toNativeSeparators(target), size));
     QCOMPARE(Database::open(target, Database::OpenMode::ExistingOnly)
                  ->scalar(QStringLiteral("SELECT COUNT(*) FROM Member"))
                  .toInt(),
@@ -237,7 +238,8 @@ void TestBackupCommands::restore()
         if (!error.isEmpty()) {
             QCOMPARE(m.env.messages.count(), 1); // no question before the refusal
             QCOMPARE(m.env.messages.last().title, QStringLiteral("Pewlark"));
-            QVERIFY2(m.env.messages.last().text.contains(backup), qPrintable(m.env.messages.last().text));
+            QVERIFY2(m.env.messages.last().text.contains(QDir::toNativeSeparators(backup)),
+                qPrintable(m.env.messages.last().text));
             QVERIFY2(m.env.messages.last().text.contains(error), qPrintable(m.env.messages.last().text));
         }
         return;
@@ -259,9 +261,11 @@ void TestBackupCommands::restore()
         QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3). No pictures lie beside the "
                        "backup (\"%4\"), so the pictures were left as they are. The database as it was before is kept "
                        "as \"%5\". Log in again to go on.")
-            .arg(m.env.db().path(), backup, backups::sizeText(QFileInfo(m.env.db().path()).size()),
-                m.env.dir.filePath(QStringLiteral("sunday-pictures")), m.env.dir.filePath(copies.first())));
-    QCOMPARE(m.status(), QStringLiteral("Restored the database from %1.").arg(backup));
+            .arg(QDir::toNativeSeparators(m.env.db().path()), QDir::toNativeSeparators(backup),
+                backups::sizeText(QFileInfo(m.env.db().path()).size()),
+                QDir::toNativeSeparators(m.env.dir.filePath(QStringLiteral("sunday-pictures"))),
+                QDir::toNativeSeparators(m.env.dir.filePath(copies.first()))));
+    QCOMPARE(m.status(), QStringLiteral("Restored the database from %1.").arg(QDir::toNativeSeparators(backup)));
 }
 
 void TestBackupCommands::serverKeepsItsOwnBackups_data()

@@ -115,7 +115,8 @@ void TestConfig::missingFile()
 void TestConfig::tooLarge_data()
 {
     QTest::addColumn<QString>("file"); // empty: a file one byte over the limit
-    QTest::newRow("a device that never ends") << "/dev/zero";
+    if (QFileInfo::exists(QStringLiteral("/dev/zero"))) // Windows has no such device
+        QTest::newRow("a device that never ends") << "/dev/zero";
     QTest::newRow("one byte over the limit") << "";
 }
 

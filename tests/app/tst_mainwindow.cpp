@@ -102,6 +102,8 @@ private slots:
     void commandPermissions();
     void openWindowIsLeftUnchanged();
     void windowPlacesKeptPerUser();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
     void screenOpenedByNameIsTested_data();
     void screenOpenedByNameIsTested();
     void foldersRegisterTheirScreens_data();
@@ -323,6 +325,30 @@ void TestMainWindow::windowPlacesKeptPerUser()
     QCOMPARE(sub->geometry(), first);
     close(sub);
     QCOMPARE(openAs(f.userId)->geometry(), first);
+}
+
+void TestMainWindow::fitsTheScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QRect>("window"); // without its frame
+    const QMargins titleBar(1, 37, 1, 1);
+    QTest::newRow("1366 x 768, no panel") << QRect(0, 0, 1366, 768) << titleBar << QRect(43, 37, 1280, 730);
+    QTest::newRow("1366 x 768, taskbar below") << QRect(0, 0, 1366, 728) << titleBar << QRect(43, 37, 1280, 690);
+    QTest::newRow("1366 x 768, panel above") << QRect(0, 27, 1366, 741) << titleBar << QRect(43, 64, 1280, 703);
+    QTest::newRow("1280 x 720") << QRect(0, 0, 1280, 720) << titleBar << QRect(1, 37, 1278, 682);
+    QTest::newRow("large screen: the wanted size, centred")
+        << QRect(0, 0, 1920, 1080) << titleBar << QRect(320, 158, 1280, 800);
+}
+
+void TestMainWindow::fitsTheScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QMargins, frame);
+    QFETCH(QRect, window);
+    const QRect fitted = fittedGeometry(available, frame, QSize(1280, 800));
+    QCOMPARE(fitted, window);
+    QVERIFY(available.contains(fitted.marginsAdded(frame)));
 }
 
 // A screen that opens another screen by name gets the same test as the menu;
@@ -582,7 +608,7 @@ void TestMainWindow::startupFailures()
     QVERIFY2(messages->last().text.contains(expected), qPrintable(messages->last().text));
     const QString named
         = config == QLatin1String("<none>") || expected.startsWith(QLatin1String("holds")) ? configPath : dbPath;
-    QVERIFY2(messages->last().text.contains(named), qPrintable(messages->last().text));
+    QVERIFY2(messages->last().text.contains(QDir::toNativeSeparators(named)), qPrintable(messages->last().text));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
     QVERIFY(!app.mainWindow() || !app.mainWindow()->isVisible());
 }
@@ -662,7 +688,7 @@ void TestMainWindow::secondCopyIsRefused()
     std::fclose(caught);
     QVERIFY(code != 0);
     QFile err(errPath);
-    QVERIFY(err.open(QIODevice::ReadOnly));
+    QVERIFY(err.open(QIODevice::ReadOnly | QIODevice::Text));
     QCOMPARE(QString::fromUtf8(err.readAll()), QStringLiteral("pewlark: This application is already running.\n"));
     QCOMPARE(messages->count(), 1);
     QCOMPARE(messages->last().text, QStringLiteral("This application is already running."));

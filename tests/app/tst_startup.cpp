@@ -134,10 +134,10 @@ void TestStartup::refusals()
     QVERIFY(s.code != 0);
     QCOMPARE(s.messages->count(), 1);
     const QString text = s.messages->last().text;
-    QVERIFY2(text.contains(named), qPrintable(text));
+    QVERIFY2(text.contains(QDir::toNativeSeparators(named)), qPrintable(text));
     for (QString part : expected) {
-        part.replace(QStringLiteral("%CONFIG%"), office.config)
-            .replace(QStringLiteral("%BACKUPS%"), backup::dailyFolder(office.database));
+        part.replace(QStringLiteral("%CONFIG%"), QDir::toNativeSeparators(office.config))
+            .replace(QStringLiteral("%BACKUPS%"), QDir::toNativeSeparators(backup::dailyFolder(office.database)));
         QVERIFY2(text.contains(part), qPrintable(text));
     }
     if (situation == QLatin1String("random config"))
@@ -234,7 +234,8 @@ void TestStartup::dailyBackupFailureWarnsAndCarriesOn()
     QVERIFY2(s.messages->last().text.startsWith(QStringLiteral("Today's automatic backup could not be made")),
         qPrintable(s.messages->last().text));
     QVERIFY2(
-        s.messages->last().text.contains(backup::dailyFolder(office.database)), qPrintable(s.messages->last().text));
+        s.messages->last().text.contains(QDir::toNativeSeparators(backup::dailyFolder(office.database))),
+        qPrintable(s.messages->last().text));
     QVERIFY(s.app.mainWindow()->isVisible());
     QVERIFY(s.app.mainWindow()->workspace()->find(QStringLiteral("frmLogin")));
 }
@@ -350,7 +351,7 @@ void TestStartup::waitForAnotherProgramIsShown()
     QCOMPARE(shown,
         QStringList { QStringLiteral("Pewlark is waiting for another program or workstation that is writing to the "
                                      "database \"%1\" (at most 3 seconds)...")
-                          .arg(office.database) });
+                          .arg(QDir::toNativeSeparators(office.database)) });
 }
 
 // The upgrade changes only the database opened for work, after a copy of

@@ -1,10 +1,15 @@
+#include "Outreach.h"
+#include "RealMessageBoxes.h"
 #include "TestSupport.h"
 
 #include "app/MDI.h"
 #include "app/Permissions.h"
 #include "app/Workspace.h"
 #include "attendance/Screens.h"
+#include "data/ChurchSettings.h"
+#include "data/Members.h"
 #include "data/Sql.h"
+#include "people/RequiredFields.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -82,6 +87,9 @@ private slots:
     void opensOnTheLatestMeeting();
     void recordReopenAndChangeDate();
     void visitorAddedAsProspect();
+    void visitorIsReadyForOutreach_data();
+    void visitorIsReadyForOutreach();
+    void enterInTheVisitorBoxesAddsTheVisitor();
     void viewOnlyWritesNothing();
     void rollSheetPrintsTicksAndBoxes();
 };
@@ -167,6 +175,98 @@ void TestAttendanceEntry::visitorAddedAsProspect()
     QCOMPARE(r.stored(kSunday), (QList<qint64> { dee }));
 }
 
+void TestAttendanceEntry::visitorIsReadyForOutreach_data()
+{
+    QTest::addColumn<QString>("churchStatus"); // the church's own for new people; empty: none chosen
+    QTest::addColumn<QStringList>("typed"); // first and last name
+    QTest::addColumn<QString>("answer"); // to the duplicate question; empty: none asked
+    // Member, Church Status, Phase, Next Contact, Next Action of the person ticked
+    QTest::addColumn<QStringList>("ticked");
+    const QStringList dee { "Dee", "Dunn" };
+    const QStringList newVisitor { "Prospect", "Active", "Welcome", "2026-03-22", "Letter" };
+    QTest::newRow("the first phase, due a week later") << "" << dee << "" << newVisitor;
+    QTest::newRow("the church's own Church Status")
+        << "Visitor" << dee << "" << QStringList { "Prospect", "Visitor", "Welcome", "2026-03-22", "Letter" };
+    QTest::newRow("someone already there: tick that person")
+        << "" << QStringList { " cy ", "COLE" } << "Tick That Person"
+        << QStringList { "Member", "Active", "~", "~", "~" };
+    QTest::newRow("someone already there: add anyway")
+        << "" << QStringList { "Cy", "Cole" } << "Add Anyway" << newVisitor;
+}
+
+// A visitor added at the roll call can be saved on the member screen as they
+// are, and is due in the outreach like anyone the contact screen moved on.
+void TestAttendanceEntry::visitorIsReadyForOutreach()
+{
+    QFETCH(QString, churchStatus);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, ticked);
+    Roll r;
+    if (!churchStatus.isEmpty())
+        ChurchSettings::setValue(r.env.db(), ChurchSettings::kNewPersonChurchStatus, churchStatus);
+    test::setPhases(r.env.db(), QStringLiteral("2|Call|Phone call|2;1|Welcome|Letter|1.5;3|Visit|Home visit|3"));
+    if (!answer.isEmpty())
+        r.env.messages.choices.append(answer);
+    const int before = r.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt();
+
+    control<QLineEdit>(r.screen, "txtVisitorFirst")->setText(typed.first());
+    control<QLineEdit>(r.screen, "txtVisitorLast")->setText(typed.last());
+    r.click("btnAddVisitor");
+
+    QCOMPARE(r.env.messages.count(), answer.isEmpty() ? 0 : 1);
+    if (!answer.isEmpty())
+        QCOMPARE(r.env.messages.last().text, QStringLiteral("There is already Cole, Cy."));
+    const bool added = answer != QLatin1String("Tick That Person");
+    QCOMPARE(r.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), before + (added ? 1 : 0));
+    const qint64 id = added ? r.env.db().scalar(QStringLiteral("SELECT MAX(ID) FROM Member")).toLongLong() : r.cole;
+    const MemberRecord person = *Members::load(r.env.db(), id);
+    const auto orNone = [](const QString& text) { return text.isEmpty() ? QStringLiteral("~") : text; };
+    const QStringList stored { person.status, person.memberActiveStatus, orNone(person.prospectPhase),
+        person.prospectNextContactDate.isValid() ? person.prospectNextContactDate.toString(Qt::ISODate) : "~",
+        orNone(person.prospectNextContactAction) };
+    QCOMPARE(stored, ticked);
+    QCOMPARE(people::missingRequiredFields(person), QStringList());
+    r.click("btnSave");
+    QCOMPARE(r.stored(kSunday), (QList<qint64> { id }));
+    QVERIFY(control<QLineEdit>(r.screen, "txtVisitorLast")->text().isEmpty());
+}
+
+// Enter in the visitor's boxes adds the visitor and leaves the sheet unsaved;
+// the duplicate question shows as a real message box, whose default (Cancel)
+// keeps what was typed.
+void TestAttendanceEntry::enterInTheVisitorBoxesAddsTheVisitor()
+{
+    Roll r;
+    test::RealMessageBoxes boxes;
+    r.main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&r.main));
+    auto* first = control<QLineEdit>(r.screen, "txtVisitorFirst");
+    auto* last = control<QLineEdit>(r.screen, "txtVisitorLast");
+    const int before = r.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt();
+
+    first->setFocus();
+    QTest::keyClicks(first, QStringLiteral("Cy"));
+    QTest::keyClick(first, Qt::Key_Tab);
+    QVERIFY(last->hasFocus());
+    QTest::keyClicks(last, QStringLiteral("Cole"));
+    QTest::keyClick(last, Qt::Key_Return);
+    QCOMPARE(boxes.shown, QStringList { QStringLiteral("Pewlark: There is already Cole, Cy.") });
+    QCOMPARE(r.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), before);
+    QCOMPARE(last->text(), QStringLiteral("Cole"));
+    QVERIFY(QTest::qWaitForWindowActive(&r.main));
+    QVERIFY(first->hasFocus());
+
+    last->setFocus();
+    last->setText(QStringLiteral("Dunn"));
+    QTest::keyClick(last, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(r.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member")).toInt(), before + 1);
+    QCOMPARE(r.shown().value(QStringLiteral("Dunn, Cy")), true);
+    QVERIFY(first->hasFocus());
+    QVERIFY(r.stored(kSunday).isEmpty());
+    QCOMPARE(boxes.shown.size(), 1);
+}
+
 void TestAttendanceEntry::viewOnlyWritesNothing()
 {
     Roll r(perm::MemberView);
@@ -191,8 +291,8 @@ void TestAttendanceEntry::rollSheetPrintsTicksAndBoxes()
     const QString pdf = r.env.dir.filePath(QStringLiteral("roll.pdf"));
     r.env.output.lastPreview()->writePdf(pdf);
     QProcess text;
-    text.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                                 pdf, QStringLiteral("-") });
+    text.start(QStringLiteral("pdftotext"),
+        { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });
     QVERIFY(text.waitForFinished(60000));
     const QString page = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY2(page.contains(QStringLiteral("Class Roll Sheet")), qPrintable(page));

@@ -189,8 +189,8 @@ void TestCommandLine::withoutDisplay()
     QFETCH(QString, err);
     Office office(50);
     const auto place = [&](QString text) {
-        return text.replace(QStringLiteral("%CONFIG%"), office.config)
-            .replace(QStringLiteral("%DIR%"), office.dir.path());
+        return text.replace(QStringLiteral("%CONFIG%"), QDir::toNativeSeparators(office.config))
+            .replace(QStringLiteral("%DIR%"), QDir::toNativeSeparators(office.dir.path()));
     };
     for (QString& a : arguments)
         a = place(a);
@@ -202,8 +202,9 @@ void TestCommandLine::withoutDisplay()
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(PEWLARK_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(60000));
-    const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
-    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+    // A Windows console program ends its lines with \r\n.
+    const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QVERIFY2(program.exitCode() == code, qPrintable(QStringLiteral("exit %1: %2").arg(program.exitCode()).arg(stdErr)));
     QVERIFY2(stdOut.contains(out), qPrintable(stdOut));

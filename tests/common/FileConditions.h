@@ -5,41 +5,25 @@
 // file permissions do not stop the process; WithoutOverride makes them apply
 // again by dropping root's permission overrides from this thread's effective
 // capabilities while it lives (they stay permitted, so they come back).
+// FileConditions_posix.cpp and FileConditions_windows.cpp hold what differs.
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QString>
 #include <sqlite3.h>
 
-#include <csignal>
-#include <linux/capability.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
+#include <memory>
 
 namespace pw::test {
 
+// While alive, file permissions stop this process even when it runs as root.
+// On Windows permission bits say nothing, so ok() is false there.
 class WithoutOverride {
 public:
-    WithoutOverride()
-    {
-        if (::geteuid() != 0) {
-            m_ok = true; // permissions apply anyway
-            return;
-        }
-        if (::syscall(SYS_capget, &m_header, m_saved) != 0)
-            return;
-        __user_cap_data_struct reduced[2] = { m_saved[0], m_saved[1] };
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-        m_ok = ::syscall(SYS_capset, &m_header, reduced) == 0;
-        m_dropped = m_ok;
-    }
-    ~WithoutOverride()
-    {
-        if (m_dropped)
-            ::syscall(SYS_capset, &m_header, m_saved);
-    }
+    WithoutOverride();
+    ~WithoutOverride();
     WithoutOverride(const WithoutOverride&) = delete;
     WithoutOverride& operator=(const WithoutOverride&) = delete;
 
@@ -47,36 +31,25 @@ public:
     bool ok() const { return m_ok; }
 
 private:
-    __user_cap_header_struct m_header { _LINUX_CAPABILITY_VERSION_3, 0 };
-    __user_cap_data_struct m_saved[2] {};
+    struct Saved;
+    std::unique_ptr<Saved> m_saved;
     bool m_ok = false;
-    bool m_dropped = false;
 };
 
 // No file of the process may grow beyond bytes while it lives: what a full
-// disk looks like to the program. Lowering the soft limit needs no privilege.
+// disk looks like to the program. Lowering the soft limit needs no privilege;
+// Windows has no such limit, so ok() is false there.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(qint64 bytes)
-    {
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        struct rlimit limit = m_saved;
-        limit.rlim_cur = rlim_t(bytes);
-        m_ok = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
     bool ok() const { return m_ok; }
 
 private:
-    struct rlimit m_saved { };
-    void (*m_previousHandler)(int) = nullptr;
+    struct Saved;
+    std::unique_ptr<Saved> m_saved;
     bool m_ok = false;
 };
 
@@ -88,13 +61,16 @@ inline QByteArray fileHash(const QString& path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-// The number of a process that has ended.
+// The number of a process that has ended: this test program, asked only
+// for its list of test functions.
 inline qint64 endedProcessId()
 {
-    QProcess shell;
-    shell.start(QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("echo $$") });
-    shell.waitForFinished();
-    return shell.readAllStandardOutput().trimmed().toLongLong();
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("-functions") });
+    child.waitForStarted();
+    const qint64 pid = child.processId();
+    child.waitForFinished();
+    return pid;
 }
 
 // What a program that stopped in the middle of a change leaves: the file

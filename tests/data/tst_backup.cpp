@@ -126,7 +126,7 @@ void TestBackup::backupWhileAnotherWorkstationWrites()
         batches.append(rows);
         QTest::qWait(50);
     }
-    ::kill(pid_t(writer.processId()), SIGKILL);
+    writer.kill();
     QVERIFY(writer.waitForFinished(30000));
     QVERIFY2(batches.last() > batches.first(), "the other workstation wrote while the backups were made");
     // Nothing but the copies is left beside them.
@@ -179,6 +179,8 @@ void TestBackup::backupRefusals()
         std::unique_ptr<test::FileSizeLimit> limit;
         if (situation == QLatin1String("full"))
             limit = std::make_unique<test::FileSizeLimit>(QFileInfo(env.db().path()).size() / 2);
+        if (limit && !limit->ok())
+            QSKIP("a full disk cannot be made for this process");
         test::WithoutOverride permissions;
         if (situation == QLatin1String("read-only") && (!permissions.ok() || ::chmod(qPrintable(folder), 0555) != 0))
             QSKIP("file permissions cannot be made to apply to this process");
@@ -296,7 +298,7 @@ void TestBackup::restore()
     QCOMPARE(QDir(env.folder()).entryList({ QStringLiteral(".*") }, QDir::Files | QDir::Hidden), QStringList {});
     if (!message.isEmpty()) {
         QVERIFY2(error.contains(message), qPrintable(error));
-        QVERIFY2(error.contains(file), qPrintable(error));
+        QVERIFY2(error.contains(QDir::toNativeSeparators(file)), qPrintable(error));
         QCOMPARE(test::fileHash(env.db().path()), before);
         QVERIFY(!QFileInfo::exists(dated));
         QCOMPARE(count(*other, QStringLiteral("Current")), 5);
@@ -420,6 +422,8 @@ void TestBackup::copiesKeepTheDatabasePermissions()
     TestEnv env(test::Where::File);
     QVERIFY(::chmod(qPrintable(env.db().path()), mode_t(mode)) == 0);
     const QFile::Permissions expected = QFile::permissions(env.db().path());
+    if (expected.testFlag(QFile::ReadOther) != bool(mode & 0004))
+        QSKIP("the system keeps no permission bits (Windows): a copy takes the rights of its folder");
     const mode_t umaskBefore = ::umask(022);
     const QString other = env.dir.filePath(QStringLiteral("other.sqlite"));
     QList<QFile::Permissions> got;

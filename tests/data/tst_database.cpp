@@ -356,6 +356,9 @@ void TestDatabase::pathsWithOddCharacters()
 {
     QTemporaryDir dir;
     for (const char* name : { "Grace, Main St #2/church?.sqlite", "Église 100%/données.sqlite" }) {
+        // Windows refuses "?" in a name; tst_filerules holds what it says then.
+        if (QSysInfo::kernelType() == QLatin1String("winnt") && QByteArray(name).contains('?'))
+            continue;
         const QString path = dir.filePath(QString::fromUtf8(name));
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         Database::open(path, Database::OpenMode::CreateNew)->close();

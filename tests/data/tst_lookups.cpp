@@ -182,7 +182,7 @@ void TestLookups::fixedLists()
 {
     TestEnv env;
     QCOMPARE(Lookups::genders(), QStringList({ "Male", "Female", "Unknown" }));
-    QCOMPARE(Lookups::maritalStatuses(), QStringList({ "Single", "Married", "Divorced" }));
+    QCOMPARE(Lookups::maritalStatuses(), QStringList({ "Single", "Married", "Divorced", "Widowed" }));
 }
 
 QTEST_MAIN(TestLookups)

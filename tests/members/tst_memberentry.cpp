@@ -1049,7 +1049,8 @@ void TestMemberEntry::pictureNotStoredOrRemoved()
     QVERIFY(s.row(s.clerk)["Picture"].isNull());
     QCOMPARE(s.env.messages.count(), folderMissing ? 1 : 0);
     if (folderMissing)
-        QVERIFY(s.env.messages.last().text.contains("the picture was not stored in the picture folder \"" + folder));
+        QVERIFY(s.env.messages.last().text.contains("the picture was not stored in the picture folder \""
+                                                         + QDir::toNativeSeparators(folder)));
 }
 
 void TestMemberEntry::pictureMissingFileLeavesBoxEmpty()

@@ -154,6 +154,8 @@ private slots:
     void searchAgainReplacesEveryRow();
     void phoneCells_data();
     void phoneCells();
+    void addressCells_data();
+    void addressCells();
     void dateCellsInEveryLocale_data();
     void dateCellsInEveryLocale();
 };
@@ -397,7 +399,6 @@ void TestMemberSearch::gridCells()
     r.dateOfBirth = QDate(1925, 3, 5);
     r.email = QStringLiteral("ann@例え.jp");
     const qint64 id = Members::insert(env.db(), r);
-    // Null columns keep their separators too.
     env.db().exec(
         QStringLiteral("UPDATE Member SET Middle_Name = NULL, Title = NULL, Address_2 = NULL WHERE ID = ?"), { id });
 
@@ -411,7 +412,7 @@ void TestMemberSearch::gridCells()
         cells.append(model.textAt(0, c));
     QCOMPARE(cells,
         QStringList({ QString::number(id), "Lee, Ann  ", "Member", "(615) 555-1234", "() 555-1234", "", "ann@例え.jp",
-            "1 Main St, , Mâcon, GA 31201", "3/5/1925", "", "Active", "Inactive" }));
+            "1 Main St, Mâcon, GA 31201", "3/5/1925", "", "Active", "Inactive" }));
 }
 
 void TestMemberSearch::searchAgainReplacesEveryRow()
@@ -457,6 +458,46 @@ void TestMemberSearch::phoneCells()
     QFETCH(QString, stored);
     QFETCH(QString, cell);
     QCOMPARE(phoneCell(stored), cell);
+}
+
+void TestMemberSearch::addressCells_data()
+{
+    // Address 1, Address 2, City, State, Zip as stored; "~" stands for Null.
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("every part") << QStringList { "12 Oak Street", "Apt 4", "Franklin", "TN", "37064" }
+                                << "12 Oak Street, Apt 4, Franklin, TN 37064";
+    QTest::newRow("no second line") << QStringList { "12 Oak Street", "", "Franklin", "TN", "37064" }
+                                    << "12 Oak Street, Franklin, TN 37064";
+    QTest::newRow("Null second line") << QStringList { "12 Oak Street", "~", "Franklin", "TN", "37064" }
+                                      << "12 Oak Street, Franklin, TN 37064";
+    QTest::newRow("blank second line") << QStringList { "12 Oak Street", "   ", "Franklin", "TN", "37064" }
+                                       << "12 Oak Street, Franklin, TN 37064";
+    QTest::newRow("only the city") << QStringList { "", "", "Franklin", "~", "" } << "Franklin";
+    QTest::newRow("state without zip") << QStringList { "12 Oak Street", "", "Franklin", "TN", "" }
+                                       << "12 Oak Street, Franklin, TN";
+    QTest::newRow("zip without state") << QStringList { "", "", "Franklin", "", "37064" } << "Franklin, 37064";
+    QTest::newRow("no first line") << QStringList { "~", "PO Box 9", "Franklin", "TN", "37064" }
+                                   << "PO Box 9, Franklin, TN 37064";
+    QTest::newRow("nothing") << QStringList { "", "~", "", "", "~" } << "";
+}
+
+void TestMemberSearch::addressCells()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QString, cell);
+    test::TestEnv env;
+    const qint64 id = env.addMember(QStringLiteral("Ann"), QStringLiteral("Lee"));
+    QVariantList values;
+    for (const QString& part : stored)
+        values.append(part == QLatin1String("~") ? QVariant() : QVariant(part));
+    values.append(id);
+    env.db().exec(QStringLiteral("UPDATE Member SET Address_1 = ?, Address_2 = ?, City = ?, State = ?, Zip = ? "
+                                 "WHERE ID = ?"),
+        values);
+    ResultModel model;
+    runSearch(model, memberGridColumns(), memberSearch({}));
+    QCOMPARE(model.textAt(0, 7), cell);
 }
 
 void TestMemberSearch::dateCellsInEveryLocale_data()

@@ -287,7 +287,7 @@ void TestProspectSearch::prospectGridRow()
         cells.append(model.textAt(0, col));
     QCOMPARE(cells,
         QStringList({ QString::number(s.paul), "Adams, Paul  ", "Prospect", "Contact", "3/10/2026", "Phone Call",
-            "(615) 555-0100", "", "", "", ", , ,  ", "", "", "Active", "Active" }));
+            "(615) 555-0100", "", "", "", "", "", "", "Active", "Active" }));
 }
 
 void TestProspectSearch::contactsNewestFirst()

@@ -1,7 +1,7 @@
 #include "Outreach.h"
 
+#include "data/NextOutreachPhase.h"
 #include "data/Sql.h"
-#include "outreach/NextOutreachPhase.h"
 
 #include <QtTest>
 #include <limits>

@@ -32,6 +32,8 @@ private slots:
     void failedImportChangesNothing();
     void dates_data();
     void dates();
+    void maritalStatuses_data();
+    void maritalStatuses();
     void olderChurchIsKeptBeforeItsUpgrade();
     void rejectsNoWiderThanTheTable();
 };
@@ -267,7 +269,8 @@ void TestPeopleImport::notATable()
     QString err;
     QCOMPARE(runCommand(env, job(path), nullptr, &err), 1);
     QVERIFY2(
-        err.startsWith(QStringLiteral("pewlark: The file \"%1\" is not a CSV table: ").arg(path)), qPrintable(err));
+        err.startsWith(QStringLiteral("pewlark: The file \"%1\" is not a CSV table: ").arg(QDir::toNativeSeparators(path))),
+        qPrintable(err));
     QVERIFY2(err.contains(why), qPrintable(err));
     QCOMPARE(count(env.db(), QStringLiteral("Member")), before);
 }
@@ -408,6 +411,25 @@ void TestPeopleImport::dates()
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(readDate(text, QDate(2026, 3, 15)), date);
+}
+
+void TestPeopleImport::maritalStatuses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("letter") << "W" << "Widowed";
+    QTest::newRow("widow") << "Widow" << "Widowed";
+    QTest::newRow("widower") << "widower" << "Widowed";
+    QTest::newRow("own spelling") << "WIDOWED" << "Widowed";
+    QTest::newRow("divorced still") << "d" << "Divorced";
+    QTest::newRow("unknown kept for the report") << "separated" << "";
+}
+
+void TestPeopleImport::maritalStatuses()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, status);
+    QCOMPARE(readMaritalStatus(text), status);
 }
 
 // An import into an older church upgrades it after a copy of it as it was.

@@ -1,4 +1,4 @@
-#include "outreach/NextOutreachPhase.h"
+#include "data/NextOutreachPhase.h"
 
 #include "data/Database.h"
 #include "data/Sql.h"
