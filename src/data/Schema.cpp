@@ -502,8 +502,11 @@ namespace {
                             QLatin1String("CREATE UNIQUE INDEX IF NOT EXISTS ")));
         const QStringList names = permissionNames().mid(permissionNames().size() - kGivingPermissions);
         for (const QString& name : names) {
-            db.exec(QStringLiteral("INSERT INTO Permission (ID, Name) SELECT COALESCE(MAX(ID), 0) + 1, ? FROM "
-                                   "Permission WHERE NOT EXISTS (SELECT 1 FROM Permission WHERE Name = ?)"),
+            // The condition stands outside the aggregate: MAX over no rows
+            // still gives a row, which would add the name a second time.
+            db.exec(QStringLiteral("INSERT INTO Permission (ID, Name) SELECT t.Highest + 1, ? FROM (SELECT "
+                                   "COALESCE(MAX(ID), 0) AS Highest FROM Permission) AS t WHERE NOT EXISTS (SELECT 1 "
+                                   "FROM Permission WHERE Name = ?)"),
                 { name, name });
             db.exec(QStringLiteral("INSERT INTO UserPermission (MemberID, PermissionID) SELECT u.Member_ID, p.ID "
                                    "FROM \"User\" AS u, Permission AS p WHERE u.Type = 'Admin' AND p.Name = ? AND "

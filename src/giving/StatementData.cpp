@@ -47,10 +47,11 @@ StatementSource::StatementSource(Database& db, const Period& period, const std::
         people.push_back(id);
 
     std::vector<SpouseLink> spouses;
-    db.forEach(QStringLiteral("SELECT Member_ID, Relative_Member_ID, Relationship FROM Family_Connection"), {},
-        [&](const QSqlQuery& q) {
+    db.forEach(QStringLiteral("SELECT f.Member_ID, f.Relative_Member_ID, f.Relationship, m.Head_Of_Household FROM "
+                              "Family_Connection AS f LEFT JOIN Member AS m ON m.ID = f.Member_ID"),
+        {}, [&](const QSqlQuery& q) {
             if (isSpouse(q.value(2).toString()))
-                spouses.push_back({ q.value(0).toLongLong(), q.value(1).toLongLong() });
+                spouses.push_back({ q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(3).toInt() != 0 });
         });
     QHash<qint64, bool> alone;
     for (qint64 id : db.ids(QStringLiteral("SELECT Member_ID FROM Giver WHERE ") + sql::textEquals("Statement_Unit"),

@@ -134,6 +134,7 @@ Statement buildStatement(const Unit& unit, const std::vector<Giver>& givers, con
     Statement s;
     s.unit = unit;
     s.period = period;
+    s.givers = givers;
     s.names = unitNames(givers);
     if (!givers.empty()) {
         s.address = addressLines(givers.front());

@@ -134,6 +134,7 @@ struct PledgeProgress {
 
 struct Statement {
     Unit unit;
+    std::vector<Giver> givers; // the unit's people as read, the addressed one first
     QString names; // "John and Mary Hale", "John Hale and Mary Cole"
     QStringList address; // the lines under the names; empty when there is none
     bool hasAddress = false;

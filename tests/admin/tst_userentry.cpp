@@ -139,7 +139,7 @@ void TestUserEntry::loadingAnAccount()
     QCOMPARE(a.box("txtPassword")->text(), QString()); // the stored hash is never shown
     QCOMPARE(a.combo("cmbType")->currentText(), QStringLiteral("User"));
     QCOMPARE(a.texts("lstUserPermissions"), QStringList({ "Mailing Labels Report", "Member View" }));
-    QCOMPARE(a.texts("lstAllPermissions").size(), 14);
+    QCOMPARE(a.texts("lstAllPermissions").size(), 16);
     QVERIFY(!a.texts("lstAllPermissions").contains(QStringLiteral("Member View")));
     QVERIFY(a.list("lstUserPermissions")->isEnabled());
 
@@ -193,14 +193,14 @@ void TestUserEntry::movingPermissions_data()
     QTest::addColumn<QStringList>("granted");
     QTest::addColumn<int>("offered");
     QTest::newRow("Add > with nothing selected")
-        << "btnAdd" << QStringList() << QStringList({ "Mailing Labels Report", "Member View" }) << 14;
+        << "btnAdd" << QStringList() << QStringList({ "Mailing Labels Report", "Member View" }) << 16;
     QTest::newRow("Add > two, kept in name order")
         << "btnAdd" << QStringList({ "User Permissions", "Church Info" })
-        << QStringList({ "Church Info", "Mailing Labels Report", "Member View", "User Permissions" }) << 12;
+        << QStringList({ "Church Info", "Mailing Labels Report", "Member View", "User Permissions" }) << 14;
     QTest::newRow("< Rem one") << "btnRemove" << QStringList({ "Member View" })
-                               << QStringList({ "Mailing Labels Report" }) << 15;
+                               << QStringList({ "Mailing Labels Report" }) << 17;
     QTest::newRow("Add >> everything") << "btnAddAll" << QStringList() << QStringList() << 0;
-    QTest::newRow("<< Rem everything") << "btnRemoveAll" << QStringList() << QStringList() << 16;
+    QTest::newRow("<< Rem everything") << "btnRemoveAll" << QStringList() << QStringList() << 18;
 }
 
 void TestUserEntry::movingPermissions()
