@@ -9,16 +9,10 @@
 
 namespace pw::giving {
 
-QString defaultStatementText()
-{
-    return QStringLiteral("No goods or services were provided in return for these contributions other than "
-                          "intangible religious benefits, except as shown above.");
-}
-
 QString statementText(Database& db)
 {
-    const QString text = ChurchSettings::value(db, kStatementTextSetting);
-    return text.trimmed().isEmpty() ? defaultStatementText() : text;
+    const QString text = ChurchSettings::value(db, ChurchSettings::kStatementText);
+    return text.trimmed().isEmpty() ? ChurchSettings::defaultStatementText() : text;
 }
 
 namespace {

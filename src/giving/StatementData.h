@@ -16,11 +16,7 @@ class Database;
 
 namespace pw::giving {
 
-// The church's statement wording, stored under this Church_Setting name.
-inline const QString kStatementTextSetting = QStringLiteral("Contribution Statement Text");
-// The wording a church has until it sets its own.
-QString defaultStatementText();
-// The church's wording, or the default.
+// The church's wording (ChurchSettings::kStatementText), or the default.
 QString statementText(Database& db);
 
 class StatementSource {

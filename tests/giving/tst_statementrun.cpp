@@ -1,6 +1,7 @@
 // Contribution statements read from a church and written to PDF and CSV.
 
 #include "TestSupport.h"
+#include "data/ChurchSettings.h"
 #include "giving/StatementReport.h"
 
 #include <QtTest>
@@ -171,7 +172,7 @@ void TestStatementRun::oneFileForAllWithTheChurchWording()
 {
     Church c;
     c.env.db().exec(QStringLiteral("INSERT INTO Church_Setting (Name, Value) VALUES (?, ?)"),
-        { giving::kStatementTextSetting, QStringLiteral("Registered charity 12345. Thank you.") });
+        { ChurchSettings::kStatementText, QStringLiteral("Registered charity 12345. Thank you.") });
     giving::StatementRun run;
     run.combinedPdf = c.env.dir.filePath(QStringLiteral("all.pdf"));
     const giving::StatementSource source(c.env.db(), k2026, QList<qint64> { c.ann, c.dora });

@@ -40,14 +40,6 @@ Gift gift(const QString& text)
     return g;
 }
 
-std::vector<Gift> gifts(const QStringList& texts)
-{
-    std::vector<Gift> out;
-    for (const QString& t : texts)
-        out.push_back(gift(t));
-    return out;
-}
-
 QString unitsText(const std::vector<Unit>& units)
 {
     QStringList out;
@@ -64,8 +56,6 @@ const Period kYear2026 { QDate(2026, 1, 1), QDate(2026, 12, 31) };
 
 } // namespace
 
-Q_DECLARE_METATYPE(pw::giving::Period)
-
 class TestStatements : public QObject {
     Q_OBJECT
 
@@ -80,8 +70,6 @@ private slots:
     void totals();
     void pledges_data();
     void pledges();
-    void namesAndAddress_data();
-    void namesAndAddress();
 };
 
 void TestStatements::typedAmounts_data()
@@ -92,18 +80,13 @@ void TestStatements::typedAmounts_data()
     QTest::newRow("ten cents") << "0.10" << qint64(10);
     QTest::newRow("one decimal") << "0.2" << qint64(20);
     QTest::newRow("no whole part") << ".75" << qint64(75);
-    QTest::newRow("whole") << " 12 " << qint64(1200);
     QTest::newRow("symbol and groups") << "$1,234.56" << qint64(123456);
-    QTest::newRow("millions") << "1,000,000" << qint64(100000000);
     QTest::newRow("minus") << "-0.30" << qint64(-30);
     QTest::newRow("brackets") << "(3.00)" << qint64(-300);
     QTest::newRow("three decimals") << "1.234" << qint64(-1);
     QTest::newRow("group of two") << "12,34" << qint64(-1);
-    QTest::newRow("comma after point") << "1.00,0" << qint64(-1);
     QTest::newRow("exponent") << "1e3" << qint64(-1);
-    QTest::newRow("two signs") << "(-3)" << qint64(-1);
     QTest::newRow("empty") << "  " << qint64(-1);
-    QTest::newRow("point only") << "." << qint64(-1);
     QTest::newRow("beyond a trillion") << "1000000000001" << qint64(-1);
 }
 
@@ -124,8 +107,6 @@ void TestStatements::shownAmounts_data()
 
     QTest::newRow("cents do not drift") << QStringList { "0.10", "0.20" } << "en_US" << "$0.30" << "0.30";
     QTest::newRow("many dimes") << QStringList(30, "0.10") << "en_US" << "$3.00" << "3.00";
-    QTest::newRow("thousands") << QStringList { "1,234.5", "0.06" } << "en_US" << "$1,234.56" << "1234.56";
-    QTest::newRow("netted to nothing") << QStringList { "25", "-25" } << "en_US" << "$0.00" << "0.00";
     QTest::newRow("negative cents") << QStringList { "-0.05" } << "en_US" << "($0.05)" << "-0.05";
     QTest::newRow("euro") << QStringList { "1234.56" } << "de_DE" << "1.234,56\u00a0€" << "1234.56";
 }
@@ -183,46 +164,43 @@ void TestStatements::totals_data()
 {
     QTest::addColumn<QList<qint64>>("unit");
     QTest::addColumn<QStringList>("gifts");
-    QTest::addColumn<QString>("funds"); // per fund: "General=..."
+    QTest::addColumn<QString>("funds"); // "fund=cents", in the funds' order
     QTest::addColumn<qint64>("total");
     QTest::addColumn<qint64>("deductible");
     QTest::addColumn<int>("lines");
 
     QTest::newRow("a split adds up to its gift")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-03-01 1=7500,2=2500" } << "General=7500 Building=2500"
+        << QList<qint64> { 1 } << QStringList { "1 1 2026-03-01 1=7500,2=2500" } << "1=7500 2=2500"
         << qint64(10000) << qint64(10000) << 2;
-    QTest::newRow("dimes do not drift") << QList<qint64> { 1 }
-                                        << QStringList { "1 1 2026-03-01 1=10", "2 1 2026-03-08 1=20" }
-                                        << "General=30" << qint64(30) << qint64(30) << 2;
     QTest::newRow("joint household, a gift in both spouses' lists counted once")
         << QList<qint64> { 1, 2 }
         << QStringList { "1 1 2026-02-01 1=5000", "2 2 2026-02-01 1=2000", "1 1 2026-02-01 1=5000" }
-        << "General=7000" << qint64(7000) << qint64(7000) << 2;
+        << "1=7000" << qint64(7000) << qint64(7000) << 2;
     QTest::newRow("returned check nets to zero, also across the year's end")
         << QList<qint64> { 1 } << QStringList { "1 1 2026-12-27 1=10000", "2 1 2027-01-04 1=-10000 rev=1" }
-        << "General=0" << qint64(0) << qint64(0) << 2;
+        << "1=0" << qint64(0) << qint64(0) << 2;
     QTest::newRow("reversal of last year's gift stays out")
         << QList<qint64> { 1 } << QStringList { "1 1 2025-12-28 1=10000", "2 1 2026-01-04 1=-10000 rev=1" }
         << "" << qint64(0) << qint64(0) << 0;
     QTest::newRow("goods only: listed, no value")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-05-02 goods=Three_boxes_of_books" } << "" << qint64(0)
+        << QList<qint64> { 1 } << QStringList { "1 1 2026-05-02 goods=Books" } << "" << qint64(0)
         << qint64(0) << 1;
     QTest::newRow("banquet ticket: only the part above its value")
         << QList<qint64> { 1 } << QStringList { "1 1 2026-04-01 1=10000 ret=4000", "2 1 2026-04-02 1=500" }
-        << "General=10500" << qint64(10500) << qint64(6500) << 2;
+        << "1=10500" << qint64(10500) << qint64(6500) << 2;
     QTest::newRow("received more than given: nothing deductible, never less")
         << QList<qint64> { 1 } << QStringList { "1 1 2026-04-01 1=2000 ret=5000", "2 1 2026-04-02 1=500" }
-        << "General=2500" << qint64(2500) << qint64(500) << 2;
+        << "1=2500" << qint64(2500) << qint64(500) << 2;
     QTest::newRow("fund that is not deductible")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-06-01 3=1200,1=800" } << "General=800 Bake_Sale=1200"
+        << QList<qint64> { 1 } << QStringList { "1 1 2026-06-01 3=1200,1=800" } << "1=800 3=1200"
         << qint64(2000) << qint64(800) << 2;
     QTest::newRow("period's edges")
         << QList<qint64> { 1 }
         << QStringList { "1 1 2025-12-31 1=1", "2 1 2026-01-01 1=10", "3 1 2026-12-31 1=100", "4 1 2027-01-01 1=1000" }
-        << "General=110" << qint64(110) << qint64(110) << 2;
+        << "1=110" << qint64(110) << qint64(110) << 2;
     QTest::newRow("loose offering and other people's gifts stay out")
         << QList<qint64> { 1 } << QStringList { "1 0 2026-03-01 1=900", "2 5 2026-03-01 1=700", "3 1 2026-03-01 2=50" }
-        << "Building=50" << qint64(50) << qint64(50) << 1;
+        << "2=50" << qint64(50) << qint64(50) << 1;
 }
 
 void TestStatements::totals()
@@ -233,20 +211,14 @@ void TestStatements::totals()
     QFETCH(qint64, total);
     QFETCH(qint64, deductible);
     QFETCH(int, lines);
-    Unit u { { unit.begin(), unit.end() } };
     std::vector<Gift> all;
-    for (const QString& t : gifts) {
-        Gift g = gift(t);
-        g.goods.replace(QLatin1Char('_'), QLatin1Char(' '));
-        all.push_back(g);
-    }
-    const Statement s = buildStatement(u, {}, all, {}, kFunds, kYear2026);
-
+    for (const QString& t : gifts)
+        all.push_back(gift(t));
+    const Statement s = buildStatement(Unit { { unit.begin(), unit.end() } }, {}, all, {}, kFunds, kYear2026);
     QStringList perFund;
     qint64 fundSum = 0;
     for (const FundTotal& f : s.funds) {
-        perFund.append(QString(f.fund).replace(QLatin1Char(' '), QLatin1Char('_')) + QLatin1Char('=')
-            + QString::number(f.cents));
+        perFund.append(QStringLiteral("%1=%2").arg(f.fundId).arg(f.cents));
         fundSum += f.cents;
     }
     qint64 lineSum = 0;
@@ -263,85 +235,36 @@ void TestStatements::totals()
 
 void TestStatements::pledges_data()
 {
-    QTest::addColumn<Period>("period");
-    QTest::addColumn<int>("shown"); // pledges on the statement
-    QTest::addColumn<qint64>("given");
+    QTest::addColumn<int>("year"); // of the statement
+    QTest::addColumn<qint64>("given"); // -1: the pledge is not on it
     QTest::addColumn<qint64>("left");
 
-    // A three-year pledge of 3,000.00 to the building fund, 1,000.00 given
-    // in each of its first two years and 500.00 in the third, plus gifts to
-    // other funds that never count against it.
-    QTest::newRow("first year") << Period { QDate(2025, 1, 1), QDate(2025, 12, 31) } << 1 << qint64(100000)
-                                << qint64(200000);
-    QTest::newRow("middle year: gifts up to the statement's end")
-        << Period { QDate(2026, 1, 1), QDate(2026, 12, 31) } << 1 << qint64(200000) << qint64(100000);
-    QTest::newRow("last year") << Period { QDate(2027, 1, 1), QDate(2027, 12, 31) } << 1 << qint64(250000)
-                               << qint64(50000);
-    QTest::newRow("a year after it ended") << Period { QDate(2028, 1, 1), QDate(2028, 12, 31) } << 0 << qint64(0)
-                                           << qint64(0);
+    // A pledge of 3,000.00 to the building fund for 2025 to 2027, with
+    // 1,000.00 given in each of its first two years and 500.00 in the third;
+    // gifts before it and to other funds never count against it.
+    QTest::newRow("first year") << 2025 << qint64(100000) << qint64(200000);
+    QTest::newRow("middle year: gifts up to the statement's end") << 2026 << qint64(200000) << qint64(100000);
+    QTest::newRow("last year") << 2027 << qint64(250000) << qint64(50000);
+    QTest::newRow("a year after it ended") << 2028 << qint64(-1) << qint64(0);
 }
 
 void TestStatements::pledges()
 {
-    QFETCH(Period, period);
-    QFETCH(int, shown);
+    QFETCH(int, year);
     QFETCH(qint64, given);
     QFETCH(qint64, left);
-    const std::vector<Gift> all = gifts({ "1 1 2024-12-30 2=7000", "2 1 2025-06-01 2=100000,1=5000",
-        "3 2 2026-03-01 2=100000", "4 1 2026-03-02 1=9000", "5 1 2027-02-01 2=50000", "6 1 2028-01-01 2=800" });
+    std::vector<Gift> all;
+    for (const char* g : { "1 1 2024-12-30 2=7000", "2 1 2025-06-01 2=100000,1=5000", "3 2 2026-03-01 2=100000",
+             "4 1 2026-03-02 1=9000", "5 1 2027-02-01 2=50000", "6 1 2028-01-01 2=800" })
+        all.push_back(gift(QString::fromLatin1(g)));
     const std::vector<Pledge> promised { { 9, 1, 2, QDate(2025, 1, 1), QDate(2027, 12, 31), 300000 } };
-    const Statement s = buildStatement(Unit { { 1, 2 } }, {}, all, promised, kFunds, period);
-    QCOMPARE(int(s.pledges.size()), shown);
-    if (shown > 0) {
+    const Statement s = buildStatement(
+        Unit { { 1, 2 } }, {}, all, promised, kFunds, Period { QDate(year, 1, 1), QDate(year, 12, 31) });
+    QCOMPARE(int(s.pledges.size()), given < 0 ? 0 : 1);
+    if (given >= 0) {
         QCOMPARE(s.pledges.front().given, given);
         QCOMPARE(s.pledges.front().left(), left);
-        QCOMPARE(s.pledges.front().fund, QStringLiteral("Building"));
     }
-}
-
-void TestStatements::namesAndAddress_data()
-{
-    QTest::addColumn<QStringList>("people"); // "title|first|last|address1|address2|city|state|zip"
-    QTest::addColumn<QString>("names");
-    QTest::addColumn<QStringList>("address");
-    QTest::addColumn<bool>("addressed"); // not listed among those without an address
-
-    QTest::newRow("couple of one name")
-        << QStringList { "Mr.|John|Hale|12 Oak St||Salem|OR|97301", "|Mary|Hale|||||" } << "John and Mary Hale"
-        << QStringList { "12 Oak St", "Salem, OR 97301" } << true;
-    QTest::newRow("couple of two names")
-        << QStringList { "|John|Hale|12 Oak St||Salem||", "|Mary|Cole|||||" } << "John Hale and Mary Cole"
-        << QStringList { "12 Oak St", "Salem" } << true;
-    QTest::newRow("address only in the second line")
-        << QStringList { "Dr.|Ann|Bell||PO Box 7||TX|75001" } << "Dr. Ann Bell"
-        << QStringList { "PO Box 7", "TX 75001" } << true;
-    QTest::newRow("only a city") << QStringList { "|Ann|Bell|||Salem||" } << "Ann Bell" << QStringList { "Salem" }
-                                 << false;
-}
-
-void TestStatements::namesAndAddress()
-{
-    QFETCH(QStringList, people);
-    QFETCH(QString, names);
-    QFETCH(QStringList, address);
-    QFETCH(bool, addressed);
-    std::vector<Giver> givers;
-    for (const QString& p : people) {
-        const QStringList f = p.split(QLatin1Char('|'));
-        Giver g;
-        g.title = f[0];
-        g.first = f[1];
-        g.last = f[2];
-        g.address1 = f[3];
-        g.address2 = f[4];
-        g.city = f[5];
-        g.state = f[6];
-        g.zip = f[7];
-        givers.push_back(g);
-    }
-    QCOMPARE(unitNames(givers), names);
-    QCOMPARE(addressLines(givers.front()), address);
-    QCOMPARE(givers.front().hasAddress(), addressed);
 }
 
 QTEST_MAIN(TestStatements)
