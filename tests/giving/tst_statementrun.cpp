@@ -11,10 +11,9 @@ using test::TestEnv;
 
 namespace {
 
-// A small church's year of giving: a couple who both give (one gift of his
-// recorded on her envelope too), a giver of goods whose address is only in
-// the second line, a returned check, a banquet ticket, the loose offering and
-// a giver without an address.
+// A small church's year of giving: a couple who both give, a giver of goods
+// whose address is only in the second line, a returned check, a banquet
+// ticket, the loose offering and a giver without an address.
 struct Church {
     TestEnv env;
     qint64 john = 0, mary = 0, ann = 0, carl = 0, dora = 0;

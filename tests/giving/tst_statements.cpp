@@ -83,7 +83,6 @@ void TestStatements::typedAmounts_data()
     QTest::newRow("brackets") << "(3.00)" << qint64(-300);
     QTest::newRow("three decimals") << "1.234" << qint64(-1);
     QTest::newRow("group of two") << "12,34" << qint64(-1);
-    QTest::newRow("empty") << "  " << qint64(-1);
     QTest::newRow("beyond a trillion") << "1000000000001" << qint64(-1);
 }
 
@@ -103,7 +102,6 @@ void TestStatements::shownAmounts_data()
     QTest::addColumn<QString>("plain");
 
     QTest::newRow("cents do not drift") << QStringList { "0.10", "0.20" } << "en_US" << "$0.30" << "0.30";
-    QTest::newRow("many dimes") << QStringList(30, "0.10") << "en_US" << "$3.00" << "3.00";
     QTest::newRow("negative cents") << QStringList { "-0.05" } << "en_US" << "($0.05)" << "-0.05";
     QTest::newRow("euro") << QStringList { "1234.56" } << "de_DE" << "1.234,56\u00a0€" << "1234.56";
 }
@@ -135,7 +133,6 @@ void TestStatements::units_data()
     QTest::newRow("one chose alone") << QList<qint64> { 1, 2 } << "1>2" << QList<qint64> { 2 } << "1 2";
     QTest::newRow("spouse named by two heads") << QList<qint64> { 5, 6, 7 } << "6>5 7>5" << QList<qint64> {}
                                                << "6+5 7";
-    QTest::newRow("nobody linked") << QList<qint64> { 8, 3 } << "" << QList<qint64> {} << "3 8";
 }
 
 void TestStatements::units()
