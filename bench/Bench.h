@@ -155,6 +155,7 @@ void addPeopleRows(BenchContext& context);
 void addNavigatorRows(BenchContext& context);
 // Roll calls, the member screen's attendance and the attendance reports; see AttendanceRows.cpp.
 void addAttendanceRows(BenchContext& context);
+void addGivingRows(BenchContext& context);
 // Possible Duplicates over the whole church and the check of a new person
 // given by name alone; see DuplicateRows.cpp.
 void addDuplicateRows(BenchContext& context);

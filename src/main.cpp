@@ -3,6 +3,7 @@
 #include "cli/BackupJobs.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseJobs.h"
+#include "cli/GivingJobs.h"
 #include "cli/ImportJobs.h"
 #include "cli/Jobs.h"
 #include "cli/PeopleJobs.h"
@@ -22,6 +23,7 @@ static void registerJobs(pw::cli::Jobs& jobs)
     pw::cli::registerBackup(jobs);
     pw::cli::registerRestore(jobs);
     pw::cli::registerImportPeople(jobs);
+    pw::cli::registerStatements(jobs);
 }
 
 // Each folder registers its own screens, with their permission tests, under

@@ -11,6 +11,7 @@
 #include "widgets/SharedLists.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
+#include "data/ChurchSettings.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "ui_frmChurchInfo.h"
@@ -86,6 +87,12 @@ void frmChurchInfo::load()
     // A church without its row yet starts with the delay of every new church;
     // a stored delay, even 0 or none, is shown as the office left it.
     ui->txtKeyPressDelay->setText(m_loaded ? text("KeyPressDelay") : QString::number(Church::kDefaultDelay));
+    // The statement wording is shown as it prints: the common one until the
+    // church sets its own.
+    m_shownStatementText = ChurchSettings::value(db(), ChurchSettings::kStatementText).trimmed();
+    if (m_shownStatementText.isEmpty())
+        m_shownStatementText = ChurchSettings::defaultStatementText();
+    ui->txtStatementText->setPlainText(m_shownStatementText);
     m_shown = valuesFromScreen();
     m_tracker->markClean();
 }
@@ -156,6 +163,13 @@ bool frmChurchInfo::save()
     });
     if (!saved)
         return false;
+    // Written only when changed here, so another workstation's wording
+    // stays unless this one was edited; an emptied box brings the common
+    // wording back.
+    const QString statementText = ui->txtStatementText->toPlainText().trimmed();
+    if (statementText != m_shownStatementText.trimmed())
+        ChurchSettings::setValue(db(), ChurchSettings::kStatementText,
+            statementText == ChurchSettings::defaultStatementText() ? QString() : statementText);
 
     LoadChurchSettings();
     if (Workspace* w = workspace())

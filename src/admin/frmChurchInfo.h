@@ -39,6 +39,7 @@ private:
     EditTracker* m_tracker = nullptr;
     std::optional<Church::Row> m_loaded; // the row as stored when loaded; nothing for an empty table
     rows::Values m_shown; // what the controls showed after loading
+    QString m_shownStatementText; // the statement wording as loaded
 };
 
 } // namespace pw::admin

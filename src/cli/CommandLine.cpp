@@ -8,6 +8,8 @@
 #include <QDir>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <vector>
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -201,7 +203,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const Jobs& jobs)
         job = &entry;
         result.task = CommandLine::Task::Job;
         result.job = entry.option.name;
-        result.file = parser.value(entry.option.name);
+        result.file = entry.option.valueName.isEmpty() ? QStringLiteral("yes") : parser.value(entry.option.name);
     }
     if (chosen.size() > 1)
         return mistake(QStringLiteral("Choose one of %1.").arg(chosen.join(QStringLiteral(", "))));
@@ -292,12 +294,37 @@ int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Ap
     // The options are read, and the command-line jobs run, without the
     // window system, so none of them needs a display.
     CommandLine command;
+    bool painting = false;
     {
         QCoreApplication app(argc, argv);
         name();
         command = parseCommandLine(QCoreApplication::arguments(), jobs);
-        if (command.task != CommandLine::Task::Windows)
+        painting = command.task == CommandLine::Task::Job && jobs.find(command.job)->paints;
+        if (command.task != CommandLine::Task::Windows && !painting)
             return runTask(command, jobs);
+    }
+    if (painting) {
+        // A job that lays out pages runs under the off-screen window system:
+        // it brings the fonts and needs no display.
+        std::vector<char*> arguments(argv, argv + argc);
+        char platform[] = "-platform";
+        char offscreen[] = "offscreen";
+        arguments.insert(arguments.begin() + 1, { platform, offscreen });
+        int count = int(arguments.size());
+        arguments.push_back(nullptr);
+        const QtMessageHandler previous = qInstallMessageHandler(holdWindowSystemMessages);
+        QGuiApplication app(count, arguments.data());
+        qInstallMessageHandler(previous);
+        // The off-screen system's notice that it has no runtime folder of a
+        // desktop session is no news to a scheduled job.
+        for (const QString& held : std::as_const(heldMessages()))
+            if (!held.contains(QLatin1String("XDG_RUNTIME_DIR")))
+                std::fprintf(stderr, "%s\n", qPrintable(held));
+        heldMessages().clear();
+        name();
+        return runTask(command, jobs);
+    }
+    {
         const QString missing = missingDisplay(command.windowSystemArguments);
         if (!missing.isEmpty()) {
             std::fprintf(stderr, "pewlark: %s\n", qPrintable(missing));

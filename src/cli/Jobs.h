@@ -24,7 +24,8 @@ struct JobInput {
     QString option(const QString& name) const { return options.value(name); }
 };
 
-// One command-line job: the option that asks for it ("--backup FILE"), the
+// One command-line job: the option that asks for it ("--backup FILE", or a
+// flag such as "--statements", which the job gets as the FILE "yes"), the
 // options that go with it alone, an optional positional argument, and what
 // it runs. It returns the program's exit code and prints what it did: its
 // report on standard output, a failure as one "pewlark: " line on standard
@@ -35,6 +36,9 @@ struct JobEntry {
     OptionEntry target; // a positional argument (name empty: none)
     QString targetMissing; // the mistake when the job takes one and it is missing
     std::function<int(const JobInput&)> run;
+    // The job lays out pages (PDF files): it runs with the off-screen window
+    // system, which needs no display but brings the fonts.
+    bool paints = false;
 };
 
 // The command-line jobs, registered at start-up the way screens are: each by

@@ -17,4 +17,10 @@ void setValue(Database& db, const QString& name, const QString& value)
         { name, value });
 }
 
+QString defaultStatementText()
+{
+    return QStringLiteral("No goods or services were provided in return for these contributions other than "
+                          "intangible religious benefits, except as shown above.");
+}
+
 } // namespace pw::ChurchSettings

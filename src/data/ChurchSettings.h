@@ -16,6 +16,11 @@ namespace pw::ChurchSettings {
 // without one.
 inline const QString kNewPersonChurchStatus = QStringLiteral("New Person Church Status");
 
+// The wording at the foot of every contribution statement.
+inline const QString kStatementText = QStringLiteral("Contribution Statement Text");
+// The wording a church has until it sets its own: the common US one.
+QString defaultStatementText();
+
 // The stored value, or `fallback` when the church has none.
 QString value(Database& db, const QString& name, const QString& fallback = QString());
 

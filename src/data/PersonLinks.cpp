@@ -69,6 +69,13 @@ const QVector<Link>& links()
             // Pairs marked as not the same person go with either of them.
             link("Member_Not_Duplicate", "Member_ID", remove, "", "", { QStringLiteral("Other_Member_ID") }),
             link("Member_Not_Duplicate", "Other_Member_ID", remove, "", "", { QStringLiteral("Member_ID") }),
+            // Gifts are financial records: they are kept, so their giver is
+            // too (a merge moves them to the person's other record).
+            link("Gift", "Member_ID", refuse, "the giver of %1 recorded gift", "the giver of %1 recorded gifts"),
+            link("Pledge", "Member_ID", remove, "%1 pledge", "%1 pledges"),
+            // Envelope and statement settings; on a merge the kept person's
+            // own settings win (see merge()).
+            link("Giver", "Member_ID", remove),
         };
         for (const char* table : { "Sunday_School", "Discipleship_Training", "Wednesday_Night" }) {
             for (const char* column : { "Teacher", "Asst_Teacher" })
@@ -184,6 +191,11 @@ void merge(Database& db, const Merge& m)
     current(db, removedId, m.removedEdited);
     refuseTwoAccounts(db, removedId, keptId);
 
+    // One row of giving settings per person: the kept person's, when they
+    // have one, wins over the removed person's.
+    db.exec(QStringLiteral("DELETE FROM Giver WHERE Member_ID = ? AND EXISTS (SELECT 1 FROM Giver AS k WHERE "
+                           "k.Member_ID = ?)"),
+        { removedId, keptId });
     for (const Link& l : links()) {
         if (!l.sameRow.isEmpty()) {
             QStringList same;

@@ -245,6 +245,85 @@ namespace {
         R"(CREATE TABLE Church_Setting (
             Name TEXT PRIMARY KEY,
             Value TEXT))",
+
+        // Giving. Every amount is whole cents in an integer column; a total
+        // is a sum of cents.
+        // The funds gifts go to, in the order the lists show them.
+        R"(CREATE TABLE Fund (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Name TEXT NOT NULL,
+            Description TEXT,
+            Active INTEGER NOT NULL DEFAULT 1,
+            Tax_Deductible INTEGER NOT NULL DEFAULT 1,
+            Fund_Order INTEGER NOT NULL DEFAULT 0))",
+
+        // A deposit: the gifts counted together, the total and number the
+        // counters wrote on the slip, who entered it, and who closed it
+        // when. A closed batch is not changed; Edited_On moves with every
+        // saved change so a second workstation sees that the batch moved on.
+        R"(CREATE TABLE Gift_Batch (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Batch_Date TEXT NOT NULL,
+            Description TEXT,
+            Control_Cents INTEGER NOT NULL DEFAULT 0,
+            Control_Count INTEGER NOT NULL DEFAULT 0,
+            Entered_By TEXT,
+            Closed INTEGER NOT NULL DEFAULT 0,
+            Closed_By TEXT,
+            Closed_On TEXT,
+            Edited_On TEXT))",
+
+        // Every reopening of a closed batch, by whom, when and why.
+        R"(CREATE TABLE Gift_Batch_Reopening (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Batch_ID INTEGER NOT NULL,
+            Reopened_By TEXT,
+            Reopened_On TEXT,
+            Reason TEXT))",
+
+        // One gift: its giver (Null for the loose offering), method and
+        // check number; a gift of goods has a description and no amount;
+        // Value_Returned_Cents is what the giver received for it (a dinner
+        // ticket). A reversal (returned check, refund) names the gift it
+        // takes back and carries negative lines.
+        R"(CREATE TABLE Gift (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Batch_ID INTEGER NOT NULL,
+            Member_ID INTEGER,
+            Gift_Date TEXT NOT NULL,
+            Method TEXT NOT NULL,
+            Check_Number TEXT,
+            Note TEXT,
+            Goods_Description TEXT,
+            Value_Returned_Cents INTEGER NOT NULL DEFAULT 0,
+            Reverses_Gift_ID INTEGER,
+            Entered_By TEXT,
+            Entered_On TEXT))",
+
+        // A gift's split over the funds.
+        R"(CREATE TABLE Gift_Line (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Gift_ID INTEGER NOT NULL,
+            Fund_ID INTEGER NOT NULL,
+            Amount_Cents INTEGER NOT NULL))",
+
+        // What a person promised to a fund over a period.
+        R"(CREATE TABLE Pledge (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Member_ID INTEGER NOT NULL,
+            Fund_ID INTEGER NOT NULL,
+            Start_Date TEXT NOT NULL,
+            End_Date TEXT NOT NULL,
+            Amount_Cents INTEGER NOT NULL))",
+
+        // A person's giving settings: the envelope number (unique among
+        // active people) and whether the person's statement is joint with the
+        // household ('Household') or their own ('Alone'). At most one row per
+        // person; a person without one is 'Household' and has no envelope.
+        R"(CREATE TABLE Giver (
+            Member_ID INTEGER NOT NULL,
+            Envelope INTEGER,
+            Statement_Unit TEXT NOT NULL DEFAULT 'Household'))",
     };
 
     // The statement that creates the table, as the engine reads it.
@@ -294,6 +373,20 @@ namespace {
         "CREATE INDEX Member_AnniversaryDay ON Member (substr(Anniversary_Date, 6, 5))",
     };
 
+    // Version 7: giving. A person's gifts by date, a batch's gifts, a gift's
+    // lines and reversals, pledges, and the envelope look-up.
+    const char* const kGivingIndexes[] = {
+        "CREATE INDEX Gift_Member ON Gift (Member_ID, Gift_Date)",
+        "CREATE INDEX Gift_Batch_Gifts ON Gift (Batch_ID)",
+        "CREATE INDEX Gift_Date ON Gift (Gift_Date)",
+        "CREATE INDEX Gift_Reverses ON Gift (Reverses_Gift_ID)",
+        "CREATE INDEX Gift_Line_Gift ON Gift_Line (Gift_ID)",
+        "CREATE INDEX Pledge_Member ON Pledge (Member_ID)",
+        "CREATE UNIQUE INDEX Giver_Member ON Giver (Member_ID)",
+        "CREATE INDEX Giver_Envelope ON Giver (Envelope)",
+        "CREATE INDEX Batch_Reopening_Batch ON Gift_Batch_Reopening (Batch_ID)",
+    };
+
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -328,6 +421,15 @@ namespace {
         kVersion6Indexes[1],
         kVersion6Indexes[2],
         kVersion6Indexes[3],
+        kGivingIndexes[0],
+        kGivingIndexes[1],
+        kGivingIndexes[2],
+        kGivingIndexes[3],
+        kGivingIndexes[4],
+        kGivingIndexes[5],
+        kGivingIndexes[6],
+        kGivingIndexes[7],
+        kGivingIndexes[8],
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -381,10 +483,43 @@ namespace {
                 QLatin1String("CREATE INDEX "), QLatin1String("CREATE INDEX IF NOT EXISTS ")));
     }
 
+    // The two permissions of giving, after the sixteen older ones.
+    constexpr int kGivingPermissions = 2;
+
+    // Version 7: giving (funds, batches, gifts and their lines, pledges,
+    // envelopes), and its two permissions, granted to every Admin account.
+    // A file set back from this version keeps what it has.
+    void addGiving(Database& db)
+    {
+        for (const char* table :
+            { "Fund", "Gift_Batch", "Gift_Batch_Reopening", "Gift", "Gift_Line", "Pledge", "Giver" })
+            db.exec(tableStatement(db, QString::fromLatin1(table))
+                        .replace(QLatin1String("CREATE TABLE "), QLatin1String("CREATE TABLE IF NOT EXISTS ")));
+        for (const char* statement : kGivingIndexes)
+            db.exec(QString::fromUtf8(statement)
+                        .replace(QLatin1String("CREATE INDEX "), QLatin1String("CREATE INDEX IF NOT EXISTS "))
+                        .replace(QLatin1String("CREATE UNIQUE INDEX "),
+                            QLatin1String("CREATE UNIQUE INDEX IF NOT EXISTS ")));
+        const QStringList names = permissionNames().mid(permissionNames().size() - kGivingPermissions);
+        for (const QString& name : names) {
+            // The condition stands outside the aggregate: MAX over no rows
+            // still gives a row, which would add the name a second time.
+            db.exec(QStringLiteral("INSERT INTO Permission (ID, Name) SELECT t.Highest + 1, ? FROM (SELECT "
+                                   "COALESCE(MAX(ID), 0) AS Highest FROM Permission) AS t WHERE NOT EXISTS (SELECT 1 "
+                                   "FROM Permission WHERE Name = ?)"),
+                { name, name });
+            db.exec(QStringLiteral("INSERT INTO UserPermission (MemberID, PermissionID) SELECT u.Member_ID, p.ID "
+                                   "FROM \"User\" AS u, Permission AS p WHERE u.Type = 'Admin' AND p.Name = ? AND "
+                                   "NOT EXISTS (SELECT 1 FROM UserPermission AS g WHERE g.MemberID = u.Member_ID "
+                                   "AND g.PermissionID = p.ID)"),
+                { name });
+        }
+    }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
-    const Upgrade kUpgrades[]
-        = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addMemberMerges, &addNotDuplicatesAndSettings };
+    const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addMemberMerges,
+        &addNotDuplicatesAndSettings, &addGiving };
 
 } // namespace
 
@@ -407,6 +542,8 @@ const QStringList& permissionNames()
         QStringLiteral("Member Navigator Report"),
         QStringLiteral("Prospect Navigator Report"),
         QStringLiteral("Mailing Labels Report"),
+        QStringLiteral("Giving Entry/Edit"),
+        QStringLiteral("Giving View"),
     };
     return names;
 }

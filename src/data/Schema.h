@@ -11,7 +11,7 @@ namespace schema {
 
     // The schema version this program writes. An older file is upgraded when
     // it is opened; a newer one is refused.
-    constexpr int kCurrentVersion = 6;
+    constexpr int kCurrentVersion = 7;
 
     // Creates every table, index and seed value in an empty database.
     void create(Database& db);
@@ -78,7 +78,8 @@ namespace schema {
     // and is not among them.
     const QVector<ColumnRef>& personColumns();
 
-    // The sixteen permission names, in the order of their identifiers 1..16.
+    // The permission names, in the order of their identifiers in a new
+    // church: the sixteen of the first version, then the two of giving.
     const QStringList& permissionNames();
 
 } // namespace schema

@@ -7,11 +7,13 @@
 #include "app/Startup.h"
 #include "app/Welcome.h"
 #include "data/Church.h"
+#include "data/ChurchSettings.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -69,6 +71,8 @@ private slots:
     void saveChecks();
     void loadsAndEditsTheFirstRow();
     void newDelayUsedByTheNextSearch();
+    void statementWording_data();
+    void statementWording();
     void opensByItselfAtStartUpOnAnEmptyTable_data();
     void opensByItselfAtStartUpOnAnEmptyTable();
     void delayAChurchStartsWith_data();
@@ -248,6 +252,38 @@ void TestChurchInfo::loadsAndEditsTheFirstRow()
     QCOMPARE(
         s.env.db().scalar(QStringLiteral("SELECT KeyPressDelay FROM Church WHERE Name = 'Second row'")).toInt(), 9);
     QCOMPARE(ctx().settings.keyPressDelay, 2.0);
+}
+
+void TestChurchInfo::statementWording_data()
+{
+    QTest::addColumn<QString>("stored"); // before the screen opens
+    QTest::addColumn<QString>("typed"); // "=": left as shown
+    QTest::addColumn<QString>("after"); // stored after the save
+
+    QTest::newRow("the church's own, kept") << "Charity 12" << "=" << "Charity 12";
+    QTest::newRow("another workstation's kept when not edited here") << "" << "=" << "Theirs";
+    QTest::newRow("the church's own typed") << "" << "EIN 12-345" << "EIN 12-345";
+    QTest::newRow("emptied: the common wording again") << "Charity 12" << "" << "";
+}
+
+// The wording shown is what statements print; only an edit here stores it.
+void TestChurchInfo::statementWording()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    Setup s;
+    s.env.db().exec(QStringLiteral("INSERT INTO Church (Name, KeyPressDelay) VALUES ('Grace', 1)"));
+    ChurchSettings::setValue(s.env.db(), ChurchSettings::kStatementText, stored);
+    s.open();
+    auto* box = control<QPlainTextEdit>(s.screen, "txtStatementText");
+    QCOMPARE(box->toPlainText(), stored.isEmpty() ? ChurchSettings::defaultStatementText() : stored);
+    if (stored.isEmpty())
+        ChurchSettings::setValue(s.env.db(), ChurchSettings::kStatementText, QStringLiteral("Theirs"));
+    if (typed != QLatin1String("="))
+        box->setPlainText(typed);
+    s.click("btnSave");
+    QCOMPARE(ChurchSettings::value(s.env.db(), ChurchSettings::kStatementText), after);
 }
 
 // After a save with a new delay the next type-ahead search uses it at once.

@@ -6,6 +6,7 @@
 #include "cli/BackupJobs.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseJobs.h"
+#include "cli/GivingJobs.h"
 #include "cli/ImportJobs.h"
 #include "cli/PeopleJobs.h"
 #include "data/NewChurch.h"
@@ -37,6 +38,7 @@ Jobs programJobs()
     registerBackup(jobs);
     registerRestore(jobs);
     registerImportPeople(jobs);
+    registerStatements(jobs);
     return jobs;
 }
 
@@ -118,6 +120,10 @@ void TestCommandLine::parse_data()
     QTest::newRow("flag without its job") << QStringList { "--dry-run" } << Task::Mistake << ""
                                           << ""
                                           << "--dry-run goes with --import-people.";
+    QTest::newRow("statements: a job without a value")
+        << QStringList { "--statements", "--pdf", "out" } << Task::Job << "statements"
+        << "yes"
+        << "";
     QTest::newRow("stray argument") << QStringList { "church.sqlite" } << Task::Mistake << ""
                                     << ""
                                     << "Unexpected argument \"church.sqlite\".";
@@ -178,7 +184,19 @@ void TestCommandLine::withoutDisplay_data()
         << "pewlark: --people needs a whole number from 100 to 1000000, not \"99\".\n";
     QTest::newRow("demo database") << QStringList { "--demo-database", "%DIR%/demo.sqlite", "--people", "100" } << 0
                                    << "Created demo database"
-                                   << "";
+                                   << "";    QTest::newRow("statements without a folder") << QStringList { "--statements", "--from", "2026-01-01" } << 2 << ""
+                                                 << "pewlark: --statements needs --pdf DIR";
+    QTest::newRow("statements from no date")
+        << QStringList { "--statements", "--from", "2026-02-30", "--pdf", "%DIR%" } << 2 << ""
+        << "pewlark: --from takes a date such as 2026-12-31, not \"2026-02-30\".\n";
+    QTest::newRow("statements of a period backwards")
+        << QStringList { "--statements", "--from", "2026-12-31", "--to", "2026-01-01", "--pdf", "%DIR%" } << 2 << ""
+        << "pewlark: The period starts (12/31/2026) after it ends (1/1/2026).\n";
+    QTest::newRow("statements of a year nobody gave")
+        << QStringList { "--config", "%CONFIG%", "--statements", "--from", "2026-01-01", "--to", "2026-12-31", "--pdf",
+               "%DIR%/statements", "--csv", "%DIR%/totals.csv" }
+        << 0 << "0 statements for 1/1/2026 to 12/31/2026 written to"
+        << "";
 }
 
 void TestCommandLine::withoutDisplay()

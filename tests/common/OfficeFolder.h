@@ -40,6 +40,13 @@ inline int versionAdding(const QString& table)
         { QStringLiteral("Member_Merge"), 5 },
         { QStringLiteral("Member_Not_Duplicate"), 6 },
         { QStringLiteral("Church_Setting"), 6 },
+        { QStringLiteral("Fund"), 7 },
+        { QStringLiteral("Gift_Batch"), 7 },
+        { QStringLiteral("Gift_Batch_Reopening"), 7 },
+        { QStringLiteral("Gift"), 7 },
+        { QStringLiteral("Gift_Line"), 7 },
+        { QStringLiteral("Pledge"), 7 },
+        { QStringLiteral("Giver"), 7 },
     };
     return added.value(table, 1);
 }

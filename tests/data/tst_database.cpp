@@ -63,6 +63,7 @@ private slots:
     void upgradeToCountedLoginsKeepsEveryRow();
     void upgradeToRecordedMergesKeepsEveryRow();
     void upgradeToSharedSettingsKeepsEveryRow();
+    void upgradeToGivingKeepsEveryRow();
     void openRefusesAnIncompleteChurch_data();
     void openRefusesAnIncompleteChurch();
     void passwordsAreHashedAndFoldCase();
@@ -259,7 +260,7 @@ void TestDatabase::positionalInsertsFollowColumnOrder()
 void TestDatabase::seedValues()
 {
     test::TestEnv env;
-    QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 16);
+    QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 18);
     for (const QString& name : schema::permissionNames())
         QVERIFY2(
             env.db().exists(QStringLiteral("SELECT 1 FROM Permission WHERE Name = ?"), { name }), qPrintable(name));
@@ -363,7 +364,7 @@ void TestDatabase::pathsWithOddCharacters()
         Database::open(path, Database::OpenMode::CreateNew)->close();
         QVERIFY2(QFileInfo::exists(path), name);
         auto db = Database::open(path, Database::OpenMode::ExistingOnly);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 16);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 18);
         // No stray file was made beside it under another spelling of the name.
         QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files).size(), 1);
     }
@@ -457,6 +458,57 @@ void TestDatabase::upgradeToSharedSettingsKeepsEveryRow()
     ChurchSettings::setValue(*db, ChurchSettings::kNewPersonChurchStatus, QStringLiteral("Active"));
     QCOMPARE(ChurchSettings::value(*db, ChurchSettings::kNewPersonChurchStatus), QStringLiteral("Active"));
     db->exec(QStringLiteral("INSERT INTO Member_Not_Duplicate (Member_ID, Other_Member_ID) VALUES (1, 2)"));
+}
+
+// A church of schema version 6 (its permissions numbered from 101, as an
+// imported one may be) opens with every row kept, the two permissions of
+// giving added once and granted to its Admin accounts only, and giving's
+// tables empty and writable.
+void TestDatabase::upgradeToGivingKeepsEveryRow()
+{
+    QTemporaryDir dir;
+    const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version6"))
+                                           : dir.filePath(QStringLiteral("v6.sqlite"));
+    auto db = Database::open(where, Database::OpenMode::CreateNew);
+    test::dropTablesAfterVersion(*db, 6);
+    for (const char* change : { "UPDATE Schema_Version SET Version = 6",
+             "DELETE FROM Permission WHERE Name LIKE 'Giving%'", "UPDATE Permission SET ID = ID + 100",
+             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
+             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Cole')",
+             "INSERT INTO \"User\" (Member_ID, Username, Type) VALUES (1, 'pastor', 'Admin'), (2, 'ann', 'User')",
+             "INSERT INTO UserPermission (MemberID, PermissionID) VALUES (2, 101)",
+             "INSERT INTO Church_Setting (Name, Value) VALUES ('A', 'b')" })
+        db->exec(QString::fromLatin1(change));
+    const auto rows = [&] {
+        QStringList counts;
+        for (const QString& table : test::tablesAtVersion(6))
+            counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
+        return counts;
+    };
+    QStringList before = rows();
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(schema::version(*db), schema::kCurrentVersion);
+    const QStringList after = rows();
+    const int permissions = int(test::tablesAtVersion(6).indexOf(QStringLiteral("Permission")));
+    const int grants = int(test::tablesAtVersion(6).indexOf(QStringLiteral("UserPermission")));
+    before[permissions] = QString::number(before[permissions].toInt() + 2);
+    before[grants] = QString::number(before[grants].toInt() + 2);
+    QCOMPARE(after, before);
+    QCOMPARE(db->texts(QStringLiteral("SELECT ID FROM Permission WHERE Name LIKE 'Giving%' ORDER BY ID")),
+        (QStringList { "117", "118" }));
+    QCOMPARE(db->texts(QStringLiteral("SELECT PermissionID FROM UserPermission WHERE MemberID = 1 ORDER BY 1")),
+        (QStringList { "117", "118" }));
+    for (const QString& table : schema::tableNames()) {
+        if (test::versionAdding(table) == 7)
+            QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt(), 0);
+    }
+    db->exec(QStringLiteral("INSERT INTO Gift_Line (Gift_ID, Fund_ID, Amount_Cents) VALUES (1, 1, 30)"));
+    // Upgrading again (a file set back to version 6) adds nothing twice.
+    db->exec(QStringLiteral("UPDATE Schema_Version SET Version = 6"));
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 18);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM UserPermission")).toInt(), 3);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT SUM(Amount_Cents) FROM Gift_Line")).toInt(), 30);
 }
 
 void TestDatabase::openRefusesAnIncompleteChurch_data()

@@ -84,6 +84,16 @@ void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
     env.addUser(removed, QStringLiteral("margret"), QStringLiteral("pw"), QStringLiteral("User"));
     env.grant(removed, QStringLiteral("Member View"));
 
+    const QString gift = QStringLiteral("INSERT INTO Gift (Batch_ID, Member_ID, Gift_Date, Method) VALUES (1, ?, "
+                                        "'2026-01-04', 'Cash')");
+    db.exec(gift, { removed });
+    db.exec(gift, { kept });
+    db.exec(QStringLiteral("INSERT INTO Pledge (Member_ID, Fund_ID, Start_Date, End_Date, Amount_Cents) VALUES (?, "
+                           "1, '2026-01-01', '2026-12-31', 5000)"),
+        { removed });
+    // Each record has an envelope: the kept person's stays.
+    db.exec(QStringLiteral("INSERT INTO Giver (Member_ID, Envelope) VALUES (?, 7), (?, 8)"), { removed, kept });
+
     PersonLinks::merge(db, mergeOf(env, removed, kept));
 
     for (const schema::ColumnRef& c : schema::personColumns())
@@ -102,6 +112,9 @@ void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Prospect_Contact WHERE Visitor2 IS NOT NULL")), 0);
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Member WHERE DeaconID = ?"), { kept }), 1); // the son
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM \"User\" WHERE Member_ID = ?"), { kept }), 1);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Gift WHERE Member_ID = ?"), { kept }), 2);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Pledge WHERE Member_ID = ?"), { kept }), 1);
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Envelope FROM Giver")), QStringList { "8" });
     QCOMPARE(count(env,
                  QStringLiteral("SELECT COUNT(*) FROM Member_Merge WHERE Removed_Member_ID = ? AND Kept_Member_ID = ? "
                                 "AND Merged_By = 'admin'"),
@@ -166,6 +179,13 @@ void TestPersonLinks::deleteRefusals_data()
                                        << "a teacher of 1 class.";
     QTest::newRow("user") << "INSERT INTO \"User\" (Member_ID, Username) VALUES (:p, 'x')"
                           << "still the holder of 1 user account.";
+    QTest::newRow("giver of gifts") << "INSERT INTO Gift (Batch_ID, Member_ID, Gift_Date, Method) VALUES (1, :p, "
+                                       "'2026-01-04', 'Cash'), (1, :p, '2026-01-11', 'Check')"
+                                    << "still the giver of 2 recorded gifts.";
+    QTest::newRow("pledges and envelope go along")
+        << "INSERT INTO Pledge (Member_ID, Fund_ID, Start_Date, End_Date, Amount_Cents) VALUES (:p, 1, "
+           "'2026-01-01', '2026-12-31', 120000); INSERT INTO Giver (Member_ID, Envelope) VALUES (:p, 12)"
+        << "";
     QTest::newRow("family, responsibilities and contacts go along")
         << "INSERT INTO Family_Connection VALUES (:p, 'Son', :o), (:o, 'Mother', :p); INSERT INTO "
            "Member_Responsibility VALUES (:p, 'Usher', NULL, NULL); INSERT INTO Prospect_Contact (Prospect_ID, "

@@ -1,0 +1,110 @@
+#include "cli/GivingJobs.h"
+
+#include "app/Config.h"
+#include "cli/Jobs.h"
+#include "data/Backup.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/Postgres.h"
+#include "giving/StatementReport.h"
+#include "widgets/Formats.h"
+#include "widgets/Guard.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace pw::cli {
+
+namespace {
+
+    // A date as a script writes it (2026-12-31) or as the office types it.
+    QDate readDate(const QString& text, const QDate& today)
+    {
+        const QDate iso = QDate::fromString(text.trimmed(), Qt::ISODate);
+        return iso.isValid() ? iso : formats::parseTypedDate(text, today, formats::TwoDigitYears::Nearest);
+    }
+
+    int statements(const JobInput& input)
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        const auto mistake = [&](const QString& text) {
+            err << "pewlark: " << text << Qt::endl;
+            return 2;
+        };
+        giving::StatementRun run;
+        run.pdfFolder = input.option(QStringLiteral("pdf"));
+        run.csvFile = input.option(QStringLiteral("csv"));
+        if (run.pdfFolder.isEmpty())
+            return mistake(QStringLiteral("--statements needs --pdf DIR, the folder the statements are written to."));
+        const QDate today = SystemClock().today();
+        giving::Period period = giving::lastCalendarYear(today);
+        for (const auto& [name, date] : { std::pair { QStringLiteral("from"), &period.from },
+                 std::pair { QStringLiteral("to"), &period.to } }) {
+            const QString given = input.option(name);
+            if (given.isEmpty())
+                continue;
+            *date = readDate(given, today);
+            if (!date->isValid())
+                return mistake(QStringLiteral("--%1 takes a date such as 2026-12-31, not \"%2\".").arg(name, given));
+        }
+        if (period.from > period.to)
+            return mistake(QStringLiteral("The period starts (%1) after it ends (%2).")
+                               .arg(formats::dateText(period.from), formats::dateText(period.to)));
+        try {
+            if (!QFileInfo(run.pdfFolder).isDir() && !QDir().mkpath(run.pdfFolder))
+                throw Error(QStringLiteral("The folder \"%1\" could not be made.")
+                                .arg(QDir::toNativeSeparators(run.pdfFolder)));
+            const ConfigValues values = config::load(input.configPath);
+            // Only read: an older church file is read in an upgraded working
+            // copy, as the people import's preview reads it.
+            std::unique_ptr<backup::SourceFile> working;
+            std::unique_ptr<Database> db;
+            if (postgres::isLocation(values.databasePath)) {
+                db = Database::open(values.databasePath, Database::OpenMode::ReadOnly);
+            } else {
+                working = std::make_unique<backup::SourceFile>(values.databasePath, backup::SourceFile::Check::Readable);
+                db = working->open();
+            }
+            const giving::StatementSource source(*db, period);
+            const giving::StatementRunResult result
+                = giving::writeStatements(source, giving::churchHeading(*db, today), run);
+            out << QStringLiteral("%1 statement%2 for %3 to %4 written to %5.")
+                       .arg(result.written)
+                       .arg(result.written == 1 ? QString() : QStringLiteral("s"), formats::dateText(period.from),
+                           formats::dateText(period.to), QDir::toNativeSeparators(run.pdfFolder))
+                << Qt::endl;
+            if (!run.csvFile.isEmpty())
+                out << QStringLiteral("Totals per fund: %1").arg(QDir::toNativeSeparators(run.csvFile)) << Qt::endl;
+            if (!result.withoutAddress.isEmpty())
+                out << QStringLiteral("Without an address (the statement is written, but cannot be mailed): %1")
+                           .arg(result.withoutAddress.join(QStringLiteral("; ")))
+                    << Qt::endl;
+            return 0;
+        } catch (const std::exception& e) {
+            err << "pewlark: " << errorText(e) << Qt::endl;
+            return 1;
+        }
+    }
+
+} // namespace
+
+void registerStatements(Jobs& jobs)
+{
+    JobEntry entry { { QStringLiteral("statements"), QString(),
+                         QStringLiteral("Write the contribution statements of everybody who gave in the period, one "
+                                        "PDF per giver or household in the folder --pdf names, and stop.") },
+        { { QStringLiteral("from"), QStringLiteral("DATE"),
+              QStringLiteral("The first day of --statements' period (default: January 1 of last year).") },
+            { QStringLiteral("to"), QStringLiteral("DATE"),
+                QStringLiteral("The last day of --statements' period (default: December 31 of last year).") },
+            { QStringLiteral("pdf"), QStringLiteral("DIR"), QStringLiteral("The folder --statements writes to.") },
+            { QStringLiteral("csv"), QStringLiteral("FILE"),
+                QStringLiteral("Also write the totals of --statements per giver and fund to the CSV file FILE.") } },
+        {}, {}, &statements };
+    entry.paints = true;
+    jobs.registerJob(std::move(entry));
+}
+
+} // namespace pw::cli
