@@ -10,6 +10,7 @@
 #include "data/Database.h"
 #include "data/Lookups.h"
 #include "members/frmMemberEntry.h"
+#include "navigators/StartPage.h"
 #include "navigators/frmStartPage.h"
 
 #include <QApplication>
@@ -128,7 +129,17 @@ void addMemberRows(BenchContext& context)
                     area.closeAllSubWindows();
                     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 });
-            context.add({ QStringLiteral("start page: read, listed and painted"), people, shown, -1 });
+            // Beside it the read of the week's occasions alone, by plain SQLite.
+            QStringList days;
+            for (const auto& day : navigators::startPage::monthDaysAhead(pw::clock().today(), 7))
+                days << QLatin1Char('\'') + day.first + QLatin1Char('\'');
+            const QString occasions
+                = QStringLiteral("SELECT ID, Last_Name, First_Name, Date_Of_Birth, Anniversary_Date, Marital_Status, "
+                                 "Member_Active_Status FROM Member WHERE (substr(Date_Of_Birth, 6, 5) IN (%1) OR "
+                                 "substr(Anniversary_Date, 6, 5) IN (%1)) AND Deceased_Date IS NULL")
+                      .arg(days.join(QLatin1Char(',')));
+            context.add({ QStringLiteral("start page: read, listed and painted"), people, shown,
+                context.onServer() ? -1 : rawQueryMs(context.church(), occasions, context.runs) });
             area.closeAllSubWindows();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
