@@ -15,7 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateTime>
+#include <QUuid>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
@@ -158,7 +158,6 @@ void addMemberRows(BenchContext& context)
                 }
                 throw std::runtime_error(name);
             };
-            int familyRun = 0;
             const double familySave = medianMs(
                 context.runs,
                 [&] {
@@ -172,11 +171,12 @@ void addMemberRows(BenchContext& context)
                         { "cmbMemberStatus", "cmbGender", "cmbChurchStatus", "cmbProspectStatus", "cmbRelationship" })
                         chooseFirst(list);
                     // A first name of its own on every run (and every bench on the
-                    // same church), or the duplicate question stops the second save.
+                    // same church), or the duplicate question stops the next save.
+                    // Random letters: the new people share the head's phone, and
+                    // names a typo apart count as one person there.
                     form.findChild<QLineEdit*>(QStringLiteral("txtFName"))
-                        ->setText(QStringLiteral("Bench %1 %2")
-                                      .arg(QDateTime::currentMSecsSinceEpoch())
-                                      .arg(++familyRun));
+                        ->setText(QStringLiteral("Bench ")
+                            + QUuid::createUuid().toString(QUuid::Id128).left(12));
                 });
             if (memberId->text().toLongLong() <= head)
                 throw std::runtime_error("New Family Member did not save a new person");
