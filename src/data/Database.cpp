@@ -6,6 +6,7 @@
 #include "data/Sql.h"
 
 #include <QAtomicInt>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -120,7 +121,7 @@ namespace engine {
 
     QString messageFor(DbError::Kind kind, int extendedCode, const QString& path)
     {
-        const QString file = QFileInfo(path).absoluteFilePath();
+        const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
         switch (kind) {
         case DbError::Kind::Locked:
             return QStringLiteral("The database \"%1\" is in use: another program or workstation is writing to it. "
@@ -131,7 +132,7 @@ namespace engine {
                 return QStringLiteral("The database \"%1\" cannot be changed: its folder is read-only, and every "
                                       "change needs a journal file beside the database. Ask whoever looks after "
                                       "this computer to let you write in the folder \"%2\".")
-                    .arg(file, QFileInfo(file).absolutePath());
+                    .arg(file, QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
             return QStringLiteral("The database \"%1\" cannot be changed: the file is read-only. Ask whoever looks "
                                   "after this computer to make the file writable for you.")
                 .arg(file);
@@ -189,6 +190,11 @@ QVariant Database::bindable(const QVariant& value) const
             return text.remove(QChar(0));
     }
     return value;
+}
+
+QString Database::shownPath() const
+{
+    return QDir::toNativeSeparators(m_shownPath.isEmpty() ? m_path : m_shownPath);
 }
 
 QString Database::displayName() const

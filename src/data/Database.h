@@ -174,9 +174,10 @@ public:
     Database& operator=(const Database&) = delete;
 
     QString path() const { return m_path; }
-    // The path messages name: path() unless showAs() gave another, as for a
-    // database written under a temporary name and renamed when complete.
-    QString shownPath() const { return m_shownPath.isEmpty() ? m_path : m_shownPath; }
+    // The path messages name, in the system's own separators ("C:\..." on
+    // Windows): path() unless showAs() gave another, as for a database
+    // written under a temporary name and renamed when complete.
+    QString shownPath() const;
     void showAs(const QString& path) { m_shownPath = path; }
     QSqlDatabase connection() const;
 

@@ -10,6 +10,7 @@
 #include "cli/ImportJobs.h"
 #include "cli/PeopleJobs.h"
 #include "data/NewChurch.h"
+#include "data/Platform.h"
 
 #include <QDir>
 #include <QProcess>
@@ -205,6 +206,8 @@ void TestCommandLine::withoutDisplay()
     QFETCH(int, code);
     QFETCH(QString, out);
     QFETCH(QString, err);
+    if (err.contains(QLatin1String("no display")) && !platform::displayFromEnvironment())
+        QSKIP("the Windows desktop is always there: a windowed start opens its window");
     Office office(50);
     const auto place = [&](QString text) {
         return text.replace(QStringLiteral("%CONFIG%"), QDir::toNativeSeparators(office.config))
@@ -229,7 +232,7 @@ void TestCommandLine::withoutDisplay()
     if (err.isEmpty())
         QVERIFY2(stdErr.isEmpty(), qPrintable(stdErr));
     else
-        QVERIFY2(stdErr.startsWith(place(err)), qPrintable(stdErr));
+        QVERIFY2(stdErr.startsWith(QDir::toNativeSeparators(place(err))), qPrintable(stdErr)); // files named as the system writes them
     if (code == 1) // a failure says so in one line
         QCOMPARE(stdErr.count(QLatin1Char('\n')), 1);
     if (arguments.contains(QStringLiteral("--backup")) && code == 0)
