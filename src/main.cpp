@@ -7,6 +7,7 @@
 #include "cli/ImportJobs.h"
 #include "cli/Jobs.h"
 #include "cli/PeopleJobs.h"
+#include "giving/Screens.h"
 #include "members/Screens.h"
 #include "navigators/Screens.h"
 #include "outreach/Screens.h"
@@ -24,6 +25,7 @@ static void registerJobs(pw::cli::Jobs& jobs)
     pw::cli::registerRestore(jobs);
     pw::cli::registerImportPeople(jobs);
     pw::cli::registerStatements(jobs);
+    pw::cli::registerImportGifts(jobs);
 }
 
 // Each folder registers its own screens, with their permission tests, under
@@ -36,6 +38,7 @@ static void registerScreens(pw::Workspace& workspace)
     pw::members::registerScreens(workspace);
     pw::navigators::registerScreens(workspace);
     pw::attendance::registerScreens(workspace);
+    pw::giving::registerScreens(workspace);
 }
 
 int main(int argc, char** argv) { return pw::cli::runPewlark(argc, argv, registerJobs, registerScreens); }

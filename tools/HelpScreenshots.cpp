@@ -20,6 +20,7 @@
 #include "app/Workspace.h"
 #include "app/frmLogin.h"
 #include "data/Database.h"
+#include "giving/Screens.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
 #include "members/frmMergePeople.h"
@@ -372,6 +373,19 @@ void shootScreens(MDI* main, const QString& folder)
         die(QStringLiteral("the merge window did not open"));
     }
     closeAll(main);
+    // Gift entry on the demo church's open batch (the last Sunday's).
+    runCommand(main, "GiftEntry");
+    if (QWidget* gifts = main->workspace()->find(QStringLiteral("frmGiftEntry")))
+        shot.saveWindow(QStringLiteral("gift-entry.png"), gifts);
+    else
+        die(QStringLiteral("the Gift Entry window did not open"));
+    closeAll(main);
+    runCommand(main, "ContributionStatements");
+    if (QWidget* statements = main->workspace()->find(QStringLiteral("frmContributionStatements")))
+        shot.saveWindow(QStringLiteral("contribution-statements.png"), statements);
+    else
+        die(QStringLiteral("the Contribution Statements window did not open"));
+    closeAll(main);
 
     // The Report Viewer with a visitation sheet.
     reports::PrintVisitationSheet(sample.prospect, true);
@@ -464,6 +478,7 @@ void registerScreens(Workspace& workspace)
     admin::registerScreens(workspace);
     members::registerScreens(workspace);
     navigators::registerScreens(workspace);
+    giving::registerScreens(workspace);
 }
 
 } // namespace

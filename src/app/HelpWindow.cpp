@@ -83,6 +83,7 @@ const QList<HelpSection>& helpSections()
         { QStringLiteral("backups"), QStringLiteral("Backups") },
         { QStringLiteral("users"), QStringLiteral("Users and permissions") },
         { QStringLiteral("attendance"), QStringLiteral("Attendance") },
+        { QStringLiteral("giving"), QStringLiteral("Giving") },
         { QStringLiteral("import-people"), QStringLiteral("Importing people from a spreadsheet") },
         { QStringLiteral("merge-delete"), QStringLiteral("Merging and deleting people") },
     };
@@ -110,6 +111,10 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmHelp"), kContents },
         { QStringLiteral("frmAttendanceEntry"), QStringLiteral("attendance") },
         { QStringLiteral("frmAttendanceReports"), QStringLiteral("attendance") },
+        { QStringLiteral("frmGiftEntry"), QStringLiteral("giving") },
+        { QStringLiteral("frmFunds"), QStringLiteral("giving") },
+        { QStringLiteral("frmContributionStatements"), QStringLiteral("giving") },
+        { QStringLiteral("frmGivingReports"), QStringLiteral("giving") },
         { QStringLiteral("frmImportPeople"), QStringLiteral("import-people") },
         { QStringLiteral("frmMergePeople"), QStringLiteral("merge-delete") },
         { QStringLiteral("frmPossibleDuplicates"), QStringLiteral("merge-delete") },

@@ -5,6 +5,7 @@
 #include "widgets/EditTracker.h"
 #include "widgets/Guard.h"
 #include "app/HelpWindow.h"
+#include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
@@ -59,6 +60,7 @@ namespace {
             { "Reports", "&Reports" },
             { "MemberReports", "&Member Reports" },
             { "ProspectReports", "&Prospect Reports" },
+            { "Giving", "&Giving" },
             { "Help", "&Help" },
         };
         return captions;
@@ -94,6 +96,11 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
             opens("MemberInfoUpdateReportMdi", "&Member Info Update Report", "frmMemberInformationUpdateReport") },
         { { "Reports", "ProspectReports" },
             opens("ProspectVisitationSheet", "&Prospect Visitation Sheet", "frmProspectVisitationSheetReport") },
+        // Giving, shown only to those who hold "Giving View".
+        { { "Giving" }, opens("GiftEntry", "&Gift Entry", "frmGiftEntry") },
+        { { "Giving" }, opens("ContributionStatements", "&Contribution Statements", "frmContributionStatements") },
+        { { "Giving" }, opens("GivingReports", "Giving &Reports", "frmGivingReports") },
+        { { "Giving" }, opens("Funds", "&Funds", "frmFunds") },
         { { "Help" }, plain("About", "&About") },
         // Added after the items above: the user guide.
         { { "Help" }, plain("PewlarkHelp", "Pewlark &Help") },
@@ -383,7 +390,15 @@ void MDI::lock()
     menu(QStringLiteral("File"))->menuAction()->setEnabled(true);
     command(QStringLiteral("Exit"))->setEnabled(true);
     m_locked = true;
+    showGiving();
     updateKeys();
+}
+
+void MDI::showGiving()
+{
+    // Giving is confidential: its menu is not even seen without "Giving View".
+    if (QMenu* giving = menu(QStringLiteral("Giving")))
+        giving->menuAction()->setVisible(!m_locked && HasPermission(perm::GivingView));
 }
 
 void MDI::unlock()
@@ -393,6 +408,7 @@ void MDI::unlock()
     for (QMenu* m : menuBar()->findChildren<QMenu*>())
         m->menuAction()->setEnabled(true);
     m_locked = false;
+    showGiving();
     updateKeys();
 }
 

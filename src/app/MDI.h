@@ -86,6 +86,7 @@ private:
     void listWindows();
     // Ctrl+S follows the window in front; F1 works before a login too.
     void updateKeys();
+    void showGiving();
     // File > Back Up Database... and File > Restore Database..., after the
     // other File commands.
     void addDatabaseCommands();

@@ -33,6 +33,9 @@ namespace perm {
     inline const QString MemberNavigatorReport = QStringLiteral("Member Navigator Report");
     inline const QString ProspectNavigatorReport = QStringLiteral("Prospect Navigator Report");
     inline const QString MailingLabelsReport = QStringLiteral("Mailing Labels Report");
+    // Giving is confidential: nothing of it shows without "Giving View".
+    inline const QString GivingEntry = QStringLiteral("Giving Entry/Edit");
+    inline const QString GivingView = QStringLiteral("Giving View");
 } // namespace perm
 
 // The refusal texts, all shown under "Invalid Permission" with a warning icon.

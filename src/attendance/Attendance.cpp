@@ -51,7 +51,8 @@ namespace {
             if (seen.contains(id))
                 return;
             seen.insert(id);
-            keyed.push_back({ nameKey(row, 1), Person { id, pw::personName(row.text(1), row.text(2), row.text(3)).trimmed() } });
+            keyed.push_back(
+                { nameKey(row, 1), Person { id, pw::personName(row.text(1), row.text(2), row.text(3)).trimmed() } });
         });
         return byKey(keyed);
     }

@@ -1,8 +1,8 @@
 #include "attendance/AttendancePanel.h"
 
-#include "widgets/Context.h"
 #include "attendance/Attendance.h"
 #include "data/Clock.h"
+#include "widgets/Context.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "attendance/AttendanceReports.h"
 
-#include "widgets/Context.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "reports/PageFrame.h"
 #include "reports/Reports.h"
+#include "widgets/Context.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -15,26 +15,9 @@ using namespace reports::detail;
 
 namespace {
 
-    class Layout : public reports::CustomLayout {
-    public:
-        Layout(QString title, std::function<Document()> layOut)
-            : m_title(std::move(title))
-            , m_layOut(std::move(layOut))
-        {
-        }
-        QString title() const override { return m_title; }
-        Document layOut(const reports::ReportData&) const override { return m_layOut(); }
-
-    private:
-        QString m_title;
-        std::function<Document()> m_layOut;
-    };
-
     reports::ReportPtr makeReport(const QString& title, std::function<Document()> layOut)
     {
-        reports::ReportData data = reports::newReportData(reports::Design::Custom);
-        data.custom = std::make_shared<Layout>(title, std::move(layOut));
-        return std::make_shared<reports::Report>(std::move(data));
+        return reports::customReport(title, std::move(layOut));
     }
 
     Row textRow(const QString& text, StyleId id = StyleId::Body)

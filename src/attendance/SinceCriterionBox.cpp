@@ -1,9 +1,9 @@
 #include "attendance/SinceCriterionBox.h"
 
+#include "data/Clock.h"
 #include "widgets/Context.h"
 #include "widgets/DateBox.h"
 #include "widgets/FormHelpers.h"
-#include "data/Clock.h"
 
 #include <QComboBox>
 #include <QDateEdit>

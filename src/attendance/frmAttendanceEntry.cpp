@@ -5,16 +5,16 @@
 #include "widgets/Formats.h"
 
 #include "admin/AdminRules.h"
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "people/DuplicateQuestion.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -30,14 +30,6 @@
 #include <QVBoxLayout>
 
 namespace pw::attendance {
-
-namespace {
-    template <class T> T* named(T* widget, const char* name)
-    {
-        widget->setObjectName(QString::fromLatin1(name));
-        return widget;
-    }
-} // namespace
 
 frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
     : QWidget(parent)

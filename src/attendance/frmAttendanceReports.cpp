@@ -1,15 +1,15 @@
 #include "attendance/frmAttendanceReports.h"
 
-#include "widgets/Context.h"
-#include "widgets/DateBox.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Workspace.h"
 #include "attendance/AttendanceReports.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "reports/ReportOutput.h"
+#include "widgets/Context.h"
+#include "widgets/DateBox.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -24,11 +24,6 @@
 namespace pw::attendance {
 
 namespace {
-    template <class T> T* named(T* widget, const char* name)
-    {
-        widget->setObjectName(QString::fromLatin1(name));
-        return widget;
-    }
     const QString kAnyService = QStringLiteral("(any service)");
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Postgres.h"
+#include "giving/GiftImport.h"
 #include "giving/StatementReport.h"
 #include "widgets/Formats.h"
 #include "widgets/Guard.h"
@@ -88,7 +89,45 @@ namespace {
         }
     }
 
+    int importGifts(const JobInput& input)
+    {
+        giving::GiftImportCommand job;
+        job.file = input.file;
+        job.mapping = input.option(QStringLiteral("mapping"));
+        job.dryRun = !input.option(QStringLiteral("dry-run")).isEmpty();
+        job.createFunds = !input.option(QStringLiteral("create-funds")).isEmpty();
+        job.database = input.option(QStringLiteral("into"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (job.database.isEmpty()) {
+            try {
+                job.database = config::load(input.configPath).databasePath;
+            } catch (const std::exception& e) {
+                err << "pewlark: " << errorText(e) << Qt::endl;
+                return 1;
+            }
+        }
+        return giving::runImportGifts(job, SystemClock(), out, err);
+    }
+
 } // namespace
+
+void registerImportGifts(Jobs& jobs)
+{
+    jobs.registerJob({ { QStringLiteral("import-gifts"), QStringLiteral("FILE"),
+                           QStringLiteral("Import the gifts of the CSV table FILE (as online-giving services export "
+                                          "them) into one new batch of the database config.txt names (or the one "
+                                          "--into names), and stop.") },
+        { { QStringLiteral("mapping"), QStringLiteral("FILE"),
+              QStringLiteral("Which column fills which field of the import (JSON).") },
+            { QStringLiteral("dry-run"), QString(), QStringLiteral("Print what the import would do and write nothing.") },
+            { QStringLiteral("create-funds"), QString(),
+                QStringLiteral("Create the funds --import-gifts names that the church lacks, instead of leaving "
+                               "their rows out.") },
+            { QStringLiteral("into"), QStringLiteral("DB"),
+                QStringLiteral("The database the import writes to, instead of the one config.txt names.") } },
+        {}, {}, &importGifts });
+}
 
 void registerStatements(Jobs& jobs)
 {

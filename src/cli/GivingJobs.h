@@ -13,4 +13,12 @@ class Jobs;
 // mistake in the options.
 void registerStatements(Jobs& jobs);
 
+// pewlark --import-gifts FILE.csv [--mapping FILE.json] [--create-funds]
+// [--dry-run] [--into DB]: gifts from an online-giving service's CSV export
+// into one new batch. Prints what was imported and lists the rows left out
+// (givers matched by nobody or by several people, unknown funds). Exits with
+// 0 when done or previewed, 1 when refused or failed (nothing written), 2
+// for a mistake in the options.
+void registerImportGifts(Jobs& jobs);
+
 } // namespace pw::cli

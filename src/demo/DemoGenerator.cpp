@@ -4,6 +4,7 @@
 #include "data/NewDatabaseFile.h"
 #include "demo/DemoChurch.h"
 #include "demo/DemoAttendance.h"
+#include "demo/DemoGiving.h"
 #include "demo/DemoDuplicates.h"
 
 #include <QStringList>
@@ -122,8 +123,9 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
             db.exec(QStringLiteral("DROP INDEX \"%1\"").arg(name));
         Church church(db, options);
         summary = writeChurch(church);
-        writeAttendance(
-            db, options.today.isValid() ? options.today : QDate::currentDate(), options.seed, summary.adminUsername);
+        const QDate today = options.today.isValid() ? options.today : QDate::currentDate();
+        writeAttendance(db, today, options.seed, summary.adminUsername);
+        writeGiving(db, today, options.seed, summary.adminUsername);
         for (const QString& index : indexes)
             db.exec(index);
         addDuplicates(db, options.people);

@@ -4,8 +4,8 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 
-#include <QSqlQuery>
 #include <QSet>
+#include <QSqlQuery>
 
 namespace pw::giving {
 
@@ -28,10 +28,7 @@ StatementSource::StatementSource(Database& db, const Period& period, const std::
     : m_db(db)
     , m_period(period)
 {
-    db.forEach(QStringLiteral("SELECT ID, Name, Tax_Deductible, Fund_Order FROM Fund"), {}, [&](const QSqlQuery& q) {
-        m_funds.insert(q.value(0).toLongLong(),
-            { q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt() != 0, q.value(3).toInt() });
-    });
+    m_funds = readFunds(db);
     QString givers = QStringLiteral("SELECT DISTINCT g.Member_ID FROM Gift AS g LEFT JOIN Gift AS o ON o.ID = "
                                     "g.Reverses_Gift_ID WHERE g.Member_ID IS NOT NULL AND %1 BETWEEN ? AND ?")
                          .arg(QLatin1String(kEffectiveDate));
@@ -48,8 +45,8 @@ StatementSource::StatementSource(Database& db, const Period& period, const std::
                 spouses.push_back({ q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(3).toInt() != 0 });
         });
     QHash<qint64, bool> alone;
-    for (qint64 id : db.ids(QStringLiteral("SELECT Member_ID FROM Giver WHERE ") + sql::textEquals("Statement_Unit"),
-             { kUnitAlone }))
+    for (qint64 id : db.ids(
+             QStringLiteral("SELECT Member_ID FROM Giver WHERE ") + sql::textEquals("Statement_Unit"), { kUnitAlone }))
         alone.insert(id, true);
     // A spouse who gave nothing is on the joint statement too, but gives no
     // unit of their own.
@@ -66,15 +63,26 @@ StatementSource::StatementSource(Database& db, const Period& period, const std::
     m_units = std::move(units);
 }
 
-Statement StatementSource::statement(int index) const
+QHash<qint64, Fund> readFunds(Database& db)
 {
-    const Unit& u = unit(index);
+    QHash<qint64, Fund> funds;
+    db.forEach(QStringLiteral("SELECT ID, Name, Tax_Deductible, Fund_Order FROM Fund"), {}, [&](const QSqlQuery& q) {
+        funds.insert(q.value(0).toLongLong(),
+            { q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt() != 0, q.value(3).toInt() });
+    });
+    return funds;
+}
+
+Statement StatementSource::statement(int index) const { return readStatement(m_db, unit(index), m_period, m_funds); }
+
+Statement readStatement(Database& db, const Unit& u, const Period& period, const QHash<qint64, Fund>& funds)
+{
     const QVariant people = sql::idList(toList(u.people));
 
     std::vector<Giver> givers;
     QHash<qint64, Giver> found;
-    m_db.forEach(QStringLiteral("SELECT m.ID, m.First_Name, m.Middle_Name, m.Last_Name, m.Title, m.Address_1, "
-                                "m.Address_2, m.City, m.State, m.Zip FROM Member AS m WHERE ")
+    db.forEach(QStringLiteral("SELECT m.ID, m.First_Name, m.Middle_Name, m.Last_Name, m.Title, m.Address_1, "
+                              "m.Address_2, m.City, m.State, m.Zip FROM Member AS m WHERE ")
             + sql::inIdList(QStringLiteral("m.ID")),
         { people }, [&](const QSqlQuery& q) {
             Giver g;
@@ -95,10 +103,10 @@ Statement StatementSource::statement(int index) const
             givers.push_back(found.value(id));
 
     std::vector<Pledge> pledges;
-    QDate from = m_period.from;
-    m_db.forEach(QStringLiteral("SELECT ID, Member_ID, Fund_ID, Start_Date, End_Date, Amount_Cents FROM Pledge WHERE ")
+    QDate from = period.from;
+    db.forEach(QStringLiteral("SELECT ID, Member_ID, Fund_ID, Start_Date, End_Date, Amount_Cents FROM Pledge WHERE ")
             + sql::inIdList(QStringLiteral("Member_ID")) + QStringLiteral(" AND Start_Date <= ? AND End_Date >= ?"),
-        { people, sql::date(m_period.to), sql::date(m_period.from) }, [&](const QSqlQuery& q) {
+        { people, sql::date(period.to), sql::date(period.from) }, [&](const QSqlQuery& q) {
             Pledge p { q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong(),
                 sql::toDate(q.value(3)), sql::toDate(q.value(4)), q.value(5).toLongLong() };
             from = std::min(from, p.start);
@@ -108,13 +116,13 @@ Statement StatementSource::statement(int index) const
     // The gifts from the earliest pledge's start (for what was given against
     // it) to the period's end, with their reversals.
     const QString where = QStringLiteral(" FROM Gift AS g LEFT JOIN Gift AS o ON o.ID = g.Reverses_Gift_ID WHERE ")
-        + sql::inIdList(QStringLiteral("g.Member_ID")) + QStringLiteral(" AND %1 BETWEEN ? AND ?")
-                                                              .arg(QLatin1String(kEffectiveDate));
-    const QVariantList params { people, sql::date(from), sql::date(m_period.to) };
+        + sql::inIdList(QStringLiteral("g.Member_ID"))
+        + QStringLiteral(" AND %1 BETWEEN ? AND ?").arg(QLatin1String(kEffectiveDate));
+    const QVariantList params { people, sql::date(from), sql::date(period.to) };
     std::vector<Gift> gifts;
     QHash<qint64, std::size_t> at;
-    m_db.forEach(QStringLiteral("SELECT g.ID, g.Member_ID, g.Gift_Date, g.Method, g.Check_Number, "
-                                "g.Goods_Description, g.Value_Returned_Cents, g.Reverses_Gift_ID")
+    db.forEach(QStringLiteral("SELECT g.ID, g.Member_ID, g.Gift_Date, g.Method, g.Check_Number, "
+                              "g.Goods_Description, g.Value_Returned_Cents, g.Reverses_Gift_ID")
             + where + QStringLiteral(" ORDER BY g.ID"),
         params, [&](const QSqlQuery& q) {
             Gift g;
@@ -129,15 +137,15 @@ Statement StatementSource::statement(int index) const
             at.insert(g.id, gifts.size());
             gifts.push_back(g);
         });
-    m_db.forEach(QStringLiteral("SELECT l.Gift_ID, l.Fund_ID, l.Amount_Cents FROM Gift_Line AS l WHERE l.Gift_ID IN "
-                                "(SELECT g.ID")
+    db.forEach(QStringLiteral("SELECT l.Gift_ID, l.Fund_ID, l.Amount_Cents FROM Gift_Line AS l WHERE l.Gift_ID IN "
+                              "(SELECT g.ID")
             + where + QStringLiteral(") ORDER BY l.ID"),
         params, [&](const QSqlQuery& q) {
             const auto i = at.constFind(q.value(0).toLongLong());
             if (i != at.cend())
                 gifts[*i].lines.push_back({ q.value(1).toLongLong(), q.value(2).toLongLong() });
         });
-    return buildStatement(u, givers, gifts, pledges, m_funds, m_period);
+    return buildStatement(u, givers, gifts, pledges, funds, period);
 }
 
 } // namespace pw::giving

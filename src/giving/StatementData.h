@@ -19,6 +19,13 @@ namespace pw::giving {
 // The church's wording (ChurchSettings::kStatementText), or the default.
 QString statementText(Database& db);
 
+// Every fund, by identifier.
+QHash<qint64, Fund> readFunds(Database& db);
+
+// Reads the unit's people, gifts and pledges and builds its statement for
+// the period.
+Statement readStatement(Database& db, const Unit& unit, const Period& period, const QHash<qint64, Fund>& funds);
+
 class StatementSource {
 public:
     // Every unit with a gift in the period; with `only`, the units of those

@@ -4,6 +4,7 @@
 #include "data/Sql.h"
 #include "giving/Money.h"
 #include "reports/PageFrame.h"
+#include "reports/Reports.h"
 #include "widgets/Formats.h"
 
 #include <QDir>
@@ -19,25 +20,11 @@ namespace {
 
     const QString kTitle = QStringLiteral("Contribution Statement");
 
-    class Layout : public reports::CustomLayout {
-    public:
-        explicit Layout(std::function<Document()> layOut)
-            : m_layOut(std::move(layOut))
-        {
-        }
-        QString title() const override { return kTitle; }
-        Document layOut(const reports::ReportData&) const override { return m_layOut(); }
-
-    private:
-        std::function<Document()> m_layOut;
-    };
-
     Row textRow(const QString& text, StyleId id = StyleId::Body, double x = kContentLeft, double width = kContentWidth,
         Qt::Alignment align = Qt::AlignLeft)
     {
-        return Row { style(id).lineHeight + 2, [=](QPainter& p, double top) {
-                        drawLine(p, style(id), x, top + 1, width, text, align);
-                    } };
+        return Row { style(id).lineHeight + 2,
+            [=](QPainter& p, double top) { drawLine(p, style(id), x, top + 1, width, text, align); } };
     }
 
     // A line of a small table of totals: the label and the amount right
@@ -101,8 +88,8 @@ namespace {
         flow.addSpace(10);
         std::vector<Row> totals { headingRow(QStringLiteral("Totals")) };
         for (const FundTotal& f : s.funds)
-            totals.push_back(totalRow(f.deductible ? f.fund : f.fund + QStringLiteral(" (not deductible)"),
-                money(f.cents)));
+            totals.push_back(
+                totalRow(f.deductible ? f.fund : f.fund + QStringLiteral(" (not deductible)"), money(f.cents)));
         totals.push_back(totalRow(QStringLiteral("Total contributions"), money(s.total), StyleId::BodyBold));
         if (s.returned > 0)
             totals.push_back(
@@ -172,7 +159,7 @@ reports::ReportPtr statementReport(const Statement& statement, const ChurchHeadi
     data.churchName = church.name;
     data.printedOn = church.printedOn;
     auto s = std::make_shared<Statement>(statement);
-    data.custom = std::make_shared<Layout>([s, church, locale] { return layOut(*s, church, locale); });
+    data.custom = reports::functionLayout(kTitle, [s, church, locale] { return layOut(*s, church, locale); });
     return std::make_shared<reports::Report>(std::move(data));
 }
 
@@ -206,9 +193,9 @@ StatementRunResult writeStatements(const StatementSource& source, const ChurchHe
         if (!s.hasAddress)
             result.withoutAddress.append(s.names);
         for (const FundTotal& f : s.funds)
-            csv.append(QStringList { csvField(s.names), idsText(s.unit), csvField(f.fund), plainCents(f.cents),
-                plainCents(s.deductible) }
-                    .join(QLatin1Char(',')));
+            csv.append(QStringList {
+                csvField(s.names), idsText(s.unit), csvField(f.fund), plainCents(f.cents), plainCents(s.deductible) }
+                           .join(QLatin1Char(',')));
     };
 
     if (!run.combinedPdf.isEmpty()) {

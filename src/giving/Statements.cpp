@@ -172,8 +172,8 @@ Statement buildStatement(const Unit& unit, const std::vector<Giver>& givers, con
         // A gift of goods is listed by its description only: the giver, not
         // the church, puts a value on it.
         if (!g.goods.trimmed().isEmpty()) {
-            s.lines.push_back({ g.id, g.date, QString(), g.goods.trimmed(), 0, g.reversesId != 0, g.method,
-                g.checkNumber });
+            s.lines.push_back(
+                { g.id, g.date, QString(), g.goods.trimmed(), 0, g.reversesId != 0, g.method, g.checkNumber });
             continue;
         }
         for (const GiftLine& l : g.lines) {

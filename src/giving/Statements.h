@@ -90,8 +90,8 @@ struct Unit {
 // as spouse by several heads goes with the first of them, and a head naming
 // several spouses takes the first. Everyone else is alone.
 // Units come in the order of their first person's identifier.
-std::vector<Unit> statementUnits(const std::vector<qint64>& people, const std::vector<SpouseLink>& spouses,
-    const QHash<qint64, bool>& alone);
+std::vector<Unit> statementUnits(
+    const std::vector<qint64>& people, const std::vector<SpouseLink>& spouses, const QHash<qint64, bool>& alone);
 
 struct Period {
     QDate from;

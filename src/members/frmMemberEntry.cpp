@@ -10,6 +10,7 @@
 #include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "attendance/AttendancePanel.h"
+#include "giving/GivingPanel.h"
 #include "data/Database.h"
 #include "data/Households.h"
 #include "data/PersonName.h"
@@ -67,6 +68,21 @@ namespace {
         attendance::AttendancePanel* m_panel;
     };
 
+    // "Giving": the person's gifts, totals per fund and pledges.
+    class GivingTab : public QObject, public MemberPanel {
+    public:
+        GivingTab(QObject* screen, giving::GivingPanel* panel)
+            : QObject(screen)
+            , m_panel(panel)
+        {
+        }
+        void clear() override { m_panel->showPerson(0); }
+        void showRecord(const MemberRecord& record) override { m_panel->showPerson(record.id); }
+
+    private:
+        giving::GivingPanel* m_panel;
+    };
+
 } // namespace
 
 frmMemberEntry::frmMemberEntry(QWidget* parent)
@@ -99,6 +115,14 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         [this](qint64 id) { LoadMember(id); });
     addPanel(m_contacts);
     addPanel(new AttendanceTab(this, attended));
+    // Giving is confidential: the tab is there only for a user who holds
+    // "Giving View" when the screen opens (a log off closes the screen).
+    giving::GivingPanel* given = nullptr;
+    if (HasPermission(perm::GivingView)) {
+        given = new giving::GivingPanel;
+        ui->SSTab1->addTab(given, QStringLiteral("Giving"));
+        addPanel(new GivingTab(this, given));
+    }
 
     chainThrough(ui->btnRemovePic, ui->fraFamilyMembers, ui->txtPlaceofWork);
     chainThrough(ui->chkNewEmail, ui->fraChurchResponsibilities, ui->cmbProspectStatus);
@@ -159,6 +183,8 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     for (QWidget* w : std::initializer_list<QWidget*> { ui->cmbMember, ui->fraFamilyMembers,
              ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1, attended })
         m_tracker->ignore(w);
+    if (given)
+        m_tracker->ignore(given);
     m_tracker->addState([this] { return m_picture->removesStored(); });
     connect(m_picture, &PicturePanel::changed, this, [this] { m_tracker->stateChanged(); });
     m_tracker->setRecordName([this] { return recordName(); });

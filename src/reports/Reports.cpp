@@ -1,9 +1,5 @@
 #include "reports/Reports.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Formats.h"
-#include "widgets/Phone.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
@@ -11,8 +7,13 @@
 #include "data/Sql.h"
 #include "reports/FamilyText.h"
 #include "reports/HouseholdLabels.h"
+#include "reports/PageFrame.h"
 #include "reports/Report.h"
 #include "reports/ReportOutput.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Formats.h"
+#include "widgets/Phone.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -40,15 +41,9 @@ namespace {
 
     // "Last, First": a missing part contributes nothing, so a person without a
     // leader or deacon shows the bare separator, as the sheets always have.
-    QString lastFirst(const QString& table)
-    {
-        return sql::nameTerm(table, sql::NameParts::LastFirst);
-    }
+    QString lastFirst(const QString& table) { return sql::nameTerm(table, sql::NameParts::LastFirst); }
 
-    QString lastFirstMiddle(const QString& table)
-    {
-        return sql::nameTerm(table, sql::NameParts::WithMiddle);
-    }
+    QString lastFirstMiddle(const QString& table) { return sql::nameTerm(table, sql::NameParts::WithMiddle); }
 
     // A Member column read under its own name; how it is shown follows the
     // table's description of it.
@@ -280,6 +275,35 @@ namespace {
 } // namespace
 
 ReportData newReportData(Design design) { return started(design); }
+
+namespace {
+    class FunctionLayout : public CustomLayout {
+    public:
+        FunctionLayout(QString title, std::function<detail::Document()> layOut)
+            : m_title(std::move(title))
+            , m_layOut(std::move(layOut))
+        {
+        }
+        QString title() const override { return m_title; }
+        detail::Document layOut(const ReportData&) const override { return m_layOut(); }
+
+    private:
+        QString m_title;
+        std::function<detail::Document()> m_layOut;
+    };
+} // namespace
+
+std::shared_ptr<CustomLayout> functionLayout(const QString& title, std::function<detail::Document()> layOut)
+{
+    return std::make_shared<FunctionLayout>(title, std::move(layOut));
+}
+
+ReportPtr customReport(const QString& title, std::function<detail::Document()> layOut)
+{
+    ReportData data = started(Design::Custom);
+    data.custom = functionLayout(title, std::move(layOut));
+    return std::make_shared<Report>(std::move(data));
+}
 
 QString formatPhone(const QVariant& stored) { return phoneText(sql::toText(stored)); }
 

@@ -32,6 +32,12 @@ QString formatPhone(const QVariant& stored);
 // title and footer, and no rows yet.
 ReportData newReportData(Design design);
 
+// The layout of a report designed in another folder: its title and a
+// function that flows its rows onto pages (PageFrame.h).
+std::shared_ptr<CustomLayout> functionLayout(const QString& title, std::function<detail::Document()> layOut);
+// Such a report, with the church's name and today's date.
+ReportPtr customReport(const QString& title, std::function<detail::Document()> layOut);
+
 // Preview (true) or print one copy. Return whether the report was shown or
 // handed to a printer. A long list tells progress how far reading and laying
 // it out have got; when progress answers false nothing is shown or printed.

@@ -19,6 +19,8 @@ QString fileDialog(QWidget* parent, const FileRequest& request)
     QFileDialog::Options options;
     if (request.hideFilterDetails)
         options |= QFileDialog::HideNameFilterDetails;
+    if (request.kind == FileRequest::Kind::Folder)
+        return QFileDialog::getExistingDirectory(parent, request.caption, request.path);
     if (request.saving())
         return QFileDialog::getSaveFileName(parent, request.caption, request.path, filter, &selected, options);
     return QFileDialog::getOpenFileName(parent, request.caption, request.path, filter, &selected, options);

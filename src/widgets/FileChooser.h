@@ -16,6 +16,7 @@ struct FileRequest {
         Pdf, // where a report is saved as PDF
         Open, // any other file to read (a backup, an import)
         Save, // any other file to write (a backup, an export)
+        Folder, // a folder to write files into
     };
     Kind kind = Kind::Open;
     QString caption; // the dialog's title
@@ -33,7 +34,8 @@ using FileChooser = std::function<QString(QWidget* parent, const FileRequest& re
 // Asks through the context's chooser, or through the file dialog when none is set.
 QString chooseFile(QWidget* parent, const FileRequest& request);
 
-// The file dialog: an open dialog, or a save dialog for Pdf and Save.
+// The file dialog: an open dialog, a save dialog for Pdf and Save, or a
+// folder dialog for Folder.
 QString fileDialog(QWidget* parent, const FileRequest& request);
 
 } // namespace pw

@@ -13,6 +13,14 @@ class QWidget;
 
 namespace pw {
 
+// Gives a control made in code its object name, by which tests, the help
+// pictures and the focus rules find it: new QLineEdit -> named(..., "txtName").
+template <class T> T* named(T* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
 // Type-ahead in a selection-only combo box. One search state serves the whole
 // program (ctx().typeAhead): a key in another combo box, or a key after a pause of at least
 // ctx().settings.keyPressDelay seconds, starts a new search; otherwise the key

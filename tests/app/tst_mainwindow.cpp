@@ -159,6 +159,11 @@ void TestMainWindow::menuTreeInOrder()
         "    AttendanceReports=Attendance Reports",
         "  ProspectReportsMenu=Prospect Reports",
         "    ProspectVisitationSheet=Prospect Visitation Sheet",
+        "Giving=Giving",
+        "  GiftEntry=Gift Entry",
+        "  ContributionStatements=Contribution Statements",
+        "  GivingReports=Giving Reports",
+        "  Funds=Funds",
         // Added after the items above, and the Window menu before Help.
         "Window=Window",
         "  Tile=Tile",
@@ -195,8 +200,9 @@ void TestMainWindow::lockedBeforeLogin()
     // F1 opens the guide before a login too, through a key of the window.
     QVERIFY(f.main.findChild<QAction*>(QStringLiteral("HelpKey"))->isEnabled());
     f.main.unlock();
+    // Everything but the Giving menu, which nobody logged in may see.
     for (QAction* a : f.main.menuBar()->findChildren<QAction*>())
-        QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+        QVERIFY2(a->isEnabled() || a->objectName() == QLatin1String("GivingMenu"), qPrintable(a->objectName()));
 }
 
 void TestMainWindow::commandPermissions_data()

@@ -3,6 +3,11 @@
 #include "TestSupport.h"
 #include "data/ChurchSettings.h"
 #include "giving/StatementReport.h"
+#include "giving/frmContributionStatements.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QPushButton>
 
 #include <QtTest>
 
@@ -54,8 +59,8 @@ struct Church {
     qint64 person(const QString& first, const QString& last, const QString& address1, const QString& address2)
     {
         const qint64 id = env.addMember(first, last);
-        env.db().exec(QStringLiteral("UPDATE Member SET Address_1 = ?, Address_2 = ? WHERE ID = ?"),
-            { address1, address2, id });
+        env.db().exec(
+            QStringLiteral("UPDATE Member SET Address_1 = ?, Address_2 = ? WHERE ID = ?"), { address1, address2, id });
         return id;
     }
 
@@ -79,8 +84,8 @@ const giving::Period k2026 { QDate(2026, 1, 1), QDate(2026, 12, 31) };
 QString pdfText(const QString& pdf)
 {
     QProcess text;
-    text.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                               pdf, QStringLiteral("-") });
+    text.start(QStringLiteral("pdftotext"),
+        { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-") });
     text.waitForFinished(60000);
     return QString::fromUtf8(text.readAllStandardOutput()).simplified();
 }
@@ -93,6 +98,7 @@ class TestStatementRun : public QObject {
 private slots:
     void oneFilePerUnitAndTheirTotals();
     void oneFileForAllWithTheChurchWording();
+    void theScreenWritesAFolderAndNamesWhoCannotBeMailed();
 };
 
 // One PDF per unit named after the person addressed; the CSV carries the
@@ -124,8 +130,8 @@ void TestStatementRun::oneFilePerUnitAndTheirTotals()
             QStringLiteral("Dora Ames,%1,General,25.00,25.00").arg(c.dora) }));
 
     const QString hale = pdfText(QDir(run.pdfFolder).filePath(QStringLiteral("Hale, John.pdf")));
-    for (const char* shown : { "Grace Chapel", "1 Church Rd", "Salem, OR 97301", "John and Mary Hale", "12 Oak St", "$50.10", "$100.00", "$20.20",
-             "Bake Sale (not deductible) $10.00", "Total contributions $180.30",
+    for (const char* shown : { "Grace Chapel", "1 Church Rd", "Salem, OR 97301", "John and Mary Hale", "12 Oak St",
+             "$50.10", "$100.00", "$20.20", "Bake Sale (not deductible) $10.00", "Total contributions $180.30",
              "Value of goods or services received in return $40.00", "Deductible contributions $130.30" })
         QVERIFY2(hale.contains(QLatin1String(shown)), qPrintable(hale));
     QVERIFY2(!hale.contains(QLatin1String("999.00")), "next year's gift");
@@ -153,6 +159,29 @@ void TestStatementRun::oneFileForAllWithTheChurchWording()
     QVERIFY(!text.contains(QLatin1String("intangible religious benefits")));
     QVERIFY(text.indexOf(QLatin1String("John and Mary Hale")) < text.indexOf(QLatin1String("Dora Ames")));
     QVERIFY(!text.contains(QLatin1String("Ann Bell")));
+}
+
+// The screen: last year by default (the test clock stands in 2026), the
+// folder asked for, and afterwards what was written and who has no address.
+void TestStatementRun::theScreenWritesAFolderAndNamesWhoCannotBeMailed()
+{
+    Church c;
+    c.env.clock.current = QDateTime(QDate(2027, 1, 20), QTime(9, 0));
+    const QString folder = c.env.dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(folder);
+    c.env.files.answers = { folder };
+    giving::frmContributionStatements screen;
+    QCOMPARE(test::control<QDateEdit>(&screen, "dtFrom")->date(), QDate(2026, 1, 1));
+    test::control<QCheckBox>(&screen, "chkCsv")->setChecked(true);
+    QTest::mouseClick(test::control<QPushButton>(&screen, "btnPdfPerGiver"), Qt::LeftButton);
+    QCOMPARE(c.env.files.asked.size(), 1);
+    QCOMPARE(c.env.files.asked.front().kind, FileRequest::Kind::Folder);
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 5);
+    QCOMPARE(c.env.messages.last().text,
+        QStringLiteral("Wrote 4 statement(s) to %1.\n\nTotals per fund: %2\n\nWithout an address (written, but they "
+                       "cannot be mailed): Dora Ames")
+            .arg(QDir::toNativeSeparators(folder),
+                QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Contribution Totals.csv")))));
 }
 
 QTEST_MAIN(TestStatementRun)

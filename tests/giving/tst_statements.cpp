@@ -101,9 +101,15 @@ void TestStatements::shownAmounts_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("plain");
 
-    QTest::newRow("cents do not drift") << QStringList { "0.10", "0.20" } << "en_US" << "$0.30" << "0.30";
-    QTest::newRow("negative cents") << QStringList { "-0.05" } << "en_US" << "($0.05)" << "-0.05";
-    QTest::newRow("euro") << QStringList { "1234.56" } << "de_DE" << "1.234,56\u00a0€" << "1234.56";
+    QTest::newRow("cents do not drift") << QStringList { "0.10", "0.20" } << "en_US"
+                                        << "$0.30"
+                                        << "0.30";
+    QTest::newRow("negative cents") << QStringList { "-0.05" } << "en_US"
+                                    << "($0.05)"
+                                    << "-0.05";
+    QTest::newRow("euro") << QStringList { "1234.56" } << "de_DE"
+                          << "1.234,56\u00a0€"
+                          << "1234.56";
 }
 
 void TestStatements::shownAmounts()
@@ -131,8 +137,7 @@ void TestStatements::units_data()
     QTest::newRow("linked both ways, marked head addressed")
         << QList<qint64> { 4, 9 } << "4>9 *9>4" << QList<qint64> {} << "9+4";
     QTest::newRow("one chose alone") << QList<qint64> { 1, 2 } << "1>2" << QList<qint64> { 2 } << "1 2";
-    QTest::newRow("spouse named by two heads") << QList<qint64> { 5, 6, 7 } << "6>5 7>5" << QList<qint64> {}
-                                               << "6+5 7";
+    QTest::newRow("spouse named by two heads") << QList<qint64> { 5, 6, 7 } << "6>5 7>5" << QList<qint64> {} << "6+5 7";
 }
 
 void TestStatements::units()
@@ -145,8 +150,8 @@ void TestStatements::units()
     for (QString l : links.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const bool marked = l.startsWith(QLatin1Char('*'));
         l.remove(QLatin1Char('*'));
-        spouses.push_back({ l.section(QLatin1Char('>'), 0, 0).toLongLong(),
-            l.section(QLatin1Char('>'), 1).toLongLong(), marked });
+        spouses.push_back(
+            { l.section(QLatin1Char('>'), 0, 0).toLongLong(), l.section(QLatin1Char('>'), 1).toLongLong(), marked });
     }
     QHash<qint64, bool> chose;
     for (qint64 id : alone)
@@ -164,34 +169,32 @@ void TestStatements::totals_data()
     QTest::addColumn<int>("lines");
 
     QTest::newRow("a split adds up to its gift")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-03-01 1=7500,2=2500" } << "1=7500 2=2500"
-        << qint64(10000) << qint64(10000) << 2;
+        << QList<qint64> { 1 } << QStringList { "1 1 2026-03-01 1=7500,2=2500" } << "1=7500 2=2500" << qint64(10000)
+        << qint64(10000) << 2;
     QTest::newRow("joint household, a gift in both spouses' lists counted once")
         << QList<qint64> { 1, 2 }
-        << QStringList { "1 1 2026-02-01 1=5000", "2 2 2026-02-01 1=2000", "1 1 2026-02-01 1=5000" }
-        << "1=7000" << qint64(7000) << qint64(7000) << 2;
+        << QStringList { "1 1 2026-02-01 1=5000", "2 2 2026-02-01 1=2000", "1 1 2026-02-01 1=5000" } << "1=7000"
+        << qint64(7000) << qint64(7000) << 2;
     QTest::newRow("returned check nets to zero, also across the year's end")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-12-27 1=10000", "2 1 2027-01-04 1=-10000 rev=1" }
-        << "1=0" << qint64(0) << qint64(0) << 2;
+        << QList<qint64> { 1 } << QStringList { "1 1 2026-12-27 1=10000", "2 1 2027-01-04 1=-10000 rev=1" } << "1=0"
+        << qint64(0) << qint64(0) << 2;
     QTest::newRow("reversal of last year's gift stays out")
-        << QList<qint64> { 1 } << QStringList { "1 1 2025-12-28 1=10000", "2 1 2026-01-04 1=-10000 rev=1" }
-        << "" << qint64(0) << qint64(0) << 0;
+        << QList<qint64> { 1 } << QStringList { "1 1 2025-12-28 1=10000", "2 1 2026-01-04 1=-10000 rev=1" } << ""
+        << qint64(0) << qint64(0) << 0;
     QTest::newRow("goods only: listed, no value")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-05-02 goods=Books" } << "" << qint64(0)
-        << qint64(0) << 1;
+        << QList<qint64> { 1 } << QStringList { "1 1 2026-05-02 goods=Books" } << "" << qint64(0) << qint64(0) << 1;
     QTest::newRow("banquet ticket: only the part above its value")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-04-01 1=10000 ret=4000", "2 1 2026-04-02 1=500" }
-        << "1=10500" << qint64(10500) << qint64(6500) << 2;
+        << QList<qint64> { 1 } << QStringList { "1 1 2026-04-01 1=10000 ret=4000", "2 1 2026-04-02 1=500" } << "1=10500"
+        << qint64(10500) << qint64(6500) << 2;
     QTest::newRow("received more than given: nothing deductible, never less")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-04-01 1=2000 ret=5000", "2 1 2026-04-02 1=500" }
-        << "1=2500" << qint64(2500) << qint64(500) << 2;
-    QTest::newRow("fund that is not deductible")
-        << QList<qint64> { 1 } << QStringList { "1 1 2026-06-01 3=1200,1=800" } << "1=800 3=1200"
-        << qint64(2000) << qint64(800) << 2;
-    QTest::newRow("period's edges")
-        << QList<qint64> { 1 }
-        << QStringList { "1 1 2025-12-31 1=1", "2 1 2026-01-01 1=10", "3 1 2026-12-31 1=100", "4 1 2027-01-01 1=1000" }
-        << "1=110" << qint64(110) << qint64(110) << 2;
+        << QList<qint64> { 1 } << QStringList { "1 1 2026-04-01 1=2000 ret=5000", "2 1 2026-04-02 1=500" } << "1=2500"
+        << qint64(2500) << qint64(500) << 2;
+    QTest::newRow("fund that is not deductible") << QList<qint64> { 1 } << QStringList { "1 1 2026-06-01 3=1200,1=800" }
+                                                 << "1=800 3=1200" << qint64(2000) << qint64(800) << 2;
+    QTest::newRow("period's edges") << QList<qint64> { 1 }
+                                    << QStringList { "1 1 2025-12-31 1=1", "2 1 2026-01-01 1=10",
+                                           "3 1 2026-12-31 1=100", "4 1 2027-01-01 1=1000" }
+                                    << "1=110" << qint64(110) << qint64(110) << 2;
     QTest::newRow("loose offering and other people's gifts stay out")
         << QList<qint64> { 1 } << QStringList { "1 0 2026-03-01 1=900", "2 5 2026-03-01 1=700", "3 1 2026-03-01 2=50" }
         << "2=50" << qint64(50) << qint64(50) << 1;

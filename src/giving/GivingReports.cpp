@@ -1,0 +1,321 @@
+#include "giving/GivingReports.h"
+
+#include "data/Database.h"
+#include "data/PersonName.h"
+#include "data/Sql.h"
+#include "giving/Batches.h"
+#include "giving/Money.h"
+#include "giving/StatementData.h"
+#include "reports/PageFrame.h"
+#include "reports/Reports.h"
+#include "widgets/Formats.h"
+
+#include <QPainter>
+#include <QSqlQuery>
+
+namespace pw::giving {
+
+using namespace reports::detail;
+
+namespace {
+
+    // A table row whose columns from `amountsFrom` on are amounts, right aligned.
+    Row moneyRow(
+        const std::vector<Column>& columns, const QStringList& cells, int amountsFrom, StyleId id = StyleId::Body)
+    {
+        return Row { style(id).lineHeight + 3, [=](QPainter& p, double top) {
+                        double x = kContentLeft;
+                        for (int c = 0; c < int(columns.size()) && c < cells.size(); ++c) {
+                            const double width = columns[std::size_t(c)].width;
+                            drawLine(p, style(id), x + 2, top + 1, width - 4, cells.at(c),
+                                c >= amountsFrom ? Qt::AlignRight : Qt::AlignLeft);
+                            x += width;
+                        }
+                    } };
+    }
+
+    Row textRow(const QString& text, StyleId id = StyleId::Body)
+    {
+        return Row { style(id).lineHeight + 2,
+            [=](QPainter& p, double top) { drawLine(p, style(id), kContentLeft, top + 1, kContentWidth, text); } };
+    }
+
+    QString nameOf(const QSqlQuery& q, int first)
+    {
+        return personName(q.value(first).toString(), q.value(first + 1).toString(), q.value(first + 2).toString());
+    }
+
+    // A gift's date as statements count it: a reversal on its gift's date.
+    const char* const kCountedDate = "COALESCE(o.Gift_Date, g.Gift_Date)";
+
+} // namespace
+
+reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& locale)
+{
+    const std::optional<Batch> b = batch(db, batchId);
+    if (!b)
+        throw Error(QStringLiteral("This batch was deleted at another workstation."));
+    struct Check {
+        QString giver, number;
+        qint64 cents;
+    };
+    std::vector<Check> checks;
+    QMap<QString, qint64> byMethod;
+    std::vector<std::pair<QString, qint64>> byFund;
+    qint64 total = 0;
+    int count = 0;
+    db.forEach(QStringLiteral("SELECT g.Method, g.Check_Number, m.Last_Name, m.First_Name, m.Middle_Name, (SELECT "
+                              "COALESCE(SUM(l.Amount_Cents), 0) FROM Gift_Line AS l WHERE l.Gift_ID = g.ID) FROM Gift "
+                              "AS g LEFT JOIN Member AS m ON m.ID = g.Member_ID WHERE g.Batch_ID = ? ORDER BY "
+                              "g.Check_Number, g.ID"),
+        { batchId }, [&](const QSqlQuery& q) {
+            const qint64 cents = q.value(5).toLongLong();
+            const QString method = q.value(0).toString();
+            ++count;
+            total += cents;
+            byMethod[method] += cents;
+            if (method == QLatin1String("Check"))
+                checks.push_back({ q.value(2).isNull() ? QStringLiteral("Loose offering") : nameOf(q, 2),
+                    q.value(1).toString(), cents });
+        });
+    db.forEach(QStringLiteral("SELECT f.Name, SUM(l.Amount_Cents) FROM Gift_Line AS l JOIN Gift AS g ON g.ID = "
+                              "l.Gift_ID JOIN Fund AS f ON f.ID = l.Fund_ID WHERE g.Batch_ID = ? GROUP BY f.ID, "
+                              "f.Name, f.Fund_Order ORDER BY f.Fund_Order, f.ID"),
+        { batchId }, [&](const QSqlQuery& q) {
+            byFund.push_back({ q.value(0).toString(), q.value(1).toLongLong() });
+        });
+
+    const Batch shown = *b;
+    return reports::customReport(QStringLiteral("Deposit Report"), [=] {
+        const auto money = [&](qint64 cents) { return centsText(cents, locale); };
+        Flow flow;
+        QString heading = QStringLiteral("Batch of %1").arg(formats::dateText(shown.date));
+        if (!shown.description.isEmpty())
+            heading += QStringLiteral(": ") + shown.description;
+        flow.addRow(textRow(heading, StyleId::Name));
+        flow.addRow(textRow(shown.closed
+                ? QStringLiteral("Closed by %1 on %2").arg(shown.closedBy, formats::dateText(shown.closedOn.date()))
+                : QStringLiteral("Open: not closed yet"),
+            StyleId::Caption));
+        flow.addSpace(8);
+        const std::vector<Column> checkColumns { { QStringLiteral("Giver"), 300 }, { QStringLiteral("Check No."), 120 },
+            { QStringLiteral("Amount"), 120 } };
+        flow.addRow(headingRow(QStringLiteral("Checks")));
+        const Row header = tableHeader(checkColumns);
+        flow.addRow(header);
+        flow.setPageHeader({ header });
+        for (const Check& c : checks)
+            flow.addRow(moneyRow(checkColumns, { c.giver, c.number, money(c.cents) }, 2));
+        if (checks.empty())
+            flow.addRow(textRow(QStringLiteral("No checks in this batch.")));
+        flow.setPageHeader({});
+        flow.addSpace(10);
+        const std::vector<Column> totalColumns { { QStringLiteral(""), 420 }, { QStringLiteral(""), 120 } };
+        std::vector<Row> methods { headingRow(QStringLiteral("By method")) };
+        for (auto it = byMethod.cbegin(); it != byMethod.cend(); ++it)
+            methods.push_back(moneyRow(totalColumns, { it.key(), money(it.value()) }, 1));
+        flow.addBlock(methods);
+        flow.addSpace(10);
+        std::vector<Row> funds { headingRow(QStringLiteral("By fund")) };
+        for (const auto& [fund, cents] : byFund)
+            funds.push_back(moneyRow(totalColumns, { fund, money(cents) }, 1));
+        flow.addBlock(funds);
+        flow.addSpace(10);
+        flow.addBlock({ moneyRow(totalColumns, { QStringLiteral("Total of %1 gift(s)").arg(count), money(total) }, 1,
+                            StyleId::BodyBold),
+            moneyRow(totalColumns,
+                { QStringLiteral("Control total of %1 gift(s)").arg(shown.controlCount), money(shown.controlCents) },
+                1),
+            moneyRow(totalColumns, { QStringLiteral("Variance"), money(shown.controlCents - total) }, 1,
+                StyleId::BodyBold) });
+        return flow.finish();
+    });
+}
+
+QHash<qint64, std::vector<qint64>> monthTotals(Database& db, int year)
+{
+    QHash<qint64, std::vector<qint64>> out;
+    db.forEach(QStringLiteral("SELECT l.Fund_ID, %1, SUM(l.Amount_Cents) FROM Gift_Line AS l JOIN Gift AS g ON g.ID = "
+                              "l.Gift_ID LEFT JOIN Gift AS o ON o.ID = g.Reverses_Gift_ID WHERE %2 BETWEEN ? AND ? "
+                              "GROUP BY l.Fund_ID, %1")
+                   .arg(sql::monthOf(QLatin1String(kCountedDate)), QLatin1String(kCountedDate)),
+        { sql::date(QDate(year, 1, 1)), sql::date(QDate(year, 12, 31)) }, [&](const QSqlQuery& q) {
+            std::vector<qint64>& months = out[q.value(0).toLongLong()];
+            months.resize(12);
+            const int month = q.value(1).toInt();
+            if (month >= 1 && month <= 12)
+                months[std::size_t(month - 1)] += q.value(2).toLongLong();
+        });
+    return out;
+}
+
+reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale)
+{
+    const QHash<qint64, std::vector<qint64>> totals = monthTotals(db, year);
+    // The funds given to, in their order; beyond five the rest share a column.
+    std::vector<std::pair<QString, std::vector<qint64>>> columns;
+    std::vector<qint64> others(12), all(12);
+    for (const Fund& f : funds(db, true)) {
+        const auto found = totals.constFind(f.id);
+        if (found == totals.constEnd())
+            continue;
+        if (columns.size() < 5) {
+            columns.push_back({ f.name, *found });
+        } else {
+            for (int m = 0; m < 12; ++m)
+                others[std::size_t(m)] += (*found)[std::size_t(m)];
+        }
+    }
+    if (std::any_of(others.begin(), others.end(), [](qint64 c) { return c != 0; }))
+        columns.push_back({ QStringLiteral("Other funds"), others });
+    for (const auto& column : columns)
+        for (int m = 0; m < 12; ++m)
+            all[std::size_t(m)] += column.second[std::size_t(m)];
+
+    return reports::customReport(QStringLiteral("Giving by Fund and Month"), [=] {
+        const auto money = [&](qint64 cents) { return centsText(cents, locale); };
+        Flow flow;
+        flow.addRow(textRow(QStringLiteral("Gifts of %1, returned gifts netted").arg(year), StyleId::Name));
+        flow.addSpace(6);
+        const double width = (kContentWidth - 70) / double(columns.size() + 1);
+        std::vector<Column> table { { QStringLiteral("Month"), 70 } };
+        for (const auto& column : columns)
+            table.push_back({ column.first, width });
+        table.push_back({ QStringLiteral("Total"), width });
+        flow.addRow(tableHeader(table));
+        std::vector<qint64> sums(columns.size() + 1);
+        for (int m = 0; m < 12; ++m) {
+            QStringList cells { locale.standaloneMonthName(m + 1, QLocale::ShortFormat) };
+            for (std::size_t c = 0; c < columns.size(); ++c) {
+                cells.append(money(columns[c].second[std::size_t(m)]));
+                sums[c] += columns[c].second[std::size_t(m)];
+            }
+            cells.append(money(all[std::size_t(m)]));
+            sums.back() += all[std::size_t(m)];
+            flow.addRow(moneyRow(table, cells, 1));
+        }
+        QStringList total { QStringLiteral("Year") };
+        for (qint64 s : sums)
+            total.append(money(s));
+        flow.addRow(moneyRow(table, total, 1, StyleId::BodyBold));
+
+        // The months' totals as bars.
+        flow.addSpace(18);
+        const qint64 highest = std::max<qint64>(1, *std::max_element(all.begin(), all.end()));
+        constexpr double kChartHeight = 180;
+        flow.addRow(headingRow(QStringLiteral("Total per month")));
+        flow.addRow(Row {
+            kChartHeight + 20, [=](QPainter& p, double top) {
+                const double slot = kContentWidth / 12.0;
+                p.save();
+                for (int m = 0; m < 12; ++m) {
+                    const double h = kChartHeight * double(std::max<qint64>(0, all[std::size_t(m)])) / double(highest);
+                    p.fillRect(QRectF(kContentLeft + m * slot + slot * 0.2, top + kChartHeight - h, slot * 0.6, h),
+                        QColor(70, 110, 160));
+                    drawLine(p, style(StyleId::Caption), kContentLeft + m * slot, top + kChartHeight + 4, slot,
+                        locale.standaloneMonthName(m + 1, QLocale::ShortFormat), Qt::AlignHCenter);
+                }
+                drawRule(p, kContentLeft, kContentLeft + kContentWidth, top + kChartHeight);
+                p.restore();
+            } });
+        return flow.finish();
+    });
+}
+
+reports::ReportPtr pledgeReport(Database& db, const Period& period, const QLocale& locale)
+{
+    struct Line {
+        QString giver, fund, span;
+        qint64 pledged, given;
+    };
+    std::vector<Line> lines;
+    db.forEach(QStringLiteral("SELECT m.Last_Name, m.First_Name, m.Middle_Name, f.Name, p.Start_Date, p.End_Date, "
+                              "p.Amount_Cents, (SELECT COALESCE(SUM(l.Amount_Cents), 0) FROM Gift_Line AS l JOIN Gift "
+                              "AS g ON g.ID = l.Gift_ID LEFT JOIN Gift AS o ON o.ID = g.Reverses_Gift_ID WHERE "
+                              "g.Member_ID = p.Member_ID AND l.Fund_ID = p.Fund_ID AND %1 >= p.Start_Date AND %1 <= "
+                              "p.End_Date AND %1 <= ?) FROM Pledge AS p JOIN Member AS m ON m.ID = p.Member_ID JOIN "
+                              "Fund AS f ON f.ID = p.Fund_ID WHERE p.Start_Date <= ? AND p.End_Date >= ? ORDER BY ")
+                   .arg(QLatin1String(kCountedDate))
+            + sql::orderByName(QStringLiteral("m")) + QStringLiteral(", f.Fund_Order, p.Start_Date"),
+        { sql::date(period.to), sql::date(period.to), sql::date(period.from) }, [&](const QSqlQuery& q) {
+            lines.push_back({ nameOf(q, 0), q.value(3).toString(),
+                formats::dateText(sql::toDate(q.value(4))) + QStringLiteral(" - ")
+                    + formats::dateText(sql::toDate(q.value(5))),
+                q.value(6).toLongLong(), q.value(7).toLongLong() });
+        });
+    return reports::customReport(QStringLiteral("Pledges and Giving"), [=] {
+        const auto money = [&](qint64 cents) { return centsText(cents, locale); };
+        Flow flow;
+        flow.addRow(textRow(QStringLiteral("Pledges running from %1 to %2, given up to %2")
+                                .arg(formats::dateText(period.from), formats::dateText(period.to)),
+            StyleId::Name));
+        flow.addSpace(6);
+        const std::vector<Column> columns { { QStringLiteral("Giver"), 140 }, { QStringLiteral("Fund"), 90 },
+            { QStringLiteral("Pledge period"), 130 }, { QStringLiteral("Pledged"), 60 },
+            { QStringLiteral("Given"), 60 }, { QStringLiteral("Left"), 60 } };
+        const Row header = tableHeader(columns);
+        flow.addRow(header);
+        flow.setPageHeader({ header });
+        qint64 pledged = 0, given = 0, left = 0;
+        for (const Line& l : lines) {
+            const qint64 rest = std::max<qint64>(0, l.pledged - l.given);
+            flow.addRow(
+                moneyRow(columns, { l.giver, l.fund, l.span, money(l.pledged), money(l.given), money(rest) }, 3));
+            pledged += l.pledged;
+            given += l.given;
+            left += rest;
+        }
+        if (lines.empty())
+            flow.addRow(textRow(QStringLiteral("No pledges run in this period.")));
+        flow.addRow(moneyRow(columns,
+            { QStringLiteral("%1 pledge(s)").arg(lines.size()), QString(), QString(), money(pledged), money(given),
+                money(left) },
+            3, StyleId::BodyBold));
+        return flow.finish();
+    });
+}
+
+reports::ReportPtr giversReport(Database& db, const Period& period, const QLocale& locale)
+{
+    struct Line {
+        QString giver, envelope;
+        int gifts;
+        qint64 cents;
+    };
+    std::vector<Line> lines;
+    db.forEach(QStringLiteral("SELECT m.Last_Name, m.First_Name, m.Middle_Name, e.Envelope, COUNT(DISTINCT g.ID), "
+                              "SUM(l.Amount_Cents) FROM Gift AS g JOIN Gift_Line AS l ON l.Gift_ID = g.ID LEFT JOIN "
+                              "Gift AS o ON o.ID = g.Reverses_Gift_ID JOIN Member AS m ON m.ID = g.Member_ID LEFT JOIN "
+                              "Giver AS e ON e.Member_ID = m.ID WHERE %1 BETWEEN ? AND ? GROUP BY m.ID, m.Last_Name, "
+                              "m.First_Name, m.Middle_Name, e.Envelope ORDER BY ")
+                   .arg(QLatin1String(kCountedDate))
+            + sql::orderByName(QStringLiteral("m")),
+        { sql::date(period.from), sql::date(period.to) }, [&](const QSqlQuery& q) {
+            lines.push_back({ nameOf(q, 0), q.value(3).isNull() ? QString() : q.value(3).toString(), q.value(4).toInt(),
+                q.value(5).toLongLong() });
+        });
+    return reports::customReport(QStringLiteral("Givers and Totals"), [=] {
+        const auto money = [&](qint64 cents) { return centsText(cents, locale); };
+        Flow flow;
+        flow.addRow(textRow(QStringLiteral("Gifts from %1 to %2, returned gifts netted")
+                                .arg(formats::dateText(period.from), formats::dateText(period.to)),
+            StyleId::Name));
+        flow.addSpace(6);
+        const std::vector<Column> columns { { QStringLiteral("Giver"), 270 }, { QStringLiteral("Envelope"), 80 },
+            { QStringLiteral("Gifts"), 70 }, { QStringLiteral("Total"), 120 } };
+        const Row header = tableHeader(columns);
+        flow.addRow(header);
+        flow.setPageHeader({ header });
+        qint64 total = 0;
+        for (const Line& l : lines) {
+            flow.addRow(moneyRow(columns, { l.giver, l.envelope, QString::number(l.gifts), money(l.cents) }, 2));
+            total += l.cents;
+        }
+        flow.addRow(
+            moneyRow(columns, { QStringLiteral("%1 giver(s)").arg(lines.size()), QString(), QString(), money(total) },
+                2, StyleId::BodyBold));
+        return flow.finish();
+    });
+}
+
+} // namespace pw::giving

@@ -1,0 +1,131 @@
+// Gifts from an online-giving service's CSV export: who each row's giver is,
+// and that importing the same file twice adds nothing.
+
+#include "TestSupport.h"
+
+#include "data/Sql.h"
+#include "giving/Batches.h"
+#include "giving/GiftImport.h"
+
+#include <QtTest>
+
+using namespace pw;
+using namespace pw::giving;
+
+namespace {
+
+struct Church {
+    test::TestEnv env;
+    qint64 general = 0;
+    qint64 helen = 0, hal = 0, ann1 = 0, ann2 = 0, gone = 0;
+
+    Church()
+    {
+        Database& db = env.db();
+        general = db.insert(QStringLiteral("INSERT INTO Fund (Name) VALUES ('General')") + sql::returningId());
+        helen = env.addMember(QStringLiteral("Helen"), QStringLiteral("Hale"));
+        hal = env.addMember(QStringLiteral("Hal"), QStringLiteral("Hale"));
+        ann1 = env.addMember(QStringLiteral("Ann"), QStringLiteral("Bell"));
+        ann2 = env.addMember(QStringLiteral("Ann"), QStringLiteral("Bell"));
+        gone = env.addMember(QStringLiteral("Otto"), QStringLiteral("Ames"));
+        db.exec(QStringLiteral("UPDATE Member SET Email = 'helen@example.org' WHERE ID = ?"), { helen });
+        db.exec(QStringLiteral("UPDATE Member SET Address_1 = '3 Elm St' WHERE ID = ?"), { ann2 });
+        db.exec(QStringLiteral("UPDATE Member SET Deceased_Date = '2025-01-01' WHERE ID = ?"), { gone });
+        db.exec(QStringLiteral("INSERT INTO Giver (Member_ID, Envelope) VALUES (?, 12)"), { hal });
+    }
+
+    GiftImportPlan plan(const QByteArray& csv, bool createFunds = false)
+    {
+        const people::CsvTable table = people::readCsv(csv, QStringLiteral("gifts.csv"));
+        return planGiftImport(env.db(), table, GiftMapping::guess(table.header), createFunds);
+    }
+};
+
+} // namespace
+
+class TestGiftImport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void giverMatchedOrLeftOut_data();
+    void giverMatchedOrLeftOut();
+    void sameFileTwiceAddsNothing();
+};
+
+void TestGiftImport::giverMatchedOrLeftOut_data()
+{
+    QTest::addColumn<QString>("row"); // Donor Name,Email,Envelope,Address,Designation
+    QTest::addColumn<QString>("giver"); // the person's name, or the reason the row is left out
+    QTest::newRow("envelope first") << "Helen Hale,helen@example.org,12,,General"
+                                    << "hal";
+    QTest::newRow("e-mail, any case") << "Someone Else, HELEN@example.org ,,,General"
+                                      << "helen";
+    QTest::newRow("name, first last") << "Helen Hale,,,,General"
+                                      << "helen";
+    QTest::newRow("name, last first") << "\"Hale, Hal\",,,,General"
+                                      << "hal";
+    QTest::newRow("name and address") << "Ann Bell,,,3 Elm St,General"
+                                      << "ann2";
+    QTest::newRow("two of the name") << "Ann Bell,,,,General"
+                                     << "several people are named Ann Bell";
+    QTest::newRow("nobody") << "Zed Zane,,,,General"
+                            << "nobody is named Zed Zane";
+    QTest::newRow("deceased") << "Otto Ames,,,,General"
+                              << "nobody is named Otto Ames";
+    QTest::newRow("unknown envelope") << "Helen Hale,,99,,General"
+                                      << "no active person has envelope number 99";
+    QTest::newRow("unknown fund") << "Helen Hale,,,,Roof"
+                                  << "the church has no fund named \"Roof\" (--create-funds adds it)";
+}
+
+void TestGiftImport::giverMatchedOrLeftOut()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, giver);
+    Church c;
+    const GiftImportPlan plan
+        = c.plan("Date,Donor Name,Email,Envelope,Address,Designation,Amount\n2026-03-01," + row.toUtf8() + ",25.00\n");
+    QCOMPARE(int(plan.rows.size()), 1);
+    const QHash<QString, qint64> ids { { "helen", c.helen }, { "hal", c.hal }, { "ann2", c.ann2 } };
+    QCOMPARE(plan.rows.front().problem, ids.contains(giver) ? QString() : giver);
+    QCOMPARE(plan.rows.front().giverId, ids.value(giver));
+}
+
+// Two like gifts on one day in the file (no reference) both come in the
+// first time; the second import adds nothing and makes no batch. The batch's
+// control total is the file's, rows left out included.
+void TestGiftImport::sameFileTwiceAddsNothing()
+{
+    Church c;
+    const people::CsvTable table = people::readCsv("Date,Name,Fund,Amount,Method\n"
+                                                   "03/01/2026,Helen Hale,General,10.00,ACH\n"
+                                                   "03/01/2026,Helen Hale,General,10.00,ACH\n"
+                                                   "03/08/2026,Hal Hale,Roof,5.50,Visa\n"
+                                                   "03/08/2026,Zed Zane,General,1.00,Visa\n",
+        QStringLiteral("gifts.csv"));
+    const GiftMapping mapping = GiftMapping::guess(table.header);
+    GiftImportPlan plan;
+    const GiftImportResult first
+        = runGiftImport(c.env.db(), table, mapping, true, QStringLiteral("ann"), c.env.clock.now(), &plan);
+    QVERIFY(first.batchId > 0);
+    QCOMPARE(plan.newFunds, QStringList { "Roof" });
+    const std::optional<Batch> b = batch(c.env.db(), first.batchId);
+    QCOMPARE(b->controlCents, 2650);
+    QCOMPARE(b->controlCount, 4);
+    QStringList stored;
+    for (const EntryGift& g : batchGifts(c.env.db(), first.batchId))
+        stored.append(QStringLiteral("%1 %2 %3").arg(g.giverId).arg(g.method).arg(g.cents()));
+    QCOMPARE(stored,
+        (QStringList { QStringLiteral("%1 Online 1000").arg(c.helen), QStringLiteral("%1 Online 1000").arg(c.helen),
+            QStringLiteral("%1 Card 550").arg(c.hal) }));
+
+    const GiftImportResult second
+        = runGiftImport(c.env.db(), table, mapping, true, QStringLiteral("ann"), c.env.clock.now(), &plan);
+    QCOMPARE(second.batchId, 0);
+    QCOMPARE(plan.toImport(), 0);
+    QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Gift")).toInt(), 3);
+    QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Fund")).toInt(), 2);
+}
+
+QTEST_MAIN(TestGiftImport)
+#include "tst_giftimport.moc"
