@@ -115,6 +115,7 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmFunds"), QStringLiteral("giving") },
         { QStringLiteral("frmContributionStatements"), QStringLiteral("giving") },
         { QStringLiteral("frmGivingReports"), QStringLiteral("giving") },
+        { QStringLiteral("frmImportGifts"), QStringLiteral("giving") },
         { QStringLiteral("frmImportPeople"), QStringLiteral("import-people") },
         { QStringLiteral("frmMergePeople"), QStringLiteral("merge-delete") },
         { QStringLiteral("frmPossibleDuplicates"), QStringLiteral("merge-delete") },

@@ -100,6 +100,7 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
         { { "Giving" }, opens("GiftEntry", "&Gift Entry", "frmGiftEntry") },
         { { "Giving" }, opens("ContributionStatements", "&Contribution Statements", "frmContributionStatements") },
         { { "Giving" }, opens("GivingReports", "Giving &Reports", "frmGivingReports") },
+        { { "Giving" }, opens("ImportGifts", "&Import Gifts...", "frmImportGifts") },
         { { "Giving" }, opens("Funds", "&Funds", "frmFunds") },
         { { "Help" }, plain("About", "&About") },
         // Added after the items above: the user guide.

@@ -67,8 +67,8 @@ namespace {
         std::vector<EntryGift> out;
         QHash<qint64, std::size_t> at;
         db.forEach(
-            QStringLiteral("SELECT ID, Member_ID, Method, Check_Number, Note, Reverses_Gift_ID FROM Gift WHERE %1 "
-                           "ORDER BY ID")
+            QStringLiteral("SELECT ID, Member_ID, Method, Check_Number, Note, Reverses_Gift_ID, Goods_Description, "
+                           "Value_Returned_Cents FROM Gift WHERE %1 ORDER BY ID")
                 .arg(where),
             params, [&](const QSqlQuery& q) {
                 EntryGift g;
@@ -78,6 +78,8 @@ namespace {
                 g.checkNumber = sql::toText(q.value(3));
                 g.note = sql::toText(q.value(4));
                 g.reversesId = sql::toId(q.value(5));
+                g.goods = sql::toText(q.value(6));
+                g.returnedCents = q.value(7).toLongLong();
                 at.insert(g.id, out.size());
                 out.push_back(g);
             });
@@ -98,18 +100,20 @@ namespace {
         const QVariant& stamp, qint64 id = 0)
     {
         const QVariantList values { batchId, sql::id(g.giverId), sql::date(date), g.method, sql::text(g.checkNumber),
-            sql::text(g.note), sql::id(g.reversesId), user, stamp };
+            sql::text(g.note), sql::id(g.reversesId), g.goods.isEmpty() ? QVariant() : QVariant(g.goods),
+            g.returnedCents, user, stamp };
         // A gift removed elsewhere and kept here comes back under its own
         // identifier, so nothing that names it loses it.
         qint64 giftId = id;
         if (id > 0)
             db.exec(QStringLiteral("INSERT INTO Gift (ID, Batch_ID, Member_ID, Gift_Date, Method, Check_Number, Note, "
-                                   "Reverses_Gift_ID, Entered_By, Entered_On) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                   "Reverses_Gift_ID, Goods_Description, Value_Returned_Cents, Entered_By, Entered_On) "
+                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                 QVariantList { id } + values);
         else
             giftId = db.insert(QStringLiteral("INSERT INTO Gift (Batch_ID, Member_ID, Gift_Date, Method, Check_Number, "
-                                              "Note, Reverses_Gift_ID, Entered_By, Entered_On) VALUES (?, ?, ?, ?, ?, "
-                                              "?, ?, ?, ?)")
+                                              "Note, Reverses_Gift_ID, Goods_Description, Value_Returned_Cents, "
+                                              "Entered_By, Entered_On) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                     + sql::returningId(),
                 values);
         pw::Statement line(
@@ -184,6 +188,19 @@ qint64 saveGiver(Database& db, qint64 memberId, qint64 envelope, bool alone)
     return 0;
 }
 
+qint64 addPledge(Database& db, const Pledge& pledge)
+{
+    return db.insert(QStringLiteral("INSERT INTO Pledge (Member_ID, Fund_ID, Start_Date, End_Date, Amount_Cents) "
+                                    "VALUES (?, ?, ?, ?, ?)")
+            + sql::returningId(),
+        { pledge.giverId, pledge.fundId, sql::date(pledge.start), sql::date(pledge.end), pledge.cents });
+}
+
+void removePledge(Database& db, qint64 pledgeId)
+{
+    db.exec(QStringLiteral("DELETE FROM Pledge WHERE ID = ?"), { pledgeId });
+}
+
 QString giverText(Database& db, qint64 memberId)
 {
     QString out;
@@ -250,9 +267,10 @@ BatchSaveOutcome saveBatch(Database& db, const BatchChanges& changes, threeway::
         for (const auto& [mine, gone] : toWrite) {
             if (!gone) {
                 db.exec(QStringLiteral("DELETE FROM Gift_Line WHERE Gift_ID = ?"), { mine.id });
-                db.exec(QStringLiteral("UPDATE Gift SET Member_ID = ?, Method = ?, Check_Number = ?, Note = ? WHERE "
-                                       "ID = ?"),
-                    { sql::id(mine.giverId), mine.method, sql::text(mine.checkNumber), sql::text(mine.note), mine.id });
+                db.exec(QStringLiteral("UPDATE Gift SET Member_ID = ?, Method = ?, Check_Number = ?, Note = ?, "
+                                       "Goods_Description = ?, Value_Returned_Cents = ? WHERE ID = ?"),
+                    { sql::id(mine.giverId), mine.method, sql::text(mine.checkNumber), sql::text(mine.note),
+                        mine.goods.isEmpty() ? QVariant() : QVariant(mine.goods), mine.returnedCents, mine.id });
                 pw::Statement line(
                     db, QStringLiteral("INSERT INTO Gift_Line (Gift_ID, Fund_ID, Amount_Cents) VALUES (?, ?, ?)"));
                 for (const GiftLine& l : mine.lines)
@@ -290,6 +308,9 @@ qint64 returnGift(Database& db, qint64 giftId, const QDate& today, const QString
     EntryGift back = found.front();
     if (back.reversesId > 0)
         throw Error(QStringLiteral("This gift takes back another one; it cannot be returned itself."));
+    if (back.lines.empty())
+        throw Error(QStringLiteral("A gift of goods has no amount to take back. An Admin may reopen its batch and "
+                                   "remove it."));
     if (db.exists(QStringLiteral("SELECT 1 FROM Gift WHERE Reverses_Gift_ID = ?"), { giftId }))
         throw Error(QStringLiteral("This gift was returned already."));
     const QVariant stamp = sql::dateTime(now);
@@ -311,6 +332,7 @@ qint64 returnGift(Database& db, qint64 giftId, const QDate& today, const QString
     for (GiftLine& line : back.lines)
         line.cents = -line.cents;
     back.note = QStringLiteral("Returned");
+    back.returnedCents = 0;
     back.reversesId = giftId;
     insertGift(db, batchId, date, back, user, stamp);
     tx.commit();

@@ -41,7 +41,9 @@ struct EntryGift {
     QString method;
     QString checkNumber;
     QString note;
-    std::vector<GiftLine> lines;
+    std::vector<GiftLine> lines; // none for a gift of goods
+    QString goods; // a gift of goods: what was given (it has no value)
+    qint64 returnedCents = 0; // goods or services the giver received for it (a dinner ticket)
     qint64 reversesId = 0; // a returned gift's reversal: the gift it takes back
 
     qint64 cents() const;
@@ -71,6 +73,10 @@ bool givesAlone(Database& db, qint64 memberId);
 // envelope number another active person holds is refused: nothing is
 // written and that person's identifier comes back; 0 when stored.
 qint64 saveGiver(Database& db, qint64 memberId, qint64 envelope, bool alone);
+
+// A pledge stored, or taken away (one entered by mistake).
+qint64 addPledge(Database& db, const Pledge& pledge);
+void removePledge(Database& db, qint64 pledgeId);
 
 // How the entry row names a giver as it is chosen: "Hale, Helen Ann",
 // with the city and the envelope number after it when there are any.

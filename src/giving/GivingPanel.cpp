@@ -10,12 +10,14 @@
 #include "giving/Money.h"
 #include "giving/StatementData.h"
 #include "widgets/Context.h"
+#include "widgets/DateBox.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Formats.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -63,6 +65,12 @@ GivingPanel::GivingPanel(QWidget* parent)
           { QStringLiteral("Fund"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Pledged"),
               QStringLiteral("Given"), QStringLiteral("Left") },
           this))
+    , cmbPledgeFund(named(new QComboBox(this), "cmbPledgeFund"))
+    , dtPledgeStart(named(new DateBox(this), "dtPledgeStart"))
+    , dtPledgeEnd(named(new DateBox(this), "dtPledgeEnd"))
+    , txtPledgeAmount(named(new QLineEdit(this), "txtPledgeAmount"))
+    , btnAddPledge(named(new QPushButton(QStringLiteral("Add &Pledge"), this), "btnAddPledge"))
+    , btnRemovePledge(named(new QPushButton(QStringLiteral("Remove Pl&edge"), this), "btnRemovePledge"))
     , lblGivingTotal(new QLabel(this))
 {
     setObjectName(QStringLiteral("GivingPanel"));
@@ -90,8 +98,23 @@ GivingPanel::GivingPanel(QWidget* parent)
     grid->addWidget(lstGifts, 2, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Totals per fund"), this), 3, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Pledges"), this), 3, 2);
-    grid->addWidget(lstFundTotals, 4, 0, 1, 2);
+    grid->addWidget(lstFundTotals, 4, 0, 2, 2);
     grid->addWidget(lstPledges, 4, 2);
+    auto* pledge = new QHBoxLayout;
+    pledge->addWidget(cmbPledgeFund, 1);
+    pledge->addWidget(dtPledgeStart);
+    pledge->addWidget(new QLabel(QStringLiteral("to"), this));
+    pledge->addWidget(dtPledgeEnd);
+    pledge->addWidget(txtPledgeAmount);
+    pledge->addWidget(btnAddPledge);
+    pledge->addWidget(btnRemovePledge);
+    grid->addLayout(pledge, 5, 2);
+    for (QDateEdit* box : { dtPledgeStart, dtPledgeEnd }) {
+        box->setCalendarPopup(true);
+        box->setDisplayFormat(formats::dateFormat());
+    }
+    txtPledgeAmount->setPlaceholderText(QStringLiteral("Amount"));
+    txtPledgeAmount->setMaximumWidth(100);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(2, 2);
     grid->setRowStretch(4, 1);
@@ -101,6 +124,65 @@ GivingPanel::GivingPanel(QWidget* parent)
     attachTypeAhead(cmbGivingYear);
     connect(cmbGivingYear, qOverload<int>(&QComboBox::activated), this, [this] { guarded([this] { showYear(); }); });
     connect(btnSaveEnvelope, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveEnvelope_clicked(); }); });
+    connect(btnAddPledge, &QPushButton::clicked, this, [this] { guarded([this] { btnAddPledge_clicked(); }); });
+    connect(btnRemovePledge, &QPushButton::clicked, this, [this] { guarded([this] { btnRemovePledge_clicked(); }); });
+}
+
+void GivingPanel::btnAddPledge_clicked()
+{
+    if (m_person <= 0) {
+        messages().show(QStringLiteral("Save the person first."), QStringLiteral("Giving"));
+        return;
+    }
+    if (!requirePermission(perm::GivingEntry, refusal::Save))
+        return;
+    Pledge p;
+    p.giverId = m_person;
+    p.fundId = selectedId(cmbPledgeFund);
+    p.start = dtPledgeStart->date();
+    p.end = dtPledgeEnd->date();
+    const std::optional<qint64> cents = parseCents(txtPledgeAmount->text());
+    QString problem;
+    QWidget* at = nullptr;
+    if (p.fundId <= 0) {
+        problem = QStringLiteral("Choose the fund of the pledge.");
+        at = cmbPledgeFund;
+    } else if (p.end < p.start) {
+        problem = QStringLiteral("The pledge ends (%1) before it starts (%2).")
+                      .arg(formats::dateText(p.end), formats::dateText(p.start));
+        at = dtPledgeEnd;
+    } else if (!cents || *cents <= 0) {
+        problem = QStringLiteral("Type the amount pledged.");
+        at = txtPledgeAmount;
+    }
+    if (!problem.isEmpty()) {
+        messages().show(problem, QStringLiteral("Giving"), Icon::Warning);
+        at->setFocus();
+        return;
+    }
+    p.cents = *cents;
+    addPledge(db(), p);
+    txtPledgeAmount->clear();
+    showYear();
+    showStatus(QStringLiteral("Added a pledge of %1.").arg(centsText(p.cents)));
+}
+
+void GivingPanel::btnRemovePledge_clicked()
+{
+    QTreeWidgetItem* item = lstPledges->currentItem();
+    if (!item) {
+        messages().show(QStringLiteral("Choose the pledge to remove."), QStringLiteral("Invalid Selection"));
+        return;
+    }
+    if (!requirePermission(perm::GivingEntry, refusal::Remove))
+        return;
+    if (messages().ask(QStringLiteral("Remove the pledge of %1 to %2?").arg(item->text(3), item->text(0)),
+            QStringLiteral("Giving"))
+        != Answer::Yes)
+        return;
+    removePledge(db(), item->data(0, Qt::UserRole).toLongLong());
+    showYear();
+    showStatus(QStringLiteral("Removed the pledge."));
 }
 
 void GivingPanel::btnSaveEnvelope_clicked()
@@ -147,7 +229,18 @@ void GivingPanel::showPerson(qint64 id)
     const qint64 envelope = m_person > 0 ? envelopeOf(db(), m_person) : 0;
     txtEnvelope->setText(envelope > 0 ? QString::number(envelope) : QString());
     cmbStatementUnit->setCurrentIndex(m_person > 0 && givesAlone(db(), m_person) ? 1 : 0);
-    for (QWidget* w : std::initializer_list<QWidget*> { txtEnvelope, cmbStatementUnit, btnSaveEnvelope })
+    {
+        const QSignalBlocker quietFunds(cmbPledgeFund);
+        cmbPledgeFund->clear();
+        if (m_person > 0)
+            for (const Fund& f : funds(db()))
+                addItemWithId(cmbPledgeFund, f.name, f.id);
+    }
+    const QDate today = clock().today();
+    dtPledgeStart->setDate(QDate(today.year(), 1, 1));
+    dtPledgeEnd->setDate(QDate(today.year(), 12, 31));
+    for (QWidget* w : std::initializer_list<QWidget*> { txtEnvelope, cmbStatementUnit, btnSaveEnvelope, cmbPledgeFund,
+             dtPledgeStart, dtPledgeEnd, txtPledgeAmount, btnAddPledge, btnRemovePledge })
         w->setEnabled(m_person > 0);
     showYear();
 }
@@ -171,11 +264,13 @@ void GivingPanel::showYear()
             amount);
     for (const FundTotal& f : s.funds)
         addRow(lstFundTotals, { f.fund, centsText(f.cents) }, { 1 });
-    for (const PledgeProgress& p : s.pledges)
+    for (const PledgeProgress& p : s.pledges) {
         addRow(lstPledges,
             { p.fund, formats::dateText(p.start), formats::dateText(p.end), centsText(p.pledged), centsText(p.given),
                 centsText(p.left()) },
             { 3, 4, 5 });
+        lstPledges->topLevelItem(lstPledges->topLevelItemCount() - 1)->setData(0, Qt::UserRole, p.pledgeId);
+    }
     lblGivingTotal->setText(QStringLiteral("Given in %1: %2").arg(year).arg(centsText(s.total)));
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,7 +18,8 @@ namespace pw::giving {
 // giving only: a joint statement adds the household's. Above them the
 // person's envelope number and statement unit (with the household, or
 // alone), stored at once by "Save Envelope" for a user who holds "Giving
-// Entry/Edit", like the family frame's rows. Shown only to a user who holds
+// Entry/Edit", like the family frame's rows; so are the pledges added and
+// removed under the pledge list. Shown only to a user who holds
 // "Giving View".
 class GivingPanel : public QWidget {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
 private:
     void showYear();
     void btnSaveEnvelope_clicked();
+    void btnAddPledge_clicked();
+    void btnRemovePledge_clicked();
 
     QLineEdit* txtEnvelope;
     QComboBox* cmbStatementUnit;
@@ -38,6 +42,12 @@ private:
     QTreeWidget* lstGifts;
     QTreeWidget* lstFundTotals;
     QTreeWidget* lstPledges;
+    QComboBox* cmbPledgeFund;
+    QDateEdit* dtPledgeStart;
+    QDateEdit* dtPledgeEnd;
+    QLineEdit* txtPledgeAmount;
+    QPushButton* btnAddPledge;
+    QPushButton* btnRemovePledge;
     QLabel* lblGivingTotal;
     qint64 m_person = 0;
 };

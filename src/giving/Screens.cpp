@@ -6,6 +6,7 @@
 #include "giving/frmFunds.h"
 #include "giving/frmGiftEntry.h"
 #include "giving/frmGivingReports.h"
+#include "giving/frmImportGifts.h"
 
 namespace pw::giving {
 
@@ -19,6 +20,8 @@ void registerScreens(Workspace& workspace)
         adminRefusal(QStringLiteral("change the funds")), [] { return new frmFunds; }, Workspace::Placement::Centred });
     workspace.registerScreen({ QStringLiteral("frmContributionStatements"), { perm::GivingView }, refusal::ViewReport,
         [] { return new frmContributionStatements; }, Workspace::Placement::Centred });
+    workspace.registerScreen({ QStringLiteral("frmImportGifts"), { perm::GivingEntry }, refusal::View,
+        [] { return new frmImportGifts; }, Workspace::Placement::Centred });
     workspace.registerScreen({ QStringLiteral("frmGivingReports"), { perm::GivingView }, refusal::ViewReport,
         [] { return new frmGivingReports; }, Workspace::Placement::Centred });
 }

@@ -75,6 +75,8 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
     , cmbMethod(named(new QComboBox, "cmbMethod"))
     , txtCheckNumber(named(new QLineEdit, "txtCheckNumber"))
     , txtNote(named(new QLineEdit, "txtNote"))
+    , txtGoods(named(new QLineEdit, "txtGoods"))
+    , txtReturned(named(new QLineEdit, "txtReturned"))
     , btnEnterGift(named(new QPushButton(QStringLiteral("&Enter Gift")), "btnEnterGift"))
     , grdGifts(named(new QTableWidget, "grdGifts"))
     , btnEditGift(named(new QPushButton(QStringLiteral("E&dit Gift")), "btnEditGift"))
@@ -130,15 +132,24 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
     giftGrid->addWidget(cmbMethod, 4, 1);
     giftGrid->addWidget(new QLabel(QStringLiteral("Check No.")), 4, 2);
     giftGrid->addWidget(txtCheckNumber, 4, 3);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Note")), 5, 0);
-    giftGrid->addWidget(txtNote, 5, 1, 1, 3);
-    giftGrid->addWidget(btnEnterGift, 5, 4, 1, 2);
+    giftGrid->addWidget(new QLabel(QStringLiteral("Received in Return")), 4, 4);
+    giftGrid->addWidget(txtReturned, 4, 5);
+    giftGrid->addWidget(new QLabel(QStringLiteral("Goods")), 5, 0);
+    giftGrid->addWidget(txtGoods, 5, 1, 1, 3);
+    giftGrid->addWidget(new QLabel(QStringLiteral("Note")), 6, 0);
+    giftGrid->addWidget(txtNote, 6, 1, 1, 3);
+    giftGrid->addWidget(btnEnterGift, 6, 4, 1, 2);
     giftGrid->setColumnStretch(3, 1);
     txtEnvelope->setValidator(new QIntValidator(1, 999999999, txtEnvelope));
     txtEnvelope->setMaximumWidth(110);
     txtAmount->setMaximumWidth(130);
     txtCheckNumber->setMaxLength(20);
     txtNote->setMaxLength(200);
+    txtGoods->setMaxLength(200);
+    txtGoods->setPlaceholderText(QStringLiteral("A gift of goods: what was given (no amount)"));
+    txtReturned->setMaximumWidth(110);
+    txtReturned->setToolTip(QStringLiteral("What the giver received for the gift (a dinner ticket): the statement "
+                                           "counts only the part above it as deductible."));
     lstSplit->setMaximumHeight(70);
     lstSplit->setFocusPolicy(Qt::NoFocus);
     cmbMethod->addItems(methods());
@@ -182,7 +193,8 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
     layout->addLayout(rowButtons);
     layout->addLayout(buttons);
 
-    selectAllOnFocus({ txtEnvelope, txtAmount, txtCheckNumber, txtNote, txtControlTotal, txtControlCount });
+    selectAllOnFocus(
+        { txtEnvelope, txtAmount, txtCheckNumber, txtNote, txtGoods, txtReturned, txtControlTotal, txtControlCount });
     // Enter in the gift's boxes puts the gift in the batch; Enter elsewhere saves.
     setDefaultButton(this, btnSave);
     setEnterButton(grpGift, btnEnterGift);
@@ -194,8 +206,8 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
     connect(ditto, &QShortcut::activated, this, [this] { dittoAmount(); });
     setFocusProxy(txtEnvelope);
     const QList<QWidget*> order { txtEnvelope, cmbGiver, txtAmount, cmbFund, btnSplit, cmbMethod, txtCheckNumber,
-        txtNote, btnEnterGift, grdGifts, btnEditGift, btnRemoveGift, btnReturnGift, btnDepositReport, btnSave,
-        btnExit };
+        txtReturned, txtGoods, txtNote, btnEnterGift, grdGifts, btnEditGift, btnRemoveGift, btnReturnGift,
+        btnDepositReport, btnSave, btnExit };
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
@@ -233,6 +245,7 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
     }
     if (Workspace* w = workspace()) {
         connect(w, &Workspace::membersChanged, this, [this] {
+            m_giverTexts.clear();
             guarded([this] {
                 fillPeopleList(cmbGiver, NameForm::WithoutTitle, People::Everyone, Choice::Keep,
                     { PickItem { QStringLiteral("Loose offering"), kLooseOffering } });
@@ -496,13 +509,38 @@ void frmGiftEntry::btnEnterGift_clicked()
     }
     EntryGift gift;
     gift.giverId = giver == kLooseOffering ? 0 : giver;
-    gift.lines = m_split;
-    GiftLine line;
-    const LineRead read = readLine(line, m_split.empty());
-    if (read == LineRead::Refused)
-        return;
-    if (read == LineRead::Read)
-        gift.lines.push_back(line);
+    gift.goods = txtGoods->text().trimmed();
+    if (!gift.goods.isEmpty()) {
+        // A gift of goods is listed by what was given; a tax office values it, not the church.
+        if (!m_split.empty() || !txtAmount->text().trimmed().isEmpty()) {
+            messages().show(QStringLiteral("A gift of goods has no amount. Clear the amount, or the goods."),
+                QStringLiteral("Gift Entry"), Icon::Warning);
+            txtAmount->setFocus();
+            return;
+        }
+    } else {
+        gift.lines = m_split;
+        GiftLine line;
+        const LineRead read = readLine(line, m_split.empty());
+        if (read == LineRead::Refused)
+            return;
+        if (read == LineRead::Read)
+            gift.lines.push_back(line);
+    }
+    const QString returned = txtReturned->text().trimmed();
+    if (!returned.isEmpty()) {
+        const std::optional<qint64> cents = parseCents(returned);
+        if (!cents || *cents < 0 || *cents > gift.cents()) {
+            messages().show(QStringLiteral("What the giver received in return (\"%1\") must be an amount no more than "
+                                           "the gift.")
+                                .arg(returned),
+                QStringLiteral("Gift Entry"), Icon::Warning);
+            txtReturned->setFocus();
+            txtReturned->selectAll();
+            return;
+        }
+        gift.returnedCents = *cents;
+    }
     gift.method = cmbMethod->currentText();
     gift.checkNumber = txtCheckNumber->text().trimmed();
     gift.note = txtNote->text().trimmed();
@@ -533,6 +571,8 @@ void frmGiftEntry::clearEntry()
     txtAmount->clear();
     txtCheckNumber->clear();
     txtNote->clear();
+    txtGoods->clear();
+    txtReturned->clear();
     btnEnterGift->setText(QStringLiteral("&Enter Gift"));
     // The fund and method stay as they were: the next gift is most often alike.
     if (cmbFund->currentIndex() < 0 && cmbFund->count() > 0)
@@ -582,6 +622,8 @@ void frmGiftEntry::btnEditGift_clicked()
     cmbMethod->setCurrentIndex(cmbMethod->findText(g.method));
     txtCheckNumber->setText(g.checkNumber);
     txtNote->setText(g.note);
+    txtGoods->setText(g.goods);
+    txtReturned->setText(g.returnedCents > 0 ? plainCents(g.returnedCents) : QString());
     btnEnterGift->setText(QStringLiteral("&Replace Gift"));
     txtAmount->setFocus();
 }
@@ -654,7 +696,9 @@ void frmGiftEntry::btnDepositReport_clicked()
 void frmGiftEntry::showGifts()
 {
     grdGifts->setRowCount(int(m_rows.size()));
-    QHash<qint64, QString> names;
+    // The givers' texts are kept between calls: a batch of hundreds is shown
+    // again after every gift.
+    QHash<qint64, QString>& names = m_giverTexts;
     for (int i = 0; i < int(m_rows.size()); ++i) {
         const EntryGift& g = m_rows[std::size_t(i)].gift;
         QString giver = QStringLiteral("Loose offering");
@@ -667,8 +711,14 @@ void frmGiftEntry::showGifts()
         for (const GiftLine& l : g.lines)
             fundNames.append(g.lines.size() > 1 ? QStringLiteral("%1 %2").arg(fundName(l.fundId), centsText(l.cents))
                                                 : fundName(l.fundId));
-        const QStringList cells { giver, centsText(g.cents()), fundNames.join(QStringLiteral("; ")), g.method,
-            g.checkNumber, g.note };
+        if (!g.goods.isEmpty())
+            fundNames = QStringList { QStringLiteral("Goods: ") + g.goods };
+        QString note = g.note;
+        if (g.returnedCents > 0)
+            note = QStringLiteral("%1 received in return").arg(centsText(g.returnedCents))
+                + (note.isEmpty() ? QString() : QStringLiteral("; ") + note);
+        const QStringList cells { giver, g.goods.isEmpty() ? centsText(g.cents()) : QString(),
+            fundNames.join(QStringLiteral("; ")), g.method, g.checkNumber, note };
         // A reversal is not edited; it shows in grey.
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells.at(c));

@@ -3,6 +3,7 @@
 #include "giving/Batches.h"
 #include "widgets/EditTracker.h"
 
+#include <QHash>
 #include <QWidget>
 
 class QComboBox;
@@ -94,6 +95,8 @@ private:
     QComboBox* cmbMethod;
     QLineEdit* txtCheckNumber;
     QLineEdit* txtNote;
+    QLineEdit* txtGoods;
+    QLineEdit* txtReturned;
     QPushButton* btnEnterGift;
     QTableWidget* grdGifts;
     QPushButton* btnEditGift;
@@ -113,6 +116,7 @@ private:
     std::vector<Fund> m_funds;
     int m_editing = -1; // the row the entry row replaces; -1 adds a gift
     qint64 m_lastCents = 0;
+    QHash<qint64, QString> m_giverTexts; // giverText() of each giver shown
 };
 
 } // namespace pw::giving

@@ -163,6 +163,7 @@ void TestMainWindow::menuTreeInOrder()
         "  GiftEntry=Gift Entry",
         "  ContributionStatements=Contribution Statements",
         "  GivingReports=Giving Reports",
+        "  ImportGifts=Import Gifts...",
         "  Funds=Funds",
         // Added after the items above, and the Window menu before Help.
         "Window=Window",

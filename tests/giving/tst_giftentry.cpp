@@ -15,6 +15,7 @@
 #include "members/frmMemberEntry.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -94,6 +95,9 @@ private slots:
     void keyboardOnlyEntry();
     void closingWithAVarianceAsks();
     void editAndRemoveSavedGifts();
+    void goodsAndValueReceived_data();
+    void goodsAndValueReceived();
+    void pledgeAddedOnTheGivingTab();
     void fundsAreCheckedBeforeAnyIsSaved_data();
     void fundsAreCheckedBeforeAnyIsSaved();
     void givingMenuOnlyWithGivingView_data();
@@ -389,6 +393,84 @@ void TestGiftEntry::editAndRemoveSavedGifts()
     QVERIFY(screen->save());
     QCOMPARE(c.stored(id), QStringList { QStringLiteral("%1:1234").arg(c.hale) });
     setWorkspace(nullptr);
+}
+
+void TestGiftEntry::goodsAndValueReceived_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("goods");
+    QTest::addColumn<QString>("returned");
+    QTest::addColumn<QString>("stored"); // cents|goods|returned, or the refusal
+    QTest::newRow("goods alone") << ""
+                                 << "A used piano"
+                                 << ""
+                                 << "0|A used piano|0";
+    QTest::newRow("a banquet ticket") << "100"
+                                      << ""
+                                      << "40"
+                                      << "10000||4000";
+    QTest::newRow("goods with an amount") << "5"
+                                          << "A used piano"
+                                          << ""
+                                          << "A gift of goods has no amount. Clear the amount, or the goods.";
+    QTest::newRow("more received than given")
+        << "10"
+        << ""
+        << "12"
+        << "What the giver received in return (\"12\") must be an amount no more than the gift.";
+}
+
+// The entry row's gift of goods and value received in return, as saved.
+void TestGiftEntry::goodsAndValueReceived()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, goods);
+    QFETCH(QString, returned);
+    QFETCH(QString, stored);
+    Church c;
+    c.env.loginAs(c.hale, QStringLiteral("Admin"), QStringLiteral("ann"));
+    MDI main;
+    setWorkspace(main.workspace());
+    giving::registerScreens(*main.workspace());
+    auto* screen = qobject_cast<frmGiftEntry*>(main.workspace()->openWithoutTest(QStringLiteral("frmGiftEntry")));
+    QVERIFY(screen);
+    control<QLineEdit>(screen, "txtEnvelope")->setText(QStringLiteral("12"));
+    control<QLineEdit>(screen, "txtEnvelope")->setModified(true);
+    control<QLineEdit>(screen, "txtAmount")->setText(amount);
+    control<QLineEdit>(screen, "txtGoods")->setText(goods);
+    control<QLineEdit>(screen, "txtReturned")->setText(returned);
+    QTest::mouseClick(control<QPushButton>(screen, "btnEnterGift"), Qt::LeftButton);
+    QVERIFY(screen->save());
+    const QStringList rows = c.env.db().texts(
+        QStringLiteral("SELECT COALESCE((SELECT SUM(Amount_Cents) FROM Gift_Line WHERE Gift_ID = g.ID), 0) || '|' || "
+                       "COALESCE(Goods_Description, '') || '|' || Value_Returned_Cents FROM Gift AS g"));
+    QCOMPARE(rows.isEmpty() ? c.env.messages.last().text : rows.join(QLatin1Char(',')), stored);
+    setWorkspace(nullptr);
+}
+
+// A pledge typed on the Giving tab is stored at once and listed; one that
+// ends before it starts is refused.
+void TestGiftEntry::pledgeAddedOnTheGivingTab()
+{
+    Church c;
+    c.env.loginAs(c.hale, QStringLiteral("Admin"), QStringLiteral("ann"));
+    members::frmMemberEntry screen;
+    QVERIFY(screen.LoadMember(c.bell));
+    auto* fund = control<QComboBox>(&screen, "cmbPledgeFund");
+    fund->setCurrentIndex(fund->findText(QStringLiteral("Building")));
+    control<QLineEdit>(&screen, "txtPledgeAmount")->setText(QStringLiteral("1,500"));
+    control<QDateEdit>(&screen, "dtPledgeEnd")->setDate(QDate(2025, 12, 31));
+    QTest::mouseClick(control<QPushButton>(&screen, "btnAddPledge"), Qt::LeftButton);
+    QCOMPARE(c.env.messages.last().text, QStringLiteral("The pledge ends (12/31/2025) before it starts (1/1/2026)."));
+    QVERIFY(!c.env.db().exists(QStringLiteral("SELECT 1 FROM Pledge")));
+    control<QDateEdit>(&screen, "dtPledgeEnd")->setDate(QDate(2028, 12, 31));
+    QTest::mouseClick(control<QPushButton>(&screen, "btnAddPledge"), Qt::LeftButton);
+    QCOMPARE(c.env.db().texts(QStringLiteral("SELECT Fund_ID || ':' || Start_Date || ':' || End_Date || ':' || "
+                                             "Amount_Cents FROM Pledge WHERE Member_ID = ?"),
+                 { c.bell }),
+        QStringList { QStringLiteral("%1:2026-01-01:2028-12-31:150000").arg(c.building) });
+    QCOMPARE(control<QTreeWidget>(&screen, "lstPledges")->topLevelItemCount(), 1);
+    QVERIFY(!screen.windowTitle().endsWith(QLatin1Char('*')));
 }
 
 void TestGiftEntry::fundsAreCheckedBeforeAnyIsSaved_data()

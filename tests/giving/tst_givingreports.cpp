@@ -26,6 +26,16 @@ QString pdfText(const reports::ReportPtr& report, const QString& folder)
     return QString::fromUtf8(text.readAllStandardOutput()).simplified();
 }
 
+EntryGift gift(qint64 giver, const QString& method, const QString& check, std::vector<GiftLine> lines)
+{
+    EntryGift g;
+    g.giverId = giver;
+    g.method = method;
+    g.checkNumber = check;
+    g.lines = std::move(lines);
+    return g;
+}
+
 } // namespace
 
 class TestGivingReports : public QObject {
@@ -50,10 +60,9 @@ void TestGivingReports::depositCountsChecksCashAndFunds()
     c.batch.date = QDate(2026, 3, 15);
     c.batch.controlCents = 6000;
     c.batch.controlCount = 3;
-    c.added
-        = { { 0, hale, QStringLiteral("Check"), QStringLiteral("1042"), {}, { { general, 2000 }, { missions, 500 } } },
-              { 0, 0, QStringLiteral("Cash"), {}, {}, { { general, 1210 } } },
-              { 0, hale, QStringLiteral("Card"), {}, {}, { { missions, 2000 } } } };
+    c.added = { gift(hale, QStringLiteral("Check"), QStringLiteral("1042"), { { general, 2000 }, { missions, 500 } }),
+        gift(0, QStringLiteral("Cash"), QString(), { { general, 1210 } }),
+        gift(hale, QStringLiteral("Card"), QString(), { { missions, 2000 } }) };
     const qint64 id = saveBatch(db, c, threeway::OnConflict::Report, QStringLiteral("ann"), env.clock.now()).batchId;
 
     const QString text = pdfText(depositReport(db, id, QLocale(QLocale::English, QLocale::UnitedStates)), env.folder());
@@ -75,7 +84,7 @@ void TestGivingReports::monthsNetAReturnedCheckInItsOwnMonth()
     auto batchOf = [&](const QDate& day, qint64 cents) {
         BatchChanges c;
         c.batch.date = day;
-        c.added = { { 0, hale, QStringLiteral("Check"), {}, {}, { { general, cents } } } };
+        c.added = { gift(hale, QStringLiteral("Check"), QString(), { { general, cents } }) };
         const qint64 id
             = saveBatch(db, c, threeway::OnConflict::Report, QStringLiteral("ann"), env.clock.now()).batchId;
         closeBatch(db, id, QStringLiteral("ann"), env.clock.now());
@@ -111,7 +120,7 @@ void TestGivingReports::pledgesCountGivingUpToThePeriodsEnd()
              std::tuple { "2026-05-01", general, 4000 }, std::tuple { "2027-01-02", building, 50000 } }) {
         BatchChanges c;
         c.batch.date = QDate::fromString(QString::fromLatin1(day), Qt::ISODate);
-        c.added = { { 0, hale, QStringLiteral("Check"), {}, {}, { { fund, cents } } } };
+        c.added = { gift(hale, QStringLiteral("Check"), QString(), { { fund, cents } }) };
         saveBatch(db, c, threeway::OnConflict::Report, QStringLiteral("ann"), env.clock.now());
     }
     const QString text = pdfText(
