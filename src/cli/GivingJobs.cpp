@@ -41,8 +41,8 @@ namespace {
             return mistake(QStringLiteral("--statements needs --pdf DIR, the folder the statements are written to."));
         const QDate today = SystemClock().today();
         giving::Period period = giving::lastCalendarYear(today);
-        for (const auto& [name, date] : { std::pair { QStringLiteral("from"), &period.from },
-                 std::pair { QStringLiteral("to"), &period.to } }) {
+        for (const auto& [name, date] :
+            { std::pair { QStringLiteral("from"), &period.from }, std::pair { QStringLiteral("to"), &period.to } }) {
             const QString given = input.option(name);
             if (given.isEmpty())
                 continue;
@@ -65,7 +65,8 @@ namespace {
             if (postgres::isLocation(values.databasePath)) {
                 db = Database::open(values.databasePath, Database::OpenMode::ReadOnly);
             } else {
-                working = std::make_unique<backup::SourceFile>(values.databasePath, backup::SourceFile::Check::Readable);
+                working
+                    = std::make_unique<backup::SourceFile>(values.databasePath, backup::SourceFile::Check::Readable);
                 db = working->open();
             }
             const giving::StatementSource source(*db, period);
@@ -101,7 +102,9 @@ namespace {
         QTextStream err(stderr);
         if (job.database.isEmpty()) {
             try {
-                job.database = config::load(input.configPath).databasePath;
+                const ConfigValues values = config::load(input.configPath);
+                job.database = values.databasePath;
+                job.pictureFolder = values.pictureFolder;
             } catch (const std::exception& e) {
                 err << "pewlark: " << errorText(e) << Qt::endl;
                 return 1;
@@ -117,10 +120,11 @@ void registerImportGifts(Jobs& jobs)
     jobs.registerJob({ { QStringLiteral("import-gifts"), QStringLiteral("FILE"),
                            QStringLiteral("Import the gifts of the CSV table FILE (as online-giving services export "
                                           "them) into one new batch of the database config.txt names (or the one "
-                                          "--into names), and stop.") },
+                                          "--into names), after a backup, and stop.") },
         { { QStringLiteral("mapping"), QStringLiteral("FILE"),
               QStringLiteral("Which column fills which field of the import (JSON).") },
-            { QStringLiteral("dry-run"), QString(), QStringLiteral("Print what the import would do and write nothing.") },
+            { QStringLiteral("dry-run"), QString(),
+                QStringLiteral("Print what the import would do and write nothing.") },
             { QStringLiteral("create-funds"), QString(),
                 QStringLiteral("Create the funds --import-gifts names that the church lacks, instead of leaving "
                                "their rows out.") },

@@ -370,7 +370,14 @@ GiftImportResult runGiftImport(Database& db, const people::CsvTable& table, cons
     return result;
 }
 
-QString giftImportReport(const GiftImportPlan& plan, const GiftImportResult* result)
+QString backUpBeforeGiftImport(Database& db, const Clock& clock, const QString& pictureFolder)
+{
+    if (db.engine() != Database::Engine::SQLite)
+        return {};
+    return backup::backUpDated(db, QStringLiteral("before-import"), clock, pictureFolder).path;
+}
+
+QString giftImportReport(const GiftImportPlan& plan, const GiftImportResult* result, const QString& backupPath)
 {
     QString text;
     QTextStream out(&text);
@@ -396,6 +403,9 @@ QString giftImportReport(const GiftImportPlan& plan, const GiftImportResult* res
             << Qt::endl;
     else
         out << QStringLiteral("Nothing was imported from %1.").arg(file) << Qt::endl;
+    if (!backupPath.isEmpty())
+        out << QStringLiteral("The backup made before it is \"%1\".").arg(QDir::toNativeSeparators(backupPath))
+            << Qt::endl;
     if (!plan.newFunds.isEmpty())
         out << QStringLiteral("New funds: %1").arg(plan.newFunds.join(QStringLiteral(", "))) << Qt::endl;
     if (already > 0)
@@ -433,10 +443,14 @@ int runImportGifts(const GiftImportCommand& command, const Clock& clock, QTextSt
             return 0;
         }
         auto db = health::openForWork(command.database, clock);
+        // A backup only when there is something to write.
+        const QString backupPath = planGiftImport(*db, table, mapping, command.createFunds).toImport() > 0
+            ? backUpBeforeGiftImport(*db, clock, command.pictureFolder)
+            : QString();
         GiftImportPlan plan;
         const GiftImportResult result
             = runGiftImport(*db, table, mapping, command.createFunds, command.userName, clock.now(), &plan);
-        out << giftImportReport(plan, &result);
+        out << giftImportReport(plan, &result, backupPath);
         out.flush();
         return 0;
     } catch (const std::exception& e) {

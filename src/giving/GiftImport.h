@@ -81,11 +81,17 @@ struct GiftImportResult {
 GiftImportResult runGiftImport(Database& db, const people::CsvTable& table, const GiftMapping& mapping,
     bool createFunds, const QString& user, const QDateTime& now, GiftImportPlan* planned = nullptr);
 
-// What an import did, or (without a result) would do.
-QString giftImportReport(const GiftImportPlan& plan, const GiftImportResult* result);
+// What an import did, or (without a result) would do; backupPath names the
+// copy made before it, when one was.
+QString giftImportReport(const GiftImportPlan& plan, const GiftImportResult* result, const QString& backupPath = {});
+
+// The dated copy of a church file ("...before-import-...") made before an
+// import that will write, with its pictures; empty text on a server, where
+// the server's own backups serve.
+QString backUpBeforeGiftImport(Database& db, const Clock& clock, const QString& pictureFolder);
 
 // pewlark --import-gifts FILE.csv [--mapping FILE.json] [--create-funds]
-// [--dry-run] [--into DB]. Returns 0 when done or previewed, 1 when refused
+// [--dry-run] [--into DB], after a backup when it will write. Returns 0 when done or previewed, 1 when refused
 // or failed (nothing written).
 struct GiftImportCommand {
     QString file;
@@ -93,6 +99,7 @@ struct GiftImportCommand {
     bool createFunds = false;
     bool dryRun = false;
     QString database;
+    QString pictureFolder; // copied with the backup made before the import
     QString userName = QStringLiteral("Import");
 };
 int runImportGifts(const GiftImportCommand& command, const Clock& clock, QTextStream& out, QTextStream& err);

@@ -98,13 +98,15 @@ void frmImportGifts::btnImport_clicked()
         return;
     GiftImportPlan plan;
     GiftImportResult result;
+    QString backupPath;
     {
         BusyCursor busy;
         const people::CsvTable table = people::readCsvFile(QDir::fromNativeSeparators(txtFile->text()));
+        backupPath = backUpBeforeGiftImport(db(), clock(), ctx().settings.pictureFolder);
         result = runGiftImport(db(), table, GiftMapping::guess(table.header), chkCreateFunds->isChecked(),
             ctx().user.username, clock().now(), &plan);
     }
-    txtPreview->setPlainText(giftImportReport(plan, &result));
+    txtPreview->setPlainText(giftImportReport(plan, &result, backupPath));
     btnImport->setEnabled(false);
     showStatus(result.batchId > 0 ? QStringLiteral("Imported %1 gift(s).").arg(plan.toImport())
                                   : QStringLiteral("Nothing was imported."));

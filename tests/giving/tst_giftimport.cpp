@@ -7,6 +7,7 @@
 #include "giving/Batches.h"
 #include "giving/GiftImport.h"
 
+#include <QTextStream>
 #include <QtTest>
 
 using namespace pw;
@@ -50,6 +51,7 @@ private slots:
     void giverMatchedOrLeftOut_data();
     void giverMatchedOrLeftOut();
     void sameFileTwiceAddsNothing();
+    void commandBacksUpOnlyWhenItWrites();
 };
 
 void TestGiftImport::giverMatchedOrLeftOut_data()
@@ -125,6 +127,33 @@ void TestGiftImport::sameFileTwiceAddsNothing()
     QCOMPARE(plan.toImport(), 0);
     QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Gift")).toInt(), 3);
     QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Fund")).toInt(), 2);
+}
+
+// The command line's import: a dated copy of the church first, but only
+// when there is something to write; the second run of the file makes none.
+void TestGiftImport::commandBacksUpOnlyWhenItWrites()
+{
+    Church c;
+    if (c.env.db().engine() != Database::Engine::SQLite)
+        QSKIP("a server keeps its own backups");
+    const QString csv = c.env.dir.filePath(QStringLiteral("gifts.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Date,Name,Fund,Amount\n2026-03-01,Helen Hale,General,10.00\n");
+    file.close();
+    GiftImportCommand command;
+    command.file = csv;
+    command.database = c.env.db().path();
+    QString printed, errors;
+    QTextStream out(&printed), err(&errors);
+    const auto copies
+        = [&] { return QDir(c.env.folder()).entryList({ QStringLiteral("*before-import*") }, QDir::Files).size(); };
+    QCOMPARE(runImportGifts(command, c.env.clock, out, err), 0);
+    QCOMPARE(copies(), 1);
+    QVERIFY2(printed.contains(QLatin1String("The backup made before it is")), qPrintable(printed + errors));
+    QCOMPARE(runImportGifts(command, c.env.clock, out, err), 0);
+    QCOMPARE(copies(), 1);
+    QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Gift")).toInt(), 1);
 }
 
 QTEST_MAIN(TestGiftImport)
