@@ -1,6 +1,7 @@
 // Batches of gifts: how a batch's save meets another counter's, a closed
 // batch, and the entry row driven by the keyboard alone.
 
+#include "RealMessageBoxes.h"
 #include "TestSupport.h"
 
 #include "app/MDI.h"
@@ -94,6 +95,7 @@ private slots:
     void envelopeUniqueAmongActivePeople();
     void keyboardOnlyEntry();
     void closingWithAVarianceAsks();
+    void aRefusedAmountKeepsTheFocus();
     void editAndRemoveSavedGifts();
     void goodsAndValueReceived_data();
     void goodsAndValueReceived();
@@ -336,6 +338,40 @@ void TestGiftEntry::keyboardOnlyEntry()
             QStringLiteral("%1:%2:10").arg(c.bell).arg(c.general),
             QStringLiteral("%1:%2:20").arg(c.bell).arg(c.building), QStringLiteral("0:%1:10000").arg(c.building) }));
     QVERIFY(!screen->windowTitle().endsWith(QLatin1Char('*')));
+    setWorkspace(nullptr);
+}
+
+// A real message box takes the focus; after "not an amount" the cursor is
+// back in the amount, the text kept, and the next Enter goes on from there.
+void TestGiftEntry::aRefusedAmountKeepsTheFocus()
+{
+    Church c;
+    c.env.loginAs(c.hale, QStringLiteral("Admin"), QStringLiteral("ann"));
+    MDI main;
+    setWorkspace(main.workspace());
+    giving::registerScreens(*main.workspace());
+    main.show();
+    QWidget* screen = main.workspace()->openWithoutTest(QStringLiteral("frmGiftEntry"));
+    test::RealMessageBoxes boxes;
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    auto* envelope = control<QLineEdit>(screen, "txtEnvelope");
+    auto* amount = control<QLineEdit>(screen, "txtAmount");
+    envelope->setFocus();
+    QTest::keyClicks(envelope, QStringLiteral("12"));
+    QTest::keyClick(envelope, Qt::Key_Return);
+    QTest::keyClicks(amount, QStringLiteral("12,5x"));
+    QTest::keyClick(amount, Qt::Key_Return);
+    QCOMPARE(
+        boxes.shown, QStringList { QStringLiteral("Gift Entry: \"12,5x\" is not an amount of money more than zero.") });
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTRY_VERIFY(amount->hasFocus());
+    QCOMPARE(amount->text(), QStringLiteral("12,5x"));
+    amount->setText(QStringLiteral("12.50"));
+    QTest::keyClick(amount, Qt::Key_Return);
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(qobject_cast<frmGiftEntry*>(screen)->gifts().size(), std::size_t(1));
+    QTRY_VERIFY(envelope->hasFocus());
     setWorkspace(nullptr);
 }
 
