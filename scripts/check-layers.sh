@@ -31,7 +31,8 @@ declare -A uses=(
     [admin]="app people"
     [attendance]="reports admin"
     [giving]="reports people admin"
-    [members]="outreach reports admin attendance giving people"
+    [rosters]="reports admin"
+    [members]="outreach reports admin attendance giving rosters people"
     [navigators]="members"
     [cli]="app demo legacy people giving"
 )

@@ -76,6 +76,12 @@ const QVector<Link>& links()
             // Envelope and statement settings; on a merge the kept person's
             // own settings win (see merge()).
             link("Giver", "Member_ID", remove),
+            // A person's turns on the rosters, the days they cannot serve and
+            // how often they would; a merge keeps one turn per place and day.
+            link("Roster_Assignment", "Member_ID", remove, "%1 roster assignment", "%1 roster assignments",
+                { QStringLiteral("Position_ID"), QStringLiteral("Serve_Date") }),
+            link("Roster_Unavailable", "Member_ID", remove),
+            link("Roster_Preference", "Member_ID", remove, "", "", { QStringLiteral("Position_ID") }),
         };
         for (const char* table : { "Sunday_School", "Discipleship_Training", "Wednesday_Night" }) {
             for (const char* column : { "Teacher", "Asst_Teacher" })

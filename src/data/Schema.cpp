@@ -324,6 +324,50 @@ namespace {
             Member_ID INTEGER NOT NULL,
             Envelope INTEGER,
             Statement_Unit TEXT NOT NULL DEFAULT 'Household'))",
+
+        // Rosters. A place to fill at a service (ushers at the Sunday
+        // morning worship): how many people it needs and the responsibility
+        // whose holders may fill it (Null: anyone may).
+        R"(CREATE TABLE Roster_Position (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Name TEXT NOT NULL,
+            Service TEXT NOT NULL,
+            Needed INTEGER NOT NULL DEFAULT 1,
+            Responsibility TEXT,
+            Position_Order INTEGER NOT NULL DEFAULT 0,
+            Active INTEGER NOT NULL DEFAULT 1))",
+
+        // A person serving in a position on a date.
+        R"(CREATE TABLE Roster_Assignment (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Position_ID INTEGER NOT NULL,
+            Serve_Date TEXT NOT NULL,
+            Member_ID INTEGER NOT NULL,
+            Confirmed INTEGER NOT NULL DEFAULT 0,
+            Note TEXT,
+            Assigned_By TEXT,
+            Assigned_On TEXT))",
+
+        // When a person cannot serve: from one date to another (To_Date Null:
+        // that day only), or repeating from From_Date until To_Date (Null: no
+        // end): 'Monthly' on the same weekday of the same week of every month
+        // (the first Sunday), 'Fortnightly' every other week.
+        R"(CREATE TABLE Roster_Unavailable (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Member_ID INTEGER NOT NULL,
+            From_Date TEXT NOT NULL,
+            To_Date TEXT,
+            Repeats TEXT NOT NULL DEFAULT '',
+            Note TEXT))",
+
+        // How often a person would serve in a position ('Weekly',
+        // 'Fortnightly', 'Monthly'); without a row, as often as the fill
+        // finds them. A row also offers the person for a position anyone may
+        // fill.
+        R"(CREATE TABLE Roster_Preference (
+            Member_ID INTEGER NOT NULL,
+            Position_ID INTEGER NOT NULL,
+            Frequency TEXT NOT NULL DEFAULT 'Weekly'))",
     };
 
     // The statement that creates the table, as the engine reads it.
@@ -387,6 +431,15 @@ namespace {
         "CREATE INDEX Batch_Reopening_Batch ON Gift_Batch_Reopening (Batch_ID)",
     };
 
+    // Version 8: rosters. A period's assignments by date, a person's turns,
+    // their unavailability and preferences.
+    const char* const kRosterIndexes[] = {
+        "CREATE INDEX Roster_Assignment_Date ON Roster_Assignment (Serve_Date, Position_ID)",
+        "CREATE INDEX Roster_Assignment_Member ON Roster_Assignment (Member_ID, Serve_Date)",
+        "CREATE INDEX Roster_Unavailable_Member ON Roster_Unavailable (Member_ID)",
+        "CREATE UNIQUE INDEX Roster_Preference_Member ON Roster_Preference (Member_ID, Position_ID)",
+    };
+
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -430,6 +483,10 @@ namespace {
         kGivingIndexes[6],
         kGivingIndexes[7],
         kGivingIndexes[8],
+        kRosterIndexes[0],
+        kRosterIndexes[1],
+        kRosterIndexes[2],
+        kRosterIndexes[3],
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -516,10 +573,24 @@ namespace {
         }
     }
 
+    // Version 8: rosters (positions, assignments, unavailability,
+    // preferences). A file set back from this version keeps what it has.
+    void addRosters(Database& db)
+    {
+        for (const char* table : { "Roster_Position", "Roster_Assignment", "Roster_Unavailable", "Roster_Preference" })
+            db.exec(tableStatement(db, QString::fromLatin1(table))
+                        .replace(QLatin1String("CREATE TABLE "), QLatin1String("CREATE TABLE IF NOT EXISTS ")));
+        for (const char* statement : kRosterIndexes)
+            db.exec(QString::fromUtf8(statement)
+                        .replace(QLatin1String("CREATE INDEX "), QLatin1String("CREATE INDEX IF NOT EXISTS "))
+                        .replace(QLatin1String("CREATE UNIQUE INDEX "),
+                            QLatin1String("CREATE UNIQUE INDEX IF NOT EXISTS ")));
+    }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
     const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addMemberMerges,
-        &addNotDuplicatesAndSettings, &addGiving };
+        &addNotDuplicatesAndSettings, &addGiving, &addRosters };
 
 } // namespace
 

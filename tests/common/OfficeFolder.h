@@ -47,6 +47,10 @@ inline int versionAdding(const QString& table)
         { QStringLiteral("Gift_Line"), 7 },
         { QStringLiteral("Pledge"), 7 },
         { QStringLiteral("Giver"), 7 },
+        { QStringLiteral("Roster_Position"), 8 },
+        { QStringLiteral("Roster_Assignment"), 8 },
+        { QStringLiteral("Roster_Unavailable"), 8 },
+        { QStringLiteral("Roster_Preference"), 8 },
     };
     return added.value(table, 1);
 }

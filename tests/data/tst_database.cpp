@@ -64,6 +64,7 @@ private slots:
     void upgradeToRecordedMergesKeepsEveryRow();
     void upgradeToSharedSettingsKeepsEveryRow();
     void upgradeToGivingKeepsEveryRow();
+    void upgradeToRostersKeepsEveryRow();
     void openRefusesAnIncompleteChurch_data();
     void openRefusesAnIncompleteChurch();
     void passwordsAreHashedAndFoldCase();
@@ -509,6 +510,38 @@ void TestDatabase::upgradeToGivingKeepsEveryRow()
     QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Permission")).toInt(), 18);
     QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM UserPermission")).toInt(), 3);
     QCOMPARE(db->scalar(QStringLiteral("SELECT SUM(Amount_Cents) FROM Gift_Line")).toInt(), 30);
+}
+
+// A church of schema version 7 with giving opens with every row kept and the
+// roster tables empty and writable; set back and opened again, it keeps them.
+void TestDatabase::upgradeToRostersKeepsEveryRow()
+{
+    QTemporaryDir dir;
+    const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version7"))
+                                           : dir.filePath(QStringLiteral("v7.sqlite"));
+    auto db = Database::open(where, Database::OpenMode::CreateNew);
+    test::dropTablesAfterVersion(*db, 7);
+    for (const char* change : { "UPDATE Schema_Version SET Version = 7",
+             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
+             "INSERT INTO Gift (Batch_ID, Member_ID, Gift_Date, Method) VALUES (1, 1, '2026-01-04', 'Cash')",
+             "INSERT INTO Gift_Line (Gift_ID, Fund_ID, Amount_Cents) VALUES (1, 1, 2500)" })
+        db->exec(QString::fromLatin1(change));
+    const auto rows = [&] {
+        QStringList counts;
+        for (const QString& table : test::tablesAtVersion(7))
+            counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
+        return counts;
+    };
+    const QStringList before = rows();
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(schema::version(*db), schema::kCurrentVersion);
+    QCOMPARE(rows(), before);
+    db->exec(QStringLiteral("INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (1, "
+                            "'2026-03-01', 1)"));
+    db->exec(QStringLiteral("UPDATE Schema_Version SET Version = 7"));
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Roster_Assignment")).toInt(), 1);
+    QCOMPARE(rows(), before);
 }
 
 void TestDatabase::openRefusesAnIncompleteChurch_data()

@@ -93,6 +93,11 @@ void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
         { removed });
     // Each record has an envelope: the kept person's stays.
     db.exec(QStringLiteral("INSERT INTO Giver (Member_ID, Envelope) VALUES (?, 7), (?, 8)"), { removed, kept });
+    // Both records serve at one place on one day: the kept person serves once.
+    db.exec(QStringLiteral("INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (1, "
+                           "'2026-03-01', ?), (1, '2026-03-01', ?), (1, '2026-03-08', ?)"),
+        { removed, kept, removed });
+    db.exec(QStringLiteral("INSERT INTO Roster_Unavailable (Member_ID, From_Date) VALUES (?, '2026-04-05')"), { removed });
 
     PersonLinks::merge(db, mergeOf(env, removed, kept));
 
@@ -115,6 +120,10 @@ void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Gift WHERE Member_ID = ?"), { kept }), 2);
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Pledge WHERE Member_ID = ?"), { kept }), 1);
     QCOMPARE(env.db().texts(QStringLiteral("SELECT Envelope FROM Giver")), QStringList { "8" });
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Serve_Date FROM Roster_Assignment WHERE Member_ID = ? ORDER BY 1"),
+                 { kept }),
+        (QStringList { "2026-03-01", "2026-03-08" }));
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Roster_Unavailable WHERE Member_ID = ?"), { kept }), 1);
     QCOMPARE(count(env,
                  QStringLiteral("SELECT COUNT(*) FROM Member_Merge WHERE Removed_Member_ID = ? AND Kept_Member_ID = ? "
                                 "AND Merged_By = 'admin'"),
@@ -182,6 +191,11 @@ void TestPersonLinks::deleteRefusals_data()
     QTest::newRow("giver of gifts") << "INSERT INTO Gift (Batch_ID, Member_ID, Gift_Date, Method) VALUES (1, :p, "
                                        "'2026-01-04', 'Cash'), (1, :p, '2026-01-11', 'Check')"
                                     << "still the giver of 2 recorded gifts.";
+    QTest::newRow("roster turns and days away go along")
+        << "INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (1, '2026-03-01', :p); INSERT "
+           "INTO Roster_Unavailable (Member_ID, From_Date) VALUES (:p, '2026-03-08'); INSERT INTO Roster_Preference "
+           "(Member_ID, Position_ID) VALUES (:p, 1)"
+        << "";
     QTest::newRow("pledges and envelope go along")
         << "INSERT INTO Pledge (Member_ID, Fund_ID, Start_Date, End_Date, Amount_Cents) VALUES (:p, 1, "
            "'2026-01-01', '2026-12-31', 120000); INSERT INTO Giver (Member_ID, Envelope) VALUES (:p, 12)"
