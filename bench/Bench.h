@@ -156,6 +156,8 @@ void addNavigatorRows(BenchContext& context);
 // Roll calls, the member screen's attendance and the attendance reports; see AttendanceRows.cpp.
 void addAttendanceRows(BenchContext& context);
 void addGivingRows(BenchContext& context);
+// The roster screen and the fill of a quarter; see RosterRows.cpp.
+void addRosterRows(BenchContext& context);
 // Possible Duplicates over the whole church and the check of a new person
 // given by name alone; see DuplicateRows.cpp.
 void addDuplicateRows(BenchContext& context);

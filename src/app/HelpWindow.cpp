@@ -84,6 +84,7 @@ const QList<HelpSection>& helpSections()
         { QStringLiteral("users"), QStringLiteral("Users and permissions") },
         { QStringLiteral("attendance"), QStringLiteral("Attendance") },
         { QStringLiteral("giving"), QStringLiteral("Giving") },
+        { QStringLiteral("rosters"), QStringLiteral("Rosters") },
         { QStringLiteral("import-people"), QStringLiteral("Importing people from a spreadsheet") },
         { QStringLiteral("merge-delete"), QStringLiteral("Merging and deleting people") },
     };
@@ -115,6 +116,8 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmFunds"), QStringLiteral("giving") },
         { QStringLiteral("frmContributionStatements"), QStringLiteral("giving") },
         { QStringLiteral("frmGivingReports"), QStringLiteral("giving") },
+        { QStringLiteral("frmRosters"), QStringLiteral("rosters") },
+        { QStringLiteral("frmRosterPositions"), QStringLiteral("rosters") },
         { QStringLiteral("frmImportGifts"), QStringLiteral("giving") },
         { QStringLiteral("frmImportPeople"), QStringLiteral("import-people") },
         { QStringLiteral("frmMergePeople"), QStringLiteral("merge-delete") },

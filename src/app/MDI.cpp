@@ -108,6 +108,9 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
         // Attendance: the roll call and its reports.
         { { "MemberS" }, opens("AttendanceEntry", "&Attendance Entry", "frmAttendanceEntry") },
         { { "Reports", "MemberReports" }, opens("AttendanceReports", "&Attendance Reports", "frmAttendanceReports") },
+        // Rosters: who serves where on which date, and the positions.
+        { { "MemberS" }, opens("Rosters", "&Rosters", "frmRosters") },
+        { { "Administrative" }, opens("RosterPositions", "Roster &Positions", "frmRosterPositions") },
     };
     return tree;
 }

@@ -140,6 +140,7 @@ void TestMainWindow::menuTreeInOrder()
         "  MemberEntry=Member Entry/Edit",
         "  MergePeople=Merge People...",
         "  AttendanceEntry=Attendance Entry", // added after the items above
+        "  Rosters=Rosters",
         "Prospects=Prospects",
         "  ProspectNavigator=Prospect Navigator",
         "  ProspectEntry=Prospect Contact Entry/Edit",
@@ -153,6 +154,7 @@ void TestMainWindow::menuTreeInOrder()
         "  OutreachPhaseEntry=Outreach Phase Entry",
         "  SecurityMenu=Security",
         "    UserEntry=User Entry",
+        "  RosterPositions=Roster Positions",
         "Reports=Reports",
         "  MemberReportsMenu=Member Reports",
         "    MemberInfoUpdateReportMdi=Member Info Update Report",
