@@ -1,15 +1,15 @@
 #include "navigators/EmailPeople.h"
 
+#include "app/Workspace.h"
+#include "data/Database.h"
+#include "data/Lookups.h"
+#include "data/Sql.h"
 #include "widgets/Context.h"
 #include "widgets/Desktop.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
 #include "widgets/ResultGrid.h"
-#include "app/Workspace.h"
-#include "data/Database.h"
-#include "data/Lookups.h"
-#include "data/Sql.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -17,7 +17,6 @@
 #include <QHash>
 #include <QLocale>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTableView>
@@ -88,18 +87,6 @@ namespace {
     }
 
 } // namespace
-
-QStringList addressesIn(const QString& stored)
-{
-    static const QRegularExpression separators(QStringLiteral("[,;\\s]+"));
-    static const QRegularExpression address(QStringLiteral("^[^@\\s<>\"]+@[^@\\s<>\"]+$"));
-    QStringList out;
-    for (const QString& part : stored.split(separators, Qt::SkipEmptyParts)) {
-        if (address.match(part).hasMatch())
-            out.append(part);
-    }
-    return out;
-}
 
 Addresses addressesOf(const QList<qint64>& ids, bool newsletterOnly)
 {

@@ -4,6 +4,8 @@
 // message in the desktop's mail program, or on the clipboard. A mailto: link
 // longer than mail programs take is split into several messages.
 
+#include "widgets/Desktop.h"
+
 #include <QList>
 #include <QStringList>
 #include <QUrl>
@@ -18,21 +20,12 @@ class ResultModel;
 
 namespace pw::navigators::email {
 
-// The longest mailto: link opened at once. Several mail programs and the
-// desktops that hand links to them cut or refuse longer ones.
-constexpr int kMaxLinkLength = 2000;
-
 // The e-mail addresses of people, as the grid lists them.
 struct Addresses {
     QStringList addresses; // each address once (letter case aside), in the order of the people
     QStringList without; // "Last, First" of each person without a usable address, in the order of the people
     int people = 0; // the people asked about (with newsletterOnly: those who receive it by e-mail)
 };
-
-// The addresses in an E-mail box: one or more, separated by commas,
-// semicolons or blanks; a part without "@" between other characters is no
-// address.
-QStringList addressesIn(const QString& stored);
 
 // Reads the addresses of the people. With newsletterOnly, only the people
 // with "Receive Newsletter Via E-Mail" count; the others are left out.

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 namespace pw {
 
@@ -16,6 +17,18 @@ Desktop& desktop()
 {
     static SystemDesktop system;
     return ctx().desktop ? *ctx().desktop : system;
+}
+
+QStringList addressesIn(const QString& stored)
+{
+    static const QRegularExpression separators(QStringLiteral("[,;\\s]+"));
+    static const QRegularExpression address(QStringLiteral("^[^@\\s<>\"]+@[^@\\s<>\"]+$"));
+    QStringList out;
+    for (const QString& part : stored.split(separators, Qt::SkipEmptyParts)) {
+        if (address.match(part).hasMatch())
+            out.append(part);
+    }
+    return out;
 }
 
 } // namespace pw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 namespace pw {
@@ -25,5 +26,14 @@ public:
 
 // The context's desktop, or the system's when none is set.
 Desktop& desktop();
+
+// The longest mailto: link opened at once. Several mail programs and the
+// desktops that hand links to them cut or refuse longer ones.
+constexpr int kMaxLinkLength = 2000;
+
+// The addresses in an E-mail box: one or more, separated by commas,
+// semicolons or blanks; a part without "@" between other characters is no
+// address.
+QStringList addressesIn(const QString& stored);
 
 } // namespace pw
