@@ -301,7 +301,7 @@ qint64 addUnavailability(Database& db, const Unavailability& u)
     return db.insert(QStringLiteral("INSERT INTO Roster_Unavailable (Member_ID, From_Date, To_Date, Repeats, Note) "
                                     "VALUES (?, ?, ?, ?, ?)")
             + sql::returningId(),
-        { u.memberId, stored(u.from), stored(to), repeatsCode(u.repeats), sql::text(u.note.trimmed()) });
+        { u.memberId, stored(u.from), stored(to), sql::text(repeatsCode(u.repeats)), sql::text(u.note.trimmed()) });
 }
 
 void removeUnavailability(Database& db, qint64 id)
