@@ -5,6 +5,7 @@
 #include "members/Screens.h"
 #include "navigators/StartPage.h"
 #include "navigators/frmStartPage.h"
+#include "rosters/Rosters.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -22,6 +23,8 @@ private slots:
     void comingWeek();
     void namesNeedMemberView_data();
     void namesNeedMemberView();
+    void servingThisWeek_data();
+    void servingThisWeek();
 };
 
 void TestStartPage::comingWeek_data()
@@ -122,6 +125,43 @@ void TestStartPage::namesNeedMemberView()
             test::control<QTreeWidget>(page, "trvRecent")->topLevelItem(0)->text(0), QStringLiteral("Birthday, Bea"));
     }
     setWorkspace(nullptr);
+}
+
+void TestStartPage::servingThisWeek_data()
+{
+    QTest::addColumn<QDate>("day"); // Helen's turn; today is Sunday 3/15/2026
+    QTest::addColumn<bool>("away");
+    QTest::addColumn<QStringList>("line"); // the ushers' line of 3/15: people, places, conflict
+    QTest::newRow("a place empty") << QDate(2026, 3, 15) << false << QStringList { "Hale, Helen", "1 place empty", "" };
+    QTest::newRow("unavailable") << QDate(2026, 3, 15) << true
+                                 << QStringList { "Hale, Helen (unavailable)", "1 place empty", "Unavailable" };
+    QTest::newRow("next week") << QDate(2026, 3, 22) << false << QStringList { "", "2 places empty", "" };
+}
+
+// One line per position on each day of the week its service meets.
+void TestStartPage::servingThisWeek()
+{
+    QFETCH(QDate, day);
+    QFETCH(bool, away);
+    QFETCH(QStringList, line);
+    TestEnv env;
+    env.loginWithOnly(perm::MemberView);
+    const qint64 helen = env.addMember(QStringLiteral("Helen"), QStringLiteral("Hale"));
+    const qint64 usher
+        = rosters::savePosition(env.db(), { 0, QStringLiteral("Usher"), QStringLiteral("WS"), 2, {}, 1, true });
+    env.db().exec(QStringLiteral("INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (?, ?, ?)"),
+        { usher, day.toString(Qt::ISODate), helen });
+    if (away)
+        rosters::addUnavailability(env.db(), { 0, helen, day.addDays(-2), day, rosters::Repeats::Once, {} });
+
+    frmStartPage page;
+    auto* serving = test::control<QTreeWidget>(&page, "trvServing");
+    QCOMPARE(serving->topLevelItemCount(), 1);
+    QTreeWidgetItem* item = serving->topLevelItem(0);
+    QCOMPARE(QStringList({ item->text(0), item->text(1), item->text(2) }),
+        QStringList({ "Sunday 3/15", "Worship Service", "Usher" }));
+    QCOMPARE(QStringList({ item->text(3), item->text(4), item->text(5) }), line);
+    QCOMPARE(item->font(2).bold(), away);
 }
 
 QTEST_MAIN(TestStartPage)
