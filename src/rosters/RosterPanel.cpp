@@ -60,7 +60,7 @@ RosterPanel::RosterPanel(QWidget* parent)
           { QStringLiteral("Date"), QStringLiteral("Service"), QStringLiteral("Position"), QStringLiteral("Confirmed"),
               QStringLiteral("Note") },
           this))
-    , btnConfirmTurn(named(new QPushButton(QStringLiteral("&Confirmed"), this), "btnConfirmTurn"))
+    , btnConfirmTurn(named(new QPushButton(QStringLiteral("&Confirm"), this), "btnConfirmTurn"))
     , btnRemoveTurn(named(new QPushButton(QStringLiteral("&Take Off"), this), "btnRemoveTurn"))
     , grdAway(list("grdAway", { QStringLiteral("When"), QStringLiteral("Note") }, this))
     , dtAwayFrom(named(new DateBox(this), "dtAwayFrom"))
@@ -82,6 +82,8 @@ RosterPanel::RosterPanel(QWidget* parent)
     grdServing->setColumnWidth(0, 100);
     grdServing->setColumnWidth(1, 160);
     grdAway->setColumnWidth(0, 260);
+    grdPreferences->setColumnWidth(0, 110);
+    grdPreferences->setColumnWidth(1, 140);
 
     auto* turnButtons = new QVBoxLayout;
     turnButtons->addWidget(btnConfirmTurn);
@@ -115,6 +117,11 @@ RosterPanel::RosterPanel(QWidget* parent)
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
+    // The button undoes the confirmation of a turn already confirmed.
+    connect(grdServing, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        const bool confirmed = item && !item->text(3).isEmpty();
+        btnConfirmTurn->setText(confirmed ? QStringLiteral("Un&confirm") : QStringLiteral("&Confirm"));
+    });
     connect(btnConfirmTurn, &QPushButton::clicked, this, [this] { guarded([this] { btnConfirmTurn_clicked(); }); });
     connect(btnRemoveTurn, &QPushButton::clicked, this, [this] { guarded([this] { btnRemoveTurn_clicked(); }); });
     connect(btnAddAway, &QPushButton::clicked, this, [this] { guarded([this] { btnAddAway_clicked(); }); });
@@ -205,7 +212,11 @@ const Assignment* RosterPanel::chosenTurn()
 void RosterPanel::saveTurn(const RosterChanges& changes, const QString& status)
 {
     saveChanges(db(), changes, OnConflict::KeepMine, ctx().user.username, clock().now());
+    // The same line stays chosen, so a turn confirmed by mistake is undone with one more click.
+    const int row = grdServing->indexOfTopLevelItem(grdServing->currentItem());
     showTurns();
+    if (QTreeWidgetItem* again = grdServing->topLevelItem(row))
+        grdServing->setCurrentItem(again);
     showStatus(status);
 }
 
