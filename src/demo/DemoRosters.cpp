@@ -168,7 +168,7 @@ qint64 writeRosters(Database& db, const QDate& today, quint32 seed, const QStrin
     const QVariant assignedOn = sql::dateTime(QDateTime(first.addDays(-5), QTime(10, 0)));
     std::unordered_map<qint64, int> turns;
     qint64 written = 0;
-    qint64 comingUsher = 0;
+    qint64 firstComing = 0;
     for (QDate sunday = firstSunday; sunday <= last; sunday = sunday.addDays(7)) {
         std::unordered_set<qint64> serving;
         for (Team& team : teams) {
@@ -193,14 +193,14 @@ qint64 writeRosters(Database& db, const QDate& today, quint32 seed, const QStrin
                 turn.run({ team.position, sql::date(sunday), id, confirmed ? 1 : 0, sql::text(QString()), recordedBy,
                     assignedOn });
                 ++written;
-                if (sunday == comingSunday && comingUsher == 0)
-                    comingUsher = id;
+                if (sunday == comingSunday && firstComing == 0)
+                    firstComing = id;
             }
         }
     }
     // Someone down for the coming Sunday has since said they will be away.
-    if (comingUsher > 0)
-        away.push_back({ comingUsher, comingSunday, QDate(), Repeats::Once, "Out of town that weekend" });
+    if (firstComing > 0)
+        away.push_back({ firstComing, comingSunday, QDate(), Repeats::Once, "Out of town that weekend" });
 
     Statement unavailable(db,
         QStringLiteral("INSERT INTO Roster_Unavailable (Member_ID, From_Date, To_Date, Repeats, Note) "
