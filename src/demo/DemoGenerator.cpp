@@ -2,10 +2,11 @@
 
 #include "data/Database.h"
 #include "data/NewDatabaseFile.h"
-#include "demo/DemoChurch.h"
 #include "demo/DemoAttendance.h"
-#include "demo/DemoGiving.h"
+#include "demo/DemoChurch.h"
 #include "demo/DemoDuplicates.h"
+#include "demo/DemoGiving.h"
+#include "demo/DemoRosters.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -126,6 +127,7 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
         const QDate today = options.today.isValid() ? options.today : QDate::currentDate();
         writeAttendance(db, today, options.seed, summary.adminUsername);
         writeGiving(db, today, options.seed, summary.adminUsername);
+        writeRosters(db, today, options.seed, summary.adminUsername);
         for (const QString& index : indexes)
             db.exec(index);
         addDuplicates(db, options.people);

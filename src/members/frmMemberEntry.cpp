@@ -1,19 +1,13 @@
 #include "members/frmMemberEntry.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
 #include "app/RecentPeople.h"
-#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "attendance/AttendancePanel.h"
-#include "giving/GivingPanel.h"
 #include "data/Database.h"
 #include "data/Households.h"
 #include "data/PersonName.h"
+#include "giving/GivingPanel.h"
 #include "members/DuplicateWarning.h"
 #include "members/FamilyPanel.h"
 #include "members/MemberFields.h"
@@ -22,7 +16,14 @@
 #include "members/PicturePanel.h"
 #include "members/ProspectContactsPanel.h"
 #include "members/ResponsibilityPanel.h"
+#include "rosters/RosterPanel.h"
 #include "ui_frmMemberEntry.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 
 #include <QDir>
 #include <QListView>
@@ -66,6 +67,21 @@ namespace {
 
     private:
         attendance::AttendancePanel* m_panel;
+    };
+
+    // "Serving": the person's coming turns, times away and preferences.
+    class ServingTab : public QObject, public MemberPanel {
+    public:
+        ServingTab(QObject* screen, rosters::RosterPanel* panel)
+            : QObject(screen)
+            , m_panel(panel)
+        {
+        }
+        void clear() override { m_panel->showPerson(0); }
+        void showRecord(const MemberRecord& record) override { m_panel->showPerson(record.id); }
+
+    private:
+        rosters::RosterPanel* m_panel;
     };
 
     // "Giving": the person's gifts, totals per fund and pledges.
@@ -115,6 +131,12 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         [this](qint64 id) { LoadMember(id); });
     addPanel(m_contacts);
     addPanel(new AttendanceTab(this, attended));
+    rosters::RosterPanel* serving = nullptr;
+    if (HasPermission(perm::MemberView) || HasPermission(perm::MemberEntry)) {
+        serving = new rosters::RosterPanel;
+        ui->SSTab1->addTab(serving, QStringLiteral("Serving"));
+        addPanel(new ServingTab(this, serving));
+    }
     // Giving is confidential: the tab is there only for a user who holds
     // "Giving View" when the screen opens (a log off closes the screen).
     giving::GivingPanel* given = nullptr;
@@ -183,8 +205,9 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     for (QWidget* w : std::initializer_list<QWidget*> { ui->cmbMember, ui->fraFamilyMembers,
              ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1, attended })
         m_tracker->ignore(w);
-    if (given)
-        m_tracker->ignore(given);
+    for (QWidget* tab : std::initializer_list<QWidget*> { serving, given })
+        if (tab)
+            m_tracker->ignore(tab);
     m_tracker->addState([this] { return m_picture->removesStored(); });
     connect(m_picture, &PicturePanel::changed, this, [this] { m_tracker->stateChanged(); });
     m_tracker->setRecordName([this] { return recordName(); });

@@ -1,9 +1,11 @@
 #include "navigators/StartPage.h"
 
-#include "widgets/Context.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/Services.h"
 #include "data/Sql.h"
+#include "rosters/Rosters.h"
+#include "widgets/Context.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -64,9 +66,8 @@ std::vector<Occasion> occasionsAhead(const QDate& today, int days)
     std::vector<Found> found;
     const QString deceased = sql::equalityKey(QStringLiteral("Deceased"));
     const QString divorced = sql::equalityKey(QStringLiteral("Divorced"));
-    const auto is = [](const QString& text, const QString& key) {
-        return !text.isEmpty() && sql::equalityKey(text) == key;
-    };
+    const auto is
+        = [](const QString& text, const QString& key) { return !text.isEmpty() && sql::equalityKey(text) == key; };
     db().scan(QStringLiteral("SELECT ID, Last_Name, First_Name, Date_Of_Birth, Anniversary_Date, Marital_Status, "
                              "Member_Active_Status FROM Member WHERE (substr(Date_Of_Birth, 6, 5) IN (%1) OR "
                              "substr(Anniversary_Date, 6, 5) IN (%1)) AND Deceased_Date IS NULL")
@@ -145,6 +146,42 @@ std::vector<RecentPerson> recentPeople(const QList<qint64>& ids)
     for (qint64 id : ids)
         if (found.contains(id))
             out.push_back(found.value(id));
+    return out;
+}
+
+std::vector<ServingLine> servingAhead(const QDate& today, int days)
+{
+    const QDate last = today.addDays(days - 1);
+    const std::vector<rosters::Position> positions = rosters::positions(db(), true);
+    if (positions.empty())
+        return {};
+    QHash<QPair<qint64, QDate>, QList<qint64>> serving;
+    QList<qint64> people;
+    for (const rosters::Assignment& a : rosters::assignments(db(), today, last)) {
+        serving[{ a.positionId, a.date }].append(a.memberId);
+        people.append(a.memberId);
+    }
+    const QHash<qint64, QString> names = rosters::names(db(), people);
+    const auto away = rosters::unavailability(db(), people, today, last);
+
+    std::vector<ServingLine> out;
+    for (QDate day = today; day <= last; day = day.addDays(1)) {
+        for (const rosters::Position& p : positions) {
+            if (rosters::servingDays(p.service, day, day).isEmpty())
+                continue;
+            const services::Service* service = services::byCode(p.service);
+            ServingLine line { day, service ? service->nameText() : p.service, p.name, {}, 0, 0, false };
+            const QList<qint64> ids = serving.value({ p.id, day });
+            for (qint64 id : ids) {
+                const bool unavailable = rosters::unavailableOn(away.value(id), day);
+                line.people.append(names.value(id) + (unavailable ? QStringLiteral(" (unavailable)") : QString()));
+                line.conflict = line.conflict || unavailable;
+            }
+            line.firstId = ids.isEmpty() ? 0 : ids.first();
+            line.empty = std::max(0, p.needed - int(ids.size()));
+            out.push_back(std::move(line));
+        }
+    }
     return out;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 // What the start page lists: the birthdays and wedding anniversaries of the
-// coming week, the prospects whose next contact is due, and the people the
-// user opened lately. Each is one query over the Member table.
+// coming week, the prospects whose next contact is due, the people the user
+// opened lately (each one query over the Member table), and who serves at
+// the services of the coming week.
 
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace pw::navigators::startPage {
@@ -57,5 +59,21 @@ struct RecentPerson {
 
 // The people of `ids` who still exist, in the order given.
 std::vector<RecentPerson> recentPeople(const QList<qint64>& ids);
+
+// One position at a service on one of the coming days.
+struct ServingLine {
+    QDate day;
+    QString service; // "Worship Service"
+    QString position;
+    QStringList people; // "Hale, Helen"; "Cole, Ann (unavailable)" for one who cannot serve that day
+    qint64 firstId = 0; // the first person listed; 0 when nobody is
+    int empty = 0; // places still to fill
+    bool conflict = false; // someone listed is unavailable that day
+};
+
+// Every active position on each day from today on that its service meets, by
+// day and then in the positions' order, with the people down for it. Reads
+// only that week's turns, their people's names and their times away.
+std::vector<ServingLine> servingAhead(const QDate& today, int days = kDays);
 
 } // namespace pw::navigators::startPage

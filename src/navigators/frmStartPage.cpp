@@ -1,8 +1,5 @@
 #include "navigators/frmStartPage.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
 #include "app/Permissions.h"
 #include "app/RecentPeople.h"
 #include "app/Workspace.h"
@@ -11,10 +8,15 @@
 #include "navigators/SearchGrid.h"
 #include "navigators/StartPage.h"
 #include "ui_frmStartPage.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Formats.h"
+#include "widgets/Guard.h"
 
 #include <QHash>
 #include <QHeaderView>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace pw::navigators {
 
@@ -24,6 +26,21 @@ namespace {
     {
         return QLocale().dayName(day.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ')
             + dateCell(day.toString(Qt::ISODate));
+    }
+
+    // "Sunday 3/1": the weekday and the date without its year.
+    QString weekdayText(const QDate& day)
+    {
+        const QString monthDay = formats::dateFormat().remove(QRegularExpression(QStringLiteral("[^dM]*y+[^dM]*")));
+        return formats::dateLocale().dayName(day.dayOfWeek()) + QLatin1Char(' ')
+            + formats::dateLocale().toString(day, monthDay);
+    }
+
+    QString emptyText(int empty)
+    {
+        if (empty <= 0)
+            return QString();
+        return empty == 1 ? QStringLiteral("1 place empty") : QStringLiteral("%1 places empty").arg(empty);
     }
 
     QString occasionText(const startPage::Occasion& o)
@@ -58,7 +75,7 @@ frmStartPage::frmStartPage(QWidget* parent)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmStartPage"));
-    for (QTreeWidget* tree : { ui->trvOccasions, ui->trvRecent, ui->trvProspects }) {
+    for (QTreeWidget* tree : { ui->trvOccasions, ui->trvRecent, ui->trvServing, ui->trvProspects }) {
         tree->header()->setStretchLastSection(true);
         // Columns fit the first lines; a large church lists thousands.
         tree->header()->setResizeContentsPrecision(100);
@@ -93,6 +110,7 @@ void frmStartPage::refresh()
         tree->clear();
     ui->lblMoreProspects->clear();
     refreshRecent();
+    refreshServing(today);
     if (!m_mayView)
         return;
 
@@ -131,11 +149,35 @@ void frmStartPage::refreshRecent()
     fit(ui->trvRecent);
 }
 
+// Shown to everyone: without "Member View" the lines keep their places and
+// conflicts but name nobody.
+void frmStartPage::refreshServing(const QDate& today)
+{
+    ui->trvServing->clear();
+    QList<QTreeWidgetItem*> lines;
+    for (const startPage::ServingLine& s : startPage::servingAhead(today)) {
+        QTreeWidgetItem* item = line(m_mayView ? s.firstId : 0,
+            { weekdayText(s.day), s.service, s.position, m_mayView ? s.people.join(QStringLiteral("; ")) : QString(),
+                emptyText(s.empty), s.conflict ? QStringLiteral("Unavailable") : QString() });
+        if (s.conflict) {
+            for (int c = 0; c < item->columnCount(); ++c) {
+                QFont bold = item->font(c);
+                bold.setBold(true);
+                item->setFont(c, bold);
+                item->setForeground(c, Qt::red);
+            }
+        }
+        lines.append(item);
+    }
+    ui->trvServing->addTopLevelItems(lines);
+    fit(ui->trvServing);
+}
+
 void frmStartPage::openItem(QTreeWidgetItem* item)
 {
-    if (!item)
-        return;
-    openPerson(item->data(0, Qt::UserRole).toLongLong());
+    const qint64 id = item ? item->data(0, Qt::UserRole).toLongLong() : 0;
+    if (id > 0)
+        openPerson(id);
 }
 
 } // namespace pw::navigators

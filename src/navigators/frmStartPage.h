@@ -12,18 +12,21 @@ class frmStartPage;
 namespace pw::navigators {
 
 // The start page, shown in the main window after a login: the birthdays and
-// wedding anniversaries of the coming week, the prospects due for a contact
-// and the people the user opened lately. Enter or a double-click on a line
-// opens that person on the member screen, which asks about its own unsaved
-// changes first. Names are shown only to users who hold "Member View". The
-// page reads everything again when a person or contact is saved.
+// wedding anniversaries of the coming week, the prospects due for a contact,
+// the people the user opened lately, and who serves at the services of the
+// coming week (places still empty, and in bold red a turn of someone who is
+// unavailable that day). Enter or a double-click on a line opens that person
+// (the first one of a serving line) on the member screen, which asks about
+// its own unsaved changes first. Names are shown only to users who hold
+// "Member View". The page reads everything again when a person or contact is
+// saved.
 class frmStartPage : public QWidget {
     Q_OBJECT
 public:
     explicit frmStartPage(QWidget* parent = nullptr);
     ~frmStartPage() override;
 
-    // Reads all three lists again.
+    // Reads all the lists again.
     void refresh();
     // Reads the people opened lately again.
     void refreshRecent();
@@ -39,6 +42,7 @@ private:
     bool m_mayView = false;
 
     void openItem(QTreeWidgetItem* item);
+    void refreshServing(const QDate& today);
 };
 
 } // namespace pw::navigators

@@ -5,6 +5,7 @@
 #include "members/Screens.h"
 #include "navigators/StartPage.h"
 #include "navigators/frmStartPage.h"
+#include "rosters/Rosters.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -22,6 +23,8 @@ private slots:
     void comingWeek();
     void namesNeedMemberView_data();
     void namesNeedMemberView();
+    void servingThisWeek_data();
+    void servingThisWeek();
 };
 
 void TestStartPage::comingWeek_data()
@@ -122,6 +125,38 @@ void TestStartPage::namesNeedMemberView()
             test::control<QTreeWidget>(page, "trvRecent")->topLevelItem(0)->text(0), QStringLiteral("Birthday, Bea"));
     }
     setWorkspace(nullptr);
+}
+
+void TestStartPage::servingThisWeek_data()
+{
+    QTest::addColumn<int>("day"); // of Helen's turn in March 2026; today is Sunday the 15th
+    QTest::addColumn<QString>("line"); // the ushers' line of the 15th: people, places, conflict
+    QTest::newRow("a place empty") << 15 << "Hale, Helen|1 place empty|";
+    QTest::newRow("unavailable") << 15 << "Hale, Helen (unavailable)|1 place empty|Unavailable";
+    QTest::newRow("next week") << 22 << "|2 places empty|";
+}
+
+void TestStartPage::servingThisWeek()
+{
+    QFETCH(int, day);
+    QFETCH(QString, line);
+    const bool away = line.endsWith(QLatin1String("Unavailable"));
+    TestEnv env;
+    env.loginWithOnly(perm::MemberView);
+    const qint64 helen = env.addMember(QStringLiteral("Helen"), QStringLiteral("Hale"));
+    const rosters::Position usher { 0, QStringLiteral("Usher"), QStringLiteral("WS"), 2, {}, 1, true };
+    env.db().exec(QStringLiteral("INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (?, ?, ?)"),
+        { rosters::savePosition(env.db(), usher), QDate(2026, 3, day).toString(Qt::ISODate), helen });
+    if (away)
+        rosters::addUnavailability(env.db(), { 0, helen, QDate(2026, 3, 13), QDate(2026, 3, 15), {}, {} });
+    frmStartPage page;
+    auto* serving = test::control<QTreeWidget>(&page, "trvServing");
+    QCOMPARE(serving->topLevelItemCount(), 1);
+    QStringList cells;
+    for (int c = 0; c < serving->columnCount(); ++c)
+        cells << serving->topLevelItem(0)->text(c);
+    QCOMPARE(cells.join(QLatin1Char('|')), QStringLiteral("Sunday 3/15|Worship Service|Usher|") + line);
+    QCOMPARE(serving->topLevelItem(0)->font(2).bold(), away);
 }
 
 QTEST_MAIN(TestStartPage)
