@@ -12,6 +12,7 @@
 #include "navigators/Screens.h"
 #include "outreach/Screens.h"
 #include "reports/Screens.h"
+#include "rosters/Screens.h"
 
 // Each command-line job registers itself under its option; --help lists them
 // in this order.
@@ -39,6 +40,7 @@ static void registerScreens(pw::Workspace& workspace)
     pw::navigators::registerScreens(workspace);
     pw::attendance::registerScreens(workspace);
     pw::giving::registerScreens(workspace);
+    pw::rosters::registerScreens(workspace);
 }
 
 int main(int argc, char** argv) { return pw::cli::runPewlark(argc, argv, registerJobs, registerScreens); }

@@ -21,6 +21,7 @@
 #include "app/frmLogin.h"
 #include "data/Database.h"
 #include "giving/Screens.h"
+#include "rosters/Screens.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
 #include "members/frmMergePeople.h"
@@ -46,6 +47,7 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -386,6 +388,17 @@ void shootScreens(MDI* main, const QString& folder)
     else
         die(QStringLiteral("the Contribution Statements window did not open"));
     closeAll(main);
+    // The roster of the demo church's filled quarter, its first cell chosen.
+    runCommand(main, "Rosters");
+    if (QWidget* rosters = main->workspace()->find(QStringLiteral("frmRosters"))) {
+        if (auto* grid = rosters->findChild<QTableWidget*>(QStringLiteral("grdRoster")))
+            grid->setCurrentCell(0, 0);
+        settle();
+        shot.saveWindow(QStringLiteral("rosters.png"), rosters);
+    } else {
+        die(QStringLiteral("the Rosters window did not open"));
+    }
+    closeAll(main);
 
     // The Report Viewer with a visitation sheet.
     reports::PrintVisitationSheet(sample.prospect, true);
@@ -479,6 +492,7 @@ void registerScreens(Workspace& workspace)
     members::registerScreens(workspace);
     navigators::registerScreens(workspace);
     giving::registerScreens(workspace);
+    rosters::registerScreens(workspace);
 }
 
 } // namespace

@@ -157,8 +157,9 @@ void frmStartPage::refreshServing(const QDate& today)
     QList<QTreeWidgetItem*> lines;
     for (const startPage::ServingLine& s : startPage::servingAhead(today)) {
         QTreeWidgetItem* item = line(m_mayView ? s.firstId : 0,
-            { weekdayText(s.day), s.service, s.position, m_mayView ? s.people.join(QStringLiteral("; ")) : QString(),
-                emptyText(s.empty), s.conflict ? QStringLiteral("Unavailable") : QString() });
+            { weekdayText(s.day), s.service, s.position, emptyText(s.empty),
+                s.conflict ? QStringLiteral("Unavailable") : QString(),
+                m_mayView ? s.people.join(QStringLiteral("; ")) : QString() });
         if (s.conflict) {
             for (int c = 0; c < item->columnCount(); ++c) {
                 QFont bold = item->font(c);

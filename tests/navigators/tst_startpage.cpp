@@ -130,17 +130,17 @@ void TestStartPage::namesNeedMemberView()
 void TestStartPage::servingThisWeek_data()
 {
     QTest::addColumn<int>("day"); // of Helen's turn in March 2026; today is Sunday the 15th
-    QTest::addColumn<QString>("line"); // the ushers' line of the 15th: people, places, conflict
-    QTest::newRow("a place empty") << 15 << "Hale, Helen|1 place empty|";
-    QTest::newRow("unavailable") << 15 << "Hale, Helen (unavailable)|1 place empty|Unavailable";
-    QTest::newRow("next week") << 22 << "|2 places empty|";
+    QTest::addColumn<QString>("line"); // the ushers' line of the 15th: places, conflict, people
+    QTest::newRow("a place empty") << 15 << "1 place empty||Hale, Helen";
+    QTest::newRow("unavailable") << 15 << "1 place empty|Unavailable|Hale, Helen (unavailable)";
+    QTest::newRow("next week") << 22 << "2 places empty||";
 }
 
 void TestStartPage::servingThisWeek()
 {
     QFETCH(int, day);
     QFETCH(QString, line);
-    const bool away = line.endsWith(QLatin1String("Unavailable"));
+    const bool away = line.contains(QLatin1String("Unavailable"));
     TestEnv env;
     env.loginWithOnly(perm::MemberView);
     const qint64 helen = env.addMember(QStringLiteral("Helen"), QStringLiteral("Hale"));
