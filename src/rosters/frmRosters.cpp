@@ -569,6 +569,10 @@ void frmRosters::btnConfirm_clicked()
     m_tracker->stateChanged();
 }
 
+// A quarter's proposal runs to hundreds of lines: the question lists the
+// first ones, and the grid shows them all before anything is saved.
+constexpr int kProposalLinesShown = 40;
+
 void frmRosters::btnFill_clicked()
 {
     if (!mayEdit())
@@ -640,7 +644,11 @@ void frmRosters::btnFill_clicked()
     const int count = int(proposal.proposed.size());
     const QString question = (count == 1 ? QStringLiteral("Add this turn to the roster?")
                                          : QStringLiteral("Add these %1 turns to the roster?").arg(count))
-        + QStringLiteral("\n\n") + texts.join(QLatin1Char('\n'));
+        + QStringLiteral("\n\n") + texts.mid(0, kProposalLinesShown).join(QLatin1Char('\n'))
+        + (texts.size() > kProposalLinesShown
+                ? QStringLiteral("\n... and %1 more; the roster shows every one before you save.")
+                      .arg(texts.size() - kProposalLinesShown)
+                : QString());
     if (messages().ask(question, QStringLiteral("Fill")) != Answer::Yes)
         return;
     for (const Assignment& a : proposal.proposed)

@@ -19,6 +19,8 @@ private slots:
     void candidatesOfAPosition();
     void saveMeetsAnotherWorkstation_data();
     void saveMeetsAnotherWorkstation();
+    void removingAPosition_data();
+    void removingAPosition();
 };
 
 namespace {
@@ -250,6 +252,32 @@ void TestFill::saveMeetsAnotherWorkstation()
     RosterChanges again;
     again.added.push_back({ 0, usher, week(1), tom, false, {} });
     QCOMPARE(saveChanges(env.db(), again, OnConflict::KeepMine, QStringLiteral("ann"), now).added, 0);
+}
+
+void TestFill::removingAPosition_data()
+{
+    QTest::addColumn<bool>("served");
+    QTest::newRow("never served in: removed") << false;
+    QTest::newRow("served in: made inactive") << true;
+}
+
+// A position someone served in stays, inactive, so past rosters keep its
+// name; one never used goes with the preferences given for it.
+void TestFill::removingAPosition()
+{
+    QFETCH(bool, served);
+    test::TestEnv env;
+    const qint64 helen = env.addMember(QStringLiteral("Helen"), QStringLiteral("Hale"));
+    const qint64 reader = savePosition(env.db(), { 0, QStringLiteral("Reader"), QStringLiteral("WS"), 1, {}, 0, true });
+    setPreference(env.db(), helen, reader, Frequency::Monthly);
+    if (served)
+        env.db().exec(QStringLiteral("INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (?, "
+                                     "'2026-03-01', ?)"),
+            { reader, helen });
+    QCOMPARE(removePosition(env.db(), reader), !served);
+    QCOMPARE(position(env.db(), reader).has_value(), served);
+    QVERIFY(positions(env.db()).empty());
+    QCOMPARE(preferencesOf(env.db(), helen).contains(reader), served);
 }
 
 QTEST_MAIN(TestFill)
