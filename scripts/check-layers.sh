@@ -32,7 +32,8 @@ declare -A uses=(
     [attendance]="reports admin"
     [giving]="reports people admin"
     [rosters]="reports admin"
-    [members]="outreach reports admin attendance giving rosters people"
+    [checkin]="reports admin"
+    [members]="outreach reports admin attendance giving rosters checkin people"
     [navigators]="members"
     [cli]="app demo legacy people giving"
 )

@@ -82,6 +82,12 @@ const QVector<Link>& links()
                 { QStringLiteral("Position_ID"), QStringLiteral("Serve_Date") }),
             link("Roster_Unavailable", "Member_ID", remove),
             link("Roster_Preference", "Member_ID", remove, "", "", { QStringLiteral("Position_ID") }),
+            // Check-ins go with the person like their attendance; on a merge
+            // the kept person is checked in once per meeting.
+            link("Checkin", "Member_ID", remove, "%1 check-in", "%1 check-ins",
+                { QStringLiteral("Service"), QStringLiteral("Class_ID"), QStringLiteral("Checkin_Date") }),
+            // Care notes: the kept person's own win on a merge (see merge()).
+            link("Child_Care", "Member_ID", remove),
         };
         for (const char* table : { "Sunday_School", "Discipleship_Training", "Wednesday_Night" }) {
             for (const char* column : { "Teacher", "Asst_Teacher" })
@@ -201,6 +207,9 @@ void merge(Database& db, const Merge& m)
     // have one, wins over the removed person's.
     db.exec(QStringLiteral("DELETE FROM Giver WHERE Member_ID = ? AND EXISTS (SELECT 1 FROM Giver AS k WHERE "
                            "k.Member_ID = ?)"),
+        { removedId, keptId });
+    db.exec(QStringLiteral("DELETE FROM Child_Care WHERE Member_ID = ? AND EXISTS (SELECT 1 FROM Child_Care AS k "
+                           "WHERE k.Member_ID = ?)"),
         { removedId, keptId });
     for (const Link& l : links()) {
         if (!l.sameRow.isEmpty()) {

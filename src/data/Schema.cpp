@@ -368,6 +368,30 @@ namespace {
             Member_ID INTEGER NOT NULL,
             Position_ID INTEGER NOT NULL,
             Frequency TEXT NOT NULL DEFAULT 'Weekly'))",
+
+        // Check-in. One row per person checked in to a meeting (service,
+        // class, date) at a station: the family's security code (every child
+        // checked in together shares it; no two families share one on a
+        // day), when, by which account at which station, and the check-out.
+        R"(CREATE TABLE Checkin (
+            ID INTEGER PRIMARY KEY AUTOINCREMENT,
+            Member_ID INTEGER NOT NULL,
+            Service TEXT NOT NULL,
+            Class_ID INTEGER NOT NULL DEFAULT 0,
+            Checkin_Date TEXT NOT NULL,
+            Code TEXT NOT NULL,
+            Checked_In_At TEXT,
+            Checked_In_By TEXT,
+            Station TEXT,
+            Checked_Out_At TEXT,
+            Checked_Out_By TEXT))",
+
+        // A child's care notes: an allergy or medical note printed on the
+        // name label, and the people authorised to pick the child up.
+        R"(CREATE TABLE Child_Care (
+            Member_ID INTEGER NOT NULL,
+            Allergy_Note TEXT,
+            Authorised_Pickup TEXT))",
     };
 
     // The statement that creates the table, as the engine reads it.
@@ -440,6 +464,15 @@ namespace {
         "CREATE UNIQUE INDEX Roster_Preference_Member ON Roster_Preference (Member_ID, Position_ID)",
     };
 
+    // Version 9: check-in. The day's codes, a person's check-ins, a meeting's,
+    // and one row of care notes per child.
+    const char* const kCheckinIndexes[] = {
+        "CREATE INDEX Checkin_Day_Code ON Checkin (Checkin_Date, Code)",
+        "CREATE INDEX Checkin_Member ON Checkin (Member_ID, Checkin_Date)",
+        "CREATE INDEX Checkin_Meeting ON Checkin (Checkin_Date, Service, Class_ID)",
+        "CREATE UNIQUE INDEX Child_Care_Member ON Child_Care (Member_ID)",
+    };
+
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -487,6 +520,10 @@ namespace {
         kRosterIndexes[1],
         kRosterIndexes[2],
         kRosterIndexes[3],
+        kCheckinIndexes[0],
+        kCheckinIndexes[1],
+        kCheckinIndexes[2],
+        kCheckinIndexes[3],
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -587,10 +624,24 @@ namespace {
                             QLatin1String("CREATE UNIQUE INDEX IF NOT EXISTS ")));
     }
 
+    // Version 9: check-in and children's care notes. A file set back from
+    // this version keeps what it has.
+    void addCheckin(Database& db)
+    {
+        for (const char* table : { "Checkin", "Child_Care" })
+            db.exec(tableStatement(db, QString::fromLatin1(table))
+                        .replace(QLatin1String("CREATE TABLE "), QLatin1String("CREATE TABLE IF NOT EXISTS ")));
+        for (const char* statement : kCheckinIndexes)
+            db.exec(QString::fromUtf8(statement)
+                        .replace(QLatin1String("CREATE INDEX "), QLatin1String("CREATE INDEX IF NOT EXISTS "))
+                        .replace(QLatin1String("CREATE UNIQUE INDEX "),
+                            QLatin1String("CREATE UNIQUE INDEX IF NOT EXISTS ")));
+    }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
     const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addMemberMerges,
-        &addNotDuplicatesAndSettings, &addGiving, &addRosters };
+        &addNotDuplicatesAndSettings, &addGiving, &addRosters, &addCheckin };
 
 } // namespace
 

@@ -51,6 +51,8 @@ inline int versionAdding(const QString& table)
         { QStringLiteral("Roster_Assignment"), 8 },
         { QStringLiteral("Roster_Unavailable"), 8 },
         { QStringLiteral("Roster_Preference"), 8 },
+        { QStringLiteral("Checkin"), 9 },
+        { QStringLiteral("Child_Care"), 9 },
     };
     return added.value(table, 1);
 }
