@@ -158,6 +158,8 @@ void addAttendanceRows(BenchContext& context);
 void addGivingRows(BenchContext& context);
 // The roster screen and the fill of a quarter; see RosterRows.cpp.
 void addRosterRows(BenchContext& context);
+// Finding a family at the check-in station and checking children in; see CheckinRows.cpp.
+void addCheckinRows(BenchContext& context);
 // Possible Duplicates over the whole church and the check of a new person
 // given by name alone; see DuplicateRows.cpp.
 void addDuplicateRows(BenchContext& context);

@@ -87,7 +87,7 @@ int main(int argc, char** argv)
         QStringLiteral("FILE") });
     parser.addOption({ QStringLiteral("only"),
         QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens, "
-                       "import, navigators, attendance, giving, rosters, people, duplicates, merge."),
+                       "import, navigators, attendance, giving, rosters, checkin, people, duplicates, merge."),
         QStringLiteral("GROUPS") });
     parser.addOption({ QStringLiteral("engine"),
         QStringLiteral("sqlite (default) or postgresql: copy the church onto the server and run the members, screens "
@@ -169,9 +169,9 @@ int main(int argc, char** argv)
             { QStringLiteral("members"), addMemberRows }, { QStringLiteral("screens"), addScreenRows },
             { QStringLiteral("import"), addImportRows }, { QStringLiteral("navigators"), addNavigatorRows },
             { QStringLiteral("attendance"), addAttendanceRows }, { QStringLiteral("giving"), addGivingRows },
-            { QStringLiteral("rosters"), addRosterRows },
-            { QStringLiteral("people"), addPeopleRows },
-            { QStringLiteral("duplicates"), addDuplicateRows }, { QStringLiteral("merge"), addMergeRows } };
+            { QStringLiteral("rosters"), addRosterRows }, { QStringLiteral("checkin"), addCheckinRows },
+            { QStringLiteral("people"), addPeopleRows }, { QStringLiteral("duplicates"), addDuplicateRows },
+            { QStringLiteral("merge"), addMergeRows } };
         for (const auto& group : groups) {
             const bool wanted = only.isEmpty() || only.contains(group.first);
             if (context.databasePath.isEmpty() && group.first == QLatin1String("data"))

@@ -85,6 +85,7 @@ const QList<HelpSection>& helpSections()
         { QStringLiteral("attendance"), QStringLiteral("Attendance") },
         { QStringLiteral("giving"), QStringLiteral("Giving") },
         { QStringLiteral("rosters"), QStringLiteral("Rosters") },
+        { QStringLiteral("checkin"), QStringLiteral("Check-in") },
         { QStringLiteral("import-people"), QStringLiteral("Importing people from a spreadsheet") },
         { QStringLiteral("merge-delete"), QStringLiteral("Merging and deleting people") },
     };
@@ -118,6 +119,9 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmGivingReports"), QStringLiteral("giving") },
         { QStringLiteral("frmRosters"), QStringLiteral("rosters") },
         { QStringLiteral("frmRosterPositions"), QStringLiteral("rosters") },
+        { QStringLiteral("frmCheckinStation"), QStringLiteral("checkin") },
+        { QStringLiteral("frmClassCheckout"), QStringLiteral("checkin") },
+        { QStringLiteral("frmCheckinReports"), QStringLiteral("checkin") },
         { QStringLiteral("frmImportGifts"), QStringLiteral("giving") },
         { QStringLiteral("frmImportPeople"), QStringLiteral("import-people") },
         { QStringLiteral("frmMergePeople"), QStringLiteral("merge-delete") },

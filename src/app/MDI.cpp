@@ -111,6 +111,10 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
         // Rosters: who serves where on which date, and the positions.
         { { "MemberS" }, opens("Rosters", "&Rosters", "frmRosters") },
         { { "Administrative" }, opens("RosterPositions", "Roster &Positions", "frmRosterPositions") },
+        // Check-in: the station in the hall, a teacher's check-out and the day's reports.
+        { { "MemberS" }, opens("CheckinStation", "Check-in &Station", "frmCheckinStation") },
+        { { "MemberS" }, opens("ClassCheckout", "Class Check-&out", "frmClassCheckout") },
+        { { "Reports", "MemberReports" }, opens("CheckinReports", "&Check-in Reports", "frmCheckinReports") },
     };
     return tree;
 }

@@ -141,6 +141,8 @@ void TestMainWindow::menuTreeInOrder()
         "  MergePeople=Merge People...",
         "  AttendanceEntry=Attendance Entry", // added after the items above
         "  Rosters=Rosters",
+        "  CheckinStation=Check-in Station",
+        "  ClassCheckout=Class Check-out",
         "Prospects=Prospects",
         "  ProspectNavigator=Prospect Navigator",
         "  ProspectEntry=Prospect Contact Entry/Edit",
@@ -159,6 +161,7 @@ void TestMainWindow::menuTreeInOrder()
         "  MemberReportsMenu=Member Reports",
         "    MemberInfoUpdateReportMdi=Member Info Update Report",
         "    AttendanceReports=Attendance Reports",
+        "    CheckinReports=Check-in Reports",
         "  ProspectReportsMenu=Prospect Reports",
         "    ProspectVisitationSheet=Prospect Visitation Sheet",
         "Giving=Giving",

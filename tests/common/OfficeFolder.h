@@ -67,6 +67,15 @@ inline QStringList tablesAtVersion(int version)
     return out;
 }
 
+// The number of rows of each table of that version, in the schema's order.
+inline QStringList rowCountsAtVersion(Database& db, int version)
+{
+    QStringList counts;
+    for (const QString& table : tablesAtVersion(version))
+        counts.append(db.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
+    return counts;
+}
+
 // Takes away the tables the versions after `version` added (from version 3
 // on; the column version 2 added is the caller's), leaving the version
 // number to the caller.

@@ -65,6 +65,7 @@ private slots:
     void upgradeToSharedSettingsKeepsEveryRow();
     void upgradeToGivingKeepsEveryRow();
     void upgradeToRostersKeepsEveryRow();
+    void upgradeToCheckinKeepsEveryRow();
     void openRefusesAnIncompleteChurch_data();
     void openRefusesAnIncompleteChurch();
     void passwordsAreHashedAndFoldCase();
@@ -407,15 +408,15 @@ void TestDatabase::upgradeToRecordedMergesKeepsEveryRow()
                                            : dir.filePath(QStringLiteral("v3.sqlite"));
     auto db = Database::open(where, Database::OpenMode::CreateNew);
     test::dropTablesAfterVersion3(*db);
-    for (const char* change : { "UPDATE Schema_Version SET Version = 3",
-             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
-             "INSERT INTO Family_Connection VALUES (1, 'Son', 2)",
-             "INSERT INTO Prospect_Contact (Prospect_ID) VALUES (1)" })
+    for (const char* change :
+        { "UPDATE Schema_Version SET Version = 3", "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
+            "INSERT INTO Family_Connection VALUES (1, 'Son', 2)",
+            "INSERT INTO Prospect_Contact (Prospect_ID) VALUES (1)" })
         db->exec(QString::fromLatin1(change));
     const auto rows = [&] {
         QStringList counts;
         for (const QString& table : test::tablesAtVersion(3))
-                counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
+            counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
         return counts;
     };
     const QStringList before = rows();
@@ -472,13 +473,13 @@ void TestDatabase::upgradeToGivingKeepsEveryRow()
                                            : dir.filePath(QStringLiteral("v6.sqlite"));
     auto db = Database::open(where, Database::OpenMode::CreateNew);
     test::dropTablesAfterVersion(*db, 6);
-    for (const char* change : { "UPDATE Schema_Version SET Version = 6",
-             "DELETE FROM Permission WHERE Name LIKE 'Giving%'", "UPDATE Permission SET ID = ID + 100",
-             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
-             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Cole')",
-             "INSERT INTO \"User\" (Member_ID, Username, Type) VALUES (1, 'pastor', 'Admin'), (2, 'ann', 'User')",
-             "INSERT INTO UserPermission (MemberID, PermissionID) VALUES (2, 101)",
-             "INSERT INTO Church_Setting (Name, Value) VALUES ('A', 'b')" })
+    for (const char* change :
+        { "UPDATE Schema_Version SET Version = 6", "DELETE FROM Permission WHERE Name LIKE 'Giving%'",
+            "UPDATE Permission SET ID = ID + 100", "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
+            "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Cole')",
+            "INSERT INTO \"User\" (Member_ID, Username, Type) VALUES (1, 'pastor', 'Admin'), (2, 'ann', 'User')",
+            "INSERT INTO UserPermission (MemberID, PermissionID) VALUES (2, 101)",
+            "INSERT INTO Church_Setting (Name, Value) VALUES ('A', 'b')" })
         db->exec(QString::fromLatin1(change));
     const auto rows = [&] {
         QStringList counts;
@@ -521,27 +522,46 @@ void TestDatabase::upgradeToRostersKeepsEveryRow()
                                            : dir.filePath(QStringLiteral("v7.sqlite"));
     auto db = Database::open(where, Database::OpenMode::CreateNew);
     test::dropTablesAfterVersion(*db, 7);
-    for (const char* change : { "UPDATE Schema_Version SET Version = 7",
-             "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
-             "INSERT INTO Gift (Batch_ID, Member_ID, Gift_Date, Method) VALUES (1, 1, '2026-01-04', 'Cash')",
-             "INSERT INTO Gift_Line (Gift_ID, Fund_ID, Amount_Cents) VALUES (1, 1, 2500)" })
+    for (const char* change :
+        { "UPDATE Schema_Version SET Version = 7", "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
+            "INSERT INTO Gift (Batch_ID, Member_ID, Gift_Date, Method) VALUES (1, 1, '2026-01-04', 'Cash')",
+            "INSERT INTO Gift_Line (Gift_ID, Fund_ID, Amount_Cents) VALUES (1, 1, 2500)" })
         db->exec(QString::fromLatin1(change));
-    const auto rows = [&] {
-        QStringList counts;
-        for (const QString& table : test::tablesAtVersion(7))
-            counts.append(db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toString());
-        return counts;
-    };
-    const QStringList before = rows();
+    const QStringList before = test::rowCountsAtVersion(*db, 7);
     db = Database::open(where, Database::OpenMode::ExistingOnly);
     QCOMPARE(schema::version(*db), schema::kCurrentVersion);
-    QCOMPARE(rows(), before);
+    QCOMPARE(test::rowCountsAtVersion(*db, 7), before);
     db->exec(QStringLiteral("INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (1, "
                             "'2026-03-01', 1)"));
     db->exec(QStringLiteral("UPDATE Schema_Version SET Version = 7"));
     db = Database::open(where, Database::OpenMode::ExistingOnly);
     QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Roster_Assignment")).toInt(), 1);
-    QCOMPARE(rows(), before);
+    QCOMPARE(test::rowCountsAtVersion(*db, 7), before);
+}
+
+// A church of schema version 8 with rosters opens with every row kept and the
+// check-in tables empty and writable; set back and opened again, it keeps them.
+void TestDatabase::upgradeToCheckinKeepsEveryRow()
+{
+    QTemporaryDir dir;
+    const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version8"))
+                                           : dir.filePath(QStringLiteral("v8.sqlite"));
+    auto db = Database::open(where, Database::OpenMode::CreateNew);
+    test::dropTablesAfterVersion(*db, 8);
+    for (const char* change :
+        { "UPDATE Schema_Version SET Version = 8", "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
+            "INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (1, '2026-03-01', 1)" })
+        db->exec(QString::fromLatin1(change));
+    const QStringList before = test::rowCountsAtVersion(*db, 8);
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(schema::version(*db), schema::kCurrentVersion);
+    QCOMPARE(test::rowCountsAtVersion(*db, 8), before);
+    db->exec(QStringLiteral("INSERT INTO Checkin (Member_ID, Service, Checkin_Date, Code) VALUES (1, 'SS', "
+                            "'2026-03-01', 'BCD')"));
+    db->exec(QStringLiteral("UPDATE Schema_Version SET Version = 8"));
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Checkin")).toInt(), 1);
+    QCOMPARE(test::rowCountsAtVersion(*db, 8), before);
 }
 
 void TestDatabase::openRefusesAnIncompleteChurch_data()

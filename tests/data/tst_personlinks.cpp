@@ -97,7 +97,15 @@ void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
     db.exec(QStringLiteral("INSERT INTO Roster_Assignment (Position_ID, Serve_Date, Member_ID) VALUES (1, "
                            "'2026-03-01', ?), (1, '2026-03-01', ?), (1, '2026-03-08', ?)"),
         { removed, kept, removed });
-    db.exec(QStringLiteral("INSERT INTO Roster_Unavailable (Member_ID, From_Date) VALUES (?, '2026-04-05')"), { removed });
+    db.exec(
+        QStringLiteral("INSERT INTO Roster_Unavailable (Member_ID, From_Date) VALUES (?, '2026-04-05')"), { removed });
+    // Both records checked in to one meeting: the kept person is in it once;
+    // the kept person's care notes win.
+    db.exec(QStringLiteral("INSERT INTO Checkin (Member_ID, Service, Checkin_Date, Code) VALUES (?, 'SS', "
+                           "'2026-03-01', 'BCD'), (?, 'SS', '2026-03-01', 'BCD')"),
+        { removed, kept });
+    db.exec(QStringLiteral("INSERT INTO Child_Care (Member_ID, Allergy_Note) VALUES (?, 'Dairy'), (?, 'Peanuts')"),
+        { removed, kept });
 
     PersonLinks::merge(db, mergeOf(env, removed, kept));
 
@@ -120,10 +128,12 @@ void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Gift WHERE Member_ID = ?"), { kept }), 2);
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Pledge WHERE Member_ID = ?"), { kept }), 1);
     QCOMPARE(env.db().texts(QStringLiteral("SELECT Envelope FROM Giver")), QStringList { "8" });
-    QCOMPARE(env.db().texts(QStringLiteral("SELECT Serve_Date FROM Roster_Assignment WHERE Member_ID = ? ORDER BY 1"),
-                 { kept }),
+    QCOMPARE(env.db().texts(
+                 QStringLiteral("SELECT Serve_Date FROM Roster_Assignment WHERE Member_ID = ? ORDER BY 1"), { kept }),
         (QStringList { "2026-03-01", "2026-03-08" }));
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Roster_Unavailable WHERE Member_ID = ?"), { kept }), 1);
+    QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Checkin WHERE Member_ID = ?"), { kept }), 1);
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Allergy_Note FROM Child_Care")), QStringList { "Peanuts" });
     QCOMPARE(count(env,
                  QStringLiteral("SELECT COUNT(*) FROM Member_Merge WHERE Removed_Member_ID = ? AND Kept_Member_ID = ? "
                                 "AND Merged_By = 'admin'"),
