@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/NewDatabaseFile.h"
 #include "demo/DemoAttendance.h"
+#include "demo/DemoCheckins.h"
 #include "demo/DemoChurch.h"
 #include "demo/DemoDuplicates.h"
 #include "demo/DemoGiving.h"
@@ -126,6 +127,7 @@ DemoSummary generate(const QString& path, const DemoOptions& options)
         summary = writeChurch(church);
         const QDate today = options.today.isValid() ? options.today : QDate::currentDate();
         writeAttendance(db, today, options.seed, summary.adminUsername);
+        writeCheckins(db, today, options.seed);
         writeGiving(db, today, options.seed, summary.adminUsername);
         writeRosters(db, today, options.seed, summary.adminUsername);
         for (const QString& index : indexes)

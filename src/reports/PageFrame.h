@@ -1,7 +1,8 @@
 #pragma once
 
 // The pieces every report layout is built from. Layouts work in points
-// (1/72 inch) from the top left corner of a US Letter sheet. A layout first
+// (1/72 inch) from the top left corner of a US Letter sheet (or of the
+// report's own sheet, ReportData::pageSize, such as a label). A layout first
 // flows its rows onto pages (so the page count is known before anything is
 // painted, for "Page N of M"), then the pages are painted one by one.
 //

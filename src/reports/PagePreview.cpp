@@ -69,9 +69,15 @@ void PagePreview::reportGrew()
     emit previewChanged();
 }
 
+QSizeF PagePreview::sheetSize() const
+{
+    return m_report ? m_report->pageSize() : QSizeF(detail::kPageWidth, detail::kPageHeight);
+}
+
 QSize PagePreview::pageSize() const
 {
-    return QSize(qRound(detail::kPageWidth * m_zoom), qRound(detail::kPageHeight * m_zoom));
+    const QSizeF sheet = sheetSize();
+    return QSize(qRound(sheet.width() * m_zoom), qRound(sheet.height() * m_zoom));
 }
 
 int PagePreview::pageTop(int index) const { return kGap + index * (pageSize().height() + kGap); }
@@ -109,11 +115,12 @@ void PagePreview::fitInView()
 void PagePreview::applyFit()
 {
     const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
+    const QSizeF sheet = sheetSize();
     double zoom = m_zoom;
     if (m_fit == Fit::Width)
-        zoom = room.width() / detail::kPageWidth;
+        zoom = room.width() / sheet.width();
     else if (m_fit == Fit::Page)
-        zoom = std::min(room.width() / detail::kPageWidth, room.height() / detail::kPageHeight);
+        zoom = std::min(room.width() / sheet.width(), room.height() / sheet.height());
     setZoom(zoom, m_fit);
 }
 

@@ -54,6 +54,7 @@ protected:
 private:
     enum class Fit { Width, Page, None };
 
+    QSizeF sheetSize() const; // the report's sheet in points
     QSize pageSize() const; // one page in pixels
     int pageTop(int index) const; // in the scrolled content, from 0
     void applyFit();

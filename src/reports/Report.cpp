@@ -20,11 +20,24 @@ Report::Report(ReportData data)
 
 QString Report::title() const { return reportTitle(m_data); }
 
+QSizeF Report::pageSize() const
+{
+    return m_data.pageSize.isEmpty() ? QSizeF(detail::kPageWidth, detail::kPageHeight) : m_data.pageSize;
+}
+
 void Report::preparePage(QPagedPaintDevice& device) const
 {
-    // Every design is laid out on a whole Letter sheet from its corner; the
-    // layouts keep their own margins (label sheets need the corner).
-    QPageLayout layout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    // Every design is laid out on a whole sheet from its corner (Letter
+    // unless the report has a sheet of its own); the layouts keep their own
+    // margins (label sheets need the corner). A page size is portrait to Qt
+    // and to printer drivers, so a wide label is a portrait size turned.
+    const QSizeF size = pageSize();
+    const bool wide = size.width() > size.height();
+    const QPageSize page = m_data.pageSize.isEmpty()
+        ? QPageSize(QPageSize::Letter)
+        : QPageSize(wide ? size.transposed() : size, QPageSize::Point, QString(), QPageSize::ExactMatch);
+    QPageLayout layout(
+        page, wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     layout.setMode(QPageLayout::FullPageMode);
     if (auto* printer = dynamic_cast<QPrinter*>(&device)) {
         printer->setFullPage(true);
@@ -233,7 +246,7 @@ void Report::paintPage(QPainter& p, int page) const
         return;
     p.save();
     // Nothing may be painted beyond the sheet, even with labels nudged off it.
-    p.setClipRect(QRectF(0, 0, detail::kPageWidth, detail::kPageHeight), Qt::IntersectClip);
+    p.setClipRect(QRectF(QPointF(0, 0), pageSize()), Qt::IntersectClip);
     if (source->chrome)
         detail::paintChrome(p, m_data, page + 1, source->complete() ? source->pageCount() : 0);
     for (const Placed& placed : source->page(page))

@@ -33,6 +33,8 @@ public:
 
     const ReportData& data() const { return m_data; }
     QString title() const; // designTitle of the design
+    // The sheet in points: the data's own page size, else US Letter.
+    QSizeF pageSize() const;
 
     // Sets the page size, orientation and margins the design wants on a
     // printer or PDF writer before anything is painted.

@@ -5,6 +5,7 @@
 // layouts (Report.h) paint it. Columns are matched to fields by position.
 
 #include <QByteArray>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -210,6 +211,10 @@ struct ReportData {
     // when the tables do not hold them all yet; empty when they do.
     std::shared_ptr<ListFeed> feed;
     std::shared_ptr<const CustomLayout> custom; // Design::Custom only
+    // The sheet in points when it is not US Letter (a label printer's
+    // labels, width x height); empty for Letter. The layout still paints
+    // from the sheet's corner, without margins of the device.
+    QSizeF pageSize;
 };
 
 // The title on the page and in the viewer: the design's, or the custom layout's.

@@ -96,6 +96,7 @@ private slots:
     void sameSeedGivesTheSameChurch();
     void churchOfTheSeedIsUnchanged();
     void givingBatchesBalance();
+    void checkinsKeepOneCodePerFamily();
     void emptyDatabaseHasOneAdministrator();
     void emptyDatabaseRefusesMissingCredentials_data();
     void emptyDatabaseRefusesMissingCredentials();
@@ -277,6 +278,9 @@ void TestDemoGenerator::linksPointAtExistingRows_data()
     row("User", "Member_ID", "Member.ID", true);
     row("UserPermission", "MemberID", "User.Member_ID", true);
     row("UserPermission", "PermissionID", "Permission.ID", true);
+    row("Checkin", "Member_ID", "Member.ID", true);
+    row("Checkin", "Class_ID", "Sunday_School.ID", true);
+    row("Child_Care", "Member_ID", "Member.ID", true);
 }
 
 void TestDemoGenerator::linksPointAtExistingRows()
@@ -332,6 +336,11 @@ void TestDemoGenerator::valuesAreStoredInTheirFormats_data()
     row("Member_Responsibility", "Start", day, false, true);
     row("Member_Responsibility", "End", day, false, false);
     row("User", "DateEntered", day, false, true);
+    row("Checkin", "Checkin_Date", day, false, true);
+    row("Checkin", "Checked_In_At", QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T09:3\\d:\\d{2}$"), false, true);
+    row("Checkin", "Checked_Out_At", QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T10:4\\d:\\d{2}$"), false, true);
+    row("Checkin", "Code", QStringLiteral("^[BCDFGHJKLMNPQRSTVWXZ2-9]{3}$"), false, false);
+    row("Child_Care", "Allergy_Note", QStringLiteral("^(Peanuts|Dairy)$"), true, false);
 }
 
 void TestDemoGenerator::valuesAreStoredInTheirFormats()
@@ -562,14 +571,15 @@ void TestDemoGenerator::sameSeedGivesTheSameChurch()
 // The church of seed 7 on kToday, row for row as it was written when the
 // generator was split into files by what it makes (and since holds a few
 // doubled people, the record of merges, two years of attendance,
-// two years of giving and a quarter of rosters). A
+// two years of giving, a quarter of rosters and four Sundays of
+// children's check-ins). A
 // change to the schema or to what the generator makes changes it on purpose:
 // record the new digest then.
 void TestDemoGenerator::churchOfTheSeedIsUnchanged()
 {
     const QByteArray rows = dump(*m_db).join(QLatin1Char('\n')).toUtf8();
     QCOMPARE(QCryptographicHash::hash(rows, QCryptographicHash::Sha256).toHex(),
-        QByteArray("007970bf9c23fc40cec028e8c2fb6a874678071bf0f2f894b8052652a38fb248"));
+        QByteArray("e93bf525a38d50b388c11e6f5b2c11405c6afcd821a4331664bdb698beb1f47e"));
 }
 
 // Every Sunday's batch holds the control total and count of its gifts, only
@@ -587,6 +597,31 @@ void TestDemoGenerator::givingBatchesBalance()
     QCOMPARE(db.texts(QStringLiteral("SELECT Batch_Date FROM Gift_Batch WHERE Closed = 0")),
         QStringList { db.scalar(QStringLiteral("SELECT MAX(Batch_Date) FROM Gift_Batch")).toString() });
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT Envelope) FROM Giver")).toInt(), 0);
+}
+
+// The children's check-ins of the four Sundays before today: one code per
+// family and day, held by no other family that day, for children present
+// in their Sunday School class.
+void TestDemoGenerator::checkinsKeepOneCodePerFamily()
+{
+    QCOMPARE(m_db->texts(QStringLiteral("SELECT DISTINCT Checkin_Date FROM Checkin ORDER BY Checkin_Date")),
+        (QStringList { "2026-02-15", "2026-02-22", "2026-03-01", "2026-03-08" }));
+    const QString family = QStringLiteral("SELECT c.Checkin_Date, c.Code, COALESCE((SELECT MIN(f.Member_ID) FROM "
+                                          "Family_Connection f WHERE f.Relative_Member_ID = c.Member_ID), c.Member_ID) "
+                                          "AS Head FROM Checkin c");
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT Checkin_Date FROM (%1) x GROUP BY Checkin_Date, Head "
+                                  "HAVING COUNT(DISTINCT Code) > 1) y")
+                       .arg(family)),
+        0);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT Checkin_Date FROM (%1) x GROUP BY Checkin_Date, Code "
+                                  "HAVING COUNT(DISTINCT Head) > 1) y")
+                       .arg(family)),
+        0);
+    QVERIFY(count(QStringLiteral("SELECT COUNT(DISTINCT Code) FROM Checkin")) > 20);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM Checkin c WHERE NOT EXISTS (SELECT 1 FROM Attendance a WHERE "
+                                  "a.Member_ID = c.Member_ID AND a.Service = c.Service AND a.Class_ID = c.Class_ID "
+                                  "AND a.Meeting_Date = c.Checkin_Date)")),
+        0);
 }
 
 void TestDemoGenerator::emptyDatabaseHasOneAdministrator()

@@ -1,0 +1,70 @@
+#include "checkin/frmCheckinReports.h"
+
+#include "app/Workspace.h"
+#include "checkin/CheckinReports.h"
+#include "data/Clock.h"
+#include "reports/ReportOutput.h"
+#include "widgets/Context.h"
+#include "widgets/DateBox.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pw::checkin {
+
+frmCheckinReports::frmCheckinReports(QWidget* parent)
+    : QWidget(parent)
+    , dtDay(named(new DateBox, "dtDay"))
+    , cmbReport(named(new QComboBox, "cmbReport"))
+    , btnPreview(named(new QPushButton(QStringLiteral("Preview")), "btnPreview"))
+    , btnPrint(named(new QPushButton(QStringLiteral("Print")), "btnPrint"))
+    , btnExit(named(new QPushButton(QStringLiteral("Exit")), "btnExit"))
+{
+    setObjectName(QStringLiteral("frmCheckinReports"));
+    setWindowTitle(QStringLiteral("Check-in Reports"));
+    for (const DayReport kind : { DayReport::ByClass, DayReport::StillIn })
+        cmbReport->addItem(dayReportTitle(kind), int(kind));
+    dtDay->setCalendarPopup(true);
+    dtDay->setDate(clock().today());
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Report"), cmbReport);
+    form->addRow(QStringLiteral("Day"), dtDay);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnPreview);
+    buttons->addWidget(btnPrint);
+    buttons->addWidget(btnExit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    setDefaultButton(this, btnPreview);
+    setCancelButton(this, btnExit);
+    attachTypeAhead(cmbReport);
+
+    connect(btnPreview, &QPushButton::clicked, this, [this] { guarded([this] { run(true); }); });
+    connect(btnPrint, &QPushButton::clicked, this, [this] { guarded([this] { run(false); }); });
+    connect(btnExit, &QPushButton::clicked, this, [this] { closeScreen(this); });
+}
+
+void frmCheckinReports::run(bool preview)
+{
+    reports::ReportPtr report;
+    {
+        BusyCursor busy;
+        report = dayReport(db(), DayReport(cmbReport->currentData().toInt()), dtDay->date());
+        report->paginate();
+    }
+    if (preview)
+        reports::output().preview(report);
+    else if (reports::output().print(report, 1))
+        showStatus(QStringLiteral("Printed the %1 report.").arg(report->title()));
+}
+
+} // namespace pw::checkin
