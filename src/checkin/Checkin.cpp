@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
+#include <tuple>
 
 namespace pw::checkin {
 
@@ -233,7 +234,7 @@ std::vector<Family> findFamilies(Database& db, const QString& search, int limit)
                                       "SELECT ID FROM Member WHERE substr(Cell, length(Cell) - 3, 4) = ?"),
             { typed, typed });
     } else {
-        // The typed text is the start of a name, wildcards in it included.
+        // The start of the last name; a wildcard typed is left out.
         typed.remove(QLatin1Char('*')).remove(QLatin1Char('?'));
         if (typed.size() < 2)
             return {};
@@ -292,7 +293,7 @@ std::vector<Person> household(Database& db, qint64 headId, const QString& servic
 
 CheckinResult checkIn(Database& db, const CheckinRequest& request, const std::function<quint32(quint32)>& random)
 {
-    serviceOf(request.serviceCode);
+    const services::Service& service = serviceOf(request.serviceCode);
     CheckinResult result;
     if (request.people.empty())
         return result;
@@ -343,7 +344,8 @@ CheckinResult checkIn(Database& db, const CheckinRequest& request, const std::fu
             result.already.push_back(person);
             continue;
         }
-        const qint64 inClass = std::max<qint64>(classId, 0);
+        // A service without classes meets as class 0, as its roll call reads it.
+        const qint64 inClass = service.hasClasses() ? std::max<qint64>(classId, 0) : 0;
         add.run({ person, request.serviceCode, inClass, day, result.code, now, sql::text(request.user),
             sql::text(request.station) });
         attend.run({ person, request.serviceCode, inClass, day, sql::text(request.user), now });
