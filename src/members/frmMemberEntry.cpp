@@ -4,6 +4,7 @@
 #include "app/RecentPeople.h"
 #include "app/Workspace.h"
 #include "attendance/AttendancePanel.h"
+#include "checkin/CarePanel.h"
 #include "data/Database.h"
 #include "data/Households.h"
 #include "data/PersonName.h"
@@ -69,6 +70,21 @@ namespace {
         attendance::AttendancePanel* m_panel;
     };
 
+    // "Family Info": the care notes check-in prints on a child's label.
+    class CareTab : public QObject, public MemberPanel {
+    public:
+        CareTab(QObject* screen, checkin::CarePanel* panel)
+            : QObject(screen)
+            , m_panel(panel)
+        {
+        }
+        void clear() override { m_panel->showPerson(0); }
+        void showRecord(const MemberRecord& record) override { m_panel->showPerson(record.id); }
+
+    private:
+        checkin::CarePanel* m_panel;
+    };
+
     // "Serving": the person's coming turns, times away and preferences.
     class ServingTab : public QObject, public MemberPanel {
     public:
@@ -131,8 +147,12 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         [this](qint64 id) { LoadMember(id); });
     addPanel(m_contacts);
     addPanel(new AttendanceTab(this, attended));
+    checkin::CarePanel* care = nullptr;
     rosters::RosterPanel* serving = nullptr;
     if (HasPermission(perm::MemberView) || HasPermission(perm::MemberEntry)) {
+        care = new checkin::CarePanel;
+        ui->SSTab1->addTab(care, QStringLiteral("Family Info"));
+        addPanel(new CareTab(this, care));
         serving = new rosters::RosterPanel;
         ui->SSTab1->addTab(serving, QStringLiteral("Serving"));
         addPanel(new ServingTab(this, serving));
@@ -205,7 +225,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     for (QWidget* w : std::initializer_list<QWidget*> { ui->cmbMember, ui->fraFamilyMembers,
              ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1, attended })
         m_tracker->ignore(w);
-    for (QWidget* tab : std::initializer_list<QWidget*> { serving, given })
+    for (QWidget* tab : std::initializer_list<QWidget*> { care, serving, given })
         if (tab)
             m_tracker->ignore(tab);
     m_tracker->addState([this] { return m_picture->removesStored(); });

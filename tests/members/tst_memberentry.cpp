@@ -155,7 +155,7 @@ void TestMemberEntry::opensEmptyOnContactTab()
     QCOMPARE(s.control<QTabWidget>("SSTab1")->currentIndex(), 0);
     // An "Admin" holds "Giving View": the Giving tab comes last.
     const QStringList tabs = { "Contact Info", "Demographic Info", "Notes", "Church Info", "Prospect Info",
-        "Attendance Info", "Serving", "Giving" };
+        "Attendance Info", "Family Info", "Serving", "Giving" };
     QCOMPARE(s.control<QTabWidget>("SSTab1")->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i)
         QCOMPARE(s.control<QTabWidget>("SSTab1")->tabText(i), tabs.at(i));
