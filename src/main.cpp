@@ -13,6 +13,7 @@
 #include "outreach/Screens.h"
 #include "reports/Screens.h"
 #include "rosters/Screens.h"
+#include "checkin/Screens.h"
 
 // Each command-line job registers itself under its option; --help lists them
 // in this order.
@@ -41,6 +42,7 @@ static void registerScreens(pw::Workspace& workspace)
     pw::attendance::registerScreens(workspace);
     pw::giving::registerScreens(workspace);
     pw::rosters::registerScreens(workspace);
+    pw::checkin::registerScreens(workspace);
 }
 
 int main(int argc, char** argv) { return pw::cli::runPewlark(argc, argv, registerJobs, registerScreens); }

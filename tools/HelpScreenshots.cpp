@@ -22,6 +22,8 @@
 #include "data/Database.h"
 #include "giving/Screens.h"
 #include "rosters/Screens.h"
+#include "checkin/Labels.h"
+#include "checkin/Screens.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
 #include "members/frmMergePeople.h"
@@ -42,6 +44,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QImage>
 #include <QPainter>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -400,6 +403,46 @@ void shootScreens(MDI* main, const QString& folder)
     }
     closeAll(main);
 
+    // The check-in station with a family of children in Sunday School found
+    // by the last four digits of its phone.
+    runCommand(main, "CheckinStation");
+    if (QWidget* station = main->workspace()->find(QStringLiteral("frmCheckinStation"))) {
+        const qint64 head = firstId(QStringLiteral(
+            "SELECT f.Member_ID FROM Family_Connection f JOIN Member c ON c.ID = f.Relative_Member_ID JOIN Member h ON "
+            "h.ID = f.Member_ID WHERE c.Sunday_School_Class IS NOT NULL AND c.Date_Of_Birth > '2016-01-01' AND "
+            "length(h.Phone) = 10 GROUP BY f.Member_ID HAVING COUNT(*) >= 2 ORDER BY f.Member_ID LIMIT 1"));
+        const QString phone = db().scalar(QStringLiteral("SELECT Phone FROM Member WHERE ID = ?"), { head }).toString();
+        child<QLineEdit>(station, "txtSearch")->setText(phone.right(4));
+        child<QPushButton>(station, "btnSearch")->click();
+        settle();
+        shot.saveWindow(QStringLiteral("checkin-station.png"), station);
+    } else {
+        die(QStringLiteral("the Check-in Station did not open"));
+    }
+    closeAll(main);
+
+    // A child's name label as the printer gets it, at twice its size.
+    {
+        checkin::CheckinRow row;
+        row.firstName = QStringLiteral("Emma");
+        row.lastName = QStringLiteral("Hale");
+        row.className = QStringLiteral("Preschool");
+        row.allergy = QStringLiteral("Peanuts");
+        row.code = QStringLiteral("K7P");
+        row.day = QDate::currentDate();
+        const auto report = checkin::labelReport(checkin::labelRun({ row }), checkin::labelSizes().front());
+        report->paginate();
+        const QSizeF points = report->pageSize();
+        QImage label((points * 2).toSize(), QImage::Format_RGB32);
+        label.fill(Qt::white);
+        QPainter painter(&label);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(2, 2);
+        report->paintPage(painter, 0);
+        painter.end();
+        label.save(QDir(folder).filePath(QStringLiteral("checkin-label.png")));
+    }
+
     // The Report Viewer with a visitation sheet.
     reports::PrintVisitationSheet(sample.prospect, true);
     settle(600);
@@ -493,6 +536,7 @@ void registerScreens(Workspace& workspace)
     navigators::registerScreens(workspace);
     giving::registerScreens(workspace);
     rosters::registerScreens(workspace);
+    checkin::registerScreens(workspace);
 }
 
 } // namespace
