@@ -4,7 +4,6 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/OpenChurch.h"
-#include "data/Postgres.h"
 #include "data/Sql.h"
 #include "giving/Batches.h"
 #include "giving/Money.h"
@@ -429,16 +428,8 @@ int runImportGifts(const GiftImportCommand& command, const Clock& clock, QTextSt
         const GiftMapping mapping
             = command.mapping.isEmpty() ? GiftMapping::guess(table.header) : GiftMapping::load(command.mapping);
         if (command.dryRun) {
-            // Only read: an older church file in an upgraded working copy.
-            std::unique_ptr<backup::SourceFile> working;
-            std::unique_ptr<Database> db;
-            if (postgres::isLocation(command.database)) {
-                db = Database::open(command.database, Database::OpenMode::ReadOnly);
-            } else {
-                working = std::make_unique<backup::SourceFile>(command.database, backup::SourceFile::Check::Readable);
-                db = working->open();
-            }
-            out << giftImportReport(planGiftImport(*db, table, mapping, command.createFunds), nullptr);
+            const backup::ReadOnlyChurch church = backup::openToRead(command.database);
+            out << giftImportReport(planGiftImport(*church.db, table, mapping, command.createFunds), nullptr);
             out.flush();
             return 0;
         }
