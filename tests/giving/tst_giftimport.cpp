@@ -7,6 +7,12 @@
 #include "giving/Batches.h"
 #include "giving/GiftImport.h"
 
+#include "app/Permissions.h"
+#include "giving/frmImportGifts.h"
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextStream>
 #include <QtTest>
 
@@ -52,6 +58,7 @@ private slots:
     void giverMatchedOrLeftOut();
     void sameFileTwiceAddsNothing();
     void refundTakesBackAStoredGift_data();
+    void columnsChosenOnTheScreen();
     void refundTakesBackAStoredGift();
     void commandBacksUpOnlyWhenItWrites();
 };
@@ -174,6 +181,34 @@ void TestGiftImport::refundTakesBackAStoredGift()
     QCOMPARE(reversed, takesBack.size() > 2 ? QString() : takesBack);
     QCOMPARE(import(row).toImport(), 0);
     QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Gift")).toInt(), takesBack.size() > 2 ? 2 : 3);
+}
+
+// The window guesses each column's field from its name; a column chosen
+// otherwise is what the preview and the import then read.
+void TestGiftImport::columnsChosenOnTheScreen()
+{
+    Church c;
+    const QString file = c.env.dir.filePath(QStringLiteral("gifts.csv"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("Date,Name,Amount,Memo\n2026-03-01,Helen Hale,25.00,General\n");
+    out.close();
+    c.env.files.answers = { file };
+    c.env.loginWithOnly(perm::GivingEntry);
+    frmImportGifts screen;
+    QTest::mouseClick(test::control<QPushButton>(&screen, "btnChoose"), Qt::LeftButton);
+    auto* memo = test::control<QComboBox>(&screen, "cmbField3");
+    QCOMPARE(memo->currentText(), QStringLiteral("(ignore)"));
+    QVERIFY(!test::control<QPushButton>(&screen, "btnImport")->isEnabled());
+    memo->setCurrentIndex(memo->findText(QStringLiteral("Fund")));
+    emit memo->activated(memo->currentIndex());
+    QVERIFY2(test::control<QPlainTextEdit>(&screen, "txtPreview")
+                 ->toPlainText()
+                 .contains(QLatin1String("would import 1 gift(s), 25.00")),
+        qPrintable(test::control<QPlainTextEdit>(&screen, "txtPreview")->toPlainText()));
+    QTest::mouseClick(test::control<QPushButton>(&screen, "btnImport"), Qt::LeftButton);
+    QCOMPARE(
+        c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Gift WHERE Member_ID = ?"), { c.helen }).toInt(), 1);
 }
 
 // The command line's import: a dated copy of the church first, but only
