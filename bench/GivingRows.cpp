@@ -3,6 +3,7 @@
 #include "app/Workspace.h"
 #include "data/Database.h"
 #include "giving/GivingPanel.h"
+#include "giving/GivingReports.h"
 #include "giving/StatementReport.h"
 #include "giving/frmGiftEntry.h"
 
@@ -149,6 +150,22 @@ void addGivingRows(BenchContext& context)
     context.add({ QStringLiteral("statements: every one read and laid out"), size, laidOut, -1 });
     context.add({ QStringLiteral("statements: memory beyond the church while laying them out"), size,
         peakMemoryMb() - before, -1, true });
+
+    // The treasurer's year by fund and month, read and laid out, beside the
+    // plain sum of the year's lines by fund and month.
+    double byFund = 0;
+    {
+        Session session(context); // the report's heading reads the church of the session
+        byFund = medianMs(context.runs, [&] { giving::fundMonthReport(session.db(), kYear)->paginate(); });
+    }
+    const double byFundRaw = rawQueryMs(context.databasePath,
+        QStringLiteral("SELECT l.Fund_ID, substr(COALESCE(r.Gift_Date, g.Gift_Date), 6, 2), SUM(l.Amount_Cents) FROM "
+                       "Gift_Line AS l JOIN Gift AS g ON g.ID = l.Gift_ID LEFT JOIN Gift AS r ON r.ID = "
+                       "g.Reverses_Gift_ID WHERE COALESCE(r.Gift_Date, g.Gift_Date) BETWEEN '%1-01-01' AND "
+                       "'%1-12-31' GROUP BY 1, 2")
+            .arg(kYear),
+        context.runs);
+    context.add({ QStringLiteral("giving reports: the year by fund and month, laid out"), size, byFund, byFundRaw });
     addGivingScreenRows(context, size);
 }
 

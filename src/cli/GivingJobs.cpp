@@ -5,7 +5,6 @@
 #include "data/Backup.h"
 #include "data/Clock.h"
 #include "data/Database.h"
-#include "data/Postgres.h"
 #include "giving/GiftImport.h"
 #include "giving/StatementReport.h"
 #include "widgets/Formats.h"
@@ -58,17 +57,9 @@ namespace {
                 throw Error(QStringLiteral("The folder \"%1\" could not be made.")
                                 .arg(QDir::toNativeSeparators(run.pdfFolder)));
             const ConfigValues values = config::load(input.configPath);
-            // Only read: an older church file is read in an upgraded working
-            // copy, as the people import's preview reads it.
-            std::unique_ptr<backup::SourceFile> working;
-            std::unique_ptr<Database> db;
-            if (postgres::isLocation(values.databasePath)) {
-                db = Database::open(values.databasePath, Database::OpenMode::ReadOnly);
-            } else {
-                working
-                    = std::make_unique<backup::SourceFile>(values.databasePath, backup::SourceFile::Check::Readable);
-                db = working->open();
-            }
+            // Only read: an older church file is read in an upgraded working copy.
+            const backup::ReadOnlyChurch church = backup::openToRead(values.databasePath);
+            Database* db = church.db.get();
             const giving::StatementSource source(*db, period);
             const giving::StatementRunResult result
                 = giving::writeStatements(source, giving::churchHeading(*db, today), run);
@@ -100,16 +91,8 @@ namespace {
         job.database = input.option(QStringLiteral("into"));
         QTextStream out(stdout);
         QTextStream err(stderr);
-        if (job.database.isEmpty()) {
-            try {
-                const ConfigValues values = config::load(input.configPath);
-                job.database = values.databasePath;
-                job.pictureFolder = values.pictureFolder;
-            } catch (const std::exception& e) {
-                err << "pewlark: " << errorText(e) << Qt::endl;
-                return 1;
-            }
-        }
+        if (job.database.isEmpty() && !churchFromConfig(input, &job.database, &job.pictureFolder))
+            return 1;
         return giving::runImportGifts(job, SystemClock(), out, err);
     }
 

@@ -56,4 +56,9 @@ private:
 
 using JobRegistrar = std::function<void(Jobs&)>;
 
+// The church and picture folder of the configuration file, for a job that
+// writes into the configured church unless --into names another. False,
+// after one "pewlark: " line on standard error, when the file cannot be read.
+bool churchFromConfig(const JobInput& input, QString* database, QString* pictureFolder);
+
 } // namespace pw::cli

@@ -1,10 +1,10 @@
 #include "cli/PeopleJobs.h"
 
 #include "app/Config.h"
-#include "widgets/Guard.h"
 #include "cli/Jobs.h"
 #include "data/Clock.h"
 #include "people/ImportCommand.h"
+#include "widgets/Guard.h"
 
 #include <QTextStream>
 #include <cstdio>
@@ -21,16 +21,8 @@ namespace {
         job.dryRun = !input.option(QStringLiteral("dry-run")).isEmpty();
         job.duplicates = input.option(QStringLiteral("duplicates"));
         job.database = input.option(QStringLiteral("into"));
-        if (job.database.isEmpty()) {
-            try {
-                const ConfigValues values = config::load(input.configPath);
-                job.database = values.databasePath;
-                job.pictureFolder = values.pictureFolder;
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "pewlark: %s\n", qPrintable(errorText(e)));
-                return 1;
-            }
-        }
+        if (job.database.isEmpty() && !churchFromConfig(input, &job.database, &job.pictureFolder))
+            return 1;
         QTextStream out(stdout);
         QTextStream err(stderr);
         return people::runImportPeople(job, SystemClock(), out, err);

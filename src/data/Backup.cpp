@@ -701,4 +701,16 @@ QString backUpBeforeUpgrade(Database& db, const Clock& clock)
     return backUpDated(db, QStringLiteral("before-upgrade"), clock).path;
 }
 
+ReadOnlyChurch openToRead(const QString& location)
+{
+    ReadOnlyChurch church;
+    if (postgres::isLocation(location)) {
+        church.db = Database::open(location, Database::OpenMode::ReadOnly);
+    } else {
+        church.working = std::make_unique<SourceFile>(location, SourceFile::Check::Readable);
+        church.db = church.working->open();
+    }
+    return church;
+}
+
 } // namespace pw::backup

@@ -93,6 +93,16 @@ namespace backup {
         std::unique_ptr<QTemporaryDir> m_private;
     };
 
+    // A church opened only to be read (a preview, a report from the command
+    // line): a server database read-only; a file through SourceFile, so an
+    // older one is read in an upgraded working copy and the file itself is
+    // never changed. Keep both for as long as db is used.
+    struct ReadOnlyChurch {
+        std::unique_ptr<SourceFile> working;
+        std::unique_ptr<Database> db;
+    };
+    ReadOnlyChurch openToRead(const QString& location);
+
     // Checks a file offered for a restore as SourceFile does, with
     // scratchFolder for a working copy when one is needed. Changes nothing.
     void checkRestorable(const QString& file, const QString& scratchFolder);

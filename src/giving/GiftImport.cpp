@@ -4,7 +4,6 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/OpenChurch.h"
-#include "data/Postgres.h"
 #include "data/Sql.h"
 #include "giving/Batches.h"
 #include "giving/Money.h"
@@ -16,6 +15,7 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QSqlQuery>
 #include <QTextStream>
 
@@ -262,6 +262,7 @@ GiftImportPlan planGiftImport(Database& db, const people::CsvTable& table, const
     // How many gifts alike are stored, and how many of the file's rows so
     // far are alike: a row is new only beyond the ones stored.
     QHash<QString, int> stored, seen;
+    QSet<qint64> takenBack; // gifts the file's refunds take back
     auto cell = [&](const people::CsvRow& row, const QString& field) {
         const int at = int(table.header.indexOf(mapping.columnFor(field)));
         return at >= 0 && at < row.cells.size() ? row.cells.at(at).trimmed() : QString();
@@ -281,9 +282,8 @@ GiftImportPlan planGiftImport(Database& db, const people::CsvTable& table, const
         }
         if (!r.date.isValid())
             r.problem = QStringLiteral("\"%1\" is not a date").arg(cell(row, QStringLiteral("date")));
-        else if (!cents || *cents <= 0)
-            r.problem = QStringLiteral("\"%1\" is not an amount more than zero (a refund is recorded with Return Gift)")
-                            .arg(cell(row, QStringLiteral("amount")));
+        else if (!cents || *cents == 0)
+            r.problem = QStringLiteral("\"%1\" is not an amount").arg(cell(row, QStringLiteral("amount")));
         else if (r.fund.isEmpty())
             r.problem = QStringLiteral("no fund is named");
         if (r.problem.isEmpty()) {
@@ -302,6 +302,58 @@ GiftImportPlan planGiftImport(Database& db, const people::CsvTable& table, const
         }
         if (r.problem.isEmpty())
             r.problem = matchGiver(db, row.cells, mapping, table.header, r.giverId);
+        if (r.problem.isEmpty() && r.cents < 0) {
+            // A refund takes back the giver's stored gift of that reference
+            // (or, without one, of that amount) on or before its date: the
+            // latest one not taken back yet, nor by an earlier row of the
+            // file. Imported again, the refund is found stored and adds
+            // nothing.
+            const QString sameGift = r.reference.isEmpty()
+                ? QStringLiteral("(SELECT SUM(l.Amount_Cents) FROM Gift_Line AS l WHERE l.Gift_ID = g.ID) = ?")
+                : QStringLiteral("COALESCE(g.Check_Number, '') = ?");
+            const QVariant same = r.reference.isEmpty() ? QVariant(-r.cents) : QVariant(r.reference);
+            qint64 original = 0;
+            for (qint64 id : db.ids(QStringLiteral("SELECT g.ID FROM Gift AS g WHERE g.Member_ID = ? AND g.Gift_Date "
+                                                   "<= ? AND g.Reverses_Gift_ID IS NULL AND ")
+                         + sameGift
+                         + QStringLiteral(" ORDER BY (SELECT COUNT(*) FROM Gift AS b WHERE b.Reverses_Gift_ID = "
+                                          "g.ID), g.Gift_Date DESC, g.ID DESC"),
+                     { r.giverId, sql::date(r.date), same })) {
+                if (!takenBack.contains(id)) {
+                    original = id;
+                    break;
+                }
+            }
+            // Refunds alike already stored (giver, date, reference, amount)
+            // are this file's, imported before.
+            const QString key = QStringLiteral("refund|%1|%2|%3|%4")
+                                    .arg(r.giverId)
+                                    .arg(r.date.toString(Qt::ISODate))
+                                    .arg(r.cents)
+                                    .arg(r.reference);
+            if (!stored.contains(key))
+                stored.insert(key,
+                    db.scalar(QStringLiteral("SELECT COUNT(*) FROM Gift AS g WHERE g.Member_ID = ? AND g.Gift_Date = ? "
+                                             "AND COALESCE(g.Check_Number, '') = ? AND g.Reverses_Gift_ID IS NOT NULL "
+                                             "AND (SELECT SUM(l.Amount_Cents) FROM Gift_Line AS l WHERE l.Gift_ID = "
+                                             "g.ID) = ?"),
+                          { r.giverId, sql::date(r.date), sql::text(r.reference), r.cents })
+                        .toInt());
+            r.already = ++seen[key] <= stored.value(key);
+            if (!r.already && original == 0) {
+                r.problem
+                    = QStringLiteral("a refund of %1, and the giver has no gift %2 on or before %3 to take back")
+                          .arg(centsText(-r.cents),
+                              r.reference.isEmpty() ? QStringLiteral("of that amount")
+                                                    : QStringLiteral("with the reference \"%1\"").arg(r.reference),
+                              formats::dateText(r.date));
+            } else if (!r.already) {
+                r.reverses = original;
+                takenBack.insert(original);
+            }
+            plan.rows.push_back(r);
+            continue;
+        }
         if (r.problem.isEmpty()) {
             const QString key = QStringLiteral("%1|%2|%3|%4")
                                     .arg(r.giverId)
@@ -350,7 +402,7 @@ GiftImportResult runGiftImport(Database& db, const people::CsvTable& table, cons
                 plan.fileCents, plan.fileCount, user, stamp });
         pw::Statement gift(db,
             QStringLiteral("INSERT INTO Gift (Batch_ID, Member_ID, Gift_Date, Method, Check_Number, Note, "
-                           "Entered_By, Entered_On) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
+                           "Entered_By, Entered_On, Reverses_Gift_ID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
                 + sql::returningId());
         pw::Statement line(
             db, QStringLiteral("INSERT INTO Gift_Line (Gift_ID, Fund_ID, Amount_Cents) VALUES (?, ?, ?)"));
@@ -359,8 +411,11 @@ GiftImportResult runGiftImport(Database& db, const people::CsvTable& table, cons
                 continue;
             if (r.fundId == 0)
                 r.fundId = created.value(sql::equalityKey(r.fund));
-            const qint64 id = gift.insert({ result.batchId, r.giverId, sql::date(r.date), r.method,
-                sql::text(r.reference), QStringLiteral("Imported, line %1").arg(r.line), user, stamp });
+            const qint64 id
+                = gift.insert({ result.batchId, r.giverId, sql::date(r.date), r.method, sql::text(r.reference),
+                    (r.reverses > 0 ? QStringLiteral("Imported refund, line %1") : QStringLiteral("Imported, line %1"))
+                        .arg(r.line),
+                    user, stamp, r.reverses > 0 ? QVariant(r.reverses) : QVariant() });
             line.run({ id, r.fundId, r.cents });
         }
     }
@@ -429,16 +484,8 @@ int runImportGifts(const GiftImportCommand& command, const Clock& clock, QTextSt
         const GiftMapping mapping
             = command.mapping.isEmpty() ? GiftMapping::guess(table.header) : GiftMapping::load(command.mapping);
         if (command.dryRun) {
-            // Only read: an older church file in an upgraded working copy.
-            std::unique_ptr<backup::SourceFile> working;
-            std::unique_ptr<Database> db;
-            if (postgres::isLocation(command.database)) {
-                db = Database::open(command.database, Database::OpenMode::ReadOnly);
-            } else {
-                working = std::make_unique<backup::SourceFile>(command.database, backup::SourceFile::Check::Readable);
-                db = working->open();
-            }
-            out << giftImportReport(planGiftImport(*db, table, mapping, command.createFunds), nullptr);
+            const backup::ReadOnlyChurch church = backup::openToRead(command.database);
+            out << giftImportReport(planGiftImport(*church.db, table, mapping, command.createFunds), nullptr);
             out.flush();
             return 0;
         }

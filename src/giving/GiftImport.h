@@ -53,6 +53,7 @@ struct GiftImportRow {
     QString reference;
     QString problem; // why the row is left out; empty when it is imported
     bool already = false; // imported before
+    qint64 reverses = 0; // a refund (a negative amount): the stored gift it takes back
 };
 
 struct GiftImportPlan {

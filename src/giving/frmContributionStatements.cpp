@@ -40,6 +40,7 @@ frmContributionStatements::frmContributionStatements(QWidget* parent)
     , optEverybody(named(new QRadioButton(QStringLiteral("&Everybody who gave")), "optEverybody"))
     , optOnePerson(named(new QRadioButton(QStringLiteral("One &person")), "optOnePerson"))
     , cmbPerson(named(new QComboBox, "cmbPerson"))
+    , optFound(named(new QRadioButton, "optFound"))
     , chkCsv(named(new QCheckBox(QStringLiteral("Also write the totals per fund as a CSV file")), "chkCsv"))
     , btnPreview(named(new QPushButton(QStringLiteral("Pre&view")), "btnPreview"))
     , btnPrint(named(new QPushButton(QStringLiteral("P&rint")), "btnPrint"))
@@ -68,6 +69,8 @@ frmContributionStatements::frmContributionStatements(QWidget* parent)
     person->addWidget(optOnePerson);
     person->addWidget(cmbPerson, 1);
     whoLayout->addLayout(person);
+    whoLayout->addWidget(optFound);
+    optFound->hide();
     optEverybody->setChecked(true);
     limitPopupRows(cmbPerson);
     attachTypeAhead(cmbPerson);
@@ -106,6 +109,15 @@ frmContributionStatements::frmContributionStatements(QWidget* parent)
         });
 }
 
+void frmContributionStatements::showPeople(const QList<qint64>& ids)
+{
+    m_found = ids;
+    optFound->setText(ids.size() == 1 ? QStringLiteral("The person &found")
+                                      : QStringLiteral("The %1 people &found").arg(QLocale().toString(ids.size())));
+    optFound->show();
+    optFound->setChecked(true);
+}
+
 void frmContributionStatements::optWho_changed() { btnPreview->setEnabled(optOnePerson->isChecked()); }
 
 bool frmContributionStatements::readChoice(std::unique_ptr<StatementSource>& source)
@@ -127,6 +139,8 @@ bool frmContributionStatements::readChoice(std::unique_ptr<StatementSource>& sou
             return false;
         }
         only = QList<qint64> { id };
+    } else if (optFound->isChecked()) {
+        only = m_found;
     }
     {
         BusyCursor busy;
@@ -136,8 +150,10 @@ bool frmContributionStatements::readChoice(std::unique_ptr<StatementSource>& sou
         messages().show(optOnePerson->isChecked()
                 ? QStringLiteral("%1 gave nothing from %2 to %3.")
                       .arg(cmbPerson->currentText(), formats::dateText(period.from), formats::dateText(period.to))
-                : QStringLiteral("Nobody gave anything from %1 to %2.")
-                      .arg(formats::dateText(period.from), formats::dateText(period.to)),
+                : optFound->isChecked() ? QStringLiteral("None of the people found gave anything from %1 to %2.")
+                                              .arg(formats::dateText(period.from), formats::dateText(period.to))
+                                        : QStringLiteral("Nobody gave anything from %1 to %2.")
+                                              .arg(formats::dateText(period.from), formats::dateText(period.to)),
             kCaption);
         return false;
     }

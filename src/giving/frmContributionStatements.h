@@ -25,6 +25,10 @@ class frmContributionStatements : public QWidget {
 public:
     explicit frmContributionStatements(QWidget* parent = nullptr);
 
+    // Offers the statements of these people (a navigator's result) as a
+    // third choice, and chooses it.
+    void showPeople(const QList<qint64>& ids);
+
 private:
     // The statements chosen, or nothing after a message.
     bool readChoice(std::unique_ptr<StatementSource>& source);
@@ -38,12 +42,14 @@ private:
     QRadioButton* optEverybody;
     QRadioButton* optOnePerson;
     QComboBox* cmbPerson;
+    QRadioButton* optFound;
     QCheckBox* chkCsv;
     QPushButton* btnPreview;
     QPushButton* btnPrint;
     QPushButton* btnOnePdf;
     QPushButton* btnPdfPerGiver;
     QPushButton* btnExit;
+    QList<qint64> m_found;
 };
 
 } // namespace pw::giving

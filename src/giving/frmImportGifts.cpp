@@ -11,12 +11,15 @@
 #include "widgets/Messages.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace pw::giving {
@@ -29,6 +32,7 @@ frmImportGifts::frmImportGifts(QWidget* parent)
     : QWidget(parent)
     , txtFile(named(new QLineEdit, "txtFile"))
     , btnChoose(named(new QPushButton(QStringLiteral("&Choose File...")), "btnChoose"))
+    , tblMapping(named(new QTableWidget(0, 3), "tblMapping"))
     , chkCreateFunds(named(new QCheckBox(QStringLiteral("Create the &funds the church lacks")), "chkCreateFunds"))
     , txtPreview(named(new QPlainTextEdit, "txtPreview"))
     , btnImport(named(new QPushButton(QStringLiteral("&Import")), "btnImport"))
@@ -46,12 +50,18 @@ frmImportGifts::frmImportGifts(QWidget* parent)
     file->addWidget(new QLabel(QStringLiteral("File")));
     file->addWidget(txtFile, 1);
     file->addWidget(btnChoose);
+    tblMapping->setHorizontalHeaderLabels(
+        { QStringLiteral("Column"), QStringLiteral("First Value"), QStringLiteral("Gift Field") });
+    tblMapping->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblMapping->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblMapping->setMinimumHeight(140);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(btnImport);
     buttons->addWidget(btnExit);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(file);
+    layout->addWidget(tblMapping);
     layout->addWidget(chkCreateFunds);
     layout->addWidget(txtPreview, 1);
     layout->addLayout(buttons);
@@ -77,17 +87,78 @@ void frmImportGifts::btnChoose_clicked()
     txtFile->setText(QDir::toNativeSeparators(chosen));
     btnImport->setEnabled(false);
     txtPreview->clear();
+    {
+        BusyCursor busy;
+        m_table = std::make_unique<people::CsvTable>(people::readCsvFile(chosen));
+    }
+    fillMapping();
     preview();
+}
+
+namespace {
+    // The fields a column may fill, as the grid offers them.
+    const std::vector<std::pair<QString, QString>>& giftFields()
+    {
+        static const std::vector<std::pair<QString, QString>> fields = {
+            { QStringLiteral("date"), QStringLiteral("Date") },
+            { QStringLiteral("amount"), QStringLiteral("Amount") },
+            { QStringLiteral("fund"), QStringLiteral("Fund") },
+            { QStringLiteral("name"), QStringLiteral("Name") },
+            { QStringLiteral("firstName"), QStringLiteral("First Name") },
+            { QStringLiteral("lastName"), QStringLiteral("Last Name") },
+            { QStringLiteral("email"), QStringLiteral("E-mail") },
+            { QStringLiteral("envelope"), QStringLiteral("Envelope") },
+            { QStringLiteral("address"), QStringLiteral("Address") },
+            { QStringLiteral("method"), QStringLiteral("Method") },
+            { QStringLiteral("reference"), QStringLiteral("Reference") },
+        };
+        return fields;
+    }
+} // namespace
+
+void frmImportGifts::fillMapping()
+{
+    const GiftMapping mapping = GiftMapping::guess(m_table->header);
+    tblMapping->setRowCount(0);
+    tblMapping->setRowCount(int(m_table->header.size()));
+    for (int i = 0; i < m_table->header.size(); ++i) {
+        const QString& name = m_table->header.at(i);
+        tblMapping->setItem(i, 0, new QTableWidgetItem(name));
+        const QString first = m_table->rows.isEmpty() || m_table->rows.first().cells.size() <= i
+            ? QString()
+            : m_table->rows.first().cells.at(i);
+        tblMapping->setItem(i, 1, new QTableWidgetItem(first.simplified()));
+        auto* combo = new QComboBox(tblMapping);
+        combo->setObjectName(QStringLiteral("cmbField%1").arg(i));
+        combo->addItem(QStringLiteral("(ignore)"), QString());
+        for (const auto& [key, caption] : giftFields())
+            combo->addItem(caption, key);
+        combo->setCurrentIndex(std::max(0, combo->findData(mapping.columns.value(name))));
+        tblMapping->setCellWidget(i, 2, combo);
+        connect(combo, qOverload<int>(&QComboBox::activated), this, [this] { guarded([this] { preview(); }); });
+    }
+}
+
+GiftMapping frmImportGifts::mappingFromScreen() const
+{
+    GiftMapping mapping;
+    for (int i = 0; i < tblMapping->rowCount(); ++i) {
+        const auto* combo = qobject_cast<QComboBox*>(tblMapping->cellWidget(i, 2));
+        const QString key = combo ? combo->currentData().toString() : QString();
+        // A field goes to the first column chosen for it.
+        if (!key.isEmpty() && mapping.columnFor(key).isEmpty())
+            mapping.columns.insert(tblMapping->item(i, 0)->text(), key);
+    }
+    return mapping;
 }
 
 void frmImportGifts::preview()
 {
-    if (txtFile->text().isEmpty())
+    if (!m_table)
         return;
+    btnImport->setEnabled(false);
     BusyCursor busy;
-    const people::CsvTable table = people::readCsvFile(QDir::fromNativeSeparators(txtFile->text()));
-    const GiftImportPlan plan
-        = planGiftImport(db(), table, GiftMapping::guess(table.header), chkCreateFunds->isChecked());
+    const GiftImportPlan plan = planGiftImport(db(), *m_table, mappingFromScreen(), chkCreateFunds->isChecked());
     txtPreview->setPlainText(giftImportReport(plan, nullptr));
     btnImport->setEnabled(plan.toImport() > 0);
 }
@@ -101,10 +172,11 @@ void frmImportGifts::btnImport_clicked()
     QString backupPath;
     {
         BusyCursor busy;
-        const people::CsvTable table = people::readCsvFile(QDir::fromNativeSeparators(txtFile->text()));
+        // The file as it is now: it may have been written again since it was chosen.
+        const people::CsvTable table = people::readCsvFile(m_table->file);
         backupPath = backUpBeforeGiftImport(db(), clock(), ctx().settings.pictureFolder);
-        result = runGiftImport(db(), table, GiftMapping::guess(table.header), chkCreateFunds->isChecked(),
-            ctx().user.username, clock().now(), &plan);
+        result = runGiftImport(
+            db(), table, mappingFromScreen(), chkCreateFunds->isChecked(), ctx().user.username, clock().now(), &plan);
     }
     txtPreview->setPlainText(giftImportReport(plan, &result, backupPath));
     btnImport->setEnabled(false);

@@ -1,22 +1,25 @@
 #include "navigators/frmMemberNavigator.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/GridExport.h"
-#include "widgets/Guard.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
-#include "widgets/ResultGrid.h"
-#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "attendance/SinceCriterionBox.h"
 #include "data/Clock.h"
+#include "giving/frmContributionStatements.h"
 #include "navigators/EmailPeople.h"
 #include "navigators/NavigatorScreen.h"
 #include "reports/ProgressDialog.h"
 #include "reports/Reports.h"
 #include "ui_frmMemberNavigator.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/GridExport.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
+#include "widgets/ResultGrid.h"
+#include "widgets/SharedLists.h"
 
+#include <QAction>
 #include <QLabel>
 
 namespace pw::navigators {
@@ -32,6 +35,25 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
 
     m_members = setupNavigatorGrid(ui->vsfgMembers, QStringLiteral("Members"), true);
     email::installEmailCommands(ui->vsfgMembers, m_members, ui->layoutFrame2);
+    // The statements of the people found, for a treasurer (giving is seen
+    // only with "Giving View").
+    if (HasPermission(perm::GivingView)) {
+        auto* statements = new QAction(QStringLiteral("Contribution Statements..."), ui->vsfgMembers);
+        statements->setObjectName(QStringLiteral("actContributionStatements"));
+        ui->vsfgMembers->addAction(statements);
+        connect(statements, &QAction::triggered, this, [this] {
+            guarded([this] {
+                const QList<qint64> found = idsInGridOrder(*m_members);
+                if (found.isEmpty()) {
+                    messages().show(QStringLiteral("No people are listed."), QStringLiteral("Contribution Statements"));
+                    return;
+                }
+                if (auto* w = qobject_cast<giving::frmContributionStatements*>(
+                        workspace()->open(QStringLiteral("frmContributionStatements"))))
+                    w->showPeople(found);
+            });
+        });
+    }
     // Attendance, on a row of its own below the other criteria.
     m_attended = new attendance::SinceCriterionBox(this);
     const int attendedRow = ui->gridCriteria->rowCount();

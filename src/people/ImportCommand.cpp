@@ -5,7 +5,6 @@
 #include "data/Database.h"
 #include "data/Health.h"
 #include "data/OpenChurch.h"
-#include "data/Postgres.h"
 #include "people/ImportPlan.h"
 #include "people/ImportReport.h"
 
@@ -38,17 +37,9 @@ int runImportPeople(const ImportCommand& command, const Clock& clock, QTextStrea
                             .arg(QDir::toNativeSeparators(command.file)));
 
         if (command.dryRun) {
-            // Only read: an older church file in an upgraded working copy.
-            std::unique_ptr<backup::SourceFile> working;
-            std::unique_ptr<Database> db;
-            if (postgres::isLocation(command.database)) {
-                db = Database::open(command.database, Database::OpenMode::ReadOnly);
-            } else {
-                working = std::make_unique<backup::SourceFile>(command.database, backup::SourceFile::Check::Readable);
-                db = working->open();
-            }
-            const ImportPlan plan(*db, table, mapping, clock.today());
-            out << previewText(*db, plan);
+            const backup::ReadOnlyChurch church = backup::openToRead(command.database);
+            const ImportPlan plan(*church.db, table, mapping, clock.today());
+            out << previewText(*church.db, plan);
             out.flush();
             return 0;
         }

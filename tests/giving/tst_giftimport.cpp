@@ -7,6 +7,12 @@
 #include "giving/Batches.h"
 #include "giving/GiftImport.h"
 
+#include "app/Permissions.h"
+#include "giving/frmImportGifts.h"
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextStream>
 #include <QtTest>
 
@@ -51,6 +57,9 @@ private slots:
     void giverMatchedOrLeftOut_data();
     void giverMatchedOrLeftOut();
     void sameFileTwiceAddsNothing();
+    void refundTakesBackAStoredGift_data();
+    void columnsChosenOnTheScreen();
+    void refundTakesBackAStoredGift();
     void commandBacksUpOnlyWhenItWrites();
 };
 
@@ -127,6 +136,79 @@ void TestGiftImport::sameFileTwiceAddsNothing()
     QCOMPARE(plan.toImport(), 0);
     QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Gift")).toInt(), 3);
     QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Fund")).toInt(), 2);
+}
+
+void TestGiftImport::refundTakesBackAStoredGift_data()
+{
+    QTest::addColumn<QString>("refund"); // date, amount and reference of the file's row
+    QTest::addColumn<QString>("takesBack"); // the reference of the gift taken back, or why the row is left out
+    QTest::newRow("by reference") << "2026-03-09,-10.00,T2"
+                                  << "T2";
+    QTest::newRow("by amount, the latest") << "2026-03-09,-10.00,"
+                                           << "T2";
+    QTest::newRow("before the gift") << "2026-02-28,-10.00,T1"
+                                     << "a refund of 10.00, and the giver has no gift with the reference \"T1\" on "
+                                        "or before 2/28/2026 to take back";
+    QTest::newRow("no such amount") << "2026-03-09,-7.00,"
+                                    << "a refund of 7.00, and the giver has no gift of that amount on or before "
+                                       "3/9/2026 to take back";
+}
+
+// A negative row is a refund: a reversal of the giver's stored gift, netting
+// it; imported a second time it adds nothing.
+void TestGiftImport::refundTakesBackAStoredGift()
+{
+    QFETCH(QString, refund);
+    QFETCH(QString, takesBack);
+    Church c;
+    const QByteArray header = "Date,Name,Fund,Amount,Reference\n";
+    const auto import = [&](const QByteArray& rows) {
+        const people::CsvTable table = people::readCsv(header + rows, QStringLiteral("gifts.csv"));
+        GiftImportPlan plan;
+        runGiftImport(c.env.db(), table, GiftMapping::guess(table.header), false, QStringLiteral("ann"),
+            c.env.clock.now(), &plan);
+        return plan;
+    };
+    import("2026-03-01,Helen Hale,General,10.00,T1\n2026-03-08,Helen Hale,General,10.00,T2\n");
+    const QByteArray row = refund.section(QLatin1Char(','), 0, 0).toUtf8() + ",Helen Hale,General,"
+        + refund.section(QLatin1Char(','), 1).toUtf8() + "\n";
+    const GiftImportPlan plan = import(row);
+    QCOMPARE(plan.rows.front().problem, takesBack.size() > 2 ? takesBack : QString());
+    const QString reversed = c.env.db()
+                                 .scalar(QStringLiteral("SELECT o.Check_Number FROM Gift AS r JOIN Gift AS o ON o.ID = "
+                                                        "r.Reverses_Gift_ID"))
+                                 .toString();
+    QCOMPARE(reversed, takesBack.size() > 2 ? QString() : takesBack);
+    QCOMPARE(import(row).toImport(), 0);
+    QCOMPARE(c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Gift")).toInt(), takesBack.size() > 2 ? 2 : 3);
+}
+
+// The window guesses each column's field from its name; a column chosen
+// otherwise is what the preview and the import then read.
+void TestGiftImport::columnsChosenOnTheScreen()
+{
+    Church c;
+    const QString file = c.env.dir.filePath(QStringLiteral("gifts.csv"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("Date,Name,Amount,Memo\n2026-03-01,Helen Hale,25.00,General\n");
+    out.close();
+    c.env.files.answers = { file };
+    c.env.loginWithOnly(perm::GivingEntry);
+    frmImportGifts screen;
+    QTest::mouseClick(test::control<QPushButton>(&screen, "btnChoose"), Qt::LeftButton);
+    auto* memo = test::control<QComboBox>(&screen, "cmbField3");
+    QCOMPARE(memo->currentText(), QStringLiteral("(ignore)"));
+    QVERIFY(!test::control<QPushButton>(&screen, "btnImport")->isEnabled());
+    memo->setCurrentIndex(memo->findText(QStringLiteral("Fund")));
+    emit memo->activated(memo->currentIndex());
+    QVERIFY2(test::control<QPlainTextEdit>(&screen, "txtPreview")
+                 ->toPlainText()
+                 .contains(QLatin1String("would import 1 gift(s), 25.00")),
+        qPrintable(test::control<QPlainTextEdit>(&screen, "txtPreview")->toPlainText()));
+    QTest::mouseClick(test::control<QPushButton>(&screen, "btnImport"), Qt::LeftButton);
+    QCOMPARE(
+        c.env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Gift WHERE Member_ID = ?"), { c.helen }).toInt(), 1);
 }
 
 // The command line's import: a dated copy of the church first, but only

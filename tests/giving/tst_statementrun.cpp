@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <QtTest>
 
@@ -99,6 +100,7 @@ private slots:
     void oneFilePerUnitAndTheirTotals();
     void oneFileForAllWithTheChurchWording();
     void theScreenWritesAFolderAndNamesWhoCannotBeMailed();
+    void thePeopleFoundGetTheirStatements();
 };
 
 // One PDF per unit named after the person addressed; the CSV carries the
@@ -182,6 +184,24 @@ void TestStatementRun::theScreenWritesAFolderAndNamesWhoCannotBeMailed()
                        "cannot be mailed): Dora Ames")
             .arg(QDir::toNativeSeparators(folder),
                 QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Contribution Totals.csv")))));
+}
+
+// A navigator's result: Mary's statement is the one she shares with John; Ann
+// and Carl, not found, get none.
+void TestStatementRun::thePeopleFoundGetTheirStatements()
+{
+    Church c;
+    c.env.clock.current = QDateTime(QDate(2027, 1, 20), QTime(9, 0));
+    const QString folder = c.env.dir.filePath(QStringLiteral("found"));
+    QDir().mkpath(folder);
+    c.env.files.answers = { folder };
+    giving::frmContributionStatements screen;
+    screen.showPeople({ c.mary, c.dora });
+    QVERIFY(test::control<QRadioButton>(&screen, "optFound")->isChecked());
+    QTest::mouseClick(test::control<QPushButton>(&screen, "btnPdfPerGiver"), Qt::LeftButton);
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+    QVERIFY2(c.env.messages.last().text.startsWith(QStringLiteral("Wrote 2 statement(s)")),
+        qPrintable(c.env.messages.last().text));
 }
 
 QTEST_MAIN(TestStatementRun)
