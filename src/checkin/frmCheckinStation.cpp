@@ -152,6 +152,11 @@ frmCheckinStation::frmCheckinStation(QWidget* parent)
     , lstPickup(named(new QListWidget, "lstPickup"))
     , btnCheckOut(named(new QPushButton(QStringLiteral("Check Out")), "btnCheckOut"))
     , lblOutcome(named(new QLabel, "lblOutcome"))
+    , cmbLabelSize(named(new QComboBox, "cmbLabelSize"))
+    , chkShowLabels(named(new QCheckBox(QStringLiteral("Show the labels in the viewer instead of printing them (to "
+                                                       "save them as PDF)")),
+          "chkShowLabels"))
+    , btnTestLabels(named(new QPushButton(QStringLiteral("Print Test Page")), "btnTestLabels"))
     , m_escape(new QShortcut(QKeySequence(Qt::Key_Escape), this))
 {
     setObjectName(QStringLiteral("frmCheckinStation"));
@@ -223,6 +228,7 @@ frmCheckinStation::frmCheckinStation(QWidget* parent)
 
     tabPages->addTab(in, QStringLiteral("Check In"));
     tabPages->addTab(out, QStringLiteral("Check Out"));
+    tabPages->addTab(labelsPage(), QStringLiteral("Labels"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(tabPages, 1);
@@ -456,7 +462,7 @@ bool frmCheckinStation::printFor(const QString& code, const QList<qint64>& peopl
     for (const CheckinRow& r : byCode(db(), day(), code))
         if (r.service == serviceCode() && !r.checkedOutAt.isValid() && people.contains(r.memberId))
             rows.push_back(r);
-    return !rows.empty() && printLabels(labelRun(rows), false);
+    return !rows.empty() && printLabels(labelRun(rows), chkShowLabels->isChecked());
 }
 
 void frmCheckinStation::showCode(const QString& code, const QString& outcome)
@@ -519,6 +525,25 @@ void frmCheckinStation::btnAddVisitor_clicked()
     showStatus(QStringLiteral("Added the visitor family %1.").arg(family.name));
     if (Workspace* w = workspace())
         emit w->membersChanged();
+}
+
+QWidget* frmCheckinStation::labelsPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    for (const LabelSize& size : labelSizes())
+        cmbLabelSize->addItem(size.name);
+    cmbLabelSize->setCurrentIndex(std::max(0, cmbLabelSize->findText(stationLabelSize().name)));
+    auto* sizeRow = row({ caption(QStringLiteral("Label size on this computer")), cmbLabelSize, btnTestLabels });
+    sizeRow->addStretch(1);
+    layout->addLayout(sizeRow);
+    layout->addWidget(chkShowLabels);
+    layout->addStretch(1);
+    connect(cmbLabelSize, qOverload<int>(&QComboBox::activated), this,
+        [this] { guarded([this] { setStationLabelSize(cmbLabelSize->currentText()); }); });
+    connect(btnTestLabels, &QPushButton::clicked, this,
+        [this] { guarded([this] { printTestLabels(chkShowLabels->isChecked()); }); });
+    return page;
 }
 
 void frmCheckinStation::btnFullScreen_toggled(bool on)

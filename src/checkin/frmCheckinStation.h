@@ -79,6 +79,9 @@ private:
 
     void txtCode_entered();
     void btnCheckOut_clicked();
+    // The Labels page: this computer's label size, the labels shown in the
+    // viewer (to save them as PDF) instead of printed, and a test page.
+    QWidget* labelsPage();
 
     QComboBox* cmbService;
     QDateEdit* dtDay;
@@ -100,6 +103,9 @@ private:
     QListWidget* lstPickup;
     QPushButton* btnCheckOut;
     QLabel* lblOutcome;
+    QComboBox* cmbLabelSize;
+    QCheckBox* chkShowLabels;
+    QPushButton* btnTestLabels;
     QShortcut* m_escape;
 
     qint64 m_headId = 0;
