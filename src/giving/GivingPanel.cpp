@@ -125,6 +125,10 @@ GivingPanel::GivingPanel(QWidget* parent)
     connect(cmbGivingYear, qOverload<int>(&QComboBox::activated), this, [this] { guarded([this] { showYear(); }); });
     connect(btnSaveEnvelope, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveEnvelope_clicked(); }); });
     connect(btnAddPledge, &QPushButton::clicked, this, [this] { guarded([this] { btnAddPledge_clicked(); }); });
+    // Enter in a box of the tab does what its row's button does; the member
+    // screen around it has no default button to take it.
+    connect(txtEnvelope, &QLineEdit::returnPressed, btnSaveEnvelope, &QPushButton::click);
+    connect(txtPledgeAmount, &QLineEdit::returnPressed, btnAddPledge, &QPushButton::click);
     connect(btnRemovePledge, &QPushButton::clicked, this, [this] { guarded([this] { btnRemovePledge_clicked(); }); });
 }
 
