@@ -170,8 +170,11 @@ namespace {
         return suffix.isEmpty() ? base : base + QLatin1Char('.') + suffix;
     }
 
+    // The people's pictures and the households' family pictures (the
+    // directory's), each name once.
     const char* const kPicturesNamed
-        = "SELECT DISTINCT Picture FROM Member WHERE Picture IS NOT NULL AND Picture <> '' ORDER BY Picture";
+        = "SELECT Picture FROM Member WHERE Picture IS NOT NULL AND Picture <> '' UNION SELECT Family_Picture FROM "
+          "Directory_Listing WHERE Family_Picture IS NOT NULL AND Family_Picture <> '' ORDER BY 1";
 
     // A picture's name as the roll keeps it ("12.jpg"): never a path.
     bool plainName(const QString& name)
