@@ -33,7 +33,8 @@ declare -A uses=(
     [giving]="reports people admin"
     [rosters]="reports admin"
     [checkin]="reports admin"
-    [members]="outreach reports admin attendance giving rosters checkin people"
+    [directory]="reports admin"
+    [members]="outreach reports admin attendance giving rosters checkin directory people"
     [navigators]="members"
     [cli]="app demo legacy people giving"
 )

@@ -170,8 +170,23 @@ namespace {
         return suffix.isEmpty() ? base : base + QLatin1Char('.') + suffix;
     }
 
+    // The people's pictures and the households' family pictures (the
+    // directory's), each name once.
     const char* const kPicturesNamed
+        = "SELECT Picture FROM Member WHERE Picture IS NOT NULL AND Picture <> '' UNION SELECT Family_Picture FROM "
+          "Directory_Listing WHERE Family_Picture IS NOT NULL AND Family_Picture <> '' ORDER BY 1";
+    // A copy of a file older than the directory (kept before its upgrade)
+    // names the people's pictures only.
+    const char* const kPeoplesPicturesNamed
         = "SELECT DISTINCT Picture FROM Member WHERE Picture IS NOT NULL AND Picture <> '' ORDER BY Picture";
+
+    QStringList picturesNamed(const RawFile& file)
+    {
+        const bool directory = !file.column("SELECT name FROM sqlite_master WHERE type = 'table' AND name = "
+                                            "'Directory_Listing'")
+                                    .isEmpty();
+        return file.column(directory ? kPicturesNamed : kPeoplesPicturesNamed);
+    }
 
     // A picture's name as the roll keeps it ("12.jpg"): never a path.
     bool plainName(const QString& name)
@@ -349,7 +364,7 @@ Copy backUp(Database& db, const QString& target, const QString& pictureFolder, b
         }
         checkCopy(temporary, path);
         // The pictures the copy names, as it names them.
-        pictures.copy(RawFile(temporary, false).column(kPicturesNamed), pictureFolder);
+        pictures.copy(picturesNamed(RawFile(temporary, false)), pictureFolder);
         files::flushToDisk(temporary, false);
         pictures.commit();
         const int error = files::renameInto(temporary, path, replace);

@@ -88,6 +88,9 @@ const QVector<Link>& links()
                 { QStringLiteral("Service"), QStringLiteral("Class_ID"), QStringLiteral("Checkin_Date") }),
             // Care notes: the kept person's own win on a merge (see merge()).
             link("Child_Care", "Member_ID", remove),
+            // How the person shows in the directory: the kept person's own
+            // row wins on a merge (see merge()).
+            link("Directory_Listing", "Member_ID", remove),
         };
         for (const char* table : { "Sunday_School", "Discipleship_Training", "Wednesday_Night" }) {
             for (const char* column : { "Teacher", "Asst_Teacher" })
@@ -210,6 +213,9 @@ void merge(Database& db, const Merge& m)
         { removedId, keptId });
     db.exec(QStringLiteral("DELETE FROM Child_Care WHERE Member_ID = ? AND EXISTS (SELECT 1 FROM Child_Care AS k "
                            "WHERE k.Member_ID = ?)"),
+        { removedId, keptId });
+    db.exec(QStringLiteral("DELETE FROM Directory_Listing WHERE Member_ID = ? AND EXISTS (SELECT 1 FROM "
+                           "Directory_Listing AS k WHERE k.Member_ID = ?)"),
         { removedId, keptId });
     for (const Link& l : links()) {
         if (!l.sameRow.isEmpty()) {

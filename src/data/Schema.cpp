@@ -392,6 +392,14 @@ namespace {
             Member_ID INTEGER NOT NULL,
             Allergy_Note TEXT,
             Authorised_Pickup TEXT))",
+
+        // How a person shows in the church directory (listed, without
+        // contact details, left out; no row: listed) and, on a household
+        // head's row, the household's family picture in the picture folder.
+        R"(CREATE TABLE Directory_Listing (
+            Member_ID INTEGER NOT NULL,
+            Listing TEXT NOT NULL DEFAULT 'List',
+            Family_Picture TEXT))",
     };
 
     // The statement that creates the table, as the engine reads it.
@@ -477,6 +485,11 @@ namespace {
         "CREATE INDEX Member_Cell_End ON Member (substr(Cell, length(Cell) - 3, 4))",
     };
 
+    // Version 10: one directory row per person.
+    const char* const kDirectoryIndexes[] = {
+        "CREATE UNIQUE INDEX Directory_Listing_Member ON Directory_Listing (Member_ID)",
+    };
+
     // Indexes for the searches, lists and joins that run on every screen.
     const char* const kIndexes[] = {
         "CREATE INDEX Member_Name ON Member (Last_Name, First_Name, Middle_Name)",
@@ -530,6 +543,7 @@ namespace {
         kCheckinIndexes[3],
         kCheckinIndexes[4],
         kCheckinIndexes[5],
+        kDirectoryIndexes[0],
     };
 
     // Version 2: user names must differ in more than letter case. Accounts
@@ -644,10 +658,21 @@ namespace {
                             QLatin1String("CREATE UNIQUE INDEX IF NOT EXISTS ")));
     }
 
+    // Version 10: the church directory's listings and family pictures. A
+    // file set back from this version keeps what it has.
+    void addDirectory(Database& db)
+    {
+        db.exec(tableStatement(db, QStringLiteral("Directory_Listing"))
+                    .replace(QLatin1String("CREATE TABLE "), QLatin1String("CREATE TABLE IF NOT EXISTS ")));
+        for (const char* statement : kDirectoryIndexes)
+            db.exec(QString::fromUtf8(statement).replace(
+                QLatin1String("CREATE UNIQUE INDEX "), QLatin1String("CREATE UNIQUE INDEX IF NOT EXISTS ")));
+    }
+
     // Each entry upgrades a file from version (index + 1) to the next.
     using Upgrade = void (*)(Database&);
     const Upgrade kUpgrades[] = { &addUserNameKeys, &addLoginFailures, &addAttendance, &addMemberMerges,
-        &addNotDuplicatesAndSettings, &addGiving, &addRosters, &addCheckin };
+        &addNotDuplicatesAndSettings, &addGiving, &addRosters, &addCheckin, &addDirectory };
 
 } // namespace
 
@@ -741,7 +766,7 @@ namespace {
                 int start = open + 1;
                 for (int i = open + 1; i <= close; ++i) {
                     const QChar c = text.at(i);
-                    if (c == QLatin1Char('(') )
+                    if (c == QLatin1Char('('))
                         ++depth;
                     else if (c == QLatin1Char(')') && i < close)
                         --depth;
@@ -749,9 +774,8 @@ namespace {
                         const QString part = text.mid(start, i - start).trimmed();
                         start = i + 1;
                         const QString name = part.section(QLatin1Char(' '), 0, 0);
-                        static const QStringList constraints
-                            = { QStringLiteral("PRIMARY"), QStringLiteral("UNIQUE"), QStringLiteral("FOREIGN"),
-                                  QStringLiteral("CHECK"), QStringLiteral("CONSTRAINT") };
+                        static const QStringList constraints = { QStringLiteral("PRIMARY"), QStringLiteral("UNIQUE"),
+                            QStringLiteral("FOREIGN"), QStringLiteral("CHECK"), QStringLiteral("CONSTRAINT") };
                         if (name.isEmpty() || constraints.contains(name, Qt::CaseInsensitive))
                             continue;
                         table.names.append(name);
@@ -775,11 +799,11 @@ QString identifierColumn(const QString& table) { return definedColumns().value(t
 const QVector<ColumnRef>& personColumns()
 {
     static const QVector<ColumnRef> columns = [] {
-        static const QStringList personNames = { QStringLiteral("Member_ID"), QStringLiteral("MemberID"),
-            QStringLiteral("Relative_Member_ID"), QStringLiteral("Prospect_ID"), QStringLiteral("Visitor1"),
-            QStringLiteral("Visitor2"), QStringLiteral("Teacher"), QStringLiteral("Asst_Teacher"),
-            QStringLiteral("Group_Leader"), QStringLiteral("Asst_Group_Leader"), QStringLiteral("DeaconID"),
-            QStringLiteral("Other_Member_ID") };
+        static const QStringList personNames
+            = { QStringLiteral("Member_ID"), QStringLiteral("MemberID"), QStringLiteral("Relative_Member_ID"),
+                  QStringLiteral("Prospect_ID"), QStringLiteral("Visitor1"), QStringLiteral("Visitor2"),
+                  QStringLiteral("Teacher"), QStringLiteral("Asst_Teacher"), QStringLiteral("Group_Leader"),
+                  QStringLiteral("Asst_Group_Leader"), QStringLiteral("DeaconID"), QStringLiteral("Other_Member_ID") };
         QVector<ColumnRef> out;
         for (const QString& table : tableNames()) {
             for (const QString& column : columnNames(table)) {

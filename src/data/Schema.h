@@ -11,7 +11,7 @@ namespace schema {
 
     // The schema version this program writes. An older file is upgraded when
     // it is opened; a newer one is refused.
-    constexpr int kCurrentVersion = 9;
+    constexpr int kCurrentVersion = 10;
 
     // Creates every table, index and seed value in an empty database.
     void create(Database& db);

@@ -53,6 +53,7 @@ inline int versionAdding(const QString& table)
         { QStringLiteral("Roster_Preference"), 8 },
         { QStringLiteral("Checkin"), 9 },
         { QStringLiteral("Child_Care"), 9 },
+        { QStringLiteral("Directory_Listing"), 10 },
     };
     return added.value(table, 1);
 }

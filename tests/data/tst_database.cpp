@@ -66,6 +66,7 @@ private slots:
     void upgradeToGivingKeepsEveryRow();
     void upgradeToRostersKeepsEveryRow();
     void upgradeToCheckinKeepsEveryRow();
+    void upgradeToDirectoryKeepsEveryRow();
     void openRefusesAnIncompleteChurch_data();
     void openRefusesAnIncompleteChurch();
     void passwordsAreHashedAndFoldCase();
@@ -562,6 +563,29 @@ void TestDatabase::upgradeToCheckinKeepsEveryRow()
     db = Database::open(where, Database::OpenMode::ExistingOnly);
     QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM Checkin")).toInt(), 1);
     QCOMPARE(test::rowCountsAtVersion(*db, 8), before);
+}
+
+void TestDatabase::upgradeToDirectoryKeepsEveryRow()
+{
+    QTemporaryDir dir;
+    const QString where = test::onServer() ? test::emptyServerDatabase(QStringLiteral("version9"))
+                                           : dir.filePath(QStringLiteral("v9.sqlite"));
+    auto db = Database::open(where, Database::OpenMode::CreateNew);
+    test::dropTablesAfterVersion(*db, 9);
+    for (const char* change :
+        { "UPDATE Schema_Version SET Version = 9", "INSERT INTO Member (Status, Last_Name) VALUES ('Member', 'Hale')",
+            "INSERT INTO Child_Care (Member_ID, Allergy_Note) VALUES (1, 'Peanuts')" })
+        db->exec(QString::fromLatin1(change));
+    const QStringList before = test::rowCountsAtVersion(*db, 9);
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(schema::version(*db), schema::kCurrentVersion);
+    QCOMPARE(test::rowCountsAtVersion(*db, 9), before);
+    db->exec(QStringLiteral("INSERT INTO Directory_Listing (Member_ID, Family_Picture) VALUES (1, 'hale.jpg')"));
+    // A file set back from this version keeps its listings on the next upgrade.
+    db->exec(QStringLiteral("UPDATE Schema_Version SET Version = 9"));
+    db = Database::open(where, Database::OpenMode::ExistingOnly);
+    QCOMPARE(db->texts(QStringLiteral("SELECT Listing FROM Directory_Listing")), QStringList { "List" });
+    QCOMPARE(test::rowCountsAtVersion(*db, 9), before);
 }
 
 void TestDatabase::openRefusesAnIncompleteChurch_data()

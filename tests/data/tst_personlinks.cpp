@@ -106,6 +106,8 @@ void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
         { removed, kept });
     db.exec(QStringLiteral("INSERT INTO Child_Care (Member_ID, Allergy_Note) VALUES (?, 'Dairy'), (?, 'Peanuts')"),
         { removed, kept });
+    db.exec(QStringLiteral("INSERT INTO Directory_Listing (Member_ID, Listing) VALUES (?, 'Leave out'), (?, 'List')"),
+        { removed, kept });
 
     PersonLinks::merge(db, mergeOf(env, removed, kept));
 
@@ -134,6 +136,7 @@ void TestPersonLinks::mergeLeavesNothingPointingAtTheRemovedPerson()
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Roster_Unavailable WHERE Member_ID = ?"), { kept }), 1);
     QCOMPARE(count(env, QStringLiteral("SELECT COUNT(*) FROM Checkin WHERE Member_ID = ?"), { kept }), 1);
     QCOMPARE(env.db().texts(QStringLiteral("SELECT Allergy_Note FROM Child_Care")), QStringList { "Peanuts" });
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Listing FROM Directory_Listing")), QStringList { "List" });
     QCOMPARE(count(env,
                  QStringLiteral("SELECT COUNT(*) FROM Member_Merge WHERE Removed_Member_ID = ? AND Kept_Member_ID = ? "
                                 "AND Merged_By = 'admin'"),
