@@ -8,6 +8,7 @@
 #include "data/Database.h"
 #include "data/Households.h"
 #include "data/PersonName.h"
+#include "directory/DirectoryPanel.h"
 #include "giving/GivingPanel.h"
 #include "members/DuplicateWarning.h"
 #include "members/FamilyPanel.h"
@@ -30,6 +31,7 @@
 #include <QListView>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace pw::members {
 
@@ -83,6 +85,22 @@ namespace {
 
     private:
         checkin::CarePanel* m_panel;
+    };
+
+    // Also on "Family Info": how the person is listed in the church directory
+    // and the household's family picture.
+    class DirectoryTab : public QObject, public MemberPanel {
+    public:
+        DirectoryTab(QObject* screen, directory::DirectoryPanel* panel)
+            : QObject(screen)
+            , m_panel(panel)
+        {
+        }
+        void clear() override { m_panel->showPerson(0); }
+        void showRecord(const MemberRecord& r) override { m_panel->showPerson(r.id, r.headOfHousehold); }
+
+    private:
+        directory::DirectoryPanel* m_panel;
     };
 
     // "Serving": the person's coming turns, times away and preferences.
@@ -147,12 +165,18 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         [this](qint64 id) { LoadMember(id); });
     addPanel(m_contacts);
     addPanel(new AttendanceTab(this, attended));
-    checkin::CarePanel* care = nullptr;
+    QWidget* family = nullptr; // "Family Info": the care notes above the directory's choices
     rosters::RosterPanel* serving = nullptr;
     if (HasPermission(perm::MemberView) || HasPermission(perm::MemberEntry)) {
-        care = new checkin::CarePanel;
-        ui->SSTab1->addTab(care, QStringLiteral("Family Info"));
+        family = new QWidget;
+        auto* familyLayout = new QVBoxLayout(family);
+        auto* care = new checkin::CarePanel;
+        auto* listing = new directory::DirectoryPanel;
+        familyLayout->addWidget(care, 1);
+        familyLayout->addWidget(listing);
+        ui->SSTab1->addTab(family, QStringLiteral("Family Info"));
         addPanel(new CareTab(this, care));
+        addPanel(new DirectoryTab(this, listing));
         serving = new rosters::RosterPanel;
         ui->SSTab1->addTab(serving, QStringLiteral("Serving"));
         addPanel(new ServingTab(this, serving));
@@ -225,7 +249,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     for (QWidget* w : std::initializer_list<QWidget*> { ui->cmbMember, ui->fraFamilyMembers,
              ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1, attended })
         m_tracker->ignore(w);
-    for (QWidget* tab : std::initializer_list<QWidget*> { care, serving, given })
+    for (QWidget* tab : std::initializer_list<QWidget*> { family, serving, given })
         if (tab)
             m_tracker->ignore(tab);
     m_tracker->addState([this] { return m_picture->removesStored(); });

@@ -4,6 +4,7 @@
 #include "app/Workspace.h"
 #include "attendance/SinceCriterionBox.h"
 #include "data/Clock.h"
+#include "directory/frmChurchDirectory.h"
 #include "giving/frmContributionStatements.h"
 #include "navigators/EmailPeople.h"
 #include "navigators/NavigatorScreen.h"
@@ -50,6 +51,24 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
                 }
                 if (auto* w = qobject_cast<giving::frmContributionStatements*>(
                         workspace()->open(QStringLiteral("frmContributionStatements"))))
+                    w->showPeople(found);
+            });
+        });
+    }
+    // A church directory of the people found.
+    if (HasPermission(perm::MemberView)) {
+        auto* directory = new QAction(QStringLiteral("Church Directory..."), ui->vsfgMembers);
+        directory->setObjectName(QStringLiteral("actChurchDirectory"));
+        ui->vsfgMembers->addAction(directory);
+        connect(directory, &QAction::triggered, this, [this] {
+            guarded([this] {
+                const QList<qint64> found = idsInGridOrder(*m_members);
+                if (found.isEmpty()) {
+                    messages().show(QStringLiteral("No people are listed."), QStringLiteral("Church Directory"));
+                    return;
+                }
+                if (auto* w = qobject_cast<directory::frmChurchDirectory*>(
+                        workspace()->open(QStringLiteral("frmChurchDirectory"))))
                     w->showPeople(found);
             });
         });
