@@ -160,6 +160,8 @@ void addGivingRows(BenchContext& context);
 void addRosterRows(BenchContext& context);
 // Finding a family at the check-in station and checking children in; see CheckinRows.cpp.
 void addCheckinRows(BenchContext& context);
+// The church directory read and laid out; see DirectoryRows.cpp.
+void addDirectoryRows(BenchContext& context);
 // Possible Duplicates over the whole church and the check of a new person
 // given by name alone; see DuplicateRows.cpp.
 void addDuplicateRows(BenchContext& context);

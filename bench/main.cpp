@@ -86,8 +86,9 @@ int main(int argc, char** argv)
         QStringLiteral("Time a copy of this existing church instead of generating one (no generation row)."),
         QStringLiteral("FILE") });
     parser.addOption({ QStringLiteral("only"),
-        QStringLiteral("Run only these groups of rows, separated by commas: data, app, reports, members, screens, "
-                       "import, navigators, attendance, giving, rosters, checkin, people, duplicates, merge."),
+        QStringLiteral(
+            "Run only these groups of rows, separated by commas: data, app, reports, members, screens, "
+            "import, navigators, attendance, giving, rosters, checkin, directory, people, duplicates, merge."),
         QStringLiteral("GROUPS") });
     parser.addOption({ QStringLiteral("engine"),
         QStringLiteral("sqlite (default) or postgresql: copy the church onto the server and run the members, screens "
@@ -170,8 +171,8 @@ int main(int argc, char** argv)
             { QStringLiteral("import"), addImportRows }, { QStringLiteral("navigators"), addNavigatorRows },
             { QStringLiteral("attendance"), addAttendanceRows }, { QStringLiteral("giving"), addGivingRows },
             { QStringLiteral("rosters"), addRosterRows }, { QStringLiteral("checkin"), addCheckinRows },
-            { QStringLiteral("people"), addPeopleRows }, { QStringLiteral("duplicates"), addDuplicateRows },
-            { QStringLiteral("merge"), addMergeRows } };
+            { QStringLiteral("directory"), addDirectoryRows }, { QStringLiteral("people"), addPeopleRows },
+            { QStringLiteral("duplicates"), addDuplicateRows }, { QStringLiteral("merge"), addMergeRows } };
         for (const auto& group : groups) {
             const bool wanted = only.isEmpty() || only.contains(group.first);
             if (context.databasePath.isEmpty() && group.first == QLatin1String("data"))

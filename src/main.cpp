@@ -14,6 +14,7 @@
 #include "reports/Screens.h"
 #include "rosters/Screens.h"
 #include "checkin/Screens.h"
+#include "directory/Screens.h"
 
 // Each command-line job registers itself under its option; --help lists them
 // in this order.
@@ -43,6 +44,7 @@ static void registerScreens(pw::Workspace& workspace)
     pw::giving::registerScreens(workspace);
     pw::rosters::registerScreens(workspace);
     pw::checkin::registerScreens(workspace);
+    pw::directory::registerScreens(workspace);
 }
 
 int main(int argc, char** argv) { return pw::cli::runPewlark(argc, argv, registerJobs, registerScreens); }

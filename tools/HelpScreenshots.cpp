@@ -11,19 +11,18 @@
 // along that window's frame.
 
 #include "admin/Screens.h"
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
 #include "app/HelpWindow.h"
 #include "app/MDI.h"
-#include "app/frmWelcome.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmLogin.h"
-#include "data/Database.h"
-#include "giving/Screens.h"
-#include "rosters/Screens.h"
+#include "app/frmWelcome.h"
 #include "checkin/Labels.h"
 #include "checkin/Screens.h"
+#include "data/Database.h"
+#include "directory/Directory.h"
+#include "directory/Screens.h"
+#include "giving/Screens.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
 #include "members/frmMergePeople.h"
@@ -33,6 +32,9 @@
 #include "reports/Report.h"
 #include "reports/Reports.h"
 #include "reports/Screens.h"
+#include "rosters/Screens.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,11 +42,11 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QImage>
 #include <QPainter>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -361,7 +363,8 @@ void shootScreens(MDI* main, const QString& folder)
     closeAll(main);
     // The merge window on one of the demo church's doubled people.
     runCommand(main, "MergePeople");
-    if (auto* merge = qobject_cast<members::frmMergePeople*>(main->workspace()->find(QStringLiteral("frmMergePeople")))) {
+    if (auto* merge
+        = qobject_cast<members::frmMergePeople*>(main->workspace()->find(QStringLiteral("frmMergePeople")))) {
         const QString pair = QStringLiteral("SELECT %1 FROM Member a JOIN Member b ON b.Last_Name = a.Last_Name AND "
                                             "b.Phone = a.Phone AND b.ID > a.ID WHERE a.Head_Of_Household = 1 AND "
                                             "b.Head_Of_Household = 1 AND a.Phone <> '' ORDER BY b.ID DESC LIMIT 1");
@@ -420,6 +423,23 @@ void shootScreens(MDI* main, const QString& folder)
         die(QStringLiteral("the Check-in Station did not open"));
     }
     closeAll(main);
+
+    // The first page of households of the demo church's directory, at 100 %.
+    {
+        directory::Choice choice;
+        choice.birthdays = true;
+        const reports::ReportPtr report
+            = directory::directoryReport(db(), choice, ctx().settings.pictureFolder, QDate::currentDate());
+        report->paginate();
+        const QSizeF points = report->pageSize();
+        QImage page(points.toSize(), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+        report->paintPage(painter, 1);
+        painter.end();
+        page.save(QDir(folder).filePath(QStringLiteral("directory-page.png")));
+    }
 
     // A child's name label as the printer gets it, at twice its size.
     {
@@ -537,6 +557,7 @@ void registerScreens(Workspace& workspace)
     giving::registerScreens(workspace);
     rosters::registerScreens(workspace);
     checkin::registerScreens(workspace);
+    directory::registerScreens(workspace);
 }
 
 } // namespace

@@ -86,6 +86,7 @@ const QList<HelpSection>& helpSections()
         { QStringLiteral("giving"), QStringLiteral("Giving") },
         { QStringLiteral("rosters"), QStringLiteral("Rosters") },
         { QStringLiteral("checkin"), QStringLiteral("Check-in") },
+        { QStringLiteral("directory"), QStringLiteral("Church Directory") },
         { QStringLiteral("import-people"), QStringLiteral("Importing people from a spreadsheet") },
         { QStringLiteral("merge-delete"), QStringLiteral("Merging and deleting people") },
     };
@@ -122,6 +123,7 @@ QString helpSectionFor(const QString& windowName)
         { QStringLiteral("frmCheckinStation"), QStringLiteral("checkin") },
         { QStringLiteral("frmClassCheckout"), QStringLiteral("checkin") },
         { QStringLiteral("frmCheckinReports"), QStringLiteral("checkin") },
+        { QStringLiteral("frmChurchDirectory"), QStringLiteral("directory") },
         { QStringLiteral("frmImportGifts"), QStringLiteral("giving") },
         { QStringLiteral("frmImportPeople"), QStringLiteral("import-people") },
         { QStringLiteral("frmMergePeople"), QStringLiteral("merge-delete") },

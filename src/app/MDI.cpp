@@ -115,6 +115,8 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
         { { "MemberS" }, opens("CheckinStation", "Check-in &Station", "frmCheckinStation") },
         { { "MemberS" }, opens("ClassCheckout", "Class Check-&out", "frmClassCheckout") },
         { { "Reports", "MemberReports" }, opens("CheckinReports", "&Check-in Reports", "frmCheckinReports") },
+        // The church directory with family pictures.
+        { { "Reports" }, opens("ChurchDirectory", "Church &Directory", "frmChurchDirectory") },
     };
     return tree;
 }

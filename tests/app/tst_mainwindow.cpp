@@ -164,6 +164,7 @@ void TestMainWindow::menuTreeInOrder()
         "    CheckinReports=Check-in Reports",
         "  ProspectReportsMenu=Prospect Reports",
         "    ProspectVisitationSheet=Prospect Visitation Sheet",
+        "  ChurchDirectory=Church Directory",
         "Giving=Giving",
         "  GiftEntry=Gift Entry",
         "  ContributionStatements=Contribution Statements",
