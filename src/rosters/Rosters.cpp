@@ -367,12 +367,29 @@ QHash<qint64, QList<qint64>> candidates(Database& db, const std::vector<Position
                                 .arg(notServing.join(QLatin1Char(',')));
     const QString order
         = QStringLiteral(" ORDER BY ") + sql::orderByName(QStringLiteral("m")) + QStringLiteral(", m.ID");
+    // The spellings the rows use of the positions' responsibilities (any
+    // letter case), read from the index, so the holders are then read
+    // through it rather than by going over every responsibility held.
+    QStringList spellings;
     if (!byResponsibility.isEmpty()) {
+        for (const QString& name :
+            db.texts(QStringLiteral("SELECT DISTINCT Responsibility FROM Member_Responsibility")))
+            if (byResponsibility.contains(name.trimmed().toCaseFolded()))
+                spellings.append(name);
+    }
+    if (!spellings.isEmpty()) {
+        QVariantList values { stored(day), stored(day) };
+        QStringList marks;
+        for (const QString& name : std::as_const(spellings)) {
+            marks.append(QStringLiteral("?"));
+            values.append(name);
+        }
         db.forEach(QStringLiteral("SELECT m.ID, r.Responsibility FROM Member_Responsibility AS r JOIN Member AS m ON "
                                   "m.ID = r.Member_ID WHERE (r.\"Start\" IS NULL OR r.\"Start\" <= ?) AND (r.\"End\" "
-                                  "IS NULL OR r.\"End\" >= ?) AND ")
+                                  "IS NULL OR r.\"End\" >= ?) AND r.Responsibility IN (%1) AND ")
+                       .arg(marks.join(QLatin1Char(',')))
                 + serving + order,
-            QVariantList { stored(day), stored(day) } + params, [&](const QSqlQuery& q) {
+            values + params, [&](const QSqlQuery& q) {
                 const auto it = byResponsibility.constFind(q.value(1).toString().trimmed().toCaseFolded());
                 if (it == byResponsibility.constEnd())
                     return;
