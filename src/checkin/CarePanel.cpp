@@ -8,6 +8,7 @@
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
+#include "widgets/Messages.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -55,8 +56,17 @@ CarePanel::CarePanel(QWidget* parent)
 
 void CarePanel::showPerson(qint64 id)
 {
+    const Care typed { txtAllergy->toPlainText(), txtAuthorisedPickup->text() };
+    if (m_person > 0 && id != m_person && HasPermission(perm::MemberEntry)
+        && (typed.allergy.trimmed() != m_loaded.allergy.trimmed()
+            || typed.authorisedPickup.trimmed() != m_loaded.authorisedPickup.trimmed())
+        && messages().ask(QStringLiteral("The care notes of %1 are not saved. Save them?").arg(nameOf(db(), m_person)),
+               QStringLiteral("Family Info"))
+            == Answer::Yes)
+        saveCare(db(), m_person, typed);
     m_person = id;
     const Care care = id > 0 ? careOf(db(), id) : Care();
+    m_loaded = care;
     txtAllergy->setPlainText(care.allergy);
     txtAuthorisedPickup->setText(care.authorisedPickup);
     const bool mayChange = id > 0 && HasPermission(perm::MemberEntry);

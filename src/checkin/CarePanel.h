@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checkin/Checkin.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -19,6 +21,8 @@ public:
     explicit CarePanel(QWidget* parent = nullptr);
 
     // Shows the person's notes; 0 clears the panel and leaves it disabled.
+    // Notes typed for the person shown before and not saved are not lost:
+    // the user is asked whether to save them first.
     void showPerson(qint64 id);
 
 private:
@@ -28,6 +32,7 @@ private:
     QLineEdit* txtAuthorisedPickup;
     QPushButton* btnSaveCare;
     qint64 m_person = 0;
+    Care m_loaded; // the notes as stored when the person was shown
 };
 
 } // namespace pw::checkin

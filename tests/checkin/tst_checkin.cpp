@@ -1,9 +1,12 @@
 // Check-in: codes, a family's code through the day, two stations, check-out, the roll call, finding a family.
 #include "TestSupport.h"
+#include "app/Permissions.h"
 #include "attendance/Attendance.h"
+#include "checkin/CarePanel.h"
 #include "checkin/Checkin.h"
 #include "data/Households.h"
 
+#include <QPlainTextEdit>
 #include <QtTest>
 #include <future>
 
@@ -73,6 +76,8 @@ private slots:
     void rollCallAgrees();
     void findFamilies_data();
     void findFamilies();
+    void notesAreNotLostOnTheNextPerson_data();
+    void notesAreNotLostOnTheNextPerson();
 };
 
 void TestCheckin::newCode_data()
@@ -224,6 +229,39 @@ void TestCheckin::findFamilies()
         shown.append(p.firstName + (p.child ? "*" : "") + (p.className.isEmpty() ? "" : "/" + p.className)
             + (p.code.isEmpty() ? "" : "#" + p.code));
     QCOMPARE(shown.join(' '), people);
+}
+
+void TestCheckin::notesAreNotLostOnTheNextPerson_data()
+{
+    QTest::addColumn<QString>("typed"); // the allergy note typed for Emma
+    QTest::addColumn<int>("answer"); // to the question, when asked
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("saved on Yes") << "Peanuts" << int(Answer::Yes) << "Peanuts" << true;
+    QTest::newRow("dropped on No") << "Peanuts" << int(Answer::No) << "Dairy" << true;
+    QTest::newRow("nothing typed, nothing asked") << "Dairy" << int(Answer::Yes) << "Dairy" << false;
+}
+
+// The care notes typed for one child and not saved are asked about before
+// the member screen shows the next person.
+void TestCheckin::notesAreNotLostOnTheNextPerson()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(QString, stored);
+    QFETCH(bool, asked);
+    TestEnv env;
+    const qint64 emma = env.addMember(QStringLiteral("Emma"), QStringLiteral("Hale"));
+    const qint64 noah = env.addMember(QStringLiteral("Noah"), QStringLiteral("Hale"));
+    checkin::saveCare(env.db(), emma, { QStringLiteral("Dairy"), QString() });
+    env.loginWithOnly(perm::MemberEntry);
+    checkin::CarePanel panel;
+    panel.showPerson(emma);
+    test::control<QPlainTextEdit>(&panel, "txtAllergy")->setPlainText(typed);
+    env.messages.answers = { Answer(answer) };
+    panel.showPerson(noah);
+    QCOMPARE(checkin::careOf(env.db(), emma).allergy, stored);
+    QCOMPARE(env.messages.count(), asked ? 1 : 0);
 }
 
 QTEST_MAIN(TestCheckin)
