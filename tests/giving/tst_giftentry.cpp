@@ -102,6 +102,7 @@ private slots:
     void pledgeAddedOnTheGivingTab();
     void fundsAreCheckedBeforeAnyIsSaved_data();
     void fundsAreCheckedBeforeAnyIsSaved();
+    void escapeInTheFundsGrid();
     void givingMenuOnlyWithGivingView_data();
     void givingMenuOnlyWithGivingView();
     void givingTabOnlyWithGivingView_data();
@@ -551,6 +552,32 @@ void TestGiftEntry::fundsAreCheckedBeforeAnyIsSaved()
     const QStringList expected = refusal.isEmpty() ? QStringList { "General:0", "Building:1", "Missions:1" }
                                                    : QStringList { "General:1", "Building:1" };
     QCOMPARE(c.env.db().texts(QStringLiteral("SELECT Name || ':' || Active FROM Fund ORDER BY ID")), expected);
+}
+
+// Escape in a cell being typed undoes the typing only; Escape on the grid
+// is Exit, which asks about the row not saved (Cancel keeps the window).
+void TestGiftEntry::escapeInTheFundsGrid()
+{
+    Church c;
+    c.env.loginAs(c.hale, QStringLiteral("Admin"), QStringLiteral("ann"));
+    frmFunds screen;
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto* grid = control<QTableWidget>(&screen, "grdFunds");
+    QTest::mouseClick(control<QPushButton>(&screen, "btnAddFund"), Qt::LeftButton);
+    grid->setCurrentCell(2, 0);
+    grid->editItem(grid->item(2, 0));
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor && editor != grid);
+    QTest::keyClicks(editor, QStringLiteral("Missions"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(screen.isVisible());
+    QCOMPARE(grid->item(2, 0)->text(), QString());
+    QCOMPARE(c.env.messages.count(), 0);
+    c.env.messages.choices = { QStringLiteral("Cancel") };
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QCOMPARE(c.env.messages.count(), 1);
+    QVERIFY(screen.isVisible());
 }
 
 void TestGiftEntry::givingMenuOnlyWithGivingView_data()
