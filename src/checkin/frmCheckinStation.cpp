@@ -427,16 +427,24 @@ void frmCheckinStation::btnCheckIn_clicked()
         BusyCursor busy;
         result = checkIn(db(), request, &systemRandom);
     }
-    QList<qint64> labels(result.checkedIn.begin(), result.checkedIn.end());
+    // The labels to print by code: the people checked in now under the
+    // family's code, a reprint under the code the person already holds
+    // (two children checked in apart hold codes of their own).
+    QMap<QString, QList<qint64>> labels;
+    if (!result.checkedIn.empty())
+        labels[result.code] = QList<qint64>(result.checkedIn.begin(), result.checkedIn.end());
     QStringList checkedIn, again;
     for (qint64 id : result.checkedIn)
         checkedIn << firstName(id);
     for (qint64 id : result.already) {
-        const QString question
-            = QStringLiteral("%1 is already checked in to %2 %3 with code %4. Print %5 label again?")
-                  .arg(firstName(id), cmbService->currentText(), dayWords(day()), result.code, pronoun(id));
+        QString held = result.code;
+        for (const Person& p : m_people)
+            if (p.id == id && !p.code.isEmpty())
+                held = p.code;
+        const QString question = QStringLiteral("%1 is already checked in to %2 %3 with code %4. Print %5 label again?")
+                                     .arg(firstName(id), cmbService->currentText(), dayWords(day()), held, pronoun(id));
         if (messages().ask(question, kTitle) == Answer::Yes) {
-            labels << id;
+            labels[held] << id;
             again << firstName(id);
         }
     }
@@ -447,7 +455,10 @@ void frmCheckinStation::btnCheckIn_clicked()
         outcome << QStringLiteral("Labels printed again: ") + again.join(QStringLiteral(", "));
     if (outcome.isEmpty())
         outcome << QStringLiteral("Nobody new was checked in.");
-    if (!labels.isEmpty() && !printFor(result.code, labels))
+    bool printed = true;
+    for (auto it = labels.cbegin(); it != labels.cend(); ++it)
+        printed = printFor(it.key(), it.value()) && printed;
+    if (!printed)
         outcome << QStringLiteral("The labels were not printed: press Reprint Labels.");
     showHousehold(m_headId);
     showCode(result.code, outcome.join(QLatin1Char('\n')));

@@ -152,6 +152,28 @@ private slots:
         QCOMPARE(printed.join(' ').contains("Emma"), !before || yes);
     }
 
+    // Emma and Noah checked in apart hold codes of their own: each reprint
+    // is asked and printed under the child's own code.
+    void reprintsUnderEachOwnCode()
+    {
+        Hales church;
+        const QString emma = church.checkedIn(false);
+        CheckinRequest r { "SS", church.env.clock.today(), { { church.ids[3], church.classes[3].toLongLong() } },
+            "hall", "ann", church.env.clock.now() };
+        const QString noah = checkIn(church.env.db(), r, [n = 5u](quint32 below) mutable { return n++ % below; }).code;
+        QVERIFY(noah != emma);
+        frmCheckinStation station;
+        control<QLineEdit>(&station, "txtSearch")->setText("4567");
+        click(&station, "btnSearch");
+        church.env.messages.answers = { Answer::Yes, Answer::Yes };
+        click(&station, "btnCheckIn");
+        QStringList asked;
+        for (const auto& e : church.env.messages.entries)
+            asked << e.text.section("with code ", 1).left(3);
+        QCOMPARE(asked, (QStringList { emma, noah }));
+        QCOMPARE(int(church.env.output.printed.size()), 2);
+    }
+
     void checksOutByTheCode_data()
     {
         QTest::addColumn<QString>("typed"); // empty: the family's code in lower case
