@@ -20,14 +20,6 @@ namespace {
         return reports::customReport(title, std::move(layOut));
     }
 
-    Row textRow(const QString& text, StyleId id = StyleId::Body)
-    {
-        const Style& s = style(id);
-        return Row { s.lineHeight + 4, [text, id](QPainter& p, double top) {
-                        drawLine(p, style(id), kContentLeft, top + 2, kContentWidth, text);
-                    } };
-    }
-
     QString shortDate(const QDate& d) { return d.toString(QStringLiteral("MM/dd/yyyy")); }
 
     constexpr double kNameWidth = 170.0;
@@ -63,7 +55,7 @@ reports::ReportPtr rollSheetReport(const services::Service& service, qint64 clas
         flow.setPageHeader({ header });
         flow.addRow(header);
         if (sheet->people.empty())
-            flow.addRow(textRow(QStringLiteral("Nobody is in this class yet.")));
+            flow.addRow(lineRow(QStringLiteral("Nobody is in this class yet."), StyleId::Body, 2));
         for (const Person& person : sheet->people) {
             const Style& body = style(StyleId::Body);
             flow.addRow(

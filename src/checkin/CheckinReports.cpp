@@ -15,13 +15,6 @@ using namespace reports::detail;
 
 namespace {
 
-    Row textRow(const QString& text)
-    {
-        return Row { style(StyleId::Body).lineHeight + 4, [text](QPainter& p, double top) {
-                        drawLine(p, style(StyleId::Body), kContentLeft, top + 2, kContentWidth, text);
-                    } };
-    }
-
     QString timeText(const QDateTime& at)
     {
         return at.isValid() ? formats::dateLocale().toString(at.time(), QLocale::ShortFormat) : QString();
@@ -66,9 +59,9 @@ reports::ReportPtr dayReport(Database& db, DayReport kind, const QDate& day)
                     r.station });
         };
         Flow flow;
-        flow.addRow(textRow(heading));
+        flow.addRow(lineRow(heading, StyleId::Body, 2));
         if (rows->empty())
-            flow.addRow(textRow(none));
+            flow.addRow(lineRow(none, StyleId::Body, 2));
         for (std::size_t i = 0; i < rows->size();) {
             // One group per service and class, its rows together.
             const CheckinRow& first = (*rows)[i];

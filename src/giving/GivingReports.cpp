@@ -19,27 +19,6 @@ using namespace reports::detail;
 
 namespace {
 
-    // A table row whose columns from `amountsFrom` on are amounts, right aligned.
-    Row moneyRow(
-        const std::vector<Column>& columns, const QStringList& cells, int amountsFrom, StyleId id = StyleId::Body)
-    {
-        return Row { style(id).lineHeight + 3, [=](QPainter& p, double top) {
-                        double x = kContentLeft;
-                        for (int c = 0; c < int(columns.size()) && c < cells.size(); ++c) {
-                            const double width = columns[std::size_t(c)].width;
-                            drawLine(p, style(id), x + 2, top + 1, width - 4, cells.at(c),
-                                c >= amountsFrom ? Qt::AlignRight : Qt::AlignLeft);
-                            x += width;
-                        }
-                    } };
-    }
-
-    Row textRow(const QString& text, StyleId id = StyleId::Body)
-    {
-        return Row { style(id).lineHeight + 2,
-            [=](QPainter& p, double top) { drawLine(p, style(id), kContentLeft, top + 1, kContentWidth, text); } };
-    }
-
     QString nameOf(const QSqlQuery& q, int first)
     {
         return personName(q.value(first).toString(), q.value(first + 1).toString(), q.value(first + 2).toString());
@@ -92,8 +71,8 @@ reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& lo
         QString heading = QStringLiteral("Batch of %1").arg(formats::dateText(shown.date));
         if (!shown.description.isEmpty())
             heading += QStringLiteral(": ") + shown.description;
-        flow.addRow(textRow(heading, StyleId::Name));
-        flow.addRow(textRow(shown.closed
+        flow.addRow(lineRow(heading, StyleId::Name));
+        flow.addRow(lineRow(shown.closed
                 ? QStringLiteral("Closed by %1 on %2").arg(shown.closedBy, formats::dateText(shown.closedOn.date()))
                 : QStringLiteral("Open: not closed yet"),
             StyleId::Caption));
@@ -105,28 +84,28 @@ reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& lo
         flow.addRow(header);
         flow.setPageHeader({ header });
         for (const Check& c : checks)
-            flow.addRow(moneyRow(checkColumns, { c.giver, c.number, money(c.cents) }, 2));
+            flow.addRow(cellsRow(checkColumns, { c.giver, c.number, money(c.cents) }, 2));
         if (checks.empty())
-            flow.addRow(textRow(QStringLiteral("No checks in this batch.")));
+            flow.addRow(lineRow(QStringLiteral("No checks in this batch.")));
         flow.setPageHeader({});
         flow.addSpace(10);
         const std::vector<Column> totalColumns { { QStringLiteral(""), 420 }, { QStringLiteral(""), 120 } };
         std::vector<Row> methods { headingRow(QStringLiteral("By method")) };
         for (auto it = byMethod.cbegin(); it != byMethod.cend(); ++it)
-            methods.push_back(moneyRow(totalColumns, { it.key(), money(it.value()) }, 1));
+            methods.push_back(cellsRow(totalColumns, { it.key(), money(it.value()) }, 1));
         flow.addBlock(methods);
         flow.addSpace(10);
         std::vector<Row> funds { headingRow(QStringLiteral("By fund")) };
         for (const auto& [fund, cents] : byFund)
-            funds.push_back(moneyRow(totalColumns, { fund, money(cents) }, 1));
+            funds.push_back(cellsRow(totalColumns, { fund, money(cents) }, 1));
         flow.addBlock(funds);
         flow.addSpace(10);
-        flow.addBlock({ moneyRow(totalColumns, { QStringLiteral("Total of %1 gift(s)").arg(count), money(total) }, 1,
+        flow.addBlock({ cellsRow(totalColumns, { QStringLiteral("Total of %1 gift(s)").arg(count), money(total) }, 1,
                             StyleId::BodyBold),
-            moneyRow(totalColumns,
+            cellsRow(totalColumns,
                 { QStringLiteral("Control total of %1 gift(s)").arg(shown.controlCount), money(shown.controlCents) },
                 1),
-            moneyRow(totalColumns, { QStringLiteral("Variance"), money(shown.controlCents - total) }, 1,
+            cellsRow(totalColumns, { QStringLiteral("Variance"), money(shown.controlCents - total) }, 1,
                 StyleId::BodyBold) });
         return flow.finish();
     });
@@ -175,13 +154,13 @@ reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale
     return reports::customReport(QStringLiteral("Giving by Fund and Month"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(textRow(QStringLiteral("Gifts of %1, returned gifts netted").arg(year), StyleId::Name));
+        flow.addRow(lineRow(QStringLiteral("Gifts of %1, returned gifts netted").arg(year), StyleId::Name));
         flow.addSpace(6);
-        const double width = (kContentWidth - 70) / double(columns.size() + 1);
-        std::vector<Column> table { { QStringLiteral("Month"), 70 } };
+        QStringList captions;
         for (const auto& column : columns)
-            table.push_back({ column.first, width });
-        table.push_back({ QStringLiteral("Total"), width });
+            captions.append(column.first);
+        captions.append(QStringLiteral("Total"));
+        const std::vector<Column> table = spreadColumns({ QStringLiteral("Month"), 70 }, captions);
         flow.addRow(tableHeader(table));
         std::vector<qint64> sums(columns.size() + 1);
         for (int m = 0; m < 12; ++m) {
@@ -192,32 +171,20 @@ reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale
             }
             cells.append(money(all[std::size_t(m)]));
             sums.back() += all[std::size_t(m)];
-            flow.addRow(moneyRow(table, cells, 1));
+            flow.addRow(cellsRow(table, cells, 1));
         }
         QStringList total { QStringLiteral("Year") };
         for (qint64 s : sums)
             total.append(money(s));
-        flow.addRow(moneyRow(table, total, 1, StyleId::BodyBold));
+        flow.addRow(cellsRow(table, total, 1, StyleId::BodyBold));
 
         // The months' totals as bars.
         flow.addSpace(18);
-        const qint64 highest = std::max<qint64>(1, *std::max_element(all.begin(), all.end()));
-        constexpr double kChartHeight = 180;
+        QStringList months;
+        for (int m = 0; m < 12; ++m)
+            months.append(locale.standaloneMonthName(m + 1, QLocale::ShortFormat));
         flow.addRow(headingRow(QStringLiteral("Total per month")));
-        flow.addRow(Row {
-            kChartHeight + 20, [=](QPainter& p, double top) {
-                const double slot = kContentWidth / 12.0;
-                p.save();
-                for (int m = 0; m < 12; ++m) {
-                    const double h = kChartHeight * double(std::max<qint64>(0, all[std::size_t(m)])) / double(highest);
-                    p.fillRect(QRectF(kContentLeft + m * slot + slot * 0.2, top + kChartHeight - h, slot * 0.6, h),
-                        QColor(70, 110, 160));
-                    drawLine(p, style(StyleId::Caption), kContentLeft + m * slot, top + kChartHeight + 4, slot,
-                        locale.standaloneMonthName(m + 1, QLocale::ShortFormat), Qt::AlignHCenter);
-                }
-                drawRule(p, kContentLeft, kContentLeft + kContentWidth, top + kChartHeight);
-                p.restore();
-            } });
+        flow.addRow(barChartRow(months, all, 180));
         return flow.finish();
     });
 }
@@ -246,7 +213,7 @@ reports::ReportPtr pledgeReport(Database& db, const Period& period, const QLocal
     return reports::customReport(QStringLiteral("Pledges and Giving"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(textRow(QStringLiteral("Pledges running from %1 to %2, given up to %2")
+        flow.addRow(lineRow(QStringLiteral("Pledges running from %1 to %2, given up to %2")
                                 .arg(formats::dateText(period.from), formats::dateText(period.to)),
             StyleId::Name));
         flow.addSpace(6);
@@ -260,14 +227,14 @@ reports::ReportPtr pledgeReport(Database& db, const Period& period, const QLocal
         for (const Line& l : lines) {
             const qint64 rest = std::max<qint64>(0, l.pledged - l.given);
             flow.addRow(
-                moneyRow(columns, { l.giver, l.fund, l.span, money(l.pledged), money(l.given), money(rest) }, 3));
+                cellsRow(columns, { l.giver, l.fund, l.span, money(l.pledged), money(l.given), money(rest) }, 3));
             pledged += l.pledged;
             given += l.given;
             left += rest;
         }
         if (lines.empty())
-            flow.addRow(textRow(QStringLiteral("No pledges run in this period.")));
-        flow.addRow(moneyRow(columns,
+            flow.addRow(lineRow(QStringLiteral("No pledges run in this period.")));
+        flow.addRow(cellsRow(columns,
             { QStringLiteral("%1 pledge(s)").arg(lines.size()), QString(), QString(), money(pledged), money(given),
                 money(left) },
             3, StyleId::BodyBold));
@@ -297,7 +264,7 @@ reports::ReportPtr giversReport(Database& db, const Period& period, const QLocal
     return reports::customReport(QStringLiteral("Givers and Totals"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(textRow(QStringLiteral("Gifts from %1 to %2, returned gifts netted")
+        flow.addRow(lineRow(QStringLiteral("Gifts from %1 to %2, returned gifts netted")
                                 .arg(formats::dateText(period.from), formats::dateText(period.to)),
             StyleId::Name));
         flow.addSpace(6);
@@ -308,11 +275,11 @@ reports::ReportPtr giversReport(Database& db, const Period& period, const QLocal
         flow.setPageHeader({ header });
         qint64 total = 0;
         for (const Line& l : lines) {
-            flow.addRow(moneyRow(columns, { l.giver, l.envelope, QString::number(l.gifts), money(l.cents) }, 2));
+            flow.addRow(cellsRow(columns, { l.giver, l.envelope, QString::number(l.gifts), money(l.cents) }, 2));
             total += l.cents;
         }
         flow.addRow(
-            moneyRow(columns, { QStringLiteral("%1 giver(s)").arg(lines.size()), QString(), QString(), money(total) },
+            cellsRow(columns, { QStringLiteral("%1 giver(s)").arg(lines.size()), QString(), QString(), money(total) },
                 2, StyleId::BodyBold));
         return flow.finish();
     });

@@ -20,24 +20,12 @@ namespace {
 
     const QString kTitle = QStringLiteral("Contribution Statement");
 
-    Row textRow(const QString& text, StyleId id = StyleId::Body, double x = kContentLeft, double width = kContentWidth,
-        Qt::Alignment align = Qt::AlignLeft)
-    {
-        return Row { style(id).lineHeight + 2,
-            [=](QPainter& p, double top) { drawLine(p, style(id), x, top + 1, width, text, align); } };
-    }
-
     // A line of a small table of totals: the label and the amount right
     // aligned beneath the statement's amount column.
     Row totalRow(const QString& label, const QString& amount, StyleId id = StyleId::Body)
     {
-        constexpr double kLabelWidth = 300.0;
-        constexpr double kAmountWidth = 110.0;
-        const double x = kContentLeft + kContentWidth - kLabelWidth - kAmountWidth;
-        return Row { style(id).lineHeight + 3, [=](QPainter& p, double top) {
-                        drawLine(p, style(id), x, top + 1, kLabelWidth, label);
-                        drawLine(p, style(id), x + kLabelWidth, top + 1, kAmountWidth, amount, Qt::AlignRight);
-                    } };
+        static const std::vector<Column> kColumns { { QString(), 300 }, { QString(), 110 } };
+        return cellsRow(kColumns, { label, amount }, 1, id, Qt::AlignRight);
     }
 
     QString periodText(const Period& period)
@@ -55,15 +43,15 @@ namespace {
         // window envelope shows it.
         std::vector<Row> head;
         for (const QString& line : church.address)
-            head.push_back(textRow(line));
+            head.push_back(lineRow(line));
         head.push_back(spaceRow(18));
-        head.push_back(textRow(s.names, StyleId::Name));
+        head.push_back(lineRow(s.names, StyleId::Name));
         if (s.address.isEmpty())
-            head.push_back(textRow(QStringLiteral("(no address on file)"), StyleId::Caption));
+            head.push_back(lineRow(QStringLiteral("(no address on file)"), StyleId::Caption));
         for (const QString& line : s.address)
-            head.push_back(textRow(line));
+            head.push_back(lineRow(line));
         head.push_back(spaceRow(12));
-        head.push_back(textRow(periodText(s.period), StyleId::BodyBold));
+        head.push_back(lineRow(periodText(s.period), StyleId::BodyBold));
         flow.addBlock(head);
         flow.addSpace(8);
 
@@ -82,7 +70,7 @@ namespace {
                 { formats::dateText(l.date), what, l.method, l.checkNumber, goods ? QString() : money(l.cents) }));
         }
         if (s.lines.empty())
-            flow.addRow(textRow(QStringLiteral("No gifts in this period.")));
+            flow.addRow(lineRow(QStringLiteral("No gifts in this period.")));
         flow.setPageHeader({});
 
         flow.addSpace(10);

@@ -1,7 +1,7 @@
 #include "reports/PageFrame.h"
 
-#include "widgets/Formats.h"
 #include "data/PersonName.h"
+#include "widgets/Formats.h"
 
 #include <QDate>
 #include <QHash>
@@ -453,6 +453,60 @@ Row tableRow(const std::vector<Column>& columns, const QStringList& cells, doubl
                         cx += columns[i].width;
                     }
                     drawRule(p, x, x + total, top + h - 0.5, 0.3, QColor(170, 170, 170));
+                } };
+}
+
+Row lineRow(const QString& text, StyleId id, int pad)
+{
+    return Row { style(id).lineHeight + 2 * pad,
+        [=](QPainter& p, double top) { drawLine(p, style(id), kContentLeft, top + pad, kContentWidth, text); } };
+}
+
+Row cellsRow(
+    const std::vector<Column>& columns, const QStringList& cells, int alignRightFrom, StyleId id, Qt::Alignment place)
+{
+    double total = 0;
+    for (const Column& c : columns)
+        total += c.width;
+    const double left = place.testFlag(Qt::AlignRight) ? kContentLeft + kContentWidth - total : kContentLeft;
+    // Cells in a table's columns keep the table's padding; a row of totals
+    // beside nothing else sits flush.
+    const double pad = place.testFlag(Qt::AlignRight) ? 0 : 2;
+    return Row { style(id).lineHeight + 3, [=](QPainter& p, double top) {
+                    double x = left;
+                    for (int c = 0; c < int(columns.size()) && c < cells.size(); ++c) {
+                        const double width = columns[std::size_t(c)].width;
+                        drawLine(p, style(id), x + pad, top + 1, width - 2 * pad, cells.at(c),
+                            c >= alignRightFrom ? Qt::AlignRight : Qt::AlignLeft);
+                        x += width;
+                    }
+                } };
+}
+
+std::vector<Column> spreadColumns(const Column& first, const QStringList& captions)
+{
+    std::vector<Column> out { first };
+    const double width = (kContentWidth - first.width) / std::max<double>(1, captions.size());
+    for (const QString& caption : captions)
+        out.push_back({ caption, width });
+    return out;
+}
+
+Row barChartRow(const QStringList& labels, const std::vector<qint64>& values, int height)
+{
+    const qint64 highest = values.empty() ? 1 : std::max<qint64>(1, *std::max_element(values.begin(), values.end()));
+    return Row { double(height) + 20, [=](QPainter& p, double top) {
+                    const double slot = kContentWidth / std::max<double>(1, values.size());
+                    p.save();
+                    for (std::size_t i = 0; i < values.size(); ++i) {
+                        const double h = double(height) * double(std::max<qint64>(0, values[i])) / double(highest);
+                        p.fillRect(QRectF(kContentLeft + i * slot + slot * 0.2, top + height - h, slot * 0.6, h),
+                            QColor(70, 110, 160));
+                        drawLine(p, style(StyleId::Caption), kContentLeft + i * slot, top + height + 4, slot,
+                            labels.value(int(i)), Qt::AlignHCenter);
+                    }
+                    drawRule(p, kContentLeft, kContentLeft + kContentWidth, top + height);
+                    p.restore();
                 } };
 }
 

@@ -205,6 +205,19 @@ std::vector<Row> paragraphRows(const QString& text, StyleId id, double x = kCont
 std::vector<Row> fieldRows(const QString& label, const QString& text, double labelWidth, double x = kContentLeft,
     double width = kContentWidth);
 Row spaceRow(double height);
+// One line of text over the content's width, `pad` points above and below.
+Row lineRow(const QString& text, StyleId id = StyleId::Body, int pad = 1);
+// One line of cells in their columns, each cut to its column; the columns
+// from alignRightFrom on are right aligned (amounts). The columns start at the
+// content's left edge, or with Qt::AlignRight end at its right edge.
+Row cellsRow(const std::vector<Column>& columns, const QStringList& cells, int alignRightFrom,
+    StyleId id = StyleId::Body, Qt::Alignment place = Qt::AlignLeft);
+// The first column at its own width, then one column per caption sharing
+// the rest of the content's width evenly.
+std::vector<Column> spreadColumns(const Column& first, const QStringList& captions);
+// Bars of the values (negative ones as none), the highest height points
+// tall, each labelled beneath, across the content's width.
+Row barChartRow(const QStringList& labels, const std::vector<qint64>& values, int height);
 
 // A labelled value in a column of fields.
 struct Field {
