@@ -1,9 +1,7 @@
 #include "attendance/Attendance.h"
 
-#include "data/ChurchSettings.h"
 #include "data/Database.h"
 #include "data/Members.h"
-#include "data/NextOutreachPhase.h"
 #include "data/PersonName.h"
 #include "data/Sql.h"
 
@@ -181,29 +179,6 @@ SaveOutcome save(Database& db, const Meeting& meeting, const Recorded& loaded, c
     tx.commit();
     outcome.stored = load(db, meeting);
     return outcome;
-}
-
-MemberRecord visitorRecord(Database& db, const QString& firstName, const QString& lastName, const QString& phoneDigits,
-    const QDate& visited, const QString& user, const QDateTime& now)
-{
-    MemberRecord r;
-    r.status = QStringLiteral("Prospect");
-    r.firstName = firstName.trimmed();
-    r.lastName = lastName.trimmed();
-    r.phone = phoneDigits;
-    r.gender = QStringLiteral("Unknown");
-    r.prospectStatus = QStringLiteral("Active");
-    r.memberActiveStatus = ChurchSettings::value(db, ChurchSettings::kNewPersonChurchStatus).trimmed();
-    if (r.memberActiveStatus.isEmpty())
-        r.memberActiveStatus = QStringLiteral("Active");
-    // The visit counts as the first contact with a prospect who has no phase yet.
-    const NextStep step = outreach::proposeNextStep(Phases::load(db), QString(), visited, QString());
-    r.prospectPhase = step.phase;
-    r.prospectNextContactDate = step.date;
-    r.prospectNextContactAction = step.action;
-    r.dateAdded = now;
-    r.addedBy = user;
-    return r;
 }
 
 PersonAttendance forPerson(Database& db, qint64 id, const QDate& today)

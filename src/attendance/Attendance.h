@@ -71,14 +71,6 @@ struct SaveOutcome {
 SaveOutcome save(Database& db, const Meeting& meeting, const Recorded& loaded, const Recorded& mine,
     threeway::OnConflict onConflict, const QString& user, const QDateTime& now);
 
-// A visitor as a new prospect (Status "Prospect"), not yet stored, with every
-// field a person needs: the Church Status the church gives new people
-// ("Active" when it has chosen none), Prospect Status "Active", Gender
-// "Unknown"; and the outreach's first phase with the next contact date and
-// action that a contact on the day of the visit proposes.
-MemberRecord visitorRecord(Database& db, const QString& firstName, const QString& lastName, const QString& phoneDigits,
-    const QDate& visited, const QString& user, const QDateTime& now);
-
 // One person's attendance for the member screen.
 struct PersonAttendance {
     struct Line {

@@ -293,7 +293,7 @@ void frmAttendanceEntry::btnAddVisitor_clicked()
         (txtVisitorFirst->text().trimmed().isEmpty() ? txtVisitorFirst : txtVisitorLast)->setFocus();
         return;
     }
-    MemberRecord visitor = visitorRecord(db(), txtVisitorFirst->text(), txtVisitorLast->text(),
+    MemberRecord visitor = Members::visitorRecord(db(), txtVisitorFirst->text(), txtVisitorLast->text(),
         phoneDigits(txtVisitorPhone), m_shown.date, ctx().user.username, clock().now());
     if (const auto question = people::duplicateQuestion(db(), visitor)) {
         const int answer = messages().choose(question->text, QStringLiteral("Pewlark"),

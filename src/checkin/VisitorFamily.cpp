@@ -1,13 +1,10 @@
 #include "checkin/VisitorFamily.h"
 
 #include "checkin/frmCheckinStation.h"
-#include "data/ChurchSettings.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Households.h"
 #include "data/Members.h"
-#include "data/NextOutreachPhase.h"
-#include "data/Phases.h"
 #include "people/DuplicateQuestion.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
@@ -28,26 +25,6 @@ namespace pw::checkin {
 namespace {
 
     const QString kTitle = QStringLiteral("Add Visitor Family");
-
-    // A visitor as every new prospect starts (the roll call's rules): the
-    // church's status for new people, an active prospect, the stamps.
-    MemberRecord visitor(Database& db, const QString& first, const QString& last, const QString& phone,
-        const QString& user, const QDateTime& now)
-    {
-        MemberRecord r;
-        r.status = QStringLiteral("Prospect");
-        r.firstName = first.trimmed();
-        r.lastName = last.trimmed();
-        r.phone = phone;
-        r.gender = QStringLiteral("Unknown");
-        r.prospectStatus = QStringLiteral("Active");
-        r.memberActiveStatus = ChurchSettings::value(db, ChurchSettings::kNewPersonChurchStatus).trimmed();
-        if (r.memberActiveStatus.isEmpty())
-            r.memberActiveStatus = QStringLiteral("Active");
-        r.dateAdded = now;
-        r.addedBy = user;
-        return r;
-    }
 
     void setClass(MemberRecord& r, const QString& serviceCode, qint64 classId)
     {
@@ -74,19 +51,20 @@ NewFamily addVisitorFamily(Database& db, const VisitorFamily& family, const QStr
     const QString& user, const QDateTime& now)
 {
     Transaction transaction(db);
-    MemberRecord parent = visitor(db, family.firstName, family.lastName, family.phone, user, now);
+    // The visit counts as the first contact with the family, through its
+    // parent: the children are followed up with their family.
+    MemberRecord parent
+        = Members::visitorRecord(db, family.firstName, family.lastName, family.phone, visited, user, now);
     parent.headOfHousehold = true;
-    // The visit counts as the first contact with the family.
-    const NextStep step = outreach::proposeNextStep(Phases::load(db), QString(), visited, QString());
-    parent.prospectPhase = step.phase;
-    parent.prospectNextContactDate = step.date;
-    parent.prospectNextContactAction = step.action;
     NewFamily out;
     out.headId = Members::insert(db, parent);
     out.lastName = parent.lastName;
     out.name = parent.lastName + QStringLiteral(", ") + parent.firstName;
     for (const VisitorFamily::Child& c : family.children) {
-        MemberRecord child = visitor(db, c.firstName, family.lastName, family.phone, user, now);
+        MemberRecord child = Members::visitorRecord(db, c.firstName, family.lastName, family.phone, visited, user, now);
+        child.prospectPhase.clear();
+        child.prospectNextContactDate = QDate();
+        child.prospectNextContactAction.clear();
         child.dateOfBirth = c.dateOfBirth;
         child.gender = c.gender;
         setClass(child, serviceCode, c.classId);

@@ -1,7 +1,10 @@
 #include "data/Members.h"
 
+#include "data/ChurchSettings.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/NextOutreachPhase.h"
+#include "data/Phases.h"
 #include "data/Rows.h"
 #include "data/Sql.h"
 
@@ -167,8 +170,7 @@ const QStringList& screenColumns()
 {
     static const QStringList names = [] {
         const QStringList excluded = QStringList { QStringLiteral("Picture"), QStringLiteral("Date_Added"),
-                                         QStringLiteral("Added_By"), QStringLiteral("Date_Edited"),
-                                         QStringLiteral("Edited_By") }
+            QStringLiteral("Added_By"), QStringLiteral("Date_Edited"), QStringLiteral("Edited_By") }
             + nextStepColumns();
         QStringList out;
         for (const Column& c : columns())
@@ -197,7 +199,8 @@ MemberRecord fromQuery(const QSqlQuery& query, int firstIndex)
 
 std::optional<MemberRecord> load(Database& db, qint64 id)
 {
-    QSqlQuery q = db.exec(QStringLiteral("SELECT ") + selectList() + QStringLiteral(" FROM Member WHERE ID = ?"), { id });
+    QSqlQuery q
+        = db.exec(QStringLiteral("SELECT ") + selectList() + QStringLiteral(" FROM Member WHERE ID = ?"), { id });
     if (!q.next())
         return std::nullopt;
     return fromQuery(q);
@@ -308,5 +311,28 @@ Inserter::Inserter(Database& db)
 Inserter::~Inserter() = default;
 
 qint64 Inserter::insert(const MemberRecord& record) { return m_statement->insert(allValues(record)); }
+
+MemberRecord visitorRecord(Database& db, const QString& firstName, const QString& lastName, const QString& phoneDigits,
+    const QDate& visited, const QString& user, const QDateTime& now)
+{
+    MemberRecord r;
+    r.status = QStringLiteral("Prospect");
+    r.firstName = firstName.trimmed();
+    r.lastName = lastName.trimmed();
+    r.phone = phoneDigits;
+    r.gender = QStringLiteral("Unknown");
+    r.prospectStatus = QStringLiteral("Active");
+    r.memberActiveStatus = ChurchSettings::value(db, ChurchSettings::kNewPersonChurchStatus).trimmed();
+    if (r.memberActiveStatus.isEmpty())
+        r.memberActiveStatus = QStringLiteral("Active");
+    // The visit counts as the first contact with a prospect who has no phase yet.
+    const NextStep step = outreach::proposeNextStep(Phases::load(db), QString(), visited, QString());
+    r.prospectPhase = step.phase;
+    r.prospectNextContactDate = step.date;
+    r.prospectNextContactAction = step.action;
+    r.dateAdded = now;
+    r.addedBy = user;
+    return r;
+}
 
 } // namespace pw::Members

@@ -114,8 +114,8 @@ namespace Members {
     struct Column {
         const char* name; // the column's name in the table
         Kind kind;
-        std::variant<QString MemberRecord::*, QDate MemberRecord::*, QDateTime MemberRecord::*,
-            qint64 MemberRecord::*, bool MemberRecord::*>
+        std::variant<QString MemberRecord::*, QDate MemberRecord::*, QDateTime MemberRecord::*, qint64 MemberRecord::*,
+            bool MemberRecord::*>
             field;
 
         QString columnName() const { return QString::fromLatin1(name); }
@@ -180,6 +180,14 @@ namespace Members {
     // between; only the columns this user changed are written.
     SaveOutcome saveEdited(Database& db, const MemberRecord& loaded, const MemberRecord& edited,
         const QStringList& columnNames, const QStringList& stampColumns, OnConflict onConflict);
+
+    // A visitor as a new prospect (Status "Prospect"), not yet stored, with every
+    // field a person needs: the Church Status the church gives new people
+    // ("Active" when it has chosen none), Prospect Status "Active", Gender
+    // "Unknown"; and the outreach's first phase with the next contact date and
+    // action that a contact on the day of the visit proposes.
+    MemberRecord visitorRecord(Database& db, const QString& firstName, const QString& lastName,
+        const QString& phoneDigits, const QDate& visited, const QString& user, const QDateTime& now);
 
     // An insert of every column prepared once, for writing many people.
     class Inserter {
