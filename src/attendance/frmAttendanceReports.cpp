@@ -1,5 +1,7 @@
 #include "attendance/frmAttendanceReports.h"
 
+#include "reports/ReportWindow.h"
+
 #include "app/Workspace.h"
 #include "attendance/AttendanceReports.h"
 #include "data/Clock.h"
@@ -74,17 +76,7 @@ frmAttendanceReports::frmAttendanceReports(QWidget* parent)
     form->addRow(lblDate, dtDate);
     form->addRow(QStringLiteral("Covering"), span);
     form->addRow(QString(), weeks);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnPreview);
-    buttons->addWidget(btnPrint);
-    buttons->addWidget(btnExit);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
-    setDefaultButton(this, btnPreview);
-    setCancelButton(this, btnExit);
+    reports::layOutReportWindow(this, form, { btnPreview, btnPrint, btnExit });
     attachTypeAhead({ cmbReport, cmbService, cmbClass });
 
     connect(cmbReport, qOverload<int>(&QComboBox::currentIndexChanged), this,

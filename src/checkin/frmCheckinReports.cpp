@@ -1,5 +1,7 @@
 #include "checkin/frmCheckinReports.h"
 
+#include "reports/ReportWindow.h"
+
 #include "app/Workspace.h"
 #include "checkin/CheckinReports.h"
 #include "data/Clock.h"
@@ -35,17 +37,7 @@ frmCheckinReports::frmCheckinReports(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Report"), cmbReport);
     form->addRow(QStringLiteral("Day"), dtDay);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnPreview);
-    buttons->addWidget(btnPrint);
-    buttons->addWidget(btnExit);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
-    setDefaultButton(this, btnPreview);
-    setCancelButton(this, btnExit);
+    reports::layOutReportWindow(this, form, { btnPreview, btnPrint, btnExit });
     attachTypeAhead(cmbReport);
 
     connect(btnPreview, &QPushButton::clicked, this, [this] { guarded([this] { run(true); }); });

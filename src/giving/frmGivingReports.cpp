@@ -1,5 +1,7 @@
 #include "giving/frmGivingReports.h"
 
+#include "reports/ReportWindow.h"
+
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "giving/Batches.h"
@@ -83,18 +85,8 @@ frmGivingReports::frmGivingReports(QWidget* parent)
     m_yearRow = { yearLabel, spnYear };
     m_periodRow = { fromLabel, dtFrom, toLabel, dtTo };
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnPreview);
-    buttons->addWidget(btnPrint);
-    buttons->addWidget(btnExit);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
+    reports::layOutReportWindow(this, grid, { btnPreview, btnPrint, btnExit });
     setMinimumWidth(460);
-    setDefaultButton(this, btnPreview);
-    setCancelButton(this, btnExit);
 
     connect(cmbReport, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { reportChosen(); });
     connect(btnPreview, &QPushButton::clicked, this, [this] { guarded([this] { run(false); }); });
