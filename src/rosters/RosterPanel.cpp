@@ -102,10 +102,17 @@ RosterPanel::RosterPanel(QWidget* parent)
     awayNote->addWidget(txtAwayNote, 1);
     awayNote->addWidget(btnAddAway);
     awayNote->addWidget(btnRemoveAway);
+    // Enter in a box of the time away adds it: the member screen around the
+    // tab has no default button to take it.
+    auto* awayBoxes = new QWidget(this);
+    auto* awayBoxesLayout = new QVBoxLayout(awayBoxes);
+    awayBoxesLayout->setContentsMargins(0, 0, 0, 0);
+    awayBoxesLayout->addLayout(awayInputs);
+    awayBoxesLayout->addLayout(awayNote);
+    setEnterButton(awayBoxes, btnAddAway);
     auto* away = new QVBoxLayout;
     away->addWidget(grdAway, 1);
-    away->addLayout(awayInputs);
-    away->addLayout(awayNote);
+    away->addWidget(awayBoxes);
 
     auto* preferences = new QVBoxLayout;
     preferences->addWidget(grdPreferences);

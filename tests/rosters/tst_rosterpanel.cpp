@@ -1,3 +1,4 @@
+#include "RealMessageBoxes.h"
 #include "TestSupport.h"
 
 #include "app/Permissions.h"
@@ -35,6 +36,32 @@ struct Serving {
 class TestRosterPanel : public QObject {
     Q_OBJECT
 private slots:
+    // Enter in the note adds the time away; a real message box refusing an
+    // end before the start gives the focus back to the end date.
+    void enterInTheNoteAndARefusal()
+    {
+        Serving s;
+        test::RealMessageBoxes boxes;
+        s.panel.show();
+        s.panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.panel));
+        s.at<QDateEdit>("dtAwayFrom")->setDate(QDate(2026, 3, 20));
+        s.at<QCheckBox>("chkAwayTo")->setChecked(true);
+        s.at<QDateEdit>("dtAwayTo")->setDate(QDate(2026, 3, 19));
+        auto* note = s.at<QLineEdit>("txtAwayNote");
+        note->setFocus();
+        QTest::keyClicks(note, QStringLiteral("away"));
+        QTest::keyClick(note, Qt::Key_Return);
+        QCOMPARE(boxes.shown,
+            QStringList { QStringLiteral("Serving: The time away ends on 3/19/2026, before it starts on 3/20/2026.") });
+        QTRY_VERIFY(s.at<QDateEdit>("dtAwayTo")->hasFocus());
+        s.at<QDateEdit>("dtAwayTo")->setDate(QDate(2026, 3, 27));
+        note->setFocus();
+        QTest::keyClick(note, Qt::Key_Return);
+        QCOMPARE(s.stored("SELECT From_Date || ' ' || To_Date || ' ' || Note FROM Roster_Unavailable"),
+            QStringLiteral("2026-03-20 2026-03-27 away"));
+    }
+
     void timeAway_data()
     {
         QTest::addColumn<QDate>("from");
