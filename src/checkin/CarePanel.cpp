@@ -51,6 +51,9 @@ CarePanel::CarePanel(QWidget* parent)
     layout->addLayout(buttons);
     layout->addStretch(1);
     connect(btnSaveCare, &QPushButton::clicked, this, [this] { guarded([this] { btnSaveCare_clicked(); }); });
+    // Enter in the names saves the notes: the member screen has no default
+    // button to take it.
+    connect(txtAuthorisedPickup, &QLineEdit::returnPressed, btnSaveCare, &QPushButton::click);
     showPerson(0);
 }
 

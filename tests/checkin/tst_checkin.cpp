@@ -6,6 +6,7 @@
 #include "checkin/Checkin.h"
 #include "data/Households.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest>
 #include <future>
@@ -76,6 +77,7 @@ private slots:
     void rollCallAgrees();
     void findFamilies_data();
     void findFamilies();
+    void enterInTheNamesSavesTheNotes();
     void notesAreNotLostOnTheNextPerson_data();
     void notesAreNotLostOnTheNextPerson();
 };
@@ -229,6 +231,19 @@ void TestCheckin::findFamilies()
         shown.append(p.firstName + (p.child ? "*" : "") + (p.className.isEmpty() ? "" : "/" + p.className)
             + (p.code.isEmpty() ? "" : "#" + p.code));
     QCOMPARE(shown.join(' '), people);
+}
+
+void TestCheckin::enterInTheNamesSavesTheNotes()
+{
+    TestEnv env;
+    const qint64 emma = env.addMember(QStringLiteral("Emma"), QStringLiteral("Hale"));
+    env.loginWithOnly(perm::MemberEntry);
+    checkin::CarePanel panel;
+    panel.showPerson(emma);
+    auto* names = test::control<QLineEdit>(&panel, "txtAuthorisedPickup");
+    QTest::keyClicks(names, QStringLiteral("Helen Hale"));
+    QTest::keyClick(names, Qt::Key_Return);
+    QCOMPARE(checkin::careOf(env.db(), emma).authorisedPickup, QStringLiteral("Helen Hale"));
 }
 
 void TestCheckin::notesAreNotLostOnTheNextPerson_data()
