@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <QLocale>
+
 #include "data/Passwords.h"
 #include "data/Postgres.h"
 #include "data/Schema.h"
@@ -171,6 +173,10 @@ QString emptyServerDatabase(const QString& tag)
 
 TestEnv::TestEnv(Where where)
 {
+    // Numbers, money and dates as the C locale writes them on every system
+    // (Windows takes the user's locale, not LC_ALL), so the texts tests
+    // compare do not depend on the machine.
+    QLocale::setDefault(QLocale::c());
     if (onServer() && where == Where::Configured) {
         database = Database::open(serverDatabase(), Database::OpenMode::ExistingOnly);
         // A test's rows are thrown away afterwards.
