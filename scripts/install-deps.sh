@@ -26,6 +26,9 @@ PACKAGES=(
   xvfb
   xauth
   qt6-qpa-plugins
+  # lupdate and lrelease: the Spanish and Portuguese catalogues.
+  qt6-l10n-tools
+  qt6-translations-l10n
   # The Debian package: CPack's shlibdeps, its checks and the install check.
   dpkg-dev
   lintian
