@@ -21,11 +21,12 @@ cd "${1:-$(dirname "$0")/..}"
 # The folders each folder may use directly; what those use is allowed too.
 declare -A uses=(
     [data]=""
+    [i18n]=""
     [demo]="data"
     [legacy]="data"
     [people]="data"
     [widgets]="data"
-    [app]="widgets"
+    [app]="widgets i18n"
     [outreach]="app"
     [reports]="app"
     [admin]="app people"
