@@ -7,10 +7,10 @@
 // leaves the pick empty (types a new name) to add one, and "Save And Close"
 // stores it. Entries are not removed here.
 
-#include "widgets/EditTracker.h"
 #include "data/Lookups.h"
 #include "data/Responsibilities.h"
 #include "data/Rows.h"
+#include "widgets/EditTracker.h"
 
 #include <QString>
 #include <QStringList>
