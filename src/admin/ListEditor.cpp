@@ -16,6 +16,7 @@
 #include "widgets/SharedLists.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -212,7 +213,7 @@ void ListEditor::build()
     auto addRow = [&](const QString& caption, QWidget* control) {
         const int row = grid->rowCount();
         // The caption is kept in English for the label's object name.
-        auto* label = new QLabel(tr(caption.toUtf8().constData()), this);
+        auto* label = new QLabel(QCoreApplication::translate("ListEditor", caption.toUtf8().constData()), this);
         label->setObjectName(labelName(caption));
         label->setBuddy(control);
         grid->addWidget(label, row, 0, qobject_cast<QPlainTextEdit*>(control) ? Qt::AlignTop : Qt::AlignVCenter);
@@ -442,7 +443,7 @@ bool ListEditor::saveRow()
             return conflictQuestion(m_setup.what, conflictFields(outcome.conflicts, [this](const QString& column) {
                 for (const ListField& f : m_setup.fields)
                     if (f.column == column)
-                        return tr(f.label.toUtf8().constData());
+                        return QCoreApplication::translate("ListEditor", f.label.toUtf8().constData());
                 return column;
             }));
         });

@@ -35,7 +35,7 @@ struct ListField {
         SundaySchoolClass, // the Sunday School classes after an empty first entry
     };
     QString control; // the control's object name
-    QString label;
+    QString label; // in English, as the label's object name comes from it; shown translated
     QString column; // the column of the table it shows
     Kind kind = Kind::Text;
 };

@@ -48,7 +48,7 @@ frmChurchInfo::frmChurchInfo(QWidget* parent)
     setDefaultButton(this, ui->btnSave);
     setCancelButton(this, ui->btnExit);
 
-    m_tracker = new EditTracker(this, QStringLiteral("Setup"));
+    m_tracker = new EditTracker(this, tr("Setup"));
     m_tracker->watch(this);
     m_tracker->setRecordName([this] { return ui->txtCompany->text().trimmed(); });
     m_tracker->setSave([this] { return save(); });

@@ -73,7 +73,7 @@ frmUserEntry::frmUserEntry(QWidget* parent)
     attachTypeAhead(ui->cmbType);
     setCancelButton(this, ui->btnExit);
 
-    m_tracker = new EditTracker(this, QStringLiteral("User Entry/Edit"));
+    m_tracker = new EditTracker(this, tr("User Entry/Edit"));
     m_tracker->watch(this);
     m_tracker->ignore(ui->cmbName);
     m_tracker->setRecordName([this] { return selectedText(ui->cmbName).trimmed(); });
