@@ -1,22 +1,29 @@
 #include "admin/AdminRules.h"
 
+#include "app/Permissions.h"
+#include "data/Passwords.h"
 #include "widgets/Context.h"
 #include "widgets/EditTracker.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
-#include "app/Permissions.h"
-#include "data/Passwords.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QScopeGuard>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace pw::admin {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(AdminRules)
+    };
+} // namespace
 
 namespace {
 
@@ -113,9 +120,8 @@ void whenLeaving(QWidget* screen, QWidget* box, std::function<void()> check, QLi
 {
     auto* watch = new LeaveWatch(screen, box, std::move(check), std::move(except));
     box->installEventFilter(watch);
-    QObject::connect(qApp, &QApplication::focusChanged, watch, [watch](QWidget* old, QWidget* now) {
-        watch->focusMoved(old, now);
-    });
+    QObject::connect(
+        qApp, &QApplication::focusChanged, watch, [watch](QWidget* old, QWidget* now) { watch->focusMoved(old, now); });
 }
 
 void refuseEntry(QLineEdit* box, const QString& text, const QString& title)
@@ -140,8 +146,8 @@ bool samePasswordTwice(QLineEdit* first, QLineEdit* again)
         return true;
     first->clear();
     again->clear();
-    refuseEntry(first, QStringLiteral("The two passwords differ; please type the same password twice."),
-        QStringLiteral("Invalid Entry"));
+    refuseEntry(
+        first, Tr::tr("The two passwords differ; please type the same password twice."), Tr::tr("Invalid Entry"));
     return false;
 }
 

@@ -1,21 +1,22 @@
 #include "admin/ListEditor.h"
 
 #include "admin/AdminRules.h"
-#include "widgets/Conflicts.h"
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
-#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/CareGroups.h"
 #include "data/Classes.h"
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,35 +69,38 @@ ListEditorSetup classEditor(Lookups::ClassKind kind)
     switch (kind) {
     case Lookups::ClassKind::SundaySchool:
         s.windowName = QStringLiteral("frmSSClassEntry");
-        s.caption = QStringLiteral("Sunday School Class Entry/Edit");
+        s.caption = ListEditor::tr("Sunday School Class Entry/Edit");
         s.permission = perm::SSClassEntry;
         break;
     case Lookups::ClassKind::DiscipleshipTraining:
         s.windowName = QStringLiteral("frmDTClassEntry");
-        s.caption = QStringLiteral("Discipleship Training Class Entry/Edit");
+        s.caption = ListEditor::tr("Discipleship Training Class Entry/Edit");
         s.permission = perm::DTClassEntry;
         break;
     case Lookups::ClassKind::WednesdayNight:
         s.windowName = QStringLiteral("frmWedClassEntry");
-        s.caption = QStringLiteral("Wednesday Night Class Entry/Edit");
+        s.caption = ListEditor::tr("Wednesday Night Class Entry/Edit");
         s.permission = perm::WedClassEntry;
         break;
     }
-    s.what = QStringLiteral("class");
+    s.what = ListEditor::tr("class");
     s.table = &Classes::table(kind);
     s.choices = [kind] { return listItems(listOf(kind)); };
-    s.chooserLabel = QStringLiteral("Select");
+    s.chooserLabel = QT_TRANSLATE_NOOP("ListEditor", "Select");
     s.fields = {
-        { QStringLiteral("txtName"), QStringLiteral("Name"), QStringLiteral("Name"), Kind::Text },
-        { QStringLiteral("txtDescription"), QStringLiteral("Desc."), QStringLiteral("Description"), Kind::Text },
-        { QStringLiteral("cmbTeacher"), QStringLiteral("Teacher"), QStringLiteral("Teacher"), Kind::Person },
-        { QStringLiteral("cmbAsstTeacher"), QStringLiteral("Asst. Teacher"), QStringLiteral("Asst_Teacher"),
+        { QStringLiteral("txtName"), QT_TRANSLATE_NOOP("ListEditor", "Name"), QStringLiteral("Name"), Kind::Text },
+        { QStringLiteral("txtDescription"), QT_TRANSLATE_NOOP("ListEditor", "Desc."), QStringLiteral("Description"),
+            Kind::Text },
+        { QStringLiteral("cmbTeacher"), QT_TRANSLATE_NOOP("ListEditor", "Teacher"), QStringLiteral("Teacher"),
             Kind::Person },
-        { QStringLiteral("txtLocation"), QStringLiteral("Location"), QStringLiteral("Location"), Kind::Text },
-        { QStringLiteral("txtNotes"), QStringLiteral("Notes"), QStringLiteral("Notes"), Kind::Notes },
+        { QStringLiteral("cmbAsstTeacher"), QT_TRANSLATE_NOOP("ListEditor", "Asst. Teacher"),
+            QStringLiteral("Asst_Teacher"), Kind::Person },
+        { QStringLiteral("txtLocation"), QT_TRANSLATE_NOOP("ListEditor", "Location"), QStringLiteral("Location"),
+            Kind::Text },
+        { QStringLiteral("txtNotes"), QT_TRANSLATE_NOOP("ListEditor", "Notes"), QStringLiteral("Notes"), Kind::Notes },
     };
     s.nameControl = QStringLiteral("txtName");
-    s.requiredMessage = QStringLiteral("Name is Required.");
+    s.requiredMessage = ListEditor::tr("Name is Required.");
     s.typeAhead = { QStringLiteral("cmbName"), QStringLiteral("cmbTeacher"), QStringLiteral("cmbAsstTeacher") };
     return s;
 }
@@ -105,22 +109,23 @@ ListEditorSetup careGroupEditor()
 {
     ListEditorSetup s;
     s.windowName = QStringLiteral("frmCGClassEntry");
-    s.caption = QStringLiteral("Care Group Entry/Edit");
+    s.caption = ListEditor::tr("Care Group Entry/Edit");
     s.permission = perm::CareGroupEntry;
-    s.what = QStringLiteral("care group");
+    s.what = ListEditor::tr("care group");
     s.table = &CareGroups::table();
     s.choices = [] { return listItems(SharedLists::List::CareGroups); };
-    s.chooserLabel = QStringLiteral("Select");
+    s.chooserLabel = QT_TRANSLATE_NOOP("ListEditor", "Select");
     s.fields = {
-        { QStringLiteral("cmbTeacher"), QStringLiteral("Leader"), QStringLiteral("Group_Leader"), Kind::Person },
-        { QStringLiteral("cmbAsstTeacher"), QStringLiteral("Asst. Leader"), QStringLiteral("Asst_Group_Leader"),
+        { QStringLiteral("cmbTeacher"), QT_TRANSLATE_NOOP("ListEditor", "Leader"), QStringLiteral("Group_Leader"),
             Kind::Person },
-        { QStringLiteral("cmbSSClass"), QStringLiteral("SS Class"), QStringLiteral("Sunday_School_Class"),
-            Kind::SundaySchoolClass },
-        { QStringLiteral("txtNotes"), QStringLiteral("Notes"), QStringLiteral("Notes"), Kind::Notes },
+        { QStringLiteral("cmbAsstTeacher"), QT_TRANSLATE_NOOP("ListEditor", "Asst. Leader"),
+            QStringLiteral("Asst_Group_Leader"), Kind::Person },
+        { QStringLiteral("cmbSSClass"), QT_TRANSLATE_NOOP("ListEditor", "SS Class"),
+            QStringLiteral("Sunday_School_Class"), Kind::SundaySchoolClass },
+        { QStringLiteral("txtNotes"), QT_TRANSLATE_NOOP("ListEditor", "Notes"), QStringLiteral("Notes"), Kind::Notes },
     };
     s.nameControl = QStringLiteral("cmbTeacher");
-    s.requiredMessage = QStringLiteral("Leader is Required.");
+    s.requiredMessage = ListEditor::tr("Leader is Required.");
     s.typeAhead = { QStringLiteral("cmbName"), QStringLiteral("cmbTeacher"), QStringLiteral("cmbAsstTeacher"),
         QStringLiteral("cmbSSClass") };
     return s;
@@ -130,15 +135,16 @@ ListEditorSetup responsibilityEditor()
 {
     ListEditorSetup s;
     s.windowName = QStringLiteral("frmResponsibilityEntry");
-    s.caption = QStringLiteral("Church Responsibility Entry/Edit");
+    s.caption = ListEditor::tr("Church Responsibility Entry/Edit");
     s.permission = perm::ResponsibilityEntry;
-    s.what = QStringLiteral("responsibility");
-    s.chooserLabel = QStringLiteral("Name");
+    s.what = ListEditor::tr("responsibility");
+    s.chooserLabel = QT_TRANSLATE_NOOP("ListEditor", "Name");
     s.fields = {
-        { QStringLiteral("txtDescription"), QStringLiteral("Desc."), QStringLiteral("Description"), Kind::Text },
+        { QStringLiteral("txtDescription"), QT_TRANSLATE_NOOP("ListEditor", "Desc."), QStringLiteral("Description"),
+            Kind::Text },
     };
     s.nameControl = QStringLiteral("cmbName");
-    s.requiredMessage = QStringLiteral("Name is Required.");
+    s.requiredMessage = ListEditor::tr("Name is Required.");
     return s;
 }
 
@@ -206,7 +212,8 @@ void ListEditor::build()
 
     auto addRow = [&](const QString& caption, QWidget* control) {
         const int row = grid->rowCount();
-        auto* label = new QLabel(caption, this);
+        // The caption is kept in English for the label's object name.
+        auto* label = new QLabel(QCoreApplication::translate("ListEditor", caption.toUtf8().constData()), this);
         label->setObjectName(labelName(caption));
         label->setBuddy(control);
         grid->addWidget(label, row, 0, qobject_cast<QPlainTextEdit*>(control) ? Qt::AlignTop : Qt::AlignVCenter);
@@ -263,9 +270,9 @@ void ListEditor::build()
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_save = new QPushButton(QStringLiteral("Save And Close"), this);
+    m_save = new QPushButton(tr("Save And Close"), this);
     m_save->setObjectName(QStringLiteral("btnSave"));
-    m_exit = new QPushButton(QStringLiteral("Exit"), this);
+    m_exit = new QPushButton(tr("Exit"), this);
     m_exit->setObjectName(QStringLiteral("btnExit"));
     buttons->addWidget(m_save);
     buttons->addWidget(m_exit);
@@ -336,7 +343,7 @@ bool ListEditor::save()
         return false;
     const QString name = recordName();
     if (name.isEmpty()) {
-        messages().show(m_setup.requiredMessage, QStringLiteral("Required Fields"));
+        messages().show(m_setup.requiredMessage, tr("Required Fields"));
         bringToView(fieldControl(m_setup.nameControl));
         return false;
     }
@@ -374,8 +381,7 @@ void ListEditor::showRow(qint64 id)
         values = rows::load(db(), *m_setup.table, id);
     }
     if (!values) {
-        messages().show(
-            QStringLiteral("This %1 no longer exists in the database.").arg(m_setup.what), QStringLiteral("Pewlark"));
+        messages().show(tr("This %1 no longer exists in the database.").arg(m_setup.what), QStringLiteral("Pewlark"));
         if (SharedLists* lists = sharedLists())
             lists->lookupsChanged();
         reloadLists();
@@ -437,7 +443,7 @@ bool ListEditor::saveRow()
             return conflictQuestion(m_setup.what, conflictFields(outcome.conflicts, [this](const QString& column) {
                 for (const ListField& f : m_setup.fields)
                     if (f.column == column)
-                        return f.label;
+                        return QCoreApplication::translate("ListEditor", f.label.toUtf8().constData());
                 return column;
             }));
         });
@@ -445,8 +451,7 @@ bool ListEditor::saveRow()
             return false;
         if (outcome.result == rows::Outcome::Result::Gone) {
             messages().show(
-                QStringLiteral("This %1 no longer exists in the database, so the changes could not be saved.")
-                    .arg(m_setup.what),
+                tr("This %1 no longer exists in the database, so the changes could not be saved.").arg(m_setup.what),
                 QStringLiteral("Pewlark"));
             return false;
         }
@@ -467,7 +472,7 @@ bool ListEditor::saveRow()
         selectById(m_chooser, id);
     }
     showRow(id);
-    showStatus(QStringLiteral("Saved %1.").arg(name));
+    showStatus(tr("Saved %1.").arg(name));
     return true;
 }
 
@@ -530,7 +535,7 @@ bool ListEditor::saveName(const QString& name)
         if (result.result != Responsibilities::ListSave::Result::Conflicts)
             return QString();
         return conflictQuestion(m_setup.what, conflictFields(result.conflicts, [](const QString& column) {
-            return column == QLatin1String("Description") ? QStringLiteral("Desc.") : column;
+            return column == QLatin1String("Description") ? tr("Desc.") : column;
         }));
     });
     if (!saved)
@@ -551,7 +556,7 @@ bool ListEditor::saveName(const QString& name)
         m_shownName = m_chooser->currentText();
         showDescription(m_found ? m_found->description : typed.description, true);
     }
-    showStatus(QStringLiteral("Saved %1.").arg(typed.name));
+    showStatus(tr("Saved %1.").arg(typed.name));
     return true;
 }
 

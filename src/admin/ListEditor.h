@@ -7,10 +7,10 @@
 // leaves the pick empty (types a new name) to add one, and "Save And Close"
 // stores it. Entries are not removed here.
 
-#include "widgets/EditTracker.h"
 #include "data/Lookups.h"
 #include "data/Responsibilities.h"
 #include "data/Rows.h"
+#include "widgets/EditTracker.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,7 +35,7 @@ struct ListField {
         SundaySchoolClass, // the Sunday School classes after an empty first entry
     };
     QString control; // the control's object name
-    QString label;
+    QString label; // in English, as the label's object name comes from it; shown translated
     QString column; // the column of the table it shows
     Kind kind = Kind::Text;
 };

@@ -7,8 +7,15 @@
 #include "admin/frmUserEntry.h"
 #include "app/Permissions.h"
 #include "app/Workspace.h"
+#include <QCoreApplication>
 
 namespace pw::admin {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(AdminScreens)
+    };
+} // namespace
 
 void registerScreens(Workspace& workspace)
 {
@@ -33,7 +40,7 @@ void registerScreens(Workspace& workspace)
         [] { return new frmChangePassword; }, Workspace::Placement::Centred });
     // File > Import People...: a whole roll at once, so "Admin" accounts only.
     workspace.registerScreen({ QStringLiteral("frmImportPeople"), { perm::Admin },
-        adminRefusal(QStringLiteral("import people")), [] { return new frmImportPeople; } });
+        adminRefusal(Tr::tr("import people")), [] { return new frmImportPeople; } });
 }
 
 } // namespace pw::admin

@@ -1,18 +1,18 @@
 #include "admin/frmChangePassword.h"
 
 #include "admin/AdminRules.h"
+#include "app/Login.h"
+#include "app/Workspace.h"
+#include "ui_frmChangePassword.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
-#include "app/Login.h"
 #include "widgets/Messages.h"
-#include "app/Workspace.h"
-#include "ui_frmChangePassword.h"
 
 namespace pw::admin {
 
 namespace {
-    const QString kTitle = QStringLiteral("Change My Password");
+    QString title() { return frmChangePassword::tr("Change My Password"); }
 }
 
 frmChangePassword::frmChangePassword(QWidget* parent)
@@ -21,7 +21,7 @@ frmChangePassword::frmChangePassword(QWidget* parent)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmChangePassword"));
-    ui->lblUser->setText(QStringLiteral("The password of %1.").arg(ctx().user.username));
+    ui->lblUser->setText(tr("The password of %1.").arg(ctx().user.username));
     setFocusProxy(ui->txtOldPassword);
     setDefaultButton(this, ui->btnChange);
     setCancelButton(this, ui->btnExit);
@@ -39,25 +39,24 @@ void frmChangePassword::btnChange_clicked()
         = login::changeOwnPassword(ui->txtOldPassword->text(), ui->txtNewPassword->text());
     switch (change.result) {
     case login::PasswordChange::Result::Changed:
-        showStatus(QStringLiteral("Changed the password of %1.").arg(ctx().user.username));
+        showStatus(tr("Changed the password of %1.").arg(ctx().user.username));
         closeScreen(this);
         return;
     case login::PasswordChange::Result::NoPassword:
-        refuseEntry(ui->txtNewPassword, QStringLiteral("Please type the new password."), kTitle);
+        refuseEntry(ui->txtNewPassword, tr("Please type the new password."), title());
         return;
     case login::PasswordChange::Result::Wait: {
         const qint64 seconds = (change.waitMs + 999) / 1000;
-        messages().show(QStringLiteral("After several wrong passwords in a row the next try must wait: "
-                                       "try again in %1 %2.")
+        messages().show(tr("After several wrong passwords in a row the next try must wait: "
+                           "try again in %1 %2.")
                             .arg(seconds)
-                            .arg(seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")),
-            kTitle, Icon::Warning);
+                            .arg(seconds == 1 ? tr("second") : tr("seconds")),
+            title(), Icon::Warning);
         return;
     }
     case login::PasswordChange::Result::WrongPassword:
         ui->txtOldPassword->clear();
-        refuseEntry(ui->txtOldPassword, QStringLiteral("The old password is not the password of your account."),
-            kTitle);
+        refuseEntry(ui->txtOldPassword, tr("The old password is not the password of your account."), title());
         return;
     }
 }

@@ -1,20 +1,20 @@
 #include "admin/frmChurchInfo.h"
 
 #include "admin/AdminRules.h"
-#include "widgets/Conflicts.h"
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
-#include "widgets/SharedLists.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "data/ChurchSettings.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "ui_frmChurchInfo.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 
 #include <QHash>
 
@@ -22,7 +22,7 @@ namespace pw::admin {
 
 namespace {
 
-    const QString kDelayMessage = QStringLiteral("Quantity must be greater than 0.");
+    QString delayMessage() { return frmChurchInfo::tr("Quantity must be greater than 0."); }
 
     // An empty box stores no delay; anything else the number it starts with.
     QVariant delayValue(const QString& text)
@@ -48,7 +48,7 @@ frmChurchInfo::frmChurchInfo(QWidget* parent)
     setDefaultButton(this, ui->btnSave);
     setCancelButton(this, ui->btnExit);
 
-    m_tracker = new EditTracker(this, QStringLiteral("Setup"));
+    m_tracker = new EditTracker(this, tr("Setup"));
     m_tracker->watch(this);
     m_tracker->setRecordName([this] { return ui->txtCompany->text().trimmed(); });
     m_tracker->setSave([this] { return save(); });
@@ -117,7 +117,7 @@ rows::Values frmChurchInfo::valuesFromScreen() const
 void frmChurchInfo::txtKeyPressDelay_LostFocus()
 {
     if (!Church::delayAccepted(ui->txtKeyPressDelay->text()))
-        refuseEntry(ui->txtKeyPressDelay, kDelayMessage, QStringLiteral("Invalid Entry"));
+        refuseEntry(ui->txtKeyPressDelay, delayMessage(), tr("Invalid Entry"));
 }
 
 void frmChurchInfo::btnSave_clicked()
@@ -136,14 +136,14 @@ bool frmChurchInfo::save()
     if (!requireSavePermission(*m_tracker, perm::ChurchInfo))
         return false;
     if (ui->txtCompany->text().isEmpty()) {
-        messages().show(QStringLiteral("Church Name is Required."), QStringLiteral("Required Fields"));
+        messages().show(tr("Church Name is Required."), tr("Required Fields"));
         bringToView(ui->txtCompany);
         return false;
     }
     // Checked here as well: Enter saves without the box ever losing the
     // focus, and an empty box or one without a number has no delay to store.
     if (!Church::delayAccepted(ui->txtKeyPressDelay->text())) {
-        refuseEntry(ui->txtKeyPressDelay, kDelayMessage, QStringLiteral("Invalid Entry"));
+        refuseEntry(ui->txtKeyPressDelay, delayMessage(), tr("Invalid Entry"));
         return false;
     }
 
@@ -153,13 +153,14 @@ bool frmChurchInfo::save()
         const Church::SaveResult result = Church::save(db(), mine, m_loaded, how);
         if (result.result != Church::SaveResult::Result::Conflicts)
             return QString();
-        return conflictQuestion(
-            QStringLiteral("church information"), conflictFields(result.conflicts, [](const QString& column) {
-                // The label beside the control of that column.
-                static const QHash<QString, QString> captions = { { QStringLiteral("Name"), QStringLiteral("Company") },
-                    { QStringLiteral("KeyPressDelay"), QStringLiteral("Keypress Delay") } };
-                return captions.value(column, column);
-            }));
+        return conflictQuestion(tr("church information"), conflictFields(result.conflicts, [](const QString& column) {
+            // The label beside the control of that column.
+            if (column == QLatin1String("Name"))
+                return tr("Company");
+            if (column == QLatin1String("KeyPressDelay"))
+                return tr("Keypress Delay");
+            return column;
+        }));
     });
     if (!saved)
         return false;
@@ -176,7 +177,7 @@ bool frmChurchInfo::save()
         emit w->churchChanged();
     const QString name = ui->txtCompany->text().trimmed();
     load();
-    showStatus(QStringLiteral("Saved %1.").arg(name));
+    showStatus(tr("Saved %1.").arg(name));
     return true;
 }
 

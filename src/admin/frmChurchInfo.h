@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/EditTracker.h"
 #include "data/Church.h"
+#include "widgets/EditTracker.h"
 
 #include <QWidget>
 #include <optional>

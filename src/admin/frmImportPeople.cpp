@@ -1,10 +1,5 @@
 #include "admin/frmImportPeople.h"
 
-#include "widgets/Context.h"
-#include "widgets/FileChooser.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Workspace.h"
 #include "data/ChurchSettings.h"
 #include "data/Clock.h"
@@ -12,6 +7,11 @@
 #include "data/Lookups.h"
 #include "people/ImportPlan.h"
 #include "people/ImportReport.h"
+#include "widgets/Context.h"
+#include "widgets/FileChooser.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,7 +33,7 @@ using namespace people;
 
 namespace {
 
-    const QString kTitle = QStringLiteral("Import People");
+    QString title() { return frmImportPeople::tr("Import People"); }
 
     QWidget* page(QStackedWidget* pages, const QString& name, const QString& heading, QVBoxLayout** layout)
     {
@@ -57,11 +57,11 @@ namespace {
     {
         switch (action) {
         case DuplicateAction::Skip:
-            return QStringLiteral("Skip");
+            return frmImportPeople::tr("Skip");
         case DuplicateAction::Fill:
-            return QStringLiteral("Fill empty fields");
+            return frmImportPeople::tr("Fill empty fields");
         case DuplicateAction::Add:
-            return QStringLiteral("Add anyway");
+            return frmImportPeople::tr("Add anyway");
         }
         return {};
     }
@@ -84,19 +84,19 @@ frmImportPeople::frmImportPeople(QWidget* parent)
     , m_pages(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("frmImportPeople"));
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(m_pages);
 
     QVBoxLayout* layout = nullptr;
-    QWidget* filePage = page(m_pages, QStringLiteral("pageFile"), QStringLiteral("1. The CSV file"), &layout);
-    layout->addWidget(new QLabel(QStringLiteral("Save the spreadsheet as CSV (comma, semicolon or tab separated, "
-                                                "with the column names in the first row) and choose the file."),
+    QWidget* filePage = page(m_pages, QStringLiteral("pageFile"), tr("1. The CSV file"), &layout);
+    layout->addWidget(new QLabel(tr("Save the spreadsheet as CSV (comma, semicolon or tab separated, "
+                                    "with the column names in the first row) and choose the file."),
         filePage));
     auto* fileRow = new QHBoxLayout;
     txtFile = new QLineEdit(filePage);
     txtFile->setObjectName(QStringLiteral("txtFile"));
-    QPushButton* btnBrowse = button(filePage, "btnBrowse", QStringLiteral("&Browse..."));
+    QPushButton* btnBrowse = button(filePage, "btnBrowse", tr("&Browse..."));
     fileRow->addWidget(txtFile);
     fileRow->addWidget(btnBrowse);
     layout->addLayout(fileRow);
@@ -105,46 +105,44 @@ frmImportPeople::frmImportPeople(QWidget* parent)
     layout->addWidget(lblFileInfo);
     layout->addStretch();
 
-    QWidget* mappingPage = page(m_pages, QStringLiteral("pageMapping"), QStringLiteral("2. Columns"), &layout);
+    QWidget* mappingPage = page(m_pages, QStringLiteral("pageMapping"), tr("2. Columns"), &layout);
     tblMapping = new QTableWidget(0, 3, mappingPage);
     tblMapping->setObjectName(QStringLiteral("tblMapping"));
-    tblMapping->setHorizontalHeaderLabels(
-        { QStringLiteral("Column"), QStringLiteral("First Row"), QStringLiteral("Field") });
+    tblMapping->setHorizontalHeaderLabels({ tr("Column"), tr("First Row"), tr("Field") });
     tblMapping->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblMapping->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(tblMapping);
     auto* mappingButtons = new QHBoxLayout;
-    QPushButton* btnLoadMapping = button(mappingPage, "btnLoadMapping", QStringLiteral("&Load Mapping..."));
-    QPushButton* btnSaveMapping = button(mappingPage, "btnSaveMapping", QStringLiteral("&Save Mapping..."));
+    QPushButton* btnLoadMapping = button(mappingPage, "btnLoadMapping", tr("&Load Mapping..."));
+    QPushButton* btnSaveMapping = button(mappingPage, "btnSaveMapping", tr("&Save Mapping..."));
     mappingButtons->addWidget(btnLoadMapping);
     mappingButtons->addWidget(btnSaveMapping);
     mappingButtons->addStretch();
     layout->addLayout(mappingButtons);
 
-    QWidget* optionsPage = page(m_pages, QStringLiteral("pageOptions"), QStringLiteral("3. Choices"), &layout);
+    QWidget* optionsPage = page(m_pages, QStringLiteral("pageOptions"), tr("3. Choices"), &layout);
     auto* form = new QFormLayout;
     chkBundleByAddress = new QCheckBox(
-        QStringLiteral("Without a family column, people with the same last name and address are one family"),
-        optionsPage);
+        tr("Without a family column, people with the same last name and address are one family"), optionsPage);
     chkBundleByAddress->setObjectName(QStringLiteral("chkBundleByAddress"));
     chkAddUnknownValues = new QCheckBox(
-        QStringLiteral("Add values that are not in their lists (titles, states, statuses) to the lists"), optionsPage);
+        tr("Add values that are not in their lists (titles, states, statuses) to the lists"), optionsPage);
     chkAddUnknownValues->setObjectName(QStringLiteral("chkAddUnknownValues"));
     cmbDuplicates = actionCombo(optionsPage, DuplicateAction::Skip);
     cmbDuplicates->setObjectName(QStringLiteral("cmbDuplicates"));
     form->addRow(chkBundleByAddress);
     form->addRow(chkAddUnknownValues);
-    form->addRow(QStringLiteral("People already in the church:"), cmbDuplicates);
-    auto* given = new QLabel(QStringLiteral("Every person in this file who has none gets (the member screen saves no "
-                                            "change to a person without these):"),
+    form->addRow(tr("People already in the church:"), cmbDuplicates);
+    auto* given = new QLabel(tr("Every person in this file who has none gets (the member screen saves no "
+                                "change to a person without these):"),
         optionsPage);
     given->setWordWrap(true);
     form->addRow(given);
     Database& database = pw::db();
     const QStringList lists[] = { Lookups::memberStatuses(database), Lookups::churchStatuses(database),
         Lookups::prospectStatuses(database), Lookups::genders() };
-    const char* const names[] = { "cmbDefaultStatus", "cmbDefaultChurchStatus", "cmbDefaultProspectStatus",
-        "cmbDefaultGender" };
+    const char* const names[]
+        = { "cmbDefaultStatus", "cmbDefaultChurchStatus", "cmbDefaultProspectStatus", "cmbDefaultGender" };
     for (int i = 0; i < defaultableFields().size(); ++i) {
         const QString& key = defaultableFields().at(i);
         auto* combo = new QComboBox(optionsPage);
@@ -157,30 +155,30 @@ frmImportPeople::frmImportPeople(QWidget* parent)
     layout->addLayout(form);
     layout->addStretch();
 
-    QWidget* previewPage = page(m_pages, QStringLiteral("pagePreview"), QStringLiteral("4. Preview"), &layout);
+    QWidget* previewPage = page(m_pages, QStringLiteral("pagePreview"), tr("4. Preview"), &layout);
     txtPreview = new QPlainTextEdit(previewPage);
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
     txtPreview->setReadOnly(true);
     layout->addWidget(txtPreview, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Rows that match someone already in the church:"), previewPage));
+    layout->addWidget(new QLabel(tr("Rows that match someone already in the church:"), previewPage));
     tblDuplicates = new QTableWidget(0, 3, previewPage);
     tblDuplicates->setObjectName(QStringLiteral("tblDuplicates"));
-    tblDuplicates->setHorizontalHeaderLabels({ QStringLiteral("Line"), QStringLiteral("Row"), QStringLiteral("Do") });
+    tblDuplicates->setHorizontalHeaderLabels({ tr("Line"), tr("Row"), tr("Do", "column: what to do with the row") });
     tblDuplicates->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblDuplicates->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(tblDuplicates, 1);
 
-    QWidget* reportPage = page(m_pages, QStringLiteral("pageReport"), QStringLiteral("5. Report"), &layout);
+    QWidget* reportPage = page(m_pages, QStringLiteral("pageReport"), tr("5. Report"), &layout);
     txtReport = new QPlainTextEdit(reportPage);
     txtReport->setObjectName(QStringLiteral("txtReport"));
     txtReport->setReadOnly(true);
     layout->addWidget(txtReport);
 
     auto* buttons = new QHBoxLayout;
-    btnBack = button(this, "btnBack", QStringLiteral("< &Back"));
-    btnNext = button(this, "btnNext", QStringLiteral("&Next >"));
-    btnImport = button(this, "btnImport", QStringLiteral("&Import"));
-    QPushButton* btnClose = button(this, "btnClose", QStringLiteral("&Close"));
+    btnBack = button(this, "btnBack", tr("< &Back"));
+    btnNext = button(this, "btnNext", tr("&Next >"));
+    btnImport = button(this, "btnImport", tr("&Import"));
+    QPushButton* btnClose = button(this, "btnClose", tr("&Close"));
     buttons->addStretch();
     for (QPushButton* b : { btnBack, btnNext, btnImport, btnClose })
         buttons->addWidget(b);
@@ -211,9 +209,9 @@ void frmImportPeople::btnBrowse_clicked()
 {
     FileRequest request;
     request.kind = kOpen;
-    request.caption = QStringLiteral("Import People");
+    request.caption = tr("Import People");
     request.path = txtFile->text();
-    request.filters = { QStringLiteral("CSV Files (*.csv *.txt *.tsv)"), QStringLiteral("All Files (*)") };
+    request.filters = { tr("CSV Files (*.csv *.txt *.tsv)"), tr("All Files (*)") };
     const QString chosen = chooseFile(this, request);
     if (chosen.isEmpty())
         return;
@@ -227,12 +225,12 @@ bool frmImportPeople::readFile()
     if (m_table)
         return true;
     if (txtFile->text().trimmed().isEmpty()) {
-        messages().show(QStringLiteral("Choose the CSV file to import."), kTitle, Icon::Information);
+        messages().show(tr("Choose the CSV file to import."), title(), Icon::Information);
         return false;
     }
     BusyCursor busy;
     m_table = readCsvFile(txtFile->text().trimmed());
-    lblFileInfo->setText(QStringLiteral("%1 rows, %2 columns; %3, %4 separated.")
+    lblFileInfo->setText(tr("%1 rows, %2 columns; %3, %4 separated.")
                              .arg(m_table->rows.size())
                              .arg(m_table->header.size())
                              .arg(m_table->encoding, separatorName(m_table->separator)));
@@ -251,7 +249,7 @@ void frmImportPeople::fillMapping(const ImportMapping& mapping)
         tblMapping->setItem(i, 1, new QTableWidgetItem(first.simplified()));
         auto* combo = new QComboBox(tblMapping);
         combo->setObjectName(QStringLiteral("cmbField%1").arg(i));
-        combo->addItem(QStringLiteral("(ignore)"), QString());
+        combo->addItem(tr("(ignore)"), QString());
         for (const ImportField& f : importFields())
             combo->addItem(f.caption, f.key);
         combo->setCurrentIndex(std::max(0, combo->findData(mapping.columns.value(name))));
@@ -303,8 +301,7 @@ void frmImportPeople::btnNext_clicked()
         const ImportMapping mapping = mappingFromScreen();
         if (mapping.columnFor(QStringLiteral("firstName")).isEmpty()
             && mapping.columnFor(QStringLiteral("lastName")).isEmpty()) {
-            messages().show(
-                QStringLiteral("Choose the column that holds the first or the last name."), kTitle, Icon::Information);
+            messages().show(tr("Choose the column that holds the first or the last name."), title(), Icon::Information);
             return;
         }
     }
@@ -331,8 +328,8 @@ void frmImportPeople::makePlan()
         for (const DuplicateMatch& m : p.matches)
             names.append(m_plan->matchName(pw::db(), m));
         tblDuplicates->setItem(r, 1,
-            new QTableWidgetItem(QStringLiteral("%1 %2 matches %3")
-                                     .arg(p.record.firstName, p.record.lastName, names.join(QStringLiteral("; ")))));
+            new QTableWidgetItem(
+                tr("%1 %2 matches %3").arg(p.record.firstName, p.record.lastName, names.join(QStringLiteral("; ")))));
         QComboBox* combo = actionCombo(tblDuplicates, p.action);
         combo->setObjectName(QStringLiteral("cmbAction%1").arg(p.line));
         connect(combo, &QComboBox::currentIndexChanged, this, [this, i, combo] {
@@ -357,8 +354,8 @@ void frmImportPeople::btnImport_clicked()
     }
     txtReport->setPlainText(reportText(*m_plan, result));
     if (!result.succeeded) {
-        messages().show(QStringLiteral("The import failed; nothing of it was written.\n\n%1").arg(result.failure),
-            kTitle, Icon::Warning);
+        messages().show(
+            tr("The import failed; nothing of it was written.\n\n%1").arg(result.failure), title(), Icon::Warning);
         return;
     }
     showPage(ReportPage);
@@ -366,7 +363,7 @@ void frmImportPeople::btnImport_clicked()
         emit workspace->membersChanged();
         emit workspace->lookupsChanged();
         emit workspace->statusChanged(
-            QStringLiteral("Imported %1 people from %2.").arg(result.added).arg(QFileInfo(m_table->file).fileName()));
+            tr("Imported %1 people from %2.").arg(result.added).arg(QFileInfo(m_table->file).fileName()));
     }
 }
 
@@ -374,8 +371,8 @@ void frmImportPeople::btnLoadMapping_clicked()
 {
     FileRequest request;
     request.kind = kOpen;
-    request.caption = QStringLiteral("Load Mapping");
-    request.filters = { QStringLiteral("Column Mappings (*.json)") };
+    request.caption = tr("Load Mapping");
+    request.filters = { tr("Column Mappings (*.json)") };
     const QString chosen = chooseFile(this, request);
     if (!chosen.isEmpty())
         fillMapping(ImportMapping::load(chosen));
@@ -385,8 +382,8 @@ void frmImportPeople::btnSaveMapping_clicked()
 {
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
-    request.caption = QStringLiteral("Save Mapping");
-    request.filters = { QStringLiteral("Column Mappings (*.json)") };
+    request.caption = tr("Save Mapping");
+    request.filters = { tr("Column Mappings (*.json)") };
     const QString chosen = chooseFile(this, request);
     if (!chosen.isEmpty())
         mappingFromScreen().save(chosen);

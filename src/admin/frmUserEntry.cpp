@@ -1,19 +1,19 @@
 #include "admin/frmUserEntry.h"
 
 #include "admin/AdminRules.h"
-#include "widgets/Conflicts.h"
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
-#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "ui_frmUserEntry.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -24,7 +24,7 @@ namespace pw::admin {
 
 namespace {
 
-    const QString kRequired = QStringLiteral("Name, Type, Username, and Password are Required.");
+    QString required() { return frmUserEntry::tr("Name, Type, Username, and Password are Required."); }
 
     enum { PermissionId = Qt::UserRole };
 
@@ -41,7 +41,8 @@ namespace {
     {
         list->clear();
         for (const Users::Permission& p : permissions) {
-            auto* item = new QListWidgetItem(p.name);
+            // The name is the permission's key; the list shows it in the user's language.
+            auto* item = new QListWidgetItem(QCoreApplication::translate("Permissions", p.name.toUtf8().constData()));
             item->setData(PermissionId, QVariant(static_cast<qlonglong>(p.id)));
             list->addItem(item);
         }
@@ -72,7 +73,7 @@ frmUserEntry::frmUserEntry(QWidget* parent)
     attachTypeAhead(ui->cmbType);
     setCancelButton(this, ui->btnExit);
 
-    m_tracker = new EditTracker(this, QStringLiteral("User Entry/Edit"));
+    m_tracker = new EditTracker(this, tr("User Entry/Edit"));
     m_tracker->watch(this);
     m_tracker->ignore(ui->cmbName);
     m_tracker->setRecordName([this] { return selectedText(ui->cmbName).trimmed(); });
@@ -120,9 +121,9 @@ frmUserEntry::frmUserEntry(QWidget* parent)
         QStringList groups;
         for (const QStringList& group : shared)
             groups.append(group.join(QStringLiteral(", ")));
-        messages().show(QStringLiteral("These accounts have user names that differ only in capital letters, so "
-                                       "Pewlark cannot tell them apart:\n\n%1\n\nGive each account a user name of "
-                                       "its own.")
+        messages().show(tr("These accounts have user names that differ only in capital letters, so "
+                           "Pewlark cannot tell them apart:\n\n%1\n\nGive each account a user name of "
+                           "its own.")
                             .arg(groups.join(QLatin1Char('\n'))),
             QStringLiteral("Pewlark"), Icon::Warning);
     });
@@ -255,8 +256,8 @@ void frmUserEntry::txtUsername_LostFocus()
 void frmUserEntry::refuseTakenName()
 {
     ui->txtUsername->clear();
-    refuseEntry(ui->txtUsername, QStringLiteral("This username already exists.  Please choose a different username."),
-        QStringLiteral("Username Exists"));
+    refuseEntry(ui->txtUsername, tr("This username already exists.  Please choose a different username."),
+        tr("Username Exists"));
 }
 
 Users::AccountEdit frmUserEntry::accountFromScreen() const
@@ -294,7 +295,7 @@ bool frmUserEntry::save()
     else if (Users::loginName(ui->txtUsername->text()).isEmpty())
         missing = ui->txtUsername;
     if (missing) {
-        messages().show(kRequired, QStringLiteral("Required Fields"));
+        messages().show(required(), tr("Required Fields"));
         bringToView(missing);
         return false;
     }
@@ -307,7 +308,7 @@ bool frmUserEntry::save()
     const bool answered = saveAskingOnConflict([&](rows::OnConflict how) {
         result = Users::save(db(), mine, m_loaded, clock().today(), how);
         return result.result == Users::SaveResult::Result::Conflicts
-            ? conflictQuestion(QStringLiteral("account"), conflictFields(result.conflicts))
+            ? conflictQuestion(tr("account"), conflictFields(result.conflicts))
             : QString();
     });
     if (!answered)
@@ -322,14 +323,14 @@ bool frmUserEntry::save()
         return false;
     case Users::SaveResult::Result::NoPassword:
         // A new account without a password could never log in.
-        messages().show(kRequired, QStringLiteral("Required Fields"));
+        messages().show(required(), tr("Required Fields"));
         bringToView(ui->txtPassword);
         return false;
     case Users::SaveResult::Result::LastAdmin:
-        messages().show(QStringLiteral("This is the only active \"Admin\" account: it cannot be made inactive or "
-                                       "turned into a \"User\", or nobody could look after the users and their "
-                                       "permissions any more. Make another account an active \"Admin\" first."),
-            QStringLiteral("Invalid Entry"));
+        messages().show(tr("This is the only active \"Admin\" account: it cannot be made inactive or "
+                           "turned into a \"User\", or nobody could look after the users and their "
+                           "permissions any more. Make another account an active \"Admin\" first."),
+            tr("Invalid Entry"));
         return false;
     }
 
@@ -338,7 +339,7 @@ bool frmUserEntry::save()
     // with an account, may have gained someone.
     reloadNames();
     loadAccount(m_memberId);
-    showStatus(QStringLiteral("Saved %1.").arg(name));
+    showStatus(tr("Saved %1.").arg(name));
     return true;
 }
 

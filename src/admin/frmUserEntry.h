@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/EditTracker.h"
 #include "data/Users.h"
+#include "widgets/EditTracker.h"
 
 #include <QWidget>
 #include <optional>

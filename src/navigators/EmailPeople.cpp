@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QPushButton>
@@ -25,7 +26,11 @@ namespace pw::navigators::email {
 
 namespace {
 
-    const QString kTitle = QStringLiteral("E-mail These People");
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(EmailPeople)
+    };
+
+    QString title() { return Tr::tr("E-mail These People"); }
     // People read per query: well within every engine's limit of bound values.
     constexpr int kChunk = 500;
     // Names listed in a message at most; the rest are counted.
@@ -33,7 +38,7 @@ namespace {
 
     QString people(int count)
     {
-        return count == 1 ? QStringLiteral("1 person") : QStringLiteral("%1 people").arg(QLocale().toString(count));
+        return count == 1 ? Tr::tr("1 person") : Tr::tr("%1 people").arg(QLocale().toString(count));
     }
 
     // "3 of the 20 people found have no e-mail address: ..." with the names.
@@ -41,10 +46,11 @@ namespace {
     {
         QStringList names = found.without.mid(0, kNamesListed);
         if (found.without.size() > kNamesListed)
-            names.append(QStringLiteral("and %1 more").arg(QLocale().toString(found.without.size() - kNamesListed)));
-        return QStringLiteral("%1 of the %2 have no e-mail address and %3 left out:\n\n%4")
+            names.append(Tr::tr("and %1 more").arg(QLocale().toString(found.without.size() - kNamesListed)));
+        return Tr::tr("%1 of the %2 have no e-mail address and %3 left out:\n\n%4")
             .arg(QLocale().toString(found.without.size()), people(found.people),
-                found.without.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                found.without.size() == 1 ? Tr::tr("is", "one person left out")
+                                          : Tr::tr("are", "several people left out"),
                 names.join(QLatin1Char('\n')));
     }
 
@@ -68,21 +74,21 @@ namespace {
     bool anyAddress(const Addresses& found, bool newsletterOnly)
     {
         if (found.people == 0) {
-            messages().show(newsletterOnly ? QStringLiteral("None of the people listed receives the newsletter by "
-                                                            "e-mail.")
-                                           : QStringLiteral("No people are listed."),
-                kTitle);
+            messages().show(newsletterOnly ? Tr::tr("None of the people listed receives the newsletter by "
+                                                    "e-mail.")
+                                           : Tr::tr("No people are listed."),
+                title());
             return false;
         }
         if (found.addresses.isEmpty()) {
             messages().show(found.people == 1
-                    ? QStringLiteral("The person listed has no e-mail address.")
-                    : QStringLiteral("None of the %1 listed has an e-mail address.").arg(people(found.people)),
-                kTitle);
+                    ? Tr::tr("The person listed has no e-mail address.")
+                    : Tr::tr("None of the %1 listed has an e-mail address.").arg(people(found.people)),
+                title());
             return false;
         }
         if (!found.without.isEmpty())
-            messages().show(withoutText(found), kTitle);
+            messages().show(withoutText(found), title());
         return true;
     }
 
@@ -160,28 +166,28 @@ void emailPeople(const QList<qint64>& ids, bool newsletterOnly)
         return;
     const QList<QUrl> links = mailtoLinks(found.addresses);
     if (links.size() > 1
-        && messages().ask(QStringLiteral("The %1 addresses are more than a mail program takes in one message, so "
-                                         "they are split into %2 messages, each with its part of the addresses in "
-                                         "Bcc. Open the %2 messages?")
+        && messages().ask(Tr::tr("The %1 addresses are more than a mail program takes in one message, so "
+                                 "they are split into %2 messages, each with its part of the addresses in "
+                                 "Bcc. Open the %2 messages?")
                               .arg(QLocale().toString(found.addresses.size()))
                               .arg(links.size()),
-               kTitle)
+               title())
             != Answer::Yes)
         return;
     for (const QUrl& link : links) {
         if (!desktop().openUrl(link)) {
-            messages().show(QStringLiteral("No mail program on this computer opened the message. Use \"Copy E-mail "
-                                           "Addresses\" and paste them into a message instead."),
-                kTitle, Icon::Warning);
+            messages().show(Tr::tr("No mail program on this computer opened the message. Use \"Copy E-mail "
+                                   "Addresses\" and paste them into a message instead."),
+                title(), Icon::Warning);
             return;
         }
     }
-    showStatus(QStringLiteral("E-mail to %1 opened in the mail program (%2 %3).")
-                   .arg(found.addresses.size() == 1
-                           ? QStringLiteral("1 address")
-                           : QStringLiteral("%1 addresses").arg(QLocale().toString(found.addresses.size())))
-                   .arg(links.size())
-                   .arg(links.size() == 1 ? QStringLiteral("message") : QStringLiteral("messages")));
+    showStatus(
+        Tr::tr("E-mail to %1 opened in the mail program (%2 %3).")
+            .arg(found.addresses.size() == 1 ? Tr::tr("1 address")
+                                             : Tr::tr("%1 addresses").arg(QLocale().toString(found.addresses.size())))
+            .arg(links.size())
+            .arg(links.size() == 1 ? Tr::tr("message") : Tr::tr("messages")));
 }
 
 void copyAddresses(const QList<qint64>& ids, bool newsletterOnly)
@@ -191,17 +197,17 @@ void copyAddresses(const QList<qint64>& ids, bool newsletterOnly)
         return;
     desktop().copyText(found.addresses.join(QStringLiteral(", ")));
     showStatus(found.addresses.size() == 1
-            ? QStringLiteral("Copied 1 e-mail address.")
-            : QStringLiteral("Copied %1 e-mail addresses.").arg(QLocale().toString(found.addresses.size())));
+            ? Tr::tr("Copied 1 e-mail address.")
+            : Tr::tr("Copied %1 e-mail addresses.").arg(QLocale().toString(found.addresses.size())));
 }
 
 void installEmailCommands(QTableView* view, ResultModel* model, QBoxLayout* frameLayout)
 {
     QWidget* frame = view->parentWidget();
-    auto* newsletterOnly = new QCheckBox(QStringLiteral("Newsletter by E-Mail Only"), frame);
+    auto* newsletterOnly = new QCheckBox(Tr::tr("Newsletter by E-Mail Only"), frame);
     newsletterOnly->setObjectName(QStringLiteral("chkEmailNewsletterOnly"));
-    newsletterOnly->setToolTip(QStringLiteral("E-mail only the people listed who receive the newsletter by e-mail."));
-    auto* button = new QPushButton(QStringLiteral("E-mail These People..."), frame);
+    newsletterOnly->setToolTip(Tr::tr("E-mail only the people listed who receive the newsletter by e-mail."));
+    auto* button = new QPushButton(Tr::tr("E-mail These People..."), frame);
     button->setObjectName(QStringLiteral("btnEmailPeople"));
     button->setAutoDefault(false);
     auto* row = new QHBoxLayout;
@@ -224,10 +230,10 @@ void installEmailCommands(QTableView* view, ResultModel* model, QBoxLayout* fram
 
     auto* separator = new QAction(view);
     separator->setSeparator(true);
-    auto* emailAction = new QAction(QStringLiteral("E-mail These People..."), view);
+    auto* emailAction = new QAction(Tr::tr("E-mail These People..."), view);
     emailAction->setObjectName(QStringLiteral("actEmailPeople"));
     QObject::connect(emailAction, &QAction::triggered, view, send);
-    auto* copyAction = new QAction(QStringLiteral("Copy E-mail Addresses"), view);
+    auto* copyAction = new QAction(Tr::tr("Copy E-mail Addresses"), view);
     copyAction->setObjectName(QStringLiteral("actCopyEmails"));
     QObject::connect(copyAction, &QAction::triggered, view, [ids, newsletterOnly] {
         guarded([&] {
@@ -235,7 +241,7 @@ void installEmailCommands(QTableView* view, ResultModel* model, QBoxLayout* fram
                 copyAddresses(ids(), newsletterOnly->isChecked());
         });
     });
-    auto* onlyAction = new QAction(QStringLiteral("Newsletter by E-Mail Only"), view);
+    auto* onlyAction = new QAction(Tr::tr("Newsletter by E-Mail Only"), view);
     onlyAction->setObjectName(QStringLiteral("actEmailNewsletterOnly"));
     onlyAction->setCheckable(true);
     QObject::connect(onlyAction, &QAction::toggled, newsletterOnly, &QCheckBox::setChecked);

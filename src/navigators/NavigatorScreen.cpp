@@ -1,10 +1,6 @@
 #include "navigators/NavigatorScreen.h"
 
-#include "widgets/GridExport.h"
-#include "widgets/Guard.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
-#include "widgets/ResultGrid.h"
 #include "app/Workspace.h"
 #include "members/PersonDelete.h"
 #include "members/frmMemberEntry.h"
@@ -12,11 +8,16 @@
 #include "reports/ProgressDialog.h"
 #include "reports/Report.h"
 #include "reports/Reports.h"
+#include "widgets/GridExport.h"
+#include "widgets/Guard.h"
+#include "widgets/PickList.h"
+#include "widgets/ResultGrid.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -30,6 +31,10 @@
 namespace pw::navigators {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(NavigatorScreen)
+    };
 
     // Enter on a row of a grid opens that person, as a double-click does.
     class OpenOnEnter : public QObject {
@@ -79,21 +84,21 @@ QString chosenText(const QComboBox* combo) { return combo->currentIndex() >= 0 ?
 
 std::optional<bool> chosenYesNo(const QComboBox* combo)
 {
-    const QString text = chosenText(combo);
-    if (text.isEmpty())
+    // By position, as the entries are shown in the user's language: "True"
+    // first, then "False".
+    if (combo->currentIndex() < 0)
         return std::nullopt;
-    return text == QLatin1String("True");
+    return combo->currentIndex() == 0;
 }
 
-void fillYesNo(QComboBox* combo) { fillTextList(combo, { QStringLiteral("True"), QStringLiteral("False") }); }
+void fillYesNo(QComboBox* combo) { fillTextList(combo, { Tr::tr("True"), Tr::tr("False") }); }
 
 void fillMonths(QComboBox* combo)
 {
     fillTextList(combo,
-        { QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"), QStringLiteral("April"),
-            QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"), QStringLiteral("August"),
-            QStringLiteral("September"), QStringLiteral("October"), QStringLiteral("November"),
-            QStringLiteral("December") });
+        { Tr::tr("January"), Tr::tr("February"), Tr::tr("March"), Tr::tr("April"), Tr::tr("May"), Tr::tr("June"),
+            Tr::tr("July"), Tr::tr("August"), Tr::tr("September"), Tr::tr("October"), Tr::tr("November"),
+            Tr::tr("December") });
 }
 
 void tickOnUserChange(QCheckBox* box, std::initializer_list<QDateEdit*> dates)
@@ -129,7 +134,7 @@ ResultModel* setupNavigatorGrid(QTableView* view, const QString& exportName, boo
         view->installEventFilter(new OpenOnEnter(view, model));
         // "Delete Person..." on the right-click menu and the Delete key: the
         // person of the current row, who leaves the grid once deleted.
-        auto* remove = new QAction(QStringLiteral("Delete Person..."), view);
+        auto* remove = new QAction(Tr::tr("Delete Person..."), view);
         remove->setObjectName(QStringLiteral("actDeletePerson"));
         remove->setShortcut(QKeySequence::Delete);
         remove->setShortcutContext(Qt::WidgetShortcut);
@@ -155,13 +160,13 @@ void emptyGrid(QTableView* view, ResultModel& model, const std::vector<GridColum
 
 QString contactsFoundText(int count)
 {
-    return count == 1 ? QStringLiteral("1 contact") : QStringLiteral("%1 contacts").arg(QLocale().toString(count));
+    return count == 1 ? Tr::tr("1 contact") : Tr::tr("%1 contacts").arg(QLocale().toString(count));
 }
 
 void reportShown(reports::Design design, int people)
 {
     showStatus(QStringLiteral("%1: %2.").arg(reports::designTitle(design),
-        people == 1 ? QStringLiteral("1 person") : QStringLiteral("%1 people").arg(QLocale().toString(people))));
+        people == 1 ? Tr::tr("1 person") : Tr::tr("%1 people").arg(QLocale().toString(people))));
 }
 
 QSize screenSize(const QWidget* screen, QSize hint)
@@ -213,8 +218,8 @@ void fitAfterSearch(QWidget* screen, QTableView* grid)
         w->fitToContent(screen);
 }
 
-void printList(QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households,
-    reports::Design design)
+void printList(
+    QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households, reports::Design design)
 {
     const bool members = design == reports::Design::MemberList;
     if (!mayPrint(found, members ? perm::MemberNavigatorReport : perm::ProspectNavigatorReport))
@@ -246,7 +251,7 @@ void printVisitationSheets(QWidget* screen, const QList<qint64>& ids)
     };
     batch.copies = 0; // the printer's own copy count, as a single sheet prints
     batch.title = screen->windowTitle();
-    batch.sheets = QStringLiteral("prospect visitation sheets");
+    batch.sheets = Tr::tr("prospect visitation sheets");
     batch.pdfName = reports::designTitle(reports::Design::VisitationSheet) + QStringLiteral(".pdf");
     // The run says on the status line what it printed.
     reports::printSheets(batch, screen, reports::progressDialog(screen));
@@ -255,15 +260,15 @@ void printVisitationSheets(QWidget* screen, const QList<qint64>& ids)
 HouseholdChoiceControls::HouseholdChoiceControls(QBoxLayout* row, int index, QWidget* before)
 {
     QWidget* parent = before->parentWidget();
-    m_perHousehold = new QCheckBox(QStringLiteral("One per household"), parent);
+    m_perHousehold = new QCheckBox(Tr::tr("One per household"), parent);
     m_perHousehold->setObjectName(QStringLiteral("chkOnePerHousehold"));
-    m_perHousehold->setToolTip(QStringLiteral("Print List and the labels go once to each family, at the head of "
-                                              "household's address; people without a household get their own"));
+    m_perHousehold->setToolTip(Tr::tr("Print List and the labels go once to each family, at the head of "
+                                      "household's address; people without a household get their own"));
     m_name = new QComboBox(parent);
     m_name->setObjectName(QStringLiteral("cmbHouseholdName"));
-    m_name->addItems({ QStringLiteral("The Hale Family"), QStringLiteral("Henry & Helen Hale") });
-    m_name->setToolTip(QStringLiteral("How a family's label is addressed: by its last name, or by the first names "
-                                      "of the head of household and the spouse"));
+    m_name->addItems({ Tr::tr("The Hale Family"), Tr::tr("Henry & Helen Hale") });
+    m_name->setToolTip(Tr::tr("How a family's label is addressed: by its last name, or by the first names "
+                              "of the head of household and the spouse"));
     m_name->setEnabled(false);
     QObject::connect(m_perHousehold, &QCheckBox::toggled, m_name, &QWidget::setEnabled);
     row->insertWidget(index, m_perHousehold);

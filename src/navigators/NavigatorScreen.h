@@ -108,8 +108,8 @@ void fitAfterSearch(QWidget* screen, QTableView* grid);
 // Mailing Labels: the report's permission, nothing for an empty grid, the
 // people found (or one per household) with a progress dialog over the
 // screen, and the status bar saying how many were shown.
-void printList(QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households,
-    reports::Design design);
+void printList(
+    QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households, reports::Design design);
 void printLabels(QWidget* screen, const ResultModel& found, const HouseholdChoiceControls& households);
 
 // One visitation sheet per person, straight to the printer, in the order

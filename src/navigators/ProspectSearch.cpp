@@ -4,14 +4,13 @@
 #include "data/Sql.h"
 #include "navigators/MemberSearch.h"
 
+#include <QCoreApplication>
+
 namespace pw::navigators {
 
 namespace {
 
-    QString visitorName(const QString& table)
-    {
-        return sql::nameTerm(table, sql::NameParts::WithMiddle);
-    }
+    QString visitorName(const QString& table) { return sql::nameTerm(table, sql::NameParts::WithMiddle); }
 
     // Any recorded contact in the range, of the action, or both at once.
     void addPreviousContact(Conditions& where, const ProspectCriteria& c)
@@ -38,9 +37,10 @@ namespace {
 const std::vector<GridColumn>& prospectGridColumns()
 {
     static const std::vector<GridColumn> columns = personGridColumns({
-        { QStringLiteral("Phase"), QStringLiteral("Member.Prospect_Phase") },
-        { QStringLiteral("Next Date"), QStringLiteral("Member.Prospect_Next_Contact_Date"), Cell::Date },
-        { QStringLiteral("Next Action"), QStringLiteral("Member.Prospect_Next_Contact_Action") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Phase"), QStringLiteral("Member.Prospect_Phase") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Next Date"), QStringLiteral("Member.Prospect_Next_Contact_Date"),
+            Cell::Date },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Next Action"), QStringLiteral("Member.Prospect_Next_Contact_Action") },
     });
     return columns;
 }
@@ -75,14 +75,14 @@ SearchStatement prospectSearch(const ProspectCriteria& c)
 const std::vector<GridColumn>& contactGridColumns()
 {
     static const std::vector<GridColumn> columns = {
-        { QStringLiteral("ID"), QStringLiteral("Prospect_Contact.ID") },
-        { QStringLiteral("Date"), QStringLiteral("Prospect_Contact.Contact_Date"), Cell::Date },
-        { QStringLiteral("Action"), QStringLiteral("Prospect_Contact.Action") },
-        { QStringLiteral("Type"), QStringLiteral("Prospect_Contact.Type") },
-        { QStringLiteral("Rating"), QStringLiteral("Prospect_Contact.Rating") },
-        { QStringLiteral("Visitor 1"), visitorName(QStringLiteral("Visitor1Tbl")) },
-        { QStringLiteral("Visitor 2"), visitorName(QStringLiteral("Visitor2Tbl")) },
-        { QStringLiteral("Notes"), QStringLiteral("Prospect_Contact.Notes") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "ID"), QStringLiteral("Prospect_Contact.ID") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Date"), QStringLiteral("Prospect_Contact.Contact_Date"), Cell::Date },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Action"), QStringLiteral("Prospect_Contact.Action") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Type"), QStringLiteral("Prospect_Contact.Type") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Rating"), QStringLiteral("Prospect_Contact.Rating") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Visitor 1"), visitorName(QStringLiteral("Visitor1Tbl")) },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Visitor 2"), visitorName(QStringLiteral("Visitor2Tbl")) },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Notes"), QStringLiteral("Prospect_Contact.Notes") },
     };
     return columns;
 }

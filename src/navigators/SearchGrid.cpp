@@ -1,13 +1,14 @@
 #include "navigators/SearchGrid.h"
 
+#include "data/Database.h"
+#include "data/PersonName.h"
+#include "data/Sql.h"
 #include "widgets/Context.h"
 #include "widgets/Formats.h"
 #include "widgets/Phone.h"
 #include "widgets/ResultGrid.h"
-#include "data/Database.h"
-#include "data/PersonName.h"
-#include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace pw::navigators {
@@ -154,8 +155,9 @@ namespace {
 QStringList captions(const std::vector<GridColumn>& columns)
 {
     QStringList out;
+    // Captions are kept in English and shown in the user's language.
     for (const GridColumn& column : columns)
-        out.append(column.caption);
+        out.append(QCoreApplication::translate("SearchGrid", column.caption.toUtf8().constData()));
     return out;
 }
 
@@ -187,8 +189,8 @@ QString addressTerm(const QString& table)
     const auto part = [](const QString& value) {
         return QStringLiteral("CASE WHEN TRIM(%1) <> '' THEN ', ' || TRIM(%1) ELSE '' END").arg(value);
     };
-    const QString stateZip = QStringLiteral("COALESCE(%1, '') || ' ' || COALESCE(%2, '')")
-                                 .arg(column("State"), column("Zip"));
+    const QString stateZip
+        = QStringLiteral("COALESCE(%1, '') || ' ' || COALESCE(%2, '')").arg(column("State"), column("Zip"));
     return QStringLiteral("SUBSTR(%1 || %2 || %3 || %4, 3)")
         .arg(part(QStringLiteral("COALESCE(%1, '')").arg(column("Address_1"))),
             part(QStringLiteral("COALESCE(%1, '')").arg(column("Address_2"))),
@@ -266,21 +268,21 @@ QVariantList Conditions::dateRangeValues(const QDate& first, const QDate& last)
 std::vector<GridColumn> personGridColumns(const std::vector<GridColumn>& own)
 {
     std::vector<GridColumn> columns = {
-        { QStringLiteral("ID"), QStringLiteral("Member.ID") },
-        { QStringLiteral("Name"), sql::nameTerm(QStringLiteral("Member"), sql::NameParts::WithTitle) },
-        { QStringLiteral("Status"), QStringLiteral("Member.Status") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "ID"), QStringLiteral("Member.ID") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Name"), sql::nameTerm(QStringLiteral("Member"), sql::NameParts::WithTitle) },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Status"), QStringLiteral("Member.Status") },
     };
     columns.insert(columns.end(), own.begin(), own.end());
     const std::vector<GridColumn> contact = {
-        { QStringLiteral("Phone"), QStringLiteral("Member.Phone"), Cell::Phone },
-        { QStringLiteral("Cell"), QStringLiteral("Member.Cell"), Cell::Phone },
-        { QStringLiteral("Work"), QStringLiteral("Member.Work_Phone"), Cell::Phone },
-        { QStringLiteral("Email"), QStringLiteral("Member.Email") },
-        { QStringLiteral("Address"), addressTerm(QStringLiteral("Member")) },
-        { QStringLiteral("DOB"), QStringLiteral("Member.Date_Of_Birth"), Cell::Date },
-        { QStringLiteral("Anniv"), QStringLiteral("Member.Anniversary_Date"), Cell::Date },
-        { QStringLiteral("Member Status"), QStringLiteral("Member.Member_Active_Status") },
-        { QStringLiteral("Prospect Status"), QStringLiteral("Member.Prospect_Active_Status") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Phone"), QStringLiteral("Member.Phone"), Cell::Phone },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Cell"), QStringLiteral("Member.Cell"), Cell::Phone },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Work"), QStringLiteral("Member.Work_Phone"), Cell::Phone },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Email"), QStringLiteral("Member.Email") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Address"), addressTerm(QStringLiteral("Member")) },
+        { QT_TRANSLATE_NOOP("SearchGrid", "DOB"), QStringLiteral("Member.Date_Of_Birth"), Cell::Date },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Anniv"), QStringLiteral("Member.Anniversary_Date"), Cell::Date },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Member Status"), QStringLiteral("Member.Member_Active_Status") },
+        { QT_TRANSLATE_NOOP("SearchGrid", "Prospect Status"), QStringLiteral("Member.Prospect_Active_Status") },
     };
     columns.insert(columns.end(), contact.begin(), contact.end());
     return columns;

@@ -29,7 +29,7 @@ enum class Cell {
 };
 
 struct GridColumn {
-    QString caption;
+    QString caption; // in English, translated where shown (context "SearchGrid")
     QString term; // the select-list term
     Cell cell = Cell::Text;
 };

@@ -7,6 +7,7 @@
 #include "rosters/Rosters.h"
 #include "widgets/Context.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
@@ -14,6 +15,10 @@
 namespace pw::navigators::startPage {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(StartPage)
+    };
 
     // Nobody whose death is recorded gets a greeting.
     const QString kAlive = QStringLiteral("Deceased_Date IS NULL AND (Member_Active_Status IS NULL OR NOT (%1))");
@@ -174,7 +179,7 @@ std::vector<ServingLine> servingAhead(const QDate& today, int days)
             const QList<qint64> ids = serving.value({ p.id, day });
             for (qint64 id : ids) {
                 const bool unavailable = rosters::unavailableOn(away.value(id), day);
-                line.people.append(names.value(id) + (unavailable ? QStringLiteral(" (unavailable)") : QString()));
+                line.people.append(names.value(id) + (unavailable ? Tr::tr(" (unavailable)") : QString()));
                 line.conflict = line.conflict || unavailable;
             }
             line.firstId = ids.isEmpty() ? 0 : ids.first();

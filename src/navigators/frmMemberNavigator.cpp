@@ -39,14 +39,14 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     // The statements of the people found, for a treasurer (giving is seen
     // only with "Giving View").
     if (HasPermission(perm::GivingView)) {
-        auto* statements = new QAction(QStringLiteral("Contribution Statements..."), ui->vsfgMembers);
+        auto* statements = new QAction(tr("Contribution Statements..."), ui->vsfgMembers);
         statements->setObjectName(QStringLiteral("actContributionStatements"));
         ui->vsfgMembers->addAction(statements);
         connect(statements, &QAction::triggered, this, [this] {
             guarded([this] {
                 const QList<qint64> found = idsInGridOrder(*m_members);
                 if (found.isEmpty()) {
-                    messages().show(QStringLiteral("No people are listed."), QStringLiteral("Contribution Statements"));
+                    messages().show(tr("No people are listed."), tr("Contribution Statements"));
                     return;
                 }
                 if (auto* w = qobject_cast<giving::frmContributionStatements*>(
@@ -57,14 +57,14 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     }
     // A church directory of the people found.
     if (HasPermission(perm::MemberView)) {
-        auto* directory = new QAction(QStringLiteral("Church Directory..."), ui->vsfgMembers);
+        auto* directory = new QAction(tr("Church Directory..."), ui->vsfgMembers);
         directory->setObjectName(QStringLiteral("actChurchDirectory"));
         ui->vsfgMembers->addAction(directory);
         connect(directory, &QAction::triggered, this, [this] {
             guarded([this] {
                 const QList<qint64> found = idsInGridOrder(*m_members);
                 if (found.isEmpty()) {
-                    messages().show(QStringLiteral("No people are listed."), QStringLiteral("Church Directory"));
+                    messages().show(tr("No people are listed."), tr("Church Directory"));
                     return;
                 }
                 if (auto* w = qobject_cast<directory::frmChurchDirectory*>(
@@ -76,7 +76,7 @@ frmMemberNavigator::frmMemberNavigator(QWidget* parent)
     // Attendance, on a row of its own below the other criteria.
     m_attended = new attendance::SinceCriterionBox(this);
     const int attendedRow = ui->gridCriteria->rowCount();
-    ui->gridCriteria->addWidget(new QLabel(QStringLiteral("Attendance"), this), attendedRow, 0);
+    ui->gridCriteria->addWidget(new QLabel(tr("Attendance"), this), attendedRow, 0);
     ui->gridCriteria->addWidget(m_attended, attendedRow, 1, 1, 3);
     attachTypeAhead({ ui->cmbStatus, ui->cmbChurchStatus, ui->cmbProspectStatus, ui->cmbSSClass, ui->cmbDiscClass,
         ui->cmbWedClass, ui->cmbCG, ui->cmbDeacon, ui->cmbResponsibility, ui->cmbDobAnniv });

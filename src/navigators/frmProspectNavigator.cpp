@@ -1,13 +1,6 @@
 #include "navigators/frmProspectNavigator.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/GridExport.h"
-#include "widgets/Guard.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
-#include "widgets/ResultGrid.h"
-#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "navigators/EmailPeople.h"
@@ -15,6 +8,13 @@
 #include "reports/ProgressDialog.h"
 #include "reports/Reports.h"
 #include "ui_frmProspectNavigator.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/GridExport.h"
+#include "widgets/Guard.h"
+#include "widgets/PickList.h"
+#include "widgets/ResultGrid.h"
+#include "widgets/SharedLists.h"
 
 #include <QItemSelectionModel>
 

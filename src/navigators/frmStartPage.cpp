@@ -40,15 +40,15 @@ namespace {
     {
         if (empty <= 0)
             return QString();
-        return empty == 1 ? QStringLiteral("1 place empty") : QStringLiteral("%1 places empty").arg(empty);
+        return empty == 1 ? frmStartPage::tr("1 place empty") : frmStartPage::tr("%1 places empty").arg(empty);
     }
 
     QString occasionText(const startPage::Occasion& o)
     {
         if (!o.anniversary)
-            return QStringLiteral("Birthday (%1)").arg(o.years);
-        return o.years == 1 ? QStringLiteral("Anniversary (1 year)")
-                            : QStringLiteral("Anniversary (%1 years)").arg(o.years);
+            return frmStartPage::tr("Birthday (%1)").arg(o.years);
+        return o.years == 1 ? frmStartPage::tr("Anniversary (1 year)")
+                            : frmStartPage::tr("Anniversary (%1 years)").arg(o.years);
     }
 
     QTreeWidgetItem* line(qint64 id, const QStringList& cells)
@@ -134,7 +134,7 @@ void frmStartPage::refresh()
     fit(ui->trvProspects);
     if (total > kProspectsShown)
         ui->lblMoreProspects->setText(
-            QStringLiteral("The %1 longest overdue of %2 are shown; the Prospect Navigator lists them all.")
+            tr("The %1 longest overdue of %2 are shown; the Prospect Navigator lists them all.")
                 .arg(kProspectsShown)
                 .arg(QLocale().toString(total)));
 }
@@ -157,8 +157,7 @@ void frmStartPage::refreshServing(const QDate& today)
     QList<QTreeWidgetItem*> lines;
     for (const startPage::ServingLine& s : startPage::servingAhead(today)) {
         QTreeWidgetItem* item = line(m_mayView ? s.firstId : 0,
-            { weekdayText(s.day), s.service, s.position, emptyText(s.empty),
-                s.conflict ? QStringLiteral("Unavailable") : QString(),
+            { weekdayText(s.day), s.service, s.position, emptyText(s.empty), s.conflict ? tr("Unavailable") : QString(),
                 m_mayView ? s.people.join(QStringLiteral("; ")) : QString() });
         if (s.conflict) {
             for (int c = 0; c < item->columnCount(); ++c) {

@@ -1,14 +1,21 @@
 #include "reports/BatchPrint.h"
 
-#include "widgets/Context.h"
-#include "widgets/Messages.h"
 #include "app/Workspace.h"
 #include "data/Database.h"
 #include "reports/ReportOutput.h"
+#include "widgets/Context.h"
+#include "widgets/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace pw::reports {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(BatchPrint)
+    };
+} // namespace
 
 namespace {
 
@@ -21,8 +28,8 @@ namespace {
     BatchResult saveAsOnePdf(const SheetBatch& batch, QWidget* parent, const BatchProgress& progress)
     {
         BatchResult result;
-        if (messages().ask(QStringLiteral("No printer is installed on this computer, so the %1 cannot be printed.\n\n"
-                                          "Would you like to save them as one PDF file instead?")
+        if (messages().ask(Tr::tr("No printer is installed on this computer, so the %1 cannot be printed.\n\n"
+                                  "Would you like to save them as one PDF file instead?")
                                .arg(batch.sheets),
                 batch.title, Icon::Question)
             != Answer::Yes)
@@ -31,7 +38,7 @@ namespace {
         if (path.isEmpty())
             return result;
         const int total = static_cast<int>(batch.ids.size());
-        const QString text = QStringLiteral("Saving %1...").arg(batch.sheets);
+        const QString text = Tr::tr("Saving %1...").arg(batch.sheets);
         // Only the sheets made count: a person removed meanwhile has none.
         int sheets = 0;
         bool stopped = false;
@@ -50,9 +57,9 @@ namespace {
         goOn(progress, text, total, total);
         if (!written) {
             result.stopped = stopped;
-            messages().show(stopped ? QStringLiteral("Saving was stopped; no file was written.")
-                                    : QStringLiteral("No file was written: the people chosen are no longer in the "
-                                                     "database, perhaps removed at another workstation."),
+            messages().show(stopped ? Tr::tr("Saving was stopped; no file was written.")
+                                    : Tr::tr("No file was written: the people chosen are no longer in the "
+                                             "database, perhaps removed at another workstation."),
                 batch.title, Icon::Information);
             return result;
         }
@@ -71,7 +78,7 @@ namespace {
             return saveAsOnePdf(batch, parent, progress);
 
         const int total = static_cast<int>(batch.ids.size());
-        const QString text = QStringLiteral("Printing %1...").arg(batch.sheets);
+        const QString text = Tr::tr("Printing %1...").arg(batch.sheets);
         // A printer that fails part way fails every later job the same way:
         // the run stops there and says how far it got, so nobody prints the
         // first sheets twice to reach the rest.
@@ -99,7 +106,7 @@ namespace {
         if (!failure.isEmpty())
             said.append(failure);
         if (result.stopped && total > 1)
-            said.append(QStringLiteral("Printing stopped after %1 of %2 sheets.").arg(result.done).arg(total));
+            said.append(Tr::tr("Printing stopped after %1 of %2 sheets.").arg(result.done).arg(total));
         if (!said.isEmpty())
             messages().show(
                 said.join(QStringLiteral("\n\n")), batch.title, failure.isEmpty() ? Icon::Information : Icon::Warning);
@@ -108,11 +115,11 @@ namespace {
 
 } // namespace
 
-QString printedStatus(const QString& what) { return QStringLiteral("Printed %1.").arg(what); }
+QString printedStatus(const QString& what) { return Tr::tr("Printed %1.").arg(what); }
 
 QString savedPdfStatus(const QString& what, const QString& path)
 {
-    return QStringLiteral("Saved %1 to %2.").arg(what, QDir::toNativeSeparators(path));
+    return Tr::tr("Saved %1 to %2.").arg(what, QDir::toNativeSeparators(path));
 }
 
 QString batchStatus(const SheetBatch& batch, const BatchResult& result)
@@ -121,12 +128,14 @@ QString batchStatus(const SheetBatch& batch, const BatchResult& result)
         return QString();
     // "1 member information update sheet", "752 member information update sheets"
     QString sheets = batch.sheets;
-    if (result.done == 1 && sheets.endsWith(QLatin1Char('s')))
+    if (result.done == 1 && !batch.sheet.isEmpty())
+        sheets = batch.sheet;
+    else if (result.done == 1 && sheets.endsWith(QLatin1Char('s')))
         sheets.chop(1);
     const QString what = QStringLiteral("%1 %2").arg(result.done).arg(sheets);
     QString text = result.savedAsPdf ? savedPdfStatus(what, result.pdfPath) : printedStatus(what);
     if (result.stopped && !result.savedAsPdf)
-        text += QStringLiteral(" Printing stopped after %1 of %2.").arg(result.done).arg(batch.ids.size());
+        text += Tr::tr(" Printing stopped after %1 of %2.").arg(result.done).arg(batch.ids.size());
     return text;
 }
 

@@ -27,6 +27,9 @@ struct SheetBatch {
     int copies = 1; // per print job; 0: the printer's own default
     QString title; // the title of every message of the run (the screen's caption)
     QString sheets; // what the messages call the sheets, e.g. "member information update sheets"
+    // One of them, e.g. "member information update sheet"; empty: sheets
+    // without its final "s".
+    QString sheet;
     QString pdfName; // the file name offered when the sheets are saved as PDF
 };
 

@@ -1,13 +1,20 @@
 #include "reports/HouseholdLabels.h"
 
-#include "widgets/Context.h"
 #include "data/Database.h"
 #include "data/Sql.h"
+#include "widgets/Context.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
 namespace pw::reports {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(HouseholdLabels)
+    };
+} // namespace
 
 namespace {
 
@@ -32,7 +39,7 @@ namespace {
         if (!h.hasRelatives || last.isEmpty())
             return {};
         if (naming == HouseholdName::Family)
-            return QStringLiteral("The %1 Family").arg(last);
+            return Tr::tr("The %1 Family").arg(last);
         const QString first = h.first.trimmed();
         const QString spouseFirst = h.spouseFirst.trimmed();
         const QString spouseLast = h.spouseLast.trimmed();

@@ -4,9 +4,16 @@
 #include "reports/Layouts.h"
 #include "reports/Report.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace pw::reports {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(LayoutLabels)
+    };
+} // namespace
 
 namespace {
     constexpr double kPointsPerInch = 72.0;
@@ -83,7 +90,7 @@ namespace detail {
                 const QRectF rect = labelRect(start, data.labels);
                 placed.push_back({ rect.top(), [rect, textWidth](QPainter& p, double top) {
                                       drawLine(p, style(StyleId::Body), rect.left() + kInsetLeft, top + kInsetVertical,
-                                          textWidth, QStringLiteral("No addresses to print."));
+                                          textWidth, Tr::tr("No addresses to print."));
                                   } });
             }
             return placed;

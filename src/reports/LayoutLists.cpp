@@ -3,11 +3,18 @@
 
 #include "reports/Layouts.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <memory>
 
 namespace pw::reports::detail {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(LayoutLists)
+    };
+} // namespace
 
 namespace {
 
@@ -29,11 +36,11 @@ namespace {
     QString newsletterText(const DataTable& t, std::size_t row)
     {
         QStringList ways;
-        if (yesNoText(t.value(row, QStringLiteral("Receive_Newsletter_Via_Mail"))) == QLatin1String("Yes"))
-            ways.append(QStringLiteral("Mail"));
-        if (yesNoText(t.value(row, QStringLiteral("Receive_Newsletter_Via_EMail"))) == QLatin1String("Yes"))
-            ways.append(QStringLiteral("E-mail"));
-        return ways.isEmpty() ? QStringLiteral("None") : ways.join(QStringLiteral(", "));
+        if (isYes(t.value(row, QStringLiteral("Receive_Newsletter_Via_Mail"))))
+            ways.append(Tr::tr("Mail"));
+        if (isYes(t.value(row, QStringLiteral("Receive_Newsletter_Via_EMail"))))
+            ways.append(Tr::tr("E-mail"));
+        return ways.isEmpty() ? Tr::tr("None") : ways.join(QStringLiteral(", "));
     }
 
     // Column captions repeated at the top of every page of a list.
@@ -41,16 +48,16 @@ namespace {
     {
         const Style& s = style(StyleId::BodyBold);
         const double h = s.lineHeight + 6;
-        return Row { h + 4, [h](QPainter& p, double top) {
-                        p.fillRect(QRectF(kContentLeft, top, kContentWidth, h), QColor(232, 232, 232));
-                        const QStringList captions = { QStringLiteral("Name and contact"), QStringLiteral("Personal"),
-                            QStringLiteral("Church") };
-                        double x = kContentLeft;
-                        for (int i = 0; i < captions.size(); ++i) {
-                            drawLine(p, style(StyleId::BodyBold), x + 3, top + 3, kColumnWidths[i] - 6, captions[i]);
-                            x += kColumnWidths[i];
-                        }
-                    } };
+        return Row { h + 4,
+            [h](QPainter& p, double top) {
+                p.fillRect(QRectF(kContentLeft, top, kContentWidth, h), QColor(232, 232, 232));
+                const QStringList captions = { Tr::tr("Name and contact"), Tr::tr("Personal"), Tr::tr("Church") };
+                double x = kContentLeft;
+                for (int i = 0; i < captions.size(); ++i) {
+                    drawLine(p, style(StyleId::BodyBold), x + 3, top + 3, kColumnWidths[i] - 6, captions[i]);
+                    x += kColumnWidths[i];
+                }
+            } };
     }
 
     Row noRowsRow(const QString& text)
@@ -60,12 +67,12 @@ namespace {
                     } };
     }
 
-    const std::vector<Column>& contactColumns()
+    std::vector<Column> contactColumns()
     {
         // Wide enough for a whole name and a rating such as "Very Interested" on one line.
-        static const std::vector<Column> columns = { { QStringLiteral("Date"), 54 }, { QStringLiteral("Action"), 66 },
-            { QStringLiteral("Type"), 40 }, { QStringLiteral("Rating"), 72 }, { QStringLiteral("Visitor 1"), 94 },
-            { QStringLiteral("Visitor 2"), 94 }, { QStringLiteral("Notes"), 120 } };
+        const std::vector<Column> columns
+            = { { Tr::tr("Date"), 54 }, { Tr::tr("Action"), 66 }, { Tr::tr("Type"), 40 }, { Tr::tr("Rating"), 72 },
+                  { Tr::tr("Visitor 1"), 94 }, { Tr::tr("Visitor 2"), 94 }, { Tr::tr("Notes"), 120 } };
         return columns;
     }
 
@@ -91,7 +98,7 @@ std::vector<Row> personBlock(const DataTable& t, std::size_t r)
     std::vector<Row> rows;
     const QString name = listName(t, r);
     const QString status
-        = joinNonEmpty({ field(t, r, "ID").isEmpty() ? QString() : QStringLiteral("ID ") + field(t, r, "ID"),
+        = joinNonEmpty({ field(t, r, "ID").isEmpty() ? QString() : Tr::tr("ID %1").arg(field(t, r, "ID")),
                            field(t, r, "Status"), field(t, r, "Member_Active_Status") },
             QStringLiteral("  \u00b7  "));
     const Style& nameStyle = style(StyleId::Name);
@@ -99,7 +106,7 @@ std::vector<Row> personBlock(const DataTable& t, std::size_t r)
                             const Style& body = style(StyleId::Body);
                             const double statusWidth = std::min(body.metrics.horizontalAdvance(status) + 2, 200.0);
                             drawLine(p, style(StyleId::Name), kContentLeft, top + 1, kContentWidth - statusWidth - 8,
-                                name.isEmpty() ? QStringLiteral("(no name)") : name);
+                                name.isEmpty() ? Tr::tr("(no name)") : name);
                             drawLine(p, body, kContentLeft + kContentWidth - statusWidth, top + 2.5, statusWidth,
                                 status, Qt::AlignRight);
                         } });
@@ -109,40 +116,41 @@ std::vector<Row> personBlock(const DataTable& t, std::size_t r)
             { QString(), field(t, r, "Address_1"), true },
             { QString(), field(t, r, "Address_2"), true },
             { QString(), cityLine(t, r), true },
-            { QStringLiteral("Home"), field(t, r, "Phone") },
-            { QStringLiteral("Cell"), field(t, r, "Cell") },
-            { QStringLiteral("Work"), field(t, r, "Work_Phone") },
-            { QStringLiteral("E-mail"), field(t, r, "Email") },
+            { Tr::tr("Home"), field(t, r, "Phone") },
+            { Tr::tr("Cell"), field(t, r, "Cell") },
+            { Tr::tr("Work"), field(t, r, "Work_Phone") },
+            { Tr::tr("E-mail"), field(t, r, "Email") },
         },
         {
-            { QStringLiteral("Born"), date(t, r, "Date_Of_Birth") },
-            { QStringLiteral("Gender"), field(t, r, "Gender") },
-            { QStringLiteral("Marital status"), field(t, r, "Marital_Status") },
-            { QStringLiteral("Anniversary"), date(t, r, "Anniversary_Date") },
-            { QStringLiteral("Head of house"), yesNoText(t.value(r, QStringLiteral("Head_Of_Household"))) },
-            { QStringLiteral("Occupation"), field(t, r, "Occupation") },
-            { QStringLiteral("Place of work"), field(t, r, "Place_Of_Work") },
-            { QStringLiteral("Map section"), field(t, r, "Map_Section") },
+            { Tr::tr("Born"), date(t, r, "Date_Of_Birth") },
+            { Tr::tr("Gender"), field(t, r, "Gender") },
+            { Tr::tr("Marital status"), field(t, r, "Marital_Status") },
+            { Tr::tr("Anniversary"), date(t, r, "Anniversary_Date") },
+            { Tr::tr("Head of house"), yesNoText(t.value(r, QStringLiteral("Head_Of_Household"))) },
+            { Tr::tr("Occupation"), field(t, r, "Occupation") },
+            { Tr::tr("Place of work"), field(t, r, "Place_Of_Work") },
+            { Tr::tr("Map section"), field(t, r, "Map_Section") },
         },
         {
-            { QStringLiteral("Member since"), date(t, r, "Member_Since") },
-            { QStringLiteral("Prev. church"), field(t, r, "Previous_Church") },
-            { QStringLiteral("Came forward"), date(t, r, "Came_Forward") },
-            { QStringLiteral("Baptized"), date(t, r, "Baptized") },
-            { QStringLiteral("Sunday School"), field(t, r, "Sunday_School.Name") },
-            { QStringLiteral("Discipleship"), field(t, r, "Discipleship_Training.Name") },
-            { QStringLiteral("Wednesday"), field(t, r, "Wednesday_Night.Name") },
-            { QStringLiteral("Care group"), personText(t.value(r, QStringLiteral("CGLeader"))) },
-            { QStringLiteral("Deacon"), personText(t.value(r, QStringLiteral("Deacon"))) },
-            { QStringLiteral("Newsletter"), newsletterText(t, r) },
+            { Tr::tr("Member since"), date(t, r, "Member_Since") },
+            { Tr::tr("Prev. church"), field(t, r, "Previous_Church") },
+            { Tr::tr("Came forward"), date(t, r, "Came_Forward") },
+            { Tr::tr("Baptized"), date(t, r, "Baptized") },
+            { Tr::tr("Sunday School"), field(t, r, "Sunday_School.Name") },
+            { Tr::tr("Discipleship"), field(t, r, "Discipleship_Training.Name") },
+            { Tr::tr("Wednesday"), field(t, r, "Wednesday_Night.Name") },
+            { Tr::tr("Care group"), personText(t.value(r, QStringLiteral("CGLeader"))) },
+            { Tr::tr("Deacon"), personText(t.value(r, QStringLiteral("Deacon"))) },
+            { Tr::tr("Newsletter"), newsletterText(t, r) },
         },
     };
     rows.push_back(fieldColumns(columns, kColumnWidths, kLabelWidths, true));
     std::vector<Row> longTexts;
-    for (const auto& [label, name] : { std::pair { "Hobbies", "Hobbies" },
-             std::pair { "Organizations", "Organizations" }, std::pair { "Notes", "Notes" } }) {
+    for (const auto& [label, name] : { std::pair { QT_TRANSLATE_NOOP("LayoutLists", "Hobbies"), "Hobbies" },
+             std::pair { QT_TRANSLATE_NOOP("LayoutLists", "Organizations"), "Organizations" },
+             std::pair { QT_TRANSLATE_NOOP("LayoutLists", "Notes"), "Notes" } }) {
         // The labels in one column and the texts in one column beside them.
-        for (Row& row : fieldRows(QString::fromLatin1(label), field(t, r, name), kLongTextLabelWidth))
+        for (Row& row : fieldRows(Tr::tr(label), field(t, r, name), kLongTextLabelWidth))
             longTexts.push_back(std::move(row));
     }
     if (!longTexts.empty()) {
@@ -160,7 +168,7 @@ UnitLayout memberListUnits(const ReportData& data)
     layout.start = [&t](Flow& flow) {
         flow.setPageHeader({ listColumnHeader() });
         if (t.rows.empty())
-            flow.addRow(noRowsRow(QStringLiteral("No people to list.")));
+            flow.addRow(noRowsRow(Tr::tr("No people to list.")));
     };
     layout.add = [&t](Flow& flow, int unit) {
         std::vector<Row> block = personBlock(t, static_cast<std::size_t>(unit));
@@ -213,11 +221,11 @@ UnitLayout prospectListUnits(const ReportData& data)
     layout.start = [&t](Flow& flow) {
         flow.setPageHeader({ listColumnHeader() });
         if (t.rows.empty())
-            flow.addRow(noRowsRow(QStringLiteral("No prospects to list.")));
+            flow.addRow(noRowsRow(Tr::tr("No prospects to list.")));
     };
     layout.add = [&t, &sub, contacts](Flow& flow, int unit) {
         const auto r = static_cast<std::size_t>(unit);
-        const auto& columns = contactColumns();
+        const auto columns = contactColumns();
         std::vector<Row> block = personBlock(t, r);
         block.push_back(spaceRow(3));
         contacts->cover(t, sub);
@@ -225,9 +233,9 @@ UnitLayout prospectListUnits(const ReportData& data)
         const auto to = contacts->rows.cbegin() + qsizetype(contacts->starts[r + 1]);
         std::vector<Row> rest;
         if (from == to) {
-            block.push_back(captionRow(QStringLiteral("No contacts recorded.")));
+            block.push_back(captionRow(Tr::tr("No contacts recorded.")));
         } else {
-            block.push_back(captionRow(QStringLiteral("Contacts")));
+            block.push_back(captionRow(Tr::tr("Contacts")));
             block.push_back(tableHeader(columns));
             bool first = true;
             for (auto contact = from; contact != to; ++contact) {
@@ -247,7 +255,7 @@ UnitLayout prospectListUnits(const ReportData& data)
         }
         flow.addBlock(block);
         flow.setContinuation(
-            { captionRow(QStringLiteral("Contacts of %1 (continued)").arg(listName(t, r))), tableHeader(columns) });
+            { captionRow(Tr::tr("Contacts of %1 (continued)").arg(listName(t, r))), tableHeader(columns) });
         for (const Row& row : rest)
             flow.addRow(row);
         flow.setContinuation({});

@@ -5,11 +5,18 @@
 
 #include "reports/Layouts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRegularExpression>
 #include <cmath>
 
 namespace pw::reports::detail {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(LayoutSheets)
+    };
+} // namespace
 
 namespace {
 
@@ -32,7 +39,7 @@ namespace {
                         const Style& body = style(StyleId::Body);
                         const double noteWidth = std::min(body.metrics.horizontalAdvance(note) + 2, 220.0);
                         drawLine(p, style(StyleId::Church), kContentLeft, top, kContentWidth - noteWidth - 10,
-                            name.isEmpty() ? QStringLiteral("(no name)") : name);
+                            name.isEmpty() ? Tr::tr("(no name)") : name);
                         drawLine(p, body, kContentLeft + kContentWidth - noteWidth, top + 4, noteWidth, note,
                             Qt::AlignRight);
                     } };
@@ -51,8 +58,8 @@ namespace {
         return Row { cap.lineHeight + 1, [](QPainter& p, double top) {
                         const Style& cap = style(StyleId::Caption);
                         const double charWidth = style(StyleId::Mono).metrics.horizontalAdvance(QLatin1Char('M'));
-                        const QStringList captions = { QStringLiteral("Name"), QStringLiteral("Relationship"),
-                            QStringLiteral("Gender"), QStringLiteral("Born") };
+                        const QStringList captions
+                            = { Tr::tr("Name"), Tr::tr("Relationship"), Tr::tr("Gender"), Tr::tr("Born") };
                         for (int i = 0; i < captions.size(); ++i)
                             drawLine(p, cap, kContentLeft + kFamilyIndent + kFamilyColumnStarts[i] * charWidth, top,
                                 120, captions[i]);
@@ -71,7 +78,7 @@ namespace {
         if (lines.isEmpty()) {
             rows.push_back(Row { style(StyleId::Body).lineHeight + 2, [](QPainter& p, double top) {
                                     drawLine(p, style(StyleId::Body), kContentLeft, top + 1, kContentWidth,
-                                        QStringLiteral("No family members recorded."));
+                                        Tr::tr("No family members recorded."));
                                 } });
             return rows;
         }
@@ -95,7 +102,7 @@ namespace {
         const Style& s = style(StyleId::Name);
         return Row { s.lineHeight + 6, [name](QPainter& p, double top) {
                         drawLine(p, style(StyleId::Name), kContentLeft, top, kContentWidth,
-                            (name.isEmpty() ? QStringLiteral("(no name)") : name) + QStringLiteral(" (continued)"));
+                            Tr::tr("%1 (continued)").arg(name.isEmpty() ? Tr::tr("(no name)") : name));
                     } };
     }
 
@@ -135,31 +142,30 @@ namespace {
         const int freeLines
             = room < fixed + 2 * kWriteLine ? 6 : std::clamp(static_cast<int>((room - fixed) / kWriteLine), 2, 12);
         std::vector<Row> rows;
-        rows.push_back(headingRow(QStringLiteral("This visit")));
-        rows.push_back(
-            Row { kWriteLine, [](QPainter& p, double top) {
-                     const double baseline = top + kWriteLine - 5;
-                     drawWriteIn(p, kContentLeft, 160, baseline, QStringLiteral("Date of visit:"));
-                     drawWriteIn(p, kContentLeft + 175, kContentWidth - 175, baseline, QStringLiteral("Visited by:"));
-                 } });
-        rows.push_back(
-            Row { kWriteLine, [](QPainter& p, double top) {
-                     const double baseline = top + kWriteLine - 5;
-                     drawWriteIn(p, kContentLeft, 160, baseline, QStringLiteral("Type of contact:"));
-                     drawWriteIn(p, kContentLeft + 175, 160, baseline, QStringLiteral("Rating:"));
-                     drawWriteIn(p, kContentLeft + 350, kContentWidth - 350, baseline, QStringLiteral("Next contact:"));
-                 } });
+        rows.push_back(headingRow(Tr::tr("This visit")));
+        rows.push_back(Row { kWriteLine, [](QPainter& p, double top) {
+                                const double baseline = top + kWriteLine - 5;
+                                drawWriteIn(p, kContentLeft, 160, baseline, Tr::tr("Date of visit:"));
+                                drawWriteIn(
+                                    p, kContentLeft + 175, kContentWidth - 175, baseline, Tr::tr("Visited by:"));
+                            } });
+        rows.push_back(Row { kWriteLine, [](QPainter& p, double top) {
+                                const double baseline = top + kWriteLine - 5;
+                                drawWriteIn(p, kContentLeft, 160, baseline, Tr::tr("Type of contact:"));
+                                drawWriteIn(p, kContentLeft + 175, 160, baseline, Tr::tr("Rating:"));
+                                drawWriteIn(
+                                    p, kContentLeft + 350, kContentWidth - 350, baseline, Tr::tr("Next contact:"));
+                            } });
         rows.push_back(Row { kWriteLine, [](QPainter& p, double top) {
                                 drawWriteIn(p, kContentLeft, kContentWidth, top + kWriteLine - 5,
-                                    QStringLiteral("What happened, prayer needs, questions:"));
+                                    Tr::tr("What happened, prayer needs, questions:"));
                             } });
         for (int i = 0; i < freeLines; ++i)
             rows.push_back(Row { kWriteLine, [](QPainter& p, double top) {
                                     drawWriteIn(p, kContentLeft, kContentWidth, top + kWriteLine - 5, QString());
                                 } });
         rows.push_back(Row { kWriteLine, [](QPainter& p, double top) {
-                                drawWriteIn(
-                                    p, kContentLeft, kContentWidth, top + kWriteLine - 5, QStringLiteral("Next step:"));
+                                drawWriteIn(p, kContentLeft, kContentWidth, top + kWriteLine - 5, Tr::tr("Next step:"));
                             } });
         return rows;
     }
@@ -190,8 +196,8 @@ namespace {
 
     void addFamily(Flow& flow, const QString& familyText)
     {
-        addSection(flow, { headingRow(QStringLiteral("Family")) }, familyRows(familyText),
-            { headingRow(QStringLiteral("Family (continued)")), familyCaptionRow() });
+        addSection(flow, { headingRow(Tr::tr("Family")) }, familyRows(familyText),
+            { headingRow(Tr::tr("Family (continued)")), familyCaptionRow() });
     }
 
 } // namespace
@@ -201,14 +207,14 @@ Document layoutVisitationSheet(const ReportData& data)
     Flow flow;
     const DataTable& t = data.main;
     if (t.rows.empty()) {
-        flow.addRow(messageRow(QStringLiteral("No prospect was found for this sheet.")));
+        flow.addRow(messageRow(Tr::tr("No prospect was found for this sheet.")));
         return flow.finish();
     }
 
     const QString id = text(t, "Member.ID");
     flow.addRow(nameRow(fullName(t, 0),
-        joinNonEmpty({ id.isEmpty() ? QString() : QStringLiteral("ID ") + id, text(t, "Status") },
-            QStringLiteral("  \u00b7  "))));
+        joinNonEmpty(
+            { id.isEmpty() ? QString() : Tr::tr("ID %1").arg(id), text(t, "Status") }, QStringLiteral("  \u00b7  "))));
     flow.setPageHeader({ continuedRow(fullName(t, 0)) });
     flow.addRow(spaceRow(4));
 
@@ -216,37 +222,37 @@ Document layoutVisitationSheet(const ReportData& data)
     std::vector<Field> person;
     for (const QString& line : { text(t, "Address_1"), text(t, "Address_2"), cityLine(t, 0) })
         if (!line.isEmpty())
-            person.push_back({ person.empty() ? QStringLiteral("Address") : QString(), line });
+            person.push_back({ person.empty() ? Tr::tr("Address") : QString(), line });
     for (const Field& f : std::vector<Field> {
-             { QStringLiteral("Home phone"), text(t, "Phone") },
-             { QStringLiteral("Cell phone"), text(t, "Cell") },
-             { QStringLiteral("Work phone"), text(t, "Work_Phone") },
-             { QStringLiteral("E-mail"), text(t, "Email") },
-             { QStringLiteral("Born"), date(t, "Date_Of_Birth") },
-             { QStringLiteral("Gender"), text(t, "Gender") },
-             { QStringLiteral("Marital status"), text(t, "Marital_Status") },
-             { QStringLiteral("Anniversary"), date(t, "Anniversary_Date") },
-             { QStringLiteral("Head of house"), yesNoText(t.value(0, QStringLiteral("Head_Of_Household"))) },
-             { QStringLiteral("Occupation"), text(t, "Occupation") },
-             { QStringLiteral("Place of work"), text(t, "Place_Of_Work") },
-             { QStringLiteral("Map section"), text(t, "Map_Section") },
+             { Tr::tr("Home phone"), text(t, "Phone") },
+             { Tr::tr("Cell phone"), text(t, "Cell") },
+             { Tr::tr("Work phone"), text(t, "Work_Phone") },
+             { Tr::tr("E-mail"), text(t, "Email") },
+             { Tr::tr("Born"), date(t, "Date_Of_Birth") },
+             { Tr::tr("Gender"), text(t, "Gender") },
+             { Tr::tr("Marital status"), text(t, "Marital_Status") },
+             { Tr::tr("Anniversary"), date(t, "Anniversary_Date") },
+             { Tr::tr("Head of house"), yesNoText(t.value(0, QStringLiteral("Head_Of_Household"))) },
+             { Tr::tr("Occupation"), text(t, "Occupation") },
+             { Tr::tr("Place of work"), text(t, "Place_Of_Work") },
+             { Tr::tr("Map section"), text(t, "Map_Section") },
          })
         person.push_back(f);
     std::vector<Field> prospect = {
-        { QStringLiteral("Source"), text(t, "Prospect_Source") },
-        { QStringLiteral("Prospect status"), text(t, "Prospect_Active_Status") },
-        { QStringLiteral("Member status"), text(t, "Member_Active_Status") },
-        { QStringLiteral("Member of"), text(t, "Prospect_Member_Of") },
-        { QStringLiteral("Sunday School"), text(t, "Name") },
-        { QStringLiteral("Care group"), personText(t.value(0, QStringLiteral("CGLeader"))) },
-        { QStringLiteral("Next contact"), date(t, "Prospect_Next_Contact_Date") },
-        { QStringLiteral("Next action"), text(t, "Prospect_Next_Contact_Action") },
+        { Tr::tr("Source"), text(t, "Prospect_Source") },
+        { Tr::tr("Prospect status"), text(t, "Prospect_Active_Status") },
+        { Tr::tr("Member status"), text(t, "Member_Active_Status") },
+        { Tr::tr("Member of"), text(t, "Prospect_Member_Of") },
+        { Tr::tr("Sunday School"), text(t, "Name") },
+        { Tr::tr("Care group"), personText(t.value(0, QStringLiteral("CGLeader"))) },
+        { Tr::tr("Next contact"), date(t, "Prospect_Next_Contact_Date") },
+        { Tr::tr("Next action"), text(t, "Prospect_Next_Contact_Action") },
     };
     const double half = kContentWidth / 2;
     flow.addRow(Row { style(StyleId::Heading).lineHeight + 6, [half](QPainter& p, double top) {
                          const Style& s = style(StyleId::Heading);
-                         drawLine(p, s, kContentLeft, top + 2, half - 10, QStringLiteral("Person"));
-                         drawLine(p, s, kContentLeft + half, top + 2, half, QStringLiteral("Prospect"));
+                         drawLine(p, s, kContentLeft, top + 2, half - 10, Tr::tr("Person"));
+                         drawLine(p, s, kContentLeft + half, top + 2, half, Tr::tr("Prospect"));
                          drawRule(p, kContentLeft, kContentLeft + half - 10, top + 3 + s.lineHeight, 0.6);
                          drawRule(p, kContentLeft + half, kContentLeft + kContentWidth, top + 3 + s.lineHeight, 0.6);
                      } });
@@ -255,16 +261,17 @@ Document layoutVisitationSheet(const ReportData& data)
         for (const Field& f : *column)
             any = any || !f.value.trimmed().isEmpty();
         if (!any)
-            *column = { { QString(), QStringLiteral("Nothing recorded."), true } };
+            *column = { { QString(), Tr::tr("Nothing recorded."), true } };
     }
     flow.addRow(fieldColumns({ person, prospect }, { half, half }, { kSheetLabelWidth, kSheetLabelWidth }, true));
     // The long texts across the page, their labels in the same column as the
     // fields above and their text in the same column as the values.
     std::vector<Row> longTexts;
-    for (const auto& [label, field] :
-        { std::pair { "Hobbies", "Hobbies" }, std::pair { "Organizations", "Organizations" },
-            std::pair { "Notes", "Member.Notes" }, std::pair { "Prospect note", "Prospect_Note" } }) {
-        for (Row& row : fieldRows(QString::fromLatin1(label), text(t, field), kSheetLabelWidth))
+    for (const auto& [label, field] : { std::pair { QT_TRANSLATE_NOOP("LayoutSheets", "Hobbies"), "Hobbies" },
+             std::pair { QT_TRANSLATE_NOOP("LayoutSheets", "Organizations"), "Organizations" },
+             std::pair { QT_TRANSLATE_NOOP("LayoutSheets", "Notes"), "Member.Notes" },
+             std::pair { QT_TRANSLATE_NOOP("LayoutSheets", "Prospect note"), "Prospect_Note" } }) {
+        for (Row& row : fieldRows(Tr::tr(label), text(t, field), kSheetLabelWidth))
             longTexts.push_back(std::move(row));
     }
     if (!longTexts.empty()) {
@@ -277,9 +284,8 @@ Document layoutVisitationSheet(const ReportData& data)
 
     flow.addSpace(8);
     // Wide enough for a whole name and a rating such as "Very Interested" on one line.
-    static const std::vector<Column> columns = { { QStringLiteral("Date"), 54 }, { QStringLiteral("Action"), 66 },
-        { QStringLiteral("Type"), 40 }, { QStringLiteral("Visitor 1"), 94 }, { QStringLiteral("Visitor 2"), 94 },
-        { QStringLiteral("Rating"), 72 }, { QStringLiteral("Notes"), 120 } };
+    const std::vector<Column> columns = { { Tr::tr("Date"), 54 }, { Tr::tr("Action"), 66 }, { Tr::tr("Type"), 40 },
+        { Tr::tr("Visitor 1"), 94 }, { Tr::tr("Visitor 2"), 94 }, { Tr::tr("Rating"), 72 }, { Tr::tr("Notes"), 120 } };
     std::vector<Row> contacts;
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         // A prospect without contacts still has one row, whose contact
@@ -294,11 +300,10 @@ Document layoutVisitationSheet(const ReportData& data)
             kContentLeft, 12));
     }
     if (contacts.empty()) {
-        flow.addBlock(
-            { headingRow(QStringLiteral("Contact history")), messageRow(QStringLiteral("No contacts recorded.")) });
+        flow.addBlock({ headingRow(Tr::tr("Contact history")), messageRow(Tr::tr("No contacts recorded.")) });
     } else {
-        addSection(flow, { headingRow(QStringLiteral("Contact history")), tableHeader(columns) }, contacts,
-            { headingRow(QStringLiteral("Contact history (continued)")), tableHeader(columns) });
+        addSection(flow, { headingRow(Tr::tr("Contact history")), tableHeader(columns) }, contacts,
+            { headingRow(Tr::tr("Contact history (continued)")), tableHeader(columns) });
     }
 
     flow.addSpace(12);
@@ -319,11 +324,11 @@ namespace {
     QString newsletterWays(const DataTable& t)
     {
         QStringList ways;
-        if (yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_Mail"))) == QLatin1String("Yes"))
-            ways.append(QStringLiteral("By mail"));
-        if (yesNoText(t.value(0, QStringLiteral("Receive_Newsletter_Via_EMail"))) == QLatin1String("Yes"))
-            ways.append(ways.isEmpty() ? QStringLiteral("By e-mail") : QStringLiteral("by e-mail"));
-        return ways.isEmpty() ? QStringLiteral("Not sent") : ways.join(QStringLiteral(" and "));
+        if (isYes(t.value(0, QStringLiteral("Receive_Newsletter_Via_Mail"))))
+            ways.append(Tr::tr("By mail"));
+        if (isYes(t.value(0, QStringLiteral("Receive_Newsletter_Via_EMail"))))
+            ways.append(ways.isEmpty() ? Tr::tr("By e-mail") : Tr::tr("by e-mail"));
+        return ways.isEmpty() ? Tr::tr("Not sent") : ways.join(Tr::tr(" and "));
     }
 
     // One line of the update form: the item, what the office has, and a
@@ -356,57 +361,56 @@ Document layoutMemberInfoUpdate(const ReportData& data)
     Flow flow;
     const DataTable& t = data.main;
     if (t.rows.empty()) {
-        flow.addRow(messageRow(QStringLiteral("No member was found for this form.")));
+        flow.addRow(messageRow(Tr::tr("No member was found for this form.")));
         return flow.finish();
     }
-    flow.addRow(nameRow(fullName(t, 0), text(t, "ID").isEmpty() ? QString() : QStringLiteral("ID ") + text(t, "ID")));
+    flow.addRow(nameRow(fullName(t, 0), text(t, "ID").isEmpty() ? QString() : Tr::tr("ID %1").arg(text(t, "ID"))));
     flow.setPageHeader({ continuedRow(fullName(t, 0)) });
     addRows(flow,
-        paragraphRows(QStringLiteral("Please check the information the church office has for you. Write any "
-                                     "correction in the space beside the item and return this form to the church "
-                                     "office. Thank you!"),
+        paragraphRows(Tr::tr("Please check the information the church office has for you. Write any "
+                             "correction in the space beside the item and return this form to the church "
+                             "office. Thank you!"),
             StyleId::Body));
     // What the office files the sheet by, in one small line.
     const QString officeLine = joinNonEmpty(
         { text(t, "Status"), text(t, "Member_Active_Status"),
-            QStringLiteral("Head of household: ") + yesNoText(t.value(0, QStringLiteral("Head_Of_Household"))),
-            text(t, "Map_Section").isEmpty() ? QString() : QStringLiteral("Map section ") + text(t, "Map_Section") },
+            Tr::tr("Head of household: %1").arg(yesNoText(t.value(0, QStringLiteral("Head_Of_Household")))),
+            text(t, "Map_Section").isEmpty() ? QString() : Tr::tr("Map section %1").arg(text(t, "Map_Section")) },
         QStringLiteral("  \u00b7  "));
-    addRows(flow, paragraphRows(QStringLiteral("For the church office: ") + officeLine, StyleId::Caption));
+    addRows(flow, paragraphRows(Tr::tr("For the church office: %1").arg(officeLine), StyleId::Caption));
     flow.addRow(spaceRow(6));
     const std::vector<Column> header
-        = { { QStringLiteral("Item"), kItemWidth }, { QStringLiteral("What we have on file"), kValueWidth },
-              { QStringLiteral("Correction"), kContentWidth - kItemWidth - kValueWidth } };
+        = { { Tr::tr("Item"), kItemWidth }, { Tr::tr("What we have on file"), kValueWidth },
+              { Tr::tr("Correction"), kContentWidth - kItemWidth - kValueWidth } };
     flow.addRow(tableHeader(header));
     flow.setContinuation({ tableHeader(header) });
     const std::vector<std::pair<QString, QString>> items = {
-        { QStringLiteral("Name"), fullName(t, 0) },
+        { Tr::tr("Name"), fullName(t, 0) },
         // Both lines of the street address in one item, a line each.
-        { QStringLiteral("Address"),
-            joinNonEmpty({ text(t, "Address_1"), text(t, "Address_2") }, QStringLiteral("\n")) },
-        { QStringLiteral("City, State Zip"), cityLine(t, 0) },
-        { QStringLiteral("Home phone"), text(t, "Phone") },
-        { QStringLiteral("Cell phone"), text(t, "Cell") },
-        { QStringLiteral("Work phone"), text(t, "Work_Phone") },
-        { QStringLiteral("E-mail"), text(t, "Email") },
-        { QStringLiteral("Date of birth"), date(t, "Date_Of_Birth") },
-        { QStringLiteral("Gender"), text(t, "Gender") },
-        { QStringLiteral("Marital status"), text(t, "Marital_Status") },
-        { QStringLiteral("Anniversary"), date(t, "Anniversary_Date") },
-        { QStringLiteral("Occupation"), text(t, "Occupation") },
-        { QStringLiteral("Place of work"), text(t, "Place_Of_Work") },
-        { QStringLiteral("Hobbies"), text(t, "Hobbies") },
-        { QStringLiteral("Organizations"), text(t, "Organizations") },
-        { QStringLiteral("Member since"), date(t, "Member_Since") },
-        { QStringLiteral("Previous church"), text(t, "Previous_Church") },
-        { QStringLiteral("Came forward"), date(t, "Came_Forward") },
-        { QStringLiteral("Baptized"), date(t, "Baptized") },
-        { QStringLiteral("Sunday School class"), text(t, "Sunday_School.Name") },
-        { QStringLiteral("Discipleship Training"), text(t, "Discipleship_Training.Name") },
-        { QStringLiteral("Wednesday night class"), text(t, "Wednesday_Night.Name") },
-        { QStringLiteral("Care group leader"), personText(t.value(0, QStringLiteral("CGLeader"))) },
-        { QStringLiteral("Deacon"), personText(t.value(0, QStringLiteral("Deacon"))) },
-        { QStringLiteral("Newsletter"), newsletterWays(t) },
+        { Tr::tr("Address"), joinNonEmpty({ text(t, "Address_1"), text(t, "Address_2") }, QStringLiteral("\n")) },
+        { Tr::tr("City, State Zip"), cityLine(t, 0) },
+        { Tr::tr("Home phone"), text(t, "Phone") },
+        { Tr::tr("Cell phone"), text(t, "Cell") },
+        { Tr::tr("Work phone"), text(t, "Work_Phone") },
+        { Tr::tr("E-mail"), text(t, "Email") },
+        { Tr::tr("Date of birth"), date(t, "Date_Of_Birth") },
+        { Tr::tr("Gender"), text(t, "Gender") },
+        { Tr::tr("Marital status"), text(t, "Marital_Status") },
+        { Tr::tr("Anniversary"), date(t, "Anniversary_Date") },
+        { Tr::tr("Occupation"), text(t, "Occupation") },
+        { Tr::tr("Place of work"), text(t, "Place_Of_Work") },
+        { Tr::tr("Hobbies"), text(t, "Hobbies") },
+        { Tr::tr("Organizations"), text(t, "Organizations") },
+        { Tr::tr("Member since"), date(t, "Member_Since") },
+        { Tr::tr("Previous church"), text(t, "Previous_Church") },
+        { Tr::tr("Came forward"), date(t, "Came_Forward") },
+        { Tr::tr("Baptized"), date(t, "Baptized") },
+        { Tr::tr("Sunday School class"), text(t, "Sunday_School.Name") },
+        { Tr::tr("Discipleship Training"), text(t, "Discipleship_Training.Name") },
+        { Tr::tr("Wednesday night class"), text(t, "Wednesday_Night.Name") },
+        { Tr::tr("Care group leader"), personText(t.value(0, QStringLiteral("CGLeader"))) },
+        { Tr::tr("Deacon"), personText(t.value(0, QStringLiteral("Deacon"))) },
+        { Tr::tr("Newsletter"), newsletterWays(t) },
     };
     for (const auto& [item, value] : items)
         flow.addRow(formRow(item, value));
@@ -416,8 +420,8 @@ Document layoutMemberInfoUpdate(const ReportData& data)
     addFamily(flow, data.familyText);
 
     flow.addSpace(8);
-    const std::vector<Column> columns = { { QStringLiteral("Responsibility"), 300 }, { QStringLiteral("Start"), 120 },
-        { QStringLiteral("End"), 120 } };
+    const std::vector<Column> columns
+        = { { Tr::tr("Responsibility"), 300 }, { Tr::tr("Start"), 120 }, { Tr::tr("End"), 120 } };
     std::vector<Row> held;
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         if (allEmpty(t, r, { QStringLiteral("Responsibility"), QStringLiteral("Start"), QStringLiteral("End") }))
@@ -427,16 +431,16 @@ Document layoutMemberInfoUpdate(const ReportData& data)
                 dateText(t.value(r, QStringLiteral("End"))) }));
     }
     if (held.empty()) {
-        flow.addBlock({ headingRow(QStringLiteral("Responsibilities")), messageRow(QStringLiteral("None")) });
+        flow.addBlock({ headingRow(Tr::tr("Responsibilities")), messageRow(Tr::tr("None")) });
     } else {
-        addSection(flow, { headingRow(QStringLiteral("Responsibilities")), tableHeader(columns) }, held,
-            { headingRow(QStringLiteral("Responsibilities (continued)")), tableHeader(columns) });
+        addSection(flow, { headingRow(Tr::tr("Responsibilities")), tableHeader(columns) }, held,
+            { headingRow(Tr::tr("Responsibilities (continued)")), tableHeader(columns) });
     }
 
     // The office's own notes close the sheet when there are any, their text
     // in the column of what the office has on file.
     std::vector<Row> notes
-        = fieldRows(QStringLiteral("Notes"), text(t, "Notes"), kItemWidth - 3, kContentLeft + 3, kContentWidth - 3);
+        = fieldRows(Tr::tr("Notes"), text(t, "Notes"), kItemWidth - 3, kContentLeft + 3, kContentWidth - 3);
     if (!notes.empty()) {
         flow.addSpace(8);
         addSection(flow, {}, notes, {});

@@ -3,6 +3,7 @@
 #include "data/PersonName.h"
 #include "widgets/Formats.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QHash>
 #include <QPainter>
@@ -10,8 +11,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace pw::reports::detail {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(PageFrame)
+    };
+} // namespace
 
 namespace {
 
@@ -114,20 +122,33 @@ QString dateText(const QVariant& value)
     return formats::dateText(d);
 }
 
+namespace {
+
+    // The flag's value; none for Null or an empty text.
+    std::optional<bool> flagOf(const QVariant& value)
+    {
+        if (value.isNull() || !value.isValid())
+            return std::nullopt;
+        if (value.typeId() == QMetaType::QString) {
+            const QString s = value.toString().trimmed().toLower();
+            if (s.isEmpty())
+                return std::nullopt;
+            return !(s == QLatin1String("0") || s == QLatin1String("false") || s == QLatin1String("no"));
+        }
+        return value.toBool();
+    }
+
+} // namespace
+
 QString yesNoText(const QVariant& value)
 {
-    if (value.isNull() || !value.isValid())
+    const std::optional<bool> flag = flagOf(value);
+    if (!flag)
         return {};
-    if (value.typeId() == QMetaType::QString) {
-        const QString s = value.toString().trimmed().toLower();
-        if (s.isEmpty())
-            return {};
-        return (s == QLatin1String("0") || s == QLatin1String("false") || s == QLatin1String("no"))
-            ? QStringLiteral("No")
-            : QStringLiteral("Yes");
-    }
-    return value.toBool() ? QStringLiteral("Yes") : QStringLiteral("No");
+    return *flag ? Tr::tr("Yes") : Tr::tr("No");
 }
+
+bool isYes(const QVariant& value) { return flagOf(value).value_or(false); }
 
 QString listName(const DataTable& t, std::size_t row)
 {
@@ -624,11 +645,9 @@ void paintChrome(QPainter& p, const ReportData& data, int page, int pageCount)
     const double fy = kPageHeight - kMargin - footer.lineHeight;
     drawRule(p, kContentLeft, kContentLeft + kContentWidth, fy - 3, 0.5, QColor(120, 120, 120));
     if (!data.printedOn.trimmed().isEmpty())
-        drawLine(
-            p, footer, kContentLeft, fy, kContentWidth / 2, QStringLiteral("Printed on ") + data.printedOn.trimmed());
+        drawLine(p, footer, kContentLeft, fy, kContentWidth / 2, Tr::tr("Printed on %1").arg(data.printedOn.trimmed()));
     drawLine(p, footer, kContentLeft + kContentWidth / 2, fy, kContentWidth / 2,
-        pageCount > 0 ? QStringLiteral("Page %1 of %2").arg(page).arg(pageCount) : QStringLiteral("Page %1").arg(page),
-        Qt::AlignRight);
+        pageCount > 0 ? Tr::tr("Page %1 of %2").arg(page).arg(pageCount) : Tr::tr("Page %1").arg(page), Qt::AlignRight);
 }
 
 } // namespace pw::reports::detail

@@ -69,6 +69,8 @@ QString personText(const QVariant& value);
 QString dateText(const QVariant& value);
 // A 0/1 flag as "Yes"/"No"; empty for Null.
 QString yesNoText(const QVariant& value);
+// True where yesNoText says "Yes".
+bool isYes(const QVariant& value);
 // "Last, First Middle Title"
 QString listName(const DataTable& t, std::size_t row);
 // "Title First Middle Last"

@@ -1,9 +1,16 @@
 #include "reports/ProgressDialog.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 #include <memory>
 
 namespace pw::reports {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ProgressDialog)
+    };
+} // namespace
 
 BatchProgress progressDialog(QWidget* screen)
 {
@@ -11,7 +18,7 @@ BatchProgress progressDialog(QWidget* screen)
     return [screen, dialog](const QString& text, int done, int total) {
         std::unique_ptr<QProgressDialog>& d = *dialog;
         if (!d || d->labelText() != text) {
-            d = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, total, screen);
+            d = std::make_unique<QProgressDialog>(text, Tr::tr("Cancel"), 0, total, screen);
             d->setWindowTitle(screen->windowTitle());
             d->setWindowModality(Qt::WindowModal);
             d->setMinimumDuration(0);

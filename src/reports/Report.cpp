@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "reports/Layouts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPageLayout>
@@ -12,6 +13,12 @@
 #include <QSaveFile>
 
 namespace pw::reports {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Report)
+    };
+} // namespace
 
 Report::Report(ReportData data)
     : m_data(std::move(data))
@@ -201,7 +208,7 @@ detail::PageSource* Report::pages() const
         const auto total = [&data] { return data.feed ? data.feed->total() : int(data.main.rows.size()); };
         m_pages = std::make_shared<ListPages>(
             data.design == Design::MemberList ? detail::memberListUnits(data) : detail::prospectListUnits(data),
-            QStringLiteral("Laying out the %1...").arg(title()), has, total);
+            Tr::tr("Laying out the %1...").arg(title()), has, total);
         break;
     }
     case Design::MailingLabels:
@@ -258,10 +265,10 @@ int Report::render(QPagedPaintDevice& device) const
 {
     QPainter p;
     if (!p.begin(&device))
-        throw Error(QStringLiteral("The report \"%1\" could not be started on the printer or file.").arg(title()));
+        throw Error(Tr::tr("The report \"%1\" could not be started on the printer or file.").arg(title()));
     const int pageCount = renderWith(p, device, false);
     if (!p.end())
-        throw Error(QStringLiteral("The report \"%1\" could not be finished on the printer or file.").arg(title()));
+        throw Error(Tr::tr("The report \"%1\" could not be finished on the printer or file.").arg(title()));
     return pageCount;
 }
 
@@ -280,9 +287,8 @@ int Report::renderWith(QPainter& p, QPagedPaintDevice& device, bool newPageFirst
     for (int i = 0; i < count; ++i) {
         if ((i > 0 || newPageFirst) && !device.newPage()) {
             p.restore();
-            throw Error(QStringLiteral("The report \"%1\" could not start page %2 on the printer or file.")
-                            .arg(title())
-                            .arg(i + 1));
+            throw Error(
+                Tr::tr("The report \"%1\" could not start page %2 on the printer or file.").arg(title()).arg(i + 1));
         }
         paintPage(p, i);
     }
@@ -296,7 +302,7 @@ void Report::writePdf(const QString& path) const
     // complete, so a failure never leaves half a PDF behind.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("The PDF file \"%1\" could not be written: %2")
+        throw Error(Tr::tr("The PDF file \"%1\" could not be written: %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
     {
         QPdfWriter writer(&file);
@@ -307,7 +313,7 @@ void Report::writePdf(const QString& path) const
         render(writer);
     }
     if (!file.commit())
-        throw Error(QStringLiteral("The PDF file \"%1\" could not be written: %2")
+        throw Error(Tr::tr("The PDF file \"%1\" could not be written: %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
@@ -320,7 +326,7 @@ bool writeCombinedPdf(int count, const std::function<ReportPtr(int)>& reportAt, 
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("The PDF file \"%1\" could not be written: %2")
+        throw Error(Tr::tr("The PDF file \"%1\" could not be written: %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
     {
         QPdfWriter writer(&file);
@@ -345,22 +351,21 @@ bool writeCombinedPdf(int count, const std::function<ReportPtr(int)>& reportAt, 
                 writer.setTitle(report->title());
                 report->preparePage(writer);
                 if (!painter.begin(&writer))
-                    throw Error(QStringLiteral("The PDF file \"%1\" could not be started.")
-                                    .arg(QDir::toNativeSeparators(path)));
+                    throw Error(
+                        Tr::tr("The PDF file \"%1\" could not be started.").arg(QDir::toNativeSeparators(path)));
                 started = true;
             }
             anyPage = report->renderWith(painter, writer, anyPage) > 0 || anyPage;
         }
         if (started && !painter.end())
-            throw Error(
-                QStringLiteral("The PDF file \"%1\" could not be finished.").arg(QDir::toNativeSeparators(path)));
+            throw Error(Tr::tr("The PDF file \"%1\" could not be finished.").arg(QDir::toNativeSeparators(path)));
         if (!started) {
             file.cancelWriting();
             return false;
         }
     }
     if (!file.commit())
-        throw Error(QStringLiteral("The PDF file \"%1\" could not be written: %2")
+        throw Error(Tr::tr("The PDF file \"%1\" could not be written: %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
     return true;
 }

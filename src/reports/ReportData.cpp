@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QIODevice>
@@ -10,6 +11,12 @@
 #include <utility>
 
 namespace pw::reports {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ReportData)
+    };
+} // namespace
 
 QString designName(Design design)
 {
@@ -34,15 +41,15 @@ QString designTitle(Design design)
 {
     switch (design) {
     case Design::MemberList:
-        return QStringLiteral("Member List");
+        return Tr::tr("Member List");
     case Design::ProspectList:
-        return QStringLiteral("Prospect List");
+        return Tr::tr("Prospect List");
     case Design::MailingLabels:
-        return QStringLiteral("Mailing Labels");
+        return Tr::tr("Mailing Labels");
     case Design::VisitationSheet:
-        return QStringLiteral("Prospect Visitation Sheet");
+        return Tr::tr("Prospect Visitation Sheet");
     case Design::MemberInfoUpdate:
-        return QStringLiteral("Member Information Update");
+        return Tr::tr("Member Information Update");
     case Design::Custom:
         return {};
     }
@@ -207,8 +214,8 @@ namespace {
 
     Error fileError(const QFile& file)
     {
-        return Error(QStringLiteral("A long report could not keep its rows in the temporary file \"%1\": %2. Check "
-                                    "that the disk has room, or print fewer people at a time.")
+        return Error(Tr::tr("A long report could not keep its rows in the temporary file \"%1\": %2. Check "
+                            "that the disk has room, or print fewer people at a time.")
                          .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
     }
 

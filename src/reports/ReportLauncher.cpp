@@ -1,11 +1,6 @@
 #include "reports/ReportLauncher.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
 #include "app/Workspace.h"
 #include "data/Database.h"
 #include "data/Sql.h"
@@ -13,6 +8,11 @@
 #include "reports/ProgressDialog.h"
 #include "reports/Reports.h"
 #include "ui_ReportLauncher.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
 
 #include <QSqlQuery>
 #include <memory>
@@ -28,8 +28,8 @@ namespace {
     // The chosen person was removed after the list was filled.
     void sayPersonGone(const LauncherChoice& choice, const QString& title)
     {
-        messages().show(QStringLiteral("\"%1\" is no longer in the database, perhaps removed at another "
-                                       "workstation, so no sheet was made.")
+        messages().show(ReportLauncher::tr("\"%1\" is no longer in the database, perhaps removed at another "
+                                           "workstation, so no sheet was made.")
                             .arg(choice.text.trimmed()),
             title);
     }
@@ -46,7 +46,7 @@ namespace {
 
 LauncherSetup visitationSheetLauncher()
 {
-    return { QStringLiteral("frmProspectVisitationSheetReport"), QStringLiteral("Prospect Visitation Sheet"),
+    return { QStringLiteral("frmProspectVisitationSheetReport"), ReportLauncher::tr("Prospect Visitation Sheet"),
         perm::VisitationSheetReport, false, [](ReportLauncher& screen, const LauncherChoice& choice) {
             if (!PrintVisitationSheet(choice.id, true))
                 sayPersonGone(choice, screen.windowTitle());
@@ -55,7 +55,7 @@ LauncherSetup visitationSheetLauncher()
 
 LauncherSetup memberInfoUpdateLauncher()
 {
-    return { QStringLiteral("frmMemberInformationUpdateReport"), QStringLiteral("Member Information Update Report"),
+    return { QStringLiteral("frmMemberInformationUpdateReport"), ReportLauncher::tr("Member Information Update Report"),
         perm::MemberInfoUpdateReport, true, [](ReportLauncher& screen, const LauncherChoice& choice) {
             SheetBatch batch;
             batch.ids = updateReportMembers(choice.text, choice.id);
@@ -66,7 +66,8 @@ LauncherSetup memberInfoUpdateLauncher()
             batch.sheetFor = &updateSheet;
             batch.copies = 1;
             batch.title = screen.windowTitle();
-            batch.sheets = QStringLiteral("member information update sheets");
+            batch.sheets = ReportLauncher::tr("member information update sheets");
+            batch.sheet = ReportLauncher::tr("member information update sheet");
             batch.pdfName = designTitle(Design::MemberInfoUpdate) + QStringLiteral(".pdf");
             printSheets(batch, &screen, progressDialog(&screen));
         } };
@@ -111,7 +112,7 @@ void ReportLauncher::fillPeople(Choice choice)
     BusyCursor busy;
     QVector<PickItem> groups;
     if (m_setup.groupEntries)
-        groups = { { kAllHeadsOfHousehold, 0 }, { kAllMembersAndChildren, 0 } };
+        groups = { { tr("***All Head of Household***"), 0 }, { tr("***All Members & Child of Members***"), 0 } };
     fillPeopleList(ui->cmbProspect, NameForm::WithTitle, People::Everyone, choice, groups);
 }
 
@@ -122,7 +123,7 @@ bool ReportLauncher::mayRun() const
     if (!requirePermission(m_setup.permission, refusal::RunReport))
         return false;
     if (ui->cmbProspect->currentIndex() < 0) {
-        messages().show(QStringLiteral("You must select a Prospect."), QStringLiteral("Invalid Selection"), Icon::None);
+        messages().show(tr("You must select a Prospect."), tr("Invalid Selection"), Icon::None);
         return false;
     }
     return true;
@@ -134,8 +135,16 @@ void ReportLauncher::btnOK_clicked()
         return;
     {
         BusyCursor busy;
+        // The group entries lead the list and are shown translated; the run
+        // knows them by their keys.
+        QString text = ui->cmbProspect->currentText();
+        const int index = ui->cmbProspect->currentIndex();
+        if (m_setup.groupEntries && index == 0)
+            text = kAllHeadsOfHousehold;
+        else if (m_setup.groupEntries && index == 1)
+            text = kAllMembersAndChildren;
         if (m_setup.run)
-            m_setup.run(*this, { ui->cmbProspect->currentText(), selectedId(ui->cmbProspect) });
+            m_setup.run(*this, { text, selectedId(ui->cmbProspect) });
     }
     closeScreen(this);
 }

@@ -20,8 +20,8 @@ enum class Choice;
 
 namespace pw::reports {
 
-// The two group entries listed above the people. They are recognised by
-// their text.
+// The two group entries listed above the people. The run recognises them by
+// these texts; the list shows them translated.
 inline const QString kAllHeadsOfHousehold = QStringLiteral("***All Head of Household***");
 inline const QString kAllMembersAndChildren = QStringLiteral("***All Members & Child of Members***");
 

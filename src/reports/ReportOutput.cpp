@@ -1,14 +1,15 @@
 #include "reports/ReportOutput.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Messages.h"
 #include "app/Workspace.h"
 #include "data/Database.h"
 #include "reports/PageFrame.h"
 #include "reports/Viewer.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Messages.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -20,6 +21,12 @@
 #include <QStandardPaths>
 
 namespace pw::reports {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ReportOutput)
+    };
+} // namespace
 
 namespace {
 
@@ -89,11 +96,11 @@ namespace {
             const ReportPtr job = withCalibration(std::move(report));
             const std::shared_ptr<QPrinter> printer = defaultPrinter();
             if (!printer) {
-                const Answer answer = messages().ask(
-                    QStringLiteral("No printer is installed on this computer, so \"%1\" cannot be printed.\n\n"
-                                   "Would you like to save it as a PDF file instead?")
-                        .arg(job->title()),
-                    QStringLiteral("Print"), Icon::Question);
+                const Answer answer
+                    = messages().ask(Tr::tr("No printer is installed on this computer, so \"%1\" cannot be printed.\n\n"
+                                            "Would you like to save it as a PDF file instead?")
+                                         .arg(job->title()),
+                        Tr::tr("Print"), Icon::Question);
                 if (answer != Answer::Yes)
                     return false;
                 return !saveReportAsPdf(*job, QApplication::activeWindow()).isEmpty();
@@ -129,25 +136,25 @@ QString chooseSaveFile(QWidget* parent, const QString& suggestedPath)
 {
     FileRequest request;
     request.kind = FileRequest::Kind::Pdf;
-    request.caption = QStringLiteral("Save as PDF");
+    request.caption = Tr::tr("Save as PDF");
     request.path = suggestedPath;
-    request.filters = { QStringLiteral("PDF Files (*.pdf)") };
+    request.filters = { Tr::tr("PDF Files (*.pdf)") };
     return chooseFile(parent, request);
 }
 
 void printReport(const Report& report, QPrinter& printer)
 {
-    const QString name = printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName();
+    const QString name = printer.printerName().isEmpty() ? Tr::tr("the printer") : printer.printerName();
     if (!printer.isValid())
-        throw Error(QStringLiteral("\"%1\" could not be printed: %2 is not available.").arg(report.title(), name));
+        throw Error(Tr::tr("\"%1\" could not be printed: %2 is not available.").arg(report.title(), name));
     BusyCursor busy;
     try {
         report.render(printer);
     } catch (const Error& e) {
-        throw Error(QStringLiteral("\"%1\" could not be printed on %2.\n%3").arg(report.title(), name, e.text()));
+        throw Error(Tr::tr("\"%1\" could not be printed on %2.\n%3").arg(report.title(), name, e.text()));
     }
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        throw Error(QStringLiteral("\"%1\" could not be printed: %2 refused the job.").arg(report.title(), name));
+        throw Error(Tr::tr("\"%1\" could not be printed: %2 refused the job.").arg(report.title(), name));
 }
 
 QString suggestedPdfName(const Report& report)

@@ -15,12 +15,19 @@
 #include "widgets/Formats.h"
 #include "widgets/Phone.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 #include <memory>
 #include <vector>
 
 namespace pw::reports {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Reports)
+    };
+} // namespace
 
 namespace {
 
@@ -220,8 +227,7 @@ namespace {
 
     ReadProgress reading(const Progress& progress, Design design, const QList<qint64>& ids)
     {
-        return { &progress, QStringLiteral("Reading the %1...").arg(designTitle(design)),
-            static_cast<int>(ids.size()) };
+        return { &progress, Tr::tr("Reading the %1...").arg(designTitle(design)), static_cast<int>(ids.size()) };
     }
 
     ReportData started(Design design)

@@ -1,13 +1,13 @@
 #include "reports/Viewer.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
 #include "app/Workspace.h"
 #include "reports/BatchPrint.h"
 #include "reports/PagePreview.h"
 #include "reports/ProgressDialog.h"
 #include "reports/ReportOutput.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
@@ -47,7 +47,7 @@ namespace {
         if (const PrintDialog& replaced = ctx().printDialog)
             return replaced(printer, parent);
         QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Print"));
+        dialog.setWindowTitle(Viewer::tr("Print"));
         return dialog.exec() == QDialog::Accepted;
     }
 }
@@ -73,7 +73,7 @@ Viewer::Viewer(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Viewer"));
-    setWindowTitle(QStringLiteral("Report Viewer"));
+    setWindowTitle(tr("Report Viewer"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -111,43 +111,43 @@ Viewer::Viewer(QWidget* parent)
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     };
 
-    withWords(action("actPrint", toolIcon(QStringLiteral("document-print"), QStringLiteral("printer")),
-        QStringLiteral("Print..."), QKeySequence::Print, [this] { actPrint_triggered(); }));
-    withWords(action("actSaveAsPdf", style()->standardIcon(QStyle::SP_DialogSaveButton),
-        QStringLiteral("Save as PDF..."), QKeySequence::Save, [this] { actSaveAsPdf_triggered(); }));
+    withWords(action("actPrint", toolIcon(QStringLiteral("document-print"), QStringLiteral("printer")), tr("Print..."),
+        QKeySequence::Print, [this] { actPrint_triggered(); }));
+    withWords(action("actSaveAsPdf", style()->standardIcon(QStyle::SP_DialogSaveButton), tr("Save as PDF..."),
+        QKeySequence::Save, [this] { actSaveAsPdf_triggered(); }));
     m_toolBar->addSeparator();
-    action("actFirstPage", style()->standardIcon(QStyle::SP_MediaSkipBackward), QStringLiteral("First page"),
+    action("actFirstPage", style()->standardIcon(QStyle::SP_MediaSkipBackward), tr("First page"),
         QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { actFirstPage_triggered(); });
-    action("actPreviousPage", style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Previous page"),
+    action("actPreviousPage", style()->standardIcon(QStyle::SP_ArrowLeft), tr("Previous page"),
         QKeySequence(Qt::Key_PageUp), [this] { actPreviousPage_triggered(); })
-        ->setToolTip(QStringLiteral("Previous page (Page Up)"));
+        ->setToolTip(tr("Previous page (Page Up)"));
     m_lblPage = new QLabel(this);
     m_lblPage->setObjectName(QStringLiteral("lblPage"));
     m_lblPage->setMinimumWidth(70);
     m_lblPage->setAlignment(Qt::AlignCenter);
     m_toolBar->addWidget(m_lblPage);
-    action("actNextPage", style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Next page"),
-        QKeySequence(Qt::Key_PageDown), [this] { actNextPage_triggered(); })
-        ->setToolTip(QStringLiteral("Next page (Page Down)"));
-    action("actLastPage", style()->standardIcon(QStyle::SP_MediaSkipForward), QStringLiteral("Last page"),
+    action("actNextPage", style()->standardIcon(QStyle::SP_ArrowRight), tr("Next page"), QKeySequence(Qt::Key_PageDown),
+        [this] { actNextPage_triggered(); })
+        ->setToolTip(tr("Next page (Page Down)"));
+    action("actLastPage", style()->standardIcon(QStyle::SP_MediaSkipForward), tr("Last page"),
         QKeySequence(Qt::CTRL | Qt::Key_End), [this] { actLastPage_triggered(); });
     m_toolBar->addSeparator();
-    action("actZoomIn", toolIcon(QStringLiteral("zoom-in"), QStringLiteral("zoom-in")), QStringLiteral("Zoom In"),
+    action("actZoomIn", toolIcon(QStringLiteral("zoom-in"), QStringLiteral("zoom-in")), tr("Zoom In"),
         QKeySequence::ZoomIn, [this] { m_preview->zoomIn(1.25); });
-    action("actZoomOut", toolIcon(QStringLiteral("zoom-out"), QStringLiteral("zoom-out")), QStringLiteral("Zoom Out"),
+    action("actZoomOut", toolIcon(QStringLiteral("zoom-out"), QStringLiteral("zoom-out")), tr("Zoom Out"),
         QKeySequence::ZoomOut, [this] { m_preview->zoomOut(1.25); });
-    action("actFitWidth", toolIcon(QStringLiteral("zoom-fit-width"), QStringLiteral("zoom-fit-width")),
-        QStringLiteral("Fit Width"), QKeySequence(), [this] { m_preview->fitToWidth(); });
-    action("actFitPage", toolIcon(QStringLiteral("zoom-fit-best"), QStringLiteral("zoom-fit-page")),
-        QStringLiteral("Fit Page"), QKeySequence(), [this] { m_preview->fitInView(); });
+    action("actFitWidth", toolIcon(QStringLiteral("zoom-fit-width"), QStringLiteral("zoom-fit-width")), tr("Fit Width"),
+        QKeySequence(), [this] { m_preview->fitToWidth(); });
+    action("actFitPage", toolIcon(QStringLiteral("zoom-fit-best"), QStringLiteral("zoom-fit-page")), tr("Fit Page"),
+        QKeySequence(), [this] { m_preview->fitInView(); });
     m_toolBar->addSeparator();
     m_lblLayout = new QLabel(this);
     m_lblLayout->setObjectName(QStringLiteral("lblLayout"));
     m_lblLayout->setContentsMargins(6, 0, 6, 0);
     m_layoutShown = m_toolBar->addWidget(m_lblLayout);
-    m_actStopLayout = action("actStopLayout", style()->standardIcon(QStyle::SP_BrowserStop), QStringLiteral("Stop"),
-        QKeySequence(), [this] { actStopLayout_triggered(); });
-    m_actStopLayout->setToolTip(QStringLiteral("Stop laying out the rest of the list"));
+    m_actStopLayout = action("actStopLayout", style()->standardIcon(QStyle::SP_BrowserStop), tr("Stop"), QKeySequence(),
+        [this] { actStopLayout_triggered(); });
+    m_actStopLayout->setToolTip(tr("Stop laying out the rest of the list"));
     withWords(m_actStopLayout);
     m_layoutTimer = new QTimer(this);
     m_layoutTimer->setSingleShot(true);
@@ -170,9 +170,9 @@ Viewer::Viewer(QWidget* parent)
     m_spnStartLabel->setObjectName(QStringLiteral("spnStartLabel"));
     m_spnStartLabel->setRange(1, kLabelsPerPage);
     m_spnStartLabel->setKeyboardTracking(false);
-    m_spnStartLabel->setToolTip(QStringLiteral("The first unused label on the sheet: 1 is top left, 3 top right, "
-                                               "4 the left label of the second row."));
-    addLabelled(QStringLiteral("Start at &label"), m_spnStartLabel);
+    m_spnStartLabel->setToolTip(tr("The first unused label on the sheet: 1 is top left, 3 top right, "
+                                   "4 the left label of the second row."));
+    addLabelled(tr("Start at &label"), m_spnStartLabel);
     auto makeOffset = [this](const char* name, const QString& tip) {
         auto* box = new QDoubleSpinBox(this);
         box->setObjectName(QString::fromLatin1(name));
@@ -183,10 +183,10 @@ Viewer::Viewer(QWidget* parent)
         box->setToolTip(tip);
         return box;
     };
-    m_spnAdjustX = makeOffset("spnAdjustX", QStringLiteral("Moves every label right (positive) or left (negative)."));
-    m_spnAdjustY = makeOffset("spnAdjustY", QStringLiteral("Moves every label down (positive) or up (negative)."));
-    addLabelled(QStringLiteral("Adjust &X (mm)"), m_spnAdjustX);
-    addLabelled(QStringLiteral("Adjust &Y (mm)"), m_spnAdjustY);
+    m_spnAdjustX = makeOffset("spnAdjustX", tr("Moves every label right (positive) or left (negative)."));
+    m_spnAdjustY = makeOffset("spnAdjustY", tr("Moves every label down (positive) or up (negative)."));
+    addLabelled(tr("Adjust &X (mm)"), m_spnAdjustX);
+    addLabelled(tr("Adjust &Y (mm)"), m_spnAdjustY);
     // How many labels the run takes, before it is printed.
     m_lblLabelCount = new QLabel(this);
     m_lblLabelCount->setObjectName(QStringLiteral("lblLabelCount"));
@@ -233,8 +233,7 @@ void Viewer::showReport(ReportPtr report)
         m_spnAdjustY->setValue(saved.offsetYmm);
         m_loading = false;
         const auto count = static_cast<qsizetype>(m_original->data().main.rows.size());
-        m_lblLabelCount->setText(
-            count == 1 ? QStringLiteral("1 label") : QStringLiteral("%1 labels").arg(QLocale().toString(count)));
+        m_lblLabelCount->setText(count == 1 ? tr("1 label") : tr("%1 labels").arg(QLocale().toString(count)));
         m_preview->setReport(nullptr); // a new sheet starts at its first page
         relayOutLabels();
         return;
@@ -263,9 +262,9 @@ void Viewer::showLayoutProgress(bool running)
     if (partial) {
         const auto [done, total] = m_shown->peopleLaidOut();
         const QLocale locale;
-        m_lblLayout->setText(QStringLiteral("%1 %2 of %3 people")
-                                 .arg(running ? QStringLiteral("Laying out:") : QStringLiteral("Stopped:"),
-                                     locale.toString(done), locale.toString(total)));
+        m_lblLayout->setText(
+            tr("%1 %2 of %3 people")
+                .arg(running ? tr("Laying out:") : tr("Stopped:"), locale.toString(done), locale.toString(total)));
     }
     // A toolbar shows and hides its widgets through their actions.
     m_layoutShown->setVisible(partial);
