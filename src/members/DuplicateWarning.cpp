@@ -4,7 +4,15 @@
 #include "widgets/Context.h"
 #include "widgets/Messages.h"
 
+#include <QCoreApplication>
+
 namespace pw::members {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(DuplicateWarning)
+    };
+} // namespace
 
 DuplicateAnswer askAboutDuplicates(const MemberRecord& person)
 {
@@ -12,7 +20,7 @@ DuplicateAnswer askAboutDuplicates(const MemberRecord& person)
     if (!question)
         return {};
     const int answer = messages().choose(question->text, QStringLiteral("Pewlark"),
-        { QStringLiteral("Save Anyway"), QStringLiteral("Open That Person"), QStringLiteral("Cancel") }, 2, 2);
+        { Tr::tr("Save Anyway"), Tr::tr("Open That Person"), Tr::tr("Cancel") }, 2, 2);
     return { answer == 0  ? DuplicateAnswer::SaveAnyway
             : answer == 1 ? DuplicateAnswer::OpenThatPerson
                           : DuplicateAnswer::Cancel,

@@ -1,20 +1,21 @@
 #include "members/FamilyPanel.h"
 
+#include "app/Permissions.h"
+#include "app/Workspace.h"
+#include "data/Households.h"
+#include "ui_FamilyPanel.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Formats.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
-#include "app/Permissions.h"
 #include "widgets/Phone.h"
 #include "widgets/PickList.h"
 #include "widgets/ResultGrid.h"
 #include "widgets/SharedLists.h"
-#include "app/Workspace.h"
-#include "data/Households.h"
-#include "ui_FamilyPanel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
@@ -22,16 +23,16 @@
 namespace pw::members {
 
 namespace {
-    const QStringList kColumns = { QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("Relationship"),
-        QStringLiteral("Status"), QStringLiteral("Member Status"), QStringLiteral("Prospect Status"),
-        QStringLiteral("Phone"), QStringLiteral("Gender"), QStringLiteral("DOB") };
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(FamilyPanel)
+    };
+
+    QStringList columns()
+    {
+        return { Tr::tr("ID"), Tr::tr("Name"), Tr::tr("Relationship"), Tr::tr("Status"), Tr::tr("Member Status"),
+            Tr::tr("Prospect Status"), Tr::tr("Phone"), Tr::tr("Gender"), Tr::tr("DOB") };
+    }
     enum Column { ColId = 0, ColRelationship = 2 };
-    const QString kHeadOfHousehold = QStringLiteral("Head of Household");
-    const QString kChangedElsewhere
-        = QStringLiteral("The family members of this person were changed at another workstation after the list was "
-                         "shown, so nothing was changed.\n\nThe list now shows them as they are; check it and try "
-                         "again.");
-    const QString kAlsoChangedElsewhere = QStringLiteral(" The list also shows changes made at another workstation.");
 
     // The person as the relative list shows it, without the padding of empty parts.
     QString shownName(const QString& listText) { return listText.simplified(); }
@@ -43,7 +44,7 @@ FamilyPanel::FamilyPanel(QWidget* parent)
     , m_model(new ResultModel(this))
 {
     ui->setupUi(this);
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     setupResultGrid(ui->vsfgFamilyMembers, m_model);
     fitColumns(ui->vsfgFamilyMembers);
     // These lists keep the combo box's own first-letter search.
@@ -91,8 +92,7 @@ void FamilyPanel::showJoiningHousehold(const QString& headName)
 {
     ui->lblJoinsHousehold->setText(headName.isEmpty()
             ? QString()
-            : QStringLiteral("Saving adds this person to the household of %1 as the \"Relationship\" chosen above.")
-                  .arg(headName));
+            : tr("Saving adds this person to the household of %1 as the \"Relationship\" chosen above.").arg(headName));
     ui->lblJoinsHousehold->setVisible(!headName.isEmpty());
 }
 
@@ -109,7 +109,7 @@ void FamilyPanel::clear()
     ui->cmbRelationship->setCurrentIndex(-1);
     m_shown.clear();
     m_shownFor = 0;
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     fitColumns(ui->vsfgFamilyMembers);
 }
 
@@ -127,11 +127,11 @@ void FamilyPanel::loadFamilyMembers()
         for (const FamilyRow& r : m_shown) {
             rows.append({ r.id > 0 ? QString::number(r.id) : QString(),
                 personNameWithTitle(r.lastName, r.firstName, r.middleName, r.title),
-                head ? r.relationship : kHeadOfHousehold, r.status, r.memberActiveStatus, r.prospectActiveStatus,
+                head ? r.relationship : tr("Head of Household"), r.status, r.memberActiveStatus, r.prospectActiveStatus,
                 phoneBoxText(r.phone), r.gender, formats::dateText(r.dateOfBirth) });
         }
     }
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     m_model->setRows(std::move(rows));
     fitColumns(ui->vsfgFamilyMembers);
 }
@@ -184,7 +184,10 @@ std::optional<QStringList> FamilyPanel::shownRelationships(qint64 id, qint64 rel
 void FamilyPanel::showChangedElsewhere()
 {
     loadFamilyMembers();
-    messages().show(kChangedElsewhere, QStringLiteral("Pewlark"), Icon::Warning);
+    messages().show(tr("The family members of this person were changed at another workstation after the list was "
+                       "shown, so nothing was changed.\n\nThe list now shows them as they are; check it and try "
+                       "again."),
+        QStringLiteral("Pewlark"), Icon::Warning);
 }
 
 void FamilyPanel::btnAddFamMember_clicked()
@@ -196,23 +199,23 @@ void FamilyPanel::btnAddFamMember_clicked()
     const QString relationship
         = ui->cmbRelationship->currentIndex() >= 0 ? ui->cmbRelationship->currentText() : QString();
     if (id <= 0 || relativeId <= 0 || relationship.isEmpty()) {
-        messages().show(QStringLiteral("You must have a current member, relative member, and relationship selected."),
-            QStringLiteral("Required Info"), Icon::None);
+        messages().show(tr("You must have a current member, relative member, and relationship selected."),
+            tr("Required Info"), Icon::None);
         return;
     }
     // Only a head lists relatives: a row written for anyone else would not
     // be in the grid, which then shows the heads who list this person.
     if (!isHead()) {
-        messages().show(QStringLiteral("Family members are listed under the head of household. Tick \"Head of "
-                                       "Household\" for this person, or add the family member on the record of the "
-                                       "head of household."),
-            QStringLiteral("Invalid Selection"), Icon::None);
+        messages().show(tr("Family members are listed under the head of household. Tick \"Head of "
+                           "Household\" for this person, or add the family member on the record of the "
+                           "head of household."),
+            tr("Invalid Selection"), Icon::None);
         return;
     }
     if (relativeId == id) {
-        messages().show(QStringLiteral("A person cannot be his or her own family member. Choose another person in "
-                                       "\"Member\"."),
-            QStringLiteral("Invalid Selection"), Icon::None);
+        messages().show(tr("A person cannot be his or her own family member. Choose another person in "
+                           "\"Member\"."),
+            tr("Invalid Selection"), Icon::None);
         return;
     }
     // In a head's view the grid shows the pair's row (or none): the change is
@@ -244,17 +247,18 @@ void FamilyPanel::btnAddFamMember_clicked()
     ui->cmbMemberAdd->setCurrentIndex(-1);
     ui->cmbRelationship->setCurrentIndex(-1);
     loadFamilyMembers();
-    showStatus(QStringLiteral("Saved family member %1 (%2).%3")
+    showStatus(tr("Saved family member %1 (%2).%3")
                    .arg(name, relationship,
-                       Households::sameConnections(expected, m_shown) ? QString() : kAlsoChangedElsewhere));
+                       Households::sameConnections(expected, m_shown)
+                           ? QString()
+                           : tr(" The list also shows changes made at another workstation.")));
 }
 
 void FamilyPanel::btnRemoveFamMember_clicked()
 {
     if (!requirePermission(perm::MemberEntry, refusal::Remove))
         return;
-    if (messages().ask(QStringLiteral("Are you sure you want to remove the selected Relationship?"),
-            QStringLiteral("Remove Confirmation"))
+    if (messages().ask(tr("Are you sure you want to remove the selected Relationship?"), tr("Remove Confirmation"))
         != Answer::Yes)
         return;
     const qint64 id = memberId();
@@ -288,7 +292,7 @@ void FamilyPanel::btnRemoveFamMember_clicked()
     const QString name = shownName(ui->cmbMemberAdd->currentText());
     loadFamilyMembers();
     if (removed > 0)
-        showStatus(QStringLiteral("Removed family member %1.").arg(name));
+        showStatus(tr("Removed family member %1.").arg(name));
 }
 
 } // namespace pw::members

@@ -1,15 +1,15 @@
 #include "members/MemberFields.h"
 
+#include "data/Clock.h"
+#include "data/PersonName.h"
+#include "members/MemberRecord.h"
+#include "ui_frmMemberEntry.h"
 #include "widgets/Context.h"
 #include "widgets/EditTracker.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Messages.h"
 #include "widgets/PickList.h"
 #include "widgets/SharedLists.h"
-#include "data/Clock.h"
-#include "data/PersonName.h"
-#include "members/MemberRecord.h"
-#include "ui_frmMemberEntry.h"
 
 namespace pw::members {
 
@@ -200,10 +200,9 @@ void MemberFields::clear()
              ui->dtLetterOut, ui->dtDeceased, ui->dtNextContactDate })
         picker->setDate(today);
 
-    for (QLineEdit* box :
-        { ui->txtMemberID, ui->txtFName, ui->txtMName, ui->txtLName, ui->txtAddress1, ui->txtAddress2, ui->txtCity,
-            ui->txtZip, ui->txtEmail, ui->txtPlaceofWork, ui->txtOccupation, ui->txtMapSection, ui->txtAdded,
-            ui->txtEdited, ui->txtPreviousChurch, ui->txtProspectSource, ui->txtProspectMemberOf })
+    for (QLineEdit* box : { ui->txtMemberID, ui->txtFName, ui->txtMName, ui->txtLName, ui->txtAddress1, ui->txtAddress2,
+             ui->txtCity, ui->txtZip, ui->txtEmail, ui->txtPlaceofWork, ui->txtOccupation, ui->txtMapSection,
+             ui->txtAdded, ui->txtEdited, ui->txtPreviousChurch, ui->txtProspectSource, ui->txtProspectMemberOf })
         box->clear();
     for (QLineEdit* box : { ui->txtHomePhone, ui->txtCell, ui->txtWorkPhone })
         setPhoneDigits(box, QString());
@@ -288,11 +287,11 @@ bool MemberFields::nextStepComplete()
     if (step == m_shownStep || step.phase.isEmpty() == step.action.isEmpty())
         return true;
     const bool noAction = step.action.isEmpty();
-    messages().show(noAction ? QStringLiteral("The next contact has a Phase but no Action. Choose its Action on the "
-                                              "Prospect Info tab.")
-                             : QStringLiteral("The next contact has an Action but no Phase. Choose its Phase on the "
-                                              "Prospect Info tab."),
-        QStringLiteral("Required Info"));
+    messages().show(noAction ? tr("The next contact has a Phase but no Action. Choose its Action on the "
+                                  "Prospect Info tab.")
+                             : tr("The next contact has an Action but no Phase. Choose its Phase on the "
+                                  "Prospect Info tab."),
+        tr("Required Info"));
     bringToView(noAction ? ui->cmbNextContactAction : ui->cmbNextPhase);
     return false;
 }
@@ -347,9 +346,9 @@ void MemberFields::chkNewEmail_toggled(bool checked)
 {
     if (!checked || !ui->txtEmail->text().isEmpty())
         return;
-    messages().show(QStringLiteral("You cannot select Newsletter Via E-Mail unless the member has an E-Mail address "
-                                   "entered on the Contact tab."),
-        QStringLiteral("No E-Mail Address"));
+    messages().show(tr("You cannot select Newsletter Via E-Mail unless the member has an E-Mail address "
+                       "entered on the Contact tab."),
+        tr("No E-Mail Address"));
     ui->chkNewEmail->setChecked(false);
 }
 

@@ -1,9 +1,9 @@
 #include "members/MemberPicture.h"
 
-#include "widgets/FileChooser.h"
-#include "widgets/FormHelpers.h"
 #include "data/Database.h"
 #include "data/FileOps.h"
+#include "widgets/FileChooser.h"
+#include "widgets/FormHelpers.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,6 +17,12 @@
 #include <cstring>
 
 namespace pw::members::picture {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(MemberPicture)
+    };
+} // namespace
 
 namespace {
 
@@ -40,7 +46,7 @@ QString chooseImageFile(QWidget* parent)
 {
     FileRequest request;
     request.kind = FileRequest::Kind::Picture;
-    request.caption = QStringLiteral("Select Image");
+    request.caption = Tr::tr("Select Image");
     // Where people keep their photos, not the program's own folder.
     request.path = picturesFolder();
     request.filters = fileFilters();
@@ -52,18 +58,22 @@ QString chooseImageFile(QWidget* parent)
 QStringList fileFilters()
 {
     // Each entry: the name shown, then the patterns the dialog matches.
-    static const QStringList entries = {
-        QStringLiteral("Bitmap Files (*.bmp) (*.bmp)"),
-        QStringLiteral("JPEG Files (*.jpg, *.jpeg) (*.jpg *.jpeg)"),
-        QStringLiteral("PCX Files (*.pcx) (*.pcx)"),
-        QStringLiteral("PNG Files (*.png) (*.png)"),
-        QStringLiteral("GIF Files (*.gif) (*.gif)"),
-        QStringLiteral("Wireless Bitmap Files (*.wbm, *.wbmp) (*.wbm *.wbmp)"),
-        QStringLiteral("Adobe Photoshop Files (*.psd) (*.psd)"),
-        QStringLiteral("TIFF Files (*.tif, *.tiff) (*.tif *.tiff)"),
-        QStringLiteral("All Image Files (*.bmp *.jpg *.jpeg *.pcx *.png *.gif *.wbm *.wbmp *.psd *.tif *.tiff)"),
+    static const char* const entries[] = {
+        QT_TRANSLATE_NOOP("MemberPicture", "Bitmap Files (*.bmp) (*.bmp)"),
+        QT_TRANSLATE_NOOP("MemberPicture", "JPEG Files (*.jpg, *.jpeg) (*.jpg *.jpeg)"),
+        QT_TRANSLATE_NOOP("MemberPicture", "PCX Files (*.pcx) (*.pcx)"),
+        QT_TRANSLATE_NOOP("MemberPicture", "PNG Files (*.png) (*.png)"),
+        QT_TRANSLATE_NOOP("MemberPicture", "GIF Files (*.gif) (*.gif)"),
+        QT_TRANSLATE_NOOP("MemberPicture", "Wireless Bitmap Files (*.wbm, *.wbmp) (*.wbm *.wbmp)"),
+        QT_TRANSLATE_NOOP("MemberPicture", "Adobe Photoshop Files (*.psd) (*.psd)"),
+        QT_TRANSLATE_NOOP("MemberPicture", "TIFF Files (*.tif, *.tiff) (*.tif *.tiff)"),
+        QT_TRANSLATE_NOOP(
+            "MemberPicture", "All Image Files (*.bmp *.jpg *.jpeg *.pcx *.png *.gif *.wbm *.wbmp *.psd *.tif *.tiff)"),
     };
-    return entries;
+    QStringList out;
+    for (const char* entry : entries)
+        out.append(QCoreApplication::translate("MemberPicture", entry));
+    return out;
 }
 
 QString fileTypeOf(const QString& path)
@@ -89,8 +99,8 @@ QImage read(const QString& path)
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull())
-        throw Error(QStringLiteral("The picture \"%1\" could not be read: %2.")
-                        .arg(QFileInfo(path).fileName(), reader.errorString()));
+        throw Error(
+            Tr::tr("The picture \"%1\" could not be read: %2.").arg(QFileInfo(path).fileName(), reader.errorString()));
     return image;
 }
 
@@ -112,16 +122,16 @@ void write(const QImage& image, const QString& path, const QString& type)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("The picture could not be written to \"%1\": %2.").arg(path, file.errorString()));
+        throw Error(Tr::tr("The picture could not be written to \"%1\": %2.").arg(path, file.errorString()));
     QImageWriter writer(&file, formatOf(type));
     writer.setQuality(100);
     if (!writer.write(image)) {
         const QString reason = writer.errorString();
         file.cancelWriting();
-        throw Error(QStringLiteral("The picture could not be written to \"%1\": %2.").arg(path, reason));
+        throw Error(Tr::tr("The picture could not be written to \"%1\": %2.").arg(path, reason));
     }
     if (!file.commit())
-        throw Error(QStringLiteral("The picture could not be written to \"%1\": %2.").arg(path, file.errorString()));
+        throw Error(Tr::tr("The picture could not be written to \"%1\": %2.").arg(path, file.errorString()));
 }
 
 PendingFile::PendingFile(const QString& folder, const QString& fileName)
@@ -154,8 +164,8 @@ void PendingFile::commit()
     if (const int error = files::renameInto(from, to, true)) {
         const QString reason = files::systemError(error);
         QFile::remove(from);
-        throw Error(QStringLiteral("The new picture could not replace \"%1\": %2. The previous picture was "
-                                   "kept.")
+        throw Error(Tr::tr("The new picture could not replace \"%1\": %2. The previous picture was "
+                           "kept.")
                         .arg(to, reason));
     }
 }

@@ -1,19 +1,26 @@
 #include "members/MemberRecord.h"
 
-#include "widgets/Conflicts.h"
-#include "widgets/Context.h"
-#include "widgets/Formats.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "members/MemberPicture.h"
 #include "people/RequiredFields.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/Formats.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <memory>
 
 namespace pw::members {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(MemberRecord)
+    };
+} // namespace
 
 std::optional<MemberRecord> loadMemberRecord(qint64 memberId) { return Members::load(db(), memberId); }
 
@@ -43,8 +50,8 @@ SaveResult saveMember(const MemberRecord& record, const SaveOptions& options)
     const auto gone = [] {
         // Another workstation may have removed the person meanwhile; saying
         // "saved" then would be untrue.
-        return Error(QStringLiteral("This person no longer exists in the database, so the changes could not be "
-                                    "saved. Choose \"New\" to enter the person again."));
+        return Error(Tr::tr("This person no longer exists in the database, so the changes could not be "
+                            "saved. Choose \"New\" to enter the person again."));
     };
 
     SaveResult result;
@@ -130,71 +137,81 @@ QString churchState()
 QString fieldCaption(const QString& column)
 {
     // The labels of the member screen, by column.
-    static const QHash<QString, QString> captions = {
-        { QStringLiteral("Status"), QStringLiteral("Status (Contact Info)") },
-        { QStringLiteral("First_Name"), QStringLiteral("First Name") },
-        { QStringLiteral("Middle_Name"), QStringLiteral("Middle Name") },
-        { QStringLiteral("Last_Name"), QStringLiteral("Last Name") },
-        { QStringLiteral("Title"), QStringLiteral("Title") },
-        { QStringLiteral("Address_1"), QStringLiteral("Address1") },
-        { QStringLiteral("Address_2"), QStringLiteral("Address2") },
-        { QStringLiteral("City"), QStringLiteral("City") },
-        { QStringLiteral("State"), QStringLiteral("State") },
-        { QStringLiteral("Zip"), QStringLiteral("Zip") },
-        { QStringLiteral("Phone"), QStringLiteral("Home Phone") },
-        { QStringLiteral("Cell"), QStringLiteral("Cell") },
-        { QStringLiteral("Work_Phone"), QStringLiteral("Work Phone") },
-        { QStringLiteral("Email"), QStringLiteral("Email") },
-        { QStringLiteral("Picture"), QStringLiteral("Picture") },
-        { QStringLiteral("Place_Of_Work"), QStringLiteral("Place of Work") },
-        { QStringLiteral("Occupation"), QStringLiteral("Occupation") },
-        { QStringLiteral("Date_Of_Birth"), QStringLiteral("Date of Birth") },
-        { QStringLiteral("Anniversary_Date"), QStringLiteral("Anniv. Date") },
-        { QStringLiteral("Gender"), QStringLiteral("Gender") },
-        { QStringLiteral("Marital_Status"), QStringLiteral("Marrital Status") },
-        { QStringLiteral("Head_Of_Household"), QStringLiteral("Head of Household") },
-        { QStringLiteral("Map_Section"), QStringLiteral("Map Section") },
-        { QStringLiteral("Hobbies"), QStringLiteral("Hobbies") },
-        { QStringLiteral("Organizations"), QStringLiteral("Organizations") },
-        { QStringLiteral("Notes"), QStringLiteral("Notes") },
-        { QStringLiteral("Member_Active_Status"), QStringLiteral("Status (Church Info)") },
-        { QStringLiteral("Member_Since"), QStringLiteral("Member Since") },
-        { QStringLiteral("Came_Forward"), QStringLiteral("Came Forward") },
-        { QStringLiteral("Baptized"), QStringLiteral("Baptized") },
-        { QStringLiteral("Letter_Out"), QStringLiteral("Letter Out") },
-        { QStringLiteral("Deceased_Date"), QStringLiteral("Deceased") },
-        { QStringLiteral("Previous_Church"), QStringLiteral("Previous Church") },
-        { QStringLiteral("Receive_Newsletter_Via_Mail"), QStringLiteral("Receive Newsletter Via Mail") },
-        { QStringLiteral("Receive_Newsletter_Via_EMail"), QStringLiteral("Receive Newsletter Via E-Mail") },
-        { QStringLiteral("Sunday_School_Attendance_Level"), QStringLiteral("Sunday School Attendance Level") },
-        { QStringLiteral("Worship_Service_Attendance_Level"), QStringLiteral("Worship Service Attendance Level") },
+    static const QHash<QString, const char*> captions = {
+        { QStringLiteral("Status"), QT_TRANSLATE_NOOP("MemberRecord", "Status (Contact Info)") },
+        { QStringLiteral("First_Name"), QT_TRANSLATE_NOOP("MemberRecord", "First Name") },
+        { QStringLiteral("Middle_Name"), QT_TRANSLATE_NOOP("MemberRecord", "Middle Name") },
+        { QStringLiteral("Last_Name"), QT_TRANSLATE_NOOP("MemberRecord", "Last Name") },
+        { QStringLiteral("Title"), QT_TRANSLATE_NOOP("MemberRecord", "Title") },
+        { QStringLiteral("Address_1"), QT_TRANSLATE_NOOP("MemberRecord", "Address1") },
+        { QStringLiteral("Address_2"), QT_TRANSLATE_NOOP("MemberRecord", "Address2") },
+        { QStringLiteral("City"), QT_TRANSLATE_NOOP("MemberRecord", "City") },
+        { QStringLiteral("State"), QT_TRANSLATE_NOOP("MemberRecord", "State") },
+        { QStringLiteral("Zip"), QT_TRANSLATE_NOOP("MemberRecord", "Zip") },
+        { QStringLiteral("Phone"), QT_TRANSLATE_NOOP("MemberRecord", "Home Phone") },
+        { QStringLiteral("Cell"), QT_TRANSLATE_NOOP("MemberRecord", "Cell") },
+        { QStringLiteral("Work_Phone"), QT_TRANSLATE_NOOP("MemberRecord", "Work Phone") },
+        { QStringLiteral("Email"), QT_TRANSLATE_NOOP("MemberRecord", "Email") },
+        { QStringLiteral("Picture"), QT_TRANSLATE_NOOP("MemberRecord", "Picture") },
+        { QStringLiteral("Place_Of_Work"), QT_TRANSLATE_NOOP("MemberRecord", "Place of Work") },
+        { QStringLiteral("Occupation"), QT_TRANSLATE_NOOP("MemberRecord", "Occupation") },
+        { QStringLiteral("Date_Of_Birth"), QT_TRANSLATE_NOOP("MemberRecord", "Date of Birth") },
+        { QStringLiteral("Anniversary_Date"), QT_TRANSLATE_NOOP("MemberRecord", "Anniv. Date") },
+        { QStringLiteral("Gender"), QT_TRANSLATE_NOOP("MemberRecord", "Gender") },
+        { QStringLiteral("Marital_Status"), QT_TRANSLATE_NOOP("MemberRecord", "Marrital Status") },
+        { QStringLiteral("Head_Of_Household"), QT_TRANSLATE_NOOP("MemberRecord", "Head of Household") },
+        { QStringLiteral("Map_Section"), QT_TRANSLATE_NOOP("MemberRecord", "Map Section") },
+        { QStringLiteral("Hobbies"), QT_TRANSLATE_NOOP("MemberRecord", "Hobbies") },
+        { QStringLiteral("Organizations"), QT_TRANSLATE_NOOP("MemberRecord", "Organizations") },
+        { QStringLiteral("Notes"), QT_TRANSLATE_NOOP("MemberRecord", "Notes") },
+        { QStringLiteral("Member_Active_Status"), QT_TRANSLATE_NOOP("MemberRecord", "Status (Church Info)") },
+        { QStringLiteral("Member_Since"), QT_TRANSLATE_NOOP("MemberRecord", "Member Since") },
+        { QStringLiteral("Came_Forward"), QT_TRANSLATE_NOOP("MemberRecord", "Came Forward") },
+        { QStringLiteral("Baptized"), QT_TRANSLATE_NOOP("MemberRecord", "Baptized") },
+        { QStringLiteral("Letter_Out"), QT_TRANSLATE_NOOP("MemberRecord", "Letter Out") },
+        { QStringLiteral("Deceased_Date"), QT_TRANSLATE_NOOP("MemberRecord", "Deceased") },
+        { QStringLiteral("Previous_Church"), QT_TRANSLATE_NOOP("MemberRecord", "Previous Church") },
+        { QStringLiteral("Receive_Newsletter_Via_Mail"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Receive Newsletter Via Mail") },
+        { QStringLiteral("Receive_Newsletter_Via_EMail"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Receive Newsletter Via E-Mail") },
+        { QStringLiteral("Sunday_School_Attendance_Level"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Sunday School Attendance Level") },
+        { QStringLiteral("Worship_Service_Attendance_Level"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Worship Service Attendance Level") },
         { QStringLiteral("Discipleship_Training_Attendance_Level"),
-            QStringLiteral("Discipleship Training Attendance Level") },
+            QT_TRANSLATE_NOOP("MemberRecord", "Discipleship Training Attendance Level") },
         { QStringLiteral("Sunday_Evening_Service_Attendance_Level"),
-            QStringLiteral("Sunday Evening Service Attendance Lavel") },
-        { QStringLiteral("Wednesday_Night_Attendance_Level"), QStringLiteral("Wednesday Night Attendance Level") },
-        { QStringLiteral("Sunday_School_Class"), QStringLiteral("Sunday School Class") },
-        { QStringLiteral("Discipleship_Training_Class"), QStringLiteral("Discipleship Training Class") },
-        { QStringLiteral("Wednesday_Night_Class"), QStringLiteral("Wednesday Night Class") },
-        { QStringLiteral("Care_Group_Assigned"), QStringLiteral("Care Group Assigned (Church Info)") },
-        { QStringLiteral("DeaconID"), QStringLiteral("Deacon Assigned") },
-        { QStringLiteral("Prospect_Active_Status"), QStringLiteral("Status (Prospect Info)") },
-        { QStringLiteral("Prospect_Source"), QStringLiteral("Prospect Source") },
-        { QStringLiteral("Prospect_Member_Of"), QStringLiteral("Member Of") },
-        { QStringLiteral("Prospect_Note"), QStringLiteral("Notes (Prospect Info)") },
-        { QStringLiteral("Prospect_Sunday_School_Class_Assigned"), QStringLiteral("Sunday School Class Assigned") },
-        { QStringLiteral("Prospect_Care_Group_Assigned"), QStringLiteral("Care Group Assigned (Prospect Info)") },
-        { QStringLiteral("Prospect_Phase"), QStringLiteral("Phase") },
-        { QStringLiteral("Prospect_Next_Contact_Date"), QStringLiteral("Next Contact") },
-        { QStringLiteral("Prospect_Next_Contact_Action"), QStringLiteral("Action") },
+            QT_TRANSLATE_NOOP("MemberRecord", "Sunday Evening Service Attendance Lavel") },
+        { QStringLiteral("Wednesday_Night_Attendance_Level"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Wednesday Night Attendance Level") },
+        { QStringLiteral("Sunday_School_Class"), QT_TRANSLATE_NOOP("MemberRecord", "Sunday School Class") },
+        { QStringLiteral("Discipleship_Training_Class"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Discipleship Training Class") },
+        { QStringLiteral("Wednesday_Night_Class"), QT_TRANSLATE_NOOP("MemberRecord", "Wednesday Night Class") },
+        { QStringLiteral("Care_Group_Assigned"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Care Group Assigned (Church Info)") },
+        { QStringLiteral("DeaconID"), QT_TRANSLATE_NOOP("MemberRecord", "Deacon Assigned") },
+        { QStringLiteral("Prospect_Active_Status"), QT_TRANSLATE_NOOP("MemberRecord", "Status (Prospect Info)") },
+        { QStringLiteral("Prospect_Source"), QT_TRANSLATE_NOOP("MemberRecord", "Prospect Source") },
+        { QStringLiteral("Prospect_Member_Of"), QT_TRANSLATE_NOOP("MemberRecord", "Member Of") },
+        { QStringLiteral("Prospect_Note"), QT_TRANSLATE_NOOP("MemberRecord", "Notes (Prospect Info)") },
+        { QStringLiteral("Prospect_Sunday_School_Class_Assigned"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Sunday School Class Assigned") },
+        { QStringLiteral("Prospect_Care_Group_Assigned"),
+            QT_TRANSLATE_NOOP("MemberRecord", "Care Group Assigned (Prospect Info)") },
+        { QStringLiteral("Prospect_Phase"), QT_TRANSLATE_NOOP("MemberRecord", "Phase") },
+        { QStringLiteral("Prospect_Next_Contact_Date"), QT_TRANSLATE_NOOP("MemberRecord", "Next Contact") },
+        { QStringLiteral("Prospect_Next_Contact_Action"), QT_TRANSLATE_NOOP("MemberRecord", "Action") },
     };
-    return captions.value(column, column);
+    const auto it = captions.constFind(column);
+    return it == captions.cend() ? column : QCoreApplication::translate("MemberRecord", it.value());
 }
 
 QString conflictQuestion(const SaveResult& result)
 {
-    return pw::conflictQuestion(QStringLiteral("person"), conflictFields(result.conflicts, fieldCaption),
-        result.stored.editedBy, result.stored.dateEdited);
+    return pw::conflictQuestion(Tr::tr("person", "what a conflict question is about"),
+        conflictFields(result.conflicts, fieldCaption), result.stored.editedBy, result.stored.dateEdited);
 }
 
 QString auditText(const QDateTime& when, const QString& who)

@@ -1,15 +1,20 @@
 #include "members/MergeChoices.h"
 
-#include "widgets/Context.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
 #include "data/Sql.h"
+#include "widgets/Context.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace pw::members {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(MergeChoices)
+    };
 
     const QStringList& auditColumns()
     {
@@ -63,10 +68,10 @@ QString shownValue(const Members::Column& field, const MemberRecord& record)
     case Members::Kind::Date:
         return sql::toDate(value).toString(QStringLiteral("M/d/yyyy"));
     case Members::Kind::YesNo:
-        return value.toBool() ? QStringLiteral("Yes") : QStringLiteral("No");
+        return value.toBool() ? Tr::tr("Yes") : Tr::tr("No");
     case Members::Kind::Id: {
         const QString name = linkedName(field.columnName(), value.toLongLong());
-        return name.isEmpty() ? QStringLiteral("(ID %1)").arg(value.toLongLong()) : name;
+        return name.isEmpty() ? Tr::tr("(ID %1)").arg(value.toLongLong()) : name;
     }
     default:
         return value.toString();

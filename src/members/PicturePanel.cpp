@@ -1,11 +1,11 @@
 #include "members/PicturePanel.h"
 
+#include "data/Database.h"
+#include "members/MemberPicture.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
-#include "data/Database.h"
-#include "members/MemberPicture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -62,10 +62,10 @@ void PicturePanel::btnLoadPic_clicked()
         return; // cancelled: the picture shown stays
     const QString type = picture::fileTypeOf(path);
     if (type.isEmpty()) {
-        messages().show(QStringLiteral("The file \"%1\" has no usable file type (such as .jpg) at the end of its "
-                                       "name, so it cannot be stored as a picture.")
+        messages().show(tr("The file \"%1\" has no usable file type (such as .jpg) at the end of its "
+                           "name, so it cannot be stored as a picture.")
                             .arg(path),
-            QStringLiteral("Load Picture"), Icon::Warning);
+            tr("Load Picture"), Icon::Warning);
         return;
     }
     BusyCursor busy;
@@ -73,7 +73,7 @@ void PicturePanel::btnLoadPic_clicked()
     try {
         image = picture::scaled(picture::read(path));
     } catch (const Error& e) {
-        messages().show(e.text(), QStringLiteral("Load Picture"), Icon::Warning);
+        messages().show(e.text(), tr("Load Picture"), Icon::Warning);
         return;
     }
     showPicture(image);

@@ -1,13 +1,6 @@
 #include "members/ProspectContactsPanel.h"
 
-#include "widgets/Context.h"
-#include "widgets/EditTracker.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Formats.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "widgets/ResultGrid.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Contacts.h"
@@ -15,8 +8,16 @@
 #include "members/MemberRecord.h"
 #include "outreach/ValueLists.h"
 #include "outreach/frmProspectContactEntry.h"
+#include "widgets/Context.h"
+#include "widgets/EditTracker.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Formats.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/ResultGrid.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -29,9 +30,15 @@ namespace pw::members {
 
 namespace {
 
-    const QStringList kColumns = { QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("Action"),
-        QStringLiteral("Type"), QStringLiteral("Rating"), QStringLiteral("Visitor 1"), QStringLiteral("Visitor 2"),
-        QStringLiteral("Notes") };
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ProspectContactsPanel)
+    };
+
+    QStringList columns()
+    {
+        return { Tr::tr("ID"), Tr::tr("Date"), Tr::tr("Action"), Tr::tr("Type"), Tr::tr("Rating"), Tr::tr("Visitor 1"),
+            Tr::tr("Visitor 2"), Tr::tr("Notes") };
+    }
     const QString kContactScreen = QStringLiteral("frmProspectContactEntry");
 
     // The contact screen, opened (or the open one) and brought to the front.
@@ -56,7 +63,7 @@ ProspectContactsPanel::ProspectContactsPanel(
     , m_loadMember(std::move(loadMember))
     , m_model(new ResultModel(this))
 {
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     setupResultGrid(m_ui.grid, m_model);
     fitColumns(m_ui.grid);
     m_ui.grid->installEventFilter(this);
@@ -86,7 +93,7 @@ void ProspectContactsPanel::loadProspectContacts()
             rows.append({ QString::number(r.id), formats::dateText(r.date), r.action, r.type, r.rating, r.visitor1Name,
                 r.visitor2Name, r.notes });
     }
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     m_model->setRows(std::move(rows));
     fitColumns(m_ui.grid);
 }
@@ -124,9 +131,9 @@ void ProspectContactsPanel::btnNewContact_clicked()
         return;
     const qint64 id = memberId();
     if (id <= 0) {
-        messages().show(QStringLiteral("You must have a prospect selected on the Contact Info Page before adding a "
-                                       "new contact."),
-            QStringLiteral("No Prospect Selected"));
+        messages().show(tr("You must have a prospect selected on the Contact Info Page before adding a "
+                           "new contact."),
+            tr("No Prospect Selected"));
         return;
     }
     const QString action = m_ui.values                ? m_ui.values->value(m_ui.nextContactAction)

@@ -1,26 +1,30 @@
 #include "members/ResponsibilityPanel.h"
 
+#include "app/Permissions.h"
+#include "app/Workspace.h"
+#include "data/Clock.h"
+#include "data/Responsibilities.h"
+#include "ui_ResponsibilityPanel.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Formats.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
-#include "app/Permissions.h"
 #include "widgets/PickList.h"
 #include "widgets/ResultGrid.h"
 #include "widgets/SharedLists.h"
-#include "app/Workspace.h"
-#include "data/Clock.h"
-#include "data/Responsibilities.h"
-#include "ui_ResponsibilityPanel.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace pw::members {
 
 namespace {
-    const QStringList kColumns
-        = { QStringLiteral("Name"), QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Description") };
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ResponsibilityPanel)
+    };
+
+    QStringList columns() { return { Tr::tr("Name"), Tr::tr("Start"), Tr::tr("End"), Tr::tr("Description") }; }
     enum Column { ColName = 0 };
     using formats::dateText;
 
@@ -37,7 +41,7 @@ ResponsibilityPanel::ResponsibilityPanel(QWidget* parent)
     , m_model(new ResultModel(this))
 {
     ui->setupUi(this);
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     setupResultGrid(ui->vsfgChurchResponsibilites, m_model);
     fitColumns(ui->vsfgChurchResponsibilites);
     for (QDateEdit* picker : { ui->dtRespStart, ui->dtRespEnd }) {
@@ -81,7 +85,7 @@ void ResponsibilityPanel::clear()
     ui->dtRespEnd->setDate(clock().today());
     m_lines.clear();
     m_linesFor = 0;
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     fitColumns(ui->vsfgChurchResponsibilites);
 }
 
@@ -93,7 +97,7 @@ void ResponsibilityPanel::loadResponsibilities()
     m_linesFor = id;
     for (const Responsibilities::ResponsibilityLine& line : m_lines)
         rows.append({ line.name, dateText(line.start), dateText(line.end), line.description });
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     m_model->setRows(std::move(rows));
     fitColumns(ui->vsfgChurchResponsibilites);
 }
@@ -127,22 +131,21 @@ void ResponsibilityPanel::btnAddResp_clicked()
     const qint64 id = memberId();
     const QString name = chosenName();
     if (id <= 0 || name.isEmpty()) {
-        messages().show(QStringLiteral("You must have a current member and responsibility selected."),
-            QStringLiteral("Required Info"), Icon::None);
+        messages().show(
+            tr("You must have a current member and responsibility selected."), tr("Required Info"), Icon::None);
         return;
     }
     const Responsibilities::ResponsibilityRow row { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() };
     Responsibilities::add(db(), row);
     afterChange();
-    showStatus(QStringLiteral("Saved responsibility %1.").arg(rowText(row)));
+    showStatus(tr("Saved responsibility %1.").arg(rowText(row)));
 }
 
 void ResponsibilityPanel::btnRemoveResp_clicked()
 {
     if (!requirePermission(perm::MemberEntry, refusal::Remove))
         return;
-    if (messages().ask(QStringLiteral("Are you sure you want to remove the selected Responsibility?"),
-            QStringLiteral("Remove Confirmation"))
+    if (messages().ask(tr("Are you sure you want to remove the selected Responsibility?"), tr("Remove Confirmation"))
         != Answer::Yes)
         return;
     const qint64 id = memberId();
@@ -152,35 +155,35 @@ void ResponsibilityPanel::btnRemoveResp_clicked()
     const Responsibilities::ResponsibilityRow row { id, name, ui->dtRespStart->date(), ui->dtRespEnd->date() };
     const int shown = id > 0 && m_linesFor == id ? Responsibilities::countShown(m_lines, row) : 0;
     if (shown == 0) {
-        messages().show(QStringLiteral("The list holds no responsibility with the chosen name, start and end date, "
-                                       "so nothing was removed. Choose the row to remove in the list."),
-            QStringLiteral("Invalid Selection"), Icon::None);
+        messages().show(tr("The list holds no responsibility with the chosen name, start and end date, "
+                           "so nothing was removed. Choose the row to remove in the list."),
+            tr("Invalid Selection"), Icon::None);
         return;
     }
     // Assignments go only with the member's last term, so the question is
     // asked only then.
     if (Responsibilities::isDeacon(name) && Responsibilities::heldCount(db(), id, name) <= shown
-        && messages().ask(QStringLiteral("By removing the Deacon Responsibility from this member, you will remove it "
-                                         "from all Member files as the assigned Deacon. Are you sure you wish to "
-                                         "continue?"),
-               QStringLiteral("Deacon Removal"))
+        && messages().ask(tr("By removing the Deacon Responsibility from this member, you will remove it "
+                             "from all Member files as the assigned Deacon. Are you sure you wish to "
+                             "continue?"),
+               tr("Deacon Removal"))
             != Answer::Yes)
         return;
     const Responsibilities::Removal removal = Responsibilities::removeShown(db(), row, shown);
     afterChange();
     if (removal.removed > 0)
-        showStatus(QStringLiteral("Removed responsibility %1.").arg(rowText(row)));
+        showStatus(tr("Removed responsibility %1.").arg(rowText(row)));
     if (!removal.stale)
         return;
     if (removal.removed > 0)
-        messages().show(QStringLiteral("The responsibility was removed as the list showed it. Another workstation "
-                                       "added the same responsibility with the same dates meanwhile; that one was "
-                                       "kept and is shown in the list."),
+        messages().show(tr("The responsibility was removed as the list showed it. Another workstation "
+                           "added the same responsibility with the same dates meanwhile; that one was "
+                           "kept and is shown in the list."),
             QStringLiteral("Pewlark"), Icon::Information);
     else
-        messages().show(QStringLiteral("The responsibilities of this person were changed at another workstation "
-                                       "after the list was shown, so nothing was removed.\n\nThe list now shows "
-                                       "them as they are; check it and try again."),
+        messages().show(tr("The responsibilities of this person were changed at another workstation "
+                           "after the list was shown, so nothing was removed.\n\nThe list now shows "
+                           "them as they are; check it and try again."),
             QStringLiteral("Pewlark"), Icon::Warning);
 }
 

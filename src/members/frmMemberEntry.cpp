@@ -37,8 +37,6 @@ namespace pw::members {
 
 namespace {
 
-    const QString kCaption = QStringLiteral("Member Entry/Edit");
-
     // Puts the focusable controls of a frame built elsewhere into the tab
     // order between two controls of this screen, keeping the frame's own order.
     void chainThrough(QWidget* before, QWidget* frame, QWidget* after)
@@ -174,11 +172,11 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
         auto* listing = new directory::DirectoryPanel;
         familyLayout->addWidget(care, 1);
         familyLayout->addWidget(listing);
-        ui->SSTab1->addTab(family, QStringLiteral("Family Info"));
+        ui->SSTab1->addTab(family, tr("Family Info"));
         addPanel(new CareTab(this, care));
         addPanel(new DirectoryTab(this, listing));
         serving = new rosters::RosterPanel;
-        ui->SSTab1->addTab(serving, QStringLiteral("Serving"));
+        ui->SSTab1->addTab(serving, tr("Serving"));
         addPanel(new ServingTab(this, serving));
     }
     // Giving is confidential: the tab is there only for a user who holds
@@ -186,7 +184,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     giving::GivingPanel* given = nullptr;
     if (HasPermission(perm::GivingView)) {
         given = new giving::GivingPanel;
-        ui->SSTab1->addTab(given, QStringLiteral("Giving"));
+        ui->SSTab1->addTab(given, tr("Giving"));
         addPanel(new GivingTab(this, given));
     }
 
@@ -196,7 +194,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     ui->fraChurchResponsibilities->bind(ui->txtMemberID);
 
     // "Delete" beside "Exit": for "Admin" accounts, on a person who is stored.
-    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_delete = new QPushButton(tr("Delete"), this);
     m_delete->setObjectName(QStringLiteral("btnDelete"));
     ui->layTop->insertWidget(ui->layTop->indexOf(ui->btnExit), m_delete);
     setTabOrder(ui->btnSaveClose, m_delete);
@@ -244,7 +242,7 @@ frmMemberEntry::frmMemberEntry(QWidget* parent)
     // hidden txtFileType) and a stored one removed. The person list chooses
     // a record, the two frames store their rows at once, and the calendar is
     // only looked at: none of them is a change.
-    m_tracker = new EditTracker(this, kCaption);
+    m_tracker = new EditTracker(this, tr("Member Entry/Edit"));
     m_tracker->watch(this);
     for (QWidget* w : std::initializer_list<QWidget*> { ui->cmbMember, ui->fraFamilyMembers,
              ui->fraChurchResponsibilities, ui->txtAdded, ui->txtEdited, ui->txtMemberID, ui->Calendar1, attended })
@@ -297,8 +295,7 @@ bool frmMemberEntry::LoadMember(qint64 memberId)
     }
     // Someone added after the lists were filled, or someone removed.
     if (!listed && !db().exists(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), { memberId })) {
-        messages().show(
-            QStringLiteral("The person with ID %1 no longer exists.").arg(memberId), QStringLiteral("Pewlark"));
+        messages().show(tr("The person with ID %1 no longer exists.").arg(memberId), QStringLiteral("Pewlark"));
         return false;
     }
     if (!mayLeaveRecord())
@@ -355,7 +352,7 @@ bool frmMemberEntry::SaveMember()
 {
     const MemberRecord record = trimmedBoxes(m_fields->record(), m_loaded);
     if (!hasRequiredFields(record)) {
-        messages().show(QStringLiteral("All fields in blue are required."), QStringLiteral("Required Fields"));
+        messages().show(tr("All fields in blue are required."), tr("Required Fields"));
         // Where the first missing one is: its tab, with the cursor in it.
         bringToView(m_fields->firstEmptyRequiredField());
         return false;
@@ -365,9 +362,9 @@ bool frmMemberEntry::SaveMember()
     const qint64 joinsHead = record.id > 0 ? 0 : m_joinsHead;
     const QString relationship = ui->fraFamilyMembers->chosenRelationship();
     if (joinsHead > 0 && relationship.isEmpty()) {
-        messages().show(QStringLiteral("Choose the new family member's \"Relationship\" to the head of household in "
-                                       "the Family Members frame."),
-            QStringLiteral("Required Info"));
+        messages().show(tr("Choose the new family member's \"Relationship\" to the head of household in "
+                           "the Family Members frame."),
+            tr("Required Info"));
         bringToView(ui->fraFamilyMembers->relationshipBox());
         return false;
     }
@@ -389,8 +386,8 @@ bool frmMemberEntry::SaveMember()
         // household the user started them in.
         options.alsoWrite = [joinsHead, relationship](qint64 id) {
             if (!db().exists(QStringLiteral("SELECT 1 FROM Member WHERE ID = ?"), { joinsHead }))
-                throw Error(QStringLiteral("The head of household this person was to join no longer exists, so the "
-                                           "person was not saved."));
+                throw Error(tr("The head of household this person was to join no longer exists, so the "
+                               "person was not saved."));
             Households::setConnection(db(), joinsHead, id, relationship);
         };
     }
@@ -424,13 +421,12 @@ bool frmMemberEntry::SaveMember()
         m_tracker->markClean();
     }
     announceMembersChanged();
-    showStatus(
-        QStringLiteral("Saved %1.").arg(stored ? displayName(stored->lastName, stored->firstName) : recordName()));
+    showStatus(tr("Saved %1.").arg(stored ? displayName(stored->lastName, stored->firstName) : recordName()));
     if (!saved.pictureNotStored.isEmpty()) {
         // The screen shows the picture as stored: the old one, or none.
-        messages().show(QStringLiteral("The person was saved, but the picture was not stored in the picture folder "
-                                       "\"%1\".\n\n%2\n\nOnce that folder exists and can be written to, load the "
-                                       "picture again and save.")
+        messages().show(tr("The person was saved, but the picture was not stored in the picture folder "
+                           "\"%1\".\n\n%2\n\nOnce that folder exists and can be written to, load the "
+                           "picture again and save.")
                             .arg(QDir::toNativeSeparators(ctx().settings.pictureFolder), saved.pictureNotStored),
             QStringLiteral("Pewlark"), Icon::Warning);
     }
@@ -488,9 +484,9 @@ qint64 frmMemberEntry::householdHead()
 {
     const qint64 id = m_loaded ? m_loaded->id : 0;
     if (id <= 0) {
-        messages().show(QStringLiteral("Show a member of the household first: New Family Member starts a person of "
-                                       "the household on screen."),
-            QStringLiteral("Required Info"));
+        messages().show(tr("Show a member of the household first: New Family Member starts a person of "
+                           "the household on screen."),
+            tr("Required Info"));
         return 0;
     }
     if (m_loaded->headOfHousehold)
@@ -499,13 +495,13 @@ qint64 frmMemberEntry::householdHead()
     if (heads.size() == 1 && heads.front().id > 0)
         return heads.front().id;
     messages().show(heads.empty()
-            ? QStringLiteral("%1 is not a head of household and no head of household lists this person. Open the "
-                             "head of household, or tick \"Head of Household\" and save first.")
+            ? tr("%1 is not a head of household and no head of household lists this person. Open the "
+                 "head of household, or tick \"Head of Household\" and save first.")
                   .arg(recordName())
-            : QStringLiteral("%1 is listed by more than one head of household. Open the head of household whose "
-                             "household the new person joins.")
+            : tr("%1 is listed by more than one head of household. Open the head of household whose "
+                 "household the new person joins.")
                   .arg(recordName()),
-        QStringLiteral("Invalid Selection"));
+        tr("Invalid Selection"));
     return 0;
 }
 
@@ -522,15 +518,14 @@ void frmMemberEntry::startFamilyMember(qint64 headId)
     // saved it through the question above.
     const std::optional<MemberRecord> head = loadMemberRecord(headId);
     if (!head) {
-        messages().show(
-            QStringLiteral("The person with ID %1 no longer exists.").arg(headId), QStringLiteral("Pewlark"));
+        messages().show(tr("The person with ID %1 no longer exists.").arg(headId), QStringLiteral("Pewlark"));
         return;
     }
     startNewEntry();
     m_fields->showHousehold(*head);
     m_joinsHead = headId;
     ui->fraFamilyMembers->showJoiningHousehold(displayName(head->lastName, head->firstName));
-    showStatus(QStringLiteral("New family member of %1.").arg(displayName(head->lastName, head->firstName)));
+    showStatus(tr("New family member of %1.").arg(displayName(head->lastName, head->firstName)));
     // What was filled in is the household's, not yet the user's change.
     m_tracker->markClean();
 }
@@ -565,7 +560,7 @@ void frmMemberEntry::btnDelete_clicked()
 {
     const qint64 id = ui->txtMemberID->text().toLongLong();
     if (id <= 0) {
-        messages().show(QStringLiteral("Choose the person to delete first."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the person to delete first."), tr("Invalid Selection"));
         return;
     }
     // The question names what goes with the person; changes typed since go too.

@@ -1,21 +1,22 @@
 #include "members/frmMergePeople.h"
 
 #include "app/Permissions.h"
+#include "app/Workspace.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/Lookups.h"
+#include "data/PersonLinks.h"
+#include "data/PersonName.h"
+#include "members/MemberRecord.h"
+#include "members/MergeChoices.h"
+#include "ui_frmMergePeople.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
 #include "widgets/PickList.h"
-#include "app/Workspace.h"
-#include "data/Clock.h"
-#include "data/Database.h"
-#include "data/Lookups.h"
-#include "data/PersonName.h"
-#include "data/PersonLinks.h"
-#include "members/MemberRecord.h"
-#include "members/MergeChoices.h"
-#include "ui_frmMergePeople.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,11 +29,13 @@ namespace pw::members {
 
 namespace {
 
-    const QString kTitle = QStringLiteral("Merge People");
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(MergePeople)
+    };
 
     QString nameOf(const MemberRecord& r) { return displayName(r.lastName, r.firstName); }
 
-    QString described(const MemberRecord& r) { return QStringLiteral("%1 (ID %2)").arg(nameOf(r)).arg(r.id); }
+    QString described(const MemberRecord& r) { return Tr::tr("%1 (ID %2)").arg(nameOf(r)).arg(r.id); }
 
     // The merge itself, with the removed record's picture when its value
     // stays: the picture is copied beside the kept one's name first and put
@@ -48,8 +51,8 @@ namespace {
             staged = folder + QStringLiteral(".") + target + QStringLiteral(".merging");
             QFile::remove(staged);
             if (!QFile::copy(folder + removed.picture, staged))
-                throw Error(QStringLiteral("The picture \"%1\" could not be copied in the picture folder \"%2\"; "
-                                           "nothing was merged. Keep the other picture, or put the file back first.")
+                throw Error(Tr::tr("The picture \"%1\" could not be copied in the picture folder \"%2\"; "
+                                   "nothing was merged. Keep the other picture, or put the file back first.")
                                 .arg(removed.picture, QDir::toNativeSeparators(folder)));
             merge.kept.picture = target;
         }
@@ -159,9 +162,8 @@ void frmMergePeople::loadPair()
     m_removed = removedId > 0 && removedId != keptId ? Members::load(db(), removedId) : std::nullopt;
     m_fromRemoved.clear();
     QTableWidget* grid = ui->vsfgFields;
-    grid->setHorizontalHeaderLabels(
-        { QStringLiteral("Field"), m_kept ? QStringLiteral("Keep: ") + described(*m_kept) : QStringLiteral("Keep"),
-            m_removed ? QStringLiteral("Remove: ") + described(*m_removed) : QStringLiteral("Remove") });
+    grid->setHorizontalHeaderLabels({ tr("Field"), m_kept ? tr("Keep: %1").arg(described(*m_kept)) : tr("Keep"),
+        m_removed ? tr("Remove: %1").arg(described(*m_removed)) : tr("Remove") });
     const QVector<const Members::Column*> fields = mergeFields();
     grid->setRowCount(m_kept && m_removed ? int(fields.size()) : 0);
     ui->btnMerge->setEnabled(m_kept && m_removed);
@@ -212,21 +214,21 @@ void frmMergePeople::btnSwap_clicked()
 
 void frmMergePeople::btnMerge_clicked()
 {
-    if (!requireAdmin(QStringLiteral("merge people")))
+    if (!requireAdmin(tr("merge people")))
         return;
     if (!m_kept || !m_removed) {
-        messages().show(QStringLiteral("Choose two different people: the one to keep and the one to merge in and "
-                                       "remove."),
-            QStringLiteral("Required Info"));
+        messages().show(tr("Choose two different people: the one to keep and the one to merge in and "
+                           "remove."),
+            tr("Required Info"));
         return;
     }
-    const QString question = QStringLiteral("Merge %1 into %2?\n\nEverything that points at ID %3 (family links, "
-                                            "responsibilities, contacts, classes, groups, user account) moves to ID "
-                                            "%4, the values chosen stay, and ID %3 is removed. This cannot be undone.")
+    const QString question = tr("Merge %1 into %2?\n\nEverything that points at ID %3 (family links, "
+                                "responsibilities, contacts, classes, groups, user account) moves to ID "
+                                "%4, the values chosen stay, and ID %3 is removed. This cannot be undone.")
                                  .arg(described(*m_removed), described(*m_kept))
                                  .arg(m_removed->id)
                                  .arg(m_kept->id);
-    if (messages().ask(question, kTitle) != Answer::Yes)
+    if (messages().ask(question, tr("Merge People")) != Answer::Yes)
         return;
     const MemberRecord removed = *m_removed;
     PersonLinks::Merge merge { removed.id, removed.dateEdited, mergedRecord(*m_kept, removed, m_fromRemoved),
@@ -246,7 +248,7 @@ void frmMergePeople::btnMerge_clicked()
         emit w->membersChanged();
     else
         reloadLists();
-    showStatus(QStringLiteral("Merged %1 into %2.").arg(described(removed), described(merge.kept)));
+    showStatus(tr("Merged %1 into %2.").arg(described(removed), described(merge.kept)));
 }
 
 } // namespace pw::members

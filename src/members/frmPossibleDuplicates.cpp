@@ -1,18 +1,19 @@
 #include "members/frmPossibleDuplicates.h"
 
 #include "app/Permissions.h"
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
-#include "widgets/ResultGrid.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Sql.h"
 #include "members/frmMergePeople.h"
 #include "people/Duplicates.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/ResultGrid.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,7 +27,9 @@ namespace pw::members {
 
 namespace {
 
-    const QString kTitle = QStringLiteral("Possible Duplicates");
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(PossibleDuplicatesScreen)
+    };
 
     QPushButton* button(QWidget* parent, const char* name, const QString& caption)
     {
@@ -37,7 +40,7 @@ namespace {
 
     QString pairText(const people::PossibleDuplicate& pair)
     {
-        return QStringLiteral("%1 and %2").arg(pair.firstName, pair.secondName);
+        return Tr::tr("%1 and %2").arg(pair.firstName, pair.secondName);
     }
 
 } // namespace
@@ -47,23 +50,23 @@ frmPossibleDuplicates::frmPossibleDuplicates(QWidget* parent)
     , vsfgPairs(new QTableView(this))
     , m_model(new ResultModel(this))
     , lblCount(new QLabel(this))
-    , btnMerge(button(this, "btnMerge", QStringLiteral("Open in &Merge")))
-    , btnNotSame(button(this, "btnNotSame", QStringLiteral("&Not the Same Person")))
+    , btnMerge(button(this, "btnMerge", tr("Open in &Merge")))
+    , btnNotSame(button(this, "btnNotSame", tr("&Not the Same Person")))
 {
     setObjectName(QStringLiteral("frmPossibleDuplicates"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Possible Duplicates"));
     vsfgPairs->setObjectName(QStringLiteral("vsfgPairs"));
     lblCount->setObjectName(QStringLiteral("lblCount"));
     setupResultGrid(vsfgPairs, m_model);
     enableSorting(vsfgPairs);
-    QPushButton* btnRefresh = button(this, "btnRefresh", QStringLiteral("&Refresh"));
-    QPushButton* btnExit = button(this, "btnExit", QStringLiteral("E&xit"));
+    QPushButton* btnRefresh = button(this, "btnRefresh", tr("&Refresh"));
+    QPushButton* btnExit = button(this, "btnExit", tr("E&xit"));
 
     auto* layout = new QVBoxLayout(this);
-    auto* hint = new QLabel(QStringLiteral("People the duplicate rule takes for one person: the same name and birth "
-                                           "date, the same e-mail, or the same phone and last name. Open a pair in "
-                                           "Merge People to make the two records one, or mark it as two people so "
-                                           "that it is not offered again."),
+    auto* hint = new QLabel(tr("People the duplicate rule takes for one person: the same name and birth "
+                               "date, the same e-mail, or the same phone and last name. Open a pair in "
+                               "Merge People to make the two records one, or mark it as two people so "
+                               "that it is not offered again."),
         this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
@@ -114,8 +117,7 @@ void frmPossibleDuplicates::dropPairsOfMissingPeople()
 
 void frmPossibleDuplicates::showPairs()
 {
-    m_model->setColumns({ QStringLiteral("ID"), QStringLiteral("Person"), QStringLiteral("Other ID"),
-        QStringLiteral("Other Person"), QStringLiteral("Why") });
+    m_model->setColumns({ tr("ID"), tr("Person"), tr("Other ID"), tr("Other Person"), tr("Why") });
     QVector<QStringList> rows;
     rows.reserve(m_pairs.size());
     for (const people::PossibleDuplicate& pair : std::as_const(m_pairs))
@@ -123,7 +125,7 @@ void frmPossibleDuplicates::showPairs()
             people::describeReasons(pair.reasons) });
     m_model->setRows(rows);
     fitColumns(vsfgPairs);
-    lblCount->setText(m_pairs.size() == 1 ? QStringLiteral("1 pair") : QStringLiteral("%1 pairs").arg(m_pairs.size()));
+    lblCount->setText(m_pairs.size() == 1 ? tr("1 pair") : tr("%1 pairs").arg(m_pairs.size()));
     if (!m_pairs.isEmpty())
         vsfgPairs->selectRow(0);
     btnMerge->setEnabled(!m_pairs.isEmpty());
@@ -161,24 +163,23 @@ void frmPossibleDuplicates::btnMerge_clicked()
 void frmPossibleDuplicates::btnNotSame_clicked()
 {
     const people::PossibleDuplicate* pair = currentPair();
-    if (!pair || !requireAdmin(QStringLiteral("mark people as not the same person")))
+    if (!pair || !requireAdmin(tr("mark people as not the same person")))
         return;
-    if (messages().ask(QStringLiteral("Are %1 two different people?\n\nThe pair is then no longer offered as a "
-                                      "possible duplicate.")
+    if (messages().ask(tr("Are %1 two different people?\n\nThe pair is then no longer offered as a "
+                          "possible duplicate.")
                            .arg(pairText(*pair)),
-            kTitle)
+            tr("Possible Duplicates"))
         != Answer::Yes)
         return;
     const people::PossibleDuplicate marked = *pair;
     people::markNotDuplicate(db(), marked.first, marked.second, ctx().user.username, clock().now());
     const int row = vsfgPairs->currentIndex().row();
-    m_pairs.removeIf([&](const people::PossibleDuplicate& p) {
-        return p.first == marked.first && p.second == marked.second;
-    });
+    m_pairs.removeIf(
+        [&](const people::PossibleDuplicate& p) { return p.first == marked.first && p.second == marked.second; });
     showPairs();
     if (!m_pairs.isEmpty())
         vsfgPairs->selectRow(std::min(row, int(m_pairs.size()) - 1));
-    showStatus(QStringLiteral("Marked %1 as two people.").arg(pairText(marked)));
+    showStatus(tr("Marked %1 as two people.").arg(pairText(marked)));
 }
 
 } // namespace pw::members

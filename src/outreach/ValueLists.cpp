@@ -4,11 +4,16 @@
 #include "widgets/PickList.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 namespace pw::outreach {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ValueLists)
+    };
 
     // An entry stands for the value: by identifier when the value has one,
     // otherwise by its exact text.
@@ -25,7 +30,7 @@ namespace {
 
 } // namespace
 
-QString ValueLists::notInListMark() { return QStringLiteral(" (not in the list)"); }
+QString ValueLists::notInListMark() { return Tr::tr(" (not in the list)"); }
 
 QString ValueLists::value(const QComboBox* combo) const
 {
@@ -115,7 +120,7 @@ void ValueLists::showId(QComboBox* combo, qint64 id, const QString& label)
     if (id <= 0)
         showItem(combo, {});
     else
-        showItem(combo, { label.isEmpty() ? QStringLiteral("ID %1").arg(id) : label, id });
+        showItem(combo, { label.isEmpty() ? Tr::tr("ID %1").arg(id) : label, id });
 }
 
 void ValueLists::clear(QComboBox* combo)

@@ -1,17 +1,18 @@
 #include "outreach/frmOutreachPhaseEntry.h"
 
+#include "app/Permissions.h"
+#include "app/Workspace.h"
+#include "data/Database.h"
+#include "ui_frmOutreachPhaseEntry.h"
 #include "widgets/Conflicts.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
-#include "app/Permissions.h"
 #include "widgets/ResultGrid.h"
 #include "widgets/SharedLists.h"
-#include "app/Workspace.h"
-#include "data/Database.h"
-#include "ui_frmOutreachPhaseEntry.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <algorithm>
 
@@ -19,9 +20,11 @@ namespace pw::outreach {
 
 namespace {
 
-    const QString kCaption = QStringLiteral("Outreach Phase Entry");
-    const QStringList kColumns
-        = { QStringLiteral("Order"), QStringLiteral("Name"), QStringLiteral("Action"), QStringLiteral("Weeks") };
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(OutreachPhaseEntry)
+    };
+
+    QStringList columns() { return { Tr::tr("Order"), Tr::tr("Name"), Tr::tr("Action"), Tr::tr("Weeks") }; }
 
     bool sameTable(const std::vector<Phases::PhaseRow>& a, const std::vector<Phases::PhaseRow>& b)
     {
@@ -52,12 +55,12 @@ frmOutreachPhaseEntry::frmOutreachPhaseEntry(QWidget* parent)
     attachTypeAhead(ui->cmbAction);
     setDefaultButton(this, ui->btnUpdate);
     setFocusProxy(ui->txtOrder);
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     setupResultGrid(ui->vsfgPhase, m_model);
 
     // What counts as unsaved is the table and anything typed into the boxes
     // that "Update" has not applied; choosing a phase only fills the boxes.
-    m_tracker = new EditTracker(this, kCaption);
+    m_tracker = new EditTracker(this, tr("Outreach Phase Entry"));
     m_tracker->watch(this);
     for (QWidget* box : std::initializer_list<QWidget*> { ui->txtOrder, ui->txtName, ui->cmbAction, ui->txtTimePeriod })
         m_tracker->ignore(box);
@@ -114,7 +117,7 @@ void frmOutreachPhaseEntry::showTable(int current)
     for (const Phases::PhaseRow& r : m_rows)
         cells.append({ r.order, r.name, r.action, r.timePeriod });
     m_filling = true;
-    m_model->setColumns(kColumns);
+    m_model->setColumns(columns());
     m_model->setRows(std::move(cells));
     m_current = current;
     if (current >= 0)
@@ -232,8 +235,7 @@ void frmOutreachPhaseEntry::btnNew_clicked()
 void frmOutreachPhaseEntry::btnRemove_clicked()
 {
     if (m_current < 0 || m_current >= static_cast<int>(m_rows.size())) {
-        messages().show(
-            QStringLiteral("Choose the phase to remove in the list first."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the phase to remove in the list first."), tr("Invalid Selection"));
         return;
     }
     const Phases::PhaseRow& row = m_rows[m_current];
@@ -241,17 +243,16 @@ void frmOutreachPhaseEntry::btnRemove_clicked()
     const int count = Phases::prospectCount(db(), row.loadedName.isEmpty() ? row.name : row.loadedName);
     QString question;
     if (count > 0) {
-        question
-            = QStringLiteral("%1 in the phase \"%2\". After it is removed %3 that phase name, which no longer "
-                             "matches a phase, so the next contact with %4 starts again at the first "
-                             "phase.\n\nRemove the phase \"%2\"?")
-                  .arg(count == 1 ? QStringLiteral("1 prospect is") : QStringLiteral("%1 prospects are").arg(count),
-                      row.name, count == 1 ? QStringLiteral("that prospect keeps") : QStringLiteral("they keep"),
-                      count == 1 ? QStringLiteral("that prospect") : QStringLiteral("each of them"));
+        question = tr("%1 in the phase \"%2\". After it is removed %3 that phase name, which no longer "
+                      "matches a phase, so the next contact with %4 starts again at the first "
+                      "phase.\n\nRemove the phase \"%2\"?")
+                       .arg(count == 1 ? tr("1 prospect is") : tr("%1 prospects are").arg(count), row.name,
+                           count == 1 ? tr("that prospect keeps") : tr("they keep"),
+                           count == 1 ? tr("that prospect") : tr("each of them"));
     } else {
-        question = QStringLiteral("Are you sure you want to remove the phase \"%1\"?").arg(row.name);
+        question = tr("Are you sure you want to remove the phase \"%1\"?").arg(row.name);
     }
-    if (messages().ask(question, QStringLiteral("Remove Confirmation")) != Answer::Yes)
+    if (messages().ask(question, tr("Remove Confirmation")) != Answer::Yes)
         return;
     EditTracker::Quiet quiet(m_tracker);
     m_rows.erase(m_rows.begin() + m_current);
@@ -301,8 +302,8 @@ bool frmOutreachPhaseEntry::save()
         keptTheirs = how == threeway::OnConflict::KeepTheirs;
         if (keptTheirs || writeTable(how == threeway::OnConflict::KeepMine, renamed))
             return QString();
-        return QStringLiteral("While you were editing the outreach phases, another user changed them at another "
-                              "workstation.\n\nKeep their phases, keep yours, or cancel the save?");
+        return tr("While you were editing the outreach phases, another user changed them at another "
+                  "workstation.\n\nKeep their phases, keep yours, or cancel the save?");
     });
     if (!answered)
         return false;
@@ -312,10 +313,10 @@ bool frmOutreachPhaseEntry::save()
     }
 
     loadPhases();
-    QString status = QStringLiteral("Saved the outreach phases.");
+    QString status = tr("Saved the outreach phases.");
     if (renamed > 0)
-        status += renamed == 1 ? QStringLiteral(" 1 prospect moved with a renamed phase.")
-                               : QStringLiteral(" %1 prospects moved with renamed phases.").arg(renamed);
+        status += renamed == 1 ? tr(" 1 prospect moved with a renamed phase.")
+                               : tr(" %1 prospects moved with renamed phases.").arg(renamed);
     showStatus(status);
     if (Workspace* w = workspace())
         emit w->lookupsChanged();

@@ -1,25 +1,23 @@
 #include "outreach/frmProspectContactEntry.h"
 
-#include "widgets/Conflicts.h"
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
-#include "widgets/PickList.h"
-#include "widgets/SharedLists.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/NextOutreachPhase.h"
 #include "outreach/ContactSave.h"
 #include "ui_frmProspectContactEntry.h"
+#include "widgets/Conflicts.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
+#include "widgets/PickList.h"
+#include "widgets/SharedLists.h"
 
 namespace pw::outreach {
 
 namespace {
-
-    const QString kCaption = QStringLiteral("Prospect Contact Entry/Edit");
 
     // Counts a scope in which choosing values must not work out a proposal
     // (loading, clearing, refilling): it is worked out once at the end.
@@ -59,7 +57,7 @@ frmProspectContactEntry::frmProspectContactEntry(QWidget* parent)
     ui->dtNextContactDate->setDate(today);
     guarded([this] { reloadLists(); });
 
-    m_tracker = new EditTracker(this, kCaption);
+    m_tracker = new EditTracker(this, tr("Prospect Contact Entry/Edit"));
     m_tracker->watch(this);
     m_tracker->setRecordName([this] { return recordName(); });
     m_tracker->setSave([this] {
@@ -230,8 +228,8 @@ bool frmProspectContactEntry::LoadContact(qint64 contactId)
         m_tracker->markClean();
     }
     if (!contact)
-        messages().show(QStringLiteral("The contact with ID %1 no longer exists, perhaps deleted on another "
-                                       "workstation.")
+        messages().show(tr("The contact with ID %1 no longer exists, perhaps deleted on another "
+                           "workstation.")
                             .arg(contactId),
             QStringLiteral("Pewlark"));
     return true;
@@ -296,7 +294,7 @@ QString frmProspectContactEntry::recordName() const
 {
     const QString prospect
         = ui->cmbProspect->currentIndex() >= 0 ? ui->cmbProspect->currentText().trimmed() : QString();
-    return prospect.isEmpty() ? QString() : QStringLiteral("the contact with %1").arg(prospect);
+    return prospect.isEmpty() ? QString() : tr("the contact with %1").arg(prospect);
 }
 
 void frmProspectContactEntry::saveKeepingRecord()
@@ -318,7 +316,8 @@ bool frmProspectContactEntry::save(After after)
     ContactSaveResult result;
     const bool answered = saveAskingOnConflict([&](Members::OnConflict how) {
         result = saveContact(m_loaded, contact, step, how);
-        return result.saved ? QString() : conflictQuestion(QStringLiteral("contact"), result.conflicts);
+        return result.saved ? QString()
+                            : conflictQuestion(tr("contact", "what a conflict question is about"), result.conflicts);
     });
     if (!answered)
         return false;
@@ -341,7 +340,7 @@ bool frmProspectContactEntry::save(After after)
         }
         m_tracker->markClean();
     }
-    showStatus(QStringLiteral("Saved %1.").arg(name));
+    showStatus(tr("Saved %1.").arg(name));
     if (Workspace* w = workspace()) {
         emit w->contactSaved(contact.prospectId);
         // A contact moved to another prospect leaves the first one's list too.

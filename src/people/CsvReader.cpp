@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -14,11 +15,16 @@
 namespace pw::people {
 
 namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(CsvReader)
+    };
+} // namespace
+
+namespace {
 
     [[noreturn]] void refuse(const QString& fileName, const QString& why)
     {
-        throw Error(
-            QStringLiteral("The file \"%1\" is not a CSV table: %2.").arg(QDir::toNativeSeparators(fileName), why));
+        throw Error(Tr::tr("The file \"%1\" is not a CSV table: %2.").arg(QDir::toNativeSeparators(fileName), why));
     }
 
     // The formats a spreadsheet saves in when not asked for CSV, by their
@@ -26,18 +32,18 @@ namespace {
     QString binaryFormat(const QByteArray& data)
     {
         if (data.startsWith("PK\x03\x04"))
-            return QStringLiteral("it is a spreadsheet's own format (such as .xlsx or .ods); save it as CSV first");
+            return Tr::tr("it is a spreadsheet's own format (such as .xlsx or .ods); save it as CSV first");
         if (data.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
-            return QStringLiteral("it is an older spreadsheet's own format (.xls); save it as CSV first");
+            return Tr::tr("it is an older spreadsheet's own format (.xls); save it as CSV first");
         if (data.startsWith("%PDF"))
-            return QStringLiteral("it is a PDF document");
+            return Tr::tr("it is a PDF document");
         return {};
     }
 
     QString decode(const QByteArray& data, QString* encoding)
     {
         if (data.startsWith("\xEF\xBB\xBF")) {
-            *encoding = QStringLiteral("UTF-8 with byte order mark");
+            *encoding = Tr::tr("UTF-8 with byte order mark");
             return QString::fromUtf8(data.mid(3));
         }
         if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
@@ -142,7 +148,7 @@ namespace {
             }
         }
         if (quoted && maxRecords < 0)
-            refuse(fileName, QStringLiteral("the quote that opens a value on line %1 is never closed").arg(quoteLine));
+            refuse(fileName, Tr::tr("the quote that opens a value on line %1 is never closed").arg(quoteLine));
         if (!cell.isEmpty() || wasQuoted || record.width > 0) {
             endCell();
             records.append(record);
@@ -190,16 +196,16 @@ namespace {
 QString separatorName(QChar separator)
 {
     if (separator == QLatin1Char(';'))
-        return QStringLiteral("semicolon");
+        return Tr::tr("semicolon");
     if (separator == QLatin1Char('\t'))
-        return QStringLiteral("tab");
-    return QStringLiteral("comma");
+        return Tr::tr("tab");
+    return Tr::tr("comma");
 }
 
 CsvTable readCsv(const QByteArray& data, const QString& fileName)
 {
     if (data.trimmed().isEmpty() || data == "\xEF\xBB\xBF")
-        refuse(fileName, QStringLiteral("it is empty"));
+        refuse(fileName, Tr::tr("it is empty"));
     const QString format = binaryFormat(data);
     if (!format.isEmpty())
         refuse(fileName, format);
@@ -210,24 +216,23 @@ CsvTable readCsv(const QByteArray& data, const QString& fileName)
     const qsizetype control = firstControl(text);
     if (control >= 0)
         refuse(fileName,
-            QStringLiteral("it holds binary data, not text (a control character on line %1)")
+            Tr::tr("it holds binary data, not text (a control character on line %1)")
                 .arg(text.left(control).count(QLatin1Char('\n')) + 1));
 
     table.separator = detectSeparator(text);
     if (table.separator.isNull())
-        refuse(
-            fileName, QStringLiteral("its first line does not name columns separated by commas, semicolons or tabs"));
+        refuse(fileName, Tr::tr("its first line does not name columns separated by commas, semicolons or tabs"));
     QList<Record> records = split(text, table.separator, fileName);
     while (!records.isEmpty() && blank(records.first().cells))
         records.removeFirst();
     if (records.isEmpty())
-        refuse(fileName, QStringLiteral("it is empty"));
+        refuse(fileName, Tr::tr("it is empty"));
 
     for (const Record& r : std::as_const(records)) {
         if (r.width <= kMaxColumns)
             continue;
         refuse(fileName,
-            QStringLiteral("line %1 has %2 columns; a list of people has far fewer, and at most %3 can be read")
+            Tr::tr("line %1 has %2 columns; a list of people has far fewer, and at most %3 can be read")
                 .arg(r.line)
                 .arg(r.width)
                 .arg(kMaxColumns));
@@ -289,8 +294,8 @@ CsvTable readCsvFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("The file \"%1\" could not be read: %2.")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw Error(
+            Tr::tr("The file \"%1\" could not be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
     return readCsv(file.readAll(), path);
 }
 

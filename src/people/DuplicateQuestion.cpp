@@ -4,7 +4,15 @@
 #include "data/PersonName.h"
 #include "people/Duplicates.h"
 
+#include <QCoreApplication>
+
 namespace pw::people {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(DuplicateQuestion)
+    };
+} // namespace
 
 namespace {
 
@@ -21,10 +29,10 @@ namespace {
     {
         QStringList known;
         if (r.dateOfBirth.isValid())
-            known.append(QStringLiteral("born ") + r.dateOfBirth.toString(QStringLiteral("M/d/yyyy")));
+            known.append(Tr::tr("born %1").arg(r.dateOfBirth.toString(QStringLiteral("M/d/yyyy"))));
         const QString phone = r.phone.isEmpty() ? r.cell : r.phone;
         if (!phone.isEmpty())
-            known.append(QStringLiteral("phone ") + shownPhone(phone));
+            known.append(Tr::tr("phone %1").arg(shownPhone(phone)));
         const QString name = displayName(r.lastName, r.firstName);
         return known.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, known.join(QStringLiteral(", ")));
     }
@@ -39,9 +47,9 @@ std::optional<DuplicateQuestion> duplicateQuestion(Database& db, const MemberRec
     const std::optional<MemberRecord> there = Members::load(db, found.first().id);
     if (!there)
         return std::nullopt;
-    QString text = QStringLiteral("There is already %1.").arg(described(*there));
+    QString text = Tr::tr("There is already %1.").arg(described(*there));
     if (found.size() > 1)
-        text += QStringLiteral(" %1 other people match as well.").arg(found.size() - 1);
+        text += Tr::tr(" %1 other people match as well.").arg(found.size() - 1);
     return DuplicateQuestion { text, there->id };
 }
 

@@ -8,11 +8,18 @@
 #include "data/PhoneRule.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QVarLengthArray>
 #include <algorithm>
 
 namespace pw::people {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Duplicates)
+    };
+} // namespace
 
 namespace {
 
@@ -169,13 +176,13 @@ QString describeReasons(int reasons)
 {
     QStringList parts;
     if (reasons & SameNameAndBirthDate)
-        parts.append(QStringLiteral("same name and birth date"));
+        parts.append(Tr::tr("same name and birth date"));
     if (reasons & SameEmail)
-        parts.append(QStringLiteral("same e-mail"));
+        parts.append(Tr::tr("same e-mail"));
     if (reasons & SamePhoneAndLastName)
-        parts.append(QStringLiteral("same phone and last name"));
+        parts.append(Tr::tr("same phone and last name"));
     if (reasons & SameNameOnly)
-        parts.append(QStringLiteral("same name, nothing else to compare"));
+        parts.append(Tr::tr("same name, nothing else to compare"));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -8,12 +8,17 @@
 #include "people/ImportPlan.h"
 #include "people/ImportReport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 
 namespace pw::people {
 
 namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ImportCommand)
+    };
+
     // An import started while another one writes into the same church waits
     // for it (and then finds its people) rather than give up after the
     // usual few seconds: nobody sits at a job started from a script.
@@ -27,13 +32,14 @@ int runImportPeople(const ImportCommand& command, const Clock& clock, QTextStrea
         const CsvTable table = readCsvFile(command.file);
         mapping = command.mapping.isEmpty() ? ImportMapping::guess(table.header) : ImportMapping::load(command.mapping);
         if (!command.duplicates.isEmpty() && !parseAction(command.duplicates, &mapping.duplicates)) {
-            err << "pewlark: --duplicates takes skip, fill or add, not \"" << command.duplicates << "\"." << Qt::endl;
+            err << "pewlark: " << Tr::tr("--duplicates takes skip, fill or add, not \"%1\".").arg(command.duplicates)
+                << Qt::endl;
             return 2;
         }
         if (mapping.columnFor(QStringLiteral("firstName")).isEmpty()
             && mapping.columnFor(QStringLiteral("lastName")).isEmpty())
-            throw Error(QStringLiteral("No column of \"%1\" is taken for a first or last name; name the columns "
-                                       "with --mapping FILE.json (File > Import People... saves one).")
+            throw Error(Tr::tr("No column of \"%1\" is taken for a first or last name; name the columns "
+                               "with --mapping FILE.json (File > Import People... saves one).")
                             .arg(QDir::toNativeSeparators(command.file)));
 
         if (command.dryRun) {

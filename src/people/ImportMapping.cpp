@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -10,6 +11,12 @@
 #include <QSaveFile>
 
 namespace pw::people {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ImportMapping)
+    };
+} // namespace
 
 namespace {
 
@@ -85,41 +92,53 @@ const QList<ImportField>& importFields()
 {
     using K = FieldKind;
     static const QList<ImportField> fields = {
-        field("title", "Title", K::Lookup, "Title", "Titles", "Title"),
-        field("firstName", "First Name", K::Text, "First_Name"),
-        field("middleName", "Middle Name", K::Text, "Middle_Name"),
-        field("lastName", "Last Name", K::Text, "Last_Name"),
-        field("address1", "Address 1", K::Text, "Address_1"),
-        field("address2", "Address 2", K::Text, "Address_2"),
-        field("city", "City", K::Text, "City"),
-        field("state", "State", K::Lookup, "State", "State", "State"),
-        field("zip", "Zip", K::Text, "Zip"),
-        field("phone", "Phone", K::Phone, "Phone"),
-        field("cell", "Cell", K::Phone, "Cell"),
-        field("workPhone", "Work Phone", K::Phone, "Work_Phone"),
-        field("email", "E-mail", K::Text, "Email"),
-        field("dateOfBirth", "Date of Birth", K::Date, "Date_Of_Birth"),
-        field("gender", "Gender", K::Fixed, "Gender"),
-        field("maritalStatus", "Marital Status", K::Fixed, "Marital_Status"),
-        field("anniversaryDate", "Anniversary", K::Date, "Anniversary_Date"),
-        field("placeOfWork", "Place of Work", K::Text, "Place_Of_Work"),
-        field("occupation", "Occupation", K::Text, "Occupation"),
-        field("notes", "Notes", K::Text, "Notes"),
-        field("hobbies", "Hobbies", K::Text, "Hobbies"),
-        field("organizations", "Organizations", K::Text, "Organizations"),
-        field("status", "Member Status", K::Lookup, "Status", "MemberStatus", "Status"),
-        field("memberActiveStatus", "Church Status", K::Lookup, "Member_Active_Status", "ChurchStatus", "Status"),
-        field("prospectStatus", "Prospect Status", K::Lookup, "Prospect_Active_Status", "ProspectStatus", "Status"),
-        field("memberSince", "Member Since", K::Date, "Member_Since"),
-        field("baptized", "Baptized", K::Date, "Baptized"),
-        field("previousChurch", "Previous Church", K::Text, "Previous_Church"),
-        field("newsletterMail", "Newsletter by Mail", K::YesNo, "Receive_Newsletter_Via_Mail"),
-        field("newsletterEmail", "Newsletter by E-mail", K::YesNo, "Receive_Newsletter_Via_EMail"),
-        field("familyId", "Family Identifier", K::FamilyId),
-        field("relationship", "Relationship", K::Relationship, "", "Relationships", "Relationships"),
-        field("headOfHousehold", "Head of Household", K::HeadOfHousehold, "Head_Of_Household"),
+        field("title", QT_TRANSLATE_NOOP("ImportMapping", "Title"), K::Lookup, "Title", "Titles", "Title"),
+        field("firstName", QT_TRANSLATE_NOOP("ImportMapping", "First Name"), K::Text, "First_Name"),
+        field("middleName", QT_TRANSLATE_NOOP("ImportMapping", "Middle Name"), K::Text, "Middle_Name"),
+        field("lastName", QT_TRANSLATE_NOOP("ImportMapping", "Last Name"), K::Text, "Last_Name"),
+        field("address1", QT_TRANSLATE_NOOP("ImportMapping", "Address 1"), K::Text, "Address_1"),
+        field("address2", QT_TRANSLATE_NOOP("ImportMapping", "Address 2"), K::Text, "Address_2"),
+        field("city", QT_TRANSLATE_NOOP("ImportMapping", "City"), K::Text, "City"),
+        field("state", QT_TRANSLATE_NOOP("ImportMapping", "State"), K::Lookup, "State", "State", "State"),
+        field("zip", QT_TRANSLATE_NOOP("ImportMapping", "Zip"), K::Text, "Zip"),
+        field("phone", QT_TRANSLATE_NOOP("ImportMapping", "Phone"), K::Phone, "Phone"),
+        field("cell", QT_TRANSLATE_NOOP("ImportMapping", "Cell"), K::Phone, "Cell"),
+        field("workPhone", QT_TRANSLATE_NOOP("ImportMapping", "Work Phone"), K::Phone, "Work_Phone"),
+        field("email", QT_TRANSLATE_NOOP("ImportMapping", "E-mail"), K::Text, "Email"),
+        field("dateOfBirth", QT_TRANSLATE_NOOP("ImportMapping", "Date of Birth"), K::Date, "Date_Of_Birth"),
+        field("gender", QT_TRANSLATE_NOOP("ImportMapping", "Gender"), K::Fixed, "Gender"),
+        field("maritalStatus", QT_TRANSLATE_NOOP("ImportMapping", "Marital Status"), K::Fixed, "Marital_Status"),
+        field("anniversaryDate", QT_TRANSLATE_NOOP("ImportMapping", "Anniversary"), K::Date, "Anniversary_Date"),
+        field("placeOfWork", QT_TRANSLATE_NOOP("ImportMapping", "Place of Work"), K::Text, "Place_Of_Work"),
+        field("occupation", QT_TRANSLATE_NOOP("ImportMapping", "Occupation"), K::Text, "Occupation"),
+        field("notes", QT_TRANSLATE_NOOP("ImportMapping", "Notes"), K::Text, "Notes"),
+        field("hobbies", QT_TRANSLATE_NOOP("ImportMapping", "Hobbies"), K::Text, "Hobbies"),
+        field("organizations", QT_TRANSLATE_NOOP("ImportMapping", "Organizations"), K::Text, "Organizations"),
+        field("status", QT_TRANSLATE_NOOP("ImportMapping", "Member Status"), K::Lookup, "Status", "MemberStatus",
+            "Status"),
+        field("memberActiveStatus", QT_TRANSLATE_NOOP("ImportMapping", "Church Status"), K::Lookup,
+            "Member_Active_Status", "ChurchStatus", "Status"),
+        field("prospectStatus", QT_TRANSLATE_NOOP("ImportMapping", "Prospect Status"), K::Lookup,
+            "Prospect_Active_Status", "ProspectStatus", "Status"),
+        field("memberSince", QT_TRANSLATE_NOOP("ImportMapping", "Member Since"), K::Date, "Member_Since"),
+        field("baptized", QT_TRANSLATE_NOOP("ImportMapping", "Baptized"), K::Date, "Baptized"),
+        field("previousChurch", QT_TRANSLATE_NOOP("ImportMapping", "Previous Church"), K::Text, "Previous_Church"),
+        field("newsletterMail", QT_TRANSLATE_NOOP("ImportMapping", "Newsletter by Mail"), K::YesNo,
+            "Receive_Newsletter_Via_Mail"),
+        field("newsletterEmail", QT_TRANSLATE_NOOP("ImportMapping", "Newsletter by E-mail"), K::YesNo,
+            "Receive_Newsletter_Via_EMail"),
+        field("familyId", QT_TRANSLATE_NOOP("ImportMapping", "Family Identifier"), K::FamilyId),
+        field("relationship", QT_TRANSLATE_NOOP("ImportMapping", "Relationship"), K::Relationship, "", "Relationships",
+            "Relationships"),
+        field("headOfHousehold", QT_TRANSLATE_NOOP("ImportMapping", "Head of Household"), K::HeadOfHousehold,
+            "Head_Of_Household"),
     };
     return fields;
+}
+
+QString shownCaption(const ImportField& field)
+{
+    return QCoreApplication::translate("ImportMapping", field.caption.toUtf8().constData());
 }
 
 const ImportField* importField(const QString& key)
@@ -207,7 +226,7 @@ QByteArray ImportMapping::toJson() const
 ImportMapping ImportMapping::fromJson(const QByteArray& json, const QString& fileName)
 {
     const auto refuse = [&](const QString& why) {
-        return Error(QStringLiteral("The file \"%1\" is not a column mapping of Pewlark's people import: %2.")
+        return Error(Tr::tr("The file \"%1\" is not a column mapping of Pewlark's people import: %2.")
                          .arg(QDir::toNativeSeparators(fileName), why));
     };
     QJsonParseError error;
@@ -216,7 +235,7 @@ ImportMapping ImportMapping::fromJson(const QByteArray& json, const QString& fil
         throw refuse(error.errorString());
     const QJsonObject root = doc.object();
     if (!root.value(QStringLiteral("columns")).isObject())
-        throw refuse(QStringLiteral("it has no \"columns\""));
+        throw refuse(Tr::tr("it has no \"columns\""));
     ImportMapping mapping;
     const QJsonObject map = root.value(QStringLiteral("columns")).toObject();
     for (auto it = map.begin(); it != map.end(); ++it) {
@@ -224,7 +243,7 @@ ImportMapping ImportMapping::fromJson(const QByteArray& json, const QString& fil
         if (key.isEmpty())
             continue; // an ignored column
         if (!importField(key))
-            throw refuse(QStringLiteral("\"%1\" is not a field a column can fill").arg(key));
+            throw refuse(Tr::tr("\"%1\" is not a field a column can fill").arg(key));
         mapping.columns.insert(it.key(), key);
     }
     mapping.bundleByAddress = root.value(QStringLiteral("bundleByAddress")).toBool(mapping.bundleByAddress);
@@ -235,12 +254,12 @@ ImportMapping ImportMapping::fromJson(const QByteArray& json, const QString& fil
     const QJsonObject given = root.value(QStringLiteral("defaults")).toObject();
     for (auto it = given.begin(); it != given.end(); ++it) {
         if (!defaultableFields().contains(it.key()))
-            throw refuse(QStringLiteral("\"%1\" is not a field every row can be given").arg(it.key()));
+            throw refuse(Tr::tr("\"%1\" is not a field every row can be given").arg(it.key()));
         mapping.defaults.insert(it.key(), it.value().toString());
     }
     const QString action = root.value(QStringLiteral("duplicates")).toString(actionName(mapping.duplicates));
     if (!parseAction(action, &mapping.duplicates))
-        throw refuse(QStringLiteral("\"%1\" is not skip, fill or add").arg(action));
+        throw refuse(Tr::tr("\"%1\" is not skip, fill or add").arg(action));
     return mapping;
 }
 
@@ -248,8 +267,8 @@ ImportMapping ImportMapping::load(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("The file \"%1\" could not be read: %2.")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw Error(
+            Tr::tr("The file \"%1\" could not be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
     return fromJson(file.readAll(), path);
 }
 
@@ -257,7 +276,7 @@ void ImportMapping::save(const QString& path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(toJson()) < 0 || !file.commit())
-        throw Error(QStringLiteral("The file \"%1\" could not be written: %2.")
+        throw Error(Tr::tr("The file \"%1\" could not be written: %2.")
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 

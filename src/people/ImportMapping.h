@@ -28,7 +28,7 @@ enum class FieldKind {
 
 struct ImportField {
     QString key; // stable name, kept in saved mappings: "firstName"
-    QString caption; // as the mapping step shows it: "First Name"
+    QString caption; // in English, as the mapping step names it: "First Name"
     FieldKind kind;
     QString column; // the Member column it fills; empty for the family fields
     QString listTable; // Lookup and Relationship: the table of the list
@@ -38,6 +38,8 @@ struct ImportField {
 // Every field a column can fill, in the order the mapping step lists them.
 const QList<ImportField>& importFields();
 const ImportField* importField(const QString& key);
+// The field's caption in the user's language, as it is shown.
+QString shownCaption(const ImportField& field);
 
 // The field a header names, by its common spellings; empty when none.
 QString guessField(const QString& header);

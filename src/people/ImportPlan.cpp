@@ -12,6 +12,7 @@
 #include "people/ImportValues.h"
 #include "people/RequiredFields.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
@@ -19,6 +20,10 @@
 namespace pw::people {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(ImportPlan)
+    };
 
     bool adult(const MemberRecord& r, const QDate& today)
     {
@@ -65,7 +70,7 @@ QString ImportPlan::lookupValue(const ImportField& field, const QString& text)
     if (it != m_unknown.cend())
         return it->value;
     m_unknown.insert(key, { &field, text });
-    m_unknownList.append(QStringLiteral("%1 \"%2\"").arg(field.caption, text));
+    m_unknownList.append(QStringLiteral("%1 \"%2\"").arg(shownCaption(field), text));
     return text;
 }
 
@@ -111,7 +116,7 @@ void ImportPlan::readRows(Database& db, const QDate& today)
             case FieldKind::Date: {
                 const QDate date = readDate(value, today);
                 if (!date.isValid())
-                    problem(QStringLiteral("%1 \"%2\" is not a date; left empty").arg(f.caption, value));
+                    problem(Tr::tr("%1 \"%2\" is not a date; left empty").arg(shownCaption(f), value));
                 else
                     stored = sql::date(date);
                 break;
@@ -119,8 +124,7 @@ void ImportPlan::readRows(Database& db, const QDate& today)
             case FieldKind::Phone: {
                 const QString digits = phones::tenDigits(value);
                 if (digits.isEmpty())
-                    problem(
-                        QStringLiteral("%1 \"%2\" does not have ten digits; stored as it is").arg(f.caption, value));
+                    problem(Tr::tr("%1 \"%2\" does not have ten digits; stored as it is").arg(shownCaption(f), value));
                 stored = digits.isEmpty() ? value : digits;
                 break;
             }
@@ -128,7 +132,7 @@ void ImportPlan::readRows(Database& db, const QDate& today)
                 bool ok = false;
                 stored = sql::yesNo(readYesNo(value, &ok));
                 if (!ok)
-                    problem(QStringLiteral("%1 \"%2\" is not yes or no; stored as no").arg(f.caption, value));
+                    problem(Tr::tr("%1 \"%2\" is not yes or no; stored as no").arg(shownCaption(f), value));
                 break;
             }
             case FieldKind::Lookup:
@@ -138,7 +142,7 @@ void ImportPlan::readRows(Database& db, const QDate& today)
                 const QString known = f.key == QLatin1String("gender") ? readGender(value) : readMaritalStatus(value);
                 if (known.isEmpty() && !m_unknown.contains(f.key + QLatin1Char('\n') + listKey(value))) {
                     m_unknown.insert(f.key + QLatin1Char('\n') + listKey(value), { &f, value });
-                    m_unknownList.append(QStringLiteral("%1 \"%2\" (kept as it is)").arg(f.caption, value));
+                    m_unknownList.append(Tr::tr("%1 \"%2\" (kept as it is)").arg(shownCaption(f), value));
                 }
                 stored = known.isEmpty() ? value : known;
                 break;
@@ -155,7 +159,7 @@ void ImportPlan::readRows(Database& db, const QDate& today)
                 if (!ok)
                     p.headMarked = readRelationship(value, QString()).head;
                 if (!ok && !p.headMarked)
-                    problem(QStringLiteral("%1 \"%2\" is not yes or no; taken as no").arg(f.caption, value));
+                    problem(Tr::tr("%1 \"%2\" is not yes or no; taken as no").arg(shownCaption(f), value));
                 break;
             }
             }
@@ -174,17 +178,17 @@ void ImportPlan::readRows(Database& db, const QDate& today)
             if (emptyValue(g.column->valueOf(p.record)))
                 g.column->read(p.record, g.value);
         }
-        if (p.familyKey.isEmpty() && !familyColumn && m_mapping.bundleByAddress && !p.record.lastName.trimmed().isEmpty()
-            && !p.record.address1.trimmed().isEmpty())
+        if (p.familyKey.isEmpty() && !familyColumn && m_mapping.bundleByAddress
+            && !p.record.lastName.trimmed().isEmpty() && !p.record.address1.trimmed().isEmpty())
             p.familyKey = QStringLiteral("address\n%1\n%2\n%3")
                               .arg(foldedKey(p.record.lastName), foldedKey(p.record.address1).simplified(),
                                   foldedKey(p.record.zip.isEmpty() ? p.record.city : p.record.zip));
         if (!row.extra.isEmpty())
-            problem(QStringLiteral("values after the last named column left out: %1")
-                        .arg(row.extra.join(QStringLiteral(", "))));
+            problem(
+                Tr::tr("values after the last named column left out: %1").arg(row.extra.join(QStringLiteral(", "))));
         if (p.record.firstName.trimmed().isEmpty() && p.record.lastName.trimmed().isEmpty()) {
             p.rejected = true;
-            problem(QStringLiteral("no first or last name"), false);
+            problem(Tr::tr("no first or last name"), false);
         }
         p.action = m_mapping.duplicates;
         m_people.append(p);
@@ -207,7 +211,7 @@ QList<ImportPlan::Given> ImportPlan::givenValues(Database& db)
         else if (const QString known = readGender(text); !known.isEmpty())
             value = known;
         out.append({ Members::column(field.column), value });
-        m_givenList.append(QStringLiteral("%1 = %2").arg(field.caption, value));
+        m_givenList.append(QStringLiteral("%1 = %2").arg(shownCaption(field), value));
     }
     return out;
 }
@@ -309,11 +313,11 @@ Preview ImportPlan::preview() const
 QString ImportPlan::matchName(Database& db, const DuplicateMatch& match) const
 {
     if (match.id < 0)
-        return QStringLiteral("the row on line %1").arg(m_people.at(-1 - match.id).line);
+        return Tr::tr("the row on line %1").arg(m_people.at(-1 - match.id).line);
     QString name;
     db.scan(QStringLiteral("SELECT Last_Name, First_Name FROM Member WHERE ID = ?"), { match.id },
         [&](const RowView& row) { name = leaderName(row.text(0), row.text(1)); });
-    return QStringLiteral("%1 (ID %2)").arg(name).arg(match.id);
+    return Tr::tr("%1 (ID %2)").arg(name).arg(match.id);
 }
 
 ImportResult ImportPlan::run(Database& db, const Clock& clock, const RunOptions& options) const
@@ -327,7 +331,7 @@ ImportResult ImportPlan::run(Database& db, const Clock& clock, const RunOptions&
         const QDateTime now = clock.now();
         Transaction tx(db);
         // Read before writing, so under the lock another import waits for.
-        rows::lockTable(db, QStringLiteral("Member"), QStringLiteral("the people"));
+        rows::lockTable(db, QStringLiteral("Member"), Tr::tr("the people"));
         QList<PlannedPerson> people = m_people;
         if (db.othersChangeMark() != m_churchMark)
             matchAll(db, people);

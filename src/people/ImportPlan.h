@@ -14,8 +14,8 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
-#include <QMap>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 

@@ -5,6 +5,7 @@
 #include "data/Sql.h"
 #include "people/Duplicates.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -13,6 +14,10 @@
 namespace pw::people {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(PossibleDuplicates)
+    };
 
     using Pair = QPair<qint64, qint64>;
 
@@ -62,15 +67,15 @@ QList<PossibleDuplicate> findPossibleDuplicates(Database& db)
                 sql::appendSortKey(key, row.text(i));
                 key.append(QChar(1));
             }
-            shown.insert(row.integer(0), { QStringLiteral("%1 (ID %2)").arg(name).arg(row.integer(0)), key });
+            shown.insert(row.integer(0), { Tr::tr("%1 (ID %2)").arg(name).arg(row.integer(0)), key });
         });
 
     QList<PossibleDuplicate> out;
     out.reserve(found.size());
     for (auto it = found.cbegin(); it != found.cend(); ++it) {
         const Pair& pair = it.key();
-        out.append({ pair.first, pair.second, it.value(), shown.value(pair.first).name,
-            shown.value(pair.second).name });
+        out.append(
+            { pair.first, pair.second, it.value(), shown.value(pair.first).name, shown.value(pair.second).name });
     }
     std::sort(out.begin(), out.end(), [&](const PossibleDuplicate& a, const PossibleDuplicate& b) {
         const QString& ka = shown[a.first].sortKey;

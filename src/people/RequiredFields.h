@@ -13,7 +13,8 @@ namespace people {
 
     // The captions of the fields the person lacks, in the order Member
     // Status, First Name, Last Name, Gender, Church Status, Prospect Status;
-    // empty when none is missing.
+    // empty when none is missing. The captions are in English; they are
+    // shown through QCoreApplication::translate("RequiredFields", caption).
     QStringList missingRequiredFields(const MemberRecord& person);
 
 } // namespace people
