@@ -251,7 +251,7 @@ void frmImportPeople::fillMapping(const ImportMapping& mapping)
         combo->setObjectName(QStringLiteral("cmbField%1").arg(i));
         combo->addItem(tr("(ignore)"), QString());
         for (const ImportField& f : importFields())
-            combo->addItem(f.caption, f.key);
+            combo->addItem(people::shownCaption(f), f.key);
         combo->setCurrentIndex(std::max(0, combo->findData(mapping.columns.value(name))));
         tblMapping->setCellWidget(i, 2, combo);
     }
