@@ -2,7 +2,6 @@
 
 #include "app/BackupCommands.h"
 #include "app/Config.h"
-#include "widgets/Guard.h"
 #include "cli/Jobs.h"
 #include "data/Backup.h"
 #include "data/Clock.h"
@@ -11,12 +10,19 @@
 #include "data/Health.h"
 #include "data/NewDatabaseFile.h"
 #include "data/Postgres.h"
+#include "widgets/Guard.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(BackupJobs)
+};
+} // namespace
 
 namespace pw::cli {
 
@@ -45,9 +51,8 @@ namespace {
         const QFileInfo target(databasePath);
         const QString path = target.absoluteFilePath();
         if (!target.absoluteDir().exists())
-            throw DbError(
-                QStringLiteral("The folder of the database \"%1\" does not exist; check the configuration file.")
-                    .arg(native(path)));
+            throw DbError(Tr::tr("The folder of the database \"%1\" does not exist; check the configuration file.")
+                              .arg(native(path)));
         const backup::SourceFile source(file, backup::SourceFile::Check::WithAccount, target.absolutePath());
 
         NewDatabaseFile::removeStaleLeftoversIn(target.absolutePath(), path);
@@ -71,8 +76,8 @@ namespace {
                 replaced.savedCopy = saved;
                 if (!files::moveWithCompanions(path, replaced.savedCopy))
                     throw DbError(DbError::Kind::ReadOnly,
-                        QStringLiteral("The database \"%1\" could not be moved aside to \"%2\"; it is unchanged. Check "
-                                       "that you may change files in its folder.")
+                        Tr::tr("The database \"%1\" could not be moved aside to \"%2\"; it is unchanged. Check "
+                               "that you may change files in its folder.")
                             .arg(native(path), native(replaced.savedCopy)),
                         QString());
             }
@@ -80,8 +85,8 @@ namespace {
                 if (!replaced.savedCopy.isEmpty())
                     files::moveWithCompanions(replaced.savedCopy, path);
                 throw DbError(DbError::Kind::Io,
-                    QStringLiteral("The restored database could not be put in place as \"%1\"; the database is "
-                                   "unchanged.")
+                    Tr::tr("The restored database could not be put in place as \"%1\"; the database is "
+                           "unchanged.")
                         .arg(native(path)),
                     QString());
             }
@@ -126,8 +131,9 @@ int runBackupCommand(const QString& configPath, const QString& target)
         const backup::SourceFile source(values.databasePath, backup::SourceFile::Check::Readable);
         auto database = source.open();
         const backup::Copy copy = backup::backUp(*database, target, values.pictureFolder);
-        std::printf("Backed up %s to %s (%s).\n%s\n", qPrintable(native(source.file())), qPrintable(native(copy.path)),
-            qPrintable(backups::sizeText(copy.size)),
+        std::printf("%s\n%s\n",
+            qPrintable(Tr::tr("Backed up %1 to %2 (%3).")
+                           .arg(native(source.file()), native(copy.path), backups::sizeText(copy.size))),
             qPrintable(backups::picturesSentence(copy, values.pictureFolder)));
         return 0;
     } catch (const std::exception& e) {
@@ -167,20 +173,24 @@ int runRestoreCommand(const QString& configPath, const QString& file, const Cloc
         if (unusable) {
             const Replaced r = restoreOverUnusable(values.databasePath, backupFile, clock, values.pictureFolder);
             const QString target = native(QFileInfo(values.databasePath).absoluteFilePath());
-            std::printf("Restored %s from %s (%s).%s\n", qPrintable(target), qPrintable(native(backupFile)),
-                qPrintable(backups::sizeText(r.size)),
+            std::printf("%s%s\n",
+                qPrintable(
+                    Tr::tr("Restored %1 from %2 (%3).").arg(target, native(backupFile), backups::sizeText(r.size))),
                 qPrintable(backups::restoredPictures(r.restored, backupFile, values.pictureFolder)));
             if (!r.savedCopy.isEmpty())
-                std::printf(
-                    "The database could not be used; it was moved aside to %s.\n", qPrintable(native(r.savedCopy)));
+                std::printf("%s\n",
+                    qPrintable(
+                        Tr::tr("The database could not be used; it was moved aside to %1.").arg(native(r.savedCopy))));
             return 0;
         }
         const backup::Restored r = backup::restore(*database, backupFile, clock, values.pictureFolder);
-        std::printf("Restored %s from %s (%s).%s\n", qPrintable(native(database->path())),
-            qPrintable(native(backupFile)), qPrintable(backups::sizeText(r.size)),
+        std::printf("%s%s\n",
+            qPrintable(Tr::tr("Restored %1 from %2 (%3).")
+                           .arg(native(database->path()), native(backupFile), backups::sizeText(r.size))),
             qPrintable(backups::restoredPictures(r, backupFile, values.pictureFolder)));
-        std::printf("The database as it was before is kept as %s%s.\n", qPrintable(native(r.savedCopy)),
-            qPrintable(backups::keptPictures(r)));
+        std::printf("%s\n",
+            qPrintable(Tr::tr("The database as it was before is kept as %1%2.")
+                           .arg(native(r.savedCopy), backups::keptPictures(r))));
         return 0;
     } catch (const std::exception& e) {
         printError(errorText(e));
@@ -191,16 +201,16 @@ int runRestoreCommand(const QString& configPath, const QString& file, const Cloc
 void registerBackup(Jobs& jobs)
 {
     jobs.registerJob({ { QStringLiteral("backup"), QStringLiteral("FILE"),
-                           QStringLiteral("Write a checked backup of the database config.txt names to FILE (which "
-                                          "must not exist) and stop.") },
+                           Tr::tr("Write a checked backup of the database config.txt names to FILE (which "
+                                  "must not exist) and stop.") },
         {}, {}, {}, [](const JobInput& input) { return runBackupCommand(input.configPath, input.file); } });
 }
 
 void registerRestore(Jobs& jobs)
 {
     jobs.registerJob({ { QStringLiteral("restore"), QStringLiteral("FILE"),
-                           QStringLiteral("Put the backup FILE in place of the database config.txt names, keeping "
-                                          "that database as a dated copy beside it, and stop.") },
+                           Tr::tr("Put the backup FILE in place of the database config.txt names, keeping "
+                                  "that database as a dated copy beside it, and stop.") },
         {}, {}, {},
         [](const JobInput& input) { return runRestoreCommand(input.configPath, input.file, SystemClock()); } });
 }

@@ -8,10 +8,17 @@
 #include <QDir>
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <vector>
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <vector>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+} // namespace
 
 namespace pw::cli {
 
@@ -59,11 +66,14 @@ namespace {
     // opened; printed from the message handler as the window system gives up.
     void displayFailed()
     {
-        const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr,
-            "pewlark: The display%s%s%s could not be opened, so Pewlark's windows cannot be shown; the command-line "
-            "jobs (pewlark --help) need no display.\n",
-            display.isEmpty() ? "" : " \"", display.constData(), display.isEmpty() ? "" : "\"");
+        const QString display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
+        const QString message = display.isEmpty()
+            ? Tr::tr("The display could not be opened, so Pewlark's windows cannot be shown; the command-line jobs "
+                     "(pewlark --help) need no display.")
+            : Tr::tr("The display \"%1\" could not be opened, so Pewlark's windows cannot be shown; the "
+                     "command-line jobs (pewlark --help) need no display.")
+                  .arg(display);
+        std::fprintf(stderr, "pewlark: %s\n", qPrintable(message));
         std::fflush(stderr);
     }
 
@@ -134,18 +144,18 @@ CommandLine parseCommandLine(const QStringList& arguments, const Jobs& jobs)
     }
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Pewlark: the church office's membership roll and outreach."));
+    parser.setApplicationDescription(Tr::tr("Pewlark: the church office's membership roll and outreach."));
     const QCommandLineOption helpOption(
-        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show these options and stop."));
+        { QStringLiteral("h"), QStringLiteral("help") }, Tr::tr("Show these options and stop."));
     const QCommandLineOption versionOption(
-        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and stop."));
+        { QStringLiteral("v"), QStringLiteral("version") }, Tr::tr("Show the version and stop."));
     const QCommandLineOption configOption(QStringLiteral("config"),
-        QStringLiteral("Read FILE instead of the first of config.txt beside the program, "
-                       "~/.config/pewlark/config.txt and /etc/pewlark/config.txt."),
+        Tr::tr("Read FILE instead of the first of config.txt beside the program, "
+               "~/.config/pewlark/config.txt and /etc/pewlark/config.txt."),
         "FILE");
     const QCommandLineOption whereOption(QStringLiteral("where"),
-        QStringLiteral("Show which configuration file is used, and the database and picture folder it names, and "
-                       "stop."));
+        Tr::tr("Show which configuration file is used, and the database and picture folder it names, and "
+               "stop."));
     parser.addOptions({ helpOption, versionOption, configOption, whereOption });
     // Each job's option, then the options that go with it alone. An option
     // two jobs take (--into) is listed with the first.
@@ -192,7 +202,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const Jobs& jobs)
             result.target = positional.takeFirst();
     }
     if (!positional.isEmpty())
-        return mistake(QStringLiteral("Unexpected argument \"%1\".").arg(positional.constFirst()));
+        return mistake(Tr::tr("Unexpected argument \"%1\".").arg(positional.constFirst()));
 
     QStringList chosen;
     const JobEntry* job = nullptr;
@@ -206,9 +216,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const Jobs& jobs)
         result.file = entry.option.valueName.isEmpty() ? QStringLiteral("yes") : parser.value(entry.option.name);
     }
     if (chosen.size() > 1)
-        return mistake(QStringLiteral("Choose one of %1.").arg(chosen.join(QStringLiteral(", "))));
+        return mistake(Tr::tr("Choose one of %1.").arg(chosen.join(QStringLiteral(", "))));
     if (job && result.file.isEmpty())
-        return mistake(QStringLiteral("%1 needs a file name.").arg(chosen.constFirst()));
+        return mistake(Tr::tr("%1 needs a file name.").arg(chosen.constFirst()));
     if (job && !job->target.name.isEmpty() && result.target.isEmpty())
         return mistake(job->targetMissing);
 
@@ -224,7 +234,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const Jobs& jobs)
     for (const JobEntry& entry : jobs.entries()) {
         for (const OptionEntry& with : entry.with) {
             if (parser.isSet(with.name) && !takes(job, with.name))
-                return mistake(QStringLiteral("--%1 goes with --%2.").arg(with.name, entry.option.name));
+                return mistake(Tr::tr("--%1 goes with --%2.").arg(with.name, entry.option.name));
             if (job == &entry)
                 result.options.insert(with.name,
                     with.valueName.isEmpty() ? (parser.isSet(with.name) ? QStringLiteral("yes") : QString())
@@ -239,25 +249,26 @@ int printWhere(const QString& configPath, bool configGiven, FILE* out)
     const config::Places places = config::places();
     const QString file = configGiven ? configPath : config::locate(places);
     if (file.isEmpty()) {
-        std::fprintf(out,
-            "No configuration file was found. Pewlark looks for, in this order:\n  %s\n  %s\n  %s\n"
-            "Started on the desktop, it opens its welcome window, which writes %s.\n",
-            qPrintable(QDir::toNativeSeparators(places.beside)), qPrintable(QDir::toNativeSeparators(places.user)),
-            qPrintable(QDir::toNativeSeparators(places.office)), qPrintable(QDir::toNativeSeparators(places.user)));
+        std::fprintf(out, "%s",
+            qPrintable(Tr::tr("No configuration file was found. Pewlark looks for, in this order:\n  %1\n  %2\n  %3\n"
+                              "Started on the desktop, it opens its welcome window, which writes %2.\n")
+                           .arg(QDir::toNativeSeparators(places.beside), QDir::toNativeSeparators(places.user),
+                               QDir::toNativeSeparators(places.office))));
         return 1;
     }
-    const QString which = configGiven ? QStringLiteral("given with --config")
-        : file == places.beside           ? QStringLiteral("beside the program")
-        : file == places.user             ? QStringLiteral("the user's own")
-                                          : QStringLiteral("the office's");
-    std::fprintf(out, "Configuration: %s (%s)\n", qPrintable(QDir::toNativeSeparators(file)), qPrintable(which));
+    const QString which = configGiven ? Tr::tr("given with --config")
+        : file == places.beside       ? Tr::tr("beside the program")
+        : file == places.user         ? Tr::tr("the user's own")
+                                      : Tr::tr("the office's");
+    std::fprintf(out, "%s\n", qPrintable(Tr::tr("Configuration: %1 (%2)").arg(QDir::toNativeSeparators(file), which)));
     try {
         const ConfigValues values = config::load(file);
-        std::fprintf(out, "Database: %s\nPictures: %s\n", qPrintable(postgres::shown(values.databasePath)),
-            qPrintable(values.pictureFolder));
+        std::fprintf(out, "%s\n",
+            qPrintable(
+                Tr::tr("Database: %1\nPictures: %2").arg(postgres::shown(values.databasePath), values.pictureFolder)));
         return 0;
     } catch (const Error& e) {
-        std::fprintf(out, "It cannot be read: %s\n", qPrintable(e.text()));
+        std::fprintf(out, "%s\n", qPrintable(Tr::tr("It cannot be read: %1").arg(e.text())));
         return 1;
     }
 }
@@ -276,8 +287,8 @@ QString missingDisplay(const QStringList& windowSystemArguments)
     }
     if (platform::displayFromEnvironment() && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return QStringLiteral("There is no display to show Pewlark's windows on (DISPLAY is not set); start it on the "
-                              "desktop. The command-line jobs (pewlark --help) need no display.");
+        return Tr::tr("There is no display to show Pewlark's windows on (DISPLAY is not set); start it on the "
+                      "desktop. The command-line jobs (pewlark --help) need no display.");
     return {};
 }
 
@@ -289,8 +300,6 @@ int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Ap
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     };
     Jobs jobs;
-    if (registerJobs)
-        registerJobs(jobs);
     // The options are read, and the command-line jobs run, without the
     // window system, so none of them needs a display.
     CommandLine command;
@@ -298,6 +307,10 @@ int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Ap
     {
         QCoreApplication app(argc, argv);
         name();
+        // Registered once the application exists: the help texts are
+        // translated as the jobs are registered.
+        if (registerJobs)
+            registerJobs(jobs);
         command = parseCommandLine(QCoreApplication::arguments(), jobs);
         painting = command.task == CommandLine::Task::Job && jobs.find(command.job)->paints;
         if (command.task != CommandLine::Task::Windows && !painting)

@@ -10,9 +10,16 @@
 #include "widgets/Formats.h"
 #include "widgets/Guard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(GivingJobs)
+};
+} // namespace
 
 namespace pw::cli {
 
@@ -37,7 +44,7 @@ namespace {
         run.pdfFolder = input.option(QStringLiteral("pdf"));
         run.csvFile = input.option(QStringLiteral("csv"));
         if (run.pdfFolder.isEmpty())
-            return mistake(QStringLiteral("--statements needs --pdf DIR, the folder the statements are written to."));
+            return mistake(Tr::tr("--statements needs --pdf DIR, the folder the statements are written to."));
         const QDate today = SystemClock().today();
         giving::Period period = giving::lastCalendarYear(today);
         for (const auto& [name, date] :
@@ -47,15 +54,15 @@ namespace {
                 continue;
             *date = readDate(given, today);
             if (!date->isValid())
-                return mistake(QStringLiteral("--%1 takes a date such as 2026-12-31, not \"%2\".").arg(name, given));
+                return mistake(Tr::tr("--%1 takes a date such as 2026-12-31, not \"%2\".").arg(name, given));
         }
         if (period.from > period.to)
-            return mistake(QStringLiteral("The period starts (%1) after it ends (%2).")
+            return mistake(Tr::tr("The period starts (%1) after it ends (%2).")
                                .arg(formats::dateText(period.from), formats::dateText(period.to)));
         try {
             if (!QFileInfo(run.pdfFolder).isDir() && !QDir().mkpath(run.pdfFolder))
-                throw Error(QStringLiteral("The folder \"%1\" could not be made.")
-                                .arg(QDir::toNativeSeparators(run.pdfFolder)));
+                throw Error(
+                    Tr::tr("The folder \"%1\" could not be made.").arg(QDir::toNativeSeparators(run.pdfFolder)));
             const ConfigValues values = config::load(input.configPath);
             // Only read: an older church file is read in an upgraded working copy.
             const backup::ReadOnlyChurch church = backup::openToRead(values.databasePath);
@@ -63,15 +70,16 @@ namespace {
             const giving::StatementSource source(*db, period);
             const giving::StatementRunResult result
                 = giving::writeStatements(source, giving::churchHeading(*db, today), run);
-            out << QStringLiteral("%1 statement%2 for %3 to %4 written to %5.")
+            out << (result.written == 1 ? Tr::tr("%1 statement for %2 to %3 written to %4.")
+                                        : Tr::tr("%1 statements for %2 to %3 written to %4."))
                        .arg(result.written)
-                       .arg(result.written == 1 ? QString() : QStringLiteral("s"), formats::dateText(period.from),
-                           formats::dateText(period.to), QDir::toNativeSeparators(run.pdfFolder))
+                       .arg(formats::dateText(period.from), formats::dateText(period.to),
+                           QDir::toNativeSeparators(run.pdfFolder))
                 << Qt::endl;
             if (!run.csvFile.isEmpty())
-                out << QStringLiteral("Totals per fund: %1").arg(QDir::toNativeSeparators(run.csvFile)) << Qt::endl;
+                out << Tr::tr("Totals per fund: %1").arg(QDir::toNativeSeparators(run.csvFile)) << Qt::endl;
             if (!result.withoutAddress.isEmpty())
-                out << QStringLiteral("Without an address (the statement is written, but cannot be mailed): %1")
+                out << Tr::tr("Without an address (the statement is written, but cannot be mailed): %1")
                            .arg(result.withoutAddress.join(QStringLiteral("; ")))
                     << Qt::endl;
             return 0;
@@ -101,33 +109,32 @@ namespace {
 void registerImportGifts(Jobs& jobs)
 {
     jobs.registerJob({ { QStringLiteral("import-gifts"), QStringLiteral("FILE"),
-                           QStringLiteral("Import the gifts of the CSV table FILE (as online-giving services export "
-                                          "them) into one new batch of the database config.txt names (or the one "
-                                          "--into names), after a backup, and stop.") },
+                           Tr::tr("Import the gifts of the CSV table FILE (as online-giving services export "
+                                  "them) into one new batch of the database config.txt names (or the one "
+                                  "--into names), after a backup, and stop.") },
         { { QStringLiteral("mapping"), QStringLiteral("FILE"),
-              QStringLiteral("Which column fills which field of the import (JSON).") },
-            { QStringLiteral("dry-run"), QString(),
-                QStringLiteral("Print what the import would do and write nothing.") },
+              Tr::tr("Which column fills which field of the import (JSON).") },
+            { QStringLiteral("dry-run"), QString(), Tr::tr("Print what the import would do and write nothing.") },
             { QStringLiteral("create-funds"), QString(),
-                QStringLiteral("Create the funds --import-gifts names that the church lacks, instead of leaving "
-                               "their rows out.") },
+                Tr::tr("Create the funds --import-gifts names that the church lacks, instead of leaving "
+                       "their rows out.") },
             { QStringLiteral("into"), QStringLiteral("DB"),
-                QStringLiteral("The database the import writes to, instead of the one config.txt names.") } },
+                Tr::tr("The database the import writes to, instead of the one config.txt names.") } },
         {}, {}, &importGifts });
 }
 
 void registerStatements(Jobs& jobs)
 {
     JobEntry entry { { QStringLiteral("statements"), QString(),
-                         QStringLiteral("Write the contribution statements of everybody who gave in the period, one "
-                                        "PDF per giver or household in the folder --pdf names, and stop.") },
+                         Tr::tr("Write the contribution statements of everybody who gave in the period, one "
+                                "PDF per giver or household in the folder --pdf names, and stop.") },
         { { QStringLiteral("from"), QStringLiteral("DATE"),
-              QStringLiteral("The first day of --statements' period (default: January 1 of last year).") },
+              Tr::tr("The first day of --statements' period (default: January 1 of last year).") },
             { QStringLiteral("to"), QStringLiteral("DATE"),
-                QStringLiteral("The last day of --statements' period (default: December 31 of last year).") },
-            { QStringLiteral("pdf"), QStringLiteral("DIR"), QStringLiteral("The folder --statements writes to.") },
+                Tr::tr("The last day of --statements' period (default: December 31 of last year).") },
+            { QStringLiteral("pdf"), QStringLiteral("DIR"), Tr::tr("The folder --statements writes to.") },
             { QStringLiteral("csv"), QStringLiteral("FILE"),
-                QStringLiteral("Also write the totals of --statements per giver and fund to the CSV file FILE.") } },
+                Tr::tr("Also write the totals of --statements per giver and fund to the CSV file FILE.") } },
         {}, {}, &statements };
     entry.paints = true;
     jobs.registerJob(std::move(entry));

@@ -5,8 +5,15 @@
 #include "legacy/Importer.h"
 #include "legacy/JetTools.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ImportJobs)
+};
+} // namespace
 
 namespace pw::cli {
 
@@ -14,7 +21,7 @@ int runImportCommand(
     legacy::ToolRunner& runner, const legacy::ImportOptions& options, QTextStream& out, QTextStream& err)
 {
     if (options.target.isEmpty()) {
-        err << "pewlark: --import-legacy needs --into NEW.sqlite, the new database to write." << Qt::endl;
+        err << "pewlark: " << Tr::tr("--import-legacy needs --into NEW.sqlite, the new database to write.") << Qt::endl;
         return 2;
     }
     try {
@@ -39,11 +46,11 @@ int runImportCommand(
 void registerImportLegacy(Jobs& jobs)
 {
     jobs.registerJob({ { QStringLiteral("import-legacy"), QStringLiteral("FILE"),
-                           QStringLiteral("Import the older program's database FILE (.mdb) into the new file --into "
-                                          "names, and stop.") },
-        { { QStringLiteral("into"), QStringLiteral("FILE"), QStringLiteral("New database for --import-legacy.") },
+                           Tr::tr("Import the older program's database FILE (.mdb) into the new file --into "
+                                  "names, and stop.") },
+        { { QStringLiteral("into"), QStringLiteral("FILE"), Tr::tr("New database for --import-legacy.") },
             { QStringLiteral("pictures"), QStringLiteral("DIR"),
-                QStringLiteral("Picture folder for --import-legacy to check.") } },
+                Tr::tr("Picture folder for --import-legacy to check.") } },
         {}, {}, [](const JobInput& input) {
             legacy::ProcessRunner runner;
             QTextStream out(stdout);

@@ -6,8 +6,15 @@
 #include "people/ImportCommand.h"
 #include "widgets/Guard.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(PeopleJobs)
+};
+} // namespace
 
 namespace pw::cli {
 
@@ -33,18 +40,17 @@ namespace {
 void registerImportPeople(Jobs& jobs)
 {
     jobs.registerJob({ { QStringLiteral("import-people"), QStringLiteral("FILE"),
-                           QStringLiteral("Import the people of the CSV table FILE into the database config.txt names "
-                                          "(or the one --into names), after a backup, and stop.") },
+                           Tr::tr("Import the people of the CSV table FILE into the database config.txt names "
+                                  "(or the one --into names), after a backup, and stop.") },
         { { QStringLiteral("mapping"), QStringLiteral("FILE"),
-              QStringLiteral("Which column fills which field for --import-people, as File > Import People... saves "
-                             "it.") },
-            { QStringLiteral("dry-run"), QString(),
-                QStringLiteral("Print the preview of --import-people and write nothing.") },
+              Tr::tr("Which column fills which field for --import-people, as File > Import People... saves "
+                     "it.") },
+            { QStringLiteral("dry-run"), QString(), Tr::tr("Print the preview of --import-people and write nothing.") },
             { QStringLiteral("duplicates"), QStringLiteral("skip|fill|add"),
-                QStringLiteral("What --import-people does with people already in the church: skip them (the "
-                               "default), fill their empty fields, or add them anyway.") },
+                Tr::tr("What --import-people does with people already in the church: skip them (the "
+                       "default), fill their empty fields, or add them anyway.") },
             { QStringLiteral("into"), QStringLiteral("DB"),
-                QStringLiteral("The database --import-people imports into, instead of the one config.txt names.") } },
+                Tr::tr("The database --import-people imports into, instead of the one config.txt names.") } },
         {}, {}, &importPeople });
 }
 

@@ -22,11 +22,24 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Backup)
+};
+} // namespace
+
 namespace pw::backup {
 
 namespace {
 
     QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+    // A refusal of this file's own, which says everything already.
+    DbError finalError(DbError e)
+    {
+        e.setFinal();
+        return e;
+    }
 
     qint64 nowMs()
     {
@@ -60,7 +73,7 @@ namespace {
         DbError error() const
         {
             if (!m_handle)
-                return DbError(QStringLiteral("The file \"%1\" could not be opened.").arg(native(m_path)));
+                return DbError(Tr::tr("The file \"%1\" could not be opened.").arg(native(m_path)));
             return engine::error(sqlite3_extended_errcode(m_handle), sqlite3_system_errno(m_handle),
                 QString::fromUtf8(sqlite3_errmsg(m_handle)), m_path);
         }
@@ -124,26 +137,26 @@ namespace {
         QString reason;
         switch (cause.kind()) {
         case DbError::Kind::DiskFull:
-            reason = QStringLiteral("there is no room left on the disk. Free some space or choose another disk.");
+            reason = Tr::tr("there is no room left on the disk. Free some space or choose another disk.");
             break;
         case DbError::Kind::ReadOnly:
-            reason = QStringLiteral("the folder cannot be written. Choose another folder.");
+            reason = Tr::tr("the folder cannot be written. Choose another folder.");
             break;
         case DbError::Kind::Locked:
-            reason = QStringLiteral("another program or workstation kept the database busy. Try again in a moment.");
+            reason = Tr::tr("another program or workstation kept the database busy. Try again in a moment.");
             break;
         case DbError::Kind::Damaged:
-            reason = QStringLiteral("the database is damaged. Restore the most recent backup that passes its check.");
+            reason = Tr::tr("the database is damaged. Restore the most recent backup that passes its check.");
             break;
         case DbError::Kind::Io:
-            reason = QStringLiteral("the disk reported an error. Check that it is available, then try again.");
+            reason = Tr::tr("the disk reported an error. Check that it is available, then try again.");
             break;
         case DbError::Kind::Other:
             reason = cause.message();
             break;
         }
         return DbError(cause.kind() == DbError::Kind::Other ? DbError::Kind::Io : cause.kind(),
-            QStringLiteral("The backup \"%1\" could not be written: %2").arg(native(target), reason),
+            Tr::tr("The backup \"%1\" could not be written: %2").arg(native(target), reason),
             cause.detail().isEmpty() ? cause.message() : cause.detail());
     }
 
@@ -154,15 +167,15 @@ namespace {
         RawFile raw(path, false);
         const QStringList check = raw.column("PRAGMA quick_check");
         if (check != QStringList { QStringLiteral("ok") })
-            throw DbError(DbError::Kind::Damaged,
-                QStringLiteral("The file \"%1\" is damaged (the engine's check found problems); it cannot be used.")
+            throw finalError(DbError(DbError::Kind::Damaged,
+                Tr::tr("The file \"%1\" is damaged (the engine's check found problems); it cannot be used.")
                     .arg(native(shown)),
-                check.mid(0, 3).join(QStringLiteral("; ")));
+                check.mid(0, 3).join(QStringLiteral("; "))));
         const QStringList version = raw.column("SELECT MAX(Version) FROM Schema_Version");
         const int found = version.isEmpty() ? 0 : version.first().toInt();
         if (found < 1 || found > schema::kCurrentVersion)
-            throw DbError(
-                QStringLiteral("The file \"%1\" is not a Pewlark database this program can read.").arg(native(shown)));
+            throw finalError(
+                DbError(Tr::tr("The file \"%1\" is not a Pewlark database this program can read.").arg(native(shown))));
     }
 
     QString suffixed(const QString& base, const QString& suffix)
@@ -200,7 +213,11 @@ namespace {
     // The name a copy was to take was taken meanwhile, by another process.
     class NameTaken : public DbError {
     public:
-        using DbError::DbError;
+        explicit NameTaken(const QString& text)
+            : DbError(text)
+        {
+            setFinal();
+        }
     };
 
     // The file's header names the write-ahead log as its journal.
@@ -250,7 +267,7 @@ namespace {
                 QFile source(from);
                 if (!source.copy(QDir(m_temporary).filePath(name)))
                     throw DbError(DbError::Kind::Io,
-                        QStringLiteral("The picture \"%1\" could not be copied into \"%2\": %3")
+                        Tr::tr("The picture \"%1\" could not be copied into \"%2\": %3")
                             .arg(native(from), native(m_target), source.errorString()),
                         QString());
                 ++copied;
@@ -269,10 +286,10 @@ namespace {
             const int error = files::renameInto(m_temporary, m_target, false);
             if (error == EEXIST || error == ENOTEMPTY)
                 throw NameTaken(
-                    QStringLiteral("The folder \"%1\" already exists; it was left unchanged.").arg(native(m_target)));
+                    Tr::tr("The folder \"%1\" already exists; it was left unchanged.").arg(native(m_target)));
             if (error != 0)
                 throw DbError(files::kindOfError(error),
-                    QStringLiteral("The pictures could not be put in place as \"%1\": %2")
+                    Tr::tr("The pictures could not be put in place as \"%1\": %2")
                         .arg(native(m_target), files::whyNotWritten(error, m_target)),
                     QString());
             m_temporary.clear();
@@ -296,9 +313,9 @@ namespace {
         void makeFolder(const QString& pictureFolder)
         {
             if (!QDir().mkdir(m_temporary))
-                throw DbError(DbError::Kind::ReadOnly,
-                    QStringLiteral("The folder for the pictures \"%1\" could not be created.").arg(native(m_target)),
-                    QString());
+                throw finalError(DbError(DbError::Kind::ReadOnly,
+                    Tr::tr("The folder for the pictures \"%1\" could not be created.").arg(native(m_target)),
+                    QString()));
             QFile::setPermissions(m_temporary, QFileInfo(pictureFolder).permissions());
         }
 
@@ -321,17 +338,17 @@ Copy backUp(Database& db, const QString& target, const QString& pictureFolder, b
     const QFileInfo info(target);
     const QString path = info.absoluteFilePath();
     if (db.inTransaction())
-        throw DbError(QStringLiteral("A backup cannot be made while a change is being saved; try again."));
+        throw DbError(Tr::tr("A backup cannot be made while a change is being saved; try again."));
     if (info.isDir())
-        throw DbError(QStringLiteral("\"%1\" is a folder; give the backup a file name inside it.").arg(native(path)));
+        throw DbError(Tr::tr("\"%1\" is a folder; give the backup a file name inside it.").arg(native(path)));
     if (!info.absoluteDir().exists())
-        throw DbError(QStringLiteral("The folder of the backup \"%1\" does not exist.").arg(native(path)));
+        throw DbError(Tr::tr("The folder of the backup \"%1\" does not exist.").arg(native(path)));
     if (sameFile(path, db.path()) || sameFile(path, db.shownPath()))
-        throw DbError(QStringLiteral("The backup cannot be written over the database \"%1\" itself; choose another "
-                                     "file.")
+        throw DbError(Tr::tr("The backup cannot be written over the database \"%1\" itself; choose another "
+                             "file.")
                           .arg(native(path)));
     if ((info.exists() || info.isSymLink()) && !replace)
-        throw NameTaken(QStringLiteral("The file \"%1\" already exists; it was left unchanged.").arg(native(path)));
+        throw NameTaken(Tr::tr("The file \"%1\" already exists; it was left unchanged.").arg(native(path)));
 
     NewDatabaseFile::removeStaleLeftoversIn(info.absolutePath());
     const QString temporary = NewDatabaseFile::temporaryPathFor(path, processId());
@@ -342,15 +359,15 @@ Copy backUp(Database& db, const QString& target, const QString& pictureFolder, b
         // people than the database itself.
         const int created = files::createWithPermissions(temporary, files::permissionsOf(db.path()));
         if (created != 0)
-            throw DbError(files::kindOfError(created),
-                QStringLiteral("The backup \"%1\" could not be written: %2")
+            throw finalError(DbError(files::kindOfError(created),
+                Tr::tr("The backup \"%1\" could not be written: %2")
                     .arg(native(path), files::whyNotWritten(created, path)),
-                QString());
+                QString()));
         {
             RawFile copy(temporary, true);
             auto* source = static_cast<sqlite3*>(db.engineHandle());
             if (!source)
-                throw DbError(QStringLiteral("The database driver gave no SQLite connection."));
+                throw DbError(Tr::tr("The database driver gave no SQLite connection."));
             const Database::EngineCall call(db);
             const int rc = copyPages(copy.handle(), source, db.lockWaitLimit());
             if (rc != SQLITE_DONE) {
@@ -371,21 +388,19 @@ Copy backUp(Database& db, const QString& target, const QString& pictureFolder, b
         if (error != 0)
             pictures.undo();
         if (error == EEXIST)
-            throw NameTaken(QStringLiteral("The file \"%1\" appeared while the backup was written; it was left "
-                                           "unchanged.")
+            throw NameTaken(Tr::tr("The file \"%1\" appeared while the backup was written; it was left "
+                                   "unchanged.")
                                 .arg(native(path)));
         if (error != 0)
-            throw DbError(files::kindOfError(error),
-                QStringLiteral("The backup \"%1\" could not be written: %2")
+            throw finalError(DbError(files::kindOfError(error),
+                Tr::tr("The backup \"%1\" could not be written: %2")
                     .arg(native(path), files::whyNotWritten(error, path)),
-                QString());
+                QString()));
     } catch (const DbError& e) {
         files::removeWithCompanions(temporary);
         // Our own refusals say everything already; the engine's failures are
         // put in words for the office.
-        if (e.message().startsWith(QStringLiteral("The file \"%1\"").arg(native(path)))
-            || e.message().startsWith(QStringLiteral("The backup"))
-            || e.message().startsWith(QStringLiteral("The folder")))
+        if (e.isFinal())
             throw;
         throw writeError(path, files::naming(e, temporary, path));
     }
@@ -398,9 +413,9 @@ Copy backUpPictures(Database& db, const QString& target, const QString& pictureF
     const QFileInfo info(target);
     const QString path = info.absoluteFilePath();
     if (info.exists() || info.isSymLink())
-        throw DbError(QStringLiteral("The folder \"%1\" already exists; it was left unchanged.").arg(native(path)));
+        throw DbError(Tr::tr("The folder \"%1\" already exists; it was left unchanged.").arg(native(path)));
     if (!info.absoluteDir().exists())
-        throw DbError(QStringLiteral("The folder of \"%1\" does not exist.").arg(native(path)));
+        throw DbError(Tr::tr("The folder of \"%1\" does not exist.").arg(native(path)));
     NewDatabaseFile::removeStaleLeftoversIn(info.absolutePath());
     PictureCopy pictures(path, false);
     pictures.copy(db.texts(QString::fromLatin1(kPicturesNamed)), pictureFolder);
@@ -441,15 +456,15 @@ SourceFile::SourceFile(const QString& file, Check check, const QString& scratchF
 {
     const QString shown = native(m_file);
     const auto refuse = [&](DbError::Kind kind, const QString& what, const QString& detail = QString()) {
-        return DbError(kind, QStringLiteral("The file \"%1\" %2").arg(shown, what), detail);
+        return finalError(DbError(kind, Tr::tr("The file \"%1\" %2").arg(shown, what), detail));
     };
     const QFileInfo info(m_file);
     if (info.isDir())
         throw refuse(DbError::Kind::Other,
-            QStringLiteral("is a folder, not a backup. Choose the backup file itself, for example \"%1\".")
+            Tr::tr("is a folder, not a backup. Choose the backup file itself, for example \"%1\".")
                 .arg(dailyFileName(QStringLiteral("church.sqlite"), QDate(2026, 3, 15))));
     if (!info.isFile())
-        throw refuse(DbError::Kind::Other, QStringLiteral("does not exist."));
+        throw refuse(DbError::Kind::Other, Tr::tr("does not exist."));
     // A file in write-ahead-log mode is read from a working copy too, since
     // reading it in place leaves the log's files beside it.
     const bool unfinished = unfinishedChange(m_file);
@@ -473,12 +488,12 @@ SourceFile::SourceFile(const QString& file, Check check, const QString& scratchF
         const QStringList pages = db->texts(QStringLiteral("PRAGMA quick_check"));
         if (pages != QStringList { QStringLiteral("ok") })
             throw refuse(DbError::Kind::Damaged,
-                QStringLiteral("is damaged (the engine's check found problems); it cannot be used."),
+                Tr::tr("is damaged (the engine's check found problems); it cannot be used."),
                 pages.mid(0, 3).join(QStringLiteral("; ")));
         if (check == Check::WithAccount && !db->exists(QStringLiteral("SELECT 1 FROM \"User\" LIMIT 1")))
             throw refuse(DbError::Kind::Damaged,
-                QStringLiteral("holds no user accounts, so nobody could log in after a restore; it cannot be "
-                               "used."));
+                Tr::tr("holds no user accounts, so nobody could log in after a restore; it cannot be "
+                       "used."));
     } catch (const DbError& e) {
         const DbError named = m_scratch.isEmpty() ? e : files::naming(e, m_scratch, m_file);
         if (!m_scratch.isEmpty())
@@ -486,10 +501,10 @@ SourceFile::SourceFile(const QString& file, Check check, const QString& scratchF
         // The schema's refusals and ours name the file already; the engine
         // could not read it at all when it reports a kind with its own words.
         if (named.kind() == DbError::Kind::Other || named.kind() == DbError::Kind::Locked || named.detail().isEmpty()
-            || named.message().startsWith(QStringLiteral("The file \"%1\"").arg(shown)))
+            || named.isFinal())
             throw named;
         throw refuse(named.kind() == DbError::Kind::Io ? DbError::Kind::Io : DbError::Kind::Damaged,
-            QStringLiteral("could not be read as a Pewlark database: it is damaged or is not a database file."),
+            Tr::tr("could not be read as a Pewlark database: it is damaged or is not a database file."),
             named.detail());
     }
 }
@@ -548,7 +563,7 @@ int putPicturesBack(const QString& backupPath, const QString& pictureFolder, con
     const QDir kept(picturesFolderFor(backupPath));
     const QString folder = QFileInfo(pictureFolder + QStringLiteral("1.jpg")).absolutePath();
     if (!QDir().mkpath(folder))
-        throw DbError(QStringLiteral("The picture folder \"%1\" could not be created.").arg(native(folder)));
+        throw DbError(Tr::tr("The picture folder \"%1\" could not be created.").arg(native(folder)));
     int count = 0;
     for (const QString& name : kept.entryList(QDir::Files, QDir::Name)) {
         const QString target = pictureFolder + name;
@@ -564,7 +579,7 @@ int putPicturesBack(const QString& backupPath, const QString& pictureFolder, con
         const int error = source.copy(temporary) ? files::renameInto(temporary, target, true) : EIO;
         if (error != 0) {
             QFile::remove(temporary);
-            throw DbError(QStringLiteral("The picture \"%1\" could not be put back as \"%2\": %3")
+            throw DbError(Tr::tr("The picture \"%1\" could not be put back as \"%2\": %3")
                               .arg(native(from), native(target),
                                   source.error() != QFile::NoError ? source.errorString() : files::systemError(error)));
         }
@@ -579,9 +594,9 @@ Restored restore(Database& db, const QString& file, const Clock& clock, const QS
     const QString backupPath = QFileInfo(file).absoluteFilePath();
     if (sameFile(backupPath, db.path()))
         throw DbError(
-            QStringLiteral("\"%1\" is the database in use; choose a backup file to restore.").arg(native(backupPath)));
+            Tr::tr("\"%1\" is the database in use; choose a backup file to restore.").arg(native(backupPath)));
     if (db.inTransaction())
-        throw DbError(QStringLiteral("A backup cannot be restored while a change is being saved; try again."));
+        throw DbError(Tr::tr("A backup cannot be restored while a change is being saved; try again."));
     const SourceFile source(backupPath, SourceFile::Check::WithAccount, QFileInfo(db.path()).absolutePath());
     // A database that cannot take the backup is said now, before a copy of
     // it is kept for nothing.
@@ -598,7 +613,7 @@ Restored restore(Database& db, const QString& file, const Clock& clock, const QS
         RawFile from(source.readPath(), false);
         auto* live = static_cast<sqlite3*>(db.engineHandle());
         if (!live)
-            throw DbError(QStringLiteral("The database driver gave no SQLite connection."));
+            throw DbError(Tr::tr("The database driver gave no SQLite connection."));
         const Database::EngineCall call(db);
         // The pages are written in one transaction of the live database, so
         // the engine's journal makes the replacement all or nothing.
@@ -607,7 +622,7 @@ Restored restore(Database& db, const QString& file, const Clock& clock, const QS
             const DbError e
                 = engine::error(rc, sqlite3_system_errno(live), QString::fromUtf8(sqlite3_errstr(rc)), db.path());
             throw DbError(e.kind(),
-                QStringLiteral("The backup \"%1\" was not restored; the database is unchanged. %2")
+                Tr::tr("The backup \"%1\" was not restored; the database is unchanged. %2")
                     .arg(native(backupPath), e.message()),
                 e.detail());
         }
@@ -670,7 +685,7 @@ Daily dailyBackup(Database& db, const Clock& clock, const QString& pictureFolder
     const bool existed = QFileInfo(folder).isDir();
     if (!QDir().mkpath(folder))
         throw DbError(DbError::Kind::ReadOnly,
-            QStringLiteral("The backup folder \"%1\" could not be created beside the database.").arg(native(folder)),
+            Tr::tr("The backup folder \"%1\" could not be created beside the database.").arg(native(folder)),
             QString());
     if (!existed) {
         // A new folder is no more open than the database: whoever may not

@@ -4,7 +4,14 @@
 #include "data/Lookups.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(CareGroups)
+};
+} // namespace
 
 namespace pw::CareGroups {
 
@@ -18,9 +25,9 @@ const rows::Table& table()
         [](Database& db, const rows::Values& loaded) {
             QSqlQuery q = db.exec(QStringLiteral("SELECT Last_Name, First_Name FROM Member WHERE ID = ?"),
                 { loaded.value(QStringLiteral("Group_Leader")) });
-            return q.next() ? QStringLiteral("the care group of %1")
-                                  .arg(leaderName(sql::toText(q.value(0)), sql::toText(q.value(1))))
-                            : QStringLiteral("the care group");
+            return q.next()
+                ? Tr::tr("the care group of %1").arg(leaderName(sql::toText(q.value(0)), sql::toText(q.value(1))))
+                : Tr::tr("the care group");
         } };
     return careGroup;
 }

@@ -2,7 +2,14 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Church)
+};
+} // namespace
 
 namespace pw::Church {
 
@@ -42,7 +49,7 @@ const rows::Table& table()
             { QStringLiteral("Phone"), Kind::Text }, { QStringLiteral("Fax"), Kind::Text },
             { QStringLiteral("Email"), Kind::Text }, { QStringLiteral("Website"), Kind::Text },
             { QStringLiteral("KeyPressDelay"), Kind::Number } },
-        [](Database&, const rows::Values&) { return QStringLiteral("the church information"); } };
+        [](Database&, const rows::Values&) { return Tr::tr("the church information"); } };
     return church;
 }
 

@@ -1,6 +1,13 @@
 #include "data/ChurchSettings.h"
 
 #include "data/Database.h"
+#include <QCoreApplication>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ChurchSettings)
+};
+} // namespace
 
 namespace pw::ChurchSettings {
 
@@ -19,8 +26,8 @@ void setValue(Database& db, const QString& name, const QString& value)
 
 QString defaultStatementText()
 {
-    return QStringLiteral("No goods or services were provided in return for these contributions other than "
-                          "intangible religious benefits, except as shown above.");
+    return Tr::tr("No goods or services were provided in return for these contributions other than "
+                  "intangible religious benefits, except as shown above.");
 }
 
 } // namespace pw::ChurchSettings

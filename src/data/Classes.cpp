@@ -1,4 +1,11 @@
 #include "data/Classes.h"
+#include <QCoreApplication>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Classes)
+};
+} // namespace
 
 namespace pw::Classes {
 
@@ -12,7 +19,7 @@ namespace {
                 { QStringLiteral("Teacher"), Kind::Id }, { QStringLiteral("Asst_Teacher"), Kind::Id },
                 { QStringLiteral("Location"), Kind::Text }, { QStringLiteral("Notes"), Kind::Text } },
             [](Database&, const rows::Values& loaded) {
-                return QStringLiteral("the class \"%1\"").arg(loaded.value(QStringLiteral("Name")).toString());
+                return Tr::tr("the class \"%1\"").arg(loaded.value(QStringLiteral("Name")).toString());
             } };
     }
 

@@ -5,7 +5,14 @@
 #include "data/PersonName.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Contacts)
+};
+} // namespace
 
 namespace pw::Contacts {
 
@@ -13,10 +20,7 @@ namespace {
 
     // "Last, First Middle" of a joined Member row; a missing person leaves
     // the bare separators.
-    QString visitorName(const QString& alias)
-    {
-        return sql::nameTerm(alias, sql::NameParts::WithMiddle);
-    }
+    QString visitorName(const QString& alias) { return sql::nameTerm(alias, sql::NameParts::WithMiddle); }
 
     QVariantList values(const Contact& c)
     {
@@ -26,9 +30,9 @@ namespace {
 
 } // namespace
 
-QString requiredMessage() { return QStringLiteral("Prospect, Action, Visitor 1, and Rating are Required."); }
+QString requiredMessage() { return Tr::tr("Prospect, Action, Visitor 1, and Rating are Required."); }
 
-QString requiredTitle() { return QStringLiteral("Required Fields"); }
+QString requiredTitle() { return Tr::tr("Required Fields"); }
 
 bool hasRequired(const Contact& contact)
 {
@@ -108,8 +112,8 @@ qint64 save(Database& db, const Contact& contact, const std::optional<NextStep>&
                                            "Notes = ? WHERE ID = ?"),
                 params);
         if (changed == 0)
-            throw Error(QStringLiteral("This contact (ID %1) has been deleted since it was opened, perhaps on another "
-                                       "workstation, so it could not be saved. Nothing was changed.")
+            throw Error(Tr::tr("This contact (ID %1) has been deleted since it was opened, perhaps on another "
+                               "workstation, so it could not be saved. Nothing was changed.")
                             .arg(id));
     } else {
         id = db.insert(
@@ -129,8 +133,8 @@ qint64 save(Database& db, const Contact& contact, const std::optional<NextStep>&
         next.prospectNextContactAction = step->action;
     }
     if (Members::update(db, next, step ? Members::nextStepColumns() : QStringList()) == 0)
-        throw Error(QStringLiteral("The prospect of this contact (ID %1) no longer exists, so the contact could not be "
-                                   "saved. Nothing was changed.")
+        throw Error(Tr::tr("The prospect of this contact (ID %1) no longer exists, so the contact could not be "
+                           "saved. Nothing was changed.")
                         .arg(contact.prospectId));
 
     tx.commit();

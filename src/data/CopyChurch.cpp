@@ -7,8 +7,15 @@
 #include "data/Postgres.h"
 #include "data/Schema.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(CopyChurch)
+};
+} // namespace
 
 namespace pw::copying {
 
@@ -74,8 +81,8 @@ namespace {
         if (postgres::isLocation(from)) {
             auto source = Database::open(from, Database::OpenMode::ReadOnly);
             if (schema::version(*source) < schema::kCurrentVersion)
-                throw DbError(QStringLiteral("%1 has an older schema (version %2). Start Pewlark on it once, which "
-                                             "upgrades it, then copy it.")
+                throw DbError(Tr::tr("%1 has an older schema (version %2). Start Pewlark on it once, which "
+                                     "upgrades it, then copy it.")
                                   .arg(postgres::capitalisedDisplay(postgres::parse(from)))
                                   .arg(schema::version(*source)));
             return source;
@@ -114,16 +121,15 @@ CopyResult copyChurch(const QString& from, const QString& to, const std::functio
             copyTable(*source, target, table);
         } catch (const DbError& e) {
             throw DbError(e.kind(),
-                QStringLiteral("The table %1 could not be copied; nothing was kept. %2").arg(table, e.message()),
-                e.detail());
+                Tr::tr("The table %1 could not be copied; nothing was kept. %2").arg(table, e.message()), e.detail());
         }
     }
     for (const QString& table : schema::tableNames())
         result.tables.append({ table, countRows(*source, table), countRows(target, table) });
     for (const TableCount& count : std::as_const(result.tables)) {
         if (count.from != count.to)
-            throw DbError(QStringLiteral("The copy of the table %1 holds %2 rows where %3 holds %4; nothing was "
-                                         "kept.")
+            throw DbError(Tr::tr("The copy of the table %1 holds %2 rows where %3 holds %4; nothing was "
+                                 "kept.")
                               .arg(count.table)
                               .arg(count.to)
                               .arg(result.from)

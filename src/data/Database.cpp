@@ -14,8 +14,15 @@
 #include <QUrl>
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <chrono>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
+} // namespace
 
 namespace pw {
 
@@ -124,35 +131,35 @@ namespace engine {
         const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
         switch (kind) {
         case DbError::Kind::Locked:
-            return QStringLiteral("The database \"%1\" is in use: another program or workstation is writing to it. "
-                                  "Wait a moment, then try again.")
+            return Tr::tr("The database \"%1\" is in use: another program or workstation is writing to it. "
+                          "Wait a moment, then try again.")
                 .arg(file);
         case DbError::Kind::ReadOnly:
             if (extendedCode == SQLITE_READONLY_DIRECTORY)
-                return QStringLiteral("The database \"%1\" cannot be changed: its folder is read-only, and every "
-                                      "change needs a journal file beside the database. Ask whoever looks after "
-                                      "this computer to let you write in the folder \"%2\".")
+                return Tr::tr("The database \"%1\" cannot be changed: its folder is read-only, and every "
+                              "change needs a journal file beside the database. Ask whoever looks after "
+                              "this computer to let you write in the folder \"%2\".")
                     .arg(file, QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-            return QStringLiteral("The database \"%1\" cannot be changed: the file is read-only. Ask whoever looks "
-                                  "after this computer to make the file writable for you.")
+            return Tr::tr("The database \"%1\" cannot be changed: the file is read-only. Ask whoever looks "
+                          "after this computer to make the file writable for you.")
                 .arg(file);
         case DbError::Kind::DiskFull:
-            return QStringLiteral("The database \"%1\" cannot be changed: there is no room left on the disk (or the "
-                                  "file has reached the largest size allowed). Free some space, then try again.")
+            return Tr::tr("The database \"%1\" cannot be changed: there is no room left on the disk (or the "
+                          "file has reached the largest size allowed). Free some space, then try again.")
                 .arg(file);
         case DbError::Kind::Damaged:
-            return QStringLiteral("The database \"%1\" could not be opened or read: it is damaged or is not a "
-                                  "database file. Restore the most recent backup of it.")
+            return Tr::tr("The database \"%1\" could not be opened or read: it is damaged or is not a "
+                          "database file. Restore the most recent backup of it.")
                 .arg(file);
         case DbError::Kind::Io:
             if ((extendedCode & 0xff) == SQLITE_CANTOPEN)
-                return QStringLiteral("The database \"%1\" could not be opened, or a file beside it could not be "
-                                      "created. Check that the file and its folder exist and that you may use "
-                                      "them, then try again.")
+                return Tr::tr("The database \"%1\" could not be opened, or a file beside it could not be "
+                              "created. Check that the file and its folder exist and that you may use "
+                              "them, then try again.")
                     .arg(file);
-            return QStringLiteral("The database \"%1\" could not be read or written: the disk or network drive "
-                                  "reported an error. Check that the drive is available, then try again; if it "
-                                  "happens again, restore the most recent backup.")
+            return Tr::tr("The database \"%1\" could not be read or written: the disk or network drive "
+                          "reported an error. Check that the drive is available, then try again; if it "
+                          "happens again, restore the most recent backup.")
                 .arg(file);
         case DbError::Kind::Other:
             break;
@@ -192,14 +199,11 @@ QVariant Database::bindable(const QVariant& value) const
     return value;
 }
 
-QString Database::shownPath() const
-{
-    return QDir::toNativeSeparators(m_shownPath.isEmpty() ? m_path : m_shownPath);
-}
+QString Database::shownPath() const { return QDir::toNativeSeparators(m_shownPath.isEmpty() ? m_path : m_shownPath); }
 
 QString Database::displayName() const
 {
-    return m_engine == Engine::PostgreSQL ? m_display : QStringLiteral("the file \"%1\"").arg(shownPath());
+    return m_engine == Engine::PostgreSQL ? m_display : Tr::tr("the file \"%1\"").arg(shownPath());
 }
 
 namespace {
@@ -219,8 +223,8 @@ std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode
     {
         QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
         if (!conn.isValid())
-            throw DbError(QStringLiteral("PostgreSQL support is not installed on this computer (Debian package "
-                                         "libqt6sql6-psql), so %1 cannot be opened.")
+            throw DbError(Tr::tr("PostgreSQL support is not installed on this computer (Debian package "
+                                 "libqt6sql6-psql), so %1 cannot be opened.")
                               .arg(where.display()));
         postgres::configure(conn, where);
         if (!conn.open())
@@ -240,13 +244,13 @@ std::unique_ptr<Database> Database::openServer(const QString& location, OpenMode
             // empty: the second is refused now, not by the server's catalogue
             // halfway through. The lock lasts until this transaction ends.
             if (!db->scalar(QStringLiteral("SELECT pg_try_advisory_xact_lock(?)"), { kNewChurchLock }).toBool())
-                throw DbError(QStringLiteral("%1 is being filled by another Pewlark at this moment (a copy, an "
-                                             "import or a new church); it was left unchanged.")
+                throw DbError(Tr::tr("%1 is being filled by another Pewlark at this moment (a copy, an "
+                                     "import or a new church); it was left unchanged.")
                                   .arg(postgres::capitalisedDisplay(where)));
             if (db->exists(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = "
                                           "current_schema()")))
-                throw DbError(QStringLiteral("%1 already holds tables; a church is only created in an empty "
-                                             "database. It was left unchanged.")
+                throw DbError(Tr::tr("%1 already holds tables; a church is only created in an empty "
+                                     "database. It was left unchanged.")
                                   .arg(postgres::capitalisedDisplay(where)));
             schema::create(*db);
             if (mode == OpenMode::CreateNew)
@@ -269,11 +273,11 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode, int
     const bool existing = mode == OpenMode::ExistingOnly || mode == OpenMode::ReadOnly;
     if (existing) {
         if (!info.exists())
-            throw DbError(QStringLiteral("The database file \"%1\" does not exist.").arg(path));
+            throw DbError(Tr::tr("The database file \"%1\" does not exist.").arg(path));
         if (!info.isFile())
-            throw DbError(QStringLiteral("The database path \"%1\" is not a file.").arg(path));
+            throw DbError(Tr::tr("The database path \"%1\" is not a file.").arg(path));
     } else if (info.exists()) {
-        throw DbError(QStringLiteral("The file \"%1\" already exists; it was left unchanged.").arg(path));
+        throw DbError(Tr::tr("The file \"%1\" already exists; it was left unchanged.").arg(path));
     }
 
     const QString name = nextConnectionName();
@@ -294,7 +298,7 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode, int
             const DbError e = db->lastEngineError(engineText(conn.lastError()));
             if (e.kind() != DbError::Kind::Other)
                 throw e;
-            throw DbError(QStringLiteral("The database \"%1\" could not be opened: %2").arg(path, e.text()));
+            throw DbError(Tr::tr("The database \"%1\" could not be opened: %2").arg(path, e.text()));
         }
     }
     sql::installFunctions(db->connection());
@@ -323,7 +327,7 @@ std::unique_ptr<Database> Database::open(const QString& path, OpenMode mode, int
         // Classified messages and those of the schema check already name the file.
         if (e.kind() != DbError::Kind::Other || text.contains(path) || text.contains(info.absoluteFilePath()))
             throw;
-        throw DbError(QStringLiteral("The database \"%1\" could not be opened: %2").arg(path, text));
+        throw DbError(Tr::tr("The database \"%1\" could not be opened: %2").arg(path, text));
     }
     return db;
 }
@@ -348,7 +352,7 @@ void Database::configureConnection()
     }
     sqlite3* h = static_cast<sqlite3*>(engineHandle());
     if (!h)
-        throw DbError(QStringLiteral("The database driver gave no SQLite connection."));
+        throw DbError(Tr::tr("The database driver gave no SQLite connection."));
     sqlite3_extended_result_codes(h, 1);
     // Our own handler instead of a plain timeout: it waits the same bounded
     // time but tells the program that it is waiting.
@@ -470,7 +474,7 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& params)
 {
     QSqlDatabase conn = connection();
     if (!conn.isOpen())
-        throw DbError(QStringLiteral("The database is not open."));
+        throw DbError(Tr::tr("The database is not open."));
     const EngineCall waiting(*this);
     QSqlQuery query(conn);
     query.setForwardOnly(true);
@@ -511,7 +515,7 @@ qint64 Database::insert(const QString& sql, const QVariantList& params)
         return query.value(0).toLongLong();
     const QVariant last = query.lastInsertId();
     if (!last.isValid())
-        throw DbError(QStringLiteral("The new row's key was not returned."));
+        throw DbError(Tr::tr("The new row's key was not returned."));
     return last.toLongLong();
 }
 
@@ -588,7 +592,7 @@ void Database::scan(const QString& sql, const QVariantList& params, const std::f
 {
     QSqlDatabase conn = connection();
     if (!conn.isOpen())
-        throw DbError(QStringLiteral("The database is not open."));
+        throw DbError(Tr::tr("The database is not open."));
     sqlite3* h = sqliteHandle(conn);
     if (!h) {
         // Another engine: the same rows through the driver.
@@ -706,8 +710,8 @@ qint64 Statement::insert(const QVariantList& params)
         sqlite3_clear_bindings(m_stmt);
         const int rc = bindSqlite(m_stmt, params) ? sqlite3_step(m_stmt) : SQLITE_ERROR;
         if (rc != SQLITE_ROW) {
-            const DbError error = rc == SQLITE_DONE ? DbError(QStringLiteral("The new row's key was not returned."))
-                                                    : m_db.lastEngineError();
+            const DbError error
+                = rc == SQLITE_DONE ? DbError(Tr::tr("The new row's key was not returned.")) : m_db.lastEngineError();
             sqlite3_reset(m_stmt);
             throw error;
         }
@@ -717,7 +721,7 @@ qint64 Statement::insert(const QVariantList& params)
     }
     run(params);
     if (!m_query.next())
-        throw DbError(QStringLiteral("The new row's key was not returned."));
+        throw DbError(Tr::tr("The new row's key was not returned."));
     const qint64 id = m_query.value(0).toLongLong();
     m_query.finish();
     return id;
@@ -745,7 +749,7 @@ void Database::commit()
     }
     if (m_rollbackOnly) {
         rollback();
-        throw DbError(QStringLiteral("The change was undone because part of it failed."));
+        throw DbError(Tr::tr("The change was undone because part of it failed."));
     }
     try {
         exec(QStringLiteral("COMMIT"));

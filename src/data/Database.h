@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -59,15 +60,21 @@ public:
     // The engine's own text; empty when there is none.
     QString detail() const { return m_detail; }
 
+    // A refusal whose message names its file and already says what to do:
+    // code that puts the engine's failures in words passes it on unchanged.
+    void setFinal() { m_final = true; }
+    bool isFinal() const { return m_final; }
+
     static QString detailLine(const QString& detail)
     {
-        return QStringLiteral("(The database engine reported: %1)").arg(detail);
+        return QCoreApplication::translate("Database", "(The database engine reported: %1)").arg(detail);
     }
 
 private:
     Kind m_kind = Kind::Other;
     QString m_message;
     QString m_detail;
+    bool m_final = false;
 };
 
 namespace engine {

@@ -5,9 +5,16 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(FileOps)
+};
+} // namespace
 
 namespace pw::files {
 
@@ -20,15 +27,11 @@ void flushToDisk(const QString& path, bool directory)
     const int error = platform::flushFile(path, directory);
     if (error == 0)
         return;
-    throw DbError(DbError::Kind::Io,
-        QStringLiteral("\"%1\" could not be written to disk.").arg(QDir::toNativeSeparators(path)),
+    throw DbError(DbError::Kind::Io, Tr::tr("\"%1\" could not be written to disk.").arg(QDir::toNativeSeparators(path)),
         systemError(error));
 }
 
-int renameInto(const QString& from, const QString& to, bool replace)
-{
-    return platform::renameFile(from, to, replace);
-}
+int renameInto(const QString& from, const QString& to, bool replace) { return platform::renameFile(from, to, replace); }
 
 void removeWithCompanions(const QString& path)
 {
@@ -55,24 +58,21 @@ int permissionsOf(const QString& path, int fallback)
     return permissions < 0 ? fallback : permissions | 0600;
 }
 
-int createWithPermissions(const QString& path, int permissions)
-{
-    return platform::createFile(path, permissions);
-}
+int createWithPermissions(const QString& path, int permissions) { return platform::createFile(path, permissions); }
 
 void copyFile(const QString& from, const QString& to, int permissions)
 {
     const auto failed = [&](int error) {
         QFile::remove(to);
         return DbError(kindOfError(error),
-            QStringLiteral("\"%1\" could not be copied to \"%2\": %3")
+            Tr::tr("\"%1\" could not be copied to \"%2\": %3")
                 .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), whyNotWritten(error, to)),
             QString());
     };
     const int created = createWithPermissions(to, permissions);
     if (created != 0)
         throw DbError(kindOfError(created),
-            QStringLiteral("\"%1\" could not be copied to \"%2\": %3")
+            Tr::tr("\"%1\" could not be copied to \"%2\": %3")
                 .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), whyNotWritten(created, to)),
             QString());
     const int in = platform::openFile(from, platform::Access::Read);
@@ -118,25 +118,25 @@ QString whyNotWritten(int error, const QString& path)
 {
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
     if (platform::isNoRoom(error))
-        return QStringLiteral("there is no room left on the disk. Free some space or choose another disk.");
+        return Tr::tr("there is no room left on the disk. Free some space or choose another disk.");
     if (platform::isRefusedName(error))
-        return QStringLiteral("the file name holds a character the disk does not allow (one of \\ / : * ? \" < > |). "
-                              "Choose another name.");
+        return Tr::tr("the file name holds a character the disk does not allow (one of \\ / : * ? \" < > |). "
+                      "Choose another name.");
     switch (error) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("you may not write in the folder \"%1\". Choose another folder, or ask whoever looks "
-                              "after this computer to let you write there.")
+        return Tr::tr("you may not write in the folder \"%1\". Choose another folder, or ask whoever looks "
+                      "after this computer to let you write there.")
             .arg(folder);
     case EROFS:
-        return QStringLiteral("the disk of the folder \"%1\" is read-only. Choose another disk.").arg(folder);
+        return Tr::tr("the disk of the folder \"%1\" is read-only. Choose another disk.").arg(folder);
     case ENAMETOOLONG:
-        return QStringLiteral("the file name is longer than the disk allows. Choose a shorter name.");
+        return Tr::tr("the file name is longer than the disk allows. Choose a shorter name.");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("the folder \"%1\" does not exist.").arg(folder);
+        return Tr::tr("the folder \"%1\" does not exist.").arg(folder);
     case EISDIR:
-        return QStringLiteral("a folder of that name is in the way. Choose another name.");
+        return Tr::tr("a folder of that name is in the way. Choose another name.");
     default:
         return systemError(error) + QLatin1Char('.');
     }
@@ -161,7 +161,10 @@ DbError naming(const DbError& error, const QString& actual, const QString& shown
     const auto replaced = [&](QString text) {
         return text.replace(QDir::toNativeSeparators(actual), QDir::toNativeSeparators(shown)).replace(actual, shown);
     };
-    return DbError(error.kind(), replaced(error.message()), replaced(error.detail()));
+    DbError named(error.kind(), replaced(error.message()), replaced(error.detail()));
+    if (error.isFinal())
+        named.setFinal();
+    return named;
 }
 
 } // namespace pw::files

@@ -5,10 +5,17 @@
 #include "data/Postgres.h"
 #include "data/Schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <sqlite3.h>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Health)
+};
+} // namespace
 
 namespace pw::health {
 
@@ -17,7 +24,7 @@ namespace {
     DbError damaged(const QString& path, const QString& what, const QString& detail = QString())
     {
         return DbError(DbError::Kind::Damaged,
-            QStringLiteral("The database \"%1\" cannot be used: %2 Restore the most recent backup of it.")
+            Tr::tr("The database \"%1\" cannot be used: %2 Restore the most recent backup of it.")
                 .arg(QDir::toNativeSeparators(path), what),
             detail);
     }
@@ -56,9 +63,9 @@ void checkNotLeftover(const QString& path)
     if (!NewDatabaseFile::isLeftoverOf(target, name))
         return;
     throw DbError(DbError::Kind::Damaged,
-        QStringLiteral("The file \"%1\" is not a church database: it is what was left when writing \"%2\" was "
-                       "interrupted, and it may be incomplete. Use \"%2\" if it exists, or create that database "
-                       "again; the leftover file can be deleted.")
+        Tr::tr("The file \"%1\" is not a church database: it is what was left when writing \"%2\" was "
+               "interrupted, and it may be incomplete. Use \"%2\" if it exists, or create that database "
+               "again; the leftover file can be deleted.")
             .arg(QDir::toNativeSeparators(info.absoluteFilePath()), QDir::toNativeSeparators(target)),
         QString());
 }
@@ -68,16 +75,16 @@ DbError pageCheckFailure(const QString& path, const QStringList& problems)
     // The first few findings are enough to show what is wrong.
     const QStringList shown = problems.mid(0, 3);
     return damaged(path,
-        QStringLiteral("it is damaged (the engine's check found %1 problem%2).")
-            .arg(problems.size())
-            .arg(problems.size() == 1 ? QString() : QStringLiteral("s")),
+        (problems.size() == 1 ? Tr::tr("it is damaged (the engine's check found %1 problem).")
+                              : Tr::tr("it is damaged (the engine's check found %1 problems)."))
+            .arg(problems.size()),
         shown.join(QStringLiteral("; ")));
 }
 
 DbError pageCheckFailure(const QString& path, const DbError& engineError)
 {
     if (engineError.kind() == DbError::Kind::Damaged || engineError.kind() == DbError::Kind::Io)
-        return damaged(path, QStringLiteral("it is damaged."), engineError.detail());
+        return damaged(path, Tr::tr("it is damaged."), engineError.detail());
     return engineError;
 }
 
@@ -103,12 +110,12 @@ void checkHasAccount(Database& db)
         return;
     if (onServer(db))
         throw DbError(DbError::Kind::Damaged,
-            QStringLiteral("%1 holds no user accounts, so nobody can log in. It may be an unfinished or damaged "
-                           "copy; copy the church onto it again, or restore the server's most recent backup of it.")
+            Tr::tr("%1 holds no user accounts, so nobody can log in. It may be an unfinished or damaged "
+                   "copy; copy the church onto it again, or restore the server's most recent backup of it.")
                 .arg(postgres::capitalisedDisplay(postgres::parse(db.path()))),
             QString());
     throw damaged(db.shownPath(),
-        QStringLiteral("it holds no user accounts, so nobody can log in. It may be an unfinished or damaged copy."));
+        Tr::tr("it holds no user accounts, so nobody can log in. It may be an unfinished or damaged copy."));
 }
 
 void checkWritable(Database& db, int waitMs)
@@ -128,7 +135,7 @@ void checkWritable(Database& db, int waitMs)
     // rather than at the first save.
     if (h && sqlite3_db_readonly(h, "main") == 1)
         throw DbError(DbError::Kind::ReadOnly, engine::messageFor(DbError::Kind::ReadOnly, SQLITE_READONLY, db.path()),
-            QStringLiteral("the file was opened read-only"));
+            Tr::tr("the file was opened read-only"));
     if (db.inTransaction())
         return; // a change is under way, so the file is evidently writable
     const WaitLimit limit(db, waitMs);

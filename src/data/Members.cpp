@@ -8,8 +8,15 @@
 #include "data/Rows.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Members)
+};
+} // namespace
 
 namespace pw::Members {
 
@@ -215,7 +222,7 @@ qint64 insert(Database& db, const MemberRecord& record, const QStringList& colum
     for (const QString& name : columnNames) {
         const Column* c = column(name);
         if (!c)
-            throw DbError(QStringLiteral("The Member table has no column \"%1\".").arg(name));
+            throw DbError(Tr::tr("The Member table has no column \"%1\".").arg(name));
         marks.append(QStringLiteral("?"));
         values.append(c->valueOf(record));
     }
@@ -234,7 +241,7 @@ int update(Database& db, const MemberRecord& record, const QStringList& columnNa
     for (const QString& name : columnNames) {
         const Column* c = column(name);
         if (!c)
-            throw DbError(QStringLiteral("The Member table has no column \"%1\".").arg(name));
+            throw DbError(Tr::tr("The Member table has no column \"%1\".").arg(name));
         sets.append(name + QStringLiteral(" = ?"));
         values.append(c->valueOf(record));
     }
@@ -263,8 +270,8 @@ void lock(Database& db, qint64 id)
     rows::lockRow(db, QStringLiteral("Member"), QStringLiteral("ID"), id, [&] {
         QSqlQuery q = db.exec(QStringLiteral("SELECT Last_Name, First_Name FROM Member WHERE ID = ?"), { id });
         if (!q.next() || (sql::toText(q.value(0)).isEmpty() && sql::toText(q.value(1)).isEmpty()))
-            return QStringLiteral("the person with the number %1").arg(id);
-        return QStringLiteral("the person \"%1\"").arg(leaderName(sql::toText(q.value(0)), sql::toText(q.value(1))));
+            return Tr::tr("the person with the number %1").arg(id);
+        return Tr::tr("the person \"%1\"").arg(leaderName(sql::toText(q.value(0)), sql::toText(q.value(1))));
     });
 }
 
@@ -283,7 +290,7 @@ SaveOutcome saveEdited(Database& db, const MemberRecord& loaded, const MemberRec
 
     for (const QString& name : columnNames)
         if (!column(name))
-            throw DbError(QStringLiteral("The Member table has no column \"%1\".").arg(name));
+            throw DbError(Tr::tr("The Member table has no column \"%1\".").arg(name));
     const bool merged = outcome.take(threeway::merge(
         columnNames,
         [&](const QString& name) {

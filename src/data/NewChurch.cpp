@@ -7,6 +7,13 @@
 #include "data/NewDatabaseFile.h"
 #include "data/Passwords.h"
 #include "data/Sql.h"
+#include <QCoreApplication>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(NewChurch)
+};
+} // namespace
 
 namespace pw {
 
@@ -15,9 +22,9 @@ qint64 createEmptyDatabase(const QString& path, const QString& adminUsername, co
 {
     const QString username = adminUsername.trimmed();
     if (username.isEmpty())
-        throw DbError(QStringLiteral("The administrator needs a user name; no database was created."));
+        throw DbError(Tr::tr("The administrator needs a user name; no database was created."));
     if (adminPassword.isEmpty())
-        throw DbError(QStringLiteral("The administrator needs a password; no database was created."));
+        throw DbError(Tr::tr("The administrator needs a password; no database was created."));
     const QString hashed = passwords::hash(adminPassword);
 
     // Whole or not at all: built beside path and renamed into place.

@@ -14,6 +14,12 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(NewDatabaseFile)
+};
+} // namespace
+
 namespace pw {
 
 namespace {
@@ -100,21 +106,21 @@ NewDatabaseFile::NewDatabaseFile(const QString& targetPath, int permissions)
     const QFileInfo info(targetPath);
     m_target = info.absoluteFilePath();
     if (!info.absoluteDir().exists())
-        throw DbError(QStringLiteral("The folder of \"%1\" does not exist.").arg(targetPath));
+        throw DbError(Tr::tr("The folder of \"%1\" does not exist.").arg(targetPath));
     if (info.exists() || info.isSymLink())
-        throw DbError(QStringLiteral("The file \"%1\" already exists; it was left unchanged.").arg(targetPath));
+        throw DbError(Tr::tr("The file \"%1\" already exists; it was left unchanged.").arg(targetPath));
 
     removeStaleLeftovers(m_target);
     m_temporary = temporaryPathFor(m_target, QCoreApplication::applicationPid());
     if (QFileInfo::exists(m_temporary))
-        throw DbError(QStringLiteral("\"%1\" is being written by this program already.").arg(targetPath));
+        throw DbError(Tr::tr("\"%1\" is being written by this program already.").arg(targetPath));
 
     // A folder that cannot be written or a name the disk cannot hold is
     // said as such, before the engine reports it as a file it cannot open.
     const int error = files::createWithPermissions(m_temporary, 0600);
     if (error != 0)
         throw DbError(files::kindOfError(error),
-            QStringLiteral("The new database \"%1\" could not be created: %2")
+            Tr::tr("The new database \"%1\" could not be created: %2")
                 .arg(targetPath, files::whyNotWritten(error, m_target)),
             QString());
     QFile::remove(m_temporary);
@@ -122,7 +128,7 @@ NewDatabaseFile::NewDatabaseFile(const QString& targetPath, int permissions)
         m_database = Database::open(m_temporary, Database::OpenMode::CreateNew);
         m_database->showAs(m_target);
         if (permissions >= 0 && !files::setPermissions(m_temporary, permissions))
-            throw DbError(QStringLiteral("its permissions could not be set: %1").arg(files::systemError(errno)));
+            throw DbError(Tr::tr("its permissions could not be set: %1").arg(files::systemError(errno)));
         // A rollback journal and full flushes: whatever is committed inside the
         // temporary file is whole, and commit() adds its own flush before the rename.
         m_database->exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
@@ -132,7 +138,7 @@ NewDatabaseFile::NewDatabaseFile(const QString& targetPath, int permissions)
         removeTemporary();
         const DbError named = files::naming(e, m_temporary, m_target);
         throw DbError(named.kind(),
-            QStringLiteral("The new database \"%1\" could not be created: %2").arg(targetPath, named.message()),
+            Tr::tr("The new database \"%1\" could not be created: %2").arg(targetPath, named.message()),
             named.detail());
     }
 }
@@ -148,7 +154,7 @@ NewDatabaseFile::~NewDatabaseFile()
 Database& NewDatabaseFile::database()
 {
     if (!m_database)
-        throw DbError(QStringLiteral("The new database \"%1\" is closed.").arg(m_target));
+        throw DbError(Tr::tr("The new database \"%1\" is closed.").arg(m_target));
     return *m_database;
 }
 
@@ -157,19 +163,19 @@ void NewDatabaseFile::commit()
     Database& db = database();
     if (m_server) {
         if (db.m_transactionDepth != 1)
-            throw DbError(QStringLiteral("The new database \"%1\" still has an unfinished change.").arg(m_target));
+            throw DbError(Tr::tr("The new database \"%1\" still has an unfinished change.").arg(m_target));
         db.commit();
         m_database.reset();
         m_committed = true;
         return;
     }
     if (db.inTransaction())
-        throw DbError(QStringLiteral("The new database \"%1\" still has an unfinished change.").arg(m_target));
+        throw DbError(Tr::tr("The new database \"%1\" still has an unfinished change.").arg(m_target));
     m_database.reset();
 
     // A journal left behind means the last change was not completed.
     if (QFileInfo::exists(m_temporary + QStringLiteral("-journal")))
-        throw DbError(QStringLiteral("The new database \"%1\" was not completed.").arg(m_target));
+        throw DbError(Tr::tr("The new database \"%1\" was not completed.").arg(m_target));
     try {
         files::flushToDisk(m_temporary, false);
     } catch (const DbError& e) {
@@ -178,11 +184,11 @@ void NewDatabaseFile::commit()
 
     const int error = files::renameInto(m_temporary, m_target, false);
     if (error == EEXIST)
-        throw DbError(QStringLiteral("The file \"%1\" appeared while the new database was written; it was left "
-                                     "unchanged and the new database was not kept.")
+        throw DbError(Tr::tr("The file \"%1\" appeared while the new database was written; it was left "
+                             "unchanged and the new database was not kept.")
                           .arg(m_target));
     if (error != 0)
-        throw DbError(QStringLiteral("The new database could not be put in place as \"%1\": %2")
+        throw DbError(Tr::tr("The new database could not be put in place as \"%1\": %2")
                           .arg(m_target, files::whyNotWritten(error, m_target)));
     m_committed = true;
     // The rename itself reaches the disk with the folder. The file is in place

@@ -3,10 +3,17 @@
 #include "data/Database.h"
 #include "data/Health.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 #include <cstring>
 #include <sqlite3.h>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(PageCheck)
+};
+} // namespace
 
 namespace pw::health {
 
@@ -73,7 +80,7 @@ const DbError* PageCheck::wait()
         m_judged = true;
         const QString path = m_db.path();
         if (m_stop)
-            m_failure = std::make_unique<DbError>(QStringLiteral("The check of \"%1\" was stopped.").arg(path));
+            m_failure = std::make_unique<DbError>(Tr::tr("The check of \"%1\" was stopped.").arg(path));
         else if (m_code != SQLITE_OK)
             m_failure = std::make_unique<DbError>(pageCheckFailure(path, engine::error(m_code, 0, m_engineText, path)));
         else if (m_problems != QStringList { QStringLiteral("ok") })

@@ -2,7 +2,14 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <sodium.h>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Passwords)
+};
+} // namespace
 
 namespace pw::passwords {
 
@@ -12,7 +19,7 @@ namespace {
     {
         static const int rc = sodium_init();
         if (rc < 0)
-            throw DbError(QStringLiteral("The password library could not be started."));
+            throw DbError(Tr::tr("The password library could not be started."));
     }
 
 } // namespace
@@ -27,7 +34,7 @@ QString hash(const QString& password)
     if (crypto_pwhash_str(out, plain.constData(), static_cast<unsigned long long>(plain.size()),
             crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE)
         != 0)
-        throw DbError(QStringLiteral("Not enough memory to protect the password."));
+        throw DbError(Tr::tr("Not enough memory to protect the password."));
     return QString::fromLatin1(out);
 }
 

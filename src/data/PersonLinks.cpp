@@ -7,7 +7,14 @@
 #include "data/Schema.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(PersonLinks)
+};
+} // namespace
 
 namespace pw::PersonLinks {
 
@@ -38,7 +45,7 @@ namespace {
     // A delete or merge reads the rows that name the person and then changes
     // them: under the lock an import (which links the people it adds) or
     // another merge waits for.
-    void lockPeople(Database& db) { rows::lockTable(db, QStringLiteral("Member"), QStringLiteral("the people")); }
+    void lockPeople(Database& db) { rows::lockTable(db, QStringLiteral("Member"), Tr::tr("the people")); }
 
 } // namespace
 
@@ -48,21 +55,31 @@ const QVector<Link>& links()
         const OnDelete remove = OnDelete::Remove;
         const OnDelete refuse = OnDelete::Refuse;
         QVector<Link> out = {
-            link("Family_Connection", "Member_ID", remove, "%1 family link", "%1 family links",
-                { QStringLiteral("Relative_Member_ID") }),
-            link("Family_Connection", "Relative_Member_ID", remove, "%1 family link", "%1 family links",
-                { QStringLiteral("Member_ID") }),
-            link("Member_Responsibility", "Member_ID", remove, "%1 responsibility", "%1 responsibilities",
+            link("Family_Connection", "Member_ID", remove, QT_TRANSLATE_NOOP("PersonLinks", "%1 family link"),
+                QT_TRANSLATE_NOOP("PersonLinks", "%1 family links"), { QStringLiteral("Relative_Member_ID") }),
+            link("Family_Connection", "Relative_Member_ID", remove, QT_TRANSLATE_NOOP("PersonLinks", "%1 family link"),
+                QT_TRANSLATE_NOOP("PersonLinks", "%1 family links"), { QStringLiteral("Member_ID") }),
+            link("Member_Responsibility", "Member_ID", remove, QT_TRANSLATE_NOOP("PersonLinks", "%1 responsibility"),
+                QT_TRANSLATE_NOOP("PersonLinks", "%1 responsibilities"),
                 { QStringLiteral("Responsibility"), QStringLiteral("\"Start\""), QStringLiteral("\"End\"") }),
-            link("Prospect_Contact", "Prospect_ID", remove, "%1 contact as prospect", "%1 contacts as prospect"),
-            link("Attendance", "Member_ID", remove, "%1 attendance", "%1 attendances",
+            link("Prospect_Contact", "Prospect_ID", remove, QT_TRANSLATE_NOOP("PersonLinks", "%1 contact as prospect"),
+                QT_TRANSLATE_NOOP("PersonLinks", "%1 contacts as prospect")),
+            link("Attendance", "Member_ID", remove, QT_TRANSLATE_NOOP("PersonLinks", "%1 attendance"),
+                QT_TRANSLATE_NOOP("PersonLinks", "%1 attendances"),
                 { QStringLiteral("Service"), QStringLiteral("Class_ID"), QStringLiteral("Meeting_Date") }),
-            link("Prospect_Contact", "Visitor1", refuse, "the visitor on %1 contact", "the visitor on %1 contacts"),
-            link("Prospect_Contact", "Visitor2", refuse, "the visitor on %1 contact", "the visitor on %1 contacts"),
-            link("Member", "DeaconID", refuse, "the deacon of %1 person", "the deacon of %1 people"),
-            link("Care_Group", "Group_Leader", refuse, "a leader of %1 care group", "a leader of %1 care groups"),
-            link("Care_Group", "Asst_Group_Leader", refuse, "a leader of %1 care group", "a leader of %1 care groups"),
-            link("\"User\"", "Member_ID", refuse, "the holder of %1 user account", "the holder of %1 user accounts"),
+            link("Prospect_Contact", "Visitor1", refuse, QT_TRANSLATE_NOOP("PersonLinks", "the visitor on %1 contact"),
+                QT_TRANSLATE_NOOP("PersonLinks", "the visitor on %1 contacts")),
+            link("Prospect_Contact", "Visitor2", refuse, QT_TRANSLATE_NOOP("PersonLinks", "the visitor on %1 contact"),
+                QT_TRANSLATE_NOOP("PersonLinks", "the visitor on %1 contacts")),
+            link("Member", "DeaconID", refuse, QT_TRANSLATE_NOOP("PersonLinks", "the deacon of %1 person"),
+                QT_TRANSLATE_NOOP("PersonLinks", "the deacon of %1 people")),
+            link("Care_Group", "Group_Leader", refuse, QT_TRANSLATE_NOOP("PersonLinks", "a leader of %1 care group"),
+                QT_TRANSLATE_NOOP("PersonLinks", "a leader of %1 care groups")),
+            link("Care_Group", "Asst_Group_Leader", refuse,
+                QT_TRANSLATE_NOOP("PersonLinks", "a leader of %1 care group"),
+                QT_TRANSLATE_NOOP("PersonLinks", "a leader of %1 care groups")),
+            link("\"User\"", "Member_ID", refuse, QT_TRANSLATE_NOOP("PersonLinks", "the holder of %1 user account"),
+                QT_TRANSLATE_NOOP("PersonLinks", "the holder of %1 user accounts")),
             // Grants of an account, which itself refuses the delete; grants
             // left without an account go unseen.
             link("UserPermission", "MemberID", remove, "", "", { QStringLiteral("PermissionID") }),
@@ -71,20 +88,24 @@ const QVector<Link>& links()
             link("Member_Not_Duplicate", "Other_Member_ID", remove, "", "", { QStringLiteral("Member_ID") }),
             // Gifts are financial records: they are kept, so their giver is
             // too (a merge moves them to the person's other record).
-            link("Gift", "Member_ID", refuse, "the giver of %1 recorded gift", "the giver of %1 recorded gifts"),
-            link("Pledge", "Member_ID", remove, "%1 pledge", "%1 pledges"),
+            link("Gift", "Member_ID", refuse, QT_TRANSLATE_NOOP("PersonLinks", "the giver of %1 recorded gift"),
+                QT_TRANSLATE_NOOP("PersonLinks", "the giver of %1 recorded gifts")),
+            link("Pledge", "Member_ID", remove, QT_TRANSLATE_NOOP("PersonLinks", "%1 pledge"),
+                QT_TRANSLATE_NOOP("PersonLinks", "%1 pledges")),
             // Envelope and statement settings; on a merge the kept person's
             // own settings win (see merge()).
             link("Giver", "Member_ID", remove),
             // A person's turns on the rosters, the days they cannot serve and
             // how often they would; a merge keeps one turn per place and day.
-            link("Roster_Assignment", "Member_ID", remove, "%1 roster assignment", "%1 roster assignments",
+            link("Roster_Assignment", "Member_ID", remove, QT_TRANSLATE_NOOP("PersonLinks", "%1 roster assignment"),
+                QT_TRANSLATE_NOOP("PersonLinks", "%1 roster assignments"),
                 { QStringLiteral("Position_ID"), QStringLiteral("Serve_Date") }),
             link("Roster_Unavailable", "Member_ID", remove),
             link("Roster_Preference", "Member_ID", remove, "", "", { QStringLiteral("Position_ID") }),
             // Check-ins go with the person like their attendance; on a merge
             // the kept person is checked in once per meeting.
-            link("Checkin", "Member_ID", remove, "%1 check-in", "%1 check-ins",
+            link("Checkin", "Member_ID", remove, QT_TRANSLATE_NOOP("PersonLinks", "%1 check-in"),
+                QT_TRANSLATE_NOOP("PersonLinks", "%1 check-ins"),
                 { QStringLiteral("Service"), QStringLiteral("Class_ID"), QStringLiteral("Checkin_Date") }),
             // Care notes: the kept person's own win on a merge (see merge()).
             link("Child_Care", "Member_ID", remove),
@@ -101,7 +122,8 @@ const QVector<Link>& links()
     return all;
 }
 
-QString Use::text() const { return (rows == 1 ? one : many).arg(rows); }
+// one and many stay in English: they group the uses; they are translated as shown.
+QString Use::text() const { return Tr::tr((rows == 1 ? one : many).toUtf8().constData()).arg(rows); }
 
 QVector<Use> uses(Database& db, qint64 id)
 {
@@ -130,7 +152,7 @@ QString listed(const QVector<Use>& uses, OnDelete kind)
     if (parts.size() < 2)
         return parts.join(QString());
     const QString last = parts.takeLast();
-    return parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return parts.join(QStringLiteral(", ")) + Tr::tr(" and ") + last;
 }
 
 QString refusal(const QString& name, const QVector<Use>& uses)
@@ -138,8 +160,8 @@ QString refusal(const QString& name, const QVector<Use>& uses)
     const QString still = listed(uses, OnDelete::Refuse);
     if (still.isEmpty())
         return {};
-    return QStringLiteral("%1 cannot be deleted while still %2. Choose someone else there first, or merge this "
-                          "record with the person's other one (Members > Merge People...).")
+    return Tr::tr("%1 cannot be deleted while still %2. Choose someone else there first, or merge this "
+                  "record with the person's other one (Members > Merge People...).")
         .arg(name, still);
 }
 
@@ -156,7 +178,7 @@ void remove(Database& db, qint64 id, const QString& name)
             db.exec(QStringLiteral("DELETE FROM ") + l.table + whereNaming(l), naming(l, id));
     }
     if (db.execChange(QStringLiteral("DELETE FROM Member WHERE ID = ?"), { id }) == 0)
-        throw DbError(QStringLiteral("%1 (ID %2) no longer exists; nothing was deleted.").arg(name).arg(id));
+        throw DbError(Tr::tr("%1 (ID %2) no longer exists; nothing was deleted.").arg(name).arg(id));
     tx.commit();
 }
 
@@ -167,10 +189,10 @@ namespace {
     {
         const std::optional<MemberRecord> now = Members::load(db, id);
         if (!now)
-            throw DbError(QStringLiteral("The person with ID %1 no longer exists; nothing was merged.").arg(id));
+            throw DbError(Tr::tr("The person with ID %1 no longer exists; nothing was merged.").arg(id));
         if (now->dateEdited != edited)
-            throw Error(QStringLiteral("%1 (ID %2) was changed on another workstation (%3) since it was shown here; "
-                                       "nothing was merged. Choose the two people again and look at their fields.")
+            throw Error(Tr::tr("%1 (ID %2) was changed on another workstation (%3) since it was shown here; "
+                               "nothing was merged. Choose the two people again and look at their fields.")
                             .arg(displayName(now->lastName, now->firstName))
                             .arg(id)
                             .arg(now->editedBy));
@@ -185,8 +207,8 @@ namespace {
         if (!db.exists(QStringLiteral("SELECT 1 FROM \"User\" WHERE Member_ID = ?"), { removedId })
             || !db.exists(QStringLiteral("SELECT 1 FROM \"User\" WHERE Member_ID = ?"), { keptId }))
             return;
-        throw Error(QStringLiteral("Both people have a user account (\"%1\" and \"%2\"), and a person has one at most. "
-                                   "Remove one of them on the User Entry screen first; nothing was merged.")
+        throw Error(Tr::tr("Both people have a user account (\"%1\" and \"%2\"), and a person has one at most. "
+                           "Remove one of them on the User Entry screen first; nothing was merged.")
                         .arg(account(keptId), account(removedId)));
     }
 
@@ -197,7 +219,7 @@ void merge(Database& db, const Merge& m)
     const qint64 keptId = m.kept.id;
     const qint64 removedId = m.removedId;
     if (keptId == removedId || keptId <= 0 || removedId <= 0)
-        throw Error(QStringLiteral("Choose two different people to merge."));
+        throw Error(Tr::tr("Choose two different people to merge."));
     Transaction tx(db);
     lockPeople(db);
     Members::lock(db, keptId);

@@ -3,11 +3,18 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
 #include <algorithm>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Phases)
+};
+} // namespace
 
 namespace pw::Phases {
 
@@ -36,14 +43,14 @@ namespace {
 
     bool sameName(const QString& a, const QString& b) { return sql::compareText(a, b) == 0; }
 
-    Problem problem(const QString& text, const QString& title, int row, Field field)
+    Problem problem(const QString& text, const char* title, int row, Field field)
     {
-        return Problem { text, title, row, field };
+        return Problem { text, Tr::tr(title), row, field };
     }
 
-    const QString kRequired = QStringLiteral("Required Fields");
-    const QString kInvalidEntry = QStringLiteral("Invalid Entry");
-    const QString kInvalidSelection = QStringLiteral("Invalid Selection");
+    const char* const kRequired = QT_TRANSLATE_NOOP("Phases", "Required Fields");
+    const char* const kInvalidEntry = QT_TRANSLATE_NOOP("Phases", "Invalid Entry");
+    const char* const kInvalidSelection = QT_TRANSLATE_NOOP("Phases", "Invalid Selection");
 
 } // namespace
 
@@ -109,40 +116,39 @@ std::optional<Problem> checkRow(
 {
     const QString name = row.name.trimmed();
     if (name.isEmpty())
-        return problem(QStringLiteral("Name is Required."), kRequired, index, Field::Name);
+        return problem(Tr::tr("Name is Required."), kRequired, index, Field::Name);
 
     for (int i = 0; i < static_cast<int>(table.size()); ++i) {
         if (i != index && sameName(table[i].name.trimmed(), name))
-            return problem(QStringLiteral("There is already a phase named \"%1\". Each phase needs a name of its own, "
-                                          "whatever the letter case.")
+            return problem(Tr::tr("There is already a phase named \"%1\". Each phase needs a name of its own, "
+                                  "whatever the letter case.")
                                .arg(table[i].name.trimmed()),
                 kInvalidEntry, index, Field::Name);
     }
 
     const std::optional<qint64> order = wholeNumber(row.order);
     if (!order)
-        return problem(
-            QStringLiteral("Order must be a whole number of 0 or more."), kInvalidEntry, index, Field::Order);
+        return problem(Tr::tr("Order must be a whole number of 0 or more."), kInvalidEntry, index, Field::Order);
     for (int i = 0; i < static_cast<int>(table.size()); ++i) {
         if (i != index && wholeNumber(table[i].order) == order)
-            return problem(QStringLiteral("The phase \"%1\" already has the order %2. Each phase needs an order of its "
-                                          "own.")
+            return problem(Tr::tr("The phase \"%1\" already has the order %2. Each phase needs an order of its "
+                                  "own.")
                                .arg(table[i].name.trimmed())
                                .arg(*order),
                 kInvalidEntry, index, Field::Order);
     }
 
     if (row.action.isEmpty())
-        return problem(QStringLiteral("Action is Required."), kRequired, index, Field::Action);
+        return problem(Tr::tr("Action is Required."), kRequired, index, Field::Action);
     if (!actions.contains(row.action))
         return problem(
-            QStringLiteral("\"%1\" is not one of the contact actions. Choose an Action from the list.").arg(row.action),
+            Tr::tr("\"%1\" is not one of the contact actions. Choose an Action from the list.").arg(row.action),
             kInvalidSelection, index, Field::Action);
 
     const std::optional<qint64> weeks = wholeNumber(row.timePeriod);
     if (!weeks || *weeks > MaxWeeks)
-        return problem(QStringLiteral("Time Period must be a whole number of weeks from 0 to %1.").arg(MaxWeeks),
-            kInvalidEntry, index, Field::TimePeriod);
+        return problem(Tr::tr("Time Period must be a whole number of weeks from 0 to %1.").arg(MaxWeeks), kInvalidEntry,
+            index, Field::TimePeriod);
 
     return std::nullopt;
 }

@@ -1,16 +1,23 @@
 #include "data/Postgres.h"
 
 #include <QRegularExpression>
-#include <QSqlDriver>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <QCoreApplication>
 #include <cstdlib>
 #include <libpq-fe.h>
 #include <memory>
 #include <vector>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Postgres)
+};
+} // namespace
 
 namespace pw::postgres {
 
@@ -26,9 +33,8 @@ bool isLocation(const QString& location)
 
 QString Location::display() const
 {
-    const QString server = host.isEmpty() ? QStringLiteral("the local server")
-                                          : QStringLiteral("the server %1:%2").arg(host).arg(port);
-    return QStringLiteral("the database \"%1\" on %2").arg(database, server);
+    const QString server = host.isEmpty() ? Tr::tr("the local server") : Tr::tr("the server %1:%2").arg(host).arg(port);
+    return Tr::tr("the database \"%1\" on %2").arg(database, server);
 }
 
 QString capitalisedDisplay(const Location& location) { return capitalised(location.display()); }
@@ -80,7 +86,7 @@ namespace {
 
     [[noreturn]] void refuse(const QString& uri, const QString& why)
     {
-        throw DbError(QStringLiteral("The database location \"%1\" %2").arg(shown(uri), why));
+        throw DbError(Tr::tr("The database location \"%1\" %2").arg(shown(uri), why));
     }
 
     const QStringList kOptions
@@ -92,14 +98,14 @@ namespace {
     QString expectedValue(const QString& name, const QString& value)
     {
         if (name == QLatin1String("port") && !isWholeNumber(value, 65535))
-            return QStringLiteral("a port number");
+            return Tr::tr("a port number");
         if (name == QLatin1String("sslmode") && !kSslModes.contains(value))
-            return QStringLiteral("one of %1").arg(kSslModes.join(QStringLiteral(", ")));
+            return Tr::tr("one of %1").arg(kSslModes.join(QStringLiteral(", ")));
         if (name == QLatin1String("connect_timeout") && !isWholeNumber(value, 3600))
-            return QStringLiteral("a number of seconds");
+            return Tr::tr("a number of seconds");
         static const QRegularExpression syntax(QStringLiteral("[='\"\\\\;\\x00-\\x1f]"));
         if (name == QLatin1String("application_name") && value.contains(syntax))
-            return QStringLiteral("a plain name without = ' \" \\ or ;");
+            return Tr::tr("a plain name without = ' \" \\ or ;");
         return {};
     }
 
@@ -169,9 +175,9 @@ Location parse(const QString& uri)
 {
     const QUrl url(uri, QUrl::StrictMode);
     if (!url.isValid() || !isLocation(uri))
-        refuse(uri, QStringLiteral("is not a valid postgresql:// address."));
-    const QString passwordAdvice = QStringLiteral("holds a password. Passwords do not belong in config.txt: put it "
-                                                  "in the PostgreSQL password file (~/.pgpass) instead.");
+        refuse(uri, Tr::tr("is not a valid postgresql:// address."));
+    const QString passwordAdvice = Tr::tr("holds a password. Passwords do not belong in config.txt: put it "
+                                          "in the PostgreSQL password file (~/.pgpass) instead.");
     if (!url.password().isEmpty())
         refuse(uri, passwordAdvice);
     Location l;
@@ -185,14 +191,14 @@ Location parse(const QString& uri)
             refuse(uri, passwordAdvice);
         if (!kOptions.contains(name))
             refuse(uri,
-                QStringLiteral("holds the option \"%1\", which Pewlark does not use. An address may "
-                               "give host, port, dbname, user, sslmode, connect_timeout and "
-                               "application_name.")
+                Tr::tr("holds the option \"%1\", which Pewlark does not use. An address may "
+                       "give host, port, dbname, user, sslmode, connect_timeout and "
+                       "application_name.")
                     .arg(shownName(name)));
         const QString expected = expectedValue(name, value);
         if (!expected.isEmpty())
             refuse(uri,
-                QStringLiteral("gives the option \"%1\" the value \"%2\"; it takes %3.")
+                Tr::tr("gives the option \"%1\" the value \"%2\"; it takes %3.")
                     .arg(name, shownValue(value), expected));
         if (name == QLatin1String("host")) { // a socket folder given as an option
             l.host = value;
@@ -207,7 +213,7 @@ Location parse(const QString& uri)
         }
     }
     if (l.database.isEmpty())
-        refuse(uri, QStringLiteral("names no database."));
+        refuse(uri, Tr::tr("names no database."));
     return l;
 }
 
@@ -250,50 +256,50 @@ DbError error(const QSqlError& error, const QString& display)
     auto make = [&](DbError::Kind kind, const QString& message) { return DbError(kind, message, text); };
     if (state == QLatin1String("55P03") || state == QLatin1String("40P01") || state == QLatin1String("40001"))
         return make(DbError::Kind::Locked,
-            QStringLiteral("%1 is in use: another program or workstation is writing to it. Wait a moment, then "
-                           "try again.")
+            Tr::tr("%1 is in use: another program or workstation is writing to it. Wait a moment, then "
+                   "try again.")
                 .arg(capitalised(display)));
     if (state == QLatin1String("25006") || state.startsWith(QLatin1String("42501")))
         return make(DbError::Kind::ReadOnly,
-            QStringLiteral("%1 cannot be changed: the server accepts only reading, or this login may not "
-                           "write. Ask whoever looks after the server.")
+            Tr::tr("%1 cannot be changed: the server accepts only reading, or this login may not "
+                   "write. Ask whoever looks after the server.")
                 .arg(capitalised(display)));
     if (state == QLatin1String("53100"))
         return make(DbError::Kind::DiskFull,
-            QStringLiteral("The server's disk is full, so %1 cannot be changed. Ask whoever looks after the "
-                           "server to free some space.")
+            Tr::tr("The server's disk is full, so %1 cannot be changed. Ask whoever looks after the "
+                   "server to free some space.")
                 .arg(display));
     if (state.startsWith(QLatin1String("XX")))
         return make(DbError::Kind::Damaged,
-            QStringLiteral("The server reports that %1 is damaged. Ask whoever looks after the server to "
-                           "restore a backup.")
+            Tr::tr("The server reports that %1 is damaged. Ask whoever looks after the server to "
+                   "restore a backup.")
                 .arg(display));
     // libpq gives up on a server that took the connection and never
     // answered (a stuck or overloaded server, a port that swallows traffic).
     if (lower.contains(QLatin1String("timeout expired")))
         return make(DbError::Kind::Io,
-            QStringLiteral("%1 did not answer: its server took the connection but sent no reply in time. The server "
-                           "may be busy, stuck or still starting; wait a moment and try again, and if it keeps "
-                           "happening ask whoever looks after the server to check it.")
+            Tr::tr("%1 did not answer: its server took the connection but sent no reply in time. The server "
+                   "may be busy, stuck or still starting; wait a moment and try again, and if it keeps "
+                   "happening ask whoever looks after the server to check it.")
                 .arg(capitalised(display)));
     if (state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01")
         || lower.contains(QLatin1String("could not connect")) || lower.contains(QLatin1String("connection refused"))
         || lower.contains(QLatin1String("server closed the connection"))
         || lower.contains(QLatin1String("could not translate host name")))
         return make(DbError::Kind::Io,
-            QStringLiteral("%1 cannot be reached: its server does not answer. Check that the server is running "
-                           "and that this computer is on the network, then try again.")
+            Tr::tr("%1 cannot be reached: its server does not answer. Check that the server is running "
+                   "and that this computer is on the network, then try again.")
                 .arg(capitalised(display)));
     if (state == QLatin1String("28P01") || state == QLatin1String("28000")
         || lower.contains(QLatin1String("password authentication failed"))
         || lower.contains(QLatin1String("no password supplied")))
         return make(DbError::Kind::Other,
-            QStringLiteral("The server refused the login to %1. Check the user name in config.txt and the "
-                           "password in the PostgreSQL password file (~/.pgpass).")
+            Tr::tr("The server refused the login to %1. Check the user name in config.txt and the "
+                   "password in the PostgreSQL password file (~/.pgpass).")
                 .arg(display));
     if (state == QLatin1String("3D000")
         || (lower.contains(QLatin1String("does not exist")) && lower.contains(QLatin1String("database"))))
-        return make(DbError::Kind::Other, QStringLiteral("%1 does not exist.").arg(capitalised(display)));
+        return make(DbError::Kind::Other, Tr::tr("%1 does not exist.").arg(capitalised(display)));
     return DbError(text);
 }
 
@@ -374,11 +380,12 @@ void scan(QSqlDatabase& connection, const QString& display, const QString& sql, 
     const std::function<void(const RowView&)>& f)
 {
     const QVariant handle = connection.driver()->handle();
-    PGconn* conn = handle.isValid() && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0)
+    PGconn* conn = handle.isValid()
+            && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0)
         ? *static_cast<PGconn* const*>(handle.data())
         : nullptr;
     if (!conn)
-        throw DbError(QStringLiteral("The database driver gave no PostgreSQL connection."));
+        throw DbError(Tr::tr("The database driver gave no PostgreSQL connection."));
     std::vector<QByteArray> texts(params.size());
     std::vector<const char*> values(params.size());
     for (qsizetype i = 0; i < params.size(); ++i) {
@@ -393,9 +400,9 @@ void scan(QSqlDatabase& connection, const QString& display, const QString& sql, 
     if (PQresultStatus(result) != PGRES_TUPLES_OK) {
         const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
         const char* primary = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
-        const QString text = primary ? QString::fromUtf8(primary) : QString::fromUtf8(PQresultErrorMessage(result)).trimmed();
-        throw error(QSqlError(text, text, QSqlError::StatementError, QString::fromLatin1(state ? state : "")),
-            display);
+        const QString text
+            = primary ? QString::fromUtf8(primary) : QString::fromUtf8(PQresultErrorMessage(result)).trimmed();
+        throw error(QSqlError(text, text, QSqlError::StatementError, QString::fromLatin1(state ? state : "")), display);
     }
     ResultRow row(result);
     const int rows = PQntuples(result);

@@ -4,7 +4,14 @@
 #include "data/Members.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Responsibilities)
+};
+} // namespace
 
 namespace pw::Responsibilities {
 
@@ -15,7 +22,7 @@ namespace {
         static const rows::Table table { QStringLiteral("Responsibilities"), QStringLiteral("Name"),
             { { QStringLiteral("Name"), rows::Kind::Text }, { QStringLiteral("Description"), rows::Kind::Text } },
             [](Database&, const rows::Values& loaded) {
-                return QStringLiteral("the responsibility \"%1\"").arg(loaded.value(QStringLiteral("Name")).toString());
+                return Tr::tr("the responsibility \"%1\"").arg(loaded.value(QStringLiteral("Name")).toString());
             } };
         return table;
     }

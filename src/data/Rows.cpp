@@ -3,7 +3,14 @@
 #include "data/Database.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Rows)
+};
+} // namespace
 
 namespace pw::rows {
 
@@ -125,19 +132,19 @@ void lockRow(Database& db, const QString& table, const QString& keyColumn, const
     // Named first: once the wait has failed, the transaction reads nothing more.
     const QString name = record();
     takeLock(db, QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table, keyColumn) + locking, { key },
-        QStringLiteral("%1 is in use: another program or workstation is changing it. Wait a moment, then try again.")
+        Tr::tr("%1 is in use: another program or workstation is changing it. Wait a moment, then try again.")
             .arg(name.isEmpty() ? name : name.at(0).toUpper() + name.mid(1)));
 }
 
 void lockTable(Database& db, const QString& table, const QString& what)
 {
     if (!db.inTransaction())
-        throw DbError(QStringLiteral("The lock of the table %1 was asked for outside a transaction.").arg(table));
+        throw DbError(Tr::tr("The lock of the table %1 was asked for outside a transaction.").arg(table));
     const QString statement = sql::lockingTable(db, table);
     if (!statement.isEmpty())
         takeLock(db, statement, {},
-            QStringLiteral("Another program or workstation is changing %1 (an import or a merge, for example). Wait "
-                           "until it has finished, then try again.")
+            Tr::tr("Another program or workstation is changing %1 (an import or a merge, for example). Wait "
+                   "until it has finished, then try again.")
                 .arg(what));
 }
 
@@ -147,7 +154,7 @@ Outcome saveEdited(Database& db, const Table& table, const QVariant& key, const 
     Outcome outcome;
     Transaction tx(db);
     lockRow(db, table.name, table.key, key, [&] {
-        return table.record ? table.record(db, loaded) : QStringLiteral("row %1 of %2").arg(key.toString(), table.name);
+        return table.record ? table.record(db, loaded) : Tr::tr("row %1 of %2").arg(key.toString(), table.name);
     });
     const std::optional<Values> now = load(db, table, key);
     if (!now) {

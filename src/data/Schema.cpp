@@ -5,10 +5,17 @@
 #include "data/Seed.h"
 #include "data/Users.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QSqlQuery>
 #include <utility>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Schema)
+};
+} // namespace
 
 namespace pw::schema {
 
@@ -410,7 +417,7 @@ namespace {
             if (text.startsWith(QStringLiteral("CREATE TABLE ") + table + QLatin1Char(' ')))
                 return db.engine() == Database::Engine::PostgreSQL ? postgres::tableDefinition(text) : text;
         }
-        throw DbError(QStringLiteral("The schema has no table %1.").arg(table));
+        throw DbError(Tr::tr("The schema has no table %1.").arg(table));
     }
 
     // User names the login cannot tell apart (letter case in any alphabet)
@@ -679,24 +686,24 @@ namespace {
 const QStringList& permissionNames()
 {
     static const QStringList names = {
-        QStringLiteral("Member View"),
-        QStringLiteral("Member Entry/Edit"),
-        QStringLiteral("Prospect Contact Entry/Edit"),
-        QStringLiteral("Sunday School Class Entry/Edit"),
-        QStringLiteral("Discipleship Training Class Entry/Edit"),
-        QStringLiteral("Wednesday Night Class Entry/Edit"),
-        QStringLiteral("Care Group Entry/Edit"),
-        QStringLiteral("Church Responsibility Entry/Edit"),
-        QStringLiteral("Outreach Phase Entry/Edit"),
-        QStringLiteral("User Permissions"),
-        QStringLiteral("Church Info"),
-        QStringLiteral("Member Information Update Report"),
-        QStringLiteral("Prospect Visitation Sheet Report"),
-        QStringLiteral("Member Navigator Report"),
-        QStringLiteral("Prospect Navigator Report"),
-        QStringLiteral("Mailing Labels Report"),
-        QStringLiteral("Giving Entry/Edit"),
-        QStringLiteral("Giving View"),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Member View")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Member Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Prospect Contact Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Sunday School Class Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Discipleship Training Class Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Wednesday Night Class Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Care Group Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Church Responsibility Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Outreach Phase Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "User Permissions")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Church Info")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Member Information Update Report")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Prospect Visitation Sheet Report")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Member Navigator Report")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Prospect Navigator Report")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Mailing Labels Report")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Giving Entry/Edit")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Permissions", "Giving View")),
     };
     return names;
 }
@@ -870,16 +877,14 @@ namespace {
         }
         QStringList parts;
         if (!tables.isEmpty())
-            parts.append(
-                QStringLiteral("the table%1 %2")
-                    .arg(tables.size() == 1 ? QString() : QStringLiteral("s"), tables.join(QStringLiteral(", "))));
+            parts.append((tables.size() == 1 ? Tr::tr("the table %1") : Tr::tr("the tables %1"))
+                             .arg(tables.join(QStringLiteral(", "))));
         if (!columns.isEmpty())
-            parts.append(
-                QStringLiteral("the column%1 %2")
-                    .arg(columns.size() == 1 ? QString() : QStringLiteral("s"), columns.join(QStringLiteral(", "))));
-        QString text = parts.join(QStringLiteral(" and "));
+            parts.append((columns.size() == 1 ? Tr::tr("the column %1") : Tr::tr("the columns %1"))
+                             .arg(columns.join(QStringLiteral(", "))));
+        QString text = parts.join(Tr::tr(" and "));
         if (missing.size() > kShown)
-            text += QStringLiteral(" (and %1 more)").arg(missing.size() - kShown);
+            text += Tr::tr(" (and %1 more)").arg(missing.size() - kShown);
         return text;
     }
 
@@ -889,11 +894,14 @@ namespace {
     public:
         Incomplete(const Database& db, const QStringList& missing, const QString& detail = QString())
             : DbError(Kind::Damaged,
-                QStringLiteral("%1 is not a whole Pewlark database: it lacks %2. It may be an unfinished or damaged "
-                               "copy.")
-                    .arg(named(db, QStringLiteral("The file")), lacking(missing)),
+                Tr::tr("%1 is not a whole Pewlark database: it lacks %2. It may be an unfinished or damaged "
+                       "copy.")
+                    .arg(named(db, Tr::tr("The file")), lacking(missing)),
                 detail)
         {
+            // A file's message names it already; a server's names the server.
+            if (db.engine() == Database::Engine::SQLite)
+                setFinal();
         }
     };
 
@@ -915,16 +923,16 @@ int checkVersion(Database& db)
         : db.exists(
             QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"), { versionTable });
     if (!hasVersionTable)
-        throw DbError(QStringLiteral("%1 is not a Pewlark database.").arg(named(db, QStringLiteral("The file"))));
+        throw DbError(Tr::tr("%1 is not a Pewlark database.").arg(named(db, Tr::tr("The file"))));
 
     const int found = version(db);
     if (found < 1)
-        throw DbError(QStringLiteral("%1 is not a Pewlark database: it has no schema version.")
-                          .arg(named(db, QStringLiteral("The file"))));
+        throw DbError(
+            Tr::tr("%1 is not a Pewlark database: it has no schema version.").arg(named(db, Tr::tr("The file"))));
     if (found > kCurrentVersion)
-        throw DbError(QStringLiteral("%1 was written by a newer Pewlark (schema version %2); this "
-                                     "program reads schema versions up to %3. Install the newer Pewlark to open it.")
-                          .arg(named(db, QStringLiteral("The database")))
+        throw DbError(Tr::tr("%1 was written by a newer Pewlark (schema version %2); this "
+                             "program reads schema versions up to %3. Install the newer Pewlark to open it.")
+                          .arg(named(db, Tr::tr("The database")))
                           .arg(found)
                           .arg(kCurrentVersion));
     return found;

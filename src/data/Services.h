@@ -5,6 +5,7 @@
 // (the class tables of the same name); a person's class and attendance level
 // for each live in the Member columns named here.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -20,7 +21,7 @@ struct Service {
     int weekday; // 1 = Monday ... 7 = Sunday
 
     QString codeText() const { return QString::fromLatin1(code); }
-    QString nameText() const { return QString::fromLatin1(name); }
+    QString nameText() const { return QCoreApplication::translate("Services", name); }
     QString classTableName() const { return QString::fromLatin1(classTable); }
     QString classColumnName() const { return QString::fromLatin1(classColumn); }
     QString levelColumnName() const { return QString::fromLatin1(levelColumn); }

@@ -2,12 +2,19 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <memory>
 #include <sqlite3.h>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Sql)
+};
+} // namespace
 
 namespace pw::sql {
 
@@ -398,7 +405,8 @@ QString inIdList(const QString& column)
     // The bound JSON array becomes rows; the engine then looks each
     // identifier up by key instead of scanning the table.
     if (engine() == Database::Engine::PostgreSQL)
-        return column + QStringLiteral(" IN (SELECT CAST(value AS BIGINT) FROM json_array_elements_text(CAST(? AS json)))");
+        return column
+            + QStringLiteral(" IN (SELECT CAST(value AS BIGINT) FROM json_array_elements_text(CAST(? AS json)))");
     return column + QStringLiteral(" IN (SELECT value FROM json_each(?))");
 }
 
@@ -423,7 +431,7 @@ void installFunctions(const QSqlDatabase& db)
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
         h = *static_cast<sqlite3* const*>(handle.data());
     if (!h)
-        throw DbError(QStringLiteral("The database driver gave no SQLite connection."));
+        throw DbError(Tr::tr("The database driver gave no SQLite connection."));
 
     int rc = sqlite3_create_collation(h, kCollation, SQLITE_UTF8, nullptr, collate);
     if (rc == SQLITE_OK)

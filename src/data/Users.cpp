@@ -5,10 +5,17 @@
 #include "data/Passwords.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QSqlQuery>
 #include <algorithm>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Users)
+};
+} // namespace
 
 namespace pw::Users {
 
@@ -22,7 +29,7 @@ namespace {
             { { QStringLiteral("Username"), rows::Kind::Text }, { QStringLiteral("Type"), rows::Kind::Text },
                 { QStringLiteral("Inactive"), rows::Kind::Number } },
             [](Database&, const rows::Values& loaded) {
-                return QStringLiteral("the account \"%1\"").arg(loaded.value(QStringLiteral("Username")).toString());
+                return Tr::tr("the account \"%1\"").arg(loaded.value(QStringLiteral("Username")).toString());
             } };
         return table;
     }

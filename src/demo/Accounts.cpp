@@ -5,6 +5,13 @@
 
 #include "data/Passwords.h"
 #include "data/Sql.h"
+#include <QCoreApplication>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Accounts)
+};
+} // namespace
 
 namespace pw::demo::detail {
 
@@ -27,7 +34,7 @@ void insertAccounts(Church& ch)
     if (!user)
         user = find([&](const Candidate& c) { return &c != admin; });
     if (!user)
-        throw DbError(QStringLiteral("The church is too small for two login accounts."));
+        throw DbError(Tr::tr("The church is too small for two login accounts."));
 
     giveCurrent(ch, *admin, QStringLiteral("Church Secretary"), false);
     const QString sql = QStringLiteral("INSERT INTO \"User\" (Member_ID, Username, Password, Type, Inactive, "
@@ -45,7 +52,7 @@ void insertAccounts(Church& ch)
     const QVariant memberView
         = ch.db.scalar(QStringLiteral("SELECT ID FROM Permission WHERE Name = ?"), { QStringLiteral("Member View") });
     if (!memberView.isValid())
-        throw DbError(QStringLiteral("The permission \"Member View\" is missing from the new database."));
+        throw DbError(Tr::tr("The permission \"Member View\" is missing from the new database."));
     ch.db.exec(
         QStringLiteral("INSERT INTO UserPermission (MemberID, PermissionID) VALUES (?, ?)"), { user->id, memberView });
 }

@@ -6,10 +6,17 @@
 
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(ChurchLists)
+};
+} // namespace
 
 namespace pw::demo::detail {
 
@@ -168,7 +175,7 @@ void readPhases(Church& ch)
     while (q.next())
         ch.phases.push_back({ q.value(0).toString(), q.value(1).toString(), std::max(1, q.value(2).toInt()) });
     if (ch.phases.empty())
-        throw DbError(QStringLiteral("The new database has no outreach phases."));
+        throw DbError(Tr::tr("The new database has no outreach phases."));
 }
 
 void insertChurchLists(Church& ch, const std::vector<PlanHousehold>& plan)

@@ -9,9 +9,16 @@
 #include "demo/DemoGiving.h"
 #include "demo/DemoRosters.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <vector>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(DemoGenerator)
+};
+} // namespace
 
 namespace pw::demo {
 
@@ -95,7 +102,7 @@ namespace {
 DemoSummary generate(const QString& path, const DemoOptions& options)
 {
     if (options.people < kMinPeople || options.people > kMaxPeople)
-        throw DbError(QStringLiteral("A demonstration church has between %1 and %2 people, not %3.")
+        throw DbError(Tr::tr("A demonstration church has between %1 and %2 people, not %3.")
                           .arg(kMinPeople)
                           .arg(kMaxPeople)
                           .arg(options.people));

@@ -6,8 +6,15 @@
 
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <unordered_map>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Offices)
+};
+} // namespace
 
 namespace pw::demo::detail {
 
@@ -62,7 +69,7 @@ void volunteer(Church& ch, const Candidate& c)
 void giveOutOffices(Church& ch)
 {
     if (ch.candidates.empty())
-        throw DbError(QStringLiteral("The church is too small to staff its classes."));
+        throw DbError(Tr::tr("The church is too small to staff its classes."));
     std::vector<Candidate> pool = ch.candidates;
     ch.rnd.shuffle(pool);
     std::size_t next = 0;

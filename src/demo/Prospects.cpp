@@ -5,8 +5,15 @@
 
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Prospects)
+};
+} // namespace
 
 namespace pw::demo::detail {
 
@@ -38,7 +45,7 @@ namespace {
         const std::vector<qint64>& pool = ch.visitors.empty() ? ch.deacons : ch.visitors;
         if (pool.empty()) {
             if (ch.candidates.empty())
-                throw DbError(QStringLiteral("The church is too small to have anyone visit its prospects."));
+                throw DbError(Tr::tr("The church is too small to have anyone visit its prospects."));
             return ch.candidates[std::size_t(ch.rnd.below(int(ch.candidates.size())))].id;
         }
         // The pool may name someone twice; a second visitor is never the first one.

@@ -20,7 +20,14 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Importer)
+};
+} // namespace
 
 namespace pw::legacy {
 
@@ -45,8 +52,7 @@ namespace {
                            .arg(def.key, l.column, sqlName(def.name), condition),
                 {}, [&](const QSqlQuery& q) {
                     result.problems.append({ def.name, 0, def.key + QLatin1Char(' ') + q.value(0).toString(),
-                        QStringLiteral("%1 %2 cleared: it is not in %3").arg(l.column, q.value(1).toString(), l.table),
-                        true });
+                        Tr::tr("%1 %2 cleared: it is not in %3").arg(l.column, q.value(1).toString(), l.table), true });
                     ++cleared;
                 });
             if (cleared > 0)
@@ -114,8 +120,8 @@ namespace {
     {
         QSaveFile out(path);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Text) || out.write(text.toUtf8()) < 0 || !out.commit())
-            throw ImportError(QStringLiteral("The list of rows not stored could not be written to \"%1\": %2")
-                                  .arg(path, out.errorString()));
+            throw ImportError(
+                Tr::tr("The list of rows not stored could not be written to \"%1\": %2").arg(path, out.errorString()));
     }
 
 } // namespace
@@ -153,7 +159,7 @@ QString Importer::rejectsPathFor(const QString& target)
 ImportResult Importer::run()
 {
     if (m_options.target.trimmed().isEmpty())
-        throw ImportError(QStringLiteral("Name the new database with --into NEW.sqlite."));
+        throw ImportError(Tr::tr("Name the new database with --into NEW.sqlite."));
     if (postgres::isLocation(m_options.target))
         return runOntoServer();
     return runIntoFile(rejectsPathFor(m_options.target));
@@ -172,8 +178,7 @@ ImportResult Importer::runOntoServer()
 
     QTemporaryDir work;
     if (!work.isValid())
-        throw ImportError(
-            QStringLiteral("No temporary folder could be made for the import: %1").arg(work.errorString()));
+        throw ImportError(Tr::tr("No temporary folder could be made for the import: %1").arg(work.errorString()));
     const QString file = work.filePath(QStringLiteral("import.sqlite"));
     Importer intoFile(m_runner, ImportOptions { m_options.oldFile, file, m_options.pictureFolder }, m_progress);
     ImportResult result = intoFile.runIntoFile(rejectsPathFor(target));
@@ -182,7 +187,7 @@ ImportResult Importer::runOntoServer()
     if (!result.succeeded)
         return result;
     if (m_progress)
-        m_progress(QStringLiteral("Copying the church onto %1").arg(postgres::parse(target).display()));
+        m_progress(Tr::tr("Copying the church onto %1").arg(postgres::parse(target).display()));
     copying::copyChurch(file, target);
     return result;
 }
@@ -196,13 +201,13 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
 
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() || targetInfo.isSymLink())
-        throw ImportError(QStringLiteral("The file \"%1\" already exists; it was left unchanged. Import into a new "
-                                         "file name.")
+        throw ImportError(Tr::tr("The file \"%1\" already exists; it was left unchanged. Import into a new "
+                                 "file name.")
                               .arg(target));
     if (!targetInfo.absoluteDir().exists())
-        throw ImportError(QStringLiteral("The folder of \"%1\" does not exist.").arg(target));
+        throw ImportError(Tr::tr("The folder of \"%1\" does not exist.").arg(target));
     if (!m_options.pictureFolder.isEmpty() && !QFileInfo(m_options.pictureFolder).isDir())
-        throw ImportError(QStringLiteral("The picture folder \"%1\" does not exist.").arg(m_options.pictureFolder));
+        throw ImportError(Tr::tr("The picture folder \"%1\" does not exist.").arg(m_options.pictureFolder));
     result.picturesChecked = !m_options.pictureFolder.isEmpty();
 
     JetTools jet(m_runner, oldFile);
@@ -220,8 +225,8 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
             missingCore.append(def.name);
     }
     if (!missingCore.isEmpty())
-        throw ImportError(notTheOlderProgram(
-            oldFile, QStringLiteral("it has no table %1").arg(missingCore.join(QStringLiteral(", ")))));
+        throw ImportError(
+            notTheOlderProgram(oldFile, Tr::tr("it has no table %1").arg(missingCore.join(QStringLiteral(", ")))));
 
     NewDatabaseFile file(target);
     Database& db = file.database();
@@ -252,24 +257,24 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
         const qint64 read = copy.run(
             db, oldFile, exported, hasDates && JetTools::lostDates(exported) ? jet.dates(name) : std::nullopt);
         if (read != table.oldRows)
-            throw ImportError(QStringLiteral("The file \"%1\" is damaged: its table %2 holds %3 rows by its own count, "
-                                             "but %4 could be read; nothing was imported.")
+            throw ImportError(Tr::tr("The file \"%1\" is damaged: its table %2 holds %3 rows by its own count, "
+                                     "but %4 could be read; nothing was imported.")
                                   .arg(oldFile, def.name)
                                   .arg(table.oldRows)
                                   .arg(read));
         table.notStored = copy.notStored();
         const qint64 stored = rowCount(db, def.name);
         if (stored != read - table.notStored)
-            throw DbError(QStringLiteral("Table %1 was not copied whole: %2 rows were written, %3 are there.")
+            throw DbError(Tr::tr("Table %1 was not copied whole: %2 rows were written, %3 are there.")
                               .arg(def.name)
                               .arg(read - table.notStored)
                               .arg(stored));
         copied.insert(def.name);
         result.tables.push_back(table);
         if (m_progress) {
-            QString line = QStringLiteral("%1: %2 of %3 rows copied").arg(def.name).arg(stored).arg(read);
+            QString line = Tr::tr("%1: %2 of %3 rows copied").arg(def.name).arg(stored).arg(read);
             if (table.notStored > 0)
-                line += QStringLiteral(", %1 not stored").arg(table.notStored);
+                line += Tr::tr(", %1 not stored").arg(table.notStored);
             m_progress(line + QStringLiteral(" (%1 s)").arg(timer.elapsed() / 1000.0, 0, 'f', 1));
         }
     }
@@ -306,9 +311,9 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
     // quietly: the import fails and says which rows and why. Rows left out
     // for a missing person, account or class are listed, and it goes on.
     if (rowsNotStored > 0) {
-        result.failure = QStringLiteral("%1 rows could not be stored; they are listed in \"%2\" with the reason. "
-                                        "Nothing was written at \"%3\": correct those rows in the old file (or "
-                                        "remove them there), then run the import again.")
+        result.failure = Tr::tr("%1 rows could not be stored; they are listed in \"%2\" with the reason. "
+                                "Nothing was written at \"%3\": correct those rows in the old file (or "
+                                "remove them there), then run the import again.")
                              .arg(rowsNotStored)
                              .arg(rejects, target);
         return result; // the transaction rolls back and the temporary file is removed
@@ -317,8 +322,8 @@ ImportResult Importer::runIntoFile(const QString& rejectsPath)
     tx.commit();
     const QString check = db.scalar(QStringLiteral("PRAGMA quick_check")).toString();
     if (check != QLatin1String("ok"))
-        throw DbError(QStringLiteral("The new database failed its check (%1); nothing was written at \"%2\".")
-                          .arg(check, target));
+        throw DbError(
+            Tr::tr("The new database failed its check (%1); nothing was written at \"%2\".").arg(check, target));
     file.commit();
     result.succeeded = true;
     return result;

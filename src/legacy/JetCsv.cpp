@@ -1,7 +1,14 @@
 #include "legacy/JetCsv.h"
 
-#include "legacy/JetTools.h"
 #include "data/Windows1252.h"
+#include "legacy/JetTools.h"
+#include <QCoreApplication>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(JetCsv)
+};
+} // namespace
 
 namespace pw::legacy {
 
@@ -54,7 +61,7 @@ JetCsv::JetCsv(QByteArray data)
     m_windows1252 = !isValidUtf8(m_data);
     QVector<Field> fields;
     if (!readRow(fields))
-        throw ImportError(QStringLiteral("the export has no line of column names"));
+        throw ImportError(Tr::tr("the export has no line of column names"));
     m_fields = fields;
     for (int i = 0; i < m_fields.size(); ++i)
         m_header.append(text(i));
@@ -103,7 +110,7 @@ bool JetCsv::readRow(QVector<Field>& fields)
             f.start = i;
             while (true) {
                 if (i >= n)
-                    throw ImportError(QStringLiteral("line %1: a quote is never closed").arg(startLine));
+                    throw ImportError(Tr::tr("line %1: a quote is never closed").arg(startLine));
                 if (d[i] == '"') {
                     if (i + 1 < n && d[i + 1] == '"') {
                         f.doubledQuotes = true;
@@ -144,7 +151,7 @@ bool JetCsv::readRow(QVector<Field>& fields)
             ++m_line;
             return true;
         }
-        throw ImportError(QStringLiteral("line %1: text follows a closing quote").arg(m_line));
+        throw ImportError(Tr::tr("line %1: text follows a closing quote").arg(m_line));
     }
 }
 

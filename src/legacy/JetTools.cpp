@@ -2,11 +2,18 @@
 
 #include "data/Platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(JetTools)
+};
+} // namespace
 
 namespace pw::legacy {
 
@@ -128,19 +135,19 @@ QString JetTools::versionName(JetVersion version)
     case JetVersion::Ace:
         break;
     }
-    return QStringLiteral("Access 2007 or later");
+    return Tr::tr("Access 2007 or later");
 }
 
 JetVersion JetTools::checkSignature() const
 {
     const QFileInfo info(m_file);
     if (!info.exists())
-        throw ImportError(QStringLiteral("The file \"%1\" does not exist.").arg(m_file));
+        throw ImportError(Tr::tr("The file \"%1\" does not exist.").arg(m_file));
     if (!info.isFile())
-        throw ImportError(QStringLiteral("\"%1\" is not a file.").arg(m_file));
+        throw ImportError(Tr::tr("\"%1\" is not a file.").arg(m_file));
     QFile file(m_file);
     if (!file.open(QIODevice::ReadOnly))
-        throw ImportError(QStringLiteral("The file \"%1\" could not be read: %2").arg(m_file, file.errorString()));
+        throw ImportError(Tr::tr("The file \"%1\" could not be read: %2").arg(m_file, file.errorString()));
     const QByteArray head = file.read(0x20);
 
     // The first page starts with 00 01 00 00 and the engine's name; the
@@ -150,16 +157,15 @@ JetVersion JetTools::checkSignature() const
             || head.mid(4, 16) == QByteArray("Standard ACE DB\0", 16));
     if (!jet)
         throw ImportError(
-            QStringLiteral("The file \"%1\" is not a Jet database (.mdb) file; nothing was imported.").arg(m_file));
+            Tr::tr("The file \"%1\" is not a Jet database (.mdb) file; nothing was imported.").arg(m_file));
     const int code = static_cast<unsigned char>(head.at(0x14));
     const JetVersion version = code == 0 ? JetVersion::Jet3 : code == 1 ? JetVersion::Jet4 : JetVersion::Ace;
     // Even an empty database has its catalogue on the third page.
     const qint64 pageSize = version == JetVersion::Jet3 ? 2048 : 4096;
     if (info.size() < 3 * pageSize)
-        throw ImportError(
-            QStringLiteral("The file \"%1\" is damaged: it is cut short (%2 bytes); nothing was imported.")
-                .arg(m_file)
-                .arg(info.size()));
+        throw ImportError(Tr::tr("The file \"%1\" is damaged: it is cut short (%2 bytes); nothing was imported.")
+                              .arg(m_file)
+                              .arg(info.size()));
     return version;
 }
 
@@ -167,9 +173,9 @@ ToolOutput JetTools::call(const QString& program, const QStringList& arguments)
 {
     ToolOutput output = m_runner.run(program, arguments);
     if (!output.found)
-        throw ImportError(QStringLiteral("The program %1 was not found. Reading the older program's files needs "
-                                         "mdbtools: install the Debian package \"%2\" (sudo apt-get install %2) and "
-                                         "run the import again.")
+        throw ImportError(Tr::tr("The program %1 was not found. Reading the older program's files needs "
+                                 "mdbtools: install the Debian package \"%2\" (sudo apt-get install %2) and "
+                                 "run the import again.")
                               .arg(program, QLatin1String(kMdbToolsPackage)));
     return output;
 }
@@ -178,9 +184,9 @@ void JetTools::damaged(const QString& what, const ToolOutput& output) const
 {
     QString detail = firstLines(output.err);
     if (detail.isEmpty())
-        detail = QStringLiteral("exit code %1").arg(output.exitCode);
-    throw ImportError(QStringLiteral("The file \"%1\" is damaged: %2 (mdbtools: %3); nothing was imported.")
-                          .arg(m_file, what, detail));
+        detail = Tr::tr("exit code %1").arg(output.exitCode);
+    throw ImportError(
+        Tr::tr("The file \"%1\" is damaged: %2 (mdbtools: %3); nothing was imported.").arg(m_file, what, detail));
 }
 
 std::optional<JetDates> JetTools::dates(const QString& table) { return m_runner.dates(m_file, table); }
@@ -195,7 +201,7 @@ QStringList JetTools::tables()
 {
     const ToolOutput output = call(QStringLiteral("mdb-tables"), { QStringLiteral("-1"), m_file });
     if (output.exitCode != 0)
-        damaged(QStringLiteral("its list of tables cannot be read"), output);
+        damaged(Tr::tr("its list of tables cannot be read"), output);
     QStringList names;
     for (const QString& line : QString::fromUtf8(output.out).split(QLatin1Char('\n'))) {
         // One name a line, the line ended by \n or, from a Windows build, \r\n.
@@ -212,7 +218,7 @@ qint64 JetTools::count(const QString& table)
     bool ok = false;
     const qint64 rows = output.out.trimmed().toLongLong(&ok);
     if (output.exitCode != 0 || !ok || rows < 0)
-        damaged(QStringLiteral("the size of table %1 cannot be read").arg(table), output);
+        damaged(Tr::tr("the size of table %1 cannot be read").arg(table), output);
     return rows;
 }
 
@@ -224,7 +230,7 @@ QByteArray JetTools::exportTable(const QString& table)
     // A sound file exports without a word on standard error; mdbtools warns
     // there about pages that do not belong where they should.
     if (output.exitCode != 0 || !output.err.trimmed().isEmpty())
-        damaged(QStringLiteral("table %1 cannot be read whole").arg(table), output);
+        damaged(Tr::tr("table %1 cannot be read whole").arg(table), output);
     return std::move(output.out);
 }
 

@@ -3,8 +3,15 @@
 #include <QDate>
 #include <QTime>
 
+#include <QCoreApplication>
 #include <cmath>
 #include <optional>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(LegacyValues)
+};
+} // namespace
 
 namespace pw::legacy {
 
@@ -12,7 +19,7 @@ namespace {
 
     Value wrong(const QString& text, const QString& expected)
     {
-        return { QVariant(), QStringLiteral("\"%1\" is not %2").arg(text, expected) };
+        return { QVariant(), Tr::tr("\"%1\" is not %2").arg(text, expected) };
     }
 
     // Reads digits from s at pos; returns -1 when there are none.
@@ -64,7 +71,7 @@ namespace {
                 return false;
             y = digits(s, pos, 4, &count);
             if (y >= 0 && count != 4) {
-                why = QStringLiteral("its year has only %1 digits").arg(count);
+                why = Tr::tr("its year has only %1 digits").arg(count);
                 return false;
             }
         } else {
@@ -104,7 +111,7 @@ namespace {
             // A whole number that a number column wrote with decimals ("12.0").
             const double d = t.toDouble(&ok);
             if (!ok || d != static_cast<double>(static_cast<qint64>(d)))
-                return wrong(text, QStringLiteral("a whole number"));
+                return wrong(text, Tr::tr("a whole number"));
             v = static_cast<qint64>(d);
         }
         if (zeroIsNull && v == 0)
@@ -165,7 +172,7 @@ Value convertJetDate(Kind kind, double days)
     constexpr double kDayBeforeFirst = -657435.0;
     constexpr double kDayAfterLast = 2958466.0;
     if (!(days > kDayBeforeFirst && days < kDayAfterLast))
-        return { QVariant(), QStringLiteral("%1 days from 1899-12-30 is no date Jet can hold").arg(days, 0, 'g', 17) };
+        return { QVariant(), Tr::tr("%1 days from 1899-12-30 is no date Jet can hold").arg(days, 0, 'g', 17) };
     const double whole = std::trunc(days);
     qint64 seconds = std::llround(std::fabs(days - whole) * 86400.0);
     QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
@@ -203,7 +210,7 @@ Value convert(Kind kind, const QString& text, bool missing)
         bool ok = false;
         const double d = text.trimmed().toDouble(&ok);
         if (!ok)
-            return wrong(text, QStringLiteral("a number"));
+            return wrong(text, Tr::tr("a number"));
         return { QVariant(d), {} };
     }
     case Kind::YesNo: {
@@ -214,7 +221,7 @@ Value convert(Kind kind, const QString& text, bool missing)
         if (t == QLatin1String("0") || t == QLatin1String("false") || t == QLatin1String("no")
             || t == QLatin1String("off"))
             return { QVariant(0), {} };
-        return wrong(text, QStringLiteral("yes or no"));
+        return wrong(text, Tr::tr("yes or no"));
     }
     case Kind::Date:
     case Kind::DateTime: {
@@ -224,7 +231,7 @@ Value convert(Kind kind, const QString& text, bool missing)
         QTime time;
         QString why;
         if (!parseDateTime(text.trimmed(), date, time, why)) {
-            Value v = wrong(text, QStringLiteral("a date"));
+            Value v = wrong(text, Tr::tr("a date"));
             if (!why.isEmpty())
                 v.problem += QStringLiteral(": ") + why;
             return v;

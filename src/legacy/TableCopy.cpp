@@ -4,9 +4,16 @@
 #include "data/Passwords.h"
 #include "legacy/JetCsv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(TableCopy)
+};
+} // namespace
 
 namespace pw::legacy {
 
@@ -36,8 +43,8 @@ namespace {
 
 QString notTheOlderProgram(const QString& file, const QString& why)
 {
-    return QStringLiteral("The file \"%1\" is not a database of the older membership program: %2; nothing was "
-                          "imported.")
+    return Tr::tr("The file \"%1\" is not a database of the older membership program: %2; nothing was "
+                  "imported.")
         .arg(file, why);
 }
 
@@ -57,8 +64,8 @@ qint64 TableCopy::run(Database& db, const QString& oldFile, const QByteArray& ex
     try {
         csv = std::make_unique<JetCsv>(exported);
     } catch (const ImportError& e) {
-        throw ImportError(QStringLiteral("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
-                                         "was imported.")
+        throw ImportError(Tr::tr("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
+                                 "was imported.")
                               .arg(oldFile, m_def.name, e.text()));
     }
     if (csv->readAsWindows1252())
@@ -87,10 +94,10 @@ qint64 TableCopy::run(Database& db, const QString& oldFile, const QByteArray& ex
         }
         if (m_exact && m_exact->rows.size() != read)
             throw ImportError(
-                QStringLiteral("mdbtools' library reads %1 rows, its export %2").arg(m_exact->rows.size()).arg(read));
+                Tr::tr("mdbtools' library reads %1 rows, its export %2").arg(m_exact->rows.size()).arg(read));
     } catch (const ImportError& e) {
-        throw ImportError(QStringLiteral("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
-                                         "was imported.")
+        throw ImportError(Tr::tr("The file \"%1\" is damaged: table %2 cannot be read (%3); nothing "
+                                 "was imported.")
                               .arg(oldFile, m_def.name, e.text()));
     }
     return read;
@@ -124,8 +131,8 @@ void TableCopy::mapColumns(const QString& oldFile, const QStringList& header)
             continue;
         }
         if (column.required)
-            throw ImportError(notTheOlderProgram(
-                oldFile, QStringLiteral("its table %1 has no column %2").arg(m_def.name, column.name)));
+            throw ImportError(
+                notTheOlderProgram(oldFile, Tr::tr("its table %1 has no column %2").arg(m_def.name, column.name)));
         m_result.missingColumns.append(m_def.name + QLatin1Char('.') + column.name);
     }
     m_exactAt.fill(-1, m_present.size());
@@ -184,9 +191,8 @@ Value TableCopy::exactDate(const JetCsv& csv, qint64 row, int p, Kind kind, cons
     const Value exact = raw ? convertJetDate(kind, *raw) : Value {};
     if (row >= m_exact->rows.size() || missing != !raw
         || (printed.ok() && exact.ok() && printed.stored != exact.stored))
-        throw ImportError(QStringLiteral("line %1: its export and mdbtools' library read %2 differently")
-                              .arg(csv.line())
-                              .arg(column));
+        throw ImportError(
+            Tr::tr("line %1: its export and mdbtools' library read %2 differently").arg(csv.line()).arg(column));
     return raw ? exact : printed;
 }
 
@@ -204,8 +210,8 @@ bool TableCopy::storeRow(const JetCsv& csv, qint64 row, QVariantList& values)
         if (column.trimmed && v.ok() && !v.isNull())
             v.stored = v.stored.toString().trimmed();
         if (!v.ok() || (column.required && v.isNull())) {
-            problems.append(v.ok() ? QStringLiteral("%1 has no value").arg(column.name)
-                                   : column.name + QStringLiteral(": ") + v.problem);
+            problems.append(
+                v.ok() ? Tr::tr("%1 has no value").arg(column.name) : column.name + QStringLiteral(": ") + v.problem);
             unreadable.insert(p);
         }
         values.append(v.stored);
@@ -217,7 +223,7 @@ bool TableCopy::storeRow(const JetCsv& csv, qint64 row, QVariantList& values)
         const QVariant& v = values.at(r.present);
         const auto known = m_keys.constFind(r.key);
         if (known == m_keys.constEnd() || !known->contains(v.toLongLong()))
-            missing.append(QStringLiteral("%1 %2 is not in %3").arg(r.link.column, v.toString(), r.link.table));
+            missing.append(Tr::tr("%1 %2 is not in %3").arg(r.link.column, v.toString(), r.link.table));
     }
     if (!problems.isEmpty() || (!missing.isEmpty() && m_def.everyRow)) {
         reject(csv, (problems + missing).join(QStringLiteral("; ")));
@@ -230,7 +236,7 @@ bool TableCopy::storeRow(const JetCsv& csv, qint64 row, QVariantList& values)
     if (m_keyAt >= 0) {
         const QString key = values.at(m_keyAt).toString();
         if (m_seenKeys.contains(key)) {
-            reject(csv, QStringLiteral("a row with %1 %2 was stored already").arg(m_def.key, key));
+            reject(csv, Tr::tr("a row with %1 %2 was stored already").arg(m_def.key, key));
             return false;
         }
         m_seenKeys.insert(key);
