@@ -4,6 +4,8 @@
 #include "cli/WelcomeJobs.h"
 #include "data/Platform.h"
 #include "data/Postgres.h"
+#include "i18n/Language.h"
+#include "widgets/Context.h"
 
 #include <QDir>
 
@@ -295,9 +297,12 @@ QString missingDisplay(const QStringList& windowSystemArguments)
 int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Application::ScreenRegistrar& screens)
 {
     returnFreedMemory();
-    const auto name = [] {
+    const auto setUp = [] {
         QCoreApplication::setApplicationName(QStringLiteral("Pewlark"));
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+        // The user's language (or the desktop's), installed in each
+        // application object as it is made: its catalogues go with it.
+        i18n::use(i18n::startingLanguage(*storedSettings()));
     };
     Jobs jobs;
     // The options are read, and the command-line jobs run, without the
@@ -306,7 +311,7 @@ int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Ap
     bool painting = false;
     {
         QCoreApplication app(argc, argv);
-        name();
+        setUp();
         // Registered once the application exists: the help texts are
         // translated as the jobs are registered.
         if (registerJobs)
@@ -328,13 +333,13 @@ int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Ap
         const QtMessageHandler previous = qInstallMessageHandler(holdWindowSystemMessages);
         QGuiApplication app(count, arguments.data());
         qInstallMessageHandler(previous);
+        setUp();
         // The off-screen system's notice that it has no runtime folder of a
         // desktop session is no news to a scheduled job.
         for (const QString& held : std::as_const(heldMessages()))
             if (!held.contains(QLatin1String("XDG_RUNTIME_DIR")))
                 std::fprintf(stderr, "%s\n", qPrintable(held));
         heldMessages().clear();
-        name();
         return runTask(command, jobs);
     }
     {
@@ -350,10 +355,10 @@ int runPewlark(int argc, char** argv, const JobRegistrar& registerJobs, const Ap
     const QtMessageHandler previous = qInstallMessageHandler(holdWindowSystemMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    setUp();
     for (const QString& held : std::as_const(heldMessages()))
         std::fprintf(stderr, "%s\n", qPrintable(held));
     heldMessages().clear();
-    name();
 
     Application application(screens);
     if (!command.configGiven)
