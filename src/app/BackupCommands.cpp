@@ -1,17 +1,18 @@
 #include "app/BackupCommands.h"
 
-#include "widgets/Context.h"
-#include "widgets/FileChooser.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Permissions.h"
 #include "app/Workspace.h"
 #include "data/Backup.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Postgres.h"
+#include "widgets/Context.h"
+#include "widgets/FileChooser.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,16 +27,19 @@
 namespace pw::backups {
 
 namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(BackupCommands)
+    };
+} // namespace
+
+namespace {
 
     const QString kFolderSetting = QStringLiteral("backup/folder");
 
     QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
     // "1 picture was", "12 pictures were".
-    QString picturesWere(int n)
-    {
-        return n == 1 ? QStringLiteral("1 picture was") : QStringLiteral("%1 pictures were").arg(n);
-    }
+    QString picturesWere(int n) { return n == 1 ? Tr::tr("1 picture was") : Tr::tr("%1 pictures were").arg(n); }
 
     bool onServer() { return db().engine() == Database::Engine::PostgreSQL; }
 
@@ -44,7 +48,7 @@ namespace {
     {
         FileRequest request;
         request.kind = FileRequest::Kind::Save;
-        request.caption = QStringLiteral("Back Up Pictures");
+        request.caption = Tr::tr("Back Up Pictures");
         request.path = backup::picturesFolderFor(suggestedBackupPath(postgres::parse(db().path()).database, clock()));
         const QString chosen = chooseFile(parent, request);
         if (chosen.isEmpty())
@@ -55,7 +59,7 @@ namespace {
             copy = backup::backUpPictures(db(), chosen, ctx().settings.pictureFolder);
         }
         storedSettings()->setValue(kFolderSetting, QFileInfo(chosen).absolutePath());
-        showStatus(QStringLiteral("Copied the pictures to %1 (%2).").arg(native(chosen)).arg(copy.pictures));
+        showStatus(Tr::tr("Copied the pictures to %1 (%2).").arg(native(chosen)).arg(copy.pictures));
         messages().show(serverBackupText(db().displayName()) + QLatin1Char(' ')
                 + picturesSentence(copy, ctx().settings.pictureFolder),
             QStringLiteral("Pewlark"), Icon::Information);
@@ -64,7 +68,8 @@ namespace {
 
     QStringList backupFilters()
     {
-        return { QStringLiteral("Pewlark databases (*.sqlite)"), QStringLiteral("All files (*)") };
+        return { Tr::tr("Pewlark databases") + QStringLiteral(" (*.sqlite)"),
+            Tr::tr("All files") + QStringLiteral(" (*)") };
     }
 
 } // namespace
@@ -74,15 +79,14 @@ QString picturesSentence(const backup::Copy& copy, const QString& pictureFolder)
 {
     QStringList said;
     if (copy.pictures > 0)
-        said.append(
-            QStringLiteral("%1 copied to \"%2\".").arg(picturesWere(copy.pictures), native(copy.pictureCopies)));
+        said.append(Tr::tr("%1 copied to \"%2\".").arg(picturesWere(copy.pictures), native(copy.pictureCopies)));
     else if (copy.picturesMissing == 0)
-        said.append(QStringLiteral("No person has a picture, so no pictures were copied."));
+        said.append(Tr::tr("No person has a picture, so no pictures were copied."));
     if (copy.picturesMissing > 0)
         said.append(pictureFolder.isEmpty()
-                ? QStringLiteral("%1 not copied: the configuration file names no picture folder.")
+                ? Tr::tr("%1 not copied: the configuration file names no picture folder.")
                       .arg(picturesWere(copy.picturesMissing))
-                : QStringLiteral("%1 not copied because the picture folder \"%2\" does not have them.")
+                : Tr::tr("%1 not copied because the picture folder \"%2\" does not have them.")
                       .arg(picturesWere(copy.picturesMissing), native(pictureFolder)));
     return said.join(QLatin1Char(' '));
 }
@@ -92,39 +96,38 @@ QString restoredPictures(const backup::Restored& r, const QString& backupFile, c
 {
     QString text;
     if (pictureFolder.isEmpty())
-        text = QStringLiteral(" The configuration file names no picture folder, so no pictures were put back.");
+        text = Tr::tr(" The configuration file names no picture folder, so no pictures were put back.");
     else if (r.picturesFound)
-        text = QStringLiteral(" %1 put back into the picture folder \"%2\".")
+        text = Tr::tr(" %1 put back into the picture folder \"%2\".")
                    .arg(picturesWere(r.picturesBack), native(pictureFolder));
     else
-        text = QStringLiteral(" No pictures lie beside the backup (\"%1\"), so the pictures were left as they are.")
+        text = Tr::tr(" No pictures lie beside the backup (\"%1\"), so the pictures were left as they are.")
                    .arg(native(backup::picturesFolderFor(backupFile)));
     if (!r.picturesProblem.isEmpty())
-        text += QStringLiteral(" Not every picture could be put back: %1").arg(r.picturesProblem);
+        text += Tr::tr(" Not every picture could be put back: %1").arg(r.picturesProblem);
     return text;
 }
 
 // ", its pictures in "..."" after where the database before is kept.
 QString keptPictures(const backup::Restored& r)
 {
-    return r.savedPictures.isEmpty() ? QString()
-                                     : QStringLiteral(", its pictures in \"%1\"").arg(native(r.savedPictures));
+    return r.savedPictures.isEmpty() ? QString() : Tr::tr(", its pictures in \"%1\"").arg(native(r.savedPictures));
 }
 
 // Pewlark copies database files; a server's database is backed up and
 // restored with the server's own tools.
 QString serverBackupText(const QString& display)
 {
-    return QStringLiteral("This church is kept in %1. Pewlark backs up and restores database files only: back "
-                          "up a server's database with the server's own tools (pg_dump, and pg_restore to put "
-                          "a backup back), as the administrator's notes in README.md describe.")
+    return Tr::tr("This church is kept in %1. Pewlark backs up and restores database files only: back "
+                  "up a server's database with the server's own tools (pg_dump, and pg_restore to put "
+                  "a backup back), as the administrator's notes in README.md describe.")
         .arg(display);
 }
 
 QString sizeText(qint64 bytes)
 {
     if (bytes < 1024)
-        return QStringLiteral("%1 %2").arg(bytes).arg(bytes == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"));
+        return QStringLiteral("%1 %2").arg(bytes).arg(bytes == 1 ? Tr::tr("byte") : Tr::tr("bytes"));
     static const char* const units[] = { "KB", "MB", "GB", "TB" };
     double value = double(bytes) / 1024.0;
     int unit = 0;
@@ -156,13 +159,13 @@ QString restoreStartFolder(const QString& databasePath)
 
 QString backUpFromMenu(QWidget* parent)
 {
-    if (!requireAdmin(QStringLiteral("back up the database")))
+    if (!requireAdmin(Tr::tr("back up the database")))
         return {};
     if (onServer())
         return backUpPicturesOnServer(parent);
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
-    request.caption = QStringLiteral("Back Up Database");
+    request.caption = Tr::tr("Back Up Database");
     request.path = suggestedBackupPath(db().path(), clock());
     request.filters = backupFilters();
     const QString chosen = chooseFile(parent, request);
@@ -177,10 +180,9 @@ QString backUpFromMenu(QWidget* parent)
     }
     storedSettings()->setValue(kFolderSetting, QFileInfo(copy.path).absolutePath());
     const QString size = sizeText(copy.size);
-    showStatus(QStringLiteral("Backed up the database to %1 (%2, %3 pictures).")
-                   .arg(native(copy.path), size)
-                   .arg(copy.pictures));
-    messages().show(QStringLiteral("The database was backed up to \"%1\" (%2). %3")
+    showStatus(
+        Tr::tr("Backed up the database to %1 (%2, %3 pictures).").arg(native(copy.path), size).arg(copy.pictures));
+    messages().show(Tr::tr("The database was backed up to \"%1\" (%2). %3")
                         .arg(native(copy.path), size, picturesSentence(copy, ctx().settings.pictureFolder)),
         QStringLiteral("Pewlark"), Icon::Information);
     return copy.path;
@@ -188,7 +190,7 @@ QString backUpFromMenu(QWidget* parent)
 
 bool restoreFromMenu(QWidget* parent, Workspace& workspace)
 {
-    if (!requireAdmin(QStringLiteral("restore the database")))
+    if (!requireAdmin(Tr::tr("restore the database")))
         return false;
     if (onServer()) {
         messages().show(serverBackupText(db().displayName()), QStringLiteral("Pewlark"), Icon::Information);
@@ -196,7 +198,7 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
     }
     FileRequest request;
     request.kind = FileRequest::Kind::Open;
-    request.caption = QStringLiteral("Restore Database");
+    request.caption = Tr::tr("Restore Database");
     request.path = restoreStartFolder(db().path());
     request.filters = backupFilters();
     const QString chosen = chooseFile(parent, request);
@@ -210,10 +212,10 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
         backup::checkRestorable(file, QFileInfo(db().path()).absolutePath());
     }
     const QString question
-        = QStringLiteral("Replace the database \"%1\" with the backup \"%2\" (%3)?\n\nEverything entered since that "
-                         "backup was made will be gone. The database as it is now is kept as a dated copy beside "
-                         "it. Every open window is closed first, and you log in again afterwards. Close Pewlark on "
-                         "the other workstations before you go on.")
+        = Tr::tr("Replace the database \"%1\" with the backup \"%2\" (%3)?\n\nEverything entered since that "
+                 "backup was made will be gone. The database as it is now is kept as a dated copy beside "
+                 "it. Every open window is closed first, and you log in again afterwards. Close Pewlark on "
+                 "the other workstations before you go on.")
               .arg(native(db().path()), native(file), sizeText(QFileInfo(file).size()));
     if (messages().ask(question, QStringLiteral("Pewlark"), Icon::Question) != Answer::Yes)
         return false;
@@ -225,9 +227,9 @@ bool restoreFromMenu(QWidget* parent, Workspace& workspace)
         BusyCursor busy;
         restored = backup::restore(db(), file, clock(), ctx().settings.pictureFolder);
     }
-    showStatus(QStringLiteral("Restored the database from %1.").arg(native(file)));
-    messages().show(QStringLiteral("The database \"%1\" was restored from the backup \"%2\" (%3).%4 The database as "
-                                   "it was before is kept as \"%5\"%6. Log in again to go on.")
+    showStatus(Tr::tr("Restored the database from %1.").arg(native(file)));
+    messages().show(Tr::tr("The database \"%1\" was restored from the backup \"%2\" (%3).%4 The database as "
+                           "it was before is kept as \"%5\"%6. Log in again to go on.")
                         .arg(native(db().path()), native(file), sizeText(restored.size),
                             restoredPictures(restored, file, ctx().settings.pictureFolder), native(restored.savedCopy),
                             keptPictures(restored)),
@@ -257,7 +259,7 @@ void reportDaily(const DailyOutcome& outcome)
         return;
     if (outcome.failure.isEmpty()) {
         if (outcome.daily.made)
-            showStatus(QStringLiteral("Today's automatic backup: %1 (%2, %3 pictures).")
+            showStatus(Tr::tr("Today's automatic backup: %1 (%2, %3 pictures).")
                            .arg(native(outcome.daily.copy.path), sizeText(outcome.daily.copy.size))
                            .arg(outcome.daily.copy.pictures));
         return;
@@ -265,8 +267,8 @@ void reportDaily(const DailyOutcome& outcome)
     // Another workstation starting at the same moment may have made it.
     if (QFileInfo::exists(outcome.today))
         return;
-    messages().show(QStringLiteral("Today's automatic backup could not be made; Pewlark carries on without it. "
-                                   "Make a backup with File > Back Up Database... as soon as you can.\n\n%1")
+    messages().show(Tr::tr("Today's automatic backup could not be made; Pewlark carries on without it. "
+                           "Make a backup with File > Back Up Database... as soon as you can.\n\n%1")
                         .arg(outcome.failure),
         QStringLiteral("Pewlark"), Icon::Warning);
 }

@@ -5,13 +5,19 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringDecoder>
 
 namespace pw::config {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Config)
+    };
+} // namespace
 
 namespace {
 
@@ -113,15 +119,15 @@ ConfigValues parse(const QString& content, const QString& fileName)
         if (!isForeign(content.at(i)))
             continue;
         const int line = int(QStringView(content).left(i).count(QLatin1Char('\n'))) + 1;
-        throw StartupError(QStringLiteral("The configuration file \"%1\" is not a plain text file: line %2 holds "
-                                          "characters that no text file holds. It should be plain text with five "
-                                          "fields (two labels, the database path, a label and the picture folder).")
+        throw StartupError(Tr::tr("The configuration file \"%1\" is not a plain text file: line %2 holds "
+                                  "characters that no text file holds. It should be plain text with five "
+                                  "fields (two labels, the database path, a label and the picture folder).")
                                .arg(fileName)
                                .arg(line));
     }
     if (fields.size() < 5)
-        throw StartupError(QStringLiteral("The configuration file \"%1\" holds %2 of the five fields it needs "
-                                          "(two labels, the database path, a label and the picture folder).")
+        throw StartupError(Tr::tr("The configuration file \"%1\" holds %2 of the five fields it needs "
+                                  "(two labels, the database path, a label and the picture folder).")
                                .arg(fileName)
                                .arg(fields.size()));
     return ConfigValues { fields.at(2), fields.at(4) };
@@ -131,17 +137,17 @@ ConfigValues load(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.exists())
-        throw StartupError(QStringLiteral("The configuration file \"%1\" does not exist.").arg(fileName));
+        throw StartupError(Tr::tr("The configuration file \"%1\" does not exist.").arg(fileName));
     if (!file.open(QIODevice::ReadOnly))
         throw StartupError(
-            QStringLiteral("The configuration file \"%1\" could not be read: %2").arg(fileName, file.errorString()));
+            Tr::tr("The configuration file \"%1\" could not be read: %2").arg(fileName, file.errorString()));
     // Five short fields: anything much larger is another file named by
     // mistake (a database, a device that never ends), and is not read whole.
     const QByteArray bytes = file.read(kMaxSize + 1);
     if (bytes.size() > kMaxSize)
-        throw StartupError(QStringLiteral("The configuration file \"%1\" is larger than %2 KB, so it is not a "
-                                          "Pewlark configuration file (five short fields: two labels, the database "
-                                          "path, a label and the picture folder). Check the file name.")
+        throw StartupError(Tr::tr("The configuration file \"%1\" is larger than %2 KB, so it is not a "
+                                  "Pewlark configuration file (five short fields: two labels, the database "
+                                  "path, a label and the picture folder). Check the file name.")
                                .arg(fileName)
                                .arg(kMaxSize / 1024));
     return parse(decode(bytes), fileName);
@@ -150,9 +156,9 @@ ConfigValues load(const QString& fileName)
 QString pictureFolderProblem(const QString& pictureFolder, const QString& configFile)
 {
     if (pictureFolder.trimmed().isEmpty())
-        return QStringLiteral("The configuration file \"%1\" names no picture folder (its fifth field is empty), so "
-                              "pictures of people cannot be shown or kept. Pewlark runs without them; write the "
-                              "picture folder into that field, ending with \"/\", and start Pewlark again.")
+        return Tr::tr("The configuration file \"%1\" names no picture folder (its fifth field is empty), so "
+                      "pictures of people cannot be shown or kept. Pewlark runs without them; write the "
+                      "picture folder into that field, ending with \"/\", and start Pewlark again.")
             .arg(configFile);
     // The folder is a plain prefix: a picture's file is the prefix followed
     // by its name, so the folder it lands in is that of prefix + name.
@@ -160,11 +166,11 @@ QString pictureFolderProblem(const QString& pictureFolder, const QString& config
     const QFileInfo info(folder);
     if (info.isDir())
         return {};
-    return QStringLiteral("The picture folder \"%1\" named in the configuration file \"%2\" %3, so pictures of "
-                          "people cannot be shown or kept. Pewlark runs without them; create the folder or correct "
-                          "the fifth field of the configuration file, then start Pewlark again.")
+    return Tr::tr("The picture folder \"%1\" named in the configuration file \"%2\" %3, so pictures of "
+                  "people cannot be shown or kept. Pewlark runs without them; create the folder or correct "
+                  "the fifth field of the configuration file, then start Pewlark again.")
         .arg(QDir::toNativeSeparators(folder), configFile,
-            info.exists() ? QStringLiteral("is not a folder") : QStringLiteral("does not exist"));
+            info.exists() ? Tr::tr("is not a folder") : Tr::tr("does not exist"));
 }
 
 Places places()
@@ -195,11 +201,11 @@ QString defaultPath()
 void save(const QString& fileName, const ConfigValues& values)
 {
     const auto refuse = [&fileName](const QString& reason) {
-        return StartupError(QStringLiteral("The configuration file \"%1\" could not be written: %2")
+        return StartupError(Tr::tr("The configuration file \"%1\" could not be written: %2")
                                 .arg(QDir::toNativeSeparators(fileName), reason));
     };
     if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
-        throw refuse(QStringLiteral("its folder could not be made."));
+        throw refuse(Tr::tr("its folder could not be made."));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw refuse(file.errorString());

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -59,7 +60,7 @@ namespace {
         window->setWindowFlag(Qt::Window);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setObjectName(QStringLiteral("frmHelpPicture"));
-        window->setWindowTitle(QStringLiteral("Pewlark Help"));
+        window->setWindowTitle(HelpWindow::tr("Pewlark Help"));
         auto* label = new QLabel(window);
         label->setPixmap(QPixmap(resourcePath));
         window->setWidget(label);
@@ -73,22 +74,25 @@ namespace {
 const QList<HelpSection>& helpSections()
 {
     static const QList<HelpSection> sections = {
-        { kContents, QStringLiteral("Contents") },
-        { QStringLiteral("getting-started"), QStringLiteral("Getting started") },
-        { QStringLiteral("people"), QStringLiteral("Finding and adding a person") },
-        { QStringLiteral("families"), QStringLiteral("Families") },
-        { QStringLiteral("responsibilities"), QStringLiteral("Responsibilities, classes and care groups") },
-        { QStringLiteral("outreach"), QStringLiteral("Outreach contacts") },
-        { QStringLiteral("printing"), QStringLiteral("Printing and labels") },
-        { QStringLiteral("backups"), QStringLiteral("Backups") },
-        { QStringLiteral("users"), QStringLiteral("Users and permissions") },
-        { QStringLiteral("attendance"), QStringLiteral("Attendance") },
-        { QStringLiteral("giving"), QStringLiteral("Giving") },
-        { QStringLiteral("rosters"), QStringLiteral("Rosters") },
-        { QStringLiteral("checkin"), QStringLiteral("Check-in") },
-        { QStringLiteral("directory"), QStringLiteral("Church Directory") },
-        { QStringLiteral("import-people"), QStringLiteral("Importing people from a spreadsheet") },
-        { QStringLiteral("merge-delete"), QStringLiteral("Merging and deleting people") },
+        { kContents, QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Contents")) },
+        { QStringLiteral("getting-started"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Getting started")) },
+        { QStringLiteral("people"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Finding and adding a person")) },
+        { QStringLiteral("families"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Families")) },
+        { QStringLiteral("responsibilities"),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Responsibilities, classes and care groups")) },
+        { QStringLiteral("outreach"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Outreach contacts")) },
+        { QStringLiteral("printing"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Printing and labels")) },
+        { QStringLiteral("backups"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Backups")) },
+        { QStringLiteral("users"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Users and permissions")) },
+        { QStringLiteral("attendance"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Attendance")) },
+        { QStringLiteral("giving"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Giving")) },
+        { QStringLiteral("rosters"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Rosters")) },
+        { QStringLiteral("checkin"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Check-in")) },
+        { QStringLiteral("directory"), QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Church Directory")) },
+        { QStringLiteral("import-people"),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Importing people from a spreadsheet")) },
+        { QStringLiteral("merge-delete"),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("HelpWindow", "Merging and deleting people")) },
     };
     return sections;
 }
@@ -139,7 +143,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 {
     initHelpResources();
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Pewlark Help"));
+    setWindowTitle(tr("Pewlark Help"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -168,11 +172,10 @@ HelpWindow::HelpWindow(QWidget* parent)
               a->setToolTip(QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
               return a;
           };
-    QAction* back = addAction("actBack", QStringLiteral("Back"), QStyle::SP_ArrowBack, QKeySequence::Back);
-    QAction* forward
-        = addAction("actForward", QStringLiteral("Forward"), QStyle::SP_ArrowForward, QKeySequence::Forward);
-    QAction* home = addAction(
-        "actContents", QStringLiteral("Contents"), QStyle::SP_DirHomeIcon, QKeySequence(Qt::ALT | Qt::Key_Home));
+    QAction* back = addAction("actBack", tr("Back"), QStyle::SP_ArrowBack, QKeySequence::Back);
+    QAction* forward = addAction("actForward", tr("Forward"), QStyle::SP_ArrowForward, QKeySequence::Forward);
+    QAction* home
+        = addAction("actContents", tr("Contents"), QStyle::SP_DirHomeIcon, QKeySequence(Qt::ALT | Qt::Key_Home));
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
@@ -184,9 +187,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     // The sections, to go straight to one.
     m_sections = new QComboBox(this);
     m_sections->setObjectName(QStringLiteral("cmbSection"));
-    m_sections->setToolTip(QStringLiteral("Topics"));
+    m_sections->setToolTip(tr("Topics"));
     for (const HelpSection& section : helpSections())
-        m_sections->addItem(section.title, section.id);
+        m_sections->addItem(QCoreApplication::translate("HelpWindow", section.title.toUtf8().constData()), section.id);
     bar->addSeparator();
     bar->addWidget(m_sections);
 

@@ -1,18 +1,19 @@
 #include "app/MDI.h"
 
 #include "app/BackupCommands.h"
-#include "widgets/Context.h"
-#include "widgets/EditTracker.h"
-#include "widgets/Guard.h"
 #include "app/HelpWindow.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
 #include "app/frmLogin.h"
+#include "widgets/Context.h"
+#include "widgets/EditTracker.h"
+#include "widgets/Guard.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -51,17 +52,17 @@ namespace {
     const QList<QPair<QString, QString>>& menuCaptions()
     {
         static const QList<QPair<QString, QString>> captions = {
-            { "File", "&File" },
-            { "MemberS", "&Members" },
-            { "Prospects", "&Prospects" },
-            { "Administrative", "&Administrative" },
-            { "ClassEntry", "&Class Entry" },
-            { "Security", "&Security" },
-            { "Reports", "&Reports" },
-            { "MemberReports", "&Member Reports" },
-            { "ProspectReports", "&Prospect Reports" },
-            { "Giving", "&Giving" },
-            { "Help", "&Help" },
+            { "File", QT_TRANSLATE_NOOP("MDI", "&File") },
+            { "MemberS", QT_TRANSLATE_NOOP("MDI", "&Members") },
+            { "Prospects", QT_TRANSLATE_NOOP("MDI", "&Prospects") },
+            { "Administrative", QT_TRANSLATE_NOOP("MDI", "&Administrative") },
+            { "ClassEntry", QT_TRANSLATE_NOOP("MDI", "&Class Entry") },
+            { "Security", QT_TRANSLATE_NOOP("MDI", "&Security") },
+            { "Reports", QT_TRANSLATE_NOOP("MDI", "&Reports") },
+            { "MemberReports", QT_TRANSLATE_NOOP("MDI", "&Member Reports") },
+            { "ProspectReports", QT_TRANSLATE_NOOP("MDI", "&Prospect Reports") },
+            { "Giving", QT_TRANSLATE_NOOP("MDI", "&Giving") },
+            { "Help", QT_TRANSLATE_NOOP("MDI", "&Help") },
         };
         return captions;
     }
@@ -74,49 +75,66 @@ const QList<QPair<QStringList, MenuCommand>>& MDI::commands()
     // entries of one menu share one. In the File menu B and R belong to
     // "Back Up Database..." and "Restore Database...", added below.
     static const QList<QPair<QStringList, MenuCommand>> tree = {
-        { { "File" }, plain("Exit", "E&xit") },
-        { { "File" }, plain("LogOff", "&Log Off") },
-        { { "File" }, opens("CompanyInfo", "&Setup", "frmChurchInfo") },
-        { { "MemberS" }, opens("MemberNavigator", "Member &Navigator", "frmMemberNavigator") },
-        { { "MemberS" }, opens("MemberEntry", "Member &Entry/Edit", "frmMemberEntry") },
-        { { "MemberS" }, opens("MergePeople", "&Merge People...", "frmMergePeople") },
-        { { "Prospects" }, opens("ProspectNavigator", "Prospect &Navigator", "frmProspectNavigator") },
-        { { "Prospects" }, opens("ProspectEntry", "Prospect &Contact Entry/Edit", "frmProspectContactEntry") },
-        { { "Administrative", "ClassEntry" }, opens("SSClassEntry", "&Sunday School Class Entry", "frmSSClassEntry") },
+        { { "File" }, plain("Exit", QT_TRANSLATE_NOOP("MDI", "E&xit")) },
+        { { "File" }, plain("LogOff", QT_TRANSLATE_NOOP("MDI", "&Log Off")) },
+        { { "File" }, opens("CompanyInfo", QT_TRANSLATE_NOOP("MDI", "&Setup"), "frmChurchInfo") },
+        { { "MemberS" },
+            opens("MemberNavigator", QT_TRANSLATE_NOOP("MDI", "Member &Navigator"), "frmMemberNavigator") },
+        { { "MemberS" }, opens("MemberEntry", QT_TRANSLATE_NOOP("MDI", "Member &Entry/Edit"), "frmMemberEntry") },
+        { { "MemberS" }, opens("MergePeople", QT_TRANSLATE_NOOP("MDI", "&Merge People..."), "frmMergePeople") },
+        { { "Prospects" },
+            opens("ProspectNavigator", QT_TRANSLATE_NOOP("MDI", "Prospect &Navigator"), "frmProspectNavigator") },
+        { { "Prospects" },
+            opens(
+                "ProspectEntry", QT_TRANSLATE_NOOP("MDI", "Prospect &Contact Entry/Edit"), "frmProspectContactEntry") },
         { { "Administrative", "ClassEntry" },
-            opens("DTClassEntry", "&Discipleship Training Class Entry", "frmDTClassEntry") },
+            opens("SSClassEntry", QT_TRANSLATE_NOOP("MDI", "&Sunday School Class Entry"), "frmSSClassEntry") },
         { { "Administrative", "ClassEntry" },
-            opens("WedClassEntry", "&Wednesday Night Class Entry", "frmWedClassEntry") },
-        { { "Administrative" }, opens("CGEntry", "Care &Group Entry", "frmCGClassEntry") },
+            opens("DTClassEntry", QT_TRANSLATE_NOOP("MDI", "&Discipleship Training Class Entry"), "frmDTClassEntry") },
+        { { "Administrative", "ClassEntry" },
+            opens("WedClassEntry", QT_TRANSLATE_NOOP("MDI", "&Wednesday Night Class Entry"), "frmWedClassEntry") },
+        { { "Administrative" }, opens("CGEntry", QT_TRANSLATE_NOOP("MDI", "Care &Group Entry"), "frmCGClassEntry") },
         { { "Administrative" },
-            opens("ChurchResponsibilityEntry", "Church &Responsibility Entry", "frmResponsibilityEntry") },
-        { { "Administrative" }, opens("OutreachPhaseEntry", "&Outreach Phase Entry", "frmOutreachPhaseEntry") },
-        { { "Administrative", "Security" }, opens("UserEntry", "&User Entry", "frmUserEntry") },
+            opens("ChurchResponsibilityEntry", QT_TRANSLATE_NOOP("MDI", "Church &Responsibility Entry"),
+                "frmResponsibilityEntry") },
+        { { "Administrative" },
+            opens("OutreachPhaseEntry", QT_TRANSLATE_NOOP("MDI", "&Outreach Phase Entry"), "frmOutreachPhaseEntry") },
+        { { "Administrative", "Security" },
+            opens("UserEntry", QT_TRANSLATE_NOOP("MDI", "&User Entry"), "frmUserEntry") },
         { { "Reports", "MemberReports" },
-            opens("MemberInfoUpdateReportMdi", "&Member Info Update Report", "frmMemberInformationUpdateReport") },
+            opens("MemberInfoUpdateReportMdi", QT_TRANSLATE_NOOP("MDI", "&Member Info Update Report"),
+                "frmMemberInformationUpdateReport") },
         { { "Reports", "ProspectReports" },
-            opens("ProspectVisitationSheet", "&Prospect Visitation Sheet", "frmProspectVisitationSheetReport") },
+            opens("ProspectVisitationSheet", QT_TRANSLATE_NOOP("MDI", "&Prospect Visitation Sheet"),
+                "frmProspectVisitationSheetReport") },
         // Giving, shown only to those who hold "Giving View".
-        { { "Giving" }, opens("GiftEntry", "&Gift Entry", "frmGiftEntry") },
-        { { "Giving" }, opens("ContributionStatements", "&Contribution Statements", "frmContributionStatements") },
-        { { "Giving" }, opens("GivingReports", "Giving &Reports", "frmGivingReports") },
-        { { "Giving" }, opens("ImportGifts", "&Import Gifts...", "frmImportGifts") },
-        { { "Giving" }, opens("Funds", "&Funds", "frmFunds") },
-        { { "Help" }, plain("About", "&About") },
+        { { "Giving" }, opens("GiftEntry", QT_TRANSLATE_NOOP("MDI", "&Gift Entry"), "frmGiftEntry") },
+        { { "Giving" },
+            opens("ContributionStatements", QT_TRANSLATE_NOOP("MDI", "&Contribution Statements"),
+                "frmContributionStatements") },
+        { { "Giving" }, opens("GivingReports", QT_TRANSLATE_NOOP("MDI", "Giving &Reports"), "frmGivingReports") },
+        { { "Giving" }, opens("ImportGifts", QT_TRANSLATE_NOOP("MDI", "&Import Gifts..."), "frmImportGifts") },
+        { { "Giving" }, opens("Funds", QT_TRANSLATE_NOOP("MDI", "&Funds"), "frmFunds") },
+        { { "Help" }, plain("About", QT_TRANSLATE_NOOP("MDI", "&About")) },
         // Added after the items above: the user guide.
-        { { "Help" }, plain("PewlarkHelp", "Pewlark &Help") },
+        { { "Help" }, plain("PewlarkHelp", QT_TRANSLATE_NOOP("MDI", "Pewlark &Help")) },
         // Attendance: the roll call and its reports.
-        { { "MemberS" }, opens("AttendanceEntry", "&Attendance Entry", "frmAttendanceEntry") },
-        { { "Reports", "MemberReports" }, opens("AttendanceReports", "&Attendance Reports", "frmAttendanceReports") },
+        { { "MemberS" },
+            opens("AttendanceEntry", QT_TRANSLATE_NOOP("MDI", "&Attendance Entry"), "frmAttendanceEntry") },
+        { { "Reports", "MemberReports" },
+            opens("AttendanceReports", QT_TRANSLATE_NOOP("MDI", "&Attendance Reports"), "frmAttendanceReports") },
         // Rosters: who serves where on which date, and the positions.
-        { { "MemberS" }, opens("Rosters", "&Rosters", "frmRosters") },
-        { { "Administrative" }, opens("RosterPositions", "Roster &Positions", "frmRosterPositions") },
+        { { "MemberS" }, opens("Rosters", QT_TRANSLATE_NOOP("MDI", "&Rosters"), "frmRosters") },
+        { { "Administrative" },
+            opens("RosterPositions", QT_TRANSLATE_NOOP("MDI", "Roster &Positions"), "frmRosterPositions") },
         // Check-in: the station in the hall, a teacher's check-out and the day's reports.
-        { { "MemberS" }, opens("CheckinStation", "Check-in &Station", "frmCheckinStation") },
-        { { "MemberS" }, opens("ClassCheckout", "Class Check-&out", "frmClassCheckout") },
-        { { "Reports", "MemberReports" }, opens("CheckinReports", "&Check-in Reports", "frmCheckinReports") },
+        { { "MemberS" }, opens("CheckinStation", QT_TRANSLATE_NOOP("MDI", "Check-in &Station"), "frmCheckinStation") },
+        { { "MemberS" }, opens("ClassCheckout", QT_TRANSLATE_NOOP("MDI", "Class Check-&out"), "frmClassCheckout") },
+        { { "Reports", "MemberReports" },
+            opens("CheckinReports", QT_TRANSLATE_NOOP("MDI", "&Check-in Reports"), "frmCheckinReports") },
         // The church directory with family pictures.
-        { { "Reports" }, opens("ChurchDirectory", "Church &Directory", "frmChurchDirectory") },
+        { { "Reports" },
+            opens("ChurchDirectory", QT_TRANSLATE_NOOP("MDI", "Church &Directory"), "frmChurchDirectory") },
     };
     return tree;
 }
@@ -204,7 +222,7 @@ void MDI::buildMenus()
                 QString caption = name;
                 for (const auto& c : menuCaptions())
                     if (c.first == name)
-                        caption = c.second;
+                        caption = QCoreApplication::translate("MDI", c.second.toUtf8().constData());
                 m = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
                 m->setObjectName(name);
                 m->menuAction()->setObjectName(name + QStringLiteral("Menu"));
@@ -217,7 +235,8 @@ void MDI::buildMenus()
 
     for (const auto& entry : commands()) {
         const MenuCommand& cmd = entry.second;
-        QAction* action = menuFor(entry.first)->addAction(cmd.caption);
+        QAction* action
+            = menuFor(entry.first)->addAction(QCoreApplication::translate("MDI", cmd.caption.toUtf8().constData()));
         action->setObjectName(cmd.name);
         if (cmd.name == QLatin1String("Exit")) {
             connect(action, &QAction::triggered, this, [this] {
@@ -243,7 +262,7 @@ void MDI::buildMenus()
 
     // The Window menu, added before Help: the usual commands of a program
     // with child windows, then the open windows.
-    m_windowMenu = new QMenu(QStringLiteral("&Window"), menuBar());
+    m_windowMenu = new QMenu(tr("&Window"), menuBar());
     m_windowMenu->setObjectName(QStringLiteral("Window"));
     m_windowMenu->menuAction()->setObjectName(QStringLiteral("WindowMenu"));
     menuBar()->insertMenu(menu(QStringLiteral("Help"))->menuAction(), m_windowMenu);
@@ -254,20 +273,20 @@ void MDI::buildMenus()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    windowCommand("Tile", QStringLiteral("&Tile"), {}, [this] { m_area->tileSubWindows(); });
-    windowCommand("Cascade", QStringLiteral("&Cascade"), {}, [this] { m_area->cascadeSubWindows(); });
-    windowCommand("CloseWindow", QStringLiteral("Cl&ose"), QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
+    windowCommand("Tile", tr("&Tile"), {}, [this] { m_area->tileSubWindows(); });
+    windowCommand("Cascade", tr("&Cascade"), {}, [this] { m_area->cascadeSubWindows(); });
+    windowCommand("CloseWindow", tr("Cl&ose"), QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
         // Closing asks about unsaved changes like the window's own close box.
         if (QMdiSubWindow* sub = m_area->activeSubWindow())
             sub->close();
     });
-    windowCommand("StartPage", QStringLiteral("&Start Page"), {}, [this] { guarded([this] { openStartPage(); }); });
-    windowCommand("ChangeMyPassword", QStringLiteral("Change &My Password"), {},
+    windowCommand("StartPage", tr("&Start Page"), {}, [this] { guarded([this] { openStartPage(); }); });
+    windowCommand("ChangeMyPassword", tr("Change &My Password"), {},
         [this] { guarded([this] { m_workspace->open(QStringLiteral("frmChangePassword")); }); });
-    windowCommand("ResetWindowSizes", QStringLiteral("&Reset Window Sizes"), {}, [this] {
+    windowCommand("ResetWindowSizes", tr("&Reset Window Sizes"), {}, [this] {
         guarded([this] {
             m_workspace->resetPlaces();
-            showStatus(QStringLiteral("Window sizes reset."));
+            showStatus(tr("Window sizes reset."));
         });
     });
     connect(m_windowMenu, &QMenu::aboutToShow, this, [this] { listWindows(); });
@@ -275,7 +294,7 @@ void MDI::buildMenus()
     // Ctrl+S saves the screen in front and keeps its record on it. It is on
     // only while that screen is an editing screen, so the Report Viewer keeps
     // Ctrl+S for its own "Save as PDF...".
-    m_save = new QAction(QStringLiteral("Save"), this);
+    m_save = new QAction(tr("Save"), this);
     m_save->setObjectName(QStringLiteral("SaveScreen"));
     m_save->setShortcut(QKeySequence::Save);
     addAction(m_save);
@@ -298,7 +317,7 @@ void MDI::buildMenus()
     });
 
     // F1 before anyone has logged in, while the Help menu is locked.
-    m_helpKey = new QAction(QStringLiteral("Pewlark Help"), this);
+    m_helpKey = new QAction(tr("Pewlark Help"), this);
     m_helpKey->setObjectName(QStringLiteral("HelpKey"));
     m_helpKey->setShortcut(QKeySequence::HelpContents);
     addAction(m_helpKey);
@@ -360,10 +379,10 @@ void MDI::showHelpForActiveWindow()
 void MDI::addDatabaseCommands()
 {
     QMenu* file = menu(QStringLiteral("File"));
-    QAction* backUp = file->addAction(QStringLiteral("&Back Up Database..."));
+    QAction* backUp = file->addAction(tr("&Back Up Database..."));
     backUp->setObjectName(QStringLiteral("BackUpDatabase"));
     connect(backUp, &QAction::triggered, this, [this] { guarded([this] { backups::backUpFromMenu(this); }); });
-    QAction* restore = file->addAction(QStringLiteral("&Restore Database..."));
+    QAction* restore = file->addAction(tr("&Restore Database..."));
     restore->setObjectName(QStringLiteral("RestoreDatabase"));
     connect(restore, &QAction::triggered, this, [this] {
         guarded([this] {
@@ -372,7 +391,7 @@ void MDI::addDatabaseCommands()
         });
     });
     // People from a spreadsheet: the screen's registration says who may.
-    QAction* importPeople = file->addAction(QStringLiteral("&Import People..."));
+    QAction* importPeople = file->addAction(tr("&Import People..."));
     importPeople->setObjectName(QStringLiteral("ImportPeople"));
     connect(importPeople, &QAction::triggered, this,
         [this] { guarded([this] { m_workspace->open(QStringLiteral("frmImportPeople")); }); });

@@ -49,6 +49,12 @@ namespace refusal {
     inline const QString RunReport = QStringLiteral("You do not have permission to run this report.");
 } // namespace refusal
 
+// A refusal (or the title "Invalid Permission") in the user's language; a text
+// that is not one of the refusals above comes back as it is.
+QString shownRefusal(const QString& text);
+// Shows the refusal, translated, under "Invalid Permission" with a warning icon.
+void showRefusal(const QString& text);
+
 // Asks for the permission and shows the refusal when it is missing.
 bool requirePermission(const QString& name, const QString& refusalText);
 

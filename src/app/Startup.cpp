@@ -1,7 +1,6 @@
 #include "app/Startup.h"
 
 #include "app/BackupCommands.h"
-#include "widgets/Context.h"
 #include "app/MDI.h"
 #include "app/Workspace.h"
 #include "app/frmAbout.h"
@@ -13,8 +12,10 @@
 #include "data/OpenChurch.h"
 #include "data/Platform.h"
 #include "data/Postgres.h"
+#include "widgets/Context.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -24,6 +25,12 @@
 #include <cstdio>
 
 namespace pw {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Startup)
+    };
+} // namespace
 
 void CloseAndExit()
 {
@@ -135,18 +142,18 @@ namespace {
         const auto* dbError = dynamic_cast<const DbError*>(&e);
         const QString file = QDir::toNativeSeparators(QFileInfo(databasePath).absoluteFilePath());
         if (!databasePath.isEmpty() && !QFileInfo::exists(databasePath) && !QFileInfo(databasePath).isSymLink())
-            return QStringLiteral("The database file \"%1\" named in the configuration file \"%2\" does not exist. "
-                                  "Correct the third field of the configuration file, or put a backup of the "
-                                  "database in its place (%3 BACKUP-FILE).")
+            return Tr::tr("The database file \"%1\" named in the configuration file \"%2\" does not exist. "
+                          "Correct the third field of the configuration file, or put a backup of the "
+                          "database in its place (%3 BACKUP-FILE).")
                 .arg(file, QDir::toNativeSeparators(configPath), restoreCommand(configPath));
         if (!dbError || dbError->kind() != DbError::Kind::Damaged || isLeftoverName(databasePath))
             return e.text();
         const QString command = restoreCommand(configPath);
         const QString newest = newestDailyBackup(databasePath);
         const QString how = newest.isEmpty()
-            ? QStringLiteral("To put a backup in its place, close Pewlark and run: %1 BACKUP-FILE").arg(command)
-            : QStringLiteral("The newest automatic backup is \"%1\". To put it in place, close Pewlark and run: "
-                             "%2 \"%1\"")
+            ? Tr::tr("To put a backup in its place, close Pewlark and run: %1 BACKUP-FILE").arg(command)
+            : Tr::tr("The newest automatic backup is \"%1\". To put it in place, close Pewlark and run: "
+                     "%2 \"%1\"")
                   .arg(QDir::toNativeSeparators(newest), command);
         // The engine's own words stay last, as in every other message.
         QString text = dbError->message() + QStringLiteral("\n\n") + how;
@@ -233,7 +240,7 @@ int Application::start(const QString& firstConfigPath, const QString& lockPath, 
     try {
         LoadChurchSettings();
     } catch (const DbError& e) {
-        return fail(QStringLiteral("The church settings in \"%1\" could not be read: %2")
+        return fail(Tr::tr("The church settings in \"%1\" could not be read: %2")
                         .arg(postgres::shown(c.settings.databasePath), e.text()));
     }
 
@@ -241,9 +248,9 @@ int Application::start(const QString& firstConfigPath, const QString& lockPath, 
     if (!m_instance->acquire()) {
         // On standard error too, as every other start-up refusal, for a
         // copy started from a terminal or a script.
-        const QString text = QStringLiteral("This application is already running.");
+        const QString text = Tr::tr("This application is already running.");
         std::fprintf(stderr, "pewlark: %s\n", qPrintable(text));
-        m_messages->show(text, QStringLiteral("Application Already Running"), Icon::None);
+        m_messages->show(text, Tr::tr("Application Already Running"), Icon::None);
         return 3;
     }
 
@@ -284,8 +291,8 @@ void Application::runDailyBackup()
     waitForDailyBackup();
     auto outcome = std::make_shared<backups::DailyOutcome>();
     m_dailyOutcome = outcome;
-    m_dailyBackup.reset(QThread::create(
-        [outcome, path = db().path(), pictures = ctx().settings.pictureFolder, clock = m_clock.get()] {
+    m_dailyBackup.reset(
+        QThread::create([outcome, path = db().path(), pictures = ctx().settings.pictureFolder, clock = m_clock.get()] {
             *outcome = backups::makeDaily(path, *clock, pictures);
         }));
     QObject::connect(m_dailyBackup.get(), &QThread::finished, m_mainWindow.get(), [this] { waitForDailyBackup(); });
@@ -303,9 +310,6 @@ void Application::waitForDailyBackup()
         backups::reportDaily(*outcome);
 }
 
-void returnFreedMemory()
-{
-    platform::returnFreedMemory();
-}
+void returnFreedMemory() { platform::returnFreedMemory(); }
 
 } // namespace pw

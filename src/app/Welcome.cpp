@@ -7,11 +7,18 @@
 #include "data/Postgres.h"
 #include "data/Schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace pw::welcome {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Welcome)
+    };
+} // namespace
 
 QString dataFolder()
 {
@@ -48,22 +55,22 @@ ConfigValues createChurch(const NewChurch& church, const Clock& clock)
     const QString name = church.churchName.trimmed();
     const QString user = church.adminUsername.trimmed();
     if (name.isEmpty())
-        throw Error(QStringLiteral("Please enter the church's name."));
+        throw Error(Tr::tr("Please enter the church's name."));
     if (user.isEmpty())
-        throw Error(QStringLiteral("Please enter a user name for the first Admin."));
+        throw Error(Tr::tr("Please enter a user name for the first Admin."));
     if (church.password.isEmpty())
-        throw Error(QStringLiteral("Please enter a password for %1.").arg(user));
+        throw Error(Tr::tr("Please enter a password for %1.").arg(user));
     if (church.password != church.passwordAgain)
-        throw Error(QStringLiteral("The two passwords differ; please type the same password twice."));
+        throw Error(Tr::tr("The two passwords differ; please type the same password twice."));
     if (church.file.trimmed().isEmpty())
-        throw Error(QStringLiteral("Please choose where the church file is kept."));
+        throw Error(Tr::tr("Please choose where the church file is kept."));
     const QString file = absoluteFile(church.file.trimmed());
     if (QFileInfo::exists(file))
-        throw Error(QStringLiteral("The file \"%1\" already exists; choose Open a church file... to use it, or "
-                                   "another name for the new church.")
+        throw Error(Tr::tr("The file \"%1\" already exists; choose Open a church file... to use it, or "
+                           "another name for the new church.")
                         .arg(QDir::toNativeSeparators(file)));
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        throw Error(QStringLiteral("The folder \"%1\" could not be made.")
+        throw Error(Tr::tr("The folder \"%1\" could not be made.")
                         .arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath())));
 
     createEmptyDatabase(file, user, church.password, clock, name);
@@ -74,7 +81,7 @@ ConfigValues openChurch(const QString& location)
 {
     const QString where = location.trimmed();
     if (where.isEmpty())
-        throw Error(QStringLiteral("Please give the church's file or server location."));
+        throw Error(Tr::tr("Please give the church's file or server location."));
     const bool server = postgres::isLocation(where);
     const QString path = server ? where : absoluteFile(where);
     try {
@@ -92,7 +99,7 @@ ConfigValues openChurch(const QString& location)
             throw;
         // A file picked by mistake (a spreadsheet, another program's data) is
         // the likely case here, more than a damaged church.
-        throw Error(QStringLiteral("The file \"%1\" cannot be used as a Pewlark church; choose another.\n\n%2")
+        throw Error(Tr::tr("The file \"%1\" cannot be used as a Pewlark church; choose another.\n\n%2")
                         .arg(QDir::toNativeSeparators(path), e.text()));
     }
     return valuesFor(path);
@@ -101,10 +108,10 @@ ConfigValues openChurch(const QString& location)
 ConfigValues makeDemo(const Jobs& jobs, QString* logins)
 {
     if (!jobs.makeDemo)
-        throw Error(QStringLiteral("This copy of Pewlark cannot make the demo church."));
+        throw Error(Tr::tr("This copy of Pewlark cannot make the demo church."));
     const QDir folder(dataFolder());
     if (!folder.mkpath(QStringLiteral(".")))
-        throw Error(QStringLiteral("The folder \"%1\" could not be made.").arg(QDir::toNativeSeparators(folder.path())));
+        throw Error(Tr::tr("The folder \"%1\" could not be made.").arg(QDir::toNativeSeparators(folder.path())));
     QString file = folder.filePath(QStringLiteral("demo-church.sqlite"));
     for (int n = 2; QFileInfo::exists(file); ++n)
         file = folder.filePath(QStringLiteral("demo-church-%1.sqlite").arg(n));
@@ -120,8 +127,8 @@ QString configTarget(const QString& configRead)
     // never by one user's welcome window.
     const config::Places where = config::places();
     const QFileInfo read(configRead);
-    if (!configRead.isEmpty() && read.absoluteFilePath() != QFileInfo(where.office).absoluteFilePath()
-        && read.exists() && read.isWritable())
+    if (!configRead.isEmpty() && read.absoluteFilePath() != QFileInfo(where.office).absoluteFilePath() && read.exists()
+        && read.isWritable())
         return configRead;
     return where.user;
 }

@@ -1,9 +1,9 @@
 #include "app/Workspace.h"
 
+#include "app/Permissions.h"
 #include "widgets/Context.h"
 #include "widgets/EditTracker.h"
 #include "widgets/Messages.h"
-#include "app/Permissions.h"
 #include "widgets/SharedLists.h"
 
 #include <QEvent>
@@ -73,7 +73,7 @@ bool Workspace::mayOpen(const QString& windowName) const
         if (HasPermission(permission))
             return true;
     }
-    messages().show(it->refusal, refusal::Title, Icon::Warning);
+    showRefusal(it->refusal);
     return false;
 }
 

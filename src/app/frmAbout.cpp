@@ -1,10 +1,10 @@
 #include "app/frmAbout.h"
 
+#include "app/Workspace.h"
+#include "ui_frmAbout.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Messages.h"
-#include "app/Workspace.h"
-#include "ui_frmAbout.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -47,8 +47,8 @@ frmAbout::frmAbout(QWidget* parent)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Screen"));
-    ui->lblVersion->setText(QStringLiteral("Version 1.0"));
+    setWindowTitle(tr("About Screen"));
+    ui->lblVersion->setText(tr("Version 1.0"));
     ui->lblTitle->setText(QStringLiteral("Pewlark"));
     ui->Image1->setPixmap(logo());
     setDefaultButton(this, ui->cmdOK);
@@ -72,7 +72,7 @@ void frmAbout::cmdSysInfo_clicked()
         started = false;
     }
     if (!started)
-        messages().show(QStringLiteral("System Information Is Unavailable At This Time"), QStringLiteral("Pewlark"));
+        messages().show(tr("System Information Is Unavailable At This Time"), QStringLiteral("Pewlark"));
 }
 
 } // namespace pw

@@ -1,14 +1,14 @@
 #include "app/frmLogin.h"
 
-#include "widgets/Context.h"
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
-#include "widgets/Messages.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "data/Clock.h"
 #include "data/Users.h"
 #include "ui_frmLogin.h"
+#include "widgets/Context.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
+#include "widgets/Messages.h"
 
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -46,7 +46,7 @@ void frmLogin::btnLogin_clicked()
     if (m_waitTimer->isActive())
         return;
     if (ui->txtUsername->text().isEmpty()) {
-        messages().show(QStringLiteral("You must enter a username"), QStringLiteral("Invalid Username"), Icon::Warning);
+        messages().show(tr("You must enter a username"), tr("Invalid Username"), Icon::Warning);
         ui->txtUsername->setFocus();
         return;
     }
@@ -63,8 +63,8 @@ void frmLogin::answer()
 {
     const auto user = login::logIn(ui->txtUsername->text(), ui->txtPassword->text());
     if (!user) {
-        messages().show(QStringLiteral("Your username and/or password is invalid."),
-            QStringLiteral("Invalid Username/Password"), Icon::Warning);
+        messages().show(
+            tr("Your username and/or password is invalid."), tr("Invalid Username/Password"), Icon::Warning);
         ui->txtUsername->clear();
         ui->txtPassword->clear();
         ui->txtUsername->setFocus();
@@ -106,10 +106,10 @@ void frmLogin::setWaiting(bool waiting, qint64 remainingMs)
     ui->btnLogin->setEnabled(!waiting);
     if (waiting) {
         const qint64 seconds = (remainingMs + 999) / 1000;
-        ui->lblWait->setText(QStringLiteral("%1 failed logins in a row: the answer comes in %2 %3.")
+        ui->lblWait->setText(tr("%1 failed logins in a row: the answer comes in %2 %3.")
                                  .arg(Users::loginFailures(db(), ui->txtUsername->text()).inARow)
                                  .arg(seconds)
-                                 .arg(seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
+                                 .arg(seconds == 1 ? tr("second") : tr("seconds")));
     }
     if (ui->lblWait->isVisibleTo(this) == waiting)
         return;

@@ -1,20 +1,16 @@
 #include "app/frmWelcome.h"
 
+#include "ui_frmWelcome.h"
 #include "widgets/Context.h"
 #include "widgets/FileChooser.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
 #include "widgets/Messages.h"
-#include "ui_frmWelcome.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace pw {
-
-namespace {
-    const QString kTitle = QStringLiteral("Welcome to Pewlark");
-}
 
 frmWelcome::frmWelcome(const QString& configFile, welcome::Jobs jobs, QWidget* parent)
     : QDialog(parent)
@@ -36,8 +32,8 @@ frmWelcome::frmWelcome(const QString& configFile, welcome::Jobs jobs, QWidget* p
     connect(ui->btnDemo, &QPushButton::clicked, this, [this] { guarded([this] { btnDemo_clicked(); }); });
     connect(ui->btnQuit, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->btnBrowse, &QPushButton::clicked, this, [this] { btnBrowse_clicked(); });
-    connect(ui->btnCreateChurch, &QPushButton::clicked, this,
-        [this] { guarded([this] { btnCreateChurch_clicked(); }); });
+    connect(
+        ui->btnCreateChurch, &QPushButton::clicked, this, [this] { guarded([this] { btnCreateChurch_clicked(); }); });
     connect(ui->btnConnect, &QPushButton::clicked, this, [this] { guarded([this] { btnConnect_clicked(); }); });
     connect(ui->btnCreateBack, &QPushButton::clicked, this, [this] { showPage(ui->pageChoices, ui->btnCreate); });
     connect(ui->btnServerBack, &QPushButton::clicked, this, [this] { showPage(ui->pageChoices, ui->btnServer); });
@@ -58,8 +54,7 @@ void frmWelcome::showPage(QWidget* page, QWidget* focus)
 void frmWelcome::txtFile_textChanged()
 {
     const QString file = ui->txtFile->text().trimmed();
-    ui->lblPictures->setText(
-        file.isEmpty() ? QString() : QDir::toNativeSeparators(welcome::pictureFolderFor(file)));
+    ui->lblPictures->setText(file.isEmpty() ? QString() : QDir::toNativeSeparators(welcome::pictureFolderFor(file)));
 }
 
 // The configuration is written only after the church was made or checked, so
@@ -87,9 +82,9 @@ void frmWelcome::btnBrowse_clicked()
 {
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
-    request.caption = QStringLiteral("The New Church File");
+    request.caption = tr("The New Church File");
     request.path = ui->txtFile->text();
-    request.filters = { QStringLiteral("Pewlark Churches (*.sqlite)") };
+    request.filters = { tr("Pewlark Churches") + QStringLiteral(" (*.sqlite)") };
     const QString file = chooseFile(this, request);
     if (!file.isEmpty())
         ui->txtFile->setText(QDir::toNativeSeparators(file));
@@ -111,9 +106,10 @@ void frmWelcome::btnOpen_clicked()
 {
     FileRequest request;
     request.kind = FileRequest::Kind::Open;
-    request.caption = QStringLiteral("Open a Church File");
+    request.caption = tr("Open a Church File");
     request.path = welcome::dataFolder();
-    request.filters = { QStringLiteral("Pewlark Churches (*.sqlite)"), QStringLiteral("All Files (*)") };
+    request.filters
+        = { tr("Pewlark Churches") + QStringLiteral(" (*.sqlite)"), tr("All Files") + QStringLiteral(" (*)") };
     const QString file = chooseFile(this, request);
     if (file.isEmpty())
         return;
@@ -125,9 +121,9 @@ void frmWelcome::btnConnect_clicked()
 {
     const QString location = ui->txtServer->text().trimmed();
     if (!location.startsWith(QLatin1String("postgresql://")) && !location.startsWith(QLatin1String("postgres://"))) {
-        messages().show(QStringLiteral("Please give the server's location in the form "
-                                       "postgresql://server/database."),
-            kTitle, Icon::Warning);
+        messages().show(tr("Please give the server's location in the form "
+                           "postgresql://server/database."),
+            tr("Welcome to Pewlark"), Icon::Warning);
         ui->txtServer->setFocus();
         return;
     }
@@ -139,8 +135,9 @@ void frmWelcome::btnMoveIn_clicked()
 {
     FileRequest request;
     request.kind = FileRequest::Kind::Open;
-    request.caption = QStringLiteral("The Older Program's Database");
-    request.filters = { QStringLiteral("Older Program Databases (*.mdb)"), QStringLiteral("All Files (*)") };
+    request.caption = tr("The Older Program's Database");
+    request.filters
+        = { tr("Older Program Databases") + QStringLiteral(" (*.mdb)"), tr("All Files") + QStringLiteral(" (*)") };
     const QString oldFile = chooseFile(this, request);
     if (oldFile.isEmpty())
         return;
@@ -159,7 +156,7 @@ void frmWelcome::btnMoveIn_clicked()
         });
         ui->lblProgress->clear();
     }
-    messages().show(outcome.report, QStringLiteral("Move In"), outcome.succeeded ? Icon::Information : Icon::Warning);
+    messages().show(outcome.report, tr("Move In"), outcome.succeeded ? Icon::Information : Icon::Warning);
     if (outcome.succeeded)
         keep(welcome::valuesForFile(target));
 }
@@ -170,12 +167,12 @@ void frmWelcome::btnDemo_clicked()
     ConfigValues values;
     {
         BusyCursor busy;
-        ui->lblProgress->setText(QStringLiteral("Making the demo church..."));
+        ui->lblProgress->setText(tr("Making the demo church..."));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         values = welcome::makeDemo(m_jobs, &logins);
         ui->lblProgress->clear();
     }
-    messages().show(logins, QStringLiteral("The Demo Church"), Icon::Information);
+    messages().show(logins, tr("The Demo Church"), Icon::Information);
     keep(values);
 }
 

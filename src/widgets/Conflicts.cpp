@@ -4,21 +4,32 @@
 #include "widgets/FormHelpers.h"
 #include "widgets/Messages.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace pw {
 
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Conflicts)
+    };
+} // namespace
+
 QString conflictQuestion(const QString& what, const QStringList& fields, const QString& by, const QDateTime& on)
 {
-    QString who = by.isEmpty() ? QStringLiteral("another user") : by;
+    QString who = by.isEmpty() ? Tr::tr("another user") : by;
     if (on.isValid())
-        who += QStringLiteral(" on ") + QLocale().toString(on, QLocale::ShortFormat);
+        //: who changed the fields, and when
+        who = Tr::tr("%1 on %2").arg(who, QLocale().toString(on, QLocale::ShortFormat));
     QStringList quoted;
     for (const QString& f : fields)
         quoted.append(QStringLiteral("\"%1\"").arg(f));
-    return QStringLiteral("While you were editing this %1, %2 changed the same field%3 at another workstation: "
-                          "%4.\n\nKeep their values, keep yours, or cancel the save?")
-        .arg(what, who, fields.size() == 1 ? QString() : QStringLiteral("s"), quoted.join(QStringLiteral(", ")));
+    const QString question = fields.size() == 1
+        ? Tr::tr("While you were editing this %1, %2 changed the same field at another workstation: "
+                 "%3.\n\nKeep their values, keep yours, or cancel the save?")
+        : Tr::tr("While you were editing this %1, %2 changed the same fields at another workstation: "
+                 "%3.\n\nKeep their values, keep yours, or cancel the save?");
+    return question.arg(what, who, quoted.join(QStringLiteral(", ")));
 }
 
 QStringList conflictFields(
@@ -33,7 +44,7 @@ QStringList conflictFields(
 std::optional<threeway::OnConflict> askAboutConflicts(const QString& question)
 {
     const int answer = messages().choose(question, QStringLiteral("Pewlark"),
-        { QStringLiteral("Keep theirs"), QStringLiteral("Keep mine"), QStringLiteral("Cancel") }, 2, 2, Icon::Warning);
+        { Tr::tr("Keep theirs"), Tr::tr("Keep mine"), Tr::tr("Cancel") }, 2, 2, Icon::Warning);
     if (answer == 0)
         return threeway::OnConflict::KeepTheirs;
     if (answer == 1)

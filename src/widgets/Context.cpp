@@ -2,9 +2,16 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace pw {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Context)
+    };
+} // namespace
 
 Context& ctx()
 {
@@ -15,7 +22,7 @@ Context& ctx()
 Database& db()
 {
     if (!ctx().database)
-        throw DbError(QStringLiteral("The database is not open."));
+        throw DbError(Tr::tr("The database is not open."));
     return *ctx().database;
 }
 

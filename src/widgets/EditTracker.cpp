@@ -169,7 +169,7 @@ void EditTracker::refresh()
     // Before anyone has logged in (the Setup window a new church opens with)
     // nothing may be saved yet, but a login may change that.
     if (m_viewOnly)
-        title += ctx().user.username.isEmpty() ? QStringLiteral(" (Log in to save)") : QStringLiteral(" (View only)");
+        title += ctx().user.username.isEmpty() ? tr(" (Log in to save)") : tr(" (View only)");
     if (m_form->windowTitle() != title)
         m_form->setWindowTitle(title);
     if (dirty != m_dirty) {

@@ -1,13 +1,14 @@
 #include "widgets/GridExport.h"
 
+#include "data/Database.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Guard.h"
 #include "widgets/ResultGrid.h"
-#include "data/Database.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,6 +21,12 @@
 #include <numeric>
 
 namespace pw {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(GridExport)
+    };
+} // namespace
 
 namespace {
 
@@ -38,8 +45,8 @@ namespace {
 
     QString systemChooser(QWidget* parent, const QString& suggestedPath)
     {
-        return QFileDialog::getSaveFileName(
-            parent, QStringLiteral("Export to CSV"), suggestedPath, QStringLiteral("CSV files (*.csv);;All files (*)"));
+        return QFileDialog::getSaveFileName(parent, Tr::tr("Export to CSV"), suggestedPath,
+            Tr::tr("CSV files") + QStringLiteral(" (*.csv);;") + Tr::tr("All files") + QStringLiteral(" (*)"));
     }
 
     bool needsQuotes(const QString& cell, QChar separator)
@@ -180,7 +187,7 @@ void writeCsv(const QTableView* view, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
+        throw Error(Tr::tr("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
     // Line by line, so that a grid of a million rows is not copied whole
     // into memory first.
     bool written = file.write(kByteOrderMark) == kByteOrderMark.size();
@@ -192,7 +199,7 @@ void writeCsv(const QTableView* view, const QString& path)
         written = written && file.write(bytes) == bytes.size();
     });
     if (!written || !file.commit())
-        throw Error(QStringLiteral("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
+        throw Error(Tr::tr("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
 }
 
 void setCsvFileChooser(CsvFileChooser chooser) { chooserHook() = std::move(chooser); }
@@ -224,13 +231,13 @@ void installGridActions(QTableView* view, const QString& exportName)
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     enableSorting(view);
 
-    auto* copy = new QAction(QStringLiteral("Copy"), view);
+    auto* copy = new QAction(Tr::tr("Copy"), view);
     copy->setObjectName(QStringLiteral("actCopy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     QObject::connect(copy, &QAction::triggered, view, [view] { copyRows(view); });
 
-    auto* exportAction = new QAction(QStringLiteral("Export to CSV..."), view);
+    auto* exportAction = new QAction(Tr::tr("Export to CSV..."), view);
     exportAction->setObjectName(QStringLiteral("actExportCsv"));
     exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     exportAction->setShortcutContext(Qt::WidgetShortcut);
@@ -243,8 +250,7 @@ void installGridActions(QTableView* view, const QString& exportName)
 
 QString peopleFoundText(int count)
 {
-    return count == 1 ? QStringLiteral("1 person found")
-                      : QStringLiteral("%1 people found").arg(QLocale().toString(count));
+    return count == 1 ? Tr::tr("1 person found") : Tr::tr("%1 people found").arg(QLocale().toString(count));
 }
 
 } // namespace pw

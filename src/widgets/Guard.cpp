@@ -1,10 +1,11 @@
 #include "widgets/Guard.h"
 
+#include "data/Database.h"
 #include "widgets/Context.h"
 #include "widgets/Messages.h"
-#include "data/Database.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
@@ -14,6 +15,12 @@
 #include <cstdio>
 
 namespace pw {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Guard)
+    };
+} // namespace
 
 namespace {
 
@@ -37,8 +44,8 @@ namespace {
     {
         if (g_notice || (windows && anyWindowShown()))
             return;
-        const QString text = QStringLiteral("Pewlark is waiting for another program or workstation that is writing "
-                                            "to the database \"%1\" (at most %2 seconds)...")
+        const QString text = Tr::tr("Pewlark is waiting for another program or workstation that is writing "
+                                    "to the database \"%1\" (at most %2 seconds)...")
                                  .arg(QDir::toNativeSeparators(wait.path))
                                  .arg((wait.limitMs + 999) / 1000);
         std::fprintf(stderr, "pewlark: %s\n", qPrintable(text));
@@ -91,7 +98,7 @@ namespace {
 QString errorText(const std::exception& error)
 {
     const QString text = QString::fromUtf8(error.what());
-    return text.isEmpty() ? QStringLiteral("An unexpected error occurred.") : text;
+    return text.isEmpty() ? Tr::tr("An unexpected error occurred.") : text;
 }
 
 bool guarded(const std::function<void()>& action)
@@ -103,7 +110,7 @@ bool guarded(const std::function<void()>& action)
     } catch (const std::exception& e) {
         failure = errorText(e);
     } catch (...) {
-        failure = QStringLiteral("An unexpected error occurred.");
+        failure = Tr::tr("An unexpected error occurred.");
     }
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();

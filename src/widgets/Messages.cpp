@@ -4,10 +4,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPushButton>
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace pw {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Messages)
+    };
+} // namespace
 
 namespace {
 
@@ -72,8 +79,9 @@ int BoxMessages::choose(const QString& text, const QString& title, const QString
     QMessageBox box(toBoxIcon(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
     QList<QAbstractButton*> added;
     for (int i = 0; i < buttons.size(); ++i) {
-        const QMessageBox::ButtonRole role
-            = i == cancelButton ? QMessageBox::RejectRole : (i == 0 ? QMessageBox::AcceptRole : QMessageBox::ActionRole);
+        const QMessageBox::ButtonRole role = i == cancelButton
+            ? QMessageBox::RejectRole
+            : (i == 0 ? QMessageBox::AcceptRole : QMessageBox::ActionRole);
         added.append(box.addButton(buttons.at(i), role));
     }
     if (defaultButton >= 0 && defaultButton < added.size())
@@ -87,8 +95,8 @@ int BoxMessages::choose(const QString& text, const QString& title, const QString
 
 SaveChoice askToSaveChanges(const QString& name)
 {
-    const int chosen = messages().choose(QStringLiteral("Save changes to %1?").arg(name), QStringLiteral("Pewlark"),
-        { QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel") }, 0, 2, Icon::Question);
+    const int chosen = messages().choose(Tr::tr("Save changes to %1?").arg(name), QStringLiteral("Pewlark"),
+        { Tr::tr("Save"), Tr::tr("Discard"), Tr::tr("Cancel") }, 0, 2, Icon::Question);
     return chosen == 0 ? SaveChoice::Save : (chosen == 1 ? SaveChoice::Discard : SaveChoice::Cancel);
 }
 

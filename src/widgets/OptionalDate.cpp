@@ -1,6 +1,7 @@
 #include "widgets/OptionalDate.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 
 namespace pw {
@@ -22,7 +23,7 @@ namespace {
 
 void showDateOnlyWhenSet(QCheckBox* check, QDateEdit* picker)
 {
-    check->setToolTip(kSetThisDateTip);
+    check->setToolTip(QCoreApplication::translate("OptionalDate", kSetThisDateTip));
     const QPalette shown = picker->palette();
     const QPalette hidden = withoutText(shown);
     auto apply = [picker, shown, hidden](bool set) { picker->setPalette(set ? shown : hidden); };

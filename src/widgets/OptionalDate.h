@@ -12,7 +12,7 @@ class QDateEdit;
 namespace pw {
 
 // The tooltip of every such tick box; its caption stays as the screen has it.
-inline const QString kSetThisDateTip = QStringLiteral("Set this date");
+inline const char* const kSetThisDateTip = QT_TRANSLATE_NOOP("OptionalDate", "Set this date");
 
 // Draws the date box empty whenever the tick box is clear, now and after
 // every change of the tick box (by the user or in code), and gives the tick

@@ -4,14 +4,15 @@
 // box reads what is typed or pasted by the program's phone rule
 // (data/PhoneRule) and fills the mask with the digits alone.
 
+#include "data/PhoneRule.h"
 #include "widgets/Context.h"
 #include "widgets/FormHelpers.h"
 #include "widgets/Messages.h"
-#include "data/PhoneRule.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +20,12 @@
 #include <QPointer>
 
 namespace pw {
+
+namespace {
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(PhoneBox)
+    };
+} // namespace
 
 namespace {
 
@@ -69,15 +76,15 @@ namespace {
     void refuse(const QString& typed, const phones::Reading& reading)
     {
         const QString text = reading.result == phones::Reading::Result::NotANumber
-            ? QStringLiteral("\"%1\" is not a telephone number: type its digits, with or without blanks, "
-                             "brackets and - . / between them.")
+            ? Tr::tr("\"%1\" is not a telephone number: type its digits, with or without blanks, "
+                     "brackets and - . / between them.")
                   .arg(typed.trimmed())
-            : QStringLiteral("A telephone number has at most %1 digits; with \"%2\" this one would have %3. "
-                             "The box was left as it was.")
+            : Tr::tr("A telephone number has at most %1 digits; with \"%2\" this one would have %3. "
+                     "The box was left as it was.")
                   .arg(phones::kDigits)
                   .arg(typed.trimmed())
                   .arg(reading.digits.size());
-        messages().show(text, QStringLiteral("Invalid Entry"));
+        messages().show(text, Tr::tr("Invalid Entry"));
     }
 
     // Puts text in place of the selection (or at the cursor) as digits:
@@ -155,7 +162,8 @@ namespace {
             const QString shown = box->displayText();
             const QString digits = digitsOf(shown);
             if (key->text().size() == 1 && key->text().at(0).isDigit() && !box->hasSelectedText()
-                && digits.size() == phones::kDigits && digitsOf(QStringView(shown).mid(box->cursorPosition())).isEmpty()) {
+                && digits.size() == phones::kDigits
+                && digitsOf(QStringView(shown).mid(box->cursorPosition())).isEmpty()) {
                 const phones::Reading reading = phones::read(digits + key->text());
                 if (reading.result == phones::Reading::Result::Digits)
                     placeDigits(box, reading.digits, phones::kDigits);
@@ -172,8 +180,8 @@ namespace {
             QPointer<QMenu> menu = box->createStandardContextMenu();
             if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
                 QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
-                QObject::connect(paste, &QAction::triggered, box,
-                    [box] { insertDigits(box, QApplication::clipboard()->text()); });
+                QObject::connect(
+                    paste, &QAction::triggered, box, [box] { insertDigits(box, QApplication::clipboard()->text()); });
             }
             menu->exec(event->globalPos());
             delete menu;
