@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "app/Workspace.h"
+#include "i18n/Language.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -136,7 +137,22 @@ QString helpSectionFor(const QString& windowName)
     return sections.value(windowName, QStringLiteral("getting-started"));
 }
 
-QUrl helpUrl(const QString& section) { return QUrl(QStringLiteral("qrc:/help/%1.html").arg(section)); }
+// A page of the guide in the language in use where the guide has it there
+// (help/<language>/), else the English page.
+static QUrl inLanguage(const QUrl& page)
+{
+    const QFileInfo file(page.path());
+    if (i18n::current() == QLatin1String("en") || file.path() != QLatin1String("/help"))
+        return page;
+    const QString translated = QStringLiteral("/help/%1/%2").arg(i18n::current(), file.fileName());
+    if (!QFile::exists(QStringLiteral(":") + translated))
+        return page;
+    QUrl url(page);
+    url.setPath(translated);
+    return url;
+}
+
+QUrl helpUrl(const QString& section) { return inLanguage(QUrl(QStringLiteral("qrc:/help/%1.html").arg(section))); }
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent)
@@ -231,7 +247,7 @@ void HelpWindow::linkClicked(const QUrl& url)
         showPicture(this, QStringLiteral(":") + target.path());
         return;
     }
-    m_browser->setSource(target);
+    m_browser->setSource(inLanguage(target));
 }
 
 HelpWindow* showHelp(const QString& section)

@@ -2,6 +2,7 @@
 
 #include "app/BackupCommands.h"
 #include "app/HelpWindow.h"
+#include "app/LanguageMenu.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
@@ -289,6 +290,7 @@ void MDI::buildMenus()
             showStatus(tr("Window sizes reset."));
         });
     });
+    m_windowMenu->addMenu(makeLanguageMenu(m_windowMenu));
     connect(m_windowMenu, &QMenu::aboutToShow, this, [this] { listWindows(); });
 
     // Ctrl+S saves the screen in front and keeps its record on it. It is on
