@@ -36,13 +36,13 @@ CarePanel::CarePanel(QWidget* parent)
     : QWidget(parent)
     , txtAllergy(named(new QPlainTextEdit(this), "txtAllergy"))
     , txtAuthorisedPickup(named(new QLineEdit(this), "txtAuthorisedPickup"))
-    , btnSaveCare(named(new QPushButton(QStringLiteral("Save Notes"), this), "btnSaveCare"))
+    , btnSaveCare(named(new QPushButton(tr("Save Notes"), this), "btnSaveCare"))
 {
     setObjectName(QStringLiteral("CarePanel"));
     txtAllergy->setTabChangesFocus(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Allergies and medical notes"), txtAllergy);
-    form->addRow(QStringLiteral("Authorised to pick up"), txtAuthorisedPickup);
+    form->addRow(tr("Allergies and medical notes"), txtAllergy);
+    form->addRow(tr("Authorised to pick up"), txtAuthorisedPickup);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(btnSaveCare);
@@ -63,8 +63,8 @@ void CarePanel::showPerson(qint64 id)
     if (m_person > 0 && id != m_person && HasPermission(perm::MemberEntry)
         && (typed.allergy.trimmed() != m_loaded.allergy.trimmed()
             || typed.authorisedPickup.trimmed() != m_loaded.authorisedPickup.trimmed())
-        && messages().ask(QStringLiteral("The care notes of %1 are not saved. Save them?").arg(nameOf(db(), m_person)),
-               QStringLiteral("Family Info"))
+        && messages().ask(
+               tr("The care notes of %1 are not saved. Save them?").arg(nameOf(db(), m_person)), tr("Family Info"))
             == Answer::Yes)
         saveCare(db(), m_person, typed);
     m_person = id;
@@ -86,7 +86,7 @@ void CarePanel::btnSaveCare_clicked()
         return;
     saveCare(db(), m_person, { txtAllergy->toPlainText(), txtAuthorisedPickup->text() });
     showPerson(m_person);
-    showStatus(QStringLiteral("Saved the care notes of %1.").arg(nameOf(db(), m_person)));
+    showStatus(tr("Saved the care notes of %1.").arg(nameOf(db(), m_person)));
 }
 
 } // namespace pw::checkin

@@ -6,6 +6,7 @@
 #include "data/Services.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
@@ -14,6 +15,10 @@
 namespace pw::checkin {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Checkin)
+    };
 
     const QString kAlphabet = QStringLiteral("BCDFGHJKLMNPQRSTVWXZ23456789");
 
@@ -27,7 +32,7 @@ namespace {
     {
         const services::Service* s = services::byCode(code);
         if (!s)
-            throw Error(QStringLiteral("There is no service with the code \"%1\".").arg(code));
+            throw Error(QCoreApplication::translate("Checkin", "There is no service with the code \"%1\".").arg(code));
         return *s;
     }
 
@@ -218,8 +223,8 @@ QString newCode(const QSet<QString>& used, const std::function<quint32(quint32)>
             left.append(code);
     }
     if (left.isEmpty())
-        throw Error(QStringLiteral("Every security code has been given out today, so no other family can be checked "
-                                   "in until tomorrow."));
+        throw Error(Tr::tr("Every security code has been given out today, so no other family can be checked "
+                           "in until tomorrow."));
     return left.at(pick(left.size()));
 }
 
@@ -305,7 +310,7 @@ CheckinResult checkIn(Database& db, const CheckinRequest& request, const std::fu
     Transaction tx(db);
     // Before anything is read: another station's check-in waits here until
     // this one has committed, and then finds its code in use.
-    rows::lockTable(db, QStringLiteral("Checkin"), QStringLiteral("the check-ins"));
+    rows::lockTable(db, QStringLiteral("Checkin"), Tr::tr("the check-ins"));
     QHash<qint64, QString> holding; // person -> the code of their latest check-in still in, any service
     QSet<qint64> inService;
     db.scan(QStringLiteral("SELECT Member_ID, Service, Code FROM Checkin WHERE Checkin_Date = ? AND Checked_Out_At IS "

@@ -7,6 +7,7 @@
 #include "reports/Reports.h"
 #include "widgets/Formats.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace pw::checkin {
@@ -14,6 +15,10 @@ namespace pw::checkin {
 using namespace reports::detail;
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(CheckinReports)
+    };
 
     QString timeText(const QDateTime& at)
     {
@@ -28,31 +33,32 @@ namespace {
         return row.className.isEmpty() ? name : name + QStringLiteral(": ") + row.className;
     }
 
-    QString peopleText(std::size_t n)
-    {
-        return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? QStringLiteral("person") : QStringLiteral("people"));
-    }
+    QString peopleText(std::size_t n) { return n == 1 ? Tr::tr("%1 person").arg(n) : Tr::tr("%1 people").arg(n); }
 
 } // namespace
 
 QString dayReportTitle(DayReport kind)
 {
-    return kind == DayReport::ByClass ? QStringLiteral("Check-ins by Class") : QStringLiteral("Not Checked Out");
+    return kind == DayReport::ByClass ? Tr::tr("Check-ins by Class") : Tr::tr("Not Checked Out");
 }
 
 reports::ReportPtr dayReport(Database& db, DayReport kind, const QDate& day)
 {
     auto rows = std::make_shared<std::vector<CheckinRow>>(dayCheckins(db, day, kind == DayReport::StillIn));
     const QString heading = kind == DayReport::ByClass
-        ? QStringLiteral("Checked in on %1: %2").arg(formats::dateText(day), peopleText(rows->size()))
-        : QStringLiteral("Not checked out on %1: %2").arg(formats::dateText(day), peopleText(rows->size()));
+        ? QCoreApplication::translate("CheckinReports", "Checked in on %1: %2")
+              .arg(formats::dateText(day), peopleText(rows->size()))
+        : QCoreApplication::translate("CheckinReports", "Not checked out on %1: %2")
+              .arg(formats::dateText(day), peopleText(rows->size()));
     const QString none = kind == DayReport::ByClass
-        ? QStringLiteral("Nobody was checked in on this day.")
-        : QStringLiteral("Everybody checked in on this day is checked out.");
+        ? QCoreApplication::translate("CheckinReports", "Nobody was checked in on this day.")
+        : QCoreApplication::translate("CheckinReports", "Everybody checked in on this day is checked out.");
     return reports::customReport(dayReportTitle(kind), [rows, heading, none] {
-        const std::vector<Column> columns { { QStringLiteral("Name"), 190 }, { QStringLiteral("Code"), 60 },
-            { QStringLiteral("In"), 80 }, { QStringLiteral("Out"), 80 },
-            { QStringLiteral("Station"), kContentWidth - 410 } };
+        const std::vector<Column> columns { { QCoreApplication::translate("CheckinReports", "Name"), 190 },
+            { QCoreApplication::translate("CheckinReports", "Code"), 60 },
+            { QCoreApplication::translate("CheckinReports", "In"), 80 },
+            { QCoreApplication::translate("CheckinReports", "Out"), 80 },
+            { QCoreApplication::translate("CheckinReports", "Station"), kContentWidth - 410 } };
         const auto line = [&columns](const CheckinRow& r) {
             return tableRow(columns,
                 { displayName(r.lastName, r.firstName), r.code, timeText(r.checkedInAt), timeText(r.checkedOutAt),
@@ -75,7 +81,8 @@ reports::ReportPtr dayReport(Database& db, DayReport kind, const QDate& day)
             flow.addSpace(8);
             flow.addBlock(
                 { headingRow(QStringLiteral("%1 (%2)").arg(group).arg(end - i)), tableHeader(columns), line(first) });
-            flow.setContinuation({ headingRow(group + QStringLiteral(" (continued)")), tableHeader(columns) });
+            flow.setContinuation({ headingRow(group + QCoreApplication::translate("CheckinReports", " (continued)")),
+                tableHeader(columns) });
             for (++i; i < end; ++i)
                 flow.addRow(line((*rows)[i]));
         }

@@ -7,6 +7,7 @@
 #include "widgets/Context.h"
 #include "widgets/Formats.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QSettings>
@@ -15,6 +16,10 @@
 namespace pw::checkin {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Labels)
+    };
 
     using reports::detail::Document;
     using reports::detail::Placed;
@@ -100,8 +105,8 @@ namespace {
             y += f.line;
         }
         if (allergy)
-            drawText(p, QStringLiteral("Allergy: %1").arg(label.allergy.trimmed()), f.small, true,
-                QRectF(left, y, width, f.line));
+            drawText(
+                p, Tr::tr("Allergy: %1").arg(label.allergy.trimmed()), f.small, true, QRectF(left, y, width, f.line));
         drawText(
             p, formats::dateText(label.day), f.small, false, QRectF(left, f.height - f.margin - f.line, width, f.line));
     }
@@ -110,7 +115,7 @@ namespace {
     {
         const double left = f.margin;
         const double width = f.width - 2 * f.margin;
-        const QString heading = QStringLiteral("Pick-up stub");
+        const QString heading = Tr::tr("Pick-up stub");
         drawText(p, heading, f.small, true, QRectF(left, f.margin, width, f.line));
         if (!note.isEmpty()) {
             const double used = QFontMetricsF(labelFont(f.small, true)).horizontalAdvance(heading) + f.small;
@@ -199,7 +204,7 @@ LabelRun labelRun(const std::vector<CheckinRow>& rows)
 
 std::shared_ptr<const reports::Report> labelReport(const LabelRun& run, const LabelSize& size)
 {
-    return runReport(QStringLiteral("Name Labels"), run, size, QString());
+    return runReport(Tr::tr("Name Labels"), run, size, QString());
 }
 
 bool printLabels(const LabelRun& run, bool preview)
@@ -214,11 +219,11 @@ bool printTestLabels(bool preview)
     const LabelSize size = stationLabelSize();
     const QDate today = clock().today();
     LabelRun run;
-    run.labels.push_back({ QStringLiteral("Sample"), QStringLiteral("Child"), QStringLiteral("Nursery"),
-        QStringLiteral("Peanuts"), QStringLiteral("XYZ"), today });
-    run.stub = { QStringLiteral("XYZ"), { QStringLiteral("Sample") }, today };
-    return hand(
-        runReport(QStringLiteral("Test Labels"), run, size, QStringLiteral("Test: %1").arg(size.name)), preview);
+    //: A made-up child on the test label.
+    run.labels.push_back(
+        { Tr::tr("Sample"), Tr::tr("Child"), Tr::tr("Nursery"), Tr::tr("Peanuts"), QStringLiteral("XYZ"), today });
+    run.stub = { QStringLiteral("XYZ"), { Tr::tr("Sample") }, today };
+    return hand(runReport(Tr::tr("Test Labels"), run, size, Tr::tr("Test: %1").arg(size.name)), preview);
 }
 
 } // namespace pw::checkin

@@ -24,8 +24,6 @@ namespace pw::checkin {
 
 namespace {
 
-    const QString kTitle = QStringLiteral("Add Visitor Family");
-
     void setClass(MemberRecord& r, const QString& serviceCode, qint64 classId)
     {
         if (serviceCode == QLatin1String("SS"))
@@ -83,28 +81,28 @@ VisitorFamilyDialog::VisitorFamilyDialog(const QString& serviceCode, const QDate
     , txtParentFirst(named(new QLineEdit, "txtParentFirst"))
     , txtParentLast(named(new QLineEdit, "txtParentLast"))
     , txtPhone(named(new QLineEdit, "txtPhone"))
-    , btnAdd(named(new QPushButton(QStringLiteral("Add Family")), "btnAdd"))
-    , btnCancel(named(new QPushButton(QStringLiteral("Cancel")), "btnCancel"))
+    , btnAdd(named(new QPushButton(tr("Add Family")), "btnAdd"))
+    , btnCancel(named(new QPushButton(tr("Cancel")), "btnCancel"))
 {
     setObjectName(QStringLiteral("dlgVisitorFamily"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Add Visitor Family"));
     makeTouchFriendly(this);
     setupPhoneBox(txtPhone);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Parent")), 0, 0);
+    grid->addWidget(new QLabel(tr("Parent")), 0, 0);
     grid->addWidget(txtParentFirst, 0, 1);
     grid->addWidget(txtParentLast, 0, 2, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Phone")), 1, 0);
+    grid->addWidget(new QLabel(tr("Phone")), 1, 0);
     grid->addWidget(txtPhone, 1, 1);
-    txtParentFirst->setPlaceholderText(QStringLiteral("First name"));
-    txtParentLast->setPlaceholderText(QStringLiteral("Last name"));
-    grid->addWidget(new QLabel(QStringLiteral("Children")), 2, 0);
-    grid->addWidget(new QLabel(QStringLiteral("First name")), 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Birth date")), 2, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Girl / Boy")), 2, 3);
+    txtParentFirst->setPlaceholderText(tr("First name"));
+    txtParentLast->setPlaceholderText(tr("Last name"));
+    grid->addWidget(new QLabel(tr("Children")), 2, 0);
+    grid->addWidget(new QLabel(tr("First name")), 2, 1);
+    grid->addWidget(new QLabel(tr("Birth date")), 2, 2);
+    grid->addWidget(new QLabel(tr("Girl / Boy")), 2, 3);
     const QVector<PickItem> classes = classesOfService(serviceCode);
     if (!classes.isEmpty())
-        grid->addWidget(new QLabel(QStringLiteral("Class")), 2, 4);
+        grid->addWidget(new QLabel(tr("Class")), 2, 4);
     for (int i = 0; i < kChildren; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
         txtChild[i] = named(new QLineEdit, QByteArray("txtChild" + n).constData());
@@ -113,7 +111,7 @@ VisitorFamilyDialog::VisitorFamilyDialog(const QString& serviceCode, const QDate
         cmbClass[i] = named(new QComboBox, QByteArray("cmbClass" + n).constData());
         txtChild[i]->setMaxLength(50);
         txtBorn[i]->setPlaceholderText(formats::dateFormat());
-        cmbGender[i]->addItems({ QString(), QStringLiteral("Girl"), QStringLiteral("Boy") });
+        cmbGender[i]->addItems({ QString(), tr("Girl"), tr("Boy") });
         cmbClass[i]->addItem(QString(), 0);
         for (const PickItem& c : classes)
             addItemWithId(cmbClass[i], c.text, c.id);
@@ -147,7 +145,7 @@ bool VisitorFamilyDialog::read(VisitorFamily& family)
     family.lastName = txtParentLast->text().trimmed();
     family.phone = phoneDigits(txtPhone);
     if (family.firstName.isEmpty() || family.lastName.isEmpty()) {
-        messages().show(QStringLiteral("A parent's first and last name are required."), kTitle);
+        messages().show(tr("A parent's first and last name are required."), tr("Add Visitor Family"));
         (family.firstName.isEmpty() ? txtParentFirst : txtParentLast)->setFocus();
         return false;
     }
@@ -159,7 +157,7 @@ bool VisitorFamilyDialog::read(VisitorFamily& family)
         const QString born = txtBorn[i]->text().trimmed();
         child.dateOfBirth = formats::parseTypedDate(born, clock().today(), formats::TwoDigitYears::Past);
         if (!born.isEmpty() && !child.dateOfBirth.isValid()) {
-            messages().show(QStringLiteral("%1's birth date is not a date.").arg(child.firstName), kTitle);
+            messages().show(tr("%1's birth date is not a date.").arg(child.firstName), tr("Add Visitor Family"));
             txtBorn[i]->setFocus();
             return false;
         }
@@ -171,7 +169,7 @@ bool VisitorFamilyDialog::read(VisitorFamily& family)
         family.children.push_back(child);
     }
     if (family.children.empty()) {
-        messages().show(QStringLiteral("Type the first name of at least one child."), kTitle);
+        messages().show(tr("Type the first name of at least one child."), tr("Add Visitor Family"));
         txtChild[0]->setFocus();
         return false;
     }
@@ -188,8 +186,8 @@ void VisitorFamilyDialog::btnAdd_clicked()
     parent.lastName = family.lastName;
     parent.phone = family.phone;
     if (const auto question = people::duplicateQuestion(db(), parent)) {
-        const int answer = messages().choose(question->text + QStringLiteral("\n\nAdd this family anyway?"), kTitle,
-            { QStringLiteral("Add Anyway"), QStringLiteral("Cancel") }, 1, 1);
+        const int answer = messages().choose(question->text + tr("\n\nAdd this family anyway?"),
+            tr("Add Visitor Family"), { tr("Add Anyway"), tr("Cancel") }, 1, 1);
         if (answer != 0)
             return;
     }

@@ -23,20 +23,20 @@ frmCheckinReports::frmCheckinReports(QWidget* parent)
     : QWidget(parent)
     , dtDay(named(new DateBox, "dtDay"))
     , cmbReport(named(new QComboBox, "cmbReport"))
-    , btnPreview(named(new QPushButton(QStringLiteral("Preview")), "btnPreview"))
-    , btnPrint(named(new QPushButton(QStringLiteral("Print")), "btnPrint"))
-    , btnExit(named(new QPushButton(QStringLiteral("Exit")), "btnExit"))
+    , btnPreview(named(new QPushButton(tr("Preview")), "btnPreview"))
+    , btnPrint(named(new QPushButton(tr("Print")), "btnPrint"))
+    , btnExit(named(new QPushButton(tr("Exit")), "btnExit"))
 {
     setObjectName(QStringLiteral("frmCheckinReports"));
-    setWindowTitle(QStringLiteral("Check-in Reports"));
+    setWindowTitle(tr("Check-in Reports"));
     for (const DayReport kind : { DayReport::ByClass, DayReport::StillIn })
         cmbReport->addItem(dayReportTitle(kind), int(kind));
     dtDay->setCalendarPopup(true);
     dtDay->setDate(clock().today());
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Report"), cmbReport);
-    form->addRow(QStringLiteral("Day"), dtDay);
+    form->addRow(tr("Report"), cmbReport);
+    form->addRow(tr("Day"), dtDay);
     reports::layOutReportWindow(this, form, { btnPreview, btnPrint, btnExit });
     attachTypeAhead(cmbReport);
 
@@ -56,7 +56,7 @@ void frmCheckinReports::run(bool preview)
     if (preview)
         reports::output().preview(report);
     else if (reports::output().print(report, 1))
-        showStatus(QStringLiteral("Printed the %1 report.").arg(report->title()));
+        showStatus(tr("Printed the %1 report.").arg(report->title()));
 }
 
 } // namespace pw::checkin

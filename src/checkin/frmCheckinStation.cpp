@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,10 @@ namespace pw::checkin {
 
 namespace {
 
-    const QString kTitle = QStringLiteral("Check-in Station");
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(frmCheckinStation)
+    };
+
     // Which entry of the household a row of the people list shows, and
     // whether the row is listed without "Show adults".
     constexpr int kIndexRole = Qt::UserRole;
@@ -107,7 +111,7 @@ QVector<PickItem> classesOfService(const QString& serviceCode)
 
 QString dayWords(const QDate& day)
 {
-    return day == clock().today() ? QStringLiteral("today") : QStringLiteral("on ") + formats::dateText(day);
+    return day == clock().today() ? Tr::tr("today") : Tr::tr("on %1").arg(formats::dateText(day));
 }
 
 void makeTouchFriendly(QWidget* screen)
@@ -134,33 +138,33 @@ frmCheckinStation::frmCheckinStation(QWidget* parent)
     : QWidget(parent)
     , cmbService(named(new QComboBox, "cmbService"))
     , dtDay(named(new DateBox, "dtDay"))
-    , btnFullScreen(named(new QPushButton(QStringLiteral("Full Screen")), "btnFullScreen"))
+    , btnFullScreen(named(new QPushButton(tr("Full Screen")), "btnFullScreen"))
     , tabPages(named(new QTabWidget, "tabPages"))
     , txtSearch(named(new QLineEdit, "txtSearch"))
-    , btnSearch(named(new QPushButton(QStringLiteral("Find")), "btnSearch"))
+    , btnSearch(named(new QPushButton(tr("Find")), "btnSearch"))
     , lblFound(named(new QLabel, "lblFound"))
     , lstFamilies(named(new QListWidget, "lstFamilies"))
     , lstPeople(named(new QListWidget, "lstPeople"))
-    , chkAdults(named(new QCheckBox(QStringLiteral("Show adults")), "chkAdults"))
-    , btnCheckIn(named(new QPushButton(QStringLiteral("Check In")), "btnCheckIn"))
-    , btnReprint(named(new QPushButton(QStringLiteral("Reprint Labels")), "btnReprint"))
-    , btnAddVisitor(named(new QPushButton(QStringLiteral("Add Visitor Family")), "btnAddVisitor"))
+    , chkAdults(named(new QCheckBox(tr("Show adults")), "chkAdults"))
+    , btnCheckIn(named(new QPushButton(tr("Check In")), "btnCheckIn"))
+    , btnReprint(named(new QPushButton(tr("Reprint Labels")), "btnReprint"))
+    , btnAddVisitor(named(new QPushButton(tr("Add Visitor Family")), "btnAddVisitor"))
     , lblCode(named(new QLabel, "lblCode"))
     , lblResult(named(new QLabel, "lblResult"))
     , txtCode(named(new QLineEdit, "txtCode"))
-    , btnFindCode(named(new QPushButton(QStringLiteral("Find")), "btnFindCode"))
+    , btnFindCode(named(new QPushButton(tr("Find")), "btnFindCode"))
     , lstPickup(named(new QListWidget, "lstPickup"))
-    , btnCheckOut(named(new QPushButton(QStringLiteral("Check Out")), "btnCheckOut"))
+    , btnCheckOut(named(new QPushButton(tr("Check Out")), "btnCheckOut"))
     , lblOutcome(named(new QLabel, "lblOutcome"))
     , cmbLabelSize(named(new QComboBox, "cmbLabelSize"))
-    , chkShowLabels(named(new QCheckBox(QStringLiteral("Show the labels in the viewer instead of printing them (to "
-                                                       "save them as PDF)")),
+    , chkShowLabels(named(new QCheckBox(tr("Show the labels in the viewer instead of printing them (to "
+                                           "save them as PDF)")),
           "chkShowLabels"))
-    , btnTestLabels(named(new QPushButton(QStringLiteral("Print Test Page")), "btnTestLabels"))
+    , btnTestLabels(named(new QPushButton(tr("Print Test Page")), "btnTestLabels"))
     , m_escape(new QShortcut(QKeySequence(Qt::Key_Escape), this))
 {
     setObjectName(QStringLiteral("frmCheckinStation"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Check-in Station"));
     makeTouchFriendly(this);
 
     const QDate today = clock().today();
@@ -168,14 +172,14 @@ frmCheckinStation::frmCheckinStation(QWidget* parent)
     dtDay->setCalendarPopup(true);
     dtDay->setDate(today);
     btnFullScreen->setCheckable(true);
-    auto* top = row({ caption(QStringLiteral("Service")), cmbService, caption(QStringLiteral("Date")), dtDay });
+    auto* top = row({ caption(tr("Service")), cmbService, caption(tr("Date")), dtDay });
     top->addStretch(1);
     top->addWidget(btnFullScreen);
 
     // Check In: find the family, tick its people, check them in.
     auto* in = new QWidget;
     auto* inLayout = new QVBoxLayout(in);
-    txtSearch->setPlaceholderText(QStringLiteral("Last 4 digits of a phone, or last name"));
+    txtSearch->setPlaceholderText(tr("Last 4 digits of a phone, or last name"));
     txtSearch->setMaxLength(50);
     inLayout->addLayout(row({ txtSearch, btnSearch }, 0));
     inLayout->addWidget(lblFound);
@@ -212,8 +216,8 @@ frmCheckinStation::frmCheckinStation(QWidget* parent)
     auto* outLayout = new QVBoxLayout(out);
     txtCode->setMaxLength(kCodeLength);
     txtCode->setFont(large);
-    txtCode->setPlaceholderText(QStringLiteral("Code"));
-    auto* codeRow = row({ caption(QStringLiteral("Code on the stub")), txtCode, btnFindCode });
+    txtCode->setPlaceholderText(tr("Code"));
+    auto* codeRow = row({ caption(tr("Code on the stub")), txtCode, btnFindCode });
     codeRow->addStretch(1);
     outLayout->addLayout(codeRow);
     outLayout->addWidget(lstPickup, 1);
@@ -226,9 +230,9 @@ frmCheckinStation::frmCheckinStation(QWidget* parent)
     lblOutcome->setWordWrap(true);
     outLayout->addWidget(lblOutcome);
 
-    tabPages->addTab(in, QStringLiteral("Check In"));
-    tabPages->addTab(out, QStringLiteral("Check Out"));
-    tabPages->addTab(labelsPage(), QStringLiteral("Labels"));
+    tabPages->addTab(in, tr("Check In"));
+    tabPages->addTab(out, tr("Check Out"));
+    tabPages->addTab(labelsPage(), tr("Labels"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(tabPages, 1);
@@ -311,7 +315,7 @@ void frmCheckinStation::btnSearch_clicked()
     lblCode->clear();
     lblResult->clear();
     if (text.isEmpty()) {
-        lblFound->setText(QStringLiteral("Type the last four digits of a phone number or the start of a last name."));
+        lblFound->setText(tr("Type the last four digits of a phone number or the start of a last name."));
         return;
     }
     std::vector<Family> families;
@@ -320,11 +324,10 @@ void frmCheckinStation::btnSearch_clicked()
         families = findFamilies(db(), text);
     }
     if (families.empty()) {
-        lblFound->setText(QStringLiteral("No family found for \"%1\".").arg(text));
+        lblFound->setText(tr("No family found for \"%1\".").arg(text));
         return;
     }
-    lblFound->setText(
-        families.size() == 1 ? QStringLiteral("1 family") : QStringLiteral("%1 families").arg(families.size()));
+    lblFound->setText(families.size() == 1 ? tr("1 family") : tr("%1 families").arg(families.size()));
     {
         const QSignalBlocker quiet(lstFamilies);
         for (const Family& f : families) {
@@ -359,9 +362,9 @@ void frmCheckinStation::showHousehold(qint64 headId, const QSet<qint64>& alsoTic
         if (!p.className.isEmpty())
             text += QStringLiteral(" — ") + p.className;
         if (!p.allergy.trimmed().isEmpty())
-            text += QStringLiteral(" (allergy)");
+            text += tr(" (allergy)");
         if (!p.code.isEmpty())
-            text += QStringLiteral("\nchecked in: ") + p.code;
+            text += tr("\nchecked in: ") + p.code;
         const bool listed = p.child || alsoTick.contains(p.id);
         QListWidgetItem* item = tickRow(lstPeople, text, listed);
         item->setData(kIndexRole, i);
@@ -394,11 +397,12 @@ QString frmCheckinStation::pronoun(qint64 id) const
 {
     const auto person = Members::load(db(), id);
     const QString gender = person ? person->gender : QString();
+    //: Whose label: "Print her label again?"
     if (gender == QLatin1String("Female"))
-        return QStringLiteral("her");
+        return tr("her");
     if (gender == QLatin1String("Male"))
-        return QStringLiteral("his");
-    return QStringLiteral("their");
+        return tr("his");
+    return tr("their");
 }
 
 void frmCheckinStation::btnCheckIn_clicked()
@@ -414,7 +418,7 @@ void frmCheckinStation::btnCheckIn_clicked()
         }
     }
     if (request.people.empty()) {
-        messages().show(QStringLiteral("Tick the people to check in."), kTitle);
+        messages().show(tr("Tick the people to check in."), tr("Check-in Station"));
         return;
     }
     request.serviceCode = serviceCode();
@@ -441,30 +445,29 @@ void frmCheckinStation::btnCheckIn_clicked()
         for (const Person& p : m_people)
             if (p.id == id && !p.code.isEmpty())
                 held = p.code;
-        const QString question = QStringLiteral("%1 is already checked in to %2 %3 with code %4. Print %5 label again?")
+        const QString question = tr("%1 is already checked in to %2 %3 with code %4. Print %5 label again?")
                                      .arg(firstName(id), cmbService->currentText(), dayWords(day()), held, pronoun(id));
-        if (messages().ask(question, kTitle) == Answer::Yes) {
+        if (messages().ask(question, tr("Check-in Station")) == Answer::Yes) {
             labels[held] << id;
             again << firstName(id);
         }
     }
     QStringList outcome;
     if (!checkedIn.isEmpty())
-        outcome << QStringLiteral("Checked in: ") + checkedIn.join(QStringLiteral(", "));
+        outcome << tr("Checked in: ") + checkedIn.join(QStringLiteral(", "));
     if (!again.isEmpty())
-        outcome << QStringLiteral("Labels printed again: ") + again.join(QStringLiteral(", "));
+        outcome << tr("Labels printed again: ") + again.join(QStringLiteral(", "));
     if (outcome.isEmpty())
-        outcome << QStringLiteral("Nobody new was checked in.");
+        outcome << tr("Nobody new was checked in.");
     bool printed = true;
     for (auto it = labels.cbegin(); it != labels.cend(); ++it)
         printed = printFor(it.key(), it.value()) && printed;
     if (!printed)
-        outcome << QStringLiteral("The labels were not printed: press Reprint Labels.");
+        outcome << tr("The labels were not printed: press Reprint Labels.");
     showHousehold(m_headId);
     showCode(result.code, outcome.join(QLatin1Char('\n')));
     if (!checkedIn.isEmpty())
-        showStatus(
-            QStringLiteral("Checked in %1 with code %2.").arg(checkedIn.join(QStringLiteral(", ")), result.code));
+        showStatus(tr("Checked in %1 with code %2.").arg(checkedIn.join(QStringLiteral(", ")), result.code));
 }
 
 bool frmCheckinStation::printFor(const QString& code, const QList<qint64>& people)
@@ -487,7 +490,7 @@ void frmCheckinStation::btnReprint_clicked()
     if (!mayCheck())
         return;
     if (!m_headId) {
-        messages().show(QStringLiteral("Find the family first."), kTitle);
+        messages().show(tr("Find the family first."), tr("Check-in Station"));
         return;
     }
     // As stored now: another station may have checked them in meanwhile.
@@ -500,17 +503,16 @@ void frmCheckinStation::btnReprint_clicked()
             names << p.firstName;
         }
     if (byItsCode.isEmpty()) {
-        messages().show(QStringLiteral("Nobody of this family is checked in to %1 %2.")
-                            .arg(cmbService->currentText(), dayWords(day())),
-            kTitle);
+        messages().show(
+            tr("Nobody of this family is checked in to %1 %2.").arg(cmbService->currentText(), dayWords(day())),
+            tr("Check-in Station"));
         return;
     }
     bool printed = true;
     for (auto it = byItsCode.cbegin(); it != byItsCode.cend(); ++it)
         printed = printFor(it.key(), it.value()) && printed;
     showCode(QStringList(byItsCode.keys()).join(QStringLiteral(" ")),
-        printed ? QStringLiteral("Labels printed again: ") + names.join(QStringLiteral(", "))
-                : QStringLiteral("The labels were not printed."));
+        printed ? tr("Labels printed again: ") + names.join(QStringLiteral(", ")) : tr("The labels were not printed."));
 }
 
 void frmCheckinStation::btnAddVisitor_clicked()
@@ -529,11 +531,11 @@ void frmCheckinStation::btnAddVisitor_clicked()
         item->setData(Qt::UserRole, family.headId);
         lstFamilies->setCurrentItem(item);
     }
-    lblFound->setText(QStringLiteral("1 family"));
+    lblFound->setText(tr("1 family"));
     lblCode->clear();
     lblResult->clear();
     showHousehold(family.headId, QSet<qint64>(family.children.begin(), family.children.end()));
-    showStatus(QStringLiteral("Added the visitor family %1.").arg(family.name));
+    showStatus(tr("Added the visitor family %1.").arg(family.name));
     if (Workspace* w = workspace())
         emit w->membersChanged();
 }
@@ -545,7 +547,7 @@ QWidget* frmCheckinStation::labelsPage()
     for (const LabelSize& size : labelSizes())
         cmbLabelSize->addItem(size.name);
     cmbLabelSize->setCurrentIndex(std::max(0, cmbLabelSize->findText(stationLabelSize().name)));
-    auto* sizeRow = row({ caption(QStringLiteral("Label size on this computer")), cmbLabelSize, btnTestLabels });
+    auto* sizeRow = row({ caption(tr("Label size on this computer")), cmbLabelSize, btnTestLabels });
     sizeRow->addStretch(1);
     layout->addLayout(sizeRow);
     layout->addWidget(chkShowLabels);
@@ -591,8 +593,8 @@ void frmCheckinStation::txtCode_entered()
         m_pickup = byCode(db(), day(), code);
     }
     if (m_pickup.empty()) {
-        messages().show(QStringLiteral("No child is checked in %1 with code %2.").arg(dayWords(day()), code), kTitle,
-            Icon::Warning);
+        messages().show(tr("No child is checked in %1 with code %2.").arg(dayWords(day()), code),
+            tr("Check-in Station"), Icon::Warning);
         txtCode->selectAll();
         return;
     }
@@ -601,18 +603,18 @@ void frmCheckinStation::txtCode_entered()
         const services::Service* s = services::byCode(r.service);
         QString text = r.firstName + QLatin1Char(' ') + r.lastName + QStringLiteral(" — ")
             + (r.className.isEmpty() && s ? s->nameText() : r.className);
-        text += QStringLiteral("\nAuthorised to pick up: ")
-            + (r.authorisedPickup.trimmed().isEmpty() ? QStringLiteral("(not recorded)") : r.authorisedPickup);
+        text += tr("\nAuthorised to pick up: ")
+            + (r.authorisedPickup.trimmed().isEmpty() ? tr("(not recorded)") : r.authorisedPickup);
         const bool in = !r.checkedOutAt.isValid();
         if (!in)
-            text += QStringLiteral("\nchecked out at ") + r.checkedOutAt.toString(QStringLiteral("h:mm AP"));
+            text += tr("\nchecked out at ") + r.checkedOutAt.toString(QStringLiteral("h:mm AP"));
         QListWidgetItem* item = tickRow(lstPickup, text, in);
         if (!in)
             item->setFlags(Qt::ItemIsSelectable);
         anyIn = anyIn || in;
     }
     if (!anyIn)
-        lblOutcome->setText(QStringLiteral("Everyone under code %1 is checked out already.").arg(code));
+        lblOutcome->setText(tr("Everyone under code %1 is checked out already.").arg(code));
 }
 
 void frmCheckinStation::btnCheckOut_clicked()
@@ -630,7 +632,7 @@ void frmCheckinStation::btnCheckOut_clicked()
     }
     if (ids.isEmpty()) {
         messages().show(
-            QStringLiteral("Type the code on the parent's stub and tick the children to check out."), kTitle);
+            tr("Type the code on the parent's stub and tick the children to check out."), tr("Check-in Station"));
         return;
     }
     {
@@ -638,7 +640,7 @@ void frmCheckinStation::btnCheckOut_clicked()
         checkOut(db(), ids, ctx().user.username, clock().now());
     }
     txtCode_entered();
-    const QString outcome = QStringLiteral("Checked out: %1.").arg(names.join(QStringLiteral(", ")));
+    const QString outcome = tr("Checked out: %1.").arg(names.join(QStringLiteral(", ")));
     lblOutcome->setText(outcome);
     showStatus(outcome);
 }

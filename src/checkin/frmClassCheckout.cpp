@@ -22,24 +22,20 @@
 
 namespace pw::checkin {
 
-namespace {
-    const QString kTitle = QStringLiteral("Class Check-out");
-}
-
 frmClassCheckout::frmClassCheckout(QWidget* parent)
     : QWidget(parent)
     , cmbService(named(new QComboBox, "cmbService"))
     , dtDay(named(new DateBox, "dtDay"))
     , cmbClass(named(new QComboBox, "cmbClass"))
-    , btnRefresh(named(new QPushButton(QStringLiteral("Refresh")), "btnRefresh"))
+    , btnRefresh(named(new QPushButton(tr("Refresh")), "btnRefresh"))
     , lstChildren(named(new QListWidget, "lstChildren"))
     , txtCode(named(new QLineEdit, "txtCode"))
-    , btnCheckOut(named(new QPushButton(QStringLiteral("Check Out")), "btnCheckOut"))
+    , btnCheckOut(named(new QPushButton(tr("Check Out")), "btnCheckOut"))
     , lblOutcome(named(new QLabel, "lblOutcome"))
     , lblStill(named(new QLabel, "lblStill"))
 {
     setObjectName(QStringLiteral("frmClassCheckout"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Class Check-out"));
     makeTouchFriendly(this);
     makeTouchList(lstChildren);
     lstChildren->setSelectionMode(QAbstractItemView::NoSelection);
@@ -51,18 +47,18 @@ frmClassCheckout::frmClassCheckout(QWidget* parent)
     attachTypeAhead({ cmbService, cmbClass });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Service")));
+    top->addWidget(new QLabel(tr("Service")));
     top->addWidget(cmbService);
-    top->addWidget(new QLabel(QStringLiteral("Date")));
+    top->addWidget(new QLabel(tr("Date")));
     top->addWidget(dtDay);
-    top->addWidget(new QLabel(QStringLiteral("Class")));
+    top->addWidget(new QLabel(tr("Class")));
     top->addWidget(cmbClass, 1);
     top->addWidget(btnRefresh);
 
     txtCode->setMaxLength(kCodeLength);
-    txtCode->setPlaceholderText(QStringLiteral("Code"));
+    txtCode->setPlaceholderText(tr("Code"));
     auto* code = new QHBoxLayout;
-    code->addWidget(new QLabel(QStringLiteral("Code on the stub")));
+    code->addWidget(new QLabel(tr("Code on the stub")));
     code->addWidget(txtCode);
     code->addWidget(btnCheckOut);
     code->addWidget(lblOutcome, 1);
@@ -129,12 +125,12 @@ void frmClassCheckout::load()
     for (const CheckinRow& r : m_in) {
         QString text = r.firstName + QLatin1Char(' ') + r.lastName + QStringLiteral(" — ") + r.code;
         if (!r.allergy.trimmed().isEmpty())
-            text += QStringLiteral("\nAllergy: ") + r.allergy;
-        text += QStringLiteral("\nAuthorised to pick up: ")
-            + (r.authorisedPickup.trimmed().isEmpty() ? QStringLiteral("(not recorded)") : r.authorisedPickup);
+            text += tr("\nAllergy: ") + r.allergy;
+        text += tr("\nAuthorised to pick up: ")
+            + (r.authorisedPickup.trimmed().isEmpty() ? tr("(not recorded)") : r.authorisedPickup);
         new QListWidgetItem(text, lstChildren);
     }
-    lblStill->setText(QStringLiteral("Still checked in: %1").arg(m_in.size()));
+    lblStill->setText(tr("Still checked in: %1").arg(m_in.size()));
 }
 
 void frmClassCheckout::btnCheckOut_clicked()
@@ -157,9 +153,8 @@ void frmClassCheckout::btnCheckOut_clicked()
         }
     if (ids.isEmpty()) {
         const QString where = cmbClass->isEnabled() ? cmbClass->currentText() : cmbService->currentText();
-        messages().show(
-            QStringLiteral("No child of %1 is checked in %2 with code %3.").arg(where, dayWords(dtDay->date()), code),
-            kTitle, Icon::Warning);
+        messages().show(tr("No child of %1 is checked in %2 with code %3.").arg(where, dayWords(dtDay->date()), code),
+            tr("Class Check-out"), Icon::Warning);
         txtCode->selectAll();
         return;
     }
@@ -169,7 +164,7 @@ void frmClassCheckout::btnCheckOut_clicked()
     }
     txtCode->clear();
     load();
-    lblOutcome->setText(QStringLiteral("Checked out: %1.").arg(names.join(QStringLiteral(", "))));
+    lblOutcome->setText(tr("Checked out: %1.").arg(names.join(QStringLiteral(", "))));
     showStatus(lblOutcome->text());
 }
 

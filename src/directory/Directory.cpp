@@ -5,6 +5,7 @@
 #include "reports/PageFrame.h"
 #include "reports/Reports.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QSet>
@@ -14,7 +15,9 @@ namespace pw::directory {
 
 namespace {
 
-    const char* const kListingTexts[] = { "List", "List without contact details", "Leave out" };
+    // Stored as they are; translated where they are shown.
+    const char* const kListingTexts[] = { QT_TRANSLATE_NOOP("Directory", "List"),
+        QT_TRANSLATE_NOOP("Directory", "List without contact details"), QT_TRANSLATE_NOOP("Directory", "Leave out") };
 
     Listing listingFrom(const QString& stored)
     {

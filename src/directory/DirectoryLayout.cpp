@@ -10,6 +10,7 @@
 #include "reports/PageFrame.h"
 #include "reports/Reports.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QLocale>
 #include <QPainter>
@@ -20,6 +21,10 @@
 namespace pw::directory {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(DirectoryLayout)
+    };
 
     using reports::detail::drawLine;
     using reports::detail::drawRule;
@@ -121,7 +126,7 @@ namespace {
             const Style& footer = sansStyle(8);
             const double y = sheet.height() - kMargin - footer.lineHeight;
             drawRule(p, kMargin, kMargin + width(), y - 4, 0.4, QColor(140, 140, 140));
-            drawLine(p, footer, kMargin, y, width(), QStringLiteral("Page %1").arg(page + 1), Qt::AlignHCenter);
+            drawLine(p, footer, kMargin, y, width(), Tr::tr("Page %1").arg(page + 1), Qt::AlignHCenter);
         }
 
         QRectF slotRect(int slot) const
@@ -149,7 +154,7 @@ namespace {
                 }
             y += 48;
             const Style title = bold(20);
-            drawLine(p, title, kMargin, y, width(), QStringLiteral("Church Directory"), Qt::AlignHCenter);
+            drawLine(p, title, kMargin, y, width(), Tr::tr("Church Directory"), Qt::AlignHCenter);
             drawLine(p, sansStyle(12), kMargin, y + title.lineHeight + 10, width(), day, Qt::AlignHCenter);
         }
 
@@ -192,7 +197,7 @@ namespace {
             y += 3;
             put(body, e.address);
             if (!e.homePhone.isEmpty())
-                put(body, QStringLiteral("Home: ") + e.homePhone);
+                put(body, Tr::tr("Home: ") + e.homePhone);
             for (const QStringList* lines : { &e.cells, &e.emails, &e.birthdays })
                 for (const QString& line : *lines)
                     put(body, line);
@@ -201,7 +206,7 @@ namespace {
         void paintIndex(QPainter& p, int indexPage) const
         {
             const Style heading = bold(15);
-            drawLine(p, heading, kMargin, top(), width(), QStringLiteral("Index"));
+            drawLine(p, heading, kMargin, top(), width(), Tr::tr("Index"));
             drawRule(p, kMargin, kMargin + width(), top() + heading.lineHeight, 0.6);
             const Style& s = sansStyle(9);
             const double columnWidth = (width() - kGap) / 2;
@@ -268,7 +273,7 @@ reports::ReportPtr directoryReport(Database& db, const Choice& choice, const QSt
     data.printedOn = book->day;
     if (choice.a4)
         data.pageSize = book->sheet;
-    data.custom = reports::functionLayout(QStringLiteral("Church Directory"), [book] {
+    data.custom = reports::functionLayout(QCoreApplication::translate("DirectoryLayout", "Church Directory"), [book] {
         reports::detail::Document doc;
         doc.chrome = false;
         doc.pages.resize(std::size_t(book->pageCount()));

@@ -11,6 +11,7 @@
 #include "widgets/Messages.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -26,7 +27,6 @@
 namespace pw::directory {
 
 namespace {
-    const QString kLoadCaption = QStringLiteral("Load Family Picture");
     constexpr int kPreviewSide = 120;
 
     // The combo box's entries, in this order.
@@ -40,16 +40,16 @@ DirectoryPanel::DirectoryPanel(QWidget* parent)
     : QWidget(parent)
     , cmbDirectory(named(new QComboBox(this), "cmbDirectory"))
     , imgFamilyPic(named(new QLabel(this), "imgFamilyPic"))
-    , btnLoadFamilyPic(named(new QPushButton(QStringLiteral("Load Family Picture..."), this), "btnLoadFamilyPic"))
-    , btnRemoveFamilyPic(named(new QPushButton(QStringLiteral("Remove Family Picture"), this), "btnRemoveFamilyPic"))
+    , btnLoadFamilyPic(named(new QPushButton(tr("Load Family Picture..."), this), "btnLoadFamilyPic"))
+    , btnRemoveFamilyPic(named(new QPushButton(tr("Remove Family Picture"), this), "btnRemoveFamilyPic"))
 {
     setObjectName(QStringLiteral("DirectoryPanel"));
     for (Listing l : kListings)
-        cmbDirectory->addItem(listingText(l));
+        cmbDirectory->addItem(QCoreApplication::translate("Directory", listingText(l).toUtf8().constData()));
     imgFamilyPic->setFixedSize(kPreviewSide, kPreviewSide);
     imgFamilyPic->setAlignment(Qt::AlignCenter);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Church directory"), cmbDirectory);
+    form->addRow(tr("Church directory"), cmbDirectory);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(btnLoadFamilyPic);
     buttons->addWidget(btnRemoveFamilyPic);
@@ -93,7 +93,7 @@ void DirectoryPanel::cmbDirectory_changed(int index)
     if (m_person <= 0 || index < 0 || !requirePermission(perm::MemberEntry, refusal::Save))
         return;
     setListing(db(), m_person, kListings[index]);
-    showStatus(QStringLiteral("Saved the directory listing: %1.").arg(cmbDirectory->currentText()));
+    showStatus(tr("Saved the directory listing: %1.").arg(cmbDirectory->currentText()));
 }
 
 void DirectoryPanel::btnLoadFamilyPic_clicked()
@@ -102,16 +102,15 @@ void DirectoryPanel::btnLoadFamilyPic_clicked()
         return;
     FileRequest request;
     request.kind = FileRequest::Kind::Picture;
-    request.caption = kLoadCaption;
+    request.caption = tr("Load Family Picture");
     request.path = picturesFolder();
-    request.filters = { QStringLiteral("Image Files (*.bmp *.jpg *.jpeg *.png *.gif *.tif *.tiff)"),
-        QStringLiteral("All Files (*)") };
+    request.filters = { tr("Image Files (*.bmp *.jpg *.jpeg *.png *.gif *.tif *.tiff)"), tr("All Files (*)") };
     const QString path = chooseFile(this, request);
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix.isEmpty() || !QImageReader(path).canRead()) {
-        messages().show(QStringLiteral("The file \"%1\" is not a picture that can be read.").arg(path), kLoadCaption,
+        messages().show(tr("The file \"%1\" is not a picture that can be read.").arg(path), tr("Load Family Picture"),
             Icon::Warning);
         return;
     }
@@ -121,12 +120,12 @@ void DirectoryPanel::btnLoadFamilyPic_clicked()
     // QFile::copy never replaces: the older picture goes first.
     QFile::remove(storedPath(fileName));
     if (!QFile::copy(path, storedPath(fileName)))
-        throw Error(QStringLiteral("The picture could not be copied to \"%1\".").arg(storedPath(fileName)));
+        throw Error(tr("The picture could not be copied to \"%1\".").arg(storedPath(fileName)));
     setFamilyPicture(db(), m_person, fileName);
     if (!older.isEmpty() && older != fileName)
         QFile::remove(storedPath(older));
     showFamilyPicture();
-    showStatus(QStringLiteral("Stored the family picture."));
+    showStatus(tr("Stored the family picture."));
 }
 
 void DirectoryPanel::btnRemoveFamilyPic_clicked()
@@ -138,7 +137,7 @@ void DirectoryPanel::btnRemoveFamilyPic_clicked()
     if (!older.isEmpty())
         QFile::remove(storedPath(older));
     showFamilyPicture();
-    showStatus(QStringLiteral("Removed the family picture."));
+    showStatus(tr("Removed the family picture."));
 }
 
 void DirectoryPanel::showFamilyPicture()

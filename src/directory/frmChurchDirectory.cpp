@@ -23,25 +23,21 @@
 
 namespace pw::directory {
 
-namespace {
-    const QString kCaption = QStringLiteral("Church Directory");
-} // namespace
-
 frmChurchDirectory::frmChurchDirectory(QWidget* parent)
     : QWidget(parent)
-    , optStatuses(named(new QRadioButton(QStringLiteral("Church &statuses")), "optStatuses"))
+    , optStatuses(named(new QRadioButton(tr("Church &statuses")), "optStatuses"))
     , lstStatuses(named(new QListWidget, "lstStatuses"))
     , optFound(named(new QRadioButton, "optFound"))
-    , chkBirthdays(named(new QCheckBox(QStringLiteral("&Birthdays (day and month)")), "chkBirthdays"))
+    , chkBirthdays(named(new QCheckBox(tr("&Birthdays (day and month)")), "chkBirthdays"))
     , cmbPaper(named(new QComboBox, "cmbPaper"))
     , cmbPerPage(named(new QComboBox, "cmbPerPage"))
-    , btnPreview(named(new QPushButton(QStringLiteral("Pre&view")), "btnPreview"))
-    , btnPrint(named(new QPushButton(QStringLiteral("P&rint")), "btnPrint"))
-    , btnPdf(named(new QPushButton(QStringLiteral("P&DF...")), "btnPdf"))
-    , btnExit(named(new QPushButton(QStringLiteral("E&xit")), "btnExit"))
+    , btnPreview(named(new QPushButton(tr("Pre&view")), "btnPreview"))
+    , btnPrint(named(new QPushButton(tr("P&rint")), "btnPrint"))
+    , btnPdf(named(new QPushButton(tr("P&DF...")), "btnPdf"))
+    , btnExit(named(new QPushButton(tr("E&xit")), "btnExit"))
 {
     setObjectName(QStringLiteral("frmChurchDirectory"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Church Directory"));
 
     {
         BusyCursor busy;
@@ -52,7 +48,7 @@ frmChurchDirectory::frmChurchDirectory(QWidget* parent)
             item->setCheckState(defaults.churchStatuses.contains(status) ? Qt::Checked : Qt::Unchecked);
         }
     }
-    auto* who = new QGroupBox(QStringLiteral("People in the directory"));
+    auto* who = new QGroupBox(tr("People in the directory"));
     auto* whoLayout = new QVBoxLayout(who);
     whoLayout->addWidget(optStatuses);
     whoLayout->addWidget(lstStatuses);
@@ -60,12 +56,12 @@ frmChurchDirectory::frmChurchDirectory(QWidget* parent)
     optFound->hide();
     optStatuses->setChecked(true);
 
-    cmbPaper->addItems({ QStringLiteral("Letter"), QStringLiteral("A4") });
-    cmbPerPage->addItems({ QStringLiteral("2 per page"), QStringLiteral("4 per page") });
+    cmbPaper->addItems({ tr("Letter", "paper size"), QStringLiteral("A4") });
+    cmbPerPage->addItems({ tr("2 per page"), tr("4 per page") });
     auto* form = new QFormLayout;
     form->addRow(chkBirthdays);
-    form->addRow(QStringLiteral("&Paper"), cmbPaper);
-    form->addRow(QStringLiteral("&Households"), cmbPerPage);
+    form->addRow(tr("&Paper"), cmbPaper);
+    form->addRow(tr("&Households"), cmbPerPage);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : { btnPreview, btnPrint, btnPdf })
@@ -91,8 +87,8 @@ frmChurchDirectory::frmChurchDirectory(QWidget* parent)
 void frmChurchDirectory::showPeople(const QList<qint64>& ids)
 {
     m_found = ids;
-    optFound->setText(ids.size() == 1 ? QStringLiteral("The person &found")
-                                      : QStringLiteral("The %1 people &found").arg(QLocale().toString(ids.size())));
+    optFound->setText(
+        ids.size() == 1 ? tr("The person &found") : tr("The %1 people &found").arg(QLocale().toString(ids.size())));
     optFound->show();
     optFound->setChecked(true);
 }
@@ -121,7 +117,7 @@ bool frmChurchDirectory::someoneChosen()
     const Choice c = choice();
     if (optFound->isChecked() ? !c.people.isEmpty() : !c.churchStatuses.isEmpty())
         return true;
-    messages().show(QStringLiteral("No people are chosen for the directory."), kCaption);
+    messages().show(tr("No people are chosen for the directory."), tr("Church Directory"));
     (optFound->isChecked() ? static_cast<QWidget*>(optFound) : lstStatuses)->setFocus();
     return false;
 }
@@ -141,7 +137,7 @@ void frmChurchDirectory::btnPreview_clicked()
 void frmChurchDirectory::btnPrint_clicked()
 {
     if (someoneChosen() && reports::output().print(booklet(), 0))
-        showStatus(QStringLiteral("Printed the church directory."));
+        showStatus(tr("Printed the church directory."));
 }
 
 void frmChurchDirectory::btnPdf_clicked()
@@ -156,7 +152,7 @@ void frmChurchDirectory::btnPdf_clicked()
         BusyCursor busy;
         report->writePdf(path);
     }
-    showStatus(QStringLiteral("Wrote the church directory to %1.").arg(QDir::toNativeSeparators(path)));
+    showStatus(tr("Wrote the church directory to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace pw::directory

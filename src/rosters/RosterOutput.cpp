@@ -15,6 +15,7 @@
 #include "widgets/Formats.h"
 #include "widgets/Messages.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMap>
 #include <QPainter>
@@ -27,14 +28,18 @@ using namespace reports::detail;
 
 namespace {
 
-    const QString kEmailTitle = QStringLiteral("E-mail These People");
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(RosterOutput)
+    };
+
+    QString emailTitle() { return Tr::tr("E-mail These People"); }
     const QString kEmptyPlace = QString(QChar(0x2014));
     // Names listed in a message at most; the rest are counted.
     constexpr int kNamesListed = 25;
 
     QString periodText(const QDate& from, const QDate& to)
     {
-        return QStringLiteral("%1 to %2").arg(formats::dateText(from), formats::dateText(to));
+        return Tr::tr("%1 to %2").arg(formats::dateText(from), formats::dateText(to));
     }
 
     QString serviceName(const QString& code)
@@ -169,7 +174,7 @@ namespace {
         const Style& s = sansStyle(fit.size);
         for (const std::vector<Position>& group : groupsOf(section.positions, fit.perPage)) {
             const double width = (kContentWidth - kDateWidth) / double(group.size());
-            std::vector<QStringList> captions { { QStringLiteral("Date") } };
+            std::vector<QStringList> captions { { Tr::tr("Date") } };
             for (const Position& p : group)
                 captions.push_back(wrap(p.name, s, width - 2 * kPad));
             flow.setPageHeader({ headingRow(section.heading), gridRow(captions, width, fit.size, true) });
@@ -225,11 +230,12 @@ namespace {
     {
         QStringList listed = without.mid(0, kNamesListed);
         if (without.size() > kNamesListed)
-            listed.append(QStringLiteral("and %1 more").arg(QLocale().toString(without.size() - kNamesListed)));
-        return QStringLiteral("%1 of the %2 serving have no e-mail address and %3 left out:\n\n%4")
+            listed.append(Tr::tr("and %1 more").arg(QLocale().toString(without.size() - kNamesListed)));
+        return Tr::tr("%1 of the %2 serving have no e-mail address and %3 left out:\n\n%4")
             .arg(QLocale().toString(without.size()),
-                people == 1 ? QStringLiteral("1 person") : QStringLiteral("%1 people").arg(QLocale().toString(people)),
-                without.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"), listed.join(QLatin1Char('\n')));
+                people == 1 ? Tr::tr("1 person") : Tr::tr("%1 people").arg(QLocale().toString(people)),
+                without.size() == 1 ? Tr::tr("is", "one person left out") : Tr::tr("are", "people left out"),
+                listed.join(QLatin1Char('\n')));
     }
 
     QByteArray encoded(const QString& text) { return QUrl::toPercentEncoding(text); }
@@ -239,7 +245,7 @@ namespace {
     QByteArray mailLink(const QStringList& addresses, const QString& subject, const QString& greeting,
         const QStringList& turnLines, int lines)
     {
-        QStringList body { greeting, QString(), QStringLiteral("You are on the roster:") };
+        QStringList body { greeting, QString(), Tr::tr("You are on the roster:") };
         body += turnLines.mid(0, lines);
         if (lines < turnLines.size())
             body.append(QStringLiteral("..."));
@@ -259,7 +265,7 @@ bool printRoster(const QDate& from, const QDate& to, bool preview)
         BusyCursor busy;
         auto sections = std::make_shared<const std::vector<Section>>(rosterSections(db(), from, to));
         if (!sections->empty()) {
-            report = reports::customReport(QStringLiteral("Roster"), [sections] {
+            report = reports::customReport(Tr::tr("Roster"), [sections] {
                 Flow flow;
                 for (const Section& section : *sections)
                     layOutSection(flow, section);
@@ -269,8 +275,8 @@ bool printRoster(const QDate& from, const QDate& to, bool preview)
         }
     }
     if (!report) {
-        messages().show(QStringLiteral("No service with roster positions meets from %1.").arg(periodText(from, to)),
-            QStringLiteral("Roster"));
+        messages().show(
+            Tr::tr("No service with roster positions meets from %1.").arg(periodText(from, to)), Tr::tr("Roster"));
         return false;
     }
     if (preview) {
@@ -292,12 +298,12 @@ GridText rosterRows(Database& db, const QDate& from, const QDate& to)
     const std::vector<Assignment> turns = turnsInOrder(db, from, to, all);
     const QHash<qint64, QString> who = names(db, peopleOf(turns));
     GridText grid;
-    grid.header = QStringList { QStringLiteral("Date"), QStringLiteral("Service"), QStringLiteral("Position"),
-        QStringLiteral("Person"), QStringLiteral("Confirmed"), QStringLiteral("Note") };
+    grid.header = QStringList { Tr::tr("Date"), Tr::tr("Service"), Tr::tr("Position"), Tr::tr("Person"),
+        Tr::tr("Confirmed"), Tr::tr("Note") };
     for (const Assignment& a : turns) {
         const Position* p = byId.value(a.positionId);
         grid.rows.append({ formats::dateText(a.date), serviceName(p->service), p->name, who.value(a.memberId),
-            a.confirmed ? QStringLiteral("Yes") : QString(), a.note });
+            a.confirmed ? Tr::tr("Yes") : QString(), a.note });
     }
     return grid;
 }
@@ -310,15 +316,14 @@ QList<RosterMail> rosterMails(Database& db, const QDate& from, const QDate& to, 
         byId.insert(p.id, &p);
     const std::vector<Assignment> turns = turnsInOrder(db, from, to, active);
     QHash<qint64, QStringList> linesOf;
-    const QLocale english(QLocale::English);
     for (const Assignment& a : turns) {
         const Position* p = byId.value(a.positionId);
         linesOf[a.memberId].append(
             QStringLiteral("%1 %2: %3 (%4)%5")
-                .arg(english.dayName(a.date.dayOfWeek()), formats::dateText(a.date), p->name, serviceName(p->service),
-                    a.confirmed ? QStringLiteral(" (confirmed)") : QString()));
+                .arg(formats::dateLocale().dayName(a.date.dayOfWeek()), formats::dateText(a.date), p->name,
+                    serviceName(p->service), a.confirmed ? Tr::tr(" (confirmed)") : QString()));
     }
-    const QString subject = QStringLiteral("Serving from %1").arg(periodText(from, to));
+    const QString subject = Tr::tr("Serving from %1").arg(periodText(from, to));
     QList<RosterMail> out;
     if (turns.empty())
         return out;
@@ -354,7 +359,7 @@ void emailRoster(const QDate& from, const QDate& to)
         mails = rosterMails(db(), from, to, kMaxLinkLength);
     }
     if (mails.isEmpty()) {
-        messages().show(QStringLiteral("Nobody is on the roster from %1.").arg(periodText(from, to)), kEmailTitle);
+        messages().show(Tr::tr("Nobody is on the roster from %1.").arg(periodText(from, to)), emailTitle());
         return;
     }
     QStringList without;
@@ -362,26 +367,25 @@ void emailRoster(const QDate& from, const QDate& to)
     for (const RosterMail& mail : mails)
         mail.link.isEmpty() ? without.append(mail.name) : links.append(mail.link);
     if (!without.isEmpty())
-        messages().show(withoutText(without, int(mails.size())), kEmailTitle);
+        messages().show(withoutText(without, int(mails.size())), emailTitle());
     if (links.isEmpty())
         return;
     if (links.size() > 1
         && messages().ask(
-               QStringLiteral("Open %1 messages, one for each person serving?").arg(QLocale().toString(links.size())),
-               kEmailTitle)
+               Tr::tr("Open %1 messages, one for each person serving?").arg(QLocale().toString(links.size())),
+               emailTitle())
             != Answer::Yes)
         return;
     for (const QUrl& link : links) {
         if (!desktop().openUrl(link)) {
             messages().show(
-                QStringLiteral("No mail program on this computer opened the message."), kEmailTitle, Icon::Warning);
+                Tr::tr("No mail program on this computer opened the message."), emailTitle(), Icon::Warning);
             return;
         }
     }
-    showStatus(links.size() == 1
-            ? QStringLiteral("E-mail to 1 person serving opened in the mail program.")
-            : QStringLiteral("E-mail to %1 people serving opened in the mail program (%1 messages).")
-                  .arg(QLocale().toString(links.size())));
+    showStatus(links.size() == 1 ? Tr::tr("E-mail to 1 person serving opened in the mail program.")
+                                 : Tr::tr("E-mail to %1 people serving opened in the mail program (%1 messages).")
+                                       .arg(QLocale().toString(links.size())));
 }
 
 } // namespace pw::rosters

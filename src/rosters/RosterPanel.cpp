@@ -27,8 +27,6 @@ namespace pw::rosters {
 
 namespace {
 
-    const QString kTitle = QStringLiteral("Serving");
-
     QTreeWidget* list(const char* name, const QStringList& headers, QWidget* parent)
     {
         auto* tree = named(new QTreeWidget(parent), name);
@@ -56,29 +54,25 @@ namespace {
 
 RosterPanel::RosterPanel(QWidget* parent)
     : QWidget(parent)
-    , grdServing(list("grdServing",
-          { QStringLiteral("Date"), QStringLiteral("Service"), QStringLiteral("Position"), QStringLiteral("Confirmed"),
-              QStringLiteral("Note") },
-          this))
-    , btnConfirmTurn(named(new QPushButton(QStringLiteral("&Confirm"), this), "btnConfirmTurn"))
-    , btnRemoveTurn(named(new QPushButton(QStringLiteral("&Take Off"), this), "btnRemoveTurn"))
-    , grdAway(list("grdAway", { QStringLiteral("When"), QStringLiteral("Note") }, this))
+    , grdServing(list("grdServing", { tr("Date"), tr("Service"), tr("Position"), tr("Confirmed"), tr("Note") }, this))
+    , btnConfirmTurn(named(new QPushButton(tr("&Confirm"), this), "btnConfirmTurn"))
+    , btnRemoveTurn(named(new QPushButton(tr("&Take Off"), this), "btnRemoveTurn"))
+    , grdAway(list("grdAway", { tr("When"), tr("Note") }, this))
     , dtAwayFrom(named(new DateBox(this), "dtAwayFrom"))
-    , chkAwayTo(named(new QCheckBox(QStringLiteral("to"), this), "chkAwayTo"))
+    , chkAwayTo(named(new QCheckBox(tr("to", "time away from one date to another"), this), "chkAwayTo"))
     , dtAwayTo(named(new DateBox(this), "dtAwayTo"))
     , cmbRepeats(named(new QComboBox(this), "cmbRepeats"))
     , txtAwayNote(named(new QLineEdit(this), "txtAwayNote"))
-    , btnAddAway(named(new QPushButton(QStringLiteral("Add"), this), "btnAddAway"))
-    , btnRemoveAway(named(new QPushButton(QStringLiteral("Remove"), this), "btnRemoveAway"))
-    , grdPreferences(list("grdPreferences",
-          { QStringLiteral("Position"), QStringLiteral("Service"), QStringLiteral("Would serve") }, this))
+    , btnAddAway(named(new QPushButton(tr("Add"), this), "btnAddAway"))
+    , btnRemoveAway(named(new QPushButton(tr("Remove"), this), "btnRemoveAway"))
+    , grdPreferences(list("grdPreferences", { tr("Position"), tr("Service"), tr("Would serve") }, this))
 {
     setObjectName(QStringLiteral("RosterPanel"));
-    cmbRepeats->addItem(QStringLiteral("Once"), repeatsCode(Repeats::Once));
-    cmbRepeats->addItem(QStringLiteral("Every month on this week and day"), repeatsCode(Repeats::Monthly));
-    cmbRepeats->addItem(QStringLiteral("Every other week"), repeatsCode(Repeats::Fortnightly));
+    cmbRepeats->addItem(tr("Once"), repeatsCode(Repeats::Once));
+    cmbRepeats->addItem(tr("Every month on this week and day"), repeatsCode(Repeats::Monthly));
+    cmbRepeats->addItem(tr("Every other week"), repeatsCode(Repeats::Fortnightly));
     bindOptionalDate(chkAwayTo, dtAwayTo);
-    txtAwayNote->setPlaceholderText(QStringLiteral("Note"));
+    txtAwayNote->setPlaceholderText(tr("Note"));
     grdServing->setColumnWidth(0, 100);
     grdServing->setColumnWidth(1, 160);
     grdAway->setColumnWidth(0, 260);
@@ -118,16 +112,16 @@ RosterPanel::RosterPanel(QWidget* parent)
     preferences->addWidget(grdPreferences);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(group(QStringLiteral("Coming Turns"), turns, this), 0, 0, 1, 2);
-    grid->addWidget(group(QStringLiteral("Cannot Serve"), away, this), 1, 0);
-    grid->addWidget(group(QStringLiteral("Would Serve"), preferences, this), 1, 1);
+    grid->addWidget(group(tr("Coming Turns"), turns, this), 0, 0, 1, 2);
+    grid->addWidget(group(tr("Cannot Serve"), away, this), 1, 0);
+    grid->addWidget(group(tr("Would Serve"), preferences, this), 1, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
     // The button undoes the confirmation of a turn already confirmed.
     connect(grdServing, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         const bool confirmed = item && !item->text(3).isEmpty();
-        btnConfirmTurn->setText(confirmed ? QStringLiteral("Un&confirm") : QStringLiteral("&Confirm"));
+        btnConfirmTurn->setText(confirmed ? tr("Un&confirm") : tr("&Confirm"));
     });
     connect(btnConfirmTurn, &QPushButton::clicked, this, [this] { guarded([this] { btnConfirmTurn_clicked(); }); });
     connect(btnRemoveTurn, &QPushButton::clicked, this, [this] { guarded([this] { btnRemoveTurn_clicked(); }); });
@@ -169,8 +163,7 @@ void RosterPanel::showTurns()
     for (const Assignment& a : m_turns) {
         const Position p = m_positions.value(a.positionId);
         new QTreeWidgetItem(grdServing,
-            { formats::dateText(a.date), serviceName(p.service), p.name,
-                a.confirmed ? QStringLiteral("Yes") : QString(), a.note });
+            { formats::dateText(a.date), serviceName(p.service), p.name, a.confirmed ? tr("Yes") : QString(), a.note });
     }
 }
 
@@ -210,7 +203,7 @@ const Assignment* RosterPanel::chosenTurn()
 {
     const int row = grdServing->indexOfTopLevelItem(grdServing->currentItem());
     if (row < 0 || row >= int(m_turns.size())) {
-        messages().show(QStringLiteral("Choose the turn first."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the turn first."), tr("Invalid Selection"));
         return nullptr;
     }
     return &m_turns[std::size_t(row)];
@@ -236,11 +229,10 @@ void RosterPanel::btnConfirmTurn_clicked()
     mine.confirmed = !turn->confirmed;
     RosterChanges changes;
     changes.changed.push_back({ *turn, mine });
-    const QString what
-        = QStringLiteral("%1 on %2").arg(m_positions.value(turn->positionId).name, formats::dateText(turn->date));
+    const QString what = tr("%1 on %2").arg(m_positions.value(turn->positionId).name, formats::dateText(turn->date));
     saveTurn(changes,
-        mine.confirmed ? QStringLiteral("Confirmed %1 for %2.").arg(m_name, what)
-                       : QStringLiteral("%1 for %2 is no longer confirmed.").arg(m_name, what));
+        mine.confirmed ? tr("Confirmed %1 for %2.").arg(m_name, what)
+                       : tr("%1 for %2 is no longer confirmed.").arg(m_name, what));
 }
 
 void RosterPanel::btnRemoveTurn_clicked()
@@ -250,12 +242,12 @@ void RosterPanel::btnRemoveTurn_clicked()
         return;
     const QString position = m_positions.value(turn->positionId).name;
     const QString day = formats::dateText(turn->date);
-    if (messages().ask(QStringLiteral("Take %1 off the roster for %2 on %3?").arg(m_name, position, day), kTitle)
+    if (messages().ask(tr("Take %1 off the roster for %2 on %3?").arg(m_name, position, day), tr("Serving"))
         != Answer::Yes)
         return;
     RosterChanges changes;
     changes.removed.push_back(*turn);
-    saveTurn(changes, QStringLiteral("Took %1 off the roster for %2 on %3.").arg(m_name, position, day));
+    saveTurn(changes, tr("Took %1 off the roster for %2 on %3.").arg(m_name, position, day));
 }
 
 void RosterPanel::btnAddAway_clicked()
@@ -269,23 +261,23 @@ void RosterPanel::btnAddAway_clicked()
     u.repeats = repeatsFromCode(cmbRepeats->currentData().toString());
     u.note = txtAwayNote->text().trimmed();
     if (u.to.isValid() && u.to < u.from) {
-        messages().show(QStringLiteral("The time away ends on %1, before it starts on %2.")
+        messages().show(tr("The time away ends on %1, before it starts on %2.")
                             .arg(formats::dateText(u.to), formats::dateText(u.from)),
-            kTitle, Icon::Warning);
+            tr("Serving"), Icon::Warning);
         dtAwayTo->setFocus();
         return;
     }
     addUnavailability(db(), u);
     txtAwayNote->clear();
     showAway();
-    showStatus(QStringLiteral("%1 cannot serve %2.").arg(m_name, u.whenText()));
+    showStatus(tr("%1 cannot serve %2.").arg(m_name, u.whenText()));
 }
 
 void RosterPanel::btnRemoveAway_clicked()
 {
     QTreeWidgetItem* item = grdAway->currentItem();
     if (!item) {
-        messages().show(QStringLiteral("Choose the time away to remove."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the time away to remove."), tr("Invalid Selection"));
         return;
     }
     if (!requirePermission(perm::MemberEntry, refusal::Remove))
@@ -293,7 +285,7 @@ void RosterPanel::btnRemoveAway_clicked()
     removeUnavailability(db(), item->data(0, Qt::UserRole).toLongLong());
     const QString when = item->text(0);
     showAway();
-    showStatus(QStringLiteral("Removed %1 from the times %2 cannot serve.").arg(when, m_name));
+    showStatus(tr("Removed %1 from the times %2 cannot serve.").arg(when, m_name));
 }
 
 void RosterPanel::preferenceChosen(qint64 positionId, QComboBox* box)
@@ -306,9 +298,8 @@ void RosterPanel::preferenceChosen(qint64 positionId, QComboBox* box)
     const QString code = box->currentData().toString();
     setPreference(db(), m_person, positionId, code.isEmpty() ? std::nullopt : std::optional(frequencyFromCode(code)));
     showStatus(code.isEmpty()
-            ? QStringLiteral("Cleared how often %1 would serve as %2.").arg(m_name, m_positions.value(positionId).name)
-            : QStringLiteral("%1 would serve as %2: %3.")
-                  .arg(m_name, m_positions.value(positionId).name, box->currentText()));
+            ? tr("Cleared how often %1 would serve as %2.").arg(m_name, m_positions.value(positionId).name)
+            : tr("%1 would serve as %2: %3.").arg(m_name, m_positions.value(positionId).name, box->currentText()));
 }
 
 } // namespace pw::rosters

@@ -7,13 +7,17 @@
 #include "data/Sql.h"
 #include "widgets/Formats.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 #include <QSet>
 #include <QSqlQuery>
 
 namespace pw::rosters {
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(Rosters)
+    };
 
     const QString kDate = QStringLiteral("yyyy-MM-dd");
 
@@ -84,8 +88,11 @@ namespace {
 
     QString ordinal(int week)
     {
-        static const char* const words[] = { "first", "second", "third", "fourth", "fifth" };
-        return QString::fromLatin1(words[qBound(1, week, 5) - 1]);
+        //: The week of the month in "Every first Sunday from 1/4/2026".
+        static const char* const words[] = { QT_TRANSLATE_NOOP("Rosters", "first"),
+            QT_TRANSLATE_NOOP("Rosters", "second"), QT_TRANSLATE_NOOP("Rosters", "third"),
+            QT_TRANSLATE_NOOP("Rosters", "fourth"), QT_TRANSLATE_NOOP("Rosters", "fifth") };
+        return QCoreApplication::translate("Rosters", words[qBound(1, week, 5) - 1]);
     }
 
 } // namespace
@@ -109,15 +116,15 @@ bool Unavailability::covers(const QDate& day) const
 QString Unavailability::whenText() const
 {
     const QString first = formats::dateText(from);
-    const QString until = to.isValid() ? QStringLiteral(" until %1").arg(formats::dateText(to)) : QString();
-    const QString weekday = QLocale(QLocale::English).dayName(from.dayOfWeek());
+    const QString until = to.isValid() ? Tr::tr(" until %1").arg(formats::dateText(to)) : QString();
+    const QString weekday = formats::dateLocale().dayName(from.dayOfWeek());
     switch (repeats) {
     case Repeats::Once:
-        return to.isValid() && to != from ? QStringLiteral("%1 to %2").arg(first, formats::dateText(to)) : first;
+        return to.isValid() && to != from ? Tr::tr("%1 to %2").arg(first, formats::dateText(to)) : first;
     case Repeats::Monthly:
-        return QStringLiteral("Every %1 %2 from %3%4").arg(ordinal(weekOfMonth(from)), weekday, first, until);
+        return Tr::tr("Every %1 %2 from %3%4").arg(ordinal(weekOfMonth(from)), weekday, first, until);
     case Repeats::Fortnightly:
-        return QStringLiteral("Every other %1 from %2%3").arg(weekday, first, until);
+        return Tr::tr("Every other %1 from %2%3").arg(weekday, first, until);
     }
     return first;
 }
@@ -139,11 +146,11 @@ QString frequencyText(Frequency f)
 {
     switch (f) {
     case Frequency::Weekly:
-        return QStringLiteral("Every week");
+        return Tr::tr("Every week");
     case Frequency::Fortnightly:
-        return QStringLiteral("Every other week");
+        return Tr::tr("Every other week");
     case Frequency::Monthly:
-        return QStringLiteral("Once a month");
+        return Tr::tr("Once a month");
     }
     return QString();
 }
@@ -439,7 +446,7 @@ SaveOutcome saveChanges(
 {
     SaveOutcome outcome;
     Transaction tx(db);
-    rows::lockTable(db, QStringLiteral("Roster_Assignment"), QStringLiteral("the rosters"));
+    rows::lockTable(db, QStringLiteral("Roster_Assignment"), Tr::tr("the rosters"));
     const auto current = [&](qint64 id) -> std::optional<Assignment> {
         const std::vector<Assignment> found = readAssignments(db, QStringLiteral(" WHERE ID = ?"), { id });
         if (found.empty())
@@ -448,7 +455,7 @@ SaveOutcome saveChanges(
     };
     const auto placeText = [&](const Assignment& a) {
         const std::optional<Position> p = position(db, a.positionId);
-        return QStringLiteral("%1 on %2").arg(p ? p->name : QStringLiteral("a position"), formats::dateText(a.date));
+        return Tr::tr("%1 on %2").arg(p ? p->name : Tr::tr("a position"), formats::dateText(a.date));
     };
 
     struct Write {
@@ -477,7 +484,7 @@ SaveOutcome saveChanges(
         // Places this screen saw empty and another workstation filled since.
         if (p && stored - removedHere + before >= p->needed) {
             if (onConflict == OnConflict::Report) {
-                outcome.conflicts.append(QStringLiteral("%1 was filled at another workstation").arg(placeText(a)));
+                outcome.conflicts.append(Tr::tr("%1 was filled at another workstation").arg(placeText(a)));
                 continue;
             }
             if (onConflict == OnConflict::KeepTheirs)
@@ -494,8 +501,8 @@ SaveOutcome saveChanges(
         if (moved) {
             if (onConflict == OnConflict::Report) {
                 outcome.conflicts.append(theirs
-                        ? QStringLiteral("%1 was changed at another workstation").arg(placeText(loaded))
-                        : QStringLiteral("%1 was taken off at another workstation").arg(placeText(loaded)));
+                        ? Tr::tr("%1 was changed at another workstation").arg(placeText(loaded))
+                        : Tr::tr("%1 was taken off at another workstation").arg(placeText(loaded)));
                 continue;
             }
             if (onConflict == OnConflict::KeepTheirs)

@@ -25,7 +25,6 @@ namespace pw::rosters {
 
 namespace {
     enum Column { Name, Service, Needed, Responsibility, Active, ColumnCount };
-    const QString kCaption = QStringLiteral("Roster Positions");
 
     bool sameRow(const Position& a, const Position& b)
     {
@@ -54,19 +53,19 @@ namespace {
 frmRosterPositions::frmRosterPositions(QWidget* parent)
     : QWidget(parent)
     , grdPositions(named(new QTableWidget, "grdPositions"))
-    , btnUp(named(new QPushButton(QStringLiteral("&Up")), "btnUp"))
-    , btnDown(named(new QPushButton(QStringLiteral("&Down")), "btnDown"))
-    , btnNew(named(new QPushButton(QStringLiteral("&New")), "btnNew"))
-    , btnRemove(named(new QPushButton(QStringLiteral("&Remove")), "btnRemove"))
-    , btnSave(named(new QPushButton(QStringLiteral("&Save")), "btnSave"))
-    , btnExit(named(new QPushButton(QStringLiteral("E&xit")), "btnExit"))
+    , btnUp(named(new QPushButton(tr("&Up")), "btnUp"))
+    , btnDown(named(new QPushButton(tr("&Down")), "btnDown"))
+    , btnNew(named(new QPushButton(tr("&New")), "btnNew"))
+    , btnRemove(named(new QPushButton(tr("&Remove")), "btnRemove"))
+    , btnSave(named(new QPushButton(tr("&Save")), "btnSave"))
+    , btnExit(named(new QPushButton(tr("E&xit")), "btnExit"))
 {
     setObjectName(QStringLiteral("frmRosterPositions"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Roster Positions"));
 
     grdPositions->setColumnCount(ColumnCount);
-    grdPositions->setHorizontalHeaderLabels({ QStringLiteral("Name"), QStringLiteral("Service"),
-        QStringLiteral("Needed"), QStringLiteral("Responsibility"), QStringLiteral("Active") });
+    grdPositions->setHorizontalHeaderLabels(
+        { tr("Name"), tr("Service"), tr("Needed"), tr("Responsibility"), tr("Active") });
     grdPositions->verticalHeader()->hide();
     grdPositions->horizontalHeader()->setSectionResizeMode(Responsibility, QHeaderView::Stretch);
     grdPositions->setColumnWidth(Name, 180);
@@ -89,9 +88,9 @@ frmRosterPositions::frmRosterPositions(QWidget* parent)
     layout->addLayout(buttons);
     setCancelButton(this, btnExit);
 
-    m_tracker = new EditTracker(this, kCaption);
+    m_tracker = new EditTracker(this, tr("Roster Positions"));
     m_tracker->addState([this] { return state(); });
-    m_tracker->setRecordName([] { return QStringLiteral("the roster positions"); });
+    m_tracker->setRecordName([] { return tr("the roster positions"); });
     m_tracker->setSave([this] { return save(); });
     connect(grdPositions, &QTableWidget::itemChanged, this, [this] { m_tracker->stateChanged(); });
     connect(btnUp, &QPushButton::clicked, this, [this] { guarded([this] { move(-1); }); });
@@ -118,7 +117,7 @@ void frmRosterPositions::showRows(const std::vector<Position>& rows, int current
     QList<QPair<QString, QString>> serviceEntries;
     for (const services::Service& s : services::all())
         serviceEntries.append({ s.nameText(), s.codeText() });
-    QList<QPair<QString, QString>> responsibilityEntries { { QStringLiteral("(anyone)"), QString() } };
+    QList<QPair<QString, QString>> responsibilityEntries { { tr("(anyone)"), QString() } };
     for (const QString& name : listTexts(SharedLists::List::ResponsibilityNames))
         responsibilityEntries.append({ name, name });
 
@@ -219,7 +218,7 @@ void frmRosterPositions::btnRemove_clicked()
     const int row = grdPositions->currentRow();
     std::vector<Position> rows = onScreen();
     if (row < 0 || row >= int(rows.size())) {
-        messages().show(QStringLiteral("Choose the position to remove."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the position to remove."), tr("Invalid Selection"));
         return;
     }
     if (rows[std::size_t(row)].id > 0)
@@ -248,14 +247,14 @@ bool frmRosterPositions::save()
         const QString key = p.service + QLatin1Char('\t') + sql::equalityKey(p.name);
         QString problem;
         if (p.name.isEmpty())
-            problem = QStringLiteral("Every position needs a name.");
+            problem = tr("Every position needs a name.");
         else if (p.name.size() > 50)
-            problem = QStringLiteral("A position's name has at most 50 characters.");
+            problem = tr("A position's name has at most 50 characters.");
         else if (names.contains(key))
-            problem = QStringLiteral("There are two positions named \"%1\" at the %2.")
+            problem = tr("There are two positions named \"%1\" at the %2.")
                           .arg(p.name, grdPositions->cellWidget(r, Service)->property("currentText").toString());
         if (!problem.isEmpty()) {
-            messages().show(problem, kCaption, Icon::Warning);
+            messages().show(problem, tr("Roster Positions"), Icon::Warning);
             grdPositions->setCurrentCell(r, Name);
             grdPositions->setFocus();
             return false;
@@ -278,14 +277,14 @@ bool frmRosterPositions::save()
         tx.commit();
     }
     load();
-    showStatus(QStringLiteral("Saved the roster positions."));
+    showStatus(tr("Saved the roster positions."));
     if (Workspace* w = workspace())
         emit w->lookupsChanged();
     for (const QString& name : kept)
-        messages().show(QStringLiteral("\"%1\" has turns on the rosters, so it was made inactive instead of removed: "
-                                       "past rosters keep its name.")
+        messages().show(tr("\"%1\" has turns on the rosters, so it was made inactive instead of removed: "
+                           "past rosters keep its name.")
                             .arg(name),
-            kCaption);
+            tr("Roster Positions"));
     return true;
 }
 

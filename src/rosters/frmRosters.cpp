@@ -19,6 +19,7 @@
 #include "widgets/PickList.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
@@ -38,14 +39,17 @@ namespace pw::rosters {
 
 namespace {
 
-    const QString kCaption = QStringLiteral("Rosters");
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(frmRosters)
+    };
+
     // How far back a turn counts as "served lately" beside a candidate's name.
     constexpr int kRecentDays = 28;
     const QColor kConflictColour(255, 205, 205);
 
     QString emptyPlacesText(int missing)
     {
-        return missing == 1 ? QStringLiteral("(1 place empty)") : QStringLiteral("(%1 places empty)").arg(missing);
+        return missing == 1 ? Tr::tr("(1 place empty)") : Tr::tr("(%1 places empty)").arg(missing);
     }
 
     OnConflict rosterConflict(threeway::OnConflict how)
@@ -68,25 +72,25 @@ frmRosters::frmRosters(QWidget* parent)
     , cmbService(named(new QComboBox, "cmbService"))
     , cmbPeriod(named(new QComboBox, "cmbPeriod"))
     , dtMonth(named(new QDateEdit, "dtMonth"))
-    , btnFill(named(new QPushButton(QStringLiteral("&Fill")), "btnFill"))
-    , btnSave(named(new QPushButton(QStringLiteral("&Save")), "btnSave"))
-    , btnPrint(named(new QPushButton(QStringLiteral("&Print...")), "btnPrint"))
-    , btnEmail(named(new QPushButton(QStringLiteral("E-&mail These People...")), "btnEmail"))
-    , btnExport(named(new QPushButton(QStringLiteral("Export to &CSV...")), "btnExport"))
-    , btnExit(named(new QPushButton(QStringLiteral("E&xit")), "btnExit"))
+    , btnFill(named(new QPushButton(tr("&Fill")), "btnFill"))
+    , btnSave(named(new QPushButton(tr("&Save")), "btnSave"))
+    , btnPrint(named(new QPushButton(tr("&Print...")), "btnPrint"))
+    , btnEmail(named(new QPushButton(tr("E-&mail These People...")), "btnEmail"))
+    , btnExport(named(new QPushButton(tr("Export to &CSV...")), "btnExport"))
+    , btnExit(named(new QPushButton(tr("E&xit")), "btnExit"))
     , lblInfo(named(new QLabel, "lblInfo"))
     , grdRoster(named(new QTableWidget, "grdRoster"))
     , lblPlace(named(new QLabel, "lblPlace"))
     , lstAssigned(named(new QListWidget, "lstAssigned"))
-    , btnRemove(named(new QPushButton(QStringLiteral("&Remove")), "btnRemove"))
-    , btnConfirm(named(new QPushButton(QStringLiteral("C&onfirm")), "btnConfirm"))
+    , btnRemove(named(new QPushButton(tr("&Remove")), "btnRemove"))
+    , btnConfirm(named(new QPushButton(tr("C&onfirm")), "btnConfirm"))
     , cmbPerson(named(new QComboBox, "cmbPerson"))
-    , btnAdd(named(new QPushButton(QStringLiteral("&Add")), "btnAdd"))
+    , btnAdd(named(new QPushButton(tr("&Add")), "btnAdd"))
 {
     setObjectName(QStringLiteral("frmRosters"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Rosters"));
 
-    cmbPeriod->addItems({ QStringLiteral("Month"), QStringLiteral("Quarter") });
+    cmbPeriod->addItems({ tr("Month"), tr("Quarter") });
     dtMonth->setDisplayFormat(QStringLiteral("MMMM yyyy"));
     dtMonth->setCalendarPopup(true);
     {
@@ -94,11 +98,11 @@ frmRosters::frmRosters(QWidget* parent)
         dtMonth->setDate(QDate(today.year(), today.month(), 1));
     }
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Service")));
+    top->addWidget(new QLabel(tr("Service")));
     top->addWidget(cmbService);
-    top->addWidget(new QLabel(QStringLiteral("Period")));
+    top->addWidget(new QLabel(tr("Period")));
     top->addWidget(cmbPeriod);
-    top->addWidget(new QLabel(QStringLiteral("Starting")));
+    top->addWidget(new QLabel(tr("Starting")));
     top->addWidget(dtMonth);
     top->addStretch(1);
     top->addWidget(btnFill);
@@ -112,7 +116,7 @@ frmRosters::frmRosters(QWidget* parent)
     grdRoster->horizontalHeader()->setMinimumSectionSize(140);
     grdRoster->setMinimumSize(560, 300);
 
-    auto* panel = new QGroupBox(QStringLiteral("Place"));
+    auto* panel = new QGroupBox(tr("Place"));
     panel->setObjectName(QStringLiteral("grpPlace"));
     auto* side = new QVBoxLayout(panel);
     lblPlace->setWordWrap(true);
@@ -126,7 +130,7 @@ frmRosters::frmRosters(QWidget* parent)
     auto* adder = new QWidget;
     auto* adding = new QVBoxLayout(adder);
     adding->setContentsMargins(0, 0, 0, 0);
-    adding->addWidget(new QLabel(QStringLiteral("Add person")));
+    adding->addWidget(new QLabel(tr("Add person")));
     adding->addWidget(cmbPerson);
     adding->addWidget(btnAdd, 0, Qt::AlignRight);
     setEnterButton(adder, btnAdd);
@@ -159,11 +163,11 @@ frmRosters::frmRosters(QWidget* parent)
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
-    m_tracker = new EditTracker(this, kCaption);
+    m_tracker = new EditTracker(this, tr("Rosters"));
     m_tracker->addState([this] { return state(); });
     m_tracker->setRecordName([this] {
         const services::Service* s = services::byCode(m_service);
-        return QStringLiteral("the %1 roster %2").arg(s ? s->nameText() : m_service, periodText());
+        return tr("the %1 roster %2").arg(s ? s->nameText() : m_service, periodText());
     });
     m_tracker->setSave([this] { return save(); });
 
@@ -229,7 +233,7 @@ QDate frmRosters::periodEnd() const
 
 QString frmRosters::periodText() const
 {
-    return QStringLiteral("from %1 to %2").arg(formats::dateText(m_from), formats::dateText(m_to));
+    return tr("from %1 to %2").arg(formats::dateText(m_from), formats::dateText(m_to));
 }
 
 void frmRosters::periodChosen()
@@ -275,7 +279,7 @@ void frmRosters::load()
     }
     ensureKnown(people);
     m_mayEdit = HasPermission(perm::MemberEntry);
-    lblInfo->setText(m_positions.empty() ? QStringLiteral("This service has no positions yet.") : QString());
+    lblInfo->setText(m_positions.empty() ? tr("This service has no positions yet.") : QString());
     lblInfo->setVisible(m_positions.empty());
     showGrid();
     m_tracker->markClean();
@@ -307,11 +311,11 @@ bool frmRosters::unavailable(qint64 person, const QDate& day) const
 
 QString frmRosters::turnText(const Assignment& a) const
 {
-    QString text = m_names.value(a.memberId, QStringLiteral("(person %1)").arg(a.memberId));
+    QString text = m_names.value(a.memberId, tr("(person %1)").arg(a.memberId));
     if (a.confirmed)
         text.prepend(QStringLiteral("\u2713 "));
     if (unavailable(a.memberId, a.date))
-        text += QStringLiteral(" (unavailable)");
+        text += tr(" (unavailable)");
     return text;
 }
 
@@ -393,7 +397,7 @@ void frmRosters::showCell(int row, int column)
     item->setText(lines.join(QLatin1Char('\n')));
     item->setBackground(conflict ? QBrush(kConflictColour) : QBrush());
     item->setForeground(conflict ? QBrush(Qt::black) : QBrush());
-    item->setToolTip(conflict ? QStringLiteral("Someone here cannot serve that day.") : QString());
+    item->setToolTip(conflict ? tr("Someone here cannot serve that day.") : QString());
 }
 
 void frmRosters::showPanel()
@@ -402,13 +406,13 @@ void frmRosters::showPanel()
     const int row = grdRoster->currentRow();
     lstAssigned->clear();
     if (!p || row < 0 || row >= m_days.size()) {
-        lblPlace->setText(QStringLiteral("Choose a place in the roster."));
+        lblPlace->setText(tr("Choose a place in the roster."));
         fillPickList(cmbPerson, {});
         updateButtons();
         return;
     }
     const QDate day = m_days.at(row);
-    lblPlace->setText(QStringLiteral("%1 on %2: %3 needed").arg(p->name, formats::dateText(day)).arg(p->needed)
+    lblPlace->setText(tr("%1 on %2: %3 needed").arg(p->name, formats::dateText(day)).arg(p->needed)
         + (p->responsibility.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(p->responsibility)));
     for (const Turn& t : m_turns)
         if (t.now.positionId == p->id && t.now.date == day) {
@@ -428,7 +432,7 @@ void frmRosters::fillPersonList(const Position& position, const QDate& day)
     for (qint64 person : offered) {
         QString text = offeredNames.value(person);
         if (unavailableOn(away.value(person), day))
-            text += QStringLiteral(" (unavailable)");
+            text += tr(" (unavailable)");
         bool serving = false;
         QDate last;
         for (const Turn& t : m_turns) {
@@ -441,9 +445,9 @@ void frmRosters::fillPersonList(const Position& position, const QDate& day)
                 last = t.now.date;
         }
         if (serving)
-            text += QStringLiteral(" (serving that day)");
+            text += tr(" (serving that day)");
         if (last.isValid())
-            text += QStringLiteral(" (served %1)").arg(formats::dateText(last));
+            text += tr(" (served %1)").arg(formats::dateText(last));
         items.append({ text, person });
     }
     // A position anyone may fill offers everybody after those who asked to
@@ -479,7 +483,7 @@ void frmRosters::updateButtons()
                            lstAssigned->currentItem()->data(Qt::UserRole).toLongLong())
                          : -1;
         const bool confirmed = at >= 0 && m_turns[std::size_t(at)].now.confirmed;
-        btnConfirm->setText(confirmed ? QStringLiteral("Un&confirm") : QStringLiteral("C&onfirm"));
+        btnConfirm->setText(confirmed ? tr("Un&confirm") : tr("C&onfirm"));
     }
 }
 
@@ -509,12 +513,12 @@ void frmRosters::btnAdd_clicked()
     const int column = grdRoster->currentColumn();
     const Position* p = positionAt(column);
     if (!p || row < 0 || row >= m_days.size()) {
-        messages().show(QStringLiteral("Choose a place in the roster first."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose a place in the roster first."), tr("Invalid Selection"));
         return;
     }
     const qint64 person = selectedId(cmbPerson);
     if (person <= 0) {
-        messages().show(QStringLiteral("Choose the person to add."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the person to add."), tr("Invalid Selection"));
         cmbPerson->setFocus();
         return;
     }
@@ -536,7 +540,7 @@ void frmRosters::btnRemove_clicked()
     QListWidgetItem* chosen = lstAssigned->currentItem();
     const int at = p && chosen ? turnAt(p->id, m_days.value(row), chosen->data(Qt::UserRole).toLongLong()) : -1;
     if (at < 0) {
-        messages().show(QStringLiteral("Choose the person to take off."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the person to take off."), tr("Invalid Selection"));
         return;
     }
     if (m_turns[std::size_t(at)].loaded.id > 0)
@@ -558,7 +562,7 @@ void frmRosters::btnConfirm_clicked()
     QListWidgetItem* chosen = lstAssigned->currentItem();
     const int at = p && chosen ? turnAt(p->id, m_days.value(row), chosen->data(Qt::UserRole).toLongLong()) : -1;
     if (at < 0) {
-        messages().show(QStringLiteral("Choose the person to confirm."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the person to confirm."), tr("Invalid Selection"));
         return;
     }
     bool& confirmed = m_turns[std::size_t(at)].now.confirmed;
@@ -578,7 +582,7 @@ void frmRosters::btnFill_clicked()
     if (!mayEdit())
         return;
     if (m_positions.empty()) {
-        messages().show(QStringLiteral("This service has no positions to fill."), QStringLiteral("Fill"));
+        messages().show(tr("This service has no positions to fill."), tr("Fill"));
         return;
     }
     FillProposal proposal;
@@ -620,10 +624,9 @@ void frmRosters::btnFill_clicked()
                 .arg(formats::dateText(a.date), positionName(a.positionId), m_names.value(a.memberId)) });
     QStringList emptyLines;
     for (const Unfilled& u : proposal.unfilled) {
-        const QString text
-            = QStringLiteral("%1  %2: %3 left empty: not enough people can serve")
-                  .arg(formats::dateText(u.date), positionName(u.positionId),
-                      u.missing == 1 ? QStringLiteral("1 place") : QStringLiteral("%1 places").arg(u.missing));
+        const QString text = tr("%1  %2: %3 left empty: not enough people can serve")
+                                 .arg(formats::dateText(u.date), positionName(u.positionId),
+                                     u.missing == 1 ? tr("1 place") : tr("%1 places").arg(u.missing));
         lines.push_back({ u.date, orderOf(u.positionId), text });
         emptyLines.append(text);
     }
@@ -635,28 +638,26 @@ void frmRosters::btnFill_clicked()
 
     if (proposal.proposed.empty()) {
         messages().show(emptyLines.isEmpty()
-                ? QStringLiteral("Every place of the roster %1 is filled already.").arg(periodText())
-                : QStringLiteral("Nobody can be proposed for the empty places:\n\n")
-                    + emptyLines.join(QLatin1Char('\n')),
-            QStringLiteral("Fill"));
+                ? tr("Every place of the roster %1 is filled already.").arg(periodText())
+                : tr("Nobody can be proposed for the empty places:\n\n") + emptyLines.join(QLatin1Char('\n')),
+            tr("Fill"));
         return;
     }
     const int count = int(proposal.proposed.size());
-    const QString question = (count == 1 ? QStringLiteral("Add this turn to the roster?")
-                                         : QStringLiteral("Add these %1 turns to the roster?").arg(count))
+    const QString question
+        = (count == 1 ? tr("Add this turn to the roster?") : tr("Add these %1 turns to the roster?").arg(count))
         + QStringLiteral("\n\n") + texts.mid(0, kProposalLinesShown).join(QLatin1Char('\n'))
-        + (texts.size() > kProposalLinesShown
-                ? QStringLiteral("\n... and %1 more; the roster shows every one before you save.")
-                      .arg(texts.size() - kProposalLinesShown)
-                : QString());
-    if (messages().ask(question, QStringLiteral("Fill")) != Answer::Yes)
+        + (texts.size() > kProposalLinesShown ? tr("\n... and %1 more; the roster shows every one before you save.")
+                                                    .arg(texts.size() - kProposalLinesShown)
+                                              : QString());
+    if (messages().ask(question, tr("Fill")) != Answer::Yes)
         return;
     for (const Assignment& a : proposal.proposed)
         addTurn(a.positionId, a.date, a.memberId);
     showGrid();
     m_tracker->stateChanged();
-    showStatus(count == 1 ? QStringLiteral("Added 1 proposed turn; Save keeps it.")
-                          : QStringLiteral("Added %1 proposed turns; Save keeps them.").arg(count));
+    showStatus(count == 1 ? tr("Added 1 proposed turn; Save keeps it.")
+                          : tr("Added %1 proposed turns; Save keeps them.").arg(count));
 }
 
 QVariant frmRosters::state() const
@@ -695,13 +696,13 @@ bool frmRosters::save()
     const bool saved = saveAskingOnConflict([&](threeway::OnConflict how) {
         const SaveOutcome outcome = saveChanges(db(), changes, rosterConflict(how), ctx().user.username, clock().now());
         if (!outcome.conflicts.isEmpty())
-            return conflictQuestion(QStringLiteral("roster"), outcome.conflicts);
+            return conflictQuestion(tr("roster"), outcome.conflicts);
         return QString();
     });
     if (!saved)
         return false;
     const services::Service* s = services::byCode(m_service);
-    const QString status = QStringLiteral("Saved the %1 roster %2.").arg(s ? s->nameText() : m_service, periodText());
+    const QString status = tr("Saved the %1 roster %2.").arg(s ? s->nameText() : m_service, periodText());
     load();
     showStatus(status);
     return true;
@@ -711,9 +712,9 @@ bool frmRosters::storedFirst()
 {
     if (!m_tracker->isDirty())
         return true;
-    messages().show(QStringLiteral("Save the roster first: the printed roster, the e-mails and the CSV file show the "
-                                   "roster as stored."),
-        kCaption);
+    messages().show(tr("Save the roster first: the printed roster, the e-mails and the CSV file show the "
+                       "roster as stored."),
+        tr("Rosters"));
     return false;
 }
 
@@ -735,13 +736,13 @@ void frmRosters::btnExport_clicked()
         return;
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
-    request.caption = QStringLiteral("Export to CSV");
+    request.caption = tr("Export to CSV");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     request.path
         = QDir(folder).filePath(QStringLiteral("Roster %1.csv").arg(m_from.toString(QStringLiteral("yyyy-MM"))));
-    request.filters = { QStringLiteral("CSV Files (*.csv)") };
+    request.filters = { tr("CSV Files (*.csv)") };
     QString path = chooseFile(this, request);
     if (path.isEmpty())
         return;
@@ -754,12 +755,12 @@ void frmRosters::btnExport_clicked()
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        messages().show(QStringLiteral("The file \"%1\" could not be written: %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()),
-            QStringLiteral("Export to CSV"), Icon::Warning);
+        messages().show(
+            tr("The file \"%1\" could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+            tr("Export to CSV"), Icon::Warning);
         return;
     }
-    showStatus(QStringLiteral("Exported the roster to %1.").arg(QDir::toNativeSeparators(path)));
+    showStatus(tr("Exported the roster to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace pw::rosters
