@@ -280,7 +280,7 @@ bool frmCheckinStation::mayCheck() const
 {
     if (HasPermission(perm::MemberEntry))
         return true;
-    messages().show(refusal::Save, refusal::Title, Icon::Warning);
+    showRefusal(refusal::Save);
     return false;
 }
 

@@ -136,7 +136,7 @@ void frmClassCheckout::load()
 void frmClassCheckout::btnCheckOut_clicked()
 {
     if (!HasPermission(perm::MemberEntry)) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+        showRefusal(refusal::Save);
         btnCheckOut->setEnabled(false);
         return;
     }
