@@ -6,6 +6,7 @@
 #include "reports/Reports.h"
 #include "widgets/Context.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,6 +15,10 @@ namespace pw::attendance {
 using namespace reports::detail;
 
 namespace {
+
+    struct Tr {
+        Q_DECLARE_TR_FUNCTIONS(AttendanceReports)
+    };
 
     reports::ReportPtr makeReport(const QString& title, std::function<Document()> layOut)
     {
@@ -31,10 +36,10 @@ reports::ReportPtr rollSheetReport(const services::Service& service, qint64 clas
     auto sheet = std::make_shared<RollSheet>(rollSheet(db(), service, classId, from, to));
     const QDate today = clock().today();
     const QString heading
-        = QStringLiteral("%1%2, %3 to %4")
+        = Tr::tr("%1%2, %3 to %4")
               .arg(service.nameText(), sheet->className.isEmpty() ? QString() : QStringLiteral(": ") + sheet->className,
                   shortDate(from), shortDate(to));
-    return makeReport(QStringLiteral("Class Roll Sheet"), [sheet, heading, today] {
+    return makeReport(Tr::tr("Class Roll Sheet"), [sheet, heading, today] {
         const int dates = int(sheet->dates.size());
         const double cell = dates > 0 ? std::min(34.0, (kContentWidth - kNameWidth) / dates) : 34.0;
         Flow flow;
@@ -44,7 +49,7 @@ reports::ReportPtr rollSheetReport(const services::Service& service, qint64 clas
             [sheet, cell](QPainter& p, double top) {
                 p.fillRect(QRectF(kContentLeft, top, kContentWidth, style(StyleId::Caption).lineHeight + 6),
                     QColor(232, 232, 232));
-                drawLine(p, style(StyleId::Caption), kContentLeft + 3, top + 3, kNameWidth, QStringLiteral("Name"));
+                drawLine(p, style(StyleId::Caption), kContentLeft + 3, top + 3, kNameWidth, Tr::tr("Name"));
                 double x = kContentLeft + kNameWidth;
                 for (const QDate& d : sheet->dates) {
                     drawLine(p, style(StyleId::Caption), x, top + 3, cell, d.toString(QStringLiteral("MM/dd")),
@@ -55,7 +60,7 @@ reports::ReportPtr rollSheetReport(const services::Service& service, qint64 clas
         flow.setPageHeader({ header });
         flow.addRow(header);
         if (sheet->people.empty())
-            flow.addRow(lineRow(QStringLiteral("Nobody is in this class yet."), StyleId::Body, 2));
+            flow.addRow(lineRow(Tr::tr("Nobody is in this class yet."), StyleId::Body, 2));
         for (const Person& person : sheet->people) {
             const Style& body = style(StyleId::Body);
             flow.addRow(
@@ -88,7 +93,7 @@ reports::ReportPtr summaryReport(const QDate& to)
     const QDate lastWeek = weekStart(to);
     const QDate firstWeek = lastWeek.addDays(-7 * 51);
     auto counts = std::make_shared<std::vector<WeekCount>>(summary(db(), firstWeek, lastWeek.addDays(6)));
-    return makeReport(QStringLiteral("Attendance Summary"), [counts, firstWeek, lastWeek] {
+    return makeReport(Tr::tr("Attendance Summary"), [counts, firstWeek, lastWeek] {
         const std::vector<services::Service>& all = services::all();
         // People per week and service, 52 weeks.
         QHash<QString, QVector<int>> people;
@@ -113,8 +118,8 @@ reports::ReportPtr summaryReport(const QDate& to)
             QColor(148, 103, 189), QColor(255, 127, 14) };
 
         Flow flow;
-        flow.addRow(headingRow(QStringLiteral("People recorded per week, %1 to %2")
-                                   .arg(shortDate(firstWeek), shortDate(lastWeek.addDays(6)))));
+        flow.addRow(headingRow(
+            Tr::tr("People recorded per week, %1 to %2").arg(shortDate(firstWeek), shortDate(lastWeek.addDays(6)))));
         constexpr double kChartHeight = 220.0;
         flow.addRow(Row { kChartHeight + 30, [=](QPainter& p, double top) {
                              const QRectF area(kContentLeft + 34, top + 8, kContentWidth - 44, kChartHeight - 30);
@@ -149,9 +154,9 @@ reports::ReportPtr summaryReport(const QDate& to)
                                  legendX += 106;
                              }
                          } });
-        std::vector<Column> columns { { QStringLiteral("Week of"), 70 } };
+        std::vector<Column> columns { { Tr::tr("Week of"), 70 } };
         for (const services::Service& s : all)
-            columns.push_back({ s.nameText() + QStringLiteral(" (people / headcount)"), (kContentWidth - 70) / 5 });
+            columns.push_back({ s.nameText() + Tr::tr(" (people / headcount)"), (kContentWidth - 70) / 5 });
         flow.setPageHeader({ tableHeader(columns) });
         flow.addRow(tableHeader(columns));
         for (int i = 51; i >= 0; --i) {
@@ -172,16 +177,16 @@ reports::ReportPtr notSeenReport(const NotSeenCriteria& criteria)
 {
     auto found = std::make_shared<std::vector<NotSeen>>(notSeenLately(db(), criteria));
     const services::Service* service = services::byCode(criteria.service);
-    const QString heading = QStringLiteral("Attended %1 or more of the %2 weeks before %3 and not since%4: %5 %6")
+    const QString heading = Tr::tr("Attended %1 or more of the %2 weeks before %3 and not since%4: %5 %6")
                                 .arg(criteria.atLeast)
                                 .arg(criteria.ofWeeks)
                                 .arg(shortDate(criteria.before),
                                     service ? QStringLiteral(" (") + service->nameText() + QLatin1Char(')') : QString())
                                 .arg(found->size())
-                                .arg(found->size() == 1 ? QStringLiteral("person") : QStringLiteral("people"));
-    return makeReport(QStringLiteral("Not Seen Lately"), [found, heading, criteria] {
-        const std::vector<Column> columns { { QStringLiteral("Name"), 220 }, { QStringLiteral("Phone"), 110 },
-            { QStringLiteral("Last Attended"), 110 }, { QStringLiteral("Weeks"), kContentWidth - 440 } };
+                                .arg(found->size() == 1 ? Tr::tr("person") : Tr::tr("people"));
+    return makeReport(Tr::tr("Not Seen Lately"), [found, heading, criteria] {
+        const std::vector<Column> columns { { Tr::tr("Name"), 220 }, { Tr::tr("Phone"), 110 },
+            { Tr::tr("Last Attended"), 110 }, { Tr::tr("Weeks"), kContentWidth - 440 } };
         Flow flow;
         flow.addRow(headingRow(heading));
         flow.setPageHeader({ tableHeader(columns) });
@@ -189,7 +194,7 @@ reports::ReportPtr notSeenReport(const NotSeenCriteria& criteria)
         for (const NotSeen& n : *found)
             flow.addRow(tableRow(columns,
                 { n.name, reports::formatPhone(n.phone), shortDate(n.lastAttended),
-                    QStringLiteral("%1 of %2").arg(n.weeks).arg(criteria.ofWeeks) }));
+                    Tr::tr("%1 of %2").arg(n.weeks).arg(criteria.ofWeeks) }));
         return flow.finish();
     });
 }
