@@ -13,7 +13,7 @@ namespace pw::attendance {
 
 namespace {
 
-    struct Tr {
+    struct Attendance {
         Q_DECLARE_TR_FUNCTIONS(Attendance)
     };
 
@@ -64,7 +64,7 @@ namespace {
     {
         const services::Service* s = services::byCode(code);
         if (!s)
-            throw Error(Tr::tr("There is no service with the code \"%1\".").arg(code));
+            throw Error(Attendance::tr("There is no service with the code \"%1\".").arg(code));
         return *s;
     }
 

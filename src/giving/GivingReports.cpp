@@ -20,7 +20,7 @@ using namespace reports::detail;
 
 namespace {
 
-    struct Tr {
+    struct GivingReports {
         Q_DECLARE_TR_FUNCTIONS(GivingReports)
     };
 
@@ -38,7 +38,7 @@ reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& lo
 {
     const std::optional<Batch> b = batch(db, batchId);
     if (!b)
-        throw Error(Tr::tr("This batch was deleted at another workstation."));
+        throw Error(GivingReports::tr("This batch was deleted at another workstation."));
     struct Check {
         QString giver, number;
         qint64 cents;
@@ -59,8 +59,8 @@ reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& lo
             total += cents;
             byMethod[method] += cents;
             if (method == QLatin1String("Check"))
-                checks.push_back(
-                    { q.value(2).isNull() ? Tr::tr("Loose offering") : nameOf(q, 2), q.value(1).toString(), cents });
+                checks.push_back({ q.value(2).isNull() ? GivingReports::tr("Loose offering") : nameOf(q, 2),
+                    q.value(1).toString(), cents });
         });
     db.forEach(QStringLiteral("SELECT f.Name, SUM(l.Amount_Cents) FROM Gift_Line AS l JOIN Gift AS g ON g.ID = "
                               "l.Gift_ID JOIN Fund AS f ON f.ID = l.Fund_ID WHERE g.Batch_ID = ? GROUP BY f.ID, "
@@ -70,46 +70,48 @@ reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& lo
         });
 
     const Batch shown = *b;
-    return reports::customReport(Tr::tr("Deposit Report"), [=] {
+    return reports::customReport(GivingReports::tr("Deposit Report"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        QString heading = Tr::tr("Batch of %1").arg(formats::dateText(shown.date));
+        QString heading = GivingReports::tr("Batch of %1").arg(formats::dateText(shown.date));
         if (!shown.description.isEmpty())
             heading += QStringLiteral(": ") + shown.description;
         flow.addRow(lineRow(heading, StyleId::Name));
         flow.addRow(lineRow(shown.closed
-                ? Tr::tr("Closed by %1 on %2").arg(shown.closedBy, formats::dateText(shown.closedOn.date()))
-                : Tr::tr("Open: not closed yet"),
+                ? GivingReports::tr("Closed by %1 on %2").arg(shown.closedBy, formats::dateText(shown.closedOn.date()))
+                : GivingReports::tr("Open: not closed yet"),
             StyleId::Caption));
         flow.addSpace(8);
-        const std::vector<Column> checkColumns { { Tr::tr("Giver"), 300 }, { Tr::tr("Check No."), 120 },
-            { Tr::tr("Amount"), 120 } };
-        flow.addRow(headingRow(Tr::tr("Checks")));
+        const std::vector<Column> checkColumns { { GivingReports::tr("Giver"), 300 },
+            { GivingReports::tr("Check No."), 120 }, { GivingReports::tr("Amount"), 120 } };
+        flow.addRow(headingRow(GivingReports::tr("Checks")));
         const Row header = tableHeader(checkColumns);
         flow.addRow(header);
         flow.setPageHeader({ header });
         for (const Check& c : checks)
             flow.addRow(cellsRow(checkColumns, { c.giver, c.number, money(c.cents) }, 2));
         if (checks.empty())
-            flow.addRow(lineRow(Tr::tr("No checks in this batch.")));
+            flow.addRow(lineRow(GivingReports::tr("No checks in this batch.")));
         flow.setPageHeader({});
         flow.addSpace(10);
         const std::vector<Column> totalColumns { { QStringLiteral(""), 420 }, { QStringLiteral(""), 120 } };
-        std::vector<Row> methods { headingRow(Tr::tr("By method")) };
+        std::vector<Row> methods { headingRow(GivingReports::tr("By method")) };
         for (auto it = byMethod.cbegin(); it != byMethod.cend(); ++it)
             methods.push_back(cellsRow(totalColumns, { methodText(it.key()), money(it.value()) }, 1));
         flow.addBlock(methods);
         flow.addSpace(10);
-        std::vector<Row> funds { headingRow(Tr::tr("By fund")) };
+        std::vector<Row> funds { headingRow(GivingReports::tr("By fund")) };
         for (const auto& [fund, cents] : byFund)
             funds.push_back(cellsRow(totalColumns, { fund, money(cents) }, 1));
         flow.addBlock(funds);
         flow.addSpace(10);
-        flow.addBlock({ cellsRow(totalColumns, { Tr::tr("Total of %1 gift(s)").arg(count), money(total) }, 1,
+        flow.addBlock({ cellsRow(totalColumns, { GivingReports::tr("Total of %1 gift(s)").arg(count), money(total) }, 1,
                             StyleId::BodyBold),
             cellsRow(totalColumns,
-                { Tr::tr("Control total of %1 gift(s)").arg(shown.controlCount), money(shown.controlCents) }, 1),
-            cellsRow(totalColumns, { Tr::tr("Variance"), money(shown.controlCents - total) }, 1, StyleId::BodyBold) });
+                { GivingReports::tr("Control total of %1 gift(s)").arg(shown.controlCount), money(shown.controlCents) },
+                1),
+            cellsRow(totalColumns, { GivingReports::tr("Variance"), money(shown.controlCents - total) }, 1,
+                StyleId::BodyBold) });
         return flow.finish();
     });
 }
@@ -149,21 +151,21 @@ reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale
         }
     }
     if (std::any_of(others.begin(), others.end(), [](qint64 c) { return c != 0; }))
-        columns.push_back({ Tr::tr("Other funds"), others });
+        columns.push_back({ GivingReports::tr("Other funds"), others });
     for (const auto& column : columns)
         for (int m = 0; m < 12; ++m)
             all[std::size_t(m)] += column.second[std::size_t(m)];
 
-    return reports::customReport(Tr::tr("Giving by Fund and Month"), [=] {
+    return reports::customReport(GivingReports::tr("Giving by Fund and Month"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(lineRow(Tr::tr("Gifts of %1, returned gifts netted").arg(year), StyleId::Name));
+        flow.addRow(lineRow(GivingReports::tr("Gifts of %1, returned gifts netted").arg(year), StyleId::Name));
         flow.addSpace(6);
         QStringList captions;
         for (const auto& column : columns)
             captions.append(column.first);
-        captions.append(Tr::tr("Total"));
-        const std::vector<Column> table = spreadColumns({ Tr::tr("Month"), 70 }, captions);
+        captions.append(GivingReports::tr("Total"));
+        const std::vector<Column> table = spreadColumns({ GivingReports::tr("Month"), 70 }, captions);
         flow.addRow(tableHeader(table));
         std::vector<qint64> sums(columns.size() + 1);
         for (int m = 0; m < 12; ++m) {
@@ -176,7 +178,7 @@ reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale
             sums.back() += all[std::size_t(m)];
             flow.addRow(cellsRow(table, cells, 1));
         }
-        QStringList total { Tr::tr("Year") };
+        QStringList total { GivingReports::tr("Year") };
         for (qint64 s : sums)
             total.append(money(s));
         flow.addRow(cellsRow(table, total, 1, StyleId::BodyBold));
@@ -186,7 +188,7 @@ reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale
         QStringList months;
         for (int m = 0; m < 12; ++m)
             months.append(locale.standaloneMonthName(m + 1, QLocale::ShortFormat));
-        flow.addRow(headingRow(Tr::tr("Total per month")));
+        flow.addRow(headingRow(GivingReports::tr("Total per month")));
         flow.addRow(barChartRow(months, all, 180));
         return flow.finish();
     });
@@ -213,16 +215,16 @@ reports::ReportPtr pledgeReport(Database& db, const Period& period, const QLocal
                     + formats::dateText(sql::toDate(q.value(5))),
                 q.value(6).toLongLong(), q.value(7).toLongLong() });
         });
-    return reports::customReport(Tr::tr("Pledges and Giving"), [=] {
+    return reports::customReport(GivingReports::tr("Pledges and Giving"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(lineRow(Tr::tr("Pledges running from %1 to %2, given up to %2")
+        flow.addRow(lineRow(GivingReports::tr("Pledges running from %1 to %2, given up to %2")
                                 .arg(formats::dateText(period.from), formats::dateText(period.to)),
             StyleId::Name));
         flow.addSpace(6);
-        const std::vector<Column> columns { { Tr::tr("Giver"), 140 }, { Tr::tr("Fund"), 90 },
-            { Tr::tr("Pledge period"), 130 }, { Tr::tr("Pledged"), 60 }, { Tr::tr("Given"), 60 },
-            { Tr::tr("Left"), 60 } };
+        const std::vector<Column> columns { { GivingReports::tr("Giver"), 140 }, { GivingReports::tr("Fund"), 90 },
+            { GivingReports::tr("Pledge period"), 130 }, { GivingReports::tr("Pledged"), 60 },
+            { GivingReports::tr("Given"), 60 }, { GivingReports::tr("Left"), 60 } };
         const Row header = tableHeader(columns);
         flow.addRow(header);
         flow.setPageHeader({ header });
@@ -236,9 +238,9 @@ reports::ReportPtr pledgeReport(Database& db, const Period& period, const QLocal
             left += rest;
         }
         if (lines.empty())
-            flow.addRow(lineRow(Tr::tr("No pledges run in this period.")));
+            flow.addRow(lineRow(GivingReports::tr("No pledges run in this period.")));
         flow.addRow(cellsRow(columns,
-            { Tr::tr("%1 pledge(s)").arg(lines.size()), QString(), QString(), money(pledged), money(given),
+            { GivingReports::tr("%1 pledge(s)").arg(lines.size()), QString(), QString(), money(pledged), money(given),
                 money(left) },
             3, StyleId::BodyBold));
         return flow.finish();
@@ -264,15 +266,15 @@ reports::ReportPtr giversReport(Database& db, const Period& period, const QLocal
             lines.push_back({ nameOf(q, 0), q.value(3).isNull() ? QString() : q.value(3).toString(), q.value(4).toInt(),
                 q.value(5).toLongLong() });
         });
-    return reports::customReport(Tr::tr("Givers and Totals"), [=] {
+    return reports::customReport(GivingReports::tr("Givers and Totals"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(lineRow(Tr::tr("Gifts from %1 to %2, returned gifts netted")
+        flow.addRow(lineRow(GivingReports::tr("Gifts from %1 to %2, returned gifts netted")
                                 .arg(formats::dateText(period.from), formats::dateText(period.to)),
             StyleId::Name));
         flow.addSpace(6);
-        const std::vector<Column> columns { { Tr::tr("Giver"), 270 }, { Tr::tr("Envelope"), 80 },
-            { Tr::tr("Gifts"), 70 }, { Tr::tr("Total"), 120 } };
+        const std::vector<Column> columns { { GivingReports::tr("Giver"), 270 }, { GivingReports::tr("Envelope"), 80 },
+            { GivingReports::tr("Gifts"), 70 }, { GivingReports::tr("Total"), 120 } };
         const Row header = tableHeader(columns);
         flow.addRow(header);
         flow.setPageHeader({ header });
@@ -281,8 +283,9 @@ reports::ReportPtr giversReport(Database& db, const Period& period, const QLocal
             flow.addRow(cellsRow(columns, { l.giver, l.envelope, QString::number(l.gifts), money(l.cents) }, 2));
             total += l.cents;
         }
-        flow.addRow(cellsRow(columns, { Tr::tr("%1 giver(s)").arg(lines.size()), QString(), QString(), money(total) },
-            2, StyleId::BodyBold));
+        flow.addRow(cellsRow(columns,
+            { GivingReports::tr("%1 giver(s)").arg(lines.size()), QString(), QString(), money(total) }, 2,
+            StyleId::BodyBold));
         return flow.finish();
     });
 }

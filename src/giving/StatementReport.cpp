@@ -19,7 +19,7 @@ using namespace reports::detail;
 
 namespace {
 
-    struct Tr {
+    struct StatementReport {
         Q_DECLARE_TR_FUNCTIONS(StatementReport)
     };
 
@@ -33,7 +33,8 @@ namespace {
 
     QString periodText(const Period& period)
     {
-        return Tr::tr("Gifts received from %1 to %2").arg(formats::dateText(period.from), formats::dateText(period.to));
+        return StatementReport::tr("Gifts received from %1 to %2")
+            .arg(formats::dateText(period.from), formats::dateText(period.to));
     }
 
     Document layOut(const Statement& s, const ChurchHeading& church, const QLocale& locale)
@@ -49,7 +50,7 @@ namespace {
         head.push_back(spaceRow(18));
         head.push_back(lineRow(s.names, StyleId::Name));
         if (s.address.isEmpty())
-            head.push_back(lineRow(Tr::tr("(no address on file)"), StyleId::Caption));
+            head.push_back(lineRow(StatementReport::tr("(no address on file)"), StyleId::Caption));
         for (const QString& line : s.address)
             head.push_back(lineRow(line));
         head.push_back(spaceRow(12));
@@ -57,40 +58,45 @@ namespace {
         flow.addBlock(head);
         flow.addSpace(8);
 
-        const std::vector<Column> columns = { { Tr::tr("Date"), 80 }, { Tr::tr("Fund"), 200 }, { Tr::tr("Method"), 80 },
-            { Tr::tr("Check No."), 80 }, { Tr::tr("Amount"), 100 } };
-        flow.addRow(headingRow(Tr::tr("Gifts")));
+        const std::vector<Column> columns = { { StatementReport::tr("Date"), 80 }, { StatementReport::tr("Fund"), 200 },
+            { StatementReport::tr("Method"), 80 }, { StatementReport::tr("Check No."), 80 },
+            { StatementReport::tr("Amount"), 100 } };
+        flow.addRow(headingRow(StatementReport::tr("Gifts")));
         const Row header = tableHeader(columns);
         flow.addRow(header);
         flow.setPageHeader({ header });
         for (const StatementLine& l : s.lines) {
             const bool goods = !l.goods.isEmpty();
-            QString what = goods ? Tr::tr("Goods: ") + l.goods : l.fund;
+            QString what = goods ? StatementReport::tr("Goods: ") + l.goods : l.fund;
             if (l.reversal)
-                what += Tr::tr(" (returned)");
+                what += StatementReport::tr(" (returned)");
             flow.addRow(tableRow(columns,
                 { formats::dateText(l.date), what, methodText(l.method), l.checkNumber,
                     goods ? QString() : money(l.cents) }));
         }
         if (s.lines.empty())
-            flow.addRow(lineRow(Tr::tr("No gifts in this period.")));
+            flow.addRow(lineRow(StatementReport::tr("No gifts in this period.")));
         flow.setPageHeader({});
 
         flow.addSpace(10);
-        std::vector<Row> totals { headingRow(Tr::tr("Totals")) };
+        std::vector<Row> totals { headingRow(StatementReport::tr("Totals")) };
         for (const FundTotal& f : s.funds)
-            totals.push_back(totalRow(f.deductible ? f.fund : f.fund + Tr::tr(" (not deductible)"), money(f.cents)));
-        totals.push_back(totalRow(Tr::tr("Total contributions"), money(s.total), StyleId::BodyBold));
+            totals.push_back(
+                totalRow(f.deductible ? f.fund : f.fund + StatementReport::tr(" (not deductible)"), money(f.cents)));
+        totals.push_back(totalRow(StatementReport::tr("Total contributions"), money(s.total), StyleId::BodyBold));
         if (s.returned > 0)
-            totals.push_back(totalRow(Tr::tr("Value of goods or services received in return"), money(s.returned)));
-        totals.push_back(totalRow(Tr::tr("Deductible contributions"), money(s.deductible), StyleId::BodyBold));
+            totals.push_back(
+                totalRow(StatementReport::tr("Value of goods or services received in return"), money(s.returned)));
+        totals.push_back(
+            totalRow(StatementReport::tr("Deductible contributions"), money(s.deductible), StyleId::BodyBold));
         flow.addBlock(totals);
 
         if (!s.pledges.empty()) {
             flow.addSpace(10);
-            const std::vector<Column> pledgeColumns = { { Tr::tr("Fund"), 160 }, { Tr::tr("Pledge period"), 150 },
-                { Tr::tr("Pledged"), 90 }, { Tr::tr("Given"), 70 }, { Tr::tr("Left"), 70 } };
-            std::vector<Row> rows { headingRow(Tr::tr("Pledges")), tableHeader(pledgeColumns) };
+            const std::vector<Column> pledgeColumns = { { StatementReport::tr("Fund"), 160 },
+                { StatementReport::tr("Pledge period"), 150 }, { StatementReport::tr("Pledged"), 90 },
+                { StatementReport::tr("Given"), 70 }, { StatementReport::tr("Left"), 70 } };
+            std::vector<Row> rows { headingRow(StatementReport::tr("Pledges")), tableHeader(pledgeColumns) };
             for (const PledgeProgress& p : s.pledges)
                 rows.push_back(tableRow(pledgeColumns,
                     { p.fund, formats::dateText(p.start) + QStringLiteral(" - ") + formats::dateText(p.end),
@@ -148,7 +154,7 @@ reports::ReportPtr statementReport(const Statement& statement, const ChurchHeadi
     data.printedOn = church.printedOn;
     auto s = std::make_shared<Statement>(statement);
     data.custom = reports::functionLayout(
-        Tr::tr("Contribution Statement"), [s, church, locale] { return layOut(*s, church, locale); });
+        StatementReport::tr("Contribution Statement"), [s, church, locale] { return layOut(*s, church, locale); });
     return std::make_shared<reports::Report>(std::move(data));
 }
 
@@ -220,7 +226,7 @@ StatementRunResult writeStatements(const StatementSource& source, const ChurchHe
         QSaveFile file(run.csvFile);
         const QByteArray bytes = (csv.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw Error(Tr::tr("The CSV file \"%1\" could not be written: %2")
+            throw Error(StatementReport::tr("The CSV file \"%1\" could not be written: %2")
                             .arg(QDir::toNativeSeparators(run.csvFile), file.errorString()));
         result.files.append(run.csvFile);
     }

@@ -97,7 +97,7 @@ Period lastCalendarYear(const QDate& today)
 
 namespace {
 
-    struct Tr {
+    struct Statements {
         Q_DECLARE_TR_FUNCTIONS(Statements)
     };
 
@@ -122,8 +122,8 @@ QString unitNames(const std::vector<Giver>& givers)
     const Giver& b = givers.at(1);
     if (a.last.trimmed().compare(b.last.trimmed(), Qt::CaseInsensitive) == 0 && !a.first.trimmed().isEmpty()
         && !b.first.trimmed().isEmpty())
-        return joined({ a.first, Tr::tr("and", "between two first names"), b.first, a.last });
-    return Tr::tr("%1 and %2").arg(joined({ a.first, a.last }), joined({ b.first, b.last }));
+        return joined({ a.first, Statements::tr("and", "between two first names"), b.first, a.last });
+    return Statements::tr("%1 and %2").arg(joined({ a.first, a.last }), joined({ b.first, b.last }));
 }
 
 QStringList addressLines(const Giver& g)
@@ -171,7 +171,7 @@ Statement buildStatement(const Unit& unit, const std::vector<Giver>& givers, con
         }
         return g.date;
     };
-    const auto fundOf = [&](qint64 id) { return funds.value(id, Fund { id, Tr::tr("Fund %1").arg(id) }); };
+    const auto fundOf = [&](qint64 id) { return funds.value(id, Fund { id, Statements::tr("Fund %1").arg(id) }); };
 
     std::map<qint64, qint64> deductibleByGroup; // a gift and its reversals, deductible lines
     std::map<qint64, qint64> returnedByGroup;

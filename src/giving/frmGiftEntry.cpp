@@ -38,10 +38,6 @@ namespace pw::giving {
 
 namespace {
 
-    struct Tr {
-        Q_DECLARE_TR_FUNCTIONS(frmGiftEntry)
-    };
-
     // The giver list's first entry: cash nobody put in an envelope.
     constexpr qint64 kLooseOffering = -1;
 
@@ -51,7 +47,7 @@ namespace {
         if (!b.description.trimmed().isEmpty())
             text += QStringLiteral(" ") + b.description.trimmed();
         if (b.closed)
-            text += Tr::tr(" (closed)");
+            text += QCoreApplication::translate("pw::giving::frmGiftEntry", " (closed)");
         return text;
     }
 } // namespace

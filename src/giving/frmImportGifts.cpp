@@ -96,17 +96,17 @@ namespace {
     const std::vector<std::pair<const char*, const char*>>& giftFields()
     {
         static const std::vector<std::pair<const char*, const char*>> fields = {
-            { "date", QT_TRANSLATE_NOOP("frmImportGifts", "Date") },
-            { "amount", QT_TRANSLATE_NOOP("frmImportGifts", "Amount") },
-            { "fund", QT_TRANSLATE_NOOP("frmImportGifts", "Fund") },
-            { "name", QT_TRANSLATE_NOOP("frmImportGifts", "Name") },
-            { "firstName", QT_TRANSLATE_NOOP("frmImportGifts", "First Name") },
-            { "lastName", QT_TRANSLATE_NOOP("frmImportGifts", "Last Name") },
-            { "email", QT_TRANSLATE_NOOP("frmImportGifts", "E-mail") },
-            { "envelope", QT_TRANSLATE_NOOP("frmImportGifts", "Envelope") },
-            { "address", QT_TRANSLATE_NOOP("frmImportGifts", "Address") },
-            { "method", QT_TRANSLATE_NOOP("frmImportGifts", "Method") },
-            { "reference", QT_TRANSLATE_NOOP("frmImportGifts", "Reference") },
+            { "date", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Date") },
+            { "amount", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Amount") },
+            { "fund", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Fund") },
+            { "name", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Name") },
+            { "firstName", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "First Name") },
+            { "lastName", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Last Name") },
+            { "email", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "E-mail") },
+            { "envelope", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Envelope") },
+            { "address", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Address") },
+            { "method", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Method") },
+            { "reference", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Reference") },
         };
         return fields;
     }
@@ -128,7 +128,8 @@ void frmImportGifts::fillMapping()
         combo->setObjectName(QStringLiteral("cmbField%1").arg(i));
         combo->addItem(tr("(ignore)"), QString());
         for (const auto& [key, caption] : giftFields())
-            combo->addItem(QCoreApplication::translate("frmImportGifts", caption), QString::fromLatin1(key));
+            combo->addItem(
+                QCoreApplication::translate("pw::giving::frmImportGifts", caption), QString::fromLatin1(key));
         combo->setCurrentIndex(std::max(0, combo->findData(mapping.columns.value(name))));
         tblMapping->setCellWidget(i, 2, combo);
         connect(combo, qOverload<int>(&QComboBox::activated), this, [this] { guarded([this] { preview(); }); });
