@@ -5,12 +5,17 @@
 #include "data/PersonName.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <algorithm>
 
 namespace pw::attendance {
 
 namespace {
+
+    struct Attendance {
+        Q_DECLARE_TR_FUNCTIONS(Attendance)
+    };
 
     const QString kNameColumns = QStringLiteral("Member.ID, Member.Last_Name, Member.First_Name, Member.Middle_Name");
 
@@ -59,7 +64,7 @@ namespace {
     {
         const services::Service* s = services::byCode(code);
         if (!s)
-            throw Error(QStringLiteral("There is no service with the code \"%1\".").arg(code));
+            throw Error(Attendance::tr("There is no service with the code \"%1\".").arg(code));
         return *s;
     }
 

@@ -26,19 +26,19 @@ AttendancePanel::AttendancePanel(QCalendarWidget* calendar, std::vector<QComboBo
     setObjectName(QStringLiteral("fraAttendance"));
     lblLastAttended->setObjectName(QStringLiteral("lblLastAttended"));
     lstLastAttendances->setObjectName(QStringLiteral("lstLastAttendances"));
-    lstLastAttendances->setHeaderLabels({ QStringLiteral("Date"), QStringLiteral("Service"), QStringLiteral("Class") });
+    lstLastAttendances->setHeaderLabels({ tr("Date"), tr("Service"), tr("Class") });
     lstLastAttendances->setRootIsDecorated(false);
     lstLastAttendances->setUniformRowHeights(true);
     lstLastAttendances->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lstLastAttendances->setMinimumWidth(320);
 
     auto* suggestions = new QGridLayout;
-    suggestions->addWidget(new QLabel(QStringLiteral("Suggested from the last 13 weeks:")), 0, 0, 1, 3);
+    suggestions->addWidget(new QLabel(tr("Suggested from the last 13 weeks:")), 0, 0, 1, 3);
     const std::vector<services::Service>& all = services::all();
     for (std::size_t i = 0; i < all.size(); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("lblSuggested") + all[i].codeText());
-        auto* use = new QPushButton(QStringLiteral("Use"), this);
+        auto* use = new QPushButton(tr("Use"), this);
         use->setObjectName(QStringLiteral("btnUse") + all[i].codeText());
         use->setAutoDefault(false);
         suggestions->addWidget(new QLabel(all[i].nameText()), int(i) + 1, 0);
@@ -83,20 +83,19 @@ void AttendancePanel::showPerson(qint64 id)
         new QTreeWidgetItem(
             lstLastAttendances, { line.date.toString(QStringLiteral("MM/dd/yyyy")), line.service, line.className });
     lblLastAttended->setText(id <= 0   ? QString()
-            : a.lastAttended.isValid() ? QStringLiteral("Last attended: %1 (%2 of the last 13 weeks)")
+            : a.lastAttended.isValid() ? tr("Last attended: %1 (%2 of the last 13 weeks)")
                                              .arg(a.lastAttended.toString(QStringLiteral("MM/dd/yyyy")))
                                              .arg(a.weeksOf13)
-                                       : QStringLiteral("Last attended: never"));
+                                       : tr("Last attended: never"));
     const std::vector<services::Service>& all = services::all();
     for (std::size_t i = 0; i < all.size(); ++i) {
         const int weeks = a.weeksByService.value(all[i].codeText());
         const QString level = id > 0 ? suggestedLevel(weeks) : QString();
         m_suggestions[i]->setProperty("level", level);
-        m_suggestions[i]->setText(id > 0 ? QStringLiteral("%1 (%2 of 13 weeks)").arg(level).arg(weeks) : QString());
+        m_suggestions[i]->setText(id > 0 ? tr("%1 (%2 of 13 weeks)").arg(level).arg(weeks) : QString());
         m_useButtons[i]->setEnabled(id > 0);
         if (i < m_levelLists.size() && m_levelLists[i])
-            m_levelLists[i]->setToolTip(
-                id > 0 ? QStringLiteral("Suggested from the last 13 weeks: %1").arg(level) : QString());
+            m_levelLists[i]->setToolTip(id > 0 ? tr("Suggested from the last 13 weeks: %1").arg(level) : QString());
     }
 }
 

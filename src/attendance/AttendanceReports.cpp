@@ -6,6 +6,7 @@
 #include "reports/Reports.h"
 #include "widgets/Context.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,6 +15,10 @@ namespace pw::attendance {
 using namespace reports::detail;
 
 namespace {
+
+    struct AttendanceReports {
+        Q_DECLARE_TR_FUNCTIONS(AttendanceReports)
+    };
 
     reports::ReportPtr makeReport(const QString& title, std::function<Document()> layOut)
     {
@@ -31,31 +36,32 @@ reports::ReportPtr rollSheetReport(const services::Service& service, qint64 clas
     auto sheet = std::make_shared<RollSheet>(rollSheet(db(), service, classId, from, to));
     const QDate today = clock().today();
     const QString heading
-        = QStringLiteral("%1%2, %3 to %4")
+        = AttendanceReports::tr("%1%2, %3 to %4")
               .arg(service.nameText(), sheet->className.isEmpty() ? QString() : QStringLiteral(": ") + sheet->className,
                   shortDate(from), shortDate(to));
-    return makeReport(QStringLiteral("Class Roll Sheet"), [sheet, heading, today] {
+    return makeReport(AttendanceReports::tr("Class Roll Sheet"), [sheet, heading, today] {
         const int dates = int(sheet->dates.size());
         const double cell = dates > 0 ? std::min(34.0, (kContentWidth - kNameWidth) / dates) : 34.0;
         Flow flow;
         flow.addRow(headingRow(heading));
         const Style& caption = style(StyleId::Caption);
-        const Row header { caption.lineHeight + 8,
-            [sheet, cell](QPainter& p, double top) {
-                p.fillRect(QRectF(kContentLeft, top, kContentWidth, style(StyleId::Caption).lineHeight + 6),
-                    QColor(232, 232, 232));
-                drawLine(p, style(StyleId::Caption), kContentLeft + 3, top + 3, kNameWidth, QStringLiteral("Name"));
-                double x = kContentLeft + kNameWidth;
-                for (const QDate& d : sheet->dates) {
-                    drawLine(p, style(StyleId::Caption), x, top + 3, cell, d.toString(QStringLiteral("MM/dd")),
-                        Qt::AlignHCenter);
-                    x += cell;
-                }
-            } };
+        const Row header { caption.lineHeight + 8, [sheet, cell](QPainter& p, double top) {
+                              p.fillRect(
+                                  QRectF(kContentLeft, top, kContentWidth, style(StyleId::Caption).lineHeight + 6),
+                                  QColor(232, 232, 232));
+                              drawLine(p, style(StyleId::Caption), kContentLeft + 3, top + 3, kNameWidth,
+                                  AttendanceReports::tr("Name"));
+                              double x = kContentLeft + kNameWidth;
+                              for (const QDate& d : sheet->dates) {
+                                  drawLine(p, style(StyleId::Caption), x, top + 3, cell,
+                                      d.toString(QStringLiteral("MM/dd")), Qt::AlignHCenter);
+                                  x += cell;
+                              }
+                          } };
         flow.setPageHeader({ header });
         flow.addRow(header);
         if (sheet->people.empty())
-            flow.addRow(lineRow(QStringLiteral("Nobody is in this class yet."), StyleId::Body, 2));
+            flow.addRow(lineRow(AttendanceReports::tr("Nobody is in this class yet."), StyleId::Body, 2));
         for (const Person& person : sheet->people) {
             const Style& body = style(StyleId::Body);
             flow.addRow(
@@ -88,7 +94,7 @@ reports::ReportPtr summaryReport(const QDate& to)
     const QDate lastWeek = weekStart(to);
     const QDate firstWeek = lastWeek.addDays(-7 * 51);
     auto counts = std::make_shared<std::vector<WeekCount>>(summary(db(), firstWeek, lastWeek.addDays(6)));
-    return makeReport(QStringLiteral("Attendance Summary"), [counts, firstWeek, lastWeek] {
+    return makeReport(AttendanceReports::tr("Attendance Summary"), [counts, firstWeek, lastWeek] {
         const std::vector<services::Service>& all = services::all();
         // People per week and service, 52 weeks.
         QHash<QString, QVector<int>> people;
@@ -113,7 +119,7 @@ reports::ReportPtr summaryReport(const QDate& to)
             QColor(148, 103, 189), QColor(255, 127, 14) };
 
         Flow flow;
-        flow.addRow(headingRow(QStringLiteral("People recorded per week, %1 to %2")
+        flow.addRow(headingRow(AttendanceReports::tr("People recorded per week, %1 to %2")
                                    .arg(shortDate(firstWeek), shortDate(lastWeek.addDays(6)))));
         constexpr double kChartHeight = 220.0;
         flow.addRow(Row { kChartHeight + 30, [=](QPainter& p, double top) {
@@ -149,9 +155,10 @@ reports::ReportPtr summaryReport(const QDate& to)
                                  legendX += 106;
                              }
                          } });
-        std::vector<Column> columns { { QStringLiteral("Week of"), 70 } };
+        std::vector<Column> columns { { AttendanceReports::tr("Week of"), 70 } };
         for (const services::Service& s : all)
-            columns.push_back({ s.nameText() + QStringLiteral(" (people / headcount)"), (kContentWidth - 70) / 5 });
+            columns.push_back(
+                { s.nameText() + AttendanceReports::tr(" (people / headcount)"), (kContentWidth - 70) / 5 });
         flow.setPageHeader({ tableHeader(columns) });
         flow.addRow(tableHeader(columns));
         for (int i = 51; i >= 0; --i) {
@@ -172,16 +179,18 @@ reports::ReportPtr notSeenReport(const NotSeenCriteria& criteria)
 {
     auto found = std::make_shared<std::vector<NotSeen>>(notSeenLately(db(), criteria));
     const services::Service* service = services::byCode(criteria.service);
-    const QString heading = QStringLiteral("Attended %1 or more of the %2 weeks before %3 and not since%4: %5 %6")
-                                .arg(criteria.atLeast)
-                                .arg(criteria.ofWeeks)
-                                .arg(shortDate(criteria.before),
-                                    service ? QStringLiteral(" (") + service->nameText() + QLatin1Char(')') : QString())
-                                .arg(found->size())
-                                .arg(found->size() == 1 ? QStringLiteral("person") : QStringLiteral("people"));
-    return makeReport(QStringLiteral("Not Seen Lately"), [found, heading, criteria] {
-        const std::vector<Column> columns { { QStringLiteral("Name"), 220 }, { QStringLiteral("Phone"), 110 },
-            { QStringLiteral("Last Attended"), 110 }, { QStringLiteral("Weeks"), kContentWidth - 440 } };
+    const QString heading
+        = AttendanceReports::tr("Attended %1 or more of the %2 weeks before %3 and not since%4: %5 %6")
+              .arg(criteria.atLeast)
+              .arg(criteria.ofWeeks)
+              .arg(shortDate(criteria.before),
+                  service ? QStringLiteral(" (") + service->nameText() + QLatin1Char(')') : QString())
+              .arg(found->size())
+              .arg(found->size() == 1 ? AttendanceReports::tr("person") : AttendanceReports::tr("people"));
+    return makeReport(AttendanceReports::tr("Not Seen Lately"), [found, heading, criteria] {
+        const std::vector<Column> columns { { AttendanceReports::tr("Name"), 220 },
+            { AttendanceReports::tr("Phone"), 110 }, { AttendanceReports::tr("Last Attended"), 110 },
+            { AttendanceReports::tr("Weeks"), kContentWidth - 440 } };
         Flow flow;
         flow.addRow(headingRow(heading));
         flow.setPageHeader({ tableHeader(columns) });
@@ -189,7 +198,7 @@ reports::ReportPtr notSeenReport(const NotSeenCriteria& criteria)
         for (const NotSeen& n : *found)
             flow.addRow(tableRow(columns,
                 { n.name, reports::formatPhone(n.phone), shortDate(n.lastAttended),
-                    QStringLiteral("%1 of %2").arg(n.weeks).arg(criteria.ofWeeks) }));
+                    AttendanceReports::tr("%1 of %2").arg(n.weeks).arg(criteria.ofWeeks) }));
         return flow.finish();
     });
 }

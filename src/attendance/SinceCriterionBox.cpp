@@ -22,11 +22,11 @@ SinceCriterionBox::SinceCriterionBox(QWidget* parent)
     dtAttendedSince->setObjectName(QStringLiteral("dtAttendedSince"));
     cmbAttendedService->setObjectName(QStringLiteral("cmbAttendedService"));
     cmbAttended->addItem(QString(), int(SinceCriterion::Kind::None));
-    cmbAttended->addItem(QStringLiteral("Attended since"), int(SinceCriterion::Kind::Attended));
-    cmbAttended->addItem(QStringLiteral("Not attended since"), int(SinceCriterion::Kind::NotAttended));
+    cmbAttended->addItem(tr("Attended since"), int(SinceCriterion::Kind::Attended));
+    cmbAttended->addItem(tr("Not attended since"), int(SinceCriterion::Kind::NotAttended));
     dtAttendedSince->setCalendarPopup(true);
     dtAttendedSince->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    cmbAttendedService->addItem(QStringLiteral("(any service)"), QString());
+    cmbAttendedService->addItem(tr("(any service)"), QString());
     for (const services::Service& s : services::all())
         cmbAttendedService->addItem(s.nameText(), s.codeText());
     attachTypeAhead({ cmbAttended, cmbAttendedService });

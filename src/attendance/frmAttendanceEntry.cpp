@@ -35,27 +35,27 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
     : QWidget(parent)
     , cmbService(named(new QComboBox, "cmbService"))
     , cmbClass(named(new QComboBox, "cmbClass"))
-    , lblClass(named(new QLabel(QStringLiteral("Class")), "lblClass"))
+    , lblClass(named(new QLabel(tr("Class")), "lblClass"))
     , dtDate(named(new DateBox, "dtDate"))
     , lstPeople(named(new QListWidget, "lstPeople"))
     , cmbAddPerson(named(new QComboBox, "cmbAddPerson"))
-    , btnAdd(named(new QPushButton(QStringLiteral("Add")), "btnAdd"))
+    , btnAdd(named(new QPushButton(tr("Add")), "btnAdd"))
     , txtVisitorFirst(named(new QLineEdit, "txtVisitorFirst"))
     , txtVisitorLast(named(new QLineEdit, "txtVisitorLast"))
     , txtVisitorPhone(named(new QLineEdit, "txtVisitorPhone"))
-    , btnAddVisitor(named(new QPushButton(QStringLiteral("Add Visitor")), "btnAddVisitor"))
+    , btnAddVisitor(named(new QPushButton(tr("Add Visitor")), "btnAddVisitor"))
     , txtHeadcount(named(new QLineEdit, "txtHeadcount"))
     , lblRecorded(named(new QLabel, "lblRecorded"))
-    , btnSave(named(new QPushButton(QStringLiteral("Save")), "btnSave"))
-    , btnExit(named(new QPushButton(QStringLiteral("Exit")), "btnExit"))
+    , btnSave(named(new QPushButton(tr("Save")), "btnSave"))
+    , btnExit(named(new QPushButton(tr("Exit")), "btnExit"))
 {
     setObjectName(QStringLiteral("frmAttendanceEntry"));
-    setWindowTitle(QStringLiteral("Attendance Entry"));
+    setWindowTitle(tr("Attendance Entry"));
 
     auto* meetingBox = new QFormLayout;
-    meetingBox->addRow(QStringLiteral("Service"), cmbService);
+    meetingBox->addRow(tr("Service"), cmbService);
     meetingBox->addRow(lblClass, cmbClass);
-    meetingBox->addRow(QStringLiteral("Date"), dtDate);
+    meetingBox->addRow(tr("Date"), dtDate);
     dtDate->setCalendarPopup(true);
     dtDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     for (const services::Service& s : services::all())
@@ -63,17 +63,17 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
     attachTypeAhead({ cmbService, cmbClass, cmbAddPerson });
 
     auto* add = new QHBoxLayout;
-    add->addWidget(new QLabel(QStringLiteral("Add person")));
+    add->addWidget(new QLabel(tr("Add person")));
     add->addWidget(cmbAddPerson, 1);
     add->addWidget(btnAdd);
 
-    auto* visitor = new QGroupBox(QStringLiteral("Visitor (added as a prospect)"));
+    auto* visitor = new QGroupBox(tr("Visitor (added as a prospect)"));
     auto* visitorGrid = new QGridLayout(visitor);
-    visitorGrid->addWidget(new QLabel(QStringLiteral("First Name")), 0, 0);
+    visitorGrid->addWidget(new QLabel(tr("First Name")), 0, 0);
     visitorGrid->addWidget(txtVisitorFirst, 0, 1);
-    visitorGrid->addWidget(new QLabel(QStringLiteral("Last Name")), 0, 2);
+    visitorGrid->addWidget(new QLabel(tr("Last Name")), 0, 2);
     visitorGrid->addWidget(txtVisitorLast, 0, 3);
-    visitorGrid->addWidget(new QLabel(QStringLiteral("Phone")), 1, 0);
+    visitorGrid->addWidget(new QLabel(tr("Phone")), 1, 0);
     visitorGrid->addWidget(txtVisitorPhone, 1, 1);
     visitorGrid->addWidget(btnAddVisitor, 1, 3);
     txtVisitorFirst->setMaxLength(50);
@@ -81,7 +81,7 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
     setupPhoneBox(txtVisitorPhone);
 
     auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Headcount")));
+    count->addWidget(new QLabel(tr("Headcount")));
     txtHeadcount->setValidator(new QIntValidator(0, 1000000, txtHeadcount));
     txtHeadcount->setMaximumWidth(90);
     count->addWidget(txtHeadcount);
@@ -108,7 +108,7 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
     setCancelButton(this, btnExit);
     setFocusProxy(lstPeople);
 
-    m_tracker = new EditTracker(this, QStringLiteral("Attendance Entry"));
+    m_tracker = new EditTracker(this, tr("Attendance Entry"));
     m_tracker->watch(txtHeadcount);
     m_tracker->addState([this] {
         const QSet<qint64> now = ticked();
@@ -117,7 +117,7 @@ frmAttendanceEntry::frmAttendanceEntry(QWidget* parent)
         return QVariant::fromValue(ids);
     });
     m_tracker->setRecordName([this] {
-        return QStringLiteral("the attendance of %1, %2")
+        return tr("the attendance of %1, %2")
             .arg(cmbService->currentText(), dtDate->date().toString(QStringLiteral("MM/dd/yyyy")));
     });
     m_tracker->setSave([this] { return save(); });
@@ -234,9 +234,9 @@ void frmAttendanceEntry::loadMeeting()
 void frmAttendanceEntry::showRecorded()
 {
     lblRecorded->setText(m_loaded.recordedAt.isValid()
-            ? QStringLiteral("Recorded by %1 on %2")
+            ? tr("Recorded by %1 on %2")
                   .arg(m_loaded.recordedBy, m_loaded.recordedAt.toString(QStringLiteral("MM/dd/yyyy h:mm AP")))
-            : QStringLiteral("Not recorded yet"));
+            : tr("Not recorded yet"));
 }
 
 QSet<qint64> frmAttendanceEntry::ticked() const
@@ -275,7 +275,7 @@ void frmAttendanceEntry::btnAdd_clicked()
 {
     const qint64 id = selectedId(cmbAddPerson);
     if (id <= 0) {
-        messages().show(QStringLiteral("Choose the person to add."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the person to add."), tr("Invalid Selection"));
         return;
     }
     addTicked(id, personName(db(), id));
@@ -288,8 +288,7 @@ void frmAttendanceEntry::btnAddVisitor_clicked()
         return;
     }
     if (txtVisitorFirst->text().trimmed().isEmpty() || txtVisitorLast->text().trimmed().isEmpty()) {
-        messages().show(
-            QStringLiteral("A visitor's first and last name are required."), QStringLiteral("Required Fields"));
+        messages().show(tr("A visitor's first and last name are required."), tr("Required Fields"));
         (txtVisitorFirst->text().trimmed().isEmpty() ? txtVisitorFirst : txtVisitorLast)->setFocus();
         return;
     }
@@ -297,14 +296,14 @@ void frmAttendanceEntry::btnAddVisitor_clicked()
         phoneDigits(txtVisitorPhone), m_shown.date, ctx().user.username, clock().now());
     if (const auto question = people::duplicateQuestion(db(), visitor)) {
         const int answer = messages().choose(question->text, QStringLiteral("Pewlark"),
-            { QStringLiteral("Add Anyway"), QStringLiteral("Tick That Person"), QStringLiteral("Cancel") }, 2, 2);
+            { tr("Add Anyway"), tr("Tick That Person"), tr("Cancel") }, 2, 2);
         if (answer == 2) {
             txtVisitorFirst->setFocus();
             return;
         }
         if (answer == 1) {
             addTicked(question->existingId, personName(db(), question->existingId));
-            showStatus(QStringLiteral("Ticked %1.").arg(personName(db(), question->existingId)));
+            showStatus(tr("Ticked %1.").arg(personName(db(), question->existingId)));
             clearVisitor();
             return;
         }
@@ -315,7 +314,7 @@ void frmAttendanceEntry::btnAddVisitor_clicked()
         id = Members::insert(db(), visitor);
     }
     addTicked(id, personName(db(), id));
-    showStatus(QStringLiteral("Added %1 as a prospect.").arg(personName(db(), id)));
+    showStatus(tr("Added %1 as a prospect.").arg(personName(db(), id)));
     clearVisitor();
     if (Workspace* w = workspace())
         emit w->membersChanged();
@@ -340,7 +339,7 @@ bool frmAttendanceEntry::save()
         return false;
     const services::Service* s = services::byCode(m_shown.service);
     if (!s || (s->hasClasses() && m_shown.classId <= 0)) {
-        messages().show(QStringLiteral("Choose a class."), QStringLiteral("Required Fields"));
+        messages().show(tr("Choose a class."), tr("Required Fields"));
         return false;
     }
     Recorded mine = m_loaded;
@@ -350,15 +349,14 @@ bool frmAttendanceEntry::save()
         const SaveOutcome outcome
             = attendance::save(db(), m_shown, m_loaded, mine, how, ctx().user.username, clock().now());
         if (outcome.conflict)
-            return conflictQuestion(QStringLiteral("attendance"), { QStringLiteral("Headcount") });
+            return conflictQuestion(tr("attendance"), { tr("Headcount") });
         m_loaded = outcome.stored;
         return QString();
     });
     if (!saved)
         return false;
     loadMeeting();
-    showStatus(QStringLiteral("Saved the attendance of %1, %2.")
-                   .arg(cmbService->currentText(), formats::dateText(m_shown.date)));
+    showStatus(tr("Saved the attendance of %1, %2.").arg(cmbService->currentText(), formats::dateText(m_shown.date)));
     return true;
 }
 

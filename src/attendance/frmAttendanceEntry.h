@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/EditTracker.h"
 #include "attendance/Attendance.h"
+#include "widgets/EditTracker.h"
 
 #include <QWidget>
 

@@ -25,30 +25,26 @@
 
 namespace pw::attendance {
 
-namespace {
-    const QString kAnyService = QStringLiteral("(any service)");
-} // namespace
-
 frmAttendanceReports::frmAttendanceReports(QWidget* parent)
     : QWidget(parent)
     , cmbReport(named(new QComboBox, "cmbReport"))
     , cmbService(named(new QComboBox, "cmbService"))
     , cmbClass(named(new QComboBox, "cmbClass"))
     , dtDate(named(new DateBox, "dtDate"))
-    , optMonth(named(new QRadioButton(QStringLiteral("Month")), "optMonth"))
-    , optQuarter(named(new QRadioButton(QStringLiteral("Quarter")), "optQuarter"))
+    , optMonth(named(new QRadioButton(tr("Month")), "optMonth"))
+    , optQuarter(named(new QRadioButton(tr("Quarter")), "optQuarter"))
     , spnAtLeast(named(new QSpinBox, "spnAtLeast"))
     , spnOfWeeks(named(new QSpinBox, "spnOfWeeks"))
-    , btnPreview(named(new QPushButton(QStringLiteral("Preview")), "btnPreview"))
-    , btnPrint(named(new QPushButton(QStringLiteral("Print")), "btnPrint"))
-    , btnExit(named(new QPushButton(QStringLiteral("Exit")), "btnExit"))
-    , lblDate(named(new QLabel(QStringLiteral("Date")), "lblDate"))
+    , btnPreview(named(new QPushButton(tr("Preview")), "btnPreview"))
+    , btnPrint(named(new QPushButton(tr("Print")), "btnPrint"))
+    , btnExit(named(new QPushButton(tr("Exit")), "btnExit"))
+    , lblDate(named(new QLabel(tr("Date")), "lblDate"))
 {
     setObjectName(QStringLiteral("frmAttendanceReports"));
-    setWindowTitle(QStringLiteral("Attendance Reports"));
-    cmbReport->addItem(QStringLiteral("Class Roll Sheet"), int(Kind::RollSheet));
-    cmbReport->addItem(QStringLiteral("Attendance Summary"), int(Kind::Summary));
-    cmbReport->addItem(QStringLiteral("Not Seen Lately"), int(Kind::NotSeen));
+    setWindowTitle(tr("Attendance Reports"));
+    cmbReport->addItem(tr("Class Roll Sheet"), int(Kind::RollSheet));
+    cmbReport->addItem(tr("Attendance Summary"), int(Kind::Summary));
+    cmbReport->addItem(tr("Not Seen Lately"), int(Kind::NotSeen));
     dtDate->setCalendarPopup(true);
     dtDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     dtDate->setDate(clock().today());
@@ -62,19 +58,19 @@ frmAttendanceReports::frmAttendanceReports(QWidget* parent)
     spnOfWeeks->setRange(1, 104);
     spnOfWeeks->setValue(8);
     auto* weeks = new QHBoxLayout;
-    weeks->addWidget(new QLabel(QStringLiteral("Attended at least")));
+    weeks->addWidget(new QLabel(tr("Attended at least")));
     weeks->addWidget(spnAtLeast);
-    weeks->addWidget(new QLabel(QStringLiteral("of the")));
+    weeks->addWidget(new QLabel(tr("of the")));
     weeks->addWidget(spnOfWeeks);
-    weeks->addWidget(new QLabel(QStringLiteral("weeks before the date, and not since")));
+    weeks->addWidget(new QLabel(tr("weeks before the date, and not since")));
     weeks->addStretch(1);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Report"), cmbReport);
-    form->addRow(QStringLiteral("Service"), cmbService);
-    form->addRow(QStringLiteral("Class"), cmbClass);
+    form->addRow(tr("Report"), cmbReport);
+    form->addRow(tr("Service"), cmbService);
+    form->addRow(tr("Class"), cmbClass);
     form->addRow(lblDate, dtDate);
-    form->addRow(QStringLiteral("Covering"), span);
+    form->addRow(tr("Covering"), span);
     form->addRow(QString(), weeks);
     reports::layOutReportWindow(this, form, { btnPreview, btnPrint, btnExit });
     attachTypeAhead({ cmbReport, cmbService, cmbClass });
@@ -99,7 +95,7 @@ void frmAttendanceReports::cmbReport_changed()
         const QSignalBlocker block(cmbService);
         cmbService->clear();
         if (kind == Kind::NotSeen)
-            cmbService->addItem(kAnyService, QString());
+            cmbService->addItem(tr("(any service)"), QString());
         for (const services::Service& s : services::all())
             if (kind != Kind::RollSheet || s.hasClasses())
                 cmbService->addItem(s.nameText(), s.codeText());
@@ -111,9 +107,9 @@ void frmAttendanceReports::cmbReport_changed()
     optQuarter->setEnabled(kind == Kind::RollSheet);
     spnAtLeast->setEnabled(kind == Kind::NotSeen);
     spnOfWeeks->setEnabled(kind == Kind::NotSeen);
-    lblDate->setText(kind == Kind::RollSheet ? QStringLiteral("Starting month")
-            : kind == Kind::Summary          ? QStringLiteral("Up to the week of")
-                                             : QStringLiteral("Not since"));
+    lblDate->setText(kind == Kind::RollSheet ? tr("Starting month")
+            : kind == Kind::Summary          ? tr("Up to the week of")
+                                             : tr("Not since"));
     cmbService_changed();
 }
 
@@ -135,7 +131,7 @@ void frmAttendanceReports::run(bool preview)
     const auto kind = Kind(cmbReport->currentData().toInt());
     const services::Service* service = services::byCode(cmbService->currentData().toString());
     if (kind == Kind::RollSheet && (!service || selectedId(cmbClass) <= 0)) {
-        messages().show(QStringLiteral("Choose a class."), QStringLiteral("Required Fields"));
+        messages().show(tr("Choose a class."), tr("Required Fields"));
         return;
     }
     reports::ReportPtr report;
@@ -156,7 +152,7 @@ void frmAttendanceReports::run(bool preview)
     if (preview)
         reports::output().preview(report);
     else if (reports::output().print(report, 1))
-        showStatus(QStringLiteral("Printed the %1.").arg(report->title()));
+        showStatus(tr("Printed the %1.").arg(report->title()));
 }
 
 } // namespace pw::attendance

@@ -4,10 +4,18 @@
 #include "data/PersonName.h"
 #include "data/Sql.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlQuery>
 
 namespace pw::giving {
+
+namespace {
+    struct Batches {
+        Q_DECLARE_TR_FUNCTIONS(Batches)
+    };
+
+} // namespace
 
 qint64 EntryGift::cents() const
 {
@@ -211,7 +219,7 @@ QString giverText(Database& db, qint64 memberId)
             if (!q.value(3).toString().trimmed().isEmpty())
                 parts.append(q.value(3).toString().trimmed());
             if (!q.value(4).isNull())
-                parts.append(QStringLiteral("envelope %1").arg(q.value(4).toLongLong()));
+                parts.append(Batches::tr("envelope %1").arg(q.value(4).toLongLong()));
             out = parts.join(QStringLiteral(", "));
         });
     return out;
@@ -231,9 +239,9 @@ BatchSaveOutcome saveBatch(Database& db, const BatchChanges& changes, threeway::
                 + sql::lockingRows(db),
             { id }, [&](const QSqlQuery& q) { stored = batchFrom(q); });
         if (!stored)
-            throw Error(QStringLiteral("This batch was deleted at another workstation."));
+            throw Error(Batches::tr("This batch was deleted at another workstation."));
         if (stored->closed) {
-            outcome.closedBy = stored->closedBy.isEmpty() ? QStringLiteral("another user") : stored->closedBy;
+            outcome.closedBy = stored->closedBy.isEmpty() ? Batches::tr("another user") : stored->closedBy;
             return outcome;
         }
         // Gifts changed here that another workstation changed or removed
@@ -304,15 +312,15 @@ qint64 returnGift(Database& db, qint64 giftId, const QDate& today, const QString
     Transaction tx(db);
     const std::vector<EntryGift> found = readGifts(db, QStringLiteral("ID = ?"), { giftId });
     if (found.empty())
-        throw Error(QStringLiteral("This gift was removed at another workstation."));
+        throw Error(Batches::tr("This gift was removed at another workstation."));
     EntryGift back = found.front();
     if (back.reversesId > 0)
-        throw Error(QStringLiteral("This gift takes back another one; it cannot be returned itself."));
+        throw Error(Batches::tr("This gift takes back another one; it cannot be returned itself."));
     if (back.lines.empty())
-        throw Error(QStringLiteral("A gift of goods has no amount to take back. An Admin may reopen its batch and "
-                                   "remove it."));
+        throw Error(Batches::tr("A gift of goods has no amount to take back. An Admin may reopen its batch and "
+                                "remove it."));
     if (db.exists(QStringLiteral("SELECT 1 FROM Gift WHERE Reverses_Gift_ID = ?"), { giftId }))
-        throw Error(QStringLiteral("This gift was returned already."));
+        throw Error(Batches::tr("This gift was returned already."));
     const QVariant stamp = sql::dateTime(now);
     qint64 batchId = 0;
     QDate date = today;

@@ -9,6 +9,7 @@
 #include "giving/Money.h"
 #include "widgets/Formats.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,10 @@
 namespace pw::giving {
 
 namespace {
+
+    struct GiftImport {
+        Q_DECLARE_TR_FUNCTIONS(GiftImport)
+    };
 
     const QStringList& fields()
     {
@@ -142,7 +147,7 @@ namespace {
             bool number = false;
             const qint64 n = envelope.toLongLong(&number);
             giver = number ? personByEnvelope(db, n) : 0;
-            return giver > 0 ? QString() : QStringLiteral("no active person has envelope number %1").arg(envelope);
+            return giver > 0 ? QString() : GiftImport::tr("no active person has envelope number %1").arg(envelope);
         }
         const QString email = cell(QStringLiteral("email"));
         if (!email.isEmpty()) {
@@ -152,7 +157,7 @@ namespace {
                 return {};
             }
             if (found.size() > 1)
-                return QStringLiteral("several people have the e-mail address %1").arg(email);
+                return GiftImport::tr("several people have the e-mail address %1").arg(email);
         }
         QString first = cell(QStringLiteral("firstName"));
         QString last = cell(QStringLiteral("lastName"));
@@ -168,8 +173,8 @@ namespace {
             }
         }
         if (last.isEmpty())
-            return email.isEmpty() ? QStringLiteral("no giver is named")
-                                   : QStringLiteral("nobody has the e-mail address %1").arg(email);
+            return email.isEmpty() ? GiftImport::tr("no giver is named")
+                                   : GiftImport::tr("nobody has the e-mail address %1").arg(email);
         QString condition = sql::textEquals(QStringLiteral("TRIM(Last_Name)"));
         QVariantList params { last };
         if (!first.isEmpty()) {
@@ -187,9 +192,10 @@ namespace {
             giver = found.front();
             return {};
         }
-        return found.isEmpty() ? QStringLiteral("nobody is named %1%2")
-                                     .arg(who, address.isEmpty() ? QString() : QStringLiteral(" at ") + address)
-                               : QStringLiteral("several people are named %1").arg(who);
+        if (!found.isEmpty())
+            return GiftImport::tr("several people are named %1").arg(who);
+        return address.isEmpty() ? GiftImport::tr("nobody is named %1").arg(who)
+                                 : GiftImport::tr("nobody is named %1 at %2").arg(who, address);
     }
 
 } // namespace
@@ -212,18 +218,18 @@ GiftMapping GiftMapping::load(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("The mapping \"%1\" could not be read: %2")
+        throw Error(GiftImport::tr("The mapping \"%1\" could not be read: %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
     if (!doc.isObject())
-        throw Error(QStringLiteral("The mapping \"%1\" is not a JSON object of column names and fields.")
+        throw Error(GiftImport::tr("The mapping \"%1\" is not a JSON object of column names and fields.")
                         .arg(QDir::toNativeSeparators(path)));
     GiftMapping m;
     const QJsonObject object = doc.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString field = it.value().toString();
         if (!fields().contains(field))
-            throw Error(QStringLiteral("The mapping \"%1\" names the field \"%2\", which is none of: %3.")
+            throw Error(GiftImport::tr("The mapping \"%1\" names the field \"%2\", which is none of: %3.")
                             .arg(QDir::toNativeSeparators(path), field, fields().join(QStringLiteral(", "))));
         m.columns.insert(it.key(), field);
     }
@@ -253,7 +259,7 @@ GiftImportPlan planGiftImport(Database& db, const people::CsvTable& table, const
     plan.file = table.file;
     for (const QString& needed : { QStringLiteral("date"), QStringLiteral("amount") })
         if (mapping.columnFor(needed).isEmpty())
-            throw Error(QStringLiteral("No column of \"%1\" is taken for the gift's %2; name the columns with "
+            throw Error(GiftImport::tr("No column of \"%1\" is taken for the gift's %2; name the columns with "
                                        "--mapping FILE.json.")
                             .arg(QDir::toNativeSeparators(table.file), needed));
     QHash<QString, qint64> fundIds;
@@ -281,11 +287,11 @@ GiftImportPlan planGiftImport(Database& db, const people::CsvTable& table, const
             ++plan.fileCount;
         }
         if (!r.date.isValid())
-            r.problem = QStringLiteral("\"%1\" is not a date").arg(cell(row, QStringLiteral("date")));
+            r.problem = GiftImport::tr("\"%1\" is not a date").arg(cell(row, QStringLiteral("date")));
         else if (!cents || *cents == 0)
-            r.problem = QStringLiteral("\"%1\" is not an amount").arg(cell(row, QStringLiteral("amount")));
+            r.problem = GiftImport::tr("\"%1\" is not an amount").arg(cell(row, QStringLiteral("amount")));
         else if (r.fund.isEmpty())
-            r.problem = QStringLiteral("no fund is named");
+            r.problem = GiftImport::tr("no fund is named");
         if (r.problem.isEmpty()) {
             const QString key = sql::equalityKey(r.fund);
             r.fundId = fundIds.value(key, -1);
@@ -296,7 +302,7 @@ GiftImportPlan planGiftImport(Database& db, const people::CsvTable& table, const
                         plan.newFunds.append(r.fund);
                 } else {
                     r.problem
-                        = QStringLiteral("the church has no fund named \"%1\" (--create-funds adds it)").arg(r.fund);
+                        = GiftImport::tr("the church has no fund named \"%1\" (--create-funds adds it)").arg(r.fund);
                 }
             }
         }
@@ -342,10 +348,10 @@ GiftImportPlan planGiftImport(Database& db, const people::CsvTable& table, const
             r.already = ++seen[key] <= stored.value(key);
             if (!r.already && original == 0) {
                 r.problem
-                    = QStringLiteral("a refund of %1, and the giver has no gift %2 on or before %3 to take back")
+                    = GiftImport::tr("a refund of %1, and the giver has no gift %2 on or before %3 to take back")
                           .arg(centsText(-r.cents),
-                              r.reference.isEmpty() ? QStringLiteral("of that amount")
-                                                    : QStringLiteral("with the reference \"%1\"").arg(r.reference),
+                              r.reference.isEmpty() ? GiftImport::tr("of that amount")
+                                                    : GiftImport::tr("with the reference \"%1\"").arg(r.reference),
                               formats::dateText(r.date));
             } else if (!r.already) {
                 r.reverses = original;
@@ -441,7 +447,7 @@ QString giftImportReport(const GiftImportPlan& plan, const GiftImportResult* res
         = int(std::count_if(plan.rows.begin(), plan.rows.end(), [](const GiftImportRow& r) { return r.already; }));
     const QString file = QDir::toNativeSeparators(plan.file);
     if (!result)
-        out << QStringLiteral("%1 would import %2 gift(s), %3, of the %4 row(s) with an amount (%5).")
+        out << GiftImport::tr("%1 would import %2 gift(s), %3, of the %4 row(s) with an amount (%5).")
                    .arg(file)
                    .arg(count)
                    .arg(centsText(plan.importedCents()))
@@ -449,7 +455,7 @@ QString giftImportReport(const GiftImportPlan& plan, const GiftImportResult* res
                    .arg(centsText(plan.fileCents))
             << Qt::endl;
     else if (result->batchId > 0)
-        out << QStringLiteral(
+        out << GiftImport::tr(
             "Imported %1 gift(s), %2, from %3 into the batch of %4 (its control total: the file's %5 in %6 row(s)).")
                    .arg(count)
                    .arg(centsText(plan.importedCents()), file, formats::dateText(result->batchDate),
@@ -457,20 +463,20 @@ QString giftImportReport(const GiftImportPlan& plan, const GiftImportResult* res
                    .arg(plan.fileCount)
             << Qt::endl;
     else
-        out << QStringLiteral("Nothing was imported from %1.").arg(file) << Qt::endl;
+        out << GiftImport::tr("Nothing was imported from %1.").arg(file) << Qt::endl;
     if (!backupPath.isEmpty())
-        out << QStringLiteral("The backup made before it is \"%1\".").arg(QDir::toNativeSeparators(backupPath))
+        out << GiftImport::tr("The backup made before it is \"%1\".").arg(QDir::toNativeSeparators(backupPath))
             << Qt::endl;
     if (!plan.newFunds.isEmpty())
-        out << QStringLiteral("New funds: %1").arg(plan.newFunds.join(QStringLiteral(", "))) << Qt::endl;
+        out << GiftImport::tr("New funds: %1").arg(plan.newFunds.join(QStringLiteral(", "))) << Qt::endl;
     if (already > 0)
-        out << QStringLiteral("Imported before, left out: %1 row(s).").arg(already) << Qt::endl;
+        out << GiftImport::tr("Imported before, left out: %1 row(s).").arg(already) << Qt::endl;
     bool first = true;
     for (const GiftImportRow& r : plan.rows) {
         if (r.problem.isEmpty())
             continue;
         if (first)
-            out << QStringLiteral("Left out (line: why):") << Qt::endl;
+            out << GiftImport::tr("Left out (line: why):") << Qt::endl;
         first = false;
         out << QStringLiteral("  %1: %2").arg(r.line).arg(r.problem) << Qt::endl;
     }

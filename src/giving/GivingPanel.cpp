@@ -54,23 +54,17 @@ GivingPanel::GivingPanel(QWidget* parent)
     : QWidget(parent)
     , txtEnvelope(new QLineEdit(this))
     , cmbStatementUnit(new QComboBox(this))
-    , btnSaveEnvelope(new QPushButton(QStringLiteral("Save En&velope"), this))
+    , btnSaveEnvelope(new QPushButton(tr("Save En&velope"), this))
     , cmbGivingYear(new QComboBox(this))
-    , lstGifts(list("lstGifts",
-          { QStringLiteral("Date"), QStringLiteral("Fund"), QStringLiteral("Amount"), QStringLiteral("Method"),
-              QStringLiteral("Check No.") },
-          this))
-    , lstFundTotals(list("lstFundTotals", { QStringLiteral("Fund"), QStringLiteral("Total") }, this))
-    , lstPledges(list("lstPledges",
-          { QStringLiteral("Fund"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Pledged"),
-              QStringLiteral("Given"), QStringLiteral("Left") },
-          this))
+    , lstGifts(list("lstGifts", { tr("Date"), tr("Fund"), tr("Amount"), tr("Method"), tr("Check No.") }, this))
+    , lstFundTotals(list("lstFundTotals", { tr("Fund"), tr("Total") }, this))
+    , lstPledges(list("lstPledges", { tr("Fund"), tr("From"), tr("To"), tr("Pledged"), tr("Given"), tr("Left") }, this))
     , cmbPledgeFund(named(new QComboBox(this), "cmbPledgeFund"))
     , dtPledgeStart(named(new DateBox(this), "dtPledgeStart"))
     , dtPledgeEnd(named(new DateBox(this), "dtPledgeEnd"))
     , txtPledgeAmount(named(new QLineEdit(this), "txtPledgeAmount"))
-    , btnAddPledge(named(new QPushButton(QStringLiteral("Add &Pledge"), this), "btnAddPledge"))
-    , btnRemovePledge(named(new QPushButton(QStringLiteral("Remove Pl&edge"), this), "btnRemovePledge"))
+    , btnAddPledge(named(new QPushButton(tr("Add &Pledge"), this), "btnAddPledge"))
+    , btnRemovePledge(named(new QPushButton(tr("Remove Pl&edge"), this), "btnRemovePledge"))
     , lblGivingTotal(new QLabel(this))
 {
     setObjectName(QStringLiteral("GivingPanel"));
@@ -81,29 +75,29 @@ GivingPanel::GivingPanel(QWidget* parent)
     btnSaveEnvelope->setObjectName(QStringLiteral("btnSaveEnvelope"));
     txtEnvelope->setValidator(new QIntValidator(1, 999999999, txtEnvelope));
     txtEnvelope->setMaximumWidth(110);
-    cmbStatementUnit->addItem(QStringLiteral("With the household"), kUnitHousehold);
-    cmbStatementUnit->addItem(QStringLiteral("Alone"), kUnitAlone);
+    cmbStatementUnit->addItem(tr("With the household"), kUnitHousehold);
+    cmbStatementUnit->addItem(tr("Alone"), kUnitAlone);
     auto* giver = new QHBoxLayout;
-    giver->addWidget(new QLabel(QStringLiteral("Envelope"), this));
+    giver->addWidget(new QLabel(tr("Envelope"), this));
     giver->addWidget(txtEnvelope);
-    giver->addWidget(new QLabel(QStringLiteral("Statement"), this));
+    giver->addWidget(new QLabel(tr("Statement"), this));
     giver->addWidget(cmbStatementUnit);
     giver->addWidget(btnSaveEnvelope);
     giver->addStretch(1);
     auto* grid = new QGridLayout(this);
     grid->addLayout(giver, 0, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Year"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("Year"), this), 1, 0);
     grid->addWidget(cmbGivingYear, 1, 1);
     grid->addWidget(lblGivingTotal, 1, 2);
     grid->addWidget(lstGifts, 2, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Totals per fund"), this), 3, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Pledges"), this), 3, 2);
+    grid->addWidget(new QLabel(tr("Totals per fund"), this), 3, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Pledges"), this), 3, 2);
     grid->addWidget(lstFundTotals, 4, 0, 2, 2);
     grid->addWidget(lstPledges, 4, 2);
     auto* pledge = new QHBoxLayout;
     pledge->addWidget(cmbPledgeFund, 1);
     pledge->addWidget(dtPledgeStart);
-    pledge->addWidget(new QLabel(QStringLiteral("to"), this));
+    pledge->addWidget(new QLabel(tr("to"), this));
     pledge->addWidget(dtPledgeEnd);
     pledge->addWidget(txtPledgeAmount);
     pledge->addWidget(btnAddPledge);
@@ -113,7 +107,7 @@ GivingPanel::GivingPanel(QWidget* parent)
         box->setCalendarPopup(true);
         box->setDisplayFormat(formats::dateFormat());
     }
-    txtPledgeAmount->setPlaceholderText(QStringLiteral("Amount"));
+    txtPledgeAmount->setPlaceholderText(tr("Amount"));
     txtPledgeAmount->setMaximumWidth(100);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(2, 2);
@@ -135,7 +129,7 @@ GivingPanel::GivingPanel(QWidget* parent)
 void GivingPanel::btnAddPledge_clicked()
 {
     if (m_person <= 0) {
-        messages().show(QStringLiteral("Save the person first."), QStringLiteral("Giving"));
+        messages().show(tr("Save the person first."), tr("Giving"));
         return;
     }
     if (!requirePermission(perm::GivingEntry, refusal::Save))
@@ -149,18 +143,18 @@ void GivingPanel::btnAddPledge_clicked()
     QString problem;
     QWidget* at = nullptr;
     if (p.fundId <= 0) {
-        problem = QStringLiteral("Choose the fund of the pledge.");
+        problem = tr("Choose the fund of the pledge.");
         at = cmbPledgeFund;
     } else if (p.end < p.start) {
-        problem = QStringLiteral("The pledge ends (%1) before it starts (%2).")
+        problem = tr("The pledge ends (%1) before it starts (%2).")
                       .arg(formats::dateText(p.end), formats::dateText(p.start));
         at = dtPledgeEnd;
     } else if (!cents || *cents <= 0) {
-        problem = QStringLiteral("Type the amount pledged.");
+        problem = tr("Type the amount pledged.");
         at = txtPledgeAmount;
     }
     if (!problem.isEmpty()) {
-        messages().show(problem, QStringLiteral("Giving"), Icon::Warning);
+        messages().show(problem, tr("Giving"), Icon::Warning);
         at->setFocus();
         return;
     }
@@ -168,31 +162,30 @@ void GivingPanel::btnAddPledge_clicked()
     addPledge(db(), p);
     txtPledgeAmount->clear();
     showYear();
-    showStatus(QStringLiteral("Added a pledge of %1.").arg(centsText(p.cents)));
+    showStatus(tr("Added a pledge of %1.").arg(centsText(p.cents)));
 }
 
 void GivingPanel::btnRemovePledge_clicked()
 {
     QTreeWidgetItem* item = lstPledges->currentItem();
     if (!item) {
-        messages().show(QStringLiteral("Choose the pledge to remove."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the pledge to remove."), tr("Invalid Selection"));
         return;
     }
     if (!requirePermission(perm::GivingEntry, refusal::Remove))
         return;
-    if (messages().ask(QStringLiteral("Remove the pledge of %1 to %2?").arg(item->text(3), item->text(0)),
-            QStringLiteral("Giving"))
+    if (messages().ask(tr("Remove the pledge of %1 to %2?").arg(item->text(3), item->text(0)), tr("Giving"))
         != Answer::Yes)
         return;
     removePledge(db(), item->data(0, Qt::UserRole).toLongLong());
     showYear();
-    showStatus(QStringLiteral("Removed the pledge."));
+    showStatus(tr("Removed the pledge."));
 }
 
 void GivingPanel::btnSaveEnvelope_clicked()
 {
     if (m_person <= 0) {
-        messages().show(QStringLiteral("Save the person first."), QStringLiteral("Giving"));
+        messages().show(tr("Save the person first."), tr("Giving"));
         return;
     }
     if (!requirePermission(perm::GivingEntry, refusal::Save))
@@ -205,14 +198,13 @@ void GivingPanel::btnSaveEnvelope_clicked()
             [&](const QSqlQuery& q) {
                 name = personName(q.value(0).toString(), q.value(1).toString(), q.value(2).toString());
             });
-        messages().show(QStringLiteral("Envelope number %1 already belongs to %2.").arg(envelope).arg(name),
-            QStringLiteral("Giving"), Icon::Warning);
+        messages().show(
+            tr("Envelope number %1 already belongs to %2.").arg(envelope).arg(name), tr("Giving"), Icon::Warning);
         txtEnvelope->setFocus();
         txtEnvelope->selectAll();
         return;
     }
-    showStatus(envelope > 0 ? QStringLiteral("Saved envelope number %1.").arg(envelope)
-                            : QStringLiteral("Saved the giving settings."));
+    showStatus(envelope > 0 ? tr("Saved envelope number %1.").arg(envelope) : tr("Saved the giving settings."));
 }
 
 void GivingPanel::showPerson(qint64 id)
@@ -264,7 +256,7 @@ void GivingPanel::showYear()
     for (const StatementLine& line : s.lines)
         addRow(lstGifts,
             { formats::dateText(line.date), line.goods.isEmpty() ? line.fund : line.goods,
-                line.goods.isEmpty() ? centsText(line.cents) : QString(), line.method, line.checkNumber },
+                line.goods.isEmpty() ? centsText(line.cents) : QString(), methodText(line.method), line.checkNumber },
             amount);
     for (const FundTotal& f : s.funds)
         addRow(lstFundTotals, { f.fund, centsText(f.cents) }, { 1 });
@@ -275,7 +267,7 @@ void GivingPanel::showYear()
             { 3, 4, 5 });
         lstPledges->topLevelItem(lstPledges->topLevelItemCount() - 1)->setData(0, Qt::UserRole, p.pledgeId);
     }
-    lblGivingTotal->setText(QStringLiteral("Given in %1: %2").arg(year).arg(centsText(s.total)));
+    lblGivingTotal->setText(tr("Given in %1: %2").arg(year).arg(centsText(s.total)));
 }
 
 } // namespace pw::giving

@@ -10,6 +10,7 @@
 #include "reports/Reports.h"
 #include "widgets/Formats.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSqlQuery>
 
@@ -18,6 +19,10 @@ namespace pw::giving {
 using namespace reports::detail;
 
 namespace {
+
+    struct GivingReports {
+        Q_DECLARE_TR_FUNCTIONS(GivingReports)
+    };
 
     QString nameOf(const QSqlQuery& q, int first)
     {
@@ -33,7 +38,7 @@ reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& lo
 {
     const std::optional<Batch> b = batch(db, batchId);
     if (!b)
-        throw Error(QStringLiteral("This batch was deleted at another workstation."));
+        throw Error(GivingReports::tr("This batch was deleted at another workstation."));
     struct Check {
         QString giver, number;
         qint64 cents;
@@ -54,7 +59,7 @@ reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& lo
             total += cents;
             byMethod[method] += cents;
             if (method == QLatin1String("Check"))
-                checks.push_back({ q.value(2).isNull() ? QStringLiteral("Loose offering") : nameOf(q, 2),
+                checks.push_back({ q.value(2).isNull() ? GivingReports::tr("Loose offering") : nameOf(q, 2),
                     q.value(1).toString(), cents });
         });
     db.forEach(QStringLiteral("SELECT f.Name, SUM(l.Amount_Cents) FROM Gift_Line AS l JOIN Gift AS g ON g.ID = "
@@ -65,47 +70,47 @@ reports::ReportPtr depositReport(Database& db, qint64 batchId, const QLocale& lo
         });
 
     const Batch shown = *b;
-    return reports::customReport(QStringLiteral("Deposit Report"), [=] {
+    return reports::customReport(GivingReports::tr("Deposit Report"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        QString heading = QStringLiteral("Batch of %1").arg(formats::dateText(shown.date));
+        QString heading = GivingReports::tr("Batch of %1").arg(formats::dateText(shown.date));
         if (!shown.description.isEmpty())
             heading += QStringLiteral(": ") + shown.description;
         flow.addRow(lineRow(heading, StyleId::Name));
         flow.addRow(lineRow(shown.closed
-                ? QStringLiteral("Closed by %1 on %2").arg(shown.closedBy, formats::dateText(shown.closedOn.date()))
-                : QStringLiteral("Open: not closed yet"),
+                ? GivingReports::tr("Closed by %1 on %2").arg(shown.closedBy, formats::dateText(shown.closedOn.date()))
+                : GivingReports::tr("Open: not closed yet"),
             StyleId::Caption));
         flow.addSpace(8);
-        const std::vector<Column> checkColumns { { QStringLiteral("Giver"), 300 }, { QStringLiteral("Check No."), 120 },
-            { QStringLiteral("Amount"), 120 } };
-        flow.addRow(headingRow(QStringLiteral("Checks")));
+        const std::vector<Column> checkColumns { { GivingReports::tr("Giver"), 300 },
+            { GivingReports::tr("Check No."), 120 }, { GivingReports::tr("Amount"), 120 } };
+        flow.addRow(headingRow(GivingReports::tr("Checks")));
         const Row header = tableHeader(checkColumns);
         flow.addRow(header);
         flow.setPageHeader({ header });
         for (const Check& c : checks)
             flow.addRow(cellsRow(checkColumns, { c.giver, c.number, money(c.cents) }, 2));
         if (checks.empty())
-            flow.addRow(lineRow(QStringLiteral("No checks in this batch.")));
+            flow.addRow(lineRow(GivingReports::tr("No checks in this batch.")));
         flow.setPageHeader({});
         flow.addSpace(10);
         const std::vector<Column> totalColumns { { QStringLiteral(""), 420 }, { QStringLiteral(""), 120 } };
-        std::vector<Row> methods { headingRow(QStringLiteral("By method")) };
+        std::vector<Row> methods { headingRow(GivingReports::tr("By method")) };
         for (auto it = byMethod.cbegin(); it != byMethod.cend(); ++it)
-            methods.push_back(cellsRow(totalColumns, { it.key(), money(it.value()) }, 1));
+            methods.push_back(cellsRow(totalColumns, { methodText(it.key()), money(it.value()) }, 1));
         flow.addBlock(methods);
         flow.addSpace(10);
-        std::vector<Row> funds { headingRow(QStringLiteral("By fund")) };
+        std::vector<Row> funds { headingRow(GivingReports::tr("By fund")) };
         for (const auto& [fund, cents] : byFund)
             funds.push_back(cellsRow(totalColumns, { fund, money(cents) }, 1));
         flow.addBlock(funds);
         flow.addSpace(10);
-        flow.addBlock({ cellsRow(totalColumns, { QStringLiteral("Total of %1 gift(s)").arg(count), money(total) }, 1,
+        flow.addBlock({ cellsRow(totalColumns, { GivingReports::tr("Total of %1 gift(s)").arg(count), money(total) }, 1,
                             StyleId::BodyBold),
             cellsRow(totalColumns,
-                { QStringLiteral("Control total of %1 gift(s)").arg(shown.controlCount), money(shown.controlCents) },
+                { GivingReports::tr("Control total of %1 gift(s)").arg(shown.controlCount), money(shown.controlCents) },
                 1),
-            cellsRow(totalColumns, { QStringLiteral("Variance"), money(shown.controlCents - total) }, 1,
+            cellsRow(totalColumns, { GivingReports::tr("Variance"), money(shown.controlCents - total) }, 1,
                 StyleId::BodyBold) });
         return flow.finish();
     });
@@ -146,21 +151,21 @@ reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale
         }
     }
     if (std::any_of(others.begin(), others.end(), [](qint64 c) { return c != 0; }))
-        columns.push_back({ QStringLiteral("Other funds"), others });
+        columns.push_back({ GivingReports::tr("Other funds"), others });
     for (const auto& column : columns)
         for (int m = 0; m < 12; ++m)
             all[std::size_t(m)] += column.second[std::size_t(m)];
 
-    return reports::customReport(QStringLiteral("Giving by Fund and Month"), [=] {
+    return reports::customReport(GivingReports::tr("Giving by Fund and Month"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(lineRow(QStringLiteral("Gifts of %1, returned gifts netted").arg(year), StyleId::Name));
+        flow.addRow(lineRow(GivingReports::tr("Gifts of %1, returned gifts netted").arg(year), StyleId::Name));
         flow.addSpace(6);
         QStringList captions;
         for (const auto& column : columns)
             captions.append(column.first);
-        captions.append(QStringLiteral("Total"));
-        const std::vector<Column> table = spreadColumns({ QStringLiteral("Month"), 70 }, captions);
+        captions.append(GivingReports::tr("Total"));
+        const std::vector<Column> table = spreadColumns({ GivingReports::tr("Month"), 70 }, captions);
         flow.addRow(tableHeader(table));
         std::vector<qint64> sums(columns.size() + 1);
         for (int m = 0; m < 12; ++m) {
@@ -173,7 +178,7 @@ reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale
             sums.back() += all[std::size_t(m)];
             flow.addRow(cellsRow(table, cells, 1));
         }
-        QStringList total { QStringLiteral("Year") };
+        QStringList total { GivingReports::tr("Year") };
         for (qint64 s : sums)
             total.append(money(s));
         flow.addRow(cellsRow(table, total, 1, StyleId::BodyBold));
@@ -183,7 +188,7 @@ reports::ReportPtr fundMonthReport(Database& db, int year, const QLocale& locale
         QStringList months;
         for (int m = 0; m < 12; ++m)
             months.append(locale.standaloneMonthName(m + 1, QLocale::ShortFormat));
-        flow.addRow(headingRow(QStringLiteral("Total per month")));
+        flow.addRow(headingRow(GivingReports::tr("Total per month")));
         flow.addRow(barChartRow(months, all, 180));
         return flow.finish();
     });
@@ -210,16 +215,16 @@ reports::ReportPtr pledgeReport(Database& db, const Period& period, const QLocal
                     + formats::dateText(sql::toDate(q.value(5))),
                 q.value(6).toLongLong(), q.value(7).toLongLong() });
         });
-    return reports::customReport(QStringLiteral("Pledges and Giving"), [=] {
+    return reports::customReport(GivingReports::tr("Pledges and Giving"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(lineRow(QStringLiteral("Pledges running from %1 to %2, given up to %2")
+        flow.addRow(lineRow(GivingReports::tr("Pledges running from %1 to %2, given up to %2")
                                 .arg(formats::dateText(period.from), formats::dateText(period.to)),
             StyleId::Name));
         flow.addSpace(6);
-        const std::vector<Column> columns { { QStringLiteral("Giver"), 140 }, { QStringLiteral("Fund"), 90 },
-            { QStringLiteral("Pledge period"), 130 }, { QStringLiteral("Pledged"), 60 },
-            { QStringLiteral("Given"), 60 }, { QStringLiteral("Left"), 60 } };
+        const std::vector<Column> columns { { GivingReports::tr("Giver"), 140 }, { GivingReports::tr("Fund"), 90 },
+            { GivingReports::tr("Pledge period"), 130 }, { GivingReports::tr("Pledged"), 60 },
+            { GivingReports::tr("Given"), 60 }, { GivingReports::tr("Left"), 60 } };
         const Row header = tableHeader(columns);
         flow.addRow(header);
         flow.setPageHeader({ header });
@@ -233,9 +238,9 @@ reports::ReportPtr pledgeReport(Database& db, const Period& period, const QLocal
             left += rest;
         }
         if (lines.empty())
-            flow.addRow(lineRow(QStringLiteral("No pledges run in this period.")));
+            flow.addRow(lineRow(GivingReports::tr("No pledges run in this period.")));
         flow.addRow(cellsRow(columns,
-            { QStringLiteral("%1 pledge(s)").arg(lines.size()), QString(), QString(), money(pledged), money(given),
+            { GivingReports::tr("%1 pledge(s)").arg(lines.size()), QString(), QString(), money(pledged), money(given),
                 money(left) },
             3, StyleId::BodyBold));
         return flow.finish();
@@ -261,15 +266,15 @@ reports::ReportPtr giversReport(Database& db, const Period& period, const QLocal
             lines.push_back({ nameOf(q, 0), q.value(3).isNull() ? QString() : q.value(3).toString(), q.value(4).toInt(),
                 q.value(5).toLongLong() });
         });
-    return reports::customReport(QStringLiteral("Givers and Totals"), [=] {
+    return reports::customReport(GivingReports::tr("Givers and Totals"), [=] {
         const auto money = [&](qint64 cents) { return centsText(cents, locale); };
         Flow flow;
-        flow.addRow(lineRow(QStringLiteral("Gifts from %1 to %2, returned gifts netted")
+        flow.addRow(lineRow(GivingReports::tr("Gifts from %1 to %2, returned gifts netted")
                                 .arg(formats::dateText(period.from), formats::dateText(period.to)),
             StyleId::Name));
         flow.addSpace(6);
-        const std::vector<Column> columns { { QStringLiteral("Giver"), 270 }, { QStringLiteral("Envelope"), 80 },
-            { QStringLiteral("Gifts"), 70 }, { QStringLiteral("Total"), 120 } };
+        const std::vector<Column> columns { { GivingReports::tr("Giver"), 270 }, { GivingReports::tr("Envelope"), 80 },
+            { GivingReports::tr("Gifts"), 70 }, { GivingReports::tr("Total"), 120 } };
         const Row header = tableHeader(columns);
         flow.addRow(header);
         flow.setPageHeader({ header });
@@ -278,9 +283,9 @@ reports::ReportPtr giversReport(Database& db, const Period& period, const QLocal
             flow.addRow(cellsRow(columns, { l.giver, l.envelope, QString::number(l.gifts), money(l.cents) }, 2));
             total += l.cents;
         }
-        flow.addRow(
-            cellsRow(columns, { QStringLiteral("%1 giver(s)").arg(lines.size()), QString(), QString(), money(total) },
-                2, StyleId::BodyBold));
+        flow.addRow(cellsRow(columns,
+            { GivingReports::tr("%1 giver(s)").arg(lines.size()), QString(), QString(), money(total) }, 2,
+            StyleId::BodyBold));
         return flow.finish();
     });
 }

@@ -8,7 +8,16 @@
 #include "giving/frmGivingReports.h"
 #include "giving/frmImportGifts.h"
 
+#include <QCoreApplication>
+
 namespace pw::giving {
+
+namespace {
+    struct GivingScreens {
+        Q_DECLARE_TR_FUNCTIONS(GivingScreens)
+    };
+
+} // namespace
 
 void registerScreens(Workspace& workspace)
 {
@@ -16,8 +25,9 @@ void registerScreens(Workspace& workspace)
     // (the screen is view only without it).
     workspace.registerScreen(
         { QStringLiteral("frmGiftEntry"), { perm::GivingView }, refusal::View, [] { return new frmGiftEntry; } });
-    workspace.registerScreen({ QStringLiteral("frmFunds"), { perm::Admin },
-        adminRefusal(QStringLiteral("change the funds")), [] { return new frmFunds; }, Workspace::Placement::Centred });
+    workspace.registerScreen(
+        { QStringLiteral("frmFunds"), { perm::Admin }, adminRefusal(GivingScreens::tr("change the funds")),
+            [] { return new frmFunds; }, Workspace::Placement::Centred });
     workspace.registerScreen({ QStringLiteral("frmContributionStatements"), { perm::GivingView }, refusal::ViewReport,
         [] { return new frmContributionStatements; }, Workspace::Placement::Centred });
     workspace.registerScreen({ QStringLiteral("frmImportGifts"), { perm::GivingEntry }, refusal::View,

@@ -7,6 +7,7 @@
 #include "reports/Reports.h"
 #include "widgets/Formats.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QSaveFile>
@@ -18,7 +19,9 @@ using namespace reports::detail;
 
 namespace {
 
-    const QString kTitle = QStringLiteral("Contribution Statement");
+    struct StatementReport {
+        Q_DECLARE_TR_FUNCTIONS(StatementReport)
+    };
 
     // A line of a small table of totals: the label and the amount right
     // aligned beneath the statement's amount column.
@@ -30,7 +33,7 @@ namespace {
 
     QString periodText(const Period& period)
     {
-        return QStringLiteral("Gifts received from %1 to %2")
+        return StatementReport::tr("Gifts received from %1 to %2")
             .arg(formats::dateText(period.from), formats::dateText(period.to));
     }
 
@@ -47,7 +50,7 @@ namespace {
         head.push_back(spaceRow(18));
         head.push_back(lineRow(s.names, StyleId::Name));
         if (s.address.isEmpty())
-            head.push_back(lineRow(QStringLiteral("(no address on file)"), StyleId::Caption));
+            head.push_back(lineRow(StatementReport::tr("(no address on file)"), StyleId::Caption));
         for (const QString& line : s.address)
             head.push_back(lineRow(line));
         head.push_back(spaceRow(12));
@@ -55,42 +58,45 @@ namespace {
         flow.addBlock(head);
         flow.addSpace(8);
 
-        const std::vector<Column> columns = { { QStringLiteral("Date"), 80 }, { QStringLiteral("Fund"), 200 },
-            { QStringLiteral("Method"), 80 }, { QStringLiteral("Check No."), 80 }, { QStringLiteral("Amount"), 100 } };
-        flow.addRow(headingRow(QStringLiteral("Gifts")));
+        const std::vector<Column> columns = { { StatementReport::tr("Date"), 80 }, { StatementReport::tr("Fund"), 200 },
+            { StatementReport::tr("Method"), 80 }, { StatementReport::tr("Check No."), 80 },
+            { StatementReport::tr("Amount"), 100 } };
+        flow.addRow(headingRow(StatementReport::tr("Gifts")));
         const Row header = tableHeader(columns);
         flow.addRow(header);
         flow.setPageHeader({ header });
         for (const StatementLine& l : s.lines) {
             const bool goods = !l.goods.isEmpty();
-            QString what = goods ? QStringLiteral("Goods: ") + l.goods : l.fund;
+            QString what = goods ? StatementReport::tr("Goods: ") + l.goods : l.fund;
             if (l.reversal)
-                what += QStringLiteral(" (returned)");
+                what += StatementReport::tr(" (returned)");
             flow.addRow(tableRow(columns,
-                { formats::dateText(l.date), what, l.method, l.checkNumber, goods ? QString() : money(l.cents) }));
+                { formats::dateText(l.date), what, methodText(l.method), l.checkNumber,
+                    goods ? QString() : money(l.cents) }));
         }
         if (s.lines.empty())
-            flow.addRow(lineRow(QStringLiteral("No gifts in this period.")));
+            flow.addRow(lineRow(StatementReport::tr("No gifts in this period.")));
         flow.setPageHeader({});
 
         flow.addSpace(10);
-        std::vector<Row> totals { headingRow(QStringLiteral("Totals")) };
+        std::vector<Row> totals { headingRow(StatementReport::tr("Totals")) };
         for (const FundTotal& f : s.funds)
             totals.push_back(
-                totalRow(f.deductible ? f.fund : f.fund + QStringLiteral(" (not deductible)"), money(f.cents)));
-        totals.push_back(totalRow(QStringLiteral("Total contributions"), money(s.total), StyleId::BodyBold));
+                totalRow(f.deductible ? f.fund : f.fund + StatementReport::tr(" (not deductible)"), money(f.cents)));
+        totals.push_back(totalRow(StatementReport::tr("Total contributions"), money(s.total), StyleId::BodyBold));
         if (s.returned > 0)
             totals.push_back(
-                totalRow(QStringLiteral("Value of goods or services received in return"), money(s.returned)));
-        totals.push_back(totalRow(QStringLiteral("Deductible contributions"), money(s.deductible), StyleId::BodyBold));
+                totalRow(StatementReport::tr("Value of goods or services received in return"), money(s.returned)));
+        totals.push_back(
+            totalRow(StatementReport::tr("Deductible contributions"), money(s.deductible), StyleId::BodyBold));
         flow.addBlock(totals);
 
         if (!s.pledges.empty()) {
             flow.addSpace(10);
-            const std::vector<Column> pledgeColumns = { { QStringLiteral("Fund"), 160 },
-                { QStringLiteral("Pledge period"), 150 }, { QStringLiteral("Pledged"), 90 },
-                { QStringLiteral("Given"), 70 }, { QStringLiteral("Left"), 70 } };
-            std::vector<Row> rows { headingRow(QStringLiteral("Pledges")), tableHeader(pledgeColumns) };
+            const std::vector<Column> pledgeColumns = { { StatementReport::tr("Fund"), 160 },
+                { StatementReport::tr("Pledge period"), 150 }, { StatementReport::tr("Pledged"), 90 },
+                { StatementReport::tr("Given"), 70 }, { StatementReport::tr("Left"), 70 } };
+            std::vector<Row> rows { headingRow(StatementReport::tr("Pledges")), tableHeader(pledgeColumns) };
             for (const PledgeProgress& p : s.pledges)
                 rows.push_back(tableRow(pledgeColumns,
                     { p.fund, formats::dateText(p.start) + QStringLiteral(" - ") + formats::dateText(p.end),
@@ -147,7 +153,8 @@ reports::ReportPtr statementReport(const Statement& statement, const ChurchHeadi
     data.churchName = church.name;
     data.printedOn = church.printedOn;
     auto s = std::make_shared<Statement>(statement);
-    data.custom = reports::functionLayout(kTitle, [s, church, locale] { return layOut(*s, church, locale); });
+    data.custom = reports::functionLayout(
+        StatementReport::tr("Contribution Statement"), [s, church, locale] { return layOut(*s, church, locale); });
     return std::make_shared<reports::Report>(std::move(data));
 }
 
@@ -219,7 +226,7 @@ StatementRunResult writeStatements(const StatementSource& source, const ChurchHe
         QSaveFile file(run.csvFile);
         const QByteArray bytes = (csv.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw Error(QStringLiteral("The CSV file \"%1\" could not be written: %2")
+            throw Error(StatementReport::tr("The CSV file \"%1\" could not be written: %2")
                             .arg(QDir::toNativeSeparators(run.csvFile), file.errorString()));
         result.files.append(run.csvFile);
     }

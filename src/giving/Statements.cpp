@@ -1,5 +1,6 @@
 #include "giving/Statements.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 #include <map>
@@ -8,9 +9,18 @@ namespace pw::giving {
 
 const QStringList& methods()
 {
-    static const QStringList names = { QStringLiteral("Cash"), QStringLiteral("Check"), QStringLiteral("Card"),
-        QStringLiteral("Online"), QStringLiteral("Other") };
+    // Stored as they are here; methodText() shows them in the user's language.
+    static const QStringList names = { QString::fromLatin1(QT_TRANSLATE_NOOP("GiftMethods", "Cash")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("GiftMethods", "Check")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("GiftMethods", "Card")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("GiftMethods", "Online")),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("GiftMethods", "Other")) };
     return names;
+}
+
+QString methodText(const QString& method)
+{
+    return QCoreApplication::translate("GiftMethods", method.toUtf8().constData());
 }
 
 qint64 Gift::cents() const
@@ -87,6 +97,10 @@ Period lastCalendarYear(const QDate& today)
 
 namespace {
 
+    struct Statements {
+        Q_DECLARE_TR_FUNCTIONS(Statements)
+    };
+
     QString joined(const QStringList& parts)
     {
         QStringList kept;
@@ -108,8 +122,8 @@ QString unitNames(const std::vector<Giver>& givers)
     const Giver& b = givers.at(1);
     if (a.last.trimmed().compare(b.last.trimmed(), Qt::CaseInsensitive) == 0 && !a.first.trimmed().isEmpty()
         && !b.first.trimmed().isEmpty())
-        return joined({ a.first, QStringLiteral("and"), b.first, a.last });
-    return joined({ a.first, a.last }) + QStringLiteral(" and ") + joined({ b.first, b.last });
+        return joined({ a.first, Statements::tr("and", "between two first names"), b.first, a.last });
+    return Statements::tr("%1 and %2").arg(joined({ a.first, a.last }), joined({ b.first, b.last }));
 }
 
 QStringList addressLines(const Giver& g)
@@ -157,7 +171,7 @@ Statement buildStatement(const Unit& unit, const std::vector<Giver>& givers, con
         }
         return g.date;
     };
-    const auto fundOf = [&](qint64 id) { return funds.value(id, Fund { id, QStringLiteral("Fund %1").arg(id) }); };
+    const auto fundOf = [&](qint64 id) { return funds.value(id, Fund { id, Statements::tr("Fund %1").arg(id) }); };
 
     std::map<qint64, qint64> deductibleByGroup; // a gift and its reversals, deductible lines
     std::map<qint64, qint64> returnedByGroup;

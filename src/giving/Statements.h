@@ -15,6 +15,8 @@ namespace pw::giving {
 
 // The payment methods a gift may have, in the order the lists show them.
 const QStringList& methods();
+// A method as the lists and reports show it, in the user's language.
+QString methodText(const QString& method);
 
 // How a person's giving is put on statements: with the household (a head and
 // the spouse the head's family links name share one statement) or alone.

@@ -29,31 +29,27 @@
 
 namespace pw::giving {
 
-namespace {
-    const QString kCaption = QStringLiteral("Contribution Statements");
-} // namespace
-
 frmContributionStatements::frmContributionStatements(QWidget* parent)
     : QWidget(parent)
     , dtFrom(named(new DateBox, "dtFrom"))
     , dtTo(named(new DateBox, "dtTo"))
-    , optEverybody(named(new QRadioButton(QStringLiteral("&Everybody who gave")), "optEverybody"))
-    , optOnePerson(named(new QRadioButton(QStringLiteral("One &person")), "optOnePerson"))
+    , optEverybody(named(new QRadioButton(tr("&Everybody who gave")), "optEverybody"))
+    , optOnePerson(named(new QRadioButton(tr("One &person")), "optOnePerson"))
     , cmbPerson(named(new QComboBox, "cmbPerson"))
     , optFound(named(new QRadioButton, "optFound"))
-    , chkCsv(named(new QCheckBox(QStringLiteral("Also write the totals per fund as a CSV file")), "chkCsv"))
-    , btnPreview(named(new QPushButton(QStringLiteral("Pre&view")), "btnPreview"))
-    , btnPrint(named(new QPushButton(QStringLiteral("P&rint")), "btnPrint"))
-    , btnOnePdf(named(new QPushButton(QStringLiteral("&One PDF...")), "btnOnePdf"))
-    , btnPdfPerGiver(named(new QPushButton(QStringLiteral("PDF per &Giver...")), "btnPdfPerGiver"))
-    , btnExit(named(new QPushButton(QStringLiteral("E&xit")), "btnExit"))
+    , chkCsv(named(new QCheckBox(tr("Also write the totals per fund as a CSV file")), "chkCsv"))
+    , btnPreview(named(new QPushButton(tr("Pre&view")), "btnPreview"))
+    , btnPrint(named(new QPushButton(tr("P&rint")), "btnPrint"))
+    , btnOnePdf(named(new QPushButton(tr("&One PDF...")), "btnOnePdf"))
+    , btnPdfPerGiver(named(new QPushButton(tr("PDF per &Giver...")), "btnPdfPerGiver"))
+    , btnExit(named(new QPushButton(tr("E&xit")), "btnExit"))
 {
     setObjectName(QStringLiteral("frmContributionStatements"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Contribution Statements"));
 
     auto* period = new QFormLayout;
-    period->addRow(QStringLiteral("&From"), dtFrom);
-    period->addRow(QStringLiteral("&To"), dtTo);
+    period->addRow(tr("&From"), dtFrom);
+    period->addRow(tr("&To"), dtTo);
     for (QDateEdit* box : { dtFrom, dtTo }) {
         box->setCalendarPopup(true);
         box->setDisplayFormat(formats::dateFormat());
@@ -62,7 +58,7 @@ frmContributionStatements::frmContributionStatements(QWidget* parent)
     dtFrom->setDate(last.from);
     dtTo->setDate(last.to);
 
-    auto* who = new QGroupBox(QStringLiteral("Statements for"));
+    auto* who = new QGroupBox(tr("Statements for"));
     auto* whoLayout = new QVBoxLayout(who);
     whoLayout->addWidget(optEverybody);
     auto* person = new QHBoxLayout;
@@ -112,8 +108,8 @@ frmContributionStatements::frmContributionStatements(QWidget* parent)
 void frmContributionStatements::showPeople(const QList<qint64>& ids)
 {
     m_found = ids;
-    optFound->setText(ids.size() == 1 ? QStringLiteral("The person &found")
-                                      : QStringLiteral("The %1 people &found").arg(QLocale().toString(ids.size())));
+    optFound->setText(
+        ids.size() == 1 ? tr("The person &found") : tr("The %1 people &found").arg(QLocale().toString(ids.size())));
     optFound->show();
     optFound->setChecked(true);
 }
@@ -124,9 +120,9 @@ bool frmContributionStatements::readChoice(std::unique_ptr<StatementSource>& sou
 {
     const Period period { dtFrom->date(), dtTo->date() };
     if (period.from > period.to) {
-        messages().show(QStringLiteral("The period starts (%1) after it ends (%2).")
+        messages().show(tr("The period starts (%1) after it ends (%2).")
                             .arg(formats::dateText(period.from), formats::dateText(period.to)),
-            kCaption, Icon::Warning);
+            tr("Contribution Statements"), Icon::Warning);
         dtFrom->setFocus();
         return false;
     }
@@ -134,7 +130,7 @@ bool frmContributionStatements::readChoice(std::unique_ptr<StatementSource>& sou
     if (optOnePerson->isChecked()) {
         const qint64 id = selectedId(cmbPerson);
         if (id <= 0) {
-            messages().show(QStringLiteral("Choose the person."), kCaption);
+            messages().show(tr("Choose the person."), tr("Contribution Statements"));
             cmbPerson->setFocus();
             return false;
         }
@@ -148,13 +144,13 @@ bool frmContributionStatements::readChoice(std::unique_ptr<StatementSource>& sou
     }
     if (source->count() == 0) {
         messages().show(optOnePerson->isChecked()
-                ? QStringLiteral("%1 gave nothing from %2 to %3.")
+                ? tr("%1 gave nothing from %2 to %3.")
                       .arg(cmbPerson->currentText(), formats::dateText(period.from), formats::dateText(period.to))
-                : optFound->isChecked() ? QStringLiteral("None of the people found gave anything from %1 to %2.")
+                : optFound->isChecked() ? tr("None of the people found gave anything from %1 to %2.")
                                               .arg(formats::dateText(period.from), formats::dateText(period.to))
-                                        : QStringLiteral("Nobody gave anything from %1 to %2.")
+                                        : tr("Nobody gave anything from %1 to %2.")
                                               .arg(formats::dateText(period.from), formats::dateText(period.to)),
-            kCaption);
+            tr("Contribution Statements"));
         return false;
     }
     return true;
@@ -179,8 +175,8 @@ void frmContributionStatements::btnPrint_clicked()
     for (int i = 0; i < source->count(); ++i)
         batch.ids.append(i);
     batch.sheetFor = [&](qint64 i) { return statementReport(source->statement(int(i)), church, QLocale()); };
-    batch.title = kCaption;
-    batch.sheets = QStringLiteral("contribution statements");
+    batch.title = tr("Contribution Statements");
+    batch.sheets = tr("contribution statements");
     batch.pdfName = QStringLiteral("Contribution Statements.pdf");
     const reports::BatchResult result = reports::printSheets(batch, this, reports::progressDialog(this));
     const QString status = reports::batchStatus(batch, result);
@@ -197,11 +193,10 @@ void frmContributionStatements::writePdfs(bool oneFile)
     run.locale = QLocale();
     FileRequest request;
     request.kind = oneFile ? FileRequest::Kind::Pdf : FileRequest::Kind::Folder;
-    request.caption = oneFile ? QStringLiteral("Save the Statements as One PDF")
-                              : QStringLiteral("Choose the Folder for the Statements");
+    request.caption = oneFile ? tr("Save the Statements as One PDF") : tr("Choose the Folder for the Statements");
     request.path = QDir(picturesFolder()).filePath(oneFile ? QStringLiteral("Contribution Statements.pdf") : QString());
     if (oneFile)
-        request.filters = { QStringLiteral("PDF Files (*.pdf)") };
+        request.filters = { tr("PDF Files (*.pdf)") };
     const QString chosen = chooseFile(this, request);
     if (chosen.isEmpty())
         return;
@@ -212,19 +207,19 @@ void frmContributionStatements::writePdfs(bool oneFile)
     const ChurchHeading church = churchHeading(db(), clock().today());
     const reports::BatchProgress progress = reports::progressDialog(this);
     const StatementRunResult result = writeStatements(*source, church, run, [&](int done, int total) {
-        return !progress || progress(QStringLiteral("Writing the contribution statements..."), done, total);
+        return !progress || progress(tr("Writing the contribution statements..."), done, total);
     });
     QString text = result.cancelled
-        ? QStringLiteral("Stopped after %1 of %2 statement(s).").arg(result.written).arg(source->count())
-        : QStringLiteral("Wrote %1 statement(s) to %2.").arg(result.written).arg(QDir::toNativeSeparators(chosen));
+        ? tr("Stopped after %1 of %2 statement(s).").arg(result.written).arg(source->count())
+        : tr("Wrote %1 statement(s) to %2.").arg(result.written).arg(QDir::toNativeSeparators(chosen));
     if (!run.csvFile.isEmpty() && !result.cancelled)
-        text += QStringLiteral("\n\nTotals per fund: %1").arg(QDir::toNativeSeparators(run.csvFile));
+        text += tr("\n\nTotals per fund: %1").arg(QDir::toNativeSeparators(run.csvFile));
     if (!result.withoutAddress.isEmpty())
-        text += QStringLiteral("\n\nWithout an address (written, but they cannot be mailed): %1")
+        text += tr("\n\nWithout an address (written, but they cannot be mailed): %1")
                     .arg(result.withoutAddress.join(QStringLiteral("; ")));
-    messages().show(text, kCaption);
-    showStatus(result.cancelled ? QStringLiteral("Stopped writing the contribution statements.")
-                                : QStringLiteral("Wrote %1 contribution statement(s).").arg(result.written));
+    messages().show(text, tr("Contribution Statements"));
+    showStatus(result.cancelled ? tr("Stopped writing the contribution statements.")
+                                : tr("Wrote %1 contribution statement(s).").arg(result.written));
 }
 
 } // namespace pw::giving

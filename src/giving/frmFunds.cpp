@@ -21,7 +21,6 @@ namespace pw::giving {
 
 namespace {
     enum Column { Name, Description, Active, Deductible, Order, ColumnCount };
-    const QString kCaption = QStringLiteral("Funds");
 
     QString cellText(const QTableWidget* grid, int row, int column)
     {
@@ -39,20 +38,20 @@ namespace {
 frmFunds::frmFunds(QWidget* parent)
     : QWidget(parent)
     , grdFunds(new QTableWidget(this))
-    , btnAddFund(new QPushButton(QStringLiteral("&Add Fund"), this))
-    , btnSave(new QPushButton(QStringLiteral("&Save"), this))
-    , btnExit(new QPushButton(QStringLiteral("E&xit"), this))
+    , btnAddFund(new QPushButton(tr("&Add Fund"), this))
+    , btnSave(new QPushButton(tr("&Save"), this))
+    , btnExit(new QPushButton(tr("E&xit"), this))
 {
     setObjectName(QStringLiteral("frmFunds"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Funds"));
     grdFunds->setObjectName(QStringLiteral("grdFunds"));
     btnAddFund->setObjectName(QStringLiteral("btnAddFund"));
     btnSave->setObjectName(QStringLiteral("btnSave"));
     btnExit->setObjectName(QStringLiteral("btnExit"));
 
     grdFunds->setColumnCount(ColumnCount);
-    grdFunds->setHorizontalHeaderLabels({ QStringLiteral("Name"), QStringLiteral("Description"),
-        QStringLiteral("Active"), QStringLiteral("Tax Deductible"), QStringLiteral("Order") });
+    grdFunds->setHorizontalHeaderLabels(
+        { tr("Name"), tr("Description"), tr("Active"), tr("Tax Deductible"), tr("Order") });
     grdFunds->verticalHeader()->hide();
     grdFunds->horizontalHeader()->setSectionResizeMode(Description, QHeaderView::Stretch);
     grdFunds->setColumnWidth(Name, 200);
@@ -69,9 +68,9 @@ frmFunds::frmFunds(QWidget* parent)
     layout->addLayout(buttons);
     setCancelButton(this, btnExit);
 
-    m_tracker = new EditTracker(this, kCaption);
+    m_tracker = new EditTracker(this, tr("Funds"));
     m_tracker->addState([this] { return state(); });
-    m_tracker->setRecordName([] { return QStringLiteral("the funds"); });
+    m_tracker->setRecordName([] { return tr("the funds"); });
     m_tracker->setSave([this] { return save(); });
     connect(grdFunds, &QTableWidget::itemChanged, this, [this] { m_tracker->stateChanged(); });
     connect(btnAddFund, &QPushButton::clicked, this, [this] {
@@ -138,7 +137,7 @@ void frmFunds::saveKeepingRecord()
 
 bool frmFunds::save()
 {
-    if (!requireAdmin(QStringLiteral("change the funds")))
+    if (!requireAdmin(tr("change the funds")))
         return false;
     // Every row is checked before anything is written.
     QSet<QString> names;
@@ -147,15 +146,15 @@ bool frmFunds::save()
         const QString key = sql::equalityKey(name);
         QString problem;
         if (name.isEmpty())
-            problem = QStringLiteral("Every fund needs a name.");
+            problem = tr("Every fund needs a name.");
         else if (name.size() > 50)
-            problem = QStringLiteral("A fund's name has at most 50 characters.");
+            problem = tr("A fund's name has at most 50 characters.");
         else if (names.contains(key))
-            problem = QStringLiteral("There are two funds named \"%1\".").arg(name);
+            problem = tr("There are two funds named \"%1\".").arg(name);
         else if (bool number = false; cellText(grdFunds, r, Order).toInt(&number), !number)
-            problem = QStringLiteral("A fund's order is a whole number.");
+            problem = tr("A fund's order is a whole number.");
         if (!problem.isEmpty()) {
-            messages().show(problem, QStringLiteral("Funds"), Icon::Warning);
+            messages().show(problem, tr("Funds"), Icon::Warning);
             grdFunds->setCurrentCell(r, name.isEmpty() || name.size() > 50 || names.contains(key) ? Name : Order);
             grdFunds->setFocus();
             return false;
@@ -182,7 +181,7 @@ bool frmFunds::save()
         tx.commit();
     }
     load();
-    showStatus(QStringLiteral("Saved the funds."));
+    showStatus(tr("Saved the funds."));
     if (Workspace* w = workspace())
         emit w->lookupsChanged();
     return true;

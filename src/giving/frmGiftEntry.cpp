@@ -18,6 +18,7 @@
 #include "widgets/PickList.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,7 +38,6 @@ namespace pw::giving {
 
 namespace {
 
-    const QString kCaption = QStringLiteral("Gift Entry");
     // The giver list's first entry: cash nobody put in an envelope.
     constexpr qint64 kLooseOffering = -1;
 
@@ -47,7 +47,7 @@ namespace {
         if (!b.description.trimmed().isEmpty())
             text += QStringLiteral(" ") + b.description.trimmed();
         if (b.closed)
-            text += QStringLiteral(" (closed)");
+            text += QCoreApplication::translate("pw::giving::frmGiftEntry", " (closed)");
         return text;
     }
 } // namespace
@@ -55,54 +55,54 @@ namespace {
 frmGiftEntry::frmGiftEntry(QWidget* parent)
     : QWidget(parent)
     , cmbBatch(named(new QComboBox, "cmbBatch"))
-    , btnNewBatch(named(new QPushButton(QStringLiteral("&New Batch")), "btnNewBatch"))
+    , btnNewBatch(named(new QPushButton(tr("&New Batch")), "btnNewBatch"))
     , dtBatchDate(named(new DateBox, "dtBatchDate"))
     , txtBatchDescription(named(new QLineEdit, "txtBatchDescription"))
     , txtControlTotal(named(new QLineEdit, "txtControlTotal"))
     , txtControlCount(named(new QLineEdit, "txtControlCount"))
     , lblBatchState(named(new QLabel, "lblBatchState"))
-    , btnCloseBatch(named(new QPushButton(QStringLiteral("&Close Batch")), "btnCloseBatch"))
+    , btnCloseBatch(named(new QPushButton(tr("&Close Batch")), "btnCloseBatch"))
     , txtReopenReason(named(new QLineEdit, "txtReopenReason"))
-    , btnReopenBatch(named(new QPushButton(QStringLiteral("&Reopen Batch")), "btnReopenBatch"))
-    , grpGift(named(new QGroupBox(QStringLiteral("Gift")), "grpGift"))
+    , btnReopenBatch(named(new QPushButton(tr("&Reopen Batch")), "btnReopenBatch"))
+    , grpGift(named(new QGroupBox(tr("Gift")), "grpGift"))
     , txtEnvelope(named(new QLineEdit, "txtEnvelope"))
     , cmbGiver(named(new QComboBox, "cmbGiver"))
     , lblGiver(named(new QLabel, "lblGiver"))
     , txtAmount(named(new QLineEdit, "txtAmount"))
     , cmbFund(named(new QComboBox, "cmbFund"))
-    , btnSplit(named(new QPushButton(QStringLiteral("S&plit")), "btnSplit"))
+    , btnSplit(named(new QPushButton(tr("S&plit")), "btnSplit"))
     , lstSplit(named(new QListWidget, "lstSplit"))
     , cmbMethod(named(new QComboBox, "cmbMethod"))
     , txtCheckNumber(named(new QLineEdit, "txtCheckNumber"))
     , txtNote(named(new QLineEdit, "txtNote"))
     , txtGoods(named(new QLineEdit, "txtGoods"))
     , txtReturned(named(new QLineEdit, "txtReturned"))
-    , btnEnterGift(named(new QPushButton(QStringLiteral("&Enter Gift")), "btnEnterGift"))
+    , btnEnterGift(named(new QPushButton(tr("&Enter Gift")), "btnEnterGift"))
     , grdGifts(named(new QTableWidget, "grdGifts"))
-    , btnEditGift(named(new QPushButton(QStringLiteral("E&dit Gift")), "btnEditGift"))
-    , btnRemoveGift(named(new QPushButton(QStringLiteral("Re&move Gift")), "btnRemoveGift"))
-    , btnReturnGift(named(new QPushButton(QStringLiteral("Re&turn Gift...")), "btnReturnGift"))
-    , btnDepositReport(named(new QPushButton(QStringLiteral("Deposit Rep&ort")), "btnDepositReport"))
+    , btnEditGift(named(new QPushButton(tr("E&dit Gift")), "btnEditGift"))
+    , btnRemoveGift(named(new QPushButton(tr("Re&move Gift")), "btnRemoveGift"))
+    , btnReturnGift(named(new QPushButton(tr("Re&turn Gift...")), "btnReturnGift"))
+    , btnDepositReport(named(new QPushButton(tr("Deposit Rep&ort")), "btnDepositReport"))
     , lblTotals(named(new QLabel, "lblTotals"))
     , lblVariance(named(new QLabel, "lblVariance"))
-    , btnSave(named(new QPushButton(QStringLiteral("&Save")), "btnSave"))
-    , btnExit(named(new QPushButton(QStringLiteral("E&xit")), "btnExit"))
+    , btnSave(named(new QPushButton(tr("&Save")), "btnSave"))
+    , btnExit(named(new QPushButton(tr("E&xit")), "btnExit"))
 {
     setObjectName(QStringLiteral("frmGiftEntry"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Gift Entry"));
 
-    auto* batchBox = new QGroupBox(QStringLiteral("Batch"));
+    auto* batchBox = new QGroupBox(tr("Batch"));
     auto* batchGrid = new QGridLayout(batchBox);
-    batchGrid->addWidget(new QLabel(QStringLiteral("Batch")), 0, 0);
+    batchGrid->addWidget(new QLabel(tr("Batch")), 0, 0);
     batchGrid->addWidget(cmbBatch, 0, 1, 1, 3);
     batchGrid->addWidget(btnNewBatch, 0, 4);
-    batchGrid->addWidget(new QLabel(QStringLiteral("Date")), 1, 0);
+    batchGrid->addWidget(new QLabel(tr("Date")), 1, 0);
     batchGrid->addWidget(dtBatchDate, 1, 1);
-    batchGrid->addWidget(new QLabel(QStringLiteral("Description")), 1, 2);
+    batchGrid->addWidget(new QLabel(tr("Description")), 1, 2);
     batchGrid->addWidget(txtBatchDescription, 1, 3, 1, 2);
-    batchGrid->addWidget(new QLabel(QStringLiteral("Control Total")), 2, 0);
+    batchGrid->addWidget(new QLabel(tr("Control Total")), 2, 0);
     batchGrid->addWidget(txtControlTotal, 2, 1);
-    batchGrid->addWidget(new QLabel(QStringLiteral("Control Count")), 2, 2);
+    batchGrid->addWidget(new QLabel(tr("Control Count")), 2, 2);
     batchGrid->addWidget(txtControlCount, 2, 3);
     batchGrid->addWidget(lblBatchState, 3, 0, 1, 2);
     batchGrid->addWidget(btnCloseBatch, 3, 2);
@@ -113,30 +113,30 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
     dtBatchDate->setDisplayFormat(formats::dateFormat());
     txtBatchDescription->setMaxLength(100);
     txtControlCount->setValidator(new QIntValidator(0, 1000000, txtControlCount));
-    txtReopenReason->setPlaceholderText(QStringLiteral("Reason for reopening"));
+    txtReopenReason->setPlaceholderText(tr("Reason for reopening"));
     txtReopenReason->setMaxLength(200);
 
     auto* giftGrid = new QGridLayout(grpGift);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Envelope")), 0, 0);
+    giftGrid->addWidget(new QLabel(tr("Envelope")), 0, 0);
     giftGrid->addWidget(txtEnvelope, 0, 1);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Giver")), 0, 2);
+    giftGrid->addWidget(new QLabel(tr("Giver")), 0, 2);
     giftGrid->addWidget(cmbGiver, 0, 3, 1, 3);
     giftGrid->addWidget(lblGiver, 1, 3, 1, 3);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Amount")), 2, 0);
+    giftGrid->addWidget(new QLabel(tr("Amount")), 2, 0);
     giftGrid->addWidget(txtAmount, 2, 1);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Fund")), 2, 2);
+    giftGrid->addWidget(new QLabel(tr("Fund")), 2, 2);
     giftGrid->addWidget(cmbFund, 2, 3);
     giftGrid->addWidget(btnSplit, 2, 4);
     giftGrid->addWidget(lstSplit, 3, 3, 1, 2);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Method")), 4, 0);
+    giftGrid->addWidget(new QLabel(tr("Method")), 4, 0);
     giftGrid->addWidget(cmbMethod, 4, 1);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Check No.")), 4, 2);
+    giftGrid->addWidget(new QLabel(tr("Check No.")), 4, 2);
     giftGrid->addWidget(txtCheckNumber, 4, 3);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Received in Return")), 4, 4);
+    giftGrid->addWidget(new QLabel(tr("Received in Return")), 4, 4);
     giftGrid->addWidget(txtReturned, 4, 5);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Goods")), 5, 0);
+    giftGrid->addWidget(new QLabel(tr("Goods")), 5, 0);
     giftGrid->addWidget(txtGoods, 5, 1, 1, 3);
-    giftGrid->addWidget(new QLabel(QStringLiteral("Note")), 6, 0);
+    giftGrid->addWidget(new QLabel(tr("Note")), 6, 0);
     giftGrid->addWidget(txtNote, 6, 1, 1, 3);
     giftGrid->addWidget(btnEnterGift, 6, 4, 1, 2);
     giftGrid->setColumnStretch(3, 1);
@@ -146,19 +146,20 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
     txtCheckNumber->setMaxLength(20);
     txtNote->setMaxLength(200);
     txtGoods->setMaxLength(200);
-    txtGoods->setPlaceholderText(QStringLiteral("A gift of goods: what was given (no amount)"));
+    txtGoods->setPlaceholderText(tr("A gift of goods: what was given (no amount)"));
     txtReturned->setMaximumWidth(110);
-    txtReturned->setToolTip(QStringLiteral("What the giver received for the gift (a dinner ticket): the statement "
-                                           "counts only the part above it as deductible."));
+    txtReturned->setToolTip(tr("What the giver received for the gift (a dinner ticket): the statement "
+                               "counts only the part above it as deductible."));
     lstSplit->setMaximumHeight(70);
     lstSplit->setFocusPolicy(Qt::NoFocus);
-    cmbMethod->addItems(methods());
+    for (const QString& method : methods())
+        cmbMethod->addItem(methodText(method), method);
     limitPopupRows(cmbGiver);
     attachTypeAhead({ cmbGiver, cmbFund, cmbMethod, cmbBatch });
 
     grdGifts->setColumnCount(6);
-    grdGifts->setHorizontalHeaderLabels({ QStringLiteral("Giver"), QStringLiteral("Amount"), QStringLiteral("Fund"),
-        QStringLiteral("Method"), QStringLiteral("Check No."), QStringLiteral("Note") });
+    grdGifts->setHorizontalHeaderLabels(
+        { tr("Giver"), tr("Amount"), tr("Fund"), tr("Method"), tr("Check No."), tr("Note") });
     grdGifts->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdGifts->setSelectionMode(QAbstractItemView::SingleSelection);
     grdGifts->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -211,7 +212,7 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
-    m_tracker = new EditTracker(this, kCaption);
+    m_tracker = new EditTracker(this, tr("Gift Entry"));
     m_tracker->watch(dtBatchDate);
     m_tracker->watch(txtBatchDescription);
     m_tracker->watch(txtControlTotal);
@@ -230,14 +231,13 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
         }
         return state.join(QLatin1Char('\n')) + QStringLiteral("\nremoved %1").arg(m_removed.size());
     });
-    m_tracker->setRecordName(
-        [this] { return QStringLiteral("the batch of %1").arg(formats::dateText(dtBatchDate->date())); });
+    m_tracker->setRecordName([this] { return tr("the batch of %1").arg(formats::dateText(dtBatchDate->date())); });
     m_tracker->setSave([this] { return save(); });
 
     {
         BusyCursor busy;
         fillPeopleList(cmbGiver, NameForm::WithoutTitle, People::Everyone, Choice::Clear,
-            { PickItem { QStringLiteral("Loose offering"), kLooseOffering } });
+            { PickItem { tr("Loose offering"), kLooseOffering } });
         m_funds = funds(db());
         for (const Fund& f : m_funds)
             addItemWithId(cmbFund, f.name, f.id);
@@ -248,7 +248,7 @@ frmGiftEntry::frmGiftEntry(QWidget* parent)
             m_giverTexts.clear();
             guarded([this] {
                 fillPeopleList(cmbGiver, NameForm::WithoutTitle, People::Everyone, Choice::Keep,
-                    { PickItem { QStringLiteral("Loose offering"), kLooseOffering } });
+                    { PickItem { tr("Loose offering"), kLooseOffering } });
             });
         });
         // A fund added or made inactive: the list follows, keeping its choice.
@@ -367,9 +367,9 @@ void frmGiftEntry::showBatchState()
     const bool closed = m_batch.closed;
     if (closed)
         lblBatchState->setText(
-            QStringLiteral("Closed by %1 on %2").arg(m_batch.closedBy, formats::dateText(m_batch.closedOn.date())));
+            tr("Closed by %1 on %2").arg(m_batch.closedBy, formats::dateText(m_batch.closedOn.date())));
     else
-        lblBatchState->setText(m_batch.id > 0 ? QStringLiteral("Open") : QStringLiteral("New batch, not saved yet"));
+        lblBatchState->setText(m_batch.id > 0 ? tr("Open") : tr("New batch, not saved yet"));
     for (QWidget* w : std::initializer_list<QWidget*> { dtBatchDate, txtBatchDescription, txtControlTotal,
              txtControlCount, grpGift, btnEditGift, btnRemoveGift, btnCloseBatch, btnSave })
         w->setEnabled(!closed);
@@ -428,8 +428,7 @@ bool frmGiftEntry::envelopeEntered()
         return true;
     const qint64 giver = personByEnvelope(db(), typed.toLongLong());
     if (giver <= 0) {
-        messages().show(QStringLiteral("No active person has envelope number %1.").arg(typed),
-            QStringLiteral("Gift Entry"), Icon::Warning);
+        messages().show(tr("No active person has envelope number %1.").arg(typed), tr("Gift Entry"), Icon::Warning);
         txtEnvelope->setFocus();
         txtEnvelope->selectAll();
         return false;
@@ -460,18 +459,17 @@ frmGiftEntry::LineRead frmGiftEntry::readLine(GiftLine& line, bool required)
         return LineRead::Empty;
     const std::optional<qint64> cents = parseCents(typed);
     if (!cents || *cents <= 0) {
-        messages().show(typed.isEmpty() ? QStringLiteral("Type the amount of the gift.")
-                                        : QStringLiteral("\"%1\" is not an amount of money more than zero.").arg(typed),
-            QStringLiteral("Gift Entry"), Icon::Warning);
+        messages().show(typed.isEmpty() ? tr("Type the amount of the gift.")
+                                        : tr("\"%1\" is not an amount of money more than zero.").arg(typed),
+            tr("Gift Entry"), Icon::Warning);
         txtAmount->setFocus();
         txtAmount->selectAll();
         return LineRead::Refused;
     }
     if (selectedId(cmbFund) <= 0) {
-        messages().show(m_funds.empty()
-                ? QStringLiteral("There are no funds yet. An Admin adds them under Giving > Funds.")
-                : QStringLiteral("Choose the fund of the gift."),
-            QStringLiteral("Gift Entry"), Icon::Warning);
+        messages().show(m_funds.empty() ? tr("There are no funds yet. An Admin adds them under Giving > Funds.")
+                                        : tr("Choose the fund of the gift."),
+            tr("Gift Entry"), Icon::Warning);
         cmbFund->setFocus();
         return LineRead::Refused;
     }
@@ -502,8 +500,8 @@ void frmGiftEntry::btnEnterGift_clicked()
         return;
     const qint64 giver = selectedId(cmbGiver);
     if (giver == 0) {
-        messages().show(QStringLiteral("Type the envelope number or choose the giver (or \"Loose offering\")."),
-            QStringLiteral("Gift Entry"), Icon::Warning);
+        messages().show(tr("Type the envelope number or choose the giver (or \"Loose offering\")."), tr("Gift Entry"),
+            Icon::Warning);
         txtEnvelope->setFocus();
         return;
     }
@@ -513,8 +511,8 @@ void frmGiftEntry::btnEnterGift_clicked()
     if (!gift.goods.isEmpty()) {
         // A gift of goods is listed by what was given; a tax office values it, not the church.
         if (!m_split.empty() || !txtAmount->text().trimmed().isEmpty()) {
-            messages().show(QStringLiteral("A gift of goods has no amount. Clear the amount, or the goods."),
-                QStringLiteral("Gift Entry"), Icon::Warning);
+            messages().show(
+                tr("A gift of goods has no amount. Clear the amount, or the goods."), tr("Gift Entry"), Icon::Warning);
             txtAmount->setFocus();
             return;
         }
@@ -531,17 +529,17 @@ void frmGiftEntry::btnEnterGift_clicked()
     if (!returned.isEmpty()) {
         const std::optional<qint64> cents = parseCents(returned);
         if (!cents || *cents < 0 || *cents > gift.cents()) {
-            messages().show(QStringLiteral("What the giver received in return (\"%1\") must be an amount no more than "
-                                           "the gift.")
+            messages().show(tr("What the giver received in return (\"%1\") must be an amount no more than "
+                               "the gift.")
                                 .arg(returned),
-                QStringLiteral("Gift Entry"), Icon::Warning);
+                tr("Gift Entry"), Icon::Warning);
             txtReturned->setFocus();
             txtReturned->selectAll();
             return;
         }
         gift.returnedCents = *cents;
     }
-    gift.method = cmbMethod->currentText();
+    gift.method = cmbMethod->currentData().toString();
     gift.checkNumber = txtCheckNumber->text().trimmed();
     gift.note = txtNote->text().trimmed();
     if (m_editing >= 0 && m_editing < int(m_rows.size())) {
@@ -573,7 +571,7 @@ void frmGiftEntry::clearEntry()
     txtNote->clear();
     txtGoods->clear();
     txtReturned->clear();
-    btnEnterGift->setText(QStringLiteral("&Enter Gift"));
+    btnEnterGift->setText(tr("&Enter Gift"));
     // The fund and method stay as they were: the next gift is most often alike.
     if (cmbFund->currentIndex() < 0 && cmbFund->count() > 0)
         cmbFund->setCurrentIndex(0);
@@ -592,14 +590,14 @@ void frmGiftEntry::btnEditGift_clicked()
 {
     const int row = grdGifts->currentRow();
     if (row < 0 || row >= int(m_rows.size()) || m_batch.closed) {
-        messages().show(QStringLiteral("Choose the gift to edit."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the gift to edit."), tr("Invalid Selection"));
         return;
     }
     const EntryGift& g = m_rows[std::size_t(row)].gift;
     if (g.reversesId > 0) {
-        messages().show(QStringLiteral("This gift takes back a returned one and cannot be edited. Remove it to undo "
-                                       "the return."),
-            QStringLiteral("Gift Entry"));
+        messages().show(tr("This gift takes back a returned one and cannot be edited. Remove it to undo "
+                           "the return."),
+            tr("Gift Entry"));
         return;
     }
     clearEntry();
@@ -619,12 +617,12 @@ void frmGiftEntry::btnEditGift_clicked()
         txtAmount->setText(plainCents(g.lines.back().cents));
         selectById(cmbFund, g.lines.back().fundId);
     }
-    cmbMethod->setCurrentIndex(cmbMethod->findText(g.method));
+    cmbMethod->setCurrentIndex(cmbMethod->findData(g.method));
     txtCheckNumber->setText(g.checkNumber);
     txtNote->setText(g.note);
     txtGoods->setText(g.goods);
     txtReturned->setText(g.returnedCents > 0 ? plainCents(g.returnedCents) : QString());
-    btnEnterGift->setText(QStringLiteral("&Replace Gift"));
+    btnEnterGift->setText(tr("&Replace Gift"));
     txtAmount->setFocus();
 }
 
@@ -632,7 +630,7 @@ void frmGiftEntry::btnRemoveGift_clicked()
 {
     const int row = grdGifts->currentRow();
     if (row < 0 || row >= int(m_rows.size()) || m_batch.closed) {
-        messages().show(QStringLiteral("Choose the gift to remove."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the gift to remove."), tr("Invalid Selection"));
         return;
     }
     if (m_rows[std::size_t(row)].loaded.id > 0)
@@ -652,28 +650,28 @@ void frmGiftEntry::btnReturnGift_clicked()
         return;
     const int row = grdGifts->currentRow();
     if (row < 0 || row >= int(m_rows.size())) {
-        messages().show(QStringLiteral("Choose the gift to return."), QStringLiteral("Invalid Selection"));
+        messages().show(tr("Choose the gift to return."), tr("Invalid Selection"));
         return;
     }
     if (!m_batch.closed) {
-        messages().show(QStringLiteral("Only a gift of a closed batch is returned this way. In an open batch, edit or "
-                                       "remove the gift."),
-            QStringLiteral("Gift Entry"));
+        messages().show(tr("Only a gift of a closed batch is returned this way. In an open batch, edit or "
+                           "remove the gift."),
+            tr("Gift Entry"));
         return;
     }
     const EntryGift& g = m_rows[std::size_t(row)].gift;
-    const QString from = g.giverId > 0 ? giverText(db(), g.giverId) : QStringLiteral("the loose offering");
-    const QString question = QStringLiteral("Record the gift of %1 from %2 as returned (a returned check or a "
-                                            "refund)? A gift taking it back goes into the newest open batch.")
+    const QString from = g.giverId > 0 ? giverText(db(), g.giverId) : tr("the loose offering");
+    const QString question = tr("Record the gift of %1 from %2 as returned (a returned check or a "
+                                "refund)? A gift taking it back goes into the newest open batch.")
                                  .arg(centsText(g.cents()), from);
-    if (messages().ask(question, QStringLiteral("Return Gift")) != Answer::Yes)
+    if (messages().ask(question, tr("Return Gift")) != Answer::Yes)
         return;
     {
         BusyCursor busy;
         const qint64 into = returnGift(db(), g.id, clock().today(), ctx().user.username, clock().now());
         fillBatches(m_batch.id);
         const std::optional<Batch> target = batch(db(), into);
-        showStatus(QStringLiteral("Recorded the return of the gift of %1 in the batch of %2.")
+        showStatus(tr("Recorded the return of the gift of %1 in the batch of %2.")
                        .arg(centsText(g.cents()), target ? formats::dateText(target->date) : QString()));
     }
 }
@@ -681,8 +679,7 @@ void frmGiftEntry::btnReturnGift_clicked()
 void frmGiftEntry::btnDepositReport_clicked()
 {
     if (m_batch.id == 0 || m_tracker->isDirty()) {
-        messages().show(QStringLiteral("Save the batch first: the deposit report shows the batch as stored."),
-            QStringLiteral("Gift Entry"));
+        messages().show(tr("Save the batch first: the deposit report shows the batch as stored."), tr("Gift Entry"));
         return;
     }
     reports::ReportPtr report;
@@ -701,7 +698,7 @@ void frmGiftEntry::showGifts()
     QHash<qint64, QString>& names = m_giverTexts;
     for (int i = 0; i < int(m_rows.size()); ++i) {
         const EntryGift& g = m_rows[std::size_t(i)].gift;
-        QString giver = QStringLiteral("Loose offering");
+        QString giver = tr("Loose offering");
         if (g.giverId > 0) {
             if (!names.contains(g.giverId))
                 names.insert(g.giverId, giverText(db(), g.giverId));
@@ -712,13 +709,13 @@ void frmGiftEntry::showGifts()
             fundNames.append(g.lines.size() > 1 ? QStringLiteral("%1 %2").arg(fundName(l.fundId), centsText(l.cents))
                                                 : fundName(l.fundId));
         if (!g.goods.isEmpty())
-            fundNames = QStringList { QStringLiteral("Goods: ") + g.goods };
+            fundNames = QStringList { tr("Goods: ") + g.goods };
         QString note = g.note;
         if (g.returnedCents > 0)
-            note = QStringLiteral("%1 received in return").arg(centsText(g.returnedCents))
+            note = tr("%1 received in return").arg(centsText(g.returnedCents))
                 + (note.isEmpty() ? QString() : QStringLiteral("; ") + note);
         const QStringList cells { giver, g.goods.isEmpty() ? centsText(g.cents()) : QString(),
-            fundNames.join(QStringLiteral("; ")), g.method, g.checkNumber, note };
+            fundNames.join(QStringLiteral("; ")), methodText(g.method), g.checkNumber, note };
         // A reversal is not edited; it shows in grey.
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells.at(c));
@@ -739,14 +736,14 @@ void frmGiftEntry::showTotals()
         total += r.gift.cents();
     const int count = int(m_rows.size());
     const Batch b = batchOnScreen();
-    lblTotals->setText(QStringLiteral("%1 in %2 gift(s); control %3 in %4")
+    lblTotals->setText(tr("%1 in %2 gift(s); control %3 in %4")
                            .arg(centsText(total))
                            .arg(count)
                            .arg(centsText(b.controlCents))
                            .arg(b.controlCount));
     const qint64 varianceCents = b.controlCents - total;
     const int varianceCount = b.controlCount - count;
-    lblVariance->setText(QStringLiteral("Variance %1, %2 gift(s)").arg(centsText(varianceCents)).arg(varianceCount));
+    lblVariance->setText(tr("Variance %1, %2 gift(s)").arg(centsText(varianceCents)).arg(varianceCount));
     lblVariance->setStyleSheet(
         varianceCents != 0 || varianceCount != 0 ? QStringLiteral("color: #c00000;") : QString());
 }
@@ -761,13 +758,12 @@ bool frmGiftEntry::save()
     if (!requireSavePermission(*m_tracker, perm::GivingEntry))
         return false;
     if (m_batch.closed) {
-        messages().show(QStringLiteral("This batch is closed. An Admin may reopen it."), QStringLiteral("Gift Entry"),
-            Icon::Warning);
+        messages().show(tr("This batch is closed. An Admin may reopen it."), tr("Gift Entry"), Icon::Warning);
         return false;
     }
     if (!txtControlTotal->text().trimmed().isEmpty() && !parseCents(txtControlTotal->text())) {
-        messages().show(QStringLiteral("\"%1\" is not an amount of money.").arg(txtControlTotal->text().trimmed()),
-            QStringLiteral("Gift Entry"), Icon::Warning);
+        messages().show(tr("\"%1\" is not an amount of money.").arg(txtControlTotal->text().trimmed()),
+            tr("Gift Entry"), Icon::Warning);
         txtControlTotal->setFocus();
         return false;
     }
@@ -784,23 +780,22 @@ bool frmGiftEntry::save()
     const bool saved = saveAskingOnConflict([&](threeway::OnConflict how) {
         outcome = saveBatch(db(), changes, how, ctx().user.username, clock().now());
         if (outcome.conflicts > 0)
-            return conflictQuestion(QStringLiteral("batch"),
-                { QStringLiteral("%1 gift(s) changed or removed at another workstation").arg(outcome.conflicts) });
+            return conflictQuestion(
+                tr("batch"), { tr("%1 gift(s) changed or removed at another workstation").arg(outcome.conflicts) });
         return QString();
     });
     if (!saved)
         return false;
     if (!outcome.closedBy.isEmpty()) {
-        messages().show(
-            QStringLiteral("%1 closed this batch at another workstation. Nothing was saved.").arg(outcome.closedBy),
-            QStringLiteral("Gift Entry"), Icon::Warning);
+        messages().show(tr("%1 closed this batch at another workstation. Nothing was saved.").arg(outcome.closedBy),
+            tr("Gift Entry"), Icon::Warning);
         return false;
     }
     const std::optional<Batch> stored = batch(db(), outcome.batchId);
     fillBatches(outcome.batchId);
     if (stored)
         loadBatch(*stored);
-    showStatus(QStringLiteral("Saved the batch of %1.").arg(formats::dateText(m_batch.date)));
+    showStatus(tr("Saved the batch of %1.").arg(formats::dateText(m_batch.date)));
     return true;
 }
 
@@ -814,19 +809,19 @@ void frmGiftEntry::btnCloseBatch_clicked()
     for (const Row& r : m_rows)
         total += r.gift.cents();
     if (total != m_batch.controlCents || int(m_rows.size()) != m_batch.controlCount) {
-        const QString question = QStringLiteral("The batch's gifts come to %1 in %2 gift(s), but its control total is "
-                                                "%3 in %4 gift(s). Close it anyway?")
+        const QString question = tr("The batch's gifts come to %1 in %2 gift(s), but its control total is "
+                                    "%3 in %4 gift(s). Close it anyway?")
                                      .arg(centsText(total))
                                      .arg(m_rows.size())
                                      .arg(centsText(m_batch.controlCents))
                                      .arg(m_batch.controlCount);
-        if (messages().ask(question, QStringLiteral("Close Batch")) != Answer::Yes)
+        if (messages().ask(question, tr("Close Batch")) != Answer::Yes)
             return;
     }
     if (!closeBatch(db(), m_batch.id, ctx().user.username, clock().now()))
-        messages().show(QStringLiteral("This batch was closed already."), QStringLiteral("Gift Entry"));
+        messages().show(tr("This batch was closed already."), tr("Gift Entry"));
     else
-        showStatus(QStringLiteral("Closed the batch of %1.").arg(formats::dateText(m_batch.date)));
+        showStatus(tr("Closed the batch of %1.").arg(formats::dateText(m_batch.date)));
     fillBatches(m_batch.id);
     if (const std::optional<Batch> stored = batch(db(), m_batch.id))
         loadBatch(*stored);
@@ -834,18 +829,18 @@ void frmGiftEntry::btnCloseBatch_clicked()
 
 void frmGiftEntry::btnReopenBatch_clicked()
 {
-    if (!requireAdmin(QStringLiteral("reopen a closed batch")))
+    if (!requireAdmin(tr("reopen a closed batch")))
         return;
     const QString reason = txtReopenReason->text().trimmed();
     if (reason.isEmpty()) {
-        messages().show(QStringLiteral("Type why the batch is reopened."), QStringLiteral("Gift Entry"));
+        messages().show(tr("Type why the batch is reopened."), tr("Gift Entry"));
         txtReopenReason->setFocus();
         return;
     }
     if (!reopenBatch(db(), m_batch.id, reason, ctx().user.username, clock().now()))
-        messages().show(QStringLiteral("This batch is open already."), QStringLiteral("Gift Entry"));
+        messages().show(tr("This batch is open already."), tr("Gift Entry"));
     else
-        showStatus(QStringLiteral("Reopened the batch of %1.").arg(formats::dateText(m_batch.date)));
+        showStatus(tr("Reopened the batch of %1.").arg(formats::dateText(m_batch.date)));
     txtReopenReason->clear();
     fillBatches(m_batch.id);
     if (const std::optional<Batch> stored = batch(db(), m_batch.id))

@@ -36,16 +36,16 @@ frmGivingReports::frmGivingReports(QWidget* parent)
     , spnYear(named(new QSpinBox, "spnYear"))
     , dtFrom(named(new DateBox, "dtFrom"))
     , dtTo(named(new DateBox, "dtTo"))
-    , btnPreview(named(new QPushButton(QStringLiteral("Pre&view")), "btnPreview"))
-    , btnPrint(named(new QPushButton(QStringLiteral("P&rint")), "btnPrint"))
-    , btnExit(named(new QPushButton(QStringLiteral("E&xit")), "btnExit"))
+    , btnPreview(named(new QPushButton(tr("Pre&view")), "btnPreview"))
+    , btnPrint(named(new QPushButton(tr("P&rint")), "btnPrint"))
+    , btnExit(named(new QPushButton(tr("E&xit")), "btnExit"))
 {
     setObjectName(QStringLiteral("frmGivingReports"));
-    setWindowTitle(QStringLiteral("Giving Reports"));
-    cmbReport->addItem(QStringLiteral("Deposit Report"), Deposit);
-    cmbReport->addItem(QStringLiteral("Giving by Fund and Month"), FundMonth);
-    cmbReport->addItem(QStringLiteral("Pledges and Giving"), Pledges);
-    cmbReport->addItem(QStringLiteral("Givers and Totals"), Givers);
+    setWindowTitle(tr("Giving Reports"));
+    cmbReport->addItem(tr("Deposit Report"), Deposit);
+    cmbReport->addItem(tr("Giving by Fund and Month"), FundMonth);
+    cmbReport->addItem(tr("Pledges and Giving"), Pledges);
+    cmbReport->addItem(tr("Givers and Totals"), Givers);
     const QDate today = clock().today();
     spnYear->setRange(1900, 2999);
     spnYear->setValue(today.year());
@@ -60,17 +60,17 @@ frmGivingReports::frmGivingReports(QWidget* parent)
         for (const Batch& b : listedBatches(db(), today, 400))
             addItemWithId(cmbBatch,
                 formats::dateText(b.date) + (b.description.isEmpty() ? QString() : QStringLiteral(" ") + b.description)
-                    + (b.closed ? QString() : QStringLiteral(" (open)")),
+                    + (b.closed ? QString() : tr(" (open)")),
                 b.id);
     }
     attachTypeAhead({ cmbReport, cmbBatch });
 
     auto* grid = new QGridLayout;
-    auto* batchLabel = new QLabel(QStringLiteral("Batch"));
-    auto* yearLabel = new QLabel(QStringLiteral("Year"));
-    auto* fromLabel = new QLabel(QStringLiteral("From"));
-    auto* toLabel = new QLabel(QStringLiteral("To"));
-    grid->addWidget(new QLabel(QStringLiteral("Report")), 0, 0);
+    auto* batchLabel = new QLabel(tr("Batch"));
+    auto* yearLabel = new QLabel(tr("Year"));
+    auto* fromLabel = new QLabel(tr("From"));
+    auto* toLabel = new QLabel(tr("To"));
+    grid->addWidget(new QLabel(tr("Report")), 0, 0);
     grid->addWidget(cmbReport, 0, 1, 1, 3);
     grid->addWidget(batchLabel, 1, 0);
     grid->addWidget(cmbBatch, 1, 1, 1, 3);
@@ -111,14 +111,14 @@ void frmGivingReports::run(bool print)
     const int report = cmbReport->currentData().toInt();
     const Period period { dtFrom->date(), dtTo->date() };
     if ((report == Pledges || report == Givers) && period.from > period.to) {
-        messages().show(QStringLiteral("The period starts (%1) after it ends (%2).")
+        messages().show(tr("The period starts (%1) after it ends (%2).")
                             .arg(formats::dateText(period.from), formats::dateText(period.to)),
             windowTitle(), Icon::Warning);
         dtFrom->setFocus();
         return;
     }
     if (report == Deposit && selectedId(cmbBatch) <= 0) {
-        messages().show(QStringLiteral("Choose the batch."), windowTitle());
+        messages().show(tr("Choose the batch."), windowTitle());
         cmbBatch->setFocus();
         return;
     }

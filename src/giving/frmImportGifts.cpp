@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,34 +25,29 @@
 
 namespace pw::giving {
 
-namespace {
-    const QString kCaption = QStringLiteral("Import Gifts");
-}
-
 frmImportGifts::frmImportGifts(QWidget* parent)
     : QWidget(parent)
     , txtFile(named(new QLineEdit, "txtFile"))
-    , btnChoose(named(new QPushButton(QStringLiteral("&Choose File...")), "btnChoose"))
+    , btnChoose(named(new QPushButton(tr("&Choose File...")), "btnChoose"))
     , tblMapping(named(new QTableWidget(0, 3), "tblMapping"))
-    , chkCreateFunds(named(new QCheckBox(QStringLiteral("Create the &funds the church lacks")), "chkCreateFunds"))
+    , chkCreateFunds(named(new QCheckBox(tr("Create the &funds the church lacks")), "chkCreateFunds"))
     , txtPreview(named(new QPlainTextEdit, "txtPreview"))
-    , btnImport(named(new QPushButton(QStringLiteral("&Import")), "btnImport"))
-    , btnExit(named(new QPushButton(QStringLiteral("E&xit")), "btnExit"))
+    , btnImport(named(new QPushButton(tr("&Import")), "btnImport"))
+    , btnExit(named(new QPushButton(tr("E&xit")), "btnExit"))
 {
     setObjectName(QStringLiteral("frmImportGifts"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Import Gifts"));
     txtFile->setReadOnly(true);
     showAsReadOnly(txtFile);
     txtPreview->setReadOnly(true);
     txtPreview->setMinimumSize(560, 240);
-    txtPreview->setPlaceholderText(QStringLiteral("Choose the CSV file an online-giving service exported: what the "
-                                                  "import would do shows here before anything is written."));
+    txtPreview->setPlaceholderText(tr("Choose the CSV file an online-giving service exported: what the "
+                                      "import would do shows here before anything is written."));
     auto* file = new QHBoxLayout;
-    file->addWidget(new QLabel(QStringLiteral("File")));
+    file->addWidget(new QLabel(tr("File")));
     file->addWidget(txtFile, 1);
     file->addWidget(btnChoose);
-    tblMapping->setHorizontalHeaderLabels(
-        { QStringLiteral("Column"), QStringLiteral("First Value"), QStringLiteral("Gift Field") });
+    tblMapping->setHorizontalHeaderLabels({ tr("Column"), tr("First Value"), tr("Gift Field") });
     tblMapping->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblMapping->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblMapping->setMinimumHeight(140);
@@ -78,9 +74,9 @@ void frmImportGifts::btnChoose_clicked()
 {
     FileRequest request;
     request.kind = FileRequest::Kind::Open;
-    request.caption = QStringLiteral("Choose the Gifts to Import");
+    request.caption = tr("Choose the Gifts to Import");
     request.path = txtFile->text().isEmpty() ? QDir::homePath() : txtFile->text();
-    request.filters = { QStringLiteral("CSV Files (*.csv *.txt)"), QStringLiteral("All Files (*)") };
+    request.filters = { tr("CSV Files (*.csv *.txt)"), tr("All Files (*)") };
     const QString chosen = chooseFile(this, request);
     if (chosen.isEmpty())
         return;
@@ -97,20 +93,20 @@ void frmImportGifts::btnChoose_clicked()
 
 namespace {
     // The fields a column may fill, as the grid offers them.
-    const std::vector<std::pair<QString, QString>>& giftFields()
+    const std::vector<std::pair<const char*, const char*>>& giftFields()
     {
-        static const std::vector<std::pair<QString, QString>> fields = {
-            { QStringLiteral("date"), QStringLiteral("Date") },
-            { QStringLiteral("amount"), QStringLiteral("Amount") },
-            { QStringLiteral("fund"), QStringLiteral("Fund") },
-            { QStringLiteral("name"), QStringLiteral("Name") },
-            { QStringLiteral("firstName"), QStringLiteral("First Name") },
-            { QStringLiteral("lastName"), QStringLiteral("Last Name") },
-            { QStringLiteral("email"), QStringLiteral("E-mail") },
-            { QStringLiteral("envelope"), QStringLiteral("Envelope") },
-            { QStringLiteral("address"), QStringLiteral("Address") },
-            { QStringLiteral("method"), QStringLiteral("Method") },
-            { QStringLiteral("reference"), QStringLiteral("Reference") },
+        static const std::vector<std::pair<const char*, const char*>> fields = {
+            { "date", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Date") },
+            { "amount", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Amount") },
+            { "fund", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Fund") },
+            { "name", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Name") },
+            { "firstName", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "First Name") },
+            { "lastName", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Last Name") },
+            { "email", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "E-mail") },
+            { "envelope", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Envelope") },
+            { "address", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Address") },
+            { "method", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Method") },
+            { "reference", QT_TRANSLATE_NOOP("pw::giving::frmImportGifts", "Reference") },
         };
         return fields;
     }
@@ -130,9 +126,10 @@ void frmImportGifts::fillMapping()
         tblMapping->setItem(i, 1, new QTableWidgetItem(first.simplified()));
         auto* combo = new QComboBox(tblMapping);
         combo->setObjectName(QStringLiteral("cmbField%1").arg(i));
-        combo->addItem(QStringLiteral("(ignore)"), QString());
+        combo->addItem(tr("(ignore)"), QString());
         for (const auto& [key, caption] : giftFields())
-            combo->addItem(caption, key);
+            combo->addItem(
+                QCoreApplication::translate("pw::giving::frmImportGifts", caption), QString::fromLatin1(key));
         combo->setCurrentIndex(std::max(0, combo->findData(mapping.columns.value(name))));
         tblMapping->setCellWidget(i, 2, combo);
         connect(combo, qOverload<int>(&QComboBox::activated), this, [this] { guarded([this] { preview(); }); });
@@ -180,8 +177,7 @@ void frmImportGifts::btnImport_clicked()
     }
     txtPreview->setPlainText(giftImportReport(plan, &result, backupPath));
     btnImport->setEnabled(false);
-    showStatus(result.batchId > 0 ? QStringLiteral("Imported %1 gift(s).").arg(plan.toImport())
-                                  : QStringLiteral("Nothing was imported."));
+    showStatus(result.batchId > 0 ? tr("Imported %1 gift(s).").arg(plan.toImport()) : tr("Nothing was imported."));
     if (Workspace* w = workspace())
         emit w->lookupsChanged();
 }
