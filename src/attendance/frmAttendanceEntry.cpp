@@ -284,7 +284,7 @@ void frmAttendanceEntry::btnAdd_clicked()
 void frmAttendanceEntry::btnAddVisitor_clicked()
 {
     if (!HasPermission(perm::MemberEntry)) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+        showRefusal(refusal::Save);
         return;
     }
     if (txtVisitorFirst->text().trimmed().isEmpty() || txtVisitorLast->text().trimmed().isEmpty()) {

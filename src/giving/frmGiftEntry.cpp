@@ -493,7 +493,7 @@ void frmGiftEntry::btnEnterGift_clicked()
     if (m_batch.closed)
         return;
     if (!HasPermission(perm::GivingEntry)) {
-        messages().show(refusal::Save, refusal::Title, Icon::Warning);
+        showRefusal(refusal::Save);
         return;
     }
     if (txtEnvelope->isModified() && !envelopeEntered())
