@@ -31,10 +31,11 @@ def placeholders(text):
 
 
 def access_keys(text):
-    # "&&" is a literal ampersand and "&amp;"-like entities belong to rich text.
+    # "&&" is a literal ampersand, "&amp;"-like entities belong to rich text
+    # and an "&" before a blank is a word ("Henry & Helen").
     text = text.replace("&&", "")
     text = re.sub(r"&(#\d+|[a-zA-Z]+);", "", text)
-    return text.count("&")
+    return len(re.findall(r"&(?=\S)", text))
 
 
 def problems_of(source, translation):

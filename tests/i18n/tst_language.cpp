@@ -1,13 +1,17 @@
 #include "Screens.h"
 
+#include "app/HelpWindow.h"
 #include "app/LanguageMenu.h"
+#include "app/frmLogin.h"
 #include "i18n/Language.h"
 #include "widgets/Context.h"
 #include "widgets/Formats.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace pw;
@@ -25,6 +29,10 @@ private slots:
     void localeFollowsTheLanguage_data();
     void localeFollowsTheLanguage();
     void menuKeepsTheChoice();
+    void screensSpeakTheLanguage_data();
+    void screensSpeakTheLanguage();
+    void guideStartsInTheLanguage_data();
+    void guideStartsInTheLanguage();
 };
 
 void TestLanguage::startingLanguage_data()
@@ -100,6 +108,73 @@ void TestLanguage::menuKeepsTheChoice()
     test::control<QAction>(menu, "Language_en")->trigger();
     QCOMPARE(i18n::storedChoice(*storedSettings()), QStringLiteral("en"));
     QCOMPARE(env.messages.count(), 1);
+}
+
+void TestLanguage::screensSpeakTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("login");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Spanish") << "es" << "&Archivo" << "Ve&ntana" << "Iniciar sesión" << "Cerrar";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR" << "&Arquivo" << "&Janela" << "Entrar" << "Fechar";
+}
+
+// The main window's menus (made in code) and the login window (made from a
+// form) in the language in use.
+void TestLanguage::screensSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, file);
+    QFETCH(QString, window);
+    QFETCH(QString, login);
+    QFETCH(QString, button);
+    QVERIFY(i18n::use(language, QLocale::c()));
+    test::MainWindowFixture fixture;
+    QCOMPARE(test::control<QAction>(&fixture.main, "FileMenu")->text(), file);
+    QCOMPARE(test::control<QAction>(&fixture.main, "WindowMenu")->text(), window);
+    fixture.main.lock();
+    fixture.main.showLogin();
+    auto* form = fixture.main.workspace()->find<frmLogin>();
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), login);
+    QCOMPARE(test::control<QPushButton>(form, "btnCancel")->text(), button);
+}
+
+void TestLanguage::guideStartsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("section");
+    QTest::newRow("Spanish contents") << "es" << "contents";
+    QTest::newRow("Spanish getting started") << "es" << "getting-started";
+    QTest::newRow("Portuguese contents") << "pt_BR" << "contents";
+    QTest::newRow("Portuguese getting started") << "pt_BR" << "getting-started";
+}
+
+// The translated pages of the guide open in their language, and each of
+// their links and pictures (one folder up, at the English pages) is there.
+void TestLanguage::guideStartsInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, section);
+    test::TestEnv env;
+    QVERIFY(i18n::use(language, QLocale::c()));
+    HelpWindow help;
+    help.showSection(section);
+    const QUrl page = help.browser()->source();
+    QCOMPARE(page.path(), QStringLiteral("/help/%1/%2.html").arg(language, section));
+    QCOMPARE(help.currentSection(), section);
+    QFile file(QStringLiteral(":") + page.path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    static const QRegularExpression reference(QStringLiteral("(href|src)=\"([^\"#]+)\""));
+    int references = 0;
+    for (auto it = reference.globalMatch(html); it.hasNext(); ++references) {
+        const QString target = page.resolved(QUrl(it.next().captured(2))).path();
+        QVERIFY2(QFile::exists(QStringLiteral(":") + target), qPrintable(target));
+    }
+    QVERIFY(references > 0);
 }
 
 QTEST_MAIN(TestLanguage)
