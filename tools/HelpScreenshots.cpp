@@ -23,6 +23,7 @@
 #include "directory/Directory.h"
 #include "directory/Screens.h"
 #include "giving/Screens.h"
+#include "i18n/Language.h"
 #include "members/Screens.h"
 #include "members/frmMemberEntry.h"
 #include "members/frmMergePeople.h"
@@ -576,8 +577,12 @@ int main(int argc, char** argv)
         QStringLiteral("reports"), QStringLiteral("Write sample reports here."), "DIR");
     const QCommandLineOption readmeOption(QStringLiteral("readme"),
         QStringLiteral("Write the README's pictures here: the member screen, the main window, a help page."), "DIR");
-    parser.addOptions({ configOption, screensOption, reportsOption, readmeOption });
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+        QStringLiteral("Take the pictures in this language (en, es, pt_BR); English by default."), "CODE");
+    parser.addOptions({ configOption, screensOption, reportsOption, readmeOption, languageOption });
     parser.process(app);
+    if (!i18n::use(parser.isSet(languageOption) ? parser.value(languageOption) : QStringLiteral("en")))
+        die(QStringLiteral("No catalogue of the language %1.").arg(parser.value(languageOption)));
     if (!parser.isSet(configOption)
         || (!parser.isSet(screensOption) && !parser.isSet(reportsOption) && !parser.isSet(readmeOption)))
         parser.showHelp(2);

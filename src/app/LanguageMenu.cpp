@@ -39,9 +39,8 @@ QMenu* makeLanguageMenu(QWidget* parent)
             i18n::storeChoice(*settings, code);
             if (code == i18n::current())
                 return;
-            messages().show(
-                Tr::tr("Pewlark will speak %1 from the next time it starts.").arg(name), QStringLiteral("Pewlark"),
-                Icon::Information);
+            messages().show(Tr::tr("Pewlark will speak %1 from the next time it starts.").arg(name),
+                QStringLiteral("Pewlark"), Icon::Information);
         });
     }
     return menu;

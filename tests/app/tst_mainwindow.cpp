@@ -1,11 +1,11 @@
 #include "Screens.h"
 
-#include "widgets/Guard.h"
 #include "app/Permissions.h"
 #include "app/Startup.h"
 #include "app/frmAbout.h"
 #include "members/Screens.h"
 #include "reports/Screens.h"
+#include "widgets/Guard.h"
 
 #include <QAction>
 #include <QLabel>
@@ -179,6 +179,10 @@ void TestMainWindow::menuTreeInOrder()
         "  StartPage=Start Page",
         "  ChangeMyPassword=Change My Password",
         "  ResetWindowSizes=Reset Window Sizes",
+        "  LanguageMenu=Language",
+        "    Language_en=English",
+        "    Language_es=Español",
+        "    Language_pt_BR=Português (Brasil)",
         "Help=Help",
         "  About=About",
         "  PewlarkHelp=Pewlark Help",

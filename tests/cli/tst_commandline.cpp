@@ -52,6 +52,8 @@ private slots:
     void parse();
     void withoutDisplay_data();
     void withoutDisplay();
+    void speaksTheDesktopsLanguage_data();
+    void speaksTheDesktopsLanguage();
     void restoreCommand_data();
     void restoreCommand();
     void backupOnlyReadsItsSource_data();
@@ -185,7 +187,8 @@ void TestCommandLine::withoutDisplay_data()
         << "pewlark: --people needs a whole number from 100 to 1000000, not \"99\".\n";
     QTest::newRow("demo database") << QStringList { "--demo-database", "%DIR%/demo.sqlite", "--people", "100" } << 0
                                    << "Created demo database"
-                                   << "";    QTest::newRow("statements without a folder") << QStringList { "--statements", "--from", "2026-01-01" } << 2 << ""
+                                   << "";
+    QTest::newRow("statements without a folder") << QStringList { "--statements", "--from", "2026-01-01" } << 2 << ""
                                                  << "pewlark: --statements needs --pdf DIR";
     QTest::newRow("statements from no date")
         << QStringList { "--statements", "--from", "2026-02-30", "--pdf", "%DIR%" } << 2 << ""
@@ -193,11 +196,10 @@ void TestCommandLine::withoutDisplay_data()
     QTest::newRow("statements of a period backwards")
         << QStringList { "--statements", "--from", "2026-12-31", "--to", "2026-01-01", "--pdf", "%DIR%" } << 2 << ""
         << "pewlark: The period starts (12/31/2026) after it ends (1/1/2026).\n";
-    QTest::newRow("statements of a year nobody gave")
-        << QStringList { "--config", "%CONFIG%", "--statements", "--from", "2026-01-01", "--to", "2026-12-31", "--pdf",
-               "%DIR%/statements", "--csv", "%DIR%/totals.csv" }
-        << 0 << "0 statements for 1/1/2026 to 12/31/2026 written to"
-        << "";
+    QTest::newRow("statements of a year nobody gave") << QStringList { "--config", "%CONFIG%", "--statements", "--from",
+        "2026-01-01", "--to", "2026-12-31", "--pdf", "%DIR%/statements", "--csv", "%DIR%/totals.csv" }
+                                                      << 0 << "0 statements for 1/1/2026 to 12/31/2026 written to"
+                                                      << "";
 }
 
 void TestCommandLine::withoutDisplay()
@@ -224,19 +226,68 @@ void TestCommandLine::withoutDisplay()
     program.start(QStringLiteral(PEWLARK_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(60000));
     // A Windows console program ends its lines with \r\n.
-    const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString stdOut
+        = QString::fromLocal8Bit(program.readAllStandardOutput()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString stdErr
+        = QString::fromLocal8Bit(program.readAllStandardError()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QVERIFY2(program.exitCode() == code, qPrintable(QStringLiteral("exit %1: %2").arg(program.exitCode()).arg(stdErr)));
     QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
     if (err.isEmpty())
         QVERIFY2(stdErr.isEmpty(), qPrintable(stdErr));
     else
-        QVERIFY2(stdErr.startsWith(QDir::toNativeSeparators(place(err))), qPrintable(stdErr)); // files named as the system writes them
+        QVERIFY2(stdErr.startsWith(QDir::toNativeSeparators(place(err))),
+            qPrintable(stdErr)); // files named as the system writes them
     if (code == 1) // a failure says so in one line
         QCOMPARE(stdErr.count(QLatin1Char('\n')), 1);
     if (arguments.contains(QStringLiteral("--backup")) && code == 0)
         QCOMPARE(test::peopleIn(office.dir.filePath(QStringLiteral("copy.sqlite"))), 50);
+}
+
+void TestCommandLine::speaksTheDesktopsLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("help in Spanish") << "es_MX.UTF-8" << QStringList { "--help" }
+                                     << "Mostrar estas opciones y terminar."
+                                     << "";
+    QTest::newRow("a mistake in Portuguese")
+        << "pt_BR.UTF-8" << QStringList { "--demo-database", "demo.sqlite", "--people", "99" } << ""
+        << "pewlark: --people precisa de um número inteiro de 100 a 1000000, não \"99\".\n";
+    QTest::newRow("English desktop") << "en_US.UTF-8" << QStringList { "--help" } << "Show these options and stop."
+                                     << "";
+}
+
+// --help and the jobs' messages follow the desktop's language when the
+// user has chosen none.
+void TestCommandLine::speaksTheDesktopsLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir home;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_MESSAGES" })
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("LANG"), locale);
+    // No language chosen: settings of a user who never chose one.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    environment.insert(QStringLiteral("APPDATA"), home.path());
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(home.path());
+    program.start(QStringLiteral(PEWLARK_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    const QString stdOut
+        = QString::fromUtf8(program.readAllStandardOutput()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString stdErr
+        = QString::fromUtf8(program.readAllStandardError()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
+    QCOMPARE(stdErr, err);
 }
 
 void TestCommandLine::restoreCommand_data()
@@ -355,7 +406,8 @@ void TestCommandLine::twoImportsAtOnce()
         program->start(QStringLiteral(PEWLARK_PROGRAM),
             { QStringLiteral("--import-people"), csv.fileName(), QStringLiteral("--into"), church });
     for (QProcess* program : { &first, &second })
-        QVERIFY2(program->waitForFinished(60000) && program->exitCode() == 0, program->readAllStandardError().constData());
+        QVERIFY2(
+            program->waitForFinished(60000) && program->exitCode() == 0, program->readAllStandardError().constData());
     QCOMPARE(test::peopleIn(church), before + 2000);
     QCOMPARE(office.files(QStringLiteral("church.before-import-*")).size(), server ? 0 : 2);
 }

@@ -40,16 +40,36 @@ void TestLanguage::startingLanguage_data()
     QTest::addColumn<QString>("desktop");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("C locale") << "C" << "" << "en";
-    QTest::newRow("US English") << "en_US" << "" << "en";
-    QTest::newRow("Spain") << "es_ES" << "" << "es";
-    QTest::newRow("Mexico") << "es_MX" << "" << "es";
-    QTest::newRow("Brazil") << "pt_BR" << "" << "pt_BR";
-    QTest::newRow("Portugal takes the Brazilian catalogue") << "pt_PT" << "" << "pt_BR";
-    QTest::newRow("a language the program does not speak") << "fr_FR" << "" << "en";
-    QTest::newRow("the choice wins over the desktop") << "es_ES" << "en" << "en";
-    QTest::newRow("a choice on an English desktop") << "en_US" << "pt_BR" << "pt_BR";
-    QTest::newRow("a stored value that is no language") << "es_ES" << "klingon" << "es";
+    QTest::newRow("C locale") << "C"
+                              << ""
+                              << "en";
+    QTest::newRow("US English") << "en_US"
+                                << ""
+                                << "en";
+    QTest::newRow("Spain") << "es_ES"
+                           << ""
+                           << "es";
+    QTest::newRow("Mexico") << "es_MX"
+                            << ""
+                            << "es";
+    QTest::newRow("Brazil") << "pt_BR"
+                            << ""
+                            << "pt_BR";
+    QTest::newRow("Portugal takes the Brazilian catalogue") << "pt_PT"
+                                                            << ""
+                                                            << "pt_BR";
+    QTest::newRow("a language the program does not speak") << "fr_FR"
+                                                           << ""
+                                                           << "en";
+    QTest::newRow("the choice wins over the desktop") << "es_ES"
+                                                      << "en"
+                                                      << "en";
+    QTest::newRow("a choice on an English desktop") << "en_US"
+                                                    << "pt_BR"
+                                                    << "pt_BR";
+    QTest::newRow("a stored value that is no language") << "es_ES"
+                                                        << "klingon"
+                                                        << "es";
 }
 
 void TestLanguage::startingLanguage()
@@ -70,11 +90,26 @@ void TestLanguage::localeFollowsTheLanguage_data()
     QTest::addColumn<QString>("desktop");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("day");
-    QTest::newRow("English on the C locale changes nothing") << "en" << "C" << "C" << "3/14/2026";
-    QTest::newRow("English on a Spanish desktop") << "en" << "es_ES" << "en_US" << "3/14/2026";
-    QTest::newRow("Spanish on an English desktop") << "es" << "en_US" << "es_ES" << "14/3/2026";
-    QTest::newRow("Spanish keeps Mexico's customs") << "es" << "es_MX" << "es_MX" << "14/03/2026";
-    QTest::newRow("Portuguese on the C locale") << "pt_BR" << "C" << "pt_BR" << "14/03/2026";
+    QTest::newRow("English on the C locale changes nothing") << "en"
+                                                             << "C"
+                                                             << "C"
+                                                             << "3/14/2026";
+    QTest::newRow("English on a Spanish desktop") << "en"
+                                                  << "es_ES"
+                                                  << "en_US"
+                                                  << "3/14/2026";
+    QTest::newRow("Spanish on an English desktop") << "es"
+                                                   << "en_US"
+                                                   << "es_ES"
+                                                   << "14/3/2026";
+    QTest::newRow("Spanish keeps Mexico's customs") << "es"
+                                                    << "es_MX"
+                                                    << "es_MX"
+                                                    << "14/03/2026";
+    QTest::newRow("Portuguese on the C locale") << "pt_BR"
+                                                << "C"
+                                                << "pt_BR"
+                                                << "14/03/2026";
 }
 
 // Dates, numbers and money follow the language's locale: the desktop's own
@@ -117,8 +152,16 @@ void TestLanguage::screensSpeakTheLanguage_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("login");
     QTest::addColumn<QString>("button");
-    QTest::newRow("Spanish") << "es" << "&Archivo" << "Ve&ntana" << "Iniciar sesión" << "Cerrar";
-    QTest::newRow("Brazilian Portuguese") << "pt_BR" << "&Arquivo" << "&Janela" << "Entrar" << "Fechar";
+    QTest::newRow("Spanish") << "es"
+                             << "&Archivo"
+                             << "Ve&ntana"
+                             << "Iniciar sesión"
+                             << "Cerrar";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                          << "&Arquivo"
+                                          << "&Janela"
+                                          << "Entrar"
+                                          << "Fechar";
 }
 
 // The main window's menus (made in code) and the login window (made from a
@@ -146,10 +189,14 @@ void TestLanguage::guideStartsInTheLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("section");
-    QTest::newRow("Spanish contents") << "es" << "contents";
-    QTest::newRow("Spanish getting started") << "es" << "getting-started";
-    QTest::newRow("Portuguese contents") << "pt_BR" << "contents";
-    QTest::newRow("Portuguese getting started") << "pt_BR" << "getting-started";
+    QTest::newRow("Spanish contents") << "es"
+                                      << "contents";
+    QTest::newRow("Spanish getting started") << "es"
+                                             << "getting-started";
+    QTest::newRow("Portuguese contents") << "pt_BR"
+                                         << "contents";
+    QTest::newRow("Portuguese getting started") << "pt_BR"
+                                                << "getting-started";
 }
 
 // The translated pages of the guide open in their language, and each of
