@@ -3,11 +3,14 @@
 #include "app/HelpWindow.h"
 #include "app/LanguageMenu.h"
 #include "app/frmLogin.h"
+#include "giving/Screens.h"
 #include "i18n/Language.h"
 #include "widgets/Context.h"
 #include "widgets/Formats.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
@@ -33,6 +36,7 @@ private slots:
     void screensSpeakTheLanguage();
     void guideStartsInTheLanguage_data();
     void guideStartsInTheLanguage();
+    void storedValuesStayEnglish();
 };
 
 void TestLanguage::startingLanguage_data()
@@ -222,6 +226,35 @@ void TestLanguage::guideStartsInTheLanguage()
         QVERIFY2(QFile::exists(QStringLiteral(":") + target), qPrintable(target));
     }
     QVERIFY(references > 0);
+}
+
+// A gift's method is chosen by its Spanish name and stored by its English
+// one, which statements, reports and imports read back.
+void TestLanguage::storedValuesStayEnglish()
+{
+    QVERIFY(i18n::use(QStringLiteral("es"), QLocale::c()));
+    test::TestEnv env;
+    const qint64 hale = env.addMember(QStringLiteral("Helen"), QStringLiteral("Hale"));
+    env.db().exec(QStringLiteral("INSERT INTO Fund (Name, Fund_Order) VALUES ('General', 1)"));
+    env.db().exec(QStringLiteral("INSERT INTO Giver (Member_ID, Envelope) VALUES (?, 12)"), { hale });
+    env.loginAs(hale, QStringLiteral("Admin"), QStringLiteral("ann"));
+    MDI main;
+    setWorkspace(main.workspace());
+    giving::registerScreens(*main.workspace());
+    QWidget* screen = main.workspace()->openWithoutTest(QStringLiteral("frmGiftEntry"));
+    test::control<QLineEdit>(screen, "txtEnvelope")->setText(QStringLiteral("12"));
+    QTest::keyClick(test::control<QLineEdit>(screen, "txtEnvelope"), Qt::Key_Return);
+    auto* method = test::control<QComboBox>(screen, "cmbMethod");
+    QVERIFY(test::chooseText(method, QStringLiteral("Cheque")));
+    test::control<QLineEdit>(screen, "txtCheckNumber")->setText(QStringLiteral("501"));
+    auto* amount = test::control<QLineEdit>(screen, "txtAmount");
+    amount->setText(QStringLiteral("25.00"));
+    QTest::keyClick(amount, Qt::Key_Return);
+    test::click(screen, "btnSave");
+    setWorkspace(nullptr);
+    QCOMPARE(env.messages.count(), 0);
+    QCOMPARE(env.db().texts(QStringLiteral("SELECT Method || ':' || Check_Number FROM Gift")),
+        QStringList { QStringLiteral("Check:501") });
 }
 
 QTEST_MAIN(TestLanguage)
