@@ -122,13 +122,13 @@ ConfigValues parse(const QString& content, const QString& fileName)
         throw StartupError(Tr::tr("The configuration file \"%1\" is not a plain text file: line %2 holds "
                                   "characters that no text file holds. It should be plain text with five "
                                   "fields (two labels, the database path, a label and the picture folder).")
-                               .arg(fileName)
+                               .arg(QDir::toNativeSeparators(fileName))
                                .arg(line));
     }
     if (fields.size() < 5)
         throw StartupError(Tr::tr("The configuration file \"%1\" holds %2 of the five fields it needs "
                                   "(two labels, the database path, a label and the picture folder).")
-                               .arg(fileName)
+                               .arg(QDir::toNativeSeparators(fileName))
                                .arg(fields.size()));
     return ConfigValues { fields.at(2), fields.at(4) };
 }
@@ -137,10 +137,11 @@ ConfigValues load(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.exists())
-        throw StartupError(Tr::tr("The configuration file \"%1\" does not exist.").arg(fileName));
-    if (!file.open(QIODevice::ReadOnly))
         throw StartupError(
-            Tr::tr("The configuration file \"%1\" could not be read: %2").arg(fileName, file.errorString()));
+            Tr::tr("The configuration file \"%1\" does not exist.").arg(QDir::toNativeSeparators(fileName)));
+    if (!file.open(QIODevice::ReadOnly))
+        throw StartupError(Tr::tr("The configuration file \"%1\" could not be read: %2")
+                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     // Five short fields: anything much larger is another file named by
     // mistake (a database, a device that never ends), and is not read whole.
     const QByteArray bytes = file.read(kMaxSize + 1);
@@ -148,7 +149,7 @@ ConfigValues load(const QString& fileName)
         throw StartupError(Tr::tr("The configuration file \"%1\" is larger than %2 KB, so it is not a "
                                   "Pewlark configuration file (five short fields: two labels, the database "
                                   "path, a label and the picture folder). Check the file name.")
-                               .arg(fileName)
+                               .arg(QDir::toNativeSeparators(fileName))
                                .arg(kMaxSize / 1024));
     return parse(decode(bytes), fileName);
 }
