@@ -93,7 +93,8 @@ void TestConfig::tooFewFields()
         config::parse(content, QStringLiteral("/etc/pewlark/config.txt"));
         QFAIL("a short file was accepted");
     } catch (const StartupError& e) {
-        QVERIFY2(e.text().contains(QStringLiteral("/etc/pewlark/config.txt")), qPrintable(e.text()));
+        QVERIFY2(e.text().contains(QDir::toNativeSeparators(QStringLiteral("/etc/pewlark/config.txt"))),
+            qPrintable(e.text()));
         QVERIFY2(e.text().contains(QStringLiteral("holds %1 of the five fields").arg(found)), qPrintable(e.text()));
     }
 }
@@ -106,7 +107,7 @@ void TestConfig::missingFile()
         config::load(path);
         QFAIL("a missing file was accepted");
     } catch (const StartupError& e) {
-        QVERIFY(e.text().contains(path));
+        QVERIFY(e.text().contains(QDir::toNativeSeparators(path)));
         QVERIFY(e.text().contains(QStringLiteral("does not exist")));
     }
     QVERIFY(!QFileInfo::exists(path));
@@ -135,7 +136,8 @@ void TestConfig::tooLarge()
         config::load(file);
         QFAIL("a large file was read");
     } catch (const StartupError& e) {
-        QVERIFY2(e.text().startsWith(QStringLiteral("The configuration file \"%1\" is larger than 64 KB").arg(file)),
+        QVERIFY2(e.text().startsWith(QStringLiteral("The configuration file \"%1\" is larger than 64 KB")
+                                         .arg(QDir::toNativeSeparators(file))),
             qPrintable(e.text()));
     }
 }
@@ -233,8 +235,8 @@ void TestConfig::notText()
         QCOMPARE(v.databasePath, QStringLiteral("/db"));
     } catch (const StartupError& e) {
         QVERIFY2(line > 0, qPrintable(e.text()));
-        QVERIFY2(e.text().startsWith(QStringLiteral("The configuration file \"/etc/pewlark/config.txt\" is not a plain "
-                                                    "text file: line %1 ")
+        QVERIFY2(e.text().startsWith(QStringLiteral("The configuration file \"%1\" is not a plain text file: line %2 ")
+                                         .arg(QDir::toNativeSeparators(QStringLiteral("/etc/pewlark/config.txt")))
                                          .arg(line)),
             qPrintable(e.text()));
     }

@@ -4,12 +4,12 @@
 #include "FedReport.h"
 #include "ReportFields.h"
 #include "TestSupport.h"
-#include "widgets/Context.h"
-#include "widgets/Guard.h"
 #include "app/Workspace.h"
 #include "reports/PagePreview.h"
 #include "reports/ReportOutput.h"
 #include "reports/Viewer.h"
+#include "widgets/Context.h"
+#include "widgets/Guard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,13 +72,17 @@ ReportPtr sheetReport()
     return std::make_shared<const Report>(d);
 }
 
+// The pages of a PDF Qt wrote: each page object holds a "/Type /Page" line
+// (read from the file itself, so it runs on every system); -1 without a file.
 int pagesIn(const QString& pdf)
 {
-    QProcess p;
-    p.start("pdfinfo", { pdf });
-    p.waitForFinished(30000);
-    const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(p.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    int pages = 0;
+    while (!file.atEnd())
+        pages += file.readLine().trimmed() == "/Type /Page";
+    return pages;
 }
 
 // The left edge, in points, of the first occurrence of a word in a PDF.
@@ -346,6 +350,7 @@ private slots:
     {
         {
             auto v = shownViewer(labelReport(3));
+            v->resize(1280, 800); // wide enough for the whole label bar in any font
             auto* x = test::control<QDoubleSpinBox>(v.get(), "spnAdjustX");
             auto* y = test::control<QDoubleSpinBox>(v.get(), "spnAdjustY");
             QVERIFY(x->isVisible() && y->isVisible());
