@@ -316,7 +316,7 @@ void TestWelcome::whereNamesTheFileUsed()
     config::save(folders.userConfig(), { QStringLiteral("/srv/church.sqlite"), QStringLiteral("/srv/p/") });
     QCOMPARE(where({}, false, &code),
         QStringLiteral("Configuration: %1 (the user's own)\nDatabase: /srv/church.sqlite\nPictures: /srv/p/\n")
-            .arg(folders.userConfig()));
+            .arg(QDir::toNativeSeparators(folders.userConfig())));
     QCOMPARE(code, 0);
     // A password written into a server's address is not printed.
     config::save(folders.userConfig(),

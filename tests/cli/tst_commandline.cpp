@@ -211,9 +211,19 @@ void TestCommandLine::withoutDisplay()
     if (err.contains(QLatin1String("no display")) && !platform::displayFromEnvironment())
         QSKIP("the Windows desktop is always there: a windowed start opens its window");
     Office office(50);
+    // A file named from the office folder, as the system writes it
+    // ("%DIR%/none.sqlite" is C:\...\none.sqlite on Windows).
     const auto place = [&](QString text) {
-        return text.replace(QStringLiteral("%CONFIG%"), QDir::toNativeSeparators(office.config))
-            .replace(QStringLiteral("%DIR%"), QDir::toNativeSeparators(office.dir.path()));
+        static const QRegularExpression named(QStringLiteral("%(CONFIG|DIR)%([^\\s\"]*)"));
+        QString out;
+        qsizetype from = 0;
+        for (auto it = named.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            const QString base = m.captured(1) == QLatin1String("CONFIG") ? office.config : office.dir.path();
+            out += text.mid(from, m.capturedStart() - from) + QDir::toNativeSeparators(base + m.captured(2));
+            from = m.capturedEnd();
+        }
+        return out + text.mid(from);
     };
     for (QString& a : arguments)
         a = place(a);
