@@ -2,13 +2,13 @@
 #include "OfficeFolder.h"
 #include "TestSupport.h"
 
-#include "widgets/FormHelpers.h"
-#include "widgets/Guard.h"
 #include "app/MDI.h"
 #include "app/Startup.h"
 #include "app/Workspace.h"
 #include "data/Backup.h"
 #include "data/Schema.h"
+#include "widgets/FormHelpers.h"
+#include "widgets/Guard.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,7 +137,8 @@ void TestStartup::refusals()
     QVERIFY2(text.contains(QDir::toNativeSeparators(named)), qPrintable(text));
     for (QString part : expected) {
         part.replace(QStringLiteral("%CONFIG%"), QDir::toNativeSeparators(office.config))
-            .replace(QStringLiteral("%BACKUPS%"), QDir::toNativeSeparators(backup::dailyFolder(office.database)));
+            .replace(QStringLiteral("%BACKUPS%/"),
+                QDir::toNativeSeparators(backup::dailyFolder(office.database) + QLatin1Char('/')));
         QVERIFY2(text.contains(part), qPrintable(text));
     }
     if (situation == QLatin1String("random config"))
@@ -233,8 +234,7 @@ void TestStartup::dailyBackupFailureWarnsAndCarriesOn()
     QCOMPARE(s.messages->last().title, QStringLiteral("Pewlark"));
     QVERIFY2(s.messages->last().text.startsWith(QStringLiteral("Today's automatic backup could not be made")),
         qPrintable(s.messages->last().text));
-    QVERIFY2(
-        s.messages->last().text.contains(QDir::toNativeSeparators(backup::dailyFolder(office.database))),
+    QVERIFY2(s.messages->last().text.contains(QDir::toNativeSeparators(backup::dailyFolder(office.database))),
         qPrintable(s.messages->last().text));
     QVERIFY(s.app.mainWindow()->isVisible());
     QVERIFY(s.app.mainWindow()->workspace()->find(QStringLiteral("frmLogin")));
@@ -278,7 +278,7 @@ void TestStartup::lockedSaveShowsBusyPointerThenMessage()
     QCOMPARE(env.messages.last().title, QStringLiteral("Pewlark"));
     const QString text = env.messages.last().text;
     QVERIFY2(text.contains(QStringLiteral("another program or workstation is writing to it")), qPrintable(text));
-    QVERIFY2(text.contains(env.db().path()), qPrintable(text));
+    QVERIFY2(text.contains(QDir::toNativeSeparators(env.db().path())), qPrintable(text));
     QVERIFY2(text.endsWith(DbError::detailLine(QStringLiteral("database is locked"))), qPrintable(text));
     QCOMPARE(env.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Member WHERE First_Name = 'New'")).toInt(), 0);
 }
