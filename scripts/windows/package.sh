@@ -75,7 +75,7 @@ wineserver -w
 wine "$setup" /S > /dev/null 2>&1 || fail "the silent install failed."
 wineserver -w
 installed=""
-for where in "drive_c/Program Files/Pewlark" "drive_c/users/$USER/AppData/Local/Programs/Pewlark" \
+for where in "drive_c/Program Files/Pewlark" "drive_c/users/${USER:-}/AppData/Local/Programs/Pewlark" \
              "drive_c/users/$(id -un)/AppData/Local/Programs/Pewlark"; do
   [ -x "$WINEPREFIX/$where/pewlark.exe" ] && installed="$WINEPREFIX/$where" && break
 done
