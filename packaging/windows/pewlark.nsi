@@ -6,7 +6,9 @@
 ; leaves the church's files (the database, pictures, backups, configuration)
 ; where they are.
 
-Unicode true
+; Pewlark is a 64-bit program: so is its installer (it then runs where
+; 32-bit programs do not, such as a 64-bit-only Wine).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 !include "MUI2.nsh"
