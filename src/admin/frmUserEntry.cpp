@@ -42,7 +42,7 @@ namespace {
         list->clear();
         for (const Users::Permission& p : permissions) {
             // The name is the permission's key; the list shows it in the user's language.
-            auto* item = new QListWidgetItem(QCoreApplication::translate("Permissions", p.name.toUtf8().constData()));
+            auto* item = new QListWidgetItem(shownPermission(p.name));
             item->setData(PermissionId, QVariant(static_cast<qlonglong>(p.id)));
             list->addItem(item);
         }

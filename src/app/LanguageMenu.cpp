@@ -24,14 +24,15 @@ QMenu* makeLanguageMenu(QWidget* parent)
     menu->menuAction()->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
+    // The choice kept, or the language in use when none is.
+    const QString chosen = i18n::storedChoice(*storedSettings());
+    const QString ticked = chosen.isEmpty() ? i18n::current() : chosen;
     for (const i18n::Language& language : i18n::languages()) {
         QAction* action = menu->addAction(language.name);
         action->setObjectName(QStringLiteral("Language_") + language.code);
         action->setCheckable(true);
         group->addAction(action);
-        // The choice kept, or the language in use when none is.
-        const QString chosen = i18n::storedChoice(*storedSettings());
-        action->setChecked(language.code == (chosen.isEmpty() ? i18n::current() : chosen));
+        action->setChecked(language.code == ticked);
         QObject::connect(action, &QAction::triggered, menu, [code = language.code, name = language.name] {
             const auto settings = storedSettings();
             if (code == i18n::storedChoice(*settings))

@@ -51,6 +51,8 @@ QString shownRefusal(const QString& text)
     return QCoreApplication::translate("Permissions", text.toUtf8().constData());
 }
 
+QString shownPermission(const QString& name) { return shownRefusal(name); }
+
 void showRefusal(const QString& text)
 {
     messages().show(shownRefusal(text), shownRefusal(refusal::Title), Icon::Warning);

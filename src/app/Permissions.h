@@ -52,6 +52,8 @@ namespace refusal {
 // A refusal (or the title "Invalid Permission") in the user's language; a text
 // that is not one of the refusals above comes back as it is.
 QString shownRefusal(const QString& text);
+// A permission's name (a key stored with the account) as the user reads it.
+QString shownPermission(const QString& name);
 // Shows the refusal, translated, under "Invalid Permission" with a warning icon.
 void showRefusal(const QString& text);
 

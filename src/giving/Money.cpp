@@ -86,7 +86,7 @@ QString plainCents(qint64 cents)
 QString centsText(qint64 cents, const QLocale& locale)
 {
     // The locale's own form of a number with two decimals, built from the
-    // integer parts so no amount is ever rounded through a double.
+    // integer parts, so no amount is ever rounded.
     const qint64 magnitude = cents < 0 ? -cents : cents;
     const QString number = locale.toString(magnitude / 100) + locale.decimalPoint()
         + QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
