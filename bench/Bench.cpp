@@ -1,6 +1,7 @@
 #include "Bench.h"
 
 #include "data/Database.h"
+#include "data/Platform.h"
 #include "data/Postgres.h"
 
 #include <QElapsedTimer>
@@ -11,12 +12,30 @@
 
 namespace pw::bench {
 
+namespace {
+
+    QString number(double v) { return v < 0 ? QStringLiteral("-") : QString::number(v, 'f', 1); }
+
+    QString value(const Row& row)
+    {
+        if (row.megabytes)
+            return row.medianMs < 0 ? QStringLiteral("-")
+                                    : QString::number(row.medianMs, 'f', 0) + QStringLiteral(" MB");
+        return number(row.medianMs);
+    }
+
+    QString rawRatio(const Row& row)
+    {
+        return row.rawMs > 0 ? QString::number(row.medianMs / row.rawMs, 'f', 2) : QStringLiteral("-");
+    }
+
+} // namespace
+
 void BenchContext::add(const Row& row)
 {
     rows.push_back(row);
     QTextStream err(stderr);
-    err << "  " << row.op << " (" << row.size << "): " << QString::number(row.medianMs, 'f', 1)
-        << (row.megabytes ? " MB" : " ms");
+    err << "  " << row.op << " (" << row.size << "): " << value(row) << (row.megabytes ? "" : " ms");
     if (row.rawMs >= 0)
         err << ", raw " << QString::number(row.rawMs, 'f', 1) << " ms";
     err << Qt::endl;
@@ -163,56 +182,25 @@ double rawQueryMs(const QString& path, const QString& sql, int runs, qint64* row
 }
 
 namespace {
+    double g_processPeakMb = 0;
+    // False after a restart the system could not make: the peak is then
+    // the process's whole life, not the row's.
+    bool g_peakRestarted = true;
 
-    // A "Vm...:" line of the process's status, in MB.
-    double statusMb(const QByteArray& field)
-    {
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (!status.open(QIODevice::ReadOnly))
-            return -1;
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith(field))
-                return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
-        }
-        return -1;
-    }
-
+    double mb(qint64 bytes) { return bytes < 0 ? -1 : double(bytes) / (1024.0 * 1024.0); }
 } // namespace
 
-double peakMemoryMb() { return statusMb("VmHWM:"); }
+double peakMemoryMb() { return g_peakRestarted ? mb(pw::platform::memoryUse().peak) : -1; }
 
-double residentMemoryMb() { return statusMb("VmRSS:"); }
+double residentMemoryMb() { return mb(pw::platform::memoryUse().resident); }
 
-namespace {
-    double g_processPeakMb = 0;
-}
-
-double processPeakMemoryMb() { return std::max(g_processPeakMb, peakMemoryMb()); }
+double processPeakMemoryMb() { return std::max(g_processPeakMb, mb(pw::platform::memoryUse().peak)); }
 
 void resetPeakMemory()
 {
     g_processPeakMb = processPeakMemoryMb();
-    // Linux starts the peak afresh from the present size.
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
+    g_peakRestarted = pw::platform::restartPeakMemory();
 }
-
-namespace {
-
-    QString number(double v) { return v < 0 ? QStringLiteral("-") : QString::number(v, 'f', 1); }
-
-    QString value(const Row& row)
-    {
-        return row.megabytes ? QString::number(row.medianMs, 'f', 0) + QStringLiteral(" MB") : number(row.medianMs);
-    }
-
-    QString rawRatio(const Row& row)
-    {
-        return row.rawMs > 0 ? QString::number(row.medianMs / row.rawMs, 'f', 2) : QStringLiteral("-");
-    }
-
-} // namespace
 
 void printTable(const std::vector<Row>& rows, QTextStream& out)
 {

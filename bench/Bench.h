@@ -105,8 +105,9 @@ QString rawCaseBlind(const QString& path);
 // written in, for rawQueryMs.
 QString rawSearchSql(const navigators::SearchStatement& statement);
 
-// The process's peak resident size in MB since the last resetPeakMemory(),
-// and its resident size now.
+// The process's peak resident size in MB since the last resetPeakMemory()
+// (-1 where the system cannot start the peak afresh: Windows), and its
+// resident size now.
 double peakMemoryMb();
 double residentMemoryMb();
 void resetPeakMemory();

@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "data/Database.h"
+#include "data/Platform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -57,11 +58,8 @@ int runScaled(const QCommandLineParser& parser, int small, int large, QTextStrea
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
-    pw::returnFreedMemory(); // as the program does
 
     // The application rows open windows; without a display they go offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
@@ -201,4 +199,12 @@ int main(int argc, char** argv)
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    pw::returnFreedMemory(); // as the program does
+    return pw::platform::endProcess(run(argc, argv));
 }

@@ -1,5 +1,6 @@
 #include "admin/Screens.h"
 #include "attendance/Screens.h"
+#include "checkin/Screens.h"
 #include "cli/BackupJobs.h"
 #include "cli/CommandLine.h"
 #include "cli/DatabaseJobs.h"
@@ -7,14 +8,14 @@
 #include "cli/ImportJobs.h"
 #include "cli/Jobs.h"
 #include "cli/PeopleJobs.h"
+#include "data/Platform.h"
+#include "directory/Screens.h"
 #include "giving/Screens.h"
 #include "members/Screens.h"
 #include "navigators/Screens.h"
 #include "outreach/Screens.h"
 #include "reports/Screens.h"
 #include "rosters/Screens.h"
-#include "checkin/Screens.h"
-#include "directory/Screens.h"
 
 // Each command-line job registers itself under its option; --help lists them
 // in this order.
@@ -47,4 +48,7 @@ static void registerScreens(pw::Workspace& workspace)
     pw::directory::registerScreens(workspace);
 }
 
-int main(int argc, char** argv) { return pw::cli::runPewlark(argc, argv, registerJobs, registerScreens); }
+int main(int argc, char** argv)
+{
+    return pw::platform::endProcess(pw::cli::runPewlark(argc, argv, registerJobs, registerScreens));
+}

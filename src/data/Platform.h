@@ -75,6 +75,25 @@ bool displayFromEnvironment();
 // Asks the memory allocator to give large freed blocks back to the system.
 void returnFreedMemory();
 
+// The process's resident memory in bytes, now and at its peak since the
+// peak was last restarted; -1 where unknown.
+struct MemoryUse {
+    qint64 resident = -1;
+    qint64 peak = -1;
+};
+MemoryUse memoryUse();
+// Starts the peak afresh from the present size. False where the system keeps
+// one peak for the whole life of the process (Windows).
+bool restartPeakMemory();
+
+// Ends the process with code once main's own work is done and its objects
+// are gone. On Linux it returns code for main to return. On Windows it
+// flushes the C library's output and ends the process at once, without the
+// libraries' unloading: a thread the system stops at exit can leave the C++
+// runtime's thread-key lock held, and the unloading then waits for it
+// forever, so the program would stay running after its window closed.
+int endProcess(int code);
+
 // While alive, what is typed at the console is not shown (a password).
 // Does nothing when standard input is not a console.
 class HiddenTyping {

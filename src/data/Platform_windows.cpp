@@ -7,10 +7,13 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #include <windows.h>
+
+#include <psapi.h>
 
 namespace pw::platform {
 
@@ -86,8 +89,8 @@ int openFile(const QString& path, Access access)
 int createFile(const QString& path, int /*permissions*/)
 {
     // No Unix permissions: the new file takes its folder's rights.
-    const int fd = ::_wopen(wide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-        _S_IREAD | _S_IWRITE);
+    const int fd
+        = ::_wopen(wide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
     if (fd < 0)
         return named(errno, path);
     ::_close(fd);
@@ -99,8 +102,8 @@ int flushFile(const QString& path, bool directory)
     if (directory)
         return 0; // a rename with MOVEFILE_WRITE_THROUGH is on the disk already
     // Others may have the file open (the database engine does): share it all.
-    const HANDLE h = ::CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = ::CreateFileW(wide(path).c_str(), GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return lastError();
     const int rc = ::FlushFileBuffers(h) ? 0 : lastError();
@@ -162,6 +165,23 @@ void returnFreedMemory()
     // The Windows heap returns large blocks to the system by itself.
 }
 
+MemoryUse memoryUse()
+{
+    PROCESS_MEMORY_COUNTERS counters;
+    if (!::K32GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
+        return {};
+    return { qint64(counters.WorkingSetSize), qint64(counters.PeakWorkingSetSize) };
+}
+
+bool restartPeakMemory() { return false; }
+
+int endProcess(int code)
+{
+    std::fflush(nullptr);
+    ::TerminateProcess(::GetCurrentProcess(), UINT(code));
+    return code; // not reached
+}
+
 HiddenTyping::HiddenTyping()
 {
     const HANDLE in = ::GetStdHandle(STD_INPUT_HANDLE);
@@ -181,7 +201,8 @@ HiddenTyping::~HiddenTyping()
 
 QString officeConfigFolder()
 {
-    return QDir::fromNativeSeparators(qEnvironmentVariable("ProgramData", QStringLiteral("C:\\ProgramData"))) + QLatin1Char('/');
+    return QDir::fromNativeSeparators(qEnvironmentVariable("ProgramData", QStringLiteral("C:\\ProgramData")))
+        + QLatin1Char('/');
 }
 
 QString bundledToolsFolder() { return QCoreApplication::applicationDirPath(); }
