@@ -205,6 +205,7 @@ int run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    pw::returnFreedMemory(); // as the program does
+    pw::platform::prepareProcess(); // as the program does
+    pw::returnFreedMemory();
     return pw::platform::endProcess(run(argc, argv));
 }

@@ -50,5 +50,6 @@ static void registerScreens(pw::Workspace& workspace)
 
 int main(int argc, char** argv)
 {
+    pw::platform::prepareProcess();
     return pw::platform::endProcess(pw::cli::runPewlark(argc, argv, registerJobs, registerScreens));
 }

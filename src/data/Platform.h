@@ -86,6 +86,13 @@ MemoryUse memoryUse();
 // one peak for the whole life of the process (Windows).
 bool restartPeakMemory();
 
+// Sets up what the process needs from the system; called first in main.
+// On Windows Qt's regular expressions run without their compiled (JIT)
+// form: its stack is kept per thread, and under the MinGW runtime a thread's
+// storage is freed before that stack at the thread's end, so a worker thread
+// that had matched an expression crashed as it ended.
+void prepareProcess();
+
 // Ends the process with code once main's own work is done and its objects
 // are gone. On Linux it returns code for main to return. On Windows it
 // flushes the C library's output and ends the process at once, without the

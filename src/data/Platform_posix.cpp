@@ -171,6 +171,8 @@ bool restartPeakMemory()
     return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
 }
 
+void prepareProcess() { }
+
 int endProcess(int code) { return code; }
 
 HiddenTyping::HiddenTyping()

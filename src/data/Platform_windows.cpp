@@ -175,6 +175,12 @@ MemoryUse memoryUse()
 
 bool restartPeakMemory() { return false; }
 
+void prepareProcess()
+{
+    // Read by Qt once, at the first match: before any thread starts.
+    qputenv("QT_ENABLE_REGEXP_JIT", "0");
+}
+
 int endProcess(int code)
 {
     std::fflush(nullptr);
