@@ -287,10 +287,12 @@ std::vector<Person> household(Database& db, qint64 headId, const QString& servic
             p.code = sql::toText(q.value(7));
             out.push_back(std::move(p));
         });
-    // Children, then adults; each youngest first, those without a birth date last.
+    // Children, then adults; each youngest first, those without a birth date
+    // last (an invalid date's day number is the smallest there is: not negated).
     const auto key = [](const Person& p) {
+        const bool born = p.dateOfBirth.isValid();
         return std::make_tuple(
-            !p.child, !p.dateOfBirth.isValid(), -p.dateOfBirth.toJulianDay(), sql::sortKey(p.firstName), p.id);
+            !p.child, !born, born ? -p.dateOfBirth.toJulianDay() : 0, sql::sortKey(p.firstName), p.id);
     };
     std::sort(out.begin(), out.end(), [&](const Person& a, const Person& b) { return key(a) < key(b); });
     return out;
