@@ -60,7 +60,6 @@ int runScaled(const QCommandLineParser& parser, int small, int large, QTextStrea
 
 int run(int argc, char** argv)
 {
-
     // The application rows open windows; without a display they go offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
